@@ -1,0 +1,137 @@
+// The aligned PER codec (ITU-T X.691, ALIGNED variant) over a bit stream,
+// with this system's own departures: unconstrained and semi-constrained
+// INTEGERs are written as unsigned numbers, lengths of 16K and more are
+// refused, OCTET STRINGs of 1 or 2 octets are never aligned, and unknown
+// extension additions are not written again.
+//
+// Decoding treats the input as hostile: nesting depth, counts and indices
+// are checked before anything is allocated or indexed.
+#pragma once
+
+#include <cstdint>
+
+#include <orvo/bitStream.h>
+#include <orvo/exception.h>
+
+#include <asn/codec.h>
+
+namespace asn {
+namespace per {
+
+class codec : public asn::codec {
+public:
+  class typeException : public orvo::exception {
+  public:
+    using orvo::exception::exception;
+  };
+
+  class encodeConstrainedCheckFailed : public typeException {
+  public:
+    enum kind { length = 0, integer = 1, smallInteger = 2, objectIdentifier = 3, octetString = 4, bmpString = 5,
+                character = 6 };
+    explicit encodeConstrainedCheckFailed(kind which) : which(which) {}
+    const kind which;
+
+  protected:
+    orvo::string what() const override;
+  };
+
+  // Input that cannot be a valid encoding of the expected type.
+  class decodeFailed : public typeException {
+  public:
+    using typeException::typeException;
+  };
+
+  class lengthNotSupported : public orvo::exception {
+  protected:
+    orvo::string what() const override;
+  };
+
+  class notInitializedChoice : public orvo::exception {
+  protected:
+    orvo::string what() const override;
+  };
+
+  // Values nested deeper than this are refused on decoding.
+  static constexpr unsigned maximumDepth = 100;
+
+  // An empty encoder.
+  codec();
+  // A decoder over a copy of the octets.
+  codec(const void* data, unsigned length);
+  ~codec() override;
+  codec(const codec&) = delete;
+  codec& operator=(const codec&) = delete;
+
+  orvo::bitStream& stream() { return stream_; }
+  const orvo::bitStream& stream() const { return stream_; }
+
+  void encodeNull(const null& value) override;
+  void decodeNull(null& value) override;
+  void encodeBoolean(const booltype& value) override;
+  void decodeBoolean(booltype& value) override;
+  void encodeOpenType(const opentype& value) override;
+  void decodeOpenType(opentype& value) override;
+  void encodeInteger(const integerBase& value) override;
+  void decodeInteger(integerBase& value) override;
+  void encodeOctetString(const octetStringBase& value) override;
+  void decodeOctetString(octetStringBase& value) override;
+  void encodeBMPString(const bmpStringBase& value) override;
+  void decodeBMPString(bmpStringBase& value) override;
+  void encodeOID(const oid& value) override;
+  void decodeOID(oid& value) override;
+  void encodeConstrainedString(const constrainedString& value) override;
+  void decodeConstrainedString(constrainedString& value) override;
+  void encodeSequenceOf(const sequenceOfBase& value) override;
+  void decodeSequenceOf(sequenceOfBase& value) override;
+  void encodeSequence(const sequence& value) override;
+  void decodeSequence(sequence& value) override;
+  void encodeChoice(const choice& value) override;
+  void decodeChoice(choice& value) override;
+  void encodeEnumerated(const enumerated& value) override;
+  void decodeEnumerated(enumerated& value) override;
+  void encodeAnytype(const anytypeBase& value) override;
+  void decodeAnytype(anytypeBase& value) override;
+  void encodeGeneralizedTime(const generalizedTime& value) override;
+  void decodeGeneralizedTime(generalizedTime& value) override;
+  void encodeBitString(const bitStringBase& value) override;
+  void decodeBitString(bitStringBase& value) override;
+
+  // Primitive forms; bounds are unsigned 32-bit, 4294967295 for "none".
+  void encodeConstrainedWholeNumber(uint32_t value, uint32_t lb, uint32_t ub);
+  uint32_t decodeConstrainedWholeNumber(uint32_t lb, uint32_t ub);
+  void encodeSemiConstrainedWholeNumber(uint32_t value, uint32_t lb);
+  uint32_t decodeSemiConstrainedWholeNumber(uint32_t lb);
+  void encodeNormallySmall(uint32_t value, uint32_t lb);
+  uint32_t decodeNormallySmall(uint32_t lb);
+  void encodeLength(uint32_t n, uint32_t lb, uint32_t ub);
+  uint32_t decodeLength(uint32_t lb, uint32_t ub);
+  // Size check and length of a sized value with the record's bounds.
+  void encodeSize(const constrained& value, uint32_t n);
+  uint32_t decodeSize(const constrained& value);
+  static unsigned bitCount(uint32_t x);
+
+private:
+  // Limits shared by a decoder and the nested decoders of its open types.
+  struct limits {
+    unsigned depth = 0;
+    uint64_t elementBudget = 0;
+  };
+  class nesting;
+
+  codec(const void* data, unsigned length, limits* shared);
+  void encodeOctetsAsOpenType(const orvo::bitStream& nested);
+  orvo::string decodeOpenTypeOctets();
+  uint32_t decodeUnsignedOctets(uint32_t octets);
+  // Bits that may still be read (an upper bound).
+  uint64_t remainingBits() const;
+
+  orvo::bitStream stream_;
+  const unsigned char* input_ = nullptr;  // start of the decoder's copy
+  unsigned inputLength_ = 0;
+  limits ownLimits_;
+  limits* limits_;
+};
+
+}  // namespace per
+}  // namespace asn
