@@ -1,0 +1,14 @@
+#include <orvo/assertion.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace orvo {
+
+void assertionFailed(const char* expression, const char* file, int line) {
+  std::fprintf(stderr, "Assertion failed: %s, file %s, line %d.\n", expression, file, line);
+  std::fflush(stderr);
+  std::abort();
+}
+
+}  // namespace orvo
