@@ -1,0 +1,172 @@
+#include <orvo/bitStream.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+#include <new>
+
+namespace orvo {
+
+namespace {
+
+unsigned roundedGrowth(unsigned growth) {
+  if (growth == 0) return 4;  // a zero step would never grow
+  const std::uint64_t rounded = (std::uint64_t(growth) + 3) / 4 * 4;
+  return rounded > std::numeric_limits<unsigned>::max() ? 0xFFFFFFFCu : unsigned(rounded);
+}
+
+unsigned char* zeroedBlock(std::uint64_t size) {
+  if (size > std::numeric_limits<unsigned>::max()) throw std::bad_alloc();
+  void* block = std::calloc(std::size_t(size), 1);
+  if (!block) throw std::bad_alloc();
+  return static_cast<unsigned char*>(block);
+}
+
+inline unsigned lowBits(unsigned count) { return (1u << count) - 1; }  // count 0..8
+
+}  // namespace
+
+string bitStream::outOfBounds::what() const { return string("Bit stream index out of bounds."); }
+
+bitStream::bitStream(unsigned growth) : growth_(roundedGrowth(growth)) {}
+
+bitStream::bitStream(const void* data, unsigned length, unsigned growth) : growth_(roundedGrowth(growth)) {
+  if (length == 0) return;
+  buffer_ = zeroedBlock((std::uint64_t(length) + growth_ - 1) / growth_ * growth_);
+  std::memcpy(buffer_, data, length);
+  size_ = length;
+  writeByte_ = length;
+}
+
+bitStream::~bitStream() { std::free(buffer_); }
+
+unsigned bitStream::octetLength() const { return writeByte_ + (writeBit_ != 0 ? 1 : 0); }
+
+unsigned bitStream::bitLength() const { return writeByte_ * 8 + writeBit_; }
+
+const unsigned char* bitStream::data() const {
+  if (readByte_ >= size_) throw new outOfBounds();
+  return buffer_ + readByte_;
+}
+
+void bitStream::alignWrite() {
+  if (writeBit_ == 0) return;
+  reserve(1);
+  writeBit_ = 0;
+  ++writeByte_;
+}
+
+void bitStream::alignRead() {
+  if (readBit_ == 0) return;
+  readBit_ = 0;
+  ++readByte_;
+}
+
+void bitStream::writeFewBits(unsigned value, unsigned count) {
+  reserve((count + 7) / 8);
+  unsigned remaining = count;
+  while (remaining > 0) {
+    const unsigned take = remaining < 8 - writeBit_ ? remaining : 8 - writeBit_;
+    const unsigned bits = (value >> (remaining - take)) & lowBits(take);
+    buffer_[writeByte_] |= static_cast<unsigned char>(bits << (8 - take - writeBit_));
+    writeBit_ += take;
+    if (writeBit_ == 8) {
+      writeBit_ = 0;
+      ++writeByte_;
+    }
+    remaining -= take;
+  }
+}
+
+void bitStream::writeBits(unsigned value, unsigned count) {
+  // Wider fields are the value zero-extended on the left.
+  while (count > 32) {
+    const unsigned zeros = count - 32 < 32 ? count - 32 : 32;
+    writeFewBits(0, zeros);
+    count -= zeros;
+  }
+  writeFewBits(value, count);
+}
+
+unsigned bitStream::readBits(unsigned count) {
+  unsigned result = 0;
+  unsigned remaining = count;
+  while (remaining > 0) {
+    const unsigned take = remaining < 8 - readBit_ ? remaining : 8 - readBit_;
+    if (readByte_ >= size_) throw new outOfBounds();
+    const unsigned bits = (buffer_[readByte_] >> (8 - readBit_ - take)) & lowBits(take);
+    result = (result << take) | bits;  // wider reads keep the low 32 bits
+    readBit_ += take;
+    if (readBit_ == 8) {
+      readBit_ = 0;
+      ++readByte_;
+    }
+    remaining -= take;
+  }
+  return result;
+}
+
+void bitStream::writeBitsArray(const unsigned* words, unsigned count) {
+  for (; count > 0; ++words) {
+    const unsigned chunk = count < 32 ? count : 32;
+    writeBits(*words, chunk);
+    count -= chunk;
+  }
+}
+
+void bitStream::readBitsArray(unsigned* words, unsigned count) {
+  for (; count > 0; ++words) {
+    const unsigned chunk = count < 32 ? count : 32;
+    *words = readBits(chunk);
+    count -= chunk;
+  }
+}
+
+void bitStream::writeOctet(unsigned value) {
+  alignWrite();
+  reserve(1);
+  buffer_[writeByte_++] = static_cast<unsigned char>(value);
+}
+
+unsigned bitStream::readOctet() {
+  alignRead();
+  if (readByte_ >= size_) throw new outOfBounds();
+  return buffer_[readByte_++];
+}
+
+void bitStream::writeOctets(const void* data, unsigned length) {
+  alignWrite();
+  reserve(length);
+  if (length > 0) std::memcpy(buffer_ + writeByte_, data, length);
+  writeByte_ += length;
+}
+
+void bitStream::readOctets(void* out, unsigned length) {
+  alignRead();
+  if (std::uint64_t(readByte_) + length > size_) throw new outOfBounds();
+  if (length > 0) std::memcpy(out, buffer_ + readByte_, length);
+  readByte_ += length;
+}
+
+unsigned bitStream::reserve(unsigned octets) {
+  // Growth at >= keeps one spare octet beyond the request, so a bit field
+  // that starts inside an octet and spans one more still fits.
+  if (!buffer_) {
+    const std::uint64_t size = (std::uint64_t(growth_) + octets) / growth_ * growth_;
+    buffer_ = zeroedBlock(size);
+    size_ = unsigned(size);
+    writeByte_ = 0;
+    readByte_ = 0;
+  } else if (std::uint64_t(writeByte_) + octets >= size_) {
+    const std::uint64_t size = (std::uint64_t(writeByte_) + octets + growth_) / growth_ * growth_;
+    unsigned char* grown = zeroedBlock(size);
+    std::memcpy(grown, buffer_, size_);
+    std::free(buffer_);
+    buffer_ = grown;
+    size_ = unsigned(size);
+  }
+  return size_;
+}
+
+}  // namespace orvo
