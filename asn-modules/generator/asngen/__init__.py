@@ -1,0 +1,1 @@
+"""Generator of the message type classes and their descriptor tables."""

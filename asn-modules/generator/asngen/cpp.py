@@ -1,0 +1,311 @@
+"""Writes the C++ of one module: its header, its source and its test catalogue."""
+
+from .layout import orderSiblings, orderUnits
+from .model import ADDITION, CHOICE, ENUMERATED, MANDATORY, NAMED_INTEGER, OPTIONAL, SEQUENCE, splitQualified
+from .typeref import RUNTIME_ALPHABETS
+
+INDENT = "  "
+
+
+def banner(module, descriptionPath):
+    return (f"// Generated from {descriptionPath} by asn-modules/generator/generate.py.\n"
+            f"// Generated file, do not edit: change the description and run the generator.\n")
+
+
+class ModuleWriter:
+    def __init__(self, module, modules, descriptionPath):
+        self.module = module
+        self.modules = {m.namespace: m for m in modules}
+        self.descriptionPath = descriptionPath
+        self.ns = module.namespace
+        self.units = orderUnits(module)
+
+    # -- names ------------------------------------------------------------
+
+    def alphabet(self, name):
+        if name in RUNTIME_ALPHABETS:
+            return RUNTIME_ALPHABETS[name]
+        namespace, local = splitQualified(name)
+        return name, len(self.modules[namespace].alphabets[local])
+
+    def cppType(self, typeRef, templateArgument=None, templateParameter=None):
+        text = typeRef.cpp(self.alphabet)
+        if templateArgument is not None:
+            text = text.replace(templateArgument, templateParameter)
+        return text
+
+    def localName(self, qualified):
+        """Name relative to the module namespace: 'transportAddress::ipAddress_sequence'."""
+        return "::".join(splitQualified(qualified)[1:])
+
+    def tableName(self, t, what):
+        """Name of a per-type table in the source: transportAddress_ipAddress_sequenceComponents."""
+        return "_".join(splitQualified(t.name)[1:]) + what
+
+    @staticmethod
+    def memberName(row):
+        return row.member
+
+    # -- header -----------------------------------------------------------
+
+    def header(self):
+        out = [banner(self.module, self.descriptionPath), "#pragma once", "", "#include <asn/asn.h>"]
+        for used in self.module.uses:
+            out.append(f"#include <{used.lower()}/{used.lower()}.h>")
+        out += ["", f"namespace {self.ns} {{", ""]
+        for name, characters in self.module.alphabets.items():
+            out.append(f"// \"{characters}\" ({len(characters)} characters)")
+            out.append(f"extern const char {name}[];")
+        if self.module.alphabets:
+            out.append("")
+        for unit in self.units:
+            if unit.isTemplate:
+                out.append(f"template <class T>\nclass {splitQualified(unit.key)[1]};")
+            else:
+                out.append(f"class {unit.root.shortName};")
+        out.append("")
+        for unit in self.units:
+            if unit.isTemplate:
+                out += self.templateClass(unit)
+            else:
+                out += self.classDefinition(unit.root, unit.children, 0)
+            out.append("")
+        for t in self.module.types:
+            if t.descriptorOnly:
+                out.append(f"// {t.kind} without a class: nothing refers to it.")
+                out.append(f"extern const {self.recordType(t)} {t.shortName}{self.recordSuffix(t)};")
+                out.append("")
+        out.append(f"}}  // namespace {self.ns}")
+        return "\n".join(out) + "\n"
+
+    @staticmethod
+    def recordType(t):
+        return {SEQUENCE: "asn::sequenceDescriptor", CHOICE: "asn::choiceDescriptor",
+                ENUMERATED: "asn::enumeratedDescriptor", NAMED_INTEGER: "asn::typeInfo"}[t.kind]
+
+    @staticmethod
+    def recordSuffix(t):
+        return "Info" if t.kind == NAMED_INTEGER else "Descriptor"
+
+    @staticmethod
+    def recordMember(t):
+        return "info" if t.kind == NAMED_INTEGER else "descriptor"
+
+    def headingComment(self, t, pad):
+        counts = f"{t.counts.root} root, {t.counts.extension} extension"
+        marker = "extensible" if t.extensible else "not extensible"
+        return f"{pad}// {t.kind}, {marker}; {counts}."
+
+    def classDefinition(self, t, children, depth, templateArgument=None):
+        pad = INDENT * depth
+        name = t.shortName
+        base = {SEQUENCE: "asn::sequence", CHOICE: "asn::choice", ENUMERATED: "asn::enumerated",
+                NAMED_INTEGER: "asn::namedInteger"}[t.kind]
+        out = [self.headingComment(t, pad), f"{pad}class {name} : public {base} {{", f"{pad}public:"]
+        inner = pad + INDENT
+        nested = orderSiblings(children.get(t.name, []), children)
+        for n in nested:
+            out += self.classDefinition(n, children, depth + 1)
+            out.append("")
+        record = self.recordMember(t)
+        out.append(f"{inner}static const {self.recordType(t)} {record};")
+        out.append("")
+        out.append(f"{inner}{name}() : {base}(&{record}) {{}}")
+        if t.kind == SEQUENCE:
+            out.append(f"{inner}{name}(const {name}& other);")
+            out.append(f"{inner}{name}& operator=(const {name}& other);")
+            out.append(f"{inner}~{name}() override;")
+        if t.kind == NAMED_INTEGER:
+            out.append(f"{inner}using asn::namedInteger::operator=;")
+        if t.hasCreate:
+            out.append(f"{inner}static asn::object* create();")
+        if t.kind == SEQUENCE:
+            out.append("")
+            for row in t.rows:
+                out.append(self.memberDeclaration(row, inner))
+        out.append(f"{pad}}};")
+        return out
+
+    def memberDeclaration(self, row, pad, templateArgument=None):
+        type_ = self.cppType(row.type, templateArgument, "T")
+        if row.byPointer:
+            return f"{pad}{type_}* {self.memberName(row)} = nullptr;  // {row.presence}"
+        return f"{pad}{type_} {self.memberName(row)};"
+
+    def templateClass(self, unit):
+        """SIGNED{}-like types: one class template; each instance gets its own descriptor."""
+        first = unit.root
+        argument = first.templateArgument
+        name = splitQualified(unit.key)[1]
+        instances = ", ".join(self.localName(t.name) for t in unit.types)
+        out = [f"// {first.kind}, {'extensible' if first.extensible else 'not extensible'}; "
+               f"{first.counts.root} root, {first.counts.extension} extension.",
+               f"// Instances: {instances}.",
+               "template <class T>", f"class {name} : public asn::sequence {{", "public:",
+               f"{INDENT}static const asn::componentEntry components[{len(first.rows)}];",
+               f"{INDENT}static const asn::sequenceDescriptor descriptor;", "",
+               f"{INDENT}{name}() : asn::sequence(&descriptor) {{}}",
+               f"{INDENT}{name}(const {name}& other) : asn::sequence(&descriptor) {{",
+               f"{INDENT * 2}try {{",
+               f"{INDENT * 3}assign(other);",
+               f"{INDENT * 2}}} catch (...) {{",
+               f"{INDENT * 3}reset();",
+               f"{INDENT * 3}throw;",
+               f"{INDENT * 2}}}",
+               f"{INDENT}}}",
+               f"{INDENT}{name}& operator=(const {name}& other) {{",
+               f"{INDENT * 2}if (this != &other) assign(other);",
+               f"{INDENT * 2}return *this;",
+               f"{INDENT}}}",
+               f"{INDENT}~{name}() override {{ reset(); }}",
+               f"{INDENT}static asn::object* create() {{ return new {name}; }}", ""]
+        for row in first.rows:
+            out.append(self.memberDeclaration(row, INDENT, argument))
+        out.append("};")
+        out.append("")
+        out.append("template <class T>")
+        out.append(f"const asn::componentEntry {name}<T>::components[{len(first.rows)}] = {{")
+        for row in first.rows:
+            out.append(f"{INDENT * 2}{self.componentEntry(row, f'{name}<T>')},")
+        out.append("};")
+        out.append("template <class T>")
+        out.append(f"const asn::sequenceDescriptor {name}<T>::descriptor = "
+                   f"asn::sequenceDescriptor::make({name}<T>::components, {cppBool(first.extensible)});")
+        return out
+
+    # -- source -----------------------------------------------------------
+
+    def source(self, headerInclude):
+        out = [banner(self.module, self.descriptionPath), f"#include <{headerInclude}>", "",
+               f"namespace {self.ns} {{", ""]
+        for name, characters in self.module.alphabets.items():
+            out.append(f"const char {name}[] = {cppString(characters)};")
+        if self.module.alphabets:
+            out.append("")
+        for unit in self.units:
+            if unit.isTemplate:
+                continue
+            for t in self.definitionOrder(unit):
+                out += self.typeSource(t)
+                out.append("")
+        for t in self.module.types:
+            if t.descriptorOnly:
+                out += self.recordDefinition(t, f"{t.shortName}{self.recordSuffix(t)}")
+                out.append("")
+        out.append(f"}}  // namespace {self.ns}")
+        return "\n".join(out) + "\n"
+
+    def definitionOrder(self, unit):
+        result = []
+
+        def walk(t):
+            for child in unit.children.get(t.name, []):
+                walk(child)
+            result.append(t)
+        walk(unit.root)
+        return result
+
+    def typeSource(self, t):
+        local = self.localName(t.name)
+        out = [f"// {local}"]
+        out += self.recordDefinition(t, f"{local}::{self.recordMember(t)}")
+        if t.kind == SEQUENCE:
+            short = t.shortName
+            out += [
+                f"{local}::{short}(const {short}& other) : asn::sequence(&descriptor) {{",
+                f"{INDENT}try {{",
+                f"{INDENT * 2}assign(other);",
+                f"{INDENT}}} catch (...) {{",
+                f"{INDENT * 2}reset();",
+                f"{INDENT * 2}throw;",
+                f"{INDENT}}}",
+                "}",
+                f"{local}& {local}::operator=(const {short}& other) {{",
+                f"{INDENT}if (this != &other) assign(other);",
+                f"{INDENT}return *this;",
+                "}",
+                f"{local}::~{short}() {{ reset(); }}",
+            ]
+        if t.hasCreate:
+            out.append(f"asn::object* {local}::create() {{ return new {t.shortName}; }}")
+        return out
+
+    def recordDefinition(self, t, recordName):
+        table = self.tableName(t, "")
+        out = []
+        if t.kind == SEQUENCE:
+            out.append(f"static const asn::componentEntry {table}Components[] = {{")
+            for row in t.rows:
+                out.append(f"{INDENT * 2}{self.componentEntry(row, self.localName(t.name))},")
+            out.append("};")
+            out.append(f"const asn::sequenceDescriptor {recordName} = "
+                       f"asn::sequenceDescriptor::make({table}Components, {cppBool(t.extensible)});")
+        elif t.kind == CHOICE:
+            out.append(f"static const asn::alternativeEntry {table}Alternatives[] = {{")
+            for row in t.rows:
+                out.append(f"{INDENT * 2}asn::alternative<{self.cppType(row.type)}>(\"{row.element}\"),")
+            out.append("};")
+            out.append(f"const asn::choiceDescriptor {recordName} = "
+                       f"asn::choiceDescriptor::make({table}Alternatives, {t.counts.root}, {cppBool(t.extensible)});")
+        else:
+            out.append(f"static const asn::namedValue {table}Values[] = {{")
+            for row in t.rows:
+                out.append(f"{INDENT * 2}{{{row.value & 0xFFFFFFFF}u, \"{row.name}\"}},")
+            out.append("};")
+            if t.kind == ENUMERATED:
+                out.append(f"const asn::enumeratedDescriptor {recordName} = "
+                           f"asn::enumeratedDescriptor::make({table}Values, {t.counts.root}, {cppBool(t.extensible)});")
+            else:
+                out.append(f"const asn::typeInfo {recordName} = asn::typeInfo::namedInteger({table}Values);")
+        return out
+
+    def componentEntry(self, row, owner):
+        maker = {MANDATORY: "mandatoryComponent", OPTIONAL: "optionalComponent",
+                 ADDITION: "additionComponent"}[row.presence]
+        return f"asn::{maker}<&{owner}::{self.memberName(row)}>(\"{row.element}\")"
+
+    # -- test catalogue ---------------------------------------------------
+
+    def catalogue(self):
+        out = [banner(self.module, self.descriptionPath), "#include \"typeCatalogue.h\"", "",
+               f"const std::vector<catalogueEntry>& {self.ns.lower()}Catalogue() {{",
+               f"{INDENT}static const std::vector<catalogueEntry> entries = {{"]
+        for t in self.module.types:
+            out += self.catalogueEntry(t)
+        out += [f"{INDENT}}};", f"{INDENT}return entries;", "}"]
+        return "\n".join(out) + "\n"
+
+    def catalogueEntry(self, t):
+        pad = INDENT * 3
+        names = ", ".join(f"\"{r.element if hasattr(r, 'element') else r.name}\"" for r in t.rows)
+        if t.kind == SEQUENCE:
+            detail = ", ".join({MANDATORY: "0", OPTIONAL: "1", ADDITION: "2"}[r.presence] for r in t.rows)
+        elif t.kind == CHOICE:
+            detail = ""
+        else:
+            detail = ", ".join(f"{r.value & 0xFFFFFFFF}u" for r in t.rows)
+        cls = t.name
+        if t.descriptorOnly:
+            record = f"&{self.ns}::{t.shortName}{self.recordSuffix(t)}"
+            make = copy = "nullptr"
+        else:
+            record = f"&{cls}::{self.recordMember(t)}"
+            make = f"[]() -> asn::object* {{ return new {cls}; }}"
+            copy = (f"[](const asn::object& o) -> asn::object* "
+                    f"{{ return new {cls}(static_cast<const {cls}&>(o)); }}")
+        create = f"&{cls}::create" if t.hasCreate else "nullptr"
+        kind = {SEQUENCE: "SEQUENCE", CHOICE: "CHOICE", ENUMERATED: "ENUMERATED", NAMED_INTEGER: "INTEGER"}[t.kind]
+        return [f"{INDENT * 2}{{\"{cls}\", \"{kind}\", {cppBool(t.extensible)}, {t.counts.root}u, {t.counts.extension}u,",
+                f"{pad}{{{names}}},",
+                f"{pad}{{{detail}}},",
+                f"{pad}{make},",
+                f"{pad}{copy},",
+                f"{pad}{create}, {record}}},"]
+
+
+def cppBool(value):
+    return "true" if value else "false"
+
+
+def cppString(text):
+    return '"' + text.replace("\\", "\\\\").replace('"', '\\"') + '"'

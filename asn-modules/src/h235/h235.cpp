@@ -1,0 +1,392 @@
+// Generated from asn-modules/generator/modules/h235.types by asn-modules/generator/generate.py.
+// Generated file, do not edit: change the description and run the generator.
+
+#include <h235/h235.h>
+
+namespace H235 {
+
+// nonStandardParameter
+static const asn::componentEntry nonStandardParameterComponents[] = {
+    asn::mandatoryComponent<&nonStandardParameter::nonStandardIdentifier>("NonStandardIdentifier"),
+    asn::mandatoryComponent<&nonStandardParameter::data>("Data"),
+};
+const asn::sequenceDescriptor nonStandardParameter::descriptor = asn::sequenceDescriptor::make(nonStandardParameterComponents, false);
+nonStandardParameter::nonStandardParameter(const nonStandardParameter& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+nonStandardParameter& nonStandardParameter::operator=(const nonStandardParameter& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+nonStandardParameter::~nonStandardParameter() { reset(); }
+asn::object* nonStandardParameter::create() { return new nonStandardParameter; }
+
+// dHset
+static const asn::componentEntry dHsetComponents[] = {
+    asn::mandatoryComponent<&dHset::halfkey>("Halfkey"),
+    asn::mandatoryComponent<&dHset::modSize>("ModSize"),
+    asn::mandatoryComponent<&dHset::generator>("Generator"),
+};
+const asn::sequenceDescriptor dHset::descriptor = asn::sequenceDescriptor::make(dHsetComponents, true);
+dHset::dHset(const dHset& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+dHset& dHset::operator=(const dHset& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+dHset::~dHset() { reset(); }
+asn::object* dHset::create() { return new dHset; }
+
+// eckasdh::eckasdhp_sequence
+static const asn::componentEntry eckasdh_eckasdhp_sequenceComponents[] = {
+    asn::mandatoryComponent<&eckasdh::eckasdhp_sequence::public_key>("Public_key"),
+    asn::mandatoryComponent<&eckasdh::eckasdhp_sequence::modulus>("Modulus"),
+    asn::mandatoryComponent<&eckasdh::eckasdhp_sequence::base>("Base"),
+    asn::mandatoryComponent<&eckasdh::eckasdhp_sequence::weierstrassA>("WeierstrassA"),
+    asn::mandatoryComponent<&eckasdh::eckasdhp_sequence::weierstrassB>("WeierstrassB"),
+};
+const asn::sequenceDescriptor eckasdh::eckasdhp_sequence::descriptor = asn::sequenceDescriptor::make(eckasdh_eckasdhp_sequenceComponents, false);
+eckasdh::eckasdhp_sequence::eckasdhp_sequence(const eckasdhp_sequence& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+eckasdh::eckasdhp_sequence& eckasdh::eckasdhp_sequence::operator=(const eckasdhp_sequence& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+eckasdh::eckasdhp_sequence::~eckasdhp_sequence() { reset(); }
+asn::object* eckasdh::eckasdhp_sequence::create() { return new eckasdhp_sequence; }
+
+// eckasdh::eckasdh2_sequence
+static const asn::componentEntry eckasdh_eckasdh2_sequenceComponents[] = {
+    asn::mandatoryComponent<&eckasdh::eckasdh2_sequence::public_key>("Public_key"),
+    asn::mandatoryComponent<&eckasdh::eckasdh2_sequence::fieldSize>("FieldSize"),
+    asn::mandatoryComponent<&eckasdh::eckasdh2_sequence::base>("Base"),
+    asn::mandatoryComponent<&eckasdh::eckasdh2_sequence::weierstrassA>("WeierstrassA"),
+    asn::mandatoryComponent<&eckasdh::eckasdh2_sequence::weierstrassB>("WeierstrassB"),
+};
+const asn::sequenceDescriptor eckasdh::eckasdh2_sequence::descriptor = asn::sequenceDescriptor::make(eckasdh_eckasdh2_sequenceComponents, false);
+eckasdh::eckasdh2_sequence::eckasdh2_sequence(const eckasdh2_sequence& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+eckasdh::eckasdh2_sequence& eckasdh::eckasdh2_sequence::operator=(const eckasdh2_sequence& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+eckasdh::eckasdh2_sequence::~eckasdh2_sequence() { reset(); }
+asn::object* eckasdh::eckasdh2_sequence::create() { return new eckasdh2_sequence; }
+
+// eckasdh
+static const asn::alternativeEntry eckasdhAlternatives[] = {
+    asn::alternative<H235::eckasdh::eckasdhp_sequence>("Eckasdhp"),
+    asn::alternative<H235::eckasdh::eckasdh2_sequence>("Eckasdh2"),
+};
+const asn::choiceDescriptor eckasdh::descriptor = asn::choiceDescriptor::make(eckasdhAlternatives, 2, true);
+asn::object* eckasdh::create() { return new eckasdh; }
+
+// eCDSAlikeSignature
+static const asn::componentEntry eCDSAlikeSignatureComponents[] = {
+    asn::mandatoryComponent<&eCDSAlikeSignature::r>("R"),
+    asn::mandatoryComponent<&eCDSAlikeSignature::s>("S"),
+};
+const asn::sequenceDescriptor eCDSAlikeSignature::descriptor = asn::sequenceDescriptor::make(eCDSAlikeSignatureComponents, false);
+eCDSAlikeSignature::eCDSAlikeSignature(const eCDSAlikeSignature& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+eCDSAlikeSignature& eCDSAlikeSignature::operator=(const eCDSAlikeSignature& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+eCDSAlikeSignature::~eCDSAlikeSignature() { reset(); }
+
+// typedCertificate
+static const asn::componentEntry typedCertificateComponents[] = {
+    asn::mandatoryComponent<&typedCertificate::type>("Type"),
+    asn::mandatoryComponent<&typedCertificate::certificate>("Certificate"),
+};
+const asn::sequenceDescriptor typedCertificate::descriptor = asn::sequenceDescriptor::make(typedCertificateComponents, true);
+typedCertificate::typedCertificate(const typedCertificate& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+typedCertificate& typedCertificate::operator=(const typedCertificate& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+typedCertificate::~typedCertificate() { reset(); }
+asn::object* typedCertificate::create() { return new typedCertificate; }
+
+// authenticationBES
+static const asn::alternativeEntry authenticationBESAlternatives[] = {
+    asn::alternative<asn::null>("Default"),
+    asn::alternative<asn::null>("Radius"),
+};
+const asn::choiceDescriptor authenticationBES::descriptor = asn::choiceDescriptor::make(authenticationBESAlternatives, 2, true);
+asn::object* authenticationBES::create() { return new authenticationBES; }
+
+// authenticationMechanism
+static const asn::alternativeEntry authenticationMechanismAlternatives[] = {
+    asn::alternative<asn::null>("DhExch"),
+    asn::alternative<asn::null>("PwdSymEnc"),
+    asn::alternative<asn::null>("PwdHash"),
+    asn::alternative<asn::null>("CertSign"),
+    asn::alternative<asn::null>("Ipsec"),
+    asn::alternative<asn::null>("Tls"),
+    asn::alternative<H235::nonStandardParameter>("NonStandard"),
+    asn::alternative<H235::authenticationBES>("AuthenticationBES"),
+};
+const asn::choiceDescriptor authenticationMechanism::descriptor = asn::choiceDescriptor::make(authenticationMechanismAlternatives, 7, true);
+asn::object* authenticationMechanism::create() { return new authenticationMechanism; }
+
+// clearToken
+static const asn::componentEntry clearTokenComponents[] = {
+    asn::mandatoryComponent<&clearToken::tokenOID>("TokenOID"),
+    asn::optionalComponent<&clearToken::timeStamp>("TimeStamp"),
+    asn::optionalComponent<&clearToken::password>("Password"),
+    asn::optionalComponent<&clearToken::dhkey>("Dhkey"),
+    asn::optionalComponent<&clearToken::challenge>("Challenge"),
+    asn::optionalComponent<&clearToken::random>("Random"),
+    asn::optionalComponent<&clearToken::certificate>("Certificate"),
+    asn::optionalComponent<&clearToken::generalID>("GeneralID"),
+    asn::optionalComponent<&clearToken::nonStandard>("NonStandard"),
+    asn::additionComponent<&clearToken::eckasdhkey>("Eckasdhkey"),
+    asn::additionComponent<&clearToken::sendersID>("SendersID"),
+};
+const asn::sequenceDescriptor clearToken::descriptor = asn::sequenceDescriptor::make(clearTokenComponents, true);
+clearToken::clearToken(const clearToken& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+clearToken& clearToken::operator=(const clearToken& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+clearToken::~clearToken() { reset(); }
+asn::object* clearToken::create() { return new clearToken; }
+
+// params
+static const asn::componentEntry paramsComponents[] = {
+    asn::optionalComponent<&params::ranInt>("RanInt"),
+    asn::optionalComponent<&params::iv8>("Iv8"),
+    asn::additionComponent<&params::iv16>("Iv16"),
+};
+const asn::sequenceDescriptor params::descriptor = asn::sequenceDescriptor::make(paramsComponents, true);
+params::params(const params& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+params& params::operator=(const params& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+params::~params() { reset(); }
+asn::object* params::create() { return new params; }
+
+// keySyncMaterial
+static const asn::componentEntry keySyncMaterialComponents[] = {
+    asn::mandatoryComponent<&keySyncMaterial::generalID>("GeneralID"),
+    asn::mandatoryComponent<&keySyncMaterial::keyMaterial>("KeyMaterial"),
+};
+const asn::sequenceDescriptor keySyncMaterial::descriptor = asn::sequenceDescriptor::make(keySyncMaterialComponents, true);
+keySyncMaterial::keySyncMaterial(const keySyncMaterial& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+keySyncMaterial& keySyncMaterial::operator=(const keySyncMaterial& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+keySyncMaterial::~keySyncMaterial() { reset(); }
+
+// keySignedMaterial
+static const asn::componentEntry keySignedMaterialComponents[] = {
+    asn::mandatoryComponent<&keySignedMaterial::generalId>("GeneralId"),
+    asn::mandatoryComponent<&keySignedMaterial::mrandom>("Mrandom"),
+    asn::optionalComponent<&keySignedMaterial::srandom>("Srandom"),
+    asn::optionalComponent<&keySignedMaterial::timeStamp>("TimeStamp"),
+    asn::mandatoryComponent<&keySignedMaterial::encrptval>("Encrptval"),
+};
+const asn::sequenceDescriptor keySignedMaterial::descriptor = asn::sequenceDescriptor::make(keySignedMaterialComponents, false);
+keySignedMaterial::keySignedMaterial(const keySignedMaterial& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+keySignedMaterial& keySignedMaterial::operator=(const keySignedMaterial& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+keySignedMaterial::~keySignedMaterial() { reset(); }
+asn::object* keySignedMaterial::create() { return new keySignedMaterial; }
+
+// returnSig
+static const asn::componentEntry returnSigComponents[] = {
+    asn::mandatoryComponent<&returnSig::generalId>("GeneralId"),
+    asn::mandatoryComponent<&returnSig::responseRandom>("ResponseRandom"),
+    asn::optionalComponent<&returnSig::requestRandom>("RequestRandom"),
+    asn::optionalComponent<&returnSig::certificate>("Certificate"),
+};
+const asn::sequenceDescriptor returnSig::descriptor = asn::sequenceDescriptor::make(returnSigComponents, false);
+returnSig::returnSig(const returnSig& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+returnSig& returnSig::operator=(const returnSig& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+returnSig::~returnSig() { reset(); }
+asn::object* returnSig::create() { return new returnSig; }
+
+// cryptoToken::cryptoEncryptedToken_sequence
+static const asn::componentEntry cryptoToken_cryptoEncryptedToken_sequenceComponents[] = {
+    asn::mandatoryComponent<&cryptoToken::cryptoEncryptedToken_sequence::tokenOID>("TokenOID"),
+    asn::mandatoryComponent<&cryptoToken::cryptoEncryptedToken_sequence::token>("Token"),
+};
+const asn::sequenceDescriptor cryptoToken::cryptoEncryptedToken_sequence::descriptor = asn::sequenceDescriptor::make(cryptoToken_cryptoEncryptedToken_sequenceComponents, false);
+cryptoToken::cryptoEncryptedToken_sequence::cryptoEncryptedToken_sequence(const cryptoEncryptedToken_sequence& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+cryptoToken::cryptoEncryptedToken_sequence& cryptoToken::cryptoEncryptedToken_sequence::operator=(const cryptoEncryptedToken_sequence& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+cryptoToken::cryptoEncryptedToken_sequence::~cryptoEncryptedToken_sequence() { reset(); }
+asn::object* cryptoToken::cryptoEncryptedToken_sequence::create() { return new cryptoEncryptedToken_sequence; }
+
+// cryptoToken::cryptoSignedToken_sequence
+static const asn::componentEntry cryptoToken_cryptoSignedToken_sequenceComponents[] = {
+    asn::mandatoryComponent<&cryptoToken::cryptoSignedToken_sequence::tokenOID>("TokenOID"),
+    asn::mandatoryComponent<&cryptoToken::cryptoSignedToken_sequence::token>("Token"),
+};
+const asn::sequenceDescriptor cryptoToken::cryptoSignedToken_sequence::descriptor = asn::sequenceDescriptor::make(cryptoToken_cryptoSignedToken_sequenceComponents, false);
+cryptoToken::cryptoSignedToken_sequence::cryptoSignedToken_sequence(const cryptoSignedToken_sequence& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+cryptoToken::cryptoSignedToken_sequence& cryptoToken::cryptoSignedToken_sequence::operator=(const cryptoSignedToken_sequence& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+cryptoToken::cryptoSignedToken_sequence::~cryptoSignedToken_sequence() { reset(); }
+asn::object* cryptoToken::cryptoSignedToken_sequence::create() { return new cryptoSignedToken_sequence; }
+
+// cryptoToken::cryptoHashedToken_sequence
+static const asn::componentEntry cryptoToken_cryptoHashedToken_sequenceComponents[] = {
+    asn::mandatoryComponent<&cryptoToken::cryptoHashedToken_sequence::tokenOID>("TokenOID"),
+    asn::mandatoryComponent<&cryptoToken::cryptoHashedToken_sequence::hashedVals>("HashedVals"),
+    asn::mandatoryComponent<&cryptoToken::cryptoHashedToken_sequence::token>("Token"),
+};
+const asn::sequenceDescriptor cryptoToken::cryptoHashedToken_sequence::descriptor = asn::sequenceDescriptor::make(cryptoToken_cryptoHashedToken_sequenceComponents, false);
+cryptoToken::cryptoHashedToken_sequence::cryptoHashedToken_sequence(const cryptoHashedToken_sequence& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+cryptoToken::cryptoHashedToken_sequence& cryptoToken::cryptoHashedToken_sequence::operator=(const cryptoHashedToken_sequence& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+cryptoToken::cryptoHashedToken_sequence::~cryptoHashedToken_sequence() { reset(); }
+asn::object* cryptoToken::cryptoHashedToken_sequence::create() { return new cryptoHashedToken_sequence; }
+
+// cryptoToken
+static const asn::alternativeEntry cryptoTokenAlternatives[] = {
+    asn::alternative<H235::cryptoToken::cryptoEncryptedToken_sequence>("CryptoEncryptedToken"),
+    asn::alternative<H235::cryptoToken::cryptoSignedToken_sequence>("CryptoSignedToken"),
+    asn::alternative<H235::cryptoToken::cryptoHashedToken_sequence>("CryptoHashedToken"),
+    asn::alternative<H235::encrypted<asn::anytype<H235::clearToken> >>("CryptoPwdEncr"),
+};
+const asn::choiceDescriptor cryptoToken::descriptor = asn::choiceDescriptor::make(cryptoTokenAlternatives, 4, true);
+asn::object* cryptoToken::create() { return new cryptoToken; }
+
+// h235CertificateSignature
+static const asn::componentEntry h235CertificateSignatureComponents[] = {
+    asn::mandatoryComponent<&h235CertificateSignature::certificate>("Certificate"),
+    asn::mandatoryComponent<&h235CertificateSignature::responseRandom>("ResponseRandom"),
+    asn::optionalComponent<&h235CertificateSignature::requesterRandom>("RequesterRandom"),
+    asn::mandatoryComponent<&h235CertificateSignature::signature>("Signature"),
+};
+const asn::sequenceDescriptor h235CertificateSignature::descriptor = asn::sequenceDescriptor::make(h235CertificateSignatureComponents, true);
+h235CertificateSignature::h235CertificateSignature(const h235CertificateSignature& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+h235CertificateSignature& h235CertificateSignature::operator=(const h235CertificateSignature& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+h235CertificateSignature::~h235CertificateSignature() { reset(); }
+
+static const asn::alternativeEntry h235KeyAlternatives[] = {
+    asn::alternative<asn::bitString<1u, 2048u, 1>>("SecureChannel"),
+    asn::alternative<H235::encrypted<asn::anytype<H235::keySyncMaterial> >>("SharedSecret"),
+    asn::alternative<H235::signed_t<asn::anytype<H235::keySignedMaterial> >>("CertProtectedKey"),
+};
+const asn::choiceDescriptor h235KeyDescriptor = asn::choiceDescriptor::make(h235KeyAlternatives, 3, true);
+
+}  // namespace H235

@@ -1,0 +1,200 @@
+// Generated from asn-modules/generator/modules/h245.types by asn-modules/generator/generate.py.
+// Generated file, do not edit: change the description and run the generator.
+
+#include <h245/h245.h>
+
+namespace H245 {
+
+// nonStandardIdentifier::h221NonStandard_sequence
+static const asn::componentEntry nonStandardIdentifier_h221NonStandard_sequenceComponents[] = {
+    asn::mandatoryComponent<&nonStandardIdentifier::h221NonStandard_sequence::t35CountryCode>("T35CountryCode"),
+    asn::mandatoryComponent<&nonStandardIdentifier::h221NonStandard_sequence::t35Extension>("T35Extension"),
+    asn::mandatoryComponent<&nonStandardIdentifier::h221NonStandard_sequence::manufacturerCode>("ManufacturerCode"),
+};
+const asn::sequenceDescriptor nonStandardIdentifier::h221NonStandard_sequence::descriptor = asn::sequenceDescriptor::make(nonStandardIdentifier_h221NonStandard_sequenceComponents, false);
+nonStandardIdentifier::h221NonStandard_sequence::h221NonStandard_sequence(const h221NonStandard_sequence& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+nonStandardIdentifier::h221NonStandard_sequence& nonStandardIdentifier::h221NonStandard_sequence::operator=(const h221NonStandard_sequence& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+nonStandardIdentifier::h221NonStandard_sequence::~h221NonStandard_sequence() { reset(); }
+asn::object* nonStandardIdentifier::h221NonStandard_sequence::create() { return new h221NonStandard_sequence; }
+
+// nonStandardIdentifier
+static const asn::alternativeEntry nonStandardIdentifierAlternatives[] = {
+    asn::alternative<asn::oid>("Object"),
+    asn::alternative<H245::nonStandardIdentifier::h221NonStandard_sequence>("H221NonStandard"),
+};
+const asn::choiceDescriptor nonStandardIdentifier::descriptor = asn::choiceDescriptor::make(nonStandardIdentifierAlternatives, 2, false);
+asn::object* nonStandardIdentifier::create() { return new nonStandardIdentifier; }
+
+// nonStandardParameter
+static const asn::componentEntry nonStandardParameterComponents[] = {
+    asn::mandatoryComponent<&nonStandardParameter::nonStandardIdentifier>("NonStandardIdentifier"),
+    asn::mandatoryComponent<&nonStandardParameter::data>("Data"),
+};
+const asn::sequenceDescriptor nonStandardParameter::descriptor = asn::sequenceDescriptor::make(nonStandardParameterComponents, false);
+nonStandardParameter::nonStandardParameter(const nonStandardParameter& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+nonStandardParameter& nonStandardParameter::operator=(const nonStandardParameter& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+nonStandardParameter::~nonStandardParameter() { reset(); }
+asn::object* nonStandardParameter::create() { return new nonStandardParameter; }
+
+// dataProtocolCapability::v76wCompression_choice
+static const asn::alternativeEntry dataProtocolCapability_v76wCompression_choiceAlternatives[] = {
+    asn::alternative<H245::compressionType>("TransmitCompression"),
+    asn::alternative<H245::compressionType>("ReceiveCompression"),
+    asn::alternative<H245::compressionType>("TransmitAndReceiveCompression"),
+};
+const asn::choiceDescriptor dataProtocolCapability::v76wCompression_choice::descriptor = asn::choiceDescriptor::make(dataProtocolCapability_v76wCompression_choiceAlternatives, 3, true);
+asn::object* dataProtocolCapability::v76wCompression_choice::create() { return new v76wCompression_choice; }
+
+// dataProtocolCapability
+static const asn::alternativeEntry dataProtocolCapabilityAlternatives[] = {
+    asn::alternative<H245::nonStandardParameter>("NonStandard"),
+    asn::alternative<asn::null>("V14buffered"),
+    asn::alternative<asn::null>("V42lapm"),
+    asn::alternative<asn::null>("HdlcFrameTunnelling"),
+    asn::alternative<asn::null>("H310SeparateVCStack"),
+    asn::alternative<asn::null>("H310SingleVCStack"),
+    asn::alternative<asn::null>("Transparent"),
+    asn::alternative<asn::null>("SegmentationAndReassembly"),
+    asn::alternative<asn::null>("HdlcFrameTunnelingwSAR"),
+    asn::alternative<asn::null>("V120"),
+    asn::alternative<asn::null>("SeparateLANStack"),
+    asn::alternative<H245::dataProtocolCapability::v76wCompression_choice>("V76wCompression"),
+    asn::alternative<asn::null>("Tcp"),
+    asn::alternative<asn::null>("Udp"),
+};
+const asn::choiceDescriptor dataProtocolCapability::descriptor = asn::choiceDescriptor::make(dataProtocolCapabilityAlternatives, 7, true);
+asn::object* dataProtocolCapability::create() { return new dataProtocolCapability; }
+
+// compressionType
+static const asn::alternativeEntry compressionTypeAlternatives[] = {
+    asn::alternative<H245::v42bis>("V42bis"),
+};
+const asn::choiceDescriptor compressionType::descriptor = asn::choiceDescriptor::make(compressionTypeAlternatives, 1, true);
+asn::object* compressionType::create() { return new compressionType; }
+
+// v42bis
+static const asn::componentEntry v42bisComponents[] = {
+    asn::mandatoryComponent<&v42bis::numberOfCodewords>("NumberOfCodewords"),
+    asn::mandatoryComponent<&v42bis::maximumStringLength>("MaximumStringLength"),
+};
+const asn::sequenceDescriptor v42bis::descriptor = asn::sequenceDescriptor::make(v42bisComponents, true);
+v42bis::v42bis(const v42bis& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+v42bis& v42bis::operator=(const v42bis& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+v42bis::~v42bis() { reset(); }
+asn::object* v42bis::create() { return new v42bis; }
+
+// t38FaxProfile
+static const asn::componentEntry t38FaxProfileComponents[] = {
+    asn::mandatoryComponent<&t38FaxProfile::fillBitRemoval>("FillBitRemoval"),
+    asn::mandatoryComponent<&t38FaxProfile::transcodingJBIG>("TranscodingJBIG"),
+    asn::mandatoryComponent<&t38FaxProfile::transcodingMMR>("TranscodingMMR"),
+    asn::additionComponent<&t38FaxProfile::version>("Version"),
+    asn::additionComponent<&t38FaxProfile::t38FaxRateManagement>("T38FaxRateManagement"),
+    asn::additionComponent<&t38FaxProfile::t38FaxUdpOptions>("T38FaxUdpOptions"),
+    asn::additionComponent<&t38FaxProfile::t38FaxTcpOptions>("T38FaxTcpOptions"),
+};
+const asn::sequenceDescriptor t38FaxProfile::descriptor = asn::sequenceDescriptor::make(t38FaxProfileComponents, true);
+t38FaxProfile::t38FaxProfile(const t38FaxProfile& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+t38FaxProfile& t38FaxProfile::operator=(const t38FaxProfile& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+t38FaxProfile::~t38FaxProfile() { reset(); }
+asn::object* t38FaxProfile::create() { return new t38FaxProfile; }
+
+// t38FaxRateManagement
+static const asn::alternativeEntry t38FaxRateManagementAlternatives[] = {
+    asn::alternative<asn::null>("LocalTCF"),
+    asn::alternative<asn::null>("TransferredTCF"),
+};
+const asn::choiceDescriptor t38FaxRateManagement::descriptor = asn::choiceDescriptor::make(t38FaxRateManagementAlternatives, 2, true);
+asn::object* t38FaxRateManagement::create() { return new t38FaxRateManagement; }
+
+// t38FaxUdpOptions::t38FaxUdpEC_choice
+static const asn::alternativeEntry t38FaxUdpOptions_t38FaxUdpEC_choiceAlternatives[] = {
+    asn::alternative<asn::null>("T38UDPFEC"),
+    asn::alternative<asn::null>("T38UDPRedundancy"),
+};
+const asn::choiceDescriptor t38FaxUdpOptions::t38FaxUdpEC_choice::descriptor = asn::choiceDescriptor::make(t38FaxUdpOptions_t38FaxUdpEC_choiceAlternatives, 2, true);
+asn::object* t38FaxUdpOptions::t38FaxUdpEC_choice::create() { return new t38FaxUdpEC_choice; }
+
+// t38FaxUdpOptions
+static const asn::componentEntry t38FaxUdpOptionsComponents[] = {
+    asn::optionalComponent<&t38FaxUdpOptions::t38FaxMaxBuffer>("T38FaxMaxBuffer"),
+    asn::optionalComponent<&t38FaxUdpOptions::t38FaxMaxDatagram>("T38FaxMaxDatagram"),
+    asn::mandatoryComponent<&t38FaxUdpOptions::t38FaxUdpEC>("T38FaxUdpEC"),
+};
+const asn::sequenceDescriptor t38FaxUdpOptions::descriptor = asn::sequenceDescriptor::make(t38FaxUdpOptionsComponents, false);
+t38FaxUdpOptions::t38FaxUdpOptions(const t38FaxUdpOptions& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+t38FaxUdpOptions& t38FaxUdpOptions::operator=(const t38FaxUdpOptions& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+t38FaxUdpOptions::~t38FaxUdpOptions() { reset(); }
+asn::object* t38FaxUdpOptions::create() { return new t38FaxUdpOptions; }
+
+// t38FaxTcpOptions
+static const asn::componentEntry t38FaxTcpOptionsComponents[] = {
+    asn::mandatoryComponent<&t38FaxTcpOptions::t38TCPBidirectionalMode>("T38TCPBidirectionalMode"),
+};
+const asn::sequenceDescriptor t38FaxTcpOptions::descriptor = asn::sequenceDescriptor::make(t38FaxTcpOptionsComponents, true);
+t38FaxTcpOptions::t38FaxTcpOptions(const t38FaxTcpOptions& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+t38FaxTcpOptions& t38FaxTcpOptions::operator=(const t38FaxTcpOptions& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+t38FaxTcpOptions::~t38FaxTcpOptions() { reset(); }
+asn::object* t38FaxTcpOptions::create() { return new t38FaxTcpOptions; }
+
+}  // namespace H245

@@ -1,0 +1,26 @@
+// Every generated type as its description lists it, for tests that walk all
+// of them. The entries are generated with the classes (see *Catalogue.cpp).
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include <asn/asn.h>
+
+struct catalogueEntry {
+  const char* name;        // "H225::aliasAddress"
+  const char* kind;        // "SEQUENCE", "CHOICE", "ENUMERATED" or "INTEGER" (named values)
+  bool extensible;
+  unsigned rootCount;      // as the type's heading states them
+  unsigned extensionCount;
+  std::vector<const char*> elements;  // element or value names in descriptor order
+  std::vector<uint32_t> detail;       // SEQUENCE: presence kinds; ENUMERATED, INTEGER: the values
+  asn::object* (*make)();                          // a new default value; null without a class
+  asn::object* (*copy)(const asn::object& value);  // copy construction
+  asn::createFunction create;                      // null where no table refers to the type
+  const void* record;                              // the descriptor or type record
+};
+
+const std::vector<catalogueEntry>& h225Catalogue();
+const std::vector<catalogueEntry>& h235Catalogue();
+const std::vector<catalogueEntry>& h245Catalogue();
