@@ -26,16 +26,20 @@ protected:
 void lineThroughSinks(benchmark::State& state, bool pushed) {
   std::ostringstream target;
   orvo::TBifurcator* bifurcator = new orvo::TBifurcator(target);
+  bifurcator->printOptions().setState(orvo::stateDefault, 0xFFFFFFFFu);
   bifurcator->printOptions().setState(orvo::stateError, 0xFFFFFFFFu);
   bifurcator->printOptions().setState(orvo::stateWarning, 0xFFFFFFFFu);
   bifurcator->printOptions().setState(orvo::stateInformation, 0xFFFFFFFFu);
-  for (int i = 0; i < state.range(0); ++i) bifurcator->addManipulator(new countingSink(bifurcator->printOptions()));
+  for (int i = 1; i < state.range(0); ++i) bifurcator->addManipulator(new countingSink(bifurcator->printOptions()));
+  countingSink* first = new countingSink(bifurcator->printOptions());
+  bifurcator->addManipulator(first);
   for (auto _ : state) {
     if (pushed)
       target << orvo::lineState(orvo::stateInformation) << "RAS, got message from 127.0.0.1:1719" << std::endl;
     else
       target << "RAS, got message from 127.0.0.1:1719" << std::endl;
   }
+  if (first->lines != static_cast<long>(state.iterations())) state.SkipWithError("lines did not reach the sinks");
   state.SetItemsProcessed(state.iterations());
   delete bifurcator;
 }
