@@ -97,11 +97,20 @@ TBifurcationalBuffer::int_type TBifurcationalBuffer::overflow(int_type ACharacte
 }
 
 int TBifurcationalBuffer::sync() {
-  if (pptr() > pbase()) {
-    if (writeOut(pbase(), static_cast<int>(pptr() - pbase())) != 0) return -1;
-    setp(pbase(), epptr());
+  int length = static_cast<int>(pptr() - pbase());
+  if (length <= 0) return 0;
+  // The area is emptied before the sinks see the text: a sink that logs
+  // through this same stream must find room, not the same text again.
+  char pending[putAreaSize];
+  std::memcpy(pending, pbase(), length);
+  setp(pbase(), epptr());
+  if (writeOut(pending, length) == 0) return 0;
+  // A failure keeps the text for the next attempt.
+  if (pptr() == pbase()) {
+    std::memcpy(pbase(), pending, length);
+    pbump(length);
   }
-  return 0;
+  return -1;
 }
 
 TBifurcationalBuffer::int_type TBifurcationalBuffer::underflow() { return traits_type::eof(); }

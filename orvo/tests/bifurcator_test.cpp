@@ -278,6 +278,44 @@ TEST_F(bifurcatorTest, FailingPutLineDropsTheRestOfTheChunk) {
   EXPECT_TRUE(target.good());
 }
 
+// A sink that logs through the stream it serves, as a failing monitor
+// connection might.
+struct echoingSink : captureSink {
+  echoingSink(std::vector<capturedLine>& ALines, std::ostream& ALog) : captureSink(ALines), log(ALog) {}
+  int putLine(orvo::string& ALine) override {
+    int result = captureSink::putLine(ALine);
+    if (!echoed) {
+      echoed = true;
+      log << "nested" << std::endl;
+    }
+    return result;
+  }
+  std::ostream& log;
+  bool echoed = false;
+};
+
+TEST_F(bifurcatorTest, SinkMayLogThroughTheStreamItServes) {
+  std::vector<capturedLine> echoed;
+  bifurcator->addManipulator(new echoingSink(echoed, target));
+  target << "outer" << std::endl << "last" << std::endl;
+  std::vector<capturedLine> expected{{"outer\n", "", 0, true}, {"nested\n", "", 0, true}, {"last\n", "", 0, true}};
+  EXPECT_EQ(expected, echoed);
+  EXPECT_TRUE(target.good());
+}
+
+TEST_F(bifurcatorTest, FailedTextStaysForTheNextAttempt) {
+  sink->writeResult = 1;
+  target << "kept";
+  target.flush();
+  EXPECT_TRUE(target.bad());
+  EXPECT_TRUE(lines.empty());
+  sink->writeResult = 0;
+  target.clear();
+  target << std::endl;
+  std::vector<capturedLine> expected{{"kept\n", "", 0, true}};
+  EXPECT_EQ(expected, lines);
+}
+
 TEST_F(bifurcatorTest, SinksSeeOutputInTheOrderTheyWereAdded) {
   std::vector<capturedLine> shared;
   bifurcator->addManipulator(new captureSink(shared));

@@ -19,8 +19,9 @@ captureSink::~captureSink() {
 }
 
 int captureSink::write(const char* AData, int ALength) {
-  int result = TFormatStreamManipulator::write(AData, ALength);
-  return writeResult != 0 ? writeResult : result;
+  // A failing sink takes nothing.
+  if (writeResult != 0) return writeResult;
+  return TFormatStreamManipulator::write(AData, ALength);
 }
 
 void captureSink::Flush() {
