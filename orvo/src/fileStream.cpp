@@ -16,11 +16,11 @@ const std::ios_base::openmode modeBits =
 
 }  // namespace
 
-fileStream::fileStream() : std::iostream(nullptr) {}
+// A closed buffer stands in until the first open, so that a new stream is
+// good but not open, as the standard file streams are.
+fileStream::fileStream() : std::iostream(nullptr), file(new descriptorBuffer()) { rdbuf(file.get()); }
 
-fileStream::fileStream(const char* APath, std::ios_base::openmode AMode) : std::iostream(nullptr) {
-  open(APath, AMode);
-}
+fileStream::fileStream(const char* APath, std::ios_base::openmode AMode) : fileStream() { open(APath, AMode); }
 
 fileStream::~fileStream() {
   // The buffer flushes and closes the file as it goes.

@@ -118,6 +118,7 @@ TEST_F(fileStreamTest, OpenInAMissingDirectoryFails) {
 TEST_F(fileStreamTest, ReopensAfterCloseWithAClearState) {
   fileStream out;
   EXPECT_FALSE(out.isOpen());
+  EXPECT_TRUE(out.good());
   for (const char* block : {"first ", "second"}) {
     ASSERT_TRUE(out.open(path.c_str(), std::ios_base::out | std::ios_base::app));
     EXPECT_TRUE(out.good());
