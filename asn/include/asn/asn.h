@@ -19,6 +19,8 @@
 #include <asn/octetString.h>
 #include <asn/oid.h>
 #include <asn/opentype.h>
+#include <asn/perCodec.h>
 #include <asn/sequence.h>
 #include <asn/sequenceOf.h>
+#include <asn/textCodec.h>
 #include <asn/unknownExtensions.h>

@@ -14,6 +14,7 @@ class constrainedString;
 class sequenceOfBase;
 class sequence;
 class choice;
+class constrained;
 class enumerated;
 class anytypeBase;
 class generalizedTime;

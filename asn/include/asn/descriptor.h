@@ -233,7 +233,7 @@ struct memberOf<M S::*> {
 template <auto member>
 object* valueMember(const sequence& s) {
   using owner = typename memberOf<decltype(member)>::owner;
-  return &const_cast<owner&>(static_cast<const owner&>(s)).*member;
+  return &(const_cast<owner&>(static_cast<const owner&>(s)).*member);
 }
 template <auto member>
 object* pointerMember(const sequence& s) {

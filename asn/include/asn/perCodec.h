@@ -22,7 +22,10 @@ class codec : public asn::codec {
 public:
   class typeException : public orvo::exception {
   public:
-    using orvo::exception::exception;
+    explicit typeException(const orvo::string& text) : orvo::exception(text) {}
+
+  protected:
+    typeException() = default;
   };
 
   class encodeConstrainedCheckFailed : public typeException {
@@ -39,7 +42,7 @@ public:
   // Input that cannot be a valid encoding of the expected type.
   class decodeFailed : public typeException {
   public:
-    using typeException::typeException;
+    explicit decodeFailed(const orvo::string& text) : typeException(text) {}
   };
 
   class lengthNotSupported : public orvo::exception {
@@ -125,6 +128,8 @@ private:
   uint32_t decodeUnsignedOctets(uint32_t octets);
   // Bits that may still be read (an upper bound).
   uint64_t remainingBits() const;
+  // Throws outOfBounds when fewer bits remain.
+  void requireInput(uint64_t bits) const;
 
   orvo::bitStream stream_;
   const unsigned char* input_ = nullptr;  // start of the decoder's copy

@@ -1,0 +1,88 @@
+#include <asn/bmpString.h>
+
+#include <cstring>
+
+#include <asn/codec.h>
+
+namespace asn {
+
+bmpStringBase& bmpStringBase::operator=(const orvo::string& text) {
+  assign(text.buffer(), text.length());
+  return *this;
+}
+
+bmpStringBase& bmpStringBase::operator=(const char* text) {
+  assign(text, unsigned(std::strlen(text)));
+  return *this;
+}
+
+void bmpStringBase::assign(const char* text, unsigned length) {
+  // Latin-1: the C library's multibyte conversion would refuse every octet
+  // above 0x7F in the C locale and silently empty names and passwords.
+  orvo::string wide(length * 4u);
+  for (unsigned i = 0; i < length; ++i) {
+    uint32_t c = static_cast<unsigned char>(text[i]);
+    std::memcpy(wide.charRef(i * 4), &c, 4);
+  }
+  characters_ = wide;
+}
+
+void bmpStringBase::assign(const wchar_t* text) {
+  unsigned count = 0;
+  while (text[count] != 0) ++count;
+  assign(text, count);
+}
+
+void bmpStringBase::assign(const wchar_t* text, unsigned count) {
+  orvo::string wide(count * 4u);
+  for (unsigned i = 0; i < count; ++i) {
+    uint32_t c = static_cast<uint32_t>(text[i]);
+    std::memcpy(wide.charRef(i * 4), &c, 4);
+  }
+  characters_ = wide;
+}
+
+void bmpStringBase::assign(const object& other) {
+  requireSameType(other);
+  characters_ = static_cast<const bmpStringBase&>(other).characters_;
+}
+
+uint32_t bmpStringBase::at(unsigned i) const {
+  if (i >= length()) return 0;
+  uint32_t c;
+  std::memcpy(&c, characters_.buffer() + size_t(i) * 4, 4);
+  return c;
+}
+
+uint32_t* bmpStringBase::pointer(unsigned i) {
+  if (i >= length()) return nullptr;
+  return reinterpret_cast<uint32_t*>(characters_.charRef(i * 4));
+}
+
+void bmpStringBase::setLength(unsigned count) {
+  unsigned old = length();
+  characters_.setLength(count * 4u);
+  if (count > old) std::memset(characters_.charRef(old * 4), 0, size_t(count - old) * 4);
+}
+
+orvo::string bmpStringBase::toString() const {
+  unsigned n = length();
+  if (n == 0) return orvo::string();
+  orvo::string narrow(n);
+  for (unsigned i = 0; i < n; ++i) {
+    uint32_t c = at(i);
+    if (c > 0xFF) return orvo::string();
+    *narrow.charRef(i) = char(c);
+  }
+  return narrow;
+}
+
+void bmpStringBase::encode(codec& c) const { c.encodeBMPString(*this); }
+void bmpStringBase::decode(codec& c) { c.decodeBMPString(*this); }
+
+bool bmpStringBase::isEqual(const object& other) const {
+  requireSameType(other);
+  return characters_ == static_cast<const bmpStringBase&>(other).characters_;
+}
+
+}  // namespace asn

@@ -1,0 +1,703 @@
+#include <asn/perCodec.h>
+
+#include <cstdarg>
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+#include <asn/asn.h>
+
+namespace asn {
+namespace per {
+
+namespace {
+
+const unsigned growth = 128;
+const uint32_t noUpperBound = 0xFFFFFFFFu;
+const uint32_t largestIndex = 0x7FFFFFFFu;
+// Sub-identifiers gathered for one OBJECT IDENTIFIER.
+const unsigned maximumArcs = 1024;
+// SEQUENCE OF elements one message may create beyond one per input bit.
+const uint64_t spareElements = 16384;
+
+orvo::string formatted(const char* format, ...) __attribute__((format(printf, 1, 2)));
+orvo::string formatted(const char* format, ...) {
+  char buffer[256];
+  va_list arguments;
+  va_start(arguments, format);
+  std::vsnprintf(buffer, sizeof buffer, format, arguments);
+  va_end(arguments);
+  return orvo::string(buffer);
+}
+
+unsigned octetsOf(uint32_t v) { return v <= 0xFFu ? 1 : v <= 0xFFFFu ? 2 : v <= 0xFFFFFFu ? 3 : 4; }
+
+void writeOpenTypeOctets(codec& c, const unsigned char* data, unsigned length) {
+  if (length == 0) {
+    // An empty encoding still takes one octet on the wire.
+    c.encodeLength(1, 0, noUpperBound);
+    c.stream().writeOctet(0);
+    return;
+  }
+  c.encodeLength(length, 0, noUpperBound);
+  c.stream().writeOctets(data, length);
+}
+
+// Small presence-bit store that only reaches the heap for large types.
+class presenceBits {
+public:
+  explicit presenceBits(uint64_t n) {
+    if (n > sizeof local) {
+      heap.reset(new unsigned char[n]);
+      bits = heap.get();
+    }
+  }
+  unsigned char& operator[](uint64_t i) { return bits[i]; }
+
+private:
+  unsigned char local[64];
+  std::unique_ptr<unsigned char[]> heap;
+  unsigned char* bits = local;
+};
+
+}  // namespace
+
+// Counts one level of nesting for the lifetime of a decode operation.
+class codec::nesting {
+public:
+  explicit nesting(limits& shared) : shared(shared) {
+    if (shared.depth >= maximumDepth)
+      throw new decodeFailed(formatted("Decode: values nested deeper than %u levels.", maximumDepth));
+    ++shared.depth;
+  }
+  ~nesting() { --shared.depth; }
+  nesting(const nesting&) = delete;
+  nesting& operator=(const nesting&) = delete;
+
+private:
+  limits& shared;
+};
+
+orvo::string codec::encodeConstrainedCheckFailed::what() const {
+  static const char* const names[] = {"length", "integer", "small integer", "OID", "octet string", "BMP string",
+                                      "character"};
+  return orvo::string("Encode ") + names[which] + " constraint check failed.";
+}
+
+orvo::string codec::lengthNotSupported::what() const { return "Length more than 16K is not supported."; }
+
+orvo::string codec::notInitializedChoice::what() const { return "Attempt to encode not initialized choice"; }
+
+codec::codec() : stream_(growth), limits_(&ownLimits_) {}
+
+codec::codec(const void* data, unsigned length) : codec(data, length, nullptr) {
+  ownLimits_.elementBudget = spareElements + uint64_t(length) * 8;
+}
+
+codec::codec(const void* data, unsigned length, limits* shared)
+    : stream_(data, length, growth), inputLength_(length), limits_(shared ? shared : &ownLimits_) {
+  if (length > 0) input_ = stream_.data();
+}
+
+codec::~codec() = default;
+
+unsigned codec::bitCount(uint32_t x) {
+  unsigned n = 0;
+  while (x != 0) {
+    ++n;
+    x >>= 1;
+  }
+  return n;
+}
+
+uint64_t codec::remainingBits() const {
+  if (inputLength_ == 0) return 0;
+  try {
+    return uint64_t(inputLength_ - unsigned(stream_.data() - input_)) * 8;
+  } catch (orvo::exception* e) {
+    delete e;
+    return 0;
+  }
+}
+
+void codec::requireInput(uint64_t bits) const {
+  if (bits > remainingBits()) throw new orvo::bitStream::outOfBounds();
+}
+
+// ---- whole numbers and lengths ----
+
+void codec::encodeConstrainedWholeNumber(uint32_t value, uint32_t lb, uint32_t ub) {
+  uint32_t range = ub - lb;
+  uint32_t offset = value - lb;
+  if (offset > range) throw new encodeConstrainedCheckFailed(encodeConstrainedCheckFailed::integer);
+  if (range == 0) return;
+  if (range < 255) {
+    stream_.writeBits(offset, bitCount(range));
+  } else if (range == 255) {
+    stream_.writeOctet(offset);
+  } else if (range <= 65535) {
+    stream_.alignWrite();
+    stream_.writeBits(offset, 16);
+  } else {
+    unsigned k = octetsOf(offset);
+    encodeLength(k, 1, range <= 0xFFFFFFu ? 3 : 4);
+    stream_.alignWrite();
+    stream_.writeBits(offset, k * 8);
+  }
+}
+
+uint32_t codec::decodeConstrainedWholeNumber(uint32_t lb, uint32_t ub) {
+  uint32_t range = ub - lb;
+  uint32_t offset;
+  if (range == 0) return lb;
+  if (range < 255) {
+    offset = stream_.readBits(bitCount(range));
+  } else if (range == 255) {
+    offset = stream_.readOctet();
+  } else if (range <= 65535) {
+    stream_.alignRead();
+    offset = stream_.readBits(16);
+  } else {
+    unsigned k = decodeConstrainedWholeNumber(1, range <= 0xFFFFFFu ? 3 : 4);
+    stream_.alignRead();
+    offset = stream_.readBits(k * 8);
+  }
+  // A field wider than the range can carry values the type does not have.
+  if (offset > range) throw new decodeFailed(formatted("Decode: number %u out of range %u..%u.", lb + offset, lb, ub));
+  return lb + offset;
+}
+
+uint32_t codec::decodeUnsignedOctets(uint32_t octets) {
+  if (octets == 0) throw new decodeFailed(formatted("Decode: number without octets."));
+  if (octets > 5) throw new decodeFailed(formatted("Decode: number of %u octets exceeds 32 bits.", octets));
+  stream_.alignRead();
+  if (octets == 5) {
+    // Five octets fit 32 bits only behind a leading zero octet.
+    if (stream_.readBits(8) != 0) throw new decodeFailed(formatted("Decode: number of 5 octets exceeds 32 bits."));
+    octets = 4;
+  }
+  return stream_.readBits(octets * 8);
+}
+
+void codec::encodeSemiConstrainedWholeNumber(uint32_t value, uint32_t lb) {
+  if (value < lb) throw new encodeConstrainedCheckFailed(encodeConstrainedCheckFailed::integer);
+  uint32_t v = value - lb;
+  unsigned k = octetsOf(v);
+  encodeLength(k, 0, noUpperBound);
+  stream_.alignWrite();
+  stream_.writeBits(v, k * 8);
+}
+
+uint32_t codec::decodeSemiConstrainedWholeNumber(uint32_t lb) {
+  uint32_t v = decodeUnsignedOctets(decodeLength(0, noUpperBound));
+  if (v > 0xFFFFFFFFu - lb) throw new decodeFailed(formatted("Decode: number above 4294967295."));
+  return lb + v;
+}
+
+void codec::encodeNormallySmall(uint32_t value, uint32_t lb) {
+  if (value < lb) throw new encodeConstrainedCheckFailed(encodeConstrainedCheckFailed::smallInteger);
+  uint32_t v = value - lb;
+  if (v <= 63) {
+    stream_.writeBits(v, 7);
+  } else {
+    stream_.writeBits(1, 1);
+    encodeSemiConstrainedWholeNumber(v, 0);
+  }
+}
+
+uint32_t codec::decodeNormallySmall(uint32_t lb) {
+  uint32_t v = stream_.readBits(1) == 0 ? stream_.readBits(6) : decodeSemiConstrainedWholeNumber(0);
+  if (v > 0xFFFFFFFFu - lb) throw new decodeFailed(formatted("Decode: number above 4294967295."));
+  return lb + v;
+}
+
+void codec::encodeLength(uint32_t n, uint32_t lb, uint32_t ub) {
+  if (n > ub) throw new encodeConstrainedCheckFailed(encodeConstrainedCheckFailed::length);
+  if (ub <= 65535) {
+    encodeConstrainedWholeNumber(n, lb, ub);
+    return;
+  }
+  // The lower bound is not subtracted in this form, but it still holds.
+  if (n < lb) throw new encodeConstrainedCheckFailed(encodeConstrainedCheckFailed::integer);
+  stream_.alignWrite();
+  if (n <= 127) {
+    stream_.writeBits(n, 8);
+  } else if (n <= 16383) {
+    stream_.writeBits(0x8000u | n, 16);
+  } else {
+    throw new lengthNotSupported();
+  }
+}
+
+uint32_t codec::decodeLength(uint32_t lb, uint32_t ub) {
+  if (ub <= 65535) return decodeConstrainedWholeNumber(lb, ub);
+  stream_.alignRead();
+  uint32_t n;
+  if (stream_.readBits(1) == 0) {
+    n = stream_.readBits(7);
+  } else if (stream_.readBits(1) == 0) {
+    n = stream_.readBits(14);
+  } else {
+    stream_.readBits(6);
+    throw new lengthNotSupported();
+  }
+  if (n < lb || n > ub) throw new decodeFailed(formatted("Decode: length %u out of range %u..%u.", n, lb, ub));
+  return n;
+}
+
+void codec::encodeSize(const constrained& value, uint32_t n) {
+  uint32_t lb = value.lowerBound(), ub = value.upperBound();
+  if (lb == ub && lb != 0) {
+    if (n != lb) throw new encodeConstrainedCheckFailed(encodeConstrainedCheckFailed::length);
+    return;
+  }
+  encodeLength(n, lb, ub == 0 ? noUpperBound : ub);
+}
+
+uint32_t codec::decodeSize(const constrained& value) {
+  uint32_t lb = value.lowerBound(), ub = value.upperBound();
+  if (lb == ub && lb != 0) return lb;
+  return decodeLength(lb, ub == 0 ? noUpperBound : ub);
+}
+
+// ---- open types ----
+
+void codec::encodeOctetsAsOpenType(const orvo::bitStream& nested) {
+  unsigned length = nested.octetLength();
+  writeOpenTypeOctets(*this, length ? nested.data() : nullptr, length);
+}
+
+orvo::string codec::decodeOpenTypeOctets() {
+  uint32_t n = decodeLength(0, noUpperBound);
+  if (n == 0) {
+    stream_.alignRead();
+    return orvo::string();
+  }
+  requireInput(uint64_t(n) * 8);
+  orvo::string octets(n);
+  stream_.readOctets(octets.charRef(0), n);
+  return octets;
+}
+
+void codec::encodeOpenType(const opentype& value) {
+  const orvo::string& octets = value.octets();
+  writeOpenTypeOctets(*this, reinterpret_cast<const unsigned char*>(octets.buffer()), octets.length());
+}
+
+void codec::decodeOpenType(opentype& value) { value.setOctets(decodeOpenTypeOctets()); }
+
+void codec::encodeAnytype(const anytypeBase& value) {
+  codec nested;
+  value.value()->encode(nested);
+  encodeOctetsAsOpenType(nested.stream_);
+}
+
+void codec::decodeAnytype(anytypeBase& value) {
+  nesting level(*limits_);
+  orvo::string octets = decodeOpenTypeOctets();
+  codec nested(octets.buffer(), octets.length(), limits_);
+  value.value()->decode(nested);
+}
+
+// ---- simple kinds ----
+
+void codec::encodeNull(const null&) {}
+void codec::decodeNull(null&) {}
+
+void codec::encodeBoolean(const booltype& value) { stream_.writeBits(value.value() ? 1 : 0, 1); }
+void codec::decodeBoolean(booltype& value) { value.setValue(stream_.readBits(1) == 1); }
+
+void codec::encodeInteger(const integerBase& value) {
+  uint32_t lb = value.lowerBound(), ub = value.upperBound(), v = value.value();
+  if (value.isExtensible()) {
+    bool outside = v - lb > ub - lb;
+    stream_.writeBits(outside ? 1 : 0, 1);
+    if (outside) {
+      encodeSemiConstrainedWholeNumber(v, 0);
+      return;
+    }
+  }
+  if (lb == ub)
+    encodeSemiConstrainedWholeNumber(v, lb);
+  else
+    encodeConstrainedWholeNumber(v, lb, ub);
+}
+
+void codec::decodeInteger(integerBase& value) {
+  uint32_t lb = value.lowerBound(), ub = value.upperBound();
+  if (value.isExtensible() && stream_.readBits(1) == 1) {
+    value.setValue(decodeUnsignedOctets(decodeLength(0, noUpperBound)));
+    return;
+  }
+  value.setValue(lb == ub ? decodeSemiConstrainedWholeNumber(lb) : decodeConstrainedWholeNumber(lb, ub));
+}
+
+void codec::encodeOctetString(const octetStringBase& value) {
+  unsigned n = value.length();
+  encodeSize(value, n);
+  if (n == 0) return;
+  if (n <= 2) {
+    for (unsigned i = 0; i < n; ++i) stream_.writeBits(value.data()[i], 8);
+  } else {
+    stream_.writeOctets(value.data(), n);
+  }
+}
+
+void codec::decodeOctetString(octetStringBase& value) {
+  uint32_t n = decodeSize(value);
+  if (n == 0) {
+    value.setValue(orvo::string());
+    return;
+  }
+  requireInput(uint64_t(n) * 8);
+  orvo::string octets(n);
+  if (n <= 2) {
+    for (unsigned i = 0; i < n; ++i) *octets.charRef(i) = char(stream_.readBits(8));
+  } else {
+    stream_.readOctets(octets.charRef(0), n);
+  }
+  value.setValue(octets);
+}
+
+void codec::encodeBMPString(const bmpStringBase& value) {
+  unsigned n = value.length();
+  encodeSize(value, n);
+  stream_.alignWrite();
+  for (unsigned i = 0; i < n; ++i) stream_.writeBits(value.at(i) & 0xFFFFu, 16);
+}
+
+void codec::decodeBMPString(bmpStringBase& value) {
+  uint32_t n = decodeSize(value);
+  requireInput(uint64_t(n) * 16);
+  stream_.alignRead();
+  value.setLength(n);
+  for (unsigned i = 0; i < n; ++i) *value.pointer(i) = stream_.readBits(16);
+}
+
+void codec::encodeOID(const oid& value) {
+  unsigned count = value.count();
+  if (count < 2) throw new encodeConstrainedCheckFailed(encodeConstrainedCheckFailed::objectIdentifier);
+  std::vector<unsigned char> contents;
+  contents.reserve(count * 5);
+  for (unsigned i = 1; i < count; ++i) {
+    uint64_t sub = i == 1 ? uint64_t(value.arc(0)) * 40 + value.arc(1) : value.arc(i);
+    if (sub > 0xFFFFFFFFu) throw new encodeConstrainedCheckFailed(encodeConstrainedCheckFailed::objectIdentifier);
+    unsigned char groups[5];
+    unsigned n = 0;
+    do {
+      groups[n++] = sub & 0x7F;
+      sub >>= 7;
+    } while (sub != 0);
+    while (n > 1) contents.push_back(groups[--n] | 0x80);
+    contents.push_back(groups[0]);
+  }
+  encodeLength(unsigned(contents.size()), 0, noUpperBound);
+  stream_.writeOctets(contents.data(), unsigned(contents.size()));
+}
+
+void codec::decodeOID(oid& value) {
+  orvo::string contents = decodeOpenTypeOctets();
+  unsigned n = contents.length();
+  if (n == 0) throw new decodeFailed(formatted("Decode: empty object identifier."));
+  const unsigned char* p = reinterpret_cast<const unsigned char*>(contents.buffer());
+  std::vector<uint32_t> arcs;
+  uint64_t sub = 0;
+  bool pending = false;
+  for (unsigned i = 0; i < n; ++i) {
+    sub = (sub << 7) | (p[i] & 0x7Fu);
+    if (sub > 0xFFFFFFFFu) throw new decodeFailed(formatted("Decode: object identifier arc exceeds 32 bits."));
+    pending = (p[i] & 0x80) != 0;
+    if (pending) continue;
+    if (arcs.empty()) {
+      uint32_t first = uint32_t(sub) / 40 < 2 ? uint32_t(sub) / 40 : 2;
+      arcs.push_back(first);
+      arcs.push_back(uint32_t(sub) - 40 * first);
+    } else {
+      arcs.push_back(uint32_t(sub));
+    }
+    if (arcs.size() > maximumArcs) throw new decodeFailed(formatted("Decode: object identifier of more than %u arcs.", maximumArcs));
+    sub = 0;
+  }
+  if (pending) throw new decodeFailed(formatted("Decode: object identifier ends inside an arc."));
+  value.set(arcs.data(), unsigned(arcs.size()));
+}
+
+void codec::encodeConstrainedString(const constrainedString& value) {
+  unsigned n = value.length();
+  encodeSize(value, n);
+  if (n == 0) return;
+  unsigned b = value.bitsPerCharacter();
+  uint32_t lb = value.lowerBound(), ub = value.upperBound();
+  if (!(lb == ub && lb != 0 && ub < 65536 && uint64_t(lb) * b <= 16)) stream_.alignWrite();
+  bool indexMode = b < value.characterBits() || b < 5;
+  const unsigned char* text = reinterpret_cast<const unsigned char*>(value.value().buffer());
+  for (unsigned i = 0; i < n; ++i) {
+    int index = value.indexOf(text[i]);
+    // A character outside the alphabet would go out as some other character.
+    if (index < 0) throw new encodeConstrainedCheckFailed(encodeConstrainedCheckFailed::character);
+    stream_.writeBits(indexMode ? unsigned(index) : text[i], b);
+  }
+}
+
+void codec::decodeConstrainedString(constrainedString& value) {
+  uint32_t n = decodeSize(value);
+  if (n == 0) {
+    value.setValue(orvo::string());
+    return;
+  }
+  unsigned b = value.bitsPerCharacter();
+  uint32_t lb = value.lowerBound(), ub = value.upperBound();
+  if (!(lb == ub && lb != 0 && ub < 65536 && uint64_t(lb) * b <= 16)) stream_.alignRead();
+  requireInput(uint64_t(n) * b);
+  bool indexMode = b < value.characterBits() || b < 5;
+  const char* alphabet = value.alphabet();
+  uint32_t size = value.alphabetSize();
+  orvo::string text(n);
+  for (unsigned i = 0; i < n; ++i) {
+    uint32_t c = stream_.readBits(b);
+    if (indexMode) {
+      if (c >= size) throw new decodeFailed(formatted("Decode: character index %u beyond an alphabet of %u.", c, size));
+      c = static_cast<unsigned char>(alphabet[c]);
+    }
+    *text.charRef(i) = char(c);
+  }
+  value.setValue(text);
+}
+
+void codec::encodeGeneralizedTime(const generalizedTime& value) {
+  const orvo::dateTime& t = value.value();
+  char text[64];
+  int n = std::snprintf(text, sizeof text, "%04d%02d%02d%02d%02d%02d", t.year(), t.month(), t.day(), t.hour(),
+                        t.minute(), t.second());
+  if (t.millisecond() != 0) n += std::snprintf(text + n, sizeof text - n, ".%03d", t.millisecond());
+  encodeLength(unsigned(n), 0, noUpperBound);
+  stream_.writeOctets(text, unsigned(n));
+}
+
+void codec::decodeGeneralizedTime(generalizedTime& value) {
+  orvo::string octets = decodeOpenTypeOctets();
+  const char* text = octets.buffer();
+  unsigned n = octets.length();
+  if (n < 14) throw new decodeFailed(formatted("Decode: generalized time of %u characters.", n));
+  int fields[6];
+  static const unsigned widths[6] = {4, 2, 2, 2, 2, 2};
+  unsigned at = 0;
+  for (unsigned f = 0; f < 6; ++f) {
+    int v = 0;
+    for (unsigned i = 0; i < widths[f]; ++i, ++at) {
+      if (text[at] < '0' || text[at] > '9') throw new decodeFailed(formatted("Decode: generalized time without digits."));
+      v = v * 10 + (text[at] - '0');
+    }
+    fields[f] = v;
+  }
+  int milliseconds = 0;
+  if (n > 14 && text[14] == '.') {
+    // Digits after the point as a plain number of milliseconds; nine at most
+    // so that the sum stays within int.
+    for (unsigned i = 15; i < n && i < 24 && text[i] >= '0' && text[i] <= '9'; ++i)
+      milliseconds = milliseconds * 10 + (text[i] - '0');
+  }
+  value.setValue(orvo::dateTime(fields[2], fields[1], fields[0], fields[3], fields[4], fields[5], milliseconds));
+}
+
+void codec::encodeBitString(const bitStringBase& value) {
+  unsigned n = value.length();
+  encodeSize(value, n);
+  if (n == 0) return;
+  const unsigned char* octets = reinterpret_cast<const unsigned char*>(value.octets().buffer());
+  if (n <= 16) {
+    unsigned word = unsigned(octets[0]) << 8;
+    if (n > 8) word |= octets[1];
+    stream_.writeBits(word >> (16 - n), n);
+  } else {
+    stream_.writeOctets(octets, (n + 7) / 8);
+  }
+}
+
+void codec::decodeBitString(bitStringBase& value) {
+  uint32_t n = decodeSize(value);
+  if (n == 0) {
+    value.clear();
+    return;
+  }
+  requireInput(n);
+  if (n <= 16) {
+    unsigned word = stream_.readBits(n) << (16 - n);
+    unsigned char octets[2] = {static_cast<unsigned char>(word >> 8), static_cast<unsigned char>(word)};
+    value.setBits(octets, n);
+  } else {
+    orvo::string octets((n + 7) / 8);
+    stream_.readOctets(octets.charRef(0), (n + 7) / 8);
+    value.setBits(octets.buffer(), n);
+  }
+}
+
+// ---- constructed kinds ----
+
+void codec::encodeSequenceOf(const sequenceOfBase& value) {
+  encodeSize(value, value.count());
+  for (const object* element : value.elements()) element->encode(*this);
+}
+
+void codec::decodeSequenceOf(sequenceOfBase& value) {
+  nesting level(*limits_);
+  uint32_t n = decodeSize(value);
+  // Elements that take no input at all must not multiply without bound.
+  if (n > limits_->elementBudget) throw new decodeFailed(formatted("Decode: more list elements than the input can hold."));
+  limits_->elementBudget -= n;
+  value.clear();
+  // Each element belongs to the list before it decodes, so a failure
+  // releases it with the list.
+  for (uint32_t i = 0; i < n; ++i) value.appendNew()->decode(*this);
+}
+
+void codec::encodeSequence(const sequence& value) {
+  const sequenceDescriptor& d = value.descriptor();
+  bool extended = d.extensible && value.hasAdditions();
+  if (d.extensible) stream_.writeBits(extended ? 1 : 0, 1);
+  for (uint32_t i = 0; i < d.count; ++i) {
+    const componentEntry& e = d.components[i];
+    if (e.presence == componentEntry::optional) stream_.writeBits(e.get(value) ? 1 : 0, 1);
+  }
+  unsigned additions = 0;
+  for (uint32_t i = 0; i < d.count; ++i) {
+    const componentEntry& e = d.components[i];
+    if (e.isAddition()) {
+      ++additions;
+      continue;
+    }
+    const object* member = e.get(value);
+    if (member) member->encode(*this);
+  }
+  if (!extended) return;
+  encodeNormallySmall(additions, 1);
+  for (uint32_t i = 0; i < d.count; ++i) {
+    const componentEntry& e = d.components[i];
+    if (e.isAddition()) stream_.writeBits(e.get(value) ? 1 : 0, 1);
+  }
+  for (uint32_t i = 0; i < d.count; ++i) {
+    const componentEntry& e = d.components[i];
+    const object* member = e.isAddition() ? e.get(value) : nullptr;
+    if (!member) continue;
+    codec nested;
+    member->encode(nested);
+    encodeOctetsAsOpenType(nested.stream_);
+  }
+}
+
+void codec::decodeSequence(sequence& value) {
+  nesting level(*limits_);
+  const sequenceDescriptor& d = value.descriptor();
+  bool extended = d.extensible && stream_.readBits(1) == 1;
+  presenceBits present(d.count);
+  for (uint32_t i = 0; i < d.count; ++i)
+    if (d.components[i].presence == componentEntry::optional) present[i] = stream_.readBits(1) != 0;
+  std::vector<uint32_t> additionEntries;
+  for (uint32_t i = 0; i < d.count; ++i) {
+    const componentEntry& e = d.components[i];
+    if (e.isAddition()) {
+      additionEntries.push_back(i);
+    } else if (e.presence == componentEntry::optional) {
+      if (!present[i]) continue;
+      object* member = e.create();
+      e.set(value, member);
+      member->decode(*this);
+    } else {
+      e.get(value)->decode(*this);
+    }
+  }
+  if (!extended) return;
+
+  uint32_t n = decodeNormallySmall(1);
+  // n presence bits follow: a count beyond the input is refused before
+  // anything is sized by it.
+  requireInput(n);
+  uint32_t known = uint32_t(additionEntries.size());
+  if (n > known) value.setUnknown(std::unique_ptr<unknownExtensions>(new unknownExtensions(n - known)));
+  presenceBits flags(n);
+  for (uint32_t i = 0; i < n; ++i) flags[i] = stream_.readBits(1) != 0;
+  for (uint32_t i = 0; i < n; ++i) {
+    if (!flags[i]) continue;
+    orvo::string octets = decodeOpenTypeOctets();
+    if (i < known) {
+      const componentEntry& e = d.components[additionEntries[i]];
+      object* member = e.create();
+      e.set(value, member);
+      codec nested(octets.buffer(), octets.length(), limits_);
+      member->decode(nested);
+    } else {
+      opentype kept;
+      kept.setOctets(octets);
+      value.unknown()->set(i - known, kept);
+    }
+  }
+}
+
+void codec::encodeChoice(const choice& value) {
+  int index = value.index();
+  if (index == choice::none) throw new notInitializedChoice();
+  const choiceDescriptor& d = value.descriptor();
+  uint32_t i = uint32_t(index);
+  if (d.extensible) stream_.writeBits(i >= d.rootCount ? 1 : 0, 1);
+  if (i < d.rootCount || !d.extensible) {
+    encodeConstrainedWholeNumber(i, 0, d.rootCount - 1);
+    value.alternative()->encode(*this);
+    return;
+  }
+  encodeNormallySmall(i - d.rootCount, 0);
+  if (i < d.count) {
+    codec nested;
+    value.alternative()->encode(nested);
+    encodeOctetsAsOpenType(nested.stream_);
+  } else {
+    // The open type kept from a decode reproduces the received octets.
+    value.alternative()->encode(*this);
+  }
+}
+
+void codec::decodeChoice(choice& value) {
+  nesting level(*limits_);
+  const choiceDescriptor& d = value.descriptor();
+  if (!d.extensible || stream_.readBits(1) == 0) {
+    if (d.rootCount == 0) throw new decodeFailed(formatted("Decode: choice without root alternatives."));
+    value.select(int(decodeConstrainedWholeNumber(0, d.rootCount - 1)))->decode(*this);
+    return;
+  }
+  uint64_t index = uint64_t(d.rootCount) + decodeNormallySmall(0);
+  if (index > largestIndex) throw new decodeFailed(formatted("Decode: choice alternative %llu out of range.", (unsigned long long)index));
+  object* alternative = value.select(int(index));
+  if (index < d.count) {
+    orvo::string octets = decodeOpenTypeOctets();
+    codec nested(octets.buffer(), octets.length(), limits_);
+    alternative->decode(nested);
+  } else {
+    alternative->decode(*this);
+  }
+}
+
+void codec::encodeEnumerated(const enumerated& value) {
+  const enumeratedDescriptor& d = value.descriptor();
+  uint32_t i = value.index();
+  if (i > largestIndex) throw new encodeConstrainedCheckFailed(encodeConstrainedCheckFailed::integer);
+  if (d.extensible) stream_.writeBits(i >= d.rootCount ? 1 : 0, 1);
+  if (i < d.rootCount || !d.extensible)
+    encodeConstrainedWholeNumber(i, 0, d.rootCount - 1);
+  else
+    encodeNormallySmall(i - d.rootCount, 0);
+}
+
+void codec::decodeEnumerated(enumerated& value) {
+  const enumeratedDescriptor& d = value.descriptor();
+  if (!d.extensible || stream_.readBits(1) == 0) {
+    if (d.rootCount == 0) throw new decodeFailed(formatted("Decode: enumeration without root values."));
+    value.setIndex(decodeConstrainedWholeNumber(0, d.rootCount - 1));
+    return;
+  }
+  uint64_t index = uint64_t(d.rootCount) + decodeNormallySmall(0);
+  if (index > largestIndex)
+    throw new decodeFailed(formatted("Decode: enumeration index %llu out of range.", (unsigned long long)index));
+  value.setIndex(uint32_t(index));
+}
+
+}  // namespace per
+}  // namespace asn

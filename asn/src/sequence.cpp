@@ -1,0 +1,118 @@
+#include <asn/sequence.h>
+
+#include <memory>
+#include <vector>
+
+#include <orvo/assertion.h>
+
+#include <asn/codec.h>
+
+namespace asn {
+
+sequence::~sequence() = default;
+
+void sequence::reset() {
+  unknown_.reset();
+  const sequenceDescriptor& d = descriptor();
+  for (uint32_t i = 0; i < d.count; ++i) {
+    const componentEntry& e = d.components[i];
+    if (!e.heldByPointer()) continue;
+    object* held = e.get(*this);
+    if (held) {
+      e.set(*this, nullptr);
+      delete held;
+    }
+  }
+}
+
+unsigned sequence::optionalCount() const {
+  const sequenceDescriptor& d = descriptor();
+  unsigned n = 0;
+  for (uint32_t i = 0; i < d.count; ++i)
+    if (d.components[i].presence & 1) ++n;
+  return n;
+}
+
+unsigned sequence::additionCount() const {
+  const sequenceDescriptor& d = descriptor();
+  unsigned n = 0;
+  for (uint32_t i = 0; i < d.count; ++i)
+    if (d.components[i].presence & 2) ++n;
+  return n;
+}
+
+bool sequence::hasAdditions() const {
+  const sequenceDescriptor& d = descriptor();
+  for (uint32_t i = 0; i < d.count; ++i)
+    if (d.components[i].isAddition() && d.components[i].get(*this)) return true;
+  return false;
+}
+
+void sequence::setComponent(unsigned i, object* value) {
+  const sequenceDescriptor& d = descriptor();
+  ORVO_ASSERT(i < d.count && d.components[i].heldByPointer());
+  const componentEntry& e = d.components[i];
+  object* old = e.get(*this);
+  if (old == value) return;
+  e.set(*this, value);
+  delete old;
+}
+
+void sequence::encode(codec& c) const { c.encodeSequence(*this); }
+
+void sequence::decode(codec& c) {
+  reset();
+  c.decodeSequence(*this);
+}
+
+void sequence::assign(const object& other) {
+  if (&other == this) return;
+  requireSameType(other);
+  const sequence& source = static_cast<const sequence&>(other);
+  const sequenceDescriptor& d = descriptor();
+
+  // Copies are made before anything of this value is released, so a source
+  // that lives inside this value stays readable.
+  std::unique_ptr<unknownExtensions> side;
+  if (source.unknown_) side.reset(new unknownExtensions(*source.unknown_));
+  std::vector<std::unique_ptr<object>> held(d.count);
+  for (uint32_t i = 0; i < d.count; ++i) {
+    const componentEntry& e = d.components[i];
+    if (!e.heldByPointer()) continue;
+    const object* from = e.get(source);
+    if (!from) continue;
+    held[i].reset(e.create());
+    held[i]->assign(*from);
+  }
+  for (uint32_t i = 0; i < d.count; ++i) {
+    const componentEntry& e = d.components[i];
+    if (!e.heldByPointer()) e.get(*this)->assign(*e.get(source));
+  }
+  reset();
+  unknown_ = std::move(side);
+  for (uint32_t i = 0; i < d.count; ++i)
+    if (held[i]) d.components[i].set(*this, held[i].release());
+}
+
+bool sequence::isEqual(const object& other) const {
+  requireSameType(other);
+  if (&other == this) return true;
+  const sequence& o = static_cast<const sequence&>(other);
+  if ((unknown_ == nullptr) != (o.unknown_ == nullptr)) return false;
+  if (unknown_ && !unknown_->isEqual(*o.unknown_)) return false;
+  const sequenceDescriptor& d = descriptor();
+  for (uint32_t i = 0; i < d.count; ++i) {
+    const componentEntry& e = d.components[i];
+    const object* a = e.get(*this);
+    const object* b = e.get(o);
+    if (e.heldByPointer()) {
+      if ((a == nullptr) != (b == nullptr)) return false;
+      if (a && !a->isEqual(*b)) return false;
+    } else if (!a->isEqual(*b)) {
+      return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace asn

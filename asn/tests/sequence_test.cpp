@@ -1,0 +1,166 @@
+#include <memory>
+
+#include <orvoTesting.h>
+
+#include "fixtureTypes.h"
+
+using fixture::record;
+
+namespace {
+
+// A record with every member present: id 7, item Name "ab", note 01 02,
+// hue Blue, enabled true, extra.
+void fill(record& r) {
+  r.id = 7;
+  r.entry = new fixture::item;
+  *static_cast<fixture::name32*>(r.entry->select(1)) = "ab";
+  r.note = new asn::octetString<1u, 128u, 1>;
+  r.note->setValue("\x01\x02", 2);
+  r.hue = new fixture::colour;
+  r.hue->setValue(2);
+  r.enabled = new asn::booltype(true);
+  r.extra = new asn::null;
+}
+
+}  // namespace
+
+TEST(Sequence, NewValueHasOptionalsAndAdditionsAbsent) {
+  record r;
+  EXPECT_EQ(nullptr, r.entry);
+  EXPECT_EQ(nullptr, r.note);
+  EXPECT_EQ(nullptr, r.hue);
+  EXPECT_EQ(nullptr, r.unknown());
+  EXPECT_FALSE(r.hasAdditions());
+  EXPECT_EQ(0u, r.id.value());
+  EXPECT_EQ(2u, r.optionalCount());
+  EXPECT_EQ(3u, r.additionCount());
+  r.extra = new asn::null;
+  EXPECT_TRUE(r.hasAdditions());
+}
+
+TEST(Sequence, ResetDeletesPointerMembersKeepsByValue) {
+  record r;
+  fill(r);
+  r.reset();
+  EXPECT_EQ(nullptr, r.entry);
+  EXPECT_EQ(nullptr, r.note);
+  EXPECT_EQ(nullptr, r.hue);
+  EXPECT_EQ(nullptr, r.enabled);
+  EXPECT_EQ(nullptr, r.extra);
+  EXPECT_EQ(7u, r.id.value());
+}
+
+TEST(Sequence, CopyIsDeepAndIndependent) {
+  std::unique_ptr<record> source(new record);
+  fill(*source);
+  record copy(*source);
+  EXPECT_TRUE(copy.isEqual(*source));
+  EXPECT_NE(source->entry, copy.entry);
+  EXPECT_NE(source->hue, copy.hue);
+  source->hue->setValue(0);
+  EXPECT_FALSE(copy.isEqual(*source));
+  source.reset();
+  EXPECT_EQ(2, copy.hue->value());
+  EXPECT_EQ("ab", toStd(static_cast<fixture::name32*>(copy.entry->alternative())->value()));
+  EXPECT_EQ(7u, copy.id.value());
+}
+
+TEST(Sequence, AssignReplacesPresentMembersAndDropsAbsentOnes) {
+  record a, b;
+  fill(a);
+  b.id = 9;
+  a = b;
+  EXPECT_EQ(9u, a.id.value());
+  EXPECT_EQ(nullptr, a.entry);
+  EXPECT_EQ(nullptr, a.extra);
+  EXPECT_TRUE(a.isEqual(b));
+}
+
+TEST(Sequence, SelfAssignmentKeepsTheValue) {
+  record r;
+  fill(r);
+  record& alias = r;
+  r = alias;
+  r.assign(r);
+  ASSERT_NE(nullptr, r.entry);
+  ASSERT_NE(nullptr, r.hue);
+  EXPECT_EQ(2, r.hue->value());
+  EXPECT_EQ("ab", toStd(static_cast<fixture::name32*>(r.entry->alternative())->value()));
+}
+
+TEST(Sequence, AssignFromAValueInsideItselfKeepsTheSource) {
+  // tree { children { tree { children { tree } } } } = its own first child.
+  fixture::tree root;
+  fixture::tree* child = static_cast<fixture::tree*>(root.children.appendNew());
+  child->children.appendNew();
+  root = *child;
+  EXPECT_EQ(1u, root.children.count());
+  EXPECT_EQ(0u, static_cast<fixture::tree*>(root.children.elements().first())->children.count());
+}
+
+TEST(Sequence, EqualityComparesPresenceAndValues) {
+  record a, b;
+  EXPECT_TRUE(a.isEqual(b));
+  a.note = new asn::octetString<1u, 128u, 1>;
+  EXPECT_FALSE(a.isEqual(b));
+  EXPECT_FALSE(b.isEqual(a));
+  b.note = new asn::octetString<1u, 128u, 1>;
+  EXPECT_TRUE(a.isEqual(b));
+  b.id = 1;
+  EXPECT_FALSE(a.isEqual(b));
+}
+
+TEST(Sequence, EqualityIncludesTheSideRecordOfUnknownAdditions) {
+  record a, b;
+  a.setUnknown(std::unique_ptr<asn::unknownExtensions>(new asn::unknownExtensions(2)));
+  EXPECT_FALSE(a.isEqual(b));
+  b.setUnknown(std::unique_ptr<asn::unknownExtensions>(new asn::unknownExtensions(2)));
+  EXPECT_TRUE(a.isEqual(b));
+  asn::opentype kept;
+  kept.setOctets("\x05", 1);
+  a.unknown()->set(1, kept);
+  EXPECT_FALSE(a.isEqual(b));
+  b.unknown()->set(1, kept);
+  EXPECT_TRUE(a.isEqual(b));
+
+  record copy(a);
+  ASSERT_NE(nullptr, copy.unknown());
+  EXPECT_TRUE(copy.unknown()->isPresent(1));
+  EXPECT_FALSE(copy.unknown()->isPresent(0));
+  EXPECT_TRUE(copy.isEqual(a));
+}
+
+TEST(Sequence, SideRecordSlotsOutOfRangeThrow) {
+  asn::unknownExtensions side(2);
+  EXPECT_FALSE(side.isPresent(5));
+  ORVO_EXPECT_THROW(side.get(2), orvo::exception, "requested extension[2], not present");
+  ORVO_EXPECT_THROW(side.set(3, asn::opentype()), orvo::exception, "set extension[3], out of bounds");
+}
+
+TEST(Sequence, SetComponentReplacesAndDeletesTheOldValue) {
+  record r;
+  r.setComponent(3, new fixture::colour);
+  ASSERT_NE(nullptr, r.hue);
+  r.setComponent(3, r.hue);  // the value it already holds
+  ASSERT_NE(nullptr, r.hue);
+  r.setComponent(3, nullptr);
+  EXPECT_EQ(nullptr, r.hue);
+}
+
+TEST(Sequence, ComponentWithoutComponentsIsEqual) {
+  fixture::empty a, b;
+  EXPECT_TRUE(a.isEqual(b));
+  a = b;
+  EXPECT_EQ(16u, a.tag().number);
+  EXPECT_EQ(1u, a.tag().flag);
+}
+
+TEST(SequenceDeathTest, AssignOrCompareAcrossTypesIsRefused) {
+  record r;
+  fixture::recordV2 other;
+  EXPECT_DEATH(r.assign(other), "sameType");
+  EXPECT_DEATH(r.isEqual(other), "sameType");
+  asn::integer<0u, 255u, 1> small;
+  asn::integer<0u, 65535u, 1> large;
+  EXPECT_DEATH(small.assign(large), "sameType");
+}

@@ -1,0 +1,122 @@
+// Small hand-written types in the form the generator produces, used by the
+// runtime's own tests:
+//
+//   Colour ::= ENUMERATED { red, green, blue, ..., violet }
+//   Item ::= CHOICE { number INTEGER (0..255), name IA5String (SIZE (1..32)), ...,
+//                     colour Colour, flag NULL }
+//   Record ::= SEQUENCE { id INTEGER (0..65535), item Item OPTIONAL,
+//                         note OCTET STRING (SIZE (1..128)) OPTIONAL, ...,
+//                         hue Colour, enabled BOOLEAN, extra NULL }
+//   RecordV2 ::= Record with two more additions: label IA5String, count INTEGER (0..255)
+//   Nest ::= CHOICE { leaf NULL, inner Nest }
+//   Tree ::= SEQUENCE { children SEQUENCE OF Tree }
+//   Empty ::= SEQUENCE { }
+#pragma once
+
+#include <asn/asn.h>
+
+namespace fixture {
+
+class colour : public asn::enumerated {
+public:
+  static const asn::enumeratedDescriptor descriptor;
+  colour() : asn::enumerated(&descriptor) {}
+  static asn::object* create() { return new colour; }
+};
+
+class item : public asn::choice {
+public:
+  static const asn::choiceDescriptor descriptor;
+  item() : asn::choice(&descriptor) {}
+  static asn::object* create() { return new item; }
+};
+
+typedef asn::IA5String<1u, 32u, 1, asn::constrainedString::IA5Set, 128u> name32;
+
+class record : public asn::sequence {
+public:
+  static const asn::sequenceDescriptor descriptor;
+  record() : asn::sequence(&descriptor) {}
+  record(const record& other) : asn::sequence(&descriptor) { assign(other); }
+  record& operator=(const record& other) {
+    assign(other);
+    return *this;
+  }
+  ~record() override { reset(); }
+  static asn::object* create() { return new record; }
+
+  asn::integer<0u, 65535u, 1> id;
+  item* entry = nullptr;
+  asn::octetString<1u, 128u, 1>* note = nullptr;
+  colour* hue = nullptr;
+  asn::booltype* enabled = nullptr;
+  asn::null* extra = nullptr;
+};
+
+class recordV2 : public asn::sequence {
+public:
+  static const asn::sequenceDescriptor descriptor;
+  recordV2() : asn::sequence(&descriptor) {}
+  recordV2(const recordV2& other) : asn::sequence(&descriptor) { assign(other); }
+  recordV2& operator=(const recordV2& other) {
+    assign(other);
+    return *this;
+  }
+  ~recordV2() override { reset(); }
+  static asn::object* create() { return new recordV2; }
+
+  asn::integer<0u, 65535u, 1> id;
+  item* entry = nullptr;
+  asn::octetString<1u, 128u, 1>* note = nullptr;
+  colour* hue = nullptr;
+  asn::booltype* enabled = nullptr;
+  asn::null* extra = nullptr;
+  name32* label = nullptr;
+  asn::integer<0u, 255u, 1>* count = nullptr;
+};
+
+class nest : public asn::choice {
+public:
+  static const asn::choiceDescriptor descriptor;
+  nest() : asn::choice(&descriptor) {}
+  static asn::object* create() { return new nest; }
+};
+
+class tree : public asn::sequence {
+public:
+  static const asn::sequenceDescriptor descriptor;
+  tree() : asn::sequence(&descriptor) {}
+  tree(const tree& other) : asn::sequence(&descriptor) { assign(other); }
+  tree& operator=(const tree& other) {
+    assign(other);
+    return *this;
+  }
+  ~tree() override { reset(); }
+  static asn::object* create() { return new tree; }
+
+  asn::sequenceOf<tree, 0u, 0u, 1> children;
+};
+
+class empty : public asn::sequence {
+public:
+  static const asn::sequenceDescriptor descriptor;
+  empty() : asn::sequence(&descriptor) {}
+  empty(const empty& other) : asn::sequence(&descriptor) { assign(other); }
+  empty& operator=(const empty& other) {
+    assign(other);
+    return *this;
+  }
+  ~empty() override { reset(); }
+  static asn::object* create() { return new empty; }
+};
+
+// The octets of a value's PER encoding as upper-case hex pairs, "01 2C".
+std::string encodeHex(const asn::object& value);
+// Decodes hex pairs ("01 2C") into the value.
+void decodeHex(asn::object& value, const std::string& hex);
+std::string toHex(const unsigned char* data, unsigned length);
+std::string fromHex(const std::string& hex);
+// The text codec's dump of a value.
+std::string print(const asn::object& value);
+
+}  // namespace fixture
