@@ -1,0 +1,133 @@
+// Patterns that once could run without end or exhaust the stack.
+#include <orvo/regexp.h>
+
+#include <chrono>
+#include <string>
+
+#include "orvoTesting.h"
+
+using orvo::regexp;
+
+namespace {
+
+class stopwatch {
+public:
+  double seconds() const {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
+  }
+
+private:
+  std::chrono::steady_clock::time_point begin = std::chrono::steady_clock::now();
+};
+
+orvo::string repeated(char c, unsigned n) { return orvo::string(c, n); }
+
+}  // namespace
+
+TEST(RegexpGuard, UpperBoundBelowLowerIsRefused) {
+  EXPECT_EQ(regexp::badBrackets, regexp("a{5,2}", 0).status());
+  EXPECT_EQ(regexp::badBrackets, regexp("a{x,2}", 0).status());
+  EXPECT_EQ(regexp::badBrackets, regexp("a{1,2,3}", 0).status());
+  EXPECT_EQ(regexp::compiled, regexp("a{2,2}", 0).status());
+}
+
+TEST(RegexpGuard, BoundedRepetitionOfNothingStops) {
+  regexp re("(a*){1,1000000}", regexp::anchored);
+  ASSERT_EQ(regexp::compiled, re.status());
+  ASSERT_TRUE(re.match(orvo::string("aab"), true));
+  EXPECT_EQ("aa", toStd(re.group(0)));
+  ASSERT_TRUE(re.match(orvo::string("b"), true));
+  EXPECT_EQ("", toStd(re.group(0)));
+
+  regexp lazy("(a*){2,1000000}?b", 0);
+  ASSERT_TRUE(lazy.match(orvo::string("aab"), true));
+  EXPECT_EQ("aab", toStd(lazy.group(0)));
+}
+
+TEST(RegexpGuard, NonDigitBoundEndsAsNoMatch) {
+  // Both bounds read as the largest count.
+  regexp re("(a*){x}", 0);
+  ASSERT_EQ(regexp::compiled, re.status());
+  stopwatch clock;
+  EXPECT_FALSE(re.match(orvo::string("aaa")));
+  EXPECT_LT(clock.seconds(), 1.0);
+  EXPECT_FALSE(regexp("a{x}", 0).match(orvo::string("aaaa")));
+  // An upper bound that is no number is the largest count as well.
+  EXPECT_TRUE(regexp("^a{2,y}$", 0).match(orvo::string("aaaaa")));
+}
+
+TEST(RegexpGuard, NestedQuantifiersOnALongSubjectGiveNoMatch) {
+  const orvo::string subject = repeated('a', 10000);
+  for (const char* pattern : {"(\\w+)*x", "(a|aa)*b", "((a*)*)*c", "(.*)*(.*)*(.*)*#"}) {
+    regexp re(pattern, 0);
+    stopwatch clock;
+    EXPECT_FALSE(re.match(subject)) << pattern;
+    EXPECT_LT(clock.seconds(), 1.0) << pattern;
+    EXPECT_FALSE(re.attached());
+  }
+  regexp anchored("(\\w+)*x$", regexp::anchored);
+  stopwatch clock;
+  EXPECT_FALSE(anchored.match(subject));
+  EXPECT_LT(clock.seconds(), 1.0);
+}
+
+TEST(RegexpGuard, LongSubjectsOfSanePatternsStillMatch) {
+  orvo::string subject = repeated('a', 10000);
+  subject.append('x');
+  regexp any(".*", regexp::anchored);
+  ASSERT_TRUE(any.match(subject));
+  EXPECT_EQ(10001u, any.groupLength(0));
+  regexp tail("(.*)x$", regexp::anchored);
+  ASSERT_TRUE(tail.match(subject, true));
+  EXPECT_EQ(10000u, tail.groupLength(1));
+  regexp lazy("a*?x", 0);
+  ASSERT_TRUE(lazy.match(subject));
+  EXPECT_EQ(10001u, lazy.groupLength(0));
+}
+
+TEST(RegexpGuard, DeepPatternsAreRefusedNotOverflowed) {
+  std::string nested(5000, '(');
+  nested += 'a';
+  nested += std::string(5000, ')');
+  EXPECT_EQ(regexp::badBrackets, regexp(nested.c_str(), 0).status());
+
+  std::string stacked = "a" + std::string(100000, '*');
+  EXPECT_EQ(regexp::badBrackets, regexp(stacked.c_str(), 0).status());
+
+  std::string alternatives = "a";
+  for (int i = 0; i < 5000; ++i) alternatives += "|a";
+  EXPECT_EQ(regexp::badBrackets, regexp(alternatives.c_str(), 0).status());
+
+  std::string moderate(200, '(');
+  moderate += 'a';
+  moderate += std::string(200, ')');
+  regexp re(moderate.c_str(), 0);
+  ASSERT_EQ(regexp::compiled, re.status());
+  ASSERT_TRUE(re.match(orvo::string("a"), true));
+  EXPECT_EQ("a", toStd(re.group(15)));
+}
+
+TEST(RegexpGuard, BacktrackingRestoresRepetitionCounts) {
+  // The second iteration must be retried with its count intact.
+  EXPECT_TRUE(regexp("(\\d\\d|\\d){3}$", regexp::anchored).match(orvo::string("1234")));
+  EXPECT_FALSE(regexp("(a|ab){2}c", 0).match(orvo::string("abc")));
+  regexp re("(x|xy)+z", 0);
+  ASSERT_TRUE(re.match(orvo::string("xyxz"), true));
+  EXPECT_EQ("xyxz", toStd(re.group(0)));
+}
+
+TEST(RegexpGuard, HostileLookAroundsAndReferences) {
+  const orvo::string subject = repeated('a', 10000);
+  std::string pattern;
+  for (int i = 0; i < 300; ++i) pattern += "(a*)?=";
+  pattern += "b";
+  regexp re(pattern.c_str(), 0);
+  ASSERT_EQ(regexp::compiled, re.status());
+  stopwatch clock;
+  EXPECT_FALSE(re.match(subject));
+  EXPECT_LT(clock.seconds(), 1.0);
+
+  regexp backReference("(a*)\\1\\1b", 0);
+  EXPECT_FALSE(backReference.match(subject));
+  EXPECT_TRUE(backReference.match(orvo::string("aaaaaab")));
+}
