@@ -2,10 +2,7 @@
 
 #include <config/DateWindow.h>
 #include <config/Expression.h>
-#if __has_include(<config/VariableReference.h>)
 #include <config/VariableReference.h>
-#define CONFIG_HAS_REFERENCES 1
-#endif
 #include <config/VariableSetExp.h>
 
 void TTokenContainer::Clear() {
@@ -15,11 +12,7 @@ void TTokenContainer::Clear() {
     case tckExpression: delete static_cast<TExpression*>(Pointer); break;
     case tckDatePattern: delete static_cast<TDatePattern*>(Pointer); break;
     case tckDateWindow: delete static_cast<TDateWindow*>(Pointer); break;
-#ifdef CONFIG_HAS_REFERENCES
     case tckReference: delete static_cast<TVariableReference*>(Pointer); break;
-#else
-    case tckReference: break;
-#endif
     case tckVariableSets: delete static_cast<TVariableSetExps*>(Pointer); break;
     case tckEmpty: break;
   }
