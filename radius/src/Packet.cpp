@@ -5,6 +5,7 @@
 #include <ostream>
 #include <vector>
 
+#include <orvo/hexDump.h>
 #include <radius/AddressAttribute.h>
 #include <radius/Connection.h>
 #include <radius/IntegerAttribute.h>
@@ -163,7 +164,7 @@ std::ostream& TPacket::Print(std::ostream& AStream) const {
   AStream << "  Identifier: " << unsigned(FIdentifier) << '\n';
   AStream << "  Length : " << length << '\n';
   AStream << "  Authenticator: ";
-  wire::printHex(AStream, shown, sizeof shown);
+  orvo::printHex(AStream, shown, sizeof shown);
   AStream << '\n';
   if (!FAttributes.empty()) {
     AStream << "  Attributes {\n";

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <ostream>
 
+#include <orvo/hexDump.h>
 #include <orvo/string.h>
 
 namespace RADIUS {
@@ -30,19 +31,9 @@ inline bool isPrintable(const orvo::string& AText) {
   return true;
 }
 
-// Two-digit upper-case hexadecimal octets separated by single blanks.
-inline void printHex(std::ostream& AStream, const unsigned char* AData, unsigned ALength) {
-  static const char Digits[] = "0123456789ABCDEF";
-  for (unsigned i = 0; i < ALength; ++i) {
-    if (i)
-      AStream.put(' ');
-    AStream.put(Digits[AData[i] >> 4]);
-    AStream.put(Digits[AData[i] & 15]);
-  }
-}
-
+// The octets of a text as orvo::printHex writes them.
 inline void printHex(std::ostream& AStream, const orvo::string& AText) {
-  printHex(AStream, reinterpret_cast<const unsigned char*>(AText.buffer()), AText.length());
+  orvo::printHex(AStream, reinterpret_cast<const unsigned char*>(AText.buffer()), AText.length());
 }
 
 }  // namespace wire
