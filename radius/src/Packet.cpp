@@ -168,7 +168,11 @@ std::ostream& TPacket::Print(std::ostream& AStream) const {
   AStream << '\n';
   if (!FAttributes.empty()) {
     AStream << "  Attributes {\n";
+    unsigned offset = HeaderLength;
     for (TAttribute* attribute : FAttributes) {
+      if (offset + attribute->Length() > length)
+        break;  // left out of the encoded packet too
+      offset += attribute->Length();
       AStream << "    ";
       attribute->Print(AStream) << '\n';
     }

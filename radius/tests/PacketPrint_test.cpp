@@ -208,3 +208,21 @@ TEST(PacketPrint, LargestAccountingRequestWithoutConnection) {
   expected += "    Class: \"" + std::string(249, 'd') + "\"\n  }\n}\n";
   EXPECT_EQ(expected, printed(packet));
 }
+
+TEST(PacketPrint, ShowsOnlyTheAttributesThatAreEncoded) {
+  TPacket packet(nullptr);
+  packet.SetCode(pcAccessRequest);
+  for (int i = 0; i < 15; ++i)
+    packet.Append(new TStringAttribute(atClass, orvo::string(std::string(253, 'c').c_str())));
+  TStringAttribute* grown = new TStringAttribute(atUserName, "x");
+  packet.Append(grown);
+  grown->SetValue(orvo::string(std::string(253, 'g').c_str()));  // no longer fits
+  ASSERT_EQ(3845u, packet.Length());
+  std::string expected =
+    "{\n  Code: Access-Request\n  Identifier: 0\n  Length : 3845\n"
+    "  Authenticator: 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00\n  Attributes {\n";
+  for (int i = 0; i < 15; ++i)
+    expected += "    Class: \"" + std::string(253, 'c') + "\"\n";
+  expected += "  }\n}\n";
+  EXPECT_EQ(expected, printed(packet));
+}
