@@ -53,6 +53,34 @@ const asn::sequenceDescriptor tree::descriptor = asn::sequenceDescriptor::make(t
 
 const asn::sequenceDescriptor empty::descriptor = asn::sequenceDescriptor::make(nullptr, 0, false);
 
+static const asn::componentEntry chainComponents[] = {
+    asn::additionComponent<&chain::next>("Next"),
+};
+const asn::sequenceDescriptor chain::descriptor = asn::sequenceDescriptor::make(chainComponents, true);
+
+static const asn::alternativeEntry signalAlternatives[] = {
+    asn::alternative<asn::null>("A"),
+    asn::alternative<asn::null>("B"),
+    asn::alternative<asn::null>("C"),
+};
+const asn::choiceDescriptor signal::descriptor = asn::choiceDescriptor::make(signalAlternatives, 3, false);
+
+static const asn::componentEntry ipAddressComponents[] = {
+    asn::mandatoryComponent<&address::ipAddress_sequence::ip>("Ip"),
+    asn::mandatoryComponent<&address::ipAddress_sequence::port>("Port"),
+};
+const asn::sequenceDescriptor address::ipAddress_sequence::descriptor =
+    asn::sequenceDescriptor::make(ipAddressComponents, false);
+static const asn::alternativeEntry addressAlternatives[] = {
+    asn::alternative<address::ipAddress_sequence>("IpAddress"),
+};
+const asn::choiceDescriptor address::descriptor = asn::choiceDescriptor::make(addressAlternatives, 1, true);
+
+static const asn::componentEntry wrapperComponents[] = {
+    asn::mandatoryComponent<&wrapper::held>("Held"),
+};
+const asn::sequenceDescriptor wrapper::descriptor = asn::sequenceDescriptor::make(wrapperComponents, false);
+
 std::string toHex(const unsigned char* data, unsigned length) {
   static const char digits[] = "0123456789ABCDEF";
   std::string out;

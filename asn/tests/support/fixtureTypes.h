@@ -11,6 +11,11 @@
 //   Nest ::= CHOICE { leaf NULL, inner Nest }
 //   Tree ::= SEQUENCE { children SEQUENCE OF Tree }
 //   Empty ::= SEQUENCE { }
+//   Chain ::= SEQUENCE { ..., next Chain }
+//   Signal ::= CHOICE { a NULL, b NULL, c NULL }
+//   Address ::= CHOICE { ipAddress SEQUENCE { ip OCTET STRING (SIZE (4)),
+//                        port INTEGER (0..65535) }, ... }
+//   Wrapper ::= SEQUENCE { held TYPE-IDENTIFIER-like holder of Record }
 #pragma once
 
 #include <asn/asn.h>
@@ -108,6 +113,66 @@ public:
   }
   ~empty() override { reset(); }
   static asn::object* create() { return new empty; }
+};
+
+class chain : public asn::sequence {
+public:
+  static const asn::sequenceDescriptor descriptor;
+  chain() : asn::sequence(&descriptor) {}
+  chain(const chain& other) : asn::sequence(&descriptor) { assign(other); }
+  chain& operator=(const chain& other) {
+    assign(other);
+    return *this;
+  }
+  ~chain() override { reset(); }
+  static asn::object* create() { return new chain; }
+
+  chain* next = nullptr;
+};
+
+class signal : public asn::choice {
+public:
+  static const asn::choiceDescriptor descriptor;
+  signal() : asn::choice(&descriptor) {}
+  static asn::object* create() { return new signal; }
+};
+
+class address : public asn::choice {
+public:
+  class ipAddress_sequence : public asn::sequence {
+  public:
+    static const asn::sequenceDescriptor descriptor;
+    ipAddress_sequence() : asn::sequence(&descriptor) {}
+    ipAddress_sequence(const ipAddress_sequence& other) : asn::sequence(&descriptor) { assign(other); }
+    ipAddress_sequence& operator=(const ipAddress_sequence& other) {
+      assign(other);
+      return *this;
+    }
+    ~ipAddress_sequence() override { reset(); }
+    static asn::object* create() { return new ipAddress_sequence; }
+
+    asn::octetString<4u, 4u, 1> ip;
+    asn::integer<0u, 65535u, 1> port;
+  };
+
+  static const asn::choiceDescriptor descriptor;
+  address() : asn::choice(&descriptor) {}
+  static asn::object* create() { return new address; }
+};
+
+class wrapper : public asn::sequence {
+public:
+  static const asn::sequenceDescriptor descriptor;
+  wrapper() : asn::sequence(&descriptor) {}
+  wrapper(const wrapper& other) : asn::sequence(&descriptor) { assign(other); }
+  wrapper& operator=(const wrapper& other) {
+    assign(other);
+    return *this;
+  }
+  ~wrapper() override { reset(); }
+  static asn::object* create() { return new wrapper; }
+
+  asn::anytype<fixture::record> held;
 };
 
 // The octets of a value's PER encoding as upper-case hex pairs, "01 2C".

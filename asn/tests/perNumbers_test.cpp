@@ -1,0 +1,197 @@
+// Whole numbers, lengths and INTEGER values of the aligned PER codec, byte
+// for byte against values worked out by hand from X.691.
+#include <functional>
+
+#include <orvoTesting.h>
+
+#include "fixtureTypes.h"
+
+using asn::per::codec;
+using fixture::decodeHex;
+using fixture::encodeHex;
+
+namespace {
+
+std::string written(const std::function<void(codec&)>& write) {
+  codec encoder;
+  write(encoder);
+  unsigned n = encoder.stream().octetLength();
+  return n ? fixture::toHex(encoder.stream().data(), n) : std::string();
+}
+
+uint32_t constrained(const std::string& hex, uint32_t lb, uint32_t ub, unsigned leadingBits = 0) {
+  std::string octets = fixture::fromHex(hex);
+  codec decoder(octets.data(), unsigned(octets.size()));
+  decoder.stream().readBits(leadingBits);
+  return decoder.decodeConstrainedWholeNumber(lb, ub);
+}
+
+}  // namespace
+
+TEST(PerWholeNumber, SmallRangesAreUnalignedBitFields) {
+  EXPECT_EQ("A0", written([](codec& c) { c.encodeConstrainedWholeNumber(5, 0, 7); }));
+  EXPECT_EQ(5u, constrained("A0", 0, 7));
+  // Range 0: nothing at all.
+  EXPECT_EQ("", written([](codec& c) { c.encodeConstrainedWholeNumber(9, 9, 9); }));
+  EXPECT_EQ(9u, constrained("", 9, 9));
+  // Range 1: one bit, behind a leading bit.
+  EXPECT_EQ("C0", written([](codec& c) {
+              c.stream().writeBits(1, 1);
+              c.encodeConstrainedWholeNumber(1, 0, 1);
+            }));
+  // Range 254: eight bits, not aligned.
+  EXPECT_EQ("FF 00", written([](codec& c) {
+              c.stream().writeBits(1, 1);
+              c.encodeConstrainedWholeNumber(254, 0, 254);
+            }));
+  EXPECT_EQ(254u, constrained("FF 00", 0, 254, 1));
+}
+
+TEST(PerWholeNumber, OctetRangesAreAligned) {
+  // Range 255: one aligned octet.
+  EXPECT_EQ("80 FE", written([](codec& c) {
+              c.stream().writeBits(1, 1);
+              c.encodeConstrainedWholeNumber(254, 0, 255);
+            }));
+  EXPECT_EQ(254u, constrained("80 FE", 0, 255, 1));
+  // Range 256 and 65535: two aligned octets.
+  EXPECT_EQ("80 01 00", written([](codec& c) {
+              c.stream().writeBits(1, 1);
+              c.encodeConstrainedWholeNumber(256, 0, 256);
+            }));
+  EXPECT_EQ("01 2C", written([](codec& c) { c.encodeConstrainedWholeNumber(300, 0, 65535); }));
+  EXPECT_EQ(300u, constrained("01 2C", 0, 65535));
+}
+
+TEST(PerWholeNumber, LargeRangesCarryAnOctetCount) {
+  EXPECT_EQ("40 01 2C", written([](codec& c) { c.encodeConstrainedWholeNumber(300, 0, 4294967295u); }));
+  EXPECT_EQ(300u, constrained("40 01 2C", 0, 4294967295u));
+  EXPECT_EQ("80 01 00 00", written([](codec& c) { c.encodeConstrainedWholeNumber(65536, 0, 65536); }));
+  EXPECT_EQ("80 FF FF FF", written([](codec& c) { c.encodeConstrainedWholeNumber(16777215, 0, 16777215); }));
+  EXPECT_EQ("C0 01 00 00 00", written([](codec& c) { c.encodeConstrainedWholeNumber(16777216, 0, 16777216); }));
+  EXPECT_EQ("C0 FF FF FF FF", written([](codec& c) { c.encodeConstrainedWholeNumber(4294967295u, 0, 4294967295u); }));
+  EXPECT_EQ(4294967295u, constrained("C0 FF FF FF FF", 0, 4294967295u));
+  EXPECT_EQ("00 00", written([](codec& c) { c.encodeConstrainedWholeNumber(1, 1, 4294967295u); }));
+}
+
+TEST(PerWholeNumber, NegativeLowerBound) {
+  asn::integer<4294705152u, 262143u, 1> v;
+  v = uint32_t(-1);
+  EXPECT_EQ("80 03 FF FF", encodeHex(v));
+  asn::integer<4294705152u, 262143u, 1> back;
+  decodeHex(back, "80 03 FF FF");
+  EXPECT_EQ(-1, back.signedValue());
+  v = uint32_t(-262144);
+  EXPECT_EQ("00 00", encodeHex(v));
+  v = 262144;
+  ORVO_EXPECT_THROW(encodeHex(v), codec::encodeConstrainedCheckFailed, "Encode integer constraint check failed.");
+}
+
+TEST(PerWholeNumber, OutOfRangeOnEncodeAndDecode) {
+  ORVO_EXPECT_THROW(written([](codec& c) { c.encodeConstrainedWholeNumber(21, 10, 20); }),
+                    codec::encodeConstrainedCheckFailed, "Encode integer constraint check failed.");
+  ORVO_EXPECT_THROW(written([](codec& c) { c.encodeConstrainedWholeNumber(9, 10, 20); }),
+                    codec::encodeConstrainedCheckFailed, "Encode integer constraint check failed.");
+  // 4 bits can say 15 where 0..10 ends at 10.
+  ORVO_EXPECT_THROW(constrained("F0", 0, 10), codec::decodeFailed, "Decode: number 15 out of range 0..10.");
+}
+
+TEST(PerWholeNumber, SemiConstrainedAndNormallySmall) {
+  EXPECT_EQ("02 01 27", written([](codec& c) { c.encodeSemiConstrainedWholeNumber(300, 5); }));
+  ORVO_EXPECT_THROW(written([](codec& c) { c.encodeSemiConstrainedWholeNumber(4, 5); }),
+                    codec::encodeConstrainedCheckFailed, "Encode integer constraint check failed.");
+  EXPECT_EQ("0A", written([](codec& c) { c.encodeNormallySmall(5, 0); }));
+  EXPECT_EQ("7E", written([](codec& c) { c.encodeNormallySmall(63, 0); }));
+  EXPECT_EQ("80 01 40", written([](codec& c) { c.encodeNormallySmall(64, 0); }));
+  ORVO_EXPECT_THROW(written([](codec& c) { c.encodeNormallySmall(0, 1); }), codec::encodeConstrainedCheckFailed,
+                    "Encode small integer constraint check failed.");
+  std::string octets = fixture::fromHex("80 01 40");
+  codec decoder(octets.data(), 3);
+  EXPECT_EQ(65u, decoder.decodeNormallySmall(1));
+}
+
+TEST(PerWholeNumber, BitCount) {
+  EXPECT_EQ(0u, codec::bitCount(0));
+  EXPECT_EQ(1u, codec::bitCount(1));
+  EXPECT_EQ(2u, codec::bitCount(3));
+  EXPECT_EQ(3u, codec::bitCount(4));
+  EXPECT_EQ(32u, codec::bitCount(4294967295u));
+}
+
+TEST(PerLength, UnconstrainedForms) {
+  EXPECT_EQ("00", written([](codec& c) { c.encodeLength(0, 0, 4294967295u); }));
+  EXPECT_EQ("7F", written([](codec& c) { c.encodeLength(127, 0, 4294967295u); }));
+  EXPECT_EQ("80 80", written([](codec& c) { c.encodeLength(128, 0, 4294967295u); }));
+  EXPECT_EQ("80 C8", written([](codec& c) { c.encodeLength(200, 0, 4294967295u); }));
+  EXPECT_EQ("BF FF", written([](codec& c) { c.encodeLength(16383, 0, 4294967295u); }));
+  ORVO_EXPECT_THROW(written([](codec& c) { c.encodeLength(16384, 0, 4294967295u); }), codec::lengthNotSupported,
+                    "Length more than 16K is not supported.");
+  std::string octets = fixture::fromHex("BF FF 80 C8 7F");
+  codec decoder(octets.data(), unsigned(octets.size()));
+  EXPECT_EQ(16383u, decoder.decodeLength(0, 4294967295u));
+  EXPECT_EQ(200u, decoder.decodeLength(0, 4294967295u));
+  EXPECT_EQ(127u, decoder.decodeLength(0, 4294967295u));
+}
+
+TEST(PerLength, FragmentedLengthIsRefusedOnDecode) {
+  std::string octets = fixture::fromHex("C1 00");
+  codec decoder(octets.data(), 2);
+  ORVO_EXPECT_THROW(decoder.decodeLength(0, 4294967295u), codec::lengthNotSupported,
+                    "Length more than 16K is not supported.");
+}
+
+TEST(PerLength, BoundsOfTheUnconstrainedForm) {
+  // A SIZE (1..MAX) count of 0 fails as the constrained form would.
+  ORVO_EXPECT_THROW(written([](codec& c) { c.encodeLength(0, 1, 4294967295u); }), codec::encodeConstrainedCheckFailed,
+                    "Encode integer constraint check failed.");
+  ORVO_EXPECT_THROW(written([](codec& c) { c.encodeLength(70000, 0, 65536); }), codec::encodeConstrainedCheckFailed,
+                    "Encode length constraint check failed.");
+  std::string octets = fixture::fromHex("00");
+  codec decoder(octets.data(), 1);
+  ORVO_EXPECT_THROW(decoder.decodeLength(1, 4294967295u), codec::decodeFailed,
+                    "Decode: length 0 out of range 1..4294967295.");
+}
+
+TEST(PerInteger, UnconstrainedIsWrittenUnsigned) {
+  // X.691 writes unconstrained INTEGERs in two's complement (-1 would be
+  // 01 FF); this system and its peers write the 32 bits as an unsigned number.
+  asn::integer<0u, 0u, 1> v;
+  v = 5;
+  EXPECT_EQ("01 05", encodeHex(v));
+  v = 0;
+  EXPECT_EQ("01 00", encodeHex(v));
+  v = 4294967295u;
+  EXPECT_EQ("04 FF FF FF FF", encodeHex(v));
+  asn::integer<0u, 0u, 1> back;
+  decodeHex(back, "04 FF FF FF FF");
+  EXPECT_EQ(4294967295u, back.value());
+  decodeHex(back, "05 00 FF FF FF FE");
+  EXPECT_EQ(4294967294u, back.value());
+}
+
+TEST(PerInteger, ExtensibleRange) {
+  asn::integer<0u, 127u, 2> v;
+  v = 5;
+  EXPECT_EQ("05", encodeHex(v));
+  v = 200;
+  EXPECT_EQ("80 01 C8", encodeHex(v));
+  asn::integer<0u, 127u, 2> back;
+  decodeHex(back, "80 01 C8");
+  EXPECT_EQ(200u, back.value());
+  decodeHex(back, "7F");
+  EXPECT_EQ(127u, back.value());
+}
+
+TEST(PerInteger, BoundedInstances) {
+  asn::integer<1u, 65535u, 1> seq;
+  seq = 1;
+  EXPECT_EQ("00 00", encodeHex(seq));
+  seq = 0;
+  ORVO_EXPECT_THROW(encodeHex(seq), codec::encodeConstrainedCheckFailed, "Encode integer constraint check failed.");
+  asn::integer<0u, 255u, 1> octet;
+  octet = 255;
+  EXPECT_EQ("FF", encodeHex(octet));
+  asn::integer<0u, 4294967295u, 1> full;
+  full = 300;
+  EXPECT_EQ("40 01 2C", encodeHex(full));
+}
