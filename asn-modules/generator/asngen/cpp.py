@@ -267,7 +267,9 @@ class ModuleWriter:
     # -- test catalogue ---------------------------------------------------
 
     def catalogue(self):
+        lower = self.ns.lower()
         out = [banner(self.module, self.descriptionPath), "#include \"typeCatalogue.h\"", "",
+               f"#include <{lower}/{lower}.h>", "",
                f"const std::vector<catalogueEntry>& {self.ns.lower()}Catalogue() {{",
                f"{INDENT}static const std::vector<catalogueEntry> entries = {{"]
         for t in self.module.types:

@@ -104,10 +104,10 @@ class TypeRef:
             return (f"{template}<{bound(self.lower)}, {bound(self.upper)}, {self.constraint}, "
                     f"{expr}, {size}u>")
         if k == "sequenceOf":
-            element = closeTemplate(self.element.cpp(alphabetLookup))
+            element = self.element.cpp(alphabetLookup)
             return f"asn::sequenceOf<{element}, {bound(self.lower)}, {bound(self.upper)}, {self.constraint}>"
         if k == "anytype":
-            return f"asn::anytype<{closeTemplate(self.held.cpp(alphabetLookup))}>"
+            return f"asn::anytype<{self.held.cpp(alphabetLookup)}>"
         raise AssertionError(k)
 
 
@@ -116,11 +116,6 @@ def bound(value):
     if value < -(1 << 31) or value > 0xFFFFFFFF:
         raise TypeExpressionError(f"bound {value} does not fit in 32 bits")
     return f"{value & 0xFFFFFFFF}u"
-
-
-def closeTemplate(name):
-    """A template argument that itself ends with '>' needs a blank before the closing '>'."""
-    return name + " " if name.endswith(">") else name
 
 
 _SIZE = r"\(\s*SIZE\s*\(\s*(-?\d+)(?:\s*\.\.\s*(-?\d+))?\s*\)\s*\)"

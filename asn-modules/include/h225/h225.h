@@ -111,7 +111,7 @@ public:
 
     asn::octetString<4u, 4u, 1> ip;
     asn::integer<0u, 65535u, 1> port;
-    asn::sequenceOf<asn::octetString<4u, 4u, 1> , 0u, 0u, 1> route;
+    asn::sequenceOf<asn::octetString<4u, 4u, 1>, 0u, 0u, 1> route;
     H225::transportAddress::ipSourceRoute_sequence::routing_choice routing;
   };
 
@@ -902,7 +902,7 @@ public:
   ~cicInfo() override;
   static asn::object* create();
 
-  asn::sequenceOf<asn::octetString<2u, 4u, 1> , 0u, 0u, 1> cic;
+  asn::sequenceOf<asn::octetString<2u, 4u, 1>, 0u, 0u, 1> cic;
   asn::octetString<2u, 5u, 1> pointCode;
 };
 
@@ -917,7 +917,7 @@ public:
   ~groupID() override;
   static asn::object* create();
 
-  asn::sequenceOf<asn::integer<0u, 65535u, 1> , 0u, 0u, 1>* member = nullptr;  // OPTIONAL
+  asn::sequenceOf<asn::integer<0u, 65535u, 1>, 0u, 0u, 1>* member = nullptr;  // OPTIONAL
   asn::IA5String<1u, 128u, 1, asn::constrainedString::IA5Set, 128u> group;
 };
 

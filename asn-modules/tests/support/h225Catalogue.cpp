@@ -3,6 +3,8 @@
 
 #include "typeCatalogue.h"
 
+#include <h225/h225.h>
+
 const std::vector<catalogueEntry>& h225Catalogue() {
   static const std::vector<catalogueEntry> entries = {
     {"H225::transportAddress", "CHOICE", true, 7u, 0u,

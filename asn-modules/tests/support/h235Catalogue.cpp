@@ -3,6 +3,8 @@
 
 #include "typeCatalogue.h"
 
+#include <h235/h235.h>
+
 const std::vector<catalogueEntry>& h235Catalogue() {
   static const std::vector<catalogueEntry> entries = {
     {"H235::nonStandardParameter", "SEQUENCE", false, 2u, 0u,

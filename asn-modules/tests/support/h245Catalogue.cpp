@@ -3,6 +3,8 @@
 
 #include "typeCatalogue.h"
 
+#include <h245/h245.h>
+
 const std::vector<catalogueEntry>& h245Catalogue() {
   static const std::vector<catalogueEntry> entries = {
     {"H245::nonStandardParameter", "SEQUENCE", false, 2u, 0u,

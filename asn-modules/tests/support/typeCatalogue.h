@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <ostream>
 #include <vector>
 
 #include <asn/asn.h>
@@ -20,6 +21,9 @@ struct catalogueEntry {
   asn::createFunction create;                      // null where no table refers to the type
   const void* record;                              // the descriptor or type record
 };
+
+// Names a parameterised test by its type rather than an address.
+inline void PrintTo(const catalogueEntry* entry, std::ostream* out) { *out << entry->name; }
 
 const std::vector<catalogueEntry>& h225Catalogue();
 const std::vector<catalogueEntry>& h235Catalogue();

@@ -1,0 +1,136 @@
+// tshark, a decoder nobody here wrote, reads the common types and the H.245
+// T.38 capability inside registration requests: no malformed frame, no
+// expert warning, and the fields carry our values.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "registrationFrame.h"
+#include "tshark.h"
+#include "valueFiller.h"
+
+namespace {
+
+class tsharkReads : public testing::Test {
+protected:
+  void SetUp() override {
+    if (!tshark::toolsAvailable()) GTEST_SKIP() << "tshark or text2pcap not installed";
+  }
+};
+
+template <class T>
+T* attach(T*& member) {
+  delete member;
+  member = new T;
+  return member;
+}
+
+template <class T>
+T* pick(asn::choice& value, int index) {
+  return static_cast<T*>(value.select(index));
+}
+
+void setDigits(H225::aliasAddress& alias, const char* digits) {
+  *pick<asn::constrainedString>(alias, 0) = digits;
+}
+
+// Supported-protocol alternatives of H225::supportedProtocols.
+constexpr int h323Protocol = 5;
+constexpr int t38FaxAnnexbOnly = 10;
+// Alternatives of H245::dataProtocolCapability.
+constexpr int nonStandardData = 0;
+constexpr int v76wCompression = 11;
+constexpr int udp = 13;
+
+// A gateway registering with an H.323 protocol and T.38 fax (annex B only)
+// whose data protocol `chooseProtocol` selects and whose profile
+// `setProfile` fills.
+registrationFrame t38Gateway(unsigned seqNum, void (*chooseProtocol)(H245::dataProtocolCapability&),
+                             void (*setProfile)(H245::t38FaxProfile&)) {
+  registrationFrame frame;
+  frame.requestSeqNum = seqNum;
+  frame.callSignalAddress.append(ipTransport(127, 0, 0, 1, 1720));
+  frame.rasAddress.append(ipTransport(127, 0, 0, 1, 1719));
+  frame.terminalType.mc = false;
+  frame.terminalType.undefinedNode = false;
+  auto* protocols = attach(attach(frame.terminalType.gateway)->protocol);
+  pick<H225::h323Caps>(*protocols->appendNew(), h323Protocol);
+  auto* t38 = pick<H225::t38FaxAnnexbOnlyCaps>(*protocols->appendNew(), t38FaxAnnexbOnly);
+  setDigits(t38->supportedPrefixes.appendNew()->prefix, "9");
+  chooseProtocol(t38->t38FaxProtocol);
+  t38->t38FaxProfile.fillBitRemoval = false;
+  t38->t38FaxProfile.transcodingJBIG = false;
+  t38->t38FaxProfile.transcodingMMR = true;
+  setProfile(t38->t38FaxProfile);
+  setVendor(frame.endpointVendor, 9, 61, "orvo gateway", "1.0");
+  return frame;
+}
+
+void overUdp(H245::dataProtocolCapability& protocol) { protocol.select(udp); }
+
+void overV42bis(H245::dataProtocolCapability& protocol) {
+  auto* compression = pick<H245::dataProtocolCapability::v76wCompression_choice>(protocol, v76wCompression);
+  auto* v42bis = pick<H245::v42bis>(*pick<H245::compressionType>(*compression, 0), 0);
+  v42bis->numberOfCodewords = 2048;
+  v42bis->maximumStringLength = 32;
+}
+
+void nonStandard(H245::dataProtocolCapability& protocol) {
+  auto* parameter = pick<H245::nonStandardParameter>(protocol, nonStandardData);
+  auto* h221 = pick<H245::nonStandardIdentifier::h221NonStandard_sequence>(parameter->nonStandardIdentifier, 1);
+  h221->t35CountryCode = 181;
+  h221->t35Extension = 0;
+  h221->manufacturerCode = 21324;
+  parameter->data.setValue("\x01\x02\x03", 3);
+}
+
+void udpProfile(H245::t38FaxProfile& profile) {
+  *attach(profile.version) = 0;
+  attach(profile.t38FaxRateManagement)->select(1);  // transferredTCF
+  auto* options = attach(profile.t38FaxUdpOptions);
+  *attach(options->t38FaxMaxBuffer) = 200;
+  *attach(options->t38FaxMaxDatagram) = 72;
+  options->t38FaxUdpEC.select(1);  // t38UDPRedundancy
+}
+
+void tcpProfile(H245::t38FaxProfile& profile) {
+  *attach(profile.version) = 3;
+  attach(profile.t38FaxRateManagement)->select(0);  // localTCF
+  attach(profile.t38FaxTcpOptions)->t38TCPBidirectionalMode = true;
+}
+
+void rootOnlyProfile(H245::t38FaxProfile&) {}
+
+std::string explain(const tshark::result& r, const std::vector<tshark::octets>& frames, size_t i) {
+  return r.failure + "\n" + hexText(frames[i]) + "\n" + tshark::verboseText("h225.ras", frames[i]);
+}
+
+}  // namespace
+
+TEST_F(tsharkReads, t38FaxCapabilityOfAGatewayDownToEveryField) {
+  std::vector<tshark::octets> frames = {t38Gateway(101, overUdp, udpProfile).encode(),
+                                        t38Gateway(102, overV42bis, tcpProfile).encode(),
+                                        t38Gateway(103, nonStandard, rootOnlyProfile).encode()};
+  tshark::result r = tshark::dissectAs(
+      "h225.ras", frames,
+      {"h225.requestSeqNum", "h225.SupportedProtocols", "h225.dialledDigits", "h225.t38FaxProtocol",
+       "h245.fillBitRemoval", "h245.transcodingMMR", "h245.version", "h245.t38FaxRateManagement",
+       "h245.t38FaxMaxBuffer", "h245.t38FaxMaxDatagram", "h245.t38FaxUdpEC", "h245.t38TCPBidirectionalMode",
+       "h245.v76wCompression", "h245.numberOfCodewords", "h245.maximumStringLength", "h245.t35CountryCode",
+       "h245.manufacturerCode", "h245.data"});
+  ASSERT_TRUE(r.ran) << r.failure;
+  const std::vector<std::vector<std::string>> expected = {
+      // UDP: t38FaxMaxBuffer 200 is written as the unsigned octet 0xc8,
+      // which tshark reads as the two's-complement -56; 72 reads alike.
+      {"101", "5|10", "9", "13", "0", "1", "0", "1", "-56", "72", "1", "", "", "", "", "", "", ""},
+      {"102", "5|10", "9", "11", "0", "1", "3", "0", "", "", "", "1", "0", "2048", "32", "", "", ""},
+      {"103", "5|10", "9", "0", "0", "1", "", "", "", "", "", "", "", "", "", "181", "21324", "010203"},
+  };
+  for (size_t i = 0; i < frames.size(); ++i) {
+    EXPECT_EQ(r.frames[i].malformed, "") << explain(r, frames, i);
+    EXPECT_EQ(r.frames[i].expert, "") << explain(r, frames, i);
+    EXPECT_EQ(r.frames[i].fields, expected[i]) << explain(r, frames, i);
+  }
+}
