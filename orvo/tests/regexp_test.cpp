@@ -192,6 +192,9 @@ TEST(RegexpClasses, Members) {
   EXPECT_FALSE(matches("[z-a]", "z"));
   EXPECT_FALSE(matches("[z-a]", "m"));
   EXPECT_TRUE(matches("[\\-a]", "-"));
+  // A leading '-' is a range operator without a lower end.
+  EXPECT_TRUE(matches("[-+]", "+"));
+  EXPECT_FALSE(matches("[-+]", "-"));
   EXPECT_TRUE(matches("[a-c]", "c"));
   EXPECT_FALSE(matches("[a-c]", "d"));
   EXPECT_TRUE(matches("[a-c-e]", "d"));
