@@ -1,0 +1,13 @@
+// The parse run of the configuration language.
+#pragma once
+
+#include <iosfwd>
+
+#include <orvo/string.h>
+
+class TConfiguration;
+
+// Parses the stream into the configuration. ASucceeded tells whether the
+// parser read the whole input without error; the result is the recorded
+// error text ("Configuration file: ..."), which may be empty.
+orvo::string ParseConfiguration(std::istream& AStream, TConfiguration& AConfiguration, bool& ASucceeded);
