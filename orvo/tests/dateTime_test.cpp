@@ -131,13 +131,13 @@ TEST_F(DateTimeTest, CompareOrdersDayThenMilliseconds) {
   EXPECT_EQ(-1, dateTime(1u, 0).compare(dateTime::maximum));
   EXPECT_TRUE(a < dateTime(11u, 0));
   EXPECT_TRUE(a == same);
-  EXPECT_EQ(&same, &dateTime::max(a, same));
-  EXPECT_EQ(&same, &dateTime::min(a, same));
+  EXPECT_EQ(0, dateTime::max(a, same).compare(same));
+  EXPECT_EQ(0, dateTime::min(a, same).compare(same));
   const dateTime later(11u, 0);
-  EXPECT_EQ(&later, &dateTime::max(a, later));
-  EXPECT_EQ(&later, &dateTime::max(later, a));
-  EXPECT_EQ(&a, &dateTime::min(a, later));
-  EXPECT_EQ(&a, &dateTime::min(later, a));
+  EXPECT_EQ(0, dateTime::max(a, later).compare(later));
+  EXPECT_EQ(0, dateTime::max(later, a).compare(later));
+  EXPECT_EQ(0, dateTime::min(a, later).compare(a));
+  EXPECT_EQ(0, dateTime::min(later, a).compare(a));
 }
 
 TEST_F(DateTimeTest, FormatPatterns) {

@@ -57,9 +57,9 @@ public:
 
   // -1, 0 or 1: day numbers first, then milliseconds.
   int compare(const dateTime& other) const;
-  // On a tie both give b.
-  static const dateTime& max(const dateTime& a, const dateTime& b) { return a.compare(b) <= 0 ? b : a; }
-  static const dateTime& min(const dateTime& a, const dateTime& b) { return a.compare(b) < 0 ? a : b; }
+  // By value, so that a temporary argument cannot leave a dangling result.
+  static dateTime max(const dateTime& a, const dateTime& b) { return a.compare(b) <= 0 ? b : a; }
+  static dateTime min(const dateTime& a, const dateTime& b) { return a.compare(b) < 0 ? a : b; }
 
   dateTime& operator+=(const timeSpan& span);
   dateTime& operator-=(const timeSpan& span);
