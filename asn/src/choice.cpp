@@ -84,9 +84,10 @@ void choice::assign(const object& other) {
                                     ? descriptor().alternatives[source.index_].create()
                                     : new opentype);
   fresh->assign(*source.alternative_);
+  int index = source.index_;
   delete alternative_;
   alternative_ = fresh.release();
-  index_ = source.index_;
+  index_ = index;
 }
 
 bool choice::isEqual(const object& other) const {
