@@ -18,6 +18,10 @@ function(orvo_subsystem name)
     add_library(${name}_testsupport STATIC ${support})
     target_include_directories(${name}_testsupport PUBLIC ${dir}/tests/support ${CMAKE_SOURCE_DIR}/testsupport)
     target_link_libraries(${name}_testsupport PUBLIC ${name} GTest::gtest ${SUB_TEST_DEPENDS})
+    target_compile_definitions(${name}_testsupport PUBLIC
+      ORVO_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
+      ORVO_BINARY_DIR="${CMAKE_BINARY_DIR}"
+      ORVO_SHARED_DIR="${CMAKE_SOURCE_DIR}/../shared")
   endif()
 
   file(GLOB tests CONFIGURE_DEPENDS ${dir}/tests/*_test.cpp)
@@ -30,10 +34,12 @@ function(orvo_subsystem name)
     if(support)
       target_link_libraries(${exe} PRIVATE ${name}_testsupport)
     endif()
-    target_compile_definitions(${exe} PRIVATE
-      ORVO_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
-      ORVO_BINARY_DIR="${CMAKE_BINARY_DIR}"
-      ORVO_SHARED_DIR="${CMAKE_SOURCE_DIR}/../shared")
+    if(NOT support)
+      target_compile_definitions(${exe} PRIVATE
+        ORVO_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
+        ORVO_BINARY_DIR="${CMAKE_BINARY_DIR}"
+        ORVO_SHARED_DIR="${CMAKE_SOURCE_DIR}/../shared")
+    endif()
     gtest_discover_tests(${exe} PROPERTIES LABELS ${name} DISCOVERY_TIMEOUT 60)
   endforeach()
 
