@@ -1,0 +1,16 @@
+// The event loop of the whole process: dispatcher passes until stopped.
+#pragma once
+
+namespace H323 {
+
+// Runs dispatcher passes of at most AMaxWaitSeconds each, with the idle
+// callback after each pass. False when a pass failed; true after a pass in
+// which the stop flag was found set. The flag is not cleared here: a stop
+// requested while the loop was not running must not be lost, so whoever
+// starts a new phase clears it with clearStop.
+bool runLoop(int AMaxWaitSeconds, void (*AIdle)() = nullptr);
+void clearStop();
+void stopLoop();
+bool isLoopStopped();
+
+}  // namespace H323
