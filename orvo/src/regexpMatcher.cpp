@@ -29,7 +29,16 @@ struct choice {
   node* at;
   int position;
   size_t trailMark;
+  size_t captureMark;
   std::uint64_t serial;
+};
+
+// A group's capture as it was before it first changed under a choice point.
+struct captureEntry {
+  unsigned group;
+  int start;
+  int end;
+  std::uint64_t stamp;
 };
 
 // Working state of a node as it was before a change under a choice point.
@@ -133,10 +142,7 @@ public:
           case nodeKind::group:
             if (n->number < nonCapturingGroup) {
               const unsigned g = n->number;
-              if (n->savedStart == -2) {
-                n->savedStart = re.groupStart_[g];
-                n->savedEnd = re.groupEnd_[g];
-              }
+              keepCapture(g);
               re.groupStart_[g] = n->entryOffset;
               re.groupEnd_[g] = pos;
             }
@@ -184,7 +190,7 @@ public:
       switch (c.how) {
         case resume::afterFailedIteration:
           // The repetition ends here: go on after it.
-          restore(n->child);
+          restore(n->child, c.captureMark);
           if (advance(n, leaving, stopAt)) {
             dropChoices(base);
             return true;
@@ -194,7 +200,7 @@ public:
           n = n->child;
           break;
         case resume::rightAlternative:
-          restore(n->child);
+          restore(n->child, c.captureMark);
           n = n->next;
           break;
       }
@@ -244,7 +250,7 @@ private:
       exhausted = true;
       return false;
     }
-    choices.push_back({how, at, pos, trail.size(), ++serials});
+    choices.push_back({how, at, pos, trail.size(), captures.size(), ++serials});
     return true;
   }
 
@@ -275,17 +281,45 @@ private:
     }
   }
 
-  // Gives the capturing groups reached from `top` through groups alone their
-  // saved capture back; a group that saved nothing takes no part.
-  void restore(node* top) {
-    if (!top || !top->isGroup()) return;
-    if (top->number < nonCapturingGroup) {
-      re.groupStart_[top->number] = top->savedStart;
-      re.groupEnd_[top->number] = top->savedEnd;
-      top->savedStart = -2;
-      top->savedEnd = -2;
+  // Records a group's capture before its first change under the latest choice.
+  void keepCapture(unsigned g) {
+    if (choices.empty()) return;
+    const std::uint64_t current = choices.back().serial;
+    if (captureStamps[g] == current) return;
+    if (captures.size() >= maxTrail) {
+      exhausted = true;
+      return;
     }
-    for (node* c = top->child; c; c = c->next) restore(c);
+    captures.push_back({g, re.groupStart_[g], re.groupEnd_[g], captureStamps[g]});
+    captureStamps[g] = current;
+  }
+
+  // The capturing groups reached from `top` through groups alone.
+  static unsigned reachedGroups(const node* top) {
+    if (!top || !top->isGroup()) return 0;
+    unsigned mask = top->number < nonCapturingGroup ? 1u << top->number : 0;
+    for (const node* c = top->child; c; c = c->next) mask |= reachedGroups(c);
+    return mask;
+  }
+
+  // A way through `top` failed: its groups reached through groups alone get
+  // back the capture they had when the way began; groups below a
+  // repetition, a look-around or the left side of an alternation keep what
+  // they captured. The records of kept groups stay for earlier choices.
+  void restore(const node* top, size_t mark) {
+    const unsigned mask = reachedGroups(top);
+    for (size_t k = captures.size(); k > mark; --k) {
+      const captureEntry& e = captures[k - 1];
+      if (mask & (1u << e.group)) {
+        re.groupStart_[e.group] = e.start;
+        re.groupEnd_[e.group] = e.end;
+        captureStamps[e.group] = e.stamp;
+      }
+    }
+    size_t kept = mark;
+    for (size_t k = mark; k < captures.size(); ++k)
+      if (!(mask & (1u << captures[k].group))) captures[kept++] = captures[k];
+    captures.resize(kept);
   }
 
   bool matchItem(int item, int& pos) {
@@ -327,7 +361,7 @@ private:
     if (start < 0 || end < start) return false;
     const int count = end - start;
     if (count > length - pos) return false;
-    steps += unsigned(count) / 8;  // long comparisons count against the budget too
+    steps += unsigned(count);  // long comparisons count against the budget too
     for (int k = 0; k < count; ++k)
       if (s[start + k] != s[pos + k]) return false;
     pos += count;
@@ -343,6 +377,8 @@ private:
   std::uint64_t serials = 0;
   std::vector<choice> choices;
   std::vector<trailEntry> trail;
+  std::vector<captureEntry> captures;
+  std::uint64_t captureStamps[regexp::maxGroups] = {};
 };
 
 }  // namespace regexpEngine
@@ -363,15 +399,12 @@ bool regexp::search(const char* data, unsigned length) {
   if (!data) length = 0;
   const unsigned char* subject = reinterpret_cast<const unsigned char*>(data ? data : "");
   if (!passesFirstItem(subject, length)) return false;
-  for (unsigned i = 0; i < maxGroups; ++i) groupStart_[i] = groupEnd_[i] = -1;
-  // Saves of an earlier subject must not come back on this one.
-  for (regexpEngine::node* n : nodes_) {
-    n->savedStart = n->savedEnd = -2;
-    n->stamp = 0;
-  }
+  for (regexpEngine::node* n : nodes_) n->stamp = 0;
   regexpEngine::walker w(*this, subject, int(length));
   const unsigned last = (flags_ & anchored) || length == 0 ? 0 : length - 1;
   for (unsigned start = 0; start <= last; ++start) {
+    // A start position that failed leaves no captures behind.
+    for (unsigned i = 0; i < maxGroups; ++i) groupStart_[i] = groupEnd_[i] = -1;
     if (w.walk(root_, int(start), nullptr)) return true;
     if (w.exhausted) return false;
   }

@@ -62,8 +62,6 @@ struct node {
   unsigned optional = 0;
   int remembered = -1;   // offset where the last iteration began, -1 none
   int entryOffset = -1;  // group: offset where the walk entered it
-  int savedStart = -2;   // group: capture saved for backtracking, -2 nothing saved
-  int savedEnd = -2;
   std::uint64_t stamp = 0;  // choice point under which the state was last trailed
 
   node* parent = nullptr;

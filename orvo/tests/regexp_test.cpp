@@ -140,6 +140,29 @@ TEST(RegexpSearch, LookArounds) {
   EXPECT_EQ(regexp::nothingToRepeat, statusOf("?!a"));
 }
 
+TEST(RegexpSearch, CaptureRestoreRules) {
+  // A group in a failed way gets back the capture it had when the way began.
+  regexp repeated("(a|b)*c", 0);
+  ASSERT_TRUE(repeated.match(orvo::string("abc"), true));
+  EXPECT_EQ("b", toStd(repeated.group(1)));
+  regexp plus("(a)+", 0);
+  ASSERT_TRUE(plus.match(orvo::string("aa"), true));
+  EXPECT_EQ(1u, plus.groupStart(1));
+  EXPECT_EQ("a", toStd(plus.group(1)));
+
+  // Groups below a look-around keep what they captured when a way fails.
+  regexp look("((b)?=x|b)", 0);
+  ASSERT_TRUE(look.match(orvo::string("b"), true));
+  EXPECT_EQ("b", toStd(look.group(1)));
+  EXPECT_EQ("b", toStd(look.group(2)));
+
+  // A start position that failed leaves nothing behind.
+  regexp later("(a)?=b|c", 0);
+  ASSERT_TRUE(later.match(orvo::string("ac"), true));
+  EXPECT_EQ("c", toStd(later.group(0)));
+  EXPECT_EQ("", toStd(later.group(1)));
+}
+
 TEST(RegexpSearch, BackReferences) {
   EXPECT_TRUE(matches("(a)\\1", "aa"));
   EXPECT_FALSE(matches("(a)\\1", "aA"));
