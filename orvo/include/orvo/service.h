@@ -1,0 +1,63 @@
+// The one service object of the process: its names, the signals it takes,
+// daemon mode, and the hand-over to the application's run.
+#pragma once
+
+#include <orvo/exception.h>
+#include <orvo/string.h>
+
+namespace orvo {
+
+// "Creation of secondary service object prohibited."
+class serviceCreationException : public exception {
+public:
+  serviceCreationException() : exception("Creation of secondary service object prohibited.") {}
+};
+
+class service {
+public:
+  // Throws serviceCreationException while another service object exists.
+  service(const string& name, const string& displayName, const string& description, const string& notes);
+  virtual ~service();
+
+  service(const service&) = delete;
+  service& operator=(const service&) = delete;
+
+  // Ignores SIGPIPE, hooks the signals the flags select, detaches when asked
+  // and returns what run returns. A hooked signal is only recorded by its
+  // handler; the next dispatch pass (whose wait it interrupts) calls onSignal.
+  int start();
+
+  virtual int run() = 0;
+  virtual void stop() {}
+  virtual void restart() {}   // SIGUSR2
+  virtual void onUser1() {}   // SIGUSR1
+  // SIGUSR1: onUser1; SIGUSR2: restart; others: reportStatus(3, 500), stop.
+  virtual void onSignal(int signalNumber);
+
+  // Service-manager hooks; nothing to do on this platform.
+  void install(const string& commandLine) { (void)commandLine; }
+  void uninstall() {}
+  void commandT() {}
+  void commandP() {}
+  void reportExitCode(int exitCode) { (void)exitCode; }
+  static void reportStatus(int state, unsigned waitHint) { (void)state, (void)waitHint; }
+
+  // The service object, null while none exists.
+  static service* instance() { return current; }
+  // Calls onSignal for every signal recorded since the last call, in order.
+  static void deliverSignals();
+
+  bool daemon;
+  string name;
+  string displayName;
+  string description;
+  string notes;
+  bool handleTerminate;  // SIGINT and SIGTERM: stop
+  bool handleUser2;      // SIGUSR2: restart
+  bool handleUser1;      // SIGUSR1: onUser1
+
+private:
+  static service* current;
+};
+
+}  // namespace orvo

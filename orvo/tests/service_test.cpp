@@ -1,0 +1,225 @@
+#include <orvo/service.h>
+
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <fcntl.h>
+#include <poll.h>
+#include <pthread.h>
+#include <string>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+#include <orvo/sockEvent.h>
+#include <orvo/timerClock.h>
+
+#include "orvoTesting.h"
+
+namespace {
+
+using orvo::sockEvent;
+
+// Runs passes until told to stop; the signals to send arrive from another
+// thread while the pass waits.
+struct testService : orvo::service {
+  explicit testService(const char* name = "gk") : service(name, "", "", "") {}
+
+  int run() override {
+    pthread_t self = pthread_self();
+    std::vector<int> toSend = signals;
+    std::thread sender([self, toSend] {
+      for (int s : toSend) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        pthread_kill(self, s);
+      }
+    });
+    auto start = std::chrono::steady_clock::now();
+    while (requests.size() < signals.size() && std::chrono::steady_clock::now() - start < std::chrono::seconds(10)) {
+      size_t before = requests.size();
+      int result = sockEvent::dispatch(5);
+      if (requests.size() != before) passResults.push_back(result);
+    }
+    sender.join();
+    return 42;
+  }
+  void stop() override { requests.push_back("stop"); }
+  void restart() override { requests.push_back("restart"); }
+  void onUser1() override { requests.push_back("user1"); }
+
+  std::vector<int> signals;
+  std::vector<std::string> requests;
+  std::vector<int> passResults;
+};
+
+TEST(service, secondObjectIsRefusedAndTheFirstStays) {
+  {
+    testService first;
+    EXPECT_EQ(&first, orvo::service::instance());
+    ORVO_EXPECT_THROW(testService second("other"), orvo::serviceCreationException,
+                      "Creation of secondary service object prohibited.");
+    EXPECT_EQ(&first, orvo::service::instance());
+    EXPECT_EQ("gk", toStd(orvo::service::instance()->name));
+  }
+  EXPECT_EQ(nullptr, orvo::service::instance());
+  testService again;
+  EXPECT_EQ(&again, orvo::service::instance());
+}
+
+TEST(service, defaultsAfterConstruction) {
+  testService s;
+  EXPECT_EQ("gk", toStd(s.displayName));
+  EXPECT_EQ("gk service, run in the background.", toStd(s.description));
+  EXPECT_FALSE(s.daemon);
+  EXPECT_TRUE(s.handleTerminate);
+  EXPECT_FALSE(s.handleUser2);
+  EXPECT_FALSE(s.handleUser1);
+}
+
+TEST(service, explicitTextsAreKept) {
+  struct named : orvo::service {
+    named() : service("gk", "Gatekeeper", "Manages H.323 compliant network.", "x") {}
+    int run() override { return 0; }
+  } n;
+  EXPECT_EQ("Gatekeeper", toStd(n.displayName));
+  EXPECT_EQ("Manages H.323 compliant network.", toStd(n.description));
+  EXPECT_EQ("x", toStd(n.notes));
+}
+
+TEST(service, terminationSignalsStopOncePerSignal) {
+  testService s;
+  s.signals = {SIGTERM, SIGINT, SIGTERM};
+  EXPECT_EQ(42, s.start());
+  EXPECT_EQ((std::vector<std::string>{"stop", "stop", "stop"}), s.requests);
+  // Each request was acted on inside the pass its signal interrupted.
+  for (int result : s.passResults) EXPECT_EQ(0, result);
+}
+
+TEST(service, userSignalsRestartAndNotifyInOrder) {
+  testService s;
+  s.handleUser1 = true;
+  s.handleUser2 = true;
+  s.signals = {SIGUSR2, SIGUSR1, SIGTERM};
+  EXPECT_EQ(42, s.start());
+  EXPECT_EQ((std::vector<std::string>{"restart", "user1", "stop"}), s.requests);
+}
+
+TEST(service, signalOutsideTheWaitIsKeptForTheNextPass) {
+  struct immediate : orvo::service {
+    immediate() : service("gk", "", "", "") {}
+    int run() override {
+      raise(SIGTERM);
+      if (stops != 0) return -1;  // not from inside the handler
+      auto start = std::chrono::steady_clock::now();
+      int result = sockEvent::dispatch(5);
+      elapsed = std::chrono::steady_clock::now() - start;
+      return result;
+    }
+    void stop() override { ++stops; }
+    int stops = 0;
+    std::chrono::steady_clock::duration elapsed{};
+  } s;
+  EXPECT_EQ(0, s.start());
+  EXPECT_EQ(1, s.stops);
+  EXPECT_LT(s.elapsed, std::chrono::seconds(2));
+}
+
+TEST(service, unhookedUserSignalKeepsItsDefaultAction) {
+  signal(SIGUSR1, SIG_DFL);
+  EXPECT_EXIT(
+      {
+        struct raising : orvo::service {
+          raising() : service("gk", "", "", "") {}
+          int run() override {
+            raise(SIGUSR1);
+            sockEvent::dispatch(1);
+            return 0;
+          }
+        } s;
+        s.start();
+        _exit(0);
+      },
+      testing::KilledBySignal(SIGUSR1), "");
+}
+
+TEST(service, brokenPipeIsIgnoredOnceStarted) {
+  struct pipeWriter : orvo::service {
+    pipeWriter() : service("gk", "", "", "") {}
+    int run() override {
+      int fd[2];
+      if (pipe(fd) != 0) return -1;
+      close(fd[0]);
+      ssize_t n = write(fd[1], "x", 1);
+      int error = errno;
+      close(fd[1]);
+      return n == -1 && error == EPIPE ? 1 : 0;
+    }
+  } s;
+  EXPECT_EQ(1, s.start());
+}
+
+// Reports from the detached process, one line.
+std::string readReport(int fd) {
+  std::string report;
+  pollfd p = {fd, POLLIN, 0};
+  char buffer[256];
+  while (poll(&p, 1, 10000) > 0) {
+    ssize_t n = read(fd, buffer, sizeof buffer);
+    if (n <= 0) break;
+    report.append(buffer, (size_t)n);
+  }
+  return report;
+}
+
+int reportDescriptor;
+pid_t firstChild;
+int queueBefore;
+
+void noteTimer(sockEvent* registration) { *static_cast<bool*>(registration->record->userData) = true; }
+
+TEST(service, daemonModeDetachesWithAFreshQueue) {
+  int report[2];
+  ASSERT_EQ(0, pipe(report));
+  pid_t child = fork();
+  ASSERT_NE(-1, child);
+  if (child == 0) {
+    close(report[0]);
+    reportDescriptor = report[1];
+    firstChild = getpid();
+    struct detached : orvo::service {
+      detached() : service("gk", "", "", "") {}
+      int run() override {
+        bool fired = false;
+        new sockEvent(orvo::timerClock(), noteTimer, &fired, nullptr);
+        sockEvent::dispatch(0);
+        struct stat input, null;
+        stat("/dev/null", &null);
+        fstat(0, &input);
+        std::string line;
+        line += getsid(0) == getpid() ? "session " : "no-session ";
+        line += getppid() != firstChild ? "detached " : "attached ";
+        line += input.st_rdev == null.st_rdev ? "null-input " : "own-input ";
+        line += sockEvent::queueDescriptor() != queueBefore ? "fresh-queue " : "old-queue ";
+        line += fired ? "timer" : "no-timer";
+        ssize_t n = write(reportDescriptor, line.data(), line.size());
+        (void)n;
+        return 0;
+      }
+    } s;
+    queueBefore = sockEvent::queueDescriptor();
+    s.daemon = true;
+    s.start();
+    _exit(0);
+  }
+  close(report[1]);
+  int status = 0;
+  waitpid(child, &status, 0);
+  EXPECT_TRUE(WIFEXITED(status));
+  std::string line = readReport(report[0]);
+  close(report[0]);
+  EXPECT_EQ("session detached null-input fresh-queue timer", line);
+}
+
+}  // namespace
