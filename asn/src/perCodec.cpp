@@ -592,11 +592,11 @@ void codec::decodeSequence(sequence& value) {
   presenceBits present(d.count);
   for (uint32_t i = 0; i < d.count; ++i)
     if (d.components[i].presence == componentEntry::optional) present[i] = stream_.readBits(1) != 0;
-  std::vector<uint32_t> additionEntries;
+  uint32_t known = 0;
   for (uint32_t i = 0; i < d.count; ++i) {
     const componentEntry& e = d.components[i];
     if (e.isAddition()) {
-      additionEntries.push_back(i);
+      ++known;
     } else if (e.presence == componentEntry::optional) {
       if (!present[i]) continue;
       object* member = e.create();
@@ -612,15 +612,21 @@ void codec::decodeSequence(sequence& value) {
   // n presence bits follow: a count beyond the input is refused before
   // anything is sized by it.
   requireInput(n);
-  uint32_t known = uint32_t(additionEntries.size());
   if (n > known) value.setUnknown(std::unique_ptr<unknownExtensions>(new unknownExtensions(n - known)));
   presenceBits flags(n);
   for (uint32_t i = 0; i < n; ++i) flags[i] = stream_.readBits(1) != 0;
+  uint32_t entry = 0;  // table index of addition i
   for (uint32_t i = 0; i < n; ++i) {
-    if (!flags[i]) continue;
+    if (i < known) {
+      while (!d.components[entry].isAddition()) ++entry;
+    }
+    if (!flags[i]) {
+      ++entry;
+      continue;
+    }
     orvo::string octets = decodeOpenTypeOctets();
     if (i < known) {
-      const componentEntry& e = d.components[additionEntries[i]];
+      const componentEntry& e = d.components[entry++];
       object* member = e.create();
       e.set(value, member);
       codec nested(octets.buffer(), octets.length(), limits_);
