@@ -1,0 +1,21 @@
+// The gatekeeper writes its log through standard output, whose buffer the
+// service hands to the log stream's sinks.
+#pragma once
+
+#include <iostream>
+
+#include <orvo/bifurcator.h>
+#include <orvo/printOptions.h>
+#include <orvo/string.h>
+
+// Writes one line at the given class.
+void LogLine(const orvo::string& AState, const char* AText);
+void LogLine(const orvo::string& AState, const orvo::string& AText);
+
+// For use inside a catch block: logs what escaped, in the system's words
+// ("Exception: " and its text, "Illegal excpetion throw form.", "Unknown
+// exception."), and deletes a thrown exception object.
+void LogCaughtException();
+
+// The billing message class.
+extern const orvo::string stateBillInfo;
