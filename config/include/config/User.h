@@ -127,8 +127,7 @@ private:
   typedef std::vector<TExpressionType> TAppliedKinds;
   orvo::string Merge(const TExpressions& AList, TConfiguration& AConfiguration, TAppliedKinds& AApplied);
   orvo::string MergeGroup(const orvo::string& AName, TConfiguration& AConfiguration, TAppliedKinds& AApplied);
-  orvo::string ApplyOwn(const TExpression& ADirective, TConfiguration& AConfiguration);
-  orvo::string Translate(TTimedList<TTranslateExp>& AList, const orvo::string& AAlias, TVariables* AScope);
+  static orvo::string Translate(const TTimedList<TTranslateExp>& AList, const orvo::string& AAlias, TVariables* AScope);
 
   TTimedList<TMakeExp> FMakeRules;
   orvo::list<TLoginExp> FLoginRules;
