@@ -83,8 +83,6 @@ class Checker:
                 member = row.member
                 if member in CPP_KEYWORDS or member in RESERVED_MEMBERS:
                     self.fail(module, row.line, f"{t.name}: member name '{member}' is reserved")
-                if lowerFirst(t.shortName) == member:
-                    self.fail(module, row.line, f"{t.name}: member '{member}' has the class's name")
                 if row.type.kind == "class" and row.type.name == t.name and row.presence == MANDATORY:
                     self.fail(module, row.line, f"{t.name}: holds itself by value")
         if t.kind in (ENUMERATED, NAMED_INTEGER):
@@ -102,7 +100,7 @@ class Checker:
         suffix = {SEQUENCE: "_sequence", CHOICE: "_choice"}.get(t.kind)
         if suffix is None or not t.shortName.endswith(suffix):
             self.fail(module, t.line, f"{t.name}: a nested {t.kind} is named '<element>{suffix}'")
-        users = [r for r in parent.rows if hasattr(r, "type") and r.type.kind == "class" and r.type.name == t.name]
+        users = [r for r in parent.rows if hasattr(r, "type") and t.name in r.type.tableReferences()]
         if len(users) != 1:
             self.fail(module, t.line, f"{t.name}: must be the type of exactly one row of {parentName}")
         if lowerFirst(users[0].element) + suffix != t.shortName:

@@ -43,8 +43,8 @@ class ModuleWriter:
         return "_".join(splitQualified(t.name)[1:]) + what
 
     @staticmethod
-    def memberName(row):
-        return row.member
+    def memberName(row, className):
+        return row.memberIn(className)
 
     # -- header -----------------------------------------------------------
 
@@ -122,15 +122,15 @@ class ModuleWriter:
         if t.kind == SEQUENCE:
             out.append("")
             for row in t.rows:
-                out.append(self.memberDeclaration(row, inner))
+                out.append(self.memberDeclaration(row, inner, name))
         out.append(f"{pad}}};")
         return out
 
-    def memberDeclaration(self, row, pad, templateArgument=None):
+    def memberDeclaration(self, row, pad, className, templateArgument=None):
         type_ = self.cppType(row.type, templateArgument, "T")
         if row.byPointer:
-            return f"{pad}{type_}* {self.memberName(row)} = nullptr;  // {row.presence}"
-        return f"{pad}{type_} {self.memberName(row)};"
+            return f"{pad}{type_}* {self.memberName(row, className)} = nullptr;  // {row.presence}"
+        return f"{pad}{type_} {self.memberName(row, className)};"
 
     def templateClass(self, unit):
         """SIGNED{}-like types: one class template; each instance gets its own descriptor."""
@@ -160,13 +160,13 @@ class ModuleWriter:
                f"{INDENT}~{name}() override {{ reset(); }}",
                f"{INDENT}static asn::object* create() {{ return new {name}; }}", ""]
         for row in first.rows:
-            out.append(self.memberDeclaration(row, INDENT, argument))
+            out.append(self.memberDeclaration(row, INDENT, name, argument))
         out.append("};")
         out.append("")
         out.append("template <class T>")
         out.append(f"const asn::componentEntry {name}<T>::components[{len(first.rows)}] = {{")
         for row in first.rows:
-            out.append(f"{INDENT * 2}{self.componentEntry(row, f'{name}<T>')},")
+            out.append(f"{INDENT * 2}{self.componentEntry(row, f'{name}<T>', name)},")
         out.append("};")
         out.append("template <class T>")
         out.append(f"const asn::sequenceDescriptor {name}<T>::descriptor = "
@@ -236,7 +236,7 @@ class ModuleWriter:
         if t.kind == SEQUENCE:
             out.append(f"static const asn::componentEntry {table}Components[] = {{")
             for row in t.rows:
-                out.append(f"{INDENT * 2}{self.componentEntry(row, self.localName(t.name))},")
+                out.append(f"{INDENT * 2}{self.componentEntry(row, self.localName(t.name), t.shortName)},")
             out.append("};")
             out.append(f"const asn::sequenceDescriptor {recordName} = "
                        f"asn::sequenceDescriptor::make({table}Components, {cppBool(t.extensible)});")
@@ -259,10 +259,10 @@ class ModuleWriter:
                 out.append(f"const asn::typeInfo {recordName} = asn::typeInfo::namedInteger({table}Values);")
         return out
 
-    def componentEntry(self, row, owner):
+    def componentEntry(self, row, owner, className):
         maker = {MANDATORY: "mandatoryComponent", OPTIONAL: "optionalComponent",
                  ADDITION: "additionComponent"}[row.presence]
-        return f"asn::{maker}<&{owner}::{self.memberName(row)}>(\"{row.element}\")"
+        return f"asn::{maker}<&{owner}::{self.memberName(row, className)}>(\"{row.element}\")"
 
     # -- test catalogue ---------------------------------------------------
 

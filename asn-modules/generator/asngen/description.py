@@ -33,8 +33,8 @@ from .typeref import TypeExpressionError, parseType
 
 _HEADING = re.compile(
     r"(?P<name>.+?)(?:\s+\(the same list for (?P<same>[^)]*)\))?:\s+"
-    r"(?P<kind>SEQUENCE|CHOICE|ENUMERATED|INTEGER with named values \(unconstrained\)),\s+"
-    r"(?P<ext>extensible|not extensible);\s+(?P<rest>.*)")
+    r"(?P<kind>SEQUENCE|CHOICE|ENUMERATED|INTEGER with named values \(unconstrained\))"
+    r"(?:,\s+(?P<ext>extensible|not extensible))?;\s+(?P<rest>.*)")
 
 _NUMBER = r"(\d+|no)"
 
@@ -133,6 +133,8 @@ class _Reader:
         kind = m.group("kind")
         if kind.startswith("INTEGER"):
             kind = NAMED_INTEGER
+        if (m.group("ext") is None) != (kind == NAMED_INTEGER):
+            self.fail(number, "say 'extensible' or 'not extensible' (an INTEGER with named values has no marker)")
         extensible = m.group("ext") == "extensible"
         counts, inline = self.counts(number, kind, m.group("rest"))
         t = TypeDef(self.qualify(number, m.group("name")), kind, extensible, counts, number)

@@ -23,6 +23,11 @@ class Component:
     def member(self):
         return lowerFirst(self.element)
 
+    def memberIn(self, className):
+        """The member name; C++ forbids a data member named like its class
+        (ICV's "Icv"), which takes a trailing underscore instead."""
+        return self.member + "_" if self.member == className else self.member
+
     @property
     def byPointer(self):
         return self.presence != MANDATORY

@@ -125,6 +125,30 @@ P::other: SEQUENCE, not extensible; 1 component.
 """
         self.assertSlip(text, 4, "instances of P::hashed differ in their lists")
 
+    def test_namedIntegersAndSequenceOfNestedTypes(self):
+        text = """module X
+X::problem: INTEGER with named values (unconstrained); 2 names.
+| 0 | "Unrecognized" |
+| 5 | "Mistyped" |
+X::report: SEQUENCE, extensible; 1 root component, no extension additions.
+| "Item" | mandatory | SEQUENCE OF X::report::item_sequence |
+X::report::item_sequence: SEQUENCE, not extensible; 1 component.
+| "Problem" | mandatory | X::problem |
+"""
+        module = check(text)
+        self.assertEqual([r.value for r in module.find("X::problem").rows], [0, 5])
+        with self.assertRaises(DescriptionError) as caught:
+            check(text.replace('| 5 | "Mistyped" |', '| 1 | "Mistyped" |').replace("| 0 |", "| 3 |"))
+        self.assertEqual(caught.exception.text, "X::problem: values must ascend without repeats")
+        with self.assertRaises(DescriptionError) as caught:
+            check(text.replace("(unconstrained);", "(unconstrained), extensible;"))
+        self.assertEqual(caught.exception.text,
+                         "say 'extensible' or 'not extensible' (an INTEGER with named values has no marker)")
+
+    def test_aMemberNamedLikeItsClassTakesAnUnderscore(self):
+        module = check("module H\nH::icv: SEQUENCE, not extensible; 1 component.\n| \"Icv\" | mandatory | BIT STRING |\n")
+        self.assertEqual(module.find("H::icv").rows[0].memberIn("icv"), "icv_")
+
     def test_typesFromAnotherModuleNeedUses(self):
         other = "module O\nO::thing: CHOICE, extensible; 1 alternative.\n| 0 | \"Nothing\" | NULL |\n"
         text = "module M\nM::holder: SEQUENCE, extensible; 1 component.\n| \"Thing\" | mandatory | O::thing |\n"
