@@ -119,7 +119,8 @@ void sockEvent::insert(event* r) {
     if (s.nearest && s.nearest->due.compare(r->due) > 0) s.nearest = r;
     return;
   }
-  if (s.queue->add(r->fd, filterOf(r->kind), r) != 0) {
+  if (r->kind < READ || r->kind > CONNECT) errno = EINVAL;
+  if (r->kind < READ || r->kind > CONNECT || s.queue->add(r->fd, filterOf(r->kind), r) != 0) {
     string text;
     text.format("insert kevent error '%s'", errorText(errno).buffer());
     throw new sockeventException(text);

@@ -321,6 +321,10 @@ TEST_F(sockets, failedRegistrationLeavesNoHandle) {
   ORVO_EXPECT_THROW(new sockEvent(sockEvent::READ, -1, recordUserData, nullptr, false, &registration),
                     orvo::sockeventException, "insert kevent error 'Bad file descriptor'");
   EXPECT_EQ(nullptr, registration);
+  socketPair pair;
+  ORVO_EXPECT_THROW(new sockEvent(7, pair.fd[0], recordUserData, nullptr, false, &registration),
+                    orvo::sockeventException, "insert kevent error 'Invalid argument'");
+  EXPECT_EQ(nullptr, registration);
   fclose(file);
 }
 
