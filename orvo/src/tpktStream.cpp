@@ -8,6 +8,10 @@
 
 namespace orvo {
 
+// Readiness that came to nothing this time: the connection is fine and the
+// next event tries again.
+static bool nothingYet(int error) { return error == EAGAIN || error == EWOULDBLOCK || error == EINTR; }
+
 string tpktStream::invalidHeader::what() const { return string("Invalid TPKT header received."); }
 string tpktStream::payloadTooLong::what() const { return string("TPKT payload too long."); }
 
@@ -63,6 +67,7 @@ void tpktStream::receive(sockEvent*) {
   if (receiveState == 0) {
     ssize_t n = recv(connection->fd, header + headerCount, (size_t)(4 - headerCount), 0);
     connection->lastError = n == -1 ? errno : 0;
+    if (n == -1 && nothingYet(errno)) return;
     if (n <= 0) {
       onClosed();
       return;
@@ -81,6 +86,10 @@ void tpktStream::receive(sockEvent*) {
   unsigned missing = bodyLength() - partialPacket->length();
   ssize_t n = recv(connection->fd, partialPacket->prepareWrite(missing), missing, 0);
   connection->lastError = n == -1 ? errno : 0;
+  if (n == -1 && nothingYet(errno)) {
+    partialPacket->cancelWrite();
+    return;
+  }
   if (n <= 0) {
     partialPacket->cancelWrite();
     receiveState = 0;
@@ -106,11 +115,16 @@ void tpktStream::receive(sockEvent*) {
 }
 
 void tpktStream::transmit(sockEvent*) {
+  if (outputQueue.remaining() == 0) {
+    // Drained by flush, or dropped after a reset.
+    enableWrite(false);
+    outputQueue.clear();
+    return;
+  }
   ssize_t n = ::send(connection->fd, outputQueue.readPosition(), outputQueue.remaining(), MSG_NOSIGNAL);
   connection->lastError = n == -1 ? errno : 0;
   if (n == -1) {
-    // Nothing was taken this time; the next event tries again.
-    if (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR) return;
+    if (nothingYet(errno)) return;
     if (errno == ECONNRESET) outputQueue.clear();
     onClosed();
     return;

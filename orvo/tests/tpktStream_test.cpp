@@ -175,6 +175,29 @@ TEST_F(tpkt, peerClosingMidBodyClosesOnce) {
   EXPECT_EQ(0, stream.state());
 }
 
+// Two descriptors of one socket, both watched: one byte makes both ready,
+// the first takes it and the second finds nothing. That is no close.
+TEST_F(tpkt, readinessWithNothingToReadIsNoClose) {
+  connection c;
+  orvo::socket twin;
+  twin.attach(dup(c.local.fd));
+  recordingStream first(&c.local), second(&twin);
+  first.enableRead(true);
+  second.enableRead(true);
+  c.send(bytes({3}));
+  EXPECT_EQ(2, sockEvent::dispatch(1));
+  EXPECT_EQ(0, first.closed);
+  EXPECT_EQ(0, second.closed);
+  EXPECT_EQ(1, first.headerOctets() + second.headerOctets());
+  recordingStream& waiting = first.headerOctets() ? first : second;
+  recordingStream& other = first.headerOctets() ? second : first;
+  other.enableRead(false);
+  c.send(bytes({0, 0, 6}) + "ab");
+  for (int i = 0; i < 3; ++i) sockEvent::dispatch(1);
+  EXPECT_EQ((std::vector<std::string>{"ab"}), waiting.packets);
+  EXPECT_EQ(0, waiting.closed);
+}
+
 TEST_F(tpkt, streamDeletedInsideItsCallbacks) {
   {
     connection c;
@@ -320,8 +343,12 @@ TEST_F(tpkt, resetPeerClearsTheQueue) {
   EXPECT_EQ(1, stream.closed);
   EXPECT_EQ(ECONNRESET, stream.closeError);
   EXPECT_EQ("", stream.queued());
-  // The write event stays until the owner reacts.
+  // The write event stays until the owner reacts; with nothing left to
+  // send, the next one only switches writing off.
   EXPECT_TRUE(stream.writing());
+  sockEvent::dispatch(1);
+  EXPECT_FALSE(stream.writing());
+  EXPECT_EQ(1, stream.closed);
 }
 
 TEST_F(tpkt, peerAddressOfAConnection) {
