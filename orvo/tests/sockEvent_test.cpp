@@ -421,6 +421,26 @@ TEST_F(sockets, peerHangUpReachesEveryRegistration) {
   delete except;
 }
 
+TEST_F(sockets, exceptFiresOnUrgentData) {
+  orvo::socket server(AF_INET, SOCK_STREAM, 0);
+  sockaddr_in target = orvo::defaultAddress;
+  target.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  bind(server.fd, reinterpret_cast<sockaddr*>(&target), sizeof target);
+  socklen_t length = sizeof target;
+  getsockname(server.fd, reinterpret_cast<sockaddr*>(&target), &length);
+  listen(server.fd, 1);
+  orvo::socket client(AF_INET, SOCK_STREAM, 0);
+  ASSERT_EQ(0, connect(client.fd, reinterpret_cast<sockaddr*>(&target), sizeof target));
+  orvo::socket accepted;
+  accepted.attach(server.accept());
+  sockEvent* except = new sockEvent(sockEvent::EXCEPT, accepted.fd, recordUserData, (void*)3, false, nullptr);
+  EXPECT_EQ(0, sockEvent::dispatch(0));
+  ASSERT_EQ(1, send(client.fd, "!", 1, MSG_OOB));
+  dispatchUntil([] { return !fired.empty(); });
+  EXPECT_EQ((std::vector<int>{3}), fired);
+  delete except;
+}
+
 bool interruptHandled;
 void onInterrupt() { interruptHandled = true; }
 void wakeOnSignal(int) { sockEvent::interruptWait(); }
