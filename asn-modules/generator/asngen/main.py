@@ -40,7 +40,22 @@ def generatedFiles(modules, modulesDirectory):
         files[f"include/{header}"] = writer.header()
         files[f"src/{lower}/{lower}.cpp"] = writer.source(header)
         files[f"tests/support/{lower}Catalogue.cpp"] = writer.catalogue()
+    files["tests/support/catalogues.cpp"] = catalogueIndex(modules)
     return files
+
+
+def catalogueIndex(modules):
+    """Every module's catalogue in one list, so that a new module joins the tests by itself."""
+    names = [m.namespace for m in sorted(modules, key=lambda m: m.namespace)]
+    out = ["// Generated from asn-modules/generator/modules/*.types by asn-modules/generator/generate.py.",
+           "// Generated file, do not edit: change the description and run the generator.",
+           '#include "typeCatalogue.h"', ""]
+    out += [f"const std::vector<catalogueEntry>& {n.lower()}Catalogue();" for n in names]
+    out += ["", "const std::vector<moduleCatalogue>& allCatalogues() {",
+            "  static const std::vector<moduleCatalogue> modules = {"]
+    out += [f'      {{"{n}", &{n.lower()}Catalogue()}},' for n in names]
+    out += ["  };", "  return modules;", "}"]
+    return "\n".join(out) + "\n"
 
 
 def main(argv):

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <ostream>
+#include <string>
 #include <vector>
 
 #include <asn/asn.h>
@@ -25,6 +26,18 @@ struct catalogueEntry {
 // Names a parameterised test by its type rather than an address.
 inline void PrintTo(const catalogueEntry* entry, std::ostream* out) { *out << entry->name; }
 
-const std::vector<catalogueEntry>& h225Catalogue();
-const std::vector<catalogueEntry>& h235Catalogue();
-const std::vector<catalogueEntry>& h245Catalogue();
+struct moduleCatalogue {
+  const char* module;  // "H225"
+  const std::vector<catalogueEntry>* entries;
+};
+
+// Every generated module (catalogues.cpp, generated with the modules).
+const std::vector<moduleCatalogue>& allCatalogues();
+
+// The entries of one module; empty for a module not generated.
+inline const std::vector<catalogueEntry>& catalogueOf(const std::string& module) {
+  static const std::vector<catalogueEntry> none;
+  for (const moduleCatalogue& m : allCatalogues())
+    if (module == m.module) return *m.entries;
+  return none;
+}
