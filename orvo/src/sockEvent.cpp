@@ -119,10 +119,12 @@ void sockEvent::insert(event* r) {
     if (s.nearest && s.nearest->due.compare(r->due) > 0) s.nearest = r;
     return;
   }
-  if (r->kind < READ || r->kind > CONNECT) errno = EINVAL;
-  if (r->kind < READ || r->kind > CONNECT || s.queue->add(r->fd, filterOf(r->kind), r) != 0) {
+  int error = 0;
+  if (r->kind < READ || r->kind > CONNECT) error = EINVAL;
+  else if (s.queue->add(r->fd, filterOf(r->kind), r) != 0) error = errno;
+  if (error) {
     string text;
-    text.format("insert kevent error '%s'", errorText(errno).buffer());
+    text.format("insert kevent error '%s'", errorText(error).buffer());
     throw new sockeventException(text);
   }
   ++s.socketCount;
