@@ -1,0 +1,440 @@
+#include <radius/Connection.h>
+
+#include <gtest/gtest.h>
+
+#include <arpa/inet.h>
+#include <cerrno>
+#include <cstring>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include <orvo/socketAddress.h>
+#include <radius/IntegerAttribute.h>
+#include <radius/Packet.h>
+#include <radius/StringAttribute.h>
+#include <radius/VendorSpecificAttribute.h>
+
+#include "fakeRadiusServer.h"
+#include "logCapture.h"
+
+using namespace RADIUS;
+
+namespace {
+
+const char* const Secret = "loopback-secret";
+
+// A requester that records what its completions bring and cancels what it
+// still has pending when it goes.
+struct requester {
+  struct outcome {
+    int result;
+    unsigned code;  // 0 without answer
+    unsigned identifier;
+    std::vector<unsigned> types;
+  };
+
+  explicit requester(TConnection& AConnection) : connection(AConnection) {}
+  ~requester() { connection.CancelRequests(this); }
+
+  TPacket* request(unsigned ACode) { return connection.CreatePacket(ACode, this, &requester::onAnswer); }
+  void send(unsigned ACode) { connection.Send(request(ACode)); }
+
+  void onAnswer(int AResult, TPacket* AAnswer) {
+    outcome o{AResult, 0, 0, {}};
+    if (AAnswer) {
+      o.code = AAnswer->Code();
+      o.identifier = AAnswer->Identifier();
+      for (TAttribute* attribute : AAnswer->Attributes())
+        o.types.push_back(attribute->Type());
+    }
+    outcomes.push_back(o);
+    if (then)
+      then(AResult, AAnswer);
+  }
+
+  TConnection& connection;
+  std::vector<outcome> outcomes;
+  std::function<void(int, TPacket*)> then;
+};
+
+sockaddr_in loopbackAny() {
+  sockaddr_in local = {};
+  local.sin_family = AF_INET;
+  local.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  return local;
+}
+
+class ConnectionTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    connection.SetSecret(Secret);
+    sockaddr_in local = loopbackAny();
+    ASSERT_TRUE(connection.OpenBound(local, server.address()));
+  }
+
+  // Waits for the server to hold ACount datagrams.
+  void awaitDatagrams(size_t ACount) {
+    ASSERT_TRUE(runUntil([&] { return server.received.size() >= ACount; }, 2000))
+        << server.received.size() << " of " << ACount;
+  }
+
+  fakeRadiusServer server;
+  TConnection connection;
+};
+
+octets attribute(unsigned AType, const std::string& AValue) {
+  octets out = {uint8_t(AType), uint8_t(AValue.size() + 2)};
+  out.insert(out.end(), AValue.begin(), AValue.end());
+  return out;
+}
+
+}  // namespace
+
+TEST(ConnectionPackets, AccessRequestsCarryUnpredictableAuthenticatorsOthersZero) {
+  TConnection connection;
+  std::set<std::string> seen;
+  for (int i = 0; i < 64; ++i) {
+    std::unique_ptr<TPacket> packet(connection.CreatePacket(pcAccessRequest, TCompletion()));
+    seen.insert(std::string(reinterpret_cast<const char*>(packet->Authenticator()), AuthenticatorLength));
+  }
+  EXPECT_EQ(64u, seen.size());
+  EXPECT_EQ(0u, seen.count(std::string(AuthenticatorLength, '\0')));
+
+  std::unique_ptr<TPacket> accounting(connection.CreatePacket(pcAccountingRequest, TCompletion()));
+  EXPECT_EQ(std::string(AuthenticatorLength, '\0'),
+            std::string(reinterpret_cast<const char*>(accounting->Authenticator()), AuthenticatorLength));
+  EXPECT_EQ(unsigned(pcAccountingRequest), accounting->Code());
+  EXPECT_EQ(&connection, accounting->Connection());
+}
+
+TEST(ConnectionPackets, IdentifiersCountUpFromPacketToPacket) {
+  TConnection connection;
+  std::unique_ptr<TPacket> first(connection.CreatePacket(pcAccessRequest, TCompletion()));
+  std::unique_ptr<TPacket> second(connection.CreatePacket(pcAccountingRequest, TCompletion()));
+  EXPECT_EQ(uint8_t(first->Identifier() + 1), second->Identifier());
+}
+
+TEST_F(ConnectionTest, AccountingRequestGoesOutSignedUnderTheSecret) {
+  requester r(connection);
+  TPacket* packet = r.request(pcAccountingRequest);
+  packet->Append(new TIntegerAttribute(atAcctStatusType, 1));
+  packet->Append(new TStringAttribute(atAcctSessionId, "8049A10"));
+  connection.Send(packet);
+  awaitDatagrams(1);
+  const octets& wire = server.received[0].bytes;
+  octets expected = {4, packet->Identifier(), 0, 35};
+  expected.insert(expected.end(), 16, 0);
+  octets attributes = {40, 6, 0, 0, 0, 1, 44, 9, '8', '0', '4', '9', 'A', '1', '0'};
+  expected.insert(expected.end(), attributes.begin(), attributes.end());
+  octets signed_ = expected;
+  signed_.insert(signed_.end(), Secret, Secret + std::strlen(Secret));
+  octets digest = md5Of(signed_);
+  std::copy(digest.begin(), digest.end(), expected.begin() + 4);
+  EXPECT_EQ(expected, wire);
+  // The packet object keeps its zero authenticator.
+  EXPECT_EQ(std::string(16, '\0'), std::string(reinterpret_cast<const char*>(packet->Authenticator()), 16));
+}
+
+TEST_F(ConnectionTest, VerifiedAnswerCompletesWithResultZero) {
+  requester r(connection);
+  TPacket* packet = r.request(pcAccessRequest);
+  packet->Append(new TStringAttribute(atUserName, "alice"));
+  connection.Send(packet);
+  awaitDatagrams(1);
+  octets reply = attribute(atReplyMessage, "welcome");
+  octets vsa = {26, 12, 0, 0, 0, 9, 102, 6, 'a', 'b', 'c', 'd'};
+  reply.insert(reply.end(), vsa.begin(), vsa.end());
+  server.answer(server.received[0].bytes, pcAccessAccept, reply, Secret);
+  ASSERT_TRUE(runUntil([&] { return !r.outcomes.empty(); }, 2000));
+  ASSERT_EQ(1u, r.outcomes.size());
+  EXPECT_EQ(0, r.outcomes[0].result);
+  EXPECT_EQ(unsigned(pcAccessAccept), r.outcomes[0].code);
+  EXPECT_EQ((std::vector<unsigned>{atReplyMessage, atVendorSpecific}), r.outcomes[0].types);
+  EXPECT_EQ(0u, connection.PendingCount());
+}
+
+TEST_F(ConnectionTest, AnswerUnderAnotherSecretCompletesWithResultTwo) {
+  requester r(connection);
+  r.send(pcAccessRequest);
+  awaitDatagrams(1);
+  server.answer(server.received[0].bytes, pcAccessAccept, {}, "some-other-secret");
+  ASSERT_TRUE(runUntil([&] { return !r.outcomes.empty(); }, 2000));
+  EXPECT_EQ(2, r.outcomes[0].result);
+  EXPECT_EQ(unsigned(pcAccessAccept), r.outcomes[0].code);  // given all the same
+}
+
+TEST_F(ConnectionTest, AnswerOfAnAccountingRequestIsCheckedAgainstTheSignedAuthenticator) {
+  requester r(connection);
+  r.send(pcAccountingRequest);
+  awaitDatagrams(1);
+  server.answer(server.received[0].bytes, pcAccountingResponse, {}, Secret);
+  ASSERT_TRUE(runUntil([&] { return !r.outcomes.empty(); }, 2000));
+  EXPECT_EQ(0, r.outcomes[0].result);
+  EXPECT_EQ(unsigned(pcAccountingResponse), r.outcomes[0].code);
+}
+
+TEST_F(ConnectionTest, StrayShortMalformedAndDuplicateDatagramsAreDropped) {
+  requester r(connection);
+  r.send(pcAccessRequest);
+  awaitDatagrams(1);
+  const octets request = server.received[0].bytes;
+  octets stray = radiusAnswer(request, pcAccessAccept, {}, Secret);
+  stray[1] = uint8_t(stray[1] + 1);  // identifier nobody waits for
+  server.sendRaw(stray);
+  server.sendRaw(octets(request.begin(), request.begin() + 19));  // below the header
+  octets longer = radiusAnswer(request, pcAccessAccept, {}, Secret);
+  longer[3] = 21;  // length field beyond the octets sent
+  server.sendRaw(longer);
+  octets malformed = radiusAnswer(request, pcAccessAccept, {1, 1, 0}, Secret);  // attribute length 1
+  server.sendRaw(malformed);
+  runFor(300);
+  EXPECT_TRUE(r.outcomes.empty());
+  EXPECT_EQ(1u, connection.PendingCount());
+
+  server.answer(request, pcAccessReject, {}, Secret);
+  server.answer(request, pcAccessAccept, {}, Secret);  // a duplicate, too late
+  runFor(300);
+  ASSERT_EQ(1u, r.outcomes.size());
+  EXPECT_EQ(0, r.outcomes[0].result);
+  EXPECT_EQ(unsigned(pcAccessReject), r.outcomes[0].code);
+}
+
+TEST_F(ConnectionTest, TransmitsFourTimesThreeSecondsApartThenGivesUp) {
+  requester r(connection);
+  TPacket* packet = r.request(pcAccessRequest);
+  packet->Append(new TStringAttribute(atUserName, "nobody-answers"));
+  int64_t completedAt = 0;
+  r.then = [&](int, TPacket*) { completedAt = server.now(); };
+  connection.Send(packet);
+  int64_t start = server.now();
+  ASSERT_TRUE(runUntil([&] { return !r.outcomes.empty(); }, 15000));
+  int64_t completed = completedAt - start;
+  ASSERT_EQ(4u, server.received.size());
+  for (size_t i = 0; i < 4; ++i) {
+    EXPECT_EQ(server.received[0].bytes, server.received[i].bytes) << "transmission " << i;
+    int64_t at = server.received[i].at - start;
+    EXPECT_GE(at, int64_t(3000 * i) - 20) << "transmission " << i;
+    EXPECT_LE(at, int64_t(3000 * i) + 800) << "transmission " << i;
+  }
+  EXPECT_GE(completed, 12000 - 20);
+  EXPECT_LE(completed, 12000 + 800);
+  ASSERT_EQ(1u, r.outcomes.size());
+  EXPECT_EQ(1, r.outcomes[0].result);
+  EXPECT_EQ(0u, r.outcomes[0].code);
+  EXPECT_EQ(0u, connection.PendingCount());
+}
+
+TEST_F(ConnectionTest, NoIdentifierIsHandedOutTwiceWhileItIsPending) {
+  requester r(connection);
+  for (int i = 0; i < 257; ++i)
+    r.send(pcAccessRequest);
+  awaitDatagrams(256);
+  runFor(200);
+  ASSERT_EQ(256u, server.received.size());  // the 257th waits
+  EXPECT_EQ(257u, connection.PendingCount());
+  std::set<unsigned> identifiers;
+  for (const auto& d : server.received)
+    identifiers.insert(d.bytes[1]);
+  EXPECT_EQ(256u, identifiers.size());
+
+  // Answering one frees its identifier for the waiting request.
+  octets first = server.received[0].bytes;
+  server.answer(first, pcAccessAccept, {}, Secret);
+  awaitDatagrams(257);
+  octets waiting = server.received[256].bytes;
+  EXPECT_EQ(first[1], waiting[1]);
+  EXPECT_NE(octets(first.begin() + 4, first.begin() + 20), octets(waiting.begin() + 4, waiting.begin() + 20));
+
+  // The answer to the reused identifier is verified against the new request.
+  server.answer(waiting, pcAccessReject, {}, Secret);
+  ASSERT_TRUE(runUntil([&] { return r.outcomes.size() == 2; }, 2000));
+  EXPECT_EQ(0, r.outcomes[1].result);
+  EXPECT_EQ(unsigned(pcAccessReject), r.outcomes[1].code);
+  EXPECT_EQ(255u, connection.PendingCount());
+}
+
+TEST_F(ConnectionTest, ACompletionMaySendANewRequest) {
+  requester r(connection);
+  r.then = [&](int, TPacket*) {
+    if (r.outcomes.size() == 1)
+      r.send(pcAccountingRequest);
+  };
+  r.send(pcAccessRequest);
+  awaitDatagrams(1);
+  server.answer(server.received[0].bytes, pcAccessAccept, {}, Secret);
+  awaitDatagrams(2);
+  EXPECT_EQ(pcAccountingRequest, server.received[1].bytes[0]);
+  server.answer(server.received[1].bytes, pcAccountingResponse, {}, Secret);
+  ASSERT_TRUE(runUntil([&] { return r.outcomes.size() == 2; }, 2000));
+  EXPECT_EQ(0, r.outcomes[1].result);
+  EXPECT_EQ(unsigned(pcAccountingResponse), r.outcomes[1].code);
+}
+
+TEST_F(ConnectionTest, ACompletionMayDeleteItsRequesterWithItsOtherRequests) {
+  requester* doomed = new requester(connection);
+  requester survivor(connection);
+  doomed->then = [&](int, TPacket*) { delete doomed; };
+  doomed->send(pcAccessRequest);
+  doomed->send(pcAccessRequest);
+  survivor.send(pcAccessRequest);
+  awaitDatagrams(3);
+  server.answer(server.received[0].bytes, pcAccessAccept, {}, Secret);
+  runFor(200);
+  EXPECT_EQ(1u, connection.PendingCount());
+  // The answer for the deleted requester's second request finds nobody.
+  server.answer(server.received[1].bytes, pcAccessAccept, {}, Secret);
+  server.answer(server.received[2].bytes, pcAccessAccept, {}, Secret);
+  ASSERT_TRUE(runUntil([&] { return !survivor.outcomes.empty(); }, 2000));
+  EXPECT_EQ(0, survivor.outcomes[0].result);
+  EXPECT_EQ(0u, connection.PendingCount());
+}
+
+TEST_F(ConnectionTest, CancelledRequestsNeverComplete) {
+  requester keep(connection);
+  {
+    requester gone(connection);
+    gone.send(pcAccessRequest);
+    gone.send(pcAccountingRequest);
+    keep.send(pcAccessRequest);
+    awaitDatagrams(3);
+  }
+  EXPECT_EQ(1u, connection.PendingCount());
+  for (const auto& d : server.received)
+    server.answer(d.bytes, d.bytes[0] == pcAccessRequest ? pcAccessAccept : pcAccountingResponse, {}, Secret);
+  ASSERT_TRUE(runUntil([&] { return !keep.outcomes.empty(); }, 2000));
+  runFor(100);
+  EXPECT_EQ(1u, keep.outcomes.size());
+}
+
+TEST_F(ConnectionTest, CloseCompletesEveryRequestWithNoAnswer) {
+  requester r(connection);
+  r.send(pcAccessRequest);
+  r.send(pcAccountingRequest);
+  awaitDatagrams(2);
+  connection.Close();
+  EXPECT_FALSE(connection.IsOpen());
+  EXPECT_TRUE(orvo::nullAddress == connection.Server());
+  ASSERT_EQ(2u, r.outcomes.size());
+  EXPECT_EQ(1, r.outcomes[0].result);
+  EXPECT_EQ(1, r.outcomes[1].result);
+  EXPECT_EQ(0u, connection.PendingCount());
+  connection.Close();  // closed: nothing
+  EXPECT_EQ(2u, r.outcomes.size());
+}
+
+TEST_F(ConnectionTest, ACompletionDuringCloseMayCancelTheRequestsStillToBeCompleted) {
+  requester* first = new requester(connection);
+  requester* second = new requester(connection);
+  first->then = [&](int, TPacket*) {
+    delete second;
+    second = nullptr;
+  };
+  first->send(pcAccessRequest);
+  second->send(pcAccessRequest);
+  second->send(pcAccessRequest);
+  awaitDatagrams(3);
+  connection.Close();
+  EXPECT_EQ(1u, first->outcomes.size());
+  EXPECT_EQ(nullptr, second);
+  EXPECT_EQ(0u, connection.PendingCount());
+  delete first;
+}
+
+TEST_F(ConnectionTest, ACompletionDuringCloseMaySendAndCloseAgain) {
+  requester r(connection);
+  r.then = [&](int, TPacket*) {
+    if (r.outcomes.size() == 1) {
+      r.send(pcAccessRequest);  // queued on the closed connection
+      connection.Close();       // closed already: nothing
+    }
+  };
+  r.send(pcAccessRequest);
+  r.send(pcAccessRequest);
+  awaitDatagrams(2);
+  connection.Close();
+  EXPECT_EQ(2u, r.outcomes.size());
+  EXPECT_EQ(1u, connection.PendingCount());  // the new one runs out its retries
+  EXPECT_EQ(EBADF, connection.LastError());
+}
+
+TEST_F(ConnectionTest, TheSameSecretKeepsTheConnectionAnotherClosesIt) {
+  requester r(connection);
+  r.send(pcAccessRequest);
+  awaitDatagrams(1);
+  connection.SetSecret(Secret);
+  EXPECT_TRUE(connection.IsOpen());
+  EXPECT_EQ(1u, connection.PendingCount());
+  EXPECT_TRUE(r.outcomes.empty());
+
+  connection.SetSecret("new-secret");
+  EXPECT_FALSE(connection.IsOpen());
+  ASSERT_EQ(1u, r.outcomes.size());
+  EXPECT_EQ(1, r.outcomes[0].result);
+  EXPECT_EQ("new-secret", std::string(connection.Secret().buffer()));
+}
+
+TEST_F(ConnectionTest, OpeningTheSameServerKeepsSocketAndQueueAnotherServerEndsThem) {
+  requester r(connection);
+  r.send(pcAccessRequest);
+  awaitDatagrams(1);
+  sockaddr_in before, after;
+  ASSERT_TRUE(connection.LocalAddress(before));
+  EXPECT_TRUE(connection.Open(server.address()));
+  ASSERT_TRUE(connection.LocalAddress(after));
+  EXPECT_TRUE(before == after);
+  EXPECT_EQ(1u, connection.PendingCount());
+
+  fakeRadiusServer other;
+  EXPECT_TRUE(connection.Open(other.address()));
+  EXPECT_TRUE(other.address() == connection.Server());
+  ASSERT_EQ(1u, r.outcomes.size());
+  EXPECT_EQ(1, r.outcomes[0].result);
+  r.send(pcAccessRequest);
+  ASSERT_TRUE(runUntil([&] { return other.received.size() == 1; }, 2000));
+}
+
+TEST_F(ConnectionTest, DestructionDropsPendingRequestsWithoutCompletion) {
+  std::vector<int> results;
+  {
+    TConnection doomed;
+    doomed.SetSecret(Secret);
+    ASSERT_TRUE(doomed.Open(server.address()));
+    doomed.Send(doomed.CreatePacket(pcAccessRequest, TCompletion(&results, [&](int AResult, TPacket*) {
+                                      results.push_back(AResult);
+                                    })));
+    awaitDatagrams(1);
+  }
+  server.answer(server.received[0].bytes, pcAccessAccept, {}, Secret);
+  runFor(200);
+  EXPECT_TRUE(results.empty());
+}
+
+TEST(ConnectionOpen, SocketFailuresAreLoggedAndLeaveTheConnectionClosed) {
+  fakeRadiusServer server;
+  logCapture log;
+  TConnection connection;
+  // The server's own port is taken.
+  EXPECT_FALSE(connection.OpenBound(server.address(), server.address()));
+  EXPECT_FALSE(connection.IsOpen());
+  EXPECT_EQ(EADDRINUSE, connection.LastError());
+
+  sockaddr_in strange = server.address();
+  strange.sin_family = AF_APPLETALK;
+  EXPECT_FALSE(connection.Open(strange));
+  EXPECT_FALSE(connection.IsOpen());
+  EXPECT_EQ(
+      "[E] RADIUS connection. Socket bind failed. 98 Address already in use\n"
+      "[E] RADIUS connection. Socket connect failed. 97 Address family not supported by protocol\n",
+      log.text());
+
+  // A request sent meanwhile fails silently and waits for its retries.
+  requester r(connection);
+  r.send(pcAccessRequest);
+  EXPECT_EQ(1u, connection.PendingCount());
+  EXPECT_EQ(EBADF, connection.LastError());
+  // The next open makes a new socket, and the queue goes on there.
+  EXPECT_TRUE(connection.Open(server.address()));
+  EXPECT_TRUE(r.outcomes.empty());
+}
