@@ -1,6 +1,7 @@
 #include <orvo/sockEvent.h>
 
 #include <arpa/inet.h>
+#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <csignal>
@@ -456,13 +457,18 @@ TEST_F(sockets, signalDuringTheWaitEndsThePassWithZero) {
   sigaction(SIGUSR1, &action, &previous);
 
   pthread_t self = pthread_self();
-  std::thread signaller([self] {
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    pthread_kill(self, SIGUSR1);
+  std::atomic<bool> returned{false};
+  // Repeated until one lands inside the wait (this handler wakes nothing).
+  std::thread signaller([self, &returned] {
+    while (!returned) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(100));
+      if (!returned) pthread_kill(self, SIGUSR1);
+    }
   });
   auto start = std::chrono::steady_clock::now();
   EXPECT_EQ(0, sockEvent::dispatch(5));
   auto elapsed = std::chrono::steady_clock::now() - start;
+  returned = true;
   signaller.join();
   EXPECT_LT(elapsed, std::chrono::seconds(3));
   EXPECT_TRUE(fired.empty());
