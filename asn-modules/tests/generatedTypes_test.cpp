@@ -17,6 +17,17 @@
 
 namespace {
 
+// The tag table entry of a component or alternative is what a value of its
+// type reports.
+void expectTag(const asn::tagTriple* table, unsigned i, asn::createFunction create, const char* name) {
+  ASSERT_NE(table, nullptr) << name;
+  std::unique_ptr<asn::object> value(create());
+  const asn::tagTriple& tag = value->tag();
+  EXPECT_EQ(table[i].tagClass, tag.tagClass) << name;
+  EXPECT_EQ(table[i].number, tag.number) << name;
+  EXPECT_EQ(table[i].flag, tag.flag) << name;
+}
+
 std::vector<const catalogueEntry*> everyType() {
   std::vector<const catalogueEntry*> all;
   for (const moduleCatalogue& module : allCatalogues())
@@ -69,6 +80,7 @@ TEST_P(everyDescriptor, holdsTheCountsAndNamesOfItsList) {
       EXPECT_EQ(d.components[i].presence, e.detail[i]) << e.elements[i];
       EXPECT_NE(d.components[i].create, nullptr);
       EXPECT_EQ(d.components[i].set == nullptr, d.components[i].presence == 0) << e.elements[i];
+      expectTag(d.componentTags, i, d.components[i].create, e.elements[i]);
       if (d.components[i].isAddition()) ++additions;
       else EXPECT_EQ(additions, 0u) << "root component after an addition: " << e.elements[i];
     }
@@ -81,6 +93,7 @@ TEST_P(everyDescriptor, holdsTheCountsAndNamesOfItsList) {
     for (unsigned i = 0; i < d.count; ++i) {
       EXPECT_STREQ(d.alternatives[i].name, e.elements[i]);
       EXPECT_NE(d.alternatives[i].create, nullptr);
+      expectTag(d.alternativeTags, i, d.alternatives[i].create, e.elements[i]);
     }
   } else if (kind == "ENUMERATED") {
     const auto& d = *static_cast<const asn::enumeratedDescriptor*>(e.record);

@@ -4,6 +4,13 @@ from .layout import orderSiblings, orderUnits
 from .model import ADDITION, CHOICE, ENUMERATED, MANDATORY, NAMED_INTEGER, OPTIONAL, SEQUENCE, splitQualified
 from .typeref import RUNTIME_ALPHABETS
 
+# Universal tag number of each primitive kind; the flag is 0 for all of them.
+UNIVERSAL_TAGS = {"null": 5, "boolean": 1, "oid": 6, "integer": 2, "octetString": 4, "bitString": 3,
+                  "bmpString": 30, "sequenceOf": 16, "anytype": 0}
+STRING_TAGS = {"IA5String": 22, "NumericString": 18, "PrintableString": 19, "GeneralString": 27}
+# What the tag operation of a generated class returns: {class, number, flag}.
+CLASS_TAGS = {SEQUENCE: (16, 1), CHOICE: (0, 0), ENUMERATED: (10, 1), NAMED_INTEGER: (2, 1)}
+
 INDENT = "  "
 
 
@@ -33,6 +40,27 @@ class ModuleWriter:
         if templateArgument is not None:
             text = text.replace(templateArgument, templateParameter)
         return text
+
+    def findType(self, name):
+        module = self.modules.get(name.split("::", 1)[0])
+        return module.find(name) if module else None
+
+    def tagOf(self, typeRef):
+        """The tag triple of a component's or alternative's type, as its record's tag operation gives it."""
+        if typeRef.kind == "class":
+            t = self.findType(typeRef.name)
+            number, flag = CLASS_TAGS[t.kind] if t else CLASS_TAGS[SEQUENCE]
+        elif typeRef.kind == "string":
+            number, flag = STRING_TAGS[typeRef.stringType], 0
+        else:
+            number, flag = UNIVERSAL_TAGS[typeRef.kind], 0
+        if number == 0:
+            return "{0, 0, 0}"
+        return f"{{0, {number}, {flag}}}"
+
+    def tagTable(self, rows, name, pad=""):
+        tags = ", ".join(self.tagOf(r.type) for r in rows)
+        return f"{pad}static const asn::tagTriple {name}[] = {{{tags}}};"
 
     def localName(self, qualified):
         """Name relative to the module namespace: 'transportAddress::ipAddress_sequence'."""
@@ -143,6 +171,7 @@ class ModuleWriter:
                f"// Instances: {instances}.",
                "template <class T>", f"class {name} : public asn::sequence {{", "public:",
                f"{INDENT}static const asn::componentEntry components[{len(first.rows)}];",
+               f"{INDENT}static const asn::tagTriple componentTags[{len(first.rows)}];",
                f"{INDENT}static const asn::sequenceDescriptor descriptor;", "",
                f"{INDENT}{name}() : asn::sequence(&descriptor) {{}}",
                f"{INDENT}{name}(const {name}& other) : asn::sequence(&descriptor) {{",
@@ -169,8 +198,11 @@ class ModuleWriter:
             out.append(f"{INDENT * 2}{self.componentEntry(row, f'{name}<T>', name)},")
         out.append("};")
         out.append("template <class T>")
-        out.append(f"const asn::sequenceDescriptor {name}<T>::descriptor = "
-                   f"asn::sequenceDescriptor::make({name}<T>::components, {cppBool(first.extensible)});")
+        tags = ", ".join(self.tagOf(r.type) for r in first.rows)
+        out.append(f"const asn::tagTriple {name}<T>::componentTags[{len(first.rows)}] = {{{tags}}};")
+        out.append("template <class T>")
+        out.append(f"const asn::sequenceDescriptor {name}<T>::descriptor = asn::sequenceDescriptor::make("
+                   f"{name}<T>::components, {cppBool(first.extensible)}, {name}<T>::componentTags);")
         return out
 
     # -- source -----------------------------------------------------------
@@ -238,15 +270,17 @@ class ModuleWriter:
             for row in t.rows:
                 out.append(f"{INDENT * 2}{self.componentEntry(row, self.localName(t.name), t.shortName)},")
             out.append("};")
-            out.append(f"const asn::sequenceDescriptor {recordName} = "
-                       f"asn::sequenceDescriptor::make({table}Components, {cppBool(t.extensible)});")
+            out.append(self.tagTable(t.rows, f"{table}ComponentTags"))
+            out.append(f"const asn::sequenceDescriptor {recordName} = asn::sequenceDescriptor::make("
+                       f"{table}Components, {cppBool(t.extensible)}, {table}ComponentTags);")
         elif t.kind == CHOICE:
             out.append(f"static const asn::alternativeEntry {table}Alternatives[] = {{")
             for row in t.rows:
                 out.append(f"{INDENT * 2}asn::alternative<{self.cppType(row.type)}>(\"{row.element}\"),")
             out.append("};")
-            out.append(f"const asn::choiceDescriptor {recordName} = "
-                       f"asn::choiceDescriptor::make({table}Alternatives, {t.counts.root}, {cppBool(t.extensible)});")
+            out.append(self.tagTable(t.rows, f"{table}AlternativeTags"))
+            out.append(f"const asn::choiceDescriptor {recordName} = asn::choiceDescriptor::make("
+                       f"{table}Alternatives, {t.counts.root}, {cppBool(t.extensible)}, {table}AlternativeTags);")
         else:
             out.append(f"static const asn::namedValue {table}Values[] = {{")
             for row in t.rows:

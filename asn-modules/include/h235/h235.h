@@ -197,6 +197,7 @@ template <class T>
 class encrypted : public asn::sequence {
 public:
   static const asn::componentEntry components[3];
+  static const asn::tagTriple componentTags[3];
   static const asn::sequenceDescriptor descriptor;
 
   encrypted() : asn::sequence(&descriptor) {}
@@ -227,7 +228,9 @@ const asn::componentEntry encrypted<T>::components[3] = {
     asn::mandatoryComponent<&encrypted<T>::encryptedData>("EncryptedData"),
 };
 template <class T>
-const asn::sequenceDescriptor encrypted<T>::descriptor = asn::sequenceDescriptor::make(encrypted<T>::components, false);
+const asn::tagTriple encrypted<T>::componentTags[3] = {{0, 6, 0}, {0, 16, 1}, {0, 4, 0}};
+template <class T>
+const asn::sequenceDescriptor encrypted<T>::descriptor = asn::sequenceDescriptor::make(encrypted<T>::components, false, encrypted<T>::componentTags);
 
 // SEQUENCE, extensible; 2 root, 0 extension.
 class keySyncMaterial : public asn::sequence {
@@ -284,6 +287,7 @@ template <class T>
 class signed_t : public asn::sequence {
 public:
   static const asn::componentEntry components[4];
+  static const asn::tagTriple componentTags[4];
   static const asn::sequenceDescriptor descriptor;
 
   signed_t() : asn::sequence(&descriptor) {}
@@ -316,7 +320,9 @@ const asn::componentEntry signed_t<T>::components[4] = {
     asn::mandatoryComponent<&signed_t<T>::signature>("Signature"),
 };
 template <class T>
-const asn::sequenceDescriptor signed_t<T>::descriptor = asn::sequenceDescriptor::make(signed_t<T>::components, false);
+const asn::tagTriple signed_t<T>::componentTags[4] = {{0, 0, 0}, {0, 6, 0}, {0, 16, 1}, {0, 3, 0}};
+template <class T>
+const asn::sequenceDescriptor signed_t<T>::descriptor = asn::sequenceDescriptor::make(signed_t<T>::components, false, signed_t<T>::componentTags);
 
 // SEQUENCE, not extensible; 3 root, 0 extension.
 // Instances: hashed<asn::anytype<H235::clearToken> >.
@@ -324,6 +330,7 @@ template <class T>
 class hashed : public asn::sequence {
 public:
   static const asn::componentEntry components[3];
+  static const asn::tagTriple componentTags[3];
   static const asn::sequenceDescriptor descriptor;
 
   hashed() : asn::sequence(&descriptor) {}
@@ -354,7 +361,9 @@ const asn::componentEntry hashed<T>::components[3] = {
     asn::mandatoryComponent<&hashed<T>::hash>("Hash"),
 };
 template <class T>
-const asn::sequenceDescriptor hashed<T>::descriptor = asn::sequenceDescriptor::make(hashed<T>::components, false);
+const asn::tagTriple hashed<T>::componentTags[3] = {{0, 6, 0}, {0, 16, 1}, {0, 3, 0}};
+template <class T>
+const asn::sequenceDescriptor hashed<T>::descriptor = asn::sequenceDescriptor::make(hashed<T>::components, false, hashed<T>::componentTags);
 
 // CHOICE, extensible; 4 root, 0 extension.
 class cryptoToken : public asn::choice {

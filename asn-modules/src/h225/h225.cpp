@@ -13,7 +13,8 @@ static const asn::componentEntry transportAddress_ipAddress_sequenceComponents[]
     asn::mandatoryComponent<&transportAddress::ipAddress_sequence::ip>("Ip"),
     asn::mandatoryComponent<&transportAddress::ipAddress_sequence::port>("Port"),
 };
-const asn::sequenceDescriptor transportAddress::ipAddress_sequence::descriptor = asn::sequenceDescriptor::make(transportAddress_ipAddress_sequenceComponents, false);
+static const asn::tagTriple transportAddress_ipAddress_sequenceComponentTags[] = {{0, 4, 0}, {0, 2, 0}};
+const asn::sequenceDescriptor transportAddress::ipAddress_sequence::descriptor = asn::sequenceDescriptor::make(transportAddress_ipAddress_sequenceComponents, false, transportAddress_ipAddress_sequenceComponentTags);
 transportAddress::ipAddress_sequence::ipAddress_sequence(const ipAddress_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -34,7 +35,8 @@ static const asn::alternativeEntry transportAddress_ipSourceRoute_sequence_routi
     asn::alternative<asn::null>("Strict"),
     asn::alternative<asn::null>("Loose"),
 };
-const asn::choiceDescriptor transportAddress::ipSourceRoute_sequence::routing_choice::descriptor = asn::choiceDescriptor::make(transportAddress_ipSourceRoute_sequence_routing_choiceAlternatives, 2, true);
+static const asn::tagTriple transportAddress_ipSourceRoute_sequence_routing_choiceAlternativeTags[] = {{0, 5, 0}, {0, 5, 0}};
+const asn::choiceDescriptor transportAddress::ipSourceRoute_sequence::routing_choice::descriptor = asn::choiceDescriptor::make(transportAddress_ipSourceRoute_sequence_routing_choiceAlternatives, 2, true, transportAddress_ipSourceRoute_sequence_routing_choiceAlternativeTags);
 asn::object* transportAddress::ipSourceRoute_sequence::routing_choice::create() { return new routing_choice; }
 
 // transportAddress::ipSourceRoute_sequence
@@ -44,7 +46,8 @@ static const asn::componentEntry transportAddress_ipSourceRoute_sequenceComponen
     asn::mandatoryComponent<&transportAddress::ipSourceRoute_sequence::route>("Route"),
     asn::mandatoryComponent<&transportAddress::ipSourceRoute_sequence::routing>("Routing"),
 };
-const asn::sequenceDescriptor transportAddress::ipSourceRoute_sequence::descriptor = asn::sequenceDescriptor::make(transportAddress_ipSourceRoute_sequenceComponents, true);
+static const asn::tagTriple transportAddress_ipSourceRoute_sequenceComponentTags[] = {{0, 4, 0}, {0, 2, 0}, {0, 16, 0}, {0, 0, 0}};
+const asn::sequenceDescriptor transportAddress::ipSourceRoute_sequence::descriptor = asn::sequenceDescriptor::make(transportAddress_ipSourceRoute_sequenceComponents, true, transportAddress_ipSourceRoute_sequenceComponentTags);
 transportAddress::ipSourceRoute_sequence::ipSourceRoute_sequence(const ipSourceRoute_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -66,7 +69,8 @@ static const asn::componentEntry transportAddress_ipxAddress_sequenceComponents[
     asn::mandatoryComponent<&transportAddress::ipxAddress_sequence::netnum>("Netnum"),
     asn::mandatoryComponent<&transportAddress::ipxAddress_sequence::port>("Port"),
 };
-const asn::sequenceDescriptor transportAddress::ipxAddress_sequence::descriptor = asn::sequenceDescriptor::make(transportAddress_ipxAddress_sequenceComponents, false);
+static const asn::tagTriple transportAddress_ipxAddress_sequenceComponentTags[] = {{0, 4, 0}, {0, 4, 0}, {0, 4, 0}};
+const asn::sequenceDescriptor transportAddress::ipxAddress_sequence::descriptor = asn::sequenceDescriptor::make(transportAddress_ipxAddress_sequenceComponents, false, transportAddress_ipxAddress_sequenceComponentTags);
 transportAddress::ipxAddress_sequence::ipxAddress_sequence(const ipxAddress_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -87,7 +91,8 @@ static const asn::componentEntry transportAddress_ip6Address_sequenceComponents[
     asn::mandatoryComponent<&transportAddress::ip6Address_sequence::ip>("Ip"),
     asn::mandatoryComponent<&transportAddress::ip6Address_sequence::port>("Port"),
 };
-const asn::sequenceDescriptor transportAddress::ip6Address_sequence::descriptor = asn::sequenceDescriptor::make(transportAddress_ip6Address_sequenceComponents, true);
+static const asn::tagTriple transportAddress_ip6Address_sequenceComponentTags[] = {{0, 4, 0}, {0, 2, 0}};
+const asn::sequenceDescriptor transportAddress::ip6Address_sequence::descriptor = asn::sequenceDescriptor::make(transportAddress_ip6Address_sequenceComponents, true, transportAddress_ip6Address_sequenceComponentTags);
 transportAddress::ip6Address_sequence::ip6Address_sequence(const ip6Address_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -113,7 +118,8 @@ static const asn::alternativeEntry transportAddressAlternatives[] = {
     asn::alternative<asn::octetString<1u, 20u, 1>>("Nsap"),
     asn::alternative<H225::nonStandardParameter>("NonStandardAddress"),
 };
-const asn::choiceDescriptor transportAddress::descriptor = asn::choiceDescriptor::make(transportAddressAlternatives, 7, true);
+static const asn::tagTriple transportAddressAlternativeTags[] = {{0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 4, 0}, {0, 4, 0}, {0, 16, 1}};
+const asn::choiceDescriptor transportAddress::descriptor = asn::choiceDescriptor::make(transportAddressAlternatives, 7, true, transportAddressAlternativeTags);
 asn::object* transportAddress::create() { return new transportAddress; }
 
 // aliasAddress
@@ -126,7 +132,8 @@ static const asn::alternativeEntry aliasAddressAlternatives[] = {
     asn::alternative<H225::partyNumber>("PartyNumber"),
     asn::alternative<H225::mobileUIM>("MobileUIM"),
 };
-const asn::choiceDescriptor aliasAddress::descriptor = asn::choiceDescriptor::make(aliasAddressAlternatives, 2, true);
+static const asn::tagTriple aliasAddressAlternativeTags[] = {{0, 22, 0}, {0, 30, 0}, {0, 22, 0}, {0, 0, 0}, {0, 22, 0}, {0, 0, 0}, {0, 0, 0}};
+const asn::choiceDescriptor aliasAddress::descriptor = asn::choiceDescriptor::make(aliasAddressAlternatives, 2, true, aliasAddressAlternativeTags);
 asn::object* aliasAddress::create() { return new aliasAddress; }
 
 // partyNumber
@@ -137,7 +144,8 @@ static const asn::alternativeEntry partyNumberAlternatives[] = {
     asn::alternative<H225::privatePartyNumber>("PrivateNumber"),
     asn::alternative<asn::IA5String<1u, 128u, 1, H225::PermitedAlphabet0, 13u>>("NationalStandardPartyNumber"),
 };
-const asn::choiceDescriptor partyNumber::descriptor = asn::choiceDescriptor::make(partyNumberAlternatives, 5, true);
+static const asn::tagTriple partyNumberAlternativeTags[] = {{0, 16, 1}, {0, 22, 0}, {0, 22, 0}, {0, 16, 1}, {0, 22, 0}};
+const asn::choiceDescriptor partyNumber::descriptor = asn::choiceDescriptor::make(partyNumberAlternatives, 5, true, partyNumberAlternativeTags);
 asn::object* partyNumber::create() { return new partyNumber; }
 
 // publicTypeOfNumber
@@ -149,7 +157,8 @@ static const asn::alternativeEntry publicTypeOfNumberAlternatives[] = {
     asn::alternative<asn::null>("SubscriberNumber"),
     asn::alternative<asn::null>("AbbreviatedNumber"),
 };
-const asn::choiceDescriptor publicTypeOfNumber::descriptor = asn::choiceDescriptor::make(publicTypeOfNumberAlternatives, 6, true);
+static const asn::tagTriple publicTypeOfNumberAlternativeTags[] = {{0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}};
+const asn::choiceDescriptor publicTypeOfNumber::descriptor = asn::choiceDescriptor::make(publicTypeOfNumberAlternatives, 6, true, publicTypeOfNumberAlternativeTags);
 asn::object* publicTypeOfNumber::create() { return new publicTypeOfNumber; }
 
 // publicPartyNumber
@@ -157,7 +166,8 @@ static const asn::componentEntry publicPartyNumberComponents[] = {
     asn::mandatoryComponent<&publicPartyNumber::publicTypeOfNumber>("PublicTypeOfNumber"),
     asn::mandatoryComponent<&publicPartyNumber::publicNumberDigits>("PublicNumberDigits"),
 };
-const asn::sequenceDescriptor publicPartyNumber::descriptor = asn::sequenceDescriptor::make(publicPartyNumberComponents, false);
+static const asn::tagTriple publicPartyNumberComponentTags[] = {{0, 0, 0}, {0, 22, 0}};
+const asn::sequenceDescriptor publicPartyNumber::descriptor = asn::sequenceDescriptor::make(publicPartyNumberComponents, false, publicPartyNumberComponentTags);
 publicPartyNumber::publicPartyNumber(const publicPartyNumber& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -182,7 +192,8 @@ static const asn::alternativeEntry privateTypeOfNumberAlternatives[] = {
     asn::alternative<asn::null>("LocalNumber"),
     asn::alternative<asn::null>("AbbreviatedNumber"),
 };
-const asn::choiceDescriptor privateTypeOfNumber::descriptor = asn::choiceDescriptor::make(privateTypeOfNumberAlternatives, 6, true);
+static const asn::tagTriple privateTypeOfNumberAlternativeTags[] = {{0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}};
+const asn::choiceDescriptor privateTypeOfNumber::descriptor = asn::choiceDescriptor::make(privateTypeOfNumberAlternatives, 6, true, privateTypeOfNumberAlternativeTags);
 asn::object* privateTypeOfNumber::create() { return new privateTypeOfNumber; }
 
 // privatePartyNumber
@@ -190,7 +201,8 @@ static const asn::componentEntry privatePartyNumberComponents[] = {
     asn::mandatoryComponent<&privatePartyNumber::privateTypeOfNumber>("PrivateTypeOfNumber"),
     asn::mandatoryComponent<&privatePartyNumber::privateNumberDigits>("PrivateNumberDigits"),
 };
-const asn::sequenceDescriptor privatePartyNumber::descriptor = asn::sequenceDescriptor::make(privatePartyNumberComponents, false);
+static const asn::tagTriple privatePartyNumberComponentTags[] = {{0, 0, 0}, {0, 22, 0}};
+const asn::sequenceDescriptor privatePartyNumber::descriptor = asn::sequenceDescriptor::make(privatePartyNumberComponents, false, privatePartyNumberComponentTags);
 privatePartyNumber::privatePartyNumber(const privatePartyNumber& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -211,7 +223,8 @@ static const asn::alternativeEntry mobileUIMAlternatives[] = {
     asn::alternative<H225::ansi_41_uim>("Ansi_41_uim"),
     asn::alternative<H225::gsm_uim>("Gsm_uim"),
 };
-const asn::choiceDescriptor mobileUIM::descriptor = asn::choiceDescriptor::make(mobileUIMAlternatives, 2, true);
+static const asn::tagTriple mobileUIMAlternativeTags[] = {{0, 16, 1}, {0, 16, 1}};
+const asn::choiceDescriptor mobileUIM::descriptor = asn::choiceDescriptor::make(mobileUIMAlternatives, 2, true, mobileUIMAlternativeTags);
 asn::object* mobileUIM::create() { return new mobileUIM; }
 
 // ansi_41_uim::system_id_choice
@@ -219,7 +232,8 @@ static const asn::alternativeEntry ansi_41_uim_system_id_choiceAlternatives[] = 
     asn::alternative<asn::IA5String<0u, 0u, 1, H225::PermitedAlphabet1, 15u>>("Sid"),
     asn::alternative<asn::IA5String<0u, 0u, 1, H225::PermitedAlphabet1, 15u>>("Mid"),
 };
-const asn::choiceDescriptor ansi_41_uim::system_id_choice::descriptor = asn::choiceDescriptor::make(ansi_41_uim_system_id_choiceAlternatives, 2, true);
+static const asn::tagTriple ansi_41_uim_system_id_choiceAlternativeTags[] = {{0, 22, 0}, {0, 22, 0}};
+const asn::choiceDescriptor ansi_41_uim::system_id_choice::descriptor = asn::choiceDescriptor::make(ansi_41_uim_system_id_choiceAlternatives, 2, true, ansi_41_uim_system_id_choiceAlternativeTags);
 asn::object* ansi_41_uim::system_id_choice::create() { return new system_id_choice; }
 
 // ansi_41_uim
@@ -237,7 +251,8 @@ static const asn::componentEntry ansi_41_uimComponents[] = {
     asn::optionalComponent<&ansi_41_uim::sesn>("Sesn"),
     asn::optionalComponent<&ansi_41_uim::soc>("Soc"),
 };
-const asn::sequenceDescriptor ansi_41_uim::descriptor = asn::sequenceDescriptor::make(ansi_41_uimComponents, true);
+static const asn::tagTriple ansi_41_uimComponentTags[] = {{0, 22, 0}, {0, 22, 0}, {0, 22, 0}, {0, 22, 0}, {0, 22, 0}, {0, 22, 0}, {0, 0, 0}, {0, 4, 0}, {0, 4, 0}, {0, 4, 0}, {0, 22, 0}, {0, 22, 0}};
+const asn::sequenceDescriptor ansi_41_uim::descriptor = asn::sequenceDescriptor::make(ansi_41_uimComponents, true, ansi_41_uimComponentTags);
 ansi_41_uim::ansi_41_uim(const ansi_41_uim& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -262,7 +277,8 @@ static const asn::componentEntry gsm_uimComponents[] = {
     asn::optionalComponent<&gsm_uim::hplmn>("Hplmn"),
     asn::optionalComponent<&gsm_uim::vplmn>("Vplmn"),
 };
-const asn::sequenceDescriptor gsm_uim::descriptor = asn::sequenceDescriptor::make(gsm_uimComponents, true);
+static const asn::tagTriple gsm_uimComponentTags[] = {{0, 22, 0}, {0, 4, 0}, {0, 22, 0}, {0, 22, 0}, {0, 22, 0}, {0, 22, 0}};
+const asn::sequenceDescriptor gsm_uim::descriptor = asn::sequenceDescriptor::make(gsm_uimComponents, true, gsm_uimComponentTags);
 gsm_uim::gsm_uim(const gsm_uim& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -282,7 +298,8 @@ asn::object* gsm_uim::create() { return new gsm_uim; }
 static const asn::componentEntry callIdentifierComponents[] = {
     asn::mandatoryComponent<&callIdentifier::guid>("Guid"),
 };
-const asn::sequenceDescriptor callIdentifier::descriptor = asn::sequenceDescriptor::make(callIdentifierComponents, true);
+static const asn::tagTriple callIdentifierComponentTags[] = {{0, 4, 0}};
+const asn::sequenceDescriptor callIdentifier::descriptor = asn::sequenceDescriptor::make(callIdentifierComponents, true, callIdentifierComponentTags);
 callIdentifier::callIdentifier(const callIdentifier& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -303,7 +320,8 @@ static const asn::componentEntry callLinkageComponents[] = {
     asn::optionalComponent<&callLinkage::globalCallId>("GlobalCallId"),
     asn::optionalComponent<&callLinkage::threadId>("ThreadId"),
 };
-const asn::sequenceDescriptor callLinkage::descriptor = asn::sequenceDescriptor::make(callLinkageComponents, true);
+static const asn::tagTriple callLinkageComponentTags[] = {{0, 4, 0}, {0, 4, 0}};
+const asn::sequenceDescriptor callLinkage::descriptor = asn::sequenceDescriptor::make(callLinkageComponents, true, callLinkageComponentTags);
 callLinkage::callLinkage(const callLinkage& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -326,7 +344,8 @@ static const asn::alternativeEntry callTypeAlternatives[] = {
     asn::alternative<asn::null>("NToOne"),
     asn::alternative<asn::null>("NToN"),
 };
-const asn::choiceDescriptor callType::descriptor = asn::choiceDescriptor::make(callTypeAlternatives, 4, true);
+static const asn::tagTriple callTypeAlternativeTags[] = {{0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}};
+const asn::choiceDescriptor callType::descriptor = asn::choiceDescriptor::make(callTypeAlternatives, 4, true, callTypeAlternativeTags);
 asn::object* callType::create() { return new callType; }
 
 // releaseCompleteReason
@@ -354,7 +373,8 @@ static const asn::alternativeEntry releaseCompleteReasonAlternatives[] = {
     asn::alternative<asn::null>("NeededFeatureNotSupported"),
     asn::alternative<asn::null>("TunnelledSignallingRejected"),
 };
-const asn::choiceDescriptor releaseCompleteReason::descriptor = asn::choiceDescriptor::make(releaseCompleteReasonAlternatives, 12, true);
+static const asn::tagTriple releaseCompleteReasonAlternativeTags[] = {{0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 16, 1}, {0, 4, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}};
+const asn::choiceDescriptor releaseCompleteReason::descriptor = asn::choiceDescriptor::make(releaseCompleteReasonAlternatives, 12, true, releaseCompleteReasonAlternativeTags);
 asn::object* releaseCompleteReason::create() { return new releaseCompleteReason; }
 
 // nonStandardIdentifier
@@ -362,7 +382,8 @@ static const asn::alternativeEntry nonStandardIdentifierAlternatives[] = {
     asn::alternative<asn::oid>("Object"),
     asn::alternative<H225::h221NonStandard>("H221NonStandard"),
 };
-const asn::choiceDescriptor nonStandardIdentifier::descriptor = asn::choiceDescriptor::make(nonStandardIdentifierAlternatives, 2, true);
+static const asn::tagTriple nonStandardIdentifierAlternativeTags[] = {{0, 6, 0}, {0, 16, 1}};
+const asn::choiceDescriptor nonStandardIdentifier::descriptor = asn::choiceDescriptor::make(nonStandardIdentifierAlternatives, 2, true, nonStandardIdentifierAlternativeTags);
 asn::object* nonStandardIdentifier::create() { return new nonStandardIdentifier; }
 
 // nonStandardParameter
@@ -370,7 +391,8 @@ static const asn::componentEntry nonStandardParameterComponents[] = {
     asn::mandatoryComponent<&nonStandardParameter::nonStandardIdentifier>("NonStandardIdentifier"),
     asn::mandatoryComponent<&nonStandardParameter::data>("Data"),
 };
-const asn::sequenceDescriptor nonStandardParameter::descriptor = asn::sequenceDescriptor::make(nonStandardParameterComponents, false);
+static const asn::tagTriple nonStandardParameterComponentTags[] = {{0, 0, 0}, {0, 4, 0}};
+const asn::sequenceDescriptor nonStandardParameter::descriptor = asn::sequenceDescriptor::make(nonStandardParameterComponents, false, nonStandardParameterComponentTags);
 nonStandardParameter::nonStandardParameter(const nonStandardParameter& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -392,7 +414,8 @@ static const asn::componentEntry h221NonStandardComponents[] = {
     asn::mandatoryComponent<&h221NonStandard::t35Extension>("T35Extension"),
     asn::mandatoryComponent<&h221NonStandard::manufacturerCode>("ManufacturerCode"),
 };
-const asn::sequenceDescriptor h221NonStandard::descriptor = asn::sequenceDescriptor::make(h221NonStandardComponents, true);
+static const asn::tagTriple h221NonStandardComponentTags[] = {{0, 2, 0}, {0, 2, 0}, {0, 2, 0}};
+const asn::sequenceDescriptor h221NonStandard::descriptor = asn::sequenceDescriptor::make(h221NonStandardComponents, true, h221NonStandardComponentTags);
 h221NonStandard::h221NonStandard(const h221NonStandard& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -414,7 +437,8 @@ static const asn::alternativeEntry genericIdentifierAlternatives[] = {
     asn::alternative<asn::oid>("Oid"),
     asn::alternative<asn::octetString<16u, 16u, 1>>("NonStandard"),
 };
-const asn::choiceDescriptor genericIdentifier::descriptor = asn::choiceDescriptor::make(genericIdentifierAlternatives, 3, true);
+static const asn::tagTriple genericIdentifierAlternativeTags[] = {{0, 2, 0}, {0, 6, 0}, {0, 4, 0}};
+const asn::choiceDescriptor genericIdentifier::descriptor = asn::choiceDescriptor::make(genericIdentifierAlternatives, 3, true, genericIdentifierAlternativeTags);
 asn::object* genericIdentifier::create() { return new genericIdentifier; }
 
 // genericData
@@ -422,7 +446,8 @@ static const asn::componentEntry genericDataComponents[] = {
     asn::mandatoryComponent<&genericData::id>("Id"),
     asn::optionalComponent<&genericData::parameters>("Parameters"),
 };
-const asn::sequenceDescriptor genericData::descriptor = asn::sequenceDescriptor::make(genericDataComponents, true);
+static const asn::tagTriple genericDataComponentTags[] = {{0, 0, 0}, {0, 16, 0}};
+const asn::sequenceDescriptor genericData::descriptor = asn::sequenceDescriptor::make(genericDataComponents, true, genericDataComponentTags);
 genericData::genericData(const genericData& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -443,7 +468,8 @@ static const asn::componentEntry enumeratedParameterComponents[] = {
     asn::mandatoryComponent<&enumeratedParameter::id>("Id"),
     asn::optionalComponent<&enumeratedParameter::content>("Content"),
 };
-const asn::sequenceDescriptor enumeratedParameter::descriptor = asn::sequenceDescriptor::make(enumeratedParameterComponents, true);
+static const asn::tagTriple enumeratedParameterComponentTags[] = {{0, 0, 0}, {0, 0, 0}};
+const asn::sequenceDescriptor enumeratedParameter::descriptor = asn::sequenceDescriptor::make(enumeratedParameterComponents, true, enumeratedParameterComponentTags);
 enumeratedParameter::enumeratedParameter(const enumeratedParameter& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -474,7 +500,8 @@ static const asn::alternativeEntry contentAlternatives[] = {
     asn::alternative<asn::sequenceOf<H225::enumeratedParameter, 1u, 512u, 1>>("Compound"),
     asn::alternative<asn::sequenceOf<H225::genericData, 1u, 16u, 1>>("Nested"),
 };
-const asn::choiceDescriptor content::descriptor = asn::choiceDescriptor::make(contentAlternatives, 12, true);
+static const asn::tagTriple contentAlternativeTags[] = {{0, 4, 0}, {0, 22, 0}, {0, 30, 0}, {0, 1, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 0, 0}, {0, 0, 0}, {0, 0, 0}, {0, 16, 0}, {0, 16, 0}};
+const asn::choiceDescriptor content::descriptor = asn::choiceDescriptor::make(contentAlternatives, 12, true, contentAlternativeTags);
 asn::object* content::create() { return new content; }
 
 // featureSet
@@ -484,7 +511,8 @@ static const asn::componentEntry featureSetComponents[] = {
     asn::optionalComponent<&featureSet::desiredFeatures>("DesiredFeatures"),
     asn::optionalComponent<&featureSet::supportedFeatures>("SupportedFeatures"),
 };
-const asn::sequenceDescriptor featureSet::descriptor = asn::sequenceDescriptor::make(featureSetComponents, true);
+static const asn::tagTriple featureSetComponentTags[] = {{0, 1, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}};
+const asn::sequenceDescriptor featureSet::descriptor = asn::sequenceDescriptor::make(featureSetComponents, true, featureSetComponentTags);
 featureSet::featureSet(const featureSet& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -513,7 +541,8 @@ static const asn::componentEntry endpointTypeComponents[] = {
     asn::additionComponent<&endpointType::set>("Set"),
     asn::additionComponent<&endpointType::supportedTunnelledProtocols>("SupportedTunnelledProtocols"),
 };
-const asn::sequenceDescriptor endpointType::descriptor = asn::sequenceDescriptor::make(endpointTypeComponents, true);
+static const asn::tagTriple endpointTypeComponentTags[] = {{0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 1, 0}, {0, 1, 0}, {0, 3, 0}, {0, 16, 0}};
+const asn::sequenceDescriptor endpointType::descriptor = asn::sequenceDescriptor::make(endpointTypeComponents, true, endpointTypeComponentTags);
 endpointType::endpointType(const endpointType& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -535,7 +564,8 @@ static const asn::componentEntry vendorIdentifierComponents[] = {
     asn::optionalComponent<&vendorIdentifier::productId>("ProductId"),
     asn::optionalComponent<&vendorIdentifier::versionId>("VersionId"),
 };
-const asn::sequenceDescriptor vendorIdentifier::descriptor = asn::sequenceDescriptor::make(vendorIdentifierComponents, true);
+static const asn::tagTriple vendorIdentifierComponentTags[] = {{0, 16, 1}, {0, 4, 0}, {0, 4, 0}};
+const asn::sequenceDescriptor vendorIdentifier::descriptor = asn::sequenceDescriptor::make(vendorIdentifierComponents, true, vendorIdentifierComponentTags);
 vendorIdentifier::vendorIdentifier(const vendorIdentifier& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -555,7 +585,8 @@ asn::object* vendorIdentifier::create() { return new vendorIdentifier; }
 static const asn::componentEntry gatekeeperInfoComponents[] = {
     asn::optionalComponent<&gatekeeperInfo::nonStandardData>("NonStandardData"),
 };
-const asn::sequenceDescriptor gatekeeperInfo::descriptor = asn::sequenceDescriptor::make(gatekeeperInfoComponents, true);
+static const asn::tagTriple gatekeeperInfoComponentTags[] = {{0, 16, 1}};
+const asn::sequenceDescriptor gatekeeperInfo::descriptor = asn::sequenceDescriptor::make(gatekeeperInfoComponents, true, gatekeeperInfoComponentTags);
 gatekeeperInfo::gatekeeperInfo(const gatekeeperInfo& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -575,7 +606,8 @@ asn::object* gatekeeperInfo::create() { return new gatekeeperInfo; }
 static const asn::componentEntry terminalInfoComponents[] = {
     asn::optionalComponent<&terminalInfo::nonStandardData>("NonStandardData"),
 };
-const asn::sequenceDescriptor terminalInfo::descriptor = asn::sequenceDescriptor::make(terminalInfoComponents, true);
+static const asn::tagTriple terminalInfoComponentTags[] = {{0, 16, 1}};
+const asn::sequenceDescriptor terminalInfo::descriptor = asn::sequenceDescriptor::make(terminalInfoComponents, true, terminalInfoComponentTags);
 terminalInfo::terminalInfo(const terminalInfo& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -596,7 +628,8 @@ static const asn::componentEntry gatewayInfoComponents[] = {
     asn::optionalComponent<&gatewayInfo::protocol>("Protocol"),
     asn::optionalComponent<&gatewayInfo::nonStandardData>("NonStandardData"),
 };
-const asn::sequenceDescriptor gatewayInfo::descriptor = asn::sequenceDescriptor::make(gatewayInfoComponents, true);
+static const asn::tagTriple gatewayInfoComponentTags[] = {{0, 16, 0}, {0, 16, 1}};
+const asn::sequenceDescriptor gatewayInfo::descriptor = asn::sequenceDescriptor::make(gatewayInfoComponents, true, gatewayInfoComponentTags);
 gatewayInfo::gatewayInfo(const gatewayInfo& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -617,7 +650,8 @@ static const asn::componentEntry mcuInfoComponents[] = {
     asn::optionalComponent<&mcuInfo::nonStandardData>("NonStandardData"),
     asn::additionComponent<&mcuInfo::protocol>("Protocol"),
 };
-const asn::sequenceDescriptor mcuInfo::descriptor = asn::sequenceDescriptor::make(mcuInfoComponents, true);
+static const asn::tagTriple mcuInfoComponentTags[] = {{0, 16, 1}, {0, 16, 0}};
+const asn::sequenceDescriptor mcuInfo::descriptor = asn::sequenceDescriptor::make(mcuInfoComponents, true, mcuInfoComponentTags);
 mcuInfo::mcuInfo(const mcuInfo& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -647,7 +681,8 @@ static const asn::alternativeEntry supportedProtocolsAlternatives[] = {
     asn::alternative<H225::nonStandardProtocol>("NonStandardProtocol"),
     asn::alternative<H225::t38FaxAnnexbOnlyCaps>("T38FaxAnnexbOnly"),
 };
-const asn::choiceDescriptor supportedProtocols::descriptor = asn::choiceDescriptor::make(supportedProtocolsAlternatives, 9, true);
+static const asn::tagTriple supportedProtocolsAlternativeTags[] = {{0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}};
+const asn::choiceDescriptor supportedProtocols::descriptor = asn::choiceDescriptor::make(supportedProtocolsAlternatives, 9, true, supportedProtocolsAlternativeTags);
 asn::object* supportedProtocols::create() { return new supportedProtocols; }
 
 // h310Caps
@@ -656,7 +691,8 @@ static const asn::componentEntry h310CapsComponents[] = {
     asn::additionComponent<&h310Caps::dataRatesSupported>("DataRatesSupported"),
     asn::additionComponent<&h310Caps::supportedPrefixes>("SupportedPrefixes"),
 };
-const asn::sequenceDescriptor h310Caps::descriptor = asn::sequenceDescriptor::make(h310CapsComponents, true);
+static const asn::tagTriple h310CapsComponentTags[] = {{0, 16, 1}, {0, 16, 0}, {0, 16, 0}};
+const asn::sequenceDescriptor h310Caps::descriptor = asn::sequenceDescriptor::make(h310CapsComponents, true, h310CapsComponentTags);
 h310Caps::h310Caps(const h310Caps& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -678,7 +714,8 @@ static const asn::componentEntry h320CapsComponents[] = {
     asn::additionComponent<&h320Caps::dataRatesSupported>("DataRatesSupported"),
     asn::additionComponent<&h320Caps::supportedPrefixes>("SupportedPrefixes"),
 };
-const asn::sequenceDescriptor h320Caps::descriptor = asn::sequenceDescriptor::make(h320CapsComponents, true);
+static const asn::tagTriple h320CapsComponentTags[] = {{0, 16, 1}, {0, 16, 0}, {0, 16, 0}};
+const asn::sequenceDescriptor h320Caps::descriptor = asn::sequenceDescriptor::make(h320CapsComponents, true, h320CapsComponentTags);
 h320Caps::h320Caps(const h320Caps& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -700,7 +737,8 @@ static const asn::componentEntry h321CapsComponents[] = {
     asn::additionComponent<&h321Caps::dataRatesSupported>("DataRatesSupported"),
     asn::additionComponent<&h321Caps::supportedPrefixes>("SupportedPrefixes"),
 };
-const asn::sequenceDescriptor h321Caps::descriptor = asn::sequenceDescriptor::make(h321CapsComponents, true);
+static const asn::tagTriple h321CapsComponentTags[] = {{0, 16, 1}, {0, 16, 0}, {0, 16, 0}};
+const asn::sequenceDescriptor h321Caps::descriptor = asn::sequenceDescriptor::make(h321CapsComponents, true, h321CapsComponentTags);
 h321Caps::h321Caps(const h321Caps& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -722,7 +760,8 @@ static const asn::componentEntry h322CapsComponents[] = {
     asn::additionComponent<&h322Caps::dataRatesSupported>("DataRatesSupported"),
     asn::additionComponent<&h322Caps::supportedPrefixes>("SupportedPrefixes"),
 };
-const asn::sequenceDescriptor h322Caps::descriptor = asn::sequenceDescriptor::make(h322CapsComponents, true);
+static const asn::tagTriple h322CapsComponentTags[] = {{0, 16, 1}, {0, 16, 0}, {0, 16, 0}};
+const asn::sequenceDescriptor h322Caps::descriptor = asn::sequenceDescriptor::make(h322CapsComponents, true, h322CapsComponentTags);
 h322Caps::h322Caps(const h322Caps& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -744,7 +783,8 @@ static const asn::componentEntry h323CapsComponents[] = {
     asn::additionComponent<&h323Caps::dataRatesSupported>("DataRatesSupported"),
     asn::additionComponent<&h323Caps::supportedPrefixes>("SupportedPrefixes"),
 };
-const asn::sequenceDescriptor h323Caps::descriptor = asn::sequenceDescriptor::make(h323CapsComponents, true);
+static const asn::tagTriple h323CapsComponentTags[] = {{0, 16, 1}, {0, 16, 0}, {0, 16, 0}};
+const asn::sequenceDescriptor h323Caps::descriptor = asn::sequenceDescriptor::make(h323CapsComponents, true, h323CapsComponentTags);
 h323Caps::h323Caps(const h323Caps& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -766,7 +806,8 @@ static const asn::componentEntry h324CapsComponents[] = {
     asn::additionComponent<&h324Caps::dataRatesSupported>("DataRatesSupported"),
     asn::additionComponent<&h324Caps::supportedPrefixes>("SupportedPrefixes"),
 };
-const asn::sequenceDescriptor h324Caps::descriptor = asn::sequenceDescriptor::make(h324CapsComponents, true);
+static const asn::tagTriple h324CapsComponentTags[] = {{0, 16, 1}, {0, 16, 0}, {0, 16, 0}};
+const asn::sequenceDescriptor h324Caps::descriptor = asn::sequenceDescriptor::make(h324CapsComponents, true, h324CapsComponentTags);
 h324Caps::h324Caps(const h324Caps& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -788,7 +829,8 @@ static const asn::componentEntry voiceCapsComponents[] = {
     asn::additionComponent<&voiceCaps::dataRatesSupported>("DataRatesSupported"),
     asn::additionComponent<&voiceCaps::supportedPrefixes>("SupportedPrefixes"),
 };
-const asn::sequenceDescriptor voiceCaps::descriptor = asn::sequenceDescriptor::make(voiceCapsComponents, true);
+static const asn::tagTriple voiceCapsComponentTags[] = {{0, 16, 1}, {0, 16, 0}, {0, 16, 0}};
+const asn::sequenceDescriptor voiceCaps::descriptor = asn::sequenceDescriptor::make(voiceCapsComponents, true, voiceCapsComponentTags);
 voiceCaps::voiceCaps(const voiceCaps& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -810,7 +852,8 @@ static const asn::componentEntry t120OnlyCapsComponents[] = {
     asn::additionComponent<&t120OnlyCaps::dataRatesSupported>("DataRatesSupported"),
     asn::additionComponent<&t120OnlyCaps::supportedPrefixes>("SupportedPrefixes"),
 };
-const asn::sequenceDescriptor t120OnlyCaps::descriptor = asn::sequenceDescriptor::make(t120OnlyCapsComponents, true);
+static const asn::tagTriple t120OnlyCapsComponentTags[] = {{0, 16, 1}, {0, 16, 0}, {0, 16, 0}};
+const asn::sequenceDescriptor t120OnlyCaps::descriptor = asn::sequenceDescriptor::make(t120OnlyCapsComponents, true, t120OnlyCapsComponentTags);
 t120OnlyCaps::t120OnlyCaps(const t120OnlyCaps& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -831,7 +874,8 @@ static const asn::componentEntry supportedPrefixComponents[] = {
     asn::optionalComponent<&supportedPrefix::nonStandardData>("NonStandardData"),
     asn::mandatoryComponent<&supportedPrefix::prefix>("Prefix"),
 };
-const asn::sequenceDescriptor supportedPrefix::descriptor = asn::sequenceDescriptor::make(supportedPrefixComponents, true);
+static const asn::tagTriple supportedPrefixComponentTags[] = {{0, 16, 1}, {0, 0, 0}};
+const asn::sequenceDescriptor supportedPrefix::descriptor = asn::sequenceDescriptor::make(supportedPrefixComponents, true, supportedPrefixComponentTags);
 supportedPrefix::supportedPrefix(const supportedPrefix& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -853,7 +897,8 @@ static const asn::componentEntry nonStandardProtocolComponents[] = {
     asn::optionalComponent<&nonStandardProtocol::dataRatesSupported>("DataRatesSupported"),
     asn::mandatoryComponent<&nonStandardProtocol::supportedPrefixes>("SupportedPrefixes"),
 };
-const asn::sequenceDescriptor nonStandardProtocol::descriptor = asn::sequenceDescriptor::make(nonStandardProtocolComponents, true);
+static const asn::tagTriple nonStandardProtocolComponentTags[] = {{0, 16, 1}, {0, 16, 0}, {0, 16, 0}};
+const asn::sequenceDescriptor nonStandardProtocol::descriptor = asn::sequenceDescriptor::make(nonStandardProtocolComponents, true, nonStandardProtocolComponentTags);
 nonStandardProtocol::nonStandardProtocol(const nonStandardProtocol& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -877,7 +922,8 @@ static const asn::componentEntry t38FaxAnnexbOnlyCapsComponents[] = {
     asn::mandatoryComponent<&t38FaxAnnexbOnlyCaps::t38FaxProtocol>("T38FaxProtocol"),
     asn::mandatoryComponent<&t38FaxAnnexbOnlyCaps::t38FaxProfile>("T38FaxProfile"),
 };
-const asn::sequenceDescriptor t38FaxAnnexbOnlyCaps::descriptor = asn::sequenceDescriptor::make(t38FaxAnnexbOnlyCapsComponents, true);
+static const asn::tagTriple t38FaxAnnexbOnlyCapsComponentTags[] = {{0, 16, 1}, {0, 16, 0}, {0, 16, 0}, {0, 0, 0}, {0, 16, 1}};
+const asn::sequenceDescriptor t38FaxAnnexbOnlyCaps::descriptor = asn::sequenceDescriptor::make(t38FaxAnnexbOnlyCapsComponents, true, t38FaxAnnexbOnlyCapsComponentTags);
 t38FaxAnnexbOnlyCaps::t38FaxAnnexbOnlyCaps(const t38FaxAnnexbOnlyCaps& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -899,7 +945,8 @@ static const asn::componentEntry dataRateComponents[] = {
     asn::mandatoryComponent<&dataRate::channelRate>("ChannelRate"),
     asn::optionalComponent<&dataRate::channelMultiplier>("ChannelMultiplier"),
 };
-const asn::sequenceDescriptor dataRate::descriptor = asn::sequenceDescriptor::make(dataRateComponents, true);
+static const asn::tagTriple dataRateComponentTags[] = {{0, 16, 1}, {0, 2, 0}, {0, 2, 0}};
+const asn::sequenceDescriptor dataRate::descriptor = asn::sequenceDescriptor::make(dataRateComponents, true, dataRateComponentTags);
 dataRate::dataRate(const dataRate& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -920,7 +967,8 @@ static const asn::alternativeEntry tunnelledProtocol_id_choiceAlternatives[] = {
     asn::alternative<asn::oid>("TunnelledProtocolObjectID"),
     asn::alternative<H225::tunnelledProtocolAlternateIdentifier>("TunnelledProtocolAlternateID"),
 };
-const asn::choiceDescriptor tunnelledProtocol::id_choice::descriptor = asn::choiceDescriptor::make(tunnelledProtocol_id_choiceAlternatives, 2, true);
+static const asn::tagTriple tunnelledProtocol_id_choiceAlternativeTags[] = {{0, 6, 0}, {0, 16, 1}};
+const asn::choiceDescriptor tunnelledProtocol::id_choice::descriptor = asn::choiceDescriptor::make(tunnelledProtocol_id_choiceAlternatives, 2, true, tunnelledProtocol_id_choiceAlternativeTags);
 asn::object* tunnelledProtocol::id_choice::create() { return new id_choice; }
 
 // tunnelledProtocol
@@ -928,7 +976,8 @@ static const asn::componentEntry tunnelledProtocolComponents[] = {
     asn::mandatoryComponent<&tunnelledProtocol::id>("Id"),
     asn::optionalComponent<&tunnelledProtocol::subIdentifier>("SubIdentifier"),
 };
-const asn::sequenceDescriptor tunnelledProtocol::descriptor = asn::sequenceDescriptor::make(tunnelledProtocolComponents, true);
+static const asn::tagTriple tunnelledProtocolComponentTags[] = {{0, 0, 0}, {0, 22, 0}};
+const asn::sequenceDescriptor tunnelledProtocol::descriptor = asn::sequenceDescriptor::make(tunnelledProtocolComponents, true, tunnelledProtocolComponentTags);
 tunnelledProtocol::tunnelledProtocol(const tunnelledProtocol& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -949,7 +998,8 @@ static const asn::componentEntry tunnelledProtocolAlternateIdentifierComponents[
     asn::mandatoryComponent<&tunnelledProtocolAlternateIdentifier::protocolType>("ProtocolType"),
     asn::optionalComponent<&tunnelledProtocolAlternateIdentifier::protocolVariant>("ProtocolVariant"),
 };
-const asn::sequenceDescriptor tunnelledProtocolAlternateIdentifier::descriptor = asn::sequenceDescriptor::make(tunnelledProtocolAlternateIdentifierComponents, true);
+static const asn::tagTriple tunnelledProtocolAlternateIdentifierComponentTags[] = {{0, 22, 0}, {0, 22, 0}};
+const asn::sequenceDescriptor tunnelledProtocolAlternateIdentifier::descriptor = asn::sequenceDescriptor::make(tunnelledProtocolAlternateIdentifierComponents, true, tunnelledProtocolAlternateIdentifierComponentTags);
 tunnelledProtocolAlternateIdentifier::tunnelledProtocolAlternateIdentifier(const tunnelledProtocolAlternateIdentifier& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -970,7 +1020,8 @@ static const asn::componentEntry q954DetailsComponents[] = {
     asn::mandatoryComponent<&q954Details::conferenceCalling>("ConferenceCalling"),
     asn::mandatoryComponent<&q954Details::threePartyService>("ThreePartyService"),
 };
-const asn::sequenceDescriptor q954Details::descriptor = asn::sequenceDescriptor::make(q954DetailsComponents, true);
+static const asn::tagTriple q954DetailsComponentTags[] = {{0, 1, 0}, {0, 1, 0}};
+const asn::sequenceDescriptor q954Details::descriptor = asn::sequenceDescriptor::make(q954DetailsComponents, true, q954DetailsComponentTags);
 q954Details::q954Details(const q954Details& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -997,7 +1048,8 @@ static const asn::componentEntry qseriesOptionsComponents[] = {
     asn::mandatoryComponent<&qseriesOptions::q957Full>("Q957Full"),
     asn::mandatoryComponent<&qseriesOptions::q954Info>("Q954Info"),
 };
-const asn::sequenceDescriptor qseriesOptions::descriptor = asn::sequenceDescriptor::make(qseriesOptionsComponents, true);
+static const asn::tagTriple qseriesOptionsComponentTags[] = {{0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 16, 1}};
+const asn::sequenceDescriptor qseriesOptions::descriptor = asn::sequenceDescriptor::make(qseriesOptionsComponents, true, qseriesOptionsComponentTags);
 qseriesOptions::qseriesOptions(const qseriesOptions& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1018,7 +1070,8 @@ static const asn::componentEntry callCapacityComponents[] = {
     asn::optionalComponent<&callCapacity::maximumCallCapacity>("MaximumCallCapacity"),
     asn::optionalComponent<&callCapacity::currentCallCapacity>("CurrentCallCapacity"),
 };
-const asn::sequenceDescriptor callCapacity::descriptor = asn::sequenceDescriptor::make(callCapacityComponents, true);
+static const asn::tagTriple callCapacityComponentTags[] = {{0, 16, 1}, {0, 16, 1}};
+const asn::sequenceDescriptor callCapacity::descriptor = asn::sequenceDescriptor::make(callCapacityComponents, true, callCapacityComponentTags);
 callCapacity::callCapacity(const callCapacity& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1048,7 +1101,8 @@ static const asn::componentEntry callCapacityInfoComponents[] = {
     asn::optionalComponent<&callCapacityInfo::terminalCallsAvailable>("TerminalCallsAvailable"),
     asn::optionalComponent<&callCapacityInfo::mcuCallsAvailable>("McuCallsAvailable"),
 };
-const asn::sequenceDescriptor callCapacityInfo::descriptor = asn::sequenceDescriptor::make(callCapacityInfoComponents, true);
+static const asn::tagTriple callCapacityInfoComponentTags[] = {{0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}};
+const asn::sequenceDescriptor callCapacityInfo::descriptor = asn::sequenceDescriptor::make(callCapacityInfoComponents, true, callCapacityInfoComponentTags);
 callCapacityInfo::callCapacityInfo(const callCapacityInfo& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1069,7 +1123,8 @@ static const asn::componentEntry callsAvailableComponents[] = {
     asn::mandatoryComponent<&callsAvailable::calls>("Calls"),
     asn::optionalComponent<&callsAvailable::group>("Group"),
 };
-const asn::sequenceDescriptor callsAvailable::descriptor = asn::sequenceDescriptor::make(callsAvailableComponents, true);
+static const asn::tagTriple callsAvailableComponentTags[] = {{0, 2, 0}, {0, 22, 0}};
+const asn::sequenceDescriptor callsAvailable::descriptor = asn::sequenceDescriptor::make(callsAvailableComponents, true, callsAvailableComponentTags);
 callsAvailable::callsAvailable(const callsAvailable& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1091,7 +1146,8 @@ static const asn::componentEntry circuitInfoComponents[] = {
     asn::optionalComponent<&circuitInfo::destinationCircuitID>("DestinationCircuitID"),
     asn::optionalComponent<&circuitInfo::genericData>("GenericData"),
 };
-const asn::sequenceDescriptor circuitInfo::descriptor = asn::sequenceDescriptor::make(circuitInfoComponents, true);
+static const asn::tagTriple circuitInfoComponentTags[] = {{0, 16, 1}, {0, 16, 1}, {0, 16, 0}};
+const asn::sequenceDescriptor circuitInfo::descriptor = asn::sequenceDescriptor::make(circuitInfoComponents, true, circuitInfoComponentTags);
 circuitInfo::circuitInfo(const circuitInfo& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1112,7 +1168,8 @@ static const asn::componentEntry circuitIdentifierComponents[] = {
     asn::optionalComponent<&circuitIdentifier::cic>("Cic"),
     asn::optionalComponent<&circuitIdentifier::group>("Group"),
 };
-const asn::sequenceDescriptor circuitIdentifier::descriptor = asn::sequenceDescriptor::make(circuitIdentifierComponents, true);
+static const asn::tagTriple circuitIdentifierComponentTags[] = {{0, 16, 1}, {0, 16, 1}};
+const asn::sequenceDescriptor circuitIdentifier::descriptor = asn::sequenceDescriptor::make(circuitIdentifierComponents, true, circuitIdentifierComponentTags);
 circuitIdentifier::circuitIdentifier(const circuitIdentifier& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1133,7 +1190,8 @@ static const asn::componentEntry cicInfoComponents[] = {
     asn::mandatoryComponent<&cicInfo::cic>("Cic"),
     asn::mandatoryComponent<&cicInfo::pointCode>("PointCode"),
 };
-const asn::sequenceDescriptor cicInfo::descriptor = asn::sequenceDescriptor::make(cicInfoComponents, true);
+static const asn::tagTriple cicInfoComponentTags[] = {{0, 16, 0}, {0, 4, 0}};
+const asn::sequenceDescriptor cicInfo::descriptor = asn::sequenceDescriptor::make(cicInfoComponents, true, cicInfoComponentTags);
 cicInfo::cicInfo(const cicInfo& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1154,7 +1212,8 @@ static const asn::componentEntry groupIDComponents[] = {
     asn::optionalComponent<&groupID::member>("Member"),
     asn::mandatoryComponent<&groupID::group>("Group"),
 };
-const asn::sequenceDescriptor groupID::descriptor = asn::sequenceDescriptor::make(groupIDComponents, true);
+static const asn::tagTriple groupIDComponentTags[] = {{0, 16, 0}, {0, 22, 0}};
+const asn::sequenceDescriptor groupID::descriptor = asn::sequenceDescriptor::make(groupIDComponents, true, groupIDComponentTags);
 groupID::groupID(const groupID& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1176,7 +1235,8 @@ static const asn::alternativeEntry serviceControlSession_reason_choiceAlternativ
     asn::alternative<asn::null>("Refresh"),
     asn::alternative<asn::null>("Close"),
 };
-const asn::choiceDescriptor serviceControlSession::reason_choice::descriptor = asn::choiceDescriptor::make(serviceControlSession_reason_choiceAlternatives, 3, true);
+static const asn::tagTriple serviceControlSession_reason_choiceAlternativeTags[] = {{0, 5, 0}, {0, 5, 0}, {0, 5, 0}};
+const asn::choiceDescriptor serviceControlSession::reason_choice::descriptor = asn::choiceDescriptor::make(serviceControlSession_reason_choiceAlternatives, 3, true, serviceControlSession_reason_choiceAlternativeTags);
 asn::object* serviceControlSession::reason_choice::create() { return new reason_choice; }
 
 // serviceControlSession
@@ -1185,7 +1245,8 @@ static const asn::componentEntry serviceControlSessionComponents[] = {
     asn::optionalComponent<&serviceControlSession::contents>("Contents"),
     asn::mandatoryComponent<&serviceControlSession::reason>("Reason"),
 };
-const asn::sequenceDescriptor serviceControlSession::descriptor = asn::sequenceDescriptor::make(serviceControlSessionComponents, true);
+static const asn::tagTriple serviceControlSessionComponentTags[] = {{0, 2, 0}, {0, 0, 0}, {0, 0, 0}};
+const asn::sequenceDescriptor serviceControlSession::descriptor = asn::sequenceDescriptor::make(serviceControlSessionComponents, true, serviceControlSessionComponentTags);
 serviceControlSession::serviceControlSession(const serviceControlSession& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1208,7 +1269,8 @@ static const asn::alternativeEntry serviceControlDescriptorAlternatives[] = {
     asn::alternative<H225::nonStandardParameter>("NonStandard"),
     asn::alternative<H225::callCreditServiceControl>("CallCreditServiceControl"),
 };
-const asn::choiceDescriptor serviceControlDescriptor::descriptor = asn::choiceDescriptor::make(serviceControlDescriptorAlternatives, 4, true);
+static const asn::tagTriple serviceControlDescriptorAlternativeTags[] = {{0, 22, 0}, {0, 4, 0}, {0, 16, 1}, {0, 16, 1}};
+const asn::choiceDescriptor serviceControlDescriptor::descriptor = asn::choiceDescriptor::make(serviceControlDescriptorAlternatives, 4, true, serviceControlDescriptorAlternativeTags);
 asn::object* serviceControlDescriptor::create() { return new serviceControlDescriptor; }
 
 // callCreditServiceControl::billingMode_choice
@@ -1216,7 +1278,8 @@ static const asn::alternativeEntry callCreditServiceControl_billingMode_choiceAl
     asn::alternative<asn::null>("Credit"),
     asn::alternative<asn::null>("Debit"),
 };
-const asn::choiceDescriptor callCreditServiceControl::billingMode_choice::descriptor = asn::choiceDescriptor::make(callCreditServiceControl_billingMode_choiceAlternatives, 2, true);
+static const asn::tagTriple callCreditServiceControl_billingMode_choiceAlternativeTags[] = {{0, 5, 0}, {0, 5, 0}};
+const asn::choiceDescriptor callCreditServiceControl::billingMode_choice::descriptor = asn::choiceDescriptor::make(callCreditServiceControl_billingMode_choiceAlternatives, 2, true, callCreditServiceControl_billingMode_choiceAlternativeTags);
 asn::object* callCreditServiceControl::billingMode_choice::create() { return new billingMode_choice; }
 
 // callCreditServiceControl::callStartingPoint_choice
@@ -1224,7 +1287,8 @@ static const asn::alternativeEntry callCreditServiceControl_callStartingPoint_ch
     asn::alternative<asn::null>("Alerting"),
     asn::alternative<asn::null>("Connect"),
 };
-const asn::choiceDescriptor callCreditServiceControl::callStartingPoint_choice::descriptor = asn::choiceDescriptor::make(callCreditServiceControl_callStartingPoint_choiceAlternatives, 2, true);
+static const asn::tagTriple callCreditServiceControl_callStartingPoint_choiceAlternativeTags[] = {{0, 5, 0}, {0, 5, 0}};
+const asn::choiceDescriptor callCreditServiceControl::callStartingPoint_choice::descriptor = asn::choiceDescriptor::make(callCreditServiceControl_callStartingPoint_choiceAlternatives, 2, true, callCreditServiceControl_callStartingPoint_choiceAlternativeTags);
 asn::object* callCreditServiceControl::callStartingPoint_choice::create() { return new callStartingPoint_choice; }
 
 // callCreditServiceControl
@@ -1235,7 +1299,8 @@ static const asn::componentEntry callCreditServiceControlComponents[] = {
     asn::optionalComponent<&callCreditServiceControl::enforceCallDurationLimit>("EnforceCallDurationLimit"),
     asn::optionalComponent<&callCreditServiceControl::callStartingPoint>("CallStartingPoint"),
 };
-const asn::sequenceDescriptor callCreditServiceControl::descriptor = asn::sequenceDescriptor::make(callCreditServiceControlComponents, true);
+static const asn::tagTriple callCreditServiceControlComponentTags[] = {{0, 30, 0}, {0, 0, 0}, {0, 2, 0}, {0, 1, 0}, {0, 0, 0}};
+const asn::sequenceDescriptor callCreditServiceControl::descriptor = asn::sequenceDescriptor::make(callCreditServiceControlComponents, true, callCreditServiceControlComponentTags);
 callCreditServiceControl::callCreditServiceControl(const callCreditServiceControl& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1257,7 +1322,8 @@ static const asn::componentEntry cryptoH323Token_cryptoEPPwdHash_sequenceCompone
     asn::mandatoryComponent<&cryptoH323Token::cryptoEPPwdHash_sequence::timeStamp>("TimeStamp"),
     asn::mandatoryComponent<&cryptoH323Token::cryptoEPPwdHash_sequence::token>("Token"),
 };
-const asn::sequenceDescriptor cryptoH323Token::cryptoEPPwdHash_sequence::descriptor = asn::sequenceDescriptor::make(cryptoH323Token_cryptoEPPwdHash_sequenceComponents, false);
+static const asn::tagTriple cryptoH323Token_cryptoEPPwdHash_sequenceComponentTags[] = {{0, 0, 0}, {0, 2, 0}, {0, 16, 1}};
+const asn::sequenceDescriptor cryptoH323Token::cryptoEPPwdHash_sequence::descriptor = asn::sequenceDescriptor::make(cryptoH323Token_cryptoEPPwdHash_sequenceComponents, false, cryptoH323Token_cryptoEPPwdHash_sequenceComponentTags);
 cryptoH323Token::cryptoEPPwdHash_sequence::cryptoEPPwdHash_sequence(const cryptoEPPwdHash_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1279,7 +1345,8 @@ static const asn::componentEntry cryptoH323Token_cryptoGKPwdHash_sequenceCompone
     asn::mandatoryComponent<&cryptoH323Token::cryptoGKPwdHash_sequence::timeStamp>("TimeStamp"),
     asn::mandatoryComponent<&cryptoH323Token::cryptoGKPwdHash_sequence::token>("Token"),
 };
-const asn::sequenceDescriptor cryptoH323Token::cryptoGKPwdHash_sequence::descriptor = asn::sequenceDescriptor::make(cryptoH323Token_cryptoGKPwdHash_sequenceComponents, false);
+static const asn::tagTriple cryptoH323Token_cryptoGKPwdHash_sequenceComponentTags[] = {{0, 30, 0}, {0, 2, 0}, {0, 16, 1}};
+const asn::sequenceDescriptor cryptoH323Token::cryptoGKPwdHash_sequence::descriptor = asn::sequenceDescriptor::make(cryptoH323Token_cryptoGKPwdHash_sequenceComponents, false, cryptoH323Token_cryptoGKPwdHash_sequenceComponentTags);
 cryptoH323Token::cryptoGKPwdHash_sequence::cryptoGKPwdHash_sequence(const cryptoGKPwdHash_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1306,7 +1373,8 @@ static const asn::alternativeEntry cryptoH323TokenAlternatives[] = {
     asn::alternative<H235::signed_t<asn::anytype<H235::clearToken> >>("CryptoFastStart"),
     asn::alternative<H235::cryptoToken>("NestedcryptoToken"),
 };
-const asn::choiceDescriptor cryptoH323Token::descriptor = asn::choiceDescriptor::make(cryptoH323TokenAlternatives, 8, true);
+static const asn::tagTriple cryptoH323TokenAlternativeTags[] = {{0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 0, 0}};
+const asn::choiceDescriptor cryptoH323Token::descriptor = asn::choiceDescriptor::make(cryptoH323TokenAlternatives, 8, true, cryptoH323TokenAlternativeTags);
 asn::object* cryptoH323Token::create() { return new cryptoH323Token; }
 
 }  // namespace H225

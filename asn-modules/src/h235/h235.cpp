@@ -10,7 +10,8 @@ static const asn::componentEntry nonStandardParameterComponents[] = {
     asn::mandatoryComponent<&nonStandardParameter::nonStandardIdentifier>("NonStandardIdentifier"),
     asn::mandatoryComponent<&nonStandardParameter::data>("Data"),
 };
-const asn::sequenceDescriptor nonStandardParameter::descriptor = asn::sequenceDescriptor::make(nonStandardParameterComponents, false);
+static const asn::tagTriple nonStandardParameterComponentTags[] = {{0, 6, 0}, {0, 4, 0}};
+const asn::sequenceDescriptor nonStandardParameter::descriptor = asn::sequenceDescriptor::make(nonStandardParameterComponents, false, nonStandardParameterComponentTags);
 nonStandardParameter::nonStandardParameter(const nonStandardParameter& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -32,7 +33,8 @@ static const asn::componentEntry dHsetComponents[] = {
     asn::mandatoryComponent<&dHset::modSize>("ModSize"),
     asn::mandatoryComponent<&dHset::generator>("Generator"),
 };
-const asn::sequenceDescriptor dHset::descriptor = asn::sequenceDescriptor::make(dHsetComponents, true);
+static const asn::tagTriple dHsetComponentTags[] = {{0, 3, 0}, {0, 3, 0}, {0, 3, 0}};
+const asn::sequenceDescriptor dHset::descriptor = asn::sequenceDescriptor::make(dHsetComponents, true, dHsetComponentTags);
 dHset::dHset(const dHset& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -56,7 +58,8 @@ static const asn::componentEntry eckasdh_eckasdhp_sequenceComponents[] = {
     asn::mandatoryComponent<&eckasdh::eckasdhp_sequence::weierstrassA>("WeierstrassA"),
     asn::mandatoryComponent<&eckasdh::eckasdhp_sequence::weierstrassB>("WeierstrassB"),
 };
-const asn::sequenceDescriptor eckasdh::eckasdhp_sequence::descriptor = asn::sequenceDescriptor::make(eckasdh_eckasdhp_sequenceComponents, false);
+static const asn::tagTriple eckasdh_eckasdhp_sequenceComponentTags[] = {{0, 3, 0}, {0, 3, 0}, {0, 3, 0}, {0, 3, 0}, {0, 3, 0}};
+const asn::sequenceDescriptor eckasdh::eckasdhp_sequence::descriptor = asn::sequenceDescriptor::make(eckasdh_eckasdhp_sequenceComponents, false, eckasdh_eckasdhp_sequenceComponentTags);
 eckasdh::eckasdhp_sequence::eckasdhp_sequence(const eckasdhp_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -80,7 +83,8 @@ static const asn::componentEntry eckasdh_eckasdh2_sequenceComponents[] = {
     asn::mandatoryComponent<&eckasdh::eckasdh2_sequence::weierstrassA>("WeierstrassA"),
     asn::mandatoryComponent<&eckasdh::eckasdh2_sequence::weierstrassB>("WeierstrassB"),
 };
-const asn::sequenceDescriptor eckasdh::eckasdh2_sequence::descriptor = asn::sequenceDescriptor::make(eckasdh_eckasdh2_sequenceComponents, false);
+static const asn::tagTriple eckasdh_eckasdh2_sequenceComponentTags[] = {{0, 3, 0}, {0, 3, 0}, {0, 3, 0}, {0, 3, 0}, {0, 3, 0}};
+const asn::sequenceDescriptor eckasdh::eckasdh2_sequence::descriptor = asn::sequenceDescriptor::make(eckasdh_eckasdh2_sequenceComponents, false, eckasdh_eckasdh2_sequenceComponentTags);
 eckasdh::eckasdh2_sequence::eckasdh2_sequence(const eckasdh2_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -101,7 +105,8 @@ static const asn::alternativeEntry eckasdhAlternatives[] = {
     asn::alternative<H235::eckasdh::eckasdhp_sequence>("Eckasdhp"),
     asn::alternative<H235::eckasdh::eckasdh2_sequence>("Eckasdh2"),
 };
-const asn::choiceDescriptor eckasdh::descriptor = asn::choiceDescriptor::make(eckasdhAlternatives, 2, true);
+static const asn::tagTriple eckasdhAlternativeTags[] = {{0, 16, 1}, {0, 16, 1}};
+const asn::choiceDescriptor eckasdh::descriptor = asn::choiceDescriptor::make(eckasdhAlternatives, 2, true, eckasdhAlternativeTags);
 asn::object* eckasdh::create() { return new eckasdh; }
 
 // eCDSAlikeSignature
@@ -109,7 +114,8 @@ static const asn::componentEntry eCDSAlikeSignatureComponents[] = {
     asn::mandatoryComponent<&eCDSAlikeSignature::r>("R"),
     asn::mandatoryComponent<&eCDSAlikeSignature::s>("S"),
 };
-const asn::sequenceDescriptor eCDSAlikeSignature::descriptor = asn::sequenceDescriptor::make(eCDSAlikeSignatureComponents, false);
+static const asn::tagTriple eCDSAlikeSignatureComponentTags[] = {{0, 3, 0}, {0, 3, 0}};
+const asn::sequenceDescriptor eCDSAlikeSignature::descriptor = asn::sequenceDescriptor::make(eCDSAlikeSignatureComponents, false, eCDSAlikeSignatureComponentTags);
 eCDSAlikeSignature::eCDSAlikeSignature(const eCDSAlikeSignature& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -129,7 +135,8 @@ static const asn::componentEntry typedCertificateComponents[] = {
     asn::mandatoryComponent<&typedCertificate::type>("Type"),
     asn::mandatoryComponent<&typedCertificate::certificate>("Certificate"),
 };
-const asn::sequenceDescriptor typedCertificate::descriptor = asn::sequenceDescriptor::make(typedCertificateComponents, true);
+static const asn::tagTriple typedCertificateComponentTags[] = {{0, 6, 0}, {0, 4, 0}};
+const asn::sequenceDescriptor typedCertificate::descriptor = asn::sequenceDescriptor::make(typedCertificateComponents, true, typedCertificateComponentTags);
 typedCertificate::typedCertificate(const typedCertificate& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -150,7 +157,8 @@ static const asn::alternativeEntry authenticationBESAlternatives[] = {
     asn::alternative<asn::null>("Default"),
     asn::alternative<asn::null>("Radius"),
 };
-const asn::choiceDescriptor authenticationBES::descriptor = asn::choiceDescriptor::make(authenticationBESAlternatives, 2, true);
+static const asn::tagTriple authenticationBESAlternativeTags[] = {{0, 5, 0}, {0, 5, 0}};
+const asn::choiceDescriptor authenticationBES::descriptor = asn::choiceDescriptor::make(authenticationBESAlternatives, 2, true, authenticationBESAlternativeTags);
 asn::object* authenticationBES::create() { return new authenticationBES; }
 
 // authenticationMechanism
@@ -164,7 +172,8 @@ static const asn::alternativeEntry authenticationMechanismAlternatives[] = {
     asn::alternative<H235::nonStandardParameter>("NonStandard"),
     asn::alternative<H235::authenticationBES>("AuthenticationBES"),
 };
-const asn::choiceDescriptor authenticationMechanism::descriptor = asn::choiceDescriptor::make(authenticationMechanismAlternatives, 7, true);
+static const asn::tagTriple authenticationMechanismAlternativeTags[] = {{0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 16, 1}, {0, 0, 0}};
+const asn::choiceDescriptor authenticationMechanism::descriptor = asn::choiceDescriptor::make(authenticationMechanismAlternatives, 7, true, authenticationMechanismAlternativeTags);
 asn::object* authenticationMechanism::create() { return new authenticationMechanism; }
 
 // clearToken
@@ -181,7 +190,8 @@ static const asn::componentEntry clearTokenComponents[] = {
     asn::additionComponent<&clearToken::eckasdhkey>("Eckasdhkey"),
     asn::additionComponent<&clearToken::sendersID>("SendersID"),
 };
-const asn::sequenceDescriptor clearToken::descriptor = asn::sequenceDescriptor::make(clearTokenComponents, true);
+static const asn::tagTriple clearTokenComponentTags[] = {{0, 6, 0}, {0, 2, 0}, {0, 30, 0}, {0, 16, 1}, {0, 4, 0}, {0, 2, 0}, {0, 16, 1}, {0, 30, 0}, {0, 16, 1}, {0, 0, 0}, {0, 30, 0}};
+const asn::sequenceDescriptor clearToken::descriptor = asn::sequenceDescriptor::make(clearTokenComponents, true, clearTokenComponentTags);
 clearToken::clearToken(const clearToken& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -203,7 +213,8 @@ static const asn::componentEntry paramsComponents[] = {
     asn::optionalComponent<&params::iv8>("Iv8"),
     asn::additionComponent<&params::iv16>("Iv16"),
 };
-const asn::sequenceDescriptor params::descriptor = asn::sequenceDescriptor::make(paramsComponents, true);
+static const asn::tagTriple paramsComponentTags[] = {{0, 2, 0}, {0, 4, 0}, {0, 4, 0}};
+const asn::sequenceDescriptor params::descriptor = asn::sequenceDescriptor::make(paramsComponents, true, paramsComponentTags);
 params::params(const params& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -224,7 +235,8 @@ static const asn::componentEntry keySyncMaterialComponents[] = {
     asn::mandatoryComponent<&keySyncMaterial::generalID>("GeneralID"),
     asn::mandatoryComponent<&keySyncMaterial::keyMaterial>("KeyMaterial"),
 };
-const asn::sequenceDescriptor keySyncMaterial::descriptor = asn::sequenceDescriptor::make(keySyncMaterialComponents, true);
+static const asn::tagTriple keySyncMaterialComponentTags[] = {{0, 30, 0}, {0, 3, 0}};
+const asn::sequenceDescriptor keySyncMaterial::descriptor = asn::sequenceDescriptor::make(keySyncMaterialComponents, true, keySyncMaterialComponentTags);
 keySyncMaterial::keySyncMaterial(const keySyncMaterial& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -247,7 +259,8 @@ static const asn::componentEntry keySignedMaterialComponents[] = {
     asn::optionalComponent<&keySignedMaterial::timeStamp>("TimeStamp"),
     asn::mandatoryComponent<&keySignedMaterial::encrptval>("Encrptval"),
 };
-const asn::sequenceDescriptor keySignedMaterial::descriptor = asn::sequenceDescriptor::make(keySignedMaterialComponents, false);
+static const asn::tagTriple keySignedMaterialComponentTags[] = {{0, 30, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 16, 1}};
+const asn::sequenceDescriptor keySignedMaterial::descriptor = asn::sequenceDescriptor::make(keySignedMaterialComponents, false, keySignedMaterialComponentTags);
 keySignedMaterial::keySignedMaterial(const keySignedMaterial& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -270,7 +283,8 @@ static const asn::componentEntry returnSigComponents[] = {
     asn::optionalComponent<&returnSig::requestRandom>("RequestRandom"),
     asn::optionalComponent<&returnSig::certificate>("Certificate"),
 };
-const asn::sequenceDescriptor returnSig::descriptor = asn::sequenceDescriptor::make(returnSigComponents, false);
+static const asn::tagTriple returnSigComponentTags[] = {{0, 30, 0}, {0, 2, 0}, {0, 2, 0}, {0, 16, 1}};
+const asn::sequenceDescriptor returnSig::descriptor = asn::sequenceDescriptor::make(returnSigComponents, false, returnSigComponentTags);
 returnSig::returnSig(const returnSig& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -291,7 +305,8 @@ static const asn::componentEntry cryptoToken_cryptoEncryptedToken_sequenceCompon
     asn::mandatoryComponent<&cryptoToken::cryptoEncryptedToken_sequence::tokenOID>("TokenOID"),
     asn::mandatoryComponent<&cryptoToken::cryptoEncryptedToken_sequence::token>("Token"),
 };
-const asn::sequenceDescriptor cryptoToken::cryptoEncryptedToken_sequence::descriptor = asn::sequenceDescriptor::make(cryptoToken_cryptoEncryptedToken_sequenceComponents, false);
+static const asn::tagTriple cryptoToken_cryptoEncryptedToken_sequenceComponentTags[] = {{0, 6, 0}, {0, 16, 1}};
+const asn::sequenceDescriptor cryptoToken::cryptoEncryptedToken_sequence::descriptor = asn::sequenceDescriptor::make(cryptoToken_cryptoEncryptedToken_sequenceComponents, false, cryptoToken_cryptoEncryptedToken_sequenceComponentTags);
 cryptoToken::cryptoEncryptedToken_sequence::cryptoEncryptedToken_sequence(const cryptoEncryptedToken_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -312,7 +327,8 @@ static const asn::componentEntry cryptoToken_cryptoSignedToken_sequenceComponent
     asn::mandatoryComponent<&cryptoToken::cryptoSignedToken_sequence::tokenOID>("TokenOID"),
     asn::mandatoryComponent<&cryptoToken::cryptoSignedToken_sequence::token>("Token"),
 };
-const asn::sequenceDescriptor cryptoToken::cryptoSignedToken_sequence::descriptor = asn::sequenceDescriptor::make(cryptoToken_cryptoSignedToken_sequenceComponents, false);
+static const asn::tagTriple cryptoToken_cryptoSignedToken_sequenceComponentTags[] = {{0, 6, 0}, {0, 16, 1}};
+const asn::sequenceDescriptor cryptoToken::cryptoSignedToken_sequence::descriptor = asn::sequenceDescriptor::make(cryptoToken_cryptoSignedToken_sequenceComponents, false, cryptoToken_cryptoSignedToken_sequenceComponentTags);
 cryptoToken::cryptoSignedToken_sequence::cryptoSignedToken_sequence(const cryptoSignedToken_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -334,7 +350,8 @@ static const asn::componentEntry cryptoToken_cryptoHashedToken_sequenceComponent
     asn::mandatoryComponent<&cryptoToken::cryptoHashedToken_sequence::hashedVals>("HashedVals"),
     asn::mandatoryComponent<&cryptoToken::cryptoHashedToken_sequence::token>("Token"),
 };
-const asn::sequenceDescriptor cryptoToken::cryptoHashedToken_sequence::descriptor = asn::sequenceDescriptor::make(cryptoToken_cryptoHashedToken_sequenceComponents, false);
+static const asn::tagTriple cryptoToken_cryptoHashedToken_sequenceComponentTags[] = {{0, 6, 0}, {0, 16, 1}, {0, 16, 1}};
+const asn::sequenceDescriptor cryptoToken::cryptoHashedToken_sequence::descriptor = asn::sequenceDescriptor::make(cryptoToken_cryptoHashedToken_sequenceComponents, false, cryptoToken_cryptoHashedToken_sequenceComponentTags);
 cryptoToken::cryptoHashedToken_sequence::cryptoHashedToken_sequence(const cryptoHashedToken_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -357,7 +374,8 @@ static const asn::alternativeEntry cryptoTokenAlternatives[] = {
     asn::alternative<H235::cryptoToken::cryptoHashedToken_sequence>("CryptoHashedToken"),
     asn::alternative<H235::encrypted<asn::anytype<H235::clearToken> >>("CryptoPwdEncr"),
 };
-const asn::choiceDescriptor cryptoToken::descriptor = asn::choiceDescriptor::make(cryptoTokenAlternatives, 4, true);
+static const asn::tagTriple cryptoTokenAlternativeTags[] = {{0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}};
+const asn::choiceDescriptor cryptoToken::descriptor = asn::choiceDescriptor::make(cryptoTokenAlternatives, 4, true, cryptoTokenAlternativeTags);
 asn::object* cryptoToken::create() { return new cryptoToken; }
 
 // h235CertificateSignature
@@ -367,7 +385,8 @@ static const asn::componentEntry h235CertificateSignatureComponents[] = {
     asn::optionalComponent<&h235CertificateSignature::requesterRandom>("RequesterRandom"),
     asn::mandatoryComponent<&h235CertificateSignature::signature>("Signature"),
 };
-const asn::sequenceDescriptor h235CertificateSignature::descriptor = asn::sequenceDescriptor::make(h235CertificateSignatureComponents, true);
+static const asn::tagTriple h235CertificateSignatureComponentTags[] = {{0, 16, 1}, {0, 2, 0}, {0, 2, 0}, {0, 16, 1}};
+const asn::sequenceDescriptor h235CertificateSignature::descriptor = asn::sequenceDescriptor::make(h235CertificateSignatureComponents, true, h235CertificateSignatureComponentTags);
 h235CertificateSignature::h235CertificateSignature(const h235CertificateSignature& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -387,6 +406,7 @@ static const asn::alternativeEntry h235KeyAlternatives[] = {
     asn::alternative<H235::encrypted<asn::anytype<H235::keySyncMaterial> >>("SharedSecret"),
     asn::alternative<H235::signed_t<asn::anytype<H235::keySignedMaterial> >>("CertProtectedKey"),
 };
-const asn::choiceDescriptor h235KeyDescriptor = asn::choiceDescriptor::make(h235KeyAlternatives, 3, true);
+static const asn::tagTriple h235KeyAlternativeTags[] = {{0, 3, 0}, {0, 16, 1}, {0, 16, 1}};
+const asn::choiceDescriptor h235KeyDescriptor = asn::choiceDescriptor::make(h235KeyAlternatives, 3, true, h235KeyAlternativeTags);
 
 }  // namespace H235

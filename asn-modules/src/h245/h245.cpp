@@ -11,7 +11,8 @@ static const asn::componentEntry nonStandardIdentifier_h221NonStandard_sequenceC
     asn::mandatoryComponent<&nonStandardIdentifier::h221NonStandard_sequence::t35Extension>("T35Extension"),
     asn::mandatoryComponent<&nonStandardIdentifier::h221NonStandard_sequence::manufacturerCode>("ManufacturerCode"),
 };
-const asn::sequenceDescriptor nonStandardIdentifier::h221NonStandard_sequence::descriptor = asn::sequenceDescriptor::make(nonStandardIdentifier_h221NonStandard_sequenceComponents, false);
+static const asn::tagTriple nonStandardIdentifier_h221NonStandard_sequenceComponentTags[] = {{0, 2, 0}, {0, 2, 0}, {0, 2, 0}};
+const asn::sequenceDescriptor nonStandardIdentifier::h221NonStandard_sequence::descriptor = asn::sequenceDescriptor::make(nonStandardIdentifier_h221NonStandard_sequenceComponents, false, nonStandardIdentifier_h221NonStandard_sequenceComponentTags);
 nonStandardIdentifier::h221NonStandard_sequence::h221NonStandard_sequence(const h221NonStandard_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -32,7 +33,8 @@ static const asn::alternativeEntry nonStandardIdentifierAlternatives[] = {
     asn::alternative<asn::oid>("Object"),
     asn::alternative<H245::nonStandardIdentifier::h221NonStandard_sequence>("H221NonStandard"),
 };
-const asn::choiceDescriptor nonStandardIdentifier::descriptor = asn::choiceDescriptor::make(nonStandardIdentifierAlternatives, 2, false);
+static const asn::tagTriple nonStandardIdentifierAlternativeTags[] = {{0, 6, 0}, {0, 16, 1}};
+const asn::choiceDescriptor nonStandardIdentifier::descriptor = asn::choiceDescriptor::make(nonStandardIdentifierAlternatives, 2, false, nonStandardIdentifierAlternativeTags);
 asn::object* nonStandardIdentifier::create() { return new nonStandardIdentifier; }
 
 // nonStandardParameter
@@ -40,7 +42,8 @@ static const asn::componentEntry nonStandardParameterComponents[] = {
     asn::mandatoryComponent<&nonStandardParameter::nonStandardIdentifier>("NonStandardIdentifier"),
     asn::mandatoryComponent<&nonStandardParameter::data>("Data"),
 };
-const asn::sequenceDescriptor nonStandardParameter::descriptor = asn::sequenceDescriptor::make(nonStandardParameterComponents, false);
+static const asn::tagTriple nonStandardParameterComponentTags[] = {{0, 0, 0}, {0, 4, 0}};
+const asn::sequenceDescriptor nonStandardParameter::descriptor = asn::sequenceDescriptor::make(nonStandardParameterComponents, false, nonStandardParameterComponentTags);
 nonStandardParameter::nonStandardParameter(const nonStandardParameter& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -62,7 +65,8 @@ static const asn::alternativeEntry dataProtocolCapability_v76wCompression_choice
     asn::alternative<H245::compressionType>("ReceiveCompression"),
     asn::alternative<H245::compressionType>("TransmitAndReceiveCompression"),
 };
-const asn::choiceDescriptor dataProtocolCapability::v76wCompression_choice::descriptor = asn::choiceDescriptor::make(dataProtocolCapability_v76wCompression_choiceAlternatives, 3, true);
+static const asn::tagTriple dataProtocolCapability_v76wCompression_choiceAlternativeTags[] = {{0, 0, 0}, {0, 0, 0}, {0, 0, 0}};
+const asn::choiceDescriptor dataProtocolCapability::v76wCompression_choice::descriptor = asn::choiceDescriptor::make(dataProtocolCapability_v76wCompression_choiceAlternatives, 3, true, dataProtocolCapability_v76wCompression_choiceAlternativeTags);
 asn::object* dataProtocolCapability::v76wCompression_choice::create() { return new v76wCompression_choice; }
 
 // dataProtocolCapability
@@ -82,14 +86,16 @@ static const asn::alternativeEntry dataProtocolCapabilityAlternatives[] = {
     asn::alternative<asn::null>("Tcp"),
     asn::alternative<asn::null>("Udp"),
 };
-const asn::choiceDescriptor dataProtocolCapability::descriptor = asn::choiceDescriptor::make(dataProtocolCapabilityAlternatives, 7, true);
+static const asn::tagTriple dataProtocolCapabilityAlternativeTags[] = {{0, 16, 1}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 0, 0}, {0, 5, 0}, {0, 5, 0}};
+const asn::choiceDescriptor dataProtocolCapability::descriptor = asn::choiceDescriptor::make(dataProtocolCapabilityAlternatives, 7, true, dataProtocolCapabilityAlternativeTags);
 asn::object* dataProtocolCapability::create() { return new dataProtocolCapability; }
 
 // compressionType
 static const asn::alternativeEntry compressionTypeAlternatives[] = {
     asn::alternative<H245::v42bis>("V42bis"),
 };
-const asn::choiceDescriptor compressionType::descriptor = asn::choiceDescriptor::make(compressionTypeAlternatives, 1, true);
+static const asn::tagTriple compressionTypeAlternativeTags[] = {{0, 16, 1}};
+const asn::choiceDescriptor compressionType::descriptor = asn::choiceDescriptor::make(compressionTypeAlternatives, 1, true, compressionTypeAlternativeTags);
 asn::object* compressionType::create() { return new compressionType; }
 
 // v42bis
@@ -97,7 +103,8 @@ static const asn::componentEntry v42bisComponents[] = {
     asn::mandatoryComponent<&v42bis::numberOfCodewords>("NumberOfCodewords"),
     asn::mandatoryComponent<&v42bis::maximumStringLength>("MaximumStringLength"),
 };
-const asn::sequenceDescriptor v42bis::descriptor = asn::sequenceDescriptor::make(v42bisComponents, true);
+static const asn::tagTriple v42bisComponentTags[] = {{0, 2, 0}, {0, 2, 0}};
+const asn::sequenceDescriptor v42bis::descriptor = asn::sequenceDescriptor::make(v42bisComponents, true, v42bisComponentTags);
 v42bis::v42bis(const v42bis& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -123,7 +130,8 @@ static const asn::componentEntry t38FaxProfileComponents[] = {
     asn::additionComponent<&t38FaxProfile::t38FaxUdpOptions>("T38FaxUdpOptions"),
     asn::additionComponent<&t38FaxProfile::t38FaxTcpOptions>("T38FaxTcpOptions"),
 };
-const asn::sequenceDescriptor t38FaxProfile::descriptor = asn::sequenceDescriptor::make(t38FaxProfileComponents, true);
+static const asn::tagTriple t38FaxProfileComponentTags[] = {{0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 2, 0}, {0, 0, 0}, {0, 16, 1}, {0, 16, 1}};
+const asn::sequenceDescriptor t38FaxProfile::descriptor = asn::sequenceDescriptor::make(t38FaxProfileComponents, true, t38FaxProfileComponentTags);
 t38FaxProfile::t38FaxProfile(const t38FaxProfile& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -144,7 +152,8 @@ static const asn::alternativeEntry t38FaxRateManagementAlternatives[] = {
     asn::alternative<asn::null>("LocalTCF"),
     asn::alternative<asn::null>("TransferredTCF"),
 };
-const asn::choiceDescriptor t38FaxRateManagement::descriptor = asn::choiceDescriptor::make(t38FaxRateManagementAlternatives, 2, true);
+static const asn::tagTriple t38FaxRateManagementAlternativeTags[] = {{0, 5, 0}, {0, 5, 0}};
+const asn::choiceDescriptor t38FaxRateManagement::descriptor = asn::choiceDescriptor::make(t38FaxRateManagementAlternatives, 2, true, t38FaxRateManagementAlternativeTags);
 asn::object* t38FaxRateManagement::create() { return new t38FaxRateManagement; }
 
 // t38FaxUdpOptions::t38FaxUdpEC_choice
@@ -152,7 +161,8 @@ static const asn::alternativeEntry t38FaxUdpOptions_t38FaxUdpEC_choiceAlternativ
     asn::alternative<asn::null>("T38UDPFEC"),
     asn::alternative<asn::null>("T38UDPRedundancy"),
 };
-const asn::choiceDescriptor t38FaxUdpOptions::t38FaxUdpEC_choice::descriptor = asn::choiceDescriptor::make(t38FaxUdpOptions_t38FaxUdpEC_choiceAlternatives, 2, true);
+static const asn::tagTriple t38FaxUdpOptions_t38FaxUdpEC_choiceAlternativeTags[] = {{0, 5, 0}, {0, 5, 0}};
+const asn::choiceDescriptor t38FaxUdpOptions::t38FaxUdpEC_choice::descriptor = asn::choiceDescriptor::make(t38FaxUdpOptions_t38FaxUdpEC_choiceAlternatives, 2, true, t38FaxUdpOptions_t38FaxUdpEC_choiceAlternativeTags);
 asn::object* t38FaxUdpOptions::t38FaxUdpEC_choice::create() { return new t38FaxUdpEC_choice; }
 
 // t38FaxUdpOptions
@@ -161,7 +171,8 @@ static const asn::componentEntry t38FaxUdpOptionsComponents[] = {
     asn::optionalComponent<&t38FaxUdpOptions::t38FaxMaxDatagram>("T38FaxMaxDatagram"),
     asn::mandatoryComponent<&t38FaxUdpOptions::t38FaxUdpEC>("T38FaxUdpEC"),
 };
-const asn::sequenceDescriptor t38FaxUdpOptions::descriptor = asn::sequenceDescriptor::make(t38FaxUdpOptionsComponents, false);
+static const asn::tagTriple t38FaxUdpOptionsComponentTags[] = {{0, 2, 0}, {0, 2, 0}, {0, 0, 0}};
+const asn::sequenceDescriptor t38FaxUdpOptions::descriptor = asn::sequenceDescriptor::make(t38FaxUdpOptionsComponents, false, t38FaxUdpOptionsComponentTags);
 t38FaxUdpOptions::t38FaxUdpOptions(const t38FaxUdpOptions& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -181,7 +192,8 @@ asn::object* t38FaxUdpOptions::create() { return new t38FaxUdpOptions; }
 static const asn::componentEntry t38FaxTcpOptionsComponents[] = {
     asn::mandatoryComponent<&t38FaxTcpOptions::t38TCPBidirectionalMode>("T38TCPBidirectionalMode"),
 };
-const asn::sequenceDescriptor t38FaxTcpOptions::descriptor = asn::sequenceDescriptor::make(t38FaxTcpOptionsComponents, true);
+static const asn::tagTriple t38FaxTcpOptionsComponentTags[] = {{0, 1, 0}};
+const asn::sequenceDescriptor t38FaxTcpOptions::descriptor = asn::sequenceDescriptor::make(t38FaxTcpOptionsComponents, true, t38FaxTcpOptionsComponentTags);
 t38FaxTcpOptions::t38FaxTcpOptions(const t38FaxTcpOptions& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
