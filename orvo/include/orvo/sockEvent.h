@@ -32,7 +32,7 @@ public:
   public:
     memberCallback() : invoker(nullptr) { std::memset(storage, 0, sizeof storage); }
     template <class C>
-    explicit memberCallback(void (C::*method)(sockEvent*)) : invoker(&invoke<C>) {
+    explicit memberCallback(void (C::*method)(sockEvent*)) : invoker(method ? &invoke<C> : nullptr) {
       static_assert(sizeof method <= sizeof storage, "member pointer too large");
       std::memset(storage, 0, sizeof storage);
       std::memcpy(storage, &method, sizeof method);
