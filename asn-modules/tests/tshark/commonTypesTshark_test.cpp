@@ -172,14 +172,11 @@ registrationFrame terminalWithEveryAlias() {
 
 TEST_F(tsharkReads, aliasesAddressesAndVendorOfARegistration) {
   std::vector<tshark::octets> frames = {terminalWithEveryAlias().encode()};
-  tshark::result r = tshark::dissectAs(
-      "h225.ras", frames,
-      {"h225.requestSeqNum", "h225.protocolIdentifier", "h225.ipV4", "h225.ipV4_port", "h225.ipV6", "h225.ipV6_port",
+  const std::vector<std::string> fields = {"h225.requestSeqNum", "h225.protocolIdentifier", "h225.ipV4", "h225.ipV4_port", "h225.ipV6", "h225.ipV6_port",
        "h225.AliasAddress",
        "h225.dialledDigits", "h225.h323_ID", "h225.url_ID", "h225.email_ID", "h225.publicNumberDigits",
        "h225.imsi", "h225.gatekeeperIdentifier", "h225.t35CountryCode", "h225.manufacturerCode",
-       "h225.productId", "h225.versionId"});
-  ASSERT_TRUE(r.ran) << r.failure;
+       "h225.productId", "h225.versionId"};
   const std::vector<std::string> expected = {
       "4711", "0.0.8.2250.0.4", "127.0.0.1|127.0.0.2|127.0.0.3", "1720|1719|1722", "::1", "1721", "0|1|2|3|4|5|6",
       "#*,0123456789", "Terminal-1", "h323:terminal@example.org", "terminal@example.org", "4930123",
@@ -187,9 +184,13 @@ TEST_F(tsharkReads, aliasesAddressesAndVendorOfARegistration) {
       // system writes them with an unconstrained length, so tshark takes the
       // length octet for part of a constrained count and reads other digits.
       "#?2", "GK-Zone", "181", "21324", "orvo terminal", "4.0"};
-  EXPECT_EQ(r.frames[0].malformed, "") << explain(r, frames, 0);
-  EXPECT_EQ(r.frames[0].expert, "") << explain(r, frames, 0);
-  EXPECT_EQ(r.frames[0].fields, expected) << explain(r, frames, 0);
+  // Read once as a bare RasMessage and once as a datagram to the RAS port.
+  for (const tshark::result& r : {tshark::dissectAs("h225.ras", frames, fields), tshark::dissectUdp(1719, frames, fields)}) {
+    ASSERT_TRUE(r.ran) << r.failure;
+    EXPECT_EQ(r.frames[0].malformed, "") << explain(r, frames, 0);
+    EXPECT_EQ(r.frames[0].expert, "") << explain(r, frames, 0);
+    EXPECT_EQ(r.frames[0].fields, expected) << explain(r, frames, 0);
+  }
 }
 
 TEST_F(tsharkReads, everyFilledEndpointDescriptionDecodesCleanly) {
