@@ -8,6 +8,7 @@ namespace {
 // RasMessage: 25 root alternatives; registrationRequest is index 3.
 constexpr unsigned rasRootAlternatives = 25;
 constexpr unsigned registrationRequestIndex = 3;
+constexpr unsigned registrationRequestAdditions = 21;
 }  // namespace
 
 std::vector<unsigned char> registrationFrame::encode() const {
@@ -15,7 +16,7 @@ std::vector<unsigned char> registrationFrame::encode() const {
   orvo::bitStream& bits = codec.stream();
   bits.writeBits(0, 1);  // RasMessage extension bit: a root alternative
   codec.encodeConstrainedWholeNumber(registrationRequestIndex, 0, rasRootAlternatives - 1);
-  bits.writeBits(0, 1);  // RegistrationRequest extension bit: no additions
+  bits.writeBits(additions.empty() ? 0 : 1, 1);  // RegistrationRequest extension bit
   bits.writeBits(0, 1);  // nonStandardData absent
   bits.writeBits(terminalAlias.count() ? 1 : 0, 1);
   bits.writeBits(gatekeeperIdentifier.empty() ? 0 : 1, 1);
@@ -33,6 +34,15 @@ std::vector<unsigned char> registrationFrame::encode() const {
     identifier.encode(codec);
   }
   endpointVendor.encode(codec);
+  if (!additions.empty()) {
+    codec.encodeNormallySmall(registrationRequestAdditions, 1);
+    for (unsigned i = 0; i < registrationRequestAdditions; ++i) bits.writeBits(additions.count(i), 1);
+    for (const auto& addition : additions) {
+      asn::opentype wrapped;
+      wrapped.setValue(*addition.second);
+      wrapped.encode(codec);
+    }
+  }
   const unsigned char* data = codec.stream().data();
   return std::vector<unsigned char>(data, data + codec.stream().octetLength());
 }

@@ -5,6 +5,8 @@
 // generated classes.
 #pragma once
 
+#include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -18,6 +20,9 @@ struct registrationFrame {
   asn::sequenceOf<H225::aliasAddress, 0u, 0u, 1> terminalAlias;  // left out when empty
   std::string gatekeeperIdentifier;                               // left out when empty
   H225::vendorIdentifier endpointVendor;
+  // Extension additions by their number (tokens 2, cryptoTokens 3, capacity
+  // 18, featureSet 19, genericData 20 of the 21 this version knows).
+  std::map<unsigned, std::unique_ptr<asn::object>> additions;
 
   // The PER octets of the whole RasMessage.
   std::vector<unsigned char> encode() const;

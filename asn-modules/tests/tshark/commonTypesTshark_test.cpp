@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -215,4 +216,111 @@ TEST_F(tsharkReads, everyFilledEndpointDescriptionDecodesCleanly) {
     EXPECT_EQ(r.frames[i].expert, "") << explain(r, frames, i);
     EXPECT_EQ(r.frames[i].fields[0], std::to_string(i + 1)) << explain(r, frames, i);
   }
+}
+
+namespace {
+
+void setOid(asn::oid& oid, std::initializer_list<uint32_t> arcs) { oid.set(arcs.begin(), unsigned(arcs.size())); }
+
+H235::clearToken* accessToken() {
+  auto* token = new H235::clearToken;
+  setOid(token->tokenOID, {0, 0, 8, 235, 0, 2, 5});
+  token->timeStamp = new asn::integer<1u, 4294967295u, 1>(1000000000);
+  token->challenge = new asn::octetString<8u, 128u, 1>;
+  token->challenge->setValue("\x01\x02\x03\x04\x05\x06\x07\x08", 8);
+  token->random = new asn::integer<0u, 0u, 1>(42);
+  token->generalID = new asn::bmpString<1u, 128u, 1>;
+  *token->generalID = "GK-Zone";
+  token->sendersID = new asn::bmpString<1u, 128u, 1>;
+  *token->sendersID = "Terminal-1";
+  return token;
+}
+
+void setHash(H235::hashed<asn::anytype<H235::clearToken>>& hash) {
+  setOid(hash.algorithmOID, {1, 2, 840, 113549, 2, 5});
+  hash.hash.setBits("\x00\x11\x22\x33\x44\x55\x66\x77\x88\x99\xaa\xbb\xcc\xdd\xee\xff", 128);
+}
+
+H225::genericData* genericText(unsigned standard, const char* text) {
+  auto* data = new H225::genericData;
+  *pick<asn::integerBase>(data->id, 0) = standard;
+  data->parameters = new asn::sequenceOf<H225::enumeratedParameter, 1u, 512u, 1>;
+  auto* parameter = data->parameters->appendNew();
+  *pick<asn::integerBase>(parameter->id, 0) = 1;
+  parameter->content = new H225::content;
+  *pick<asn::constrainedString>(*parameter->content, 1) = text;
+  return data;
+}
+
+// A registration carrying tokens, crypto tokens, capacity, features and
+// generic data as extension additions.
+registrationFrame securedTerminal() {
+  registrationFrame frame;
+  frame.requestSeqNum = 815;
+  frame.callSignalAddress.append(ipTransport(127, 0, 0, 1, 1720));
+  frame.rasAddress.append(ipTransport(127, 0, 0, 1, 1719));
+  frame.terminalType.terminal = new H225::terminalInfo;
+  frame.terminalType.mc = false;
+  frame.terminalType.undefinedNode = false;
+  setVendor(frame.endpointVendor, 181, 21324, "orvo terminal", "4.0");
+
+  auto* tokens = new asn::sequenceOf<H235::clearToken, 0u, 0u, 1>;
+  tokens->append(accessToken());
+  frame.additions[2].reset(tokens);
+
+  auto* cryptoTokens = new asn::sequenceOf<H225::cryptoH323Token, 0u, 0u, 1>;
+  auto* pwdHash = pick<H225::cryptoH323Token::cryptoEPPwdHash_sequence>(*cryptoTokens->appendNew(), 0);
+  *pick<asn::bmpStringBase>(pwdHash->alias, 1) = "Terminal-1";
+  pwdHash->timeStamp = 1000000001;
+  setHash(pwdHash->token);
+  auto* nested = pick<H235::cryptoToken>(*cryptoTokens->appendNew(), 7);
+  auto* hashed = pick<H235::cryptoToken::cryptoHashedToken_sequence>(*nested, 2);
+  setOid(hashed->tokenOID, {0, 0, 8, 235, 0, 2, 1});
+  setOid(hashed->hashedVals.tokenOID, {0, 0, 8, 235, 0, 2, 1});
+  hashed->hashedVals.generalID = new asn::bmpString<1u, 128u, 1>;
+  *hashed->hashedVals.generalID = "Terminal-1";
+  setHash(hashed->token);
+  frame.additions[3].reset(cryptoTokens);
+
+  auto* capacity = new H225::callCapacity;
+  capacity->currentCallCapacity = new H225::callCapacityInfo;
+  auto* voice = new asn::sequenceOf<H225::callsAvailable, 0u, 0u, 1>;
+  auto* calls = voice->appendNew();
+  calls->calls = 5;
+  calls->group = new asn::IA5String<1u, 128u, 1, asn::constrainedString::IA5Set, 128u>;
+  *calls->group = "trunk";
+  capacity->currentCallCapacity->voiceGwCallsAvailable = voice;
+  frame.additions[18].reset(capacity);
+
+  auto* features = new H225::featureSet;
+  features->replacementFeatureSet = false;
+  features->supportedFeatures = new asn::sequenceOf<H225::genericData, 0u, 0u, 1>;
+  features->supportedFeatures->append(genericText(7, "feature"));
+  frame.additions[19].reset(features);
+
+  auto* generic = new asn::sequenceOf<H225::genericData, 0u, 0u, 1>;
+  generic->append(genericText(9, "generic"));
+  frame.additions[20].reset(generic);
+  return frame;
+}
+
+}  // namespace
+
+TEST_F(tsharkReads, tokensCapacityFeaturesAndGenericDataOfARegistration) {
+  std::vector<tshark::octets> frames = {securedTerminal().encode()};
+  tshark::result r = tshark::dissectAs(
+      "h225.ras", frames,
+      {"h225.requestSeqNum", "h235.tokenOID", "h235.challenge", "h235.random", "h235.generalID", "h235.sendersID",
+       "h225.cryptoTokens", "h225.h323_ID", "h235.algorithmOID", "h235.hash", "h225.nestedcryptoToken",
+       "h225.calls", "h225.group", "h225.replacementFeatureSet", "h225.standard", "h225.text"});
+  ASSERT_TRUE(r.ran) << r.failure;
+  const std::vector<std::string> expected = {
+      "815", "0.0.8.235.0.2.5|0.0.8.235.0.2.1|0.0.8.235.0.2.1", "0102030405060708", "42",
+      "GK-Zone|Terminal-1", "Terminal-1", "2", "Terminal-1",
+      "1.2.840.113549.2.5|1.2.840.113549.2.5",
+      "00112233445566778899aabbccddeeff|00112233445566778899aabbccddeeff", "2", "5", "trunk", "0",
+      "7|1|9|1", "feature|generic"};
+  EXPECT_EQ(r.frames[0].malformed, "") << explain(r, frames, 0);
+  EXPECT_EQ(r.frames[0].expert, "") << explain(r, frames, 0);
+  EXPECT_EQ(r.frames[0].fields, expected) << explain(r, frames, 0);
 }
