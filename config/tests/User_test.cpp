@@ -174,6 +174,8 @@ TEST_F(UserMerge, UnknownOrMisbuiltDirectivesAreRefused) {
   EXPECT_EQ("parse error, unknown expression", Merge(new TUser("b"), {Bool(dcBandwidth, true)}));
   // A gatekeeper's own directive means nothing in a user section.
   EXPECT_EQ("parse error, unknown expression", Merge(new TUser("c"), {Text(dcIdentifier, "gk")}));
+  // "add" belongs to the assignments of a make rule.
+  EXPECT_EQ("parse error, unknown expression", Merge(new TUser("e"), {new TVariableSetExp(dcSetAdd, "a", "b")}));
   // The merge stops at the error.
   TUser* user = new TUser("d");
   EXPECT_EQ("parse error, unknown expression", Merge(user, {Alias("1"), Text(dcFile, "x"), Alias("2")}));
