@@ -98,6 +98,14 @@ TEST(RegexpGuard, DeepPatternsAreRefusedNotOverflowed) {
   for (int i = 0; i < 5000; ++i) alternatives += "|a";
   EXPECT_EQ(regexp::badBrackets, regexp(alternatives.c_str(), 0).status());
 
+  // Look-arounds stacked nearly to the limit nest their separate walks.
+  std::string looks = "a";
+  for (int i = 0; i < 600; ++i) looks += i % 2 ? "?=" : "?!?!";  // 900 levels
+  regexp stackedLooks(looks.c_str(), 0);
+  ASSERT_EQ(regexp::compiled, stackedLooks.status());
+  EXPECT_TRUE(stackedLooks.match(orvo::string("ba")));
+  EXPECT_FALSE(stackedLooks.match(orvo::string("b")));
+
   std::string moderate(200, '(');
   moderate += 'a';
   moderate += std::string(200, ')');
