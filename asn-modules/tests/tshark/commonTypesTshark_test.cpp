@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "registrationFrame.h"
+#include "releaseCompleteFrame.h"
 #include "tshark.h"
 #include "valueFiller.h"
 
@@ -323,4 +324,29 @@ TEST_F(tsharkReads, tokensCapacityFeaturesAndGenericDataOfARegistration) {
   EXPECT_EQ(r.frames[0].malformed, "") << explain(r, frames, 0);
   EXPECT_EQ(r.frames[0].expert, "") << explain(r, frames, 0);
   EXPECT_EQ(r.frames[0].fields, expected) << explain(r, frames, 0);
+}
+
+TEST_F(tsharkReads, releaseCompleteReasonsAndCallIdentifier) {
+  // Every reason, root and extension, once; the last frame also carries a
+  // call identifier.
+  std::vector<tshark::octets> frames;
+  const unsigned reasons = H225::releaseCompleteReason::descriptor.count;
+  for (unsigned index = 0; index < reasons; ++index) {
+    releaseCompleteFrame frame;
+    frame.reason.reset(new H225::releaseCompleteReason);
+    valueFiller(0).fill(*frame.reason->select(int(index)));
+    if (index == reasons - 1) {
+      frame.callIdentifier.reset(new H225::callIdentifier);
+      frame.callIdentifier->guid.setValue("\x00\x11\x22\x33\x44\x55\x66\x77\x88\x99\xaa\xbb\xcc\xdd\xee\xff", 16);
+    }
+    frames.push_back(frame.encode());
+  }
+  tshark::result r = tshark::dissectAs("h225", frames, {"h225.h323_message_body", "h225.reason", "h225.guid"});
+  ASSERT_TRUE(r.ran) << r.failure;
+  for (unsigned i = 0; i < reasons; ++i) {
+    EXPECT_EQ(r.frames[i].malformed, "") << explain(r, frames, i);
+    EXPECT_EQ(r.frames[i].expert, "") << explain(r, frames, i);
+    std::string guid = i == reasons - 1 ? "00112233-4455-6677-8899-aabbccddeeff" : "";
+    EXPECT_EQ(r.frames[i].fields, (std::vector<std::string>{"5", std::to_string(i), guid})) << explain(r, frames, i);
+  }
 }
