@@ -1,0 +1,35 @@
+// The section actions of a configuration load: each section read becomes
+// part of the configuration object.
+#pragma once
+
+#include <config/SectionBuilder.h>
+
+class TConfiguration;
+
+class TConfigurationBuilder : public TSectionBuilder {
+public:
+  explicit TConfigurationBuilder(TConfiguration& AConfiguration) : FConfiguration(AConfiguration) {}
+
+  orvo::string System(std::unique_ptr<TExpressions> AList) override;
+  orvo::string Monitor(std::unique_ptr<TExpressions> AList) override;
+  // Zone, group, user and gatekeeper names must be new (letter case ignored);
+  // a zone's name must differ from every zone and link too.
+  orvo::string Zone(const orvo::string& AName, std::unique_ptr<TExpressions> AList) override;
+  // Unnamed links are "Link0", "Link1", ... in the order of the file. The
+  // zones already defined under either name are joined to the link.
+  orvo::string Link(const orvo::string& AName, const orvo::string& AFirstZone, const orvo::string& ASecondZone,
+                    std::unique_ptr<TExpressions> AList) override;
+  orvo::string Log(std::unique_ptr<TExpressions> AList) override;
+  orvo::string AAA(std::unique_ptr<TExpressions> AList) override;
+  orvo::string Group(const orvo::string& AName, std::unique_ptr<TExpressions> AList) override;
+  // The list is merged into the new user, which joins the users even when
+  // the merge fails (it goes with the configuration).
+  orvo::string User(const orvo::string& AName, std::unique_ptr<TExpressions> AList) override;
+  orvo::string Gatekeeper(const orvo::string& AName, std::unique_ptr<TExpressions> AList) override;
+
+private:
+  bool IsUserDefined(const orvo::string& AName) const;
+
+  TConfiguration& FConfiguration;
+  unsigned FUnnamedLinks = 0;
+};

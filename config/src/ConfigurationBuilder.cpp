@@ -1,0 +1,84 @@
+#include <config/ConfigurationBuilder.h>
+
+#include <config/Configuration.h>
+#include <config/LinkedUser.h>
+
+namespace {
+
+orvo::string AlreadyDefined(const char* AWhat, const orvo::string& AName) {
+  return orvo::string("parse error, ") + AWhat + " identifier ''" + AName + "'' already defined";
+}
+
+bool SameName(const orvo::string& A, const orvo::string& B) { return A.compareNoCase(B) == 0; }
+
+}  // namespace
+
+orvo::string TConfigurationBuilder::System(std::unique_ptr<TExpressions> AList) {
+  return FConfiguration.ApplySystem(*AList);
+}
+
+orvo::string TConfigurationBuilder::Monitor(std::unique_ptr<TExpressions> AList) {
+  return ApplyDirectives(FConfiguration.Monitor(), *AList);
+}
+
+orvo::string TConfigurationBuilder::Zone(const orvo::string& AName, std::unique_ptr<TExpressions> AList) {
+  for (const TZone* zone : FConfiguration.Zones())
+    if (SameName(zone->Identifier(), AName)) return AlreadyDefined("zone", AName);
+  std::unique_ptr<TZone> zone(new TZone(AName));
+  const orvo::string error = ApplyDirectives(*zone, *AList);
+  if (error.length() != 0) return error;
+  FConfiguration.Zones().append(zone.release());
+  return orvo::string();
+}
+
+orvo::string TConfigurationBuilder::Link(const orvo::string& AName, const orvo::string& AFirstZone,
+                                         const orvo::string& ASecondZone, std::unique_ptr<TExpressions> AList) {
+  orvo::string name = AName;
+  if (name.length() == 0) name.format("Link%u", FUnnamedLinks++);
+  std::unique_ptr<TZone> link(new TZone(name));
+  // Filled before it is joined, so that no zone ever points at a link that
+  // did not make it into the list.
+  const orvo::string error = ApplyDirectives(*link, *AList);
+  if (error.length() != 0) return error;
+  for (TZone* zone : FConfiguration.Zones()) {
+    if (SameName(zone->Identifier(), AFirstZone) || SameName(zone->Identifier(), ASecondZone)) {
+      zone->AddLinkedZone(link.get());
+      link->AddLinkedZone(zone);
+    }
+  }
+  FConfiguration.Zones().append(link.release());
+  return orvo::string();
+}
+
+orvo::string TConfigurationBuilder::Log(std::unique_ptr<TExpressions> AList) {
+  return ApplyDirectives(FConfiguration.Log(), *AList);
+}
+
+orvo::string TConfigurationBuilder::AAA(std::unique_ptr<TExpressions> AList) {
+  return ApplyDirectives(FConfiguration.AAA(), *AList);
+}
+
+orvo::string TConfigurationBuilder::Group(const orvo::string& AName, std::unique_ptr<TExpressions> AList) {
+  for (const TGroup* group : FConfiguration.Groups())
+    if (SameName(group->Identifier(), AName)) return AlreadyDefined("group", AName);
+  FConfiguration.Groups().append(new TGroup(AName, AList.release()));
+  return orvo::string();
+}
+
+bool TConfigurationBuilder::IsUserDefined(const orvo::string& AName) const {
+  for (const TUser* user : FConfiguration.Users())
+    if (SameName(user->Identifier(), AName)) return true;
+  return false;
+}
+
+orvo::string TConfigurationBuilder::User(const orvo::string& AName, std::unique_ptr<TExpressions> AList) {
+  if (IsUserDefined(AName)) return AlreadyDefined("user", AName);
+  TUser* user = FConfiguration.Users().append(new TUser(AName));
+  return user->ApplyDefinitions(*AList, FConfiguration);
+}
+
+orvo::string TConfigurationBuilder::Gatekeeper(const orvo::string& AName, std::unique_ptr<TExpressions> AList) {
+  if (IsUserDefined(AName)) return AlreadyDefined("user", AName);
+  TUser* user = FConfiguration.Users().append(new TLinkedUser(AName));
+  return user->ApplyDefinitions(*AList, FConfiguration);
+}
