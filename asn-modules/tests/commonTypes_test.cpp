@@ -279,3 +279,19 @@ TEST(destruction, deletesEveryPresentMemberOnce) {
   delete endpoint;
   EXPECT_NE(copy.vendor, nullptr);
 }
+
+TEST(permittedAlphabets, areTheDigitAndTbcdSetsInAscendingOrder) {
+  EXPECT_STREQ(H225::PermitedAlphabet0, "#*,0123456789");
+  EXPECT_STREQ(H225::PermitedAlphabet1, "#*0123456789abc");
+  for (const char* alphabet : {H225::PermitedAlphabet0, H225::PermitedAlphabet1})
+    for (const char* c = alphabet; c[1]; ++c) EXPECT_LT(c[0], c[1]) << alphabet;
+  // The dialled digits carry the 13-character set, narrowing IA5String's 7 bits.
+  H225::aliasAddress alias;
+  auto* digits = pick<asn::constrainedString>(alias, 0);
+  EXPECT_EQ(digits->alphabet(), H225::PermitedAlphabet0);
+  EXPECT_EQ(digits->alphabetSize(), 13u);
+  EXPECT_EQ(digits->characterBits(), 7u);
+  EXPECT_EQ(digits->bitsPerCharacter(), 4u);
+  EXPECT_EQ(digits->lowerBound(), 1u);
+  EXPECT_EQ(digits->upperBound(), 128u);
+}
