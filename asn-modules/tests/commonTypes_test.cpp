@@ -295,3 +295,17 @@ TEST(permittedAlphabets, areTheDigitAndTbcdSetsInAscendingOrder) {
   EXPECT_EQ(digits->lowerBound(), 1u);
   EXPECT_EQ(digits->upperBound(), 128u);
 }
+
+TEST(aliasAddress, hasSevenAlternativesOfWhichTwoAreRoot) {
+  const asn::choiceDescriptor& d = H225::aliasAddress::descriptor;
+  const char* names[] = {"DialedDigits", "H323_ID", "Url_ID", "TransportID", "Email_ID", "PartyNumber", "MobileUIM"};
+  ASSERT_EQ(d.count, 7u);
+  EXPECT_EQ(d.rootCount, 2u);
+  EXPECT_EQ(d.extensible, 1u);
+  for (unsigned i = 0; i < d.count; ++i) EXPECT_STREQ(d.alternatives[i].name, names[i]);
+  const asn::choiceDescriptor& protocols = H225::supportedProtocols::descriptor;
+  ASSERT_EQ(protocols.count, 11u);
+  EXPECT_EQ(protocols.rootCount, 9u);
+  EXPECT_STREQ(protocols.alternatives[8].name, "T120_only");
+  EXPECT_STREQ(protocols.alternatives[10].name, "T38FaxAnnexbOnly");
+}
