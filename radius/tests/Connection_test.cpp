@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <arpa/inet.h>
+#include <sys/resource.h>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <set>
@@ -437,4 +439,25 @@ TEST(ConnectionOpen, SocketFailuresAreLoggedAndLeaveTheConnectionClosed) {
   // The next open makes a new socket, and the queue goes on there.
   EXPECT_TRUE(connection.Open(server.address()));
   EXPECT_TRUE(r.outcomes.empty());
+}
+
+// Run in a child with no descriptor left; reports by its exit status.
+void openWithoutDescriptors(const sockaddr_in& AServer) {
+  logCapture log;
+  TConnection connection;
+  rlimit limit;
+  getrlimit(RLIMIT_NOFILE, &limit);
+  limit.rlim_cur = 0;
+  setrlimit(RLIMIT_NOFILE, &limit);
+  bool opened = connection.Open(AServer);
+  bool logged = log.text() == "[E] RADIUS connection. Socket create error. 24 Too many open files\n";
+  std::_Exit(!opened && logged && connection.LastError() == EMFILE ? 0 : 1);
+}
+
+TEST(ConnectionOpenDeathTest, AFailedSocketCreationIsLogged) {
+#if defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "the sanitizers' own checks need descriptors of their own";
+#endif
+  fakeRadiusServer server;
+  EXPECT_EXIT(openWithoutDescriptors(server.address()), ::testing::ExitedWithCode(0), "");
 }
