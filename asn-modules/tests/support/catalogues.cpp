@@ -5,12 +5,16 @@
 const std::vector<catalogueEntry>& h225Catalogue();
 const std::vector<catalogueEntry>& h235Catalogue();
 const std::vector<catalogueEntry>& h245Catalogue();
+const std::vector<catalogueEntry>& h4501Catalogue();
+const std::vector<catalogueEntry>& x880Catalogue();
 
 const std::vector<moduleCatalogue>& allCatalogues() {
   static const std::vector<moduleCatalogue> modules = {
       {"H225", &h225Catalogue()},
       {"H235", &h235Catalogue()},
       {"H245", &h245Catalogue()},
+      {"H4501", &h4501Catalogue()},
+      {"X880", &x880Catalogue()},
   };
   return modules;
 }
