@@ -99,7 +99,7 @@ bool TConnection::OpenSocket(const sockaddr_in* ALocal, const sockaddr_in& AServ
       FServer = AServer;
       opened = true;
     } catch (orvo::exception* e) {
-      std::unique_ptr<orvo::exception> owned(e);
+      orvo::exceptionPtr owned(e);
       std::cout << orvo::lineState(orvo::stateError) << "RADIUS connection. " << *e->message() << std::endl;
     }
   }
@@ -117,9 +117,10 @@ bool TConnection::OpenSocket(const sockaddr_in* ALocal, const sockaddr_in& AServ
 }
 
 void TConnection::Shut() {
-  FSocket.close();
+  // The registration goes while its descriptor is still open.
   delete FWatcher;
   FWatcher = nullptr;
+  FSocket.close();
   FServer = orvo::nullAddress;
   for (auto& entry : FQueue) {
     entry->FTimer.Stop();

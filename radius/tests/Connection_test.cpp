@@ -315,7 +315,9 @@ TEST_F(ConnectionTest, CloseCompletesEveryRequestWithNoAnswer) {
   r.send(pcAccessRequest);
   r.send(pcAccountingRequest);
   awaitDatagrams(2);
+  logCapture log;
   connection.Close();
+  EXPECT_EQ("", log.text());
   EXPECT_FALSE(connection.IsOpen());
   EXPECT_TRUE(orvo::nullAddress == connection.Server());
   ASSERT_EQ(2u, r.outcomes.size());
