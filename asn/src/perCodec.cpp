@@ -458,6 +458,10 @@ void codec::decodeConstrainedString(constrainedString& value) {
     if (indexMode) {
       if (c >= size) throw new decodeFailed(formatted("Decode: character index %u beyond an alphabet of %u.", c, size));
       c = static_cast<unsigned char>(alphabet[c]);
+    } else if (value.indexOf(static_cast<unsigned char>(c)) < 0) {
+      // The encoder refuses such a character: a value holding it could not
+      // be sent on.
+      throw new decodeFailed(formatted("Decode: character code %u outside the permitted alphabet.", c));
     }
     *text.charRef(i) = char(c);
   }
