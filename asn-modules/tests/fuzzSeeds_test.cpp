@@ -1,0 +1,108 @@
+// The committed seed corpora of the message fuzz targets are the encodings
+// of the round-trip suites: the hand-worked APDUs and the filled values of
+// the table-driven tests, for every alternative of the root type. This test
+// keeps the corpora in step with the suites; ORVO_WRITE_FUZZ_SEEDS=1 writes
+// them instead. A target whose root type is not generated has no seeds.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <sys/stat.h>
+
+#include "h4501Vectors.h"
+#include "typeCatalogue.h"
+#include "valueFiller.h"
+
+namespace {
+
+using octets = std::vector<unsigned char>;
+
+struct fuzzTarget {
+  const char* name;      // asn-modules/fuzz/<name>_fuzz.cpp, seeds in fuzz/corpus/<name>/
+  const char* module;
+  const char* rootType;
+};
+
+const fuzzTarget targets[] = {
+    {"rasMessage", "H225", "H225::rasMessage"},
+    {"h323UserInformation", "H225", "H225::h323_UserInformation"},
+    {"supplementaryService", "H4501", "H4501::supplementaryService"},
+};
+
+const catalogueEntry* rootEntry(const fuzzTarget& target) {
+  for (const catalogueEntry& e : catalogueOf(target.module))
+    if (target.rootType == std::string(e.name) && e.make) return &e;
+  return nullptr;
+}
+
+octets hexOctets(const std::string& hex) {
+  octets result;
+  std::istringstream in(hex);
+  unsigned value;
+  while (in >> std::hex >> value) result.push_back((unsigned char)value);
+  return result;
+}
+
+// Filled values of the root type, enough variants to select every
+// alternative of its widest CHOICE.
+void addFilledValues(const catalogueEntry& root, std::map<std::string, octets>& seeds) {
+  unsigned variants = 3;
+  for (unsigned variant = 0; variant < variants; ++variant) {
+    std::unique_ptr<asn::object> value(root.make());
+    valueFiller filler(variant);
+    filler.fill(*value);
+    variants = std::max(variants, filler.widestChoice());
+    seeds["filled-" + std::to_string(variant)] = perOctets(*value);
+  }
+}
+
+std::map<std::string, octets> seedsOf(const fuzzTarget& target, const catalogueEntry& root) {
+  std::map<std::string, octets> seeds;
+  addFilledValues(root, seeds);
+  if (std::string(target.name) == "supplementaryService")
+    for (const h4501Vector& v : apduVectors()) seeds["vector-" + v.name] = hexOctets(v.hex);
+  return seeds;
+}
+
+std::string corpusDirectory(const fuzzTarget& target) {
+  return std::string(ORVO_SOURCE_DIR) + "/asn-modules/fuzz/corpus/" + target.name;
+}
+
+bool readFile(const std::string& path, octets& contents) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  contents.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  return true;
+}
+
+}  // namespace
+
+TEST(fuzzSeeds, committedCorporaHoldTheRoundTripEncodings) {
+  const char* write = std::getenv("ORVO_WRITE_FUZZ_SEEDS");
+  unsigned targetsWithSeeds = 0;
+  for (const fuzzTarget& target : targets) {
+    const catalogueEntry* root = rootEntry(target);
+    if (!root) continue;
+    ++targetsWithSeeds;
+    std::string directory = corpusDirectory(target);
+    for (const auto& [name, seed] : seedsOf(target, *root)) {
+      std::string path = directory + "/" + name;
+      if (write && std::string(write) == "1") {
+        mkdir(directory.c_str(), 0755);
+        std::ofstream out(path, std::ios::binary | std::ios::trunc);
+        out.write(reinterpret_cast<const char*>(seed.data()), std::streamsize(seed.size()));
+        continue;
+      }
+      octets committed;
+      ASSERT_TRUE(readFile(path, committed)) << path << " is missing; run with ORVO_WRITE_FUZZ_SEEDS=1";
+      EXPECT_EQ(hexText(committed), hexText(seed)) << path;
+    }
+  }
+  EXPECT_GE(targetsWithSeeds, 1u);
+}
