@@ -415,6 +415,51 @@ TEST_F(ConnectionTest, DestructionDropsPendingRequestsWithoutCompletion) {
   EXPECT_TRUE(results.empty());
 }
 
+namespace {
+
+// Records what passes the two hooks.
+class hookedConnection : public TConnection {
+public:
+  std::vector<octets> transmitted;
+  std::vector<unsigned> receivedIdentifiers;
+  size_t pendingAtReceive = 0;
+
+protected:
+  int Transmit(TPacket* APacket, const unsigned char* ABytes, unsigned ALength) override {
+    EXPECT_EQ(APacket->Length(), ALength);
+    transmitted.emplace_back(ABytes, ABytes + ALength);
+    return TConnection::Transmit(APacket, ABytes, ALength);
+  }
+  void OnReceive(TPacket* APacket) override {
+    receivedIdentifiers.push_back(APacket->Identifier());
+    pendingAtReceive = PendingCount();
+  }
+};
+
+}  // namespace
+
+TEST(ConnectionHooks, EveryTransmissionAndEveryDecodedDatagramPassTheHooks) {
+  fakeRadiusServer server;
+  hookedConnection connection;
+  connection.SetSecret(Secret);
+  ASSERT_TRUE(connection.Open(server.address()));
+  requester r(connection);
+  r.send(pcAccessRequest);
+  ASSERT_TRUE(runUntil([&] { return server.received.size() == 1; }, 2000));
+  ASSERT_EQ(1u, connection.transmitted.size());
+  EXPECT_EQ(server.received[0].bytes, connection.transmitted[0]);
+
+  const octets request = server.received[0].bytes;
+  octets stray = radiusAnswer(request, pcAccessAccept, {}, Secret);
+  stray[1] = uint8_t(stray[1] + 1);
+  server.sendRaw(stray);
+  server.sendRaw(radiusAnswer(request, pcAccessAccept, {1, 1, 0}, Secret));  // does not decode
+  server.answer(request, pcAccessAccept, {}, Secret);
+  ASSERT_TRUE(runUntil([&] { return !r.outcomes.empty(); }, 2000));
+  EXPECT_EQ((std::vector<unsigned>{stray[1], request[1]}), connection.receivedIdentifiers);
+  EXPECT_EQ(1u, connection.pendingAtReceive);  // before it is matched
+}
+
 TEST(ConnectionOpen, SocketFailuresAreLoggedAndLeaveTheConnectionClosed) {
   fakeRadiusServer server;
   logCapture log;
