@@ -1377,4 +1377,2668 @@ static const asn::tagTriple cryptoH323TokenAlternativeTags[] = {{0, 16, 1}, {0, 
 const asn::choiceDescriptor cryptoH323Token::descriptor = asn::choiceDescriptor::make(cryptoH323TokenAlternatives, 8, true, cryptoH323TokenAlternativeTags);
 asn::object* cryptoH323Token::create() { return new cryptoH323Token; }
 
+// alternateGK
+static const asn::componentEntry alternateGKComponents[] = {
+    asn::mandatoryComponent<&alternateGK::rasAddress>("RasAddress"),
+    asn::optionalComponent<&alternateGK::gatekeeperIdentifier>("GatekeeperIdentifier"),
+    asn::mandatoryComponent<&alternateGK::needToRegister>("NeedToRegister"),
+    asn::mandatoryComponent<&alternateGK::priority>("Priority"),
+};
+static const asn::tagTriple alternateGKComponentTags[] = {{0, 0, 0}, {0, 30, 0}, {0, 1, 0}, {0, 2, 0}};
+const asn::sequenceDescriptor alternateGK::descriptor = asn::sequenceDescriptor::make(alternateGKComponents, true, alternateGKComponentTags);
+alternateGK::alternateGK(const alternateGK& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+alternateGK& alternateGK::operator=(const alternateGK& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+alternateGK::~alternateGK() { reset(); }
+asn::object* alternateGK::create() { return new alternateGK; }
+
+// altGKInfo
+static const asn::componentEntry altGKInfoComponents[] = {
+    asn::mandatoryComponent<&altGKInfo::alternateGatekeeper>("AlternateGatekeeper"),
+    asn::mandatoryComponent<&altGKInfo::altGKisPermanent>("AltGKisPermanent"),
+};
+static const asn::tagTriple altGKInfoComponentTags[] = {{0, 16, 0}, {0, 1, 0}};
+const asn::sequenceDescriptor altGKInfo::descriptor = asn::sequenceDescriptor::make(altGKInfoComponents, true, altGKInfoComponentTags);
+altGKInfo::altGKInfo(const altGKInfo& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+altGKInfo& altGKInfo::operator=(const altGKInfo& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+altGKInfo::~altGKInfo() { reset(); }
+asn::object* altGKInfo::create() { return new altGKInfo; }
+
+// endpoint
+static const asn::componentEntry endpointComponents[] = {
+    asn::optionalComponent<&endpoint::nonStandardData>("NonStandardData"),
+    asn::optionalComponent<&endpoint::aliasAddress>("AliasAddress"),
+    asn::optionalComponent<&endpoint::callSignalAddress>("CallSignalAddress"),
+    asn::optionalComponent<&endpoint::rasAddress>("RasAddress"),
+    asn::optionalComponent<&endpoint::endpointType>("EndpointType"),
+    asn::optionalComponent<&endpoint::tokens>("Tokens"),
+    asn::optionalComponent<&endpoint::cryptoTokens>("CryptoTokens"),
+    asn::optionalComponent<&endpoint::priority>("Priority"),
+    asn::optionalComponent<&endpoint::remoteExtensionAddress>("RemoteExtensionAddress"),
+    asn::optionalComponent<&endpoint::destExtraCallInfo>("DestExtraCallInfo"),
+    asn::additionComponent<&endpoint::alternateTransportAddresses>("AlternateTransportAddresses"),
+};
+static const asn::tagTriple endpointComponentTags[] = {{0, 16, 1}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}, {0, 2, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}};
+const asn::sequenceDescriptor endpoint::descriptor = asn::sequenceDescriptor::make(endpointComponents, true, endpointComponentTags);
+endpoint::endpoint(const endpoint& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+endpoint& endpoint::operator=(const endpoint& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+endpoint::~endpoint() { reset(); }
+asn::object* endpoint::create() { return new endpoint; }
+
+// alternateTransportAddresses
+static const asn::componentEntry alternateTransportAddressesComponents[] = {
+    asn::optionalComponent<&alternateTransportAddresses::annexE>("AnnexE"),
+};
+static const asn::tagTriple alternateTransportAddressesComponentTags[] = {{0, 16, 0}};
+const asn::sequenceDescriptor alternateTransportAddresses::descriptor = asn::sequenceDescriptor::make(alternateTransportAddressesComponents, true, alternateTransportAddressesComponentTags);
+alternateTransportAddresses::alternateTransportAddresses(const alternateTransportAddresses& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+alternateTransportAddresses& alternateTransportAddresses::operator=(const alternateTransportAddresses& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+alternateTransportAddresses::~alternateTransportAddresses() { reset(); }
+asn::object* alternateTransportAddresses::create() { return new alternateTransportAddresses; }
+
+// useSpecifiedTransport
+static const asn::alternativeEntry useSpecifiedTransportAlternatives[] = {
+    asn::alternative<asn::null>("Tcp"),
+    asn::alternative<asn::null>("AnnexE"),
+};
+static const asn::tagTriple useSpecifiedTransportAlternativeTags[] = {{0, 5, 0}, {0, 5, 0}};
+const asn::choiceDescriptor useSpecifiedTransport::descriptor = asn::choiceDescriptor::make(useSpecifiedTransportAlternatives, 2, true, useSpecifiedTransportAlternativeTags);
+asn::object* useSpecifiedTransport::create() { return new useSpecifiedTransport; }
+
+// addressPattern::range_sequence
+static const asn::componentEntry addressPattern_range_sequenceComponents[] = {
+    asn::mandatoryComponent<&addressPattern::range_sequence::startOfRange>("StartOfRange"),
+    asn::mandatoryComponent<&addressPattern::range_sequence::endOfRange>("EndOfRange"),
+};
+static const asn::tagTriple addressPattern_range_sequenceComponentTags[] = {{0, 0, 0}, {0, 0, 0}};
+const asn::sequenceDescriptor addressPattern::range_sequence::descriptor = asn::sequenceDescriptor::make(addressPattern_range_sequenceComponents, false, addressPattern_range_sequenceComponentTags);
+addressPattern::range_sequence::range_sequence(const range_sequence& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+addressPattern::range_sequence& addressPattern::range_sequence::operator=(const range_sequence& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+addressPattern::range_sequence::~range_sequence() { reset(); }
+asn::object* addressPattern::range_sequence::create() { return new range_sequence; }
+
+// addressPattern
+static const asn::alternativeEntry addressPatternAlternatives[] = {
+    asn::alternative<H225::aliasAddress>("Wildcard"),
+    asn::alternative<H225::addressPattern::range_sequence>("Range"),
+};
+static const asn::tagTriple addressPatternAlternativeTags[] = {{0, 0, 0}, {0, 16, 1}};
+const asn::choiceDescriptor addressPattern::descriptor = asn::choiceDescriptor::make(addressPatternAlternatives, 2, true, addressPatternAlternativeTags);
+asn::object* addressPattern::create() { return new addressPattern; }
+
+// callModel
+static const asn::alternativeEntry callModelAlternatives[] = {
+    asn::alternative<asn::null>("Direct"),
+    asn::alternative<asn::null>("GatekeeperRouted"),
+};
+static const asn::tagTriple callModelAlternativeTags[] = {{0, 5, 0}, {0, 5, 0}};
+const asn::choiceDescriptor callModel::descriptor = asn::choiceDescriptor::make(callModelAlternatives, 2, true, callModelAlternativeTags);
+asn::object* callModel::create() { return new callModel; }
+
+// transportQOS
+static const asn::alternativeEntry transportQOSAlternatives[] = {
+    asn::alternative<asn::null>("EndpointControlled"),
+    asn::alternative<asn::null>("GatekeeperControlled"),
+    asn::alternative<asn::null>("NoControl"),
+};
+static const asn::tagTriple transportQOSAlternativeTags[] = {{0, 5, 0}, {0, 5, 0}, {0, 5, 0}};
+const asn::choiceDescriptor transportQOS::descriptor = asn::choiceDescriptor::make(transportQOSAlternatives, 3, true, transportQOSAlternativeTags);
+asn::object* transportQOS::create() { return new transportQOS; }
+
+// uUIEsRequested
+static const asn::componentEntry uUIEsRequestedComponents[] = {
+    asn::mandatoryComponent<&uUIEsRequested::setup>("Setup"),
+    asn::mandatoryComponent<&uUIEsRequested::callProceeding>("CallProceeding"),
+    asn::mandatoryComponent<&uUIEsRequested::connect>("Connect"),
+    asn::mandatoryComponent<&uUIEsRequested::alerting>("Alerting"),
+    asn::mandatoryComponent<&uUIEsRequested::information>("Information"),
+    asn::mandatoryComponent<&uUIEsRequested::releaseComplete>("ReleaseComplete"),
+    asn::mandatoryComponent<&uUIEsRequested::facility>("Facility"),
+    asn::mandatoryComponent<&uUIEsRequested::progress>("Progress"),
+    asn::mandatoryComponent<&uUIEsRequested::empty>("Empty"),
+    asn::additionComponent<&uUIEsRequested::status>("Status"),
+    asn::additionComponent<&uUIEsRequested::statusInquiry>("StatusInquiry"),
+    asn::additionComponent<&uUIEsRequested::setupAcknowledge>("SetupAcknowledge"),
+    asn::additionComponent<&uUIEsRequested::notify>("Notify"),
+};
+static const asn::tagTriple uUIEsRequestedComponentTags[] = {{0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}};
+const asn::sequenceDescriptor uUIEsRequested::descriptor = asn::sequenceDescriptor::make(uUIEsRequestedComponents, true, uUIEsRequestedComponentTags);
+uUIEsRequested::uUIEsRequested(const uUIEsRequested& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+uUIEsRequested& uUIEsRequested::operator=(const uUIEsRequested& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+uUIEsRequested::~uUIEsRequested() { reset(); }
+asn::object* uUIEsRequested::create() { return new uUIEsRequested; }
+
+// transportChannelInfo
+static const asn::componentEntry transportChannelInfoComponents[] = {
+    asn::optionalComponent<&transportChannelInfo::sendAddress>("SendAddress"),
+    asn::optionalComponent<&transportChannelInfo::recvAddress>("RecvAddress"),
+};
+static const asn::tagTriple transportChannelInfoComponentTags[] = {{0, 0, 0}, {0, 0, 0}};
+const asn::sequenceDescriptor transportChannelInfo::descriptor = asn::sequenceDescriptor::make(transportChannelInfoComponents, true, transportChannelInfoComponentTags);
+transportChannelInfo::transportChannelInfo(const transportChannelInfo& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+transportChannelInfo& transportChannelInfo::operator=(const transportChannelInfo& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+transportChannelInfo::~transportChannelInfo() { reset(); }
+asn::object* transportChannelInfo::create() { return new transportChannelInfo; }
+
+// rTPSession
+static const asn::componentEntry rTPSessionComponents[] = {
+    asn::mandatoryComponent<&rTPSession::rtpAddress>("RtpAddress"),
+    asn::mandatoryComponent<&rTPSession::rtcpAddress>("RtcpAddress"),
+    asn::mandatoryComponent<&rTPSession::cname>("Cname"),
+    asn::mandatoryComponent<&rTPSession::ssrc>("Ssrc"),
+    asn::mandatoryComponent<&rTPSession::sessionId>("SessionId"),
+    asn::mandatoryComponent<&rTPSession::associatedSessionIds>("AssociatedSessionIds"),
+    asn::additionComponent<&rTPSession::multicast>("Multicast"),
+    asn::additionComponent<&rTPSession::bandwidth>("Bandwidth"),
+};
+static const asn::tagTriple rTPSessionComponentTags[] = {{0, 16, 1}, {0, 16, 1}, {0, 19, 0}, {0, 2, 0}, {0, 2, 0}, {0, 16, 0}, {0, 5, 0}, {0, 2, 0}};
+const asn::sequenceDescriptor rTPSession::descriptor = asn::sequenceDescriptor::make(rTPSessionComponents, true, rTPSessionComponentTags);
+rTPSession::rTPSession(const rTPSession& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+rTPSession& rTPSession::operator=(const rTPSession& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+rTPSession::~rTPSession() { reset(); }
+asn::object* rTPSession::create() { return new rTPSession; }
+
+// icv
+static const asn::componentEntry icvComponents[] = {
+    asn::mandatoryComponent<&icv::algorithmOID>("AlgorithmOID"),
+    asn::mandatoryComponent<&icv::icv_>("Icv"),
+};
+static const asn::tagTriple icvComponentTags[] = {{0, 6, 0}, {0, 3, 0}};
+const asn::sequenceDescriptor icv::descriptor = asn::sequenceDescriptor::make(icvComponents, false, icvComponentTags);
+icv::icv(const icv& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+icv& icv::operator=(const icv& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+icv::~icv() { reset(); }
+asn::object* icv::create() { return new icv; }
+
+// integrityMechanism
+static const asn::alternativeEntry integrityMechanismAlternatives[] = {
+    asn::alternative<H225::nonStandardParameter>("NonStandard"),
+    asn::alternative<asn::null>("DigSig"),
+    asn::alternative<asn::oid>("Iso9797"),
+    asn::alternative<H225::nonIsoIntegrityMechanism>("NonIsoIM"),
+};
+static const asn::tagTriple integrityMechanismAlternativeTags[] = {{0, 16, 1}, {0, 5, 0}, {0, 6, 0}, {0, 0, 0}};
+const asn::choiceDescriptor integrityMechanism::descriptor = asn::choiceDescriptor::make(integrityMechanismAlternatives, 4, true, integrityMechanismAlternativeTags);
+asn::object* integrityMechanism::create() { return new integrityMechanism; }
+
+// nonIsoIntegrityMechanism
+static const asn::alternativeEntry nonIsoIntegrityMechanismAlternatives[] = {
+    asn::alternative<asn::null>("HMAC_MD5"),
+    asn::alternative<H225::encryptIntAlg>("HMAC_iso10118_2_s"),
+    asn::alternative<H225::encryptIntAlg>("HMAC_iso10118_2_l"),
+    asn::alternative<asn::oid>("HMAC_iso10118_3"),
+};
+static const asn::tagTriple nonIsoIntegrityMechanismAlternativeTags[] = {{0, 5, 0}, {0, 0, 0}, {0, 0, 0}, {0, 6, 0}};
+const asn::choiceDescriptor nonIsoIntegrityMechanism::descriptor = asn::choiceDescriptor::make(nonIsoIntegrityMechanismAlternatives, 4, true, nonIsoIntegrityMechanismAlternativeTags);
+asn::object* nonIsoIntegrityMechanism::create() { return new nonIsoIntegrityMechanism; }
+
+// encryptIntAlg
+static const asn::alternativeEntry encryptIntAlgAlternatives[] = {
+    asn::alternative<H225::nonStandardParameter>("NonStandard"),
+    asn::alternative<asn::oid>("IsoAlgorithm"),
+};
+static const asn::tagTriple encryptIntAlgAlternativeTags[] = {{0, 16, 1}, {0, 6, 0}};
+const asn::choiceDescriptor encryptIntAlg::descriptor = asn::choiceDescriptor::make(encryptIntAlgAlternatives, 2, true, encryptIntAlgAlternativeTags);
+asn::object* encryptIntAlg::create() { return new encryptIntAlg; }
+
+// rasUsageInfoTypes
+static const asn::componentEntry rasUsageInfoTypesComponents[] = {
+    asn::mandatoryComponent<&rasUsageInfoTypes::nonStandardUsageTypes>("NonStandardUsageTypes"),
+    asn::optionalComponent<&rasUsageInfoTypes::startTime>("StartTime"),
+    asn::optionalComponent<&rasUsageInfoTypes::endTime>("EndTime"),
+    asn::optionalComponent<&rasUsageInfoTypes::terminationCause>("TerminationCause"),
+};
+static const asn::tagTriple rasUsageInfoTypesComponentTags[] = {{0, 16, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}};
+const asn::sequenceDescriptor rasUsageInfoTypes::descriptor = asn::sequenceDescriptor::make(rasUsageInfoTypesComponents, true, rasUsageInfoTypesComponentTags);
+rasUsageInfoTypes::rasUsageInfoTypes(const rasUsageInfoTypes& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+rasUsageInfoTypes& rasUsageInfoTypes::operator=(const rasUsageInfoTypes& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+rasUsageInfoTypes::~rasUsageInfoTypes() { reset(); }
+asn::object* rasUsageInfoTypes::create() { return new rasUsageInfoTypes; }
+
+// rasUsageInformation
+static const asn::componentEntry rasUsageInformationComponents[] = {
+    asn::mandatoryComponent<&rasUsageInformation::nonStandardUsageFields>("NonStandardUsageFields"),
+    asn::optionalComponent<&rasUsageInformation::alertingTime>("AlertingTime"),
+    asn::optionalComponent<&rasUsageInformation::connectTime>("ConnectTime"),
+    asn::optionalComponent<&rasUsageInformation::endTime>("EndTime"),
+};
+static const asn::tagTriple rasUsageInformationComponentTags[] = {{0, 16, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}};
+const asn::sequenceDescriptor rasUsageInformation::descriptor = asn::sequenceDescriptor::make(rasUsageInformationComponents, true, rasUsageInformationComponentTags);
+rasUsageInformation::rasUsageInformation(const rasUsageInformation& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+rasUsageInformation& rasUsageInformation::operator=(const rasUsageInformation& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+rasUsageInformation::~rasUsageInformation() { reset(); }
+asn::object* rasUsageInformation::create() { return new rasUsageInformation; }
+
+// rasUsageSpecification::when_sequence
+static const asn::componentEntry rasUsageSpecification_when_sequenceComponents[] = {
+    asn::optionalComponent<&rasUsageSpecification::when_sequence::start>("Start"),
+    asn::optionalComponent<&rasUsageSpecification::when_sequence::end>("End"),
+    asn::optionalComponent<&rasUsageSpecification::when_sequence::inIrr>("InIrr"),
+};
+static const asn::tagTriple rasUsageSpecification_when_sequenceComponentTags[] = {{0, 5, 0}, {0, 5, 0}, {0, 5, 0}};
+const asn::sequenceDescriptor rasUsageSpecification::when_sequence::descriptor = asn::sequenceDescriptor::make(rasUsageSpecification_when_sequenceComponents, true, rasUsageSpecification_when_sequenceComponentTags);
+rasUsageSpecification::when_sequence::when_sequence(const when_sequence& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+rasUsageSpecification::when_sequence& rasUsageSpecification::when_sequence::operator=(const when_sequence& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+rasUsageSpecification::when_sequence::~when_sequence() { reset(); }
+asn::object* rasUsageSpecification::when_sequence::create() { return new when_sequence; }
+
+// rasUsageSpecification::callStartingPoint_sequence
+static const asn::componentEntry rasUsageSpecification_callStartingPoint_sequenceComponents[] = {
+    asn::optionalComponent<&rasUsageSpecification::callStartingPoint_sequence::alerting>("Alerting"),
+    asn::optionalComponent<&rasUsageSpecification::callStartingPoint_sequence::connect>("Connect"),
+};
+static const asn::tagTriple rasUsageSpecification_callStartingPoint_sequenceComponentTags[] = {{0, 5, 0}, {0, 5, 0}};
+const asn::sequenceDescriptor rasUsageSpecification::callStartingPoint_sequence::descriptor = asn::sequenceDescriptor::make(rasUsageSpecification_callStartingPoint_sequenceComponents, true, rasUsageSpecification_callStartingPoint_sequenceComponentTags);
+rasUsageSpecification::callStartingPoint_sequence::callStartingPoint_sequence(const callStartingPoint_sequence& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+rasUsageSpecification::callStartingPoint_sequence& rasUsageSpecification::callStartingPoint_sequence::operator=(const callStartingPoint_sequence& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+rasUsageSpecification::callStartingPoint_sequence::~callStartingPoint_sequence() { reset(); }
+asn::object* rasUsageSpecification::callStartingPoint_sequence::create() { return new callStartingPoint_sequence; }
+
+// rasUsageSpecification
+static const asn::componentEntry rasUsageSpecificationComponents[] = {
+    asn::mandatoryComponent<&rasUsageSpecification::when>("When"),
+    asn::optionalComponent<&rasUsageSpecification::callStartingPoint>("CallStartingPoint"),
+    asn::mandatoryComponent<&rasUsageSpecification::required>("Required"),
+};
+static const asn::tagTriple rasUsageSpecificationComponentTags[] = {{0, 16, 1}, {0, 16, 1}, {0, 16, 1}};
+const asn::sequenceDescriptor rasUsageSpecification::descriptor = asn::sequenceDescriptor::make(rasUsageSpecificationComponents, true, rasUsageSpecificationComponentTags);
+rasUsageSpecification::rasUsageSpecification(const rasUsageSpecification& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+rasUsageSpecification& rasUsageSpecification::operator=(const rasUsageSpecification& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+rasUsageSpecification::~rasUsageSpecification() { reset(); }
+asn::object* rasUsageSpecification::create() { return new rasUsageSpecification; }
+
+// callCreditCapability
+static const asn::componentEntry callCreditCapabilityComponents[] = {
+    asn::optionalComponent<&callCreditCapability::canDisplayAmountString>("CanDisplayAmountString"),
+    asn::optionalComponent<&callCreditCapability::canEnforceDurationLimit>("CanEnforceDurationLimit"),
+};
+static const asn::tagTriple callCreditCapabilityComponentTags[] = {{0, 1, 0}, {0, 1, 0}};
+const asn::sequenceDescriptor callCreditCapability::descriptor = asn::sequenceDescriptor::make(callCreditCapabilityComponents, true, callCreditCapabilityComponentTags);
+callCreditCapability::callCreditCapability(const callCreditCapability& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+callCreditCapability& callCreditCapability::operator=(const callCreditCapability& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+callCreditCapability::~callCreditCapability() { reset(); }
+asn::object* callCreditCapability::create() { return new callCreditCapability; }
+
+// capacityReportingCapability
+static const asn::componentEntry capacityReportingCapabilityComponents[] = {
+    asn::mandatoryComponent<&capacityReportingCapability::canReportCallCapacity>("CanReportCallCapacity"),
+};
+static const asn::tagTriple capacityReportingCapabilityComponentTags[] = {{0, 1, 0}};
+const asn::sequenceDescriptor capacityReportingCapability::descriptor = asn::sequenceDescriptor::make(capacityReportingCapabilityComponents, true, capacityReportingCapabilityComponentTags);
+capacityReportingCapability::capacityReportingCapability(const capacityReportingCapability& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+capacityReportingCapability& capacityReportingCapability::operator=(const capacityReportingCapability& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+capacityReportingCapability::~capacityReportingCapability() { reset(); }
+asn::object* capacityReportingCapability::create() { return new capacityReportingCapability; }
+
+// capacityReportingSpecification::when_sequence
+static const asn::componentEntry capacityReportingSpecification_when_sequenceComponents[] = {
+    asn::optionalComponent<&capacityReportingSpecification::when_sequence::callStart>("CallStart"),
+    asn::optionalComponent<&capacityReportingSpecification::when_sequence::callEnd>("CallEnd"),
+};
+static const asn::tagTriple capacityReportingSpecification_when_sequenceComponentTags[] = {{0, 5, 0}, {0, 5, 0}};
+const asn::sequenceDescriptor capacityReportingSpecification::when_sequence::descriptor = asn::sequenceDescriptor::make(capacityReportingSpecification_when_sequenceComponents, true, capacityReportingSpecification_when_sequenceComponentTags);
+capacityReportingSpecification::when_sequence::when_sequence(const when_sequence& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+capacityReportingSpecification::when_sequence& capacityReportingSpecification::when_sequence::operator=(const when_sequence& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+capacityReportingSpecification::when_sequence::~when_sequence() { reset(); }
+asn::object* capacityReportingSpecification::when_sequence::create() { return new when_sequence; }
+
+// capacityReportingSpecification
+static const asn::componentEntry capacityReportingSpecificationComponents[] = {
+    asn::mandatoryComponent<&capacityReportingSpecification::when>("When"),
+};
+static const asn::tagTriple capacityReportingSpecificationComponentTags[] = {{0, 16, 1}};
+const asn::sequenceDescriptor capacityReportingSpecification::descriptor = asn::sequenceDescriptor::make(capacityReportingSpecificationComponents, true, capacityReportingSpecificationComponentTags);
+capacityReportingSpecification::capacityReportingSpecification(const capacityReportingSpecification& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+capacityReportingSpecification& capacityReportingSpecification::operator=(const capacityReportingSpecification& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+capacityReportingSpecification::~capacityReportingSpecification() { reset(); }
+asn::object* capacityReportingSpecification::create() { return new capacityReportingSpecification; }
+
+// bandwidthRequest
+static const asn::componentEntry bandwidthRequestComponents[] = {
+    asn::mandatoryComponent<&bandwidthRequest::requestSeqNum>("RequestSeqNum"),
+    asn::mandatoryComponent<&bandwidthRequest::endpointIdentifier>("EndpointIdentifier"),
+    asn::mandatoryComponent<&bandwidthRequest::conferenceID>("ConferenceID"),
+    asn::mandatoryComponent<&bandwidthRequest::callReferenceValue>("CallReferenceValue"),
+    asn::optionalComponent<&bandwidthRequest::callType>("CallType"),
+    asn::mandatoryComponent<&bandwidthRequest::bandWidth>("BandWidth"),
+    asn::optionalComponent<&bandwidthRequest::nonStandardData>("NonStandardData"),
+    asn::additionComponent<&bandwidthRequest::callIdentifier>("CallIdentifier"),
+    asn::additionComponent<&bandwidthRequest::gatekeeperIdentifier>("GatekeeperIdentifier"),
+    asn::additionComponent<&bandwidthRequest::tokens>("Tokens"),
+    asn::additionComponent<&bandwidthRequest::cryptoTokens>("CryptoTokens"),
+    asn::additionComponent<&bandwidthRequest::integrityCheckValue>("IntegrityCheckValue"),
+    asn::additionComponent<&bandwidthRequest::answeredCall>("AnsweredCall"),
+    asn::additionComponent<&bandwidthRequest::callLinkage>("CallLinkage"),
+    asn::additionComponent<&bandwidthRequest::capacity>("Capacity"),
+    asn::additionComponent<&bandwidthRequest::usageInformation>("UsageInformation"),
+    asn::additionComponent<&bandwidthRequest::bandwidthDetails>("BandwidthDetails"),
+    asn::additionComponent<&bandwidthRequest::genericData>("GenericData"),
+};
+static const asn::tagTriple bandwidthRequestComponentTags[] = {{0, 2, 0}, {0, 30, 0}, {0, 4, 0}, {0, 2, 0}, {0, 0, 0}, {0, 2, 0}, {0, 16, 1}, {0, 16, 1}, {0, 30, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}, {0, 1, 0}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}};
+const asn::sequenceDescriptor bandwidthRequest::descriptor = asn::sequenceDescriptor::make(bandwidthRequestComponents, true, bandwidthRequestComponentTags);
+bandwidthRequest::bandwidthRequest(const bandwidthRequest& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+bandwidthRequest& bandwidthRequest::operator=(const bandwidthRequest& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+bandwidthRequest::~bandwidthRequest() { reset(); }
+asn::object* bandwidthRequest::create() { return new bandwidthRequest; }
+
+// bandwidthDetails
+static const asn::componentEntry bandwidthDetailsComponents[] = {
+    asn::mandatoryComponent<&bandwidthDetails::sender>("Sender"),
+    asn::mandatoryComponent<&bandwidthDetails::multicast>("Multicast"),
+    asn::mandatoryComponent<&bandwidthDetails::bandwidth>("Bandwidth"),
+    asn::mandatoryComponent<&bandwidthDetails::rtcpAddresses>("RtcpAddresses"),
+};
+static const asn::tagTriple bandwidthDetailsComponentTags[] = {{0, 1, 0}, {0, 1, 0}, {0, 2, 0}, {0, 16, 1}};
+const asn::sequenceDescriptor bandwidthDetails::descriptor = asn::sequenceDescriptor::make(bandwidthDetailsComponents, true, bandwidthDetailsComponentTags);
+bandwidthDetails::bandwidthDetails(const bandwidthDetails& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+bandwidthDetails& bandwidthDetails::operator=(const bandwidthDetails& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+bandwidthDetails::~bandwidthDetails() { reset(); }
+asn::object* bandwidthDetails::create() { return new bandwidthDetails; }
+
+// bandwidthConfirm
+static const asn::componentEntry bandwidthConfirmComponents[] = {
+    asn::mandatoryComponent<&bandwidthConfirm::requestSeqNum>("RequestSeqNum"),
+    asn::mandatoryComponent<&bandwidthConfirm::bandWidth>("BandWidth"),
+    asn::optionalComponent<&bandwidthConfirm::nonStandardData>("NonStandardData"),
+    asn::additionComponent<&bandwidthConfirm::tokens>("Tokens"),
+    asn::additionComponent<&bandwidthConfirm::cryptoTokens>("CryptoTokens"),
+    asn::additionComponent<&bandwidthConfirm::integrityCheckValue>("IntegrityCheckValue"),
+    asn::additionComponent<&bandwidthConfirm::capacity>("Capacity"),
+    asn::additionComponent<&bandwidthConfirm::genericData>("GenericData"),
+};
+static const asn::tagTriple bandwidthConfirmComponentTags[] = {{0, 2, 0}, {0, 2, 0}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}, {0, 16, 1}, {0, 16, 0}};
+const asn::sequenceDescriptor bandwidthConfirm::descriptor = asn::sequenceDescriptor::make(bandwidthConfirmComponents, true, bandwidthConfirmComponentTags);
+bandwidthConfirm::bandwidthConfirm(const bandwidthConfirm& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+bandwidthConfirm& bandwidthConfirm::operator=(const bandwidthConfirm& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+bandwidthConfirm::~bandwidthConfirm() { reset(); }
+asn::object* bandwidthConfirm::create() { return new bandwidthConfirm; }
+
+// bandRejectReason
+static const asn::alternativeEntry bandRejectReasonAlternatives[] = {
+    asn::alternative<asn::null>("NotBound"),
+    asn::alternative<asn::null>("InvalidConferenceID"),
+    asn::alternative<asn::null>("InvalidPermission"),
+    asn::alternative<asn::null>("InsufficientResources"),
+    asn::alternative<asn::null>("InvalidRevision"),
+    asn::alternative<asn::null>("UndefinedReason"),
+    asn::alternative<asn::null>("SecurityDenial"),
+};
+static const asn::tagTriple bandRejectReasonAlternativeTags[] = {{0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}};
+const asn::choiceDescriptor bandRejectReason::descriptor = asn::choiceDescriptor::make(bandRejectReasonAlternatives, 6, true, bandRejectReasonAlternativeTags);
+asn::object* bandRejectReason::create() { return new bandRejectReason; }
+
+// bandwidthReject
+static const asn::componentEntry bandwidthRejectComponents[] = {
+    asn::mandatoryComponent<&bandwidthReject::requestSeqNum>("RequestSeqNum"),
+    asn::mandatoryComponent<&bandwidthReject::rejectReason>("RejectReason"),
+    asn::mandatoryComponent<&bandwidthReject::allowedBandWidth>("AllowedBandWidth"),
+    asn::optionalComponent<&bandwidthReject::nonStandardData>("NonStandardData"),
+    asn::additionComponent<&bandwidthReject::altGKInfo>("AltGKInfo"),
+    asn::additionComponent<&bandwidthReject::tokens>("Tokens"),
+    asn::additionComponent<&bandwidthReject::cryptoTokens>("CryptoTokens"),
+    asn::additionComponent<&bandwidthReject::integrityCheckValue>("IntegrityCheckValue"),
+    asn::additionComponent<&bandwidthReject::genericData>("GenericData"),
+};
+static const asn::tagTriple bandwidthRejectComponentTags[] = {{0, 2, 0}, {0, 0, 0}, {0, 2, 0}, {0, 16, 1}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}, {0, 16, 0}};
+const asn::sequenceDescriptor bandwidthReject::descriptor = asn::sequenceDescriptor::make(bandwidthRejectComponents, true, bandwidthRejectComponentTags);
+bandwidthReject::bandwidthReject(const bandwidthReject& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+bandwidthReject& bandwidthReject::operator=(const bandwidthReject& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+bandwidthReject::~bandwidthReject() { reset(); }
+asn::object* bandwidthReject::create() { return new bandwidthReject; }
+
+// locationRequest
+static const asn::componentEntry locationRequestComponents[] = {
+    asn::mandatoryComponent<&locationRequest::requestSeqNum>("RequestSeqNum"),
+    asn::optionalComponent<&locationRequest::endpointIdentifier>("EndpointIdentifier"),
+    asn::mandatoryComponent<&locationRequest::destinationInfo>("DestinationInfo"),
+    asn::optionalComponent<&locationRequest::nonStandardData>("NonStandardData"),
+    asn::mandatoryComponent<&locationRequest::replyAddress>("ReplyAddress"),
+    asn::additionComponent<&locationRequest::sourceInfo>("SourceInfo"),
+    asn::additionComponent<&locationRequest::canMapAlias>("CanMapAlias"),
+    asn::additionComponent<&locationRequest::gatekeeperIdentifier>("GatekeeperIdentifier"),
+    asn::additionComponent<&locationRequest::tokens>("Tokens"),
+    asn::additionComponent<&locationRequest::cryptoTokens>("CryptoTokens"),
+    asn::additionComponent<&locationRequest::integrityCheckValue>("IntegrityCheckValue"),
+    asn::additionComponent<&locationRequest::desiredProtocols>("DesiredProtocols"),
+    asn::additionComponent<&locationRequest::desiredTunnelledProtocol>("DesiredTunnelledProtocol"),
+    asn::additionComponent<&locationRequest::featureSet>("FeatureSet"),
+    asn::additionComponent<&locationRequest::genericData>("GenericData"),
+    asn::additionComponent<&locationRequest::hopCount>("HopCount"),
+    asn::additionComponent<&locationRequest::circuitInfo>("CircuitInfo"),
+};
+static const asn::tagTriple locationRequestComponentTags[] = {{0, 2, 0}, {0, 30, 0}, {0, 16, 0}, {0, 16, 1}, {0, 0, 0}, {0, 16, 0}, {0, 1, 0}, {0, 30, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}, {0, 16, 0}, {0, 16, 1}, {0, 16, 1}, {0, 16, 0}, {0, 2, 0}, {0, 16, 1}};
+const asn::sequenceDescriptor locationRequest::descriptor = asn::sequenceDescriptor::make(locationRequestComponents, true, locationRequestComponentTags);
+locationRequest::locationRequest(const locationRequest& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+locationRequest& locationRequest::operator=(const locationRequest& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+locationRequest::~locationRequest() { reset(); }
+asn::object* locationRequest::create() { return new locationRequest; }
+
+// locationConfirm
+static const asn::componentEntry locationConfirmComponents[] = {
+    asn::mandatoryComponent<&locationConfirm::requestSeqNum>("RequestSeqNum"),
+    asn::mandatoryComponent<&locationConfirm::callSignalAddress>("CallSignalAddress"),
+    asn::mandatoryComponent<&locationConfirm::rasAddress>("RasAddress"),
+    asn::optionalComponent<&locationConfirm::nonStandardData>("NonStandardData"),
+    asn::additionComponent<&locationConfirm::destinationInfo>("DestinationInfo"),
+    asn::additionComponent<&locationConfirm::destExtraCallInfo>("DestExtraCallInfo"),
+    asn::additionComponent<&locationConfirm::destinationType>("DestinationType"),
+    asn::additionComponent<&locationConfirm::remoteExtensionAddress>("RemoteExtensionAddress"),
+    asn::additionComponent<&locationConfirm::alternateEndpoints>("AlternateEndpoints"),
+    asn::additionComponent<&locationConfirm::tokens>("Tokens"),
+    asn::additionComponent<&locationConfirm::cryptoTokens>("CryptoTokens"),
+    asn::additionComponent<&locationConfirm::integrityCheckValue>("IntegrityCheckValue"),
+    asn::additionComponent<&locationConfirm::alternateTransportAddresses>("AlternateTransportAddresses"),
+    asn::additionComponent<&locationConfirm::supportedProtocols>("SupportedProtocols"),
+    asn::additionComponent<&locationConfirm::multipleCalls>("MultipleCalls"),
+    asn::additionComponent<&locationConfirm::featureSet>("FeatureSet"),
+    asn::additionComponent<&locationConfirm::genericData>("GenericData"),
+    asn::additionComponent<&locationConfirm::circuitInfo>("CircuitInfo"),
+    asn::additionComponent<&locationConfirm::serviceControl>("ServiceControl"),
+};
+static const asn::tagTriple locationConfirmComponentTags[] = {{0, 2, 0}, {0, 0, 0}, {0, 0, 0}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}, {0, 16, 1}, {0, 16, 0}, {0, 1, 0}, {0, 16, 1}, {0, 16, 0}, {0, 16, 1}, {0, 16, 0}};
+const asn::sequenceDescriptor locationConfirm::descriptor = asn::sequenceDescriptor::make(locationConfirmComponents, true, locationConfirmComponentTags);
+locationConfirm::locationConfirm(const locationConfirm& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+locationConfirm& locationConfirm::operator=(const locationConfirm& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+locationConfirm::~locationConfirm() { reset(); }
+asn::object* locationConfirm::create() { return new locationConfirm; }
+
+// locationRejectReason
+static const asn::alternativeEntry locationRejectReasonAlternatives[] = {
+    asn::alternative<asn::null>("NotRegistered"),
+    asn::alternative<asn::null>("InvalidPermission"),
+    asn::alternative<asn::null>("RequestDenied"),
+    asn::alternative<asn::null>("UndefinedReason"),
+    asn::alternative<asn::null>("SecurityDenial"),
+    asn::alternative<asn::null>("AliasesInconsistent"),
+    asn::alternative<asn::sequenceOf<H225::partyNumber, 0u, 0u, 1>>("RouteCalltoSCN"),
+    asn::alternative<asn::null>("ResourceUnavailable"),
+    asn::alternative<asn::null>("GenericDataReason"),
+    asn::alternative<asn::null>("NeededFeatureNotSupported"),
+    asn::alternative<asn::null>("HopCountExceeded"),
+    asn::alternative<asn::null>("IncompleteAddress"),
+};
+static const asn::tagTriple locationRejectReasonAlternativeTags[] = {{0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 16, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}};
+const asn::choiceDescriptor locationRejectReason::descriptor = asn::choiceDescriptor::make(locationRejectReasonAlternatives, 4, true, locationRejectReasonAlternativeTags);
+asn::object* locationRejectReason::create() { return new locationRejectReason; }
+
+// locationReject
+static const asn::componentEntry locationRejectComponents[] = {
+    asn::mandatoryComponent<&locationReject::requestSeqNum>("RequestSeqNum"),
+    asn::mandatoryComponent<&locationReject::rejectReason>("RejectReason"),
+    asn::optionalComponent<&locationReject::nonStandardData>("NonStandardData"),
+    asn::additionComponent<&locationReject::altGKInfo>("AltGKInfo"),
+    asn::additionComponent<&locationReject::tokens>("Tokens"),
+    asn::additionComponent<&locationReject::cryptoTokens>("CryptoTokens"),
+    asn::additionComponent<&locationReject::integrityCheckValue>("IntegrityCheckValue"),
+    asn::additionComponent<&locationReject::featureSet>("FeatureSet"),
+    asn::additionComponent<&locationReject::genericData>("GenericData"),
+    asn::additionComponent<&locationReject::serviceControl>("ServiceControl"),
+};
+static const asn::tagTriple locationRejectComponentTags[] = {{0, 2, 0}, {0, 0, 0}, {0, 16, 1}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}};
+const asn::sequenceDescriptor locationReject::descriptor = asn::sequenceDescriptor::make(locationRejectComponents, true, locationRejectComponentTags);
+locationReject::locationReject(const locationReject& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+locationReject& locationReject::operator=(const locationReject& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+locationReject::~locationReject() { reset(); }
+asn::object* locationReject::create() { return new locationReject; }
+
+// disengageReason
+static const asn::alternativeEntry disengageReasonAlternatives[] = {
+    asn::alternative<asn::null>("ForcedDrop"),
+    asn::alternative<asn::null>("NormalDrop"),
+    asn::alternative<asn::null>("UndefinedReason"),
+};
+static const asn::tagTriple disengageReasonAlternativeTags[] = {{0, 5, 0}, {0, 5, 0}, {0, 5, 0}};
+const asn::choiceDescriptor disengageReason::descriptor = asn::choiceDescriptor::make(disengageReasonAlternatives, 3, true, disengageReasonAlternativeTags);
+asn::object* disengageReason::create() { return new disengageReason; }
+
+// disengageRequest
+static const asn::componentEntry disengageRequestComponents[] = {
+    asn::mandatoryComponent<&disengageRequest::requestSeqNum>("RequestSeqNum"),
+    asn::mandatoryComponent<&disengageRequest::endpointIdentifier>("EndpointIdentifier"),
+    asn::mandatoryComponent<&disengageRequest::conferenceID>("ConferenceID"),
+    asn::mandatoryComponent<&disengageRequest::callReferenceValue>("CallReferenceValue"),
+    asn::mandatoryComponent<&disengageRequest::disengageReason>("DisengageReason"),
+    asn::optionalComponent<&disengageRequest::nonStandardData>("NonStandardData"),
+    asn::additionComponent<&disengageRequest::callIdentifier>("CallIdentifier"),
+    asn::additionComponent<&disengageRequest::gatekeeperIdentifier>("GatekeeperIdentifier"),
+    asn::additionComponent<&disengageRequest::tokens>("Tokens"),
+    asn::additionComponent<&disengageRequest::cryptoTokens>("CryptoTokens"),
+    asn::additionComponent<&disengageRequest::integrityCheckValue>("IntegrityCheckValue"),
+    asn::additionComponent<&disengageRequest::answeredCall>("AnsweredCall"),
+    asn::additionComponent<&disengageRequest::callLinkage>("CallLinkage"),
+    asn::additionComponent<&disengageRequest::capacity>("Capacity"),
+    asn::additionComponent<&disengageRequest::circuitInfo>("CircuitInfo"),
+    asn::additionComponent<&disengageRequest::usageInformation>("UsageInformation"),
+    asn::additionComponent<&disengageRequest::terminationCause>("TerminationCause"),
+    asn::additionComponent<&disengageRequest::serviceControl>("ServiceControl"),
+    asn::additionComponent<&disengageRequest::genericData>("GenericData"),
+};
+static const asn::tagTriple disengageRequestComponentTags[] = {{0, 2, 0}, {0, 30, 0}, {0, 4, 0}, {0, 2, 0}, {0, 0, 0}, {0, 16, 1}, {0, 16, 1}, {0, 30, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}, {0, 1, 0}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 0, 0}, {0, 16, 0}, {0, 16, 0}};
+const asn::sequenceDescriptor disengageRequest::descriptor = asn::sequenceDescriptor::make(disengageRequestComponents, true, disengageRequestComponentTags);
+disengageRequest::disengageRequest(const disengageRequest& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+disengageRequest& disengageRequest::operator=(const disengageRequest& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+disengageRequest::~disengageRequest() { reset(); }
+asn::object* disengageRequest::create() { return new disengageRequest; }
+
+// callTerminationCause
+static const asn::alternativeEntry callTerminationCauseAlternatives[] = {
+    asn::alternative<H225::releaseCompleteReason>("ReleaseCompleteReason"),
+    asn::alternative<asn::octetString<2u, 32u, 1>>("ReleaseCompleteCauseIE"),
+};
+static const asn::tagTriple callTerminationCauseAlternativeTags[] = {{0, 0, 0}, {0, 4, 0}};
+const asn::choiceDescriptor callTerminationCause::descriptor = asn::choiceDescriptor::make(callTerminationCauseAlternatives, 2, true, callTerminationCauseAlternativeTags);
+asn::object* callTerminationCause::create() { return new callTerminationCause; }
+
+// disengageConfirm
+static const asn::componentEntry disengageConfirmComponents[] = {
+    asn::mandatoryComponent<&disengageConfirm::requestSeqNum>("RequestSeqNum"),
+    asn::optionalComponent<&disengageConfirm::nonStandardData>("NonStandardData"),
+    asn::additionComponent<&disengageConfirm::tokens>("Tokens"),
+    asn::additionComponent<&disengageConfirm::cryptoTokens>("CryptoTokens"),
+    asn::additionComponent<&disengageConfirm::integrityCheckValue>("IntegrityCheckValue"),
+    asn::additionComponent<&disengageConfirm::capacity>("Capacity"),
+    asn::additionComponent<&disengageConfirm::circuitInfo>("CircuitInfo"),
+    asn::additionComponent<&disengageConfirm::usageInformation>("UsageInformation"),
+    asn::additionComponent<&disengageConfirm::genericData>("GenericData"),
+};
+static const asn::tagTriple disengageConfirmComponentTags[] = {{0, 2, 0}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 0}};
+const asn::sequenceDescriptor disengageConfirm::descriptor = asn::sequenceDescriptor::make(disengageConfirmComponents, true, disengageConfirmComponentTags);
+disengageConfirm::disengageConfirm(const disengageConfirm& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+disengageConfirm& disengageConfirm::operator=(const disengageConfirm& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+disengageConfirm::~disengageConfirm() { reset(); }
+asn::object* disengageConfirm::create() { return new disengageConfirm; }
+
+// disengageRejectReason
+static const asn::alternativeEntry disengageRejectReasonAlternatives[] = {
+    asn::alternative<asn::null>("NotRegistered"),
+    asn::alternative<asn::null>("RequestToDropOther"),
+    asn::alternative<asn::null>("SecurityDenial"),
+};
+static const asn::tagTriple disengageRejectReasonAlternativeTags[] = {{0, 5, 0}, {0, 5, 0}, {0, 5, 0}};
+const asn::choiceDescriptor disengageRejectReason::descriptor = asn::choiceDescriptor::make(disengageRejectReasonAlternatives, 2, true, disengageRejectReasonAlternativeTags);
+asn::object* disengageRejectReason::create() { return new disengageRejectReason; }
+
+// disengageReject
+static const asn::componentEntry disengageRejectComponents[] = {
+    asn::mandatoryComponent<&disengageReject::requestSeqNum>("RequestSeqNum"),
+    asn::mandatoryComponent<&disengageReject::rejectReason>("RejectReason"),
+    asn::optionalComponent<&disengageReject::nonStandardData>("NonStandardData"),
+    asn::additionComponent<&disengageReject::altGKInfo>("AltGKInfo"),
+    asn::additionComponent<&disengageReject::tokens>("Tokens"),
+    asn::additionComponent<&disengageReject::cryptoTokens>("CryptoTokens"),
+    asn::additionComponent<&disengageReject::integrityCheckValue>("IntegrityCheckValue"),
+    asn::additionComponent<&disengageReject::genericData>("GenericData"),
+};
+static const asn::tagTriple disengageRejectComponentTags[] = {{0, 2, 0}, {0, 0, 0}, {0, 16, 1}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}, {0, 16, 0}};
+const asn::sequenceDescriptor disengageReject::descriptor = asn::sequenceDescriptor::make(disengageRejectComponents, true, disengageRejectComponentTags);
+disengageReject::disengageReject(const disengageReject& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+disengageReject& disengageReject::operator=(const disengageReject& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+disengageReject::~disengageReject() { reset(); }
+asn::object* disengageReject::create() { return new disengageReject; }
+
+// infoRequest
+static const asn::componentEntry infoRequestComponents[] = {
+    asn::mandatoryComponent<&infoRequest::requestSeqNum>("RequestSeqNum"),
+    asn::mandatoryComponent<&infoRequest::callReferenceValue>("CallReferenceValue"),
+    asn::optionalComponent<&infoRequest::nonStandardData>("NonStandardData"),
+    asn::optionalComponent<&infoRequest::replyAddress>("ReplyAddress"),
+    asn::additionComponent<&infoRequest::callIdentifier>("CallIdentifier"),
+    asn::additionComponent<&infoRequest::tokens>("Tokens"),
+    asn::additionComponent<&infoRequest::cryptoTokens>("CryptoTokens"),
+    asn::additionComponent<&infoRequest::integrityCheckValue>("IntegrityCheckValue"),
+    asn::additionComponent<&infoRequest::uuiesRequested>("UuiesRequested"),
+    asn::additionComponent<&infoRequest::callLinkage>("CallLinkage"),
+    asn::additionComponent<&infoRequest::usageInfoRequested>("UsageInfoRequested"),
+    asn::additionComponent<&infoRequest::segmentedResponseSupported>("SegmentedResponseSupported"),
+    asn::additionComponent<&infoRequest::nextSegmentRequested>("NextSegmentRequested"),
+    asn::additionComponent<&infoRequest::capacityInfoRequested>("CapacityInfoRequested"),
+    asn::additionComponent<&infoRequest::genericData>("GenericData"),
+};
+static const asn::tagTriple infoRequestComponentTags[] = {{0, 2, 0}, {0, 2, 0}, {0, 16, 1}, {0, 0, 0}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 5, 0}, {0, 2, 0}, {0, 5, 0}, {0, 16, 0}};
+const asn::sequenceDescriptor infoRequest::descriptor = asn::sequenceDescriptor::make(infoRequestComponents, true, infoRequestComponentTags);
+infoRequest::infoRequest(const infoRequest& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+infoRequest& infoRequest::operator=(const infoRequest& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+infoRequest::~infoRequest() { reset(); }
+asn::object* infoRequest::create() { return new infoRequest; }
+
+// h323_uu_pdu::h323_message_body_choice
+static const asn::alternativeEntry h323_uu_pdu_h323_message_body_choiceAlternatives[] = {
+    asn::alternative<H225::setup_UUIE>("Setup"),
+    asn::alternative<H225::callProceeding_UUIE>("CallProceeding"),
+    asn::alternative<H225::connect_UUIE>("Connect"),
+    asn::alternative<H225::alerting_UUIE>("Alerting"),
+    asn::alternative<H225::information_UUIE>("Information"),
+    asn::alternative<H225::releaseComplete_UUIE>("ReleaseComplete"),
+    asn::alternative<H225::facility_UUIE>("Facility"),
+    asn::alternative<H225::progress_UUIE>("Progress"),
+    asn::alternative<asn::null>("Empty"),
+    asn::alternative<H225::status_UUIE>("Status"),
+    asn::alternative<H225::statusInquiry_UUIE>("StatusInquiry"),
+    asn::alternative<H225::setupAcknowledge_UUIE>("SetupAcknowledge"),
+    asn::alternative<H225::notify_UUIE>("Notify"),
+};
+static const asn::tagTriple h323_uu_pdu_h323_message_body_choiceAlternativeTags[] = {{0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 5, 0}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}};
+const asn::choiceDescriptor h323_uu_pdu::h323_message_body_choice::descriptor = asn::choiceDescriptor::make(h323_uu_pdu_h323_message_body_choiceAlternatives, 7, true, h323_uu_pdu_h323_message_body_choiceAlternativeTags);
+asn::object* h323_uu_pdu::h323_message_body_choice::create() { return new h323_message_body_choice; }
+
+// h323_uu_pdu::tunnelledSignallingMessage_sequence
+static const asn::componentEntry h323_uu_pdu_tunnelledSignallingMessage_sequenceComponents[] = {
+    asn::mandatoryComponent<&h323_uu_pdu::tunnelledSignallingMessage_sequence::tunnelledProtocolID>("TunnelledProtocolID"),
+    asn::mandatoryComponent<&h323_uu_pdu::tunnelledSignallingMessage_sequence::messageContent>("MessageContent"),
+    asn::optionalComponent<&h323_uu_pdu::tunnelledSignallingMessage_sequence::tunnellingRequired>("TunnellingRequired"),
+    asn::optionalComponent<&h323_uu_pdu::tunnelledSignallingMessage_sequence::nonStandardData>("NonStandardData"),
+};
+static const asn::tagTriple h323_uu_pdu_tunnelledSignallingMessage_sequenceComponentTags[] = {{0, 16, 1}, {0, 16, 0}, {0, 5, 0}, {0, 16, 1}};
+const asn::sequenceDescriptor h323_uu_pdu::tunnelledSignallingMessage_sequence::descriptor = asn::sequenceDescriptor::make(h323_uu_pdu_tunnelledSignallingMessage_sequenceComponents, true, h323_uu_pdu_tunnelledSignallingMessage_sequenceComponentTags);
+h323_uu_pdu::tunnelledSignallingMessage_sequence::tunnelledSignallingMessage_sequence(const tunnelledSignallingMessage_sequence& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+h323_uu_pdu::tunnelledSignallingMessage_sequence& h323_uu_pdu::tunnelledSignallingMessage_sequence::operator=(const tunnelledSignallingMessage_sequence& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+h323_uu_pdu::tunnelledSignallingMessage_sequence::~tunnelledSignallingMessage_sequence() { reset(); }
+asn::object* h323_uu_pdu::tunnelledSignallingMessage_sequence::create() { return new tunnelledSignallingMessage_sequence; }
+
+// h323_uu_pdu
+static const asn::componentEntry h323_uu_pduComponents[] = {
+    asn::mandatoryComponent<&h323_uu_pdu::h323_message_body>("H323_message_body"),
+    asn::optionalComponent<&h323_uu_pdu::nonStandardData>("NonStandardData"),
+    asn::additionComponent<&h323_uu_pdu::h4501SupplementaryService>("H4501SupplementaryService"),
+    asn::additionComponent<&h323_uu_pdu::h245Tunneling>("H245Tunneling"),
+    asn::additionComponent<&h323_uu_pdu::h245Control>("H245Control"),
+    asn::additionComponent<&h323_uu_pdu::nonStandardControl>("NonStandardControl"),
+    asn::additionComponent<&h323_uu_pdu::callLinkage>("CallLinkage"),
+    asn::additionComponent<&h323_uu_pdu::tunnelledSignallingMessage>("TunnelledSignallingMessage"),
+    asn::additionComponent<&h323_uu_pdu::provisionalRespToH245Tunneling>("ProvisionalRespToH245Tunneling"),
+    asn::additionComponent<&h323_uu_pdu::stimulusControl>("StimulusControl"),
+    asn::additionComponent<&h323_uu_pdu::genericData>("GenericData"),
+};
+static const asn::tagTriple h323_uu_pduComponentTags[] = {{0, 0, 0}, {0, 16, 1}, {0, 16, 0}, {0, 1, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}, {0, 16, 1}, {0, 5, 0}, {0, 16, 1}, {0, 16, 0}};
+const asn::sequenceDescriptor h323_uu_pdu::descriptor = asn::sequenceDescriptor::make(h323_uu_pduComponents, true, h323_uu_pduComponentTags);
+h323_uu_pdu::h323_uu_pdu(const h323_uu_pdu& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+h323_uu_pdu& h323_uu_pdu::operator=(const h323_uu_pdu& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+h323_uu_pdu::~h323_uu_pdu() { reset(); }
+asn::object* h323_uu_pdu::create() { return new h323_uu_pdu; }
+
+// infoRequestResponse::perCallInfo_sequence::pdu_sequence
+static const asn::componentEntry infoRequestResponse_perCallInfo_sequence_pdu_sequenceComponents[] = {
+    asn::mandatoryComponent<&infoRequestResponse::perCallInfo_sequence::pdu_sequence::h323pdu>("H323pdu"),
+    asn::mandatoryComponent<&infoRequestResponse::perCallInfo_sequence::pdu_sequence::sent>("Sent"),
+};
+static const asn::tagTriple infoRequestResponse_perCallInfo_sequence_pdu_sequenceComponentTags[] = {{0, 16, 1}, {0, 1, 0}};
+const asn::sequenceDescriptor infoRequestResponse::perCallInfo_sequence::pdu_sequence::descriptor = asn::sequenceDescriptor::make(infoRequestResponse_perCallInfo_sequence_pdu_sequenceComponents, false, infoRequestResponse_perCallInfo_sequence_pdu_sequenceComponentTags);
+infoRequestResponse::perCallInfo_sequence::pdu_sequence::pdu_sequence(const pdu_sequence& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+infoRequestResponse::perCallInfo_sequence::pdu_sequence& infoRequestResponse::perCallInfo_sequence::pdu_sequence::operator=(const pdu_sequence& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+infoRequestResponse::perCallInfo_sequence::pdu_sequence::~pdu_sequence() { reset(); }
+asn::object* infoRequestResponse::perCallInfo_sequence::pdu_sequence::create() { return new pdu_sequence; }
+
+// infoRequestResponse::perCallInfo_sequence
+static const asn::componentEntry infoRequestResponse_perCallInfo_sequenceComponents[] = {
+    asn::optionalComponent<&infoRequestResponse::perCallInfo_sequence::nonStandardData>("NonStandardData"),
+    asn::mandatoryComponent<&infoRequestResponse::perCallInfo_sequence::callReferenceValue>("CallReferenceValue"),
+    asn::mandatoryComponent<&infoRequestResponse::perCallInfo_sequence::conferenceID>("ConferenceID"),
+    asn::optionalComponent<&infoRequestResponse::perCallInfo_sequence::originator>("Originator"),
+    asn::optionalComponent<&infoRequestResponse::perCallInfo_sequence::audio>("Audio"),
+    asn::optionalComponent<&infoRequestResponse::perCallInfo_sequence::video>("Video"),
+    asn::optionalComponent<&infoRequestResponse::perCallInfo_sequence::data>("Data"),
+    asn::mandatoryComponent<&infoRequestResponse::perCallInfo_sequence::h245>("H245"),
+    asn::mandatoryComponent<&infoRequestResponse::perCallInfo_sequence::callSignaling>("CallSignaling"),
+    asn::mandatoryComponent<&infoRequestResponse::perCallInfo_sequence::callType>("CallType"),
+    asn::mandatoryComponent<&infoRequestResponse::perCallInfo_sequence::bandWidth>("BandWidth"),
+    asn::mandatoryComponent<&infoRequestResponse::perCallInfo_sequence::callModel>("CallModel"),
+    asn::additionComponent<&infoRequestResponse::perCallInfo_sequence::callIdentifier>("CallIdentifier"),
+    asn::additionComponent<&infoRequestResponse::perCallInfo_sequence::tokens>("Tokens"),
+    asn::additionComponent<&infoRequestResponse::perCallInfo_sequence::cryptoTokens>("CryptoTokens"),
+    asn::additionComponent<&infoRequestResponse::perCallInfo_sequence::substituteConfIDs>("SubstituteConfIDs"),
+    asn::additionComponent<&infoRequestResponse::perCallInfo_sequence::pdu>("Pdu"),
+    asn::additionComponent<&infoRequestResponse::perCallInfo_sequence::callLinkage>("CallLinkage"),
+    asn::additionComponent<&infoRequestResponse::perCallInfo_sequence::usageInformation>("UsageInformation"),
+    asn::additionComponent<&infoRequestResponse::perCallInfo_sequence::circuitInfo>("CircuitInfo"),
+};
+static const asn::tagTriple infoRequestResponse_perCallInfo_sequenceComponentTags[] = {{0, 16, 1}, {0, 2, 0}, {0, 4, 0}, {0, 1, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}, {0, 16, 1}, {0, 0, 0}, {0, 2, 0}, {0, 0, 0}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}};
+const asn::sequenceDescriptor infoRequestResponse::perCallInfo_sequence::descriptor = asn::sequenceDescriptor::make(infoRequestResponse_perCallInfo_sequenceComponents, true, infoRequestResponse_perCallInfo_sequenceComponentTags);
+infoRequestResponse::perCallInfo_sequence::perCallInfo_sequence(const perCallInfo_sequence& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+infoRequestResponse::perCallInfo_sequence& infoRequestResponse::perCallInfo_sequence::operator=(const perCallInfo_sequence& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+infoRequestResponse::perCallInfo_sequence::~perCallInfo_sequence() { reset(); }
+asn::object* infoRequestResponse::perCallInfo_sequence::create() { return new perCallInfo_sequence; }
+
+// infoRequestResponse
+static const asn::componentEntry infoRequestResponseComponents[] = {
+    asn::optionalComponent<&infoRequestResponse::nonStandardData>("NonStandardData"),
+    asn::mandatoryComponent<&infoRequestResponse::requestSeqNum>("RequestSeqNum"),
+    asn::mandatoryComponent<&infoRequestResponse::endpointType>("EndpointType"),
+    asn::mandatoryComponent<&infoRequestResponse::endpointIdentifier>("EndpointIdentifier"),
+    asn::mandatoryComponent<&infoRequestResponse::rasAddress>("RasAddress"),
+    asn::mandatoryComponent<&infoRequestResponse::callSignalAddress>("CallSignalAddress"),
+    asn::optionalComponent<&infoRequestResponse::endpointAlias>("EndpointAlias"),
+    asn::optionalComponent<&infoRequestResponse::perCallInfo>("PerCallInfo"),
+    asn::additionComponent<&infoRequestResponse::tokens>("Tokens"),
+    asn::additionComponent<&infoRequestResponse::cryptoTokens>("CryptoTokens"),
+    asn::additionComponent<&infoRequestResponse::integrityCheckValue>("IntegrityCheckValue"),
+    asn::additionComponent<&infoRequestResponse::needResponse>("NeedResponse"),
+    asn::additionComponent<&infoRequestResponse::capacity>("Capacity"),
+    asn::additionComponent<&infoRequestResponse::irrStatus>("IrrStatus"),
+    asn::additionComponent<&infoRequestResponse::unsolicited>("Unsolicited"),
+    asn::additionComponent<&infoRequestResponse::genericData>("GenericData"),
+};
+static const asn::tagTriple infoRequestResponseComponentTags[] = {{0, 16, 1}, {0, 2, 0}, {0, 16, 1}, {0, 30, 0}, {0, 0, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}, {0, 1, 0}, {0, 16, 1}, {0, 0, 0}, {0, 1, 0}, {0, 16, 0}};
+const asn::sequenceDescriptor infoRequestResponse::descriptor = asn::sequenceDescriptor::make(infoRequestResponseComponents, true, infoRequestResponseComponentTags);
+infoRequestResponse::infoRequestResponse(const infoRequestResponse& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+infoRequestResponse& infoRequestResponse::operator=(const infoRequestResponse& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+infoRequestResponse::~infoRequestResponse() { reset(); }
+asn::object* infoRequestResponse::create() { return new infoRequestResponse; }
+
+// infoRequestResponseStatus
+static const asn::alternativeEntry infoRequestResponseStatusAlternatives[] = {
+    asn::alternative<asn::null>("Complete"),
+    asn::alternative<asn::null>("Incomplete"),
+    asn::alternative<asn::integer<0u, 65535u, 1>>("Segment"),
+    asn::alternative<asn::null>("InvalidCall"),
+};
+static const asn::tagTriple infoRequestResponseStatusAlternativeTags[] = {{0, 5, 0}, {0, 5, 0}, {0, 2, 0}, {0, 5, 0}};
+const asn::choiceDescriptor infoRequestResponseStatus::descriptor = asn::choiceDescriptor::make(infoRequestResponseStatusAlternatives, 4, true, infoRequestResponseStatusAlternativeTags);
+asn::object* infoRequestResponseStatus::create() { return new infoRequestResponseStatus; }
+
+// infoRequestAck
+static const asn::componentEntry infoRequestAckComponents[] = {
+    asn::mandatoryComponent<&infoRequestAck::requestSeqNum>("RequestSeqNum"),
+    asn::optionalComponent<&infoRequestAck::nonStandardData>("NonStandardData"),
+    asn::optionalComponent<&infoRequestAck::tokens>("Tokens"),
+    asn::optionalComponent<&infoRequestAck::cryptoTokens>("CryptoTokens"),
+    asn::optionalComponent<&infoRequestAck::integrityCheckValue>("IntegrityCheckValue"),
+};
+static const asn::tagTriple infoRequestAckComponentTags[] = {{0, 2, 0}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}};
+const asn::sequenceDescriptor infoRequestAck::descriptor = asn::sequenceDescriptor::make(infoRequestAckComponents, true, infoRequestAckComponentTags);
+infoRequestAck::infoRequestAck(const infoRequestAck& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+infoRequestAck& infoRequestAck::operator=(const infoRequestAck& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+infoRequestAck::~infoRequestAck() { reset(); }
+asn::object* infoRequestAck::create() { return new infoRequestAck; }
+
+// infoRequestNakReason
+static const asn::alternativeEntry infoRequestNakReasonAlternatives[] = {
+    asn::alternative<asn::null>("NotRegistered"),
+    asn::alternative<asn::null>("SecurityDenial"),
+    asn::alternative<asn::null>("UndefinedReason"),
+};
+static const asn::tagTriple infoRequestNakReasonAlternativeTags[] = {{0, 5, 0}, {0, 5, 0}, {0, 5, 0}};
+const asn::choiceDescriptor infoRequestNakReason::descriptor = asn::choiceDescriptor::make(infoRequestNakReasonAlternatives, 3, true, infoRequestNakReasonAlternativeTags);
+asn::object* infoRequestNakReason::create() { return new infoRequestNakReason; }
+
+// infoRequestNak
+static const asn::componentEntry infoRequestNakComponents[] = {
+    asn::mandatoryComponent<&infoRequestNak::requestSeqNum>("RequestSeqNum"),
+    asn::optionalComponent<&infoRequestNak::nonStandardData>("NonStandardData"),
+    asn::mandatoryComponent<&infoRequestNak::nakReason>("NakReason"),
+    asn::optionalComponent<&infoRequestNak::altGKInfo>("AltGKInfo"),
+    asn::optionalComponent<&infoRequestNak::tokens>("Tokens"),
+    asn::optionalComponent<&infoRequestNak::cryptoTokens>("CryptoTokens"),
+    asn::optionalComponent<&infoRequestNak::integrityCheckValue>("IntegrityCheckValue"),
+};
+static const asn::tagTriple infoRequestNakComponentTags[] = {{0, 2, 0}, {0, 16, 1}, {0, 0, 0}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}};
+const asn::sequenceDescriptor infoRequestNak::descriptor = asn::sequenceDescriptor::make(infoRequestNakComponents, true, infoRequestNakComponentTags);
+infoRequestNak::infoRequestNak(const infoRequestNak& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+infoRequestNak& infoRequestNak::operator=(const infoRequestNak& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+infoRequestNak::~infoRequestNak() { reset(); }
+asn::object* infoRequestNak::create() { return new infoRequestNak; }
+
+// nonStandardMessage
+static const asn::componentEntry nonStandardMessageComponents[] = {
+    asn::mandatoryComponent<&nonStandardMessage::requestSeqNum>("RequestSeqNum"),
+    asn::mandatoryComponent<&nonStandardMessage::nonStandardData>("NonStandardData"),
+    asn::additionComponent<&nonStandardMessage::tokens>("Tokens"),
+    asn::additionComponent<&nonStandardMessage::cryptoTokens>("CryptoTokens"),
+    asn::additionComponent<&nonStandardMessage::integrityCheckValue>("IntegrityCheckValue"),
+    asn::additionComponent<&nonStandardMessage::featureSet>("FeatureSet"),
+    asn::additionComponent<&nonStandardMessage::genericData>("GenericData"),
+};
+static const asn::tagTriple nonStandardMessageComponentTags[] = {{0, 2, 0}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}, {0, 16, 1}, {0, 16, 0}};
+const asn::sequenceDescriptor nonStandardMessage::descriptor = asn::sequenceDescriptor::make(nonStandardMessageComponents, true, nonStandardMessageComponentTags);
+nonStandardMessage::nonStandardMessage(const nonStandardMessage& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+nonStandardMessage& nonStandardMessage::operator=(const nonStandardMessage& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+nonStandardMessage::~nonStandardMessage() { reset(); }
+asn::object* nonStandardMessage::create() { return new nonStandardMessage; }
+
+// unknownMessageResponse
+static const asn::componentEntry unknownMessageResponseComponents[] = {
+    asn::mandatoryComponent<&unknownMessageResponse::requestSeqNum>("RequestSeqNum"),
+    asn::additionComponent<&unknownMessageResponse::tokens>("Tokens"),
+    asn::additionComponent<&unknownMessageResponse::cryptoTokens>("CryptoTokens"),
+    asn::additionComponent<&unknownMessageResponse::integrityCheckValue>("IntegrityCheckValue"),
+    asn::additionComponent<&unknownMessageResponse::messageNotUnderstood>("MessageNotUnderstood"),
+};
+static const asn::tagTriple unknownMessageResponseComponentTags[] = {{0, 2, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}, {0, 4, 0}};
+const asn::sequenceDescriptor unknownMessageResponse::descriptor = asn::sequenceDescriptor::make(unknownMessageResponseComponents, true, unknownMessageResponseComponentTags);
+unknownMessageResponse::unknownMessageResponse(const unknownMessageResponse& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+unknownMessageResponse& unknownMessageResponse::operator=(const unknownMessageResponse& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+unknownMessageResponse::~unknownMessageResponse() { reset(); }
+asn::object* unknownMessageResponse::create() { return new unknownMessageResponse; }
+
+// requestInProgress
+static const asn::componentEntry requestInProgressComponents[] = {
+    asn::mandatoryComponent<&requestInProgress::requestSeqNum>("RequestSeqNum"),
+    asn::optionalComponent<&requestInProgress::nonStandardData>("NonStandardData"),
+    asn::optionalComponent<&requestInProgress::tokens>("Tokens"),
+    asn::optionalComponent<&requestInProgress::cryptoTokens>("CryptoTokens"),
+    asn::optionalComponent<&requestInProgress::integrityCheckValue>("IntegrityCheckValue"),
+    asn::mandatoryComponent<&requestInProgress::delay>("Delay"),
+};
+static const asn::tagTriple requestInProgressComponentTags[] = {{0, 2, 0}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}, {0, 2, 0}};
+const asn::sequenceDescriptor requestInProgress::descriptor = asn::sequenceDescriptor::make(requestInProgressComponents, true, requestInProgressComponentTags);
+requestInProgress::requestInProgress(const requestInProgress& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+requestInProgress& requestInProgress::operator=(const requestInProgress& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+requestInProgress::~requestInProgress() { reset(); }
+asn::object* requestInProgress::create() { return new requestInProgress; }
+
+// resourcesAvailableIndicate
+static const asn::componentEntry resourcesAvailableIndicateComponents[] = {
+    asn::mandatoryComponent<&resourcesAvailableIndicate::requestSeqNum>("RequestSeqNum"),
+    asn::mandatoryComponent<&resourcesAvailableIndicate::protocolIdentifier>("ProtocolIdentifier"),
+    asn::optionalComponent<&resourcesAvailableIndicate::nonStandardData>("NonStandardData"),
+    asn::mandatoryComponent<&resourcesAvailableIndicate::endpointIdentifier>("EndpointIdentifier"),
+    asn::mandatoryComponent<&resourcesAvailableIndicate::protocols>("Protocols"),
+    asn::mandatoryComponent<&resourcesAvailableIndicate::almostOutOfResources>("AlmostOutOfResources"),
+    asn::optionalComponent<&resourcesAvailableIndicate::tokens>("Tokens"),
+    asn::optionalComponent<&resourcesAvailableIndicate::cryptoTokens>("CryptoTokens"),
+    asn::optionalComponent<&resourcesAvailableIndicate::integrityCheckValue>("IntegrityCheckValue"),
+    asn::additionComponent<&resourcesAvailableIndicate::capacity>("Capacity"),
+    asn::additionComponent<&resourcesAvailableIndicate::genericData>("GenericData"),
+};
+static const asn::tagTriple resourcesAvailableIndicateComponentTags[] = {{0, 2, 0}, {0, 6, 0}, {0, 16, 1}, {0, 30, 0}, {0, 16, 0}, {0, 1, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}, {0, 16, 1}, {0, 16, 0}};
+const asn::sequenceDescriptor resourcesAvailableIndicate::descriptor = asn::sequenceDescriptor::make(resourcesAvailableIndicateComponents, true, resourcesAvailableIndicateComponentTags);
+resourcesAvailableIndicate::resourcesAvailableIndicate(const resourcesAvailableIndicate& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+resourcesAvailableIndicate& resourcesAvailableIndicate::operator=(const resourcesAvailableIndicate& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+resourcesAvailableIndicate::~resourcesAvailableIndicate() { reset(); }
+asn::object* resourcesAvailableIndicate::create() { return new resourcesAvailableIndicate; }
+
+// resourcesAvailableConfirm
+static const asn::componentEntry resourcesAvailableConfirmComponents[] = {
+    asn::mandatoryComponent<&resourcesAvailableConfirm::requestSeqNum>("RequestSeqNum"),
+    asn::mandatoryComponent<&resourcesAvailableConfirm::protocolIdentifier>("ProtocolIdentifier"),
+    asn::optionalComponent<&resourcesAvailableConfirm::nonStandardData>("NonStandardData"),
+    asn::optionalComponent<&resourcesAvailableConfirm::tokens>("Tokens"),
+    asn::optionalComponent<&resourcesAvailableConfirm::cryptoTokens>("CryptoTokens"),
+    asn::optionalComponent<&resourcesAvailableConfirm::integrityCheckValue>("IntegrityCheckValue"),
+    asn::additionComponent<&resourcesAvailableConfirm::genericData>("GenericData"),
+};
+static const asn::tagTriple resourcesAvailableConfirmComponentTags[] = {{0, 2, 0}, {0, 6, 0}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}, {0, 16, 0}};
+const asn::sequenceDescriptor resourcesAvailableConfirm::descriptor = asn::sequenceDescriptor::make(resourcesAvailableConfirmComponents, true, resourcesAvailableConfirmComponentTags);
+resourcesAvailableConfirm::resourcesAvailableConfirm(const resourcesAvailableConfirm& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+resourcesAvailableConfirm& resourcesAvailableConfirm::operator=(const resourcesAvailableConfirm& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+resourcesAvailableConfirm::~resourcesAvailableConfirm() { reset(); }
+asn::object* resourcesAvailableConfirm::create() { return new resourcesAvailableConfirm; }
+
+// serviceControlIndication::callSpecific_sequence
+static const asn::componentEntry serviceControlIndication_callSpecific_sequenceComponents[] = {
+    asn::mandatoryComponent<&serviceControlIndication::callSpecific_sequence::callIdentifier>("CallIdentifier"),
+    asn::mandatoryComponent<&serviceControlIndication::callSpecific_sequence::conferenceID>("ConferenceID"),
+    asn::mandatoryComponent<&serviceControlIndication::callSpecific_sequence::answeredCall>("AnsweredCall"),
+};
+static const asn::tagTriple serviceControlIndication_callSpecific_sequenceComponentTags[] = {{0, 16, 1}, {0, 4, 0}, {0, 1, 0}};
+const asn::sequenceDescriptor serviceControlIndication::callSpecific_sequence::descriptor = asn::sequenceDescriptor::make(serviceControlIndication_callSpecific_sequenceComponents, true, serviceControlIndication_callSpecific_sequenceComponentTags);
+serviceControlIndication::callSpecific_sequence::callSpecific_sequence(const callSpecific_sequence& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+serviceControlIndication::callSpecific_sequence& serviceControlIndication::callSpecific_sequence::operator=(const callSpecific_sequence& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+serviceControlIndication::callSpecific_sequence::~callSpecific_sequence() { reset(); }
+asn::object* serviceControlIndication::callSpecific_sequence::create() { return new callSpecific_sequence; }
+
+// serviceControlIndication
+static const asn::componentEntry serviceControlIndicationComponents[] = {
+    asn::mandatoryComponent<&serviceControlIndication::requestSeqNum>("RequestSeqNum"),
+    asn::optionalComponent<&serviceControlIndication::nonStandardData>("NonStandardData"),
+    asn::mandatoryComponent<&serviceControlIndication::serviceControl>("ServiceControl"),
+    asn::optionalComponent<&serviceControlIndication::endpointIdentifier>("EndpointIdentifier"),
+    asn::optionalComponent<&serviceControlIndication::callSpecific>("CallSpecific"),
+    asn::optionalComponent<&serviceControlIndication::tokens>("Tokens"),
+    asn::optionalComponent<&serviceControlIndication::cryptoTokens>("CryptoTokens"),
+    asn::optionalComponent<&serviceControlIndication::integrityCheckValue>("IntegrityCheckValue"),
+    asn::optionalComponent<&serviceControlIndication::featureSet>("FeatureSet"),
+    asn::optionalComponent<&serviceControlIndication::genericData>("GenericData"),
+};
+static const asn::tagTriple serviceControlIndicationComponentTags[] = {{0, 2, 0}, {0, 16, 1}, {0, 16, 0}, {0, 30, 0}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}, {0, 16, 1}, {0, 16, 0}};
+const asn::sequenceDescriptor serviceControlIndication::descriptor = asn::sequenceDescriptor::make(serviceControlIndicationComponents, true, serviceControlIndicationComponentTags);
+serviceControlIndication::serviceControlIndication(const serviceControlIndication& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+serviceControlIndication& serviceControlIndication::operator=(const serviceControlIndication& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+serviceControlIndication::~serviceControlIndication() { reset(); }
+asn::object* serviceControlIndication::create() { return new serviceControlIndication; }
+
+// serviceControlResponse::result_choice
+static const asn::alternativeEntry serviceControlResponse_result_choiceAlternatives[] = {
+    asn::alternative<asn::null>("Started"),
+    asn::alternative<asn::null>("Failed"),
+    asn::alternative<asn::null>("Stopped"),
+    asn::alternative<asn::null>("NotAvailable"),
+    asn::alternative<asn::null>("NeededFeatureNotSupported"),
+};
+static const asn::tagTriple serviceControlResponse_result_choiceAlternativeTags[] = {{0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}};
+const asn::choiceDescriptor serviceControlResponse::result_choice::descriptor = asn::choiceDescriptor::make(serviceControlResponse_result_choiceAlternatives, 5, true, serviceControlResponse_result_choiceAlternativeTags);
+asn::object* serviceControlResponse::result_choice::create() { return new result_choice; }
+
+// serviceControlResponse
+static const asn::componentEntry serviceControlResponseComponents[] = {
+    asn::mandatoryComponent<&serviceControlResponse::requestSeqNum>("RequestSeqNum"),
+    asn::optionalComponent<&serviceControlResponse::result>("Result"),
+    asn::optionalComponent<&serviceControlResponse::nonStandardData>("NonStandardData"),
+    asn::optionalComponent<&serviceControlResponse::tokens>("Tokens"),
+    asn::optionalComponent<&serviceControlResponse::cryptoTokens>("CryptoTokens"),
+    asn::optionalComponent<&serviceControlResponse::integrityCheckValue>("IntegrityCheckValue"),
+    asn::optionalComponent<&serviceControlResponse::featureSet>("FeatureSet"),
+    asn::optionalComponent<&serviceControlResponse::genericData>("GenericData"),
+};
+static const asn::tagTriple serviceControlResponseComponentTags[] = {{0, 2, 0}, {0, 0, 0}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}, {0, 16, 1}, {0, 16, 0}};
+const asn::sequenceDescriptor serviceControlResponse::descriptor = asn::sequenceDescriptor::make(serviceControlResponseComponents, true, serviceControlResponseComponentTags);
+serviceControlResponse::serviceControlResponse(const serviceControlResponse& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+serviceControlResponse& serviceControlResponse::operator=(const serviceControlResponse& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+serviceControlResponse::~serviceControlResponse() { reset(); }
+asn::object* serviceControlResponse::create() { return new serviceControlResponse; }
+
+// rasMessage
+static const asn::alternativeEntry rasMessageAlternatives[] = {
+    asn::alternative<H225::gatekeeperRequest>("GatekeeperRequest"),
+    asn::alternative<H225::gatekeeperConfirm>("GatekeeperConfirm"),
+    asn::alternative<H225::gatekeeperReject>("GatekeeperReject"),
+    asn::alternative<H225::registrationRequest>("RegistrationRequest"),
+    asn::alternative<H225::registrationConfirm>("RegistrationConfirm"),
+    asn::alternative<H225::registrationReject>("RegistrationReject"),
+    asn::alternative<H225::unregistrationRequest>("UnregistrationRequest"),
+    asn::alternative<H225::unregistrationConfirm>("UnregistrationConfirm"),
+    asn::alternative<H225::unregistrationReject>("UnregistrationReject"),
+    asn::alternative<H225::admissionRequest>("AdmissionRequest"),
+    asn::alternative<H225::admissionConfirm>("AdmissionConfirm"),
+    asn::alternative<H225::admissionReject>("AdmissionReject"),
+    asn::alternative<H225::bandwidthRequest>("BandwidthRequest"),
+    asn::alternative<H225::bandwidthConfirm>("BandwidthConfirm"),
+    asn::alternative<H225::bandwidthReject>("BandwidthReject"),
+    asn::alternative<H225::disengageRequest>("DisengageRequest"),
+    asn::alternative<H225::disengageConfirm>("DisengageConfirm"),
+    asn::alternative<H225::disengageReject>("DisengageReject"),
+    asn::alternative<H225::locationRequest>("LocationRequest"),
+    asn::alternative<H225::locationConfirm>("LocationConfirm"),
+    asn::alternative<H225::locationReject>("LocationReject"),
+    asn::alternative<H225::infoRequest>("InfoRequest"),
+    asn::alternative<H225::infoRequestResponse>("InfoRequestResponse"),
+    asn::alternative<H225::nonStandardMessage>("NonStandardMessage"),
+    asn::alternative<H225::unknownMessageResponse>("UnknownMessageResponse"),
+    asn::alternative<H225::requestInProgress>("RequestInProgress"),
+    asn::alternative<H225::resourcesAvailableIndicate>("ResourcesAvailableIndicate"),
+    asn::alternative<H225::resourcesAvailableConfirm>("ResourcesAvailableConfirm"),
+    asn::alternative<H225::infoRequestAck>("InfoRequestAck"),
+    asn::alternative<H225::infoRequestNak>("InfoRequestNak"),
+    asn::alternative<H225::serviceControlIndication>("ServiceControlIndication"),
+    asn::alternative<H225::serviceControlResponse>("ServiceControlResponse"),
+};
+static const asn::tagTriple rasMessageAlternativeTags[] = {{0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}};
+const asn::choiceDescriptor rasMessage::descriptor = asn::choiceDescriptor::make(rasMessageAlternatives, 25, true, rasMessageAlternativeTags);
+
+// gatekeeperRequest
+static const asn::componentEntry gatekeeperRequestComponents[] = {
+    asn::mandatoryComponent<&gatekeeperRequest::requestSeqNum>("RequestSeqNum"),
+    asn::mandatoryComponent<&gatekeeperRequest::protocolIdentifier>("ProtocolIdentifier"),
+    asn::optionalComponent<&gatekeeperRequest::nonStandardData>("NonStandardData"),
+    asn::mandatoryComponent<&gatekeeperRequest::rasAddress>("RasAddress"),
+    asn::mandatoryComponent<&gatekeeperRequest::endpointType>("EndpointType"),
+    asn::optionalComponent<&gatekeeperRequest::gatekeeperIdentifier>("GatekeeperIdentifier"),
+    asn::optionalComponent<&gatekeeperRequest::callServices>("CallServices"),
+    asn::optionalComponent<&gatekeeperRequest::endpointAlias>("EndpointAlias"),
+    asn::additionComponent<&gatekeeperRequest::alternateEndpoints>("AlternateEndpoints"),
+    asn::additionComponent<&gatekeeperRequest::tokens>("Tokens"),
+    asn::additionComponent<&gatekeeperRequest::cryptoTokens>("CryptoTokens"),
+    asn::additionComponent<&gatekeeperRequest::authenticationCapability>("AuthenticationCapability"),
+    asn::additionComponent<&gatekeeperRequest::algorithmOIDs>("AlgorithmOIDs"),
+    asn::additionComponent<&gatekeeperRequest::integrity>("Integrity"),
+    asn::additionComponent<&gatekeeperRequest::integrityCheckValue>("IntegrityCheckValue"),
+    asn::additionComponent<&gatekeeperRequest::supportsAltGK>("SupportsAltGK"),
+    asn::additionComponent<&gatekeeperRequest::featureSet>("FeatureSet"),
+    asn::additionComponent<&gatekeeperRequest::genericData>("GenericData"),
+};
+static const asn::tagTriple gatekeeperRequestComponentTags[] = {{0, 2, 0}, {0, 6, 0}, {0, 16, 1}, {0, 0, 0}, {0, 16, 1}, {0, 30, 0}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}, {0, 5, 0}, {0, 16, 1}, {0, 16, 0}};
+const asn::sequenceDescriptor gatekeeperRequest::descriptor = asn::sequenceDescriptor::make(gatekeeperRequestComponents, true, gatekeeperRequestComponentTags);
+gatekeeperRequest::gatekeeperRequest(const gatekeeperRequest& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+gatekeeperRequest& gatekeeperRequest::operator=(const gatekeeperRequest& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+gatekeeperRequest::~gatekeeperRequest() { reset(); }
+asn::object* gatekeeperRequest::create() { return new gatekeeperRequest; }
+
+// gatekeeperConfirm
+static const asn::componentEntry gatekeeperConfirmComponents[] = {
+    asn::mandatoryComponent<&gatekeeperConfirm::requestSeqNum>("RequestSeqNum"),
+    asn::mandatoryComponent<&gatekeeperConfirm::protocolIdentifier>("ProtocolIdentifier"),
+    asn::optionalComponent<&gatekeeperConfirm::nonStandardData>("NonStandardData"),
+    asn::optionalComponent<&gatekeeperConfirm::gatekeeperIdentifier>("GatekeeperIdentifier"),
+    asn::mandatoryComponent<&gatekeeperConfirm::rasAddress>("RasAddress"),
+    asn::additionComponent<&gatekeeperConfirm::alternateGatekeeper>("AlternateGatekeeper"),
+    asn::additionComponent<&gatekeeperConfirm::authenticationMode>("AuthenticationMode"),
+    asn::additionComponent<&gatekeeperConfirm::tokens>("Tokens"),
+    asn::additionComponent<&gatekeeperConfirm::cryptoTokens>("CryptoTokens"),
+    asn::additionComponent<&gatekeeperConfirm::algorithmOID>("AlgorithmOID"),
+    asn::additionComponent<&gatekeeperConfirm::integrity>("Integrity"),
+    asn::additionComponent<&gatekeeperConfirm::integrityCheckValue>("IntegrityCheckValue"),
+    asn::additionComponent<&gatekeeperConfirm::featureSet>("FeatureSet"),
+    asn::additionComponent<&gatekeeperConfirm::genericData>("GenericData"),
+};
+static const asn::tagTriple gatekeeperConfirmComponentTags[] = {{0, 2, 0}, {0, 6, 0}, {0, 16, 1}, {0, 30, 0}, {0, 0, 0}, {0, 16, 0}, {0, 0, 0}, {0, 16, 0}, {0, 16, 0}, {0, 6, 0}, {0, 16, 0}, {0, 16, 1}, {0, 16, 1}, {0, 16, 0}};
+const asn::sequenceDescriptor gatekeeperConfirm::descriptor = asn::sequenceDescriptor::make(gatekeeperConfirmComponents, true, gatekeeperConfirmComponentTags);
+gatekeeperConfirm::gatekeeperConfirm(const gatekeeperConfirm& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+gatekeeperConfirm& gatekeeperConfirm::operator=(const gatekeeperConfirm& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+gatekeeperConfirm::~gatekeeperConfirm() { reset(); }
+asn::object* gatekeeperConfirm::create() { return new gatekeeperConfirm; }
+
+// gatekeeperRejectReason
+static const asn::alternativeEntry gatekeeperRejectReasonAlternatives[] = {
+    asn::alternative<asn::null>("ResourceUnavailable"),
+    asn::alternative<asn::null>("TerminalExcluded"),
+    asn::alternative<asn::null>("InvalidRevision"),
+    asn::alternative<asn::null>("UndefinedReason"),
+    asn::alternative<asn::null>("SecurityDenial"),
+    asn::alternative<asn::null>("GenericDataReason"),
+    asn::alternative<asn::null>("NeededFeatureNotSupported"),
+};
+static const asn::tagTriple gatekeeperRejectReasonAlternativeTags[] = {{0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}};
+const asn::choiceDescriptor gatekeeperRejectReason::descriptor = asn::choiceDescriptor::make(gatekeeperRejectReasonAlternatives, 4, true, gatekeeperRejectReasonAlternativeTags);
+asn::object* gatekeeperRejectReason::create() { return new gatekeeperRejectReason; }
+
+// gatekeeperReject
+static const asn::componentEntry gatekeeperRejectComponents[] = {
+    asn::mandatoryComponent<&gatekeeperReject::requestSeqNum>("RequestSeqNum"),
+    asn::mandatoryComponent<&gatekeeperReject::protocolIdentifier>("ProtocolIdentifier"),
+    asn::optionalComponent<&gatekeeperReject::nonStandardData>("NonStandardData"),
+    asn::optionalComponent<&gatekeeperReject::gatekeeperIdentifier>("GatekeeperIdentifier"),
+    asn::mandatoryComponent<&gatekeeperReject::rejectReason>("RejectReason"),
+    asn::additionComponent<&gatekeeperReject::altGKInfo>("AltGKInfo"),
+    asn::additionComponent<&gatekeeperReject::tokens>("Tokens"),
+    asn::additionComponent<&gatekeeperReject::cryptoTokens>("CryptoTokens"),
+    asn::additionComponent<&gatekeeperReject::integrityCheckValue>("IntegrityCheckValue"),
+    asn::additionComponent<&gatekeeperReject::featureSet>("FeatureSet"),
+    asn::additionComponent<&gatekeeperReject::genericData>("GenericData"),
+};
+static const asn::tagTriple gatekeeperRejectComponentTags[] = {{0, 2, 0}, {0, 6, 0}, {0, 16, 1}, {0, 30, 0}, {0, 0, 0}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}, {0, 16, 1}, {0, 16, 0}};
+const asn::sequenceDescriptor gatekeeperReject::descriptor = asn::sequenceDescriptor::make(gatekeeperRejectComponents, true, gatekeeperRejectComponentTags);
+gatekeeperReject::gatekeeperReject(const gatekeeperReject& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+gatekeeperReject& gatekeeperReject::operator=(const gatekeeperReject& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+gatekeeperReject::~gatekeeperReject() { reset(); }
+asn::object* gatekeeperReject::create() { return new gatekeeperReject; }
+
+// registrationRequest
+static const asn::componentEntry registrationRequestComponents[] = {
+    asn::mandatoryComponent<&registrationRequest::requestSeqNum>("RequestSeqNum"),
+    asn::mandatoryComponent<&registrationRequest::protocolIdentifier>("ProtocolIdentifier"),
+    asn::optionalComponent<&registrationRequest::nonStandardData>("NonStandardData"),
+    asn::mandatoryComponent<&registrationRequest::discoveryComplete>("DiscoveryComplete"),
+    asn::mandatoryComponent<&registrationRequest::callSignalAddress>("CallSignalAddress"),
+    asn::mandatoryComponent<&registrationRequest::rasAddress>("RasAddress"),
+    asn::mandatoryComponent<&registrationRequest::terminalType>("TerminalType"),
+    asn::optionalComponent<&registrationRequest::terminalAlias>("TerminalAlias"),
+    asn::optionalComponent<&registrationRequest::gatekeeperIdentifier>("GatekeeperIdentifier"),
+    asn::mandatoryComponent<&registrationRequest::endpointVendor>("EndpointVendor"),
+    asn::additionComponent<&registrationRequest::alternateEndpoints>("AlternateEndpoints"),
+    asn::additionComponent<&registrationRequest::timeToLive>("TimeToLive"),
+    asn::additionComponent<&registrationRequest::tokens>("Tokens"),
+    asn::additionComponent<&registrationRequest::cryptoTokens>("CryptoTokens"),
+    asn::additionComponent<&registrationRequest::integrityCheckValue>("IntegrityCheckValue"),
+    asn::additionComponent<&registrationRequest::keepAlive>("KeepAlive"),
+    asn::additionComponent<&registrationRequest::endpointIdentifier>("EndpointIdentifier"),
+    asn::additionComponent<&registrationRequest::willSupplyUUIEs>("WillSupplyUUIEs"),
+    asn::additionComponent<&registrationRequest::maintainConnection>("MaintainConnection"),
+    asn::additionComponent<&registrationRequest::alternateTransportAddresses>("AlternateTransportAddresses"),
+    asn::additionComponent<&registrationRequest::additiveRegistration>("AdditiveRegistration"),
+    asn::additionComponent<&registrationRequest::terminalAliasPattern>("TerminalAliasPattern"),
+    asn::additionComponent<&registrationRequest::supportsAltGK>("SupportsAltGK"),
+    asn::additionComponent<&registrationRequest::usageReportingCapability>("UsageReportingCapability"),
+    asn::additionComponent<&registrationRequest::multipleCalls>("MultipleCalls"),
+    asn::additionComponent<&registrationRequest::supportedH248Packages>("SupportedH248Packages"),
+    asn::additionComponent<&registrationRequest::callCreditCapability>("CallCreditCapability"),
+    asn::additionComponent<&registrationRequest::capacityReportingCapability>("CapacityReportingCapability"),
+    asn::additionComponent<&registrationRequest::capacity>("Capacity"),
+    asn::additionComponent<&registrationRequest::featureSet>("FeatureSet"),
+    asn::additionComponent<&registrationRequest::genericData>("GenericData"),
+};
+static const asn::tagTriple registrationRequestComponentTags[] = {{0, 2, 0}, {0, 6, 0}, {0, 16, 1}, {0, 1, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}, {0, 16, 0}, {0, 30, 0}, {0, 16, 1}, {0, 16, 0}, {0, 2, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}, {0, 1, 0}, {0, 30, 0}, {0, 1, 0}, {0, 1, 0}, {0, 16, 1}, {0, 5, 0}, {0, 16, 0}, {0, 5, 0}, {0, 16, 1}, {0, 1, 0}, {0, 16, 0}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 0}};
+const asn::sequenceDescriptor registrationRequest::descriptor = asn::sequenceDescriptor::make(registrationRequestComponents, true, registrationRequestComponentTags);
+registrationRequest::registrationRequest(const registrationRequest& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+registrationRequest& registrationRequest::operator=(const registrationRequest& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+registrationRequest::~registrationRequest() { reset(); }
+asn::object* registrationRequest::create() { return new registrationRequest; }
+
+// registrationConfirm::preGrantedARQ_sequence
+static const asn::componentEntry registrationConfirm_preGrantedARQ_sequenceComponents[] = {
+    asn::mandatoryComponent<&registrationConfirm::preGrantedARQ_sequence::makeCall>("MakeCall"),
+    asn::mandatoryComponent<&registrationConfirm::preGrantedARQ_sequence::useGKCallSignalAddressToMakeCall>("UseGKCallSignalAddressToMakeCall"),
+    asn::mandatoryComponent<&registrationConfirm::preGrantedARQ_sequence::answerCall>("AnswerCall"),
+    asn::mandatoryComponent<&registrationConfirm::preGrantedARQ_sequence::useGKCallSignalAddressToAnswer>("UseGKCallSignalAddressToAnswer"),
+    asn::additionComponent<&registrationConfirm::preGrantedARQ_sequence::irrFrequencyInCall>("IrrFrequencyInCall"),
+    asn::additionComponent<&registrationConfirm::preGrantedARQ_sequence::totalBandwidthRestriction>("TotalBandwidthRestriction"),
+    asn::additionComponent<&registrationConfirm::preGrantedARQ_sequence::alternateTransportAddresses>("AlternateTransportAddresses"),
+    asn::additionComponent<&registrationConfirm::preGrantedARQ_sequence::useSpecifiedTransport>("UseSpecifiedTransport"),
+};
+static const asn::tagTriple registrationConfirm_preGrantedARQ_sequenceComponentTags[] = {{0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 2, 0}, {0, 2, 0}, {0, 16, 1}, {0, 0, 0}};
+const asn::sequenceDescriptor registrationConfirm::preGrantedARQ_sequence::descriptor = asn::sequenceDescriptor::make(registrationConfirm_preGrantedARQ_sequenceComponents, true, registrationConfirm_preGrantedARQ_sequenceComponentTags);
+registrationConfirm::preGrantedARQ_sequence::preGrantedARQ_sequence(const preGrantedARQ_sequence& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+registrationConfirm::preGrantedARQ_sequence& registrationConfirm::preGrantedARQ_sequence::operator=(const preGrantedARQ_sequence& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+registrationConfirm::preGrantedARQ_sequence::~preGrantedARQ_sequence() { reset(); }
+asn::object* registrationConfirm::preGrantedARQ_sequence::create() { return new preGrantedARQ_sequence; }
+
+// registrationConfirm
+static const asn::componentEntry registrationConfirmComponents[] = {
+    asn::mandatoryComponent<&registrationConfirm::requestSeqNum>("RequestSeqNum"),
+    asn::mandatoryComponent<&registrationConfirm::protocolIdentifier>("ProtocolIdentifier"),
+    asn::optionalComponent<&registrationConfirm::nonStandardData>("NonStandardData"),
+    asn::mandatoryComponent<&registrationConfirm::callSignalAddress>("CallSignalAddress"),
+    asn::optionalComponent<&registrationConfirm::terminalAlias>("TerminalAlias"),
+    asn::optionalComponent<&registrationConfirm::gatekeeperIdentifier>("GatekeeperIdentifier"),
+    asn::mandatoryComponent<&registrationConfirm::endpointIdentifier>("EndpointIdentifier"),
+    asn::additionComponent<&registrationConfirm::alternateGatekeeper>("AlternateGatekeeper"),
+    asn::additionComponent<&registrationConfirm::timeToLive>("TimeToLive"),
+    asn::additionComponent<&registrationConfirm::tokens>("Tokens"),
+    asn::additionComponent<&registrationConfirm::cryptoTokens>("CryptoTokens"),
+    asn::additionComponent<&registrationConfirm::integrityCheckValue>("IntegrityCheckValue"),
+    asn::additionComponent<&registrationConfirm::willRespondToIRR>("WillRespondToIRR"),
+    asn::additionComponent<&registrationConfirm::preGrantedARQ>("PreGrantedARQ"),
+    asn::additionComponent<&registrationConfirm::maintainConnection>("MaintainConnection"),
+    asn::additionComponent<&registrationConfirm::serviceControl>("ServiceControl"),
+    asn::additionComponent<&registrationConfirm::supportsAdditiveRegistration>("SupportsAdditiveRegistration"),
+    asn::additionComponent<&registrationConfirm::terminalAliasPattern>("TerminalAliasPattern"),
+    asn::additionComponent<&registrationConfirm::supportedPrefixes>("SupportedPrefixes"),
+    asn::additionComponent<&registrationConfirm::usageSpec>("UsageSpec"),
+    asn::additionComponent<&registrationConfirm::featureServerAlias>("FeatureServerAlias"),
+    asn::additionComponent<&registrationConfirm::capacityReportingSpec>("CapacityReportingSpec"),
+    asn::additionComponent<&registrationConfirm::featureSet>("FeatureSet"),
+    asn::additionComponent<&registrationConfirm::genericData>("GenericData"),
+};
+static const asn::tagTriple registrationConfirmComponentTags[] = {{0, 2, 0}, {0, 6, 0}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}, {0, 30, 0}, {0, 30, 0}, {0, 16, 0}, {0, 2, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}, {0, 1, 0}, {0, 16, 1}, {0, 1, 0}, {0, 16, 0}, {0, 5, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 0, 0}, {0, 16, 1}, {0, 16, 1}, {0, 16, 0}};
+const asn::sequenceDescriptor registrationConfirm::descriptor = asn::sequenceDescriptor::make(registrationConfirmComponents, true, registrationConfirmComponentTags);
+registrationConfirm::registrationConfirm(const registrationConfirm& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+registrationConfirm& registrationConfirm::operator=(const registrationConfirm& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+registrationConfirm::~registrationConfirm() { reset(); }
+asn::object* registrationConfirm::create() { return new registrationConfirm; }
+
+// registrationRejectReason::invalidTerminalAliases_sequence
+static const asn::componentEntry registrationRejectReason_invalidTerminalAliases_sequenceComponents[] = {
+    asn::optionalComponent<&registrationRejectReason::invalidTerminalAliases_sequence::terminalAlias>("TerminalAlias"),
+    asn::optionalComponent<&registrationRejectReason::invalidTerminalAliases_sequence::terminalAliasPattern>("TerminalAliasPattern"),
+    asn::optionalComponent<&registrationRejectReason::invalidTerminalAliases_sequence::supportedPrefixes>("SupportedPrefixes"),
+};
+static const asn::tagTriple registrationRejectReason_invalidTerminalAliases_sequenceComponentTags[] = {{0, 16, 0}, {0, 16, 0}, {0, 16, 0}};
+const asn::sequenceDescriptor registrationRejectReason::invalidTerminalAliases_sequence::descriptor = asn::sequenceDescriptor::make(registrationRejectReason_invalidTerminalAliases_sequenceComponents, true, registrationRejectReason_invalidTerminalAliases_sequenceComponentTags);
+registrationRejectReason::invalidTerminalAliases_sequence::invalidTerminalAliases_sequence(const invalidTerminalAliases_sequence& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+registrationRejectReason::invalidTerminalAliases_sequence& registrationRejectReason::invalidTerminalAliases_sequence::operator=(const invalidTerminalAliases_sequence& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+registrationRejectReason::invalidTerminalAliases_sequence::~invalidTerminalAliases_sequence() { reset(); }
+asn::object* registrationRejectReason::invalidTerminalAliases_sequence::create() { return new invalidTerminalAliases_sequence; }
+
+// registrationRejectReason
+static const asn::alternativeEntry registrationRejectReasonAlternatives[] = {
+    asn::alternative<asn::null>("DiscoveryRequired"),
+    asn::alternative<asn::null>("InvalidRevision"),
+    asn::alternative<asn::null>("InvalidCallSignalAddress"),
+    asn::alternative<asn::null>("InvalidRASAddress"),
+    asn::alternative<asn::sequenceOf<H225::aliasAddress, 0u, 0u, 1>>("DuplicateAlias"),
+    asn::alternative<asn::null>("InvalidTerminalType"),
+    asn::alternative<asn::null>("UndefinedReason"),
+    asn::alternative<asn::null>("TransportNotSupported"),
+    asn::alternative<asn::null>("TransportQOSNotSupported"),
+    asn::alternative<asn::null>("ResourceUnavailable"),
+    asn::alternative<asn::null>("InvalidAlias"),
+    asn::alternative<asn::null>("SecurityDenial"),
+    asn::alternative<asn::null>("FullRegistrationRequired"),
+    asn::alternative<asn::null>("AdditiveRegistrationNotSupported"),
+    asn::alternative<H225::registrationRejectReason::invalidTerminalAliases_sequence>("InvalidTerminalAliases"),
+    asn::alternative<asn::null>("GenericDataReason"),
+    asn::alternative<asn::null>("NeededFeatureNotSupported"),
+};
+static const asn::tagTriple registrationRejectReasonAlternativeTags[] = {{0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 16, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 16, 1}, {0, 5, 0}, {0, 5, 0}};
+const asn::choiceDescriptor registrationRejectReason::descriptor = asn::choiceDescriptor::make(registrationRejectReasonAlternatives, 8, true, registrationRejectReasonAlternativeTags);
+asn::object* registrationRejectReason::create() { return new registrationRejectReason; }
+
+// registrationReject
+static const asn::componentEntry registrationRejectComponents[] = {
+    asn::mandatoryComponent<&registrationReject::requestSeqNum>("RequestSeqNum"),
+    asn::mandatoryComponent<&registrationReject::protocolIdentifier>("ProtocolIdentifier"),
+    asn::optionalComponent<&registrationReject::nonStandardData>("NonStandardData"),
+    asn::mandatoryComponent<&registrationReject::rejectReason>("RejectReason"),
+    asn::optionalComponent<&registrationReject::gatekeeperIdentifier>("GatekeeperIdentifier"),
+    asn::additionComponent<&registrationReject::altGKInfo>("AltGKInfo"),
+    asn::additionComponent<&registrationReject::tokens>("Tokens"),
+    asn::additionComponent<&registrationReject::cryptoTokens>("CryptoTokens"),
+    asn::additionComponent<&registrationReject::integrityCheckValue>("IntegrityCheckValue"),
+    asn::additionComponent<&registrationReject::featureSet>("FeatureSet"),
+    asn::additionComponent<&registrationReject::genericData>("GenericData"),
+};
+static const asn::tagTriple registrationRejectComponentTags[] = {{0, 2, 0}, {0, 6, 0}, {0, 16, 1}, {0, 0, 0}, {0, 30, 0}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}, {0, 16, 1}, {0, 16, 0}};
+const asn::sequenceDescriptor registrationReject::descriptor = asn::sequenceDescriptor::make(registrationRejectComponents, true, registrationRejectComponentTags);
+registrationReject::registrationReject(const registrationReject& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+registrationReject& registrationReject::operator=(const registrationReject& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+registrationReject::~registrationReject() { reset(); }
+asn::object* registrationReject::create() { return new registrationReject; }
+
+// unregistrationRequest
+static const asn::componentEntry unregistrationRequestComponents[] = {
+    asn::mandatoryComponent<&unregistrationRequest::requestSeqNum>("RequestSeqNum"),
+    asn::mandatoryComponent<&unregistrationRequest::callSignalAddress>("CallSignalAddress"),
+    asn::optionalComponent<&unregistrationRequest::endpointAlias>("EndpointAlias"),
+    asn::optionalComponent<&unregistrationRequest::nonStandardData>("NonStandardData"),
+    asn::optionalComponent<&unregistrationRequest::endpointIdentifier>("EndpointIdentifier"),
+    asn::additionComponent<&unregistrationRequest::alternateEndpoints>("AlternateEndpoints"),
+    asn::additionComponent<&unregistrationRequest::gatekeeperIdentifier>("GatekeeperIdentifier"),
+    asn::additionComponent<&unregistrationRequest::tokens>("Tokens"),
+    asn::additionComponent<&unregistrationRequest::cryptoTokens>("CryptoTokens"),
+    asn::additionComponent<&unregistrationRequest::integrityCheckValue>("IntegrityCheckValue"),
+    asn::additionComponent<&unregistrationRequest::reason>("Reason"),
+    asn::additionComponent<&unregistrationRequest::endpointAliasPattern>("EndpointAliasPattern"),
+    asn::additionComponent<&unregistrationRequest::supportedPrefixes>("SupportedPrefixes"),
+    asn::additionComponent<&unregistrationRequest::alternateGatekeeper>("AlternateGatekeeper"),
+    asn::additionComponent<&unregistrationRequest::genericData>("GenericData"),
+};
+static const asn::tagTriple unregistrationRequestComponentTags[] = {{0, 2, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}, {0, 30, 0}, {0, 16, 0}, {0, 30, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}, {0, 0, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}};
+const asn::sequenceDescriptor unregistrationRequest::descriptor = asn::sequenceDescriptor::make(unregistrationRequestComponents, true, unregistrationRequestComponentTags);
+unregistrationRequest::unregistrationRequest(const unregistrationRequest& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+unregistrationRequest& unregistrationRequest::operator=(const unregistrationRequest& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+unregistrationRequest::~unregistrationRequest() { reset(); }
+asn::object* unregistrationRequest::create() { return new unregistrationRequest; }
+
+// unregRequestReason
+static const asn::alternativeEntry unregRequestReasonAlternatives[] = {
+    asn::alternative<asn::null>("ReregistrationRequired"),
+    asn::alternative<asn::null>("TtlExpired"),
+    asn::alternative<asn::null>("SecurityDenial"),
+    asn::alternative<asn::null>("UndefinedReason"),
+    asn::alternative<asn::null>("Maintenance"),
+};
+static const asn::tagTriple unregRequestReasonAlternativeTags[] = {{0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}};
+const asn::choiceDescriptor unregRequestReason::descriptor = asn::choiceDescriptor::make(unregRequestReasonAlternatives, 4, true, unregRequestReasonAlternativeTags);
+asn::object* unregRequestReason::create() { return new unregRequestReason; }
+
+// unregistrationConfirm
+static const asn::componentEntry unregistrationConfirmComponents[] = {
+    asn::mandatoryComponent<&unregistrationConfirm::requestSeqNum>("RequestSeqNum"),
+    asn::optionalComponent<&unregistrationConfirm::nonStandardData>("NonStandardData"),
+    asn::additionComponent<&unregistrationConfirm::tokens>("Tokens"),
+    asn::additionComponent<&unregistrationConfirm::cryptoTokens>("CryptoTokens"),
+    asn::additionComponent<&unregistrationConfirm::integrityCheckValue>("IntegrityCheckValue"),
+    asn::additionComponent<&unregistrationConfirm::genericData>("GenericData"),
+};
+static const asn::tagTriple unregistrationConfirmComponentTags[] = {{0, 2, 0}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}, {0, 16, 0}};
+const asn::sequenceDescriptor unregistrationConfirm::descriptor = asn::sequenceDescriptor::make(unregistrationConfirmComponents, true, unregistrationConfirmComponentTags);
+unregistrationConfirm::unregistrationConfirm(const unregistrationConfirm& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+unregistrationConfirm& unregistrationConfirm::operator=(const unregistrationConfirm& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+unregistrationConfirm::~unregistrationConfirm() { reset(); }
+asn::object* unregistrationConfirm::create() { return new unregistrationConfirm; }
+
+// unregRejectReason
+static const asn::alternativeEntry unregRejectReasonAlternatives[] = {
+    asn::alternative<asn::null>("NotCurrentlyRegistered"),
+    asn::alternative<asn::null>("CallInProgress"),
+    asn::alternative<asn::null>("UndefinedReason"),
+    asn::alternative<asn::null>("PermissionDenied"),
+    asn::alternative<asn::null>("SecurityDenial"),
+};
+static const asn::tagTriple unregRejectReasonAlternativeTags[] = {{0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}};
+const asn::choiceDescriptor unregRejectReason::descriptor = asn::choiceDescriptor::make(unregRejectReasonAlternatives, 3, true, unregRejectReasonAlternativeTags);
+asn::object* unregRejectReason::create() { return new unregRejectReason; }
+
+// unregistrationReject
+static const asn::componentEntry unregistrationRejectComponents[] = {
+    asn::mandatoryComponent<&unregistrationReject::requestSeqNum>("RequestSeqNum"),
+    asn::mandatoryComponent<&unregistrationReject::rejectReason>("RejectReason"),
+    asn::optionalComponent<&unregistrationReject::nonStandardData>("NonStandardData"),
+    asn::additionComponent<&unregistrationReject::altGKInfo>("AltGKInfo"),
+    asn::additionComponent<&unregistrationReject::tokens>("Tokens"),
+    asn::additionComponent<&unregistrationReject::cryptoTokens>("CryptoTokens"),
+    asn::additionComponent<&unregistrationReject::integrityCheckValue>("IntegrityCheckValue"),
+    asn::additionComponent<&unregistrationReject::genericData>("GenericData"),
+};
+static const asn::tagTriple unregistrationRejectComponentTags[] = {{0, 2, 0}, {0, 0, 0}, {0, 16, 1}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}, {0, 16, 0}};
+const asn::sequenceDescriptor unregistrationReject::descriptor = asn::sequenceDescriptor::make(unregistrationRejectComponents, true, unregistrationRejectComponentTags);
+unregistrationReject::unregistrationReject(const unregistrationReject& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+unregistrationReject& unregistrationReject::operator=(const unregistrationReject& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+unregistrationReject::~unregistrationReject() { reset(); }
+asn::object* unregistrationReject::create() { return new unregistrationReject; }
+
+// admissionRequest
+static const asn::componentEntry admissionRequestComponents[] = {
+    asn::mandatoryComponent<&admissionRequest::requestSeqNum>("RequestSeqNum"),
+    asn::mandatoryComponent<&admissionRequest::callType>("CallType"),
+    asn::optionalComponent<&admissionRequest::callModel>("CallModel"),
+    asn::mandatoryComponent<&admissionRequest::endpointIdentifier>("EndpointIdentifier"),
+    asn::optionalComponent<&admissionRequest::destinationInfo>("DestinationInfo"),
+    asn::optionalComponent<&admissionRequest::destCallSignalAddress>("DestCallSignalAddress"),
+    asn::optionalComponent<&admissionRequest::destExtraCallInfo>("DestExtraCallInfo"),
+    asn::mandatoryComponent<&admissionRequest::srcInfo>("SrcInfo"),
+    asn::optionalComponent<&admissionRequest::srcCallSignalAddress>("SrcCallSignalAddress"),
+    asn::mandatoryComponent<&admissionRequest::bandWidth>("BandWidth"),
+    asn::mandatoryComponent<&admissionRequest::callReferenceValue>("CallReferenceValue"),
+    asn::optionalComponent<&admissionRequest::nonStandardData>("NonStandardData"),
+    asn::optionalComponent<&admissionRequest::callServices>("CallServices"),
+    asn::mandatoryComponent<&admissionRequest::conferenceID>("ConferenceID"),
+    asn::mandatoryComponent<&admissionRequest::activeMC>("ActiveMC"),
+    asn::mandatoryComponent<&admissionRequest::answerCall>("AnswerCall"),
+    asn::additionComponent<&admissionRequest::canMapAlias>("CanMapAlias"),
+    asn::additionComponent<&admissionRequest::callIdentifier>("CallIdentifier"),
+    asn::additionComponent<&admissionRequest::srcAlternatives>("SrcAlternatives"),
+    asn::additionComponent<&admissionRequest::destAlternatives>("DestAlternatives"),
+    asn::additionComponent<&admissionRequest::gatekeeperIdentifier>("GatekeeperIdentifier"),
+    asn::additionComponent<&admissionRequest::tokens>("Tokens"),
+    asn::additionComponent<&admissionRequest::cryptoTokens>("CryptoTokens"),
+    asn::additionComponent<&admissionRequest::integrityCheckValue>("IntegrityCheckValue"),
+    asn::additionComponent<&admissionRequest::transportQOS>("TransportQOS"),
+    asn::additionComponent<&admissionRequest::willSupplyUUIEs>("WillSupplyUUIEs"),
+    asn::additionComponent<&admissionRequest::callLinkage>("CallLinkage"),
+    asn::additionComponent<&admissionRequest::gatewayDataRate>("GatewayDataRate"),
+    asn::additionComponent<&admissionRequest::capacity>("Capacity"),
+    asn::additionComponent<&admissionRequest::circuitInfo>("CircuitInfo"),
+    asn::additionComponent<&admissionRequest::desiredProtocols>("DesiredProtocols"),
+    asn::additionComponent<&admissionRequest::desiredTunnelledProtocol>("DesiredTunnelledProtocol"),
+    asn::additionComponent<&admissionRequest::featureSet>("FeatureSet"),
+    asn::additionComponent<&admissionRequest::genericData>("GenericData"),
+};
+static const asn::tagTriple admissionRequestComponentTags[] = {{0, 2, 0}, {0, 0, 0}, {0, 0, 0}, {0, 30, 0}, {0, 16, 0}, {0, 0, 0}, {0, 16, 0}, {0, 16, 0}, {0, 0, 0}, {0, 2, 0}, {0, 2, 0}, {0, 16, 1}, {0, 16, 1}, {0, 4, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}, {0, 30, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}, {0, 0, 0}, {0, 1, 0}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 0}, {0, 16, 1}, {0, 16, 1}, {0, 16, 0}};
+const asn::sequenceDescriptor admissionRequest::descriptor = asn::sequenceDescriptor::make(admissionRequestComponents, true, admissionRequestComponentTags);
+admissionRequest::admissionRequest(const admissionRequest& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+admissionRequest& admissionRequest::operator=(const admissionRequest& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+admissionRequest::~admissionRequest() { reset(); }
+asn::object* admissionRequest::create() { return new admissionRequest; }
+
+// admissionConfirm
+static const asn::componentEntry admissionConfirmComponents[] = {
+    asn::mandatoryComponent<&admissionConfirm::requestSeqNum>("RequestSeqNum"),
+    asn::mandatoryComponent<&admissionConfirm::bandWidth>("BandWidth"),
+    asn::mandatoryComponent<&admissionConfirm::callModel>("CallModel"),
+    asn::mandatoryComponent<&admissionConfirm::destCallSignalAddress>("DestCallSignalAddress"),
+    asn::optionalComponent<&admissionConfirm::irrFrequency>("IrrFrequency"),
+    asn::optionalComponent<&admissionConfirm::nonStandardData>("NonStandardData"),
+    asn::additionComponent<&admissionConfirm::destinationInfo>("DestinationInfo"),
+    asn::additionComponent<&admissionConfirm::destExtraCallInfo>("DestExtraCallInfo"),
+    asn::additionComponent<&admissionConfirm::destinationType>("DestinationType"),
+    asn::additionComponent<&admissionConfirm::remoteExtensionAddress>("RemoteExtensionAddress"),
+    asn::additionComponent<&admissionConfirm::alternateEndpoints>("AlternateEndpoints"),
+    asn::additionComponent<&admissionConfirm::tokens>("Tokens"),
+    asn::additionComponent<&admissionConfirm::cryptoTokens>("CryptoTokens"),
+    asn::additionComponent<&admissionConfirm::integrityCheckValue>("IntegrityCheckValue"),
+    asn::additionComponent<&admissionConfirm::transportQOS>("TransportQOS"),
+    asn::additionComponent<&admissionConfirm::willRespondToIRR>("WillRespondToIRR"),
+    asn::additionComponent<&admissionConfirm::uuiesRequested>("UuiesRequested"),
+    asn::additionComponent<&admissionConfirm::language>("Language"),
+    asn::additionComponent<&admissionConfirm::alternateTransportAddresses>("AlternateTransportAddresses"),
+    asn::additionComponent<&admissionConfirm::useSpecifiedTransport>("UseSpecifiedTransport"),
+    asn::additionComponent<&admissionConfirm::circuitInfo>("CircuitInfo"),
+    asn::additionComponent<&admissionConfirm::usageSpec>("UsageSpec"),
+    asn::additionComponent<&admissionConfirm::supportedProtocols>("SupportedProtocols"),
+    asn::additionComponent<&admissionConfirm::serviceControl>("ServiceControl"),
+    asn::additionComponent<&admissionConfirm::multipleCalls>("MultipleCalls"),
+    asn::additionComponent<&admissionConfirm::featureSet>("FeatureSet"),
+    asn::additionComponent<&admissionConfirm::genericData>("GenericData"),
+};
+static const asn::tagTriple admissionConfirmComponentTags[] = {{0, 2, 0}, {0, 2, 0}, {0, 0, 0}, {0, 0, 0}, {0, 2, 0}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}, {0, 0, 0}, {0, 1, 0}, {0, 16, 1}, {0, 16, 0}, {0, 16, 1}, {0, 0, 0}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 1, 0}, {0, 16, 1}, {0, 16, 0}};
+const asn::sequenceDescriptor admissionConfirm::descriptor = asn::sequenceDescriptor::make(admissionConfirmComponents, true, admissionConfirmComponentTags);
+admissionConfirm::admissionConfirm(const admissionConfirm& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+admissionConfirm& admissionConfirm::operator=(const admissionConfirm& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+admissionConfirm::~admissionConfirm() { reset(); }
+asn::object* admissionConfirm::create() { return new admissionConfirm; }
+
+// admissionRejectReason
+static const asn::alternativeEntry admissionRejectReasonAlternatives[] = {
+    asn::alternative<asn::null>("CalledPartyNotRegistered"),
+    asn::alternative<asn::null>("InvalidPermission"),
+    asn::alternative<asn::null>("RequestDenied"),
+    asn::alternative<asn::null>("UndefinedReason"),
+    asn::alternative<asn::null>("CallerNotRegistered"),
+    asn::alternative<asn::null>("RouteCallToGatekeeper"),
+    asn::alternative<asn::null>("InvalidEndpointIdentifier"),
+    asn::alternative<asn::null>("ResourceUnavailable"),
+    asn::alternative<asn::null>("SecurityDenial"),
+    asn::alternative<asn::null>("QosControlNotSupported"),
+    asn::alternative<asn::null>("IncompleteAddress"),
+    asn::alternative<asn::null>("AliasesInconsistent"),
+    asn::alternative<asn::sequenceOf<H225::partyNumber, 0u, 0u, 1>>("RouteCallToSCN"),
+    asn::alternative<asn::null>("ExceedsCallCapacity"),
+    asn::alternative<asn::null>("CollectDestination"),
+    asn::alternative<asn::null>("CollectPIN"),
+    asn::alternative<asn::null>("GenericDataReason"),
+    asn::alternative<asn::null>("NeededFeatureNotSupported"),
+};
+static const asn::tagTriple admissionRejectReasonAlternativeTags[] = {{0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 16, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}};
+const asn::choiceDescriptor admissionRejectReason::descriptor = asn::choiceDescriptor::make(admissionRejectReasonAlternatives, 8, true, admissionRejectReasonAlternativeTags);
+asn::object* admissionRejectReason::create() { return new admissionRejectReason; }
+
+// admissionReject
+static const asn::componentEntry admissionRejectComponents[] = {
+    asn::mandatoryComponent<&admissionReject::requestSeqNum>("RequestSeqNum"),
+    asn::mandatoryComponent<&admissionReject::rejectReason>("RejectReason"),
+    asn::optionalComponent<&admissionReject::nonStandardData>("NonStandardData"),
+    asn::additionComponent<&admissionReject::altGKInfo>("AltGKInfo"),
+    asn::additionComponent<&admissionReject::tokens>("Tokens"),
+    asn::additionComponent<&admissionReject::cryptoTokens>("CryptoTokens"),
+    asn::additionComponent<&admissionReject::callSignalAddress>("CallSignalAddress"),
+    asn::additionComponent<&admissionReject::integrityCheckValue>("IntegrityCheckValue"),
+    asn::additionComponent<&admissionReject::serviceControl>("ServiceControl"),
+    asn::additionComponent<&admissionReject::featureSet>("FeatureSet"),
+    asn::additionComponent<&admissionReject::genericData>("GenericData"),
+};
+static const asn::tagTriple admissionRejectComponentTags[] = {{0, 2, 0}, {0, 0, 0}, {0, 16, 1}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}, {0, 16, 0}, {0, 16, 1}, {0, 16, 0}};
+const asn::sequenceDescriptor admissionReject::descriptor = asn::sequenceDescriptor::make(admissionRejectComponents, true, admissionRejectComponentTags);
+admissionReject::admissionReject(const admissionReject& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+admissionReject& admissionReject::operator=(const admissionReject& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+admissionReject::~admissionReject() { reset(); }
+asn::object* admissionReject::create() { return new admissionReject; }
+
+// h323_UserInformation::user_data_sequence
+static const asn::componentEntry h323_UserInformation_user_data_sequenceComponents[] = {
+    asn::mandatoryComponent<&h323_UserInformation::user_data_sequence::protocol_discriminator>("Protocol_discriminator"),
+    asn::mandatoryComponent<&h323_UserInformation::user_data_sequence::user_information>("User_information"),
+};
+static const asn::tagTriple h323_UserInformation_user_data_sequenceComponentTags[] = {{0, 2, 0}, {0, 4, 0}};
+const asn::sequenceDescriptor h323_UserInformation::user_data_sequence::descriptor = asn::sequenceDescriptor::make(h323_UserInformation_user_data_sequenceComponents, true, h323_UserInformation_user_data_sequenceComponentTags);
+h323_UserInformation::user_data_sequence::user_data_sequence(const user_data_sequence& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+h323_UserInformation::user_data_sequence& h323_UserInformation::user_data_sequence::operator=(const user_data_sequence& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+h323_UserInformation::user_data_sequence::~user_data_sequence() { reset(); }
+asn::object* h323_UserInformation::user_data_sequence::create() { return new user_data_sequence; }
+
+// h323_UserInformation
+static const asn::componentEntry h323_UserInformationComponents[] = {
+    asn::mandatoryComponent<&h323_UserInformation::h323_uu_pdu>("H323_uu_pdu"),
+    asn::optionalComponent<&h323_UserInformation::user_data>("User_data"),
+};
+static const asn::tagTriple h323_UserInformationComponentTags[] = {{0, 16, 1}, {0, 16, 1}};
+const asn::sequenceDescriptor h323_UserInformation::descriptor = asn::sequenceDescriptor::make(h323_UserInformationComponents, true, h323_UserInformationComponentTags);
+h323_UserInformation::h323_UserInformation(const h323_UserInformation& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+h323_UserInformation& h323_UserInformation::operator=(const h323_UserInformation& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+h323_UserInformation::~h323_UserInformation() { reset(); }
+
+// stimulusControl
+static const asn::componentEntry stimulusControlComponents[] = {
+    asn::optionalComponent<&stimulusControl::nonStandard>("NonStandard"),
+    asn::optionalComponent<&stimulusControl::isText>("IsText"),
+    asn::optionalComponent<&stimulusControl::h248Message>("H248Message"),
+};
+static const asn::tagTriple stimulusControlComponentTags[] = {{0, 16, 1}, {0, 5, 0}, {0, 4, 0}};
+const asn::sequenceDescriptor stimulusControl::descriptor = asn::sequenceDescriptor::make(stimulusControlComponents, true, stimulusControlComponentTags);
+stimulusControl::stimulusControl(const stimulusControl& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+stimulusControl& stimulusControl::operator=(const stimulusControl& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+stimulusControl::~stimulusControl() { reset(); }
+asn::object* stimulusControl::create() { return new stimulusControl; }
+
+// scnConnectionAggregation
+static const asn::alternativeEntry scnConnectionAggregationAlternatives[] = {
+    asn::alternative<asn::null>("Auto"),
+    asn::alternative<asn::null>("None"),
+    asn::alternative<asn::null>("H221"),
+    asn::alternative<asn::null>("Bonded_mode1"),
+    asn::alternative<asn::null>("Bonded_mode2"),
+    asn::alternative<asn::null>("Bonded_mode3"),
+};
+static const asn::tagTriple scnConnectionAggregationAlternativeTags[] = {{0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}};
+const asn::choiceDescriptor scnConnectionAggregation::descriptor = asn::choiceDescriptor::make(scnConnectionAggregationAlternatives, 6, true, scnConnectionAggregationAlternativeTags);
+asn::object* scnConnectionAggregation::create() { return new scnConnectionAggregation; }
+
+// scnConnectionType
+static const asn::alternativeEntry scnConnectionTypeAlternatives[] = {
+    asn::alternative<asn::null>("Unknown"),
+    asn::alternative<asn::null>("BChannel"),
+    asn::alternative<asn::null>("Hybrid2x64"),
+    asn::alternative<asn::null>("Hybrid384"),
+    asn::alternative<asn::null>("Hybrid1536"),
+    asn::alternative<asn::null>("Hybrid1920"),
+    asn::alternative<asn::null>("Multirate"),
+};
+static const asn::tagTriple scnConnectionTypeAlternativeTags[] = {{0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}};
+const asn::choiceDescriptor scnConnectionType::descriptor = asn::choiceDescriptor::make(scnConnectionTypeAlternatives, 7, true, scnConnectionTypeAlternativeTags);
+asn::object* scnConnectionType::create() { return new scnConnectionType; }
+
+// setup_UUIE::conferenceGoal_choice
+static const asn::alternativeEntry setup_UUIE_conferenceGoal_choiceAlternatives[] = {
+    asn::alternative<asn::null>("Create"),
+    asn::alternative<asn::null>("Join"),
+    asn::alternative<asn::null>("Invite"),
+    asn::alternative<asn::null>("Capability_negotiation"),
+    asn::alternative<asn::null>("CallIndependentSupplementaryService"),
+};
+static const asn::tagTriple setup_UUIE_conferenceGoal_choiceAlternativeTags[] = {{0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}};
+const asn::choiceDescriptor setup_UUIE::conferenceGoal_choice::descriptor = asn::choiceDescriptor::make(setup_UUIE_conferenceGoal_choiceAlternatives, 3, true, setup_UUIE_conferenceGoal_choiceAlternativeTags);
+asn::object* setup_UUIE::conferenceGoal_choice::create() { return new conferenceGoal_choice; }
+
+// setup_UUIE::connectionParameters_sequence
+static const asn::componentEntry setup_UUIE_connectionParameters_sequenceComponents[] = {
+    asn::mandatoryComponent<&setup_UUIE::connectionParameters_sequence::connectionType>("ConnectionType"),
+    asn::mandatoryComponent<&setup_UUIE::connectionParameters_sequence::numberOfScnConnections>("NumberOfScnConnections"),
+    asn::mandatoryComponent<&setup_UUIE::connectionParameters_sequence::connectionAggregation>("ConnectionAggregation"),
+};
+static const asn::tagTriple setup_UUIE_connectionParameters_sequenceComponentTags[] = {{0, 0, 0}, {0, 2, 0}, {0, 0, 0}};
+const asn::sequenceDescriptor setup_UUIE::connectionParameters_sequence::descriptor = asn::sequenceDescriptor::make(setup_UUIE_connectionParameters_sequenceComponents, true, setup_UUIE_connectionParameters_sequenceComponentTags);
+setup_UUIE::connectionParameters_sequence::connectionParameters_sequence(const connectionParameters_sequence& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+setup_UUIE::connectionParameters_sequence& setup_UUIE::connectionParameters_sequence::operator=(const connectionParameters_sequence& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+setup_UUIE::connectionParameters_sequence::~connectionParameters_sequence() { reset(); }
+asn::object* setup_UUIE::connectionParameters_sequence::create() { return new connectionParameters_sequence; }
+
+// setup_UUIE
+static const asn::componentEntry setup_UUIEComponents[] = {
+    asn::mandatoryComponent<&setup_UUIE::protocolIdentifier>("ProtocolIdentifier"),
+    asn::optionalComponent<&setup_UUIE::h245Address>("H245Address"),
+    asn::optionalComponent<&setup_UUIE::sourceAddress>("SourceAddress"),
+    asn::mandatoryComponent<&setup_UUIE::sourceInfo>("SourceInfo"),
+    asn::optionalComponent<&setup_UUIE::destinationAddress>("DestinationAddress"),
+    asn::optionalComponent<&setup_UUIE::destCallSignalAddress>("DestCallSignalAddress"),
+    asn::optionalComponent<&setup_UUIE::destExtraCallInfo>("DestExtraCallInfo"),
+    asn::optionalComponent<&setup_UUIE::destExtraCRV>("DestExtraCRV"),
+    asn::mandatoryComponent<&setup_UUIE::activeMC>("ActiveMC"),
+    asn::mandatoryComponent<&setup_UUIE::conferenceID>("ConferenceID"),
+    asn::mandatoryComponent<&setup_UUIE::conferenceGoal>("ConferenceGoal"),
+    asn::optionalComponent<&setup_UUIE::callServices>("CallServices"),
+    asn::mandatoryComponent<&setup_UUIE::callType>("CallType"),
+    asn::additionComponent<&setup_UUIE::sourceCallSignalAddress>("SourceCallSignalAddress"),
+    asn::additionComponent<&setup_UUIE::remoteExtensionAddress>("RemoteExtensionAddress"),
+    asn::additionComponent<&setup_UUIE::callIdentifier>("CallIdentifier"),
+    asn::additionComponent<&setup_UUIE::h245SecurityCapability>("H245SecurityCapability"),
+    asn::additionComponent<&setup_UUIE::tokens>("Tokens"),
+    asn::additionComponent<&setup_UUIE::cryptoTokens>("CryptoTokens"),
+    asn::additionComponent<&setup_UUIE::fastStart>("FastStart"),
+    asn::additionComponent<&setup_UUIE::mediaWaitForConnect>("MediaWaitForConnect"),
+    asn::additionComponent<&setup_UUIE::canOverlapSend>("CanOverlapSend"),
+    asn::additionComponent<&setup_UUIE::endpointIdentifier>("EndpointIdentifier"),
+    asn::additionComponent<&setup_UUIE::multipleCalls>("MultipleCalls"),
+    asn::additionComponent<&setup_UUIE::maintainConnection>("MaintainConnection"),
+    asn::additionComponent<&setup_UUIE::connectionParameters>("ConnectionParameters"),
+    asn::additionComponent<&setup_UUIE::language>("Language"),
+    asn::additionComponent<&setup_UUIE::presentationIndicator>("PresentationIndicator"),
+    asn::additionComponent<&setup_UUIE::screeningIndicator>("ScreeningIndicator"),
+    asn::additionComponent<&setup_UUIE::serviceControl>("ServiceControl"),
+    asn::additionComponent<&setup_UUIE::symmetricOperationRequired>("SymmetricOperationRequired"),
+    asn::additionComponent<&setup_UUIE::capacity>("Capacity"),
+    asn::additionComponent<&setup_UUIE::circuitInfo>("CircuitInfo"),
+    asn::additionComponent<&setup_UUIE::desiredProtocols>("DesiredProtocols"),
+    asn::additionComponent<&setup_UUIE::neededFeatures>("NeededFeatures"),
+    asn::additionComponent<&setup_UUIE::desiredFeatures>("DesiredFeatures"),
+    asn::additionComponent<&setup_UUIE::supportedFeatures>("SupportedFeatures"),
+    asn::additionComponent<&setup_UUIE::parallelH245Control>("ParallelH245Control"),
+    asn::additionComponent<&setup_UUIE::additionalSourceAddresses>("AdditionalSourceAddresses"),
+};
+static const asn::tagTriple setup_UUIEComponentTags[] = {{0, 6, 0}, {0, 0, 0}, {0, 16, 0}, {0, 16, 1}, {0, 16, 0}, {0, 0, 0}, {0, 16, 0}, {0, 16, 0}, {0, 1, 0}, {0, 4, 0}, {0, 0, 0}, {0, 16, 1}, {0, 0, 0}, {0, 0, 0}, {0, 0, 0}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 1, 0}, {0, 1, 0}, {0, 30, 0}, {0, 1, 0}, {0, 1, 0}, {0, 16, 1}, {0, 16, 0}, {0, 0, 0}, {0, 10, 1}, {0, 16, 0}, {0, 5, 0}, {0, 16, 1}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}};
+const asn::sequenceDescriptor setup_UUIE::descriptor = asn::sequenceDescriptor::make(setup_UUIEComponents, true, setup_UUIEComponentTags);
+setup_UUIE::setup_UUIE(const setup_UUIE& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+setup_UUIE& setup_UUIE::operator=(const setup_UUIE& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+setup_UUIE::~setup_UUIE() { reset(); }
+asn::object* setup_UUIE::create() { return new setup_UUIE; }
+
+// extendedAliasAddress
+static const asn::componentEntry extendedAliasAddressComponents[] = {
+    asn::mandatoryComponent<&extendedAliasAddress::address>("Address"),
+    asn::optionalComponent<&extendedAliasAddress::presentationIndicator>("PresentationIndicator"),
+    asn::optionalComponent<&extendedAliasAddress::screeningIndicator>("ScreeningIndicator"),
+};
+static const asn::tagTriple extendedAliasAddressComponentTags[] = {{0, 0, 0}, {0, 0, 0}, {0, 10, 1}};
+const asn::sequenceDescriptor extendedAliasAddress::descriptor = asn::sequenceDescriptor::make(extendedAliasAddressComponents, true, extendedAliasAddressComponentTags);
+extendedAliasAddress::extendedAliasAddress(const extendedAliasAddress& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+extendedAliasAddress& extendedAliasAddress::operator=(const extendedAliasAddress& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+extendedAliasAddress::~extendedAliasAddress() { reset(); }
+asn::object* extendedAliasAddress::create() { return new extendedAliasAddress; }
+
+// callProceeding_UUIE
+static const asn::componentEntry callProceeding_UUIEComponents[] = {
+    asn::mandatoryComponent<&callProceeding_UUIE::protocolIdentifier>("ProtocolIdentifier"),
+    asn::mandatoryComponent<&callProceeding_UUIE::destinationInfo>("DestinationInfo"),
+    asn::optionalComponent<&callProceeding_UUIE::h245Address>("H245Address"),
+    asn::additionComponent<&callProceeding_UUIE::callIdentifier>("CallIdentifier"),
+    asn::additionComponent<&callProceeding_UUIE::h245SecurityMode>("H245SecurityMode"),
+    asn::additionComponent<&callProceeding_UUIE::tokens>("Tokens"),
+    asn::additionComponent<&callProceeding_UUIE::cryptoTokens>("CryptoTokens"),
+    asn::additionComponent<&callProceeding_UUIE::fastStart>("FastStart"),
+    asn::additionComponent<&callProceeding_UUIE::multipleCalls>("MultipleCalls"),
+    asn::additionComponent<&callProceeding_UUIE::maintainConnection>("MaintainConnection"),
+    asn::additionComponent<&callProceeding_UUIE::fastConnectRefused>("FastConnectRefused"),
+    asn::additionComponent<&callProceeding_UUIE::featureSet>("FeatureSet"),
+};
+static const asn::tagTriple callProceeding_UUIEComponentTags[] = {{0, 6, 0}, {0, 16, 1}, {0, 0, 0}, {0, 16, 1}, {0, 0, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 1, 0}, {0, 1, 0}, {0, 5, 0}, {0, 16, 1}};
+const asn::sequenceDescriptor callProceeding_UUIE::descriptor = asn::sequenceDescriptor::make(callProceeding_UUIEComponents, true, callProceeding_UUIEComponentTags);
+callProceeding_UUIE::callProceeding_UUIE(const callProceeding_UUIE& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+callProceeding_UUIE& callProceeding_UUIE::operator=(const callProceeding_UUIE& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+callProceeding_UUIE::~callProceeding_UUIE() { reset(); }
+asn::object* callProceeding_UUIE::create() { return new callProceeding_UUIE; }
+
+// connect_UUIE
+static const asn::componentEntry connect_UUIEComponents[] = {
+    asn::mandatoryComponent<&connect_UUIE::protocolIdentifier>("ProtocolIdentifier"),
+    asn::optionalComponent<&connect_UUIE::h245Address>("H245Address"),
+    asn::mandatoryComponent<&connect_UUIE::destinationInfo>("DestinationInfo"),
+    asn::mandatoryComponent<&connect_UUIE::conferenceID>("ConferenceID"),
+    asn::additionComponent<&connect_UUIE::callIdentifier>("CallIdentifier"),
+    asn::additionComponent<&connect_UUIE::h245SecurityMode>("H245SecurityMode"),
+    asn::additionComponent<&connect_UUIE::tokens>("Tokens"),
+    asn::additionComponent<&connect_UUIE::cryptoTokens>("CryptoTokens"),
+    asn::additionComponent<&connect_UUIE::fastStart>("FastStart"),
+    asn::additionComponent<&connect_UUIE::multipleCalls>("MultipleCalls"),
+    asn::additionComponent<&connect_UUIE::maintainConnection>("MaintainConnection"),
+    asn::additionComponent<&connect_UUIE::language>("Language"),
+    asn::additionComponent<&connect_UUIE::connectedAddress>("ConnectedAddress"),
+    asn::additionComponent<&connect_UUIE::presentationIndicator>("PresentationIndicator"),
+    asn::additionComponent<&connect_UUIE::screeningIndicator>("ScreeningIndicator"),
+    asn::additionComponent<&connect_UUIE::fastConnectRefused>("FastConnectRefused"),
+    asn::additionComponent<&connect_UUIE::serviceControl>("ServiceControl"),
+    asn::additionComponent<&connect_UUIE::capacity>("Capacity"),
+    asn::additionComponent<&connect_UUIE::featureSet>("FeatureSet"),
+};
+static const asn::tagTriple connect_UUIEComponentTags[] = {{0, 6, 0}, {0, 0, 0}, {0, 16, 1}, {0, 4, 0}, {0, 16, 1}, {0, 0, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 1, 0}, {0, 1, 0}, {0, 16, 0}, {0, 16, 0}, {0, 0, 0}, {0, 10, 1}, {0, 5, 0}, {0, 16, 0}, {0, 16, 1}, {0, 16, 1}};
+const asn::sequenceDescriptor connect_UUIE::descriptor = asn::sequenceDescriptor::make(connect_UUIEComponents, true, connect_UUIEComponentTags);
+connect_UUIE::connect_UUIE(const connect_UUIE& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+connect_UUIE& connect_UUIE::operator=(const connect_UUIE& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+connect_UUIE::~connect_UUIE() { reset(); }
+asn::object* connect_UUIE::create() { return new connect_UUIE; }
+
+// alerting_UUIE
+static const asn::componentEntry alerting_UUIEComponents[] = {
+    asn::mandatoryComponent<&alerting_UUIE::protocolIdentifier>("ProtocolIdentifier"),
+    asn::mandatoryComponent<&alerting_UUIE::destinationInfo>("DestinationInfo"),
+    asn::optionalComponent<&alerting_UUIE::h245Address>("H245Address"),
+    asn::additionComponent<&alerting_UUIE::callIdentifier>("CallIdentifier"),
+    asn::additionComponent<&alerting_UUIE::h245SecurityMode>("H245SecurityMode"),
+    asn::additionComponent<&alerting_UUIE::tokens>("Tokens"),
+    asn::additionComponent<&alerting_UUIE::cryptoTokens>("CryptoTokens"),
+    asn::additionComponent<&alerting_UUIE::fastStart>("FastStart"),
+    asn::additionComponent<&alerting_UUIE::multipleCalls>("MultipleCalls"),
+    asn::additionComponent<&alerting_UUIE::maintainConnection>("MaintainConnection"),
+    asn::additionComponent<&alerting_UUIE::alertingAddress>("AlertingAddress"),
+    asn::additionComponent<&alerting_UUIE::presentationIndicator>("PresentationIndicator"),
+    asn::additionComponent<&alerting_UUIE::screeningIndicator>("ScreeningIndicator"),
+    asn::additionComponent<&alerting_UUIE::fastConnectRefused>("FastConnectRefused"),
+    asn::additionComponent<&alerting_UUIE::serviceControl>("ServiceControl"),
+    asn::additionComponent<&alerting_UUIE::capacity>("Capacity"),
+    asn::additionComponent<&alerting_UUIE::featureSet>("FeatureSet"),
+};
+static const asn::tagTriple alerting_UUIEComponentTags[] = {{0, 6, 0}, {0, 16, 1}, {0, 0, 0}, {0, 16, 1}, {0, 0, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 1, 0}, {0, 1, 0}, {0, 16, 0}, {0, 0, 0}, {0, 10, 1}, {0, 5, 0}, {0, 16, 0}, {0, 16, 1}, {0, 16, 1}};
+const asn::sequenceDescriptor alerting_UUIE::descriptor = asn::sequenceDescriptor::make(alerting_UUIEComponents, true, alerting_UUIEComponentTags);
+alerting_UUIE::alerting_UUIE(const alerting_UUIE& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+alerting_UUIE& alerting_UUIE::operator=(const alerting_UUIE& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+alerting_UUIE::~alerting_UUIE() { reset(); }
+asn::object* alerting_UUIE::create() { return new alerting_UUIE; }
+
+// information_UUIE
+static const asn::componentEntry information_UUIEComponents[] = {
+    asn::mandatoryComponent<&information_UUIE::protocolIdentifier>("ProtocolIdentifier"),
+    asn::additionComponent<&information_UUIE::callIdentifier>("CallIdentifier"),
+    asn::additionComponent<&information_UUIE::tokens>("Tokens"),
+    asn::additionComponent<&information_UUIE::cryptoTokens>("CryptoTokens"),
+    asn::additionComponent<&information_UUIE::fastStart>("FastStart"),
+    asn::additionComponent<&information_UUIE::fastConnectRefused>("FastConnectRefused"),
+    asn::additionComponent<&information_UUIE::circuitInfo>("CircuitInfo"),
+};
+static const asn::tagTriple information_UUIEComponentTags[] = {{0, 6, 0}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 5, 0}, {0, 16, 1}};
+const asn::sequenceDescriptor information_UUIE::descriptor = asn::sequenceDescriptor::make(information_UUIEComponents, true, information_UUIEComponentTags);
+information_UUIE::information_UUIE(const information_UUIE& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+information_UUIE& information_UUIE::operator=(const information_UUIE& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+information_UUIE::~information_UUIE() { reset(); }
+asn::object* information_UUIE::create() { return new information_UUIE; }
+
+// releaseComplete_UUIE
+static const asn::componentEntry releaseComplete_UUIEComponents[] = {
+    asn::mandatoryComponent<&releaseComplete_UUIE::protocolIdentifier>("ProtocolIdentifier"),
+    asn::optionalComponent<&releaseComplete_UUIE::reason>("Reason"),
+    asn::additionComponent<&releaseComplete_UUIE::callIdentifier>("CallIdentifier"),
+    asn::additionComponent<&releaseComplete_UUIE::tokens>("Tokens"),
+    asn::additionComponent<&releaseComplete_UUIE::cryptoTokens>("CryptoTokens"),
+    asn::additionComponent<&releaseComplete_UUIE::busyAddress>("BusyAddress"),
+    asn::additionComponent<&releaseComplete_UUIE::presentationIndicator>("PresentationIndicator"),
+    asn::additionComponent<&releaseComplete_UUIE::screeningIndicator>("ScreeningIndicator"),
+    asn::additionComponent<&releaseComplete_UUIE::capacity>("Capacity"),
+    asn::additionComponent<&releaseComplete_UUIE::serviceControl>("ServiceControl"),
+    asn::additionComponent<&releaseComplete_UUIE::featureSet>("FeatureSet"),
+};
+static const asn::tagTriple releaseComplete_UUIEComponentTags[] = {{0, 6, 0}, {0, 0, 0}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 0, 0}, {0, 10, 1}, {0, 16, 1}, {0, 16, 0}, {0, 16, 1}};
+const asn::sequenceDescriptor releaseComplete_UUIE::descriptor = asn::sequenceDescriptor::make(releaseComplete_UUIEComponents, true, releaseComplete_UUIEComponentTags);
+releaseComplete_UUIE::releaseComplete_UUIE(const releaseComplete_UUIE& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+releaseComplete_UUIE& releaseComplete_UUIE::operator=(const releaseComplete_UUIE& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+releaseComplete_UUIE::~releaseComplete_UUIE() { reset(); }
+asn::object* releaseComplete_UUIE::create() { return new releaseComplete_UUIE; }
+
+// facilityReason
+static const asn::alternativeEntry facilityReasonAlternatives[] = {
+    asn::alternative<asn::null>("RouteCallToGatekeeper"),
+    asn::alternative<asn::null>("CallForwarded"),
+    asn::alternative<asn::null>("RouteCallToMC"),
+    asn::alternative<asn::null>("UndefinedReason"),
+    asn::alternative<asn::null>("ConferenceListChoice"),
+    asn::alternative<asn::null>("StartH245"),
+    asn::alternative<asn::null>("NoH245"),
+    asn::alternative<asn::null>("NewTokens"),
+    asn::alternative<asn::null>("FeatureSetUpdate"),
+    asn::alternative<asn::null>("ForwardedElements"),
+    asn::alternative<asn::null>("TransportedInformation"),
+};
+static const asn::tagTriple facilityReasonAlternativeTags[] = {{0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}};
+const asn::choiceDescriptor facilityReason::descriptor = asn::choiceDescriptor::make(facilityReasonAlternatives, 4, true, facilityReasonAlternativeTags);
+asn::object* facilityReason::create() { return new facilityReason; }
+
+// facility_UUIE
+static const asn::componentEntry facility_UUIEComponents[] = {
+    asn::mandatoryComponent<&facility_UUIE::protocolIdentifier>("ProtocolIdentifier"),
+    asn::optionalComponent<&facility_UUIE::alternativeAddress>("AlternativeAddress"),
+    asn::optionalComponent<&facility_UUIE::alternativeAliasAddress>("AlternativeAliasAddress"),
+    asn::optionalComponent<&facility_UUIE::conferenceID>("ConferenceID"),
+    asn::mandatoryComponent<&facility_UUIE::reason>("Reason"),
+    asn::additionComponent<&facility_UUIE::callIdentifier>("CallIdentifier"),
+    asn::additionComponent<&facility_UUIE::destExtraCallInfo>("DestExtraCallInfo"),
+    asn::additionComponent<&facility_UUIE::remoteExtensionAddress>("RemoteExtensionAddress"),
+    asn::additionComponent<&facility_UUIE::tokens>("Tokens"),
+    asn::additionComponent<&facility_UUIE::cryptoTokens>("CryptoTokens"),
+    asn::additionComponent<&facility_UUIE::conferences>("Conferences"),
+    asn::additionComponent<&facility_UUIE::h245Address>("H245Address"),
+    asn::additionComponent<&facility_UUIE::fastStart>("FastStart"),
+    asn::additionComponent<&facility_UUIE::multipleCalls>("MultipleCalls"),
+    asn::additionComponent<&facility_UUIE::maintainConnection>("MaintainConnection"),
+    asn::additionComponent<&facility_UUIE::fastConnectRefused>("FastConnectRefused"),
+    asn::additionComponent<&facility_UUIE::serviceControl>("ServiceControl"),
+    asn::additionComponent<&facility_UUIE::circuitInfo>("CircuitInfo"),
+    asn::additionComponent<&facility_UUIE::featureSet>("FeatureSet"),
+    asn::additionComponent<&facility_UUIE::destinationInfo>("DestinationInfo"),
+    asn::additionComponent<&facility_UUIE::h245SecurityMode>("H245SecurityMode"),
+};
+static const asn::tagTriple facility_UUIEComponentTags[] = {{0, 6, 0}, {0, 0, 0}, {0, 16, 0}, {0, 4, 0}, {0, 0, 0}, {0, 16, 1}, {0, 16, 0}, {0, 0, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 0, 0}, {0, 16, 0}, {0, 1, 0}, {0, 1, 0}, {0, 5, 0}, {0, 16, 0}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 0, 0}};
+const asn::sequenceDescriptor facility_UUIE::descriptor = asn::sequenceDescriptor::make(facility_UUIEComponents, true, facility_UUIEComponentTags);
+facility_UUIE::facility_UUIE(const facility_UUIE& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+facility_UUIE& facility_UUIE::operator=(const facility_UUIE& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+facility_UUIE::~facility_UUIE() { reset(); }
+asn::object* facility_UUIE::create() { return new facility_UUIE; }
+
+// conferenceList
+static const asn::componentEntry conferenceListComponents[] = {
+    asn::optionalComponent<&conferenceList::conferenceID>("ConferenceID"),
+    asn::optionalComponent<&conferenceList::conferenceAlias>("ConferenceAlias"),
+    asn::optionalComponent<&conferenceList::nonStandardData>("NonStandardData"),
+};
+static const asn::tagTriple conferenceListComponentTags[] = {{0, 4, 0}, {0, 0, 0}, {0, 16, 1}};
+const asn::sequenceDescriptor conferenceList::descriptor = asn::sequenceDescriptor::make(conferenceListComponents, true, conferenceListComponentTags);
+conferenceList::conferenceList(const conferenceList& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+conferenceList& conferenceList::operator=(const conferenceList& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+conferenceList::~conferenceList() { reset(); }
+asn::object* conferenceList::create() { return new conferenceList; }
+
+// progress_UUIE
+static const asn::componentEntry progress_UUIEComponents[] = {
+    asn::mandatoryComponent<&progress_UUIE::protocolIdentifier>("ProtocolIdentifier"),
+    asn::mandatoryComponent<&progress_UUIE::destinationInfo>("DestinationInfo"),
+    asn::optionalComponent<&progress_UUIE::h245Address>("H245Address"),
+    asn::mandatoryComponent<&progress_UUIE::callIdentifier>("CallIdentifier"),
+    asn::optionalComponent<&progress_UUIE::h245SecurityMode>("H245SecurityMode"),
+    asn::optionalComponent<&progress_UUIE::tokens>("Tokens"),
+    asn::optionalComponent<&progress_UUIE::cryptoTokens>("CryptoTokens"),
+    asn::optionalComponent<&progress_UUIE::fastStart>("FastStart"),
+    asn::additionComponent<&progress_UUIE::multipleCalls>("MultipleCalls"),
+    asn::additionComponent<&progress_UUIE::maintainConnection>("MaintainConnection"),
+    asn::additionComponent<&progress_UUIE::fastConnectRefused>("FastConnectRefused"),
+};
+static const asn::tagTriple progress_UUIEComponentTags[] = {{0, 6, 0}, {0, 16, 1}, {0, 0, 0}, {0, 16, 1}, {0, 0, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 1, 0}, {0, 1, 0}, {0, 5, 0}};
+const asn::sequenceDescriptor progress_UUIE::descriptor = asn::sequenceDescriptor::make(progress_UUIEComponents, true, progress_UUIEComponentTags);
+progress_UUIE::progress_UUIE(const progress_UUIE& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+progress_UUIE& progress_UUIE::operator=(const progress_UUIE& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+progress_UUIE::~progress_UUIE() { reset(); }
+asn::object* progress_UUIE::create() { return new progress_UUIE; }
+
+// status_UUIE
+static const asn::componentEntry status_UUIEComponents[] = {
+    asn::mandatoryComponent<&status_UUIE::protocolIdentifier>("ProtocolIdentifier"),
+    asn::mandatoryComponent<&status_UUIE::callIdentifier>("CallIdentifier"),
+    asn::optionalComponent<&status_UUIE::tokens>("Tokens"),
+    asn::optionalComponent<&status_UUIE::cryptoTokens>("CryptoTokens"),
+};
+static const asn::tagTriple status_UUIEComponentTags[] = {{0, 6, 0}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}};
+const asn::sequenceDescriptor status_UUIE::descriptor = asn::sequenceDescriptor::make(status_UUIEComponents, true, status_UUIEComponentTags);
+status_UUIE::status_UUIE(const status_UUIE& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+status_UUIE& status_UUIE::operator=(const status_UUIE& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+status_UUIE::~status_UUIE() { reset(); }
+asn::object* status_UUIE::create() { return new status_UUIE; }
+
+// statusInquiry_UUIE
+static const asn::componentEntry statusInquiry_UUIEComponents[] = {
+    asn::mandatoryComponent<&statusInquiry_UUIE::protocolIdentifier>("ProtocolIdentifier"),
+    asn::mandatoryComponent<&statusInquiry_UUIE::callIdentifier>("CallIdentifier"),
+    asn::optionalComponent<&statusInquiry_UUIE::tokens>("Tokens"),
+    asn::optionalComponent<&statusInquiry_UUIE::cryptoTokens>("CryptoTokens"),
+};
+static const asn::tagTriple statusInquiry_UUIEComponentTags[] = {{0, 6, 0}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}};
+const asn::sequenceDescriptor statusInquiry_UUIE::descriptor = asn::sequenceDescriptor::make(statusInquiry_UUIEComponents, true, statusInquiry_UUIEComponentTags);
+statusInquiry_UUIE::statusInquiry_UUIE(const statusInquiry_UUIE& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+statusInquiry_UUIE& statusInquiry_UUIE::operator=(const statusInquiry_UUIE& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+statusInquiry_UUIE::~statusInquiry_UUIE() { reset(); }
+asn::object* statusInquiry_UUIE::create() { return new statusInquiry_UUIE; }
+
+// setupAcknowledge_UUIE
+static const asn::componentEntry setupAcknowledge_UUIEComponents[] = {
+    asn::mandatoryComponent<&setupAcknowledge_UUIE::protocolIdentifier>("ProtocolIdentifier"),
+    asn::mandatoryComponent<&setupAcknowledge_UUIE::callIdentifier>("CallIdentifier"),
+    asn::optionalComponent<&setupAcknowledge_UUIE::tokens>("Tokens"),
+    asn::optionalComponent<&setupAcknowledge_UUIE::cryptoTokens>("CryptoTokens"),
+};
+static const asn::tagTriple setupAcknowledge_UUIEComponentTags[] = {{0, 6, 0}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}};
+const asn::sequenceDescriptor setupAcknowledge_UUIE::descriptor = asn::sequenceDescriptor::make(setupAcknowledge_UUIEComponents, true, setupAcknowledge_UUIEComponentTags);
+setupAcknowledge_UUIE::setupAcknowledge_UUIE(const setupAcknowledge_UUIE& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+setupAcknowledge_UUIE& setupAcknowledge_UUIE::operator=(const setupAcknowledge_UUIE& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+setupAcknowledge_UUIE::~setupAcknowledge_UUIE() { reset(); }
+asn::object* setupAcknowledge_UUIE::create() { return new setupAcknowledge_UUIE; }
+
+// notify_UUIE
+static const asn::componentEntry notify_UUIEComponents[] = {
+    asn::mandatoryComponent<&notify_UUIE::protocolIdentifier>("ProtocolIdentifier"),
+    asn::mandatoryComponent<&notify_UUIE::callIdentifier>("CallIdentifier"),
+    asn::optionalComponent<&notify_UUIE::tokens>("Tokens"),
+    asn::optionalComponent<&notify_UUIE::cryptoTokens>("CryptoTokens"),
+};
+static const asn::tagTriple notify_UUIEComponentTags[] = {{0, 6, 0}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}};
+const asn::sequenceDescriptor notify_UUIE::descriptor = asn::sequenceDescriptor::make(notify_UUIEComponents, true, notify_UUIEComponentTags);
+notify_UUIE::notify_UUIE(const notify_UUIE& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+notify_UUIE& notify_UUIE::operator=(const notify_UUIE& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+notify_UUIE::~notify_UUIE() { reset(); }
+asn::object* notify_UUIE::create() { return new notify_UUIE; }
+
+// h245Security
+static const asn::alternativeEntry h245SecurityAlternatives[] = {
+    asn::alternative<H225::nonStandardParameter>("NonStandard"),
+    asn::alternative<asn::null>("NoSecurity"),
+    asn::alternative<H225::securityCapabilities>("Tls"),
+    asn::alternative<H225::securityCapabilities>("Ipsec"),
+};
+static const asn::tagTriple h245SecurityAlternativeTags[] = {{0, 16, 1}, {0, 5, 0}, {0, 16, 1}, {0, 16, 1}};
+const asn::choiceDescriptor h245Security::descriptor = asn::choiceDescriptor::make(h245SecurityAlternatives, 4, true, h245SecurityAlternativeTags);
+asn::object* h245Security::create() { return new h245Security; }
+
+// securityServiceMode
+static const asn::alternativeEntry securityServiceModeAlternatives[] = {
+    asn::alternative<H225::nonStandardParameter>("NonStandard"),
+    asn::alternative<asn::null>("None"),
+    asn::alternative<asn::null>("Default"),
+};
+static const asn::tagTriple securityServiceModeAlternativeTags[] = {{0, 16, 1}, {0, 5, 0}, {0, 5, 0}};
+const asn::choiceDescriptor securityServiceMode::descriptor = asn::choiceDescriptor::make(securityServiceModeAlternatives, 3, true, securityServiceModeAlternativeTags);
+asn::object* securityServiceMode::create() { return new securityServiceMode; }
+
+// securityCapabilities
+static const asn::componentEntry securityCapabilitiesComponents[] = {
+    asn::optionalComponent<&securityCapabilities::nonStandard>("NonStandard"),
+    asn::mandatoryComponent<&securityCapabilities::encryption>("Encryption"),
+    asn::mandatoryComponent<&securityCapabilities::authenticaton>("Authenticaton"),
+    asn::mandatoryComponent<&securityCapabilities::integrity>("Integrity"),
+};
+static const asn::tagTriple securityCapabilitiesComponentTags[] = {{0, 16, 1}, {0, 0, 0}, {0, 0, 0}, {0, 0, 0}};
+const asn::sequenceDescriptor securityCapabilities::descriptor = asn::sequenceDescriptor::make(securityCapabilitiesComponents, true, securityCapabilitiesComponentTags);
+securityCapabilities::securityCapabilities(const securityCapabilities& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+securityCapabilities& securityCapabilities::operator=(const securityCapabilities& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+securityCapabilities::~securityCapabilities() { reset(); }
+asn::object* securityCapabilities::create() { return new securityCapabilities; }
+
+// presentationIndicator
+static const asn::alternativeEntry presentationIndicatorAlternatives[] = {
+    asn::alternative<asn::null>("PresentationAllowed"),
+    asn::alternative<asn::null>("PresentationRestricted"),
+    asn::alternative<asn::null>("AddressNotAvailable"),
+};
+static const asn::tagTriple presentationIndicatorAlternativeTags[] = {{0, 5, 0}, {0, 5, 0}, {0, 5, 0}};
+const asn::choiceDescriptor presentationIndicator::descriptor = asn::choiceDescriptor::make(presentationIndicatorAlternatives, 3, true, presentationIndicatorAlternativeTags);
+asn::object* presentationIndicator::create() { return new presentationIndicator; }
+
+// screeningIndicator
+static const asn::namedValue screeningIndicatorValues[] = {
+    {0u, "UserProvidedNotScreened"},
+    {1u, "UserProvidedVerifiedAndPassed"},
+    {2u, "UserProvidedVerifiedAndFailed"},
+    {3u, "NetworkProvided"},
+};
+const asn::enumeratedDescriptor screeningIndicator::descriptor = asn::enumeratedDescriptor::make(screeningIndicatorValues, 4, true);
+asn::object* screeningIndicator::create() { return new screeningIndicator; }
+
 }  // namespace H225
