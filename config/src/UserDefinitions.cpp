@@ -12,8 +12,10 @@ orvo::string TUser::ApplyDefinitions(const TExpressions& AList, TConfiguration& 
   orvo::string error = Merge(AList, AConfiguration, applied);
   if (error.length() != 0) return error;
   // "everyone" supplies only what nobody set before.
-  error = MergeGroup("everyone", AConfiguration, applied);
-  if (error.length() != 0) return error;
+  if (const TGroup* everyone = AConfiguration.FindGroup("everyone")) {
+    error = MergeGroup(*everyone, AConfiguration, applied);
+    if (error.length() != 0) return error;
+  }
   if (!FVariables.Find("username")) FVariables.Set("username", FIdentifier);
   return orvo::string();
 }
@@ -28,9 +30,9 @@ orvo::string TUser::Merge(const TExpressions& AList, TConfiguration& AConfigurat
     if (directive->Kind() == dcGroupMember) {
       const TStringExp* name = dynamic_cast<const TStringExp*>(directive);
       if (!name) return "parse error, unknown expression";
-      if (!AConfiguration.FindGroup(name->Value))
-        return "logic error, 'group member' directive points on unknown group";
-      error = MergeGroup(name->Value, AConfiguration, AApplied);
+      const TGroup* group = AConfiguration.FindGroup(name->Value);
+      if (!group) return "logic error, 'group member' directive points on unknown group";
+      error = MergeGroup(*group, AConfiguration, AApplied);
     } else {
       error = Apply(*directive, AConfiguration);
     }
@@ -40,12 +42,11 @@ orvo::string TUser::Merge(const TExpressions& AList, TConfiguration& AConfigurat
   return orvo::string();
 }
 
-orvo::string TUser::MergeGroup(const orvo::string& AName, TConfiguration& AConfiguration, TAppliedKinds& AApplied) {
-  const TGroup* group = AConfiguration.FindGroup(AName);
+orvo::string TUser::MergeGroup(const TGroup& AGroup, TConfiguration& AConfiguration, TAppliedKinds& AApplied) {
   // A group already merged (one that names itself, say) is not merged again.
-  if (!group || FGroupNames.find(group->Identifier())) return orvo::string();
-  FGroupNames.append(group->Identifier());
-  const orvo::string error = Merge(group->Directives(), AConfiguration, AApplied);
-  if (error.length() != 0) return error + ", while processing " + group->Identifier() + " group";
+  if (FGroupNames.find(AGroup.Identifier())) return orvo::string();
+  FGroupNames.append(AGroup.Identifier());
+  const orvo::string error = Merge(AGroup.Directives(), AConfiguration, AApplied);
+  if (error.length() != 0) return error + ", while processing " + AGroup.Identifier() + " group";
   return orvo::string();
 }

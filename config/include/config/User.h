@@ -23,6 +23,7 @@
 #include <config/Variables.h>
 
 class TConfiguration;
+class TGroup;
 class TZone;
 
 class TUser : public TComplexExpression {
@@ -126,7 +127,7 @@ protected:
 private:
   typedef std::vector<TExpressionType> TAppliedKinds;
   orvo::string Merge(const TExpressions& AList, TConfiguration& AConfiguration, TAppliedKinds& AApplied);
-  orvo::string MergeGroup(const orvo::string& AName, TConfiguration& AConfiguration, TAppliedKinds& AApplied);
+  orvo::string MergeGroup(const TGroup& AGroup, TConfiguration& AConfiguration, TAppliedKinds& AApplied);
   static orvo::string Translate(const TTimedList<TTranslateExp>& AList, const orvo::string& AAlias, TVariables* AScope);
 
   TTimedList<TMakeExp> FMakeRules;
