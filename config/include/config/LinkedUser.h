@@ -28,7 +28,9 @@ public:
   const TStringList& RegisteredAliases() const { return FRegisteredAliases; }
   bool LinkH235Authentication() const { return FLinkH235Authentication; }
   TVariableReference& LinkH235Name() { return FLinkH235Name; }
+  const TVariableReference& LinkH235Name() const { return FLinkH235Name; }
   TVariableReference& LinkH235Password() { return FLinkH235Password; }
+  const TVariableReference& LinkH235Password() const { return FLinkH235Password; }
   // Seconds; -1 when not given.
   int32_t RegistrationPeriod() const { return FRegistrationPeriod; }
   bool LinkAlternateGatekeeper() const { return FLinkAlternateGatekeeper; }

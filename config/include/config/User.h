@@ -101,13 +101,18 @@ public:
   int32_t RegistrationValidity() const { return FRegistrationValidity; }
   int32_t ConnectionValidity() const { return FConnectionValidity; }
   TVariableReference& Display() { return FDisplay; }
+  const TVariableReference& Display() const { return FDisplay; }
   uint32_t RadiusAuthenticationLevel() const { return FRadiusAuthenticationLevel; }
   uint32_t RadiusAccountingLevel() const { return FRadiusAccountingLevel; }
   TVariableReference& RadiusName() { return FRadiusName; }
+  const TVariableReference& RadiusName() const { return FRadiusName; }
   TVariableReference& RadiusPassword() { return FRadiusPassword; }
+  const TVariableReference& RadiusPassword() const { return FRadiusPassword; }
   bool H235Authentication() const { return FH235Authentication; }
   TVariableReference& H235Name() { return FH235Name; }
+  const TVariableReference& H235Name() const { return FH235Name; }
   TVariableReference& H235Password() { return FH235Password; }
+  const TVariableReference& H235Password() const { return FH235Password; }
   // Per side of the call in which the user takes part; NoLimit when not set.
   int32_t MaxRingbackDuration(int ASide) const;
   int32_t MaxConnectionDuration(int ASide) const;
