@@ -49,7 +49,9 @@ void choice::setAlternative(int index, object* value) {
   }
   std::unique_ptr<object> given(value);
   if (index < none) throw new per::codec::typeException(orvo::string().format("Choice alternative %d does not exist.", index));
-  if (index == none) {
+  // No value is no selection: an index without an alternative could not be
+  // coded, copied or printed.
+  if (index == none || value == nullptr) {
     clear();
     return;
   }

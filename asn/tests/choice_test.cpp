@@ -61,6 +61,12 @@ TEST(Choice, SetAlternativeTakesOwnership) {
   EXPECT_EQ(42u, n->value());
   c.setAlternative(3, new asn::null);
   EXPECT_EQ(3, c.index());
+  c.setAlternative(1, nullptr);
+  EXPECT_EQ(-1, c.index());
+  EXPECT_EQ(nullptr, c.alternative());
+  c.setAlternative(-1, new asn::null);
+  EXPECT_EQ(-1, c.index());
+  EXPECT_EQ(nullptr, c.alternative());
 }
 
 TEST(Choice, EqualityFollowsSelectionAndValue) {

@@ -25,6 +25,7 @@ public:
   // choice empty and returns null. Below -1 throws.
   object* select(int index);
   // Holds `value` as alternative `index`; ownership passes to the choice.
+  // A null value or index -1 leaves the choice empty.
   void setAlternative(int index, object* value);
   void clear();
 
