@@ -1,0 +1,49 @@
+// The one service object of the process: command-line settings, the log
+// sinks, and the run cycles of the gatekeeper core.
+#pragma once
+
+#include <orvo/bifurcator.h>
+#include <orvo/service.h>
+#include <orvo/string.h>
+
+class TGatekeeper;
+class TLogFileManipulator;
+class TBasicStorageProvider;
+
+class TGatekeeperService : public orvo::service {
+public:
+  static const char* const VersionText;
+
+  explicit TGatekeeperService(const orvo::string& AName);
+  ~TGatekeeperService() override;
+
+  // The configuration path from a command-line value: "/etc/" for a missing
+  // directory, "OrvoGatekeeper.cfg" for a missing file name.
+  void SetConfigurationPath(const orvo::string& APath);
+  // A configured file name resolved against the configuration path.
+  orvo::string ResolveFileName(const orvo::string& AName, const char* AExtension) const;
+
+  // Exit status: 1 when a cycle failed to start or an exception ended the run.
+  int run() override;
+  void stop() override;
+  void restart() override;
+
+  virtual TBasicStorageProvider* CreateStorageProvider();
+  void RequestRestart();
+
+  orvo::string ConfigurationPath;
+  orvo::string ConsoleFileName;
+  bool ConsoleOutput = true;
+  bool ConsoleFile = false;
+
+private:
+  bool Start(void (*AStatusReporter)(unsigned));
+  void SetUpLog();
+  void AddFileSink(const orvo::string& AFileName);
+
+  TGatekeeper* Core = nullptr;
+  orvo::TBifurcator* LogStream = nullptr;
+  TLogFileManipulator* BillingSink = nullptr;
+  TLogFileManipulator* LogFileSink = nullptr;
+  bool RestartRequested = false;
+};

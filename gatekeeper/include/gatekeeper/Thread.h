@@ -1,0 +1,67 @@
+// A step-machine procedure that does one piece of work through a library
+// task and reports its completion from the event loop's idle pass, never
+// from inside the code that started it.
+#pragma once
+
+#include <cstring>
+
+#include <orvo/thread.h>
+
+#include <gatekeeper/Processor.h>
+
+class TGatekeeper;
+class TThread;
+
+class TThreadCore : public orvo::thread {
+public:
+  explicit TThreadCore(TThread* AOwner) : orvo::thread(false), Owner(AOwner) { stackSize = 40960; }
+  void run() override;
+
+private:
+  TThread* Owner;
+};
+
+class TThread : public TProcessor {
+public:
+  template <class T, class C>
+  TThread(TGatekeeper* ACore, T* ATarget, void (C::*ACompletion)(TThread*))
+      : TThread(ACore) {
+    if (ATarget && ACompletion) {
+      C* target = ATarget;
+      Target = target;
+      static_assert(sizeof ACompletion <= sizeof Completion, "member pointer too large");
+      std::memcpy(Completion, &ACompletion, sizeof ACompletion);
+      Invoker = &Invoke<C>;
+    }
+  }
+  explicit TThread(TGatekeeper* ACore);
+  ~TThread() override;
+
+  bool Running() const { return IsRunning; }
+  bool Finished() const { return IsFinished; }
+
+protected:
+  virtual void Execute() = 0;
+  void Attach() override;
+  void Detach() override;
+
+private:
+  friend class TThreadCore;
+  TPerformFunctionResult Start();
+  TPerformFunctionResult Complete();
+
+  template <class C>
+  static void Invoke(void* ATarget, const unsigned char* AStored, TThread* AThread) {
+    void (C::*completion)(TThread*);
+    std::memcpy(&completion, AStored, sizeof completion);
+    (static_cast<C*>(ATarget)->*completion)(AThread);
+  }
+
+  TGatekeeper* Core;
+  bool IsRunning = false;
+  bool IsFinished = false;
+  TThreadCore* Task = nullptr;
+  void* Target = nullptr;
+  unsigned char Completion[2 * sizeof(void*)] = {};
+  void (*Invoker)(void*, const unsigned char*, TThread*) = nullptr;
+};

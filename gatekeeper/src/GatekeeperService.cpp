@@ -1,0 +1,212 @@
+#include <gatekeeper/GatekeeperService.h>
+
+#include <syslog.h>
+
+#include <iostream>
+#include <memory>
+
+#include <orvo/fileStream.h>
+#include <orvo/ostreamManipulator.h>
+#include <orvo/syslogManipulator.h>
+#include <orvo/utility.h>
+#include <orvo/versionInfo.h>
+
+#include <config/Configuration.h>
+
+#include <gatekeeper/Gatekeeper.h>
+#include <gatekeeper/Log.h>
+#include <gatekeeper/LogManipulators.h>
+#include <gatekeeper/StorageProvider.h>
+
+const char* const TGatekeeperService::VersionText = "1.22 build 445";
+
+namespace orvo {
+const char* fileVersionText = TGatekeeperService::VersionText;
+const char* productVersionText = TGatekeeperService::VersionText;
+}  // namespace orvo
+
+namespace {
+const char* const DefaultConfigurationPath = "/etc/OrvoGatekeeper.cfg";
+const unsigned EveryLevel = unsigned(-1);
+
+void ReportStatus(unsigned AWaitHint) { orvo::service::reportStatus(2, AWaitHint); }
+}  // namespace
+
+TGatekeeperService::TGatekeeperService(const orvo::string& AName)
+    : orvo::service(AName.empty() ? orvo::string("OrvoGatekeeper") : AName,
+                    orvo::string("Orvo H.323 Gatekeeper"), orvo::string("Manages H.323 compliant network."),
+                    orvo::string()) {
+  handleTerminate = true;
+  handleUser2 = true;
+  handleUser1 = false;
+}
+
+TGatekeeperService::~TGatekeeperService() = default;
+
+void TGatekeeperService::SetConfigurationPath(const orvo::string& APath) {
+  orvo::string directory = orvo::filePath(APath);
+  orvo::string file = orvo::fileName(APath);
+  if (directory.empty()) directory = orvo::filePath(orvo::string(DefaultConfigurationPath));
+  if (file.empty())
+    file = orvo::replaceExtension(orvo::fileName(orvo::string(DefaultConfigurationPath)), orvo::string("cfg"));
+  ConfigurationPath = directory + file;
+}
+
+orvo::string TGatekeeperService::ResolveFileName(const orvo::string& AName, const char* AExtension) const {
+  orvo::string directory = orvo::filePath(AName);
+  orvo::string file = orvo::fileName(AName);
+  if (directory.empty()) directory = orvo::filePath(ConfigurationPath);
+  if (file.empty()) file = orvo::replaceExtension(orvo::fileName(ConfigurationPath), orvo::string(AExtension));
+  return directory + file;
+}
+
+TBasicStorageProvider* TGatekeeperService::CreateStorageProvider() { return new TStorageProvider(this); }
+
+void TGatekeeperService::AddFileSink(const orvo::string& AFileName) {
+  LogFileSink = new TLogFileManipulator(LogStream->printOptions(), &LogFileLineFormat, 50, 1500, AFileName);
+  LogStream->addManipulator(LogFileSink);
+}
+
+void TGatekeeperService::SetUpLog() {
+  LogStream = new orvo::TBifurcator(std::cout);
+  orvo::TPrintOptions& filter = LogStream->printOptions();
+  filter.setState(orvo::stateDefault, EveryLevel);
+  std::cout << orvo::setState(orvo::stateDefault);
+  if (daemon) {
+    auto* sink = new orvo::syslogManipulator(name, LOG_PID | LOG_NDELAY, LOG_DAEMON, &orvo::levelPrefixFormat);
+    sink->printOptions().setState(orvo::stateError, EveryLevel);
+    sink->printOptions().setState(orvo::stateWarning, EveryLevel);
+    sink->printOptions().setState(orvo::stateInformation, EveryLevel);
+    LogStream->addManipulator(sink);
+    ConsoleOutput = false;
+  }
+  filter.setState(orvo::stateError, EveryLevel);
+  filter.setState(orvo::stateWarning, EveryLevel);
+  filter.setState(orvo::stateInformation, EveryLevel);
+  if (ConsoleOutput)
+    LogStream->addManipulator(
+        new orvo::TOStreamManipulatorWithFormat(LogStream->savedStream(), filter, &ConsoleLineFormat));
+  if (ConsoleFile) {
+    if (ConsoleFileName.empty()) ConsoleFileName = orvo::replaceExtension(ConfigurationPath, orvo::string("log"));
+    LogStream->addManipulator(
+        new TLogFileManipulator(filter, &LogFileLineFormat, 50, 1500, ConsoleFileName));
+  }
+}
+
+bool TGatekeeperService::Start(void (*AStatusReporter)(unsigned)) {
+  TBasicStorageProvider* provider = CreateStorageProvider();
+  std::istream* stream = provider->OpenConfigurationForReading();
+  if (!stream || stream->fail()) {
+    LogLine(orvo::stateError, orvo::string("Could not open configuration file: ") + ConfigurationPath);
+    delete stream;
+    delete provider;
+    return false;
+  }
+  Core = new TGatekeeper(provider);
+  std::cout << orvo::pushState(orvo::stateError);
+  bool loaded = false;
+  try {
+    loaded = Core->ReloadConfiguration(stream);
+  } catch (...) {
+    std::cout << orvo::popState;
+    throw;
+  }
+  std::cout << orvo::popState;
+  if (!loaded) {
+    delete Core;
+    Core = nullptr;
+    return false;
+  }
+
+  TConfiguration* configuration = Core->Configuration();
+  if (!ConsoleFile && !configuration->Log().FileName().empty()) {
+    ConsoleFile = true;
+    ConsoleFileName = ResolveFileName(configuration->Log().FileName(), "log");
+    AddFileSink(ConsoleFileName);
+  }
+  if (!configuration->AAA().BillingFileName().empty()) {
+    BillingSink = new TLogFileManipulator(&BillingLineFormat, 50, 1500,
+                                          ResolveFileName(configuration->AAA().BillingFileName(), "bil"));
+    BillingSink->printOptions().setState(stateBillInfo, EveryLevel);
+    LogStream->addManipulator(BillingSink);
+  }
+
+  Core->StatusReporter = AStatusReporter;
+  Core->StartServices();
+  Core->StatusReporter = nullptr;
+  LogLine(orvo::stateInformation, "Service started.");
+  return true;
+}
+
+int TGatekeeperService::run() {
+  SetUpLog();
+  RestartRequested = false;
+  try {
+    bool first = true;
+    for (;;) {
+      if (!Start(daemon && first ? &ReportStatus : nullptr)) {
+        reportStatus(3, 500);
+        delete LogStream;
+        LogStream = nullptr;
+        reportExitCode(1);
+        return 1;
+      }
+      first = false;
+      if (!RestartRequested) reportStatus(4, 0);
+      RestartRequested = false;
+      Core->RunGatekeeper();
+      if (!RestartRequested) reportStatus(3, 500);
+      delete Core;
+      Core = nullptr;
+      LogLine(orvo::stateInformation, "Service stopped.");
+      if (BillingSink) {
+        LogStream->removeManipulator(BillingSink);
+        BillingSink = nullptr;
+      }
+      if (LogFileSink) {
+        ConsoleFile = false;
+        LogStream->removeManipulator(LogFileSink);
+        LogFileSink = nullptr;
+      }
+      if (!RestartRequested) break;
+    }
+  } catch (...) {
+    LogCaughtException();
+    // The log stream stays: a half-stopped core may still write to it.
+    LogStream->flushAll();
+    return 1;
+  }
+  delete LogStream;
+  LogStream = nullptr;
+  return 0;
+}
+
+void TGatekeeperService::stop() {
+  if (Core) {
+    Core->StatusReporter = &ReportStatus;
+    Core->StopLoop();
+  }
+}
+
+void TGatekeeperService::RequestRestart() {
+  LogLine(orvo::stateInformation, "Restarting service by monitor request.");
+  RestartRequested = true;
+  if (Core) Core->StopLoop();
+}
+
+void TGatekeeperService::restart() { RequestRestart(); }
+
+std::istream* TStorageProvider::OpenConfigurationForReading() {
+  return new orvo::fileStream(Service->ConfigurationPath.buffer(), std::ios_base::in);
+}
+
+std::ostream* TStorageProvider::OpenConfigurationForWriting() {
+  return new orvo::fileStream(Service->ConfigurationPath.buffer(), std::ios_base::out);
+}
+
+std::istream* TStorageProvider::OpenLogForReading() {
+  if (!Service->ConsoleFile) return nullptr;
+  return new orvo::fileStream(Service->ConsoleFileName.buffer(), std::ios_base::in);
+}
+
+void TStorageProvider::Restart() { Service->RequestRestart(); }

@@ -1,0 +1,39 @@
+#include <gatekeeper/Thread.h>
+
+#include <orvo/assertion.h>
+
+#include <gatekeeper/Gatekeeper.h>
+
+void TThreadCore::run() {
+  Owner->Execute();
+  Owner->IsFinished = true;
+  Owner->IsRunning = false;
+}
+
+TThread::TThread(TGatekeeper* ACore) : TProcessor(&TThread::Start), Core(ACore) {}
+
+TThread::~TThread() {
+  ORVO_ASSERT(!Running());
+  delete Task;
+}
+
+void TThread::Attach() { Core->Threads.append(this); }
+
+void TThread::Detach() { Core->Threads.remove(Core->Threads.find(this), 0); }
+
+TProcessor::TPerformFunctionResult TThread::Start() {
+  IsRunning = true;
+  Task = new TThreadCore(this);
+  try {
+    Task->start();
+  } catch (...) {
+    IsRunning = false;
+    throw;
+  }
+  return &TThread::Complete;
+}
+
+TProcessor::TPerformFunctionResult TThread::Complete() {
+  if (Invoker) Invoker(Target, Completion, this);
+  return nullptr;
+}

@@ -1,0 +1,39 @@
+// Runs the built gatekeeper program as a child process for end-to-end tests.
+#pragma once
+
+#include <sys/types.h>
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+struct TProcessResult {
+  std::string Output;   // standard output and standard error together
+  int ExitStatus = -1;  // -1 when it did not exit by itself in time
+};
+
+std::string GatekeeperProgram();
+
+// Runs to completion (killed after the time limit).
+TProcessResult RunProgram(const std::vector<std::string>& AArguments,
+                          std::chrono::milliseconds ALimit = std::chrono::seconds(10));
+
+// A gatekeeper running in the background; output collected into a file.
+class TRunningProgram {
+public:
+  explicit TRunningProgram(const std::vector<std::string>& AArguments);
+  ~TRunningProgram();
+  // Waits until the output holds the text AOccurrence times (true) or the limit passes.
+  bool WaitForOutput(const std::string& AText, std::chrono::milliseconds ALimit = std::chrono::seconds(10),
+                     int AOccurrence = 1);
+  void Signal(int ASignal);
+  // Exit status once it ended, -1 after the limit.
+  int WaitForExit(std::chrono::milliseconds ALimit = std::chrono::seconds(10));
+  std::string Output() const;
+  pid_t Pid() const { return Child; }
+
+private:
+  pid_t Child = -1;
+  std::string OutputFile;
+  bool Exited = false;
+};
