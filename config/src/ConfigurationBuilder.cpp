@@ -1,5 +1,7 @@
 #include <config/ConfigurationBuilder.h>
 
+#include <cctype>
+
 #include <config/Configuration.h>
 #include <config/LinkedUser.h>
 
@@ -13,6 +15,20 @@ bool SameName(const orvo::string& A, const orvo::string& B) { return A.compareNo
 
 }  // namespace
 
+TConfigurationBuilder::TConfigurationBuilder(TConfiguration& AConfiguration) : FConfiguration(AConfiguration) {
+  for (const TZone* zone : FConfiguration.Zones()) FZoneNames.insert(Key(zone->Identifier()));
+  for (const TGroup* group : FConfiguration.Groups()) FGroupNames.insert(Key(group->Identifier()));
+  for (const TUser* user : FConfiguration.Users()) FUserNames.insert(Key(user->Identifier()));
+}
+
+std::string TConfigurationBuilder::Key(const orvo::string& AName) {
+  // Section names are identifiers (letters, digits, underscores): folded as
+  // the case-insensitive comparison of texts folds them.
+  std::string key(AName.buffer(), AName.length());
+  for (char& c : key) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return key;
+}
+
 orvo::string TConfigurationBuilder::System(std::unique_ptr<TExpressions> AList) {
   return FConfiguration.ApplySystem(*AList);
 }
@@ -22,12 +38,13 @@ orvo::string TConfigurationBuilder::Monitor(std::unique_ptr<TExpressions> AList)
 }
 
 orvo::string TConfigurationBuilder::Zone(const orvo::string& AName, std::unique_ptr<TExpressions> AList) {
-  for (const TZone* zone : FConfiguration.Zones())
-    if (SameName(zone->Identifier(), AName)) return AlreadyDefined("zone", AName);
+  const std::string key = Key(AName);
+  if (FZoneNames.count(key)) return AlreadyDefined("zone", AName);
   std::unique_ptr<TZone> zone(new TZone(AName));
   const orvo::string error = ApplyDirectives(*zone, *AList);
   if (error.length() != 0) return error;
   FConfiguration.Zones().append(zone.release());
+  FZoneNames.insert(key);
   return orvo::string();
 }
 
@@ -47,6 +64,8 @@ orvo::string TConfigurationBuilder::Link(const orvo::string& AName, const orvo::
     }
   }
   FConfiguration.Zones().append(link.release());
+  // Links are not checked for duplicates, but zones are checked against them.
+  FZoneNames.insert(Key(name));
   return orvo::string();
 }
 
@@ -59,26 +78,19 @@ orvo::string TConfigurationBuilder::AAA(std::unique_ptr<TExpressions> AList) {
 }
 
 orvo::string TConfigurationBuilder::Group(const orvo::string& AName, std::unique_ptr<TExpressions> AList) {
-  for (const TGroup* group : FConfiguration.Groups())
-    if (SameName(group->Identifier(), AName)) return AlreadyDefined("group", AName);
+  if (!FGroupNames.insert(Key(AName)).second) return AlreadyDefined("group", AName);
   FConfiguration.Groups().append(new TGroup(AName, AList.release()));
   return orvo::string();
 }
 
-bool TConfigurationBuilder::IsUserDefined(const orvo::string& AName) const {
-  for (const TUser* user : FConfiguration.Users())
-    if (SameName(user->Identifier(), AName)) return true;
-  return false;
-}
-
 orvo::string TConfigurationBuilder::User(const orvo::string& AName, std::unique_ptr<TExpressions> AList) {
-  if (IsUserDefined(AName)) return AlreadyDefined("user", AName);
+  if (!FUserNames.insert(Key(AName)).second) return AlreadyDefined("user", AName);
   TUser* user = FConfiguration.Users().append(new TUser(AName));
   return user->ApplyDefinitions(*AList, FConfiguration);
 }
 
 orvo::string TConfigurationBuilder::Gatekeeper(const orvo::string& AName, std::unique_ptr<TExpressions> AList) {
-  if (IsUserDefined(AName)) return AlreadyDefined("user", AName);
+  if (!FUserNames.insert(Key(AName)).second) return AlreadyDefined("user", AName);
   TUser* user = FConfiguration.Users().append(new TLinkedUser(AName));
   return user->ApplyDefinitions(*AList, FConfiguration);
 }

@@ -137,3 +137,12 @@ TEST_F(ConfigurationBuilder, AFailedParseLeavesTheSectionsBeforeIt) {
   EXPECT_EQ((std::vector<std::string>{"a"}), ZoneNames());
   EXPECT_EQ(1u, Configuration.Users().count());
 }
+
+TEST_F(ConfigurationBuilder, SectionsOfAnEarlierLoadCountAsDefined) {
+  ASSERT_EQ("", Load("zone a; link l between a and b; group g; user u; gatekeeper k;"));
+  EXPECT_EQ("Configuration file: parse error, zone identifier 'A' already defined, in line 1.", Load("zone A;"));
+  EXPECT_EQ("Configuration file: parse error, zone identifier 'L' already defined, in line 1.", Load("zone L;"));
+  EXPECT_EQ("Configuration file: parse error, group identifier 'G' already defined, in line 1.", Load("group G;"));
+  EXPECT_EQ("Configuration file: parse error, user identifier 'K' already defined, in line 1.", Load("user K;"));
+  EXPECT_EQ("Configuration file: parse error, user identifier 'U' already defined, in line 1.", Load("gatekeeper U;"));
+}

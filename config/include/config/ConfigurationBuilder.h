@@ -2,13 +2,17 @@
 // part of the configuration object.
 #pragma once
 
+#include <string>
+#include <unordered_set>
+
 #include <config/SectionBuilder.h>
 
 class TConfiguration;
 
 class TConfigurationBuilder : public TSectionBuilder {
 public:
-  explicit TConfigurationBuilder(TConfiguration& AConfiguration) : FConfiguration(AConfiguration) {}
+  // Sections the configuration holds already count as defined.
+  explicit TConfigurationBuilder(TConfiguration& AConfiguration);
 
   orvo::string System(std::unique_ptr<TExpressions> AList) override;
   orvo::string Monitor(std::unique_ptr<TExpressions> AList) override;
@@ -28,8 +32,14 @@ public:
   orvo::string Gatekeeper(const orvo::string& AName, std::unique_ptr<TExpressions> AList) override;
 
 private:
-  bool IsUserDefined(const orvo::string& AName) const;
+  typedef std::unordered_set<std::string> TNames;
+  // Letter case ignored.
+  static std::string Key(const orvo::string& AName);
 
   TConfiguration& FConfiguration;
   unsigned FUnnamedLinks = 0;
+  // Names defined so far: a file of many sections is checked in linear time.
+  TNames FZoneNames;
+  TNames FGroupNames;
+  TNames FUserNames;
 };
