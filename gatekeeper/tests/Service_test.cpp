@@ -147,3 +147,12 @@ TEST_F(ServiceTest, DaemonDetachesAndKeepsRunning) {
   EXPECT_TRUE(ProcessesWith(configuration).empty());
   EXPECT_NE(std::string::npos, Read("daemon.log").find("[I] Service stopped.\n"));
 }
+
+TEST_F(ServiceTest, BillingFileTakesOnlyBillingLines) {
+  TRunningProgram gk({"--configuration=" + Configuration("aaa file \"gk.bil\";\nlog file \"gk.log\";\n")});
+  ASSERT_TRUE(gk.WaitForOutput("Service started."));
+  gk.Signal(SIGTERM);
+  ASSERT_EQ(0, gk.WaitForExit());
+  EXPECT_NE(std::string::npos, Read("gk.log").find("Service started."));
+  EXPECT_EQ("", Read("gk.bil")) << "service lines never reach the billing file";
+}

@@ -1,0 +1,49 @@
+#include <gatekeeper/StorageProvider.h>
+
+#include <gtest/gtest.h>
+
+#include <gatekeeper/GatekeeperService.h>
+
+TEST(StorageProvider, BasicProviderHasNothingToOffer) {
+  TBasicStorageProvider basic;
+  EXPECT_EQ(nullptr, basic.OpenConfigurationForReading());
+  EXPECT_EQ(nullptr, basic.OpenConfigurationForWriting());
+  EXPECT_EQ(nullptr, basic.OpenLogForReading());
+  EXPECT_FALSE(basic.CanRestart());
+  basic.Restart();
+}
+
+TEST(StorageProvider, FileNamesResolveAgainstTheConfiguration) {
+  TGatekeeperService service{orvo::string()};
+  service.SetConfigurationPath(orvo::string());
+  EXPECT_STREQ("/etc/OrvoGatekeeper.cfg", service.ConfigurationPath.buffer());
+  service.SetConfigurationPath(orvo::string("my.cfg"));
+  EXPECT_STREQ("/etc/my.cfg", service.ConfigurationPath.buffer());
+  service.SetConfigurationPath(orvo::string("/opt/gk/"));
+  EXPECT_STREQ("/opt/gk/OrvoGatekeeper.cfg", service.ConfigurationPath.buffer());
+  service.SetConfigurationPath(orvo::string("/opt/gk/a.cfg"));
+  EXPECT_STREQ("/opt/gk/a.cfg", service.ConfigurationPath.buffer());
+
+  service.SetConfigurationPath(orvo::string("/etc/OrvoGatekeeper.cfg"));
+  EXPECT_STREQ("/etc/gk.log", service.ResolveFileName(orvo::string("gk.log"), "log").buffer());
+  EXPECT_STREQ("/var/log/OrvoGatekeeper.log", service.ResolveFileName(orvo::string("/var/log/"), "log").buffer());
+  EXPECT_STREQ("/etc/OrvoGatekeeper.bil", service.ResolveFileName(orvo::string(), "bil").buffer());
+
+  TStorageProvider provider(&service);
+  EXPECT_TRUE(provider.CanRestart());
+  EXPECT_EQ(nullptr, provider.OpenLogForReading()) << "no console file, nothing to read";
+}
+
+TEST(StorageProvider, SecondServiceObjectIsRefused) {
+  TGatekeeperService first{orvo::string()};
+  bool refused = false;
+  try {
+    TGatekeeperService second{orvo::string()};
+  } catch (orvo::exception* e) {
+    refused = true;
+    EXPECT_STREQ("Creation of secondary service object prohibited.", e->message()->buffer());
+    delete e;
+  }
+  EXPECT_TRUE(refused);
+  EXPECT_EQ(&first, orvo::service::instance());
+}
