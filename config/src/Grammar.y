@@ -50,14 +50,16 @@ using namespace GrammarActions;
 static int cfglex(TTokenValue* AValue, TParseRun& ARun) { return ARun.NextToken(*AValue); }
 static void cfgerror(TParseRun& ARun, const char* AMessage) { ARun.Report(AMessage); }
 
-// A section action's error text ends the parse.
-#define SECTION(Action)                                  \
-  do {                                                   \
-    const orvo::string error_ = (Action);                \
-    if (error_.length() != 0) {                          \
-      ARun.Report(error_);                               \
-      YYABORT;                                           \
-    }                                                    \
+// A section action's error text ends the parse; so does an exception, which
+// the run passes on once the parser has let go of its stack.
+#define SECTION(Action)                                          \
+  do {                                                           \
+    orvo::string error_;                                         \
+    if (!ARun.Guard([&] { error_ = (Action); })) YYABORT;        \
+    if (error_.length() != 0) {                                  \
+      ARun.Report(error_);                                       \
+      YYABORT;                                                   \
+    }                                                            \
   } while (0)
 // A value that could not be made ends the parse (its maker reported why).
 #define MADE(Target, Value) \

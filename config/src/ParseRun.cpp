@@ -28,9 +28,9 @@ TParseRun::~TParseRun() {
 bool TParseRun::Parse() {
   if (!FStarted) return false;
   const int result = cfgparse(*this);
-  if (FInputFailure) {
-    std::exception_ptr failure = FInputFailure;
-    FInputFailure = nullptr;
+  if (FPendingFailure) {
+    std::exception_ptr failure = FPendingFailure;
+    FPendingFailure = nullptr;
     std::rethrow_exception(failure);
   }
   return result == 0;
@@ -46,9 +46,19 @@ int TParseRun::NextToken(TTokenValue& AValue) {
     const orvo::exceptionPtr owned(failure);
     Report(*owned->message());
   } catch (...) {
-    FInputFailure = std::current_exception();
+    FPendingFailure = std::current_exception();
   }
   return CFGerror;
+}
+
+bool TParseRun::Guard(const std::function<void()>& AAction) {
+  try {
+    AAction();
+    return true;
+  } catch (...) {
+    FPendingFailure = std::current_exception();
+    return false;
+  }
 }
 
 void TParseRun::Report(const orvo::string& AMessage) {

@@ -268,3 +268,27 @@ TEST(GrammarSections, SectionRefusalEndsTheParse) {
   EXPECT_EQ("Configuration file: internal error, unknown expression, in line 1.", toStd(run.ErrorText()));
   EXPECT_EQ(1u, builder.Sections.size());
 }
+
+namespace {
+
+struct TSectionFailure {};
+
+class TThrowingBuilder : public TRecordingBuilder {
+public:
+  orvo::string Zone(const orvo::string&, std::unique_ptr<TExpressions>) override { throw TSectionFailure(); }
+};
+
+}  // namespace
+
+TEST(GrammarSections, AnExceptionOfASectionActionPassesToTheCaller) {
+  {
+    std::istringstream input("user u { alias \"1\"; }\nzone z { bandwidth 1M; }\nuser v;\n");
+    TThrowingBuilder builder;
+    TParseRun run(input, builder);
+    EXPECT_THROW(run.Parse(), TSectionFailure);
+    EXPECT_EQ(1u, builder.Sections.size());
+    EXPECT_EQ("", toStd(run.ErrorText()));
+  }
+  // The run ended with its scope: the next one starts.
+  EXPECT_EQ(std::vector<std::string>{"zone y: "}, RecordSections("zone y;"));
+}

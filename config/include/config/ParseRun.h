@@ -3,6 +3,7 @@
 #pragma once
 
 #include <exception>
+#include <functional>
 #include <iosfwd>
 #include <memory>
 
@@ -27,8 +28,8 @@ public:
   bool Started() const { return FStarted; }
 
   // Reads the whole input: true when it was read without error. An exception
-  // of the input stream passes to the caller after the parser has let go of
-  // its stack.
+  // of the input stream or of a section action passes to the caller after
+  // the parser has let go of its stack.
   bool Parse();
 
   // "Configuration file: <message>, in line <n>." for every message
@@ -42,6 +43,9 @@ public:
   // For the grammar.
   TSectionBuilder& Builder() { return FBuilder; }
   int NextToken(TTokenValue& AValue);
+  // Runs a section action; false when it threw (the exception is kept for
+  // the caller of Parse and the parse must end).
+  bool Guard(const std::function<void()>& AAction);
 
   // Values of the grammar live in containers the run owns until an action
   // takes them over; whatever is left when the run ends is freed.
@@ -71,6 +75,6 @@ private:
   TSectionBuilder& FBuilder;
   TScanner FScanner;
   orvo::string FErrorText;
-  std::exception_ptr FInputFailure;
+  std::exception_ptr FPendingFailure;
   bool FStarted;
 };
