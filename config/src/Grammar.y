@@ -62,8 +62,8 @@ static void cfgerror(TParseRun& ARun, const char* AMessage) { ARun.Report(AMessa
     }                                                            \
   } while (0)
 // A value that could not be made ends the parse (its maker reported why).
-#define MADE(Target, Value) \
-  do {                      \
+#define MADE(Target, Value)             \
+  do {                                  \
     if (!((Target) = (Value))) YYABORT; \
   } while (0)
 

@@ -2,6 +2,7 @@
 // the parse run's slot and failures.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <functional>
 #include <sstream>
 #include <streambuf>
@@ -10,6 +11,7 @@
 #include <config/Configuration.h>
 #include <config/ConfigurationParser.h>
 #include <config/ParseMessage.h>
+#include <config/Token.h>
 #include <orvoTesting.h>
 
 namespace {
@@ -76,6 +78,17 @@ TEST(ParseErrors, TokenNamesReadAsWords) {
                   "; or {"),
             Load("zone z #"));
   EXPECT_EQ(Error("parse error, unexpected -, expecting unsigned integer value"), Load("system ras port -"));
+}
+
+TEST(ParseErrors, AtMostFourAlternativesInTokenOrder) {
+  EXPECT_EQ(Error("parse error, unexpected identifier, expecting 'choice' keyword or 'full' keyword or 'none' keyword or "
+                  "'signalling' keyword"),
+            Load("user u proxy level x"));
+  EXPECT_EQ(Error("parse error, unexpected ;, expecting 'accounting' keyword or 'authentication' keyword or 'name' "
+                  "keyword or 'password' keyword"),
+            Load("user u radius;"));
+  // Six levels would do: none is named.
+  EXPECT_EQ(Error("parse error, unexpected identifier"), Load("user u radius accounting x"));
 }
 
 TEST(ParseErrors, LineOfTheOffendingToken) {
@@ -150,6 +163,15 @@ TEST(ParseErrors, ParserStackOverflow) {
 TEST(ParseErrors, EmptyAndCommentOnlyFilesLoad) {
   EXPECT_EQ("", Load(""));
   EXPECT_EQ("", Load("// only\n/* comments */\n"));
+}
+
+TEST(ParseMessageText, EveryKeywordReadsAsItsWord) {
+  for (int token = TToken::wrdAAA; token <= TToken::wrdZone; ++token) {
+    std::string word = std::string(TToken::Name(token)).substr(3);
+    for (char& c : word) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    EXPECT_EQ("unexpected '" + word + "' keyword,",
+              toStd(ParseMessageText(orvo::string("unexpected ") + TToken::Name(token) + ",")));
+  }
 }
 
 TEST(ParseMessageText, RewriteOrder) {
