@@ -15,11 +15,11 @@
 
 class TParseRun {
 public:
-  // Begins a parse: takes the parse slot when no other parse holds it (a run
+  // BeginParse: takes the parse slot when no other parse holds it (a run
   // that finds it taken parses nothing) and starts the scanner on the input.
   TParseRun(std::istream& AInput, TSectionBuilder& ABuilder);
-  // Ends the parse, however it ended: frees every value it still owns and
-  // gives the slot back.
+  // EndParse, however the parse ended (a scope guard): frees every value it
+  // still owns and gives the slot back.
   ~TParseRun();
   TParseRun(const TParseRun&) = delete;
   TParseRun& operator=(const TParseRun&) = delete;
