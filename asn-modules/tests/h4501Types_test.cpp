@@ -250,3 +250,24 @@ TEST(h4501Modules, tracesNameEveryElement) {
     }
   }
 }
+
+// Call signalling carries APDUs as octet strings; each decodes on its own.
+TEST(h4501Modules, apdusTravelAsOctetStringsOfCallSignalling) {
+  std::vector<const h4501Vector*> apdus;
+  for (const h4501Vector& v : apduVectors()) apdus.push_back(&v);
+  std::vector<unsigned char> octets = perOctets(*carrying(apdus));
+  H225::h323_UserInformation received;
+  perDecode(received, octets);
+  ASSERT_NE(received.h323_uu_pdu.h4501SupplementaryService, nullptr);
+  const auto& list = *received.h323_uu_pdu.h4501SupplementaryService;
+  ASSERT_EQ(list.count(), apdus.size());
+  size_t i = 0;
+  for (const orvo::listNode* node = list.elements().head(); node; node = node->next, ++i) {
+    const auto* carried = list.element(node);
+    H4501::supplementaryService apdu;
+    perDecode(apdu, std::vector<unsigned char>(carried->value().buffer(),
+                                               carried->value().buffer() + carried->value().length()));
+    EXPECT_TRUE(apdu.isEqual(*apdus[i]->make())) << apdus[i]->name;
+    EXPECT_EQ(encodingOf(apdu), apdus[i]->hex);
+  }
+}

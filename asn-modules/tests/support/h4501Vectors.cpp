@@ -1,5 +1,7 @@
 #include "h4501Vectors.h"
 
+#include "valueFiller.h"
+
 namespace {
 
 // X880::code alternatives, X880::ros alternatives.
@@ -250,4 +252,16 @@ const std::vector<h4501Vector>& partVectors() {
       {"general-problem", "01 02", badlyStructured},
   };
   return vectors;
+}
+
+std::unique_ptr<H225::h323_UserInformation> carrying(const std::vector<const h4501Vector*>& apdus) {
+  auto information = std::make_unique<H225::h323_UserInformation>();
+  H225::h323_uu_pdu& pdu = information->h323_uu_pdu;
+  pdu.h323_message_body.select(8);  // empty
+  auto* list = attach(pdu.h4501SupplementaryService);
+  for (const h4501Vector* apdu : apdus) {
+    std::vector<unsigned char> octets = perOctets(*apdu->make());
+    list->appendNew()->setValue(octets.data(), unsigned(octets.size()));
+  }
+  return information;
 }

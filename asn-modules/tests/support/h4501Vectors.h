@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include <h225/h225.h>
 #include <h4501/h4501.h>
 
 struct h4501Vector {
@@ -27,3 +28,7 @@ X880::ros* rosOf(X880::invoke* invoke);
 std::unique_ptr<H4501::supplementaryService> apduOf(std::vector<X880::ros*> pdus);
 // The RosApdus list of an APDU.
 asn::sequenceOf<X880::ros, 1u, 4294967295u, 1>& rosApdus(H4501::supplementaryService& apdu);
+
+// Call-signalling user information with an empty body that carries the
+// encodings of `apdus` in its "H4501SupplementaryService" list.
+std::unique_ptr<H225::h323_UserInformation> carrying(const std::vector<const h4501Vector*>& apdus);

@@ -54,3 +54,19 @@ TEST(tsharkReadsH4501, everyApduKindWithOurValues) {
     EXPECT_EQ(r.frames[i].fields, expected[i]);
   }
 }
+
+// The APDUs inside call-signalling user information, where tshark's H.225.0
+// dissector hands them to its H.450 dissector.
+TEST(tsharkReadsH4501, apdusCarriedByCallSignalling) {
+  if (!tshark::toolsAvailable()) GTEST_SKIP() << "tshark or text2pcap not installed";
+  tshark::octets frame = perOctets(*carrying({&apdu("invoke-with-facility"), &apdu("return-result")}));
+  tshark::result r = tshark::dissectAs("h225", {frame},
+                                       {"h225.h323_message_body", "h450.rosApdus", "h450.ros.invokeId",
+                                        "h450.ros.linkedId", "h450.ros.local", "h225.dialledDigits"});
+  ASSERT_TRUE(r.ran) << r.failure;
+  SCOPED_TRACE(hexText(frame) + "\n" + tshark::verboseText("h225", frame));
+  EXPECT_EQ(r.frames[0].malformed, "");
+  EXPECT_EQ(r.frames[0].expert, "");
+  // Body 8 is "empty"; one PDU in each APDU.
+  EXPECT_EQ(r.frames[0].fields, (std::vector<std::string>{"8", "1|1", "1|5", "7", "101|103", "1234"}));
+}
