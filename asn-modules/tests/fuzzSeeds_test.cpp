@@ -1,11 +1,13 @@
 // The committed seed corpora of the message fuzz targets are the encodings
-// of the round-trip suites: the hand-worked APDUs and the filled values of
-// the table-driven tests, for every alternative of the root type. This test
+// of the round-trip suites: the realistic RAS and call-signalling samples,
+// the hand-worked APDUs and the filled values of the table-driven tests,
+// for every alternative of the root type. This test
 // keeps the corpora in step with the suites; ORVO_WRITE_FUZZ_SEEDS=1 writes
 // them instead. A target whose root type is not generated has no seeds.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -16,7 +18,9 @@
 #include <sys/stat.h>
 
 #include "h4501Vectors.h"
+#include "rasSamples.h"
 #include "typeCatalogue.h"
+#include "userInformationSamples.h"
 #include "valueFiller.h"
 
 namespace {
@@ -62,11 +66,30 @@ void addFilledValues(const catalogueEntry& root, std::map<std::string, octets>& 
   }
 }
 
+// "sample-07-lrq-with-...": numbered, so that two samples of one name stay apart.
+template <class Sample>
+void addSamples(const std::vector<Sample>& samples, std::map<std::string, octets>& seeds) {
+  for (size_t i = 0; i < samples.size(); ++i) {
+    std::string name = (i < 9 ? "sample-0" : "sample-") + std::to_string(i + 1) + "-";
+    for (char c : samples[i].name) {
+      if (std::isalnum((unsigned char)c))
+        name += char(std::tolower((unsigned char)c));
+      else if (name.back() != '-')
+        name += '-';
+    }
+    while (name.back() == '-') name.pop_back();
+    seeds[name] = perOctets(*samples[i].message);
+  }
+}
+
 std::map<std::string, octets> seedsOf(const fuzzTarget& target, const catalogueEntry& root) {
   std::map<std::string, octets> seeds;
   addFilledValues(root, seeds);
-  if (std::string(target.name) == "supplementaryService")
+  std::string name = target.name;
+  if (name == "supplementaryService")
     for (const h4501Vector& v : apduVectors()) seeds["vector-" + v.name] = hexOctets(v.hex);
+  if (name == "rasMessage") addSamples(rasSamples(), seeds);
+  if (name == "h323UserInformation") addSamples(userInformationSamples(), seeds);
   return seeds;
 }
 

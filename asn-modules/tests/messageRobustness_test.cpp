@@ -15,8 +15,10 @@
 #include <orvo/exception.h>
 
 #include "h4501Vectors.h"
+#include "rasSamples.h"
 #include "orvoTesting.h"
 #include "typeCatalogue.h"
+#include "userInformationSamples.h"
 #include "valueFiller.h"
 
 namespace {
@@ -45,8 +47,9 @@ octets hexOctets(const std::string& hex) {
 }
 
 // The encodings of the round-trip suites for one type: its filled values
-// (as many variants as select every alternative of its widest CHOICE) and
-// the hand-worked H.450.1 vectors of that type.
+// (as many variants as select every alternative of its widest CHOICE), the
+// realistic RAS and call-signalling samples and the hand-worked H.450.1
+// vectors of that type.
 std::vector<encoding> roundTripEncodings(const catalogueEntry& type) {
   std::vector<encoding> result;
   unsigned variants = 3;
@@ -63,6 +66,12 @@ std::vector<encoding> roundTripEncodings(const catalogueEntry& type) {
       if (entryOf(*value) == &type) result.push_back({"vector " + v.name, &type, hexOctets(v.hex)});
     }
   }
+  if (type.name == std::string("H225::rasMessage"))
+    for (const rasSample& sample : rasSamples())
+      result.push_back({"sample " + sample.name, &type, perOctets(*sample.message)});
+  if (type.name == std::string("H225::h323_UserInformation"))
+    for (const userInformationSample& sample : userInformationSamples())
+      result.push_back({"sample " + sample.name, &type, perOctets(*sample.message)});
   return result;
 }
 
@@ -154,6 +163,14 @@ TEST(damagedMessages, everySingleBitFlipOfWholeMessagesDecodesOrFailsCleanly) {
     if (largest != all.end()) chosen.push_back(*largest);
   }
   ASSERT_EQ(chosen.size(), apduVectors().size() + allCatalogues().size());
+  // And the messages a gatekeeper meets most: a keep-alive registration, an
+  // admission request with tokens and a fast-start Setup.
+  for (const catalogueEntry& type : catalogueOf("H225"))
+    for (encoding& e : roundTripEncodings(type))
+      if (e.origin == "sample lightweight RRQ" || e.origin == "sample ARQ with call identifier and tokens" ||
+          e.origin == "sample Setup with fast start, H.245 control and H.450")
+        chosen.push_back(e);
+  ASSERT_EQ(chosen.size(), apduVectors().size() + allCatalogues().size() + 3);
   size_t flips = 0;
   for (const encoding& e : chosen) {
     for (size_t bit = 0; bit < e.data.size() * 8; ++bit) {
