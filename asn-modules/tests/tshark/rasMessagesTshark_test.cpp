@@ -5,6 +5,8 @@
 // in, in the same order.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -138,4 +140,60 @@ TEST_F(tsharkReads, departuresOfOurPerAreReadAsExpected) {
   // aligns after the length and reads the octets 01 20 as the cause.
   EXPECT_EQ(r.frames[1].malformed, "");
   EXPECT_EQ(r.frames[1].fields, std::vector<std::string>({"15", "", "0120"})) << explain("h225.ras", frames[1]);
+}
+
+TEST_F(tsharkReads, theValuesThatMakeEachMessageWhatItIs) {
+  // Sample name -> tshark field -> the value it must read.
+  const std::map<std::string, std::map<std::string, std::string>> expected = {
+      {"GCF with alternate gatekeepers", {{"h225.priority", "1|2"}, {"h225.needToRegister", "1|1"}}},
+      {"GRJ with generic data carrying a text",
+       {{"h225.rejectReason", "5"}, {"h225.standard", "17|1"}, {"h225.text", "zone closed for maintenance"}}},
+      {"lightweight RRQ", {{"h225.keepAlive", "1"}, {"h225.timeToLive", "300"}}},
+      {"RCF with time to live and pre-granted ARQ",
+       {{"h225.timeToLive", "300"}, {"h225.makeCall", "1"}, {"h225.answerCall", "1"},
+        {"h225.irrFrequencyInCall", "30"}}},
+      {"RRJ duplicate alias", {{"h225.rejectReason", "4"}, {"h225.h323_ID", "Terminal-1"}}},
+      {"RRJ full registration required", {{"h225.rejectReason", "12"}}},
+      {"RRJ invalid terminal aliases", {{"h225.rejectReason", "14"}, {"h225.dialledDigits", "20|0"}}},
+      {"URQ with reason", {{"h225.reason", "1"}}},
+      {"ARQ with call identifier and tokens",
+       {{"h225.bandWidth", "1280"}, {"h225.callReferenceValue", "17"}, {"h225.canMapAlias", "1"}}},
+      {"ACF with UUIEs requested", {{"h225.bandWidth", "1280"}, {"h225.irrFrequency", "120"}}},
+      {"ARJ with a root reason", {{"h225.rejectReason", "0"}}},
+      {"ARJ with an extension reason", {{"h225.rejectReason", "12"}, {"h225.publicNumberDigits", "4930123456"}}},
+      {"BRQ", {{"h225.bandWidth", "2560"}, {"h225.callReferenceValue", "17"}}},
+      {"BRJ", {{"h225.rejectReason", "3"}, {"h225.allowedBandWidth", "640"}}},
+      {"DRQ with usage and termination cause", {{"h225.disengageReason", "1"}}},
+      {"LRQ with hop count and source info", {{"h225.hopCount", "5"}, {"h225.canMapAlias", "1"}}},
+      {"LRJ", {{"h225.rejectReason", "10"}}},
+      {"IRR with per-call info and an embedded PDU",
+       {{"h225.h323_message_body", "6"}, {"h225.sent", "1"}, {"h225.cname", "terminal-1/127.0.0.10"},
+        {"h225.ssrc", "305419896"}, {"h225.irrStatus", "0"}}},
+      {"unknown message response", {{"h225.messageNotUnderstood", "7f0018010203"}}},
+      {"RIP", {{"h225.delay", "5000"}}},
+      {"RAI", {{"h225.almostOutOfResources", "1"}, {"h225.calls", "3"}}},
+      {"INAK", {{"h225.nakReason", "0"}, {"h225.altGKisPermanent", "0"}}},
+      {"service-control indication", {{"h225.url", "http://127.0.0.1/credit"}, {"h225.sessionId", "1"}}},
+      {"service-control response", {{"h225.result", "0"}}},
+  };
+  std::vector<std::string> fields;
+  for (const auto& sample : expected)
+    for (const auto& field : sample.second)
+      if (std::find(fields.begin(), fields.end(), field.first) == fields.end()) fields.push_back(field.first);
+  std::vector<rasSample> samples = rasSamples();
+  std::vector<tshark::octets> frames;
+  for (const rasSample& sample : samples) frames.push_back(perOctets(*sample.message));
+  tshark::result r = tshark::dissectAs("h225.ras", frames, fields);
+  ASSERT_TRUE(r.ran) << r.failure;
+  unsigned checked = 0;
+  for (size_t i = 0; i < samples.size(); ++i) {
+    auto sample = expected.find(samples[i].name);
+    if (sample == expected.end()) continue;
+    ++checked;
+    for (const auto& field : sample->second) {
+      size_t column = size_t(std::find(fields.begin(), fields.end(), field.first) - fields.begin());
+      EXPECT_EQ(r.frames[i].fields[column], field.second) << samples[i].name << ": " << field.first;
+    }
+  }
+  EXPECT_EQ(checked, expected.size());
 }
