@@ -13,6 +13,7 @@
 #include "messageParts.h"
 #include "orvoTesting.h"
 #include "rasSamples.h"
+#include "typeCatalogue.h"
 #include "valueFiller.h"
 
 using namespace parts;
@@ -230,4 +231,23 @@ TEST(rasMessage, traceNamesTheAlternativeAndItsComponents) {
   std::ostringstream trace;
   trace << message;
   EXPECT_EQ(trace.str(), " UnregistrationReject {\n  RequestSeqNum: 10 (0xa)\n  RejectReason SecurityDenial\n}");
+}
+
+TEST(h225Module, holdsEveryTypeOfTheVersionFourSyntax) {
+  unsigned sequences = 0, choices = 0, enumerations = 0, withoutCreate = 0;
+  for (const catalogueEntry& entry : catalogueOf("H225")) {
+    std::string kind = entry.kind;
+    sequences += kind == "SEQUENCE";
+    choices += kind == "CHOICE";
+    enumerations += kind == "ENUMERATED";
+    if (!entry.create) {
+      ++withoutCreate;
+      EXPECT_TRUE(std::string(entry.name) == "H225::rasMessage" || std::string(entry.name) == "H225::h323_UserInformation")
+          << entry.name;
+    }
+  }
+  EXPECT_EQ(sequences, 125u);
+  EXPECT_EQ(choices, 49u);
+  EXPECT_EQ(enumerations, 1u);
+  EXPECT_EQ(withoutCreate, 2u);
 }
