@@ -163,20 +163,83 @@ TEST(partyNumber, publicNumberIsNotExtensibleItsTypeOfNumberIs) {
   expectRoundTrip(number);
 }
 
-TEST(gsmUim, tbcdStringsHaveNoSizeConstraint) {
+using tbcdImsi = asn::IA5String<3u, 16u, 1, H225::PermitedAlphabet1, 15u>;
+using tbcdPlmn = asn::IA5String<1u, 4u, 1, H225::PermitedAlphabet1, 15u>;
+
+// The 15 characters "#*0123456789abc" go as their 4-bit index: '#' 0, '*' 1,
+// '0' 2 ... '9' 11, 'a' 12, 'b' 13, 'c' 14.
+TEST(gsmUim, tbcdStringsAreSizedLengthsThenAlignedIndices) {
   H225::gsm_uim uim;
-  uim.imsi = new asn::IA5String<0u, 0u, 1, H225::PermitedAlphabet1, 15u>;
-  *uim.imsi = "";
-  // extension bit 0, presence 100000, padding; an empty string is length 0.
-  EXPECT_EQ(perHex(uim), "40 00");
+  uim.imsi = new tbcdImsi;
+  *uim.imsi = "262011234567890";
+  // extension bit 0, presence 100000, length 15 - 3 = 12 in 4 bits, padding,
+  // then 4 8 4 2 3 3 4 5 6 7 8 9 a b 2 and a padding nibble.
+  EXPECT_EQ(perHex(uim), "41 80 48 42 33 45 67 89 ab 20");
+  expectRoundTrip(uim);
+  *uim.imsi = "123";
+  EXPECT_EQ(perHex(uim), "40 00 34 50");
+  expectRoundTrip(uim);
+  *uim.imsi = "0123456789abc#*0";
+  // length 13 (1101): 0 100000 1 | 101 padding.
+  EXPECT_EQ(perHex(uim), "41 a0 23 45 67 89 ab cd e0 12");
+  expectRoundTrip(uim);
+  *uim.imsi = "0123456789abc#*01";
+  ORVO_EXPECT_THROW(perOctets(uim), constraintFailure, "Encode length constraint check failed.");
   *uim.imsi = "12";
-  EXPECT_EQ(perHex(uim), "40 02 34");
+  ORVO_EXPECT_THROW(perOctets(uim), constraintFailure, "Encode integer constraint check failed.");
+}
+
+TEST(gsmUim, imeiTakesOneLengthBitPlmnsTwo) {
+  H225::gsm_uim uim;
+  uim.imei = new asn::IA5String<15u, 16u, 1, H225::PermitedAlphabet1, 15u>;
+  *uim.imei = "490154203237518";
+  // presence 000100, length bit 0 (15), padding; 6 b 2 3 7 6 4 2 5 4 5 9 7 3 a.
+  EXPECT_EQ(perHex(uim), "08 6b 23 76 42 54 59 73 a0");
   expectRoundTrip(uim);
-  *uim.imsi = std::string(200, 'c').c_str();
-  std::vector<unsigned char> octets = perOctets(uim);
-  ASSERT_EQ(octets.size(), 3u + 100u);
-  EXPECT_EQ(hexText({octets.begin(), octets.begin() + 4}), "40 80 c8 ee");
+  *uim.imei = "49015420323751";
+  ORVO_EXPECT_THROW(perOctets(uim), constraintFailure, "Encode integer constraint check failed.");
+  delete uim.imei;
+  uim.imei = nullptr;
+
+  uim.hplmn = new tbcdPlmn;
+  *uim.hplmn = "262";
+  // presence 000010, length 3 - 1 = 2 in 2 bits; at most 16 bits of
+  // characters, but of varying length, so aligned all the same (as senders
+  // and tshark have it).
+  EXPECT_EQ(perHex(uim), "05 00 48 40");
   expectRoundTrip(uim);
+  *uim.hplmn = "26201";
+  ORVO_EXPECT_THROW(perOctets(uim), constraintFailure, "Encode length constraint check failed.");
+}
+
+TEST(gsmUim, aLengthBeyondTheSizeIsRefused) {
+  // presence 100000, then 1110: an IMSI of 14 + 3 = 17 digits.
+  H225::gsm_uim uim;
+  ORVO_EXPECT_THROW(perDecode(uim, {0x41, 0xc0, 0x23, 0x45, 0x67, 0x89, 0xab, 0xcd, 0xe0, 0x12, 0x30}),
+                    asn::per::codec::decodeFailed, "Decode: number 17 out of range 3..16.");
+  // A 4-bit index past the 15 characters.
+  ORVO_EXPECT_THROW(perDecode(uim, {0x40, 0x00, 0x3f, 0x50}), asn::per::codec::decodeFailed,
+                    "Decode: character index 15 beyond an alphabet of 15.");
+}
+
+TEST(ansi41Uim, serialNumbersHaveFixedSizeTheSystemIdentityOneToFour) {
+  H225::ansi_41_uim uim;
+  uim.esn = new asn::IA5String<16u, 16u, 1, H225::PermitedAlphabet1, 15u>;
+  *uim.esn = "1234567890123456";
+  *pick<tbcdPlmn>(uim.system_id, 1) = "12";
+  // extension bit 0, presence 00001000000, padding; sixteen characters and
+  // no length; then system identity: extension bit 0, mid 1, length 2 - 1
+  // in 2 bits, padding, '1' '2'.
+  EXPECT_EQ(perHex(uim), "04 00 34 56 78 9a b2 34 56 78 50 34");
+  expectRoundTrip(uim);
+  *uim.esn = "123456789012345";
+  ORVO_EXPECT_THROW(perOctets(uim), constraintFailure, "Encode length constraint check failed.");
+  *uim.esn = "1234567890123456";
+  *pick<tbcdPlmn>(uim.system_id, 0) = "777#";
+  EXPECT_EQ(perHex(uim), "04 00 34 56 78 9a b2 34 56 78 30 99 90");
+  expectRoundTrip(uim);
+  *pick<tbcdPlmn>(uim.system_id, 0) = "777#7";
+  ORVO_EXPECT_THROW(perOctets(uim), constraintFailure, "Encode length constraint check failed.");
 }
 
 TEST(sixteenOctetValues, guidConferenceInviteAndNonStandardIdentifier) {

@@ -339,18 +339,18 @@ public:
   ~ansi_41_uim() override;
   static asn::object* create();
 
-  asn::IA5String<0u, 0u, 1, H225::PermitedAlphabet1, 15u>* imsi = nullptr;  // OPTIONAL
-  asn::IA5String<0u, 0u, 1, H225::PermitedAlphabet1, 15u>* min = nullptr;  // OPTIONAL
-  asn::IA5String<0u, 0u, 1, H225::PermitedAlphabet1, 15u>* mdn = nullptr;  // OPTIONAL
-  asn::IA5String<0u, 0u, 1, H225::PermitedAlphabet1, 15u>* msisdn = nullptr;  // OPTIONAL
-  asn::IA5String<0u, 0u, 1, H225::PermitedAlphabet1, 15u>* esn = nullptr;  // OPTIONAL
-  asn::IA5String<0u, 0u, 1, H225::PermitedAlphabet1, 15u>* mscid = nullptr;  // OPTIONAL
+  asn::IA5String<3u, 16u, 1, H225::PermitedAlphabet1, 15u>* imsi = nullptr;  // OPTIONAL
+  asn::IA5String<3u, 16u, 1, H225::PermitedAlphabet1, 15u>* min = nullptr;  // OPTIONAL
+  asn::IA5String<3u, 16u, 1, H225::PermitedAlphabet1, 15u>* mdn = nullptr;  // OPTIONAL
+  asn::IA5String<3u, 16u, 1, H225::PermitedAlphabet1, 15u>* msisdn = nullptr;  // OPTIONAL
+  asn::IA5String<16u, 16u, 1, H225::PermitedAlphabet1, 15u>* esn = nullptr;  // OPTIONAL
+  asn::IA5String<3u, 16u, 1, H225::PermitedAlphabet1, 15u>* mscid = nullptr;  // OPTIONAL
   H225::ansi_41_uim::system_id_choice system_id;
   asn::octetString<1u, 1u, 1>* systemMyTypeCode = nullptr;  // OPTIONAL
   asn::octetString<1u, 1u, 1>* systemAccessType = nullptr;  // OPTIONAL
   asn::octetString<1u, 1u, 1>* qualificationInformationCode = nullptr;  // OPTIONAL
-  asn::IA5String<0u, 0u, 1, H225::PermitedAlphabet1, 15u>* sesn = nullptr;  // OPTIONAL
-  asn::IA5String<0u, 0u, 1, H225::PermitedAlphabet1, 15u>* soc = nullptr;  // OPTIONAL
+  asn::IA5String<16u, 16u, 1, H225::PermitedAlphabet1, 15u>* sesn = nullptr;  // OPTIONAL
+  asn::IA5String<3u, 16u, 1, H225::PermitedAlphabet1, 15u>* soc = nullptr;  // OPTIONAL
 };
 
 // SEQUENCE, extensible; 6 root, 0 extension.
@@ -364,12 +364,12 @@ public:
   ~gsm_uim() override;
   static asn::object* create();
 
-  asn::IA5String<0u, 0u, 1, H225::PermitedAlphabet1, 15u>* imsi = nullptr;  // OPTIONAL
+  asn::IA5String<3u, 16u, 1, H225::PermitedAlphabet1, 15u>* imsi = nullptr;  // OPTIONAL
   asn::octetString<1u, 4u, 1>* tmsi = nullptr;  // OPTIONAL
-  asn::IA5String<0u, 0u, 1, H225::PermitedAlphabet1, 15u>* msisdn = nullptr;  // OPTIONAL
-  asn::IA5String<0u, 0u, 1, H225::PermitedAlphabet1, 15u>* imei = nullptr;  // OPTIONAL
-  asn::IA5String<0u, 0u, 1, H225::PermitedAlphabet1, 15u>* hplmn = nullptr;  // OPTIONAL
-  asn::IA5String<0u, 0u, 1, H225::PermitedAlphabet1, 15u>* vplmn = nullptr;  // OPTIONAL
+  asn::IA5String<3u, 16u, 1, H225::PermitedAlphabet1, 15u>* msisdn = nullptr;  // OPTIONAL
+  asn::IA5String<15u, 16u, 1, H225::PermitedAlphabet1, 15u>* imei = nullptr;  // OPTIONAL
+  asn::IA5String<1u, 4u, 1, H225::PermitedAlphabet1, 15u>* hplmn = nullptr;  // OPTIONAL
+  asn::IA5String<1u, 4u, 1, H225::PermitedAlphabet1, 15u>* vplmn = nullptr;  // OPTIONAL
 };
 
 // SEQUENCE, extensible; 1 root, 0 extension.

@@ -229,8 +229,8 @@ asn::object* mobileUIM::create() { return new mobileUIM; }
 
 // ansi_41_uim::system_id_choice
 static const asn::alternativeEntry ansi_41_uim_system_id_choiceAlternatives[] = {
-    asn::alternative<asn::IA5String<0u, 0u, 1, H225::PermitedAlphabet1, 15u>>("Sid"),
-    asn::alternative<asn::IA5String<0u, 0u, 1, H225::PermitedAlphabet1, 15u>>("Mid"),
+    asn::alternative<asn::IA5String<1u, 4u, 1, H225::PermitedAlphabet1, 15u>>("Sid"),
+    asn::alternative<asn::IA5String<1u, 4u, 1, H225::PermitedAlphabet1, 15u>>("Mid"),
 };
 static const asn::tagTriple ansi_41_uim_system_id_choiceAlternativeTags[] = {{0, 22, 0}, {0, 22, 0}};
 const asn::choiceDescriptor ansi_41_uim::system_id_choice::descriptor = asn::choiceDescriptor::make(ansi_41_uim_system_id_choiceAlternatives, 2, true, ansi_41_uim_system_id_choiceAlternativeTags);

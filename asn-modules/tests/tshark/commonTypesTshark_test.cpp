@@ -163,8 +163,12 @@ registrationFrame terminalWithEveryAlias() {
   e164->publicTypeOfNumber.select(1);
   e164->publicNumberDigits = "4930123";
   auto* gsm = pick<H225::gsm_uim>(*pick<H225::mobileUIM>(*frame.terminalAlias.appendNew(), 6), 1);
-  gsm->imsi = new asn::IA5String<0u, 0u, 1, H225::PermitedAlphabet1, 15u>;
-  *gsm->imsi = "262011234567890";
+  *attach(gsm->imsi) = "262011234567890";
+  *attach(gsm->imei) = "490154203237518";
+  *attach(gsm->hplmn) = "262";
+  auto* ansi = pick<H225::ansi_41_uim>(*pick<H225::mobileUIM>(*frame.terminalAlias.appendNew(), 6), 0);
+  *attach(ansi->esn) = "1234567890123456";
+  *pick<asn::constrainedString>(ansi->system_id, 0) = "777#";
   frame.gatekeeperIdentifier = "GK-Zone";
   setVendor(frame.endpointVendor, 181, 21324, "orvo terminal", "4.0");
   return frame;
@@ -177,15 +181,12 @@ TEST_F(tsharkReads, aliasesAddressesAndVendorOfARegistration) {
   const std::vector<std::string> fields = {"h225.requestSeqNum", "h225.protocolIdentifier", "h225.ipV4", "h225.ipV4_port", "h225.ipV6", "h225.ipV6_port",
        "h225.AliasAddress",
        "h225.dialledDigits", "h225.h323_ID", "h225.url_ID", "h225.email_ID", "h225.publicNumberDigits",
-       "h225.imsi", "h225.gatekeeperIdentifier", "h225.t35CountryCode", "h225.manufacturerCode",
+       "h225.imsi", "h225.imei", "h225.hplmn", "h225.esn", "h225.sid", "h225.gatekeeperIdentifier", "h225.t35CountryCode", "h225.manufacturerCode",
        "h225.productId", "h225.versionId"};
   const std::vector<std::string> expected = {
-      "4711", "0.0.8.2250.0.4", "127.0.0.1|127.0.0.2|127.0.0.3", "1720|1719|1722", "::1", "1721", "0|1|2|3|4|5|6",
+      "4711", "0.0.8.2250.0.4", "127.0.0.1|127.0.0.2|127.0.0.3", "1720|1719|1722", "::1", "1721", "0|1|2|3|4|5|6|6",
       "#*,0123456789", "Terminal-1", "h323:terminal@example.org", "terminal@example.org", "4930123",
-      // The published module bounds the TBCD strings to 3..16 characters; this
-      // system writes them with an unconstrained length, so tshark takes the
-      // length octet for part of a constrained count and reads other digits.
-      "#?2", "GK-Zone", "181", "21324", "orvo terminal", "4.0"};
+      "262011234567890", "490154203237518", "262", "1234567890123456", "777#", "GK-Zone", "181", "21324", "orvo terminal", "4.0"};
   // Read once as a bare RasMessage and once as a datagram to the RAS port.
   for (const tshark::result& r : {tshark::dissectAs("h225.ras", frames, fields), tshark::dissectUdp(1719, frames, fields)}) {
     ASSERT_TRUE(r.ran) << r.failure;
