@@ -6,6 +6,7 @@
 #include <orvo/utility.h>
 #include <orvo/versionInfo.h>
 
+#include <config/AAA.h>
 #include <config/Configuration.h>
 #include <h323/loop.h>
 
@@ -58,8 +59,17 @@ bool TGatekeeper::ReloadConfiguration(std::istream* AStream) {
 }
 
 void TGatekeeper::StartServices() {
-  // RAS sockets, listeners, RADIUS connections, static registrations and
-  // links join here as they are built.
+  // RAS sockets, listeners, static registrations and links join here as
+  // they are built.
+  const TAAA& aaa = CurrentConfiguration->AAA();
+  if (aaa.HasAuthenticationServer()) {
+    AuthenticationRADIUS.SetSecret(aaa.SharedSecret());
+    AuthenticationRADIUS.OpenBound(CurrentConfiguration->LocalAddress(), aaa.AuthenticationServer());
+  }
+  if (aaa.HasAccountingServer()) {
+    AccountingRADIUS.SetSecret(aaa.SharedSecret());
+    AccountingRADIUS.OpenBound(CurrentConfiguration->LocalAddress(), aaa.AccountingServer());
+  }
 }
 
 void TGatekeeper::StopLoop() { H323::stopLoop(); }

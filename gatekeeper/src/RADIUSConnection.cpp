@@ -1,7 +1,3 @@
-// Compiled once the gatekeeper library links the RADIUS client (radius among
-// its dependencies); until then the core has no RADIUS connections to build.
-#if __has_include(<radius/Connection.h>)
-
 #include <gatekeeper/RADIUSConnection.h>
 
 #include <arpa/inet.h>
@@ -41,4 +37,3 @@ void TRADIUSConnection::Trace(RADIUS::TPacket* APacket, int ADirection) {
   std::cout.flush();
 }
 
-#endif

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <arpa/inet.h>
+
 #include <chrono>
 #include <functional>
 #include <iostream>
@@ -161,4 +163,40 @@ TEST(Gatekeeper, StopInAPassThatThrowsIsKeptAndShutdownResumes) {
   EXPECT_TRUE(threwInShutdown);
   EXPECT_EQ(TGatekeeper::gksStopped, core.State()) << "the shutdown was resumed, not the main loop";
   EXPECT_EQ("Exception: late\nException: again\n", log.Lines());
+}
+
+namespace {
+bool LoadInto(TGatekeeper& ACore, const char* AText) {
+  return ACore.ReloadConfiguration(new std::istringstream(AText));
+}
+}  // namespace
+
+TEST(Gatekeeper, RadiusConnectionsOpenOnlyForAConfiguredServer) {
+  TGatekeeper idle;
+  ASSERT_TRUE(LoadInto(idle, "system address 127.0.0.1;\n"));
+  idle.StartServices();
+  EXPECT_FALSE(idle.AuthenticationRADIUS.IsOpen()) << "the default 255.255.255.255 is no server";
+  EXPECT_FALSE(idle.AccountingRADIUS.IsOpen());
+
+  TGatekeeper core;
+  ASSERT_TRUE(LoadInto(core,
+                       "system address 127.0.0.1;\n"
+                       "aaa address 127.0.0.1, authentication port 41812, accounting port 41813, password \"s3\";\n"));
+  core.StartServices();
+  ASSERT_TRUE(core.AuthenticationRADIUS.IsOpen());
+  ASSERT_TRUE(core.AccountingRADIUS.IsOpen());
+  EXPECT_STREQ("s3", core.AccountingRADIUS.Secret().buffer());
+  EXPECT_EQ(htons(41812), core.AuthenticationRADIUS.Server().sin_port);
+  EXPECT_EQ(htons(41813), core.AccountingRADIUS.Server().sin_port);
+  sockaddr_in local;
+  ASSERT_TRUE(core.AuthenticationRADIUS.LocalAddress(local));
+  EXPECT_EQ(htonl(INADDR_LOOPBACK), local.sin_addr.s_addr) << "bound to the configured local address";
+}
+
+TEST(Gatekeeper, FirstLoadReportsTheErrorAndKeepsNoConfiguration) {
+  TLogCapture log;
+  TGatekeeper core;
+  EXPECT_FALSE(LoadInto(core, "zone a; zone A;"));
+  EXPECT_EQ(nullptr, core.Configuration());
+  EXPECT_EQ("Configuration file: parse error, zone identifier 'A' already defined, in line 1.\n", log.Lines());
 }

@@ -1,5 +1,3 @@
-#if __has_include(<radius/Connection.h>)
-
 #include <gatekeeper/RADIUSConnection.h>
 
 #include <gtest/gtest.h>
@@ -237,13 +235,3 @@ TEST(RADIUSConnectionTrace, TheFilterAsksTheRadiusRules) {
   EXPECT_FALSE(TRADIUSConnection::IsTraced(configuration, 1));
   TConfiguration::Release(configuration);
 }
-
-#else
-
-#include <gtest/gtest.h>
-
-TEST(RADIUSConnectionTrace, WaitsForTheRadiusClient) {
-  GTEST_SKIP() << "the gatekeeper library does not link the RADIUS client (radius) yet";
-}
-
-#endif

@@ -15,6 +15,7 @@
 #include <gatekeeper/GatekeeperLink.h>
 #include <gatekeeper/Monitor.h>
 #include <gatekeeper/Processor.h>
+#include <gatekeeper/RADIUSConnection.h>
 #include <gatekeeper/StorageProvider.h>
 #include <gatekeeper/Thread.h>
 
@@ -62,6 +63,9 @@ public:
   orvo::list<TProcessor> SetupResolvers{1};
   orvo::list<TProcessor> LocationResolvers{1};
   unsigned NextRequestSequenceNumber = 1;
+  // Authentication first, so that accounting goes first when the core does.
+  TRADIUSConnection AuthenticationRADIUS{this};
+  TRADIUSConnection AccountingRADIUS{this};
 
 private:
   static void PollThreads();
