@@ -22,9 +22,9 @@ test-asan: build-asan
 	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --test-dir build-asan -j $(JOBS) --output-on-failure
 
-# Every test in a normal build, again under the sanitizers, then a short
-# run of each fuzz target where clang is present.
-test: test-normal test-asan fuzz-smoke
+# Every test in a normal build, a short run of each fuzz target where clang
+# is present, then every test again under the sanitizers.
+test: test-normal fuzz-smoke test-asan
 
 build-fuzz:
 	CC=clang CXX=clang++ $(CMAKE) -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVO_FUZZ=ON -DORVO_BENCHMARKS=OFF
