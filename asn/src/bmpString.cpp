@@ -42,6 +42,20 @@ void bmpStringBase::assign(const wchar_t* text, unsigned count) {
   characters_ = wide;
 }
 
+void bmpStringBase::assignBigEndian16(const unsigned char* octets, unsigned count) {
+  if (count == 0) {
+    characters_ = orvo::string();
+    return;
+  }
+  orvo::string wide(count * 4u);
+  char* out = wide.charRef(0);
+  for (unsigned i = 0; i < count; ++i) {
+    uint32_t c = uint32_t(octets[2 * i]) << 8 | octets[2 * i + 1];
+    std::memcpy(out + size_t(i) * 4, &c, 4);
+  }
+  characters_ = wide;
+}
+
 void bmpStringBase::assign(const object& other) {
   requireSameType(other);
   characters_ = static_cast<const bmpStringBase&>(other).characters_;

@@ -2,6 +2,7 @@
 
 #include <cstdarg>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -32,6 +33,16 @@ orvo::string formatted(const char* format, ...) {
 
 unsigned octetsOf(uint32_t v) { return v <= 0xFFu ? 1 : v <= 0xFFFFu ? 2 : v <= 0xFFFFFFu ? 3 : 4; }
 
+// Whether the string's alphabet holds c; a run of consecutive codes (the
+// whole IA5 and 8-bit sets) by its ends.
+bool permits(const constrainedString& value, unsigned char c) {
+  const unsigned char* alphabet = reinterpret_cast<const unsigned char*>(value.alphabet());
+  uint32_t size = value.alphabetSize();
+  if (size == 0) return false;
+  if (uint32_t(alphabet[size - 1] - alphabet[0]) == size - 1) return unsigned(c - alphabet[0]) < size;
+  return value.indexOf(c) >= 0;
+}
+
 void writeOpenTypeOctets(codec& c, const unsigned char* data, unsigned length) {
   if (length == 0) {
     // An empty encoding still takes one octet on the wire.
@@ -42,6 +53,47 @@ void writeOpenTypeOctets(codec& c, const unsigned char* data, unsigned length) {
   c.encodeLength(length, 0, noUpperBound);
   c.stream().writeOctets(data, length);
 }
+
+// One-bit fields written a word at a time.
+class fieldGatherer {
+public:
+  explicit fieldGatherer(orvo::bitStream& stream) : stream(stream) {}
+  void add(bool bit) {
+    word = word << 1 | (bit ? 1u : 0u);
+    if (++count == 32) flush();
+  }
+  void flush() {
+    if (count) stream.writeBits(word, count);
+    word = 0;
+    count = 0;
+  }
+
+private:
+  orvo::bitStream& stream;
+  unsigned word = 0;
+  unsigned count = 0;
+};
+
+// `total` one-bit fields read a word at a time; the bits of a word are read
+// only when one of them is asked for.
+class fieldScanner {
+public:
+  fieldScanner(orvo::bitStream& stream, uint64_t total) : stream(stream), left(total) {}
+  bool next() {
+    if (held == 0) {
+      held = left < 32 ? unsigned(left) : 32;
+      left -= held;
+      word = stream.readBits(held);
+    }
+    return (word >> --held) & 1;
+  }
+
+private:
+  orvo::bitStream& stream;
+  uint64_t left;
+  unsigned word = 0;
+  unsigned held = 0;
+};
 
 // Small presence-bit store that only reaches the heap for large types.
 class presenceBits {
@@ -90,35 +142,21 @@ orvo::string codec::notInitializedChoice::what() const { return "Attempt to enco
 
 codec::codec() : stream_(growth), limits_(&ownLimits_) {}
 
-codec::codec(const void* data, unsigned length) : codec(data, length, nullptr) {
+codec::codec(const void* data, unsigned length) : stream_(data, length, growth), inputLength_(length), limits_(&ownLimits_) {
   ownLimits_.elementBudget = spareElements + uint64_t(length) * 8;
+  if (length > 0) input_ = stream_.data();
 }
 
-codec::codec(const void* data, unsigned length, limits* shared)
-    : stream_(data, length, growth), inputLength_(length), limits_(shared ? shared : &ownLimits_) {
+codec::codec(const unsigned char* data, unsigned length, limits* shared)
+    : stream_(data, length, growth, orvo::bitStream::borrowed), inputLength_(length), limits_(shared) {
   if (length > 0) input_ = stream_.data();
 }
 
 codec::~codec() = default;
 
-unsigned codec::bitCount(uint32_t x) {
-  unsigned n = 0;
-  while (x != 0) {
-    ++n;
-    x >>= 1;
-  }
-  return n;
-}
+unsigned codec::bitCount(uint32_t x) { return x == 0 ? 0 : 32 - unsigned(__builtin_clz(x)); }
 
-uint64_t codec::remainingBits() const {
-  if (inputLength_ == 0) return 0;
-  try {
-    return uint64_t(inputLength_ - unsigned(stream_.data() - input_)) * 8;
-  } catch (orvo::exception* e) {
-    delete e;
-    return 0;
-  }
-}
+uint64_t codec::remainingBits() const { return inputLength_ == 0 ? 0 : uint64_t(stream_.unreadOctets()) * 8; }
 
 void codec::requireInput(uint64_t bits) const {
   if (bits > remainingBits()) throw new orvo::bitStream::outOfBounds();
@@ -232,14 +270,11 @@ void codec::encodeLength(uint32_t n, uint32_t lb, uint32_t ub) {
 uint32_t codec::decodeLength(uint32_t lb, uint32_t ub) {
   if (ub <= 65535) return decodeConstrainedWholeNumber(lb, ub);
   stream_.alignRead();
-  uint32_t n;
-  if (stream_.readBits(1) == 0) {
-    n = stream_.readBits(7);
-  } else if (stream_.readBits(1) == 0) {
-    n = stream_.readBits(14);
-  } else {
-    stream_.readBits(6);
-    throw new lengthNotSupported();
+  // 0nnnnnnn, or 10nnnnnn nnnnnnnn; 11 begins a fragment.
+  uint32_t n = stream_.readBits(8);
+  if (n & 0x80) {
+    if (n & 0x40) throw new lengthNotSupported();
+    n = (n & 0x3F) << 8 | stream_.readBits(8);
   }
   if (n < lb || n > ub) throw new decodeFailed(formatted("Decode: length %u out of range %u..%u.", n, lb, ub));
   return n;
@@ -268,15 +303,14 @@ void codec::encodeOctetsAsOpenType(const orvo::bitStream& nested) {
 }
 
 orvo::string codec::decodeOpenTypeOctets() {
-  uint32_t n = decodeLength(0, noUpperBound);
-  if (n == 0) {
-    stream_.alignRead();
-    return orvo::string();
-  }
-  requireInput(uint64_t(n) * 8);
-  orvo::string octets(n);
-  stream_.readOctets(octets.charRef(0), n);
-  return octets;
+  unsigned n;
+  const unsigned char* run = decodeOpenTypeRun(n);
+  return n == 0 ? orvo::string() : orvo::string(run, n);
+}
+
+const unsigned char* codec::decodeOpenTypeRun(unsigned& length) {
+  length = decodeLength(0, noUpperBound);
+  return stream_.readRun(length);
 }
 
 void codec::encodeOpenType(const opentype& value) {
@@ -294,8 +328,9 @@ void codec::encodeAnytype(const anytypeBase& value) {
 
 void codec::decodeAnytype(anytypeBase& value) {
   nesting level(*limits_);
-  orvo::string octets = decodeOpenTypeOctets();
-  codec nested(octets.buffer(), octets.length(), limits_);
+  unsigned n;
+  const unsigned char* run = decodeOpenTypeRun(n);
+  codec nested(run, n, limits_);
   value.value()->decode(nested);
 }
 
@@ -362,16 +397,20 @@ void codec::decodeOctetString(octetStringBase& value) {
 void codec::encodeBMPString(const bmpStringBase& value) {
   unsigned n = value.length();
   encodeSize(value, n);
-  stream_.alignWrite();
-  for (unsigned i = 0; i < n; ++i) stream_.writeBits(value.at(i) & 0xFFFFu, 16);
+  unsigned char* out = stream_.writeRun(n * 2);
+  const char* characters = value.storage().buffer();
+  for (unsigned i = 0; i < n; ++i) {
+    uint32_t c;
+    std::memcpy(&c, characters + size_t(i) * 4, 4);
+    out[2 * i] = static_cast<unsigned char>(c >> 8);
+    out[2 * i + 1] = static_cast<unsigned char>(c);
+  }
 }
 
 void codec::decodeBMPString(bmpStringBase& value) {
   uint32_t n = decodeSize(value);
   requireInput(uint64_t(n) * 16);
-  stream_.alignRead();
-  value.setLength(n);
-  for (unsigned i = 0; i < n; ++i) *value.pointer(i) = stream_.readBits(16);
+  value.assignBigEndian16(stream_.readRun(n * 2), n);
 }
 
 void codec::encodeOID(const oid& value) {
@@ -396,11 +435,19 @@ void codec::encodeOID(const oid& value) {
 }
 
 void codec::decodeOID(oid& value) {
-  orvo::string contents = decodeOpenTypeOctets();
-  unsigned n = contents.length();
+  unsigned n;
+  const unsigned char* p = decodeOpenTypeRun(n);
   if (n == 0) throw new decodeFailed(formatted("Decode: empty object identifier."));
-  const unsigned char* p = reinterpret_cast<const unsigned char*>(contents.buffer());
-  std::vector<uint32_t> arcs;
+  // Every arc takes an octet at least, the first two share one: short
+  // identifiers are gathered on the stack.
+  uint32_t local[32];
+  std::vector<uint32_t> spill;
+  uint32_t* arcs = local;
+  if (n + 1 > 32) {
+    spill.resize(n < maximumArcs ? n + 1 : maximumArcs + 1);
+    arcs = spill.data();
+  }
+  unsigned count = 0;
   uint64_t sub = 0;
   bool pending = false;
   for (unsigned i = 0; i < n; ++i) {
@@ -408,18 +455,18 @@ void codec::decodeOID(oid& value) {
     if (sub > 0xFFFFFFFFu) throw new decodeFailed(formatted("Decode: object identifier arc exceeds 32 bits."));
     pending = (p[i] & 0x80) != 0;
     if (pending) continue;
-    if (arcs.empty()) {
+    if (count == 0) {
       uint32_t first = uint32_t(sub) / 40 < 2 ? uint32_t(sub) / 40 : 2;
-      arcs.push_back(first);
-      arcs.push_back(uint32_t(sub) - 40 * first);
+      arcs[count++] = first;
+      arcs[count++] = uint32_t(sub) - 40 * first;
     } else {
-      arcs.push_back(uint32_t(sub));
+      arcs[count++] = uint32_t(sub);
     }
-    if (arcs.size() > maximumArcs) throw new decodeFailed(formatted("Decode: object identifier of more than %u arcs.", maximumArcs));
+    if (count > maximumArcs) throw new decodeFailed(formatted("Decode: object identifier of more than %u arcs.", maximumArcs));
     sub = 0;
   }
   if (pending) throw new decodeFailed(formatted("Decode: object identifier ends inside an arc."));
-  value.set(arcs.data(), unsigned(arcs.size()));
+  value.set(arcs, count);
 }
 
 void codec::encodeConstrainedString(const constrainedString& value) {
@@ -428,9 +475,18 @@ void codec::encodeConstrainedString(const constrainedString& value) {
   if (n == 0) return;
   unsigned b = value.bitsPerCharacter();
   uint32_t lb = value.lowerBound(), ub = value.upperBound();
-  if (!(lb == ub && lb != 0 && ub < 65536 && uint64_t(lb) * b <= 16)) stream_.alignWrite();
+  bool aligned = !(lb == ub && lb != 0 && ub < 65536 && uint64_t(lb) * b <= 16);
+  if (aligned) stream_.alignWrite();
   bool indexMode = b < value.characterBits() || b < 5;
   const unsigned char* text = reinterpret_cast<const unsigned char*>(value.value().buffer());
+  if (aligned && b == 8 && !indexMode) {
+    // Aligned octets that are the characters themselves: checked, then
+    // copied as one run.
+    for (unsigned i = 0; i < n; ++i)
+      if (!permits(value, text[i])) throw new encodeConstrainedCheckFailed(encodeConstrainedCheckFailed::character);
+    std::memcpy(stream_.writeRun(n), text, n);
+    return;
+  }
   for (unsigned i = 0; i < n; ++i) {
     int index = value.indexOf(text[i]);
     // A character outside the alphabet would go out as some other character.
@@ -447,12 +503,24 @@ void codec::decodeConstrainedString(constrainedString& value) {
   }
   unsigned b = value.bitsPerCharacter();
   uint32_t lb = value.lowerBound(), ub = value.upperBound();
-  if (!(lb == ub && lb != 0 && ub < 65536 && uint64_t(lb) * b <= 16)) stream_.alignRead();
+  bool aligned = !(lb == ub && lb != 0 && ub < 65536 && uint64_t(lb) * b <= 16);
+  if (aligned) stream_.alignRead();
   requireInput(uint64_t(n) * b);
   bool indexMode = b < value.characterBits() || b < 5;
+  if (aligned && b == 8 && !indexMode) {
+    const unsigned char* run = stream_.readRun(n);
+    for (unsigned i = 0; i < n; ++i)
+      // The encoder refuses such a character: a value holding it could not
+      // be sent on.
+      if (!permits(value, run[i]))
+        throw new decodeFailed(formatted("Decode: character code %u outside the permitted alphabet.", run[i]));
+    value.setValue(orvo::string(run, n));
+    return;
+  }
   const char* alphabet = value.alphabet();
   uint32_t size = value.alphabetSize();
   orvo::string text(n);
+  char* out = text.charRef(0);
   for (unsigned i = 0; i < n; ++i) {
     uint32_t c = stream_.readBits(b);
     if (indexMode) {
@@ -463,7 +531,7 @@ void codec::decodeConstrainedString(constrainedString& value) {
       // be sent on.
       throw new decodeFailed(formatted("Decode: character code %u outside the permitted alphabet.", c));
     }
-    *text.charRef(i) = char(c);
+    out[i] = char(c);
   }
   value.setValue(text);
 }
@@ -479,9 +547,8 @@ void codec::encodeGeneralizedTime(const generalizedTime& value) {
 }
 
 void codec::decodeGeneralizedTime(generalizedTime& value) {
-  orvo::string octets = decodeOpenTypeOctets();
-  const char* text = octets.buffer();
-  unsigned n = octets.length();
+  unsigned n;
+  const char* text = reinterpret_cast<const char*>(decodeOpenTypeRun(n));
   if (n < 14) throw new decodeFailed(formatted("Decode: generalized time of %u characters.", n));
   int fields[6];
   static const unsigned widths[6] = {4, 2, 2, 2, 2, 2};
@@ -558,11 +625,14 @@ void codec::decodeSequenceOf(sequenceOfBase& value) {
 void codec::encodeSequence(const sequence& value) {
   const sequenceDescriptor& d = value.descriptor();
   bool extended = d.extensible && value.hasAdditions();
-  if (d.extensible) stream_.writeBits(extended ? 1 : 0, 1);
+  // The extension bit and the presence bits, gathered into words.
+  fieldGatherer bits(stream_);
+  if (d.extensible) bits.add(extended);
   for (uint32_t i = 0; i < d.count; ++i) {
     const componentEntry& e = d.components[i];
-    if (e.presence == componentEntry::optional) stream_.writeBits(e.get(value) ? 1 : 0, 1);
+    if (e.presence == componentEntry::optional) bits.add(e.get(value) != nullptr);
   }
+  bits.flush();
   unsigned additions = 0;
   for (uint32_t i = 0; i < d.count; ++i) {
     const componentEntry& e = d.components[i];
@@ -577,8 +647,9 @@ void codec::encodeSequence(const sequence& value) {
   encodeNormallySmall(additions, 1);
   for (uint32_t i = 0; i < d.count; ++i) {
     const componentEntry& e = d.components[i];
-    if (e.isAddition()) stream_.writeBits(e.get(value) ? 1 : 0, 1);
+    if (e.isAddition()) bits.add(e.get(value) != nullptr);
   }
+  bits.flush();
   for (uint32_t i = 0; i < d.count; ++i) {
     const componentEntry& e = d.components[i];
     const object* member = e.isAddition() ? e.get(value) : nullptr;
@@ -618,7 +689,8 @@ void codec::decodeSequence(sequence& value) {
   requireInput(n);
   if (n > known) value.setUnknown(std::unique_ptr<unknownExtensions>(new unknownExtensions(n - known)));
   presenceBits flags(n);
-  for (uint32_t i = 0; i < n; ++i) flags[i] = stream_.readBits(1) != 0;
+  fieldScanner additionBits(stream_, n);
+  for (uint32_t i = 0; i < n; ++i) flags[i] = additionBits.next();
   uint32_t entry = 0;  // table index of addition i
   for (uint32_t i = 0; i < n; ++i) {
     if (i < known) {
@@ -628,16 +700,17 @@ void codec::decodeSequence(sequence& value) {
       ++entry;
       continue;
     }
-    orvo::string octets = decodeOpenTypeOctets();
     if (i < known) {
+      unsigned length;
+      const unsigned char* run = decodeOpenTypeRun(length);
       const componentEntry& e = d.components[entry++];
       object* member = e.create();
       e.set(value, member);
-      codec nested(octets.buffer(), octets.length(), limits_);
+      codec nested(run, length, limits_);
       member->decode(nested);
     } else {
       opentype kept;
-      kept.setOctets(octets);
+      kept.setOctets(decodeOpenTypeOctets());
       value.unknown()->set(i - known, kept);
     }
   }
@@ -677,8 +750,9 @@ void codec::decodeChoice(choice& value) {
   if (index > largestIndex) throw new decodeFailed(formatted("Decode: choice alternative %llu out of range.", (unsigned long long)index));
   object* alternative = value.select(int(index));
   if (index < d.count) {
-    orvo::string octets = decodeOpenTypeOctets();
-    codec nested(octets.buffer(), octets.length(), limits_);
+    unsigned length;
+    const unsigned char* run = decodeOpenTypeRun(length);
+    codec nested(run, length, limits_);
     alternative->decode(nested);
   } else {
     alternative->decode(*this);

@@ -39,7 +39,17 @@ bitStream::bitStream(const void* data, unsigned length, unsigned growth) : growt
   writeByte_ = length;
 }
 
-bitStream::~bitStream() { std::free(buffer_); }
+bitStream::bitStream(const void* data, unsigned length, unsigned growth, borrowing)
+    : growth_(roundedGrowth(growth)), owned_(false) {
+  if (length == 0) return;
+  buffer_ = static_cast<unsigned char*>(const_cast<void*>(data));
+  size_ = length;
+  writeByte_ = length;
+}
+
+bitStream::~bitStream() {
+  if (owned_) std::free(buffer_);
+}
 
 unsigned bitStream::octetLength() const { return writeByte_ + (writeBit_ != 0 ? 1 : 0); }
 
@@ -48,19 +58,6 @@ unsigned bitStream::bitLength() const { return writeByte_ * 8 + writeBit_; }
 const unsigned char* bitStream::data() const {
   if (readByte_ >= size_) throw new outOfBounds();
   return buffer_ + readByte_;
-}
-
-void bitStream::alignWrite() {
-  if (writeBit_ == 0) return;
-  reserve(1);
-  writeBit_ = 0;
-  ++writeByte_;
-}
-
-void bitStream::alignRead() {
-  if (readBit_ == 0) return;
-  readBit_ = 0;
-  ++readByte_;
 }
 
 void bitStream::writeFewBits(unsigned value, unsigned count) {
@@ -79,7 +76,7 @@ void bitStream::writeFewBits(unsigned value, unsigned count) {
   }
 }
 
-void bitStream::writeBits(unsigned value, unsigned count) {
+void bitStream::writeBitsStepwise(unsigned value, unsigned count) {
   // Wider fields are the value zero-extended on the left.
   while (count > 32) {
     const unsigned zeros = count - 32 < 32 ? count - 32 : 32;
@@ -89,7 +86,7 @@ void bitStream::writeBits(unsigned value, unsigned count) {
   writeFewBits(value, count);
 }
 
-unsigned bitStream::readBits(unsigned count) {
+unsigned bitStream::readBitsStepwise(unsigned count) {
   unsigned result = 0;
   unsigned remaining = count;
   while (remaining > 0) {
@@ -149,6 +146,24 @@ void bitStream::readOctets(void* out, unsigned length) {
   readByte_ += length;
 }
 
+unsigned char* bitStream::writeRun(unsigned length) {
+  alignWrite();
+  if (length == 0) return buffer_ ? buffer_ + writeByte_ : nullptr;
+  reserve(length);
+  unsigned char* run = buffer_ + writeByte_;
+  writeByte_ += length;
+  return run;
+}
+
+const unsigned char* bitStream::readRun(unsigned length) {
+  alignRead();
+  if (std::uint64_t(readByte_) + length > size_) throw new outOfBounds();
+  if (length == 0) return buffer_;
+  const unsigned char* run = buffer_ + readByte_;
+  readByte_ += length;
+  return run;
+}
+
 unsigned bitStream::reserve(unsigned octets) {
   // Growth at >= keeps one spare octet beyond the request, so a bit field
   // that starts inside an octet and spans one more still fits.
@@ -156,15 +171,19 @@ unsigned bitStream::reserve(unsigned octets) {
     const std::uint64_t size = (std::uint64_t(growth_) + octets) / growth_ * growth_;
     buffer_ = zeroedBlock(size);
     size_ = unsigned(size);
+    owned_ = true;
     writeByte_ = 0;
     readByte_ = 0;
-  } else if (std::uint64_t(writeByte_) + octets >= size_) {
-    const std::uint64_t size = (std::uint64_t(writeByte_) + octets + growth_) / growth_ * growth_;
+  } else if (!owned_ || std::uint64_t(writeByte_) + octets >= size_) {
+    // Borrowed bytes are copied before the first write, grown or not.
+    const std::uint64_t needed = std::uint64_t(writeByte_) + octets;
+    const std::uint64_t size = needed >= size_ ? (needed + growth_) / growth_ * growth_ : size_;
     unsigned char* grown = zeroedBlock(size);
     std::memcpy(grown, buffer_, size_);
-    std::free(buffer_);
+    if (owned_) std::free(buffer_);
     buffer_ = grown;
     size_ = unsigned(size);
+    owned_ = true;
   }
   return size_;
 }

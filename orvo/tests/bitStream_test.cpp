@@ -186,4 +186,115 @@ TEST(BitStreamData, ReadStreamOverNothingIsEmpty) {
   EXPECT_EQ(0u, r.octetLength());
 }
 
+// Fields of every width from 0 to 32 at every bit offset, written and read
+// whole and checked against the same fields put down bit by bit. The small
+// growth step keeps the write position near the end of the allocation, so
+// both the windowed and the stepwise paths are taken.
+struct field {
+  unsigned value;
+  unsigned count;
+};
+
+std::vector<field> everyWidthAtEveryOffset() {
+  std::vector<field> fields;
+  unsigned seed = 12345;
+  for (unsigned round = 0; round < 8; ++round)
+    for (unsigned count = 0; count <= 32; ++count) {
+      seed = seed * 1103515245u + 12345u;
+      fields.push_back({seed ^ (seed << 7), count});  // bits above count too
+    }
+  return fields;
+}
+
+bytes bitByBit(const std::vector<field>& fields) {
+  bytes out;
+  unsigned long long position = 0;
+  for (const field& f : fields)
+    for (unsigned i = f.count; i-- > 0; ++position) {
+      if (position % 8 == 0) out.push_back(0);
+      if ((f.value >> i) & 1) out.back() |= static_cast<unsigned char>(0x80 >> (position % 8));
+    }
+  return out;
+}
+
+TEST(BitStreamFields, EveryWidthAtEveryOffsetMatchesBitByBit) {
+  const std::vector<field> fields = everyWidthAtEveryOffset();
+  const bytes expected = bitByBit(fields);
+  for (unsigned growth : {4u, 128u}) {
+    SCOPED_TRACE(growth);
+    orvo::bitStream s(growth);
+    for (const field& f : fields) s.writeBits(f.value, f.count);
+    ASSERT_EQ(expected, encoded(s));
+
+    orvo::bitStream r(expected.data(), unsigned(expected.size()), growth);
+    for (size_t i = 0; i < fields.size(); ++i) {
+      const field& f = fields[i];
+      const unsigned mask = f.count == 32 ? 0xFFFFFFFFu : (1u << f.count) - 1;
+      ASSERT_EQ(f.value & mask, r.readBits(f.count)) << "field " << i << " of " << f.count << " bits";
+    }
+    ORVO_EXPECT_THROW(r.readBits(8), orvo::bitStream::outOfBounds, "Bit stream index out of bounds.");
+  }
+}
+
+TEST(BitStreamFields, AReadThatRunsOutThrowsOnlyAtTheEnd) {
+  const unsigned char in[] = {1, 2, 3, 4, 5, 6, 7, 8, 9};
+  for (unsigned skip = 0; skip < 8; ++skip) {
+    orvo::bitStream r(in, 9, 128);
+    r.readBits(skip);
+    // 72 bits in all: 32 + 32 fit behind up to 8 bits, the rest throws.
+    r.readBits(32);
+    r.readBits(32);
+    EXPECT_EQ(in[8] & ((1u << (8 - skip)) - 1), r.readBits(8 - skip));
+    ORVO_EXPECT_THROW(r.readBits(1), orvo::bitStream::outOfBounds, "Bit stream index out of bounds.");
+  }
+}
+
+TEST(BitStreamRuns, WholeOctetsInPlaceAfterAligning) {
+  orvo::bitStream s(4);
+  s.writeBits(1, 1);
+  unsigned char* run = s.writeRun(5);
+  for (unsigned i = 0; i < 5; ++i) run[i] = static_cast<unsigned char>(0x10 + i);
+  EXPECT_EQ(48u, s.bitLength());
+  EXPECT_EQ(nullptr, orvo::bitStream(4).writeRun(0));  // nothing allocated for nothing
+  s.writeRun(0);
+  s.writeBits(3, 2);
+  EXPECT_EQ(bytes({0x80, 0x10, 0x11, 0x12, 0x13, 0x14, 0xC0}), encoded(s));
+
+  orvo::bitStream r(s.data(), s.octetLength(), 128);
+  EXPECT_EQ(1u, r.readBits(1));
+  const unsigned char* read = r.readRun(5);
+  EXPECT_EQ(bytes({0x10, 0x11, 0x12, 0x13, 0x14}), bytes(read, read + 5));
+  EXPECT_EQ(1u, r.unreadOctets());
+  // A run past the end throws and takes nothing.
+  ORVO_EXPECT_THROW(r.readRun(2), orvo::bitStream::outOfBounds, "Bit stream index out of bounds.");
+  ORVO_EXPECT_THROW(r.readRun(0xFFFFFFFFu), orvo::bitStream::outOfBounds, "Bit stream index out of bounds.");
+  EXPECT_EQ(1u, r.unreadOctets());
+  EXPECT_EQ(3u, r.readBits(2));
+  r.readRun(0);
+  EXPECT_EQ(0u, r.unreadOctets());
+}
+
+TEST(BitStreamBorrowed, ReadsTheBytesThemselvesAndCopiesThemBeforeAWrite) {
+  unsigned char in[] = {0xAB, 0xCD, 0xEF};
+  orvo::bitStream r(in, 3, 128, orvo::bitStream::borrowed);
+  EXPECT_EQ(in, r.data());
+  EXPECT_EQ(3u, r.unreadOctets());
+  EXPECT_EQ(0xAu, r.readBits(4));
+  in[1] = 0x12;  // read where it lies
+  EXPECT_EQ(0xB12u, r.readBits(12));
+  EXPECT_EQ(24u, r.bitLength());
+
+  r.writeOctet(0x99);
+  EXPECT_EQ(bytes({0xAB, 0x12, 0xEF}), bytes(in, in + 3));
+  EXPECT_EQ(0xEFu, r.readOctet());
+  EXPECT_EQ(0x99u, r.readOctet());
+  EXPECT_EQ(4u, r.octetLength());
+
+  orvo::bitStream none(nullptr, 0, 128, orvo::bitStream::borrowed);
+  EXPECT_EQ(0u, none.unreadOctets());
+  ORVO_EXPECT_THROW(none.readBits(1), orvo::bitStream::outOfBounds, "Bit stream index out of bounds.");
+  none.writeBits(5, 3);
+  EXPECT_EQ(bytes({0xA0}), encoded(none));
+}
+
 }  // namespace

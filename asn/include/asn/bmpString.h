@@ -18,6 +18,8 @@ public:
   void assign(const char* text, unsigned length);
   void assign(const wchar_t* text);
   void assign(const wchar_t* text, unsigned count);
+  // count characters of two octets each, the more significant first.
+  void assignBigEndian16(const unsigned char* octets, unsigned count);
   void assign(const object& other) override;
 
   unsigned length() const { return characters_.length() / 4; }

@@ -122,9 +122,12 @@ private:
   };
   class nesting;
 
-  codec(const void* data, unsigned length, limits* shared);
+  // A decoder of an open type over the octets of its parent's input.
+  codec(const unsigned char* data, unsigned length, limits* shared);
   void encodeOctetsAsOpenType(const orvo::bitStream& nested);
   orvo::string decodeOpenTypeOctets();
+  // The contents of an open type in place; valid while this decoder lives.
+  const unsigned char* decodeOpenTypeRun(unsigned& length);
   uint32_t decodeUnsignedOctets(uint32_t octets);
   // Bits that may still be read (an upper bound).
   uint64_t remainingBits() const;

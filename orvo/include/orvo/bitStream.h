@@ -1,6 +1,9 @@
 // Bit-addressed buffer under the aligned PER codec.
 #pragma once
 
+#include <cstdint>
+#include <cstring>
+
 #include <orvo/exception.h>
 #include <orvo/string.h>
 
@@ -21,6 +24,10 @@ public:
   explicit bitStream(unsigned growth);
   // A stream for reading over a copy of the bytes.
   bitStream(const void* data, unsigned length, unsigned growth);
+  // A stream for reading over the bytes themselves, which must stay alive
+  // and unchanged while it is in use; a write first copies them.
+  enum borrowing { borrowed };
+  bitStream(const void* data, unsigned length, unsigned growth, borrowing);
   ~bitStream();
 
   bitStream(const bitStream&) = delete;
@@ -33,11 +40,20 @@ public:
   // the encoding); throws outOfBounds when there is none.
   const unsigned char* data() const;
 
-  void alignWrite();
-  void alignRead();
+  void alignWrite() {
+    if (writeBit_ == 0) return;
+    reserve(1);
+    writeBit_ = 0;
+    ++writeByte_;
+  }
+  void alignRead() {
+    if (readBit_ == 0) return;
+    readBit_ = 0;
+    ++readByte_;
+  }
 
-  void writeBits(unsigned value, unsigned count);
-  unsigned readBits(unsigned count);
+  inline void writeBits(unsigned value, unsigned count);
+  inline unsigned readBits(unsigned count);
   void writeBitsArray(const unsigned* words, unsigned count);
   void readBitsArray(unsigned* words, unsigned count);
 
@@ -45,6 +61,13 @@ public:
   unsigned readOctet();
   void writeOctets(const void* data, unsigned length);
   void readOctets(void* out, unsigned length);
+  // Whole octets in place: the next `length` octets after aligning, for
+  // the caller to fill (counted as written) or to read (counted as read).
+  // A run past the end throws outOfBounds and reads nothing.
+  unsigned char* writeRun(unsigned length);
+  const unsigned char* readRun(unsigned length);
+  // Octets from the read position to the end of the stream.
+  unsigned unreadOctets() const { return readByte_ < size_ ? size_ - readByte_ : 0; }
 
   // Ensures room for n octets (plus one spare) behind the write position;
   // returns the size.
@@ -58,8 +81,52 @@ private:
   unsigned writeByte_ = 0;
   unsigned writeBit_ = 0;
   unsigned growth_;
+  bool owned_ = true;
 
   void writeFewBits(unsigned value, unsigned count);
+  void writeBitsStepwise(unsigned value, unsigned count);
+  unsigned readBitsStepwise(unsigned count);
+
+  static std::uint64_t loadBigEndian(const unsigned char* p) {
+    unsigned char octets[8];
+    std::memcpy(octets, p, 8);
+    std::uint64_t v = 0;
+    for (unsigned char o : octets) v = (v << 8) | o;  // folds into one load and a byte swap
+    return v;
+  }
+  static void storeBigEndian(unsigned char* p, std::uint64_t v) {
+    unsigned char octets[8];
+    for (unsigned i = 8; i-- > 0; v >>= 8) octets[i] = static_cast<unsigned char>(v);
+    std::memcpy(p, octets, 8);
+  }
 };
+
+// Fields of up to 32 bits go through one 64-bit window when eight octets
+// lie ahead; near the end, or wider, octet by octet.
+inline void bitStream::writeBits(unsigned value, unsigned count) {
+  // Growth keeps a spare octet, so a window that reserve would not grow for
+  // is one whose eight octets lie inside the allocation.
+  if (count - 1 < 32 && std::uint64_t(writeByte_) + 8 < size_) {
+    const std::uint64_t field = std::uint64_t(value) & ((std::uint64_t(1) << count) - 1);
+    unsigned char* p = buffer_ + writeByte_;
+    storeBigEndian(p, loadBigEndian(p) | field << (64 - writeBit_ - count));
+    const unsigned end = writeBit_ + count;
+    writeByte_ += end >> 3;
+    writeBit_ = end & 7;
+    return;
+  }
+  writeBitsStepwise(value, count);
+}
+
+inline unsigned bitStream::readBits(unsigned count) {
+  if (count - 1 < 32 && std::uint64_t(readByte_) + 8 <= size_) {
+    const unsigned result = unsigned((loadBigEndian(buffer_ + readByte_) << readBit_) >> (64 - count));
+    const unsigned end = readBit_ + count;
+    readByte_ += end >> 3;
+    readBit_ = end & 7;
+    return result;
+  }
+  return readBitsStepwise(count);
+}
 
 }  // namespace orvo

@@ -1,0 +1,151 @@
+// The codec's whole-octet paths: 8-bit and BMP characters written and read
+// as runs, object identifiers gathered on the stack or not, open types
+// decoded in place. Encodings worked out by hand from X.691.
+#include <orvoTesting.h>
+
+#include <string>
+#include <vector>
+
+#include "fixtureTypes.h"
+
+using asn::per::codec;
+using fixture::decodeHex;
+using fixture::encodeHex;
+
+namespace {
+
+using printable64 = asn::printableString<1u, 64u, 1, asn::constrainedString::PrintableSet, 74u>;
+
+// Encodes `value` behind `k` one-bits.
+std::string encodeAfter(unsigned k, const asn::object& value) {
+  codec encoder;
+  encoder.stream().writeBits((1u << k) - 1, k);
+  value.encode(encoder);
+  return fixture::toHex(encoder.stream().data(), encoder.stream().octetLength());
+}
+
+// Decodes `value` behind `k` one-bits, which must be there.
+void decodeAfter(unsigned k, asn::object& value, const std::string& hex) {
+  std::string octets = fixture::fromHex(hex);
+  codec decoder(octets.data(), unsigned(octets.size()));
+  ASSERT_EQ((1u << k) - 1, decoder.stream().readBits(k));
+  value.decode(decoder);
+}
+
+}  // namespace
+
+TEST(PerRuns, EightBitCharactersStartAtTheOctetAfterTheLength) {
+  fixture::name32 name;
+  name = "Hello";
+  // Length 5 - 1 in 5 bits (00100), padding, then the five codes.
+  const char* const expected[] = {"20 48 65 6C 6C 6F", "E4 48 65 6C 6C 6F", "F9 00 48 65 6C 6C 6F"};
+  const unsigned offsets[] = {0, 3, 5};
+  for (unsigned i = 0; i < 3; ++i) {
+    SCOPED_TRACE(offsets[i]);
+    EXPECT_EQ(expected[i], encodeAfter(offsets[i], name));
+    fixture::name32 back;
+    decodeAfter(offsets[i], back, expected[i]);
+    EXPECT_EQ("Hello", toStd(back.value()));
+  }
+}
+
+TEST(PerRuns, AFixedPairOfEightBitCharactersIsNotAligned) {
+  asn::IA5String<2u, 2u, 1, asn::constrainedString::IA5Set, 128u> pair;
+  pair = "Hi";
+  // 1, then 0100 1000 0110 1001 straight after it.
+  EXPECT_EQ("A4 34 80", encodeAfter(1, pair));
+  asn::IA5String<2u, 2u, 1, asn::constrainedString::IA5Set, 128u> back;
+  decodeAfter(1, back, "A4 34 80");
+  EXPECT_EQ("Hi", toStd(back.value()));
+}
+
+TEST(PerRuns, ACharacterOutsideTheAlphabetStopsARun) {
+  // IA5: codes 0 to 127 in a row.
+  fixture::name32 name;
+  ORVO_EXPECT_THROW(decodeHex(name, "08 41 80"), codec::decodeFailed,
+                    "Decode: character code 128 outside the permitted alphabet.");
+  // Printable: 74 characters with gaps, '!' (33) among them.
+  printable64 text;
+  ORVO_EXPECT_THROW(decodeHex(text, "0C 41 42 21 43"), codec::decodeFailed,
+                    "Decode: character code 33 outside the permitted alphabet.");
+  decodeHex(text, "0C 41 42 2B 43");
+  EXPECT_EQ("AB+C", toStd(text.value()));
+  EXPECT_EQ("0C 41 42 2B 43", encodeHex(text));
+  text = "AB!C";
+  ORVO_EXPECT_THROW(encodeHex(text), codec::encodeConstrainedCheckFailed,
+                    "Encode character constraint check failed.");
+  text = "AB\xAB" "C";
+  ORVO_EXPECT_THROW(encodeHex(text), codec::encodeConstrainedCheckFailed,
+                    "Encode character constraint check failed.");
+}
+
+TEST(PerRuns, BmpCharactersAreTwoOctetsMostSignificantFirst) {
+  asn::bmpString<1u, 128u, 1> s;
+  s = "Ab";
+  // 111, length 2 - 1 in 7 bits, padding, 0041 0062.
+  EXPECT_EQ("E0 40 00 41 00 62", encodeAfter(3, s));
+  asn::bmpString<1u, 128u, 1> back;
+  decodeAfter(3, back, "E0 40 00 41 00 62");
+  EXPECT_TRUE(back.isEqual(s));
+
+  s.assign(L"\u20ACx");
+  EXPECT_EQ("02 20 AC 00 78", encodeHex(s));
+  decodeHex(back, "02 20 AC 00 78");
+  EXPECT_EQ(0x20ACu, back.at(0));
+  EXPECT_EQ(uint32_t('x'), back.at(1));
+  EXPECT_EQ(2u, back.length());
+
+  // An empty unbounded string: its length octet is aligned, nothing follows.
+  asn::bmpString<0u, 0u, 1> empty;
+  EXPECT_EQ("E0 00", encodeAfter(3, empty));
+  asn::bmpString<0u, 0u, 1> emptyBack;
+  emptyBack = "x";
+  decodeAfter(3, emptyBack, "E0 00");
+  EXPECT_EQ(0u, emptyBack.length());
+}
+
+TEST(PerRuns, ObjectIdentifiersEitherSideOfThirtyTwoArcs) {
+  // 0.0 and then 1, 2, ...: one octet each, the first two arcs share one.
+  for (unsigned arcs : {32u, 33u, 200u}) {
+    SCOPED_TRACE(arcs);
+    std::vector<uint32_t> values = {0, 0};
+    std::string hex = fixture::toHex(std::vector<unsigned char>{(unsigned char)(arcs - 1)}.data(), 1) + " 00";
+    for (unsigned i = 1; i + 2 <= arcs; ++i) {
+      values.push_back(i < 128 ? i : 1);
+      unsigned char octet = (unsigned char)(i < 128 ? i : 1);
+      hex += " " + fixture::toHex(&octet, 1);
+    }
+    asn::oid id;
+    id.set(values.data(), unsigned(values.size()));
+    if (arcs < 129) {
+      EXPECT_EQ(hex, encodeHex(id));
+    }
+    asn::oid back;
+    decodeHex(back, encodeHex(id));
+    ASSERT_EQ(arcs, back.count());
+    EXPECT_EQ(0, back.compare(id));
+  }
+}
+
+TEST(PerRuns, AnOpenTypeIsReadWithinItsOwnLength) {
+  // Item's first extension alternative, Colour blue: 1 0000000, then an
+  // open type of one octet holding 0 10.
+  fixture::item item;
+  decodeHex(item, "80 01 40");
+  ASSERT_EQ(2, item.index());
+  EXPECT_EQ(2u, static_cast<fixture::colour*>(item.alternative())->index());
+  // An empty open type: the colour's bits are not taken from what follows.
+  ORVO_EXPECT_THROW(decodeHex(item, "80 00 40"), orvo::bitStream::outOfBounds, "Bit stream index out of bounds.");
+  ORVO_EXPECT_THROW(decodeHex(item, "80 00 40 40 40 40 40 40 40 40 40"), orvo::bitStream::outOfBounds,
+                    "Bit stream index out of bounds.");
+}
+
+TEST(PerRuns, ADecoderKeepsItsOwnCopyOfTheInput) {
+  std::string octets = fixture::fromHex("80 01 40");
+  codec decoder(octets.data(), unsigned(octets.size()));
+  octets.assign(3, '\0');
+  fixture::item item;
+  item.decode(decoder);
+  ASSERT_EQ(2, item.index());
+  EXPECT_EQ(2u, static_cast<fixture::colour*>(item.alternative())->index());
+}
