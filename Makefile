@@ -30,7 +30,7 @@ build-fuzz:
 	CC=clang CXX=clang++ $(CMAKE) -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVO_FUZZ=ON -DORVO_BENCHMARKS=OFF
 	$(CMAKE) --build build-fuzz -j $(JOBS)
 
-FUZZ_SECONDS ?= 30
+FUZZ_SECONDS ?= 60
 fuzz-smoke:
 	@if command -v clang++ >/dev/null 2>&1; then \
 	  $(MAKE) build-fuzz && scripts/run-fuzzers build-fuzz $(FUZZ_SECONDS); \
