@@ -315,7 +315,7 @@ TEST_F(tpkt, flushStopsAtAHardError) {
   c.peer = -1;
   auto start = std::chrono::steady_clock::now();
   stream.flush(5);
-  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3)) << "well before the 5 s deadline";
   EXPECT_EQ(EPIPE, c.local.lastError);
   EXPECT_EQ(bytes({3, 0, 0, 7}) + "abc", stream.queued());
 }
