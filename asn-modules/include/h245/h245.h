@@ -16,6 +16,9 @@ class t38FaxProfile;
 class t38FaxRateManagement;
 class t38FaxUdpOptions;
 class t38FaxTcpOptions;
+class transportAddress;
+class unicastAddress;
+class multicastAddress;
 
 // CHOICE, not extensible; 2 root, 0 extension.
 class nonStandardIdentifier : public asn::choice {
@@ -165,6 +168,135 @@ public:
   static asn::object* create();
 
   asn::booltype t38TCPBidirectionalMode;
+};
+
+// CHOICE, extensible; 2 root, 0 extension.
+class transportAddress : public asn::choice {
+public:
+  static const asn::choiceDescriptor descriptor;
+
+  transportAddress() : asn::choice(&descriptor) {}
+  static asn::object* create();
+};
+
+// CHOICE, extensible; 5 root, 2 extension.
+class unicastAddress : public asn::choice {
+public:
+  // SEQUENCE, extensible; 2 root, 0 extension.
+  class iPAddress_sequence : public asn::sequence {
+  public:
+    static const asn::sequenceDescriptor descriptor;
+
+    iPAddress_sequence() : asn::sequence(&descriptor) {}
+    iPAddress_sequence(const iPAddress_sequence& other);
+    iPAddress_sequence& operator=(const iPAddress_sequence& other);
+    ~iPAddress_sequence() override;
+    static asn::object* create();
+
+    asn::octetString<4u, 4u, 1> network;
+    asn::integer<0u, 65535u, 1> tsapIdentifier;
+  };
+
+  // SEQUENCE, extensible; 3 root, 0 extension.
+  class iPXAddress_sequence : public asn::sequence {
+  public:
+    static const asn::sequenceDescriptor descriptor;
+
+    iPXAddress_sequence() : asn::sequence(&descriptor) {}
+    iPXAddress_sequence(const iPXAddress_sequence& other);
+    iPXAddress_sequence& operator=(const iPXAddress_sequence& other);
+    ~iPXAddress_sequence() override;
+    static asn::object* create();
+
+    asn::octetString<6u, 6u, 1> node;
+    asn::octetString<4u, 4u, 1> netnum;
+    asn::octetString<2u, 2u, 1> tsapIdentifier;
+  };
+
+  // SEQUENCE, extensible; 2 root, 0 extension.
+  class iP6Address_sequence : public asn::sequence {
+  public:
+    static const asn::sequenceDescriptor descriptor;
+
+    iP6Address_sequence() : asn::sequence(&descriptor) {}
+    iP6Address_sequence(const iP6Address_sequence& other);
+    iP6Address_sequence& operator=(const iP6Address_sequence& other);
+    ~iP6Address_sequence() override;
+    static asn::object* create();
+
+    asn::octetString<16u, 16u, 1> network;
+    asn::integer<0u, 65535u, 1> tsapIdentifier;
+  };
+
+  // SEQUENCE, extensible; 4 root, 0 extension.
+  class iPSourceRouteAddress_sequence : public asn::sequence {
+  public:
+    // CHOICE, not extensible; 2 root, 0 extension.
+    class routing_choice : public asn::choice {
+    public:
+      static const asn::choiceDescriptor descriptor;
+
+      routing_choice() : asn::choice(&descriptor) {}
+      static asn::object* create();
+    };
+
+    static const asn::sequenceDescriptor descriptor;
+
+    iPSourceRouteAddress_sequence() : asn::sequence(&descriptor) {}
+    iPSourceRouteAddress_sequence(const iPSourceRouteAddress_sequence& other);
+    iPSourceRouteAddress_sequence& operator=(const iPSourceRouteAddress_sequence& other);
+    ~iPSourceRouteAddress_sequence() override;
+    static asn::object* create();
+
+    H245::unicastAddress::iPSourceRouteAddress_sequence::routing_choice routing;
+    asn::octetString<4u, 4u, 1> network;
+    asn::integer<0u, 65535u, 1> tsapIdentifier;
+    asn::sequenceOf<asn::octetString<4u, 4u, 1>, 0u, 0u, 1> route;
+  };
+
+  static const asn::choiceDescriptor descriptor;
+
+  unicastAddress() : asn::choice(&descriptor) {}
+  static asn::object* create();
+};
+
+// CHOICE, extensible; 2 root, 2 extension.
+class multicastAddress : public asn::choice {
+public:
+  // SEQUENCE, extensible; 2 root, 0 extension.
+  class iPAddress_sequence : public asn::sequence {
+  public:
+    static const asn::sequenceDescriptor descriptor;
+
+    iPAddress_sequence() : asn::sequence(&descriptor) {}
+    iPAddress_sequence(const iPAddress_sequence& other);
+    iPAddress_sequence& operator=(const iPAddress_sequence& other);
+    ~iPAddress_sequence() override;
+    static asn::object* create();
+
+    asn::octetString<4u, 4u, 1> network;
+    asn::integer<0u, 65535u, 1> tsapIdentifier;
+  };
+
+  // SEQUENCE, extensible; 2 root, 0 extension.
+  class iP6Address_sequence : public asn::sequence {
+  public:
+    static const asn::sequenceDescriptor descriptor;
+
+    iP6Address_sequence() : asn::sequence(&descriptor) {}
+    iP6Address_sequence(const iP6Address_sequence& other);
+    iP6Address_sequence& operator=(const iP6Address_sequence& other);
+    ~iP6Address_sequence() override;
+    static asn::object* create();
+
+    asn::octetString<16u, 16u, 1> network;
+    asn::integer<0u, 65535u, 1> tsapIdentifier;
+  };
+
+  static const asn::choiceDescriptor descriptor;
+
+  multicastAddress() : asn::choice(&descriptor) {}
+  static asn::object* create();
 };
 
 }  // namespace H245

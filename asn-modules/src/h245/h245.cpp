@@ -209,4 +209,182 @@ t38FaxTcpOptions& t38FaxTcpOptions::operator=(const t38FaxTcpOptions& other) {
 t38FaxTcpOptions::~t38FaxTcpOptions() { reset(); }
 asn::object* t38FaxTcpOptions::create() { return new t38FaxTcpOptions; }
 
+// transportAddress
+static const asn::alternativeEntry transportAddressAlternatives[] = {
+    asn::alternative<H245::unicastAddress>("UnicastAddress"),
+    asn::alternative<H245::multicastAddress>("MulticastAddress"),
+};
+static const asn::tagTriple transportAddressAlternativeTags[] = {{0, 0, 0}, {0, 0, 0}};
+const asn::choiceDescriptor transportAddress::descriptor = asn::choiceDescriptor::make(transportAddressAlternatives, 2, true, transportAddressAlternativeTags);
+asn::object* transportAddress::create() { return new transportAddress; }
+
+// unicastAddress::iPAddress_sequence
+static const asn::componentEntry unicastAddress_iPAddress_sequenceComponents[] = {
+    asn::mandatoryComponent<&unicastAddress::iPAddress_sequence::network>("Network"),
+    asn::mandatoryComponent<&unicastAddress::iPAddress_sequence::tsapIdentifier>("TsapIdentifier"),
+};
+static const asn::tagTriple unicastAddress_iPAddress_sequenceComponentTags[] = {{0, 4, 0}, {0, 2, 0}};
+const asn::sequenceDescriptor unicastAddress::iPAddress_sequence::descriptor = asn::sequenceDescriptor::make(unicastAddress_iPAddress_sequenceComponents, true, unicastAddress_iPAddress_sequenceComponentTags);
+unicastAddress::iPAddress_sequence::iPAddress_sequence(const iPAddress_sequence& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+unicastAddress::iPAddress_sequence& unicastAddress::iPAddress_sequence::operator=(const iPAddress_sequence& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+unicastAddress::iPAddress_sequence::~iPAddress_sequence() { reset(); }
+asn::object* unicastAddress::iPAddress_sequence::create() { return new iPAddress_sequence; }
+
+// unicastAddress::iPXAddress_sequence
+static const asn::componentEntry unicastAddress_iPXAddress_sequenceComponents[] = {
+    asn::mandatoryComponent<&unicastAddress::iPXAddress_sequence::node>("Node"),
+    asn::mandatoryComponent<&unicastAddress::iPXAddress_sequence::netnum>("Netnum"),
+    asn::mandatoryComponent<&unicastAddress::iPXAddress_sequence::tsapIdentifier>("TsapIdentifier"),
+};
+static const asn::tagTriple unicastAddress_iPXAddress_sequenceComponentTags[] = {{0, 4, 0}, {0, 4, 0}, {0, 4, 0}};
+const asn::sequenceDescriptor unicastAddress::iPXAddress_sequence::descriptor = asn::sequenceDescriptor::make(unicastAddress_iPXAddress_sequenceComponents, true, unicastAddress_iPXAddress_sequenceComponentTags);
+unicastAddress::iPXAddress_sequence::iPXAddress_sequence(const iPXAddress_sequence& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+unicastAddress::iPXAddress_sequence& unicastAddress::iPXAddress_sequence::operator=(const iPXAddress_sequence& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+unicastAddress::iPXAddress_sequence::~iPXAddress_sequence() { reset(); }
+asn::object* unicastAddress::iPXAddress_sequence::create() { return new iPXAddress_sequence; }
+
+// unicastAddress::iP6Address_sequence
+static const asn::componentEntry unicastAddress_iP6Address_sequenceComponents[] = {
+    asn::mandatoryComponent<&unicastAddress::iP6Address_sequence::network>("Network"),
+    asn::mandatoryComponent<&unicastAddress::iP6Address_sequence::tsapIdentifier>("TsapIdentifier"),
+};
+static const asn::tagTriple unicastAddress_iP6Address_sequenceComponentTags[] = {{0, 4, 0}, {0, 2, 0}};
+const asn::sequenceDescriptor unicastAddress::iP6Address_sequence::descriptor = asn::sequenceDescriptor::make(unicastAddress_iP6Address_sequenceComponents, true, unicastAddress_iP6Address_sequenceComponentTags);
+unicastAddress::iP6Address_sequence::iP6Address_sequence(const iP6Address_sequence& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+unicastAddress::iP6Address_sequence& unicastAddress::iP6Address_sequence::operator=(const iP6Address_sequence& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+unicastAddress::iP6Address_sequence::~iP6Address_sequence() { reset(); }
+asn::object* unicastAddress::iP6Address_sequence::create() { return new iP6Address_sequence; }
+
+// unicastAddress::iPSourceRouteAddress_sequence::routing_choice
+static const asn::alternativeEntry unicastAddress_iPSourceRouteAddress_sequence_routing_choiceAlternatives[] = {
+    asn::alternative<asn::null>("Strict"),
+    asn::alternative<asn::null>("Loose"),
+};
+static const asn::tagTriple unicastAddress_iPSourceRouteAddress_sequence_routing_choiceAlternativeTags[] = {{0, 5, 0}, {0, 5, 0}};
+const asn::choiceDescriptor unicastAddress::iPSourceRouteAddress_sequence::routing_choice::descriptor = asn::choiceDescriptor::make(unicastAddress_iPSourceRouteAddress_sequence_routing_choiceAlternatives, 2, false, unicastAddress_iPSourceRouteAddress_sequence_routing_choiceAlternativeTags);
+asn::object* unicastAddress::iPSourceRouteAddress_sequence::routing_choice::create() { return new routing_choice; }
+
+// unicastAddress::iPSourceRouteAddress_sequence
+static const asn::componentEntry unicastAddress_iPSourceRouteAddress_sequenceComponents[] = {
+    asn::mandatoryComponent<&unicastAddress::iPSourceRouteAddress_sequence::routing>("Routing"),
+    asn::mandatoryComponent<&unicastAddress::iPSourceRouteAddress_sequence::network>("Network"),
+    asn::mandatoryComponent<&unicastAddress::iPSourceRouteAddress_sequence::tsapIdentifier>("TsapIdentifier"),
+    asn::mandatoryComponent<&unicastAddress::iPSourceRouteAddress_sequence::route>("Route"),
+};
+static const asn::tagTriple unicastAddress_iPSourceRouteAddress_sequenceComponentTags[] = {{0, 0, 0}, {0, 4, 0}, {0, 2, 0}, {0, 16, 0}};
+const asn::sequenceDescriptor unicastAddress::iPSourceRouteAddress_sequence::descriptor = asn::sequenceDescriptor::make(unicastAddress_iPSourceRouteAddress_sequenceComponents, true, unicastAddress_iPSourceRouteAddress_sequenceComponentTags);
+unicastAddress::iPSourceRouteAddress_sequence::iPSourceRouteAddress_sequence(const iPSourceRouteAddress_sequence& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+unicastAddress::iPSourceRouteAddress_sequence& unicastAddress::iPSourceRouteAddress_sequence::operator=(const iPSourceRouteAddress_sequence& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+unicastAddress::iPSourceRouteAddress_sequence::~iPSourceRouteAddress_sequence() { reset(); }
+asn::object* unicastAddress::iPSourceRouteAddress_sequence::create() { return new iPSourceRouteAddress_sequence; }
+
+// unicastAddress
+static const asn::alternativeEntry unicastAddressAlternatives[] = {
+    asn::alternative<H245::unicastAddress::iPAddress_sequence>("IPAddress"),
+    asn::alternative<H245::unicastAddress::iPXAddress_sequence>("IPXAddress"),
+    asn::alternative<H245::unicastAddress::iP6Address_sequence>("IP6Address"),
+    asn::alternative<asn::octetString<16u, 16u, 1>>("NetBios"),
+    asn::alternative<H245::unicastAddress::iPSourceRouteAddress_sequence>("IPSourceRouteAddress"),
+    asn::alternative<asn::octetString<1u, 20u, 1>>("Nsap"),
+    asn::alternative<H245::nonStandardParameter>("NonStandardAddress"),
+};
+static const asn::tagTriple unicastAddressAlternativeTags[] = {{0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 4, 0}, {0, 16, 1}, {0, 4, 0}, {0, 16, 1}};
+const asn::choiceDescriptor unicastAddress::descriptor = asn::choiceDescriptor::make(unicastAddressAlternatives, 5, true, unicastAddressAlternativeTags);
+asn::object* unicastAddress::create() { return new unicastAddress; }
+
+// multicastAddress::iPAddress_sequence
+static const asn::componentEntry multicastAddress_iPAddress_sequenceComponents[] = {
+    asn::mandatoryComponent<&multicastAddress::iPAddress_sequence::network>("Network"),
+    asn::mandatoryComponent<&multicastAddress::iPAddress_sequence::tsapIdentifier>("TsapIdentifier"),
+};
+static const asn::tagTriple multicastAddress_iPAddress_sequenceComponentTags[] = {{0, 4, 0}, {0, 2, 0}};
+const asn::sequenceDescriptor multicastAddress::iPAddress_sequence::descriptor = asn::sequenceDescriptor::make(multicastAddress_iPAddress_sequenceComponents, true, multicastAddress_iPAddress_sequenceComponentTags);
+multicastAddress::iPAddress_sequence::iPAddress_sequence(const iPAddress_sequence& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+multicastAddress::iPAddress_sequence& multicastAddress::iPAddress_sequence::operator=(const iPAddress_sequence& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+multicastAddress::iPAddress_sequence::~iPAddress_sequence() { reset(); }
+asn::object* multicastAddress::iPAddress_sequence::create() { return new iPAddress_sequence; }
+
+// multicastAddress::iP6Address_sequence
+static const asn::componentEntry multicastAddress_iP6Address_sequenceComponents[] = {
+    asn::mandatoryComponent<&multicastAddress::iP6Address_sequence::network>("Network"),
+    asn::mandatoryComponent<&multicastAddress::iP6Address_sequence::tsapIdentifier>("TsapIdentifier"),
+};
+static const asn::tagTriple multicastAddress_iP6Address_sequenceComponentTags[] = {{0, 4, 0}, {0, 2, 0}};
+const asn::sequenceDescriptor multicastAddress::iP6Address_sequence::descriptor = asn::sequenceDescriptor::make(multicastAddress_iP6Address_sequenceComponents, true, multicastAddress_iP6Address_sequenceComponentTags);
+multicastAddress::iP6Address_sequence::iP6Address_sequence(const iP6Address_sequence& other) : asn::sequence(&descriptor) {
+  try {
+    assign(other);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+multicastAddress::iP6Address_sequence& multicastAddress::iP6Address_sequence::operator=(const iP6Address_sequence& other) {
+  if (this != &other) assign(other);
+  return *this;
+}
+multicastAddress::iP6Address_sequence::~iP6Address_sequence() { reset(); }
+asn::object* multicastAddress::iP6Address_sequence::create() { return new iP6Address_sequence; }
+
+// multicastAddress
+static const asn::alternativeEntry multicastAddressAlternatives[] = {
+    asn::alternative<H245::multicastAddress::iPAddress_sequence>("IPAddress"),
+    asn::alternative<H245::multicastAddress::iP6Address_sequence>("IP6Address"),
+    asn::alternative<asn::octetString<1u, 20u, 1>>("Nsap"),
+    asn::alternative<H245::nonStandardParameter>("NonStandardAddress"),
+};
+static const asn::tagTriple multicastAddressAlternativeTags[] = {{0, 16, 1}, {0, 16, 1}, {0, 4, 0}, {0, 16, 1}};
+const asn::choiceDescriptor multicastAddress::descriptor = asn::choiceDescriptor::make(multicastAddressAlternatives, 2, true, multicastAddressAlternativeTags);
+asn::object* multicastAddress::create() { return new multicastAddress; }
+
 }  // namespace H245
