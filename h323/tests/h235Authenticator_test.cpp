@@ -136,20 +136,16 @@ TEST(checkTokens, resultWalk) {
   EXPECT_FALSE(check(environment, {{good}, {}}));
   EXPECT_TRUE(check(environment, {{wrong}, {hash}}));
 
-  // Unconfigured: anything goes, nothing is signed.
-  for (auto* unconfigured : {new simpleUserEnvironment("gw", "", "pw", 0), new simpleUserEnvironment("gw", "gk", "", 0)}) {
-    std::unique_ptr<H323::authenticationEnvironment> owned(unconfigured);
-    EXPECT_TRUE(check(*unconfigured, {}));
-    EXPECT_TRUE(check(*unconfigured, {{wrong}, {badHash}}));
-  }
-  simpleUserEnvironment unsigned_("gw", "gk", "", 0), nameless("", "gk", "pw", 0);
-  for (H323::authenticationEnvironment* e : {static_cast<H323::authenticationEnvironment*>(&unsigned_),
-                                             static_cast<H323::authenticationEnvironment*>(&nameless)}) {
+  // Unconfigured (no peer name, no password): anything goes, nothing is
+  // signed, and the lists held before are deleted.
+  simpleUserEnvironment noPeer("gw", "", "pw", 0), noPassword("gw", "gk", "", 0), noName("", "gk", "pw", 0);
+  EXPECT_TRUE(check(noPeer, {}));
+  EXPECT_TRUE(check(noPassword, {{wrong}, {badHash}}));
+  for (simpleUserEnvironment* e : {&noPassword, &noName}) {
     clearTokenList* clear = new clearTokenList;
     cryptoTokenList* crypto = new cryptoTokenList;
-    e->createTokens(clear, crypto);  // the old lists go
-    EXPECT_EQ(clear, nullptr);
-    EXPECT_EQ(crypto, nullptr);
+    e->createTokens(clear, crypto);
+    EXPECT_TRUE(clear == nullptr && crypto == nullptr);
   }
 }
 
