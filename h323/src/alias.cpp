@@ -6,7 +6,8 @@ namespace H323 {
 
 namespace {
 
-enum aliasAlternative { dialedDigits = 0, h323Id = 1, partyNumber = 5 };
+// Alternatives of the alias CHOICE read here.
+enum { dialedDigits = aliasDialedDigits, h323Id = aliasH323Id, partyNumber = 5 };
 
 bool isE164Character(char c) { return (c >= '0' && c <= '9') || c == '#' || c == '*' || c == ','; }
 
