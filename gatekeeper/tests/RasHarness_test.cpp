@@ -91,15 +91,6 @@ TEST(SimulatedEndpoint, EachBindsItsOwnLoopbackAddress) {
   }
 }
 
-TEST(SimulatedEndpoint, SequenceNumbersSkipZero) {
-  TSimulatedEndpoint endpoint(2);
-  EXPECT_EQ(1u, endpoint.NextSequenceNumber());
-  EXPECT_EQ(2u, endpoint.NextSequenceNumber());
-  for (unsigned i = 3; i < 65535; ++i) endpoint.NextSequenceNumber();
-  EXPECT_EQ(65535u, endpoint.NextSequenceNumber());
-  EXPECT_EQ(1u, endpoint.NextSequenceNumber());
-}
-
 // Two endpoints talk through our codec; tshark reads what went over the
 // loopback, with the addresses each datagram really had.
 TEST(SimulatedEndpoint, ExchangeThroughTheCodecIsCaptured) {

@@ -52,14 +52,6 @@ TEST(RejectReason, EveryMappingValueByValue) {
       EXPECT_EQ(pair.second, mapping.Map(pair.first)) << mapping.Name << " of " << pair.first;
 }
 
-TEST(RejectReason, EnumeratorsFollowTheAdmissionReasons) {
-  // Values other tables and stored records rely on.
-  const std::vector<std::pair<TRejectReason, int>> values = {
-      {rrNone, 0},           {rrCalledPartyNotRegistered, 1}, {rrAliasesInconsistent, 12},
-      {rrExceedsCallCapacity, 13}, {rrGenericDataReason, 16},     {rrNeededFeatureNotSupported, 17}};
-  for (const auto& v : values) EXPECT_EQ(v.second, int(v.first));
-}
-
 TEST(RejectReason, AdmissionReasonsSurviveTheRoundTrip) {
   // Every reason an admission reject can carry comes back as itself; 12
   // (routeCallToSCN) has no reason of its own and returns as undefined.

@@ -2,7 +2,7 @@
 // reason CHOICE of each answer (given by alternative index) and into the
 // Q.850 cause of a Release Complete. Values 1 to 12 are AdmissionRejectReason
 // 0 to 11 plus one, 13 to 17 the AdmissionRejectReason of the same value;
-// stored values and peers' logs depend on this numbering.
+// the translations below lean on this numbering.
 #pragma once
 
 enum TRejectReason {
