@@ -1,0 +1,144 @@
+#include "GatekeeperUnderTest.h"
+
+#include <arpa/inet.h>
+#include <signal.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <thread>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const unsigned LowestPort = 20000, HighestPort = 32000;
+
+bool Bindable(int AType, unsigned APort) {
+  int s = socket(AF_INET, AType | SOCK_CLOEXEC, 0);
+  if (s < 0) return false;
+  sockaddr_in address{};
+  address.sin_family = AF_INET;
+  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  address.sin_port = htons(uint16_t(APort));
+  bool free = bind(s, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+  close(s);
+  return free;
+}
+
+std::string ReadText(const std::string& APath) {
+  std::ifstream in(APath);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+size_t Occurrences(const std::string& AText, const std::string& ANeedle) {
+  size_t n = 0;
+  for (size_t at = AText.find(ANeedle); at != std::string::npos; at = AText.find(ANeedle, at + 1)) ++n;
+  return n;
+}
+
+}  // namespace
+
+void ChooseFreePorts(unsigned& A, unsigned& B, unsigned& C) {
+  std::mt19937 random(std::random_device{}());
+  std::uniform_int_distribution<unsigned> pick(LowestPort, HighestPort);
+  unsigned* wanted[] = {&A, &B, &C};
+  for (int i = 0; i < 3; ++i) {
+    for (int attempt = 0; attempt < 1000; ++attempt) {
+      unsigned port = pick(random);
+      bool taken = false;
+      for (int j = 0; j < i; ++j) taken = taken || *wanted[j] == port;
+      if (!taken && Bindable(SOCK_DGRAM, port) && Bindable(SOCK_STREAM, port)) {
+        *wanted[i] = port;
+        break;
+      }
+    }
+  }
+}
+
+TGatekeeperUnderTest::TGatekeeperUnderTest(const TGatekeeperSetup& ASetup) {
+  const char* base = std::getenv("TMPDIR");
+  std::string pattern = std::string(base && *base ? base : "/tmp") + "/orvogk-e2e-XXXXXX";
+  std::vector<char> name(pattern.begin(), pattern.end());
+  name.push_back('\0');
+  if (mkdtemp(name.data())) Folder = name.data();
+  EXPECT_FALSE(Folder.empty()) << "no temporary directory";
+  ChooseFreePorts(Ras, CallSignal, Monitor);
+  EXPECT_TRUE(Ras && CallSignal && Monitor) << "no free ports";
+  std::ostringstream text;
+  text << "system {\n"
+       << "  identifier \"" << ASetup.Identifier << "\";\n"
+       << "  address 127.0.0.1;\n"
+       << "  ras port " << Ras << ";\n"
+       << "  call signal port " << CallSignal << ";\n"
+       << "}\n"
+       << "monitor {\n"
+       << "  port " << Monitor << ";\n"
+       << "  password \"test\";\n"
+       << "  address 127.0.0.1 yes;\n"
+       << "}\n"
+       << "log {\n"
+       << "  file \"gk.log\";\n"
+       << ASetup.LogRules << "}\n"
+       << ASetup.Sections;
+  Text = text.str();
+  std::ofstream(PathOf("gk.cfg")) << Text;
+}
+
+TGatekeeperUnderTest::~TGatekeeperUnderTest() {
+  if (Program && ExitStatus < 0) {
+    Program->Signal(SIGTERM);
+    Program->WaitForExit(std::chrono::seconds(5));
+  }
+  Program.reset();  // kills it when it is still running
+  if (Folder.empty()) return;
+  if (testing::Test::HasFailure()) {
+    std::cerr << "The gatekeeper's configuration, log and capture are kept in " << Folder << "\n";
+    return;
+  }
+  if (std::system(("rm -rf '" + Folder + "'").c_str()) != 0) std::cerr << "could not remove " << Folder << "\n";
+}
+
+bool TGatekeeperUnderTest::Start(std::chrono::milliseconds ALimit) {
+  if (Program) {
+    ADD_FAILURE() << "the gatekeeper under test is started once";
+    return false;
+  }
+  Program = std::make_unique<TRunningProgram>(std::vector<std::string>{"--configuration=" + PathOf("gk.cfg")});
+  return Program->WaitForOutput("Service started.", ALimit);
+}
+
+int TGatekeeperUnderTest::Stop(std::chrono::milliseconds ALimit) {
+  // Once it has ended its process id may belong to another process.
+  if (!Program || ExitStatus >= 0) return ExitStatus;
+  Program->Signal(SIGTERM);
+  ExitStatus = Program->WaitForExit(ALimit);
+  return ExitStatus;
+}
+
+sockaddr_in TGatekeeperUnderTest::RasAddress() const {
+  sockaddr_in address{};
+  address.sin_family = AF_INET;
+  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  address.sin_port = htons(uint16_t(Ras));
+  return address;
+}
+
+std::string TGatekeeperUnderTest::Console() const { return Program ? Program->Output() : std::string(); }
+
+std::string TGatekeeperUnderTest::Log() const { return ReadText(PathOf("gk.log")); }
+
+bool TGatekeeperUnderTest::WaitForLog(const std::string& AText, std::chrono::milliseconds ALimit,
+                                      int AOccurrence) const {
+  auto end = std::chrono::steady_clock::now() + ALimit;
+  for (;;) {
+    if (Occurrences(Log(), AText) >= size_t(AOccurrence)) return true;
+    if (std::chrono::steady_clock::now() >= end) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+}

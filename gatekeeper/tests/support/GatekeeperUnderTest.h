@@ -1,0 +1,65 @@
+// The built gatekeeper program, run by an end-to-end test on a configuration
+// of its own in a temporary directory: loopback address, free RAS,
+// call-signal and monitor ports, a log file beside the configuration. The
+// directory is removed afterwards unless the test failed; then it is kept,
+// with the capture a test wrote into it, and its path is printed.
+#pragma once
+
+#include <netinet/in.h>
+
+#include <chrono>
+#include <memory>
+#include <string>
+
+#include "ProcessRunner.h"
+
+struct TGatekeeperSetup {
+  std::string Identifier = "OrvoTestGK";
+  // The rules of the log section (the file is always "gk.log").
+  std::string LogRules = "registrations yes;\nras messages yes;\n";
+  // Further sections: zones, groups, users, neighbours.
+  std::string Sections;
+};
+
+class TGatekeeperUnderTest {
+public:
+  explicit TGatekeeperUnderTest(const TGatekeeperSetup& ASetup = TGatekeeperSetup());
+  // Stops a running gatekeeper (killed when it does not stop in time).
+  ~TGatekeeperUnderTest();
+  TGatekeeperUnderTest(const TGatekeeperUnderTest&) = delete;
+  TGatekeeperUnderTest& operator=(const TGatekeeperUnderTest&) = delete;
+
+  // Runs the program and waits until it says "Service started.".
+  bool Start(std::chrono::milliseconds ALimit = std::chrono::seconds(10));
+  // SIGTERM; the exit status, -1 when it did not end within the limit. Once
+  // it has ended, the same status again.
+  int Stop(std::chrono::milliseconds ALimit = std::chrono::seconds(10));
+
+  const std::string& Directory() const { return Folder; }
+  std::string PathOf(const std::string& AName) const { return Folder + "/" + AName; }
+  const std::string& ConfigurationText() const { return Text; }
+  unsigned RasPort() const { return Ras; }
+  unsigned CallSignalPort() const { return CallSignal; }
+  unsigned MonitorPort() const { return Monitor; }
+  // 127.0.0.1 on the RAS port: where endpoints send their requests.
+  sockaddr_in RasAddress() const;
+
+  // Console output (standard output and error) and the log file so far.
+  std::string Console() const;
+  std::string Log() const;
+  // Waits until the log file holds the text AOccurrence times.
+  bool WaitForLog(const std::string& AText, std::chrono::milliseconds ALimit = std::chrono::seconds(5),
+                  int AOccurrence = 1) const;
+
+private:
+  std::string Folder;
+  std::string Text;
+  unsigned Ras = 0, CallSignal = 0, Monitor = 0;
+  std::unique_ptr<TRunningProgram> Program;
+  int ExitStatus = -1;  // -1 while it runs
+};
+
+// Three different ports, each free for UDP and TCP on 127.0.0.1 right now,
+// below the range the system hands out for port 0 so that the sockets of
+// simulated endpoints cannot take them.
+void ChooseFreePorts(unsigned& A, unsigned& B, unsigned& C);
