@@ -1,4 +1,5 @@
 #include <config/Configuration.h>
+#include <config/ConfigurationHolder.h>
 
 #include <orvo/socketAddress.h>
 
@@ -16,6 +17,8 @@ TConfiguration::~TConfiguration() = default;
 void TConfiguration::Release(TConfiguration* AConfiguration) {
   if (AConfiguration && --AConfiguration->FReferenceCount == 0) delete AConfiguration;
 }
+
+void TConfigurationRelease::operator()(TConfiguration* AConfiguration) const { TConfiguration::Release(AConfiguration); }
 
 orvo::string TConfiguration::ApplySystem(const TExpressions& AList) { return ApplyDirectives(*this, AList); }
 
