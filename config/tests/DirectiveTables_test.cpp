@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,9 @@ const TSectionCase SectionCases[] = {
     {"user", [] { return new TUser("u"); }, "parse error, unknown expression", {dcAlternate}},
     {"gatekeeper", [] { return new TLinkedUser("g"); }, "parse error, unknown expression", {dcRegister, dcAlternate}},
 };
+
+// Failures name the case, not its bytes.
+void PrintTo(const TSectionCase& ACase, std::ostream* AOut) { *AOut << ACase.Name; }
 
 class DirectiveTables : public ::testing::TestWithParam<TSectionCase> {};
 

@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <sstream>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -60,6 +61,9 @@ const TMergeCase MergeCases[] = {
      "line 4.",
      "outer done deeper", "d", 1280},
 };
+
+// Failures name the case, not its bytes.
+void PrintTo(const TMergeCase& ACase, std::ostream* AOut) { *AOut << ACase.Name; }
 
 std::string Joined(const std::vector<std::string>& AParts) {
   std::string text;

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <sstream>
 #include <stdexcept>
+#include <ostream>
 #include <string>
 
 #include <config/Scanner.h>
@@ -262,6 +263,9 @@ const TScanCase ScanCases[] = {
     {"BandwidthHugeValuesSaturate", "bandwidth 123456789012345678901234567890000",
      "wrdBandwidth tokBandwidth:4294967295"},
 };
+
+// Failures name the case, not its bytes.
+void PrintTo(const TScanCase& ACase, std::ostream* AOut) { *AOut << ACase.Group; }
 
 class ScannerText : public ::testing::TestWithParam<TScanCase> {};
 

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <functional>
+#include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -14,9 +17,9 @@ struct TBoard;
 
 // A procedure that reacts to the events of a broadcast as its script says:
 // a code digit followed by an action. Actions: s detach and delete itself,
-// n delete its successor, f delete the first one, o delete every other one,
-// b broadcast event 2 from inside the handler, t take the event, a attach a
-// new procedure "D".
+// n delete its successor, f delete the first one, p delete every one before
+// it, o delete every other one, b broadcast event 2 from inside the handler,
+// t take the event, a attach a new procedure "E".
 class TListener : public TProcessor {
 public:
   TListener(TBoard& ABoard, char AName, const char* AScript)
@@ -99,6 +102,12 @@ bool TListener::OnEvent(int ACode, void*, uint32_t, uint32_t) {
       case 'f':
         board.Attached().front()->Finish();
         break;
+      case 'p':
+        for (TListener* other : board.Attached()) {
+          if (gone || other == this) break;
+          other->Finish();
+        }
+        break;
       case 'o':
         for (TListener* other : board.Attached())
           if (gone || other != this) other->Finish();
@@ -109,7 +118,7 @@ bool TListener::OnEvent(int ACode, void*, uint32_t, uint32_t) {
       case 't':
         return true;
       case 'a':
-        board.Add('D', "");
+        board.Add('E', "");
         break;
     }
   }
@@ -118,7 +127,7 @@ bool TListener::OnEvent(int ACode, void*, uint32_t, uint32_t) {
 
 struct TWalkCase {
   const char* Name;
-  const char* Scripts[3];  // of A, B and C
+  const char* Scripts[4];  // of A, B, C and D
   const char* Visits;      // of a broadcast of event 1
   bool Taken;
   const char* Left;
@@ -126,25 +135,33 @@ struct TWalkCase {
 };
 
 const TWalkCase WalkCases[] = {
-    {"nothing happens", {"", "", ""}, "A1 B1 C1 ", false, "ABC", ""},
-    {"first deletes itself", {"1s", "", ""}, "A1 B1 C1 ", false, "BC", "A"},
-    {"middle deletes itself", {"", "1s", ""}, "A1 B1 C1 ", false, "AC", "B"},
-    {"last deletes itself", {"", "", "1s"}, "A1 B1 C1 ", false, "AB", "C"},
-    {"first deletes its successor", {"1n", "", ""}, "A1 C1 ", false, "AC", "B"},
-    {"middle deletes its successor, the last", {"", "1n", ""}, "A1 B1 ", false, "AB", "C"},
-    {"last deletes the first, visited already", {"", "", "1f"}, "A1 B1 C1 ", false, "BC", "A"},
-    {"middle deletes every other", {"", "1o", ""}, "A1 B1 ", false, "B", "AC"},
-    {"all delete themselves", {"1s", "1s", "1s"}, "A1 B1 C1 ", false, "", "ABC"},
-    {"nested broadcast", {"1b", "", ""}, "A1 A2 B2 C2 B1 C1 ", false, "ABC", ""},
-    {"nested broadcast deletes the next of the outer walk", {"1b", "2s", ""}, "A1 A2 B2 C2 C1 ", false, "AC", "B"},
-    {"handler deletes itself inside its own nested broadcast", {"1b2s", "", ""}, "A1 A2 B2 C2 B1 C1 ", false, "BC",
-     "A"},
-    {"nested handler deletes its successor", {"1b", "2n", ""}, "A1 A2 B2 B1 ", false, "AB", "C"},
-    {"handler deletes itself, then broadcasts", {"1b", "2s2b", ""}, "A1 A2 B2 A2 C2 C2 C1 ", false, "AC", "B"},
-    {"taken event ends the walk", {"", "1t", ""}, "A1 B1 ", true, "ABC", ""},
-    {"taken inside the nested broadcast ends both", {"1b", "2t", ""}, "A1 A2 B2 ", true, "ABC", ""},
-    {"attached during the walk waits for the next", {"1a", "", ""}, "A1 B1 C1 ", false, "ABCD", ""},
+    {"nothing happens", {"", "", "", ""}, "A1 B1 C1 D1 ", false, "ABCD", ""},
+    {"first deletes itself", {"1s", "", "", ""}, "A1 B1 C1 D1 ", false, "BCD", "A"},
+    {"middle deletes itself", {"", "1s", "", ""}, "A1 B1 C1 D1 ", false, "ACD", "B"},
+    {"last deletes itself", {"", "", "", "1s"}, "A1 B1 C1 D1 ", false, "ABC", "D"},
+    {"first deletes its successor", {"1n", "", "", ""}, "A1 C1 D1 ", false, "ACD", "B"},
+    {"next to last deletes the last", {"", "", "1n", ""}, "A1 B1 C1 ", false, "ABC", "D"},
+    {"last deletes the first, visited already", {"", "", "", "1f"}, "A1 B1 C1 D1 ", false, "BCD", "A"},
+    {"middle deletes every other", {"", "1o", "", ""}, "A1 B1 ", false, "B", "ACD"},
+    {"all delete themselves", {"1s", "1s", "1s", "1s"}, "A1 B1 C1 D1 ", false, "", "ABCD"},
+    {"third deletes the ones before it", {"", "", "1p", ""}, "A1 B1 C1 D1 ", false, "CD", "AB"},
+    {"nested broadcast", {"1b", "", "", ""}, "A1 A2 B2 C2 D2 B1 C1 D1 ", false, "ABCD", ""},
+    {"nested handler deletes the next of the outer walk", {"1b", "2s", "", ""}, "A1 A2 B2 C2 D2 C1 D1 ", false,
+     "ACD", "B"},
+    {"handler deletes itself inside its own nested broadcast", {"1b2s", "", "", ""}, "A1 A2 B2 C2 D2 B1 C1 D1 ",
+     false, "BCD", "A"},
+    {"nested handler deletes its successor", {"1b", "2n", "", ""}, "A1 A2 B2 D2 B1 D1 ", false, "ABD", "C"},
+    {"handler deletes itself, then broadcasts", {"1b", "2s2b", "", ""}, "A1 A2 B2 A2 C2 D2 C2 D2 C1 D1 ", false,
+     "ACD", "B"},
+    {"nested handler deletes the outer handler and its successor", {"1b", "", "2p", ""}, "A1 A2 B2 C2 D2 C1 D1 ",
+     false, "CD", "AB"},
+    {"taken event ends the walk", {"", "1t", "", ""}, "A1 B1 ", true, "ABCD", ""},
+    {"taken inside the nested broadcast ends both", {"1b", "2t", "", ""}, "A1 A2 B2 ", true, "ABCD", ""},
+    {"attached during the walk waits for the next", {"1a", "", "", ""}, "A1 B1 C1 D1 ", false, "ABCDE", ""},
 };
+
+// Failures name the case, not its bytes.
+void PrintTo(const TWalkCase& ACase, std::ostream* AOut) { *AOut << ACase.Name; }
 
 class RegistryWalk : public ::testing::TestWithParam<TWalkCase> {};
 
@@ -154,6 +171,7 @@ TEST_P(RegistryWalk, SurvivesWhatHandlersDo) {
   board.Add('A', c.Scripts[0]);
   board.Add('B', c.Scripts[1]);
   board.Add('C', c.Scripts[2]);
+  board.Add('D', c.Scripts[3]);
   EXPECT_EQ(c.Taken, board.Broadcast(1));
   EXPECT_EQ(c.Visits, board.Visits);
   EXPECT_EQ(c.Left, board.Names());
@@ -239,3 +257,74 @@ TEST(Registry, DetachGivesTheObjectBack) {
   EXPECT_FALSE(registry.Contains(&kept));
   EXPECT_EQ("", deleted);
 }
+
+namespace {
+
+struct TOrderCase {
+  const char* Operations;  // +x attaches x, -x detaches it, [ opens a walk, ] closes it
+  const char* Order;       // what a walk then sees
+};
+
+// Detaches move the others together now or later; the order and every
+// object's place must survive that.
+const TOrderCase OrderCases[] = {
+    {"+a +b +c", "abc"},
+    {"+a +b +c -b", "ac"},
+    {"+a +b +c +d -a -b -c +e -d", "e"},
+    {"+a +b +c +d +e +f -b -d -f -a +g -e", "cg"},
+    {"+a +b +c +d [ -a -b -c ] -d +e", "e"},
+    {"+a +b +c +d [ -b [ -c ] +e ] -a", "de"},
+    {"+a +b +a -a +a", "ba"},
+    {"+a +b +c +d +e +f +g +h -a -c -e -g -b -h", "df"},
+};
+
+// Failures name the case, not its bytes.
+void PrintTo(const TOrderCase& ACase, std::ostream* AOut) { *AOut << ACase.Operations; }
+
+class RegistryOrder : public ::testing::TestWithParam<TOrderCase> {};
+
+TEST_P(RegistryOrder, KeepsAttachOrderAcrossDetaches) {
+  std::string deleted;
+  TRegistry<TProcessor> registry;
+  std::vector<std::unique_ptr<TCouple>> objects;
+  for (char name = 'a'; name <= 'h'; ++name) objects.emplace_back(new TCouple(registry, deleted, name));
+  // Walks are opened by nested visitors: the operations after "[" run inside.
+  const std::string operations = GetParam().Operations;
+  size_t next = 0;
+  std::function<void()> run = [&] {
+    while (next < operations.size()) {
+      const char op = operations[next++];
+      if (op == '+') {
+        registry.Attach(objects[operations[next++] - 'a'].get());
+      } else if (op == '-') {
+        EXPECT_TRUE(registry.Detach(objects[operations[next++] - 'a'].get()));
+      } else if (op == '[') {
+        registry.ForEach([&](TProcessor*) {
+          run();
+          return true;
+        });
+      } else if (op == ']') {
+        return;
+      }
+    }
+  };
+  run();
+  std::string order;
+  registry.ForEach([&order](TProcessor* AObject) {
+    order += static_cast<TCouple*>(AObject)->Name;
+    return false;
+  });
+  EXPECT_EQ(GetParam().Order, order);
+  EXPECT_EQ(order.size(), registry.Count());
+  for (auto& object : objects) {
+    const bool attached = order.find(object->Name) != std::string::npos;
+    EXPECT_EQ(attached, registry.Contains(object.get())) << object->Name;
+    // Given back, so that the registry does not delete what the test owns.
+    EXPECT_EQ(attached, registry.Detach(object.get())) << object->Name;
+  }
+  EXPECT_TRUE(registry.Empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Operations, RegistryOrder, ::testing::ValuesIn(OrderCases));
+
+}  // namespace
