@@ -22,7 +22,10 @@ public:
 
   // Takes the object; attaching one twice keeps one entry.
   void Attach(T* AObject) {
-    if (!AObject || !Positions.emplace(AObject, Slots.size()).second) return;
+    if (!AObject || Positions.count(AObject)) return;
+    // Room first, so that once it is indexed the slot cannot fail to hold it.
+    if (Slots.size() == Slots.capacity()) Slots.reserve(2 * Slots.capacity() + 4);
+    Positions.emplace(AObject, Slots.size());
     Slots.emplace_back(AObject);
   }
 
