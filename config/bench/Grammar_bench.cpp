@@ -37,3 +37,31 @@ void BM_LoadUsers(benchmark::State& AState) {
 }  // namespace
 
 BENCHMARK(BM_LoadUsers)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+namespace {
+
+// Each group names the one before it and the user names the last: the merge
+// must grow with the number of groups, and take no stack per group.
+std::string NestedGroups(int AGroups) {
+  std::string text = "group g0 { alias \"0\"; }\n";
+  for (int i = 1; i < AGroups; ++i)
+    text += "group g" + std::to_string(i) + " { group member g" + std::to_string(i - 1) + "; }\n";
+  return text + "user u { group member g" + std::to_string(AGroups - 1) + "; }\n";
+}
+
+void BM_LoadNestedGroups(benchmark::State& AState) {
+  const std::string text = NestedGroups(static_cast<int>(AState.range(0)));
+  for (auto _ : AState) {
+    std::istringstream input(text);
+    TConfiguration configuration;
+    if (configuration.Load(input).length() != 0) {
+      AState.SkipWithError("the configuration did not load");
+      break;
+    }
+  }
+  AState.SetItemsProcessed(AState.iterations() * AState.range(0));
+}
+
+}  // namespace
+
+BENCHMARK(BM_LoadNestedGroups)->Arg(1000)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond);

@@ -6,6 +6,7 @@
 
 #include <config/AddressExpressions.h>
 #include <config/DirectiveCode.h>
+#include <config/DirectiveTable.h>
 #include <config/ValueExpressions.h>
 
 namespace {
@@ -14,6 +15,15 @@ sockaddr_in Server(uint16_t APort) {
   sockaddr_in server = orvo::noAddress;
   server.sin_port = htons(APort);
   return server;
+}
+
+// The server's port takes the directive's value in network byte order.
+template <auto Server>
+bool StorePort(TAAA& ASection, const TExpression& ADirective) {
+  const TUIntExp* port = directiveArm::As<TUIntExp>(ADirective);
+  if (!port) return false;
+  (ASection.*Server).sin_port = htons(static_cast<uint16_t>(port->Value));
+  return true;
 }
 
 }  // namespace
@@ -36,47 +46,29 @@ void TAAA::SetTimeZoneName(const orvo::string& AName) {
 }
 
 orvo::string TAAA::Apply(const TExpression& ADirective) {
-  switch (ADirective.Kind()) {
-    case dcAddress:
-      if (const TIPAddressExp* address = dynamic_cast<const TIPAddressExp*>(&ADirective)) {
-        FAuthenticationServer.sin_addr.s_addr = address->Address;
-        FAccountingServer.sin_addr.s_addr = address->Address;
-        return orvo::string();
-      }
-      break;
-    case dcAuthenticationPort:
-    case dcAccountingPort:
-      if (const TUIntExp* port = dynamic_cast<const TUIntExp*>(&ADirective)) {
-        sockaddr_in& server = ADirective.Kind() == dcAuthenticationPort ? FAuthenticationServer : FAccountingServer;
-        server.sin_port = htons(static_cast<uint16_t>(port->Value));
-        return orvo::string();
-      }
-      break;
-    case dcPassword:
-      if (const TStringExp* secret = dynamic_cast<const TStringExp*>(&ADirective)) {
-        FSharedSecret = secret->Value;
-        return orvo::string();
-      }
-      break;
-    case dcFile:
-      if (const TStringExp* name = dynamic_cast<const TStringExp*>(&ADirective)) {
-        FBillingFileName = name->Value;
-        return orvo::string();
-      }
-      break;
-    case dcLogFailedCalls:
-    case dcTimeZoneOffset:
-      if (const TBoolExp* flag = dynamic_cast<const TBoolExp*>(&ADirective)) {
-        (ADirective.Kind() == dcLogFailedCalls ? FLogFailedCalls : FTimeZoneOffsetIsGMT) = flag->Value;
-        return orvo::string();
-      }
-      break;
-    case dcTimeZoneName:
-      if (const TStringExp* name = dynamic_cast<const TStringExp*>(&ADirective)) {
-        SetTimeZoneName(name->Value);
-        return orvo::string();
-      }
-      break;
-  }
+  using namespace directiveArm;
+  static const TDirectiveTable<TAAA> directives = {
+      {dcAddress,
+       [](TAAA& ASection, const TExpression& ADirective) {
+         const TIPAddressExp* address = As<TIPAddressExp>(ADirective);
+         if (!address) return false;
+         ASection.FAuthenticationServer.sin_addr.s_addr = address->Address;
+         ASection.FAccountingServer.sin_addr.s_addr = address->Address;
+         return true;
+       }},
+      {dcAuthenticationPort, &StorePort<&TAAA::FAuthenticationServer>},
+      {dcAccountingPort, &StorePort<&TAAA::FAccountingServer>},
+      {dcPassword, &Store<&TAAA::FSharedSecret, &TStringExp::Value>},
+      {dcFile, &Store<&TAAA::FBillingFileName, &TStringExp::Value>},
+      {dcLogFailedCalls, &Store<&TAAA::FLogFailedCalls, &TBoolExp::Value>},
+      {dcTimeZoneOffset, &Store<&TAAA::FTimeZoneOffsetIsGMT, &TBoolExp::Value>},
+      {dcTimeZoneName,
+       [](TAAA& ASection, const TExpression& ADirective) {
+         const TStringExp* name = As<TStringExp>(ADirective);
+         if (name) ASection.SetTimeZoneName(name->Value);
+         return name != nullptr;
+       }},
+  };
+  if (directives.Apply(*this, ADirective)) return orvo::string();
   return TComplexExpression::Apply(ADirective);
 }

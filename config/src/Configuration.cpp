@@ -1,9 +1,11 @@
 #include <config/Configuration.h>
+#include <config/ConfigurationHolder.h>
 
 #include <orvo/socketAddress.h>
 
 #include <config/AddressExpressions.h>
 #include <config/DirectiveCode.h>
+#include <config/DirectiveTable.h>
 #include <config/ValueExpressions.h>
 
 TConfiguration::TConfiguration()
@@ -17,30 +19,24 @@ void TConfiguration::Release(TConfiguration* AConfiguration) {
   if (AConfiguration && --AConfiguration->FReferenceCount == 0) delete AConfiguration;
 }
 
+void TConfigurationRelease::operator()(TConfiguration* AConfiguration) const { TConfiguration::Release(AConfiguration); }
+
 orvo::string TConfiguration::ApplySystem(const TExpressions& AList) { return ApplyDirectives(*this, AList); }
 
 orvo::string TConfiguration::Apply(const TExpression& ADirective) {
-  switch (ADirective.Kind()) {
-    case dcAddress:
-      if (const TIPAddressExp* address = dynamic_cast<const TIPAddressExp*>(&ADirective)) {
-        FLocalAddress.sin_addr.s_addr = address->Address;
-        return orvo::string();
-      }
-      break;
-    case dcRasPort:
-    case dcCallSignalPort:
-      if (const TUIntExp* port = dynamic_cast<const TUIntExp*>(&ADirective)) {
-        (ADirective.Kind() == dcRasPort ? FRasPort : FCallSignalPort) = port->Value;
-        return orvo::string();
-      }
-      break;
-    case dcIdentifier:
-      if (const TStringExp* identifier = dynamic_cast<const TStringExp*>(&ADirective)) {
-        FIdentifier = identifier->Value;
-        return orvo::string();
-      }
-      break;
-  }
+  using namespace directiveArm;
+  static const TDirectiveTable<TConfiguration> directives = {
+      {dcAddress,
+       [](TConfiguration& AConfiguration, const TExpression& ADirective) {
+         const TIPAddressExp* address = As<TIPAddressExp>(ADirective);
+         if (address) AConfiguration.FLocalAddress.sin_addr.s_addr = address->Address;
+         return address != nullptr;
+       }},
+      {dcRasPort, &Store<&TConfiguration::FRasPort, &TUIntExp::Value>},
+      {dcCallSignalPort, &Store<&TConfiguration::FCallSignalPort, &TUIntExp::Value>},
+      {dcIdentifier, &Store<&TConfiguration::FIdentifier, &TStringExp::Value>},
+  };
+  if (directives.Apply(*this, ADirective)) return orvo::string();
   return TComplexExpression::Apply(ADirective);
 }
 

@@ -16,8 +16,9 @@ bool SameName(const orvo::string& A, const orvo::string& B) { return A.compareNo
 }  // namespace
 
 TConfigurationBuilder::TConfigurationBuilder(TConfiguration& AConfiguration) : FConfiguration(AConfiguration) {
-  for (const TZone* zone : FConfiguration.Zones()) FZoneNames.insert(Key(zone->Identifier()));
-  for (const TGroup* group : FConfiguration.Groups()) FGroupNames.insert(Key(group->Identifier()));
+  // The first of a name wins, as in a walk of the lists.
+  for (TZone* zone : FConfiguration.Zones()) FZones.emplace(Key(zone->Identifier()), zone);
+  for (TGroup* group : FConfiguration.Groups()) FGroups.emplace(Key(group->Identifier()), group);
   for (const TUser* user : FConfiguration.Users()) FUserNames.insert(Key(user->Identifier()));
 }
 
@@ -39,12 +40,11 @@ orvo::string TConfigurationBuilder::Monitor(std::unique_ptr<TExpressions> AList)
 
 orvo::string TConfigurationBuilder::Zone(const orvo::string& AName, std::unique_ptr<TExpressions> AList) {
   const std::string key = Key(AName);
-  if (FZoneNames.count(key)) return AlreadyDefined("zone", AName);
+  if (FZones.count(key)) return AlreadyDefined("zone", AName);
   std::unique_ptr<TZone> zone(new TZone(AName));
   const orvo::string error = ApplyDirectives(*zone, *AList);
   if (error.length() != 0) return error;
-  FConfiguration.Zones().append(zone.release());
-  FZoneNames.insert(key);
+  FZones.emplace(key, FConfiguration.Zones().append(zone.release()));
   return orvo::string();
 }
 
@@ -63,9 +63,8 @@ orvo::string TConfigurationBuilder::Link(const orvo::string& AName, const orvo::
       link->AddLinkedZone(zone);
     }
   }
-  FConfiguration.Zones().append(link.release());
   // Links are not checked for duplicates, but zones are checked against them.
-  FZoneNames.insert(Key(name));
+  FZones.emplace(Key(name), FConfiguration.Zones().append(link.release()));
   return orvo::string();
 }
 
@@ -78,19 +77,30 @@ orvo::string TConfigurationBuilder::AAA(std::unique_ptr<TExpressions> AList) {
 }
 
 orvo::string TConfigurationBuilder::Group(const orvo::string& AName, std::unique_ptr<TExpressions> AList) {
-  if (!FGroupNames.insert(Key(AName)).second) return AlreadyDefined("group", AName);
-  FConfiguration.Groups().append(new TGroup(AName, AList.release()));
+  const std::string key = Key(AName);
+  if (FGroups.count(key)) return AlreadyDefined("group", AName);
+  FGroups.emplace(key, FConfiguration.Groups().append(new TGroup(AName, AList.release())));
   return orvo::string();
 }
 
 orvo::string TConfigurationBuilder::User(const orvo::string& AName, std::unique_ptr<TExpressions> AList) {
   if (!FUserNames.insert(Key(AName)).second) return AlreadyDefined("user", AName);
   TUser* user = FConfiguration.Users().append(new TUser(AName));
-  return user->ApplyDefinitions(*AList, FConfiguration);
+  return user->ApplyDefinitions(*AList, *this);
 }
 
 orvo::string TConfigurationBuilder::Gatekeeper(const orvo::string& AName, std::unique_ptr<TExpressions> AList) {
   if (!FUserNames.insert(Key(AName)).second) return AlreadyDefined("user", AName);
   TUser* user = FConfiguration.Users().append(new TLinkedUser(AName));
-  return user->ApplyDefinitions(*AList, FConfiguration);
+  return user->ApplyDefinitions(*AList, *this);
+}
+
+TZone* TConfigurationBuilder::FindZone(const orvo::string& AName) const {
+  const auto found = FZones.find(Key(AName));
+  return found == FZones.end() ? nullptr : found->second;
+}
+
+TGroup* TConfigurationBuilder::FindGroup(const orvo::string& AName) const {
+  const auto found = FGroups.find(Key(AName));
+  return found == FGroups.end() ? nullptr : found->second;
 }

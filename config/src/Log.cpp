@@ -2,6 +2,7 @@
 
 #include <config/AddressExpressions.h>
 #include <config/DirectiveCode.h>
+#include <config/DirectiveTable.h>
 #include <config/ValueExpressions.h>
 
 bool TLog::IsUnique(const TExpression& ADirective) const {
@@ -10,28 +11,23 @@ bool TLog::IsUnique(const TExpression& ADirective) const {
 }
 
 orvo::string TLog::Apply(const TExpression& ADirective) {
-  const TExpressionType kind = ADirective.Kind();
-  if (kind >= dcRasMessages && kind <= dcMonitorMessages) {
-    if (const TLogMessageExp* rule = dynamic_cast<const TLogMessageExp*>(&ADirective)) {
-      TLogRules* families[] = {&FRasRules, &FQ931Rules, &FH245Rules, &FH450Rules, &FRadiusRules, &FMonitorRules};
-      families[kind - dcRasMessages]->append(new TLogMessageExp(*rule));
-      return orvo::string();
-    }
-  } else if (kind == dcFile) {
-    if (const TStringExp* name = dynamic_cast<const TStringExp*>(&ADirective)) {
-      FFileName = name->Value;
-      return orvo::string();
-    }
-  } else if (kind >= dcRegistrations && kind <= dcMessagesDump) {
-    if (const TBoolExp* flag = dynamic_cast<const TBoolExp*>(&ADirective)) {
-      bool* flags[] = {&FRegistrations, &FConnectionStatus, &FChosenRoute, &FAvailableBandwidth, &FBandwidthChanges,
-                       nullptr, &FMessagesDump};
-      if (bool* target = flags[kind - dcRegistrations]) {
-        *target = flag->Value;
-        return orvo::string();
-      }
-    }
-  }
+  using namespace directiveArm;
+  static const TDirectiveTable<TLog> directives = {
+      {dcRasMessages, &AppendWhole<&TLog::FRasRules>},
+      {dcQ931Messages, &AppendWhole<&TLog::FQ931Rules>},
+      {dcH245Messages, &AppendWhole<&TLog::FH245Rules>},
+      {dcH450Messages, &AppendWhole<&TLog::FH450Rules>},
+      {dcRadiusMessages, &AppendWhole<&TLog::FRadiusRules>},
+      {dcMonitorMessages, &AppendWhole<&TLog::FMonitorRules>},
+      {dcRegistrations, &Store<&TLog::FRegistrations, &TBoolExp::Value>},
+      {dcConnectionStatus, &Store<&TLog::FConnectionStatus, &TBoolExp::Value>},
+      {dcChosenRoute, &Store<&TLog::FChosenRoute, &TBoolExp::Value>},
+      {dcAvailableBandwidth, &Store<&TLog::FAvailableBandwidth, &TBoolExp::Value>},
+      {dcBandwidthChanges, &Store<&TLog::FBandwidthChanges, &TBoolExp::Value>},
+      {dcFile, &Store<&TLog::FFileName, &TStringExp::Value>},
+      {dcMessagesDump, &Store<&TLog::FMessagesDump, &TBoolExp::Value>},
+  };
+  if (directives.Apply(*this, ADirective)) return orvo::string();
   return TComplexExpression::Apply(ADirective);
 }
 

@@ -6,6 +6,7 @@
 #include <orvo/exception.h>
 
 #include <config/DirectiveCode.h>
+#include <config/DirectiveTable.h>
 #include <config/ValueExpressions.h>
 
 namespace {
@@ -27,26 +28,24 @@ bool TMonitorCfg::IsUnique(const TExpression& ADirective) const {
 }
 
 orvo::string TMonitorCfg::Apply(const TExpression& ADirective) {
-  switch (ADirective.Kind()) {
-    case dcMonitorPort:
-      if (const TUIntExp* port = dynamic_cast<const TUIntExp*>(&ADirective)) {
-        FPort = htons(static_cast<uint16_t>(port->Value));
-        return orvo::string();
-      }
-      break;
-    case dcMonitorPassword:
-      if (const TStringExp* password = dynamic_cast<const TStringExp*>(&ADirective)) {
-        FPasswordDigest = MD5Digest(password->Value);
-        return orvo::string();
-      }
-      break;
-    case dcAddressRule:
-      if (const TIPAddressRangeExp* rule = dynamic_cast<const TIPAddressRangeExp*>(&ADirective)) {
-        FAddressRules.append(static_cast<TIPAddressRangeExp*>(rule->Clone()));
-        return orvo::string();
-      }
-      break;
-  }
+  using namespace directiveArm;
+  static const TDirectiveTable<TMonitorCfg> directives = {
+      {dcMonitorPort,
+       [](TMonitorCfg& AMonitor, const TExpression& ADirective) {
+         const TUIntExp* port = As<TUIntExp>(ADirective);
+         if (port) AMonitor.FPort = htons(static_cast<uint16_t>(port->Value));
+         return port != nullptr;
+       }},
+      {dcMonitorPassword,
+       [](TMonitorCfg& AMonitor, const TExpression& ADirective) {
+         // The text itself is not kept.
+         const TStringExp* password = As<TStringExp>(ADirective);
+         if (password) AMonitor.FPasswordDigest = MD5Digest(password->Value);
+         return password != nullptr;
+       }},
+      {dcAddressRule, &AppendWhole<&TMonitorCfg::FAddressRules>},
+  };
+  if (directives.Apply(*this, ADirective)) return orvo::string();
   return TComplexExpression::Apply(ADirective);
 }
 

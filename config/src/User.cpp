@@ -3,20 +3,14 @@
 #include <orvo/assertion.h>
 #include <orvo/socketAddress.h>
 
-#include <config/Configuration.h>
 #include <config/DirectiveCode.h>
+#include <config/DirectiveTable.h>
 #include <config/ReferenceExp.h>
 #include <config/VariableSetExp.h>
-#include <config/Zone.h>
 
 namespace {
 
 const char* const UnknownExpression = "parse error, unknown expression";
-
-template <class T>
-const T* As(const TExpression& ADirective) {
-  return dynamic_cast<const T*>(&ADirective);
-}
 
 // A stored rule keeps its own value only: what the directive carries in its
 // chain is merged on its own.
@@ -83,191 +77,115 @@ bool TUser::IsUnique(const TExpression& ADirective) const {
   return false;
 }
 
-orvo::string TUser::Apply(const TExpression& ADirective) { return TComplexExpression::Apply(ADirective); }
+namespace {
 
-orvo::string TUser::Apply(const TExpression& ADirective, TConfiguration& AConfiguration) {
-  const TExpressionType type = ADirective.Type;
-  switch (ADirective.Kind()) {
-    case dcLogin:
-      if (const TLoginExp* login = As<TLoginExp>(ADirective)) {
-        TLoginExp* rule = Copy(*login);
-        rule->Pattern.SetScope(&FVariables);
-        FLoginRules.append(rule);
-        return orvo::string();
-      }
-      break;
-    case dcAlias:
-      if (const TAliasExp* alias = As<TAliasExp>(ADirective)) {
-        FAliasRules.append(Copy(*alias));
-        return orvo::string();
-      }
-      break;
-    case dcProxyLevel:
-      if (const TProxyLevelExp* level = As<TProxyLevelExp>(ADirective)) {
-        FProxyLevel.append(Copy(*level));
-        return orvo::string();
-      }
-      break;
-    case dcHuntLevel:
-      if (const THuntLevelExp* level = As<THuntLevelExp>(ADirective)) {
-        FHuntLevel.append(Copy(*level));
-        return orvo::string();
-      }
-      break;
-    case dcCost:
-    case dcConnections:
-    case dcIncomingConnections:
-    case dcOutgoingConnections:
-      if (const TUIntTimedExp* value = As<TUIntTimedExp>(ADirective)) {
-        TTimedOption<TUIntTimedExp>* options[] = {&FConnections, &FIncomingConnections, &FOutgoingConnections};
-        TTimedOption<TUIntTimedExp>* option =
-            ADirective.Kind() == dcCost ? &FCost : options[ADirective.Kind() - dcConnections];
-        option->append(Copy(*value));
-        return orvo::string();
-      }
-      break;
-    case dcAddressRule:
-      if (const TIPAddressRangeExp* rule = As<TIPAddressRangeExp>(ADirective)) {
-        FAddressRules.append(Copy(*rule));
-        return orvo::string();
-      }
-      break;
-    case dcMakeLogin:
-    case dcMakeAlias:
-      if (const TMakeExp* make = As<TMakeExp>(ADirective)) {
-        FMakeRules.append(Copy(*make));
-        return orvo::string();
-      }
-      break;
-    case dcAlternateGatekeeper:
-      if (const TAlternateGKExp* alternate = As<TAlternateGKExp>(ADirective)) {
-        FAlternateGatekeepers.append(Copy(*alternate));
-        return orvo::string();
-      }
-      break;
-    case dcTranslate:
-      if (const TTranslateExp* translate = As<TTranslateExp>(ADirective)) {
-        // The list building hands over one entry per direction and side; an
-        // entry for both directions has no list of its own.
-        const int side = (type & expCaller) ? usCaller : usCallee;
-        switch (type & expDirections) {
-          case expIncoming:
-            FIncomingTranslations[side].append(Copy(*translate));
-            break;
-          case expOutgoing:
-            FOutgoingTranslations[side].append(Copy(*translate));
-            break;
-        }
-        return orvo::string();
-      }
-      break;
-    case dcLocation:
-      if (const TStringExp* zone = As<TStringExp>(ADirective)) {
-        FLocation = AConfiguration.FindZone(zone->Value);
-        if (!FLocation) return "logic error, 'location' directive points on unknown zone";
-        return orvo::string();
-      }
-      break;
-    case dcStatic:
-      if (const TSockAddrInExp* address = As<TSockAddrInExp>(ADirective)) {
-        FStaticAddress = address->Address;
-        if (HasStaticAddress()) {
-          TIPAddressRangeExp* rule = new TIPAddressRangeExp(dcAddressRule, true);
-          rule->Set(FStaticAddress.sin_addr.s_addr, FStaticAddress.sin_addr.s_addr);
-          FAddressRules.append(rule);
-        }
-        return orvo::string();
-      }
-      break;
-    case dcDial:
-      if (const TDialExp* dial = As<TDialExp>(ADirective)) {
-        TDialExp* rule = Copy(*dial);
-        rule->Identifier.toLower();
-        if (rule->Identifier == "self") rule->Identifier = Lowered(FIdentifier);
-        FDialRules.append(rule);
-        return orvo::string();
-      }
-      break;
-    case dcRegistrationValidity:
-    case dcConnectionValidity:
-    case dcBandwidth:
-      if (const TUIntExp* value = As<TUIntExp>(ADirective)) {
-        if (ADirective.Kind() == dcBandwidth)
-          FBandwidth = value->Value;
-        else
-          (ADirective.Kind() == dcRegistrationValidity ? FRegistrationValidity : FConnectionValidity) =
-              static_cast<int32_t>(value->Value);
-        return orvo::string();
-      }
-      break;
-    case dcMaxRingbackDuration:
-    case dcMaxConnectionDuration:
-      if (const TUIntExp* value = As<TUIntExp>(ADirective)) {
-        // Outgoing calls are placed by the user (caller), incoming ones
-        // reach it (callee); a directive without a direction sets both.
-        int32_t* slots = ADirective.Kind() == dcMaxRingbackDuration ? FMaxRingbackDuration : FMaxConnectionDuration;
-        const TExpressionType direction = type & expDirections;
-        if (direction != expIncoming) slots[usCaller] = static_cast<int32_t>(value->Value);
-        if (direction != expOutgoing) slots[usCallee] = static_cast<int32_t>(value->Value);
-        return orvo::string();
-      }
-      break;
-    case dcRadiusAuthentication:
-    case dcRadiusAccounting:
-      if (const TAAALevelExp* level = As<TAAALevelExp>(ADirective)) {
-        (ADirective.Kind() == dcRadiusAuthentication ? FRadiusAuthenticationLevel : FRadiusAccountingLevel) =
-            level->Level;
-        return orvo::string();
-      }
-      break;
-    case dcProxyLevelChoice:
-    case dcFastStart:
-    case dcH245Tunneling:
-    case dcConnectionDupe:
-    case dcSecureRTP:
-    case dcH235Authentication:
-      if (const TBoolExp* flag = As<TBoolExp>(ADirective)) {
-        switch (ADirective.Kind()) {
-          case dcProxyLevelChoice: FProxyLevelChoice = flag->Value; break;
-          case dcFastStart: FFastStart = flag->Value; break;
-          case dcH245Tunneling: FH245Tunneling = flag->Value; break;
-          case dcConnectionDupe: FConnectionDupe = flag->Value; break;
-          case dcSecureRTP: FSecureRTP = flag->Value; break;
-          default: FH235Authentication = flag->Value; break;
-        }
-        return orvo::string();
-      }
-      break;
-    case dcRadiusName:
-    case dcRadiusPassword:
-    case dcH235Name:
-    case dcH235Password:
-    case dcDisplay:
-      if (const TReferenceExp* reference = As<TReferenceExp>(ADirective)) {
-        TVariableReference* target;
-        switch (ADirective.Kind()) {
-          case dcRadiusName: target = &FRadiusName; break;
-          case dcRadiusPassword: target = &FRadiusPassword; break;
-          case dcH235Name: target = &FH235Name; break;
-          case dcH235Password: target = &FH235Password; break;
-          default: target = &FDisplay; break;
-        }
-        *target = reference->Value;
-        if (!target->IsLiteral()) target->SetScope(&FVariables);
-        return orvo::string();
-      }
-      break;
-    case dcSetTo:
-      if (const TVariableSetExp* set = As<TVariableSetExp>(ADirective)) {
-        // The first definition wins, as for once-only kinds.
-        const orvo::string name = Lowered(set->Name);
-        if (!FVariables.Find(name)) FVariables.Set(name, set->Value);
-        return orvo::string();
-      }
-      break;
-    case dcAlternate:
-      return orvo::string();
-  }
+// A reference to a variable resolves in the user's own variables.
+// Outgoing calls are placed by the user (caller), incoming ones reach it
+// (callee); a directive without a direction sets both.
+template <auto Slots>
+bool StoreDuration(TUser& AUser, const TExpression& ADirective) {
+  const TUIntExp* value = directiveArm::As<TUIntExp>(ADirective);
+  if (!value) return false;
+  const TExpressionType direction = ADirective.Type & expDirections;
+  if (direction != expIncoming) (AUser.*Slots)[TUser::usCaller] = static_cast<int32_t>(value->Value);
+  if (direction != expOutgoing) (AUser.*Slots)[TUser::usCallee] = static_cast<int32_t>(value->Value);
+  return true;
+}
+
+}  // namespace
+
+orvo::string TUser::Apply(const TExpression& ADirective) {
+  using namespace directiveArm;
+  static const TDirectiveTable<TUser> directives = {
+      {dcLogin,
+       [](TUser& AUser, const TExpression& ADirective) {
+         const TLoginExp* login = As<TLoginExp>(ADirective);
+         if (!login) return false;
+         TLoginExp* rule = Copy(*login);
+         rule->Pattern.SetScope(&AUser.FVariables);
+         AUser.FLoginRules.append(rule);
+         return true;
+       }},
+      {dcAlias, &AppendCopy<&TUser::FAliasRules>},
+      {dcTranslate,
+       [](TUser& AUser, const TExpression& ADirective) {
+         const TTranslateExp* translate = As<TTranslateExp>(ADirective);
+         if (!translate) return false;
+         // The list building hands over one entry per direction and side; an
+         // entry for both directions has no list of its own.
+         const int side = (ADirective.Type & expCaller) ? usCaller : usCallee;
+         switch (ADirective.Type & expDirections) {
+           case expIncoming:
+             AUser.FIncomingTranslations[side].append(Copy(*translate));
+             break;
+           case expOutgoing:
+             AUser.FOutgoingTranslations[side].append(Copy(*translate));
+             break;
+         }
+         return true;
+       }},
+      {dcStatic,
+       [](TUser& AUser, const TExpression& ADirective) {
+         const TSockAddrInExp* address = As<TSockAddrInExp>(ADirective);
+         if (!address) return false;
+         AUser.FStaticAddress = address->Address;
+         if (AUser.HasStaticAddress()) {
+           TIPAddressRangeExp* rule = new TIPAddressRangeExp(dcAddressRule, true);
+           rule->Set(AUser.FStaticAddress.sin_addr.s_addr, AUser.FStaticAddress.sin_addr.s_addr);
+           AUser.FAddressRules.append(rule);
+         }
+         return true;
+       }},
+      {dcProxyLevel, &AppendCopy<&TUser::FProxyLevel>},
+      {dcProxyLevelChoice, &Store<&TUser::FProxyLevelChoice, &TBoolExp::Value>},
+      {dcCost, &AppendCopy<&TUser::FCost>},
+      {dcDial,
+       [](TUser& AUser, const TExpression& ADirective) {
+         const TDialExp* dial = As<TDialExp>(ADirective);
+         if (!dial) return false;
+         TDialExp* rule = Copy(*dial);
+         rule->Identifier.toLower();
+         if (rule->Identifier == "self") rule->Identifier = Lowered(AUser.FIdentifier);
+         AUser.FDialRules.append(rule);
+         return true;
+       }},
+      {dcConnections, &AppendCopy<&TUser::FConnections>},
+      {dcIncomingConnections, &AppendCopy<&TUser::FIncomingConnections>},
+      {dcOutgoingConnections, &AppendCopy<&TUser::FOutgoingConnections>},
+      {dcRegistrationValidity, &Store<&TUser::FRegistrationValidity, &TUIntExp::Value>},
+      {dcConnectionValidity, &Store<&TUser::FConnectionValidity, &TUIntExp::Value>},
+      {dcMaxRingbackDuration, &StoreDuration<&TUser::FMaxRingbackDuration>},
+      {dcMaxConnectionDuration, &StoreDuration<&TUser::FMaxConnectionDuration>},
+      {dcRadiusAuthentication, &Store<&TUser::FRadiusAuthenticationLevel, &TAAALevelExp::Level>},
+      {dcRadiusAccounting, &Store<&TUser::FRadiusAccountingLevel, &TAAALevelExp::Level>},
+      {dcRadiusName, &AssignReference<&TUser::FRadiusName>},
+      {dcRadiusPassword, &AssignReference<&TUser::FRadiusPassword>},
+      {dcH235Authentication, &Store<&TUser::FH235Authentication, &TBoolExp::Value>},
+      {dcH235Name, &AssignReference<&TUser::FH235Name>},
+      {dcH235Password, &AssignReference<&TUser::FH235Password>},
+      {dcFastStart, &Store<&TUser::FFastStart, &TBoolExp::Value>},
+      {dcH245Tunneling, &Store<&TUser::FH245Tunneling, &TBoolExp::Value>},
+      {dcAddressRule, &AppendCopy<&TUser::FAddressRules>},
+      {dcSetTo,
+       [](TUser& AUser, const TExpression& ADirective) {
+         const TVariableSetExp* set = As<TVariableSetExp>(ADirective);
+         if (!set) return false;
+         // The first definition wins, as for once-only kinds.
+         const orvo::string name = Lowered(set->Name);
+         if (!AUser.FVariables.Find(name)) AUser.FVariables.Set(name, set->Value);
+         return true;
+       }},
+      {dcMakeLogin, &AppendCopy<&TUser::FMakeRules>},
+      {dcMakeAlias, &AppendCopy<&TUser::FMakeRules>},
+      {dcDisplay, &AssignReference<&TUser::FDisplay>},
+      {dcConnectionDupe, &Store<&TUser::FConnectionDupe, &TBoolExp::Value>},
+      {dcHuntLevel, &AppendCopy<&TUser::FHuntLevel>},
+      {dcAlternateGatekeeper, &AppendCopy<&TUser::FAlternateGatekeepers>},
+      {dcAlternate, &Nothing<TUser>},
+      {dcSecureRTP, &Store<&TUser::FSecureRTP, &TBoolExp::Value>},
+      {dcBandwidth, &Store<&TUser::FBandwidth, &TUIntExp::Value>},
+  };
+  if (directives.Apply(*this, ADirective)) return orvo::string();
   return UnknownExpression;
 }
 

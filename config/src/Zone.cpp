@@ -1,6 +1,7 @@
 #include <config/Zone.h>
 
 #include <config/DirectiveCode.h>
+#include <config/DirectiveTable.h>
 #include <config/ValueExpressions.h>
 
 TZone::TZone(const orvo::string& AIdentifier) : TComplexExpression(0), FIdentifier(AIdentifier), FLinkedZones(0) {}
@@ -8,14 +9,22 @@ TZone::TZone(const orvo::string& AIdentifier) : TComplexExpression(0), FIdentifi
 void TZone::AddLinkedZone(TZone* AZone) { FLinkedZones.append(AZone); }
 
 orvo::string TZone::Apply(const TExpression& ADirective) {
-  const TUIntExp* value = dynamic_cast<const TUIntExp*>(&ADirective);
-  if (value && ADirective.Kind() == dcBandwidth) {
-    FBandwidthLimit = FAvailableBandwidth = value->Value;
-    return orvo::string();
-  }
-  if (value && ADirective.Kind() == dcConnections) {
-    FConnectionLimit = FAvailableConnections = value->Value;
-    return orvo::string();
-  }
+  using namespace directiveArm;
+  // A limit leaves all of itself available.
+  static const TDirectiveTable<TZone> directives = {
+      {dcBandwidth,
+       [](TZone& AZone, const TExpression& ADirective) {
+         const TUIntExp* value = As<TUIntExp>(ADirective);
+         if (value) AZone.FBandwidthLimit = AZone.FAvailableBandwidth = value->Value;
+         return value != nullptr;
+       }},
+      {dcConnections,
+       [](TZone& AZone, const TExpression& ADirective) {
+         const TUIntExp* value = As<TUIntExp>(ADirective);
+         if (value) AZone.FConnectionLimit = AZone.FAvailableConnections = value->Value;
+         return value != nullptr;
+       }},
+  };
+  if (directives.Apply(*this, ADirective)) return orvo::string();
   return TComplexExpression::Apply(ADirective);
 }

@@ -21,40 +21,30 @@ TGatekeeper::TGatekeeper(TBasicStorageProvider* AProvider)
 TGatekeeper::~TGatekeeper() {
   // Procedures first: their destructors still cancel requests on the links,
   // registrations and RADIUS connections that go after them.
-  RASProcedures.clear(1);
-  LocationResolvers.clear(1);
-  SetupResolvers.clear(1);
-  BandwidthResolvers.clear(1);
-  AdmissionResolvers.clear(1);
-  RegistrationResolvers.clear(1);
-  Threads.clear(1);
-  Monitors.clear(1);
-  Connections.clear(1);
-  Links.clear(1);
-  Registrations.clear(1);
-  TConfiguration::Release(CurrentConfiguration);
-  delete Provider;
+  FRASProcedures.Clear();
+  FLocationResolvers.Clear();
+  FSetupResolvers.Clear();
+  FBandwidthResolvers.Clear();
+  FAdmissionResolvers.Clear();
+  FRegistrationResolvers.Clear();
+  FThreads.Clear();
+  FMonitors.Clear();
+  FConnections.Clear();
+  FLinks.Clear();
+  FRegistrations.Clear();
+  // The configuration goes before the provider (declaration order).
   if (RunningCore == this) RunningCore = nullptr;
 }
 
 bool TGatekeeper::ReloadConfiguration(std::istream* AStream) {
-  TConfiguration* fresh = new TConfiguration;
-  orvo::string error;
-  try {
-    error = fresh->Load(*AStream);
-  } catch (...) {
-    delete AStream;
-    TConfiguration::Release(fresh);
-    throw;
-  }
-  delete AStream;
+  const std::unique_ptr<std::istream> stream(AStream);
+  TConfigurationHolder fresh(new TConfiguration);
+  const orvo::string error = fresh->Load(*stream);
   if (!error.empty()) {
     std::cout << orvo::pushState(orvo::stateError) << error << std::endl << orvo::popState;
-    TConfiguration::Release(fresh);
     return false;
   }
-  TConfiguration::Release(CurrentConfiguration);
-  CurrentConfiguration = fresh;
+  CurrentConfiguration = std::move(fresh);
   return true;
 }
 
@@ -74,10 +64,10 @@ void TGatekeeper::StartServices() {
 
 void TGatekeeper::StopLoop() { H323::stopLoop(); }
 
-bool TGatekeeper::RunPhase(void (*AIdle)()) {
+bool TGatekeeper::RunPhase(void (*AIdle)(void*)) {
   for (;;) {
     try {
-      return H323::runLoop(1, AIdle) || H323::isLoopStopped();
+      return H323::runLoop(1, AIdle, this) || H323::isLoopStopped();
     } catch (...) {
       LogCaughtException();
     }
@@ -90,7 +80,7 @@ void TGatekeeper::RunGatekeeper() {
   RunningCore = this;
   CurrentState = gksRunning;
   H323::clearStop();
-  if (!RunPhase(&TGatekeeper::PollThreads)) {
+  if (!RunPhase(&H323::idleMember<TGatekeeper, &TGatekeeper::PollThreads>)) {
     CurrentState = gksStopped;
     LogLine(orvo::stateError, orvo::string("Socket error: ") + orvo::lastErrorText());
     return;
@@ -99,31 +89,27 @@ void TGatekeeper::RunGatekeeper() {
   CurrentState = gksShuttingDown;
   ShutdownStarted = orvo::timerClock();
   H323::clearStop();
-  RunPhase(&TGatekeeper::ShutdownComplete);
+  RunPhase(&H323::idleMember<TGatekeeper, &TGatekeeper::ShutdownComplete>);
   CurrentState = gksStopped;
 }
 
 void TGatekeeper::PollThreads() {
-  TGatekeeper* core = RunningCore;
-  if (!core) return;
-  for (orvo::listNode* n = core->Threads.head(); n;) {
-    TThread* thread = orvo::list<TThread>::element(n);
-    n = n->next;
-    if (thread->Finished()) thread->Run();
-  }
+  FThreads.ForEach([](TThread* AThread) {
+    // Running a finished thread completes and deletes it.
+    if (AThread->Finished()) AThread->Run();
+    return false;
+  });
 }
 
 void TGatekeeper::ShutdownComplete() {
-  TGatekeeper* core = RunningCore;
-  if (!core) return;
-  if (core->Registrations.empty() && core->Links.empty() && core->Threads.empty()) {
-    core->StopLoop();
+  if (FRegistrations.Empty() && FLinks.Empty() && FThreads.Empty()) {
+    StopLoop();
     return;
   }
-  if ((orvo::timerClock() - core->ShutdownStarted).milliseconds() >= core->ShutdownLimit) {
+  if ((orvo::timerClock() - ShutdownStarted).milliseconds() >= ShutdownLimit) {
     LogLine(orvo::stateWarning, "Shutdown not complete in time, stopping anyway.");
-    core->StopLoop();
+    StopLoop();
     return;
   }
-  if (core->StatusReporter) core->StatusReporter(1500);
+  if (StatusReporter) StatusReporter(1500);
 }

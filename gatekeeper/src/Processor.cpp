@@ -8,8 +8,7 @@ void TProcessor::Run() {
   for (;;) {
     unsigned count = Steps.count();
     if (count == 0) {
-      if (IsAttached) Detach();
-      delete this;
+      Finish();
       return;
     }
     TStep step = *Steps.at(count - 1);
@@ -26,6 +25,7 @@ void TProcessor::Run() {
 }
 
 void TProcessor::Finish() {
+  // The one place where a procedure ends: off its list, then gone.
   if (IsAttached) Detach();
   delete this;
 }

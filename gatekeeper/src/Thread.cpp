@@ -17,9 +17,9 @@ TThread::~TThread() {
   delete Task;
 }
 
-void TThread::Attach() { Core->Threads.append(this); }
+void TThread::Attach() { Core->Threads().Attach(this); }
 
-void TThread::Detach() { Core->Threads.remove(Core->Threads.find(this), 0); }
+void TThread::Detach() { Core->Threads().Detach(this); }
 
 TProcessor::TPerformFunctionResult TThread::Start() {
   IsRunning = true;

@@ -63,7 +63,7 @@ int TWork::Destroyed = 0;
 class TProbe : public TProcessor {
 public:
   TProbe(TGatekeeper* ACore, unsigned* ASeen) : TProcessor(&TProbe::Step), Core(ACore), Seen(ASeen) {}
-  ~TProbe() override { *Seen = Core->Registrations.count(); }
+  ~TProbe() override { *Seen = Core->Registrations().Count(); }
   TPerformFunctionResult Step() { return nullptr; }
 
 private:
@@ -105,7 +105,7 @@ TEST(Gatekeeper, ShutdownWaitsForThreadsWithStatusAndIsBounded) {
   TGatekeeper core;
   core.ShutdownLimit = 1500;
   core.StatusReporter = &CountStatus;
-  core.Registrations.append(new TEndpointRegisterInfo);  // never answers
+  core.Registrations().Attach(new TEndpointRegisterInfo);  // never answers
   TAction stop(10, [&] { core.StopLoop(); });
   core.RunGatekeeper();
   EXPECT_EQ(TGatekeeper::gksStopped, core.State());
@@ -121,21 +121,21 @@ TEST(Gatekeeper, FinishedThreadsCompleteFromTheIdlePass) {
     (new TWork(&core, &completed))->Run();
     EXPECT_EQ(1, TWork::Executed);
     EXPECT_EQ(0, completed) << "completion waits for the idle pass";
-    EXPECT_EQ(1u, core.Threads.count());
+    EXPECT_EQ(1u, core.Threads().Count());
   });
   TAction stop(30, [&] { core.StopLoop(); });
   core.RunGatekeeper();
   EXPECT_EQ(1, completed);
   EXPECT_EQ(1, TWork::Destroyed);
-  EXPECT_TRUE(core.Threads.empty());
+  EXPECT_TRUE(core.Threads().Empty());
 }
 
 TEST(Gatekeeper, ProceduresGoBeforeTheRecordsTheyUse) {
   unsigned seen = 99;
   {
     TGatekeeper core;
-    core.Registrations.append(new TEndpointRegisterInfo);
-    core.AdmissionResolvers.append(new TProbe(&core, &seen));
+    core.Registrations().Attach(new TEndpointRegisterInfo);
+    core.AdmissionResolvers().Attach(new TProbe(&core, &seen));
   }
   EXPECT_EQ(1u, seen);
 }
@@ -148,13 +148,13 @@ TEST(Gatekeeper, StopInAPassThatThrowsIsKeptAndShutdownResumes) {
     core.StopLoop();
     throw new orvo::exception("late");
   });
-  core.Registrations.append(new TEndpointRegisterInfo);
+  core.Registrations().Attach(new TEndpointRegisterInfo);
   TAction inShutdown(40, [&] {
     EXPECT_EQ(TGatekeeper::gksShuttingDown, core.State());
     threwInShutdown = true;
     throw new orvo::exception("again");
   });
-  TAction leave(80, [&] { core.Registrations.clear(1); });
+  TAction leave(80, [&] { core.Registrations().Clear(); });
   // Only reached when the stop was lost: the main loop would run on.
   TAction fallback(6000, [&] { core.StopLoop(); });
   auto start = std::chrono::steady_clock::now();

@@ -11,10 +11,10 @@ namespace {
 volatile sig_atomic_t stopFlag = 0;
 }  // namespace
 
-bool runLoop(int AMaxWaitSeconds, void (*AIdle)()) {
+bool runLoop(int AMaxWaitSeconds, idleCallback AIdle, void* AContext) {
   for (;;) {
     if (orvo::sockEvent::dispatch(AMaxWaitSeconds) < 0) return false;
-    if (AIdle) AIdle();
+    if (AIdle) AIdle(AContext);
     if (stopFlag) return true;
   }
 }

@@ -16,10 +16,11 @@
 #include <config/Group.h>
 #include <config/Log.h>
 #include <config/MonitorCfg.h>
+#include <config/SectionLookup.h>
 #include <config/User.h>
 #include <config/Zone.h>
 
-class TConfiguration : public TComplexExpression {
+class TConfiguration : public TComplexExpression, public TSectionLookup {
 public:
   enum : uint32_t { DefaultRasPort = 1719, DefaultCallSignalPort = 1720 };
 
@@ -54,8 +55,8 @@ public:
   // first matching rule denies is passed over.
   TUser* FindUserByLogin(const orvo::string& ALogin) const;
   // Zones (links included) and groups by name, letter case ignored.
-  TZone* FindZone(const orvo::string& AName) const;
-  TGroup* FindGroup(const orvo::string& AName) const;
+  TZone* FindZone(const orvo::string& AName) const override;
+  TGroup* FindGroup(const orvo::string& AName) const override;
 
   const orvo::string& Identifier() const { return FIdentifier; }
   // Address and port in network byte order; the port is 0.

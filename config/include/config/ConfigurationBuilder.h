@@ -3,13 +3,17 @@
 #pragma once
 
 #include <string>
+#include <unordered_map>
 #include <unordered_set>
 
 #include <config/SectionBuilder.h>
+#include <config/SectionLookup.h>
 
 class TConfiguration;
 
-class TConfigurationBuilder : public TSectionBuilder {
+// Users are merged against the zones and groups read before them, looked up
+// here by name in constant time.
+class TConfigurationBuilder : public TSectionBuilder, public TSectionLookup {
 public:
   // Sections the configuration holds already count as defined.
   explicit TConfigurationBuilder(TConfiguration& AConfiguration);
@@ -31,15 +35,21 @@ public:
   orvo::string User(const orvo::string& AName, std::unique_ptr<TExpressions> AList) override;
   orvo::string Gatekeeper(const orvo::string& AName, std::unique_ptr<TExpressions> AList) override;
 
+  // The first zone or link of that name, letter case ignored.
+  TZone* FindZone(const orvo::string& AName) const override;
+  TGroup* FindGroup(const orvo::string& AName) const override;
+
 private:
   typedef std::unordered_set<std::string> TNames;
+  template <class T>
+  using TIndex = std::unordered_map<std::string, T*>;
   // Letter case ignored.
   static std::string Key(const orvo::string& AName);
 
   TConfiguration& FConfiguration;
   unsigned FUnnamedLinks = 0;
   // Names defined so far: a file of many sections is checked in linear time.
-  TNames FZoneNames;
-  TNames FGroupNames;
+  TIndex<TZone> FZones;
+  TIndex<TGroup> FGroups;
   TNames FUserNames;
 };

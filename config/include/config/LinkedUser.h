@@ -17,8 +17,7 @@ public:
   explicit TLinkedUser(const orvo::string& AIdentifier);
 
   bool IsUnique(const TExpression& ADirective) const override;
-  using TUser::Apply;
-  orvo::string Apply(const TExpression& ADirective, TConfiguration& AConfiguration) override;
+  orvo::string Apply(const TExpression& ADirective) override;
 
   // The remote gatekeeper's own identifier.
   const orvo::string& GatekeeperIdentifier() const { return FGatekeeperIdentifier; }

@@ -6,7 +6,6 @@
 #include <netinet/in.h>
 
 #include <cstdint>
-#include <vector>
 
 #include <orvo/list.h>
 #include <orvo/string.h>
@@ -22,8 +21,8 @@
 #include <config/VariableReference.h>
 #include <config/Variables.h>
 
-class TConfiguration;
 class TGroup;
+class TSectionLookup;
 class TZone;
 
 class TUser : public TComplexExpression {
@@ -44,16 +43,16 @@ public:
 
   TExpression* Clone() const override { return nullptr; }
   bool IsUnique(const TExpression& ADirective) const override;
-  // Stores one directive; the configuration resolves zone names. The empty
-  // text on success.
-  virtual orvo::string Apply(const TExpression& ADirective, TConfiguration& AConfiguration);
-  // Without a configuration no directive applies.
+  // Stores one directive that names no other section; the empty text on
+  // success.
   orvo::string Apply(const TExpression& ADirective) override;
 
   // Merges a section's directive list into the user: own directives and the
   // groups they name in order, then the group "everyone", then "username".
-  // The first directive of a once-only kind wins. The empty text on success.
-  orvo::string ApplyDefinitions(const TExpressions& AList, TConfiguration& AConfiguration);
+  // The first directive of a once-only kind wins; a group is merged once.
+  // Groups and zones are looked up by name in the sections read so far. The
+  // empty text on success.
+  orvo::string ApplyDefinitions(const TExpressions& AList, const TSectionLookup& ALookup);
 
   bool IsGatekeeper() const { return Type == ukGatekeeper; }
   const orvo::string& Identifier() const { return FIdentifier; }
@@ -130,9 +129,9 @@ protected:
   TUser(TKind AKind, const orvo::string& AIdentifier);
 
 private:
-  typedef std::vector<TExpressionType> TAppliedKinds;
-  orvo::string Merge(const TExpressions& AList, TConfiguration& AConfiguration, TAppliedKinds& AApplied);
-  orvo::string MergeGroup(const TGroup& AGroup, TConfiguration& AConfiguration, TAppliedKinds& AApplied);
+  class TMerge;
+  friend class TMerge;
+
   static orvo::string Translate(const TTimedList<TTranslateExp>& AList, const orvo::string& AAlias, TVariables* AScope);
 
   TTimedList<TMakeExp> FMakeRules;

@@ -5,10 +5,12 @@
 
 #include <cstdint>
 #include <iosfwd>
+#include <memory>
 
 #include <orvo/dateTime.h>
-#include <orvo/list.h>
 #include <orvo/string.h>
+
+#include <config/ConfigurationHolder.h>
 
 #include <gatekeeper/Connection.h>
 #include <gatekeeper/Endpoint.h>
@@ -16,15 +18,15 @@
 #include <gatekeeper/Monitor.h>
 #include <gatekeeper/Processor.h>
 #include <gatekeeper/RADIUSConnection.h>
+#include <gatekeeper/Registry.h>
 #include <gatekeeper/StorageProvider.h>
 #include <gatekeeper/Thread.h>
-
-class TConfiguration;
 
 class TGatekeeper {
 public:
   enum TState { gksCreated = 0, gksRunning = 1, gksShuttingDown = 2, gksStopped = 3 };
 
+  // Takes the provider; without one the core has nothing to open.
   explicit TGatekeeper(TBasicStorageProvider* AProvider = nullptr);
   TGatekeeper(const TGatekeeper&) = delete;
   TGatekeeper& operator=(const TGatekeeper&) = delete;
@@ -41,9 +43,23 @@ public:
   // The core whose run was last entered.
   static TGatekeeper* Running() { return RunningCore; }
 
-  TConfiguration* Configuration() const { return CurrentConfiguration; }
-  TBasicStorageProvider* StorageProvider() const { return Provider; }
+  TConfiguration* Configuration() const { return CurrentConfiguration.get(); }
+  TBasicStorageProvider* StorageProvider() const { return Provider.get(); }
   int State() const { return CurrentState; }
+
+  // The live objects by kind. Procedures attach themselves when they first
+  // wait and detach before they delete themselves; walks survive both.
+  TRegistry<TThread>& Threads() { return FThreads; }
+  TRegistry<TEndpointRegisterInfo>& Registrations() { return FRegistrations; }
+  TRegistry<TGatekeeperLink>& Links() { return FLinks; }
+  TRegistry<TConnection>& Connections() { return FConnections; }
+  TRegistry<TMonitor>& Monitors() { return FMonitors; }
+  TRegistry<TProcessor>& RASProcedures() { return FRASProcedures; }
+  TRegistry<TProcessor>& RegistrationResolvers() { return FRegistrationResolvers; }
+  TRegistry<TProcessor>& AdmissionResolvers() { return FAdmissionResolvers; }
+  TRegistry<TProcessor>& BandwidthResolvers() { return FBandwidthResolvers; }
+  TRegistry<TProcessor>& SetupResolvers() { return FSetupResolvers; }
+  TRegistry<TProcessor>& LocationResolvers() { return FLocationResolvers; }
 
   // Called with a wait hint in milliseconds during start-up and shutdown.
   void (*StatusReporter)(unsigned AWaitHint) = nullptr;
@@ -51,32 +67,35 @@ public:
   int64_t ShutdownLimit = 30000;
 
   orvo::string VersionText;
-  orvo::list<TThread> Threads{1};
-  orvo::list<TEndpointRegisterInfo> Registrations{1};
-  orvo::list<TGatekeeperLink> Links{1};
-  orvo::list<TConnection> Connections{1};
-  orvo::list<TMonitor> Monitors{1};
-  orvo::list<TProcessor> RASProcedures{1};
-  orvo::list<TProcessor> RegistrationResolvers{1};
-  orvo::list<TProcessor> AdmissionResolvers{1};
-  orvo::list<TProcessor> BandwidthResolvers{1};
-  orvo::list<TProcessor> SetupResolvers{1};
-  orvo::list<TProcessor> LocationResolvers{1};
   unsigned NextRequestSequenceNumber = 1;
   // Authentication first, so that accounting goes first when the core does.
   TRADIUSConnection AuthenticationRADIUS{this};
   TRADIUSConnection AccountingRADIUS{this};
 
 private:
-  static void PollThreads();
-  static void ShutdownComplete();
+  // The idle steps of the two phases of the run.
+  void PollThreads();
+  void ShutdownComplete();
   // Runs one phase's loop, logging what escapes and resuming the same phase.
-  bool RunPhase(void (*AIdle)());
+  bool RunPhase(void (*AIdle)(void*));
 
   static TGatekeeper* RunningCore;
 
-  TBasicStorageProvider* Provider;
+  // Emptied by the destructor, procedures first.
+  TRegistry<TThread> FThreads;
+  TRegistry<TEndpointRegisterInfo> FRegistrations;
+  TRegistry<TGatekeeperLink> FLinks;
+  TRegistry<TConnection> FConnections;
+  TRegistry<TMonitor> FMonitors;
+  TRegistry<TProcessor> FRASProcedures;
+  TRegistry<TProcessor> FRegistrationResolvers;
+  TRegistry<TProcessor> FAdmissionResolvers;
+  TRegistry<TProcessor> FBandwidthResolvers;
+  TRegistry<TProcessor> FSetupResolvers;
+  TRegistry<TProcessor> FLocationResolvers;
+  // Declared before the configuration, so that it goes after it.
+  std::unique_ptr<TBasicStorageProvider> Provider;
   int CurrentState = gksCreated;
-  TConfiguration* CurrentConfiguration = nullptr;
+  TConfigurationHolder CurrentConfiguration;
   orvo::dateTime ShutdownStarted;
 };
