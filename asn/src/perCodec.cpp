@@ -33,16 +33,6 @@ orvo::string formatted(const char* format, ...) {
 
 unsigned octetsOf(uint32_t v) { return v <= 0xFFu ? 1 : v <= 0xFFFFu ? 2 : v <= 0xFFFFFFu ? 3 : 4; }
 
-// Whether the string's alphabet holds c; a run of consecutive codes (the
-// whole IA5 and 8-bit sets) by its ends.
-bool permits(const constrainedString& value, unsigned char c) {
-  const unsigned char* alphabet = reinterpret_cast<const unsigned char*>(value.alphabet());
-  uint32_t size = value.alphabetSize();
-  if (size == 0) return false;
-  if (uint32_t(alphabet[size - 1] - alphabet[0]) == size - 1) return unsigned(c - alphabet[0]) < size;
-  return value.indexOf(c) >= 0;
-}
-
 void writeOpenTypeOctets(codec& c, const unsigned char* data, unsigned length) {
   if (length == 0) {
     // An empty encoding still takes one octet on the wire.
@@ -479,19 +469,22 @@ void codec::encodeConstrainedString(const constrainedString& value) {
   if (aligned) stream_.alignWrite();
   bool indexMode = b < value.characterBits() || b < 5;
   const unsigned char* text = reinterpret_cast<const unsigned char*>(value.value().buffer());
+  // Characters written as their own codes go out as they are, also those
+  // outside the permitted alphabet, so that what a peer sent can be
+  // answered and passed on.
   if (aligned && b == 8 && !indexMode) {
-    // Aligned octets that are the characters themselves: checked, then
-    // copied as one run.
-    for (unsigned i = 0; i < n; ++i)
-      if (!permits(value, text[i])) throw new encodeConstrainedCheckFailed(encodeConstrainedCheckFailed::character);
     std::memcpy(stream_.writeRun(n), text, n);
     return;
   }
   for (unsigned i = 0; i < n; ++i) {
+    if (!indexMode) {
+      stream_.writeBits(text[i], b);
+      continue;
+    }
     int index = value.indexOf(text[i]);
-    // A character outside the alphabet would go out as some other character.
+    // A character outside the alphabet has no index to go out as.
     if (index < 0) throw new encodeConstrainedCheckFailed(encodeConstrainedCheckFailed::character);
-    stream_.writeBits(indexMode ? unsigned(index) : text[i], b);
+    stream_.writeBits(unsigned(index), b);
   }
 }
 
@@ -507,14 +500,10 @@ void codec::decodeConstrainedString(constrainedString& value) {
   if (aligned) stream_.alignRead();
   requireInput(uint64_t(n) * b);
   bool indexMode = b < value.characterBits() || b < 5;
+  // Codes are taken as they come, whether the permitted alphabet holds them
+  // or not; only an index must name a character of the alphabet.
   if (aligned && b == 8 && !indexMode) {
-    const unsigned char* run = stream_.readRun(n);
-    for (unsigned i = 0; i < n; ++i)
-      // The encoder refuses such a character: a value holding it could not
-      // be sent on.
-      if (!permits(value, run[i]))
-        throw new decodeFailed(formatted("Decode: character code %u outside the permitted alphabet.", run[i]));
-    value.setValue(orvo::string(run, n));
+    value.setValue(orvo::string(stream_.readRun(n), n));
     return;
   }
   const char* alphabet = value.alphabet();
@@ -526,10 +515,8 @@ void codec::decodeConstrainedString(constrainedString& value) {
     if (indexMode) {
       if (c >= size) throw new decodeFailed(formatted("Decode: character index %u beyond an alphabet of %u.", c, size));
       c = static_cast<unsigned char>(alphabet[c]);
-    } else if (value.indexOf(static_cast<unsigned char>(c)) < 0) {
-      // The encoder refuses such a character: a value holding it could not
-      // be sent on.
-      throw new decodeFailed(formatted("Decode: character code %u outside the permitted alphabet.", c));
+    } else if (c > 0xFFu) {
+      throw new decodeFailed(formatted("Decode: character code %u beyond one octet.", c));
     }
     out[i] = char(c);
   }
