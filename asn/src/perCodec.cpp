@@ -357,11 +357,23 @@ void codec::decodeInteger(integerBase& value) {
   value.setValue(lb == ub ? decodeSemiConstrainedWholeNumber(lb) : decodeConstrainedWholeNumber(lb, ub));
 }
 
+namespace {
+
+// Only a fixed size of at most two octets (or, for bits, 16 bits) goes out
+// without alignment; a length determinant is always followed by an aligned
+// field.
+bool unalignedFixedSize(const constrained& value, uint32_t limit) {
+  uint32_t lb = value.lowerBound(), ub = value.upperBound();
+  return lb == ub && lb != 0 && ub <= limit;
+}
+
+}  // namespace
+
 void codec::encodeOctetString(const octetStringBase& value) {
   unsigned n = value.length();
   encodeSize(value, n);
   if (n == 0) return;
-  if (n <= 2) {
+  if (unalignedFixedSize(value, 2)) {
     for (unsigned i = 0; i < n; ++i) stream_.writeBits(value.data()[i], 8);
   } else {
     stream_.writeOctets(value.data(), n);
@@ -376,7 +388,7 @@ void codec::decodeOctetString(octetStringBase& value) {
   }
   requireInput(uint64_t(n) * 8);
   orvo::string octets(n);
-  if (n <= 2) {
+  if (unalignedFixedSize(value, 2)) {
     for (unsigned i = 0; i < n; ++i) *octets.charRef(i) = char(stream_.readBits(8));
   } else {
     stream_.readOctets(octets.charRef(0), n);

@@ -1,9 +1,9 @@
 // The aligned PER codec (ITU-T X.691, ALIGNED variant) over a bit stream,
 // with this system's own departures: unconstrained and semi-constrained
 // INTEGERs are written as unsigned numbers, lengths of 16K and more are
-// refused, OCTET STRINGs of 1 or 2 octets are never aligned, unknown
-// extension additions are not written again, and characters written as
-// their own codes are not checked against the permitted alphabet.
+// refused, unknown extension additions are not written again, and
+// characters written as their own codes are not checked against the
+// permitted alphabet.
 //
 // Decoding treats the input as hostile: nesting depth, counts and indices
 // are checked before anything is allocated or indexed.
