@@ -575,13 +575,16 @@ void codec::encodeBitString(const bitStringBase& value) {
   encodeSize(value, n);
   if (n == 0) return;
   const unsigned char* octets = reinterpret_cast<const unsigned char*>(value.octets().buffer());
-  if (n <= 16) {
+  if (unalignedFixedSize(value, 16)) {
     unsigned word = unsigned(octets[0]) << 8;
     if (n > 8) word |= octets[1];
     stream_.writeBits(word >> (16 - n), n);
-  } else {
-    stream_.writeOctets(octets, (n + 7) / 8);
+    return;
   }
+  // Exactly n bits after the alignment: the field that follows starts
+  // inside the last octet when n is not a multiple of 8.
+  stream_.writeOctets(octets, n / 8);
+  if (unsigned rest = n % 8) stream_.writeBits(unsigned(octets[n / 8]) >> (8 - rest), rest);
 }
 
 void codec::decodeBitString(bitStringBase& value) {
@@ -590,16 +593,19 @@ void codec::decodeBitString(bitStringBase& value) {
     value.clear();
     return;
   }
-  requireInput(n);
-  if (n <= 16) {
+  if (unalignedFixedSize(value, 16)) {
+    requireInput(n);
     unsigned word = stream_.readBits(n) << (16 - n);
     unsigned char octets[2] = {static_cast<unsigned char>(word >> 8), static_cast<unsigned char>(word)};
     value.setBits(octets, n);
-  } else {
-    orvo::string octets((n + 7) / 8);
-    stream_.readOctets(octets.charRef(0), (n + 7) / 8);
-    value.setBits(octets.buffer(), n);
+    return;
   }
+  stream_.alignRead();
+  requireInput(n);
+  orvo::string octets((n + 7) / 8);
+  stream_.readOctets(octets.charRef(0), n / 8);
+  if (unsigned rest = n % 8) *octets.charRef(n / 8) = char(stream_.readBits(rest) << (8 - rest));
+  value.setBits(octets.buffer(), n);
 }
 
 // ---- constructed kinds ----
