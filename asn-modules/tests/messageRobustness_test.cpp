@@ -195,7 +195,7 @@ TEST(damagedMessages, findingsOfTheFuzzTargetsStayFixed) {
   // Unknown additions it carries are not written again; the rest, 0xff
   // included, is.
   octets written = perOctets(*apdu);
-  EXPECT_EQ(hexText(written), "64 20 00 05 00 02 ff 02 63 20 01 c0 01 bf 00 01 c0");
+  EXPECT_EQ(hexText(written), "64 20 00 05 00 02 ff 02 63 20 01 c0 01 bf 00 02 00 c0");
   std::unique_ptr<asn::object> again(new H4501::supplementaryService);
   asn::per::codec rereader(written.data(), unsigned(written.size()));
   again->decode(rereader);

@@ -207,6 +207,33 @@ uint32_t codec::decodeUnsignedOctets(uint32_t octets) {
   return stream_.readBits(octets * 8);
 }
 
+void codec::encodeUnconstrainedWholeNumber(int32_t value) {
+  unsigned k = value >= -128 && value <= 127           ? 1
+               : value >= -32768 && value <= 32767     ? 2
+               : value >= -8388608 && value <= 8388607 ? 3
+                                                       : 4;
+  encodeLength(k, 0, noUpperBound);
+  stream_.alignWrite();
+  stream_.writeBits(uint32_t(value) & (0xFFFFFFFFu >> (32 - k * 8)), k * 8);
+}
+
+uint32_t codec::decodeUnconstrainedWholeNumber() {
+  uint32_t octets = decodeLength(0, noUpperBound);
+  if (octets == 0) throw new decodeFailed(formatted("Decode: number without octets."));
+  if (octets > 5) throw new decodeFailed(formatted("Decode: number of %u octets exceeds 32 bits.", octets));
+  stream_.alignRead();
+  if (octets == 5) {
+    // A peer's 2^31..2^32-1 takes a leading zero octet: the 32 bits that
+    // follow are the stored value.
+    if (stream_.readBits(8) != 0) throw new decodeFailed(formatted("Decode: number of 5 octets exceeds 32 bits."));
+    return stream_.readBits(32);
+  }
+  uint32_t v = stream_.readBits(octets * 8);
+  unsigned spare = 32 - octets * 8;
+  // Sign extension of the two's-complement octets.
+  return spare ? uint32_t(int32_t(v << spare) >> spare) : v;
+}
+
 void codec::encodeSemiConstrainedWholeNumber(uint32_t value, uint32_t lb) {
   if (value < lb) throw new encodeConstrainedCheckFailed(encodeConstrainedCheckFailed::integer);
   uint32_t v = value - lb;
@@ -338,11 +365,14 @@ void codec::encodeInteger(const integerBase& value) {
     bool outside = v - lb > ub - lb;
     stream_.writeBits(outside ? 1 : 0, 1);
     if (outside) {
-      encodeSemiConstrainedWholeNumber(v, 0);
+      // Outside the root the value is coded as if it had no constraint.
+      encodeUnconstrainedWholeNumber(int32_t(v));
       return;
     }
   }
-  if (lb == ub)
+  if (lb == 0 && ub == 0)
+    encodeUnconstrainedWholeNumber(int32_t(v));
+  else if (lb == ub)
     encodeSemiConstrainedWholeNumber(v, lb);
   else
     encodeConstrainedWholeNumber(v, lb, ub);
@@ -350,8 +380,8 @@ void codec::encodeInteger(const integerBase& value) {
 
 void codec::decodeInteger(integerBase& value) {
   uint32_t lb = value.lowerBound(), ub = value.upperBound();
-  if (value.isExtensible() && stream_.readBits(1) == 1) {
-    value.setValue(decodeUnsignedOctets(decodeLength(0, noUpperBound)));
+  if ((value.isExtensible() && stream_.readBits(1) == 1) || (lb == 0 && ub == 0)) {
+    value.setValue(decodeUnconstrainedWholeNumber());
     return;
   }
   value.setValue(lb == ub ? decodeSemiConstrainedWholeNumber(lb) : decodeConstrainedWholeNumber(lb, ub));
