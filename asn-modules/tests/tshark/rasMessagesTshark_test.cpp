@@ -12,6 +12,7 @@
 
 #include "keyFields.h"
 #include "messageParts.h"
+#include "numberFields.h"
 #include "rasSamples.h"
 #include "standardOctets.h"
 #include "tshark.h"
@@ -80,6 +81,45 @@ TEST_F(tsharkReads, everyCallSignallingBodyOfTheSuite) {
                          keyFields::of(*samples[i].message).asTable()))
         << explain("h225", frames[i]);
   }
+}
+
+namespace {
+
+// Compares every number tshark names in each frame with the value's own;
+// returns how many were compared.
+template <class Sample>
+size_t expectEveryNumber(const std::vector<Sample>& samples, const std::string& dissector,
+                         const asn::object& (*message)(const Sample&)) {
+  std::vector<tshark::octets> frames;
+  for (const Sample& sample : samples) frames.push_back(perOctets(message(sample)));
+  tshark::result r = tshark::dissectAs(dissector, frames, numberFields::fieldNames());
+  EXPECT_TRUE(r.ran) << r.failure;
+  if (!r.ran) return 0;
+  size_t compared = 0;
+  for (size_t i = 0; i < frames.size(); ++i) {
+    SCOPED_TRACE(samples[i].name);
+    std::map<std::string, std::vector<std::string>> ours = numberFields::of(message(samples[i]));
+    for (const numberFields::group& g : numberFields::groups()) {
+      std::vector<std::string> cells;
+      for (size_t column : g.columns) cells.push_back(r.frames[i].fields[column]);
+      std::vector<std::string> expected = numberFields::sorted(ours[g.element]);
+      EXPECT_EQ(numberFields::sortedOccurrences(cells), expected) << g.element << "\n" << explain(dissector, frames[i]);
+      compared += expected.size();
+    }
+  }
+  return compared;
+}
+
+const asn::object& rasMessageOf(const rasSample& sample) { return *sample.message; }
+const asn::object& userInformationOf(const userInformationSample& sample) { return *sample.message; }
+
+}  // namespace
+
+// Every sequence number, bandwidth, time, count, random number, time stamp
+// and hash of both suites, as we set it.
+TEST_F(tsharkReads, everyNumberOfBothSuitesAsSet) {
+  EXPECT_GE(expectEveryNumber(rasSamples(), "h225.ras", rasMessageOf), 80u);
+  EXPECT_GE(expectEveryNumber(userInformationSamples(), "h225", userInformationOf), 1u);
 }
 
 TEST_F(tsharkReads, registrationAndSetupFieldByField) {
