@@ -55,9 +55,9 @@ TEST(t38FaxProfile, additionsFollowTheRootAsOpenTypes) {
   profile.t38FaxUdpOptions->t38FaxMaxDatagram = new asn::integer<0u, 0u, 1>(72);
   profile.t38FaxUdpOptions->t38FaxUdpEC.select(1);  // t38UDPRedundancy
   // The UDP options: no extension bit, both OPTIONALs present, the two
-  // unconstrained numbers as a length octet and one octet each (written
-  // unsigned), then the error-correction choice.
-  EXPECT_EQ(perHex(profile), "90 7c 01 00 01 40 06 c0 01 c8 01 48 40");
+  // unconstrained numbers as a length octet and their two's complement
+  // (200 needs a leading 00, 72 does not), then the error-correction choice.
+  EXPECT_EQ(perHex(profile), "90 7c 01 00 01 40 07 c0 02 00 c8 01 48 40");
   expectRoundTrip(profile);
 }
 

@@ -169,14 +169,17 @@ TEST(h4501Modules, onlyTheInvokeIdentifierOfAnInvokeIsConstrained) {
 
   std::unique_ptr<X880::invoke> tooLarge(localInvoke(65536, 0));
   expectEncodeFailure(*tooLarge, "Encode integer constraint check failed.");
-  // The others take any 32-bit number: a length octet and the fewest octets.
+  // The others take any 32-bit number: a length octet and the fewest octets
+  // of its two's complement, the stored bits read as a signed number.
   X880::returnResult result;
   result.invokeId = 65536;
   EXPECT_EQ(encodingOf(result), "00 03 01 00 00");
   X880::reject reject;
   reject.invokeId = 4294967295u;
   *static_cast<X880::generalProblem*>(reject.problem.select(0)) = 0;
-  EXPECT_EQ(encodingOf(reject), "04 ff ff ff ff 00 01 00");
+  EXPECT_EQ(encodingOf(reject), "01 ff 00 01 00");
+  reject.invokeId = 200;
+  EXPECT_EQ(encodingOf(reject), "02 00 c8 00 01 00");
   std::unique_ptr<asn::object> linkedId(linked.release());
   *static_cast<asn::integerBase*>(linkedId.get()) = 70000;
   tooLarge->invokeId = 65535;

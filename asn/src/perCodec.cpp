@@ -33,16 +33,6 @@ orvo::string formatted(const char* format, ...) {
 
 unsigned octetsOf(uint32_t v) { return v <= 0xFFu ? 1 : v <= 0xFFFFu ? 2 : v <= 0xFFFFFFu ? 3 : 4; }
 
-// Whether the string's alphabet holds c; a run of consecutive codes (the
-// whole IA5 and 8-bit sets) by its ends.
-bool permits(const constrainedString& value, unsigned char c) {
-  const unsigned char* alphabet = reinterpret_cast<const unsigned char*>(value.alphabet());
-  uint32_t size = value.alphabetSize();
-  if (size == 0) return false;
-  if (uint32_t(alphabet[size - 1] - alphabet[0]) == size - 1) return unsigned(c - alphabet[0]) < size;
-  return value.indexOf(c) >= 0;
-}
-
 void writeOpenTypeOctets(codec& c, const unsigned char* data, unsigned length) {
   if (length == 0) {
     // An empty encoding still takes one octet on the wire.
@@ -217,6 +207,33 @@ uint32_t codec::decodeUnsignedOctets(uint32_t octets) {
   return stream_.readBits(octets * 8);
 }
 
+void codec::encodeUnconstrainedWholeNumber(int32_t value) {
+  unsigned k = value >= -128 && value <= 127           ? 1
+               : value >= -32768 && value <= 32767     ? 2
+               : value >= -8388608 && value <= 8388607 ? 3
+                                                       : 4;
+  encodeLength(k, 0, noUpperBound);
+  stream_.alignWrite();
+  stream_.writeBits(uint32_t(value) & (0xFFFFFFFFu >> (32 - k * 8)), k * 8);
+}
+
+uint32_t codec::decodeUnconstrainedWholeNumber() {
+  uint32_t octets = decodeLength(0, noUpperBound);
+  if (octets == 0) throw new decodeFailed(formatted("Decode: number without octets."));
+  if (octets > 5) throw new decodeFailed(formatted("Decode: number of %u octets exceeds 32 bits.", octets));
+  stream_.alignRead();
+  if (octets == 5) {
+    // A peer's 2^31..2^32-1 takes a leading zero octet: the 32 bits that
+    // follow are the stored value.
+    if (stream_.readBits(8) != 0) throw new decodeFailed(formatted("Decode: number of 5 octets exceeds 32 bits."));
+    return stream_.readBits(32);
+  }
+  uint32_t v = stream_.readBits(octets * 8);
+  unsigned spare = 32 - octets * 8;
+  // Sign extension of the two's-complement octets.
+  return spare ? uint32_t(int32_t(v << spare) >> spare) : v;
+}
+
 void codec::encodeSemiConstrainedWholeNumber(uint32_t value, uint32_t lb) {
   if (value < lb) throw new encodeConstrainedCheckFailed(encodeConstrainedCheckFailed::integer);
   uint32_t v = value - lb;
@@ -348,11 +365,14 @@ void codec::encodeInteger(const integerBase& value) {
     bool outside = v - lb > ub - lb;
     stream_.writeBits(outside ? 1 : 0, 1);
     if (outside) {
-      encodeSemiConstrainedWholeNumber(v, 0);
+      // Outside the root the value is coded as if it had no constraint.
+      encodeUnconstrainedWholeNumber(int32_t(v));
       return;
     }
   }
-  if (lb == ub)
+  if (lb == 0 && ub == 0)
+    encodeUnconstrainedWholeNumber(int32_t(v));
+  else if (lb == ub)
     encodeSemiConstrainedWholeNumber(v, lb);
   else
     encodeConstrainedWholeNumber(v, lb, ub);
@@ -360,18 +380,30 @@ void codec::encodeInteger(const integerBase& value) {
 
 void codec::decodeInteger(integerBase& value) {
   uint32_t lb = value.lowerBound(), ub = value.upperBound();
-  if (value.isExtensible() && stream_.readBits(1) == 1) {
-    value.setValue(decodeUnsignedOctets(decodeLength(0, noUpperBound)));
+  if ((value.isExtensible() && stream_.readBits(1) == 1) || (lb == 0 && ub == 0)) {
+    value.setValue(decodeUnconstrainedWholeNumber());
     return;
   }
   value.setValue(lb == ub ? decodeSemiConstrainedWholeNumber(lb) : decodeConstrainedWholeNumber(lb, ub));
 }
 
+namespace {
+
+// Only a fixed size of at most two octets (or, for bits, 16 bits) goes out
+// without alignment; a length determinant is always followed by an aligned
+// field.
+bool unalignedFixedSize(const constrained& value, uint32_t limit) {
+  uint32_t lb = value.lowerBound(), ub = value.upperBound();
+  return lb == ub && lb != 0 && ub <= limit;
+}
+
+}  // namespace
+
 void codec::encodeOctetString(const octetStringBase& value) {
   unsigned n = value.length();
   encodeSize(value, n);
   if (n == 0) return;
-  if (n <= 2) {
+  if (unalignedFixedSize(value, 2)) {
     for (unsigned i = 0; i < n; ++i) stream_.writeBits(value.data()[i], 8);
   } else {
     stream_.writeOctets(value.data(), n);
@@ -386,7 +418,7 @@ void codec::decodeOctetString(octetStringBase& value) {
   }
   requireInput(uint64_t(n) * 8);
   orvo::string octets(n);
-  if (n <= 2) {
+  if (unalignedFixedSize(value, 2)) {
     for (unsigned i = 0; i < n; ++i) *octets.charRef(i) = char(stream_.readBits(8));
   } else {
     stream_.readOctets(octets.charRef(0), n);
@@ -479,19 +511,22 @@ void codec::encodeConstrainedString(const constrainedString& value) {
   if (aligned) stream_.alignWrite();
   bool indexMode = b < value.characterBits() || b < 5;
   const unsigned char* text = reinterpret_cast<const unsigned char*>(value.value().buffer());
+  // Characters written as their own codes go out as they are, also those
+  // outside the permitted alphabet, so that what a peer sent can be
+  // answered and passed on.
   if (aligned && b == 8 && !indexMode) {
-    // Aligned octets that are the characters themselves: checked, then
-    // copied as one run.
-    for (unsigned i = 0; i < n; ++i)
-      if (!permits(value, text[i])) throw new encodeConstrainedCheckFailed(encodeConstrainedCheckFailed::character);
     std::memcpy(stream_.writeRun(n), text, n);
     return;
   }
   for (unsigned i = 0; i < n; ++i) {
+    if (!indexMode) {
+      stream_.writeBits(text[i], b);
+      continue;
+    }
     int index = value.indexOf(text[i]);
-    // A character outside the alphabet would go out as some other character.
+    // A character outside the alphabet has no index to go out as.
     if (index < 0) throw new encodeConstrainedCheckFailed(encodeConstrainedCheckFailed::character);
-    stream_.writeBits(indexMode ? unsigned(index) : text[i], b);
+    stream_.writeBits(unsigned(index), b);
   }
 }
 
@@ -507,14 +542,10 @@ void codec::decodeConstrainedString(constrainedString& value) {
   if (aligned) stream_.alignRead();
   requireInput(uint64_t(n) * b);
   bool indexMode = b < value.characterBits() || b < 5;
+  // Codes are taken as they come, whether the permitted alphabet holds them
+  // or not; only an index must name a character of the alphabet.
   if (aligned && b == 8 && !indexMode) {
-    const unsigned char* run = stream_.readRun(n);
-    for (unsigned i = 0; i < n; ++i)
-      // The encoder refuses such a character: a value holding it could not
-      // be sent on.
-      if (!permits(value, run[i]))
-        throw new decodeFailed(formatted("Decode: character code %u outside the permitted alphabet.", run[i]));
-    value.setValue(orvo::string(run, n));
+    value.setValue(orvo::string(stream_.readRun(n), n));
     return;
   }
   const char* alphabet = value.alphabet();
@@ -526,10 +557,8 @@ void codec::decodeConstrainedString(constrainedString& value) {
     if (indexMode) {
       if (c >= size) throw new decodeFailed(formatted("Decode: character index %u beyond an alphabet of %u.", c, size));
       c = static_cast<unsigned char>(alphabet[c]);
-    } else if (value.indexOf(static_cast<unsigned char>(c)) < 0) {
-      // The encoder refuses such a character: a value holding it could not
-      // be sent on.
-      throw new decodeFailed(formatted("Decode: character code %u outside the permitted alphabet.", c));
+    } else if (c > 0xFFu) {
+      throw new decodeFailed(formatted("Decode: character code %u beyond one octet.", c));
     }
     out[i] = char(c);
   }
@@ -576,13 +605,16 @@ void codec::encodeBitString(const bitStringBase& value) {
   encodeSize(value, n);
   if (n == 0) return;
   const unsigned char* octets = reinterpret_cast<const unsigned char*>(value.octets().buffer());
-  if (n <= 16) {
+  if (unalignedFixedSize(value, 16)) {
     unsigned word = unsigned(octets[0]) << 8;
     if (n > 8) word |= octets[1];
     stream_.writeBits(word >> (16 - n), n);
-  } else {
-    stream_.writeOctets(octets, (n + 7) / 8);
+    return;
   }
+  // Exactly n bits after the alignment: the field that follows starts
+  // inside the last octet when n is not a multiple of 8.
+  stream_.writeOctets(octets, n / 8);
+  if (unsigned rest = n % 8) stream_.writeBits(unsigned(octets[n / 8]) >> (8 - rest), rest);
 }
 
 void codec::decodeBitString(bitStringBase& value) {
@@ -591,16 +623,19 @@ void codec::decodeBitString(bitStringBase& value) {
     value.clear();
     return;
   }
-  requireInput(n);
-  if (n <= 16) {
+  if (unalignedFixedSize(value, 16)) {
+    requireInput(n);
     unsigned word = stream_.readBits(n) << (16 - n);
     unsigned char octets[2] = {static_cast<unsigned char>(word >> 8), static_cast<unsigned char>(word)};
     value.setBits(octets, n);
-  } else {
-    orvo::string octets((n + 7) / 8);
-    stream_.readOctets(octets.charRef(0), (n + 7) / 8);
-    value.setBits(octets.buffer(), n);
+    return;
   }
+  stream_.alignRead();
+  requireInput(n);
+  orvo::string octets((n + 7) / 8);
+  stream_.readOctets(octets.charRef(0), n / 8);
+  if (unsigned rest = n % 8) *octets.charRef(n / 8) = char(stream_.readBits(rest) << (8 - rest));
+  value.setBits(octets.buffer(), n);
 }
 
 // ---- constructed kinds ----

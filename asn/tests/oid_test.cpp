@@ -42,3 +42,14 @@ TEST(Oid, EqualityAndCopies) {
   EXPECT_EQ(0u, b.arc(3));
   EXPECT_EQ(6u, b.tag().number);
 }
+
+TEST(Oid, WritableArcsLeaveCopiesAlone) {
+  asn::oid a(0, 0, 8, 2250, 0, 4);
+  asn::oid b = a;
+  b.data()[5] = 5;
+  EXPECT_EQ(5u, b.arc(5));
+  EXPECT_EQ(4u, a.arc(5));
+  EXPECT_FALSE(a.isEqual(b));
+  asn::oid none;
+  EXPECT_EQ(nullptr, none.data());
+}

@@ -64,21 +64,92 @@ TEST(PerKinds, OctetStringSizes) {
   EXPECT_EQ("00", encodeHex(any));
 }
 
-TEST(PerKinds, ShortOctetStringsAreNeverAligned) {
-  // X.691 aligns a variable-size OCTET STRING; this system writes one or two
-  // octets as plain bits whatever the size constraint, and its peers expect it.
+namespace {
+
+// A value between a leading 1 bit and a trailing 3-bit field 101, so that
+// alignment before it and padding after it both show in the octets.
+template <class T>
+std::string framed(const T& value) {
   codec encoder;
   encoder.stream().writeBits(1, 1);
-  asn::octetString<1u, 4u, 1> s;
-  s.setValue("\xAB\xCD", 2);
-  s.encode(encoder);
-  EXPECT_EQ("B5 79 A0", fixture::toHex(encoder.stream().data(), encoder.stream().octetLength()));
-  std::string octets = fixture::fromHex("B5 79 A0");
-  codec decoder(octets.data(), 3);
-  decoder.stream().readBits(1);
-  asn::octetString<1u, 4u, 1> back;
-  back.decode(decoder);
-  EXPECT_EQ("\xAB\xCD", toStd(back.value()));
+  value.encode(encoder);
+  encoder.encodeConstrainedWholeNumber(5, 0, 7);
+  return fixture::toHex(encoder.stream().data(), encoder.stream().octetLength());
+}
+
+// Decodes what framed() wrote; the trailing field must read 5.
+template <class T>
+T unframed(const std::string& hex) {
+  std::string octets = fixture::fromHex(hex);
+  codec decoder(octets.data(), unsigned(octets.size()));
+  EXPECT_EQ(1u, decoder.stream().readBits(1));
+  T value;
+  value.decode(decoder);
+  EXPECT_EQ(5u, decoder.decodeConstrainedWholeNumber(0, 7));
+  return value;
+}
+
+template <class T>
+void expectOctetString(const std::string& octets, const std::string& hex) {
+  SCOPED_TRACE(hex);
+  T value;
+  value.setValue(octets.data(), unsigned(octets.size()));
+  EXPECT_EQ(hex, framed(value));
+  EXPECT_EQ(octets, toStd(unframed<T>(hex).value()));
+}
+
+template <class T>
+void expectBitString(const std::string& octets, unsigned bits, const std::string& hex) {
+  SCOPED_TRACE(hex);
+  T value;
+  value.setBits(octets.data(), bits);
+  EXPECT_EQ(hex, framed(value));
+  EXPECT_TRUE(unframed<T>(hex).isEqual(value));
+}
+
+}  // namespace
+
+// X.691 16: only a fixed size of at most two octets stays unaligned; after a
+// length determinant the octets are aligned, also when there are one or two.
+TEST(PerKinds, OctetStringAlignment) {
+  // Fixed sizes: no length; one or two octets straight after the 1 bit.
+  expectOctetString<asn::octetString<1u, 1u, 1>>("\xAB", "D5 D0");
+  expectOctetString<asn::octetString<2u, 2u, 1>>("\xAB\xCD", "D5 E6 D0");
+  expectOctetString<asn::octetString<3u, 3u, 1>>("\xAB\xCD\xEF", "80 AB CD EF A0");
+  // SIZE (1..4): the count - 1 in 2 bits, then aligned octets.
+  expectOctetString<asn::octetString<1u, 4u, 1>>("\xAB", "80 AB A0");
+  expectOctetString<asn::octetString<1u, 4u, 1>>("\xAB\xCD", "A0 AB CD A0");
+  // SIZE (0..2) holding nothing: the count alone, the next field follows.
+  expectOctetString<asn::octetString<0u, 2u, 1>>("", "94");
+  // No size constraint: an aligned length octet.
+  expectOctetString<asn::octetString<0u, 0u, 1>>("\xAB\xCD", "80 02 AB CD A0");
+}
+
+// X.691 15: a fixed size of at most 16 bits stays unaligned; any other bit
+// string is aligned and takes exactly its bits, so that the next field may
+// start inside its last octet.
+TEST(PerKinds, BitStringAlignmentAndLength) {
+  const std::string ones("\xFF\xFF\x80", 3);
+  const std::string five("\x12\x34\x56\x78\x9C", 5);
+  std::string sixteen;
+  for (int i = 0; i < 16; ++i) sixteen.push_back(char(0x11 * i));
+  // No size constraint: length octet(s), then the bits.
+  expectBitString<asn::bitString<0u, 0u, 1>>(ones, 17, "80 11 FF FF D0");
+  expectBitString<asn::bitString<0u, 0u, 1>>(five, 38, "80 26 12 34 56 78 9E 80");
+  expectBitString<asn::bitString<0u, 0u, 1>>("\x12\x34\x56\x78\x9A", 40, "80 28 12 34 56 78 9A A0");
+  expectBitString<asn::bitString<0u, 0u, 1>>(
+      sixteen, 128, "80 80 80 00 11 22 33 44 55 66 77 88 99 AA BB CC DD EE FF A0");
+  expectBitString<asn::bitString<0u, 0u, 1>>("\xAB", 8, "80 08 AB A0");
+  // Fixed sizes: above 16 bits aligned, no length.
+  expectBitString<asn::bitString<17u, 17u, 1>>(ones, 17, "80 FF FF D0");
+  expectBitString<asn::bitString<38u, 38u, 1>>(five, 38, "80 12 34 56 78 9E 80");
+  expectBitString<asn::bitString<16u, 16u, 1>>("\xAB\xCD", 16, "D5 E6 D0");
+  expectBitString<asn::bitString<3u, 3u, 1>>("\xA0", 3, "DA");
+  // SIZE (0..16): the count in 5 bits, then aligned bits.
+  expectBitString<asn::bitString<0u, 16u, 1>>("\xAB", 8, "A0 AB A0");
+  expectBitString<asn::bitString<0u, 16u, 1>>("\xA0", 3, "8C B4");
+  // SIZE (1..2048): the count - 1 in 16 aligned bits.
+  expectBitString<asn::bitString<1u, 2048u, 1>>(five, 38, "80 00 25 12 34 56 78 9E 80");
 }
 
 TEST(PerKinds, BmpString) {

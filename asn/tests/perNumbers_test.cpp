@@ -152,34 +152,103 @@ TEST(PerLength, BoundsOfTheUnconstrainedForm) {
                     "Decode: length 0 out of range 1..4294967295.");
 }
 
-TEST(PerInteger, UnconstrainedIsWrittenUnsigned) {
-  // X.691 writes unconstrained INTEGERs in two's complement (-1 would be
-  // 01 FF); this system and its peers write the 32 bits as an unsigned number.
-  asn::integer<0u, 0u, 1> v;
-  v = 5;
-  EXPECT_EQ("01 05", encodeHex(v));
-  v = 0;
-  EXPECT_EQ("01 00", encodeHex(v));
-  v = 4294967295u;
-  EXPECT_EQ("04 FF FF FF FF", encodeHex(v));
-  asn::integer<0u, 0u, 1> back;
-  decodeHex(back, "04 FF FF FF FF");
-  EXPECT_EQ(4294967295u, back.value());
-  decodeHex(back, "05 00 FF FF FF FE");
-  EXPECT_EQ(4294967294u, back.value());
+// X.691 10.8: a length octet, then the fewest octets of the two's complement.
+// The 32 bits of the value are read as a signed number.
+TEST(PerInteger, UnconstrainedIsTwosComplement) {
+  struct {
+    int64_t value;
+    const char* hex;
+  } const cases[] = {
+      {0, "01 00"},
+      {127, "01 7F"},
+      {128, "02 00 80"},
+      {200, "02 00 C8"},
+      {255, "02 00 FF"},
+      {256, "02 01 00"},
+      {-1, "01 FF"},
+      {-128, "01 80"},
+      {-129, "02 FF 7F"},
+      {65535, "03 00 FF FF"},
+      {-32769, "03 FF 7F FF"},
+      {8388608, "04 00 80 00 00"},
+      {2147483647, "04 7F FF FF FF"},
+      {-2147483648LL, "04 80 00 00 00"},
+      // Stored bits above 2^31 go out as the negative number they make.
+      {4294967295LL, "01 FF"},
+      {4294967240LL, "01 C8"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.value);
+    asn::integer<0u, 0u, 1> v;
+    v = uint32_t(c.value);
+    EXPECT_EQ(c.hex, encodeHex(v));
+    asn::integer<0u, 0u, 1> back;
+    decodeHex(back, c.hex);
+    EXPECT_EQ(uint32_t(c.value), back.value());
+  }
 }
 
+TEST(PerInteger, UnconstrainedDecodingOfWideAndBrokenNumbers) {
+  struct {
+    const char* hex;
+    uint32_t value;
+    const char* failure;  // null when the octets decode
+  } const cases[] = {
+      // A peer's 2^31..2^32-1 behind a leading zero octet.
+      {"05 00 FF FF FF FE", 4294967294u, nullptr},
+      {"05 00 80 00 00 00", 2147483648u, nullptr},
+      {"05 00 00 00 00 05", 5u, nullptr},
+      {"02 00 05", 5u, nullptr},
+      {"00", 0, "Decode: number without octets."},
+      {"05 01 00 00 00 00", 0, "Decode: number of 5 octets exceeds 32 bits."},
+      {"05 FF FF FF FF FF", 0, "Decode: number of 5 octets exceeds 32 bits."},
+      {"06 00 00 00 00 00 01", 0, "Decode: number of 6 octets exceeds 32 bits."},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.hex);
+    asn::integer<0u, 0u, 1> back;
+    if (c.failure) {
+      ORVO_EXPECT_THROW(decodeHex(back, c.hex), codec::decodeFailed, c.failure);
+    } else {
+      decodeHex(back, c.hex);
+      EXPECT_EQ(c.value, back.value());
+    }
+  }
+}
+
+// Outside its root an extensible INTEGER is coded as if unconstrained
+// (X.691 12.1): the extension bit, a length octet, two's complement.
 TEST(PerInteger, ExtensibleRange) {
-  asn::integer<0u, 127u, 2> v;
-  v = 5;
-  EXPECT_EQ("05", encodeHex(v));
-  v = 200;
-  EXPECT_EQ("80 01 C8", encodeHex(v));
-  asn::integer<0u, 127u, 2> back;
-  decodeHex(back, "80 01 C8");
-  EXPECT_EQ(200u, back.value());
-  decodeHex(back, "7F");
-  EXPECT_EQ(127u, back.value());
+  struct {
+    int64_t value;
+    const char* small;  // INTEGER (0..127, ...)
+    const char* wide;   // INTEGER (0..16383, ...)
+  } const cases[] = {
+      {5, "05", "00 00 05"},
+      {127, "7F", "00 00 7F"},
+      {128, "80 02 00 80", "00 00 80"},
+      {200, "80 02 00 C8", "00 00 C8"},
+      {16383, "80 02 3F FF", "00 3F FF"},
+      {20000, "80 02 4E 20", "80 02 4E 20"},
+      {40000, "80 03 00 9C 40", "80 03 00 9C 40"},
+      {-1, "80 01 FF", "80 01 FF"},
+      {-129, "80 02 FF 7F", "80 02 FF 7F"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.value);
+    asn::integer<0u, 127u, 2> small;
+    small = uint32_t(c.value);
+    EXPECT_EQ(c.small, encodeHex(small));
+    asn::integer<0u, 127u, 2> smallBack;
+    decodeHex(smallBack, c.small);
+    EXPECT_EQ(uint32_t(c.value), smallBack.value());
+    asn::integer<0u, 16383u, 2> wide;
+    wide = uint32_t(c.value);
+    EXPECT_EQ(c.wide, encodeHex(wide));
+    asn::integer<0u, 16383u, 2> wideBack;
+    decodeHex(wideBack, c.wide);
+    EXPECT_EQ(uint32_t(c.value), wideBack.value());
+  }
 }
 
 TEST(PerInteger, BoundedInstances) {

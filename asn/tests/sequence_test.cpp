@@ -164,3 +164,20 @@ TEST(SequenceDeathTest, AssignOrCompareAcrossTypesIsRefused) {
   asn::integer<0u, 65535u, 1> large;
   EXPECT_DEATH(small.assign(large), "sameType");
 }
+
+TEST(Sequence, AssignmentThroughTheBaseCopiesDeeply) {
+  record source;
+  fill(source);
+  record target;
+  asn::sequence& base = target;
+  base = source;
+  EXPECT_TRUE(target.isEqual(source));
+  ASSERT_NE(nullptr, target.entry);
+  EXPECT_NE(source.entry, target.entry);
+  // The copy is its own: changing it leaves the source as it was.
+  target.hue->setValue(0);
+  EXPECT_EQ(2, source.hue->value());
+  asn::sequence& same = target;
+  base = same;
+  EXPECT_EQ(0, target.hue->value());
+}

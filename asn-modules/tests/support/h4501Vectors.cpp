@@ -242,8 +242,8 @@ const std::vector<h4501Vector>& partVectors() {
       {"extension-local", "00 01 03 02 01 02", localExtension},
       // choice 0 0 | ext 0 odd present 1 | length-1 00010 ....... | a1 b2 c3 | odd 1
       {"subaddress-user-specified", "11 00 a1 b2 c3 80", userSubaddress},
-      // choice 0 1 | length-1 00001 | the two octets as bits, not aligned (this codec's rule).
-      {"subaddress-nsap-two-octets", "42 24 68", nsapSubaddress},
+      // choice 0 1 | length-1 00001 . | the two octets aligned after the length.
+      {"subaddress-nsap-two-octets", "42 12 34", nsapSubaddress},
       // ext 0 | number 0 001 length-1 0000001 .... | 1 2 = indices 4 5 | screening 0 11
       {"number-screened-data", "08 10 45 60", screenedDataNumber},
       // ext 0 absent 0 ...... count 01 | alias 0 0 length-1 0000000 ....... | 5 = index 8

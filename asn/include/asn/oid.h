@@ -33,6 +33,9 @@ public:
   // The arcs for reading (copy out with arc() where alignment matters).
   const uint32_t* arcs() const { return reinterpret_cast<const uint32_t*>(arcs_.buffer()); }
   const uint32_t* data() const { return arcs(); }
+  // The arcs for changing in place: the storage is made unshared first, so
+  // copies keep their arcs. Null when there are none.
+  uint32_t* data() { return reinterpret_cast<uint32_t*>(arcs_.charRef(0)); }
   void set(const uint32_t* arcs, unsigned count);
   void append(uint32_t arc);
   void clear() { arcs_.clear(); }

@@ -1,8 +1,9 @@
 // The aligned PER codec (ITU-T X.691, ALIGNED variant) over a bit stream,
-// with this system's own departures: unconstrained and semi-constrained
-// INTEGERs are written as unsigned numbers, lengths of 16K and more are
-// refused, OCTET STRINGs of 1 or 2 octets are never aligned, and unknown
-// extension additions are not written again.
+// with this system's own departures: lengths of 16K and more are refused,
+// unknown extension additions are not written again, and characters written
+// as their own codes are not checked against the permitted alphabet. INTEGER
+// values keep 32 bits: an unconstrained one is written as the signed 32-bit
+// number they hold.
 //
 // Decoding treats the input as hostile: nesting depth, counts and indices
 // are checked before anything is allocated or indexed.
@@ -103,6 +104,11 @@ public:
   // Primitive forms; bounds are unsigned 32-bit, 4294967295 for "none".
   void encodeConstrainedWholeNumber(uint32_t value, uint32_t lb, uint32_t ub);
   uint32_t decodeConstrainedWholeNumber(uint32_t lb, uint32_t ub);
+  // Two's complement in the fewest octets, after an octet count.
+  void encodeUnconstrainedWholeNumber(int32_t value);
+  // The 32 bits of one to four octets read as signed, or of five octets
+  // behind a leading zero octet.
+  uint32_t decodeUnconstrainedWholeNumber();
   void encodeSemiConstrainedWholeNumber(uint32_t value, uint32_t lb);
   uint32_t decodeSemiConstrainedWholeNumber(uint32_t lb);
   void encodeNormallySmall(uint32_t value, uint32_t lb);

@@ -15,7 +15,11 @@ public:
   // only drops the side record.
   ~sequence() override;
   sequence(const sequence&) = delete;
-  sequence& operator=(const sequence&) = delete;
+  // A deep copy of a value of the same type (the virtual assign).
+  sequence& operator=(const sequence& other) {
+    assign(other);
+    return *this;
+  }
 
   const sequenceDescriptor& descriptor() const { return *static_cast<const sequenceDescriptor*>(record()); }
 
