@@ -39,9 +39,12 @@ fuzz-smoke:
 fuzz: build-fuzz
 	scripts/run-fuzzers build-fuzz $(or $(SECONDS),600)
 
-run: build
-	@if [ -x build/gatekeeper/orvogk ]; then build/gatekeeper/orvogk --configuration=$(CONFIG); \
-	else echo "The gatekeeper program is not built yet."; fi
+# The gatekeeper and the libraries it links, nothing else, then the
+# gatekeeper in the foreground on $(CONFIG).
+run:
+	$(CMAKE) -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	$(CMAKE) --build build -j $(JOBS) --target orvogk
+	build/gatekeeper/orvogk --configuration=$(CONFIG)
 
 clean:
 	rm -rf build build-asan build-fuzz

@@ -253,9 +253,9 @@ system_directive:
     wrdIdentifier tokString
       { $$ = Keep(ARun, new TStringExp(dcIdentifier, ARun.TakeText($2))); }
   | wrdRAS wrdPort tokUnsigned
-      { $$ = Keep(ARun, new TUIntExp(dcRasPort, $3)); }
+      { MADE($$, Port(ARun, dcRasPort, $3, false)); }
   | wrdCall wrdSignal wrdPort tokUnsigned
-      { $$ = Keep(ARun, new TUIntExp(dcCallSignalPort, $4)); }
+      { MADE($$, Port(ARun, dcCallSignalPort, $4, false)); }
   | wrdAddress address
       { $$ = Keep(ARun, new TIPAddressExp(dcAddress, $2)); }
   ;
@@ -264,7 +264,7 @@ system_directive:
 
 monitor_directive:
     wrdPort tokUnsigned
-      { $$ = Keep(ARun, new TUIntExp(dcMonitorPort, $2)); }
+      { MADE($$, Port(ARun, dcMonitorPort, $2, false)); }
   | wrdPassword tokString
       { $$ = Keep(ARun, new TStringExp(dcMonitorPassword, ARun.TakeText($2))); }
   | address_rule
@@ -355,9 +355,9 @@ aaa_directive:
   | wrdAddress address
       { $$ = Keep(ARun, new TIPAddressExp(dcAddress, $2)); }
   | wrdAuthentication wrdPort tokUnsigned
-      { $$ = Keep(ARun, new TUIntExp(dcAuthenticationPort, $3)); }
+      { MADE($$, Port(ARun, dcAuthenticationPort, $3, true)); }
   | wrdAccounting wrdPort tokUnsigned
-      { $$ = Keep(ARun, new TUIntExp(dcAccountingPort, $3)); }
+      { MADE($$, Port(ARun, dcAccountingPort, $3, true)); }
   | wrdPassword tokString
       { $$ = Keep(ARun, new TStringExp(dcPassword, ARun.TakeText($2))); }
   | wrdLog wrdFailed wrdCalls opt_bool

@@ -173,6 +173,16 @@ bool HostAddress(TParseRun& ARun, TTokenContainer* AText, uint32_t& AAddress) {
   return false;
 }
 
+TTokenContainer* Port(TParseRun& ARun, TExpressionType AType, uint32_t AValue, bool AUnlimitedAllowed) {
+  // Kept as written, a larger number would later be cut to its low 16 bits:
+  // a port the operator never wrote.
+  if (AValue > 0xFFFFu && !(AUnlimitedAllowed && AValue == 0xFFFFFFFFu)) {
+    ARun.Report("parse error, port number too large");
+    return nullptr;
+  }
+  return ARun.Keep(new TUIntExp(AType, AValue));
+}
+
 TTokenContainer* SocketAddress(TParseRun& ARun, TTokenContainer* AText) {
   sockaddr_in address;
   if (!ParseHostPort(ARun.TakeText(AText), address)) {

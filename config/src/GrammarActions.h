@@ -46,6 +46,10 @@ TTokenContainer* MakeAlias(TParseRun& ARun, TExpressionType AFlags, TTokenContai
 TTokenContainer* Translate(TParseRun& ARun, TExpressionType AFlags, TTokenContainer* APattern,
                            TTokenContainer* ATarget, TTokenContainer* AWindow);
 
+// A port directive; a number above 65535 is refused, except "unlimited"
+// where it switches a RADIUS server off.
+TTokenContainer* Port(TParseRun& ARun, TExpressionType AType, uint32_t AValue, bool AUnlimitedAllowed);
+
 // Addresses: a dotted address, and a quoted address or host name (network
 // byte order).
 bool DottedAddress(TParseRun& ARun, TTokenContainer* AText, uint32_t& AAddress);

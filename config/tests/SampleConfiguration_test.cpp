@@ -142,7 +142,7 @@ TEST_F(SampleConfiguration, RichSampleSystemMonitorAndZones) {
 TEST_F(SampleConfiguration, RichSampleLogAndAAA) {
   ASSERT_EQ("", Load("rich.cfg"));
   const TLog& log = Configuration.Log();
-  EXPECT_EQ("rich.log", toStd(log.FileName()));
+  EXPECT_EQ("/tmp/orvogk-rich.log", toStd(log.FileName()));
   EXPECT_TRUE(log.Registrations());
   EXPECT_TRUE(log.ConnectionStatus());
   EXPECT_FALSE(log.ChosenRoute());
@@ -168,7 +168,7 @@ TEST_F(SampleConfiguration, RichSampleLogAndAAA) {
   EXPECT_FALSE(TLog::IsLogged(log.MonitorRules(), TLog::ldReceived, nullptr, nullptr, At("127.0.0.2")));
 
   const TAAA& aaa = Configuration.AAA();
-  EXPECT_EQ("rich.bil", toStd(aaa.BillingFileName()));
+  EXPECT_EQ("/tmp/orvogk-rich.bil", toStd(aaa.BillingFileName()));
   EXPECT_TRUE(aaa.AuthenticationServer() == At("127.0.0.1", 1645));
   EXPECT_TRUE(aaa.AccountingServer() == At("127.0.0.1", 1646));
   EXPECT_TRUE(aaa.HasAuthenticationServer());

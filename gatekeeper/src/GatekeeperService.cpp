@@ -1,6 +1,8 @@
 #include <gatekeeper/GatekeeperService.h>
 
+#include <fcntl.h>
 #include <syslog.h>
+#include <unistd.h>
 
 #include <iostream>
 #include <memory>
@@ -35,7 +37,8 @@ void ReportStatus(unsigned AWaitHint) { orvo::service::reportStatus(2, AWaitHint
 TGatekeeperService::TGatekeeperService(const orvo::string& AName)
     : orvo::service(AName.empty() ? orvo::string("OrvoGatekeeper") : AName,
                     orvo::string("Orvo H.323 Gatekeeper"), orvo::string("Manages H.323 compliant network."),
-                    orvo::string()) {
+                    orvo::string()),
+      StandardError(std::cerr.rdbuf()) {
   handleTerminate = true;
   handleUser2 = true;
   handleUser1 = false;
@@ -67,8 +70,23 @@ void TGatekeeperService::AddFileSink(const orvo::string& AFileName) {
   LogStream->addManipulator(LogFileSink);
 }
 
+void TGatekeeperService::OpenStartErrorSink() {
+  if (!daemon && (ConsoleOutput || ConsoleFileWritable)) return;
+  auto* sink = new orvo::TOStreamManipulatorWithFormat(StandardError, &ConsoleLineFormat);
+  sink->printOptions().setState(orvo::stateError, EveryLevel);
+  StartErrorSink = sink;
+  LogStream->addManipulator(sink);
+}
+
+void TGatekeeperService::CloseStartErrorSink() {
+  if (!StartErrorSink) return;
+  LogStream->removeManipulator(StartErrorSink);
+  StartErrorSink = nullptr;
+  StandardError.flush();
+}
+
 void TGatekeeperService::SetUpLog() {
-  LogStream = new orvo::TBifurcator(std::cout);
+  LogStream = std::make_unique<orvo::TBifurcator>(std::cout);
   orvo::TPrintOptions& filter = LogStream->printOptions();
   filter.setState(orvo::stateDefault, EveryLevel);
   std::cout << orvo::setState(orvo::stateDefault);
@@ -88,33 +106,39 @@ void TGatekeeperService::SetUpLog() {
         new orvo::TOStreamManipulatorWithFormat(LogStream->savedStream(), filter, &ConsoleLineFormat));
   if (ConsoleFile) {
     if (ConsoleFileName.empty()) ConsoleFileName = orvo::replaceExtension(ConfigurationPath, orvo::string("log"));
+    // The sink opens the file for every block, so a file that cannot be made
+    // now would stay silent for good: say so once, and run on.
+    int file = ::open(ConsoleFileName.buffer(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0600);
+    ConsoleFileWritable = file != -1;
+    if (file != -1)
+      ::close(file);
+    else
+      StandardError << "Warning: Could not open console file: " << ConsoleFileName << " ("
+                    << orvo::lastErrorText() << ")" << std::endl;
     LogStream->addManipulator(
         new TLogFileManipulator(filter, &LogFileLineFormat, 50, 1500, ConsoleFileName));
   }
 }
 
 bool TGatekeeperService::Start(void (*AStatusReporter)(unsigned)) {
-  TBasicStorageProvider* provider = CreateStorageProvider();
-  std::istream* stream = provider->OpenConfigurationForReading();
+  std::unique_ptr<TBasicStorageProvider> provider(CreateStorageProvider());
+  std::unique_ptr<std::istream> stream(provider->OpenConfigurationForReading());
   if (!stream || stream->fail()) {
     LogLine(orvo::stateError, orvo::string("Could not open configuration file: ") + ConfigurationPath);
-    delete stream;
-    delete provider;
     return false;
   }
-  Core = new TGatekeeper(provider);
+  Core = std::make_unique<TGatekeeper>(provider.release());
   std::cout << orvo::pushState(orvo::stateError);
   bool loaded = false;
   try {
-    loaded = Core->ReloadConfiguration(stream);
+    loaded = Core->ReloadConfiguration(stream.release());
   } catch (...) {
     std::cout << orvo::popState;
     throw;
   }
   std::cout << orvo::popState;
   if (!loaded) {
-    delete Core;
-    Core = nullptr;
+    Core.reset();
     return false;
   }
 
@@ -144,10 +168,12 @@ int TGatekeeperService::run() {
   try {
     bool first = true;
     for (;;) {
-      if (!Start(daemon && first ? &ReportStatus : nullptr)) {
+      if (first) OpenStartErrorSink();
+      bool started = Start(daemon && first ? &ReportStatus : nullptr);
+      if (first) CloseStartErrorSink();
+      if (!started) {
         reportStatus(3, 500);
-        delete LogStream;
-        LogStream = nullptr;
+        LogStream.reset();
         reportExitCode(1);
         return 1;
       }
@@ -156,8 +182,7 @@ int TGatekeeperService::run() {
       RestartRequested = false;
       Core->RunGatekeeper();
       if (!RestartRequested) reportStatus(3, 500);
-      delete Core;
-      Core = nullptr;
+      Core.reset();
       LogLine(orvo::stateInformation, "Service stopped.");
       if (BillingSink) {
         LogStream->removeManipulator(BillingSink);
@@ -172,12 +197,16 @@ int TGatekeeperService::run() {
     }
   } catch (...) {
     LogCaughtException();
-    // The log stream stays: a half-stopped core may still write to it.
     LogStream->flushAll();
+    StandardError.flush();
+    // The core and the log stream are left to the end of the process: a
+    // half-stopped core may still write to the log stream, and deleting it
+    // may fail the same way its run did.
+    (void)Core.release();
+    (void)LogStream.release();
     return 1;
   }
-  delete LogStream;
-  LogStream = nullptr;
+  LogStream.reset();
   return 0;
 }
 

@@ -283,6 +283,8 @@ void sockEvent::renewQueue() {
 
 int sockEvent::queueDescriptor() { return state().queue->descriptor(); }
 
+int sockEvent::interruptDescriptor() { return state().queue->wakeDescriptor(); }
+
 void sockEvent::interruptWait() { kernelQueue::wake(wakeDescriptor.load()); }
 
 void sockEvent::setInterruptHandler(void (*handler)()) { state().interruptHandler = handler; }

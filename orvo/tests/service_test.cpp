@@ -160,66 +160,128 @@ TEST(service, brokenPipeIsIgnoredOnceStarted) {
   EXPECT_EQ(1, s.start());
 }
 
-// Reports from the detached process, one line.
-std::string readReport(int fd) {
-  std::string report;
+// Everything the starting process's standard error receives, to the end.
+std::string readAll(int fd) {
+  std::string text;
   pollfd p = {fd, POLLIN, 0};
   char buffer[256];
   while (poll(&p, 1, 10000) > 0) {
     ssize_t n = read(fd, buffer, sizeof buffer);
     if (n <= 0) break;
-    report.append(buffer, (size_t)n);
+    text.append(buffer, (size_t)n);
   }
-  return report;
+  return text;
 }
 
-int reportDescriptor;
 pid_t firstChild;
 int queueBefore;
+std::string startDirectory;
 
 void noteTimer(sockEvent* registration) { *static_cast<bool*>(registration->record->userData) = true; }
 
-TEST(service, daemonModeDetachesWithAFreshQueue) {
-  int report[2];
-  ASSERT_EQ(0, pipe(report));
-  pid_t child = fork();
-  ASSERT_NE(-1, child);
-  if (child == 0) {
-    close(report[0]);
-    reportDescriptor = report[1];
-    firstChild = getpid();
-    struct detached : orvo::service {
-      detached() : service("gk", "", "", "") {}
-      int run() override {
-        bool fired = false;
-        new sockEvent(orvo::timerClock(), noteTimer, &fired, nullptr);
-        sockEvent::dispatch(0);
-        struct stat input, null;
-        stat("/dev/null", &null);
-        fstat(0, &input);
-        std::string line;
-        line += getsid(0) == getpid() ? "session " : "no-session ";
-        line += getppid() != firstChild ? "detached " : "attached ";
-        line += input.st_rdev == null.st_rdev ? "null-input " : "own-input ";
-        line += sockEvent::queueDescriptor() != queueBefore ? "fresh-queue " : "old-queue ";
-        line += fired ? "timer" : "no-timer";
-        ssize_t n = write(reportDescriptor, line.data(), line.size());
-        (void)n;
+// What the detached process is like, as one line.
+std::string detachedState() {
+  bool fired = false;
+  new sockEvent(orvo::timerClock(), noteTimer, &fired, nullptr);
+  sockEvent::dispatch(0);
+  struct stat input, null;
+  stat("/dev/null", &null);
+  fstat(0, &input);
+  char directory[4096];
+  std::string line;
+  line += getsid(0) == getpid() ? "session " : "no-session ";
+  line += getpid() != firstChild ? "forked " : "unforked ";
+  line += input.st_rdev == null.st_rdev ? "null-input " : "own-input ";
+  line += sockEvent::queueDescriptor() != queueBefore ? "fresh-queue " : "old-queue ";
+  line += fcntl(7, F_GETFD) == -1 && errno == EBADF ? "inherited-closed " : "inherited-open ";
+  line += getcwd(directory, sizeof directory) && startDirectory == directory ? "same-directory " : "moved ";
+  line += fired ? "timer\n" : "no-timer\n";
+  return line;
+}
+
+void say(const std::string& text) {
+  ssize_t n = write(2, text.data(), text.size());
+  (void)n;
+}
+
+enum startEnd { reportsRunning, reportsExitCode, returnsUnreported, diesUnreported };
+
+struct detachCase {
+  startEnd end;
+  int starterExit;       // the starting process's result
+  const char* starterText;  // what reaches its standard error
+};
+
+const detachCase detachCases[] = {
+    {reportsRunning, 0, "running\n"},
+    {reportsExitCode, 3, "failed\n"},
+    {returnsUnreported, 5, "returned\n"},
+    {diesUnreported, 1, "dying\nError: The service ended before it started.\n"},
+};
+
+startEnd currentEnd;
+
+struct detached : orvo::service {
+  detached() : service("gk", "", "", "") {}
+  int run() override {
+    switch (currentEnd) {
+      case reportsRunning:
+        say(detachedState());
+        say("running\n");
+        reportStatus(4, 0);
+        say("after the start, to nobody\n");
         return 0;
-      }
-    } s;
-    queueBefore = sockEvent::queueDescriptor();
-    s.daemon = true;
-    s.start();
-    _exit(0);
+      case reportsExitCode:
+        say("failed\n");
+        reportExitCode(3);
+        say("after the start, to nobody\n");
+        return 3;
+      case returnsUnreported:
+        say("returned\n");
+        return 5;
+      case diesUnreported:
+        say("dying\n");
+        _exit(9);
+    }
+    return 0;
   }
-  close(report[1]);
-  int status = 0;
-  waitpid(child, &status, 0);
-  EXPECT_TRUE(WIFEXITED(status));
-  std::string line = readReport(report[0]);
-  close(report[0]);
-  EXPECT_EQ("session detached null-input fresh-queue timer", line);
+};
+
+TEST(service, daemonModeDetachesAndReportsTheStartToItsStarter) {
+  char directory[4096];
+  ASSERT_NE(nullptr, getcwd(directory, sizeof directory));
+  startDirectory = directory;
+  for (const detachCase& c : detachCases) {
+    int errorPipe[2];
+    ASSERT_EQ(0, pipe(errorPipe));
+    currentEnd = c.end;
+    pid_t starter = fork();
+    ASSERT_NE(-1, starter);
+    if (starter == 0) {
+      close(errorPipe[0]);
+      dup2(errorPipe[1], 2);
+      close(errorPipe[1]);
+      // Inherited from whatever ran the service.
+      dup2(open("/dev/zero", O_RDONLY), 7);
+      firstChild = getpid();
+      detached s;
+      queueBefore = sockEvent::queueDescriptor();
+      s.daemon = true;
+      int result = s.start();
+      _exit(getpid() == firstChild ? result : 0);
+    }
+    close(errorPipe[1]);
+    std::string text = readAll(errorPipe[0]);
+    close(errorPipe[0]);
+    int status = 0;
+    waitpid(starter, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(c.starterExit, WEXITSTATUS(status)) << c.starterText;
+    std::string expected = c.starterText;
+    if (c.end == reportsRunning)
+      expected = "session forked null-input fresh-queue inherited-closed same-directory timer\n" + expected;
+    EXPECT_EQ(expected, text);
+  }
 }
 
 }  // namespace

@@ -2,6 +2,9 @@
 // sinks, and the run cycles of the gatekeeper core.
 #pragma once
 
+#include <memory>
+#include <ostream>
+
 #include <orvo/bifurcator.h>
 #include <orvo/service.h>
 #include <orvo/string.h>
@@ -40,10 +43,21 @@ private:
   bool Start(void (*AStatusReporter)(unsigned));
   void SetUpLog();
   void AddFileSink(const orvo::string& AFileName);
+  // Error lines of the first start go to standard error when no other sink
+  // would show them: console off and no console file, or detached (where
+  // standard error leads to the waiting starter).
+  void OpenStartErrorSink();
+  void CloseStartErrorSink();
 
-  TGatekeeper* Core = nullptr;
-  orvo::TBifurcator* LogStream = nullptr;
+  std::unique_ptr<TGatekeeper> Core;
+  std::unique_ptr<orvo::TBifurcator> LogStream;
+  // Standard error without the tie to the log stream's target, which a sink
+  // must not flush from inside the log stream.
+  std::ostream StandardError;
+  // Owned by the log stream's sink list.
   TLogFileManipulator* BillingSink = nullptr;
   TLogFileManipulator* LogFileSink = nullptr;
+  orvo::TBasicStreamManipulator* StartErrorSink = nullptr;
+  bool ConsoleFileWritable = false;
   bool RestartRequested = false;
 };

@@ -14,7 +14,8 @@ std::string GatekeeperProgram() { return std::string(ORVO_BINARY_DIR) + "/gateke
 
 namespace {
 
-pid_t Spawn(const std::vector<std::string>& AArguments, const std::string& AOutputFile) {
+pid_t Spawn(const std::vector<std::string>& AArguments, const std::string& AOutputFile,
+            const std::string& AErrorFile, const std::string& ADirectory) {
   std::string program = GatekeeperProgram();
   std::vector<char*> argv;
   argv.push_back(const_cast<char*>(program.c_str()));
@@ -23,10 +24,12 @@ pid_t Spawn(const std::vector<std::string>& AArguments, const std::string& AOutp
   pid_t pid = fork();
   if (pid != 0) return pid;
   int out = open(AOutputFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  int error = AErrorFile.empty() ? out : open(AErrorFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
   int in = open("/dev/null", O_RDONLY);
   dup2(in, 0);
   dup2(out, 1);
-  dup2(out, 2);
+  dup2(error, 2);
+  if (!ADirectory.empty() && chdir(ADirectory.c_str()) != 0) _exit(126);
   execv(program.c_str(), argv.data());
   _exit(127);
 }
@@ -53,16 +56,19 @@ size_t Count(const std::string& AText, const std::string& ANeedle) {
 
 }  // namespace
 
-TProcessResult RunProgram(const std::vector<std::string>& AArguments, std::chrono::milliseconds ALimit) {
-  TRunningProgram program(AArguments);
+TProcessResult RunProgram(const std::vector<std::string>& AArguments, std::chrono::milliseconds ALimit,
+                          const TRunOptions& AOptions) {
+  TRunningProgram program(AArguments, AOptions);
   TProcessResult result;
   result.ExitStatus = program.WaitForExit(ALimit);
   result.Output = program.Output();
+  result.Error = program.Error();
   return result;
 }
 
-TRunningProgram::TRunningProgram(const std::vector<std::string>& AArguments) : OutputFile(TemporaryName()) {
-  Child = Spawn(AArguments, OutputFile);
+TRunningProgram::TRunningProgram(const std::vector<std::string>& AArguments, const TRunOptions& AOptions)
+    : OutputFile(TemporaryName()), ErrorFile(AOptions.SeparateError ? TemporaryName() : std::string()) {
+  Child = Spawn(AArguments, OutputFile, ErrorFile, AOptions.Directory);
 }
 
 TRunningProgram::~TRunningProgram() {
@@ -71,6 +77,7 @@ TRunningProgram::~TRunningProgram() {
     waitpid(Child, nullptr, 0);
   }
   unlink(OutputFile.c_str());
+  if (!ErrorFile.empty()) unlink(ErrorFile.c_str());
 }
 
 bool TRunningProgram::WaitForOutput(const std::string& AText, std::chrono::milliseconds ALimit, int AOccurrence) {
@@ -98,3 +105,5 @@ int TRunningProgram::WaitForExit(std::chrono::milliseconds ALimit) {
 }
 
 std::string TRunningProgram::Output() const { return ReadFile(OutputFile); }
+
+std::string TRunningProgram::Error() const { return ErrorFile.empty() ? std::string() : ReadFile(ErrorFile); }

@@ -8,20 +8,27 @@
 #include <vector>
 
 struct TProcessResult {
-  std::string Output;   // standard output and standard error together
+  std::string Output;   // standard output, with standard error unless kept apart
+  std::string Error;    // standard error when kept apart
   int ExitStatus = -1;  // -1 when it did not exit by itself in time
+};
+
+struct TRunOptions {
+  bool SeparateError = false;  // standard error into a file of its own
+  std::string Directory;       // working directory; empty: the test's
 };
 
 std::string GatekeeperProgram();
 
 // Runs to completion (killed after the time limit).
 TProcessResult RunProgram(const std::vector<std::string>& AArguments,
-                          std::chrono::milliseconds ALimit = std::chrono::seconds(10));
+                          std::chrono::milliseconds ALimit = std::chrono::seconds(10),
+                          const TRunOptions& AOptions = TRunOptions());
 
 // A gatekeeper running in the background; output collected into a file.
 class TRunningProgram {
 public:
-  explicit TRunningProgram(const std::vector<std::string>& AArguments);
+  explicit TRunningProgram(const std::vector<std::string>& AArguments, const TRunOptions& AOptions = TRunOptions());
   ~TRunningProgram();
   // Waits until the output holds the text AOccurrence times (true) or the limit passes.
   bool WaitForOutput(const std::string& AText, std::chrono::milliseconds ALimit = std::chrono::seconds(10),
@@ -30,10 +37,12 @@ public:
   // Exit status once it ended, -1 after the limit.
   int WaitForExit(std::chrono::milliseconds ALimit = std::chrono::seconds(10));
   std::string Output() const;
+  std::string Error() const;
   pid_t Pid() const { return Child; }
 
 private:
   pid_t Child = -1;
   std::string OutputFile;
+  std::string ErrorFile;  // empty: standard error goes with the output
   bool Exited = false;
 };

@@ -25,6 +25,14 @@ public:
   // Ignores SIGPIPE, hooks the signals the flags select, detaches when asked
   // and returns what run returns. A hooked signal is only recorded by its
   // handler; the next dispatch pass (whose wait it interrupts) calls onSignal.
+  //
+  // Detaching forks a process that stays in the starting directory, takes
+  // /dev/null as input and output and closes every inherited descriptor above
+  // standard error. Its standard error leads back to the starting process
+  // until it reports the running state or an exit code (or run returns): the
+  // starting process copies what arrives there to its own standard error and
+  // returns the reported code (0 for running), so a service that failed to
+  // start is not taken for a running one.
   int start();
 
   virtual int run() = 0;
@@ -39,8 +47,10 @@ public:
   void uninstall() {}
   void commandT() {}
   void commandP() {}
-  void reportExitCode(int exitCode) { (void)exitCode; }
-  static void reportStatus(int state, unsigned waitHint) { (void)state, (void)waitHint; }
+  // In a detached process still watched by its starter, the running state
+  // (4) and an exit code end the start: the starter returns 0 or the code.
+  void reportExitCode(int exitCode);
+  static void reportStatus(int state, unsigned waitHint);
 
   // The service object, null while none exists.
   static service* instance() { return current; }
@@ -57,6 +67,10 @@ public:
   bool handleUser1;      // SIGUSR1: onUser1
 
 private:
+  // The starting process answers false with the exit code to return; the
+  // detached one true.
+  bool detach(int& exitCode);
+
   static service* current;
 };
 

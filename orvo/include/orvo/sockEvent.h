@@ -132,6 +132,8 @@ public:
   // Replaces the kernel queue by a fresh one (after detaching as a daemon).
   static void renewQueue();
   static int queueDescriptor();
+  // The descriptor that interruptWait writes to.
+  static int interruptDescriptor();
   // Ends the current or next wait at once; safe in a signal handler.
   static void interruptWait();
   // Run by a pass whose wait was interrupted, before it returns 0.
