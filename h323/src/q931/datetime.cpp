@@ -1,0 +1,19 @@
+#include <h323/q931/datetime.h>
+
+namespace Q931 {
+
+void datetime::decode(orvo::byteStream& in) {
+  octets c = readContent(in);
+  if (c.size() < 3 || c.size() > 6) throw new orvo::exception("Q.931: invalid datetime IE encoding");
+  c.resize(6, 0);
+  value = orvo::dateTime(c[2], c[1], 1900 + c[0], c[3], c[4], c[5], 0);
+}
+
+void datetime::encode(orvo::byteStream& out) const {
+  writeContent(out, {(unsigned char)(value.year() - 1900), (unsigned char)value.month(), (unsigned char)value.day(),
+                     (unsigned char)value.hour(), (unsigned char)value.minute(), (unsigned char)value.second()});
+}
+
+void datetime::print(std::ostream& out) const { element::print(out); }
+
+}  // namespace Q931
