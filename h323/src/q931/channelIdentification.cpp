@@ -71,8 +71,7 @@ void channelIdentification::encode(orvo::byteStream& out) const {
       uint32_t slots = 0;
       for (unsigned channel : channels)
         if (channel >= 1 && channel <= 32) slots |= uint32_t(1) << (channel - 1);
-      c.insert(c.end(), {(unsigned char)(slots >> 24), (unsigned char)(slots >> 16), (unsigned char)(slots >> 8),
-                         (unsigned char)slots});
+      for (int shift = 24; shift >= 0; shift -= 8) c.push_back((unsigned char)(slots >> shift));
     }
   }
   writeContent(out, c);
