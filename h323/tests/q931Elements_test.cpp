@@ -148,6 +148,11 @@ std::vector<fidelityCase> fidelityCases() {
          EXPECT_EQ(as<channelIdentification>(e).interfaceIdentifier, (octets{0x85}));
          EXPECT_EQ(as<channelIdentification>(e).firstChannel(), 4u);
        }},
+      {"channel: interface identifier of two octets", "18 05 61 05 86 83 81",
+       [](const element& e) {
+         EXPECT_EQ(as<channelIdentification>(e).interfaceIdentifier, (octets{0x05, 0x86}));
+         EXPECT_EQ(as<channelIdentification>(e).firstChannel(), 1u);
+       }},
       {"progress: in-band information", "1E 02 80 88",
        [](const element& e) {
          auto& p = as<progressIndicator>(e);
@@ -419,6 +424,28 @@ TEST(elements, dateTimeLengthsOutsideThreeToSixThrow) {
   for (const char* wire : {"29 00", "29 02 7A 0C", "29 07 7A 0C 07 0B 0C 0D 0E"})
     EXPECT_EQ(failureOf([&] { decodeElement(wire); }), "Q.931: invalid datetime IE encoding") << wire;
   EXPECT_EQ(failureOf([&] { decodeElement("29 05 7A 0C 07 0B 0C"); }), "");
+}
+
+// A date or time that does not exist would leave as another one (or as
+// none): refused like a wrong length.
+TEST(elements, dateTimesThatDoNotExistThrow) {
+  struct {
+    const char* wire;
+    bool valid;
+  } cases[] = {
+      {"29 06 7C 02 1D 17 3B 3B", true},   // 29 February 2024, 23:59:59
+      {"29 03 00 01 01", true},            // 1 January 1900
+      {"29 06 7B 02 1D 00 00 00", false},  // 29 February 2023
+      {"29 06 7A 0D 07 0B 0C 0D", false},  // month 13
+      {"29 03 7A 00 01", false},           // month 0
+      {"29 03 7A 01 00", false},           // day 0
+      {"29 06 7A 04 1F 00 00 00", false},  // 31 April
+      {"29 04 7A 0C 07 18", false},        // hour 24
+      {"29 05 7A 0C 07 0B 3C", false},     // minute 60
+      {"29 06 7A 0C 07 0B 0C 3C", false},  // second 60
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(failureOf([&] { decodeElement(c.wire); }), c.valid ? "" : "Q.931: invalid datetime IE encoding") << c.wire;
 }
 
 TEST(elements, documentedLossesOnReEncoding) {

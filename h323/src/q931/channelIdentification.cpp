@@ -58,10 +58,13 @@ void channelIdentification::decode(orvo::byteStream& in) {
 }
 
 void channelIdentification::encode(orvo::byteStream& out) const {
-  octets c{(unsigned char)(0x80 | (interfaceType & 1) << 5 | (interfaceIdentifier.empty() ? 0 : 0x40) |
+  // An identifier of several octets goes as a group behind an open octet
+  // 3, the form in which the decoder reads more than one octet back.
+  bool group = interfaceIdentifier.size() > 1;
+  octets c{(unsigned char)((group ? 0 : 0x80) | (interfaceType & 1) << 5 | (interfaceIdentifier.empty() ? 0 : 0x40) |
                            (exclusive ? 0x08 : 0) | (dChannel ? 0x04 : 0) | (channelSelection & 3))};
   for (size_t i = 0; i < interfaceIdentifier.size(); ++i)
-    c.push_back(i + 1 == interfaceIdentifier.size() ? interfaceIdentifier[i] | 0x80 : interfaceIdentifier[i]);
+    c.push_back(i + 1 == interfaceIdentifier.size() ? interfaceIdentifier[i] | 0x80 : interfaceIdentifier[i] & 0x7F);
   if (interfaceType == 1 && channelSelection == 1) {
     c.push_back((unsigned char)(0x80 | (codingStandard & 3) << 5 | (numberMap & 1) << 4 | (channelType & 0x0F)));
     if (numberMap == 0) {
