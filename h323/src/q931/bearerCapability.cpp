@@ -1,6 +1,24 @@
 #include <h323/q931/bearerCapability.h>
 
+#include <ios>
+
+#include "traceLines.h"
+
 namespace Q931 {
+
+namespace {
+
+const trace::named capabilities[] = {
+    {0, "Speech"}, {8, "Unrestricted Digital"}, {9, "Restricted Digital"}, {16, "Audio 3.1 kHz"},
+    {17, "Unrestricted Tones"}, {24, "Video"}, {255, "Not Present"}};
+const trace::named modes[] = {{0, "Circuit"}, {2, "Packet"}, {255, "Not Present"}};
+const trace::named rates[] = {{0, "PacketRate"}, {16, "r64k"}, {17, "r2x64k"}, {19, "r384k"}, {21, "r1536k"},
+                              {23, "r1920k"}, {24, "Multirate"}, {255, "Not Present"}};
+const trace::named layer1Protocols[] = {{1, "V110orX300"}, {2, "G711mLaw"}, {3, "G711ALaw"}, {4, "G721"},
+                                        {5, "H221H242"}, {7, "NonCCITT"}, {8, "V120"}, {9, "X31"},
+                                        {255, "Not Present"}};
+
+}  // namespace
 
 void bearerCapability::decode(orvo::byteStream& in) {
   octets c = readContent(in);
@@ -38,6 +56,13 @@ void bearerCapability::encode(orvo::byteStream& out) const {
   writeContent(out, c);
 }
 
-void bearerCapability::print(std::ostream& out) const { element::print(out); }
+void bearerCapability::print(std::ostream& out) const {
+  element::print(out);
+  trace::field(out, "  Transfer capability: ", trace::lookup(capabilities, transferCapability), transferCapability);
+  trace::field(out, "  Transfer Mode: ", trace::lookup(modes, transferMode), transferMode);
+  trace::field(out, "  Transfer Rate: ", trace::lookup(rates, transferRate), transferRate);
+  if (transferRate == multirate) trace::decimal(out, "  Rate Multiplier:", rateMultiplier);
+  trace::field(out, "  Layer 1 Protocol: ", trace::lookup(layer1Protocols, layer1Protocol), layer1Protocol);
+}
 
 }  // namespace Q931

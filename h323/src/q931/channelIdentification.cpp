@@ -1,6 +1,21 @@
 #include <h323/q931/channelIdentification.h>
 
+#include <ios>
+
+#include <orvo/hexDump.h>
+
+#include "traceLines.h"
+
 namespace Q931 {
+
+namespace {
+
+const trace::named primarySelections[] = {{0, "No channel"}, {1, "Specified as"}, {2, "Reserved"}, {3, "Any"}};
+const trace::named basicSelections[] = {{0, "No channel"}, {1, "B1"}, {2, "B2"}, {3, "Any"}};
+const trace::named channelTypes[] = {
+    {3, "B-channel units"}, {6, "H0-channel units"}, {8, "H11-channel units"}, {9, "H12-channel units"}};
+
+}  // namespace
 
 channelIdentification channelIdentification::basicInterface(unsigned selection) {
   channelIdentification e;
@@ -82,6 +97,27 @@ void channelIdentification::encode(orvo::byteStream& out) const {
 
 unsigned channelIdentification::firstChannel() const { return channels.empty() ? 0 : channels.head()->value; }
 
-void channelIdentification::print(std::ostream& out) const { element::print(out); }
+void channelIdentification::print(std::ostream& out) const {
+  element::print(out);
+  if (interfaceType == 1)
+    out << "  PRI: channel(" << trace::lookup(primarySelections, channelSelection, "invalid!");
+  else
+    out << "  BRI: channel(" << trace::lookup(basicSelections, channelSelection, "invalid!");
+  out << ") - " << (exclusive ? "Exclusive" : "Preferred") << '\n';
+  if (interfaceType == 1 && channelSelection == 1) {
+    trace::field(out, "  Coding Standard: ", trace::codingStandard(codingStandard), codingStandard);
+    trace::plain(out, "  Channel type: ", trace::lookup(channelTypes, channelType, "unknown"));
+    out << "  Channels: " << std::dec;
+    for (auto n = channels.head(); n; n = n->next) out << n->value << (n->next ? ", " : "");
+    out << '\n';
+  }
+  if (interfaceIdentifier.empty()) {
+    out << "  Interface identifier is not present\n";
+  } else {
+    out << "  Interface identifier " << std::dec << interfaceIdentifier.size() << " bytes: ";
+    orvo::printHex(out, interfaceIdentifier.data(), unsigned(interfaceIdentifier.size()));
+    out << '\n';
+  }
+}
 
 }  // namespace Q931

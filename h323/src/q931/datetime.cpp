@@ -18,6 +18,9 @@ void datetime::encode(orvo::byteStream& out) const {
                      (unsigned char)value.hour(), (unsigned char)value.minute(), (unsigned char)value.second()});
 }
 
-void datetime::print(std::ostream& out) const { element::print(out); }
+void datetime::print(std::ostream& out) const {
+  element::print(out);
+  out << "  " << value.format("%x %X").buffer() << '\n';
+}
 
 }  // namespace Q931

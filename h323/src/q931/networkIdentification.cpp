@@ -1,6 +1,29 @@
 #include <h323/q931/networkIdentification.h>
 
+#include <ios>
+
+#include <orvo/hexDump.h>
+
+#include "traceLines.h"
+
 namespace Q931 {
+
+namespace {
+
+const trace::named networkIdTypes[] = {
+    {0, "User specified"}, {2, "National network identification"}, {3, "International network identification"}};
+const trace::named networkIdPlans[] = {
+    {0, "Unknown"}, {1, "Carrier Identification Code"}, {3, "Data network identification code (Recommendation X.121)"}};
+
+void printIdentification(std::ostream& out, unsigned type, unsigned plan, const orvo::string& id) {
+  out << "  Network identification:\n";
+  trace::field(out, "    type: ", trace::lookup(networkIdTypes, type), type);
+  trace::field(out, "    plan: ", trace::lookup(networkIdPlans, plan), plan);
+  out << "    length(" << std::dec << id.length() << ") dump in hex:\n";
+  orvo::hexDump(out, reinterpret_cast<const unsigned char*>(id.buffer()), int(id.length()), "      ");
+}
+
+}  // namespace
 
 void networkFacilities::decode(orvo::byteStream& in) {
   octets c = readContent(in);
@@ -37,7 +60,11 @@ void networkFacilities::encode(orvo::byteStream& out) const {
   writeContent(out, c);
 }
 
-void networkFacilities::print(std::ostream& out) const { element::print(out); }
+void networkFacilities::print(std::ostream& out) const {
+  element::print(out);
+  out << "  Specific: 0x" << std::hex << unsigned(facility) << std::dec << '\n';
+  if (networkIdLength != 0) printIdentification(out, networkIdType, networkIdPlan, networkId);
+}
 
 void transitNetworkSelection::decode(orvo::byteStream& in) {
   octets c = readContent(in);
@@ -56,6 +83,9 @@ void transitNetworkSelection::encode(orvo::byteStream& out) const {
   writeContent(out, c);
 }
 
-void transitNetworkSelection::print(std::ostream& out) const { element::print(out); }
+void transitNetworkSelection::print(std::ostream& out) const {
+  element::print(out);
+  printIdentification(out, typeOfNetworkId, networkIdPlan, networkId);
+}
 
 }  // namespace Q931

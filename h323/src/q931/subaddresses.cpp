@@ -1,6 +1,29 @@
 #include <h323/q931/subaddresses.h>
 
+#include <ios>
+
+#include <orvo/hexDump.h>
+
+#include "traceLines.h"
+
 namespace Q931 {
+
+namespace {
+
+const trace::named subaddressTypes[] = {{0, "NSAP (CCITT Rec X.213/ISO 8348 AD2"}, {2, "User specified"}};
+
+void printSubaddress(std::ostream& out, unsigned type, unsigned oddEven, const orvo::string& information) {
+  trace::field(out, "  Number Type: ", trace::lookup(subaddressTypes, type), type);
+  trace::decimal(out, "  Odd/Even Indicator: ", oddEven);
+  if (information.empty()) {
+    out << "  Inforamtion: is empty\n";
+    return;
+  }
+  out << "  Inforamtion: --- [dump (in hex), " << std::dec << information.length() << " octets length] ---\n";
+  orvo::hexDump(out, reinterpret_cast<const unsigned char*>(information.buffer()), int(information.length()), "    ");
+}
+
+}  // namespace
 
 void subaddressElement::decode(orvo::byteStream& in) {
   octets c = readContent(in);
@@ -22,8 +45,14 @@ void subaddressElement::encode(orvo::byteStream& out) const {
   writeContent(out, c);
 }
 
-void callingPartySubAddress::print(std::ostream& out) const { element::print(out); }
+void callingPartySubAddress::print(std::ostream& out) const {
+  element::print(out);
+  printSubaddress(out, typeOfSubaddress, oddEven, information);
+}
 
-void calledPartySubAddress::print(std::ostream& out) const { element::print(out); }
+void calledPartySubAddress::print(std::ostream& out) const {
+  element::print(out);
+  printSubaddress(out, typeOfSubaddress, oddEven, information);
+}
 
 }  // namespace Q931

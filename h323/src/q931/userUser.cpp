@@ -1,5 +1,9 @@
 #include <h323/q931/userUser.h>
 
+#include <ios>
+
+#include <asn/textCodec.h>
+
 #include <asn/perCodec.h>
 
 namespace Q931 {
@@ -35,6 +39,14 @@ void userUser::encode(orvo::byteStream& out) const {
   if (n) out.write(encoder.stream().data(), n);
 }
 
-void userUser::print(std::ostream& out) const { element::print(out); }
+void userUser::print(std::ostream& out) const {
+  element::print(out);
+  out << "Protocol Discriminator: " << std::hex << unsigned(protocolDiscriminator) << std::dec << '\n';
+  if (content) {
+    asn::text::codec text(out, 2);
+    text.print("User-User", *content);
+    out << '\n';
+  }
+}
 
 }  // namespace Q931
