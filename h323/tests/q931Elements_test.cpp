@@ -457,6 +457,8 @@ TEST(elements, documentedLossesOnReEncoding) {
       {"08 03 00 80 90", "08 02 80 90"},           // recommendation 0 leaves octet 3a out
       {"7D 03 91 5E 80", "7D 02 91 DE"},           // extended characteristics 0 reads as absent
       {"18 02 A9 83", "18 02 A9 83"},              // no channel listed
+      {"18 02 A9 93", "18 02 A9 93"},              // a slot map announced, none there
+      {"18 05 A9 94 FF FF FF", "18 02 A9 94"},     // a slot map of another channel type
   };
   for (const auto& c : cases) EXPECT_EQ(encodeElement(*decodeElement(c.wire)), c.encoded) << c.wire;
 }
@@ -498,11 +500,18 @@ TEST(elements, everyVariableLengthElementStopsAtItsOwnLength) {
        [](const Q931::element& e) { EXPECT_EQ(as<Q931::channelIdentification>(e).interfaceIdentifier, (octets{0x05})); }},
       {"slot map cut short", "18 04 A9 93 FF FF",
        [](const Q931::element& e) { EXPECT_TRUE(as<Q931::channelIdentification>(e).channels.empty()); }},
-      {"network identification longer than the content", "20 03 09 A1 31",
+      {"network identification longer than the content", "20 04 09 A1 31 32",
        [](const Q931::element& e) {
          auto& n = as<Q931::networkFacilities>(e);
          EXPECT_EQ(text(n.networkId), "1");
          EXPECT_EQ(n.networkIdLength, 2u);
+         EXPECT_EQ(n.facility, 0x32);
+       }},
+      {"network identification without room for the facility", "20 02 09 A1",
+       [](const Q931::element& e) {
+         auto& n = as<Q931::networkFacilities>(e);
+         EXPECT_EQ(text(n.networkId), "");
+         EXPECT_EQ(n.networkIdLength, 1u);
          EXPECT_EQ(n.facility, 0);
        }},
       {"low layer groups announced, not there", "7C 03 08 C0 90",

@@ -88,3 +88,21 @@ TEST(hostileInput, lengthsThatLie) {
   };
   for (const char* c : cases) EXPECT_EQ(check(fromHex(c)), "") << c;
 }
+
+// Contents of the longest length whose re-encoding must not grow: found by
+// the fuzz target, kept as its seeds too.
+TEST(hostileInput, longestContentsReEncodeWithinTheirLength) {
+  std::string ff(3 * 253, 'F');
+  for (size_t i = 2; i < ff.size(); i += 3) ff[i] = ' ';
+  std::string zeros(3 * 251, '0');
+  for (size_t i = 2; i < zeros.size(); i += 3) zeros[i] = ' ';
+  const std::string cases[] = {
+      "08 01 07 05 20 FF FF FF " + ff,                  // identification of 255 announced, no facility
+      "08 01 07 05 18 FF 61 " + zeros + "80 93 00",       // interface identifier, then a map announced
+  };
+  for (const std::string& c : cases) {
+    Q931::message m;
+    ASSERT_EQ(failureOf([&] { decodeMessage(m, c); }), "");
+    EXPECT_EQ(check(fromHex(c)), "") << c;
+  }
+}

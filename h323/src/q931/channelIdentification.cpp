@@ -85,7 +85,9 @@ void channelIdentification::encode(orvo::byteStream& out) const {
     if (numberMap == 0) {
       for (auto n = channels.head(); n; n = n->next)
         c.push_back((unsigned char)((n->value & 0x7F) | (n->next ? 0 : 0x80)));
-    } else {
+    } else if (!channels.empty()) {
+      // Without a channel the map is left out, as a received octet 3.2
+      // without one came.
       uint32_t slots = 0;
       for (unsigned channel : channels)
         if (channel >= 1 && channel <= 32) slots |= uint32_t(1) << (channel - 1);

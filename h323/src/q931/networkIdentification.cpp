@@ -39,7 +39,10 @@ void networkFacilities::decode(orvo::byteStream& in) {
     view.take(o);
     networkIdType = (o >> 4) & 7;
     networkIdPlan = o & 0x0F;
-    octets id = view.take(networkIdLength - 1);
+    // The facility octet is mandatory and last: an identification that
+    // claims it is cut short of it.
+    unsigned room = view.remaining() > 0 ? view.remaining() - 1 : 0;
+    octets id = view.take(networkIdLength - 1 < room ? networkIdLength - 1 : room);
     networkId.assign(id.data(), unsigned(id.size()));
     networkIdLength = unsigned(id.size()) + 1;
   }

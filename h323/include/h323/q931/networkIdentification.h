@@ -11,8 +11,8 @@ namespace Q931 {
 class networkFacilities : public element {
 public:
   networkFacilities() : element(0x20) {}
-  // An identification longer than the content announces is kept as far as
-  // the content reaches; the facility octet is then missing and reads 0.
+  // An identification longer than the content is cut short of the last
+  // octet, which stays the facility.
   void decode(orvo::byteStream& in) override;
   // The length octet of the identification follows the identification held.
   void encode(orvo::byteStream& out) const override;
