@@ -265,7 +265,7 @@ TEST(trace, everyElementClass) {
        "[ClosedUserGroup] (0x47)\n"
        "  CUG indication: Closed user group with outgoing access selection and indication (0x2)\n"
        "  CUG index code: [dump (in hex), 0 octets length]\n"},
-      {"4A 01 81", "[ReverseChargeIndication] (0x4a)\n  Reverse charging indication: Requested (0x1)\n"},
+      {"4A 01 81", "[ReverseChargeIndication] (0x4a)\n  Reverse charging indication: Requested\n"},
       {"4A 01 82", "[ReverseChargeIndication] (0x4a)\n  Reverse charging indication: Dont known (0x2)\n"},
       {"6C 04 21 A3 35 36",
        "[CallingPartyNumber] (0x6c)\n"

@@ -157,7 +157,10 @@ void reverseChargeIndication::encode(orvo::byteStream& out) const {
 
 void reverseChargeIndication::print(std::ostream& out) const {
   element::print(out);
-  trace::field(out, "  Reverse charging indication: ", indication == 1 ? "Requested" : "Dont known", indication);
+  if (indication == 1)
+    trace::plain(out, "  Reverse charging indication: ", "Requested");
+  else
+    trace::field(out, "  Reverse charging indication: ", "Dont known", indication);
 }
 
 void restartIndicator::decode(orvo::byteStream& in) {
