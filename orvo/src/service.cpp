@@ -4,6 +4,10 @@
 #include <csignal>
 #include <unistd.h>
 
+#include <iostream>
+
+#include <orvo/bifurcator.h>
+#include <orvo/printOptions.h>
 #include <orvo/sockEvent.h>
 
 namespace orvo {
@@ -28,6 +32,9 @@ void recordSignal(int signalNumber) {
   recorded[slot % recordCapacity] = signalNumber;
   sockEvent::interruptWait();
 }
+
+// The dispatcher's errors go to the log as error lines.
+void logDispatcherError(const string& text) { lineState(std::cout, stateError) << text << std::endl; }
 
 }  // namespace
 
@@ -82,6 +89,7 @@ int service::start() {
   if (handleUser1) sigaction(SIGUSR1, &action, nullptr);
   if (handleUser2) sigaction(SIGUSR2, &action, nullptr);
   sockEvent::setInterruptHandler(&service::deliverSignals);
+  sockEvent::setErrorHandler(&logDispatcherError);
   if (daemon) {
     if (::daemon(1, 0) == 0) sockEvent::renewQueue();
   }

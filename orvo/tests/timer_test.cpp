@@ -1,4 +1,4 @@
-#include <h323/Timer.h>
+#include <orvo/timer.h>
 
 #include <gtest/gtest.h>
 
