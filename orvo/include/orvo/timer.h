@@ -17,7 +17,7 @@ class dateTime;
 class TTimer {
 public:
   // The timeout that means none: a timer started with it stays disarmed.
-  static const int64_t NoTimeout = -1;
+  static constexpr int64_t NoTimeout = -1;
 
   TTimer() = default;
   template <class T, class C>
