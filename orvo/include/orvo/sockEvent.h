@@ -50,7 +50,7 @@ public:
 
     // The dispatcher's own: timers in creation order, and the place in the
     // heap of pending timers (npos when not in it).
-    static const std::size_t npos = ~std::size_t(0);
+    static constexpr std::size_t npos = ~std::size_t(0);
     std::uint64_t serial = 0;
     std::size_t heapIndex = npos;
   };
