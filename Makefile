@@ -27,13 +27,15 @@ test-asan: build-asan
 # time of each phase closes the output.
 TEST_PHASES = build test-normal fuzz-smoke build-asan test-asan
 test:
-	@set -e; report=""; all=$$(date +%s); \
+	@report=""; failed=""; all=$$(date +%s); \
 	for phase in $(TEST_PHASES); do \
 	  start=$$(date +%s); \
-	  $(MAKE) --no-print-directory $$phase; \
+	  $(MAKE) --no-print-directory $$phase || failed=$$phase; \
 	  report="$$report  $$phase: $$(( $$(date +%s) - start ))s\n"; \
+	  [ -z "$$failed" ] || break; \
 	done; \
-	printf "Time of each phase of make test:\n$$report  total: $$(( $$(date +%s) - all ))s\n"
+	printf "Time of each phase of make test:\n$$report  total: $$(( $$(date +%s) - all ))s\n"; \
+	if [ -n "$$failed" ]; then echo "make test: $$failed failed"; exit 1; fi
 
 build-fuzz:
 	CC=clang CXX=clang++ $(CMAKE) -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVO_FUZZ=ON -DORVO_BENCHMARKS=OFF
