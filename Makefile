@@ -22,22 +22,39 @@ test-asan: build-asan
 	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --test-dir build-asan -j $(JOBS) --output-on-failure
 
-# Every test in a normal build, a short run of each fuzz target where clang
-# is present, then every test again under the sanitizers.
-test: test-normal fuzz-smoke test-asan
+# Every test in a normal build, a short run of the fuzz targets side by side
+# where clang is present, then every test again under the sanitizers; the
+# time of each phase closes the output.
+TEST_PHASES = build test-normal fuzz-smoke build-asan test-asan
+test:
+	@report=""; failed=""; all=$$(date +%s); \
+	for phase in $(TEST_PHASES); do \
+	  start=$$(date +%s); \
+	  $(MAKE) --no-print-directory $$phase || failed=$$phase; \
+	  report="$$report  $$phase: $$(( $$(date +%s) - start ))s\n"; \
+	  [ -z "$$failed" ] || break; \
+	done; \
+	printf "Time of each phase of make test:\n$$report  total: $$(( $$(date +%s) - all ))s\n"; \
+	if [ -n "$$failed" ]; then echo "make test: $$failed failed"; exit 1; fi
 
 build-fuzz:
 	CC=clang CXX=clang++ $(CMAKE) -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVO_FUZZ=ON -DORVO_BENCHMARKS=OFF
 	$(CMAKE) --build build-fuzz -j $(JOBS)
 
-FUZZ_SECONDS ?= 60
+# The smoke run of make test: every target side by side, JOBS at a time,
+# for FUZZ_SECONDS each (12 targets: about a minute on 8 processors, three on 2).
+# The long runs are make fuzz's.
+FUZZ_SECONDS ?= 25
 fuzz-smoke:
 	@if command -v clang++ >/dev/null 2>&1; then \
-	  $(MAKE) build-fuzz && scripts/run-fuzzers build-fuzz $(FUZZ_SECONDS); \
+	  start=$$(date +%s); \
+	  $(MAKE) --no-print-directory build-fuzz && \
+	  echo "== fuzz build took $$(( $$(date +%s) - start ))s" && \
+	  scripts/run-fuzzers build-fuzz $(FUZZ_SECONDS) $(JOBS); \
 	else echo "clang++ not found: fuzz targets skipped"; fi
 
 fuzz: build-fuzz
-	scripts/run-fuzzers build-fuzz $(or $(SECONDS),600)
+	scripts/run-fuzzers build-fuzz $(or $(SECONDS),600) $(JOBS)
 
 # The gatekeeper and the libraries it links, nothing else, then the
 # gatekeeper in the foreground on $(CONFIG).

@@ -19,6 +19,8 @@
 #include <string>
 #include <vector>
 
+#include "externalTool.h"
+
 namespace tshark {
 
 using octets = std::vector<unsigned char>;
@@ -47,8 +49,9 @@ struct datagram {
   octets payload;
 };
 
+// False when either is missing; under CI the current test has failed then.
 inline bool toolsAvailable() {
-  return std::system("command -v tshark >/dev/null 2>&1 && command -v text2pcap >/dev/null 2>&1") == 0;
+  return externalTool::check(externalTool::onPath("tshark") && externalTool::onPath("text2pcap"), "tshark or text2pcap");
 }
 
 namespace detail {

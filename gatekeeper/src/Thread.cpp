@@ -34,6 +34,6 @@ TProcessor::TPerformFunctionResult TThread::Start() {
 }
 
 TProcessor::TPerformFunctionResult TThread::Complete() {
-  if (Invoker) Invoker(Target, Completion, this);
+  Completion(this);
   return nullptr;
 }

@@ -11,7 +11,7 @@
 #include <sstream>
 
 #include <orvo/bifurcator.h>
-#include <h323/Timer.h>
+#include <orvo/timer.h>
 
 #include <gatekeeper/LogManipulators.h>
 

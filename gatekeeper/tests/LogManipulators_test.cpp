@@ -4,13 +4,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <fstream>
 #include <regex>
 #include <sstream>
 
 #include <orvo/bifurcator.h>
 #include <orvo/sockEvent.h>
+#include <orvo/timerClock.h>
 
 #include "orvoTesting.h"
 
@@ -38,7 +38,8 @@ std::string TemporaryPath(const char* AName) {
 class TBlockRecorder : public TUpsizeStreamManipulator {
 public:
   TBlockRecorder() : TUpsizeStreamManipulator(&LogFileLineFormat, 50, 300) {}
-  std::vector<std::pair<std::string, std::chrono::steady_clock::time_point>> Blocks;
+  // Each block with the timer-clock time it left at.
+  std::vector<std::pair<std::string, orvo::dateTime>> Blocks;
   void Feed(const char* ALine) {
     orvo::string s(ALine);
     putLine(s);
@@ -46,13 +47,15 @@ public:
 
 protected:
   void WriteBlock(const char* AData, unsigned ALength) override {
-    Blocks.emplace_back(std::string(AData, ALength), std::chrono::steady_clock::now());
+    Blocks.emplace_back(std::string(AData, ALength), orvo::timerClock());
   }
 };
 
-void DispatchFor(std::chrono::milliseconds ATime) {
-  auto end = std::chrono::steady_clock::now() + ATime;
-  while (std::chrono::steady_clock::now() < end) orvo::sockEvent::dispatch(1);
+// Moves the timer clock on and runs a zero-wait pass: the delays are tested
+// without waiting for them.
+void AdvanceAndDispatch(int64_t AMilliseconds) {
+  orvo::advanceTimerClock(orvo::timeSpan::fromMilliseconds(AMilliseconds));
+  orvo::sockEvent::dispatch(0);
 }
 
 }  // namespace
@@ -72,18 +75,19 @@ TEST(LogLineFormats, LevelLettersAndTimes) {
 
 TEST(UpsizeSink, LinesWithinTheDelayLeaveAsOneBlock) {
   TBlockRecorder sink;
-  auto start = std::chrono::steady_clock::now();
+  orvo::dateTime start = orvo::timerClock();
   for (int i = 0; i < 10; ++i) sink.Feed("line\n");
-  DispatchFor(std::chrono::milliseconds(100));
+  AdvanceAndDispatch(250);  // the real time spent here stays far below the other 50 ms
   EXPECT_TRUE(sink.Blocks.empty());
-  DispatchFor(std::chrono::milliseconds(400));
+  AdvanceAndDispatch(50);
   ASSERT_EQ(1u, sink.Blocks.size());
   EXPECT_EQ(50u, sink.Blocks[0].first.size());
-  auto delay = std::chrono::duration_cast<std::chrono::milliseconds>(sink.Blocks[0].second - start);
-  EXPECT_GE(delay.count(), 290);
+  EXPECT_GE((sink.Blocks[0].second - start).milliseconds(), 300);
 
   sink.Feed("late\n");  // a new line after a flush starts a new wait
-  DispatchFor(std::chrono::milliseconds(500));
+  AdvanceAndDispatch(250);
+  EXPECT_EQ(1u, sink.Blocks.size());
+  AdvanceAndDispatch(50);
   ASSERT_EQ(2u, sink.Blocks.size());
   EXPECT_EQ("late\n", sink.Blocks[1].first);
 }

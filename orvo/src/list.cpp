@@ -61,39 +61,9 @@ listNode* voidList::unshare(listNode* position) {
 }
 
 void* voidList::insertAfter(void* element, listNode* position) {
-  voidListContainer* c = container();
-  if (position) {
-    if (c->referenceCount != 1) {
-      position = unshare(position);
-      c = container();
-    }
-    listNode* n = new listNode{element, position, position->next};
-    if (position->next)
-      position->next->prev = n;
-    else
-      c->tail = n;
-    position->next = n;
-  } else if (c) {
-    if (c->referenceCount != 1) {
-      unshare(nullptr);
-      c = container();
-    }
-    listNode* n = new listNode{element, nullptr, c->head};
-    c->head->prev = n;
-    c->head = n;
-  } else {
-    c = newContainer();
-    listNode* n;
-    try {
-      n = new listNode{element, nullptr, nullptr};
-    } catch (...) {
-      delete c;
-      throw;
-    }
-    attach(c);
-    c->head = c->tail = n;
-  }
-  ++c->count;
+  linkAfter<voidListContainer>(
+      new listNode{element, nullptr, nullptr}, position, [this](listNode* p) { return unshare(p); },
+      [this] { return newContainer(); });
   return element;
 }
 

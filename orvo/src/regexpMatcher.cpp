@@ -395,6 +395,7 @@ bool regexp::passesFirstItem(const unsigned char* data, unsigned length) const {
 }
 
 bool regexp::search(const char* data, unsigned length) {
+  gaveUp_ = false;
   if (status_ != compiled || !root_ || length > unsigned(INT_MAX)) return false;
   if (!data) length = 0;
   const unsigned char* subject = reinterpret_cast<const unsigned char*>(data ? data : "");
@@ -406,7 +407,10 @@ bool regexp::search(const char* data, unsigned length) {
     // A start position that failed leaves no captures behind.
     for (unsigned i = 0; i < maxGroups; ++i) groupStart_[i] = groupEnd_[i] = -1;
     if (w.walk(root_, int(start), nullptr)) return true;
-    if (w.exhausted) return false;
+    if (w.exhausted) {
+      gaveUp_ = true;
+      return false;
+    }
   }
   return false;
 }

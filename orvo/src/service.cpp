@@ -10,6 +10,10 @@
 #include <unistd.h>
 #include <vector>
 
+#include <iostream>
+
+#include <orvo/bifurcator.h>
+#include <orvo/printOptions.h>
 #include <orvo/sockEvent.h>
 #include <orvo/utility.h>
 
@@ -107,6 +111,9 @@ void closeInheritedDescriptors(int keepA, int keepB) {
   }
   closeRange(next, INT_MAX);
 }
+
+// The dispatcher's errors go to the log as error lines.
+void logDispatcherError(const string& text) { lineState(std::cout, stateError) << text << std::endl; }
 
 }  // namespace
 
@@ -215,6 +222,7 @@ int service::start() {
   if (handleUser1) sigaction(SIGUSR1, &action, nullptr);
   if (handleUser2) sigaction(SIGUSR2, &action, nullptr);
   sockEvent::setInterruptHandler(&service::deliverSignals);
+  sockEvent::setErrorHandler(&logDispatcherError);
   if (daemon) {
     int exitCode = 0;
     if (!detach(exitCode)) return exitCode;

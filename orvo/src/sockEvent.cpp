@@ -1,5 +1,6 @@
 #include <orvo/sockEvent.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <climits>
@@ -9,8 +10,6 @@
 #include <sys/socket.h>
 #include <vector>
 
-#include <orvo/bifurcator.h>
-#include <orvo/printOptions.h>
 #include <orvo/timerClock.h>
 #include <orvo/utility.h>
 
@@ -24,12 +23,15 @@ struct dispatcherState {
   std::unique_ptr<kernelQueue> queue{new kernelQueue};
   int socketCount = 0;
   std::unique_ptr<kernelQueue::ready[]> ready{new kernelQueue::ready[kernelQueue::maximumBatch]};
-  sockEvent::event* timersHead = nullptr;  // in creation order
-  sockEvent::event* timersTail = nullptr;
+  // Pending timers, earliest due first; equal due times by creation.
+  std::vector<sockEvent::event*> timers;
+  std::uint64_t timerSerial = 0;
+  // Records taken away during a pass, freed once the pass no longer looks
+  // at them.
   std::vector<sockEvent::event*> pendingDeletes;
-  sockEvent::event* nearest = nullptr;  // null: scan before the next wait
   bool inDispatch = false;
   void (*interruptHandler)() = nullptr;
+  void (*errorHandler)(const string&) = nullptr;
 };
 
 // The wake-up descriptor of the current queue, for signal handlers.
@@ -58,6 +60,62 @@ kernelQueue::filter filterOf(int kind) {
 }
 
 bool isTimer(const sockEvent::event* r) { return r->kind == sockEvent::TIME; }
+
+// Order of the timer heap: due time, then creation.
+bool dueBefore(const sockEvent::event* a, const sockEvent::event* b) {
+  int order = a->due.compare(b->due);
+  return order < 0 || (order == 0 && a->serial < b->serial);
+}
+
+void placeTimer(std::vector<sockEvent::event*>& heap, std::size_t i, sockEvent::event* r) {
+  heap[i] = r;
+  r->heapIndex = i;
+}
+
+void siftUp(std::vector<sockEvent::event*>& heap, std::size_t i) {
+  sockEvent::event* r = heap[i];
+  while (i > 0) {
+    std::size_t parent = (i - 1) / 2;
+    if (!dueBefore(r, heap[parent])) break;
+    placeTimer(heap, i, heap[parent]);
+    i = parent;
+  }
+  placeTimer(heap, i, r);
+}
+
+void siftDown(std::vector<sockEvent::event*>& heap, std::size_t i) {
+  sockEvent::event* r = heap[i];
+  const std::size_t n = heap.size();
+  for (;;) {
+    std::size_t child = 2 * i + 1;
+    if (child >= n) break;
+    if (child + 1 < n && dueBefore(heap[child + 1], heap[child])) ++child;
+    if (!dueBefore(heap[child], r)) break;
+    placeTimer(heap, i, heap[child]);
+    i = child;
+  }
+  placeTimer(heap, i, r);
+}
+
+void pushTimer(std::vector<sockEvent::event*>& heap, sockEvent::event* r) {
+  heap.push_back(r);
+  siftUp(heap, heap.size() - 1);
+}
+
+// Takes the record out of the heap wherever it stands.
+void eraseTimer(std::vector<sockEvent::event*>& heap, sockEvent::event* r) {
+  std::size_t i = r->heapIndex;
+  if (i == sockEvent::event::npos) return;
+  r->heapIndex = sockEvent::event::npos;
+  sockEvent::event* last = heap.back();
+  heap.pop_back();
+  if (last == r) return;
+  placeTimer(heap, i, last);
+  if (i > 0 && dueBefore(last, heap[(i - 1) / 2])) siftUp(heap, i);
+  else siftDown(heap, i);
+}
+
+void writeErrorLine(const string& text) { std::cout << text.buffer() << std::endl; }
 
 // Leaves the dispatching flag cleared however the pass ends.
 struct passGuard {
@@ -111,12 +169,8 @@ void sockEvent::insert(event* r) {
   dispatcherState& s = state();
   r->removed = false;
   if (isTimer(r)) {
-    r->previousTimerLink() = s.timersTail;
-    r->nextTimerLink() = nullptr;
-    if (s.timersTail) s.timersTail->nextTimerLink() = r;
-    else s.timersHead = r;
-    s.timersTail = r;
-    if (s.nearest && s.nearest->due.compare(r->due) > 0) s.nearest = r;
+    r->serial = ++s.timerSerial;
+    pushTimer(s.timers, r);
     return;
   }
   int error = 0;
@@ -130,16 +184,6 @@ void sockEvent::insert(event* r) {
   ++s.socketCount;
 }
 
-static void unlinkTimer(dispatcherState& s, sockEvent::event* r) {
-  sockEvent::event*& next = r->nextTimerLink();
-  sockEvent::event*& previous = r->previousTimerLink();
-  if (previous) previous->nextTimerLink() = next;
-  else s.timersHead = next;
-  if (next) next->previousTimerLink() = previous;
-  else s.timersTail = previous;
-  next = previous = nullptr;
-}
-
 void sockEvent::remove(sockEvent* handle) {
   event* r = handle->record;
   if (!r) return;
@@ -147,32 +191,28 @@ void sockEvent::remove(sockEvent* handle) {
   handle->record = nullptr;
   r->owner = nullptr;
   if (isTimer(r)) {
-    if (s.nearest == r) s.nearest = nullptr;
+    eraseTimer(s.timers, r);
   } else {
     if (s.queue->remove(r->fd, filterOf(r->kind), r) != 0 && errno != EBADF) {
       // The kernel has let go of the pointer all the same; a destructor must
-      // not throw, so the failure goes to the log.
+      // not throw, so the failure is reported instead.
       string text;
       text.format("remove kevent error '%s'", errorText(errno).buffer());
-      lineState(std::cout, stateError) << text << std::endl;
+      (s.errorHandler ? s.errorHandler : writeErrorLine)(text);
     }
     --s.socketCount;
   }
   r->removed = true;
-  if (s.inDispatch) {
-    // Timers stay for the sweep of the next scan; sockets until the batch ends.
-    if (!isTimer(r)) s.pendingDeletes.push_back(r);
-    return;
-  }
-  if (isTimer(r)) unlinkTimer(s, r);
-  delete r;
+  // A pass may still hold the record (a ready batch, a walk of due timers).
+  if (s.inDispatch) s.pendingDeletes.push_back(r);
+  else delete r;
 }
 
 void sockEvent::fire(event* r) {
   sockEvent* owner = r->owner;
   try {
     if (r->function) r->function(owner);
-    else if (r->object && r->method) r->method.call(r->object, owner);
+    else if (r->method) r->method(owner);
   } catch (...) {
     state().inDispatch = false;
     if (r->autoDelete && r->owner) delete r->owner;
@@ -182,31 +222,43 @@ void sockEvent::fire(event* r) {
   if (r->autoDelete && r->owner) delete r->owner;
 }
 
-int sockEvent::scanTimers(const dateTime& now, bool updateNearest) {
-  dispatcherState& s = state();
-  if (s.nearest && s.nearest->due.compare(now) > 0) return 0;
-  if (!s.timersHead) return 0;
+static void freePendingDeletes(dispatcherState& s) {
+  for (sockEvent::event* deleted : s.pendingDeletes) delete deleted;
+  s.pendingDeletes.clear();
+}
 
+int sockEvent::scanTimers(const dateTime& now) {
+  dispatcherState& s = state();
+  // The due timers fire in creation order, whatever their due times; one
+  // that a callback creates already due is the newest and fires in the same
+  // walk. Only due timers are looked at.
+  auto createdLater = [](const event* a, const event* b) { return a->serial > b->serial; };
+  std::vector<event*> due;
   int fired = 0;
-  // The successor is read after the callback, so timers it appends are seen.
-  for (event* r = s.timersHead; r; r = r->nextTimerLink()) {
-    if (!r->removed && r->due.compare(now) <= 0) {
+  try {
+    for (;;) {
+      while (!s.timers.empty() && s.timers.front()->due.compare(now) <= 0) {
+        event* r = s.timers.front();
+        eraseTimer(s.timers, r);
+        due.push_back(r);
+        std::push_heap(due.begin(), due.end(), createdLater);
+      }
+      if (due.empty()) break;
+      std::pop_heap(due.begin(), due.end(), createdLater);
+      event* r = due.back();
+      due.pop_back();
+      // One taken away by an earlier callback waits among the pending deletes.
+      if (r->removed) continue;
       fire(r);
       ++fired;
     }
+  } catch (...) {
+    // Those not reached fire in a later pass.
+    for (event* r : due)
+      if (!r->removed) pushTimer(s.timers, r);
+    throw;
   }
-
-  event* r = s.timersHead;
-  while (r) {
-    event* next = r->nextTimerLink();
-    if (r->removed) {
-      unlinkTimer(s, r);
-      delete r;
-    } else if (updateNearest && (!s.nearest || s.nearest->due.compare(r->due) > 0)) {
-      s.nearest = r;
-    }
-    r = next;
-  }
+  freePendingDeletes(s);
   return fired;
 }
 
@@ -220,16 +272,15 @@ int sockEvent::dispatchReady(int count) {
     fire(r);
     ++fired;
   }
-  for (event* deleted : s.pendingDeletes) delete deleted;
-  s.pendingDeletes.clear();
+  freePendingDeletes(s);
   return fired;
 }
 
 std::int64_t sockEvent::waitTime(int maxWaitSeconds, const dateTime& now) {
   dispatcherState& s = state();
   std::int64_t wait = (std::int64_t)maxWaitSeconds * 1000;
-  if (s.nearest) {
-    std::int64_t untilNearest = (s.nearest->due - now).milliseconds();
+  if (!s.timers.empty()) {
+    std::int64_t untilNearest = (s.timers.front()->due - now).milliseconds();
     if (untilNearest < wait) wait = untilNearest;
   }
   wait -= 1000 / clockRate();
@@ -243,7 +294,7 @@ int sockEvent::dispatch(int maxWaitSeconds) {
   {
     passGuard pass;
     const dateTime now = timerClock();
-    scanTimers(now, true);
+    scanTimers(now);
     std::int64_t wait = waitTime(maxWaitSeconds, now);
     int capacity = s.socketCount < kernelQueue::maximumBatch ? s.socketCount : kernelQueue::maximumBatch;
     int n = s.queue->wait(s.ready.get(), capacity, wait > INT_MAX ? INT_MAX : (int)wait);
@@ -254,7 +305,7 @@ int sockEvent::dispatch(int maxWaitSeconds) {
       result = 0;
     } else {
       result = dispatchReady(n);
-      result += scanTimers(timerClock(), false);
+      result += scanTimers(timerClock());
     }
   }
   // Requests recorded by signal handlers are acted on here, outside them.
@@ -289,6 +340,8 @@ void sockEvent::interruptWait() { kernelQueue::wake(wakeDescriptor.load()); }
 
 void sockEvent::setInterruptHandler(void (*handler)()) { state().interruptHandler = handler; }
 
+void sockEvent::setErrorHandler(void (*handler)(const string& text)) { state().errorHandler = handler; }
+
 bool sockEvent::event::isValid() const {
   if (kind == TIME) return true;
   sockaddr_storage address;
@@ -304,7 +357,7 @@ void sockEvent::event::print() const {
   else if (kind >= READ && kind <= CONNECT) text.append(string().format("%s%d", kindNames[kind], (int)fd));
   text.append(") ");
   if (function) text.append(string().format("fn at 0x%08lx", (unsigned long)(uintptr_t)function));
-  else if (object && method) text.append(string().format("object 0x%08lx", (unsigned long)(uintptr_t)object));
+  else if (method) text.append(string().format("object 0x%08lx", (unsigned long)(uintptr_t)method.object()));
   if (!isValid()) text.append(" invalid!");
   fputs(text.buffer(), stderr);
 }

@@ -1,5 +1,6 @@
 #include <orvo/timerClock.h>
 
+#include <atomic>
 #include <ctime>
 
 namespace orvo {
@@ -22,6 +23,9 @@ const clockOrigin& origin() {
   return value;
 }
 
+// Added by advanceTimerClock; only grows.
+std::atomic<std::int64_t> advanced{0};
+
 // Fixes the origin at start-up rather than at the first timer.
 const clockOrigin& startUp = origin();
 
@@ -29,7 +33,11 @@ const clockOrigin& startUp = origin();
 
 dateTime timerClock() {
   const clockOrigin& o = origin();
-  return o.local + timeSpan::fromMilliseconds(monotonicMilliseconds() - o.monotonic);
+  return o.local + timeSpan::fromMilliseconds(monotonicMilliseconds() - o.monotonic + advanced.load());
+}
+
+void advanceTimerClock(const timeSpan& span) {
+  if (span.milliseconds() > 0) advanced += span.milliseconds();
 }
 
 }  // namespace orvo

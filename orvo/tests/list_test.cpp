@@ -214,6 +214,59 @@ TEST(ValueLists, CopyOnWriteAndFind) {
   EXPECT_EQ((std::vector<unsigned>{4, 5, 6}), seen);
 }
 
+// Both list kinds share one insertion: each row inserts 9 into {1, 2, 3}
+// at one place, with the representation shared with a second handle or not;
+// the second handle keeps {1, 2, 3} and both walk the same way backwards.
+TEST(ListInsertion, BothKindsInsertAtEveryPlaceSharedOrNot) {
+  const struct {
+    int after;  // -1: at the head; else after the node holding that value
+    bool shared;
+    std::vector<int> expected;
+  } cases[] = {
+    {-1, false, {9, 1, 2, 3}}, {-1, true, {9, 1, 2, 3}}, {1, false, {1, 9, 2, 3}},
+    {1, true, {1, 9, 2, 3}},   {3, false, {1, 2, 3, 9}}, {3, true, {1, 2, 3, 9}},
+  };
+  for (const auto& c : cases) {
+    int elements[] = {1, 2, 3, 9};
+    orvo::list<int> pointers(0);
+    orvo::dlist<int> values;
+    for (int i = 0; i < 3; ++i) {
+      pointers.append(&elements[i]);
+      values.append(elements[i]);
+    }
+    orvo::list<int> otherPointers(pointers);
+    orvo::dlist<int> otherValues(values);
+    if (!c.shared) {
+      otherPointers.clear(0);
+      otherValues.clear();
+    }
+    orvo::listNode* pointerAt = nullptr;
+    orvo::dlist<int>::node* valueAt = nullptr;
+    if (c.after >= 0) {
+      pointerAt = pointers.find(&elements[c.after - 1]);
+      for (valueAt = values.head(); valueAt->value != c.after; valueAt = valueAt->next) {}
+    }
+    pointers.insertAfter(&elements[3], pointerAt);
+    values.insertAfter(9, valueAt);
+
+    std::vector<int> forward, backward, valueForward, valueBackward;
+    for (int* e : pointers) forward.push_back(*e);
+    for (orvo::listNode* n = pointers.tail(); n; n = n->prev) backward.insert(backward.begin(), *(int*)n->element);
+    for (int v : values) valueForward.push_back(v);
+    for (auto* n = values.tail(); n; n = n->prev) valueBackward.insert(valueBackward.begin(), n->value);
+    EXPECT_EQ(c.expected, forward) << c.after << (c.shared ? " shared" : "");
+    EXPECT_EQ(c.expected, backward) << c.after << (c.shared ? " shared" : "");
+    EXPECT_EQ(c.expected, valueForward) << c.after << (c.shared ? " shared" : "");
+    EXPECT_EQ(c.expected, valueBackward) << c.after << (c.shared ? " shared" : "");
+    EXPECT_EQ(4u, pointers.count());
+    EXPECT_EQ(4u, values.count());
+    std::vector<int> untouched;
+    for (int* e : otherPointers) untouched.push_back(*e);
+    for (int v : otherValues) untouched.push_back(v);
+    EXPECT_EQ(c.shared ? (std::vector<int>{1, 2, 3, 1, 2, 3}) : std::vector<int>{}, untouched);
+  }
+}
+
 TEST(Storage, StepStackCapacities) {
   orvo::vector<int> v(5, 3);
   for (int i = 0; i < 5; ++i) v.append(i);

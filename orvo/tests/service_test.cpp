@@ -78,6 +78,22 @@ TEST(service, defaultsAfterConstruction) {
   EXPECT_FALSE(s.handleUser1);
 }
 
+TEST(service, hooksGiveTheirFixedAnswers) {
+  testService s;
+  orvo::service& base = s;
+  typedef bool (orvo::service::*hook)();
+  const struct {
+    hook call;
+    bool answer;
+  } hooks[] = {
+    {&orvo::service::hook1, true},  {&orvo::service::hook2, true}, {&orvo::service::hook3, false},
+    {&orvo::service::hook4, true},  {&orvo::service::hook5, true}, {&orvo::service::hook6, false},
+    {&orvo::service::hook7, false},
+  };
+  for (size_t i = 0; i < sizeof hooks / sizeof hooks[0]; ++i) EXPECT_EQ(hooks[i].answer, (base.*hooks[i].call)()) << i + 1;
+  EXPECT_TRUE(s.requests.empty());
+}
+
 TEST(service, explicitTextsAreKept) {
   struct named : orvo::service {
     named() : service("gk", "Gatekeeper", "Manages H.323 compliant network.", "x") {}

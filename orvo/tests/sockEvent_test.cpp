@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <fcntl.h>
 #include <pthread.h>
+#include <string>
 #include <sys/socket.h>
 #include <thread>
 #include <unistd.h>
@@ -67,7 +68,7 @@ TEST_F(timers, dueTimersFireInCreationOrder) {
 TEST_F(timers, earlierDueCreatedAfterLaterOneFiresByCreation) {
   new sockEvent(inMilliseconds(30), recordUserData, (void*)1, nullptr);
   new sockEvent(inMilliseconds(10), recordUserData, (void*)2, nullptr);
-  std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  orvo::advanceTimerClock(orvo::timeSpan::fromMilliseconds(50));
   sockEvent::dispatch(0);
   EXPECT_EQ((std::vector<int>{1, 2}), fired);
 }
@@ -97,7 +98,8 @@ TEST_F(timers, insertedEarlierTimerBecomesTheNearest) {
   std::int64_t wait = sockEvent::waitTime(1, orvo::timerClock());
   EXPECT_LE(wait, 90);
   EXPECT_GE(wait, 1);
-  dispatchUntil([] { return !fired.empty(); });
+  orvo::advanceTimerClock(orvo::timeSpan::fromMilliseconds(100));
+  sockEvent::dispatch(0);
   EXPECT_EQ((std::vector<int>{2}), fired);
   delete far;
 }
@@ -107,15 +109,17 @@ TEST_F(timers, waitTimeLeavesOneClockTick) {
   EXPECT_EQ(990, sockEvent::waitTime(1, orvo::timerClock()));
   EXPECT_EQ(4990, sockEvent::waitTime(5, orvo::timerClock()));
   EXPECT_EQ(1, sockEvent::waitTime(0, orvo::timerClock()));
+  // No pass runs here: one would fire (and free) the 5 ms timer on a slow
+  // machine while the test still holds its handle. The nearest timer is
+  // known without one.
   orvo::dateTime now = orvo::timerClock();
   sockEvent* soon = new sockEvent(now + orvo::timeSpan::fromMilliseconds(5), recordUserData, (void*)1, nullptr);
   sockEvent* later = new sockEvent(now + orvo::timeSpan::fromMilliseconds(500), recordUserData, (void*)2, nullptr);
-  sockEvent::dispatch(0);  // finds the nearest
   EXPECT_EQ(1, sockEvent::waitTime(1, now));
   delete soon;
-  sockEvent::dispatch(0);
   EXPECT_EQ(490, sockEvent::waitTime(1, now));
   delete later;
+  EXPECT_TRUE(fired.empty());
 }
 
 TEST_F(timers, emptyPassSleepsItsWholeWait) {
@@ -179,6 +183,75 @@ TEST_F(timers, exceptionFromCallbackLeavesThePass) {
   // The dispatcher is consistent: the next pass goes on with the rest.
   sockEvent::dispatch(0);
   EXPECT_EQ((std::vector<int>{2}), fired);
+}
+
+// Timers due in the future, created in the order of the rows; the clock is
+// moved on in steps, and each step fires its due timers in creation order.
+TEST_F(timers, equalDueTimesFireInCreationOrder) {
+  const std::int64_t dueIn[] = {300, 100, 300, 200, 100, 300, 200, 100};
+  const struct {
+    std::int64_t advance;
+    std::vector<int> fires;
+  } steps[] = {
+    {50, {}},
+    {50, {2, 5, 8}},
+    {100, {4, 7}},
+    {50, {}},
+    {50, {1, 3, 6}},
+  };
+  orvo::dateTime base = orvo::timerClock() + orvo::timeSpan::fromMilliseconds(10000);
+  for (int i = 0; i < 8; ++i)
+    new sockEvent(base + orvo::timeSpan::fromMilliseconds(dueIn[i]), recordUserData, (void*)(intptr_t)(i + 1), nullptr);
+  orvo::advanceTimerClock(orvo::timeSpan::fromMilliseconds(10000 - 1));
+  for (const auto& step : steps) {
+    // Never early: the real time spent here is far below a step of 50 ms.
+    orvo::advanceTimerClock(orvo::timeSpan::fromMilliseconds(step.advance));
+    fired.clear();
+    sockEvent::dispatch(0);
+    EXPECT_EQ(step.fires, fired) << "after " << step.advance;
+  }
+}
+
+// Timers taken away in any order leave the earliest live one in front: the
+// wait of a pass follows it, and only the live ones fire, by creation.
+TEST_F(timers, removalsKeepTheEarliestLiveTimerInFront) {
+  const int count = 64;
+  orvo::dateTime base = orvo::timerClock();
+  std::vector<sockEvent*> handles(count);
+  std::vector<std::int64_t> dueIn(count);
+  unsigned seed = 12345;
+  for (int i = 0; i < count; ++i) {
+    seed = seed * 1103515245 + 12345;
+    dueIn[i] = 100 + (seed >> 16) % 4000;  // within the wait limit of 5 s
+    handles[i] = new sockEvent(base + orvo::timeSpan::fromMilliseconds(dueIn[i]), recordUserData,
+                               (void*)(intptr_t)i, nullptr);
+  }
+  auto earliestLive = [&] {
+    std::int64_t earliest = 5000;
+    for (int i = 0; i < count; ++i)
+      if (handles[i] && dueIn[i] < earliest) earliest = dueIn[i];
+    return earliest;
+  };
+  // Every third from the middle, then the front one four times.
+  for (int i = 1; i < count; i += 3) {
+    delete handles[i];
+    handles[i] = nullptr;
+    ASSERT_EQ(earliestLive() - 10, sockEvent::waitTime(5, base)) << "after removing " << i;
+  }
+  for (int k = 0; k < 4; ++k) {
+    int front = -1;
+    for (int i = 0; i < count; ++i)
+      if (handles[i] && (front < 0 || dueIn[i] < dueIn[front])) front = i;
+    delete handles[front];
+    handles[front] = nullptr;
+    ASSERT_EQ(earliestLive() - 10, sockEvent::waitTime(5, base)) << "after removing the front " << front;
+  }
+  std::vector<int> expected;
+  for (int i = 0; i < count; ++i)
+    if (handles[i]) expected.push_back(i);
+  orvo::advanceTimerClock(orvo::timeSpan::fromMilliseconds(5000));
+  sockEvent::dispatch(0);
+  EXPECT_EQ(expected, fired);
 }
 
 class sockets : public timers {};
@@ -347,6 +420,25 @@ TEST_F(sockets, failedRemovalIsLoggedNotThrown) {
   // Nothing of either is left to fire.
   EXPECT_EQ(0, sockEvent::dispatch(0));
   EXPECT_TRUE(fired.empty());
+}
+
+std::vector<std::string> reportedErrors;
+void collectError(const orvo::string& text) { reportedErrors.push_back(toStd(text)); }
+
+TEST_F(sockets, failedRemovalGoesToTheInstalledErrorHandler) {
+  socketPair pair;
+  sockEvent* reader = new sockEvent(sockEvent::READ, pair.fd[0], recordUserData, nullptr, false, nullptr);
+  FILE* file = tmpfile();
+  ASSERT_NE(-1, dup2(fileno(file), pair.fd[0]));
+  reportedErrors.clear();
+  sockEvent::setErrorHandler(collectError);
+  testing::internal::CaptureStdout();
+  delete reader;
+  std::string written = testing::internal::GetCapturedStdout();
+  sockEvent::setErrorHandler(nullptr);
+  EXPECT_EQ("", written);
+  EXPECT_EQ(std::vector<std::string>{"remove kevent error 'Operation not permitted'"}, reportedErrors);
+  fclose(file);
 }
 
 orvo::socket refusedConnectAttempt(sockaddr_in& target) {

@@ -7,6 +7,11 @@
 
 namespace {
 
+std::int64_t steadyMilliseconds() {
+  return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
+      .count();
+}
+
 TEST(timerClock, startsAtLocalTimeAndNeverGoesBack) {
   orvo::dateTime wall;
   orvo::dateTime timer = orvo::timerClock();
@@ -20,15 +25,40 @@ TEST(timerClock, startsAtLocalTimeAndNeverGoesBack) {
   }
 }
 
+// Both clocks count the same monotonic time: read between two steady
+// readings, the timer clock cannot advance more than they did, however long
+// the thread is held up in between (1 ms for the rounding of each side).
 TEST(timerClock, advancesWithElapsedTime) {
+  std::int64_t steadyBefore = steadyMilliseconds();
   orvo::dateTime before = orvo::timerClock();
-  auto start = std::chrono::steady_clock::now();
   std::this_thread::sleep_for(std::chrono::milliseconds(120));
-  std::int64_t steady =
-      std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
-  std::int64_t advanced = (orvo::timerClock() - before).milliseconds();
+  orvo::dateTime after = orvo::timerClock();
+  std::int64_t steadyAfter = steadyMilliseconds();
+  std::int64_t advanced = (after - before).milliseconds();
   EXPECT_GE(advanced, 119);
-  EXPECT_LE(advanced, steady + 100);  // the two clocks are read a moment apart
+  EXPECT_LE(advanced, steadyAfter - steadyBefore + 2);
+}
+
+TEST(timerClock, testsCanMoveItAheadButNeverBack) {
+  const struct {
+    std::int64_t span;
+    std::int64_t moved;
+  } cases[] = {
+    {5000, 5000},
+    {86400000, 86400000},  // a day
+    {0, 0},
+    {-3000, 0},
+  };
+  for (const auto& c : cases) {
+    std::int64_t steadyBefore = steadyMilliseconds();
+    orvo::dateTime before = orvo::timerClock();
+    orvo::advanceTimerClock(orvo::timeSpan::fromMilliseconds(c.span));
+    orvo::dateTime after = orvo::timerClock();
+    std::int64_t elapsed = steadyMilliseconds() - steadyBefore + 2;
+    std::int64_t moved = (after - before).milliseconds();
+    EXPECT_GE(moved, c.moved - 1) << c.span;
+    EXPECT_LE(moved, c.moved + elapsed) << c.span;
+  }
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "externalTool.h"
 #include "orvoTesting.h"
 
 namespace {
@@ -408,8 +409,7 @@ TEST_F(tpkt, blockingPacketTransfer) {
 
 // Frames read back by tshark's own TPKT dissector, one TCP segment each.
 TEST_F(tpkt, framesReadByAnIndependentDecoder) {
-  if (system("command -v tshark >/dev/null 2>&1 && command -v text2pcap >/dev/null 2>&1") != 0)
-    GTEST_SKIP() << "tshark is not installed";
+  ORVO_REQUIRE_TOOL(externalTool::onPath("tshark") && externalTool::onPath("text2pcap"), "tshark or text2pcap");
   std::vector<std::string> frames;
   for (size_t size : {10u, 0u, 300u}) {
     connection c;

@@ -138,8 +138,7 @@ void TConnection::CompleteSetAside() {
   while (!FSetAside.empty()) {
     std::unique_ptr<TQueuedPacket> entry = std::move(FSetAside.front());
     FSetAside.pop_front();
-    if (const TCompletion& completion = entry->Packet()->Completion())
-      completion.Handler(crNoAnswer, nullptr);
+    entry->Packet()->Completion()(crNoAnswer, nullptr);
   }
   FCompletingSetAside = false;
 }
@@ -150,7 +149,7 @@ void TConnection::LogSocketError(const char* AText, int AError) {
 }
 
 TPacket* TConnection::CreatePacket(int ACode, const TCompletion& ACompletion) {
-  std::unique_ptr<TPacket> packet(new TPacket(this, ACompletion));
+  std::unique_ptr<TPacket> packet(new TPacket(FSecret, ACompletion));
   packet->SetCode(static_cast<unsigned>(ACode));
   packet->SetIdentifier(static_cast<uint8_t>(FIdentifierCounter++));
   unsigned char authenticator[AuthenticatorLength] = {};
@@ -229,7 +228,7 @@ void TConnection::OnReadable(orvo::sockEvent*) {
   FSocket.lastError = received < 0 ? errno : 0;
   if (received < static_cast<ssize_t>(MinPacketLength))
     return;
-  std::unique_ptr<TPacket> answer(new TPacket(this));
+  std::unique_ptr<TPacket> answer(new TPacket(FSecret));
   if (!answer->Decode(buffer.get(), static_cast<unsigned>(received)))
     return;
   OnReceive(answer.get());
@@ -271,15 +270,14 @@ void TConnection::Complete(TQueuedPacket* AEntry, int AResult, TPacket* AAnswer)
   // A freed identifier lets a waiting request go before the completion adds
   // requests of its own.
   SendWaiting();
-  if (const TCompletion& completion = entry->Packet()->Completion())
-    completion.Handler(AResult, AAnswer);
+  entry->Packet()->Completion()(AResult, AAnswer);
 }
 
 void TConnection::CancelRequests(const void* ARequester) {
   bool freed = false;
   for (TQueue* queue : {&FQueue, &FSetAside}) {
     for (auto it = queue->begin(); it != queue->end();) {
-      if ((*it)->Packet()->Completion().Requester == ARequester) {
+      if ((*it)->Packet()->Completion().object() == ARequester) {
         freed = freed || (*it)->HoldsIdentifier;
         ReleaseIdentifier(**it);
         it = queue->erase(it);

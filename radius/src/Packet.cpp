@@ -7,7 +7,6 @@
 
 #include <orvo/hexDump.h>
 #include <radius/AddressAttribute.h>
-#include <radius/Connection.h>
 #include <radius/IntegerAttribute.h>
 #include <radius/MD5Digest.h>
 #include <radius/StringAttribute.h>
@@ -40,10 +39,10 @@ TAttribute* newAttribute(TAttributeKind AKind) {
 
 }  // namespace
 
-TPacket::TPacket(TConnection* AConnection) : TPacket(AConnection, TCompletion()) {}
+TPacket::TPacket(const orvo::string& ASecret) : TPacket(ASecret, TCompletion()) {}
 
-TPacket::TPacket(TConnection* AConnection, const TCompletion& ACompletion)
-    : FCode(0), FIdentifier(0), FAttributes(1), FConnection(AConnection), FCompletion(ACompletion) {
+TPacket::TPacket(const orvo::string& ASecret, const TCompletion& ACompletion)
+    : FCode(0), FIdentifier(0), FAttributes(1), FSecret(ASecret), FCompletion(ACompletion) {
   std::memset(FAuthenticator, 0, sizeof FAuthenticator);
 }
 
@@ -155,7 +154,7 @@ std::ostream& TPacket::Print(std::ostream& AStream) const {
     // Show what goes on the wire: the authenticator is computed when sent.
     std::vector<unsigned char> scratch(length);
     Encode(scratch.data());
-    AccountingAuthenticator(scratch.data(), length, FConnection ? FConnection->Secret() : orvo::string(), shown);
+    AccountingAuthenticator(scratch.data(), length, FSecret, shown);
   } else {
     std::memcpy(shown, FAuthenticator, sizeof shown);
   }

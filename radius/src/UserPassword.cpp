@@ -2,7 +2,6 @@
 
 #include <cstring>
 
-#include <radius/Connection.h>
 #include <radius/Dictionary.h>
 #include <radius/MD5Digest.h>
 #include <radius/Packet.h>
@@ -36,9 +35,8 @@ bool HideUserPassword(const orvo::string& APassword, const orvo::string& ASecret
 }
 
 TStringAttribute* NewUserPasswordAttribute(const TPacket& ARequest, const orvo::string& APassword) {
-  orvo::string secret = ARequest.Connection() ? ARequest.Connection()->Secret() : orvo::string();
   orvo::string hidden;
-  if (!HideUserPassword(APassword, secret, ARequest.Authenticator(), hidden))
+  if (!HideUserPassword(APassword, ARequest.Secret(), ARequest.Authenticator(), hidden))
     return nullptr;
   return new TStringAttribute(atUserPassword, hidden);
 }

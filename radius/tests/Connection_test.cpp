@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <arpa/inet.h>
 #include <sys/resource.h>
 #include <cerrno>
@@ -12,7 +14,9 @@
 #include <string>
 #include <vector>
 
+#include <orvo/sockEvent.h>
 #include <orvo/socketAddress.h>
+#include <orvo/timerClock.h>
 #include <radius/IntegerAttribute.h>
 #include <radius/Packet.h>
 #include <radius/StringAttribute.h>
@@ -87,8 +91,12 @@ protected:
 };
 
 octets attribute(unsigned AType, const std::string& AValue) {
-  octets out = {uint8_t(AType), uint8_t(AValue.size() + 2)};
-  out.insert(out.end(), AValue.begin(), AValue.end());
+  // Sized first: growing a two-octet vector by insert draws a false
+  // -Warray-bounds from g++ 12.
+  octets out(AValue.size() + 2);
+  out[0] = uint8_t(AType);
+  out[1] = uint8_t(AValue.size() + 2);
+  std::copy(AValue.begin(), AValue.end(), out.begin() + 2);
   return out;
 }
 
@@ -108,7 +116,10 @@ TEST(ConnectionPackets, AccessRequestsCarryUnpredictableAuthenticatorsOthersZero
   EXPECT_EQ(std::string(AuthenticatorLength, '\0'),
             std::string(reinterpret_cast<const char*>(accounting->Authenticator()), AuthenticatorLength));
   EXPECT_EQ(unsigned(pcAccountingRequest), accounting->Code());
-  EXPECT_EQ(&connection, accounting->Connection());
+  EXPECT_EQ("", std::string(accounting->Secret().buffer()));
+  connection.SetSecret("s3cret");
+  std::unique_ptr<TPacket> signedLater(connection.CreatePacket(pcAccountingRequest, TCompletion()));
+  EXPECT_EQ("s3cret", std::string(signedLater->Secret().buffer()));
 }
 
 TEST(ConnectionPackets, IdentifiersCountUpFromPacketToPacket) {
@@ -203,25 +214,41 @@ TEST_F(ConnectionTest, StrayShortMalformedAndDuplicateDatagramsAreDropped) {
   EXPECT_EQ(unsigned(pcAccessReject), r.outcomes[0].code);
 }
 
+// The schedule runs on the timer clock, moved ahead by the test: each
+// retransmission is checked not to go early, then to go when due.
 TEST_F(ConnectionTest, TransmitsFourTimesThreeSecondsApartThenGivesUp) {
   requester r(connection);
   TPacket* packet = r.request(pcAccessRequest);
   packet->Append(new TStringAttribute(atUserName, "nobody-answers"));
   int64_t completedAt = 0;
   r.then = [&](int, TPacket*) { completedAt = server.now(); };
-  connection.Send(packet);
   int64_t start = server.now();
-  ASSERT_TRUE(runUntil([&] { return !r.outcomes.empty(); }, 20000));
-  int64_t completed = completedAt - start;
+  connection.Send(packet);
+  awaitDatagrams(1);
+  // Far more than the real time a loaded machine takes between two steps.
+  const int64_t Margin = 1000;
+  for (size_t sent = 1; sent <= 4; ++sent) {
+    orvo::advanceTimerClock(orvo::timeSpan::fromMilliseconds(3000 - Margin));
+    for (int pass = 0; pass < 3; ++pass)
+      orvo::sockEvent::dispatch(0);
+    ASSERT_EQ(sent, server.received.size()) << "early";
+    ASSERT_TRUE(r.outcomes.empty()) << "early";
+    orvo::advanceTimerClock(orvo::timeSpan::fromMilliseconds(Margin));
+    if (sent < 4)
+      awaitDatagrams(sent + 1);
+    else
+      ASSERT_TRUE(runUntil([&] { return !r.outcomes.empty(); }, 2000));
+  }
   ASSERT_EQ(4u, server.received.size());
   for (size_t i = 0; i < 4; ++i) {
     EXPECT_EQ(server.received[0].bytes, server.received[i].bytes) << "transmission " << i;
     int64_t at = server.received[i].at - start;
-    EXPECT_GE(at, int64_t(3000 * i) - 20) << "transmission " << i;
-    EXPECT_LE(at, int64_t(3000 * i) + 2500) << "transmission " << i;  // generous: loaded machines
+    EXPECT_GE(at, int64_t(3000 * i)) << "transmission " << i;
+    EXPECT_LT(at, int64_t(3000 * i) + Margin) << "transmission " << i;
   }
-  EXPECT_GE(completed, 12000 - 20);
-  EXPECT_LE(completed, 12000 + 2500);
+  int64_t completed = completedAt - start;
+  EXPECT_GE(completed, 12000);
+  EXPECT_LT(completed, 12000 + Margin);
   ASSERT_EQ(1u, r.outcomes.size());
   EXPECT_EQ(1, r.outcomes[0].result);
   EXPECT_EQ(0u, r.outcomes[0].code);
@@ -399,20 +426,25 @@ TEST_F(ConnectionTest, OpeningTheSameServerKeepsSocketAndQueueAnotherServerEndsT
   ASSERT_TRUE(runUntil([&] { return other.received.size() == 1; }, 2000));
 }
 
-TEST_F(ConnectionTest, DestructionDropsPendingRequestsWithoutCompletion) {
+namespace {
+struct resultLog {
   std::vector<int> results;
+  void onAnswer(int AResult, TPacket*) { results.push_back(AResult); }
+};
+}  // namespace
+
+TEST_F(ConnectionTest, DestructionDropsPendingRequestsWithoutCompletion) {
+  resultLog log;
   {
     TConnection doomed;
     doomed.SetSecret(Secret);
     ASSERT_TRUE(doomed.Open(server.address()));
-    doomed.Send(doomed.CreatePacket(pcAccessRequest, TCompletion(&results, [&](int AResult, TPacket*) {
-                                      results.push_back(AResult);
-                                    })));
+    doomed.Send(doomed.CreatePacket(pcAccessRequest, &log, &resultLog::onAnswer));
     awaitDatagrams(1);
   }
   server.answer(server.received[0].bytes, pcAccessAccept, {}, Secret);
   runFor(200);
-  EXPECT_TRUE(results.empty());
+  EXPECT_TRUE(log.results.empty());
 }
 
 namespace {

@@ -15,6 +15,7 @@
 #include <radius/UserPassword.h>
 #include <radius/VendorSpecificAttribute.h>
 
+#include "externalTool.h"
 #include "fakeRadiusServer.h"
 #include "freeRadiusServer.h"
 
@@ -130,9 +131,8 @@ protected:
   }
 
   void SetUp() override {
-    if (!server)
-      GTEST_SKIP() << "FreeRADIUS is not installed (Debian packages freeradius, freeradius-utils; "
-                      "scripts/install-deps installs them): the tests against a real server are skipped.";
+    ORVO_REQUIRE_TOOL(server != nullptr, "FreeRADIUS (Debian packages freeradius, freeradius-utils; "
+                                         "scripts/install-deps installs them)");
     ASSERT_TRUE(started) << server->failure();
     authentication.SetSecret(Secret);
     accounting.SetSecret(Secret);

@@ -56,7 +56,7 @@ const TOctets AccessRequest = concat({
 });
 
 TPacket* newAccessRequest(TConnection* AConnection) {
-  TPacket* packet = new TPacket(AConnection);
+  TPacket* packet = new TPacket(AConnection ? AConnection->Secret() : orvo::string());
   packet->SetCode(pcAccessRequest);
   packet->SetIdentifier(42);
   packet->SetAuthenticator(RequestAuthenticator);
@@ -88,7 +88,7 @@ const TOctets AccountingDigest = {0x32, 0x30, 0x2A, 0x44, 0xB8, 0x7F, 0x7A, 0xE2
 const TOctets AccountingWire = concat({AccountingHeader, AccountingDigest, AccountingAttributes});
 
 TPacket* newAccountingRequest(TConnection* AConnection) {
-  TPacket* packet = new TPacket(AConnection);
+  TPacket* packet = new TPacket(AConnection ? AConnection->Secret() : orvo::string());
   packet->SetCode(pcAccountingRequest);
   packet->SetIdentifier(7);
   packet->Append(new TAddressAttribute(atNASIPAddress, Loopback));

@@ -80,7 +80,7 @@ TEST(AttributePrint, VendorSpecificWithVendorNameAndData) {
 TEST(PacketPrint, AccessRequestShowsTheStoredAuthenticator) {
   TConnection connection;
   connection.SetSecret("testing123");
-  TPacket packet(&connection);
+  TPacket packet(connection.Secret());
   packet.SetCode(pcAccessRequest);
   packet.SetIdentifier(42);
   const unsigned char authenticator[16] = {0x00, 0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07,
@@ -111,7 +111,7 @@ TEST(PacketPrint, AccessRequestShowsTheStoredAuthenticator) {
 TEST(PacketPrint, AccountingRequestShowsTheAuthenticatorThatGoesOnTheWire) {
   TConnection connection;
   connection.SetSecret("testing123");
-  TPacket packet(&connection);
+  TPacket packet(connection.Secret());
   packet.SetCode(pcAccountingRequest);
   packet.SetIdentifier(7);
   packet.Append(new TAddressAttribute(atNASIPAddress, htonl(0x7F000001)));

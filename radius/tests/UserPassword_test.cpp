@@ -61,9 +61,7 @@ TEST(UserPassword, UpTo128OctetsAreHiddenLongerOnesRefused) {
 }
 
 TEST(UserPassword, AttributeUsesTheRequestsSecretAndAuthenticator) {
-  TConnection connection;
-  connection.SetSecret("xyzzy5461");
-  TPacket request(&connection, TCompletion());
+  TPacket request("xyzzy5461", TCompletion());
   request.SetCode(pcAccessRequest);
   request.SetAuthenticator(ExampleAuthenticator);
   std::unique_ptr<TStringAttribute> attribute(NewUserPasswordAttribute(request, "arctangent"));

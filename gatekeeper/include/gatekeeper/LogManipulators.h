@@ -7,7 +7,7 @@
 #include <orvo/streamManipulator.h>
 #include <orvo/string.h>
 
-#include <h323/Timer.h>
+#include <orvo/timer.h>
 
 // Level letter ("[E] ", "[W] ", "[I] ") on every piece, then at a line's
 // start the local time: "%X " on the console, "%c " in log files.

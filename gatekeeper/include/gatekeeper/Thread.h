@@ -3,8 +3,7 @@
 // from inside the code that started it.
 #pragma once
 
-#include <cstring>
-
+#include <orvo/memberCallback.h>
 #include <orvo/thread.h>
 
 #include <gatekeeper/Processor.h>
@@ -26,13 +25,7 @@ public:
   template <class T, class C>
   TThread(TGatekeeper* ACore, T* ATarget, void (C::*ACompletion)(TThread*))
       : TThread(ACore) {
-    if (ATarget && ACompletion) {
-      C* target = ATarget;
-      Target = target;
-      static_assert(sizeof ACompletion <= sizeof Completion, "member pointer too large");
-      std::memcpy(Completion, &ACompletion, sizeof ACompletion);
-      Invoker = &Invoke<C>;
-    }
+    Completion = orvo::memberCallback<TThread*>(ATarget, ACompletion);
   }
   explicit TThread(TGatekeeper* ACore);
   ~TThread() override;
@@ -50,18 +43,9 @@ private:
   TPerformFunctionResult Start();
   TPerformFunctionResult Complete();
 
-  template <class C>
-  static void Invoke(void* ATarget, const unsigned char* AStored, TThread* AThread) {
-    void (C::*completion)(TThread*);
-    std::memcpy(&completion, AStored, sizeof completion);
-    (static_cast<C*>(ATarget)->*completion)(AThread);
-  }
-
   TGatekeeper* Core;
   bool IsRunning = false;
   bool IsFinished = false;
   TThreadCore* Task = nullptr;
-  void* Target = nullptr;
-  unsigned char Completion[2 * sizeof(void*)] = {};
-  void (*Invoker)(void*, const unsigned char*, TThread*) = nullptr;
+  orvo::memberCallback<TThread*> Completion;
 };

@@ -43,37 +43,9 @@ public:
   }
 
   void insertAfter(const T& value, node* position) {
-    container* c = typed();
-    if (position) {
-      if (c->referenceCount != 1) {
-        position = unshare(position);
-        c = typed();
-      }
-      node* n = new node{value, position, position->next};
-      if (position->next)
-        position->next->prev = n;
-      else
-        c->tail = n;
-      position->next = n;
-    } else if (c) {
-      if (c->referenceCount != 1) {
-        unshare(nullptr);
-        c = typed();
-      }
-      node* n = new node{value, nullptr, c->head};
-      c->head->prev = n;
-      c->head = n;
-    } else {
-      c = new container;
-      try {
-        c->head = c->tail = new node{value, nullptr, nullptr};
-      } catch (...) {
-        delete c;
-        throw;
-      }
-      attach(c);
-    }
-    ++c->count;
+    this->template linkAfter<container>(
+        new node{value, nullptr, nullptr}, position, [this](node* p) { return unshare(p); },
+        [] { return new container; });
   }
   void append(const T& value) { insertAfter(value, tail()); }
   void prepend(const T& value) { insertAfter(value, nullptr); }

@@ -63,6 +63,9 @@ public:
   unsigned status() const { return status_; }
   unsigned groupCount() const { return groupCount_; }
   bool attached() const { return base_ != nullptr; }
+  // True when the last search stopped on the step budget or the backtracking
+  // limits rather than by trying every way: its "no match" means "given up".
+  bool gaveUp() const { return gaveUp_; }
 
   // Process-wide to-upper and to-lower tables (256 entries each, copied);
   // both null restores the built-in letter sets.
@@ -87,6 +90,7 @@ private:
   int groupStart_[maxGroups];
   int groupEnd_[maxGroups];
   unsigned groupCount_ = 0;
+  bool gaveUp_ = false;
   std::vector<regexpEngine::node*> nodes_;  // every node of the tree, for reset, copy and free
 };
 

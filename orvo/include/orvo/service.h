@@ -35,12 +35,23 @@ public:
   // start is not taken for a running one.
   int start();
 
+  // Service-manager hooks of other platforms, kept in their places among
+  // the virtual operations; nothing calls them and subclasses leave them.
+  virtual bool hook1() { return true; }
+  virtual bool hook2() { return true; }
+  virtual bool hook3() { return false; }
+  virtual bool hook4() { return true; }
+  virtual bool hook5() { return true; }
+  virtual bool hook6() { return false; }
+
   virtual int run() = 0;
   virtual void stop() {}
   virtual void restart() {}   // SIGUSR2
   virtual void onUser1() {}   // SIGUSR1
   // SIGUSR1: onUser1; SIGUSR2: restart; others: reportStatus(3, 500), stop.
   virtual void onSignal(int signalNumber);
+
+  virtual bool hook7() { return false; }
 
   // Service-manager hooks; nothing to do on this platform.
   void install(const string& commandLine) { (void)commandLine; }

@@ -32,6 +32,39 @@ protected:
     if (old && --old->referenceCount == 0) delete old;
   }
 
+  // The insertion of every linked list kind: links the new node `n` after
+  // `position` (at the head when null), cloning a shared representation
+  // first (`unshare` maps the position into the clone) and creating an
+  // absent one (`create`). When either throws, the node is freed and the
+  // list is as it was. Node: prev, next; Container: head, tail, count.
+  template <class Container, class Node, class Unshare, class Create>
+  void linkAfter(Node* n, Node* position, Unshare unshare, Create create) {
+    Container* c = static_cast<Container*>(rep);
+    try {
+      if (!c) {
+        c = create();
+        attach(c);
+      } else if (c->referenceCount != 1) {
+        position = unshare(position);
+        c = static_cast<Container*>(rep);
+      }
+    } catch (...) {
+      delete n;
+      throw;
+    }
+    n->prev = position;
+    n->next = position ? position->next : c->head;
+    if (n->next)
+      n->next->prev = n;
+    else
+      c->tail = n;
+    if (position)
+      position->next = n;
+    else
+      c->head = n;
+    ++c->count;
+  }
+
   container* rep = nullptr;
 };
 

@@ -2,12 +2,12 @@
 // the pass that waits on the kernel queue and calls them back.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
-#include <cstring>
-#include <type_traits>
 
 #include <orvo/dateTime.h>
 #include <orvo/exception.h>
+#include <orvo/memberCallback.h>
 #include <orvo/string.h>
 
 namespace orvo {
@@ -27,30 +27,8 @@ public:
 
   typedef void (*callback)(sockEvent* registration);
 
-  // A member function of any class, taking the registration.
-  class memberCallback {
-  public:
-    memberCallback() : invoker(nullptr) { std::memset(storage, 0, sizeof storage); }
-    template <class C>
-    explicit memberCallback(void (C::*method)(sockEvent*)) : invoker(method ? &invoke<C> : nullptr) {
-      static_assert(sizeof method <= sizeof storage, "member pointer too large");
-      std::memset(storage, 0, sizeof storage);
-      std::memcpy(storage, &method, sizeof method);
-    }
-    explicit operator bool() const { return invoker != nullptr; }
-    void call(void* object, sockEvent* registration) const { invoker(object, storage, registration); }
-
-  private:
-    struct anyClass {};
-    template <class C>
-    static void invoke(void* object, const unsigned char* stored, sockEvent* registration) {
-      void (C::*method)(sockEvent*);
-      std::memcpy(&method, stored, sizeof method);
-      (static_cast<C*>(object)->*method)(registration);
-    }
-    unsigned char storage[2 * sizeof(void (anyClass::*)(sockEvent*))];
-    void (*invoker)(void*, const unsigned char*, sockEvent*);
-  };
+  // A member function of the target object, taking the registration.
+  typedef orvo::memberCallback<sockEvent*> memberCallback;
 
   // The record behind a handle; callbacks read its fields directly.
   struct event {
@@ -58,8 +36,7 @@ public:
     std::int32_t kind = READ;
     std::int32_t fd = -1;        // not used by TIME
     callback function = nullptr;
-    void* object = nullptr;      // target of method
-    memberCallback method;
+    memberCallback method;       // with its target object
     void* userData = nullptr;
     dateTime due;                // TIME: when due; others: when created
     bool autoDelete = false;     // the handle is deleted after its callback
@@ -71,13 +48,11 @@ public:
     // One diagnostic line without line end, on standard error.
     void print() const;
 
-    // The dispatcher's timer list.
-    event*& nextTimerLink() { return nextTimer; }
-    event*& previousTimerLink() { return previousTimer; }
-
-  private:
-    event* nextTimer = nullptr;
-    event* previousTimer = nullptr;
+    // The dispatcher's own: timers in creation order, and the place in the
+    // heap of pending timers (npos when not in it).
+    static constexpr std::size_t npos = ~std::size_t(0);
+    std::uint64_t serial = 0;
+    std::size_t heapIndex = npos;
   };
 
   sockEvent(int kind, int fd, callback function, void* userData, bool autoDelete, sockEvent** registration);
@@ -89,14 +64,14 @@ public:
       : record(nullptr) {
     event* r = newRecord(TIME, -1, true, userData);
     r->due = due;
-    setMember(r, object, method);
+    r->method = memberCallback(object, method);
     construct(r, registration);
   }
   template <class T, class C>
   sockEvent(int kind, int fd, T* object, void (C::*method)(sockEvent*), bool autoDelete, sockEvent** registration)
       : record(nullptr) {
     event* r = newRecord(kind, fd, autoDelete, nullptr);
-    setMember(r, object, method);
+    r->method = memberCallback(object, method);
     construct(r, registration);
   }
   template <class T, class C>
@@ -104,11 +79,12 @@ public:
             sockEvent** registration)
       : record(nullptr) {
     event* r = newRecord(kind, fd, autoDelete, userData);
-    setMember(r, object, method);
+    r->method = memberCallback(object, method);
     construct(r, registration);
   }
 
-  // Never throws: a removal the kernel refuses is logged and counted out.
+  // Never throws: a removal the kernel refuses goes to the error handler and
+  // is counted out.
   ~sockEvent();
 
   sockEvent(const sockEvent&) = delete;
@@ -138,23 +114,20 @@ public:
   static void interruptWait();
   // Run by a pass whose wait was interrupted, before it returns 0.
   static void setInterruptHandler(void (*handler)());
+  // Takes the dispatcher's error lines; null restores the default, which
+  // writes them to the standard output.
+  static void setErrorHandler(void (*handler)(const string& text));
 
   event* record;
 
 private:
   static event* newRecord(int kind, int fd, bool autoDelete, void* userData);
-  template <class T, class C>
-  static void setMember(event* r, T* object, void (C::*method)(sockEvent*)) {
-    static_assert(std::is_convertible<T*, C*>::value, "the method must belong to the object's class");
-    r->object = static_cast<void*>(static_cast<C*>(object));
-    r->method = memberCallback(method);
-  }
   void construct(event* r, sockEvent** registration);
 
   static void insert(event* r);
   static void remove(sockEvent* handle);
   static void fire(event* r);
-  static int scanTimers(const dateTime& now, bool updateNearest);
+  static int scanTimers(const dateTime& now);
   static int dispatchReady(int count);
 };
 

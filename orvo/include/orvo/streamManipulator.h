@@ -2,9 +2,9 @@
 // and turns it into output of its own.
 #pragma once
 
-#include <functional>
 
 #include <orvo/byteStorage.h>
+#include <orvo/memberCallback.h>
 #include <orvo/printOptions.h>
 #include <orvo/string.h>
 
@@ -91,19 +91,14 @@ public:
   TLineFormatter(TLineFormatFunction AFunction) : function(AFunction) {}
   template <class C>
   TLineFormatter(C* AObject, void (C::*AMember)(string&, bool, const string*))
-      : function(nullptr) {
-    if (AObject != nullptr && AMember != nullptr)
-      member = [AObject, AMember](string& ALine, bool AAtLineStart, const string* AStateName) {
-        (AObject->*AMember)(ALine, AAtLineStart, AStateName);
-      };
-  }
+      : function(nullptr), member(AObject, AMember) {}
 
   void operator()(string& ALine, bool AAtLineStart, const string* AStateName,
                   TFormatStreamManipulator* ASink) const;
 
 private:
   TLineFormatFunction function;
-  std::function<void(string&, bool, const string*)> member;
+  memberCallback<string&, bool, const string*> member;
 };
 
 // A stringy sink that runs its line formatter over every piece of a line.

@@ -11,4 +11,9 @@ namespace orvo {
 // and protocol time stamps keep reading the wall clock (dateTime()).
 dateTime timerClock();
 
+// Moves the timer clock ahead by the span (a negative one is ignored), so
+// that tests of long schedules run in milliseconds: what falls due within
+// the span fires at the next dispatch pass.
+void advanceTimerClock(const timeSpan& span);
+
 }  // namespace orvo

@@ -56,7 +56,7 @@ public:
   TPacket* CreatePacket(int ACode, const TCompletion& ACompletion);
   template <class T>
   TPacket* CreatePacket(int ACode, T* ARequester, void (T::*AHandler)(int, TPacket*)) {
-    return CreatePacket(ACode, TCompletion::Bind(ARequester, AHandler));
+    return CreatePacket(ACode, TCompletion(ARequester, AHandler));
   }
   // Takes the packet over and transmits it, unless all 256 identifiers are
   // pending: then it waits unsent until one is free.

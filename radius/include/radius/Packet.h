@@ -6,13 +6,12 @@
 
 #include <orvo/exception.h>
 #include <orvo/list.h>
+#include <orvo/string.h>
 #include <radius/Attribute.h>
 #include <radius/Completion.h>
 #include <radius/Dictionary.h>
 
 namespace RADIUS {
-
-class TConnection;
 
 class TPacket {
 public:
@@ -22,10 +21,11 @@ public:
     EAttributeDecode() = default;
   };
 
-  // A packet to be filled by Decode.
-  explicit TPacket(TConnection* AConnection);
+  // A packet to be filled by Decode. The secret is the shared secret of the
+  // connection that makes or receives the packet.
+  explicit TPacket(const orvo::string& ASecret);
   // A request; its creator sets code, identifier and authenticator.
-  TPacket(TConnection* AConnection, const TCompletion& ACompletion);
+  TPacket(const orvo::string& ASecret, const TCompletion& ACompletion);
   ~TPacket();
   TPacket(const TPacket&) = delete;
   TPacket& operator=(const TPacket&) = delete;
@@ -36,7 +36,8 @@ public:
   void SetIdentifier(uint8_t AIdentifier) { FIdentifier = AIdentifier; }
   const unsigned char* Authenticator() const { return FAuthenticator; }
   void SetAuthenticator(const unsigned char* AAuthenticator);
-  TConnection* Connection() const { return FConnection; }
+  // What Print and the User-Password attribute hide and sign with.
+  const orvo::string& Secret() const { return FSecret; }
   const TCompletion& Completion() const { return FCompletion; }
 
   // The attributes in wire order.
@@ -67,7 +68,7 @@ private:
   uint8_t FIdentifier;
   unsigned char FAuthenticator[AuthenticatorLength];
   orvo::list<TAttribute> FAttributes;
-  TConnection* FConnection;
+  orvo::string FSecret;
   TCompletion FCompletion;
 };
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <memory>
 
-#include <h323/Timer.h>
+#include <orvo/timer.h>
 #include <orvo/string.h>
 
 namespace RADIUS {

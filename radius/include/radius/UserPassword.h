@@ -18,7 +18,7 @@ bool HideUserPassword(const orvo::string& APassword, const orvo::string& ASecret
                       const unsigned char* ARequestAuthenticator, orvo::string& AHidden);
 
 // The User-Password attribute of a request made by TConnection::CreatePacket:
-// hidden under the connection's secret and the request's authenticator. Null
+// hidden under the request's shared secret and authenticator. Null
 // for a password longer than 128 octets.
 TStringAttribute* NewUserPasswordAttribute(const TPacket& ARequest, const orvo::string& APassword);
 

@@ -6,6 +6,8 @@
 #include <stdexcept>
 #include <unistd.h>
 
+#include "externalTool.h"
+
 namespace radiusTesting {
 
 namespace {
@@ -39,7 +41,7 @@ struct TTemporaryDirectory {
 }  // namespace
 
 bool TsharkAvailable() {
-  return std::system("command -v text2pcap >/dev/null 2>&1 && command -v tshark >/dev/null 2>&1") == 0;
+  return externalTool::check(externalTool::onPath("tshark") && externalTool::onPath("text2pcap"), "tshark or text2pcap");
 }
 
 std::string DissectFields(const std::vector<unsigned char>& ADatagram, unsigned APort, const std::string& ASecret,

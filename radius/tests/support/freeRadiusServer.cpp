@@ -31,7 +31,7 @@ bool writeFile(const std::string& APath, const std::string& AText) {
 }
 
 // A loopback UDP port nobody holds at the moment; the server binds it soon
-// after, which leaves a small window that a parallel test could take it.
+// after, and start tries again when another process took it in between.
 bool freePort(sockaddr_in& AOut) {
   int fd = ::socket(AF_INET, SOCK_DGRAM, 0);
   if (fd < 0)
@@ -137,11 +137,28 @@ bool freeRadiusServer::start(const std::string& ASecret, const std::string& AUse
     return false;
   }
   dir = pattern;
-  if (!freePort(authentication) || !freePort(accounting) || authentication.sin_port == accounting.sin_port ||
-      !writeConfiguration(ASecret, AUsers, AAuthorizeExtra)) {
-    reason = "no configuration written";
-    return false;
+  // The ports are free when chosen but bound only by the server, so a test
+  // running in parallel may take one in between: the server then ends at
+  // start-up, and another pair is tried.
+  for (int attempt = 0; attempt < 8; ++attempt) {
+    if (!freePort(authentication) || !freePort(accounting) || authentication.sin_port == accounting.sin_port ||
+        !writeConfiguration(ASecret, AUsers, AAuthorizeExtra)) {
+      reason = "no configuration written";
+      continue;
+    }
+    switch (launch(server)) {
+      case launchResult::ready:
+        return true;
+      case launchResult::portTaken:
+        continue;
+      case launchResult::failed:
+        return false;
+    }
   }
+  return false;
+}
+
+freeRadiusServer::launchResult freeRadiusServer::launch(const std::string& AProgram) {
   std::string log = dir + "/debug.log";
   pid = fork();
   if (pid == 0) {
@@ -150,28 +167,29 @@ bool freeRadiusServer::start(const std::string& ASecret, const std::string& AUse
       dup2(out, STDOUT_FILENO);
       dup2(out, STDERR_FILENO);
     }
-    execl(server.c_str(), server.c_str(), "-X", "-d", dir.c_str(), "-n", "radiusd", static_cast<char*>(nullptr));
+    execl(AProgram.c_str(), AProgram.c_str(), "-X", "-d", dir.c_str(), "-n", "radiusd", static_cast<char*>(nullptr));
     _exit(127);
   }
   if (pid < 0) {
     reason = "fork failed";
-    return false;
+    return launchResult::failed;
   }
   auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
   while (std::chrono::steady_clock::now() < end) {
     if (readFile(log).find("Ready to process requests") != std::string::npos)
-      return true;
+      return launchResult::ready;
     int status;
     if (waitpid(pid, &status, WNOHANG) == pid) {
       pid = -1;
-      reason = "the server ended at start-up:\n" + readFile(log);
-      return false;
+      std::string output = readFile(log);
+      reason = "the server ended at start-up:\n" + output;
+      return output.find("in use") != std::string::npos ? launchResult::portTaken : launchResult::failed;
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
   }
   reason = "the server did not come up within ten seconds:\n" + readFile(log);
   stop();
-  return false;
+  return launchResult::failed;
 }
 
 void freeRadiusServer::stop() {

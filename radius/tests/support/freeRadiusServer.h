@@ -1,5 +1,6 @@
 // A FreeRADIUS server of the test's own: a throw-away configuration in a
-// temporary directory, 127.0.0.1 on two ports found free at run time, a
+// temporary directory, 127.0.0.1 on two ports found free at run time (tried
+// again when another process takes one before the server binds it), a
 // known client secret, a users file given by the test, the detail module
 // writing into the directory. Started in the foreground and stopped by its
 // process id.
@@ -36,6 +37,8 @@ public:
   std::string debugLog() const;
 
 private:
+  enum class launchResult { ready, portTaken, failed };
+  launchResult launch(const std::string& AProgram);
   bool writeConfiguration(const std::string& ASecret, const std::string& AUsers, const std::string& AAuthorizeExtra);
 
   std::string dir;

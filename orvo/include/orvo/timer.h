@@ -1,12 +1,13 @@
 // One-shot millisecond timer that calls a member function of its target.
-// It lives beside the event loop so that every layer above (RADIUS client,
+// It lives in the class library so that every layer above (RADIUS client,
 // gatekeeper core) can use it.
 // Armed exactly while it holds a dispatcher registration; due times run on
 // the monotonic timer clock.
 #pragma once
 
 #include <cstdint>
-#include <cstring>
+
+#include <orvo/memberCallback.h>
 
 namespace orvo {
 class sockEvent;
@@ -15,15 +16,14 @@ class dateTime;
 
 class TTimer {
 public:
+  // The timeout that means none: a timer started with it stays disarmed.
+  static constexpr int64_t NoTimeout = -1;
+
   TTimer() = default;
   template <class T, class C>
-  TTimer(int64_t ATimeout, T* ATarget, void (C::*ACallback)(TTimer*)) : Timeout(ATimeout) {
-    SetTarget(ATarget, ACallback);
-  }
+  TTimer(int64_t ATimeout, T* ATarget, void (C::*ACallback)(TTimer*)) : Timeout(ATimeout), Callback(ATarget, ACallback) {}
   template <class T, class C>
-  TTimer(T* ATarget, void (C::*ACallback)(TTimer*)) {
-    SetTarget(ATarget, ACallback);
-  }
+  TTimer(T* ATarget, void (C::*ACallback)(TTimer*)) : Callback(ATarget, ACallback) {}
   TTimer(const TTimer&) = delete;
   // Takes the other's timeout and, when it is armed, its due time; the
   // target and callback stay this timer's own.
@@ -32,22 +32,20 @@ public:
 
   template <class T, class C>
   void SetTarget(T* ATarget, void (C::*ACallback)(TTimer*)) {
-    C* target = ATarget;
-    Target = target;
-    static_assert(sizeof ACallback <= sizeof Callback, "member pointer too large");
-    std::memcpy(Callback, &ACallback, sizeof ACallback);
-    Invoker = &Invoke<C>;
+    Callback = orvo::memberCallback<TTimer*>(ATarget, ACallback);
   }
 
-  // Keeps an armed timer relative to its first start.
+  // Keeps an armed timer relative to its first start; NoTimeout disarms it.
   void SetTimeout(int64_t AMilliseconds);
+  // Arms the timer at now + Timeout unless it is armed already or Timeout is
+  // NoTimeout; a negative timeout is due at once.
   void Start();
   void Stop();
   void Restart();
 
   bool Armed() const { return Registration != nullptr; }
-  // -1: no timeout; such a timer is not to be started.
-  int64_t Timeout = -1;
+  // NoTimeout (-1): no timeout; owners test for it before they start.
+  int64_t Timeout = NoTimeout;
 
   // Due time of an armed timer, for tests and diagnostics.
   orvo::dateTime Due() const;
@@ -56,15 +54,6 @@ private:
   void Arm(const orvo::dateTime& ADue);
   void OnExpire(orvo::sockEvent* ARegistration);
 
-  template <class C>
-  static void Invoke(void* ATarget, const unsigned char* AStored, TTimer* ATimer) {
-    void (C::*callback)(TTimer*);
-    std::memcpy(&callback, AStored, sizeof callback);
-    (static_cast<C*>(ATarget)->*callback)(ATimer);
-  }
-
   orvo::sockEvent* Registration = nullptr;
-  void* Target = nullptr;
-  unsigned char Callback[2 * sizeof(void*)] = {};
-  void (*Invoker)(void*, const unsigned char*, TTimer*) = nullptr;
+  orvo::memberCallback<TTimer*> Callback;
 };

@@ -1,4 +1,4 @@
-#include <h323/Timer.h>
+#include <orvo/timer.h>
 
 #include <orvo/sockEvent.h>
 #include <orvo/timerClock.h>
@@ -28,7 +28,7 @@ void TTimer::Arm(const orvo::dateTime& ADue) {
 }
 
 void TTimer::Start() {
-  if (Registration) return;
+  if (Registration || Timeout == NoTimeout) return;
   Arm(orvo::timerClock() + Span(Timeout));
 }
 
@@ -45,7 +45,10 @@ void TTimer::Restart() {
 
 void TTimer::SetTimeout(int64_t AMilliseconds) {
   if (AMilliseconds == Timeout) return;
-  if (Registration) {
+  if (AMilliseconds == NoTimeout) {
+    // Moving the due time by the difference would make it due at once.
+    Stop();
+  } else if (Registration) {
     orvo::dateTime due = Due() + orvo::timeSpan::fromMilliseconds(AMilliseconds - Timeout);
     Stop();
     Arm(due);
@@ -56,5 +59,5 @@ void TTimer::SetTimeout(int64_t AMilliseconds) {
 void TTimer::OnExpire(orvo::sockEvent*) {
   // The dispatcher disposes of the fired registration itself.
   Registration = nullptr;
-  if (Target && Invoker) Invoker(Target, Callback, this);
+  Callback(this);
 }

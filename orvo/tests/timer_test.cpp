@@ -1,8 +1,6 @@
-#include <h323/Timer.h>
+#include <orvo/timer.h>
 
 #include <gtest/gtest.h>
-
-#include <chrono>
 
 #include <orvo/sockEvent.h>
 #include <orvo/timerClock.h>
@@ -32,15 +30,16 @@ struct TSelfDeleting {
 };
 int TSelfDeleting::Deleted = 0;
 
-// Runs dispatcher passes until the predicate holds or 3 s pass.
+// Runs zero-wait dispatcher passes, the timer clock moved on by 10 ms before
+// each, until the predicate holds or a simulated minute has gone.
 template <class F>
 bool RunUntil(F done) {
-  auto end = std::chrono::steady_clock::now() + std::chrono::seconds(3);
-  while (!done()) {
-    if (std::chrono::steady_clock::now() > end) return false;
-    orvo::sockEvent::dispatch(1);
+  for (int pass = 0; pass < 6000; ++pass) {
+    if (done()) return true;
+    orvo::advanceTimerClock(orvo::timeSpan::fromMilliseconds(10));
+    orvo::sockEvent::dispatch(0);
   }
-  return true;
+  return done();
 }
 
 int64_t MillisecondsUntil(const TTimer& ATimer) { return (ATimer.Due() - orvo::timerClock()).milliseconds(); }
@@ -150,4 +149,52 @@ TEST(Timer, AssignmentTakesTimeoutAndDueTime) {
   copy = idle;
   EXPECT_FALSE(copy.Armed());
   EXPECT_EQ(-1, copy.Timeout);
+}
+
+// -1 is the timeout that means none: starting such a timer leaves it
+// disarmed, and it never fires; 0 fires on the next pass.
+TEST(Timer, NoTimeoutNeverFiresZeroFiresOnTheNextPass) {
+  const struct {
+    int64_t timeout;
+    bool armed;
+    int fired;
+  } cases[] = {
+    {TTimer::NoTimeout, false, 0},
+    {0, true, 1},
+    {-5, true, 1},  // any other negative span is due at once
+    {1, true, 1},
+  };
+  for (const auto& c : cases) {
+    TOwner owner;
+    TTimer timer(c.timeout, &owner, &TOwner::OnTimeout);
+    timer.Start();
+    EXPECT_EQ(c.armed, timer.Armed()) << c.timeout;
+    timer.Restart();
+    EXPECT_EQ(c.armed, timer.Armed()) << c.timeout;
+    orvo::advanceTimerClock(orvo::timeSpan::fromMilliseconds(c.timeout > 0 ? c.timeout : 0));
+    orvo::sockEvent::dispatch(0);
+    EXPECT_EQ(c.fired, owner.Fired) << c.timeout;
+    // A day later nothing more has come.
+    orvo::advanceTimerClock(orvo::timeSpan::fromMilliseconds(86400000));
+    orvo::sockEvent::dispatch(0);
+    EXPECT_EQ(c.fired, owner.Fired) << c.timeout;
+    EXPECT_FALSE(timer.Armed());
+  }
+}
+
+TEST(Timer, SettingNoTimeoutDisarms) {
+  TOwner owner;
+  TTimer timer(10000, &owner, &TOwner::OnTimeout);
+  timer.Start();
+  timer.SetTimeout(TTimer::NoTimeout);
+  EXPECT_FALSE(timer.Armed());
+  EXPECT_EQ(TTimer::NoTimeout, timer.Timeout);
+  orvo::advanceTimerClock(orvo::timeSpan::fromMilliseconds(20000));
+  orvo::sockEvent::dispatch(0);
+  EXPECT_EQ(0, owner.Fired);
+  // A later timeout arms again only when started.
+  timer.SetTimeout(50);
+  EXPECT_FALSE(timer.Armed());
+  timer.Start();
+  ASSERT_TRUE(RunUntil([&] { return owner.Fired == 1; }));
 }
