@@ -122,7 +122,7 @@ void TGatekeeperService::SetUpLog() {
 
 bool TGatekeeperService::Start(void (*AStatusReporter)(unsigned)) {
   std::unique_ptr<TBasicStorageProvider> provider(CreateStorageProvider());
-  std::unique_ptr<std::istream> stream(provider->OpenConfigurationForReading());
+  std::unique_ptr<std::istream> stream = provider->OpenConfigurationForReading();
   if (!stream || stream->fail()) {
     LogLine(orvo::stateError, orvo::string("Could not open configuration file: ") + ConfigurationPath);
     return false;
@@ -225,17 +225,17 @@ void TGatekeeperService::RequestRestart() {
 
 void TGatekeeperService::restart() { RequestRestart(); }
 
-std::istream* TStorageProvider::OpenConfigurationForReading() {
-  return new orvo::fileStream(Service->ConfigurationPath.buffer(), std::ios_base::in);
+std::unique_ptr<std::istream> TStorageProvider::OpenConfigurationForReading() {
+  return std::make_unique<orvo::fileStream>(Service->ConfigurationPath.buffer(), std::ios_base::in);
 }
 
-std::ostream* TStorageProvider::OpenConfigurationForWriting() {
-  return new orvo::fileStream(Service->ConfigurationPath.buffer(), std::ios_base::out);
+std::unique_ptr<std::ostream> TStorageProvider::OpenConfigurationForWriting() {
+  return std::make_unique<orvo::fileStream>(Service->ConfigurationPath.buffer(), std::ios_base::out);
 }
 
-std::istream* TStorageProvider::OpenLogForReading() {
+std::unique_ptr<std::istream> TStorageProvider::OpenLogForReading() {
   if (!Service->ConsoleFile) return nullptr;
-  return new orvo::fileStream(Service->ConsoleFileName.buffer(), std::ios_base::in);
+  return std::make_unique<orvo::fileStream>(Service->ConsoleFileName.buffer(), std::ios_base::in);
 }
 
 void TStorageProvider::Restart() { Service->RequestRestart(); }

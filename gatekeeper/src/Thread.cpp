@@ -14,7 +14,6 @@ TThread::TThread(TGatekeeper* ACore) : TProcessor(&TThread::Start), Core(ACore) 
 
 TThread::~TThread() {
   ORVO_ASSERT(!Running());
-  delete Task;
 }
 
 void TThread::Attach() { Core->Threads().Attach(this); }
@@ -23,7 +22,7 @@ void TThread::Detach() { Core->Threads().Detach(this); }
 
 TProcessor::TPerformFunctionResult TThread::Start() {
   IsRunning = true;
-  Task = new TThreadCore(this);
+  Task = std::make_unique<TThreadCore>(this);
   try {
     Task->start();
   } catch (...) {

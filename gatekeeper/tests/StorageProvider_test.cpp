@@ -6,9 +6,9 @@
 
 TEST(StorageProvider, BasicProviderHasNothingToOffer) {
   TBasicStorageProvider basic;
-  EXPECT_EQ(nullptr, basic.OpenConfigurationForReading());
-  EXPECT_EQ(nullptr, basic.OpenConfigurationForWriting());
-  EXPECT_EQ(nullptr, basic.OpenLogForReading());
+  EXPECT_FALSE(basic.OpenConfigurationForReading());
+  EXPECT_FALSE(basic.OpenConfigurationForWriting());
+  EXPECT_FALSE(basic.OpenLogForReading());
   EXPECT_FALSE(basic.CanRestart());
   basic.Restart();
 }
@@ -31,7 +31,7 @@ TEST(StorageProvider, FileNamesResolveAgainstTheConfiguration) {
 
   TStorageProvider provider(&service);
   EXPECT_TRUE(provider.CanRestart());
-  EXPECT_EQ(nullptr, provider.OpenLogForReading()) << "no console file, nothing to read";
+  EXPECT_FALSE(provider.OpenLogForReading()) << "no console file, nothing to read";
 }
 
 TEST(StorageProvider, SecondServiceObjectIsRefused) {

@@ -1,7 +1,9 @@
 // The core's access to the configuration file and the log file.
 #pragma once
 
-#include <iosfwd>
+#include <istream>
+#include <memory>
+#include <ostream>
 
 class TGatekeeperService;
 
@@ -9,9 +11,9 @@ class TGatekeeperService;
 class TBasicStorageProvider {
 public:
   virtual ~TBasicStorageProvider() = default;
-  virtual std::istream* OpenConfigurationForReading() { return nullptr; }
-  virtual std::ostream* OpenConfigurationForWriting() { return nullptr; }
-  virtual std::istream* OpenLogForReading() { return nullptr; }
+  virtual std::unique_ptr<std::istream> OpenConfigurationForReading() { return nullptr; }
+  virtual std::unique_ptr<std::ostream> OpenConfigurationForWriting() { return nullptr; }
+  virtual std::unique_ptr<std::istream> OpenLogForReading() { return nullptr; }
   virtual bool CanRestart() { return false; }
   virtual void Restart() {}
 };
@@ -19,10 +21,10 @@ public:
 class TStorageProvider : public TBasicStorageProvider {
 public:
   explicit TStorageProvider(TGatekeeperService* AService) : Service(AService) {}
-  // The caller owns the stream; it may be in a failed state.
-  std::istream* OpenConfigurationForReading() override;
-  std::ostream* OpenConfigurationForWriting() override;
-  std::istream* OpenLogForReading() override;
+  // The stream may be in a failed state.
+  std::unique_ptr<std::istream> OpenConfigurationForReading() override;
+  std::unique_ptr<std::ostream> OpenConfigurationForWriting() override;
+  std::unique_ptr<std::istream> OpenLogForReading() override;
   bool CanRestart() override { return true; }
   void Restart() override;
 

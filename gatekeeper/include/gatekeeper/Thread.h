@@ -3,6 +3,8 @@
 // from inside the code that started it.
 #pragma once
 
+#include <memory>
+
 #include <orvo/memberCallback.h>
 #include <orvo/thread.h>
 
@@ -46,6 +48,6 @@ private:
   TGatekeeper* Core;
   bool IsRunning = false;
   bool IsFinished = false;
-  TThreadCore* Task = nullptr;
+  std::unique_ptr<TThreadCore> Task;
   orvo::memberCallback<TThread*> Completion;
 };
