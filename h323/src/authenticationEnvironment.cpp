@@ -2,6 +2,8 @@
 
 #include <orvo/exception.h>
 
+#include <h323/q931Tokens.h>
+
 namespace H323 {
 
 namespace {
@@ -108,6 +110,18 @@ bool authenticationEnvironment::checkRasTokens(const H225::rasMessage& AMessage)
 void authenticationEnvironment::signRasMessage(H225::rasMessage& AMessage) {
   clearTokenList** clear = rasTokensField(AMessage);
   cryptoTokenList** crypto = rasCryptoTokensField(AMessage);
+  if (clear && crypto) createTokens(*clear, *crypto);
+}
+
+bool authenticationEnvironment::CheckQ931Tokens(const Q931::message& AMessage) const {
+  clearTokenList** clear = UuieTokensField(AMessage);
+  cryptoTokenList** crypto = UuieCryptoTokensField(AMessage);
+  return checkTokens(clear ? *clear : nullptr, crypto ? *crypto : nullptr);
+}
+
+void authenticationEnvironment::SignQ931Message(Q931::message& AMessage) {
+  clearTokenList** clear = UuieTokensField(AMessage);
+  cryptoTokenList** crypto = UuieCryptoTokensField(AMessage);
   if (clear && crypto) createTokens(*clear, *crypto);
 }
 

@@ -1,8 +1,13 @@
 // tshark, a decoder nobody here wrote, reads the messages we build for a
-// routed call, each in a TPKT of its own on TCP port 1720.
+// routed call, each in a TPKT of its own on TCP port 1720, and the H.235
+// tokens of a signed Setup.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
+#include <h323/authenticationEnvironment.h>
 #include <h323/q931/elements.h>
+#include <h323/q931Tokens.h>
 #include <h323/q931/message.h>
 
 #include "orvoTesting.h"
@@ -49,5 +54,49 @@ TEST(tsharkReads, theMessagesOfARoutedCall) {
     EXPECT_EQ(r.frames[i].malformed, "") << toHex(wires[i]);
     EXPECT_EQ(r.frames[i].expert, "");
     for (size_t f = 0; f < fields.size(); ++f) EXPECT_EQ(r.frames[i].fields[f], expected[i][f]) << fields[f];
+  }
+}
+
+namespace {
+
+std::string plainHex(const orvo::string& octets) {
+  std::string text;
+  char buffer[4];
+  for (unsigned i = 0; i < octets.length(); ++i) {
+    std::snprintf(buffer, sizeof buffer, "%02x", static_cast<unsigned char>(octets.charAt(i)));
+    text += buffer;
+  }
+  return text;
+}
+
+}  // namespace
+
+TEST(tsharkReads, theTokensOfASignedSetup) {
+  if (!tshark::toolsAvailable()) GTEST_SKIP() << "tshark or text2pcap not installed";
+  for (int mode : {0, 1}) {
+    SCOPED_TRACE(mode);
+    Q931::message setup = routedCallMessages()[0].build();
+    H323::simpleUserEnvironment environment("gk", "ep", "pw", mode);
+    environment.authenticators().first()->counter = 0x1FE;
+    environment.SignQ931Message(setup);
+    const H235::clearToken& access = *H323::clearTokenList::element((*H323::UuieTokensField(setup))->elements().head());
+    const H225::cryptoH323Token& hash =
+        *H323::cryptoTokenList::element((*H323::UuieCryptoTokensField(setup))->elements().head());
+    const auto& hashed =
+        mode ? static_cast<const H225::cryptoH323Token::cryptoGKPwdHash_sequence*>(hash.alternative())->token
+             : static_cast<const H225::cryptoH323Token::cryptoEPPwdHash_sequence*>(hash.alternative())->token;
+
+    const tshark::octets wire = fromHex(encodeMessage(setup));
+    tshark::result r = dissectCallSignalling({wire}, {"q931.message_type", "h225.h323_message_body", "h235.tokenOID",
+                                                      "h235.generalID", "h235.random", "h235.challenge",
+                                                      "h225.CryptoH323Token", "h235.algorithmOID", "h235.hash"});
+    ASSERT_TRUE(r.ran) << r.failure;
+    EXPECT_EQ(r.frames[0].malformed, "") << toHex(wire);
+    EXPECT_EQ(r.frames[0].expert, "");
+    const std::vector<std::string> expected = {
+        "0x05", "0", "1.2.840.113548.10.1.2.1", "gk", "254", plainHex(access.challenge->value()),
+        std::to_string(mode), "1.2.840.113549.2.5", plainHex(hashed.hash.octets()),
+    };
+    EXPECT_EQ(r.frames[0].fields, expected);
   }
 }

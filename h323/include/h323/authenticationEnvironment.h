@@ -10,6 +10,10 @@
 #include <h323/h235Authenticator.h>
 #include <h323/rasMessage.h>
 
+namespace Q931 {
+class message;
+}
+
 namespace H323 {
 
 class authenticationEnvironment {
@@ -39,6 +43,10 @@ public:
   void createTokens(clearTokenList*& AClear, cryptoTokenList*& ACrypto);
   bool checkRasTokens(const H225::rasMessage& AMessage) const;
   void signRasMessage(H225::rasMessage& AMessage);
+  // The same over the token fields of the H.225.0 body in the message's
+  // User-user element; a message type without them has no tokens.
+  bool CheckQ931Tokens(const Q931::message& AMessage) const;
+  void SignQ931Message(Q931::message& AMessage);
 
   const orvo::list<authenticator>& authenticators() const { return FAuthenticators; }
 
