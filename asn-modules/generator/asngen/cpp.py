@@ -317,12 +317,38 @@ class ModuleWriter:
     def catalogue(self):
         lower = self.ns.lower()
         out = [banner(self.module, self.descriptionPath), "#include \"typeCatalogue.h\"", "",
-               f"#include <{lower}/{lower}.h>", "",
-               f"const std::vector<catalogueEntry>& {self.ns.lower()}Catalogue() {{",
-               f"{INDENT}static const std::vector<catalogueEntry> entries = {{"]
+               f"#include <{lower}/{lower}.h>", ""]
+        parts = self.module.sourceFiles
+        if parts > 1:
+            # A module in several source files has its catalogue in as many
+            # parts, each its own compile unit; this file joins them.
+            out = out[:-2]
+            out += [f"void {lower}CataloguePart{n + 1}(std::vector<catalogueEntry>& entries);" for n in range(parts)]
+            out += ["", f"const std::vector<catalogueEntry>& {lower}Catalogue() {{",
+                    f"{INDENT}static const std::vector<catalogueEntry> entries = [] {{",
+                    f"{INDENT * 2}std::vector<catalogueEntry> all;"]
+            out += [f"{INDENT * 2}{lower}CataloguePart{n + 1}(all);" for n in range(parts)]
+            out += [f"{INDENT * 2}return all;", f"{INDENT}}}();", f"{INDENT}return entries;", "}"]
+            return "\n".join(out) + "\n"
+        out += [f"const std::vector<catalogueEntry>& {self.ns.lower()}Catalogue() {{",
+                f"{INDENT}static const std::vector<catalogueEntry> entries = {{"]
         for t in self.module.types:
             out += self.catalogueEntry(t)
         out += [f"{INDENT}}};", f"{INDENT}return entries;", "}"]
+        return "\n".join(out) + "\n"
+
+    def cataloguePart(self, part):
+        """Part `part` (from 0) of a split catalogue: a contiguous run of the types."""
+        lower = self.ns.lower()
+        types, parts = self.module.types, self.module.sourceFiles
+        chosen = [t for i, t in enumerate(types) if i * parts // len(types) == part]
+        out = [banner(self.module, self.descriptionPath), "#include \"typeCatalogue.h\"", "",
+               f"#include <{lower}/{lower}.h>", "",
+               f"void {lower}CataloguePart{part + 1}(std::vector<catalogueEntry>& entries) {{",
+               f"{INDENT}entries.insert(entries.end(), {{"]
+        for t in chosen:
+            out += self.catalogueEntry(t)
+        out += [f"{INDENT}}});", "}"]
         return "\n".join(out) + "\n"
 
     def catalogueEntry(self, t):

@@ -45,6 +45,9 @@ def generatedFiles(modules, modulesDirectory):
             for part in range(module.sourceFiles):
                 files[f"src/{lower}/{lower}_{part + 1}.cpp"] = writer.source(header, part)
         files[f"tests/support/{lower}Catalogue.cpp"] = writer.catalogue()
+        if module.sourceFiles > 1:
+            for part in range(module.sourceFiles):
+                files[f"tests/support/{lower}Catalogue_{part + 1}.cpp"] = writer.cataloguePart(part)
     files[INDEX] = catalogueIndex(modules)
     return files
 
