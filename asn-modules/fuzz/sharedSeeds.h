@@ -106,9 +106,9 @@ inline unsigned addSharedSeeds(int* argc, char*** argv, std::initializer_list<co
   arguments.push_back(nullptr);
   *argc = int(arguments.size() - 1);
   *argv = arguments.data();
-  std::fprintf(stderr, "%u seeds from %s/*/", written, corpus.string().c_str());
-  for (const char* fileName : fileNames) std::fprintf(stderr, " %s", fileName);
-  std::fprintf(stderr, "\n");
+  std::string names;
+  for (const char* fileName : fileNames) names += (names.empty() ? "" : ", ") + std::string(fileName);
+  std::fprintf(stderr, "%u seeds from %s/*/%s\n", written, corpus.string().c_str(), names.c_str());
   return written;
 }
 
