@@ -6,10 +6,12 @@
 
 #include <map>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include <asn/perCodec.h>
+#include <asn/textCodec.h>
 #include <h245/h245.h>
 
 #include "h323Corpus.h"
@@ -222,8 +224,16 @@ TEST_F(h245Corpus, aT38BufferOf200AwaitsTheSignedIntegerFix) {
   ASSERT_TRUE(tcs->capabilityTable);
   EXPECT_EQ(tcs->capabilityTable->count(), 5u);  // as tshark counts them
   // The T.38 capability's maximum buffer, an unconstrained INTEGER: the
-  // sender writes 200 as 02 00 c8, a sign octet first as X.691 asks; we
-  // still write 01 c8, so its open type is one octet shorter (11, ours 10).
+  // sender writes 200 as 02 00 c8, a sign octet first as X.691 asks, inside
+  // an open type of 0x11 octets. Our re-encoding equals the received octets
+  // once the codec's signed INTEGER fix is in; until then this message is
+  // one of those counted as awaiting it.
+  std::ostringstream trace;
+  trace << message;
+  EXPECT_NE(trace.str().find("T38FaxMaxBuffer: 200 (0xc8)"), std::string::npos) << trace.str();
   EXPECT_NE(hexText(set->octets).find("4a 08 11 86 01 00 80 7c 01 00 01 40 07 c0 02 00 c8 01 48"), std::string::npos);
-  EXPECT_NE(perHex(message).find("4a 08 10 86 01 00 80 7c 01 00 01 40 06 c0 01 c8 01 48"), std::string::npos);
+  features f;
+  inspect(message, f);
+  EXPECT_TRUE(f.signedInteger);
+  EXPECT_FALSE(f.unknownAdditions);
 }
