@@ -12,6 +12,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -62,10 +63,11 @@ inline bool givenFiles(int argc, char** argv) {
 
 }  // namespace detail
 
-// Writes the seeds of every `fileName` of the shared corpus to a temporary
-// directory and appends that directory to the fuzzer's arguments. Returns the
-// number of seeds written.
-inline unsigned addSharedSeeds(int* argc, char*** argv, const char* fileName, seedExtractor extract = nullptr) {
+// Writes the seeds of every file of the shared corpus named in `fileNames`
+// to one temporary directory and appends that directory to the fuzzer's
+// arguments. Returns the number of seeds written. Call it once.
+inline unsigned addSharedSeeds(int* argc, char*** argv, std::initializer_list<const char*> fileNames,
+                               seedExtractor extract = nullptr) {
 #ifdef ORVO_SHARED_DIR
   const std::filesystem::path corpus = std::filesystem::path(ORVO_SHARED_DIR) / "corpus" / "h323";
 #else
@@ -81,18 +83,20 @@ inline unsigned addSharedSeeds(int* argc, char*** argv, const char* fileName, se
   std::atexit(detail::removeSeedDirectory);
 
   unsigned written = 0;
-  for (const auto& capture : std::filesystem::directory_iterator(corpus, error)) {
-    std::ifstream in(capture.path() / fileName);
-    std::string line;
-    for (unsigned number = 1; std::getline(in, line); ++number) {
-      octets message;
-      if (!detail::hexLine(line, message)) continue;
-      octets seed = extract ? extract(message) : message;
-      if (seed.empty()) continue;
-      std::string name = capture.path().filename().string() + "-" + fileName + "-" + std::to_string(number);
-      std::ofstream out(std::filesystem::path(pattern) / name, std::ios::binary);
-      out.write(reinterpret_cast<const char*>(seed.data()), std::streamsize(seed.size()));
-      ++written;
+  for (const char* fileName : fileNames) {
+    for (const auto& capture : std::filesystem::directory_iterator(corpus, error)) {
+      std::ifstream in(capture.path() / fileName);
+      std::string line;
+      for (unsigned number = 1; std::getline(in, line); ++number) {
+        octets message;
+        if (!detail::hexLine(line, message)) continue;
+        octets seed = extract ? extract(message) : message;
+        if (seed.empty()) continue;
+        std::string name = capture.path().filename().string() + "-" + fileName + "-" + std::to_string(number);
+        std::ofstream out(std::filesystem::path(pattern) / name, std::ios::binary);
+        out.write(reinterpret_cast<const char*>(seed.data()), std::streamsize(seed.size()));
+        ++written;
+      }
     }
   }
   // A new argument vector: the old arguments, then the seed directory.
@@ -102,8 +106,14 @@ inline unsigned addSharedSeeds(int* argc, char*** argv, const char* fileName, se
   arguments.push_back(nullptr);
   *argc = int(arguments.size() - 1);
   *argv = arguments.data();
-  std::fprintf(stderr, "%u seeds from %s/*/%s\n", written, corpus.string().c_str(), fileName);
+  std::string names;
+  for (const char* fileName : fileNames) names += (names.empty() ? "" : ", ") + std::string(fileName);
+  std::fprintf(stderr, "%u seeds from %s/*/%s\n", written, corpus.string().c_str(), names.c_str());
   return written;
+}
+
+inline unsigned addSharedSeeds(int* argc, char*** argv, const char* fileName, seedExtractor extract = nullptr) {
+  return addSharedSeeds(argc, argv, {fileName}, extract);
 }
 
 }  // namespace fuzzing

@@ -1,5 +1,5 @@
 // The committed seed corpora of the message fuzz targets are the encodings
-// of the round-trip suites: the realistic RAS and call-signalling samples,
+// of the round-trip suites: the realistic RAS, call-signalling and H.245 samples,
 // the hand-worked APDUs and the filled values of the table-driven tests,
 // for every alternative of the root type. This test
 // keeps the corpora in step with the suites; ORVO_WRITE_FUZZ_SEEDS=1 writes
@@ -17,6 +17,7 @@
 #include <string>
 #include <sys/stat.h>
 
+#include "h245Samples.h"
 #include "h4501Vectors.h"
 #include "rasSamples.h"
 #include "typeCatalogue.h"
@@ -37,6 +38,7 @@ const fuzzTarget targets[] = {
     {"rasMessage", "H225", "H225::rasMessage"},
     {"h323UserInformation", "H225", "H225::h323_UserInformation"},
     {"supplementaryService", "H4501", "H4501::supplementaryService"},
+    {"h245Message", "H245", "H245::multimediaSystemControlMessage"},
 };
 
 const catalogueEntry* rootEntry(const fuzzTarget& target) {
@@ -90,6 +92,7 @@ std::map<std::string, octets> seedsOf(const fuzzTarget& target, const catalogueE
     for (const h4501Vector& v : apduVectors()) seeds["vector-" + v.name] = hexOctets(v.hex);
   if (name == "rasMessage") addSamples(rasSamples(), seeds);
   if (name == "h323UserInformation") addSamples(userInformationSamples(), seeds);
+  if (name == "h245Message") addSamples(h245Samples(), seeds);
   return seeds;
 }
 

@@ -14,6 +14,7 @@
 #include <asn/perCodec.h>
 #include <orvo/exception.h>
 
+#include "h245Samples.h"
 #include "h4501Vectors.h"
 #include "rasSamples.h"
 #include "orvoTesting.h"
@@ -48,7 +49,7 @@ octets hexOctets(const std::string& hex) {
 
 // The encodings of the round-trip suites for one type: its filled values
 // (as many variants as select every alternative of its widest CHOICE), the
-// realistic RAS and call-signalling samples and the hand-worked H.450.1
+// realistic RAS, call-signalling and H.245 samples and the hand-worked H.450.1
 // vectors of that type.
 std::vector<encoding> roundTripEncodings(const catalogueEntry& type) {
   std::vector<encoding> result;
@@ -71,6 +72,9 @@ std::vector<encoding> roundTripEncodings(const catalogueEntry& type) {
       result.push_back({"sample " + sample.name, &type, perOctets(*sample.message)});
   if (type.name == std::string("H225::h323_UserInformation"))
     for (const userInformationSample& sample : userInformationSamples())
+      result.push_back({"sample " + sample.name, &type, perOctets(*sample.message)});
+  if (type.name == std::string("H245::multimediaSystemControlMessage"))
+    for (const h245Sample& sample : h245Samples())
       result.push_back({"sample " + sample.name, &type, perOctets(*sample.message)});
   return result;
 }
@@ -170,7 +174,13 @@ TEST(damagedMessages, everySingleBitFlipOfWholeMessagesDecodesOrFailsCleanly) {
       if (e.origin == "sample lightweight RRQ" || e.origin == "sample ARQ with call identifier and tokens" ||
           e.origin == "sample Setup with fast start, H.245 control and H.450")
         chosen.push_back(e);
-  ASSERT_EQ(chosen.size(), apduVectors().size() + allCatalogues().size() + 3);
+  // The H.245 messages of a call: its capability set and a channel opened.
+  for (const catalogueEntry& type : catalogueOf("H245"))
+    for (encoding& e : roundTripEncodings(type))
+      if (e.origin == "sample TerminalCapabilitySet with G.711 and H.263" ||
+          e.origin == "sample OpenLogicalChannel with H.225.0 parameters")
+        chosen.push_back(e);
+  ASSERT_EQ(chosen.size(), apduVectors().size() + allCatalogues().size() + 5);
   size_t flips = 0;
   for (const encoding& e : chosen) {
     for (size_t bit = 0; bit < e.data.size() * 8; ++bit) {

@@ -59,7 +59,9 @@ class Checker:
                       f"extension rows, the list has {root} and {extension}")
         if extension and not t.extensible:
             self.fail(module, t.line, f"{t.name}: not extensible but has extension rows")
-        if not t.rows:
+        # A SEQUENCE of nothing but its extension marker is a message of its own
+        # (a release or a request without parameters); any other kind needs rows.
+        if not t.rows and not (t.kind == SEQUENCE and t.extensible):
             self.fail(module, t.line, f"{t.name}: no rows")
 
     def checkRows(self, module, t):

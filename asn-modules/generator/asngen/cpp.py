@@ -207,20 +207,30 @@ class ModuleWriter:
 
     # -- source -----------------------------------------------------------
 
-    def source(self, headerInclude):
+    def source(self, headerInclude, part=None):
+        """The whole source, or one of the module's parts: units in contiguous runs
+        of about equal type counts, the alphabets in the first, descriptor-only
+        records in the last."""
+        parts = self.module.sourceFiles
+        part = 0 if part is None else part
         out = [banner(self.module, self.descriptionPath), f"#include <{headerInclude}>", "",
                f"namespace {self.ns} {{", ""]
-        for name, characters in self.module.alphabets.items():
-            out.append(f"const char {name}[] = {cppString(characters)};")
-        if self.module.alphabets:
-            out.append("")
-        for unit in self.units:
-            if unit.isTemplate:
-                continue
-            for t in self.definitionOrder(unit):
-                out += self.typeSource(t)
+        if part == 0:
+            for name, characters in self.module.alphabets.items():
+                out.append(f"const char {name}[] = {cppString(characters)};")
+            if self.module.alphabets:
                 out.append("")
-        for t in self.module.types:
+        units = [u for u in self.units if not u.isTemplate]
+        total = sum(len(self.definitionOrder(u)) for u in units)
+        done = 0
+        for unit in units:
+            types = self.definitionOrder(unit)
+            if done * parts // max(total, 1) == part:
+                for t in types:
+                    out += self.typeSource(t)
+                    out.append("")
+            done += len(types)
+        for t in self.module.types if part == parts - 1 else []:
             if t.descriptorOnly:
                 out += self.recordDefinition(t, f"{t.shortName}{self.recordSuffix(t)}")
                 out.append("")
@@ -265,7 +275,11 @@ class ModuleWriter:
     def recordDefinition(self, t, recordName):
         table = self.tableName(t, "")
         out = []
-        if t.kind == SEQUENCE:
+        if t.kind == SEQUENCE and not t.rows:
+            # C++ has no empty arrays: a SEQUENCE of no components has no tables.
+            out.append(f"const asn::sequenceDescriptor {recordName} = asn::sequenceDescriptor::make("
+                       f"nullptr, 0, {cppBool(t.extensible)});")
+        elif t.kind == SEQUENCE:
             out.append(f"static const asn::componentEntry {table}Components[] = {{")
             for row in t.rows:
                 out.append(f"{INDENT * 2}{self.componentEntry(row, self.localName(t.name), t.shortName)},")
@@ -303,12 +317,38 @@ class ModuleWriter:
     def catalogue(self):
         lower = self.ns.lower()
         out = [banner(self.module, self.descriptionPath), "#include \"typeCatalogue.h\"", "",
-               f"#include <{lower}/{lower}.h>", "",
-               f"const std::vector<catalogueEntry>& {self.ns.lower()}Catalogue() {{",
-               f"{INDENT}static const std::vector<catalogueEntry> entries = {{"]
+               f"#include <{lower}/{lower}.h>", ""]
+        parts = self.module.sourceFiles
+        if parts > 1:
+            # A module in several source files has its catalogue in as many
+            # parts, each its own compile unit; this file joins them.
+            out = out[:-2]
+            out += [f"void {lower}CataloguePart{n + 1}(std::vector<catalogueEntry>& entries);" for n in range(parts)]
+            out += ["", f"const std::vector<catalogueEntry>& {lower}Catalogue() {{",
+                    f"{INDENT}static const std::vector<catalogueEntry> entries = [] {{",
+                    f"{INDENT * 2}std::vector<catalogueEntry> all;"]
+            out += [f"{INDENT * 2}{lower}CataloguePart{n + 1}(all);" for n in range(parts)]
+            out += [f"{INDENT * 2}return all;", f"{INDENT}}}();", f"{INDENT}return entries;", "}"]
+            return "\n".join(out) + "\n"
+        out += [f"const std::vector<catalogueEntry>& {self.ns.lower()}Catalogue() {{",
+                f"{INDENT}static const std::vector<catalogueEntry> entries = {{"]
         for t in self.module.types:
             out += self.catalogueEntry(t)
         out += [f"{INDENT}}};", f"{INDENT}return entries;", "}"]
+        return "\n".join(out) + "\n"
+
+    def cataloguePart(self, part):
+        """Part `part` (from 0) of a split catalogue: a contiguous run of the types."""
+        lower = self.ns.lower()
+        types, parts = self.module.types, self.module.sourceFiles
+        chosen = [t for i, t in enumerate(types) if i * parts // len(types) == part]
+        out = [banner(self.module, self.descriptionPath), "#include \"typeCatalogue.h\"", "",
+               f"#include <{lower}/{lower}.h>", "",
+               f"void {lower}CataloguePart{part + 1}(std::vector<catalogueEntry>& entries) {{",
+               f"{INDENT}entries.insert(entries.end(), {{"]
+        for t in chosen:
+            out += self.catalogueEntry(t)
+        out += [f"{INDENT}}});", "}"]
         return "\n".join(out) + "\n"
 
     def catalogueEntry(self, t):

@@ -11,6 +11,7 @@ from, one statement a line:
     section "Common types": 68 types
     no create: H225::rasMessage, H225::h323_UserInformation
     descriptor only: H235::h235Key
+    source files: 4                      a large module compiled in parts
 
     H225::callType: CHOICE, extensible; 4 root alternatives, no extension alternatives. Every alternative is NULL; by index: 0 "PointToPoint"; 1 "OneToN"; 2 "NToOne"; 3 "NToN".
 
@@ -108,6 +109,12 @@ class _Reader:
         m = re.fullmatch(r"no create:\s*(.*)", text)
         if m:
             mod.noCreate.extend((n.strip(), number) for n in m.group(1).split(","))
+            return True
+        m = re.fullmatch(r"source files:\s*(\d+)", text)
+        if m:
+            if not 1 <= int(m.group(1)) <= 16:
+                self.fail(number, "a module has 1 to 16 source files")
+            mod.sourceFiles = int(m.group(1))
             return True
         m = re.fullmatch(r"descriptor only:\s*(.*)", text)
         if m:

@@ -39,8 +39,15 @@ def generatedFiles(modules, modulesDirectory):
         writer = ModuleWriter(module, modules, description)
         header = f"{lower}/{lower}.h"
         files[f"include/{header}"] = writer.header()
-        files[f"src/{lower}/{lower}.cpp"] = writer.source(header)
+        if module.sourceFiles == 1:
+            files[f"src/{lower}/{lower}.cpp"] = writer.source(header)
+        else:
+            for part in range(module.sourceFiles):
+                files[f"src/{lower}/{lower}_{part + 1}.cpp"] = writer.source(header, part)
         files[f"tests/support/{lower}Catalogue.cpp"] = writer.catalogue()
+        if module.sourceFiles > 1:
+            for part in range(module.sourceFiles):
+                files[f"tests/support/{lower}Catalogue_{part + 1}.cpp"] = writer.cataloguePart(part)
     files[INDEX] = catalogueIndex(modules)
     return files
 

@@ -127,6 +127,7 @@ class Module:
         self.classCountsLine = None
         self.noCreate = []               # (name, line)
         self.descriptorOnly = []         # (name, line)
+        self.sourceFiles = 1             # the generated source split into this many files
 
     def find(self, name):
         for t in self.types:
