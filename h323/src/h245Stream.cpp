@@ -1,15 +1,19 @@
 #include <h323/h245Stream.h>
 
+#include <asn/perCodec.h>
+
 namespace H323 {
 
 void h245Stream::encode(const h245Message& message, orvo::byteStream& payload) {
-  if (message.octets.length()) payload.write(message.octets.buffer(), message.octets.length());
+  asn::per::codec encoder;
+  message.encode(encoder);
+  payload.write(encoder.stream().data(), encoder.stream().octetLength());
 }
 
-// The octets between the read position and the end, as a PER decode of the
-// message would take them.
+// A packet holds exactly one message: the PER decode takes what remains.
 void h245Stream::decode(orvo::byteStream& payload, h245Message& message) {
-  if (payload.remaining()) message.octets.write(payload.readPosition(), payload.remaining());
+  asn::per::codec decoder(payload.readPosition(), payload.remaining());
+  message.decode(decoder);
   payload.skip((int)payload.remaining());
 }
 

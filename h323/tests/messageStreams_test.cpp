@@ -12,6 +12,7 @@
 
 #include "orvoTesting.h"
 #include "q931Octets.h"
+#include "valueFiller.h"
 
 using namespace q931Testing;
 using orvo::sockEvent;
@@ -65,7 +66,7 @@ struct owner {
   bool deleteStream = false;
 
   void onQ931(Q931::message& m) { arrived(encodeMessage(m)); }
-  void onH245(H323::h245Message& m) { arrived(toHex(m.octets)); }
+  void onH245(H323::h245Message& m) { arrived(toHex(perOctets(m))); }
   void arrived(const std::string& hex) {
     messages.push_back(hex);
     if (deleteStream) release();
@@ -248,20 +249,20 @@ TEST_F(messageStreams, aMessageTooLongForOnePacketIsRefusedWhole) {
   EXPECT_EQ(r.c.received(), "03 00 00 07 08 00 7D");
 }
 
-TEST_F(messageStreams, h245CarriesThePduOctetsUndecodedUntilItsTypesExist) {
+TEST_F(messageStreams, h245CarriesOneDecodedMessagePerPacket) {
   h245Rig r;
-  // No valid PER of any H.245 message: the octets pass as they are.
-  r.c.send(fromHex("03 00 00 07 FF 00 FF"));
+  // masterSlaveDetermination: terminal type 190, determination number 0x123456
+  // (a 3-octet length "10" before the aligned octets).
+  r.c.send(fromHex("03 00 00 0B 01 00 BE 80 12 34 56"));
   runUntil(r.o, 1);
-  EXPECT_EQ(r.o.messages, std::vector<std::string>{"FF 00 FF"});
+  EXPECT_EQ(r.o.messages, std::vector<std::string>{"01 00 BE 80 12 34 56"});
   EXPECT_EQ(r.stream.decodes, 1);
 
-  H323::h245Message msd;  // master-slave determination, terminal type 190, number 0x123456
-  const octets pdu = fromHex("01 00 BE 00 12 34 56");
-  msd.octets.write(pdu.data(), (unsigned)pdu.size());
+  H323::h245Message msd;
+  perDecode(msd, fromHex("01 00 BE 80 12 34 56"));
   r.stream.send(msd);
   drainWrites();
-  EXPECT_EQ(r.c.received(), "03 00 00 0B 01 00 BE 00 12 34 56");
+  EXPECT_EQ(r.c.received(), "03 00 00 0B 01 00 BE 80 12 34 56");
 }
 
 }  // namespace
