@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <gatekeeper/GatekeeperService.h>
+#include <gatekeeper/ReplacingFile.h>
 
 TEST(StorageProvider, BasicProviderHasNothingToOffer) {
   TBasicStorageProvider basic;
@@ -32,6 +35,17 @@ TEST(StorageProvider, FileNamesResolveAgainstTheConfiguration) {
   TStorageProvider provider(&service);
   EXPECT_TRUE(provider.CanRestart());
   EXPECT_FALSE(provider.OpenLogForReading()) << "no console file, nothing to read";
+
+  char folder[] = "/tmp/orvo-provider-XXXXXX";
+  ASSERT_TRUE(::mkdtemp(folder));
+  const std::string path = std::string(folder) + "/gk.cfg";
+  service.SetConfigurationPath(orvo::string(path.c_str()));
+  std::unique_ptr<std::ostream> stream = provider.OpenConfigurationForWriting();
+  auto* writer = dynamic_cast<TReplacingFile*>(stream.get());
+  ASSERT_NE(nullptr, writer) << "a failed write must not truncate the configuration";
+  EXPECT_EQ(path, writer->Target());
+  stream.reset();
+  EXPECT_EQ(0, ::rmdir(folder)) << "nothing is left behind";
 }
 
 TEST(StorageProvider, SecondServiceObjectIsRefused) {
