@@ -90,6 +90,9 @@ void TGatekeeper::PollThreads() {
 }
 
 void TGatekeeper::ShutdownComplete() {
+  // A thread whose work ended just before the stop must still complete, or
+  // the shutdown would wait for it in vain.
+  PollThreads();
   if (FRegistrations.Empty() && FLinks.Empty() && FThreads.Empty()) {
     StopLoop();
     return;

@@ -10,6 +10,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <fstream>
 #include <functional>
 #include <sstream>
@@ -290,4 +291,35 @@ TEST(Threads, WorkThatThrowsEndsTheThreadAndPassesTheException) {
   EXPECT_TRUE(gone);
   EXPECT_TRUE(core.Threads().Empty());
   EXPECT_TRUE(target.Errors.empty());
+}
+
+namespace {
+struct TAt {
+  TAt(int64_t AAfter, std::function<void()> AWhat) : What(std::move(AWhat)), Timer(AAfter, this, &TAt::Fire) {
+    Timer.Start();
+  }
+  void Fire(TTimer*) { What(); }
+  std::function<void()> What;
+  TTimer Timer;
+};
+}  // namespace
+
+TEST(Threads, AThreadStartedDuringTheShutdownCompletesAndIsWaitedFor) {
+  TGatekeeper core;
+  core.ShutdownLimit = 5000;
+  core.Registrations().Attach(new TEndpointRegisterInfo);  // keeps the shutdown going
+  TTarget target;
+  TChunkSink sink;
+  TAt stop(10, [&] { core.StopLoop(); });
+  // A monitor client may still fetch the log while the service stops.
+  TAt launch(20, [&] {
+    target.Launch(new TStreamCopy(&core, &target, &TTarget::Done, Text("x"), std::make_unique<std::ostream>(&sink)));
+  });
+  TAt leave(30, [&] { core.Registrations().Clear(); });
+  TAt wake(40, [] {});
+  const auto begin = std::chrono::steady_clock::now();
+  core.RunGatekeeper();
+  EXPECT_LT(std::chrono::steady_clock::now() - begin, std::chrono::milliseconds(2500));
+  EXPECT_EQ(1u, target.Errors.size());
+  EXPECT_TRUE(core.Threads().Empty());
 }
