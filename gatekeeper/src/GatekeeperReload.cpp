@@ -2,7 +2,7 @@
 // while it runs, and applying a new one to what lives in the core.
 #include <gatekeeper/Gatekeeper.h>
 
-#include <arpa/inet.h>
+#include <netinet/in.h>
 
 #include <istream>
 
