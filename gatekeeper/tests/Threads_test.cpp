@@ -1,299 +1,29 @@
-#include <gatekeeper/ConfigurationParser.h>
 #include <gatekeeper/ReplacingFile.h>
 #include <gatekeeper/StreamCopy.h>
 
 #include <gtest/gtest.h>
 
-#include <dirent.h>
+#include <arpa/inet.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <fstream>
 #include <functional>
 #include <sstream>
 
+#include <orvo/bifurcator.h>
 #include <orvo/timer.h>
 
 #include <config/Configuration.h>
 #include <gatekeeper/Gatekeeper.h>
+#include <gatekeeper/LogManipulators.h>
 
 #include "orvoTesting.h"
 
 namespace {
 
-// Starts the work in the running core's loop, then stops the loop.
-struct TPump {
-  TPump(TGatekeeper& ACore, std::function<void()> AStart)
-      : Core(ACore), Start(std::move(AStart)), Begin(10, this, &TPump::Begins), End(40, this, &TPump::Ends),
-        Wake(60, this, &TPump::Wakes) {
-    Begin.Start();
-    End.Start();
-    Wake.Start();
-    Core.RunGatekeeper();
-  }
-  void Begins(TTimer*) { Start(); }
-  void Ends(TTimer*) { Core.StopLoop(); }
-  // The shutdown ends at the idle pass after this, not a second later.
-  void Wakes(TTimer*) {}
-  TGatekeeper& Core;
-  std::function<void()> Start;
-  TTimer Begin, End, Wake;
-};
-
-// Records what each thread reports, and whether it came from inside its start.
-struct TTarget {
-  void Done(TThread* AThread) {
-    Inside.push_back(Starting);
-    if (auto* parser = dynamic_cast<TConfigurationParser*>(AThread)) {
-      Errors.push_back(toStd(parser->ErrorText()));
-      Loaded.push_back(bool(parser->TakeConfiguration()));
-    } else {
-      Errors.push_back(toStd(static_cast<TStreamCopy*>(AThread)->ErrorText()));
-    }
-    if (Then) Then();
-  }
-  void Launch(TThread* AThread) {
-    Starting = true;
-    AThread->Run();
-    Starting = false;
-  }
-  bool Starting = false;
-  std::vector<bool> Inside, Loaded;
-  std::vector<std::string> Errors;
-  std::function<void()> Then;
-};
-
-// Remembers the size of every write it is given; fails past a limit.
-class TChunkSink : public std::streambuf {
-public:
-  std::vector<std::streamsize> Chunks;
-  std::string Text;
-  size_t Limit = size_t(-1);
-
-protected:
-  std::streamsize xsputn(const char* AData, std::streamsize ACount) override {
-    if (Text.size() + size_t(ACount) > Limit) return 0;
-    Chunks.push_back(ACount);
-    Text.append(AData, size_t(ACount));
-    return ACount;
-  }
-};
-
-std::string Pattern(size_t ALength) {
-  std::string text(ALength, '\0');
-  for (size_t i = 0; i < ALength; ++i) text[i] = char('a' + i * 7 % 26);
-  return text;
-}
-
-std::unique_ptr<std::istream> Text(const std::string& AText) { return std::make_unique<std::istringstream>(AText); }
-
-}  // namespace
-
-TEST(Threads, ParserCompletesFromTheIdlePassWithTheLoadsOutcome) {
-  struct TCase {
-    const char* Name;
-    const char* Text;
-    bool Unreadable;
-    const char* Error;
-  } cases[] = {
-      {"empty text loads the defaults", "", false, ""},
-      {"good text", "system identifier \"gk\";\nzone a;\n", false, ""},
-      {"syntax error", "zone a; zone A;", false,
-       "Configuration file: parse error, zone identifier 'A' already defined, in line 1."},
-      {"unopened file is no empty text", "user u;", true, "Configuration file: Unknown error."},
-  };
-  for (const TCase& c : cases) {
-    TGatekeeper core;
-    TTarget target;
-    TPump pump(core, [&] {
-      auto stream = Text(c.Text);
-      if (c.Unreadable) stream->setstate(std::ios_base::failbit);
-      target.Launch(new TConfigurationParser(&core, &target, &TTarget::Done, std::move(stream)));
-      EXPECT_EQ(1u, core.Threads().Count()) << c.Name;
-    });
-    ASSERT_EQ(1u, target.Errors.size()) << c.Name;
-    EXPECT_FALSE(target.Inside[0]) << c.Name;
-    EXPECT_EQ(c.Error, target.Errors[0]) << c.Name;
-    EXPECT_EQ(*c.Error == 0, target.Loaded[0]) << c.Name;
-    EXPECT_TRUE(core.Threads().Empty()) << c.Name;
-  }
-}
-
-TEST(Threads, CopyWritesChunksOfAtMost8192AndReportsAFailingDestination) {
-  struct TCase {
-    size_t Length;
-    size_t Limit;
-    std::vector<std::streamsize> Chunks;
-    const char* Error;
-  } cases[] = {
-      {20000, size_t(-1), {8192, 8192, 3616}, ""},
-      {0, size_t(-1), {}, ""},
-      {8192, size_t(-1), {8192}, ""},
-      {20000, 10000, {8192}, "Could not write the copy."},
-  };
-  for (const TCase& c : cases) {
-    TGatekeeper core;
-    TTarget target;
-    TChunkSink sink;
-    sink.Limit = c.Limit;
-    const std::string input = Pattern(c.Length);
-    TPump pump(core, [&] {
-      target.Launch(new TStreamCopy(&core, &target, &TTarget::Done, Text(input), std::make_unique<std::ostream>(&sink)));
-    });
-    ASSERT_EQ(1u, target.Errors.size()) << c.Length;
-    EXPECT_FALSE(target.Inside[0]);
-    EXPECT_EQ(c.Error, target.Errors[0]) << c.Length;
-    EXPECT_EQ(c.Chunks, sink.Chunks) << c.Length;
-    if (!*c.Error) {
-      EXPECT_EQ(input, sink.Text);
-    }
-  }
-}
-
-TEST(Threads, ACompletionMayEndOtherThreadsAndWithoutTargetAThreadEndsSilently) {
-  TGatekeeper core;
-  TTarget target;
-  TChunkSink sink;
-  TThread* second = nullptr;
-  target.Then = [&] {
-    // Both wait for the same idle pass; the first ends the second.
-    if (second) second->Finish();
-    second = nullptr;
-  };
-  TPump pump(core, [&] {
-    target.Launch(new TStreamCopy(&core, &target, &TTarget::Done, Text("a"), std::make_unique<std::ostream>(&sink)));
-    second = new TStreamCopy(&core, &target, &TTarget::Done, Text("b"), std::make_unique<std::ostream>(&sink));
-    second->Run();
-    (new TStreamCopy(&core, Text("c"), std::make_unique<std::ostream>(&sink)))->Run();
-    EXPECT_EQ(3u, core.Threads().Count());
-  });
-  EXPECT_EQ(1u, target.Errors.size()) << "the ended thread never completes";
-  EXPECT_EQ("abc", sink.Text);
-  EXPECT_TRUE(core.Threads().Empty());
-}
-
-namespace {
-
-struct TFolder {
-  TFolder() {
-    char pattern[] = "/tmp/orvo-replace-XXXXXX";
-    Path = ::mkdtemp(pattern);
-  }
-  ~TFolder() {
-    ::chmod(Path.c_str(), 0700);
-    std::system(("rm -rf '" + Path + "'").c_str());
-  }
-  std::string Read(const std::string& AName) const {
-    std::ifstream in(Path + "/" + AName);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
-  std::vector<std::string> Names() const {
-    std::vector<std::string> names;
-    DIR* folder = ::opendir(Path.c_str());
-    while (dirent* entry = ::readdir(folder))
-      if (entry->d_name[0] != '.' || entry->d_name[1] > '.') names.push_back(entry->d_name);
-    ::closedir(folder);
-    std::sort(names.begin(), names.end());
-    return names;
-  }
-  std::string Path;
-};
-
-}  // namespace
-
-TEST(Threads, CopyIntoAFileReplacesItWholeOrNotAtAll) {
-  enum TSetup { plain, linked, readOnlyFolder, fileSizeLimit };
-  struct TCase {
-    const char* Name;
-    TSetup Setup;
-    bool Replaced;
-    const char* Error;  // after the path
-  } cases[] = {
-      {"plain file", plain, true, ""},
-      {"through a link", linked, true, ""},
-      {"read-only folder", readOnlyFolder, false, ": Permission denied"},
-      {"disk full midway", fileSizeLimit, false, ": File too large"},
-  };
-  const std::string fresh = Pattern(20000);
-  for (const TCase& c : cases) {
-    if (c.Setup == readOnlyFolder && ::geteuid() == 0) continue;  // root writes anyway
-    TFolder folder;
-    const std::string real = folder.Path + "/gk.cfg";
-    std::ofstream(real) << "zone old;\n";
-    ::chmod(real.c_str(), 0640);
-    if (::geteuid() == 0) {
-      ASSERT_EQ(0, ::chown(real.c_str(), 4321, 4322));
-    }
-    std::string named = real;
-    if (c.Setup == linked) {
-      named = folder.Path + "/link.cfg";
-      ASSERT_EQ(0, ::symlink("gk.cfg", named.c_str()));
-    }
-    if (c.Setup == readOnlyFolder) ::chmod(folder.Path.c_str(), 0500);
-    rlimit saved;
-    ::getrlimit(RLIMIT_FSIZE, &saved);
-    if (c.Setup == fileSizeLimit) {
-      ::signal(SIGXFSZ, SIG_IGN);
-      rlimit small = saved;
-      small.rlim_cur = 10000;
-      ::setrlimit(RLIMIT_FSIZE, &small);
-    }
-    TGatekeeper core;
-    TTarget target;
-    TPump pump(core, [&] {
-      target.Launch(
-          new TStreamCopy(&core, &target, &TTarget::Done, Text(fresh), std::make_unique<TReplacingFile>(named)));
-    });
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    ::chmod(folder.Path.c_str(), 0700);
-    ASSERT_EQ(1u, target.Errors.size()) << c.Name;
-    if (c.Replaced) {
-      EXPECT_EQ("", target.Errors[0]) << c.Name;
-    } else {
-      EXPECT_NE(std::string::npos, target.Errors[0].find(real + c.Error)) << c.Name << ": " << target.Errors[0];
-    }
-    EXPECT_EQ(c.Replaced ? fresh : "zone old;\n", folder.Read("gk.cfg")) << c.Name;
-    struct stat status;
-    ASSERT_EQ(0, ::stat(real.c_str(), &status));
-    EXPECT_EQ(0640u, status.st_mode & 07777) << c.Name;
-    if (::geteuid() == 0) {
-      EXPECT_EQ(4321u, status.st_uid) << c.Name;
-    }
-    std::vector<std::string> names{"gk.cfg"};
-    if (c.Setup == linked) names.push_back("link.cfg");
-    EXPECT_EQ(names, folder.Names()) << c.Name << ": no temporary file is left";
-  }
-}
-
-namespace {
-class TFailingWork : public TThread {
-public:
-  TFailingWork(TGatekeeper* ACore, TTarget* ATarget, bool* AGone)
-      : TThread(ACore, ATarget, &TTarget::Done), Gone(AGone) {}
-  ~TFailingWork() override { *Gone = true; }
-
-protected:
-  void Execute() override { throw 7; }
-
-private:
-  bool* Gone;
-};
-}  // namespace
-
-TEST(Threads, WorkThatThrowsEndsTheThreadAndPassesTheException) {
-  TGatekeeper core;
-  TTarget target;
-  bool gone = false;
-  EXPECT_THROW((new TFailingWork(&core, &target, &gone))->Run(), int);
-  EXPECT_TRUE(gone);
-  EXPECT_TRUE(core.Threads().Empty());
-  EXPECT_TRUE(target.Errors.empty());
-}
-
-namespace {
 struct TAt {
   TAt(int64_t AAfter, std::function<void()> AWhat) : What(std::move(AWhat)), Timer(AAfter, this, &TAt::Fire) {
     Timer.Start();
@@ -302,24 +32,227 @@ struct TAt {
   std::function<void()> What;
   TTimer Timer;
 };
+
+// Runs the core with the work at 10 ms and the stop at 40 ms; the wake at
+// 60 ms ends the shutdown's first pass early. Collects the core's log.
+void RunCore(TGatekeeper& ACore, std::function<void()> AWork, std::string* ALog = nullptr) {
+  orvo::string text;
+  orvo::TBifurcator log(std::cout);
+  log.addManipulator(new TStringBufferManipulator(&text));
+  TAt work(10, AWork), stop(40, [&] { ACore.StopLoop(); }), wake(60, [] {});
+  ACore.RunGatekeeper();
+  log.flushAll();
+  if (ALog) *ALog = toStd(text);
+}
+
+// What the copies reported.
+struct TTarget {
+  void Done(TThread* AThread) {
+    EXPECT_FALSE(Starting) << "completes from the idle pass, never inside its start";
+    Errors.push_back(toStd(static_cast<TStreamCopy*>(AThread)->ErrorText()));
+    if (Then) Then();
+  }
+  void Launch(TThread* AThread) {
+    Starting = true;
+    AThread->Run();
+    Starting = false;
+  }
+  bool Starting = false;
+  std::vector<std::string> Errors;
+  std::function<void()> Then;
+};
+
+// Keeps the size of each write; refuses writes past its limit.
+struct TChunkSink : std::streambuf {
+  std::streamsize xsputn(const char* AData, std::streamsize ACount) override {
+    if (Text.size() + size_t(ACount) > Limit) return 0;
+    Chunks.push_back(ACount);
+    Text.append(AData, size_t(ACount));
+    return ACount;
+  }
+  std::vector<std::streamsize> Chunks;
+  std::string Text;
+  size_t Limit = size_t(-1);
+};
+
+std::unique_ptr<std::istream> Text(const std::string& AText) { return std::make_unique<std::istringstream>(AText); }
+std::unique_ptr<std::ostream> Into(std::streambuf& ASink) { return std::make_unique<std::ostream>(&ASink); }
+std::string Pattern(size_t ALength) {
+  std::string text(ALength, 'a');
+  for (size_t i = 0; i < ALength; ++i) text[i] = char('a' + i * 7 % 26);
+  return text;
+}
+
 }  // namespace
 
-TEST(Threads, AThreadStartedDuringTheShutdownCompletesAndIsWaitedFor) {
+TEST(Threads, CopyWritesChunksOfAtMost8192AndReportsAFailingDestination) {
+  const struct {
+    size_t Length, Limit;
+    std::vector<std::streamsize> Chunks;
+    const char* Error;
+  } cases[] = {
+      {20000, size_t(-1), {8192, 8192, 3616}, ""},
+      {0, size_t(-1), {}, ""},
+      {20000, 10000, {8192}, "Could not write the copy."},
+  };
+  for (const auto& c : cases) {
+    TGatekeeper core;
+    TTarget target;
+    TChunkSink sink;
+    sink.Limit = c.Limit;
+    RunCore(core, [&] {
+      target.Launch(new TStreamCopy(&core, &target, &TTarget::Done, Text(Pattern(c.Length)), Into(sink)));
+    });
+    EXPECT_EQ(std::vector<std::string>{c.Error}, target.Errors) << c.Length;
+    EXPECT_EQ(c.Chunks, sink.Chunks) << c.Length;
+  }
+}
+
+TEST(Threads, ACompletionMayEndAnotherWaitingThread) {
   TGatekeeper core;
-  core.ShutdownLimit = 5000;
-  core.Registrations().Attach(new TEndpointRegisterInfo);  // keeps the shutdown going
   TTarget target;
   TChunkSink sink;
-  TAt stop(10, [&] { core.StopLoop(); });
-  // A monitor client may still fetch the log while the service stops.
-  TAt launch(20, [&] {
-    target.Launch(new TStreamCopy(&core, &target, &TTarget::Done, Text("x"), std::make_unique<std::ostream>(&sink)));
+  TThread* second = nullptr;
+  target.Then = [&] { std::exchange(second, nullptr)->Finish(); };
+  RunCore(core, [&] {
+    target.Launch(new TStreamCopy(&core, &target, &TTarget::Done, Text("a"), Into(sink)));
+    (second = new TStreamCopy(&core, &target, &TTarget::Done, Text("b"), Into(sink)))->Run();
+    (new TStreamCopy(&core, Text("c"), Into(sink)))->Run();  // no target: ends silently
   });
-  TAt leave(30, [&] { core.Registrations().Clear(); });
-  TAt wake(40, [] {});
-  const auto begin = std::chrono::steady_clock::now();
-  core.RunGatekeeper();
-  EXPECT_LT(std::chrono::steady_clock::now() - begin, std::chrono::milliseconds(2500));
   EXPECT_EQ(1u, target.Errors.size());
+  EXPECT_EQ("abc", sink.Text);
   EXPECT_TRUE(core.Threads().Empty());
+}
+
+TEST(Threads, WorkThatThrowsEndsItsThreadAndAThreadStartedInTheShutdownCompletes) {
+  struct TFailing : TThread {
+    using TThread::TThread;
+    void Execute() override { throw 7; }
+  };
+  TGatekeeper core;
+  TTarget target;
+  EXPECT_THROW((new TFailing(&core, &target, &TTarget::Done))->Run(), int);  // ASan: nothing leaks
+  EXPECT_TRUE(core.Threads().Empty());
+
+  // A monitor client may fetch the log while the service stops.
+  core.ShutdownLimit = 5000;
+  core.Registrations().Attach(new TEndpointRegisterInfo);
+  TChunkSink sink;
+  TAt stop(10, [&] { core.StopLoop(); }), leave(30, [&] { core.Registrations().Clear(); }), wake(40, [] {});
+  TAt launch(20, [&] { target.Launch(new TStreamCopy(&core, &target, &TTarget::Done, Text("x"), Into(sink))); });
+  core.RunGatekeeper();
+  EXPECT_EQ(1u, target.Errors.size()) << "completed by the shutdown's idle pass, not left to the time limit";
+}
+
+TEST(Threads, CopyIntoAFileReplacesItWholeOrNotAtAll) {
+  enum TSetup { plain, linked, fileSizeLimit };
+  const struct {
+    TSetup Setup;
+    const char* Error;  // after the path; empty when replaced
+  } cases[] = {{plain, ""}, {linked, ""}, {fileSizeLimit, ": File too large"}};
+  const std::string fresh = Pattern(20000);
+  for (const auto& c : cases) {
+    char folder[] = "/tmp/orvo-replace-XXXXXX";
+    ASSERT_TRUE(::mkdtemp(folder));
+    const std::string real = std::string(folder) + "/gk.cfg", link = std::string(folder) + "/link.cfg";
+    std::ofstream(real) << "zone old;\n";
+    ::chmod(real.c_str(), 0640);
+    const bool root = ::geteuid() == 0;
+    if (root) ::chown(real.c_str(), 4321, 4322);
+    ::symlink("gk.cfg", link.c_str());
+    rlimit saved, small;
+    ::getrlimit(RLIMIT_FSIZE, &saved);
+    small = {10000, saved.rlim_max};  // a disk that fills up midway
+    ::signal(SIGXFSZ, SIG_IGN);
+    ::setrlimit(RLIMIT_FSIZE, c.Setup == fileSizeLimit ? &small : &saved);
+    TGatekeeper core;
+    TTarget target;
+    const std::string named = c.Setup == linked ? link : real;
+    RunCore(core, [&] {
+      target.Launch(
+          new TStreamCopy(&core, &target, &TTarget::Done, Text(fresh), std::make_unique<TReplacingFile>(named)));
+    });
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    ASSERT_EQ(1u, target.Errors.size());
+    EXPECT_EQ(*c.Error ? "Could not write " + real + c.Error : "", target.Errors[0]);
+    std::ifstream in(real);
+    EXPECT_EQ(*c.Error ? "zone old;\n" : fresh, std::string(std::istreambuf_iterator<char>(in), {})) << c.Setup;
+    struct stat status, linkStatus;
+    ASSERT_EQ(0, ::stat(real.c_str(), &status));
+    EXPECT_EQ(0640u, status.st_mode & 07777) << c.Setup;
+    EXPECT_EQ(root ? 4321u : ::geteuid(), status.st_uid) << c.Setup;
+    EXPECT_TRUE(::lstat(link.c_str(), &linkStatus) == 0 && S_ISLNK(linkStatus.st_mode)) << c.Setup;
+    EXPECT_EQ(0, ::unlink(real.c_str()) + ::unlink(link.c_str()) + ::rmdir(folder)) << c.Setup << ": no temporary file is left";
+  }
+}
+
+TEST(Reload, AppliesFromTheIdlePassOrChangesNothing) {
+  const struct {
+    const char* Text;
+    bool Unreadable;
+    const char* Identifier;
+    const char* Log;  // after "Configuration reload initiated."
+  } cases[] = {
+      {"system identifier \"two\";", false, "two",
+       "Applying new configuration.\nConfiguration reloaded successfully.\n"},
+      {"", false, "", "Applying new configuration.\nConfiguration reloaded successfully.\n"},
+      {"zone a; zone A;", false, "one",
+       "Configuration file: parse error, zone identifier 'A' already defined, in line 1.\nConfiguration load "
+       "failed.\n"},
+      {"", true, "one", "Configuration file: Unknown error.\nConfiguration load failed.\n"},
+  };
+  for (const auto& c : cases) {
+    TGatekeeper core;
+    ASSERT_TRUE(core.ReloadConfiguration(new std::istringstream("system identifier \"one\";")));
+    TConfiguration* old = core.Configuration();
+    old->AddReference();  // as a registration made under it does
+    std::string log;
+    RunCore(
+        core,
+        [&] {
+          auto* stream = new std::istringstream(c.Text);
+          if (c.Unreadable) stream->setstate(std::ios_base::failbit);
+          EXPECT_TRUE(core.ReloadConfiguration(stream));
+          EXPECT_EQ(old, core.Configuration()) << "applied only from the idle pass";
+        },
+        &log);
+    EXPECT_EQ(std::string("Configuration reload initiated.\n") + c.Log, log);
+    EXPECT_STREQ(c.Identifier, core.Configuration()->Identifier().buffer());
+    EXPECT_EQ(core.Configuration() == old ? 2 : 1, old->ReferenceCount()) << "the core let go of the old one";
+    TConfiguration::Release(old);
+  }
+}
+
+TEST(Reload, RadiusConnectionsFollowTheNewAAASection) {
+  const std::string none = "system address 127.0.0.1;\n", aaa = none + "aaa address 127.0.0.1, password ";
+  const std::string both = aaa + "\"s3\", authentication port 41812, accounting port 41813;";
+  const std::string authOnly = aaa + "\"s4\", authentication port 41822, accounting port unlimited;";
+  const struct {
+    const std::string &Old, &New;
+    unsigned AuthenticationPort, AccountingPort;  // 0: closed
+    const char* Secret;
+    bool AccountingKept;  // the same socket, its pending requests with it
+  } cases[] = {
+      {none, both, 41812, 41813, "s3", false}, {both, authOnly, 41822, 0, "s4", false},
+      {both, none, 0, 0, "", false},           {authOnly, both, 41812, 41813, "s3", false},
+      {both, both, 41812, 41813, "s3", true},
+  };
+  for (const auto& c : cases) {
+    TGatekeeper core;
+    ASSERT_TRUE(core.ReloadConfiguration(new std::istringstream(c.Old)));
+    core.StartServices();
+    sockaddr_in before{}, after{};
+    core.AccountingRADIUS.LocalAddress(before);
+    RunCore(core, [&] { core.ReloadConfiguration(new std::istringstream(c.New)); });
+    const std::string row = c.Old + " -> " + c.New;
+    auto port = [](const TRADIUSConnection& A) { return A.IsOpen() ? ntohs(A.Server().sin_port) : 0u; };
+    EXPECT_EQ(c.AuthenticationPort, port(core.AuthenticationRADIUS)) << row;
+    EXPECT_EQ(c.AccountingPort, port(core.AccountingRADIUS)) << row;
+    if (c.AccountingPort) {
+      EXPECT_STREQ(c.Secret, core.AccountingRADIUS.Secret().buffer()) << row;
+      EXPECT_STREQ(c.Secret, core.AuthenticationRADIUS.Secret().buffer()) << row;
+      ASSERT_TRUE(core.AccountingRADIUS.LocalAddress(after));
+      EXPECT_EQ(c.AccountingKept, after.sin_port == before.sin_port) << row;
+    }
+  }
 }
