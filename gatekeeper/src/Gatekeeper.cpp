@@ -36,18 +36,6 @@ TGatekeeper::~TGatekeeper() {
   if (RunningCore == this) RunningCore = nullptr;
 }
 
-bool TGatekeeper::ReloadConfiguration(std::istream* AStream) {
-  const std::unique_ptr<std::istream> stream(AStream);
-  TConfigurationHolder fresh(new TConfiguration);
-  const orvo::string error = fresh->Load(*stream);
-  if (!error.empty()) {
-    std::cout << orvo::pushState(orvo::stateError) << error << std::endl << orvo::popState;
-    return false;
-  }
-  CurrentConfiguration = std::move(fresh);
-  return true;
-}
-
 void TGatekeeper::StartServices() {
   // RAS sockets, listeners, static registrations and links join here as
   // they are built.
@@ -102,6 +90,9 @@ void TGatekeeper::PollThreads() {
 }
 
 void TGatekeeper::ShutdownComplete() {
+  // A thread whose work ended just before the stop must still complete, or
+  // the shutdown would wait for it in vain.
+  PollThreads();
   if (FRegistrations.Empty() && FLinks.Empty() && FThreads.Empty()) {
     StopLoop();
     return;

@@ -18,6 +18,7 @@
 #include <gatekeeper/Gatekeeper.h>
 #include <gatekeeper/Log.h>
 #include <gatekeeper/LogManipulators.h>
+#include <gatekeeper/ReplacingFile.h>
 #include <gatekeeper/StorageProvider.h>
 
 const char* const TGatekeeperService::VersionText = "1.22 build 445";
@@ -230,7 +231,8 @@ std::unique_ptr<std::istream> TStorageProvider::OpenConfigurationForReading() {
 }
 
 std::unique_ptr<std::ostream> TStorageProvider::OpenConfigurationForWriting() {
-  return std::make_unique<orvo::fileStream>(Service->ConfigurationPath.buffer(), std::ios_base::out);
+  // The only configuration there is: it is replaced whole or not at all.
+  return std::make_unique<TReplacingFile>(Service->ConfigurationPath.buffer());
 }
 
 std::unique_ptr<std::istream> TStorageProvider::OpenLogForReading() {

@@ -26,7 +26,10 @@ TProcessor::TPerformFunctionResult TThread::Start() {
   try {
     Task->start();
   } catch (...) {
+    // Nothing would ever resume or delete a thread that never waited: it
+    // ends here, and what escaped its work goes on to the loop's handler.
     IsRunning = false;
+    Finish();
     throw;
   }
   return &TThread::Complete;

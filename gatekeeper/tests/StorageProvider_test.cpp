@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <gatekeeper/GatekeeperService.h>
+#include <gatekeeper/ReplacingFile.h>
 
 TEST(StorageProvider, BasicProviderHasNothingToOffer) {
   TBasicStorageProvider basic;
@@ -32,6 +35,14 @@ TEST(StorageProvider, FileNamesResolveAgainstTheConfiguration) {
   TStorageProvider provider(&service);
   EXPECT_TRUE(provider.CanRestart());
   EXPECT_FALSE(provider.OpenLogForReading()) << "no console file, nothing to read";
+
+  char folder[] = "/tmp/orvo-provider-XXXXXX";
+  ASSERT_TRUE(::mkdtemp(folder));
+  service.SetConfigurationPath(orvo::string(folder) + "/gk.cfg");
+  auto writer = provider.OpenConfigurationForWriting();
+  EXPECT_TRUE(dynamic_cast<TReplacingFile*>(writer.get())) << "a failed write must not truncate the configuration";
+  writer.reset();
+  EXPECT_EQ(0, ::rmdir(folder)) << "nothing is left behind";
 }
 
 TEST(StorageProvider, SecondServiceObjectIsRefused) {

@@ -33,7 +33,10 @@ public:
   ~TGatekeeper();
 
   // Takes the stream. The first load of a cycle runs at once; false when the
-  // configuration does not load (the reason is logged).
+  // configuration does not load (the reason is logged). A core that holds a
+  // configuration parses the new one in a thread and applies it from the
+  // thread's completion, in the event loop's idle pass; a text that does not
+  // load changes nothing.
   bool ReloadConfiguration(std::istream* AStream);
   void StartServices();
   // The event loop, then the orderly shutdown; returns when stopped.
@@ -80,6 +83,13 @@ private:
   bool RunPhase(void (*AIdle)(void*));
 
   static TGatekeeper* RunningCore;
+
+  // Configuration reload (GatekeeperReload.cpp).
+  void ApplyConfiguration(TThread* AParser);
+  void AnnounceZones(const TConfiguration& AOld, const TConfiguration& ANew);
+  void ReopenRADIUS(const TConfiguration& AOld, const TConfiguration& ANew);
+  // Ends the calls that report to the accounting server: it goes or changes.
+  void EndAccountedCalls();
 
   // Emptied by the destructor, procedures first.
   TRegistry<TThread> FThreads;
