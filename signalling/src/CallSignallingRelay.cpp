@@ -20,6 +20,13 @@ int headerType(const orvo::byteStream& AOctets) {
   return at < AOctets.length() ? AOctets.buffer()[at] : -1;
 }
 
+// Deleting a registration leaves the slot it was made with as it was.
+void drop(orvo::sockEvent*& ARegistration) {
+  orvo::sockEvent* registration = ARegistration;
+  ARegistration = nullptr;
+  delete registration;
+}
+
 }  // namespace
 
 TCallSignallingRelay::TCallSignallingRelay(const sockaddr_in& ACallee, bool AMediaRelay)
@@ -29,8 +36,8 @@ TCallSignallingRelay::TCallSignallingRelay(const sockaddr_in& ACallee, bool AMed
 
 TCallSignallingRelay::~TCallSignallingRelay() {
   Timer.Stop();
-  delete AcceptEvent;
-  delete ConnectEvent;
+  drop(AcceptEvent);
+  drop(ConnectEvent);
   for (std::unique_ptr<TQ931Stream>& stream : Streams) stream.reset();
 }
 
@@ -54,7 +61,7 @@ void TCallSignallingRelay::OnAccept(orvo::sockEvent*) {
   int descriptor = Listener.accept();
   if (descriptor == -1) return;
   // One caller per call: nobody else may come in on its port.
-  delete AcceptEvent;
+  drop(AcceptEvent);
   Listener.close();
   Legs[rsCaller].attach(descriptor);
   Legs[rsCaller].setNonBlocking(true);
@@ -161,7 +168,7 @@ void TCallSignallingRelay::ConnectCallee() {
 void TCallSignallingRelay::OnConnect(orvo::sockEvent* AEvent) {
   int error = AEvent->socketError();
   if (!error && !AEvent->record->connected) error = ECONNREFUSED;
-  delete ConnectEvent;
+  drop(ConnectEvent);
   Timer.Stop();
   if (error) {
     Error = error;
@@ -233,8 +240,8 @@ void TCallSignallingRelay::End(TEnd AEnd, const orvo::string& AText, bool ARelea
   if (CurrentState == stEnded || CurrentState == stIdle) return;
   CurrentState = stEnded;
   Timer.Stop();
-  delete AcceptEvent;
-  delete ConnectEvent;
+  drop(AcceptEvent);
+  drop(ConnectEvent);
   Listener.close();
   StoppingCallback();
   const bool release[2] = {AReleaseCaller, AReleaseCallee};
