@@ -26,7 +26,6 @@ struct translator {
 };
 
 std::string aliases(const H323::aliasSequence* list) {
-  if (!list) return "-";
   std::string text;
   for (const orvo::listNode* n = list->elements().head(); n; n = n->next) {
     const H225::aliasAddress& a = *H323::aliasSequence::element(n);
@@ -81,8 +80,6 @@ TEST(rewriteSetup, translatesEachSideForTheCallee) {
       EXPECT_EQ(encodeMessage(setup), before);
     }
   }
-  Q931::message setup = routedCallMessages()[0].build();
-  EXPECT_FALSE(RewriteSetup(setup, TAliasTranslator()));
 }
 
 }  // namespace
