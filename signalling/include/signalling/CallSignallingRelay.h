@@ -8,8 +8,9 @@
 // Both legs use the caller's call reference, so a message keeps its flag
 // from one leg to the other; the relay sets the flag anyway, as each leg
 // needs it. Tunnelled H.245, fast start and H.450 contents and the
-// endpoints' own H.245 addresses pass unchanged; H.235 tokens pass as they
-// came (the callee checks them against the caller, not against us).
+// endpoints' own H.245 addresses pass unchanged. H.235 tokens pass as they
+// came: the relay neither checks nor re-signs them, so a hash over a Setup
+// that the translation changed no longer matches it.
 #pragma once
 
 #include <memory>
