@@ -1,0 +1,134 @@
+// The call signalling of one routed call: the gatekeeper listens for the
+// caller on a socket of the call's own, reads its Setup, connects the
+// callee and passes every Q.931 message between the two legs.
+//
+// A message the relay changes (the Setup, through the owner's alias
+// translation) is re-encoded; every other one goes on with the octets it
+// came in, because a re-encoding drops what the message types do not know.
+// Both legs use the caller's call reference, so a message keeps its flag
+// from one leg to the other; the relay sets the flag anyway, as each leg
+// needs it. Tunnelled H.245, fast start and H.450 contents and the
+// endpoints' own H.245 addresses pass unchanged. H.235 tokens pass as they
+// came: the relay neither checks nor re-signs them, so a hash over a Setup
+// that the translation changed no longer matches it.
+#pragma once
+
+#include <memory>
+#include <netinet/in.h>
+
+#include <h225/h225.h>
+#include <h323/q931/message.h>
+#include <orvo/byteStream.h>
+#include <orvo/memberCallback.h>
+#include <orvo/sockEvent.h>
+#include <orvo/socket.h>
+#include <orvo/string.h>
+#include <orvo/timer.h>
+
+#include <signalling/Q931Stream.h>
+#include <signalling/SetupRewriter.h>
+
+class TCallSignallingRelay {
+public:
+  enum TState { stIdle, stListening, stAwaitingSetup, stConnecting, stRelaying, stEnded };
+  // Why the call ended, with the text given to EndedCallback.
+  enum TEnd {
+    enReleasedByCaller,   // "Call released by caller."
+    enReleasedByCallee,   // "Call released by callee."
+    enCallerClosed,       // "Caller closed call signalling connection."
+    enCalleeClosed,       // "Callee closed call signalling connection."
+    enCallerTimeout,      // "Caller did not connect in time." / "Caller sent no message in time."
+    enNotSetup,           // "First message must be SETUP."
+    enCalleeUnreachable,  // "Callee unreachable at " address "."
+    enCalleeTimeout,      // "Callee did not answer in time."
+    enReleasedByOwner     // "Call released by gatekeeper."
+  };
+
+  // Logged once by the owner, at the first call whose proxy level asks for
+  // the media to be relayed too.
+  static const char* const MediaRelayUnavailable;
+
+  // ACallee: the callee's call-signal address. AMediaRelay: the call's
+  // proxy level asks for the media relay as well, which does not exist: the
+  // call is routed like any other.
+  TCallSignallingRelay(const sockaddr_in& ACallee, bool AMediaRelay);
+  // Quiet: no callback, no Release Complete; open legs are closed.
+  ~TCallSignallingRelay();
+  TCallSignallingRelay(const TCallSignallingRelay&) = delete;
+  TCallSignallingRelay& operator=(const TCallSignallingRelay&) = delete;
+
+  // Opens the caller's listener on the local address (the system chooses
+  // the port) and starts the caller's time. False, with LastError() set,
+  // when no listener can be opened; call it once.
+  bool Listen(const sockaddr_in& ALocal);
+  // The listener's address, read back: the destCallSignalAddress of the ACF.
+  const sockaddr_in& ListenAddress() const { return Bound; }
+  int LastError() const { return Error; }
+  TState State() const { return CurrentState; }
+  bool MediaRelayRequested() const { return MediaRelay; }
+
+  // Ends the call from the owner's side: Release Complete with the reason
+  // and cause to each leg still open, then the stopping and ended callbacks.
+  void Release(int AReleaseCompleteReason, unsigned ACause);
+
+  // Set by the owner before Listen.
+  TAliasTranslator TranslateAlias;
+  // The Setup went to the callee: the call runs between the endpoints.
+  orvo::memberCallback<> StartedCallback;
+  // The callee's Call Proceeding, Alerting or Connect passed (its type).
+  orvo::memberCallback<int> ChangedCallback;
+  // The call is being ended; the relay must not be deleted here.
+  orvo::memberCallback<> StoppingCallback;
+  // (TEnd, text): both legs are closed; the last call the relay makes, so
+  // the owner may delete it here.
+  orvo::memberCallback<int, const orvo::string&> EndedCallback;
+
+  // Milliseconds. The caller has CallerTimeout to connect and again to send
+  // its Setup; the callee's connection is given ConnectTimeout and its first
+  // answer CalleeTimeout. Set before Listen.
+  int64_t CallerTimeout = 20000;
+  int64_t ConnectTimeout = 5000;
+  int64_t CalleeTimeout = 20000;
+  // Longest wait for a closing leg to take what was queued for it.
+  unsigned FlushMilliseconds = 1000;
+
+private:
+  void OnAccept(orvo::sockEvent* AEvent);
+  void OnConnect(orvo::sockEvent* AEvent);
+  void OnTimeout(TTimer* ATimer);
+  void OnCallerMessage(Q931::message& AMessage, const orvo::byteStream& AOctets);
+  void OnCalleeMessage(Q931::message& AMessage, const orvo::byteStream& AOctets);
+  void OnCallerMalformed(const orvo::string& AText, const orvo::byteStream& AOctets);
+  void OnCalleeMalformed(const orvo::string& AText, const orvo::byteStream& AOctets);
+  void OnCallerClosed();
+  void OnCalleeClosed();
+
+  void OpenStream(int ASide);
+  void TakeSetup(Q931::message& ASetup, const orvo::byteStream& AOctets);
+  void ConnectCallee();
+  void CalleeConnected();
+  // Passes a message of type AType to the other leg.
+  void Forward(int AFrom, int AType, const orvo::byteStream& AOctets);
+  // Release Complete to the legs named; the rest closes without one.
+  void End(TEnd AEnd, const orvo::string& AText, bool AReleaseCaller, bool AReleaseCallee, int AReason,
+           unsigned ACause);
+
+  sockaddr_in Callee;
+  sockaddr_in Bound;
+  bool MediaRelay;
+  TState CurrentState = stIdle;
+  int Error = 0;
+  bool CalleeAnswered = false;
+
+  orvo::socket Listener;
+  orvo::sockEvent* AcceptEvent = nullptr;
+  orvo::sockEvent* ConnectEvent = nullptr;
+  // Streams after their sockets: they go first.
+  orvo::socket Legs[2];
+  std::unique_ptr<TQ931Stream> Streams[2];
+  TTimer Timer;
+
+  Q931::callReference Reference;
+  std::unique_ptr<H225::callIdentifier> CallIdentifier;
+  orvo::byteStream PendingSetup{128};
+};

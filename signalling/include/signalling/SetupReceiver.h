@@ -1,0 +1,65 @@
+// The first message on a call-signalling connection that the gatekeeper
+// accepted on its call-signal port, where no admission announced the call:
+// it must come within a bounded time and must be a Setup. The owner then
+// routes the call or refuses it with a Release Complete.
+#pragma once
+
+#include <memory>
+
+#include <h225/h225.h>
+#include <h323/q931/message.h>
+#include <orvo/memberCallback.h>
+#include <orvo/socket.h>
+#include <orvo/string.h>
+#include <orvo/timer.h>
+
+#include <signalling/Q931Stream.h>
+
+class TSetupReceiver {
+public:
+  static const char* const NotSetupText;      // "First message must be SETUP."
+  static const char* const NoMessageText;     // "No first message in time."
+
+  // Takes the accepted descriptor over (AAccepted no longer closes it),
+  // switches it to non-blocking and sets its type of service.
+  explicit TSetupReceiver(orvo::socket& AAccepted);
+  // Quiet: no callback; the connection is closed.
+  ~TSetupReceiver();
+  TSetupReceiver(const TSetupReceiver&) = delete;
+  TSetupReceiver& operator=(const TSetupReceiver&) = delete;
+
+  // Starts reading and the time for the first message; callbacks set first.
+  void Start();
+
+  // Refuses the Setup: a Release Complete with the ReleaseCompleteReason
+  // alternative and the Q.850 cause, then the connection closes once it is
+  // sent (or FlushMilliseconds have passed).
+  void Refuse(int AReleaseCompleteReason, unsigned ACause);
+  // Closes the connection without a word.
+  void Close();
+  bool IsClosed() const { return Closed; }
+
+  // The Setup; the owner may call Refuse or Close, or delete the receiver.
+  orvo::memberCallback<Q931::message&> SetupCallback;
+  // Not a Setup, undecodable, no message in time or the peer gone: the
+  // connection is closed already; the text tells which. May delete.
+  orvo::memberCallback<const orvo::string&> FailedCallback;
+
+  int64_t FirstMessageTimeout = 20000;
+  unsigned FlushMilliseconds = 1000;
+
+private:
+  void OnMessage(Q931::message& AMessage, const orvo::byteStream& AOctets);
+  void OnMalformed(const orvo::string& AText, const orvo::byteStream& AOctets);
+  void OnClosed();
+  void OnTimeout(TTimer* ATimer);
+  void Fail(const orvo::string& AText);
+
+  orvo::socket Connection;
+  std::unique_ptr<TQ931Stream> Stream;
+  TTimer Timer;
+  bool SetupSeen = false;
+  bool Closed = false;
+  Q931::callReference Reference;
+  std::unique_ptr<H225::callIdentifier> CallIdentifier;
+};

@@ -1,0 +1,255 @@
+#include <signalling/CallSignallingRelay.h>
+
+#include <cerrno>
+
+#include <orvo/socketAddress.h>
+
+#include <signalling/CallSockets.h>
+#include <signalling/ReleaseComplete.h>
+
+const char* const TCallSignallingRelay::MediaRelayUnavailable =
+    "Media relay is not available; call media passes directly between endpoints.";
+
+namespace {
+
+// Octets of a Q.931 header: discriminator, call reference length, its
+// first octet (carrying the flag), ..., the message type.
+int headerType(const orvo::byteStream& AOctets) {
+  if (AOctets.length() < 2) return -1;
+  unsigned at = 2 + (AOctets.buffer()[1] & 0x0F);
+  return at < AOctets.length() ? AOctets.buffer()[at] : -1;
+}
+
+// Deleting a registration leaves the slot it was made with as it was.
+void drop(orvo::sockEvent*& ARegistration) {
+  orvo::sockEvent* registration = ARegistration;
+  ARegistration = nullptr;
+  delete registration;
+}
+
+}  // namespace
+
+TCallSignallingRelay::TCallSignallingRelay(const sockaddr_in& ACallee, bool AMediaRelay)
+    : Callee(ACallee), Bound(orvo::defaultAddress), MediaRelay(AMediaRelay) {
+  Timer.SetTarget(this, &TCallSignallingRelay::OnTimeout);
+}
+
+TCallSignallingRelay::~TCallSignallingRelay() {
+  Timer.Stop();
+  drop(AcceptEvent);
+  drop(ConnectEvent);
+  for (std::unique_ptr<TQ931Stream>& stream : Streams) stream.reset();
+}
+
+bool TCallSignallingRelay::Listen(const sockaddr_in& ALocal) {
+  if (!OpenCallListener(ALocal, Listener, Bound)) {
+    Error = Listener.lastError;
+    return false;
+  }
+  new orvo::sockEvent(orvo::sockEvent::READ, Listener.fd, this, &TCallSignallingRelay::OnAccept, false, &AcceptEvent);
+  CurrentState = stListening;
+  Timer.SetTimeout(CallerTimeout);
+  Timer.Start();
+  return true;
+}
+
+void TCallSignallingRelay::Release(int AReleaseCompleteReason, unsigned ACause) {
+  End(enReleasedByOwner, "Call released by gatekeeper.", true, true, AReleaseCompleteReason, ACause);
+}
+
+void TCallSignallingRelay::OnAccept(orvo::sockEvent*) {
+  int descriptor = Listener.accept();
+  if (descriptor == -1) return;
+  // One caller per call: nobody else may come in on its port.
+  drop(AcceptEvent);
+  Listener.close();
+  Legs[rsCaller].attach(descriptor);
+  Legs[rsCaller].setNonBlocking(true);
+  SetCallSignallingTos(Legs[rsCaller]);
+  OpenStream(rsCaller);
+  CurrentState = stAwaitingSetup;
+  Timer.Restart();
+}
+
+void TCallSignallingRelay::OpenStream(int ASide) {
+  TQ931Stream* stream = new TQ931Stream(&Legs[ASide]);
+  Streams[ASide].reset(stream);
+  if (ASide == rsCaller) {
+    stream->RawMessageCallback = {this, &TCallSignallingRelay::OnCallerMessage};
+    stream->MalformedCallback = {this, &TCallSignallingRelay::OnCallerMalformed};
+    stream->closedCallback = {this, &TCallSignallingRelay::OnCallerClosed};
+  } else {
+    stream->RawMessageCallback = {this, &TCallSignallingRelay::OnCalleeMessage};
+    stream->MalformedCallback = {this, &TCallSignallingRelay::OnCalleeMalformed};
+    stream->closedCallback = {this, &TCallSignallingRelay::OnCalleeClosed};
+  }
+  stream->enableRead(true);
+}
+
+void TCallSignallingRelay::OnCallerMessage(Q931::message& AMessage, const orvo::byteStream& AOctets) {
+  if (CurrentState == stAwaitingSetup) {
+    if (AMessage.type != Q931::message::setup) {
+      End(enNotSetup, "First message must be SETUP.", false, false, 0, 0);
+      return;
+    }
+    TakeSetup(AMessage, AOctets);
+    ConnectCallee();
+    return;
+  }
+  if (CurrentState == stRelaying) Forward(rsCaller, AMessage.type, AOctets);
+}
+
+void TCallSignallingRelay::OnCalleeMessage(Q931::message& AMessage, const orvo::byteStream& AOctets) {
+  if (CurrentState == stRelaying) Forward(rsCallee, AMessage.type, AOctets);
+}
+
+// A message the decoder refuses still goes on as it came: the relay needs
+// no more of it than its type.
+void TCallSignallingRelay::OnCallerMalformed(const orvo::string&, const orvo::byteStream& AOctets) {
+  if (CurrentState == stAwaitingSetup) End(enNotSetup, "First message must be SETUP.", false, false, 0, 0);
+  else if (CurrentState == stRelaying) Forward(rsCaller, headerType(AOctets), AOctets);
+}
+
+void TCallSignallingRelay::OnCalleeMalformed(const orvo::string&, const orvo::byteStream& AOctets) {
+  if (CurrentState == stRelaying) Forward(rsCallee, headerType(AOctets), AOctets);
+}
+
+void TCallSignallingRelay::OnCallerClosed() {
+  End(enCallerClosed, "Caller closed call signalling connection.", false, true, rcrUndefinedReason,
+      causeNormalUnspecified);
+}
+
+void TCallSignallingRelay::OnCalleeClosed() {
+  End(enCalleeClosed, "Callee closed call signalling connection.", true, false, rcrUndefinedReason,
+      causeNormalUnspecified);
+}
+
+void TCallSignallingRelay::TakeSetup(Q931::message& ASetup, const orvo::byteStream& AOctets) {
+  Reference = ASetup.callReference;
+  if (const H225::setup_UUIE* body = ASetup.setupBody())
+    if (body->callIdentifier) CallIdentifier.reset(new H225::callIdentifier(*body->callIdentifier));
+  PendingSetup.clear();
+  if (RewriteSetup(ASetup, TranslateAlias)) {
+    ASetup.callReference.setFlag(true);
+    try {
+      ASetup.encode(PendingSetup);
+      return;
+    } catch (orvo::exception* failure) {
+      // Too long once translated: the callee gets the Setup as it came.
+      delete failure;
+      PendingSetup.clear();
+    }
+  }
+  PendingSetup.write(AOctets.buffer(), AOctets.length());
+}
+
+void TCallSignallingRelay::ConnectCallee() {
+  // The caller waits until the callee's leg can take what it says.
+  Streams[rsCaller]->enableRead(false);
+  CurrentState = stConnecting;
+  Timer.Stop();
+  int result = StartCallConnection(Callee, Legs[rsCallee]);
+  if (result == 0) {
+    CalleeConnected();
+    return;
+  }
+  if (result != EINPROGRESS) {
+    Error = result;
+    End(enCalleeUnreachable, orvo::string("Callee unreachable at ").append(orvo::toText(Callee)).append("."), true,
+        false, rcrUnreachableDestination, causeNoRouteToDestination);
+    return;
+  }
+  new orvo::sockEvent(orvo::sockEvent::CONNECT, Legs[rsCallee].fd, this, &TCallSignallingRelay::OnConnect, false,
+                      &ConnectEvent);
+  Timer.SetTimeout(ConnectTimeout);
+  Timer.Start();
+}
+
+void TCallSignallingRelay::OnConnect(orvo::sockEvent* AEvent) {
+  int error = AEvent->socketError();
+  if (!error && !AEvent->record->connected) error = ECONNREFUSED;
+  drop(ConnectEvent);
+  Timer.Stop();
+  if (error) {
+    Error = error;
+    End(enCalleeUnreachable, orvo::string("Callee unreachable at ").append(orvo::toText(Callee)).append("."), true,
+        false, rcrUnreachableDestination, causeNoRouteToDestination);
+    return;
+  }
+  CalleeConnected();
+}
+
+void TCallSignallingRelay::CalleeConnected() {
+  OpenStream(rsCallee);
+  Streams[rsCallee]->SendOctets(PendingSetup);
+  PendingSetup.clear();
+  Streams[rsCaller]->enableRead(true);
+  CurrentState = stRelaying;
+  Timer.SetTimeout(CalleeTimeout);
+  Timer.Restart();
+  StartedCallback();
+}
+
+void TCallSignallingRelay::Forward(int AFrom, int AType, const orvo::byteStream& AOctets) {
+  int to = 1 - AFrom;
+  orvo::byteStream out(AOctets.buffer(), AOctets.length());
+  // The flag says whether the sender chose the call reference: on the
+  // callee's leg the relay did.
+  if (out.length() > 2 && (out.buffer()[1] & 0x0F) != 0) {
+    if (to == rsCallee) out.buffer()[2] &= 0x7F;
+    else out.buffer()[2] |= 0x80;
+  }
+  Streams[to]->SendOctets(out);
+  if (AFrom == rsCallee && !CalleeAnswered) {
+    CalleeAnswered = true;
+    Timer.Stop();
+  }
+  if (AType == Q931::message::releaseComplete) {
+    if (AFrom == rsCaller) End(enReleasedByCaller, "Call released by caller.", false, false, 0, 0);
+    else End(enReleasedByCallee, "Call released by callee.", false, false, 0, 0);
+    return;
+  }
+  if (AFrom == rsCallee && (AType == Q931::message::callProceeding || AType == Q931::message::alerting ||
+                            AType == Q931::message::connect))
+    ChangedCallback(AType);
+}
+
+void TCallSignallingRelay::OnTimeout(TTimer*) {
+  switch (CurrentState) {
+    case stListening:
+      End(enCallerTimeout, "Caller did not connect in time.", false, false, 0, 0);
+      return;
+    case stAwaitingSetup:
+      End(enCallerTimeout, "Caller sent no message in time.", false, false, 0, 0);
+      return;
+    case stConnecting:
+      Error = ETIMEDOUT;
+      End(enCalleeUnreachable, orvo::string("Callee unreachable at ").append(orvo::toText(Callee)).append("."), true,
+          false, rcrUnreachableDestination, causeNoRouteToDestination);
+      return;
+    case stRelaying:
+      End(enCalleeTimeout, "Callee did not answer in time.", true, true, rcrUndefinedReason, causeNoUserResponding);
+      return;
+    default:
+      return;
+  }
+}
+
+void TCallSignallingRelay::End(TEnd AEnd, const orvo::string& AText, bool AReleaseCaller, bool AReleaseCallee,
+                               int AReason, unsigned ACause) {
+  if (CurrentState == stEnded || CurrentState == stIdle) return;
+  CurrentState = stEnded;
+  Timer.Stop();
+  drop(AcceptEvent);
+  drop(ConnectEvent);
+  Listener.close();
+  StoppingCallback();
+  const bool release[2] = {AReleaseCaller, AReleaseCallee};
+  for (int side : {rsCaller, rsCallee}) {
+    if (Streams[side] && release[side] && Reference.length())
+      Streams[side]->send(MakeReleaseComplete(Reference, side == rsCaller, AReason, ACause, CallIdentifier.get()));
+    if (Streams[side]) Streams[side]->close(FlushMilliseconds);
+    Legs[side].close();
+  }
+  EndedCallback(int(AEnd), AText);
+}

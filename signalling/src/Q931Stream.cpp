@@ -1,0 +1,24 @@
+#include <signalling/Q931Stream.h>
+
+#include <memory>
+
+void TQ931Stream::SendOctets(const orvo::byteStream& APayload) {
+  if (isClosed()) return;
+  tpktStream::send(APayload);
+}
+
+void TQ931Stream::onPacket(orvo::byteStream& APayload) {
+  if (!RawMessageCallback) {
+    q931Stream::onPacket(APayload);
+    return;
+  }
+  Q931::message message;
+  try {
+    decode(APayload, message);
+  } catch (orvo::exception* failure) {
+    std::unique_ptr<orvo::exception> owned(failure);
+    MalformedCallback(*failure->message(), APayload);
+    return;
+  }
+  RawMessageCallback(message, APayload);
+}

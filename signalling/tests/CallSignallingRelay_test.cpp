@@ -1,0 +1,290 @@
+// A routed call over loopback between two simulated endpoints: the Setup
+// translated for the callee, every other message passed byte for byte, the
+// call ended by either side, by a silent or missing caller or callee.
+#include <signalling/CallSignallingRelay.h>
+#include <signalling/CallSockets.h>
+
+#include <arpa/inet.h>
+#include <dirent.h>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <sys/socket.h>
+#include <vector>
+
+#include <h323/q931/elements.h>
+#include <orvo/timerClock.h>
+
+#include "orvoTesting.h"
+#include "q931Octets.h"
+#include "q931Samples.h"
+#include "q931Tshark.h"
+
+using namespace q931Testing;
+using orvo::sockEvent;
+
+namespace {
+
+sockaddr_in loopback(unsigned port = 0) {
+  sockaddr_in a{};
+  a.sin_family = AF_INET;
+  a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  a.sin_port = htons((uint16_t)port);
+  return a;
+}
+
+// One simulated endpoint on a call-signalling connection.
+struct endpoint {
+  orvo::socket socket;
+  std::unique_ptr<TQ931Stream> stream;
+  std::vector<std::string> received;  // hex of each payload
+  bool closed = false;
+
+  void take(int descriptor) {
+    socket.attach(descriptor);
+    socket.setNonBlocking(true);
+    stream.reset(new TQ931Stream(&socket));
+    stream->RawMessageCallback = {this, &endpoint::onMessage};
+    stream->MalformedCallback = {this, &endpoint::onMalformed};
+    stream->closedCallback = {this, &endpoint::onClosed};
+    stream->enableRead(true);
+  }
+  bool connect(const sockaddr_in& to) {
+    int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    if (::connect(fd, reinterpret_cast<const sockaddr*>(&to), sizeof to) != 0) {
+      ::close(fd);
+      return false;
+    }
+    take(fd);
+    return true;
+  }
+  void send(const std::string& hex) {
+    octets o = fromHex(hex);
+    stream->SendOctets(orvo::byteStream(o.data(), (unsigned)o.size()));
+  }
+  void onMessage(Q931::message&, const orvo::byteStream& o) { received.push_back(toHex(o)); }
+  void onMalformed(const orvo::string&, const orvo::byteStream& o) { received.push_back(toHex(o)); }
+  void onClosed() {
+    closed = true;
+    stream->enableRead(false);
+  }
+  // Gone: its stream first, then its connection.
+  void reset() {
+    stream.reset();
+    socket.close();
+    received.clear();
+    closed = false;
+  }
+};
+
+// The owner of the relay: what it was told, and the translation it applies.
+struct owner {
+  std::vector<std::string> told;
+  std::map<std::string, std::string> translations[2];  // by side; missing: unchanged
+  void translate(int side, const orvo::string& alias, orvo::string& out) {
+    auto found = translations[side].find(toStd(alias));
+    out = found == translations[side].end() ? alias : orvo::string(found->second.c_str());
+  }
+  void started() { told.push_back("started"); }
+  void changed(int type) { told.push_back("changed " + std::to_string(type)); }
+  void stopping() { told.push_back("stopping"); }
+  void ended(int reason, const orvo::string& text) { told.push_back(std::to_string(reason) + " " + toStd(text)); }
+};
+
+int openDescriptors() {
+  int count = 0;
+  if (DIR* d = opendir("/proc/self/fd")) {
+    while (readdir(d)) ++count;
+    closedir(d);
+  }
+  return count;
+}
+
+// A Setup of call reference 0x1234 from the caller, with fast start,
+// tunnelled H.245 and an H.450 APDU: called 5678, calling 1234,
+// destination alias 4930123456, source aliases Terminal-1 and 2001.
+const std::string setupHex = encodeMessage(routedCallMessages()[0].build());
+// Release Complete from either side with Cause diagnostics (our types drop
+// them) and, from the callee, an Alerting whose codeset-6 element they
+// drop too.
+const std::string callerRelease = "08 02 12 34 5A 08 04 80 90 01 02 7E 00 01 05";
+const std::string calleeRelease = "08 02 92 34 5A 08 04 80 90 01 02 7E 00 01 05";
+const std::string calleeAlerting = "08 02 92 34 01 1E 02 80 88 96 7F 02 01 02";
+
+class relay : public ::testing::Test {
+protected:
+  void SetUp() override {
+    registrations = sockEvent::registrationCount();
+    descriptors = openDescriptors();
+    ASSERT_TRUE(OpenCallListener(loopback(), calleeListener, calleeAddress));
+  }
+  void TearDown() override {
+    r.reset();
+    caller.reset();
+    callee.reset();
+    calleeListener.close();
+    EXPECT_EQ(registrations, sockEvent::registrationCount());
+    EXPECT_EQ(descriptors, openDescriptors());
+  }
+  void start(const sockaddr_in& to) {
+    r.reset(new TCallSignallingRelay(to, false));
+    r->TranslateAlias = {&o, &owner::translate};
+    r->StartedCallback = {&o, &owner::started};
+    r->ChangedCallback = {&o, &owner::changed};
+    r->StoppingCallback = {&o, &owner::stopping};
+    r->EndedCallback = {&o, &owner::ended};
+    ASSERT_TRUE(r->Listen(loopback()));
+  }
+  // Passes until the condition holds, the callee accepted when it calls.
+  bool runUntil(const std::function<bool()>& done) {
+    for (int i = 0; i < 2000 && !done(); ++i) {
+      sockEvent::dispatch(0);
+      if (!callee.stream) {
+        int fd = calleeListener.accept();
+        if (fd != -1) callee.take(fd);
+      }
+    }
+    return done();
+  }
+  // Caller connected, Setup through to the callee.
+  void establish() {
+    start(calleeAddress);
+    ASSERT_TRUE(caller.connect(r->ListenAddress()));
+    caller.send(setupHex);
+    ASSERT_TRUE(runUntil([&] { return callee.received.size() == 1; }));
+  }
+  bool ended() { return r->State() == TCallSignallingRelay::stEnded; }
+
+  int registrations = 0, descriptors = 0;
+  orvo::socket calleeListener;
+  sockaddr_in calleeAddress{};
+  owner o;
+  std::unique_ptr<TCallSignallingRelay> r;
+  endpoint caller, callee;
+};
+
+TEST_F(relay, theCalleeSeesTheTranslatedSetupAndTheRestPassesUnchanged) {
+  o.translations[rsCallee] = {{"5678", "495678"}, {"4930123456", "30123456"}};
+  o.translations[rsCaller] = {{"Terminal-1", ""}};
+  establish();
+  EXPECT_EQ(o.told, std::vector<std::string>{"started"});
+
+  // Call Proceeding, Connect (samples), the Alerting and, from the caller,
+  // a Facility: each arrives as it was sent. A Status with the flag the
+  // wrong way round gets the flag of the leg it goes on.
+  std::vector<std::string> toCaller = {encodeMessage(routedCallMessages()[1].build()), calleeAlerting,
+                                       encodeMessage(routedCallMessages()[3].build()), "08 02 12 34 7D"};
+  for (const std::string& m : toCaller) callee.send(m);
+  ASSERT_TRUE(runUntil([&] { return caller.received.size() == 4; }));
+  toCaller[3] = "08 02 92 34 7D";
+  EXPECT_EQ(caller.received, toCaller);
+  const std::string facility = "08 02 12 34 62 7E 00 01 05";
+  caller.send("08 02 92 34 62 7E 00 01 05");
+  caller.send(callerRelease);
+  ASSERT_TRUE(runUntil([&] { return callee.closed && caller.closed; }));
+  EXPECT_EQ(callee.received, (std::vector<std::string>{callee.received[0], facility, callerRelease}));
+  EXPECT_EQ(o.told, (std::vector<std::string>{"started", "changed 2", "changed 1", "changed 7", "stopping",
+                                              "0 Call released by caller."}));
+
+  if (!tshark::toolsAvailable()) GTEST_SKIP() << "tshark or text2pcap not installed";
+  const std::vector<std::string> fields = {
+      "q931.call_ref", "q931.call_ref_flag", "q931.called_party_number.digits", "q931.calling_party_number.digits",
+      "h225.dialledDigits", "h225.h323_ID", "h225.conferenceID", "h225.fastStart", "h225.h245Control",
+      "h225.h4501SupplementaryService", "h225.guid"};
+  tshark::result t = dissectCallSignalling({fromHex(setupHex), fromHex(callee.received[0])}, fields);
+  ASSERT_TRUE(t.ran) << t.failure;
+  EXPECT_EQ(t.frames[1].malformed, "");
+  const std::vector<std::string> translated = {"1234", "0", "495678", "1234", "2001|30123456", ""};
+  for (size_t f = 0; f < fields.size(); ++f) {
+    SCOPED_TRACE(fields[f]);
+    if (f < translated.size()) EXPECT_EQ(t.frames[1].fields[f], translated[f]);
+    else EXPECT_EQ(t.frames[1].fields[f], t.frames[0].fields[f]);
+  }
+  EXPECT_EQ(t.frames[0].fields[7], "2");  // two fast-start channels
+}
+
+// How a call ends: what the owner is told and the last message each
+// endpoint gets ("" none; hex: forwarded as sent; "cause C reason R": a
+// Release Complete of the relay's own, on that leg's flag).
+struct endingCase {
+  const char* name;
+  int stage;         // 0 listening, 1 caller connected, 2 Setup through, 3 Setup to nobody
+  std::string act;   // who releases or closes, "time" passing, or the caller's first message
+  std::string told;
+  std::string callerGets, calleeGets;
+};
+
+TEST_F(relay, everyWayACallEndsClosesBothLegs) {
+  const std::vector<endingCase> cases = {
+      {"caller releases", 2, "caller releases", "0 Call released by caller.", "", callerRelease},
+      {"callee releases", 2, "callee releases", "1 Call released by callee.", calleeRelease, setupHex},
+      {"caller closes", 2, "caller closes", "2 Caller closed call signalling connection.", "", "cause 31 reason 11"},
+      {"callee closes", 2, "callee closes", "3 Callee closed call signalling connection.", "cause 31 reason 11", ""},
+      {"caller never connects", 0, "time", "4 Caller did not connect in time.", "", ""},
+      {"caller sends nothing", 1, "time", "4 Caller sent no message in time.", "", ""},
+      {"callee stays silent", 2, "time", "7 Callee did not answer in time.", "cause 18 reason 11", "cause 18 reason 11"},
+      {"callee unreachable", 3, "", "6 Callee unreachable at ", "cause 3 reason 2", ""},
+      {"Alerting first", 1, "08 02 12 34 01", "5 First message must be SETUP.", "", ""},
+      {"Display cut short", 1, "08 02 12 34 05 28 05 41", "5 First message must be SETUP.", "", ""},
+  };
+  for (const endingCase& k : cases) {
+    SCOPED_TRACE(k.name);
+    TearDown();
+    SetUp();
+    o.told.clear();
+    sockaddr_in to = calleeAddress;
+    if (k.stage == 3) calleeListener.close();
+    if (k.stage == 2) establish();
+    else start(to);
+    if (k.stage == 1 || k.stage == 3) {
+      ASSERT_TRUE(caller.connect(r->ListenAddress()));
+    }
+    if (k.stage == 3) caller.send(setupHex);
+    if (k.act == "caller releases") caller.send(callerRelease);
+    if (k.act == "callee releases") callee.send(calleeRelease);
+    if (k.act == "caller closes") caller.reset();
+    if (k.act == "callee closes") callee.reset();
+    if (k.act.substr(0, 2) == "08") caller.send(k.act);
+    if (k.act == "time") {
+      for (int i = 0; i < 20; ++i) sockEvent::dispatch(0);
+      orvo::advanceTimerClock(orvo::timeSpan::fromMilliseconds(19500));
+      sockEvent::dispatch(0);
+      EXPECT_FALSE(ended()) << "before its time";
+      orvo::advanceTimerClock(orvo::timeSpan::fromMilliseconds(501));
+    }
+    ASSERT_TRUE(runUntil([&] { return ended() && (!caller.stream || caller.closed) && (!callee.stream || callee.closed); }));
+    EXPECT_EQ(o.told.back().substr(0, k.told.size()), k.told);
+    EXPECT_EQ(o.told.end()[-2], "stopping");
+    for (int side : {0, 1}) {
+      endpoint& e = side ? callee : caller;
+      const std::string& expected = side ? k.calleeGets : k.callerGets;
+      std::string last = e.received.empty() ? "" : e.received.back();
+      if (expected.substr(0, 5) != "cause") {
+        EXPECT_EQ(last, expected) << side;
+        continue;
+      }
+      Q931::message m;
+      decodeMessage(m, last);
+      ASSERT_NE(m.releaseCompleteBody(), nullptr) << side;
+      EXPECT_EQ(m.callReference, Q931::callReference(0x1234, side == rsCallee));
+      EXPECT_EQ("cause " + std::to_string(static_cast<Q931::cause*>(m.findElement(0x08))->causeValue) + " reason " +
+                    std::to_string(m.releaseCompleteBody()->reason->index()),
+                expected);
+    }
+  }
+}
+
+TEST(callSockets, bothLegsCarryTheServiceType) {
+  orvo::socket listener, connection;
+  sockaddr_in bound{};
+  ASSERT_TRUE(OpenCallListener(loopback(), listener, bound));
+  int started = StartCallConnection(bound, connection);
+  EXPECT_TRUE(started == 0 || started == EINPROGRESS) << started;
+  int tos = -1;
+  socklen_t length = sizeof tos;
+  getsockopt(connection.fd, IPPROTO_IP, IP_TOS, &tos, &length);
+  EXPECT_EQ(tos, 0x30);
+}
+
+}  // namespace

@@ -1,0 +1,96 @@
+// A connection on the call-signal port without admission: the first message
+// must be a Setup and come in time; a Setup is refused with the reason and
+// cause given.
+#include <signalling/SetupReceiver.h>
+
+#include <string>
+#include <sys/socket.h>
+#include <unistd.h>
+#include <vector>
+
+#include <orvo/sockEvent.h>
+#include <orvo/timerClock.h>
+
+#include "orvoTesting.h"
+#include "q931Octets.h"
+#include "q931Samples.h"
+#include "q931Tshark.h"
+
+using namespace q931Testing;
+using orvo::sockEvent;
+
+namespace {
+
+struct receiverOwner {
+  TSetupReceiver* receiver = nullptr;
+  std::string told;
+  void onSetup(Q931::message& m) {
+    told = "Setup " + std::to_string(m.callReference.value());
+    receiver->Refuse(14, 1);  // calledPartyNotRegistered, unallocated number
+  }
+  void onFailed(const orvo::string& text) { told = toStd(text); }
+};
+
+struct receiverCase {
+  const char* name;
+  std::string first;  // hex of the peer's first message, "" none, "close" the peer goes
+  std::string told;
+  bool refused;
+};
+
+TEST(setupReceiver, takesASetupOnlyAndRefusesIt) {
+  const std::vector<receiverCase> cases = {
+      {"Setup", encodeMessage(routedCallMessages()[0].build()), "Setup 4660", true},
+      {"Alerting first", "08 02 12 34 01", "First message must be SETUP.", false},
+      {"Display cut short", "08 02 12 34 05 28 05 41", "First message must be SETUP.", false},
+      {"nothing in time", "", "No first message in time.", false},
+      {"peer gone", "close", "Connection closed before SETUP.", false},
+  };
+  const int registrations = sockEvent::registrationCount();
+  for (const receiverCase& k : cases) {
+    SCOPED_TRACE(k.name);
+    int fd[2];
+    ASSERT_EQ(0, socketpair(AF_UNIX, SOCK_STREAM, 0, fd));
+    orvo::socket accepted;
+    accepted.attach(fd[0]);
+    TSetupReceiver receiver(accepted);
+    EXPECT_EQ(accepted.fd, -1);  // taken over
+    receiverOwner o{&receiver, ""};
+    receiver.SetupCallback = {&o, &receiverOwner::onSetup};
+    receiver.FailedCallback = {&o, &receiverOwner::onFailed};
+    receiver.Start();
+    if (k.first == "close") {
+      close(fd[1]);
+      fd[1] = -1;
+    } else if (!k.first.empty()) {
+      octets frame = fromHex(k.first);
+      unsigned length = unsigned(frame.size() + 4);
+      frame.insert(frame.begin(), {3, 0, (unsigned char)(length >> 8), (unsigned char)length});
+      ASSERT_EQ(ssize_t(frame.size()), write(fd[1], frame.data(), frame.size()));
+    } else {
+      for (int i = 0; i < 10; ++i) sockEvent::dispatch(0);
+      EXPECT_EQ(o.told, "");
+      orvo::advanceTimerClock(orvo::timeSpan::fromMilliseconds(20001));
+    }
+    for (int i = 0; i < 200 && !receiver.IsClosed(); ++i) sockEvent::dispatch(0);
+    EXPECT_TRUE(receiver.IsClosed());
+    EXPECT_EQ(o.told, k.told);
+    EXPECT_EQ(sockEvent::registrationCount(), registrations);
+    if (fd[1] == -1) continue;
+    // What the peer got, then the end of the connection.
+    unsigned char buffer[512];
+    ssize_t n = recv(fd[1], buffer, sizeof buffer, 0);
+    EXPECT_EQ(0, recv(fd[1], buffer + (n > 0 ? n : 0), sizeof buffer - 256, 0));
+    close(fd[1]);
+    ASSERT_EQ(n > 4, k.refused);
+    if (!k.refused || !tshark::toolsAvailable()) continue;
+    tshark::result t = dissectCallSignalling({octets(buffer + 4, buffer + n)},
+                                             {"q931.call_ref", "q931.call_ref_flag", "q931.message_type",
+                                              "q931.cause_value", "h225.reason"});
+    ASSERT_TRUE(t.ran) << t.failure;
+    EXPECT_EQ(t.frames[0].malformed, "");
+    EXPECT_EQ(t.frames[0].fields, (std::vector<std::string>{"1234", "1", "0x5a", "1", "14"}));
+  }
+}
+
+}  // namespace
