@@ -365,8 +365,9 @@ class Converter:
                 return "INTEGER"
             lo, hi, extensible = node.range
             if hi == "MAX":
-                # The codec knows no semi-constrained INTEGER; such values are held unconstrained.
-                return "INTEGER"
+                if extensible or lo == "MIN" or lo < 0:
+                    raise ConversionError(f"line {node.line}: INTEGER ({lo}..MAX) is outside the subset")
+                return f"INTEGER ({lo}..MAX)"
             return f"INTEGER ({lo}..{hi}{', ...' if extensible else ''})"
         if k in ("OCTET", "BIT"):
             return f"{k} STRING{self.sizeText(node)}"

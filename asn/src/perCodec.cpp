@@ -370,21 +370,25 @@ void codec::encodeInteger(const integerBase& value) {
       return;
     }
   }
-  if (lb == 0 && ub == 0)
-    encodeUnconstrainedWholeNumber(int32_t(v));
-  else if (lb == ub)
+  if (value.isSemiConstrained())
     encodeSemiConstrainedWholeNumber(v, lb);
+  else if (lb == 0 && ub == 0)
+    encodeUnconstrainedWholeNumber(int32_t(v));
   else
     encodeConstrainedWholeNumber(v, lb, ub);
 }
 
 void codec::decodeInteger(integerBase& value) {
   uint32_t lb = value.lowerBound(), ub = value.upperBound();
+  if (value.isSemiConstrained()) {
+    value.setValue(decodeSemiConstrainedWholeNumber(lb));
+    return;
+  }
   if ((value.isExtensible() && stream_.readBits(1) == 1) || (lb == 0 && ub == 0)) {
     value.setValue(decodeUnconstrainedWholeNumber());
     return;
   }
-  value.setValue(lb == ub ? decodeSemiConstrainedWholeNumber(lb) : decodeConstrainedWholeNumber(lb, ub));
+  value.setValue(decodeConstrainedWholeNumber(lb, ub));
 }
 
 namespace {

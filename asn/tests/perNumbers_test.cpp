@@ -264,3 +264,88 @@ TEST(PerInteger, BoundedInstances) {
   full = 300;
   EXPECT_EQ("40 01 2C", encodeHex(full));
 }
+
+// INTEGER (lb..MAX) (X.691 12.2.3, 10.7): the offset from lb as a
+// non-negative number in the fewest octets, behind an unconstrained length.
+TEST(PerInteger, SemiConstrained) {
+  struct {
+    uint32_t value;
+    const char* fromOne;   // INTEGER (1..MAX), null when below the bound
+    const char* fromZero;  // INTEGER (0..MAX)
+  } const cases[] = {
+      {0, nullptr, "01 00"},
+      {1, "01 00", "01 01"},
+      {2, "01 01", "01 02"},
+      {255, "01 FE", "01 FF"},
+      {256, "01 FF", "02 01 00"},
+      {257, "02 01 00", "02 01 01"},
+      {65535, "02 FF FE", "02 FF FF"},
+      {65536, "02 FF FF", "03 01 00 00"},
+      {65537, "03 01 00 00", "03 01 00 01"},
+      {16777216, "03 FF FF FF", "04 01 00 00 00"},
+      {4294967295u, "04 FF FF FF FE", "04 FF FF FF FF"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.value);
+    asn::integer<1u, 4294967295u, 3> one(c.value);
+    if (c.fromOne) {
+      EXPECT_EQ(c.fromOne, encodeHex(one));
+      asn::integer<1u, 4294967295u, 3> back;
+      decodeHex(back, c.fromOne);
+      EXPECT_EQ(c.value, back.value());
+    } else {
+      ORVO_EXPECT_THROW(encodeHex(one), codec::encodeConstrainedCheckFailed, "Encode integer constraint check failed.");
+    }
+    asn::integer<0u, 4294967295u, 3> zero(c.value);
+    EXPECT_EQ(c.fromZero, encodeHex(zero));
+    asn::integer<0u, 4294967295u, 3> back;
+    decodeHex(back, c.fromZero);
+    EXPECT_EQ(c.value, back.value());
+  }
+  // The length octet is aligned behind bits written before it.
+  asn::integer<1u, 4294967295u, 3> seven(7);
+  EXPECT_EQ("80 01 06", written([&](codec& c) {
+              c.stream().writeBits(1, 1);
+              seven.encode(c);
+            }));
+}
+
+TEST(PerInteger, SemiConstrainedDecodingOfShortAndBrokenInput) {
+  struct {
+    const char* hex;
+    uint32_t lb;
+    const char* failure;  // null: the input ends too soon
+  } const cases[] = {
+      {"", 1, nullptr},
+      {"01", 1, nullptr},
+      {"02 01", 1, nullptr},
+      {"04 FF FF FF", 0, nullptr},
+      {"00", 1, "Decode: number without octets."},
+      {"00", 0, "Decode: number without octets."},
+      // The offset fits 32 bits but lb + offset does not.
+      {"04 FF FF FF FF", 1, "Decode: number above 4294967295."},
+      {"05 01 00 00 00 00", 0, "Decode: number of 5 octets exceeds 32 bits."},
+      {"06 00 00 00 00 00 01", 1, "Decode: number of 6 octets exceeds 32 bits."},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.hex);
+    asn::integer<1u, 4294967295u, 3> one;
+    asn::integer<0u, 4294967295u, 3> zero;
+    asn::integerBase& back = c.lb == 1 ? static_cast<asn::integerBase&>(one) : zero;
+    if (c.failure)
+      ORVO_EXPECT_THROW(decodeHex(back, c.hex), codec::decodeFailed, c.failure);
+    else
+      ORVO_EXPECT_THROW(decodeHex(back, c.hex), orvo::bitStream::outOfBounds, "Bit stream index out of bounds.");
+  }
+}
+
+// A single permitted value takes no bits at all (X.691 12.2.1).
+TEST(PerInteger, SingleValue) {
+  asn::integer<5u, 5u, 1> v(5);
+  EXPECT_EQ("", encodeHex(v));
+  asn::integer<5u, 5u, 1> back;
+  decodeHex(back, "");
+  EXPECT_EQ(5u, back.value());
+  v = 6;
+  ORVO_EXPECT_THROW(encodeHex(v), codec::encodeConstrainedCheckFailed, "Encode integer constraint check failed.");
+}

@@ -43,6 +43,17 @@ TEST(Templates, ExtensibleInstancesCarryTwo) {
   EXPECT_TRUE((asn::integer<0u, 127u, 2>().isExtensible()));
 }
 
+// INTEGER (0..MAX) is neither unconstrained nor extensible.
+TEST(Templates, SemiConstrainedInstancesCarryThree) {
+  asn::integer<0u, 4294967295u, 3> fromZero;
+  EXPECT_EQ(3u, fromZero.typeRecord().constraint);
+  EXPECT_TRUE(fromZero.isSemiConstrained());
+  EXPECT_FALSE(fromZero.isUnconstrained());
+  EXPECT_FALSE(fromZero.isExtensible());
+  EXPECT_FALSE(fromZero.hasNegativeRange());
+  EXPECT_FALSE((asn::integer<0u, 4294967295u, 1>().isSemiConstrained()));
+}
+
 TEST(Templates, RestrictedStringRecords) {
   typedef asn::IA5String<1u, 1u, 1, seventeen, 17u> oneOf17;
   EXPECT_EQ(7u, oneOf17::info.characterBits);

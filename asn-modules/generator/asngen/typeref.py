@@ -2,7 +2,7 @@
 
 A row names either a generated class (`H225::aliasAddress`, a parameterised
 instance such as `H235::hashed<asn::anytype<H235::clearToken> >`) or a primitive
-type with its constraint (`INTEGER (0..16383, ...)`, `OCTET STRING (SIZE (16))`,
+type with its constraint (`INTEGER (0..16383, ...)`, `INTEGER (1..MAX)`, `OCTET STRING (SIZE (16))`,
 `IA5String (SIZE (1..128)) (FROM H225::PermitedAlphabet0)`,
 `SEQUENCE (SIZE (1..512)) OF H225::enumeratedParameter`).
 """
@@ -11,6 +11,7 @@ import re
 
 FIXED = 1
 EXTENSIBLE = 2
+SEMI_CONSTRAINED = 3  # INTEGER (lb..MAX): no upper bound, stored as 4294967295
 
 # Alphabets of the runtime: name in the description -> (C++ expression, size).
 RUNTIME_ALPHABETS = {
@@ -119,7 +120,7 @@ def bound(value):
 
 
 _SIZE = r"\(\s*SIZE\s*\(\s*(-?\d+)(?:\s*\.\.\s*(-?\d+))?\s*\)\s*\)"
-_RANGE = r"\(\s*(-?\d+)\s*\.\.\s*(-?\d+)\s*(,\s*\.\.\.\s*)?\)"
+_RANGE = r"\(\s*(-?\d+)\s*\.\.\s*(-?\d+|MAX)\s*(,\s*\.\.\.\s*)?\)"
 _FROM = r"\(\s*FROM\s+([A-Za-z0-9_:]+)\s*\)"
 
 
@@ -155,6 +156,15 @@ def parseType(text):
     if m:
         if m.group(1) is None:
             return TypeRef("integer")
+        if m.group(2) == "MAX":
+            lower = int(m.group(1))
+            # The value model keeps 32 bits: a negative lower bound or an
+            # extension marker would need a sign or a second form.
+            if lower < 0 or lower > 0xFFFFFFFF:
+                raise TypeExpressionError(f"the lower bound of {lower}..MAX is outside 0..4294967295")
+            if m.group(3):
+                raise TypeExpressionError("an extensible range without an upper bound")
+            return TypeRef("integer", lower=lower, upper=0xFFFFFFFF, constraint=SEMI_CONSTRAINED)
         lower, upper = int(m.group(1)), int(m.group(2))
         if lower > upper:
             raise TypeExpressionError(f"empty range {lower}..{upper}")

@@ -58,7 +58,7 @@ class Conversions(unittest.TestCase):
          ["T::a: SEQUENCE, not extensible; 3 root components, no extension additions.",
           '| "X" | mandatory | INTEGER (-262144..262143) |',
           '| "Y" | mandatory | INTEGER (1..32768, ...) |',
-          '| "Z" | mandatory | INTEGER |',
+          '| "Z" | mandatory | INTEGER (1..MAX) |',
           "T::r: SEQUENCE, extensible; no root components, no extension additions."]),
     ]
 
@@ -108,6 +108,9 @@ class Refusals(unittest.TestCase):
         ("A ::= SEQUENCE { a NULL ", "expected ',', found 'END'"),
         ("A ::= SEQUENCE { c CHOICE { x NULL } }\nB ::= A", "holds inline types"),
         ("A ::= SEQUENCE { a BMPString(FROM (\"ab\")) }", "BMPString alphabet"),
+        ("A ::= SEQUENCE { a INTEGER(1..MAX, ...) }", "INTEGER (1..MAX) is outside"),
+        ("A ::= SEQUENCE { a INTEGER(-5..MAX) }", "INTEGER (-5..MAX) is outside"),
+        ("A ::= SEQUENCE { a INTEGER(MIN..MAX) }", "INTEGER (MIN..MAX) is outside"),
     ]
 
     def test_refusals(self):

@@ -20,6 +20,8 @@ class TypeExpressions(unittest.TestCase):
         self.assertEqual(cpp("INTEGER (0..16383, ...)"), "asn::integer<0u, 16383u, 2>")
         self.assertEqual(cpp("INTEGER (-262144..262143)"), "asn::integer<4294705152u, 262143u, 1>")
         self.assertEqual(cpp("INTEGER (0..4294967295)"), "asn::integer<0u, 4294967295u, 1>")
+        self.assertEqual(cpp("INTEGER (1..MAX)"), "asn::integer<1u, 4294967295u, 3>")
+        self.assertEqual(cpp("INTEGER (0..MAX)"), "asn::integer<0u, 4294967295u, 3>")
 
     def test_sizedStrings(self):
         self.assertEqual(cpp("OCTET STRING"), "asn::octetString<0u, 0u, 1>")
@@ -52,6 +54,8 @@ class TypeExpressions(unittest.TestCase):
 
     def test_unknownOrAmbiguousExpressionsAreRefused(self):
         for text in ("INTEGER (5..1)", "OCTET STRING (SIZE (0))", "REAL", "INTEGER (0..0)",
+                     "INTEGER (-1..MAX)", "INTEGER (1..MAX, ...)", "INTEGER (4294967296..MAX)",
+                     "OCTET STRING (SIZE (1..MAX))",
                      "open type holding H235::clearToken (asn::anytype<H235::returnSig>)"):
             with self.assertRaises(TypeExpressionError, msg=text):
                 parseType(text)

@@ -1558,9 +1558,9 @@ asn::object* depFECCapability::create() { return new depFECCapability; }
 
 // fECCapability::rfc2733Format_choice
 static const asn::alternativeEntry fECCapability_rfc2733Format_choiceAlternatives[] = {
-    asn::alternative<asn::integer<0u, 0u, 1>>("Rfc2733rfc2198"),
-    asn::alternative<asn::integer<0u, 0u, 1>>("Rfc2733sameport"),
-    asn::alternative<asn::integer<0u, 0u, 1>>("Rfc2733diffport"),
+    asn::alternative<asn::integer<1u, 4294967295u, 3>>("Rfc2733rfc2198"),
+    asn::alternative<asn::integer<1u, 4294967295u, 3>>("Rfc2733sameport"),
+    asn::alternative<asn::integer<1u, 4294967295u, 3>>("Rfc2733diffport"),
 };
 static const asn::tagTriple fECCapability_rfc2733Format_choiceAlternativeTags[] = {{0, 2, 0}, {0, 2, 0}, {0, 2, 0}};
 const asn::choiceDescriptor fECCapability::rfc2733Format_choice::descriptor = asn::choiceDescriptor::make(fECCapability_rfc2733Format_choiceAlternatives, 3, false, fECCapability_rfc2733Format_choiceAlternativeTags);

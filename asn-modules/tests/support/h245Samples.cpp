@@ -159,6 +159,19 @@ std::unique_ptr<H245::openLogicalChannel> g711Channel() {
   return channel;
 }
 
+std::unique_ptr<H245::multimediaSystemControlMessage> fecCapabilitySet(int format, uint32_t redundancy) {
+  H245::terminalCapabilitySet* set;
+  auto message = make(request, requestKind::terminalCapabilitySet, set);
+  set->sequenceNumber = 1;
+  set->protocolIdentifier = asn::oid(0, 0, 8, 245, 0, 7);
+  auto* entry = attach(set->capabilityTable)->appendNew();
+  entry->capabilityTableEntryNumber = 2;
+  auto* fec = pick<H245::fECCapability>(*attach(entry->capability), 26);  // fecCapability
+  fec->protectedCapability = 1;
+  *pick<asn::integerBase>(*attach(fec->rfc2733Format), format) = redundancy;
+  return message;
+}
+
 std::vector<h245Sample> h245Samples() {
   return {
       {"TerminalCapabilitySet with G.711 and H.263", capabilitySet()},

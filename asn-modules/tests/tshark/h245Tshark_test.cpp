@@ -96,3 +96,40 @@ TEST_F(tsharkReads, everyH245SampleWithOurValues) {
     }
   }
 }
+
+// tshark (4.0) takes the length octet of MaxRedundancy, INTEGER (1..MAX),
+// for the offset: it shows 1 + the octet count whatever follows, so it
+// cannot attest the number (h245Redundancy_test pins the octets worked out
+// by hand). It does attest the rest: the open type holds exactly the
+// capability, the alternative and the protected entry are read as set.
+TEST_F(tsharkReads, fecCapabilityWithMaxRedundancy) {
+  struct {
+    int format;
+    uint32_t value;
+    const char* field;
+  } const cases[] = {
+      {0, 1, "h245.rfc2733rfc2198"},
+      {1, 3, "h245.rfc2733sameport"},
+      {2, 257, "h245.rfc2733diffport"},
+      {1, 65537, "h245.rfc2733sameport"},
+      {0, 4294967295u, "h245.rfc2733rfc2198"},
+  };
+  const std::vector<std::string> fieldNames = {"h245.capability", "h245.protectedCapability", "h245.rfc2733Format",
+                                               "h245.rfc2733rfc2198", "h245.rfc2733sameport", "h245.rfc2733diffport"};
+  std::vector<tshark::octets> payloads;
+  for (const auto& c : cases) payloads.push_back(perOctets(*fecCapabilitySet(c.format, c.value)));
+  tshark::result r = tshark::dissectAs("h245dg", payloads, fieldNames);
+  ASSERT_TRUE(r.ran) << r.failure;
+  for (size_t i = 0; i < payloads.size(); ++i) {
+    const auto& c = cases[i];
+    const tshark::frame& f = r.frames[i];
+    SCOPED_TRACE(c.value);
+    EXPECT_EQ(f.malformed, "") << tshark::verboseText("h245dg", payloads[i]);
+    EXPECT_EQ(f.expert, "");
+    EXPECT_EQ(f.fields[0], "26");
+    EXPECT_EQ(f.fields[1], "1");
+    EXPECT_EQ(f.fields[2], std::to_string(c.format));
+    for (size_t column = 3; column < fieldNames.size(); ++column)
+      EXPECT_EQ(f.fields[column].empty(), fieldNames[column] != c.field) << fieldNames[column];
+  }
+}

@@ -110,7 +110,7 @@ struct namedValue {
 struct typeInfo {
   tagTriple tag;           // what object::tag returns
   tagTriple universalTag;  // class and number again, flag 0
-  uint32_t constraint;     // constrained::constraintType: 1 fixed, 2 extensible
+  uint32_t constraint;     // constrained::constraintType: 1 fixed, 2 extensible, 3 lb..MAX
   uint32_t lowerBound;     // value bounds (INTEGER) or size bounds; 0..0 unconstrained;
   uint32_t upperBound;     // a lower bound above the upper one is negative
   uint32_t namedCount;     // named INTEGER: its value table

@@ -35,9 +35,12 @@ private:
 };
 
 // INTEGER (lb..ub); k 2 when the constraint is extensible; 0..0 is
-// unconstrained; lb above ub is a negative lower bound.
+// unconstrained; lb above ub is a negative lower bound. k 3 is INTEGER
+// (lb..MAX), written with ub 4294967295 and a lower bound of at least zero.
 template <uint32_t lb, uint32_t ub, uint32_t k>
 class integer : public integerBase {
+  static_assert(k != constrained::semiConstrained || ub == 4294967295u, "INTEGER (lb..MAX) has no upper bound");
+
 public:
   static constexpr typeInfo info = typeInfo::constrained(2, k, lb, ub);
   integer() : integerBase(&info) {}
