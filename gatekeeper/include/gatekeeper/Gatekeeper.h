@@ -40,6 +40,12 @@ public:
   void RunGatekeeper();
   void StopLoop();
 
+  // Offers an event to the live objects, list by list in a fixed order, each
+  // list only when its kind wants the code; true when a pending RAS
+  // procedure took it. Handlers may delete themselves or others, or
+  // broadcast again.
+  bool BroadcastEvent(int ACode, void* ASender, uint32_t AFirst = 0, uint32_t ASecond = 0);
+
   // The core whose run was last entered.
   static TGatekeeper* Running() { return RunningCore; }
 
