@@ -49,8 +49,7 @@ bool TGatekeeper::ReloadConfiguration(std::istream* AStream) {
 }
 
 void TGatekeeper::StartServices() {
-  // RAS sockets, listeners, static registrations and links join here as
-  // they are built.
+  OpenRASSockets();
   const TAAA& aaa = CurrentConfiguration->AAA();
   if (aaa.HasAuthenticationServer()) {
     AuthenticationRADIUS.SetSecret(aaa.SharedSecret());

@@ -37,21 +37,26 @@ struct TLinkBase : TGatekeeperLink {
   TLinkBase() : TGatekeeperLink(&TLinkBase::Idle) {}
   TPerformFunctionResult Idle() { return nullptr; }
 };
+struct TResolverBase : TRasResolver {
+  TResolverBase() : TRasResolver(nullptr, sockaddr_in{}, H225::rasMessage(), &TResolverBase::Idle) {}
+  TPerformFunctionResult Idle() { return nullptr; }
+};
 typedef TRecorder<TProcessorBase> TProcedure;
+typedef TRecorder<TResolverBase> TResolver;
 
 // One element in each of the eight lists, each answering "taken".
 void Populate(TGatekeeper& ACore, std::string* ALog) {
   auto taking = [](int) { return true; };
   ACore.Monitors().Attach(new TRecorder<TMonitor>(ALog, "monitor", taking));
   ACore.RASProcedures().Attach(new TProcedure(ALog, "ras"));
-  ACore.AdmissionResolvers().Attach(new TProcedure(ALog, "admission", taking));
-  ACore.BandwidthResolvers().Attach(new TProcedure(ALog, "bandwidth", taking));
+  ACore.AdmissionResolvers().Attach(new TResolver(ALog, "admission", taking));
+  ACore.BandwidthResolvers().Attach(new TResolver(ALog, "bandwidth", taking));
   ACore.SetupResolvers().Attach(new TProcedure(ALog, "setup", taking));
-  ACore.LocationResolvers().Attach(new TProcedure(ALog, "location", taking));
+  ACore.LocationResolvers().Attach(new TResolver(ALog, "location", taking));
   ACore.Links().Attach(new TRecorder<TLinkBase>(ALog, "link", taking));
   ACore.Connections().Attach(new TRecorder<TConnection>(ALog, "connection", taking));
   // Never offered events.
-  ACore.RegistrationResolvers().Attach(new TProcedure(ALog, "registration!", taking));
+  ACore.RegistrationResolvers().Attach(new TResolver(ALog, "registration!", taking));
 }
 
 }  // namespace

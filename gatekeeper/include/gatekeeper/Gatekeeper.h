@@ -7,8 +7,14 @@
 #include <iosfwd>
 #include <memory>
 
+#include <netinet/in.h>
+
 #include <orvo/dateTime.h>
+#include <orvo/sockEvent.h>
+#include <orvo/socket.h>
 #include <orvo/string.h>
+
+#include <h225/h225.h>
 
 #include <config/ConfigurationHolder.h>
 
@@ -18,6 +24,7 @@
 #include <gatekeeper/Monitor.h>
 #include <gatekeeper/Processor.h>
 #include <gatekeeper/RADIUSConnection.h>
+#include <gatekeeper/RasResolver.h>
 #include <gatekeeper/Registry.h>
 #include <gatekeeper/StorageProvider.h>
 #include <gatekeeper/Thread.h>
@@ -46,6 +53,22 @@ public:
   // broadcast again.
   bool BroadcastEvent(int ACode, void* ASender, uint32_t AFirst = 0, uint32_t ASecond = 0);
 
+  // RAS: the unicast socket on the configured address and port (a port the
+  // system chooses when that one is taken) from which every answer goes,
+  // and the wildcard socket on the configured port for discovery.
+  void OpenRASSockets();
+  // Never throws: a message that does not encode is logged and not sent.
+  void RASSend(const sockaddr_in& ADestination, H225::rasMessage& AMessage);
+  const sockaddr_in& BoundRasAddress() const { return FBoundRasAddress; }
+  int RasSocketError() const { return RasSocket.lastError; }
+  // The resolvers waiting for something, by the CHOICE index of the request
+  // kind they answer (3, 9, 12, 18); null for other kinds.
+  TRegistry<TRasResolver>* ResolversOf(int AKind);
+  // Makes the resolver of a request that is no retransmission; null when
+  // the kind is not served (yet).
+  TRasResolver* (*ResolverFactory)(TGatekeeper* ACore, const sockaddr_in& AFrom, const H225::rasMessage& ARequest) =
+      nullptr;
+
   // The core whose run was last entered.
   static TGatekeeper* Running() { return RunningCore; }
 
@@ -61,11 +84,11 @@ public:
   TRegistry<TConnection>& Connections() { return FConnections; }
   TRegistry<TMonitor>& Monitors() { return FMonitors; }
   TRegistry<TProcessor>& RASProcedures() { return FRASProcedures; }
-  TRegistry<TProcessor>& RegistrationResolvers() { return FRegistrationResolvers; }
-  TRegistry<TProcessor>& AdmissionResolvers() { return FAdmissionResolvers; }
-  TRegistry<TProcessor>& BandwidthResolvers() { return FBandwidthResolvers; }
+  TRegistry<TRasResolver>& RegistrationResolvers() { return FRegistrationResolvers; }
+  TRegistry<TRasResolver>& AdmissionResolvers() { return FAdmissionResolvers; }
+  TRegistry<TRasResolver>& BandwidthResolvers() { return FBandwidthResolvers; }
   TRegistry<TProcessor>& SetupResolvers() { return FSetupResolvers; }
-  TRegistry<TProcessor>& LocationResolvers() { return FLocationResolvers; }
+  TRegistry<TRasResolver>& LocationResolvers() { return FLocationResolvers; }
 
   // Called with a wait hint in milliseconds during start-up and shutdown.
   void (*StatusReporter)(unsigned AWaitHint) = nullptr;
@@ -87,6 +110,18 @@ private:
 
   static TGatekeeper* RunningCore;
 
+  // The read callback of both RAS sockets.
+  void RASReceive(orvo::sockEvent* AEvent);
+  void Dispatch(const sockaddr_in& AFrom, H225::rasMessage& AMessage);
+  void AnswerUnknownMessage(const sockaddr_in& AFrom, const H225::rasMessage& AMessage);
+  // Duplicate test, then a resolver.
+  void StartResolver(const sockaddr_in& AFrom, const H225::rasMessage& ARequest);
+  // The requests answered at once; their answers come with later services.
+  void OnGatekeeperRequest(const sockaddr_in& AFrom, H225::rasMessage& ARequest);
+  void OnUnregistrationRequest(const sockaddr_in& AFrom, H225::rasMessage& ARequest);
+  void OnDisengageRequest(const sockaddr_in& AFrom, H225::rasMessage& ARequest);
+  void OnInfoRequestResponse(const sockaddr_in& AFrom, H225::rasMessage& ARequest);
+
   // Emptied by the destructor, procedures first.
   TRegistry<TThread> FThreads;
   TRegistry<TEndpointRegisterInfo> FRegistrations;
@@ -94,14 +129,21 @@ private:
   TRegistry<TConnection> FConnections;
   TRegistry<TMonitor> FMonitors;
   TRegistry<TProcessor> FRASProcedures;
-  TRegistry<TProcessor> FRegistrationResolvers;
-  TRegistry<TProcessor> FAdmissionResolvers;
-  TRegistry<TProcessor> FBandwidthResolvers;
+  TRegistry<TRasResolver> FRegistrationResolvers;
+  TRegistry<TRasResolver> FAdmissionResolvers;
+  TRegistry<TRasResolver> FBandwidthResolvers;
   TRegistry<TProcessor> FSetupResolvers;
-  TRegistry<TProcessor> FLocationResolvers;
+  TRegistry<TRasResolver> FLocationResolvers;
   // Declared before the configuration, so that it goes after it.
   std::unique_ptr<TBasicStorageProvider> Provider;
   int CurrentState = gksCreated;
   TConfigurationHolder CurrentConfiguration;
   orvo::dateTime ShutdownStarted;
+
+  // Sockets before their watchers: a watcher goes first.
+  orvo::socket RasSocket;
+  orvo::socket RasBroadcastSocket;
+  std::unique_ptr<orvo::sockEvent> RasWatcher;
+  std::unique_ptr<orvo::sockEvent> RasBroadcastWatcher;
+  sockaddr_in FBoundRasAddress{};
 };
