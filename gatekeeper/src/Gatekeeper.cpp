@@ -50,6 +50,8 @@ bool TGatekeeper::ReloadConfiguration(std::istream* AStream) {
 
 void TGatekeeper::StartServices() {
   OpenRASSockets();
+  OpenCallSignalSocket();
+  OpenMonitorSocket();
   const TAAA& aaa = CurrentConfiguration->AAA();
   if (aaa.HasAuthenticationServer()) {
     AuthenticationRADIUS.SetSecret(aaa.SharedSecret());
@@ -86,6 +88,9 @@ void TGatekeeper::RunGatekeeper() {
   }
 
   CurrentState = gksShuttingDown;
+  // No new monitor clients; those connected go on.
+  MonitorWatcher.reset();
+  MonitorSocket.close();
   ShutdownStarted = orvo::timerClock();
   H323::clearStop();
   RunPhase(&H323::idleMember<TGatekeeper, &TGatekeeper::ShutdownComplete>);

@@ -61,6 +61,12 @@ public:
   void RASSend(const sockaddr_in& ADestination, H225::rasMessage& AMessage);
   const sockaddr_in& BoundRasAddress() const { return FBoundRasAddress; }
   int RasSocketError() const { return RasSocket.lastError; }
+  // The TCP listeners: direct call signalling (each connection a setup
+  // resolver) and the monitor (each allowed connection a monitor client).
+  void OpenCallSignalSocket();
+  void OpenMonitorSocket();
+  const sockaddr_in& BoundCallSignalAddress() const { return FBoundCallSignalAddress; }
+  bool MonitorListening() const { return MonitorSocket.fd >= 0; }
   // The resolvers waiting for something, by the CHOICE index of the request
   // kind they answer (3, 9, 12, 18); null for other kinds.
   TRegistry<TRasResolver>* ResolversOf(int AKind);
@@ -112,6 +118,8 @@ private:
 
   // The read callback of both RAS sockets.
   void RASReceive(orvo::sockEvent* AEvent);
+  void AcceptCallSignal(orvo::sockEvent* AEvent);
+  void AcceptMonitor(orvo::sockEvent* AEvent);
   void Dispatch(const sockaddr_in& AFrom, H225::rasMessage& AMessage);
   void AnswerUnknownMessage(const sockaddr_in& AFrom, const H225::rasMessage& AMessage);
   // Duplicate test, then a resolver.
@@ -146,4 +154,9 @@ private:
   std::unique_ptr<orvo::sockEvent> RasWatcher;
   std::unique_ptr<orvo::sockEvent> RasBroadcastWatcher;
   sockaddr_in FBoundRasAddress{};
+  orvo::socket CallSignalSocket;
+  orvo::socket MonitorSocket;
+  std::unique_ptr<orvo::sockEvent> CallSignalWatcher;
+  std::unique_ptr<orvo::sockEvent> MonitorWatcher;
+  sockaddr_in FBoundCallSignalAddress{};
 };
