@@ -8,6 +8,8 @@
 
 #include <config/AAA.h>
 #include <config/Configuration.h>
+#include <config/LinkedUser.h>
+#include <config/User.h>
 #include <h323/loop.h>
 
 #include <gatekeeper/Log.h>
@@ -60,6 +62,24 @@ void TGatekeeper::StartServices() {
   if (aaa.HasAccountingServer()) {
     AccountingRADIUS.SetSecret(aaa.SharedSecret());
     AccountingRADIUS.OpenBound(CurrentConfiguration->LocalAddress(), aaa.AccountingServer());
+  }
+  RegisterStaticUsers();
+}
+
+void TGatekeeper::RegisterStaticUsers() {
+  for (TUser* user : CurrentConfiguration->Users()) {
+    if (!user->HasStaticAddress()) continue;
+    auto* registration = new TEndpointRegisterInfo(this);
+    registration->SetUser(user);
+    registration->ApplyAliasMakeRules();
+    registration->CallSignalAddress = user->StaticAddress();
+    if (user->IsGatekeeper()) {
+      registration->EndpointType = TEndpointRegisterInfo::etGatekeeper;
+      registration->RasAddress = static_cast<TLinkedUser*>(user)->RasAddress();
+    } else {
+      registration->EndpointType = TEndpointRegisterInfo::etTerminal;
+    }
+    registration->SetState(TEndpointRegisterInfo::esRegistered);
   }
 }
 

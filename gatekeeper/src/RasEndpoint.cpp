@@ -144,6 +144,7 @@ void TGatekeeper::RASReceive(orvo::sockEvent* AEvent) {
   message.decode(codec);
   if (TLog::IsLogged(configuration.Log().RasRules(), TLog::ldReceived, nullptr, nullptr, from))
     Trace("RAS, got message from ", from, message);
+  FCurrentRasSender = from;
   if (BroadcastEvent(evRasMessage, &message, GetRasSequenceNumber(message), 0)) return;
   Dispatch(from, message);
 }

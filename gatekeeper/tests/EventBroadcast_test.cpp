@@ -17,8 +17,9 @@ typedef std::function<bool(int)> THandler;
 template <class TBase>
 class TRecorder : public TBase {
 public:
-  TRecorder(std::string* ALog, const char* AName, THandler AHandler = nullptr)
-      : Log(ALog), Name(AName), Handler(std::move(AHandler)) {}
+  template <class... TArguments>
+  TRecorder(std::string* ALog, const char* AName, THandler AHandler = nullptr, TArguments&&... AArguments)
+      : TBase(std::forward<TArguments>(AArguments)...), Log(ALog), Name(AName), Handler(std::move(AHandler)) {}
   bool OnEvent(int ACode, void*, uint32_t, uint32_t) override {
     *Log += Name;
     *Log += ' ';
@@ -41,12 +42,18 @@ struct TResolverBase : TRasResolver {
   TResolverBase() : TRasResolver(nullptr, sockaddr_in{}, H225::rasMessage(), &TResolverBase::Idle) {}
   TPerformFunctionResult Idle() { return nullptr; }
 };
+struct TCallBase : TConnection {
+  explicit TCallBase(TGatekeeper* ACore)
+      : TConnection(ACore, TEndpointHandle(), TEndpointHandle(), 0, H323::guidOctets(), nullptr) {}
+};
 typedef TRecorder<TProcessorBase> TProcedure;
 typedef TRecorder<TResolverBase> TResolver;
 
 // One element in each of the eight lists, each answering "taken".
 void Populate(TGatekeeper& ACore, std::string* ALog) {
   auto taking = [](int) { return true; };
+  // Joins the list itself, announcing itself to nobody yet.
+  new TRecorder<TCallBase>(ALog, "connection", taking, &ACore);
   ACore.Monitors().Attach(new TRecorder<TMonitor>(ALog, "monitor", taking));
   ACore.RASProcedures().Attach(new TProcedure(ALog, "ras"));
   ACore.AdmissionResolvers().Attach(new TResolver(ALog, "admission", taking));
@@ -54,7 +61,6 @@ void Populate(TGatekeeper& ACore, std::string* ALog) {
   ACore.SetupResolvers().Attach(new TProcedure(ALog, "setup", taking));
   ACore.LocationResolvers().Attach(new TResolver(ALog, "location", taking));
   ACore.Links().Attach(new TRecorder<TLinkBase>(ALog, "link", taking));
-  ACore.Connections().Attach(new TRecorder<TConnection>(ALog, "connection", taking));
   // Never offered events.
   ACore.RegistrationResolvers().Attach(new TResolver(ALog, "registration!", taking));
 }

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <iosfwd>
 #include <memory>
+#include <vector>
 
 #include <netinet/in.h>
 
@@ -15,6 +16,8 @@
 #include <orvo/string.h>
 
 #include <h225/h225.h>
+#include <h245/h245.h>
+#include <h323/identifiers.h>
 
 #include <config/ConfigurationHolder.h>
 
@@ -28,6 +31,8 @@
 #include <gatekeeper/Registry.h>
 #include <gatekeeper/StorageProvider.h>
 #include <gatekeeper/Thread.h>
+
+class TZone;
 
 class TGatekeeper {
 public:
@@ -61,6 +66,38 @@ public:
   void RASSend(const sockaddr_in& ADestination, H225::rasMessage& AMessage);
   const sockaddr_in& BoundRasAddress() const { return FBoundRasAddress; }
   int RasSocketError() const { return RasSocket.lastError; }
+  // The sender of the RAS datagram being handled.
+  const sockaddr_in& CurrentRasSender() const { return FCurrentRasSender; }
+
+  // Lookups over the registrations, calls and links, in list order.
+  TEndpointRegisterInfo* FindEndpointByAlias(const H225::aliasAddress& AAlias);
+  TEndpointRegisterInfo* FindEndpointByIdentifier(const asn::bmpStringBase& AIdentifier);
+  TEndpointRegisterInfo* FindEndpointByCallSignalAddress(const sockaddr_in& AAddress);
+  TEndpointRegisterInfo* FindEndpointByCallSignalAddress(const H245::transportAddress& AAddress);
+  // The caller's zone, the zones between, the callee's zone; not owned.
+  std::vector<TZone*> ZonePath(const TEndpointRegisterInfo* ACaller, const TEndpointRegisterInfo* ACallee) const;
+  // Units of 100 bit/s; 4294967295 when nothing limits.
+  uint32_t AvailableBandwidth(const TEndpointRegisterInfo* ACaller, const TEndpointRegisterInfo* ACallee) const;
+  TConnection* FindConnectionByIdentifier(const H323::guidOctets& AIdentifier);
+  // A call found by conference identifier for a request that carries a call
+  // identifier the call lacks sets ANeedsAttach: the caller attaches the
+  // identifier (TConnection::AttachCallIdentifier) only once it accepts the
+  // request, so that a refused request changes nothing.
+  TConnection* FindConnection(const H323::guidOctets& AConferenceID, const H225::callIdentifier* ACallIdentifier,
+                              const TEndpointRegisterInfo* ARegistration, int ASide, bool AAnyParticipant,
+                              bool* ANeedsAttach = nullptr);
+  TConnection* FindParticipantConnection(const H323::guidOctets& AConferenceID,
+                                         const H225::callIdentifier* ACallIdentifier,
+                                         const TEndpointRegisterInfo* ARegistration, int* ASide = nullptr);
+  TConnection* FindConnectionByCalleeUser(const H323::guidOctets& AConferenceID,
+                                          const H225::callIdentifier* ACallIdentifier, const TUser* AUser);
+  TGatekeeperLink* FindRegisteredLink(const TEndpointRegisterInfo* ARegistration);
+  // 1 to 65535, then 1 again.
+  unsigned NextRequestSeqNum();
+  // Calls whose removal is scheduled are over and do not count.
+  bool HasConnection(const TEndpointRegisterInfo* ARegistration);
+  void RemoveEndpoint(const asn::bmpStringBase& AIdentifier);
+
   // The TCP listeners: direct call signalling (each connection a setup
   // resolver) and the monitor (each allowed connection a monitor client).
   void OpenCallSignalSocket();
@@ -129,6 +166,8 @@ private:
   void OnUnregistrationRequest(const sockaddr_in& AFrom, H225::rasMessage& ARequest);
   void OnDisengageRequest(const sockaddr_in& AFrom, H225::rasMessage& ARequest);
   void OnInfoRequestResponse(const sockaddr_in& AFrom, H225::rasMessage& ARequest);
+  // Users with a static address, registered from the start.
+  void RegisterStaticUsers();
 
   // Emptied by the destructor, procedures first.
   TRegistry<TThread> FThreads;
@@ -154,6 +193,7 @@ private:
   std::unique_ptr<orvo::sockEvent> RasWatcher;
   std::unique_ptr<orvo::sockEvent> RasBroadcastWatcher;
   sockaddr_in FBoundRasAddress{};
+  sockaddr_in FCurrentRasSender{};
   orvo::socket CallSignalSocket;
   orvo::socket MonitorSocket;
   std::unique_ptr<orvo::sockEvent> CallSignalWatcher;

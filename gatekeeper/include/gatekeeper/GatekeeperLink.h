@@ -4,10 +4,17 @@
 #include <gatekeeper/Events.h>
 #include <gatekeeper/Processor.h>
 
+class TLinkedUser;
+
 class TGatekeeperLink : public TProcessor {
 public:
+  enum TLinkState { lsRegistered = 2 };
   using TProcessor::TProcessor;
 
   // A link waits only on the calls it carries.
   static bool AcceptsEvent(int ACode) { return ACode == evConnectionDestroyed; }
+
+  // The gatekeeper section it serves, and whether it is registered there.
+  TLinkedUser* User = nullptr;
+  int LinkState = 0;
 };
