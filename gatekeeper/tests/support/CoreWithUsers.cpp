@@ -49,3 +49,24 @@ H225::callIdentifier CallId(unsigned char AOctet) {
   id.guid = Guid(AOctet);
   return id;
 }
+
+#include <orvo/bifurcator.h>
+
+#include <gatekeeper/LogManipulators.h>
+
+#include "orvoTesting.h"
+
+struct TCoreLog::TSink {
+  TSink() : Log(std::cout) { Log.addManipulator(new TStringBufferManipulator(&Text)); }
+  orvo::TBifurcator Log;
+  orvo::string Text;
+};
+
+TCoreLog::TCoreLog() : Sink(new TSink) {}
+
+TCoreLog::~TCoreLog() { delete Sink; }
+
+std::string TCoreLog::Lines() {
+  Sink->Log.flushAll();
+  return toStd(Sink->Text);
+}

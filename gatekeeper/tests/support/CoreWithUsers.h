@@ -25,3 +25,32 @@ public:
 // A GUID of sixteen octets, each AOctet.
 H323::guidOctets Guid(unsigned char AOctet);
 H225::callIdentifier CallId(unsigned char AOctet);
+
+// What the core logs through standard output while it lives.
+class TCoreLog {
+public:
+  TCoreLog();
+  ~TCoreLog();
+  TCoreLog(const TCoreLog&) = delete;
+  TCoreLog& operator=(const TCoreLog&) = delete;
+  std::string Lines();
+
+private:
+  struct TSink;
+  TSink* Sink;
+};
+
+// Records the codes the core's broadcast shows a RAS procedure (all), and
+// takes none.
+class TEventRecorder : public TProcessor {
+public:
+  explicit TEventRecorder(std::vector<int>* ACodes) : TProcessor(&TEventRecorder::Idle), Codes(ACodes) {}
+  bool OnEvent(int ACode, void*, uint32_t, uint32_t) override {
+    if (ACode != 0) Codes->push_back(ACode);
+    return false;
+  }
+
+private:
+  TPerformFunctionResult Idle() { return nullptr; }
+  std::vector<int>* Codes;
+};
