@@ -18,6 +18,7 @@
 #include <gatekeeper/RasSequenceNumber.h>
 
 #include "CoreWithUsers.h"
+#include "GatekeeperUnderTest.h"
 #include "SimulatedEndpoint.h"
 
 namespace {
@@ -233,4 +234,27 @@ TEST(EndpointRecord, AlternateGatekeepersOncePerRegistration) {
   ASSERT_NE(nullptr, list) << "an empty list, not none";
   EXPECT_EQ(0u, list->count());
   delete list;
+}
+
+TEST(EndpointRecord, StaticUsersAreRegisteredAtStart) {
+  unsigned ras, signal, monitor;
+  ChooseFreePorts(ras, signal, monitor);
+  TCoreLog log;
+  TCoreWithUsers gk("system { address 127.0.0.1; ras port " + std::to_string(ras) + "; call signal port " +
+                    std::to_string(signal) + "; }\nmonitor port " + std::to_string(monitor) +
+                    ";\nlog { registrations yes; }\nuser dynamic;\nuser fixed { static 10.0.0.9:1721; }\n"
+                    "gatekeeper peer { static 10.0.0.8; ras address 10.0.0.8:1719; }\n");
+  gk.Core.StartServices();
+  std::vector<TEndpointRegisterInfo*> records;
+  gk.Core.Registrations().ForEach([&](TEndpointRegisterInfo* ARecord) {
+    records.push_back(ARecord);
+    return false;
+  });
+  ASSERT_EQ(2u, records.size());
+  EXPECT_EQ(gk.User("fixed"), records[0]->User());
+  EXPECT_EQ(TEndpointRegisterInfo::etTerminal, records[0]->EndpointType);
+  EXPECT_EQ(TEndpointRegisterInfo::etGatekeeper, records[1]->EndpointType);
+  EXPECT_EQ(htonl(0x0a000008), records[1]->RasAddress.sin_addr.s_addr);
+  EXPECT_EQ(1721, ntohs(records[0]->CallSignalAddress.sin_port));
+  EXPECT_EQ("User registered:\tfixed at 10.0.0.9:1721\nUser registered:\tpeer at 10.0.0.8:1720\n", log.Lines());
 }
