@@ -111,6 +111,13 @@ void TGatekeeper::RunGatekeeper() {
   // No new monitor clients; those connected go on.
   MonitorWatcher.reset();
   MonitorSocket.close();
+  // Every endpoint is told; static ones, without a RAS address, go at once.
+  H225::unregRequestReason maintenance;
+  maintenance.select(4);
+  FRegistrations.ForEach([&](TEndpointRegisterInfo* ARegistration) {
+    ARegistration->Unregister(&maintenance);
+    return false;
+  });
   ShutdownStarted = orvo::timerClock();
   H323::clearStop();
   RunPhase(&H323::idleMember<TGatekeeper, &TGatekeeper::ShutdownComplete>);

@@ -6,6 +6,7 @@
 #include <gatekeeper/Endpoint.h>
 #include <gatekeeper/Events.h>
 #include <gatekeeper/Gatekeeper.h>
+#include <gatekeeper/RasFields.h>
 
 TUnregisterProcedure::TUnregisterProcedure(TGatekeeper* AOwner, TEndpointRegisterInfo* ARegistration,
                                            const H225::unregRequestReason* AReason)
@@ -29,8 +30,7 @@ TProcessor::TPerformFunctionResult TUnregisterProcedure::SendUnregistration() {
   auto* message = new H225::rasMessage;
   auto* urq = static_cast<H225::unregistrationRequest*>(message->select(6));
   H323::sockaddrToTransport(Registration->CallSignalAddress, *urq->callSignalAddress.appendNew());
-  urq->endpointIdentifier = new asn::bmpString<1u, 128u, 1>;
-  *urq->endpointIdentifier = Registration->Identifier();
+  SetOptionalIdentifier(urq->endpointIdentifier, Registration->Identifier());
   if (Reason) urq->reason = new H225::unregRequestReason(*Reason);
   SendRequest(message);
   return &TUnregisterProcedure::WaitAnswer;

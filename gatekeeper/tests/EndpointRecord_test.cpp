@@ -258,3 +258,30 @@ TEST(EndpointRecord, StaticUsersAreRegisteredAtStart) {
   EXPECT_EQ(1721, ntohs(records[0]->CallSignalAddress.sin_port));
   EXPECT_EQ("User registered:\tfixed at 10.0.0.9:1721\nUser registered:\tpeer at 10.0.0.8:1720\n", log.Lines());
 }
+
+namespace {
+struct TStopper {
+  explicit TStopper(TGatekeeper* ACore) : Core(ACore) { Timer.Start(); }
+  void Fire(TTimer*) { Core->StopLoop(); }
+  TGatekeeper* Core;
+  TTimer Timer{10, this, &TStopper::Fire};
+};
+}  // namespace
+
+// A stop tells every registration; one without a RAS address does not hold
+// the shutdown up.
+TEST(EndpointRecord, ShutdownUnregistersStaticUsersAtOnce) {
+  TCoreLog log;
+  TCoreWithUsers gk("system { address 127.0.0.1; ras port 0; }\nlog { registrations yes; }\n"
+                    "user fixed { static 10.0.0.9; }\n");
+  gk.Core.ShutdownLimit = 5000;
+  gk.Core.OpenRASSockets();
+  gk.Core.RegisterStaticUsers();
+  ASSERT_EQ(1u, gk.Core.Registrations().Count());
+  TStopper stop(&gk.Core);
+  const auto started = std::chrono::steady_clock::now();
+  gk.Core.RunGatekeeper();
+  EXPECT_LT(std::chrono::steady_clock::now() - started, milliseconds(3000));
+  EXPECT_TRUE(gk.Core.Registrations().Empty());
+  EXPECT_EQ("User registered:\tfixed at 10.0.0.9:1720\nUser unregistered:\tfixed at 10.0.0.9:1720\n", log.Lines());
+}

@@ -48,6 +48,8 @@ public:
   // configuration does not load (the reason is logged).
   bool ReloadConfiguration(std::istream* AStream);
   void StartServices();
+  // Users with a static address, registered from the start.
+  void RegisterStaticUsers();
   // The event loop, then the orderly shutdown; returns when stopped.
   void RunGatekeeper();
   void StopLoop();
@@ -166,8 +168,6 @@ private:
   void OnUnregistrationRequest(const sockaddr_in& AFrom, H225::rasMessage& ARequest);
   void OnDisengageRequest(const sockaddr_in& AFrom, H225::rasMessage& ARequest);
   void OnInfoRequestResponse(const sockaddr_in& AFrom, H225::rasMessage& ARequest);
-  // Users with a static address, registered from the start.
-  void RegisterStaticUsers();
 
   // Emptied by the destructor, procedures first.
   TRegistry<TThread> FThreads;
