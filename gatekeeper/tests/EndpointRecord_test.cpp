@@ -13,6 +13,8 @@
 #include <orvo/sockEvent.h>
 #include <orvo/timerClock.h>
 
+#include <config/LinkedUser.h>
+#include <h323/alias.h>
 #include <h323/transportAddress.h>
 
 #include <gatekeeper/RasSequenceNumber.h>
@@ -284,4 +286,55 @@ TEST(EndpointRecord, ShutdownUnregistersStaticUsersAtOnce) {
   EXPECT_LT(std::chrono::steady_clock::now() - started, milliseconds(3000));
   EXPECT_TRUE(gk.Core.Registrations().Empty());
   EXPECT_EQ("User registered:\tfixed at 10.0.0.9:1720\nUser unregistered:\tfixed at 10.0.0.9:1720\n", log.Lines());
+}
+
+// A keep-alive's new record hands its contents over to the registered one,
+// which announces the change; the validity timer now calls the old record.
+TEST(EndpointRecord, TakeOverAndAssignment) {
+  TCoreWithUsers gk(Users);
+  std::vector<int> codes;
+  gk.Core.RASProcedures().Attach(new TEventRecorder(&codes));
+  TEndpointRegisterInfo* registered = gk.Register("forever", 2, {"old"});
+  TEndpointRegisterInfo fresh(&gk.Core);
+  fresh.SetUser(gk.User("a"));
+  fresh.CallSignalAddress = LoopbackAddress(3, 1720);
+  fresh.RasAddress = LoopbackAddress(3, 1719);
+  fresh.ProtocolVersion = 4;
+  H323::makeAliasAddress(*fresh.Aliases.append(new H225::aliasAddress), "new", 1);
+  fresh.StartValidityTimer();
+  codes.clear();
+  registered->TakeOver(fresh);
+  EXPECT_EQ((std::vector<int>{10}), codes);
+  EXPECT_EQ(gk.User("a"), registered->User());
+  EXPECT_EQ(4u, registered->ProtocolVersion);
+  EXPECT_EQ(nullptr, fresh.ValidityTimer());
+  EXPECT_EQ(nullptr, fresh.Configuration());
+  ASSERT_TRUE(registered->ValidityTimer());
+  ASSERT_EQ(1u, registered->Aliases.count());
+  EXPECT_EQ(orvo::string("new"), H323::aliasToString(*registered->Aliases.first()));
+  Advance(60001);
+  EXPECT_EQ(2, registered->State()) << "the moved timer ends the registered record";
+
+  TEndpointRegisterInfo copy(&gk.Core);
+  copy = *registered;
+  EXPECT_EQ(orvo::string("7f000003:6b8"), copy.Identifier()) << "the identifier text is copied";
+  ASSERT_EQ(1u, copy.Aliases.count());
+  EXPECT_NE(registered->Aliases.first(), copy.Aliases.first()) << "a deep copy";
+}
+
+TEST(EndpointRecord, RegisteredLinkOnlyForGatekeeperUsers) {
+  TCoreWithUsers gk(std::string(Users) + "gatekeeper peer { ras address 10.0.0.8; }\n");
+  TEndpointRegisterInfo* peer = gk.Register("peer", 2);
+  TEndpointRegisterInfo* user = gk.Register("a", 3);
+  struct TLink : TGatekeeperLink {
+    TLink() : TGatekeeperLink(&TLink::Idle) {}
+    TPerformFunctionResult Idle() { return nullptr; }
+  };
+  auto* link = new TLink;
+  link->User = static_cast<TLinkedUser*>(gk.User("peer"));
+  gk.Core.Links().Attach(link);
+  EXPECT_EQ(nullptr, gk.Core.FindRegisteredLink(peer)) << "not registered at the neighbour";
+  link->LinkState = TGatekeeperLink::lsRegistered;
+  EXPECT_EQ(link, gk.Core.FindRegisteredLink(peer));
+  EXPECT_EQ(nullptr, gk.Core.FindRegisteredLink(user));
 }
