@@ -338,3 +338,30 @@ TEST(EndpointRecord, RegisteredLinkOnlyForGatekeeperUsers) {
   EXPECT_EQ(link, gk.Core.FindRegisteredLink(peer));
   EXPECT_EQ(nullptr, gk.Core.FindRegisteredLink(user));
 }
+
+// With H.235 on, an answer without valid tokens is taken (it is the answer)
+// but dropped: only the time-out then ends the registration.
+TEST(EndpointRecord, AnswerWithoutValidTokensIsDropped) {
+  TCoreWithUsers gk(std::string(Users) +
+                    "user guarded { h235 authentication yes; h235 name \"ep\"; h235 password \"pw\"; }\n");
+  gk.Core.OpenRASSockets();
+  TSimulatedEndpoint endpoint(5);
+  TEndpointRegisterInfo* record = gk.Register("guarded", 5);
+  record->RasAddress = endpoint.Address();
+  record->Unregister();
+  std::unique_ptr<H225::rasMessage> urq = endpoint.Receive(milliseconds(2000));
+  ASSERT_TRUE(urq);
+  const auto& body = *static_cast<H225::unregistrationRequest*>(urq->alternative());
+  EXPECT_TRUE(body.cryptoTokens || body.tokens) << "signed like every RAS message to it";
+  H225::rasMessage ucf;
+  ucf.select(7);
+  SetRasSequenceNumber(ucf, GetRasSequenceNumber(*urq));
+  ASSERT_TRUE(endpoint.Send(ucf, gk.Core.BoundRasAddress()));
+  orvo::sockEvent::dispatch(2);
+  EXPECT_EQ(1u, gk.Core.Registrations().Count());
+  EXPECT_FALSE(endpoint.Receive(milliseconds(50))) << "taken, so not answered as a stray";
+  Advance(3000);
+  ASSERT_TRUE(endpoint.Receive(milliseconds(2000)));
+  Advance(3000);
+  EXPECT_TRUE(gk.Core.Registrations().Empty());
+}
