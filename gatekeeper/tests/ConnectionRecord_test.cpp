@@ -124,8 +124,17 @@ TEST(ConnectionRecord, EventsOncePerCall) {
   TEndpointRegisterInfo* a = gk.Register("a", 2);
   codes.clear();
   auto* call = new TConnection(&gk.Core, TEndpointHandle(a), TEndpointHandle(), 1, Guid(1), nullptr);
+  TStringList aliases;
+  aliases.append("200");
+  call->SetSideAliases(TConnection::cnsCallee, aliases);  // not started: nobody told
   EXPECT_FALSE(call->Start(LoopbackAddress(3, 1720), true)) << "routed calls are refused for now";
   EXPECT_TRUE(call->Start(LoopbackAddress(3, 1720), false));
+  call->SetSideAliases(TConnection::cnsCallee, aliases);
+  EXPECT_EQ(1u, call->SideAliases(TConnection::cnsCallee).count());
+  TVariables variables;
+  variables.Set("route", "direct");
+  call->AddSideVariables(TConnection::cnsCaller, variables);
+  ASSERT_TRUE(call->Side(TConnection::cnsCaller).Variables.FindOwn("route"));
   EXPECT_TRUE(call->AddAlternative(new TConnectionAlternative));
   call->DisableRetermination("conversation already took it's place");
   call->DisableRetermination("connection is stopping");
@@ -135,7 +144,7 @@ TEST(ConnectionRecord, EventsOncePerCall) {
   call->ScheduleRemoval();
   Advance(1000);
   EXPECT_TRUE(gk.Core.Connections().Empty());
-  EXPECT_EQ((std::vector<int>{13, 14, 23, 17}), codes);
+  EXPECT_EQ((std::vector<int>{13, 14, 15, 23, 17}), codes);
 }
 
 TEST(ConnectionRecord, HuntingMovesTheCalleeSide) {
