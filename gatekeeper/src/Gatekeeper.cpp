@@ -8,6 +8,8 @@
 
 #include <config/AAA.h>
 #include <config/Configuration.h>
+#include <config/LinkedUser.h>
+#include <config/User.h>
 #include <h323/loop.h>
 
 #include <gatekeeper/Log.h>
@@ -37,8 +39,9 @@ TGatekeeper::~TGatekeeper() {
 }
 
 void TGatekeeper::StartServices() {
-  // RAS sockets, listeners, static registrations and links join here as
-  // they are built.
+  OpenRASSockets();
+  OpenCallSignalSocket();
+  OpenMonitorSocket();
   const TAAA& aaa = CurrentConfiguration->AAA();
   if (aaa.HasAuthenticationServer()) {
     AuthenticationRADIUS.SetSecret(aaa.SharedSecret());
@@ -47,6 +50,24 @@ void TGatekeeper::StartServices() {
   if (aaa.HasAccountingServer()) {
     AccountingRADIUS.SetSecret(aaa.SharedSecret());
     AccountingRADIUS.OpenBound(CurrentConfiguration->LocalAddress(), aaa.AccountingServer());
+  }
+  RegisterStaticUsers();
+}
+
+void TGatekeeper::RegisterStaticUsers() {
+  for (TUser* user : CurrentConfiguration->Users()) {
+    if (!user->HasStaticAddress()) continue;
+    auto* registration = new TEndpointRegisterInfo(this);
+    registration->SetUser(user);
+    registration->ApplyAliasMakeRules();
+    registration->CallSignalAddress = user->StaticAddress();
+    if (user->IsGatekeeper()) {
+      registration->EndpointType = TEndpointRegisterInfo::etGatekeeper;
+      registration->RasAddress = static_cast<TLinkedUser*>(user)->RasAddress();
+    } else {
+      registration->EndpointType = TEndpointRegisterInfo::etTerminal;
+    }
+    registration->SetState(TEndpointRegisterInfo::esRegistered);
   }
 }
 
@@ -75,6 +96,16 @@ void TGatekeeper::RunGatekeeper() {
   }
 
   CurrentState = gksShuttingDown;
+  // No new monitor clients; those connected go on.
+  MonitorWatcher.reset();
+  MonitorSocket.close();
+  // Every endpoint is told; static ones, without a RAS address, go at once.
+  H225::unregRequestReason maintenance;
+  maintenance.select(4);
+  FRegistrations.ForEach([&](TEndpointRegisterInfo* ARegistration) {
+    ARegistration->Unregister(&maintenance);
+    return false;
+  });
   ShutdownStarted = orvo::timerClock();
   H323::clearStop();
   RunPhase(&H323::idleMember<TGatekeeper, &TGatekeeper::ShutdownComplete>);

@@ -10,6 +10,7 @@
 #include <config/Configuration.h>
 
 #include <gatekeeper/ConfigurationParser.h>
+#include <gatekeeper/Events.h>
 #include <gatekeeper/Log.h>
 
 namespace {
@@ -68,11 +69,11 @@ void TGatekeeper::ApplyConfiguration(TThread* AParser) {
   LogLine(orvo::stateInformation, "Configuration reloaded successfully.");
 }
 
-void TGatekeeper::AnnounceZones(const TConfiguration&, const TConfiguration&) {
+void TGatekeeper::AnnounceZones(const TConfiguration& AOld, const TConfiguration& ANew) {
   // Every zone goes and comes back, changed or not: a monitor rebuilds its
-  // view from these alone. Once the core has its broadcast:
-  //   for (TZone* zone : AOld.Zones()) BroadcastEvent(evZoneRemoved, zone);
-  //   for (TZone* zone : ANew.Zones()) BroadcastEvent(evZoneAdded, zone);
+  // view from these alone.
+  for (TZone* zone : AOld.Zones()) BroadcastEvent(evZoneRemoved, zone);
+  for (TZone* zone : ANew.Zones()) BroadcastEvent(evZoneAdded, zone);
 }
 
 void TGatekeeper::ReopenRADIUS(const TConfiguration& AOld, const TConfiguration& ANew) {

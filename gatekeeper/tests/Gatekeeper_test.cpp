@@ -60,9 +60,10 @@ private:
 int TWork::Executed = 0;
 int TWork::Destroyed = 0;
 
-class TProbe : public TProcessor {
+class TProbe : public TRasResolver {
 public:
-  TProbe(TGatekeeper* ACore, unsigned* ASeen) : TProcessor(&TProbe::Step), Core(ACore), Seen(ASeen) {}
+  TProbe(TGatekeeper* ACore, unsigned* ASeen)
+      : TRasResolver(ACore, sockaddr_in{}, H225::rasMessage(), &TProbe::Step), Core(ACore), Seen(ASeen) {}
   ~TProbe() override { *Seen = Core->Registrations().Count(); }
   TPerformFunctionResult Step() { return nullptr; }
 

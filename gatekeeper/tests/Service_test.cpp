@@ -1,6 +1,8 @@
 // The gatekeeper process end to end: start, restart, stop, log files.
 #include <gtest/gtest.h>
 
+#include "GatekeeperUnderTest.h"
+
 #include <dirent.h>
 #include <fcntl.h>
 #include <signal.h>
@@ -27,9 +29,15 @@ protected:
     std::string command = "rm -rf '" + Directory + "'";
     if (system(command.c_str()) != 0) ADD_FAILURE() << command;
   }
+  // On ports of its own: the standard ones may be taken on this machine,
+  // and a taken port is reported in the log.
   std::string Configuration(const std::string& AText) {
     std::string path = Directory + "/gk.cfg";
-    std::ofstream(path) << AText;
+    unsigned ras, signal, monitor;
+    ChooseFreePorts(ras, signal, monitor);
+    std::ofstream(path) << "system { address 127.0.0.1; ras port " << ras << "; call signal port " << signal
+                        << "; } monitor port " << monitor << "; "
+                        << AText;
     return path;
   }
   std::string Read(const std::string& AName) {

@@ -1,7 +1,141 @@
-// The record of one admitted call, as far as the core holds it so far.
+// The record of one admitted call: its two sides, its identifiers, the
+// bandwidth it books along its zone path, its hunting alternatives, and the
+// timers that end it (removal after disengage, supervision of information
+// reports). Created with new; it joins the core's list of connections,
+// which owns it.
 #pragma once
+
+#include <netinet/in.h>
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include <orvo/timer.h>
+
+#include <config/StringList.h>
+#include <config/Variables.h>
+#include <h225/h225.h>
+#include <h323/identifiers.h>
+
+#include <gatekeeper/EndpointHandle.h>
+#include <gatekeeper/Events.h>
+
+class TConfiguration;
+class TEndpointRegisterInfo;
+class TGatekeeper;
+class TGatekeeperLink;
+class TZone;
+
+// A further route for the callee side, tried when the first fails.
+struct TConnectionAlternative {
+  TEndpointHandle Endpoint;
+  sockaddr_in CallSignalAddress{};
+  int CreditTime = -1;
+  TGatekeeperLink* Link = nullptr;
+};
 
 class TConnection {
 public:
-  virtual ~TConnection() = default;
+  enum TSide { cnsCaller = 0, cnsCallee = 1 };
+
+  // Joins the owner's list and announces itself (event 13). The call
+  // identifier is copied when given.
+  TConnection(TGatekeeper* AOwner, const TEndpointHandle& ACaller, const TEndpointHandle& ACallee,
+              unsigned ACallReference, const H323::guidOctets& AConferenceID,
+              const H225::callIdentifier* ACallIdentifier);
+  TConnection(const TConnection&) = delete;
+  TConnection& operator=(const TConnection&) = delete;
+  // Event 17 before the memory goes; the booked bandwidth is given back.
+  virtual ~TConnection();
+
+  // A call only follows the registrations of its sides.
+  static bool AcceptsEvent(int ACode) { return ACode == evEndpointUnregistered; }
+  // The side whose registration ended is cleared; never takes the event.
+  virtual bool OnEvent(int ACode, void* ASender, uint32_t AFirst, uint32_t ASecond);
+
+  // Direct calls only for now: a routed start is refused (false).
+  bool Start(const sockaddr_in& ACalleeAddress, bool ARouted);
+  bool SetBandwidth(uint32_t ABandwidth, bool AAcceptLess, uint32_t& AGranted);
+  void ReleaseZones();
+  void SetSideAliases(int ASide, const TStringList& AAliases);
+  void AddSideVariables(int ASide, const TVariables& AVariables);
+  // Takes the alternative; false (and deleted) once retermination is over.
+  bool AddAlternative(TConnectionAlternative* AAlternative);
+  void DisableRetermination(const char* AReason);
+  bool Reterminate();
+  // A side admitted by the gatekeeper, with its credit time in seconds (-1
+  // none); its information reports are supervised from now on.
+  void Admit(int ASide, int ACreditTime = -1);
+  void RestartIrrTimer(int ASide);
+  void SetInfoRequestInterval(int ASeconds, bool AWillRespond, int ACallModel);
+  // Disengage requests to the admitted sides, then removal; once.
+  void Disengage();
+  // Removal from the core's list (which deletes the call) in 1,000 ms; once.
+  void ScheduleRemoval();
+  // The received call identifier of a participant whose request was
+  // accepted; nothing when the call has one.
+  void AttachCallIdentifier(const H225::callIdentifier& AIdentifier);
+
+  TEndpointRegisterInfo* SideRegistration(int ASide) const { return Sides[ASide].Handle.Registration(); }
+  TEndpointHandle& Side(int ASide) { return Sides[ASide].Handle; }
+  bool Admitted(int ASide) const { return Sides[ASide].Admitted; }
+  int CreditTime(int ASide) const { return Sides[ASide].CreditTime; }
+  const TStringList& SideAliases(int ASide) const { return Sides[ASide].Aliases; }
+  TTimer* IrrTimer(int ASide) const { return Sides[ASide].IrrTimer.get(); }
+  bool RemovalScheduled() const { return FRemovalTimer != nullptr; }
+  bool Disengaged() const { return FDisengaged; }
+  bool ReterminationPossible() const { return FReterminationPossible; }
+  bool Started() const { return FStarted; }
+  bool Stopping() const { return FStopping; }
+  uint32_t Bandwidth() const { return FBandwidth; }
+  const std::vector<TZone*>& Zones() const { return FZones; }
+  const H323::guidOctets& ConnectionIdentifier() const { return FConnectionIdentifier; }
+  const H323::guidOctets& ConferenceID() const { return FConferenceID; }
+  const H225::callIdentifier* CallIdentifier() const { return FCallIdentifier.get(); }
+  unsigned CallReference() const { return FCallReference; }
+  int InfoRequestInterval() const { return FInfoRequestInterval; }
+  size_t AlternativeCount() const { return FAlternatives.size(); }
+  const sockaddr_in& CalleeAddress() const { return FCalleeAddress; }
+
+  TGatekeeperLink* Link = nullptr;
+  int ProxyLevel = 0;
+  TStringList RemoteAliases;
+
+protected:
+  TGatekeeper* Owner;
+
+private:
+  struct TCallSide {
+    TEndpointHandle Handle;
+    bool Admitted = false;
+    int CreditTime = -1;
+    std::unique_ptr<TTimer> IrrTimer;
+    TStringList Aliases;
+  };
+
+  void OnIrrTimeout(TTimer* ATimer);
+  void OnRemovalTimeout(TTimer* ATimer);
+  int64_t SupervisionTimeout(int ASide) const;
+  // Gives back what the call holds on its zones, announcing each zone.
+  void GiveBack();
+
+  TCallSide Sides[2];
+  unsigned FCallReference;
+  H323::guidOctets FConnectionIdentifier;
+  H323::guidOctets FConferenceID;
+  std::unique_ptr<H225::callIdentifier> FCallIdentifier;
+  bool FReterminationPossible = true;
+  bool FStarted = false;
+  bool FStopping = false;
+  bool FDisengaged = false;
+  uint32_t FBandwidth = 0;
+  // The zones hold one slot and the bandwidth each; they belong to the
+  // configuration held here, which a reload may have replaced meanwhile.
+  std::vector<TZone*> FZones;
+  TConfiguration* FZonesConfiguration = nullptr;
+  std::vector<std::unique_ptr<TConnectionAlternative>> FAlternatives;
+  std::unique_ptr<TTimer> FRemovalTimer;
+  sockaddr_in FCalleeAddress{};
+  int FInfoRequestInterval = -1;
 };

@@ -6,9 +6,18 @@
 #include <cstdint>
 #include <iosfwd>
 #include <memory>
+#include <vector>
+
+#include <netinet/in.h>
 
 #include <orvo/dateTime.h>
+#include <orvo/sockEvent.h>
+#include <orvo/socket.h>
 #include <orvo/string.h>
+
+#include <h225/h225.h>
+#include <h245/h245.h>
+#include <h323/identifiers.h>
 
 #include <config/ConfigurationHolder.h>
 
@@ -18,9 +27,12 @@
 #include <gatekeeper/Monitor.h>
 #include <gatekeeper/Processor.h>
 #include <gatekeeper/RADIUSConnection.h>
+#include <gatekeeper/RasResolver.h>
 #include <gatekeeper/Registry.h>
 #include <gatekeeper/StorageProvider.h>
 #include <gatekeeper/Thread.h>
+
+class TZone;
 
 class TGatekeeper {
 public:
@@ -39,9 +51,71 @@ public:
   // load changes nothing.
   bool ReloadConfiguration(std::istream* AStream);
   void StartServices();
+  // Users with a static address, registered from the start.
+  void RegisterStaticUsers();
   // The event loop, then the orderly shutdown; returns when stopped.
   void RunGatekeeper();
   void StopLoop();
+
+  // Offers an event to the live objects, list by list in a fixed order, each
+  // list only when its kind wants the code; true when a pending RAS
+  // procedure took it. Handlers may delete themselves or others, or
+  // broadcast again.
+  bool BroadcastEvent(int ACode, void* ASender, uint32_t AFirst = 0, uint32_t ASecond = 0);
+
+  // RAS: the unicast socket on the configured address and port (a port the
+  // system chooses when that one is taken) from which every answer goes,
+  // and the wildcard socket on the configured port for discovery.
+  void OpenRASSockets();
+  // Never throws: a message that does not encode is logged and not sent.
+  void RASSend(const sockaddr_in& ADestination, H225::rasMessage& AMessage);
+  const sockaddr_in& BoundRasAddress() const { return FBoundRasAddress; }
+  int RasSocketError() const { return RasSocket.lastError; }
+  // The sender of the RAS datagram being handled.
+  const sockaddr_in& CurrentRasSender() const { return FCurrentRasSender; }
+
+  // Lookups over the registrations, calls and links, in list order.
+  TEndpointRegisterInfo* FindEndpointByAlias(const H225::aliasAddress& AAlias);
+  TEndpointRegisterInfo* FindEndpointByIdentifier(const asn::bmpStringBase& AIdentifier);
+  TEndpointRegisterInfo* FindEndpointByCallSignalAddress(const sockaddr_in& AAddress);
+  TEndpointRegisterInfo* FindEndpointByCallSignalAddress(const H245::transportAddress& AAddress);
+  // The caller's zone, the zones between, the callee's zone; not owned.
+  std::vector<TZone*> ZonePath(const TEndpointRegisterInfo* ACaller, const TEndpointRegisterInfo* ACallee) const;
+  // Units of 100 bit/s; 4294967295 when nothing limits.
+  uint32_t AvailableBandwidth(const TEndpointRegisterInfo* ACaller, const TEndpointRegisterInfo* ACallee) const;
+  TConnection* FindConnectionByIdentifier(const H323::guidOctets& AIdentifier);
+  // A call found by conference identifier for a request that carries a call
+  // identifier the call lacks sets ANeedsAttach: the caller attaches the
+  // identifier (TConnection::AttachCallIdentifier) only once it accepts the
+  // request, so that a refused request changes nothing.
+  TConnection* FindConnection(const H323::guidOctets& AConferenceID, const H225::callIdentifier* ACallIdentifier,
+                              const TEndpointRegisterInfo* ARegistration, int ASide, bool AAnyParticipant,
+                              bool* ANeedsAttach = nullptr);
+  TConnection* FindParticipantConnection(const H323::guidOctets& AConferenceID,
+                                         const H225::callIdentifier* ACallIdentifier,
+                                         const TEndpointRegisterInfo* ARegistration, int* ASide = nullptr);
+  TConnection* FindConnectionByCalleeUser(const H323::guidOctets& AConferenceID,
+                                          const H225::callIdentifier* ACallIdentifier, const TUser* AUser);
+  TGatekeeperLink* FindRegisteredLink(const TEndpointRegisterInfo* ARegistration);
+  // 1 to 65535, then 1 again.
+  unsigned NextRequestSeqNum();
+  // Calls whose removal is scheduled are over and do not count.
+  bool HasConnection(const TEndpointRegisterInfo* ARegistration);
+  void RemoveEndpoint(const asn::bmpStringBase& AIdentifier);
+
+  // The TCP listeners: direct call signalling (each connection a setup
+  // resolver) and the monitor (each allowed connection a monitor client).
+  void OpenCallSignalSocket();
+  void OpenMonitorSocket();
+  const sockaddr_in& BoundCallSignalAddress() const { return FBoundCallSignalAddress; }
+  bool MonitorListening() const { return MonitorSocket.fd >= 0; }
+  // The resolvers waiting for something, by the CHOICE index of the request
+  // kind they answer (3, 9, 12, 18); null for other kinds.
+  TRegistry<TRasResolver>* ResolversOf(int AKind);
+  // Makes the resolver of a request that is no retransmission; null when
+  // the kind is not served (yet).
+  TRasResolver* (*ResolverFactory)(TGatekeeper* ACore, const sockaddr_in& AFrom, const H225::rasMessage& ARequest) =
+      nullptr;
 
   // The core whose run was last entered.
   static TGatekeeper* Running() { return RunningCore; }
@@ -58,11 +132,11 @@ public:
   TRegistry<TConnection>& Connections() { return FConnections; }
   TRegistry<TMonitor>& Monitors() { return FMonitors; }
   TRegistry<TProcessor>& RASProcedures() { return FRASProcedures; }
-  TRegistry<TProcessor>& RegistrationResolvers() { return FRegistrationResolvers; }
-  TRegistry<TProcessor>& AdmissionResolvers() { return FAdmissionResolvers; }
-  TRegistry<TProcessor>& BandwidthResolvers() { return FBandwidthResolvers; }
+  TRegistry<TRasResolver>& RegistrationResolvers() { return FRegistrationResolvers; }
+  TRegistry<TRasResolver>& AdmissionResolvers() { return FAdmissionResolvers; }
+  TRegistry<TRasResolver>& BandwidthResolvers() { return FBandwidthResolvers; }
   TRegistry<TProcessor>& SetupResolvers() { return FSetupResolvers; }
-  TRegistry<TProcessor>& LocationResolvers() { return FLocationResolvers; }
+  TRegistry<TRasResolver>& LocationResolvers() { return FLocationResolvers; }
 
   // Called with a wait hint in milliseconds during start-up and shutdown.
   void (*StatusReporter)(unsigned AWaitHint) = nullptr;
@@ -91,6 +165,20 @@ private:
   // Ends the calls that report to the accounting server: it goes or changes.
   void EndAccountedCalls();
 
+  // The read callback of both RAS sockets.
+  void RASReceive(orvo::sockEvent* AEvent);
+  void AcceptCallSignal(orvo::sockEvent* AEvent);
+  void AcceptMonitor(orvo::sockEvent* AEvent);
+  void Dispatch(const sockaddr_in& AFrom, H225::rasMessage& AMessage);
+  void AnswerUnknownMessage(const sockaddr_in& AFrom, const H225::rasMessage& AMessage);
+  // Duplicate test, then a resolver.
+  void StartResolver(const sockaddr_in& AFrom, const H225::rasMessage& ARequest);
+  // The requests answered at once; their answers come with later services.
+  void OnGatekeeperRequest(const sockaddr_in& AFrom, H225::rasMessage& ARequest);
+  void OnUnregistrationRequest(const sockaddr_in& AFrom, H225::rasMessage& ARequest);
+  void OnDisengageRequest(const sockaddr_in& AFrom, H225::rasMessage& ARequest);
+  void OnInfoRequestResponse(const sockaddr_in& AFrom, H225::rasMessage& ARequest);
+
   // Emptied by the destructor, procedures first.
   TRegistry<TThread> FThreads;
   TRegistry<TEndpointRegisterInfo> FRegistrations;
@@ -98,14 +186,27 @@ private:
   TRegistry<TConnection> FConnections;
   TRegistry<TMonitor> FMonitors;
   TRegistry<TProcessor> FRASProcedures;
-  TRegistry<TProcessor> FRegistrationResolvers;
-  TRegistry<TProcessor> FAdmissionResolvers;
-  TRegistry<TProcessor> FBandwidthResolvers;
+  TRegistry<TRasResolver> FRegistrationResolvers;
+  TRegistry<TRasResolver> FAdmissionResolvers;
+  TRegistry<TRasResolver> FBandwidthResolvers;
   TRegistry<TProcessor> FSetupResolvers;
-  TRegistry<TProcessor> FLocationResolvers;
+  TRegistry<TRasResolver> FLocationResolvers;
   // Declared before the configuration, so that it goes after it.
   std::unique_ptr<TBasicStorageProvider> Provider;
   int CurrentState = gksCreated;
   TConfigurationHolder CurrentConfiguration;
   orvo::dateTime ShutdownStarted;
+
+  // Sockets before their watchers: a watcher goes first.
+  orvo::socket RasSocket;
+  orvo::socket RasBroadcastSocket;
+  std::unique_ptr<orvo::sockEvent> RasWatcher;
+  std::unique_ptr<orvo::sockEvent> RasBroadcastWatcher;
+  sockaddr_in FBoundRasAddress{};
+  sockaddr_in FCurrentRasSender{};
+  orvo::socket CallSignalSocket;
+  orvo::socket MonitorSocket;
+  std::unique_ptr<orvo::sockEvent> CallSignalWatcher;
+  std::unique_ptr<orvo::sockEvent> MonitorWatcher;
+  sockaddr_in FBoundCallSignalAddress{};
 };

@@ -1,0 +1,106 @@
+// A registration's accounting: one Start when it begins, one Stop with its
+// duration when it ends.
+#include <gatekeeper/Endpoint.h>
+
+#include <memory>
+
+#include <orvo/assertion.h>
+
+#include <config/Configuration.h>
+#include <config/User.h>
+#include <radius/AddressAttribute.h>
+#include <radius/IntegerAttribute.h>
+#include <radius/Packet.h>
+#include <radius/StringAttribute.h>
+
+#include <gatekeeper/Gatekeeper.h>
+#include <gatekeeper/Log.h>
+
+namespace {
+
+enum : unsigned {
+  raUserName = 1,
+  raNasIpAddress = 4,
+  raServiceType = 6,
+  raNasIdentifier = 32,
+  raAcctStatusType = 40,
+  raAcctSessionId = 44,
+  raAcctAuthentic = 45,
+  raAcctSessionTime = 46
+};
+enum : unsigned { rcAccountingRequest = 4, rcAccountingResponse = 5 };
+
+// The completion's target: it needs no record, so a stopped registration
+// (already destroyed when its answer comes) is never touched.
+struct TAccountingAnswer {
+  void OnAnswer(int AResult, RADIUS::TPacket* AAnswer) { TEndpointRegisterInfo::OnAccountingAnswer(AResult, AAnswer); }
+} AnswerSink;
+
+}  // namespace
+
+bool TEndpointRegisterInfo::AccountingWanted() const {
+  return FOwner && FConfiguration && FUser && FConfiguration->AAA().HasAccountingServer() &&
+         (FUser->RadiusAccountingLevel() & TUser::rlCaller) != 0;
+}
+
+void TEndpointRegisterInfo::GuardedAccountingStart() {
+  if (FStartTime) return;
+  FStartTime.reset(new orvo::dateTime(orvo::dateTime::now()));
+  if (AccountingWanted()) AccountingStart();
+}
+
+void TEndpointRegisterInfo::GuardedAccountingStop() {
+  if (!FStartTime || FStopTime) return;
+  FStopTime.reset(new orvo::dateTime(orvo::dateTime::now()));
+  if (AccountingWanted()) AccountingStop();
+}
+
+void TEndpointRegisterInfo::FillAccountingAttributes(RADIUS::TPacket* APacket) {
+  APacket->Append(new RADIUS::TAddressAttribute(raNasIpAddress, FConfiguration->LocalAddress().sin_addr.s_addr));
+  if (!FConfiguration->Identifier().empty())
+    APacket->Append(new RADIUS::TStringAttribute(raNasIdentifier, FConfiguration->Identifier()));
+  APacket->Append(new RADIUS::TStringAttribute(raUserName, FUser->RadiusName().ValueIn(&FVariables)));
+  APacket->Append(new RADIUS::TIntegerAttribute(raServiceType, 1));
+  const bool radiusAuthenticated = FConfiguration->AAA().HasAuthenticationServer() &&
+                                   (FUser->RadiusAuthenticationLevel() & TUser::rlCaller) != 0;
+  APacket->Append(new RADIUS::TIntegerAttribute(raAcctAuthentic, radiusAuthenticated ? 1 : 2));
+  orvo::string session;
+  session.format("%X", unsigned(FIdentity));
+  APacket->Append(new RADIUS::TStringAttribute(raAcctSessionId, session));
+}
+
+void TEndpointRegisterInfo::AccountingStart() {
+  std::unique_ptr<RADIUS::TPacket> packet(
+      FOwner->AccountingRADIUS.CreatePacket(rcAccountingRequest, &AnswerSink, &TAccountingAnswer::OnAnswer));
+  FillAccountingAttributes(packet.get());
+  packet->Append(new RADIUS::TIntegerAttribute(raAcctStatusType, 1));
+  FOwner->AccountingRADIUS.Send(packet.release());
+}
+
+void TEndpointRegisterInfo::AccountingStop() {
+  std::unique_ptr<RADIUS::TPacket> packet(
+      FOwner->AccountingRADIUS.CreatePacket(rcAccountingRequest, &AnswerSink, &TAccountingAnswer::OnAnswer));
+  FillAccountingAttributes(packet.get());
+  packet->Append(new RADIUS::TIntegerAttribute(raAcctStatusType, 2));
+  int64_t elapsed = 0;
+  if (FStartTime && FStopTime) elapsed = (*FStopTime - *FStartTime).milliseconds() / 1000;
+  packet->Append(new RADIUS::TIntegerAttribute(raAcctSessionTime, uint32_t(elapsed < 0 ? 0 : elapsed)));
+  FOwner->AccountingRADIUS.Send(packet.release());
+}
+
+void TEndpointRegisterInfo::OnAccountingAnswer(int AResult, RADIUS::TPacket* AAnswer) {
+  switch (AResult) {
+    case 0:
+      if (!AAnswer || AAnswer->Code() != rcAccountingResponse)
+        LogLine(orvo::stateError, "Invalid answer from RADIUS server accounting side.");
+      break;
+    case 1:
+      LogLine(orvo::stateError, "No answer from RADIUS server accounting side.");
+      break;
+    case 2:
+      LogLine(orvo::stateError, "Shared secret mismatch with RADIUS server accounting side.");
+      break;
+    default:
+      ORVO_ASSERT(false);  // the connection gives no other result
+  }
+}

@@ -1,0 +1,236 @@
+// The core's read-only queries over its registrations, calls and links,
+// the zone path of a call and the gatekeeper's own request numbers.
+#include <gatekeeper/Gatekeeper.h>
+
+#include <algorithm>
+
+#include <orvo/socketAddress.h>
+
+#include <config/LinkedUser.h>
+#include <config/User.h>
+#include <config/Zone.h>
+#include <h323/alias.h>
+#include <h323/transportAddress.h>
+
+namespace {
+
+bool SameGuid(const asn::octetStringBase& A, const asn::octetStringBase& B) { return A.isEqual(B); }
+
+bool SameCall(const TConnection& AConnection, const H225::callIdentifier& AIdentifier) {
+  return AConnection.CallIdentifier() && SameGuid(AConnection.CallIdentifier()->guid, AIdentifier.guid);
+}
+
+TZone* ZoneOf(const TEndpointRegisterInfo* ARegistration) {
+  return ARegistration && ARegistration->User() ? ARegistration->User()->Location() : nullptr;
+}
+
+// Depth first through the linked zones, neighbours in list order; the path
+// below the start is left in APath when the target is found.
+bool Search(TZone* AZone, TZone* AStart, TZone* ATarget, std::vector<TZone*>& APath) {
+  for (TZone* next : AZone->LinkedZones()) {
+    if (next == ATarget) return true;
+    if (next == AStart || std::find(APath.begin(), APath.end(), next) != APath.end()) continue;
+    APath.push_back(next);
+    if (Search(next, AStart, ATarget, APath)) return true;
+    APath.pop_back();
+  }
+  return false;
+}
+
+}  // namespace
+
+TEndpointRegisterInfo* TGatekeeper::FindEndpointByAlias(const H225::aliasAddress& AAlias) {
+  TEndpointRegisterInfo* found = nullptr;
+  FRegistrations.ForEach([&](TEndpointRegisterInfo* ARegistration) {
+    if (ARegistration->State() != TEndpointRegisterInfo::esRegistered) return false;
+    for (const H225::aliasAddress* alias : ARegistration->Aliases)
+      if (H323::aliasEquals(*alias, AAlias)) {
+        found = ARegistration;
+        return true;
+      }
+    return false;
+  });
+  return found;
+}
+
+TEndpointRegisterInfo* TGatekeeper::FindEndpointByIdentifier(const asn::bmpStringBase& AIdentifier) {
+  const orvo::string text = AIdentifier.toString();
+  TEndpointRegisterInfo* found = nullptr;
+  FRegistrations.ForEach([&](TEndpointRegisterInfo* ARegistration) {
+    if (ARegistration->Identifier() != text) return false;
+    found = ARegistration;
+    return true;
+  });
+  return found;
+}
+
+TEndpointRegisterInfo* TGatekeeper::FindEndpointByCallSignalAddress(const sockaddr_in& AAddress) {
+  TEndpointRegisterInfo* found = nullptr;
+  FRegistrations.ForEach([&](TEndpointRegisterInfo* ARegistration) {
+    if (ARegistration->State() != TEndpointRegisterInfo::esRegistered ||
+        !orvo::operator==(ARegistration->CallSignalAddress, AAddress))
+      return false;
+    found = ARegistration;
+    return true;
+  });
+  return found;
+}
+
+TEndpointRegisterInfo* TGatekeeper::FindEndpointByCallSignalAddress(const H245::transportAddress& AAddress) {
+  sockaddr_in address{};
+  if (!H323::h245TransportToSockaddr(AAddress, address)) return nullptr;
+  return FindEndpointByCallSignalAddress(address);
+}
+
+std::vector<TZone*> TGatekeeper::ZonePath(const TEndpointRegisterInfo* ACaller,
+                                          const TEndpointRegisterInfo* ACallee) const {
+  TZone* from = ZoneOf(ACaller);
+  TZone* to = ZoneOf(ACallee);
+  std::vector<TZone*> path;
+  if (ACaller && ACallee && from == to) {
+    if (from) path.push_back(from);
+    return path;
+  }
+  if (!from) {
+    if (to) path.push_back(to);
+    return path;
+  }
+  path.push_back(from);
+  if (!to) return path;
+  std::vector<TZone*> between;
+  Search(from, from, to, between);  // nothing between when no path exists
+  path.insert(path.end(), between.begin(), between.end());
+  path.push_back(to);
+  return path;
+}
+
+uint32_t TGatekeeper::AvailableBandwidth(const TEndpointRegisterInfo* ACaller,
+                                         const TEndpointRegisterInfo* ACallee) const {
+  uint32_t available = TZone::Unlimited;
+  for (const TZone* zone : ZonePath(ACaller, ACallee)) {
+    if (zone->AvailableConnections() == 0) return 0;
+    available = std::min(available, zone->AvailableBandwidth());
+  }
+  return available;
+}
+
+TConnection* TGatekeeper::FindConnectionByIdentifier(const H323::guidOctets& AIdentifier) {
+  TConnection* found = nullptr;
+  FConnections.ForEach([&](TConnection* AConnection) {
+    if (!SameGuid(AConnection->ConnectionIdentifier(), AIdentifier)) return false;
+    found = AConnection;
+    return true;
+  });
+  return found;
+}
+
+namespace {
+
+template <class TTest>
+TConnection* First(TRegistry<TConnection>& AList, TTest ATest) {
+  TConnection* found = nullptr;
+  AList.ForEach([&](TConnection* AConnection) {
+    if (!ATest(*AConnection)) return false;
+    found = AConnection;
+    return true;
+  });
+  return found;
+}
+
+}  // namespace
+
+TConnection* TGatekeeper::FindConnection(const H323::guidOctets& AConferenceID,
+                                         const H225::callIdentifier* ACallIdentifier,
+                                         const TEndpointRegisterInfo* ARegistration, int ASide, bool AAnyParticipant,
+                                         bool* ANeedsAttach) {
+  if (ANeedsAttach) *ANeedsAttach = false;
+  auto onSide = [&](const TConnection& C) { return C.SideRegistration(ASide) == ARegistration; };
+  auto inConference = [&](const TConnection& C) { return SameGuid(C.ConferenceID(), AConferenceID); };
+  if (!ACallIdentifier) {
+    if (TConnection* c = First(FConnections, [&](const TConnection& C) { return onSide(C) && inConference(C); }))
+      return c;
+    return AAnyParticipant ? First(FConnections, inConference) : nullptr;
+  }
+  const H225::callIdentifier& id = *ACallIdentifier;
+  auto withoutId = [&](const TConnection& C) { return !C.CallIdentifier() && inConference(C); };
+  if (TConnection* c = First(FConnections, [&](const TConnection& C) { return onSide(C) && SameCall(C, id); }))
+    return c;
+  TConnection* c = First(FConnections, [&](const TConnection& C) { return onSide(C) && withoutId(C); });
+  if (!c && AAnyParticipant) {
+    if (TConnection* byId = First(FConnections, [&](const TConnection& C) { return SameCall(C, id); })) return byId;
+    c = First(FConnections, withoutId);
+  }
+  if (c && ANeedsAttach) *ANeedsAttach = true;
+  return c;
+}
+
+TConnection* TGatekeeper::FindParticipantConnection(const H323::guidOctets& AConferenceID,
+                                                    const H225::callIdentifier* ACallIdentifier,
+                                                    const TEndpointRegisterInfo* ARegistration, int* ASide) {
+  int side = -1;
+  auto takesPart = [&](const TConnection& C) {
+    for (int s : {TConnection::cnsCaller, TConnection::cnsCallee})
+      if (C.SideRegistration(s) == ARegistration) {
+        side = s;
+        return true;
+      }
+    return false;
+  };
+  auto inConference = [&](const TConnection& C) { return SameGuid(C.ConferenceID(), AConferenceID); };
+  TConnection* found = nullptr;
+  if (!ACallIdentifier) {
+    found = First(FConnections, [&](const TConnection& C) { return inConference(C) && takesPart(C); });
+  } else {
+    found = First(FConnections, [&](const TConnection& C) { return SameCall(C, *ACallIdentifier) && takesPart(C); });
+    if (!found)
+      found = First(FConnections, [&](const TConnection& C) {
+        return !C.CallIdentifier() && inConference(C) && takesPart(C);
+      });
+  }
+  if (found && ASide) *ASide = side;
+  return found;
+}
+
+TConnection* TGatekeeper::FindConnectionByCalleeUser(const H323::guidOctets& AConferenceID,
+                                                     const H225::callIdentifier* ACallIdentifier, const TUser* AUser) {
+  auto calleeIsUser = [&](const TConnection& C) {
+    const TEndpointRegisterInfo* callee = C.SideRegistration(TConnection::cnsCallee);
+    return callee && callee->User() == AUser;
+  };
+  auto inConference = [&](const TConnection& C) { return SameGuid(C.ConferenceID(), AConferenceID); };
+  if (!ACallIdentifier)
+    return First(FConnections, [&](const TConnection& C) { return inConference(C) && calleeIsUser(C); });
+  if (TConnection* c =
+          First(FConnections, [&](const TConnection& C) { return SameCall(C, *ACallIdentifier) && calleeIsUser(C); }))
+    return c;
+  return First(FConnections,
+               [&](const TConnection& C) { return !C.CallIdentifier() && inConference(C) && calleeIsUser(C); });
+}
+
+TGatekeeperLink* TGatekeeper::FindRegisteredLink(const TEndpointRegisterInfo* ARegistration) {
+  if (!ARegistration || !ARegistration->User() || !ARegistration->User()->IsGatekeeper()) return nullptr;
+  TGatekeeperLink* found = nullptr;
+  FLinks.ForEach([&](TGatekeeperLink* ALink) {
+    if (static_cast<const TUser*>(ALink->User) != ARegistration->User()) return false;
+    found = ALink;
+    return true;
+  });
+  return found && found->LinkState == TGatekeeperLink::lsRegistered ? found : nullptr;
+}
+
+unsigned TGatekeeper::NextRequestSeqNum() {
+  const unsigned current = NextRequestSequenceNumber;
+  if (++NextRequestSequenceNumber > 65535) NextRequestSequenceNumber = 1;
+  return current;
+}
+
+bool TGatekeeper::HasConnection(const TEndpointRegisterInfo* ARegistration) {
+  return First(FConnections, [&](const TConnection& C) {
+           return !C.RemovalScheduled() && (C.SideRegistration(TConnection::cnsCaller) == ARegistration ||
+                                            C.SideRegistration(TConnection::cnsCallee) == ARegistration);
+         }) != nullptr;
+}
+
+void TGatekeeper::RemoveEndpoint(const asn::bmpStringBase& AIdentifier) {
+  if (TEndpointRegisterInfo* registration = FindEndpointByIdentifier(AIdentifier)) registration->Unregister();
+}

@@ -1,0 +1,235 @@
+// The core's RAS sockets: opening, receiving and dispatching, sending.
+#include <gatekeeper/Gatekeeper.h>
+
+#include <arpa/inet.h>
+#include <cerrno>
+#include <cstring>
+#include <netinet/ip.h>
+#include <sys/socket.h>
+
+#include <iostream>
+#include <vector>
+
+#include <orvo/exception.h>
+#include <orvo/hexDump.h>
+#include <orvo/socketAddress.h>
+
+#include <asn/perCodec.h>
+#include <asn/textCodec.h>
+#include <config/Configuration.h>
+#include <config/Log.h>
+
+#include <gatekeeper/Events.h>
+#include <gatekeeper/Log.h>
+#include <gatekeeper/RasSequenceNumber.h>
+
+namespace {
+
+const unsigned ReceiveBufferSize = 8192;
+
+orvo::string ErrorWords(int AError) {
+  orvo::string text;
+  text.format("%d %s", AError, strerror(AError));
+  return text;
+}
+
+void SetOption(orvo::socket& ASocket, int ALevel, int AName, int AValue) {
+  if (setsockopt(ASocket.fd, ALevel, AName, &AValue, sizeof AValue) != 0) ASocket.lastError = errno;
+}
+
+bool Bind(orvo::socket& ASocket, sockaddr_in AAddress) {
+  if (bind(ASocket.fd, reinterpret_cast<const sockaddr*>(&AAddress), sizeof AAddress) == 0) return true;
+  ASocket.lastError = errno;
+  return false;
+}
+
+orvo::string PortOf(const sockaddr_in& AAddress) {
+  orvo::string text;
+  text.format("%u", unsigned(ntohs(AAddress.sin_port)));
+  return text;
+}
+
+void Trace(const char* AWhat, const sockaddr_in& AAddress, const H225::rasMessage& AMessage) {
+  std::cout << AWhat << orvo::toText(AAddress) << std::endl;
+  asn::text::codec text(std::cout, 0);
+  text.print("Message", AMessage);
+  std::cout << std::endl;
+}
+
+}  // namespace
+
+void TGatekeeper::OpenRASSockets() {
+  const TConfiguration& configuration = *CurrentConfiguration;
+  sockaddr_in address = configuration.LocalAddress();
+  address.sin_family = AF_INET;
+  address.sin_port = htons(uint16_t(configuration.RasPort()));
+
+  RasSocket = orvo::socket(AF_INET, SOCK_DGRAM, IPPROTO_UDP);
+  if (RasSocket.fd < 0) {
+    LogLine(orvo::stateError, "RAS socket creation failed. Gatekeeper services unavailable.");
+    return;
+  }
+  SetOption(RasSocket, SOL_SOCKET, SO_REUSEADDR, 1);
+  sockaddr_in bound = address;
+  const bool taken = !Bind(RasSocket, address);
+  if (taken) {
+    bound.sin_port = 0;
+    if (!Bind(RasSocket, bound)) {
+      LogLine(orvo::stateError, "Bind to RAS port failed. " + ErrorWords(RasSocket.lastError) +
+                                    " Gatekeeper services unavailable.");
+      RasSocket.close();
+      return;
+    }
+  }
+  // Read back always, so that a configured port 0 is known too.
+  socklen_t length = sizeof bound;
+  getsockname(RasSocket.fd, reinterpret_cast<sockaddr*>(&bound), &length);
+  FBoundRasAddress = bound;
+  if (taken && bound.sin_port != address.sin_port) {
+    const char* tail = " Gatekeeper services available only thru discovery process (GatekeeperRequest).";
+    if (configuration.RasPort() == 1719)
+      LogLine(orvo::stateWarning,
+              "Standard RAS port occupied. Bound on non standard (" + PortOf(bound) + ") port." + tail);
+    else
+      LogLine(orvo::stateWarning, "RAS (" + PortOf(address) + ") port occupied. Bound on first available (" +
+                                      PortOf(bound) + ") port." + tail);
+  }
+  SetOption(RasSocket, IPPROTO_IP, IP_TOS, 0x30);
+  RasWatcher.reset(new orvo::sockEvent(orvo::sockEvent::READ, RasSocket.fd, this, &TGatekeeper::RASReceive, false,
+                                       nullptr));
+
+  RasBroadcastSocket = orvo::socket(AF_INET, SOCK_DGRAM, IPPROTO_UDP);
+  if (RasBroadcastSocket.fd < 0) {
+    LogLine(orvo::stateError, "RAS broadcast socket creation failed. Gatekeeper discovery services unavailable.");
+    return;
+  }
+  SetOption(RasBroadcastSocket, SOL_SOCKET, SO_REUSEADDR, 1);
+  sockaddr_in wildcard{};
+  wildcard.sin_family = AF_INET;
+  wildcard.sin_addr.s_addr = htonl(INADDR_ANY);
+  wildcard.sin_port = address.sin_port;
+  if (!Bind(RasBroadcastSocket, wildcard)) {
+    LogLine(orvo::stateError, "Bind to RAS port failed. " + ErrorWords(RasBroadcastSocket.lastError) +
+                                  " Gatekeeper discovery services unavailable.");
+    RasBroadcastSocket.close();
+    return;
+  }
+  RasBroadcastWatcher.reset(new orvo::sockEvent(orvo::sockEvent::READ, RasBroadcastSocket.fd, this,
+                                                &TGatekeeper::RASReceive, false, nullptr));
+}
+
+void TGatekeeper::RASReceive(orvo::sockEvent* AEvent) {
+  std::vector<unsigned char> buffer(ReceiveBufferSize);
+  sockaddr_in from{};
+  socklen_t fromLength = sizeof from;
+  const ssize_t length =
+      recvfrom(AEvent->record->fd, buffer.data(), buffer.size(), 0, reinterpret_cast<sockaddr*>(&from), &fromLength);
+  if (length < 0) {
+    const int error = errno;
+    if (error != ECONNRESET && error != EAGAIN && error != EWOULDBLOCK && error != EINTR)
+      LogLine(orvo::stateError, "RAS socket read error: " + ErrorWords(error));
+    return;
+  }
+  const TConfiguration& configuration = *CurrentConfiguration;
+  if (configuration.Log().MessagesDump()) {
+    orvo::string head;
+    head.format("RAS, message hex dump %d bytes from ", int(length));
+    std::cout << head << orvo::toText(from) << std::endl;
+    orvo::hexDump(std::cout, buffer.data(), int(length), "  ");
+    std::cout.flush();
+  }
+  // What does not decode leaves for the run loop, which logs it.
+  H225::rasMessage message;
+  asn::per::codec codec(buffer.data(), unsigned(length));
+  message.decode(codec);
+  if (TLog::IsLogged(configuration.Log().RasRules(), TLog::ldReceived, nullptr, nullptr, from))
+    Trace("RAS, got message from ", from, message);
+  FCurrentRasSender = from;
+  if (BroadcastEvent(evRasMessage, &message, GetRasSequenceNumber(message), 0)) return;
+  Dispatch(from, message);
+}
+
+void TGatekeeper::Dispatch(const sockaddr_in& AFrom, H225::rasMessage& AMessage) {
+  switch (AMessage.index()) {
+    case 0:
+      OnGatekeeperRequest(AFrom, AMessage);
+      break;
+    case 3:
+    case 9:
+    case 12:
+    case 18:
+      StartResolver(AFrom, AMessage);
+      break;
+    case 6:
+      OnUnregistrationRequest(AFrom, AMessage);
+      break;
+    case 15:
+      OnDisengageRequest(AFrom, AMessage);
+      break;
+    case 22:
+      OnInfoRequestResponse(AFrom, AMessage);
+      break;
+    case 16:  // disengageConfirm
+    case 24:  // unknownMessageResponse
+      break;
+    default:
+      AnswerUnknownMessage(AFrom, AMessage);
+      break;
+  }
+}
+
+void TGatekeeper::AnswerUnknownMessage(const sockaddr_in& AFrom, const H225::rasMessage& AMessage) {
+  H225::rasMessage answer;
+  static_cast<H225::unknownMessageResponse*>(answer.select(24))->requestSeqNum = GetRasSequenceNumber(AMessage);
+  RASSend(AFrom, answer);
+}
+
+TRegistry<TRasResolver>* TGatekeeper::ResolversOf(int AKind) {
+  switch (AKind) {
+    case 3:
+      return &FRegistrationResolvers;
+    case 9:
+      return &FAdmissionResolvers;
+    case 12:
+      return &FBandwidthResolvers;
+    case 18:
+      return &FLocationResolvers;
+    default:
+      return nullptr;
+  }
+}
+
+void TGatekeeper::StartResolver(const sockaddr_in& AFrom, const H225::rasMessage& ARequest) {
+  TRegistry<TRasResolver>* list = ResolversOf(ARequest.index());
+  if (!list) return;
+  // A retransmission of a request in hand is dropped silently.
+  if (list->ForEach([&](TRasResolver* AHeld) { return IsRetransmission(AHeld->HeldRequest(), ARequest); })) return;
+  if (!ResolverFactory) return;
+  if (TRasResolver* resolver = ResolverFactory(this, AFrom, ARequest)) resolver->Run();
+}
+
+// Discovery, unregistration, disengage and information reports are answered
+// by the services that follow; until then they go unanswered.
+void TGatekeeper::OnGatekeeperRequest(const sockaddr_in&, H225::rasMessage&) {}
+void TGatekeeper::OnUnregistrationRequest(const sockaddr_in&, H225::rasMessage&) {}
+void TGatekeeper::OnDisengageRequest(const sockaddr_in&, H225::rasMessage&) {}
+void TGatekeeper::OnInfoRequestResponse(const sockaddr_in&, H225::rasMessage&) {}
+
+void TGatekeeper::RASSend(const sockaddr_in& ADestination, H225::rasMessage& AMessage) {
+  asn::per::codec codec;
+  try {
+    AMessage.encode(codec);
+  } catch (orvo::exception* e) {
+    orvo::exceptionPtr owned(e);
+    LogLine(orvo::stateError, "RAS message not sent, it does not encode: " + *e->message());
+    return;
+  } catch (...) {
+    LogLine(orvo::stateError, "RAS message not sent, it does not encode.");
+    return;
+  }
+  if (TLog::IsLogged(CurrentConfiguration->Log().RasRules(), TLog::ldSent, nullptr, nullptr, ADestination))
+    Trace("RAS, send message to ", ADestination, AMessage);
+  const ssize_t sent = sendto(RasSocket.fd, codec.stream().data(), codec.stream().octetLength(), 0,
+                              reinterpret_cast<const sockaddr*>(&ADestination), sizeof ADestination);
+  RasSocket.lastError = sent < 0 ? errno : 0;
+}

@@ -1,0 +1,148 @@
+// In-process RAS: which requests count as retransmissions of one in hand,
+// the dispatch that drops them, and a send that cannot encode.
+#include <gatekeeper/Gatekeeper.h>
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include <orvo/bifurcator.h>
+
+#include <h323/transportAddress.h>
+
+#include <gatekeeper/LogManipulators.h>
+#include <gatekeeper/RasSequenceNumber.h>
+
+#include "SimulatedEndpoint.h"
+#include "orvoTesting.h"
+
+namespace {
+
+// A request with the fields the duplicate tests read.
+H225::rasMessage Request(int AKind, unsigned ASequence, const char* AIdentifier, unsigned ARasHost = 2,
+                         unsigned ASignalHost = 2) {
+  H225::rasMessage message;
+  asn::object* body = message.select(AKind);
+  switch (AKind) {
+    case 3: {
+      auto* rrq = static_cast<H225::registrationRequest*>(body);
+      H323::sockaddrToTransport(LoopbackAddress(ARasHost, 1719), *rrq->rasAddress.appendNew());
+      H323::sockaddrToTransport(LoopbackAddress(ASignalHost, 1720), *rrq->callSignalAddress.appendNew());
+      break;
+    }
+    case 9:
+      static_cast<H225::admissionRequest*>(body)->endpointIdentifier = AIdentifier;
+      break;
+    case 12:
+      static_cast<H225::bandwidthRequest*>(body)->endpointIdentifier = AIdentifier;
+      break;
+    case 18:
+      if (AIdentifier) {
+        auto* lrq = static_cast<H225::locationRequest*>(body);
+        lrq->endpointIdentifier = new asn::bmpString<1u, 128u, 1>;
+        *lrq->endpointIdentifier = AIdentifier;
+      }
+      break;
+  }
+  SetRasSequenceNumber(message, ASequence);
+  return message;
+}
+
+struct TWaitingResolver : TRasResolver {
+  TWaitingResolver(TGatekeeper* ACore, const sockaddr_in& AFrom, const H225::rasMessage& ARequest)
+      : TRasResolver(ACore, AFrom, ARequest, &TWaitingResolver::Wait) {}
+  TPerformFunctionResult Wait() { return &TWaitingResolver::Wait; }
+};
+
+TRasResolver* MakeWaiting(TGatekeeper* ACore, const sockaddr_in& AFrom, const H225::rasMessage& ARequest) {
+  return new TWaitingResolver(ACore, AFrom, ARequest);
+}
+
+class TLogCapture {
+public:
+  TLogCapture() : Log(std::cout) { Log.addManipulator(new TStringBufferManipulator(&Text)); }
+  std::string Lines() {
+    Log.flushAll();
+    return toStd(Text);
+  }
+
+private:
+  orvo::TBifurcator Log;
+  orvo::string Text;
+};
+
+}  // namespace
+
+TEST(RasDispatch, RetransmissionsByKind) {
+  const struct {
+    H225::rasMessage held, fresh;
+    bool duplicate;
+    const char* why;
+  } cases[] = {
+      {Request(3, 1, nullptr), Request(3, 1, nullptr), true, "same RRQ"},
+      {Request(3, 1, nullptr), Request(3, 2, nullptr), false, "RRQ, other number"},
+      {Request(3, 1, nullptr), Request(3, 1, nullptr, 3, 2), false, "RRQ, other RAS address"},
+      {Request(3, 1, nullptr), Request(3, 1, nullptr, 2, 3), false, "RRQ, other call-signal address"},
+      {Request(9, 7, "a"), Request(9, 7, "a"), true, "same ARQ"},
+      {Request(9, 7, "a"), Request(9, 7, "A"), false, "ARQ identifiers compare exactly"},
+      {Request(9, 7, "a"), Request(9, 8, "a"), false, "ARQ, other number"},
+      {Request(12, 7, "a"), Request(12, 7, "a"), true, "same BRQ"},
+      {Request(12, 7, "a"), Request(12, 7, "b"), false, "BRQ, other endpoint"},
+      {Request(9, 7, "a"), Request(12, 7, "a"), false, "other kind"},
+      {Request(18, 5, nullptr), Request(18, 5, nullptr), true, "LRQ of a neighbour, both without identifier"},
+      {Request(18, 5, nullptr), Request(18, 5, "a"), false, "LRQ, one identifier"},
+      {Request(18, 5, "a"), Request(18, 5, nullptr), false, "LRQ, the other identifier"},
+      {Request(18, 5, "a"), Request(18, 5, "a"), true, "LRQ, same identifier"},
+      {Request(18, 5, "a"), Request(18, 6, "a"), false, "LRQ, other number"},
+      {Request(6, 5, nullptr), Request(6, 5, nullptr), false, "URQ has no duplicate test"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(c.duplicate, IsRetransmission(c.held, c.fresh)) << c.why;
+}
+
+TEST(RasDispatch, RetransmittedRequestGetsNoSecondResolver) {
+  TGatekeeper core;
+  ASSERT_TRUE(core.ReloadConfiguration(new std::istringstream("system { address 127.0.0.1; ras port 0; }\n")));
+  core.OpenRASSockets();
+  core.ResolverFactory = &MakeWaiting;
+  ASSERT_NE(0, core.BoundRasAddress().sin_port);
+  TSimulatedEndpoint first(2), second(3);
+  auto request = first.RegistrationRequest({"alice"});
+  auto other = second.RegistrationRequest({"bob"});  // the same number, other addresses
+  const struct {
+    TSimulatedEndpoint* from;
+    H225::rasMessage* message;
+    unsigned resolvers;
+  } steps[] = {{&first, request.get(), 1}, {&first, request.get(), 1}, {&second, request.get(), 1},
+               {&second, other.get(), 2}};
+  for (const auto& s : steps) {
+    ASSERT_TRUE(s.from->Send(*s.message, core.BoundRasAddress()));
+    orvo::sockEvent::dispatch(2);
+    EXPECT_EQ(s.resolvers, core.RegistrationResolvers().Count());
+  }
+  core.RegistrationResolvers().ForEach([&](TRasResolver* AResolver) {
+    EXPECT_EQ(1u, GetRasSequenceNumber(AResolver->HeldRequest()));
+    return false;
+  });
+}
+
+// An answer that does not encode costs one error line, not the caller.
+TEST(RasDispatch, SendThatDoesNotEncodeIsLoggedOnce) {
+  TLogCapture log;
+  TGatekeeper core;
+  ASSERT_TRUE(core.ReloadConfiguration(new std::istringstream("system { address 127.0.0.1; ras port 0; }\n")));
+  core.OpenRASSockets();
+  TSimulatedEndpoint endpoint(2);
+  H225::rasMessage rcf;
+  static_cast<H225::registrationConfirm*>(rcf.select(4))->protocolIdentifier = asn::oid(0, 0, 8, 2250, 0, 4);
+  SetRasSequenceNumber(rcf, 3);
+  // The endpoint identifier stays empty: one character at least is needed.
+  EXPECT_NO_THROW(core.RASSend(endpoint.Address(), rcf));
+  EXPECT_FALSE(endpoint.Receive(std::chrono::milliseconds(100)));
+  const std::string lines = log.Lines();
+  EXPECT_EQ(0u, lines.find("RAS message not sent, it does not encode: ")) << lines;
+  EXPECT_EQ(1, std::count(lines.begin(), lines.end(), '\n')) << lines;
+  static_cast<H225::registrationConfirm*>(rcf.alternative())->endpointIdentifier = "e1";
+  core.RASSend(endpoint.Address(), rcf);
+  EXPECT_TRUE(endpoint.Receive(std::chrono::milliseconds(2000))) << log.Lines();
+  EXPECT_EQ(0, core.RasSocketError());
+}
