@@ -2,17 +2,37 @@
 
 #include <algorithm>
 
+#include <orvo/socketAddress.h>
+
 #include <config/Configuration.h>
+#include <config/DatePattern.h>
 #include <config/User.h>
 #include <config/Zone.h>
+
+#include <signalling/CallSignallingRelay.h>
+#include <signalling/ReleaseComplete.h>
 
 #include <gatekeeper/DisengageProcedure.h>
 #include <gatekeeper/Endpoint.h>
 #include <gatekeeper/Gatekeeper.h>
+#include <gatekeeper/Log.h>
 
 namespace {
 
 const int64_t RemovalDelay = 1000;
+
+// The core that has said that media is not relayed: once is enough.
+const TGatekeeper* MediaRelayWarned = nullptr;
+
+unsigned UserProxyLevel(const TEndpointRegisterInfo* ARegistration) {
+  if (!ARegistration || !ARegistration->User()) return 0;
+  return ARegistration->User()->ProxyLevel().ActiveAt(TClock::Now()).Level;
+}
+
+// Null: the relay of a call is quietly gone.
+void DeleteRelay(std::unique_ptr<TCallSignallingRelay>& ARelay) {
+  std::unique_ptr<TCallSignallingRelay> relay(std::move(ARelay));
+}
 
 }  // namespace
 
@@ -31,6 +51,7 @@ TConnection::TConnection(TGatekeeper* AOwner, const TEndpointHandle& ACaller, co
 }
 
 TConnection::~TConnection() {
+  ReleaseRelay(rcrUndefinedReason, causeNormalUnspecified);
   Owner->BroadcastEvent(evConnectionDestroyed, this);
   GiveBack();
 }
@@ -47,13 +68,77 @@ bool TConnection::OnEvent(int ACode, void* ASender, uint32_t, uint32_t) {
 }
 
 bool TConnection::Start(const sockaddr_in& ACalleeAddress, bool ARouted) {
-  // Routed calls need the call-signalling relay, which is not there yet.
-  if (ARouted) return false;
-  ProxyLevel = 0;
   FCalleeAddress = ACalleeAddress;
-  FStarted = true;
-  Owner->BroadcastEvent(evConnectionStarted, this);
+  // A second start (after retermination) replaces the relay of the first.
+  DeleteRelay(FRelay);
+  if (!ARouted) {
+    ProxyLevel = 0;
+    FStarted = true;
+    Owner->BroadcastEvent(evConnectionStarted, this);
+    return true;
+  }
+  ProxyLevel = int(std::max(UserProxyLevel(SideRegistration(cnsCaller)), UserProxyLevel(SideRegistration(cnsCallee))));
+  const TConfiguration* configuration = Owner->Configuration();
+  sockaddr_in local = configuration ? configuration->LocalAddress() : orvo::defaultAddress;
+  local.sin_family = AF_INET;
+  local.sin_port = 0;
+  std::unique_ptr<TCallSignallingRelay> relay(new TCallSignallingRelay(ACalleeAddress, ProxyLevel >= 2));
+  relay->TranslateAlias = {this, &TConnection::TranslateSetupAlias};
+  relay->StartedCallback = {this, &TConnection::OnRelayStarted};
+  relay->ChangedCallback = {this, &TConnection::OnRelayChanged};
+  relay->StoppingCallback = {this, &TConnection::OnRelayStopping};
+  relay->EndedCallback = {this, &TConnection::OnRelayEnded};
+  if (!relay->Listen(local)) return false;
+  FRelay = std::move(relay);
+  if (FRelay->MediaRelayRequested() && MediaRelayWarned != Owner) {
+    MediaRelayWarned = Owner;
+    LogLine(orvo::stateWarning, TCallSignallingRelay::MediaRelayUnavailable);
+  }
   return true;
+}
+
+void TConnection::TranslateSetupAlias(int ASide, const orvo::string& AAlias, orvo::string& AResult) {
+  // The Setup goes from the caller to the callee: the caller's user turns
+  // the alias outwards, the callee's user inwards.
+  TCallSide& sender = Sides[cnsCaller];
+  TCallSide& receiver = Sides[cnsCallee];
+  AResult = AAlias;
+  if (TEndpointRegisterInfo* registration = sender.Handle.Registration())
+    if (TUser* user = registration->User()) AResult = user->TranslateOutgoingAlias(ASide, AResult, &sender.Handle.Variables);
+  if (AResult.empty()) return;
+  if (TEndpointRegisterInfo* registration = receiver.Handle.Registration())
+    if (TUser* user = registration->User()) AResult = user->TranslateIncomingAlias(ASide, AResult, &receiver.Handle.Variables);
+}
+
+void TConnection::OnRelayStarted() {
+  FStarted = true;
+  if (const TConfiguration* configuration = Owner->Configuration())
+    if (configuration->Log().ConnectionStatus())
+      LogLine(orvo::stateInformation,
+              orvo::string("Call signalling relayed to ").append(orvo::toText(FCalleeAddress)).append("."));
+  Owner->BroadcastEvent(evConnectionStarted, this);
+}
+
+void TConnection::OnRelayChanged(int) { Owner->BroadcastEvent(evConnectionChanged, this); }
+
+void TConnection::OnRelayStopping() { FStopping = true; }
+
+void TConnection::OnRelayEnded(int, const orvo::string& AText) {
+  // The relay's last word: it may go now.
+  DeleteRelay(FRelay);
+  if (const TConfiguration* configuration = Owner->Configuration())
+    if (configuration->Log().ConnectionStatus()) LogLine(orvo::stateInformation, AText);
+  Disengage();
+}
+
+void TConnection::ReleaseRelay(int AReleaseCompleteReason, unsigned ACause) {
+  if (!FRelay) return;
+  std::unique_ptr<TCallSignallingRelay> relay(std::move(FRelay));
+  relay->StartedCallback = {};
+  relay->ChangedCallback = {};
+  relay->StoppingCallback = {};
+  relay->EndedCallback = {};
+  relay->Release(AReleaseCompleteReason, ACause);
 }
 
 void TConnection::GiveBack() {
@@ -141,6 +226,9 @@ bool TConnection::Reterminate() {
   callee.CreditTime = next->CreditTime;
   Link = next->Link;
   FCalleeAddress = next->CallSignalAddress;
+  // The relay was made for the route given up; the next start makes one
+  // for the new route.
+  ReleaseRelay(rcrUndefinedReason, causeNormalUnspecified);
   return true;
 }
 
@@ -186,6 +274,7 @@ void TConnection::Disengage() {
   FDisengaged = true;
   FStopping = true;
   DisableRetermination("connection is stopping");
+  ReleaseRelay(rcrUndefinedReason, causeNormalUnspecified);
   for (int side : {cnsCaller, cnsCallee}) {
     Sides[side].IrrTimer.reset();
     if (Sides[side].Admitted && SideRegistration(side))
