@@ -77,7 +77,8 @@ bool TConnection::Start(const sockaddr_in& ACalleeAddress, bool ARouted) {
     Owner->BroadcastEvent(evConnectionStarted, this);
     return true;
   }
-  ProxyLevel = int(std::max(UserProxyLevel(SideRegistration(cnsCaller)), UserProxyLevel(SideRegistration(cnsCallee))));
+  ProxyLevel =
+      int(std::max(UserProxyLevel(SideRegistration(cnsCaller)), UserProxyLevel(SideRegistration(cnsCallee))));
   const TConfiguration* configuration = Owner->Configuration();
   sockaddr_in local = configuration ? configuration->LocalAddress() : orvo::defaultAddress;
   local.sin_family = AF_INET;
@@ -104,10 +105,12 @@ void TConnection::TranslateSetupAlias(int ASide, const orvo::string& AAlias, orv
   TCallSide& receiver = Sides[cnsCallee];
   AResult = AAlias;
   if (TEndpointRegisterInfo* registration = sender.Handle.Registration())
-    if (TUser* user = registration->User()) AResult = user->TranslateOutgoingAlias(ASide, AResult, &sender.Handle.Variables);
+    if (TUser* user = registration->User())
+      AResult = user->TranslateOutgoingAlias(ASide, AResult, &sender.Handle.Variables);
   if (AResult.empty()) return;
   if (TEndpointRegisterInfo* registration = receiver.Handle.Registration())
-    if (TUser* user = registration->User()) AResult = user->TranslateIncomingAlias(ASide, AResult, &receiver.Handle.Variables);
+    if (TUser* user = registration->User())
+      AResult = user->TranslateIncomingAlias(ASide, AResult, &receiver.Handle.Variables);
 }
 
 void TConnection::OnRelayStarted() {
