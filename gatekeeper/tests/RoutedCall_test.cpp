@@ -6,8 +6,12 @@
 #include <gtest/gtest.h>
 
 #include <dirent.h>
+#include <sys/socket.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <chrono>
+#include <cstring>
 #include <functional>
 #include <memory>
 
@@ -21,7 +25,10 @@
 #include <signalling/CallSignallingRelay.h>
 #include <signalling/CallSockets.h>
 
+#include <gatekeeper/RasSequenceNumber.h>
+
 #include "CoreWithUsers.h"
+#include "GatekeeperUnderTest.h"
 #include "SimulatedEndpoint.h"
 #include "orvoTesting.h"
 #include "q931Octets.h"
@@ -277,6 +284,68 @@ TEST_F(RoutedCall, TwoHundredCallsInARowLeaveNothingBehind) {
   const std::string warning = TCallSignallingRelay::MediaRelayUnavailable;
   EXPECT_NE(std::string::npos, lines.find(warning));
   EXPECT_EQ(lines.find(warning), lines.rfind(warning)) << "once";
+}
+
+// On the program: what a connection to the call-signal port says first
+// (raw octets), and the octets it gets back before the gatekeeper closes
+// it; RAS is served all the while.
+TEST(CallSignalPort, OnlyASetupIsHeardAndItIsRefused) {
+  TGatekeeperUnderTest gk;
+  ASSERT_TRUE(gk.Start()) << gk.Console();
+  TSimulatedEndpoint ras(2);
+  const auto tpkt = [](const std::string& AHex) {
+    octets o = fromHex(AHex);
+    o.insert(o.begin(), {3, 0, (unsigned char)((o.size() + 4) >> 8), (unsigned char)(o.size() + 4)});
+    return o;
+  };
+  const struct {
+    const char* name;
+    octets first;
+    bool refused;
+  } cases[] = {
+      {"no TPKT", octets{'G', 'E', 'T', ' ', '/', '\r', '\n', '\r', '\n'}, false},
+      {"Alerting first", tpkt("08 02 12 34 01"), false},
+      {"Setup", tpkt(SetupHex), true},
+  };
+  unsigned sequence = 1;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const int client = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+    sockaddr_in from = LoopbackAddress(2, 0), to = LoopbackAddress(1, gk.CallSignalPort());
+    timeval limit{5, 0};
+    setsockopt(client, SOL_SOCKET, SO_RCVTIMEO, &limit, sizeof limit);
+    ASSERT_EQ(0, bind(client, reinterpret_cast<sockaddr*>(&from), sizeof from));
+    ASSERT_EQ(0, connect(client, reinterpret_cast<sockaddr*>(&to), sizeof to));
+    ASSERT_EQ(ssize_t(c.first.size()), write(client, c.first.data(), c.first.size()));
+    octets got;
+    unsigned char buffer[512];
+    ssize_t n;
+    while ((n = recv(client, buffer, sizeof buffer, 0)) > 0) got.insert(got.end(), buffer, buffer + n);
+    const int error = n < 0 ? errno : 0;
+    close(client);
+    // Octets left unread on a closing socket make it a reset.
+    EXPECT_TRUE(n == 0 || error == ECONNRESET) << "closed by the gatekeeper: " << strerror(error);
+    ASSERT_EQ(c.refused, got.size() > 4);
+
+    H225::rasMessage request;
+    static_cast<H225::infoRequest*>(request.select(21))->callReferenceValue = 5;
+    SetRasSequenceNumber(request, sequence);
+    ASSERT_TRUE(ras.Send(request, gk.RasAddress()));
+    std::unique_ptr<H225::rasMessage> answer = ras.Receive(std::chrono::milliseconds(3000));
+    ASSERT_TRUE(answer) << "RAS still served";
+    EXPECT_EQ(sequence++, GetRasSequenceNumber(*answer));
+
+    if (!c.refused || !tshark::toolsAvailable()) continue;
+    tshark::result t = dissectCallSignalling({octets(got.begin() + 4, got.end())},
+                                             {"q931.call_ref", "q931.call_ref_flag", "q931.message_type",
+                                              "q931.cause_value", "h225.reason"});
+    ASSERT_TRUE(t.ran) << t.failure;
+    // calledPartyNotRegistered, unallocated number: nobody admitted the call.
+    EXPECT_EQ((std::vector<std::string>{"1234", "1", "0x5a", "1", "14"}), t.frames[0].fields);
+  }
+  EXPECT_TRUE(gk.WaitForLog("[W] First message must be SETUP.\n", std::chrono::seconds(5), 2)) << gk.Log();
+  EXPECT_FALSE(gk.WaitForLog("First message must be SETUP.", std::chrono::milliseconds(50), 3)) << gk.Log();
+  EXPECT_EQ(0, gk.Stop());
 }
 
 }  // namespace
