@@ -1,6 +1,7 @@
 #include <gatekeeper/Connection.h>
 
 #include <algorithm>
+#include <cstring>
 
 #include <orvo/socketAddress.h>
 
@@ -89,7 +90,13 @@ bool TConnection::Start(const sockaddr_in& ACalleeAddress, bool ARouted) {
   relay->ChangedCallback = {this, &TConnection::OnRelayChanged};
   relay->StoppingCallback = {this, &TConnection::OnRelayStopping};
   relay->EndedCallback = {this, &TConnection::OnRelayEnded};
-  if (!relay->Listen(local)) return false;
+  if (!relay->Listen(local)) {
+    orvo::string text;
+    text.format("Listen for the caller of a routed call failed. %d %s", relay->LastError(),
+                strerror(relay->LastError()));
+    LogLine(orvo::stateError, text);
+    return false;
+  }
   FRelay = std::move(relay);
   if (FRelay->MediaRelayRequested() && MediaRelayWarned != Owner) {
     MediaRelayWarned = Owner;

@@ -286,6 +286,20 @@ TEST_F(RoutedCall, TwoHundredCallsInARowLeaveNothingBehind) {
   EXPECT_EQ(lines.find(warning), lines.rfind(warning)) << "once";
 }
 
+// An address the host does not have: no listener, no call, and the reason.
+TEST(RoutedCallStart, FailsWithoutAListener) {
+  TCoreLog log;
+  TCoreWithUsers gk("system { address 192.0.2.1; ras port 0; }\nuser alice { }\n");
+  auto* call = new TConnection(&gk.Core, TEndpointHandle(gk.Register("alice", 2)), TEndpointHandle(), 1, Guid(1),
+                               nullptr);
+  EXPECT_FALSE(call->Start(LoopbackAddress(3, 1720), true));
+  EXPECT_EQ(nullptr, call->Relay());
+  EXPECT_FALSE(call->Started());
+  EXPECT_EQ("Listen for the caller of a routed call failed. " + std::to_string(EADDRNOTAVAIL) + " " +
+                strerror(EADDRNOTAVAIL) + "\n",
+            log.Lines());
+}
+
 // On the program: what a connection to the call-signal port says first
 // (raw octets), and the octets it gets back before the gatekeeper closes
 // it; RAS is served all the while.
