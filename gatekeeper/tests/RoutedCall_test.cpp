@@ -218,6 +218,8 @@ TEST_F(RoutedCall, EveryEndFreesTheCall) {
   } cases[] = {
       {"bob unreachable", {13, 17}, 3},
       {"alice never connects", {13, 17}, 0},
+      {"alice stays silent", {13, 17}, 0},
+      {"bob stays silent", {13, 14, 16, 17}, 18},
       {"bob closes", {13, 14, 16, 17}, 31},
       {"gatekeeper disengages", {13, 14, 16, 17}, 31},
   };
@@ -235,8 +237,12 @@ TEST_F(RoutedCall, EveryEndFreesTheCall) {
       Advance(1);
     } else {
       ASSERT_TRUE(Caller.Connect(call->Relay()->ListenAddress()));
-      Caller.Send(SetupHex);
-      if (what != "bob unreachable") ASSERT_TRUE(RunUntil([&] { return Callee.Received.size() == 1; }));
+      if (what != "alice stays silent") Caller.Send(SetupHex);
+      if (what == "alice stays silent")
+        ASSERT_TRUE(RunUntil([&] { return call->Relay()->State() == TCallSignallingRelay::stAwaitingSetup; }));
+      else if (what != "bob unreachable")
+        ASSERT_TRUE(RunUntil([&] { return Callee.Received.size() == 1; }));
+      if (what == "alice stays silent" || what == "bob stays silent") Advance(20000);
       if (what == "bob closes") Callee.Reset();
       if (what == "gatekeeper disengages") call->Disengage();
     }
