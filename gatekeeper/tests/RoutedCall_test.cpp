@@ -238,10 +238,11 @@ TEST_F(RoutedCall, EveryEndFreesTheCall) {
     } else {
       ASSERT_TRUE(Caller.Connect(call->Relay()->ListenAddress()));
       if (what != "alice stays silent") Caller.Send(SetupHex);
-      if (what == "alice stays silent")
+      if (what == "alice stays silent") {
         ASSERT_TRUE(RunUntil([&] { return call->Relay()->State() == TCallSignallingRelay::stAwaitingSetup; }));
-      else if (what != "bob unreachable")
+      } else if (what != "bob unreachable") {
         ASSERT_TRUE(RunUntil([&] { return Callee.Received.size() == 1; }));
+      }
       if (what == "alice stays silent" || what == "bob stays silent") Advance(20000);
       if (what == "bob closes") Callee.Reset();
       if (what == "gatekeeper disengages") call->Disengage();
@@ -259,7 +260,9 @@ TEST_F(RoutedCall, EveryEndFreesTheCall) {
     EXPECT_TRUE(gk.Core.Connections().Empty());
     EXPECT_EQ(10u, ZoneBandwidth());
     EXPECT_EQ(c.events, CallEvents());
-    if (what == "bob unreachable") ASSERT_TRUE(OpenCallListener(LoopbackAddress(3, 0), BobListener, BobAddress));
+    if (what == "bob unreachable") {
+      ASSERT_TRUE(OpenCallListener(LoopbackAddress(3, 0), BobListener, BobAddress));
+    }
   }
 }
 
