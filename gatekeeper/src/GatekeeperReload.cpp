@@ -50,6 +50,10 @@ void TGatekeeper::ApplyConfiguration(TThread* AParser) {
     LogLine(orvo::stateInformation, "Configuration load failed.");
     return;
   }
+  // A stopping core would register the new static users and links again
+  // after it has told them goodbye, and then wait for them in vain; the
+  // next start loads the configuration anew.
+  if (CurrentState == gksShuttingDown) return;
   TConfigurationHolder old = std::move(CurrentConfiguration);
   CurrentConfiguration = parser->TakeConfiguration();
   if (!old) return;

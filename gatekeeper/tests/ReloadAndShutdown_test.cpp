@@ -260,3 +260,28 @@ TEST(Shutdown, UnregistersEveryEndpointWithinTheBound) {
     EXPECT_EQ(c.Log, log.Lines()) << c.Name;
   }
 }
+
+// A reload parsed just before a stop completes in the shutdown's idle pass;
+// it must not register anyone the shutdown has already let go.
+TEST(Shutdown, AReloadThatCompletesInTheShutdownIsNotApplied) {
+  const std::string base = "system { address 127.0.0.1; ras port 0; }\n";
+  TCoreWithUsers gk(base);
+  TConfiguration* old = gk.Core.Configuration();
+  TCoreLog log;
+  gk.Core.ShutdownLimit = 1500;
+  auto* waiting = new TEndpointRegisterInfo;  // keeps the shutdown going a while
+  gk.Core.Registrations().Attach(waiting);
+  TAt stop(10, [&] { gk.Core.StopLoop(); });
+  TAt reload(20, [&] { gk.Core.ReloadConfiguration(new std::istringstream(base + "user s { static 127.0.0.9; }\n")); });
+  TAt leave(40, [&] {
+    gk.Core.Registrations().Detach(waiting);
+    delete waiting;
+  });
+  TAt fallback(3000, [&] { gk.Core.StopLoop(); });
+  const auto started = std::chrono::steady_clock::now();
+  gk.Core.RunGatekeeper();
+  EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(2));
+  EXPECT_EQ(old, gk.Core.Configuration());
+  EXPECT_TRUE(gk.Core.Registrations().Empty());
+  EXPECT_EQ("Configuration reload initiated.\n", log.Lines());
+}
