@@ -57,6 +57,11 @@ void TGatekeeper::StartServices() {
 void TGatekeeper::RegisterStaticUsers() {
   for (TUser* user : CurrentConfiguration->Users()) {
     if (!user->HasStaticAddress()) continue;
+    // After a reload, a user that kept its static registration keeps it.
+    if (FRegistrations.ForEach([&](TEndpointRegisterInfo* ARegistration) {
+          return ARegistration->User() && ARegistration->User()->Identifier() == user->Identifier();
+        }))
+      continue;
     auto* registration = new TEndpointRegisterInfo(this);
     registration->SetUser(user);
     registration->ApplyAliasMakeRules();
@@ -99,6 +104,14 @@ void TGatekeeper::RunGatekeeper() {
   // No new monitor clients; those connected go on.
   MonitorWatcher.reset();
   MonitorSocket.close();
+  // An unregistration waits for the endpoint's calls, and nothing else would
+  // end them now: a long call would keep the process alive to the bound.
+  FConnections.ForEach([](TConnection* AConnection) {
+    if (!AConnection->Stopping() && (AConnection->SideRegistration(TConnection::cnsCaller) ||
+                                     AConnection->SideRegistration(TConnection::cnsCallee)))
+      AConnection->Disengage();
+    return false;
+  });
   // Every endpoint is told; static ones, without a RAS address, go at once.
   H225::unregRequestReason maintenance;
   maintenance.select(4);
@@ -106,10 +119,17 @@ void TGatekeeper::RunGatekeeper() {
     ARegistration->Unregister(&maintenance);
     return false;
   });
+  StopLinks();
   ShutdownStarted = orvo::timerClock();
   H323::clearStop();
   RunPhase(&H323::idleMember<TGatekeeper, &TGatekeeper::ShutdownComplete>);
   CurrentState = gksStopped;
+}
+
+void TGatekeeper::StopLinks() {
+  // Each link unregisters at its neighbour and leaves the links list when
+  // done; the shutdown waits for the list to empty. Links are built apart;
+  // until they are, the core has none to stop.
 }
 
 void TGatekeeper::PollThreads() {

@@ -51,7 +51,8 @@ public:
   // load changes nothing.
   bool ReloadConfiguration(std::istream* AStream);
   void StartServices();
-  // Users with a static address, registered from the start.
+  // Users with a static address, registered from the start; after a reload
+  // those with no registration of a user of their name.
   void RegisterStaticUsers();
   // The event loop, then the orderly shutdown; returns when stopped.
   void RunGatekeeper();
@@ -153,6 +154,8 @@ private:
   // The idle steps of the two phases of the run.
   void PollThreads();
   void ShutdownComplete();
+  // The shutdown's step for the links, after the registrations'.
+  void StopLinks();
   // Runs one phase's loop, logging what escapes and resuming the same phase.
   bool RunPhase(void (*AIdle)(void*));
 
@@ -164,6 +167,12 @@ private:
   void ReopenRADIUS(const TConfiguration& AOld, const TConfiguration& ANew);
   // Ends the calls that report to the accounting server: it goes or changes.
   void EndAccountedCalls();
+  // Registrations of users that remain follow them; the others must register again.
+  void ReattachRegistrations();
+  // Calls book their bandwidth on the new zones; those that do not fit end.
+  void RebookConnections();
+  // Links stopped, updated or created after the gatekeeper sections.
+  void ReloadLinks();
 
   // The read callback of both RAS sockets.
   void RASReceive(orvo::sockEvent* AEvent);
