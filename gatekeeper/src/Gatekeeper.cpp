@@ -52,6 +52,15 @@ void TGatekeeper::StartServices() {
     AccountingRADIUS.OpenBound(CurrentConfiguration->LocalAddress(), aaa.AccountingServer());
   }
   RegisterStaticUsers();
+  StartLinks();
+}
+
+void TGatekeeper::StartLinks() {
+  for (TUser* user : CurrentConfiguration->Users()) {
+    if (!user->IsGatekeeper()) continue;
+    if (StatusReporter) StatusReporter(5000);
+    (new TGatekeeperLink(this, static_cast<TLinkedUser*>(user)))->Run();
+  }
 }
 
 void TGatekeeper::RegisterStaticUsers() {
@@ -104,6 +113,10 @@ void TGatekeeper::RunGatekeeper() {
   maintenance.select(4);
   FRegistrations.ForEach([&](TEndpointRegisterInfo* ARegistration) {
     ARegistration->Unregister(&maintenance);
+    return false;
+  });
+  FLinks.ForEach([](TGatekeeperLink* ALink) {
+    ALink->Stop();
     return false;
   });
   ShutdownStarted = orvo::timerClock();

@@ -53,6 +53,8 @@ public:
   void StartServices();
   // Users with a static address, registered from the start.
   void RegisterStaticUsers();
+  // One link per gatekeeper section, each run at once.
+  void StartLinks();
   // The event loop, then the orderly shutdown; returns when stopped.
   void RunGatekeeper();
   void StopLoop();
