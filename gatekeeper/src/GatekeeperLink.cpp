@@ -363,6 +363,7 @@ void TGatekeeperLink::OnRegistrationResult(TGatekeeperLink*, int AResult, H225::
   const orvo::string& name = User->Identifier();
   if (AResult != TQueuedRASMessage::qrAnswered || !AAnswer) {
     SetRegistered(false);
+    LinkState = lsNotRegistered;
     if (ARequest->index() == 3) {
       if (NextTarget())
         SendRegistration();
@@ -393,6 +394,7 @@ void TGatekeeperLink::OnRegistrationResult(TGatekeeperLink*, int AResult, H225::
         std::cout << "Registration at " << name << " denied. Reason: " << RegistrationRejectText(rrj.rejectReason.index())
                   << "." << std::endl;
       SetRegistered(false);
+      LinkState = lsNotRegistered;
       ArmTimer(RetryAfterFailure);
       break;
     }
