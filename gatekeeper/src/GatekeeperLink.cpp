@@ -504,11 +504,18 @@ void TGatekeeperLink::HandleRequest(H225::rasMessage& AMessage) {
     }
     case 6: {
       const auto& urq = *static_cast<const H225::unregistrationRequest*>(AMessage.alternative());
+      const bool stopping = LinkState == lsUnregistering;
       if (FRegistered && LogRegistrations()) std::cout << "Unregistered at:\t" << name << " (by remote)" << std::endl;
       SetRegistered(false);
       CancelRequests(this);
       static_cast<H225::unregistrationConfirm*>(answer.select(7))->requestSeqNum = urq.requestSeqNum.value();
       Answer(answer);
+      if (stopping) {
+        // The stop under way had its own request cancelled: it goes on now
+        // instead of registering again.
+        Run();
+        return;
+      }
       TakeAlternates(urq.alternateGatekeeper);
       if (NextTarget())
         SendRegistration();
@@ -521,10 +528,7 @@ void TGatekeeperLink::HandleRequest(H225::rasMessage& AMessage) {
       auto* irr = static_cast<H225::infoRequestResponse*>(answer.select(22));
       irr->requestSeqNum = irq.requestSeqNum.value();
       irr->endpointType.gatekeeper = new H225::gatekeeperInfo;
-      if (HasEndpointIdentifier())
-        irr->endpointIdentifier = FEndpointIdentifier;
-      else
-        irr->endpointIdentifier = FOwner->Configuration() ? FOwner->Configuration()->Identifier() : orvo::string("-");
+      irr->endpointIdentifier = FEndpointIdentifier;
       H323::sockaddrToTransport(FLocalRasAddress, irr->rasAddress);
       H323::sockaddrToTransport(FOwner->BoundCallSignalAddress(), *irr->callSignalAddress.appendNew());
       if (User->RegisteredAliases().count() != 0) {

@@ -455,3 +455,78 @@ TEST(GatekeeperLink, StopUnregistersAndEnds) {
     EXPECT_NE(std::string::npos, rig.Log.Lines().find("Unregistered at:\tGK2\n")) << rig.Log.Lines();
   }
 }
+
+// What the neighbour asks on the link's socket, once registered.
+TEST(GatekeeperLink, RemoteRequestsAreAnswered) {
+  auto drq = [](const char* AIdentifier) {
+    auto message = std::make_unique<H225::rasMessage>();
+    auto* body = static_cast<H225::disengageRequest*>(message->select(15));
+    body->endpointIdentifier = AIdentifier;
+    body->conferenceID = Guid(7);
+    body->disengageReason.select(0);
+    return message;
+  };
+  auto grq = [] {
+    auto message = std::make_unique<H225::rasMessage>();
+    auto* body = static_cast<H225::gatekeeperRequest*>(message->select(0));
+    body->protocolIdentifier = asn::oid(0, 0, 8, 2250, 0, 4);
+    H323::sockaddrToTransport(LoopbackAddress(5, 1719), body->rasAddress);
+    return message;
+  };
+  auto irq = std::make_unique<H225::rasMessage>();
+  irq->select(21);
+  const struct {
+    const char* Name;
+    std::unique_ptr<H225::rasMessage> Request;
+    int Answer;  // -1 none
+  } table[] = {
+      {"disengage of our identifier", drq("EP-GK1"), 16},
+      {"disengage of another", drq("EP-GK9"), 17},
+      {"information request", std::move(irq), 22},
+      {"discovery: unknown here", grq(), 24},
+      {"stray confirm", Answer(19, 4321), 24},
+      {"unknown message response", Answer(24, 4322), -1},
+  };
+  TLinkRig rig;
+  rig.Confirm();
+  unsigned number = 800;
+  for (const auto& row : table) {
+    SCOPED_TRACE(row.Name);
+    SetRasSequenceNumber(*row.Request, ++number);
+    rig.Reply(*row.Request);
+    auto got = rig.Take(50);
+    if (row.Answer < 0) {
+      EXPECT_TRUE(got.empty());
+      continue;
+    }
+    ASSERT_EQ(1u, got.size());
+    EXPECT_EQ(row.Answer, got[0]->index());
+    EXPECT_EQ(number, GetRasSequenceNumber(*got[0]));
+    if (row.Answer == 22) {
+      const auto& irr = *static_cast<const H225::infoRequestResponse*>(got[0]->alternative());
+      EXPECT_EQ("EP-GK1", std::string(irr.endpointIdentifier.toString().buffer()));
+      EXPECT_TRUE(irr.endpointType.gatekeeper);
+      ASSERT_TRUE(irr.endpointAlias);
+      EXPECT_EQ(1u, irr.endpointAlias->count());
+      sockaddr_in ras{};
+      ASSERT_TRUE(H323::transportToSockaddr(irr.rasAddress, ras));
+      EXPECT_TRUE(orvo::operator==(rig.Link->LocalRasAddress(), ras));
+    }
+    if (row.Answer == 17) {
+      EXPECT_EQ(0, static_cast<const H225::disengageReject*>(got[0]->alternative())->rejectReason.index());
+    }
+  }
+  // An unregistration by the neighbour while the stop waits for its own.
+  rig.Link->Stop();
+  auto urq = rig.Take(50, 6);
+  ASSERT_EQ(1u, urq.size());
+  auto theirs = std::make_unique<H225::rasMessage>();
+  H323::sockaddrToTransport(LoopbackAddress(5, 1720),
+                            *static_cast<H225::unregistrationRequest*>(theirs->select(6))->callSignalAddress.appendNew());
+  SetRasSequenceNumber(*theirs, 999);
+  rig.Reply(*theirs);
+  auto ucf = rig.Take(50);
+  ASSERT_EQ(1u, ucf.size());
+  EXPECT_EQ(7, ucf[0]->index());
+  EXPECT_TRUE(rig.Gk->Core.Links().Empty()) << "the stop goes on, no new registration";
+}
