@@ -111,14 +111,16 @@ std::unique_ptr<H225::rasMessage> Answer(int AKind, unsigned ASequence, int ATim
 
 // A core whose one gatekeeper section names the neighbour on 127.0.0.5.
 struct TLinkRig {
-  explicit TLinkRig(const std::string& ADirectives = "register alias \"gk1\";", const std::string& AExtra = "") {
-    const std::string port = std::to_string(ntohs(Neighbour.Address().sin_port));
-    Gk.reset(new TCoreWithUsers("system { identifier \"GK1\"; address 127.0.0.1; }\n"
-                                "log { registrations yes; }\n"
-                                "gatekeeper GK2 { identifier \"GK2\"; ras address 127.0.0.5:" +
-                                port + "; " + ADirectives + " }\n" + AExtra));
+  explicit TLinkRig(const std::string& ADirectives = "register alias \"gk1\";") {
+    Gk.reset(new TCoreWithUsers(Text(ADirectives)));
     Link = new TGatekeeperLink(&Gk->Core, static_cast<TLinkedUser*>(Gk->User("GK2")));
     Link->Run();
+  }
+  std::string Text(const std::string& ADirectives) const {
+    return "system { identifier \"GK1\"; address 127.0.0.1; }\n"
+           "log { registrations yes; }\n"
+           "gatekeeper GK2 { identifier \"GK2\"; ras address 127.0.0.5:" +
+           std::to_string(ntohs(Neighbour.Address().sin_port)) + "; " + ADirectives + " }\n";
   }
   // Datagrams that reach the neighbour now (of one kind only, when given).
   std::vector<std::unique_ptr<H225::rasMessage>> Take(int ALimit = 50, int AKind = -1) {
@@ -529,4 +531,32 @@ TEST(GatekeeperLink, RemoteRequestsAreAnswered) {
   ASSERT_EQ(1u, ucf.size());
   EXPECT_EQ(7, ucf[0]->index());
   EXPECT_TRUE(rig.Gk->Core.Links().Empty()) << "the stop goes on, no new registration";
+}
+
+// A reload that keeps the section: only a change of what the registration
+// is made of starts the link anew (a new registration request at once).
+TEST(GatekeeperLink, ReloadRestartsOnlyOnChange) {
+  const std::string base = "register alias \"gk1\" ";
+  const struct {
+    const char* Before;
+    const char* After;
+    bool Restarts;
+  } table[] = {
+      {"", "", false},
+      {"link h235 password \"a\";", "link h235 password \"b\";", false},  // H.235 off
+      {"", "alias \"gk2\";", true},
+      {"link h235 authentication yes; link h235 password \"a\";",
+       "link h235 authentication yes; link h235 password \"b\";", true},
+      {"", "link h235 authentication yes;", true},
+      {"", "registration period 60;", false},
+  };
+  for (const auto& row : table) {
+    SCOPED_TRACE(row.After);
+    TLinkRig rig(base + (row.Before[0] == 'a' ? "" : ";") + row.Before);
+    ASSERT_EQ(1u, rig.Take().size());
+    TCoreWithUsers next(rig.Text(base + (row.After[0] == 'a' ? "" : ";") + row.After));
+    rig.Link->UpdateUser(next.Core.Configuration(), static_cast<TLinkedUser*>(next.User("GK2")));
+    EXPECT_EQ(row.Restarts, !rig.Take().empty());
+    EXPECT_EQ(next.User("GK2"), rig.Link->User);
+  }
 }
