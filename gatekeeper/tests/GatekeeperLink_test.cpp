@@ -560,3 +560,28 @@ TEST(GatekeeperLink, ReloadRestartsOnlyOnChange) {
     EXPECT_EQ(next.User("GK2"), rig.Link->User);
   }
 }
+
+// With link H.235 the requests go signed and only answers that prove the
+// password count.
+TEST(GatekeeperLink, H235SignsRequestsAndChecksAnswers) {
+  const struct {
+    const char* Password;  // the neighbour's; null: unsigned
+    bool Registers;
+  } table[] = {{"secret", true}, {nullptr, false}, {"guess", false}};
+  for (const auto& row : table) {
+    SCOPED_TRACE(row.Password ? row.Password : "unsigned");
+    TLinkRig rig("register alias \"gk1\"; link h235 authentication yes; link h235 password \"secret\";");
+    auto rrq = rig.Take();
+    ASSERT_EQ(1u, rrq.size());
+    H323::simpleUserEnvironment ours("GK2", "GK2", "secret", 1);
+    EXPECT_TRUE(ours.checkRasTokens(*rrq[0])) << "signed as the section's name with the password";
+    const auto& request = *static_cast<const H225::registrationRequest*>(rrq[0]->alternative());
+    ASSERT_TRUE(request.tokens && request.cryptoTokens);
+    EXPECT_EQ(1u, request.tokens->count());
+    EXPECT_EQ(1u, request.cryptoTokens->count());
+    auto rcf = Answer(4, GetRasSequenceNumber(*rrq[0]));
+    if (row.Password) H323::simpleUserEnvironment("GK2", "GK2", row.Password, 1).signRasMessage(*rcf);
+    rig.Reply(*rcf);
+    EXPECT_EQ(row.Registers, rig.Link->Registered());
+  }
+}
