@@ -52,6 +52,15 @@ void TGatekeeper::StartServices() {
     AccountingRADIUS.OpenBound(CurrentConfiguration->LocalAddress(), aaa.AccountingServer());
   }
   RegisterStaticUsers();
+  StartLinks();
+}
+
+void TGatekeeper::StartLinks() {
+  for (TUser* user : CurrentConfiguration->Users()) {
+    if (!user->IsGatekeeper()) continue;
+    if (StatusReporter) StatusReporter(5000);
+    (new TGatekeeperLink(this, static_cast<TLinkedUser*>(user)))->Run();
+  }
 }
 
 void TGatekeeper::RegisterStaticUsers() {
@@ -128,8 +137,11 @@ void TGatekeeper::RunGatekeeper() {
 
 void TGatekeeper::StopLinks() {
   // Each link unregisters at its neighbour and leaves the links list when
-  // done; the shutdown waits for the list to empty. Links are built apart;
-  // until they are, the core has none to stop.
+  // done; the shutdown waits for the list to empty.
+  FLinks.ForEach([](TGatekeeperLink* ALink) {
+    ALink->Stop();
+    return false;
+  });
 }
 
 void TGatekeeper::PollThreads() {

@@ -8,10 +8,12 @@
 
 #include <config/AAA.h>
 #include <config/Configuration.h>
+#include <config/LinkedUser.h>
 #include <config/User.h>
 
 #include <gatekeeper/ConfigurationParser.h>
 #include <gatekeeper/Events.h>
+#include <gatekeeper/GatekeeperLink.h>
 #include <gatekeeper/Log.h>
 
 namespace {
@@ -160,9 +162,21 @@ void TGatekeeper::RebookConnections() {
 }
 
 void TGatekeeper::ReloadLinks() {
-  // The links to neighbour gatekeepers follow their gatekeeper sections:
-  // each link whose user is gone or no longer a gatekeeper section is
-  // stopped, the others are handed their new user; each gatekeeper section
-  // without a link gets a new link, which is run. Links are built apart;
-  // until they are, the core has none to update.
+  // The links to neighbour gatekeepers follow their gatekeeper sections.
+  TConfiguration* configuration = CurrentConfiguration.get();
+  FLinks.ForEach([&](TGatekeeperLink* ALink) {
+    TUser* user = ALink->User ? configuration->FindUser(ALink->User->Identifier()) : nullptr;
+    if (!user || !user->IsGatekeeper())
+      ALink->Stop();
+    else
+      ALink->UpdateUser(configuration, static_cast<TLinkedUser*>(user));
+    return false;
+  });
+  for (TUser* user : configuration->Users()) {
+    if (!user->IsGatekeeper()) continue;
+    bool linked = FLinks.ForEach([&](TGatekeeperLink* ALink) {
+      return ALink->User && ALink->User->Identifier() == user->Identifier();
+    });
+    if (!linked) (new TGatekeeperLink(this, static_cast<TLinkedUser*>(user)))->Run();
+  }
 }

@@ -54,6 +54,8 @@ public:
   // Users with a static address, registered from the start; after a reload
   // those with no registration of a user of their name.
   void RegisterStaticUsers();
+  // One link per gatekeeper section, each run at once.
+  void StartLinks();
   // The event loop, then the orderly shutdown; returns when stopped.
   void RunGatekeeper();
   void StopLoop();
