@@ -14,6 +14,9 @@ public:
   // A link waits only on the calls it carries.
   static bool AcceptsEvent(int ACode) { return ACode == evConnectionDestroyed; }
 
+  // Registers the gatekeeper at the neighbour unless it is registered there.
+  void Register();
+
   // The gatekeeper section it serves, and whether it is registered there.
   TLinkedUser* User = nullptr;
   int LinkState = 0;
