@@ -233,7 +233,10 @@ void TRegistrationResolver::AnswerKeepAlive() {
   FoundRegistration = registration;
   switch (registration->State()) {
     case TEndpointRegisterInfo::esRegistered:
-      if (TTimer* timer = registration->ValidityTimer()) timer->Start();
+      if (TTimer* timer = registration->ValidityTimer()) {
+        timer->Stop();
+        timer->Start();
+      }
       SendConfirm();
       return;
     case TEndpointRegisterInfo::esUnregistering:
