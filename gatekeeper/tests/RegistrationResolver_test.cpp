@@ -272,7 +272,10 @@ TEST(EndpointRequestsInProcess, CallsOfTheRegistration) {
   auto* call = new TConnection(&core.gk.Core, TEndpointHandle(a), TEndpointHandle(b), 1, Guid(7), nullptr);
   call->Admit(TConnection::cnsCaller);
   ASSERT_TRUE(call->IrrTimer(TConnection::cnsCaller));
-  TSimulatedEndpoint endpoint(2, nullptr, 1719);
+  // The RAS port is the endpoint's own: a fixed one may be taken by a test
+  // running beside this one.
+  TSimulatedEndpoint endpoint(2);
+  a->RasAddress = endpoint.Address();
   const std::string id = a->Identifier().buffer();
 
   EXPECT_EQ("8 1", Summary(core.Ask(endpoint, *UnregistrationRequest(endpoint, id)).get()));
