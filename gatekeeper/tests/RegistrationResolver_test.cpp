@@ -79,6 +79,9 @@ std::string Summary(const H225::rasMessage* AMessage) {
     case 8:
       reason = &static_cast<const H225::unregistrationReject*>(AMessage->alternative())->rejectReason;
       break;
+    case 17:
+      reason = &static_cast<const H225::disengageReject*>(AMessage->alternative())->rejectReason;
+      break;
   }
   if (reason) text += " " + std::to_string(reason->index());
   if (data) {
@@ -287,4 +290,38 @@ TEST(EndpointRequestsInProcess, CallsOfTheRegistration) {
   EXPECT_EQ("7", Summary(core.Ask(endpoint, *UnregistrationRequest(endpoint, id)).get()));
   EXPECT_EQ(0u, core.gk.Core.Registrations().Count() - 1) << "only b is left";
   EXPECT_EQ("8 0", Summary(core.Ask(endpoint, *UnregistrationRequest(endpoint, id)).get()));
+}
+
+// With H.235 in force the tokens decide, wherever the request comes from; a
+// keep-alive is checked like any other request. A static user, which never
+// gave a RAS address, is judged by its address rules and answered at the
+// sender.
+TEST(EndpointRequestsInProcess, TokensDecideForH235UsersStaticUsersAnsweredAtTheSender) {
+  TCoreWithUsers gk(
+      "system { identifier \"GK\"; address 127.0.0.1; ras port 0; }\n"
+      "user guarded { login \"g\"; h235 authentication yes; h235 name \"ep\"; h235 password \"pw\"; }\n"
+      "user fixed { static 127.0.0.5; }\n");
+  gk.Core.OpenRASSockets();
+  gk.Core.SetStateForTesting(TGatekeeper::gksRunning);
+  gk.Core.RegisterStaticUsers();
+  TEndpointRegisterInfo* guarded = gk.Register("guarded", 2, {"g"});
+  TEndpointRegisterInfo* fixed = nullptr;
+  gk.Core.Registrations().ForEach([&](TEndpointRegisterInfo* A) { return (fixed = A)->User() != guarded->User(); });
+  ASSERT_NE(fixed, guarded);
+  TSimulatedEndpoint elsewhere(5);
+  auto ask = [&](std::unique_ptr<H225::rasMessage> ARequest, bool ASigned) {
+    if (ASigned) {
+      H323::simpleUserEnvironment endpoint("ep", "GK", "pw", 0);
+      endpoint.createTokens(*H323::rasTokensField(*ARequest), *H323::rasCryptoTokensField(*ARequest));
+    }
+    EXPECT_TRUE(elsewhere.Send(*ARequest, gk.Core.BoundRasAddress()));
+    std::unique_ptr<H225::rasMessage> answer;
+    runUntil([&] { return bool(answer = elsewhere.Receive(milliseconds(1))); }, 2000);
+    return Summary(answer.get());
+  };
+  const std::string g = guarded->Identifier().buffer(), f = fixed->Identifier().buffer();
+  EXPECT_EQ("5 11 Invalid H.235 secutity information.", ask(KeepAliveRequest(elsewhere, g), false));
+  EXPECT_EQ("none", ask(DisengageRequest(elsewhere, g, 7), true)) << "confirmed to the registered RAS address";
+  EXPECT_EQ("17 2", ask(DisengageRequest(elsewhere, g, 7), false));
+  EXPECT_EQ("16", ask(DisengageRequest(elsewhere, f, 7), false));
 }
