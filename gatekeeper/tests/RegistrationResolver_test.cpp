@@ -283,6 +283,8 @@ TEST(EndpointRequestsInProcess, CallsOfTheRegistration) {
 
   EXPECT_EQ("8 1", Summary(core.Ask(endpoint, *UnregistrationRequest(endpoint, id)).get()));
   EXPECT_EQ("29", Summary(core.Ask(endpoint, *InfoReport(endpoint, id, 0)).get()));
+  // Stopped here, so that only the report can arm it again.
+  call->IrrTimer(TConnection::cnsCaller)->Stop();
   EXPECT_EQ("28", Summary(core.Ask(endpoint, *InfoReport(endpoint, id, 7)).get()));
   EXPECT_TRUE(call->IrrTimer(TConnection::cnsCaller)->Armed());
   EXPECT_EQ("16", Summary(core.Ask(endpoint, *DisengageRequest(endpoint, id, 7)).get()));
