@@ -165,8 +165,9 @@ TEST(RegistrationRadius, AccessRequestWithPasswordOrChap) {
   EXPECT_EQ(octets({'r', 'a', 'd', 'n', 'a', 'm', 'e'}), AttributeValue(password, 1));
   EXPECT_EQ(octets({'c', 'h', 'a', 'p', 'u', 's', 'e', 'r'}), AttributeValue(chap, 1));
   // RFC 2865: MD5(secret, request authenticator) XOR the padded password.
-  octets key(Secret, Secret + strlen(Secret));
-  key.insert(key.end(), password.begin() + 4, password.begin() + 20);
+  octets key(password.begin() + 4, password.begin() + 20);
+  const std::string secret = Secret;
+  key.insert(key.begin(), secret.begin(), secret.end());
   const octets mask = md5Of(key);
   const octets hidden = AttributeValue(password, 2);
   ASSERT_EQ(16u, hidden.size());
