@@ -13,11 +13,13 @@
 #include <h323/loop.h>
 
 #include <gatekeeper/Log.h>
+#include <gatekeeper/RasResolverFactory.h>
 
 TGatekeeper* TGatekeeper::RunningCore = nullptr;
 
 TGatekeeper::TGatekeeper(TBasicStorageProvider* AProvider)
-    : VersionText(orvo::versionInfo().productVersion()),
+    : ResolverFactory(&MakeRasResolver),
+      VersionText(orvo::versionInfo().productVersion()),
       Provider(AProvider ? AProvider : new TBasicStorageProvider) {}
 
 TGatekeeper::~TGatekeeper() {

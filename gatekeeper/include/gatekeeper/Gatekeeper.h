@@ -126,6 +126,8 @@ public:
   TConfiguration* Configuration() const { return CurrentConfiguration.get(); }
   TBasicStorageProvider* StorageProvider() const { return Provider.get(); }
   int State() const { return CurrentState; }
+  // Tests that drive the core without its run loop say it runs.
+  void SetStateForTesting(int AState) { CurrentState = AState; }
 
   // The live objects by kind. Procedures attach themselves when they first
   // wait and detach before they delete themselves; walks survive both.
