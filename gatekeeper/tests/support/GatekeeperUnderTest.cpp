@@ -131,6 +131,15 @@ sockaddr_in TGatekeeperUnderTest::RasAddress() const {
 
 std::string TGatekeeperUnderTest::Console() const { return Program ? Program->Output() : std::string(); }
 
+void TGatekeeperUnderTest::Signal(int ASignal) {
+  if (Program && ExitStatus < 0) Program->Signal(ASignal);
+}
+
+bool TGatekeeperUnderTest::WaitForConsole(const std::string& AText, std::chrono::milliseconds ALimit,
+                                          int AOccurrence) {
+  return Program && Program->WaitForOutput(AText, ALimit, AOccurrence);
+}
+
 std::string TGatekeeperUnderTest::Log() const { return ReadText(PathOf("gk.log")); }
 
 bool TGatekeeperUnderTest::WaitForLog(const std::string& AText, std::chrono::milliseconds ALimit,

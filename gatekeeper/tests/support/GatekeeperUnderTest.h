@@ -34,6 +34,8 @@ public:
   // SIGTERM; the exit status, -1 when it did not end within the limit. Once
   // it has ended, the same status again.
   int Stop(std::chrono::milliseconds ALimit = std::chrono::seconds(10));
+  // Sends the running program a signal (SIGUSR2 restarts it).
+  void Signal(int ASignal);
 
   const std::string& Directory() const { return Folder; }
   std::string PathOf(const std::string& AName) const { return Folder + "/" + AName; }
@@ -47,6 +49,9 @@ public:
   // Console output (standard output and error) and the log file so far.
   std::string Console() const;
   std::string Log() const;
+  // Waits until the console output holds the text AOccurrence times.
+  bool WaitForConsole(const std::string& AText, std::chrono::milliseconds ALimit = std::chrono::seconds(5),
+                      int AOccurrence = 1);
   // Waits until the log file holds the text AOccurrence times.
   bool WaitForLog(const std::string& AText, std::chrono::milliseconds ALimit = std::chrono::seconds(5),
                   int AOccurrence = 1) const;
