@@ -131,6 +131,8 @@ struct TStopCase {
   std::vector<TRow> Tail;         // the frames after the refused requests
 };
 
+void PrintTo(const TStopCase& ACase, std::ostream* AOut) { *AOut << ACase.Name; }
+
 class SigtermEndToEnd : public testing::TestWithParam<TStopCase> {};
 
 }  // namespace
