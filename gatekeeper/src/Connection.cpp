@@ -114,7 +114,7 @@ void TConnection::SetSideAliases(int ASide, const TStringList& AAliases) {
 }
 
 void TConnection::AddSideVariables(int ASide, const TVariables& AVariables) {
-  for (const TVariable* variable : AVariables) Sides[ASide].Handle.Variables.SetVariable(*variable);
+  for (const TVariable* variable : AVariables) Sides[ASide].Handle.WritableScope().SetVariable(*variable);
 }
 
 bool TConnection::AddAlternative(TConnectionAlternative* AAlternative) {

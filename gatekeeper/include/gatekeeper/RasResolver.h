@@ -21,6 +21,10 @@ public:
 
   const H225::rasMessage& HeldRequest() const { return Request; }
   const sockaddr_in& RequesterAddress() const { return Requester; }
+  // A resolver that has answered its request but goes on (hunting) holds
+  // it no more: a repetition of the request is a new request, so that a
+  // lost answer can be asked for again.
+  virtual bool Answered() const { return false; }
 
 protected:
   // Into and out of the core's list of the request's kind.
@@ -35,3 +39,6 @@ protected:
 // True when ANew repeats the request held: same kind and the fields by
 // which the kind tells its requests apart (the sender is not compared).
 bool IsRetransmission(const H225::rasMessage& AHeld, const H225::rasMessage& ANew);
+
+// The resolver of a request kind the core serves, null for the others.
+TRasResolver* MakeRasResolver(TGatekeeper* ACore, const sockaddr_in& AFrom, const H225::rasMessage& ARequest);

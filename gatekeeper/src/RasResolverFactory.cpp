@@ -1,0 +1,15 @@
+// The resolvers the core makes for the requests that are no retransmission.
+#include <gatekeeper/AdmissionResolver.h>
+#include <gatekeeper/BandwidthResolver.h>
+#include <gatekeeper/RasResolver.h>
+
+TRasResolver* MakeRasResolver(TGatekeeper* ACore, const sockaddr_in& AFrom, const H225::rasMessage& ARequest) {
+  switch (ARequest.index()) {
+    case 9:
+      return MakeAdmissionResolver(ACore, AFrom, ARequest);
+    case 12:
+      return MakeBandwidthResolver(ACore, AFrom, ARequest);
+    default:
+      return nullptr;
+  }
+}
