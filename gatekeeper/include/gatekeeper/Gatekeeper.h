@@ -135,6 +135,8 @@ public:
   TConfiguration* Configuration() const { return CurrentConfiguration.get(); }
   TBasicStorageProvider* StorageProvider() const { return Provider.get(); }
   int State() const { return CurrentState; }
+  // Tests: a core serves requests without its loop running.
+  void SetStateForTest(int AState) { CurrentState = AState; }
 
   // The live objects by kind. Procedures attach themselves when they first
   // wait and detach before they delete themselves; walks survive both.
