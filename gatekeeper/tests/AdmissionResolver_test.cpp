@@ -272,3 +272,133 @@ TEST(AdmissionResolver, Rejections) {
     }
   }
 }
+
+namespace {
+
+// Types in order, a vendor attribute as "26/<vendor type>".
+std::string AttributeTypes(const octets& ADatagram) {
+  std::string types;
+  for (size_t at = 20; at + 2 <= ADatagram.size() && ADatagram[at + 1] >= 2; at += ADatagram[at + 1]) {
+    types += std::to_string(ADatagram[at]);
+    if (ADatagram[at] == 26 && at + 6 < ADatagram.size()) types += "/" + std::to_string(ADatagram[at + 6]);
+    types += " ";
+  }
+  return types;
+}
+
+octets Cisco(unsigned AType, const std::string& AText) {
+  octets a = {26, uint8_t(8 + AText.size()), 0, 0, 0, 9, uint8_t(AType), uint8_t(2 + AText.size())};
+  a.insert(a.end(), AText.begin(), AText.end());
+  return a;
+}
+
+struct TRadiusRig : TRig {
+  TRadiusRig() : TRig(WithRadius()) {
+    gk.Core.AuthenticationRADIUS.SetSecret(Secret);
+    EXPECT_TRUE(gk.Core.AuthenticationRADIUS.Open(server.address()));
+  }
+  // Moves the timer clock in small steps, so that restarted timers keep
+  // their schedule, until the endpoint hears something or the span ends.
+  // *AAt: milliseconds on the timer clock since AStart when it came.
+  std::unique_ptr<H225::rasMessage> Wait(TSimulatedEndpoint& AEndpoint, int64_t AMilliseconds,
+                                         const orvo::dateTime& AStart, int64_t* AAt) {
+    for (int64_t passed = 0; passed < AMilliseconds; passed += 10) {
+      orvo::advanceTimerClock(orvo::timeSpan::fromMilliseconds(10));
+      orvo::sockEvent::dispatch(0);
+      if (auto answer = AEndpoint.Receive(std::chrono::milliseconds(0))) {
+        *AAt = (orvo::timerClock() - AStart).milliseconds();
+        return answer;
+      }
+    }
+    return nullptr;
+  }
+  fakeRadiusServer server;
+};
+
+}  // namespace
+
+TEST(AdmissionResolver, RadiusAuthorisationOfTheCaller) {
+  const struct {
+    unsigned code;
+    octets attributes;
+    std::string expected;
+    int credit;
+  } cases[] = {
+      {2, {27, 6, 0, 0, 1, 44}, "ACF", 300},
+      {2, Cisco(102, "h323-credit-time=120"), "ACF", 120},
+      {2, Cisco(102, "h323-credit-time=12x"), "ACF", -1},
+      {2, {}, "ACF", -1},
+      {3, {}, Arj(rrSecurityDenial, "Connection rejected by RADIUS server."), 0},
+  };
+  for (const auto& c : cases) {
+    TRadiusRig rig;
+    TSimulatedEndpoint callerEndpoint(2), calleeEndpoint(3);
+    TEndpointRegisterInfo* caller = rig.Add("checked", callerEndpoint);
+    rig.Add("bob", calleeEndpoint);
+    rig.Send(callerEndpoint, Arq({caller, 1, {"1002"}}));
+    ASSERT_TRUE(runUntil([&] { return !rig.server.received.empty(); }, 2000));
+    const octets request = rig.server.received[0].bytes;
+    EXPECT_EQ("4 1 2 6 31 30 26/26 26/27 26/24 26/23 26/25 ", AttributeTypes(request));
+    const std::string text(request.begin(), request.end());
+    for (const char* value : {"checked", "h323-call-origin=answer", "h323-call-type=VoIP",
+                              "h323-conf-id=01010101 01010101 01010101 01010101", "h323-remote-address=127.0.0.2",
+                              "h323-setup-time="})
+      EXPECT_NE(std::string::npos, text.find(value)) << value;
+    rig.server.answer(request, c.code, c.attributes, Secret);
+    EXPECT_EQ(c.expected, Describe(rig.Answer(callerEndpoint, 200)));
+    if (c.code != 2) continue;
+    ASSERT_EQ(1u, rig.gk.Core.Connections().Count());
+    rig.gk.Core.Connections().ForEach([&](TConnection* C) {
+      EXPECT_EQ(c.credit, C->CreditTime(0));
+      return false;
+    });
+  }
+}
+
+// The RADIUS failure and the master timeout fall due together; the failure,
+// which says more, is what the endpoint hears.
+TEST(AdmissionResolver, StoppedRadiusServer) {
+  TCoreLog log;
+  TRadiusRig rig;
+  TSimulatedEndpoint callerEndpoint(2), calleeEndpoint(3);
+  TEndpointRegisterInfo* caller = rig.Add("checked", callerEndpoint);
+  rig.Add("bob", calleeEndpoint);
+  const orvo::dateTime start = orvo::timerClock();
+  rig.Send(callerEndpoint, Arq({caller, 1, {"1002"}}));
+  ASSERT_TRUE(runUntil([&] { return !rig.server.received.empty(); }, 2000));
+  int64_t at = 0;
+  auto answer = rig.Wait(callerEndpoint, 6000, start, &at);
+  ASSERT_EQ(25, answer ? int(answer->index()) : -1) << Describe(answer);
+  EXPECT_NEAR(4500, at, 30);
+  const unsigned delay = static_cast<const H225::requestInProgress*>(answer->alternative())->delay.value();
+  EXPECT_NEAR(12000 - at + 100, int64_t(delay), 30) << "remaining time plus 100 ms";
+  answer = rig.Wait(callerEndpoint, 9000, start, &at);
+  EXPECT_EQ(Arj(rrSecurityDenial, "RADIUS server failure."), Describe(answer));
+  EXPECT_NEAR(12000, at, 150);
+  EXPECT_EQ(4u, rig.server.received.size());
+  EXPECT_NE(std::string::npos, log.Lines().find("No answer from RADIUS server authentication side."));
+  EXPECT_EQ("none", Describe(rig.Wait(callerEndpoint, 1000, start, &at))) << "one answer only";
+}
+
+// After the confirm the resolver goes on hunting (here waiting on the
+// second candidate's RADIUS check); a lost confirm is asked for again.
+TEST(AdmissionResolver, RetransmissionWhileHuntingIsConfirmedAgain) {
+  TRadiusRig rig;
+  TSimulatedEndpoint callerEndpoint(2), cheapEndpoint(3), dearEndpoint(4);
+  TEndpointRegisterInfo* caller = rig.Add("alice", callerEndpoint);
+  rig.Add("cheap", cheapEndpoint);
+  rig.Add("dear", dearEndpoint);
+  const H225::rasMessage arq = Arq({caller, 5, {"200"}});
+  EXPECT_EQ("ACF", Describe(rig.Ask(callerEndpoint, arq)));
+  ASSERT_TRUE(runUntil([&] { return !rig.server.received.empty(); }, 2000)) << "the second candidate is checked";
+  EXPECT_EQ(1u, rig.gk.Core.AdmissionResolvers().Count());
+  EXPECT_EQ("ACF", Describe(rig.Ask(callerEndpoint, arq)));
+  EXPECT_EQ(1u, rig.gk.Core.Connections().Count());
+  rig.server.answer(rig.server.received[0].bytes, 2, {}, Secret);
+  runUntil([&] { return rig.gk.Core.AdmissionResolvers().Count() == 0; }, 1000);
+  EXPECT_EQ(0u, rig.gk.Core.AdmissionResolvers().Count()) << "hunting ends with the candidates";
+  rig.gk.Core.Connections().ForEach([&](TConnection* C) {
+    EXPECT_EQ(1u, C->AlternativeCount()) << "the checked candidate became an alternative";
+    return false;
+  });
+}
