@@ -18,7 +18,9 @@
 
 #include "CoreWithUsers.h"
 #include "SimulatedEndpoint.h"
+#include "externalTool.h"
 #include "fakeRadiusServer.h"
+#include "freeRadiusServer.h"
 #include "orvoTesting.h"
 
 namespace {
@@ -35,7 +37,8 @@ const char* const Users =
     "user inz { proxy level none; alias \"30.*\"; location z; }\n"
     "user cheap { proxy level none; alias \"2.*\" cost 10; }\nuser dear { proxy level none; alias \"2.*\" cost 20; radius authentication callee; "
     "radius name \"dear\"; radius password \"pw\"; }\n"
-    "user checked { proxy level none; alias \"40\"; radius authentication caller; radius name \"checked\"; radius password \"pw\"; }\n";
+    "user checked { proxy level none; alias \"40\"; radius authentication caller; radius name \"checked\"; radius password \"pw\"; }\n"
+    "user refused { proxy level none; radius authentication caller; radius name \"refused\"; radius password \"pw\"; }\n";
 
 std::string WithRadius() {
   return std::string(Users) + "aaa { address 127.0.0.1; password \"" + Secret + "\"; }\n";
@@ -401,4 +404,42 @@ TEST(AdmissionResolver, RetransmissionWhileHuntingIsConfirmedAgain) {
     EXPECT_EQ(1u, C->AlternativeCount()) << "the checked candidate became an alternative";
     return false;
   });
+}
+
+// A real server reads the call's vendor attributes by its Cisco dictionary:
+// the users file accepts with a credit only when it sees every one of them.
+TEST(AdmissionResolver, FreeRadiusAuthorisesTheCall) {
+  ORVO_REQUIRE_TOOL(!freeRadiusServer::program().empty(), "FreeRADIUS (Debian package freeradius)");
+  freeRadiusServer server;
+  ASSERT_TRUE(server.start(Secret,
+                           "checked\tCleartext-Password := \"pw\", Service-Type == Call-Check, "
+                           "h323-call-origin == \"h323-call-origin=answer\", h323-call-type == \"h323-call-type=VoIP\", "
+                           "h323-conf-id == \"h323-conf-id=01010101 01010101 01010101 01010101\", "
+                           "h323-remote-address == \"h323-remote-address=127.0.0.2\", "
+                           "Calling-Station-Id == \"1001\", Called-Station-Id == \"1002\"\n"
+                           "\th323-credit-time = \"h323-credit-time=120\",\n\tSession-Timeout = 90\n\n"
+                           "checked\tCleartext-Password := \"pw\"\n\tReply-Message = \"attributes not seen\"\n\n"
+                           "refused\tAuth-Type := Reject\n"))
+      << server.failure();
+  const struct {
+    const char* user;
+    std::string expected;
+    int credit;
+  } cases[] = {{"checked", "ACF", 120}, {"refused", Arj(rrSecurityDenial, "Connection rejected by RADIUS server."), 0}};
+  for (const auto& c : cases) {
+    TRig rig(WithRadius());
+    rig.gk.Core.AuthenticationRADIUS.SetSecret(Secret);
+    ASSERT_TRUE(rig.gk.Core.AuthenticationRADIUS.Open(server.authenticationAddress()));
+    TSimulatedEndpoint callerEndpoint(2), calleeEndpoint(3);
+    TEndpointRegisterInfo* caller = rig.Add(c.user, callerEndpoint);
+    rig.Add("bob", calleeEndpoint);
+    rig.Send(callerEndpoint, Arq({caller, 1, {"1002"}}));
+    std::unique_ptr<H225::rasMessage> answer;
+    runUntil([&] { return (answer = callerEndpoint.Receive(std::chrono::milliseconds(0))) != nullptr; }, 5000);
+    EXPECT_EQ(c.expected, Describe(answer)) << server.debugLog();
+    rig.gk.Core.Connections().ForEach([&](TConnection* C) {
+      EXPECT_EQ(c.credit, C->CreditTime(0)) << "the first credit attribute of the answer";
+      return false;
+    });
+  }
 }
