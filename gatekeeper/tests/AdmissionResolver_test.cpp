@@ -443,3 +443,24 @@ TEST(AdmissionResolver, FreeRadiusAuthorisesTheCall) {
     });
   }
 }
+
+TEST(AdmissionResolver, ChosenRouteLine) {
+  const struct {
+    const char* alias;
+    const char* callee;
+    const char* line;
+  } cases[] = {
+      {"1002", "bob", "Chosen route:\tbob with Cost: (no cost), Bandwidth: (unlimited)\n"},
+      {"200", "cheap", "Chosen route:\tcheap with Cost: 10, Bandwidth: (unlimited)\n"},
+      {"300", "inz", "Chosen route:\tinz with Cost: (no cost), Bandwidth: 10*10^2\n"},
+  };
+  for (const auto& c : cases) {
+    TRig rig(std::string(Users) + "log { chosen route yes; }\n");
+    TSimulatedEndpoint callerEndpoint(2), calleeEndpoint(3);
+    TEndpointRegisterInfo* caller = rig.Add("alice", callerEndpoint);
+    rig.Add(c.callee, calleeEndpoint);
+    TCoreLog log;
+    EXPECT_EQ("ACF", Describe(rig.Ask(callerEndpoint, Arq({caller, 1, {c.alias}, false, 1, 1}))));
+    EXPECT_EQ(c.line, log.Lines());
+  }
+}
