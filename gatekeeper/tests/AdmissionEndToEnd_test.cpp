@@ -11,7 +11,7 @@
 namespace {
 
 H225::rasMessage Arq(const char* AIdentifier, unsigned ASequence, const char* ADestination, bool AAnswer = false,
-                     const sockaddr_in* ASource = nullptr) {
+                     const sockaddr_in* ASource = nullptr, unsigned char AConference = 0x11) {
   H225::rasMessage message;
   auto* arq = static_cast<H225::admissionRequest*>(message.select(9));
   arq->requestSeqNum = ASequence;
@@ -27,7 +27,7 @@ H225::rasMessage Arq(const char* AIdentifier, unsigned ASequence, const char* AD
   arq->bandWidth = 640;
   arq->callReferenceValue = 1;
   unsigned char conference[16];
-  for (unsigned char& octet : conference) octet = 0x11;
+  for (unsigned char& octet : conference) octet = AConference;
   arq->conferenceID.setValue(conference, 16);
   arq->answerCall = AAnswer;
   return message;
