@@ -117,7 +117,7 @@ TProcessor::TPerformFunctionResult TAdmissionResolver::Resolve() {
   }
   // Without H.235 the endpoint identifier alone would let any host act for
   // the endpoint; the answer goes to the source, without tokens.
-  if (!IsFromRegisteredHost(*sender, Requester)) {
+  if (!RequestSourceAllowed(*sender, Requester)) {
     E[SenderSide].Set(nullptr);
     Reject(rrSecurityDenial);
     return nullptr;

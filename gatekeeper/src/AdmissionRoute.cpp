@@ -13,6 +13,8 @@
 #include <h323/alias.h>
 #include <h323/transportAddress.h>
 
+#include <signalling/CallSignallingRelay.h>
+
 #include <gatekeeper/Connection.h>
 #include <gatekeeper/Endpoint.h>
 #include <gatekeeper/Events.h>
@@ -220,10 +222,11 @@ void TAdmissionResolver::Confirm(TConnection* AConnection) {
   auto* acf = static_cast<H225::admissionConfirm*>(message.select(10));
   acf->requestSeqNum = arq.requestSeqNum.value();
   acf->bandWidth = AConnection->Bandwidth();
-  const bool routed = AConnection->ProxyLevel != 0;
+  const TCallSignallingRelay* relay = AConnection->Relay();
+  const bool routed = relay != nullptr;
   acf->callModel.select(routed ? 1 : 0);
   sockaddr_in destination = AConnection->CalleeAddress();
-  if (SenderSide == 0 && routed) destination = AConnection->CallerListenAddress;
+  if (SenderSide == 0 && relay) destination = relay->ListenAddress();
   if (SenderSide == 1 && AConnection->SideRegistration(1))
     destination = AConnection->SideRegistration(1)->CallSignalAddress;
   H323::sockaddrToTransport(destination, acf->destCallSignalAddress);

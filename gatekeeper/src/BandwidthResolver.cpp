@@ -34,7 +34,7 @@ TProcessor::TPerformFunctionResult TBandwidthResolver::CheckRequest() {
     return nullptr;
   }
   // A forged source learns nothing and changes nothing.
-  if (!Registration->CheckTokens(brq.tokens, brq.cryptoTokens) || !IsFromRegisteredHost(*Registration, Requester)) {
+  if (!Registration->CheckTokens(brq.tokens, brq.cryptoTokens) || !RequestSourceAllowed(*Registration, Requester)) {
     Registration = nullptr;
     Reject(brSecurityDenial, 0);
     return nullptr;

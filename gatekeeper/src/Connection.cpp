@@ -1,18 +1,40 @@
 #include <gatekeeper/Connection.h>
 
 #include <algorithm>
+#include <cstring>
+
+#include <orvo/socketAddress.h>
 
 #include <config/Configuration.h>
+#include <config/DatePattern.h>
 #include <config/User.h>
 #include <config/Zone.h>
 
+#include <signalling/CallSignallingRelay.h>
+#include <signalling/ReleaseComplete.h>
+
+#include <gatekeeper/CompetitorInfo.h>
 #include <gatekeeper/DisengageProcedure.h>
 #include <gatekeeper/Endpoint.h>
 #include <gatekeeper/Gatekeeper.h>
+#include <gatekeeper/Log.h>
 
 namespace {
 
 const int64_t RemovalDelay = 1000;
+
+// The core that has said that media is not relayed: once is enough.
+const TGatekeeper* MediaRelayWarned = nullptr;
+
+unsigned UserProxyLevel(const TEndpointRegisterInfo* ARegistration) {
+  if (!ARegistration || !ARegistration->User()) return 0;
+  return ARegistration->User()->ProxyLevel().ActiveAt(TClock::Now()).Level;
+}
+
+// Null: the relay of a call is quietly gone.
+void DeleteRelay(std::unique_ptr<TCallSignallingRelay>& ARelay) {
+  std::unique_ptr<TCallSignallingRelay> relay(std::move(ARelay));
+}
 
 }  // namespace
 
@@ -31,6 +53,7 @@ TConnection::TConnection(TGatekeeper* AOwner, const TEndpointHandle& ACaller, co
 }
 
 TConnection::~TConnection() {
+  ReleaseRelay(rcrUndefinedReason, causeNormalUnspecified);
   Owner->BroadcastEvent(evConnectionDestroyed, this);
   GiveBack();
 }
@@ -47,13 +70,76 @@ bool TConnection::OnEvent(int ACode, void* ASender, uint32_t, uint32_t) {
 }
 
 bool TConnection::Start(const sockaddr_in& ACalleeAddress, bool ARouted) {
-  // Routed calls need the call-signalling relay, which is not there yet.
-  if (ARouted) return false;
-  ProxyLevel = 0;
   FCalleeAddress = ACalleeAddress;
-  FStarted = true;
-  Owner->BroadcastEvent(evConnectionStarted, this);
+  // A second start (after retermination) replaces the relay of the first.
+  DeleteRelay(FRelay);
+  if (!ARouted) {
+    ProxyLevel = 0;
+    FStarted = true;
+    Owner->BroadcastEvent(evConnectionStarted, this);
+    return true;
+  }
+  ProxyLevel =
+      int(std::max(UserProxyLevel(SideRegistration(cnsCaller)), UserProxyLevel(SideRegistration(cnsCallee))));
+  const TConfiguration* configuration = Owner->Configuration();
+  sockaddr_in local = configuration ? configuration->LocalAddress() : orvo::defaultAddress;
+  local.sin_family = AF_INET;
+  local.sin_port = 0;
+  std::unique_ptr<TCallSignallingRelay> relay(new TCallSignallingRelay(ACalleeAddress, ProxyLevel >= 2));
+  relay->TranslateAlias = {this, &TConnection::TranslateSetupAlias};
+  relay->StartedCallback = {this, &TConnection::OnRelayStarted};
+  relay->ChangedCallback = {this, &TConnection::OnRelayChanged};
+  relay->StoppingCallback = {this, &TConnection::OnRelayStopping};
+  relay->EndedCallback = {this, &TConnection::OnRelayEnded};
+  if (!relay->Listen(local)) {
+    orvo::string text;
+    text.format("Listen for the caller of a routed call failed. %d %s", relay->LastError(),
+                strerror(relay->LastError()));
+    LogLine(orvo::stateError, text);
+    return false;
+  }
+  FRelay = std::move(relay);
+  if (FRelay->MediaRelayRequested() && MediaRelayWarned != Owner) {
+    MediaRelayWarned = Owner;
+    LogLine(orvo::stateWarning, TCallSignallingRelay::MediaRelayUnavailable);
+  }
   return true;
+}
+
+void TConnection::TranslateSetupAlias(int ASide, const orvo::string& AAlias, orvo::string& AResult) {
+  // The Setup goes from the caller to the callee.
+  AResult = TranslateAlias(AAlias, ASide, Sides[cnsCaller].Handle, Sides[cnsCallee].Handle);
+}
+
+void TConnection::OnRelayStarted() {
+  FStarted = true;
+  if (const TConfiguration* configuration = Owner->Configuration())
+    if (configuration->Log().ConnectionStatus())
+      LogLine(orvo::stateInformation,
+              orvo::string("Call signalling relayed to ").append(orvo::toText(FCalleeAddress)).append("."));
+  Owner->BroadcastEvent(evConnectionStarted, this);
+}
+
+void TConnection::OnRelayChanged(int) { Owner->BroadcastEvent(evConnectionChanged, this); }
+
+void TConnection::OnRelayStopping() { FStopping = true; }
+
+void TConnection::OnRelayEnded(int, const orvo::string& AText) {
+  // The relay's last word: it may go now.
+  DeleteRelay(FRelay);
+  if (const TConfiguration* configuration = Owner->Configuration())
+    if (configuration->Log().ConnectionStatus()) LogLine(orvo::stateInformation, AText);
+  Disengage();
+}
+
+void TConnection::ReleaseRelay(int AReleaseCompleteReason, unsigned ACause) {
+  if (!FRelay) return;
+  std::unique_ptr<TCallSignallingRelay> relay(std::move(FRelay));
+  relay->StartedCallback = {};
+  relay->ChangedCallback = {};
+  relay->StoppingCallback = {};
+  relay->EndedCallback = {};
+  relay->Release(AReleaseCompleteReason, ACause);
 }
 
 void TConnection::GiveBack() {
@@ -141,6 +227,9 @@ bool TConnection::Reterminate() {
   callee.CreditTime = next->CreditTime;
   Link = next->Link;
   FCalleeAddress = next->CallSignalAddress;
+  // The relay was made for the route given up; the next start makes one
+  // for the new route.
+  ReleaseRelay(rcrUndefinedReason, causeNormalUnspecified);
   return true;
 }
 
@@ -186,6 +275,7 @@ void TConnection::Disengage() {
   FDisengaged = true;
   FStopping = true;
   DisableRetermination("connection is stopping");
+  ReleaseRelay(rcrUndefinedReason, causeNormalUnspecified);
   for (int side : {cnsCaller, cnsCallee}) {
     Sides[side].IrrTimer.reset();
     if (Sides[side].Admitted && SideRegistration(side))

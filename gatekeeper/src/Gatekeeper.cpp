@@ -13,11 +13,13 @@
 #include <h323/loop.h>
 
 #include <gatekeeper/Log.h>
+#include <gatekeeper/RasResolverFactory.h>
 
 TGatekeeper* TGatekeeper::RunningCore = nullptr;
 
 TGatekeeper::TGatekeeper(TBasicStorageProvider* AProvider)
-    : VersionText(orvo::versionInfo().productVersion()),
+    : ResolverFactory(&MakeRasResolver),
+      VersionText(orvo::versionInfo().productVersion()),
       Provider(AProvider ? AProvider : new TBasicStorageProvider) {}
 
 TGatekeeper::~TGatekeeper() {
@@ -52,11 +54,25 @@ void TGatekeeper::StartServices() {
     AccountingRADIUS.OpenBound(CurrentConfiguration->LocalAddress(), aaa.AccountingServer());
   }
   RegisterStaticUsers();
+  StartLinks();
+}
+
+void TGatekeeper::StartLinks() {
+  for (TUser* user : CurrentConfiguration->Users()) {
+    if (!user->IsGatekeeper()) continue;
+    if (StatusReporter) StatusReporter(5000);
+    (new TGatekeeperLink(this, static_cast<TLinkedUser*>(user)))->Run();
+  }
 }
 
 void TGatekeeper::RegisterStaticUsers() {
   for (TUser* user : CurrentConfiguration->Users()) {
     if (!user->HasStaticAddress()) continue;
+    // After a reload, a user that kept its static registration keeps it.
+    if (FRegistrations.ForEach([&](TEndpointRegisterInfo* ARegistration) {
+          return ARegistration->User() && ARegistration->User()->Identifier() == user->Identifier();
+        }))
+      continue;
     auto* registration = new TEndpointRegisterInfo(this);
     registration->SetUser(user);
     registration->ApplyAliasMakeRules();
@@ -99,6 +115,14 @@ void TGatekeeper::RunGatekeeper() {
   // No new monitor clients; those connected go on.
   MonitorWatcher.reset();
   MonitorSocket.close();
+  // An unregistration waits for the endpoint's calls, and nothing else would
+  // end them now: a long call would keep the process alive to the bound.
+  FConnections.ForEach([](TConnection* AConnection) {
+    if (!AConnection->Stopping() && (AConnection->SideRegistration(TConnection::cnsCaller) ||
+                                     AConnection->SideRegistration(TConnection::cnsCallee)))
+      AConnection->Disengage();
+    return false;
+  });
   // Every endpoint is told; static ones, without a RAS address, go at once.
   H225::unregRequestReason maintenance;
   maintenance.select(4);
@@ -106,10 +130,20 @@ void TGatekeeper::RunGatekeeper() {
     ARegistration->Unregister(&maintenance);
     return false;
   });
+  StopLinks();
   ShutdownStarted = orvo::timerClock();
   H323::clearStop();
   RunPhase(&H323::idleMember<TGatekeeper, &TGatekeeper::ShutdownComplete>);
   CurrentState = gksStopped;
+}
+
+void TGatekeeper::StopLinks() {
+  // Each link unregisters at its neighbour and leaves the links list when
+  // done; the shutdown waits for the list to empty.
+  FLinks.ForEach([](TGatekeeperLink* ALink) {
+    ALink->Stop();
+    return false;
+  });
 }
 
 void TGatekeeper::PollThreads() {

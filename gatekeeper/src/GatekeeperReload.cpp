@@ -8,9 +8,12 @@
 
 #include <config/AAA.h>
 #include <config/Configuration.h>
+#include <config/LinkedUser.h>
+#include <config/User.h>
 
 #include <gatekeeper/ConfigurationParser.h>
 #include <gatekeeper/Events.h>
+#include <gatekeeper/GatekeeperLink.h>
 #include <gatekeeper/Log.h>
 
 namespace {
@@ -49,23 +52,31 @@ void TGatekeeper::ApplyConfiguration(TThread* AParser) {
     LogLine(orvo::stateInformation, "Configuration load failed.");
     return;
   }
+  // A stopping core would register the new static users and links again
+  // after it has told them goodbye, and then wait for them in vain; the
+  // next start loads the configuration anew.
+  if (CurrentState == gksShuttingDown) return;
   TConfigurationHolder old = std::move(CurrentConfiguration);
   CurrentConfiguration = parser->TakeConfiguration();
   if (!old) return;
   const TConfiguration& fresh = *CurrentConfiguration;
   LogLine(orvo::stateInformation, "Applying new configuration.");
 
-  // Calls give their bandwidth and their slots back to the zones they
-  // occupy here, once call records book zones.
+  // The old zones get back what the calls booked on them; the calls book
+  // again on the new zones once the registrations follow the new users.
+  FConnections.ForEach([](TConnection* AConnection) {
+    AConnection->ReleaseZones();
+    return false;
+  });
   AnnounceZones(*old, fresh);
   ReopenRADIUS(*old, fresh);
   // Records registered under the old configuration keep their own reference.
   old.reset();
 
-  // Still to come, in this order, with the records they need: registrations
-  // of vanished users unregistered, the others re-attached; calls booked
-  // again on the new zones; new static users registered; links stopped,
-  // updated or created.
+  ReattachRegistrations();
+  RebookConnections();
+  RegisterStaticUsers();
+  ReloadLinks();
   LogLine(orvo::stateInformation, "Configuration reloaded successfully.");
 }
 
@@ -102,7 +113,70 @@ void TGatekeeper::ReopenRADIUS(const TConfiguration& AOld, const TConfiguration&
 }
 
 void TGatekeeper::EndAccountedCalls() {
-  // Each call that is not already stopping and whose caller's user (side 0)
-  // or callee's user (side 1) wants RADIUS accounting is disengaged here,
-  // once call records know their users.
+  FConnections.ForEach([](TConnection* AConnection) {
+    if (AConnection->Stopping()) return false;
+    for (int side : {TConnection::cnsCaller, TConnection::cnsCallee}) {
+      const TEndpointRegisterInfo* registration = AConnection->SideRegistration(side);
+      if (registration && registration->User() && registration->User()->NeedsRadiusAccounting(side)) {
+        AConnection->Disengage();
+        break;
+      }
+    }
+    return false;
+  });
+}
+
+void TGatekeeper::ReattachRegistrations() {
+  H225::unregRequestReason reregister;
+  reregister.select(0);  // reregistrationRequired
+  TConfiguration* fresh = CurrentConfiguration.get();
+  FRegistrations.ForEach([&](TEndpointRegisterInfo* ARegistration) {
+    // Users are the same user when their names are.
+    TUser* user = ARegistration->User() ? fresh->FindUser(ARegistration->User()->Identifier()) : nullptr;
+    if (user)
+      ARegistration->Reattach(fresh, user);
+    else
+      ARegistration->Unregister(&reregister);
+    return false;
+  });
+}
+
+void TGatekeeper::RebookConnections() {
+  TConfiguration* fresh = CurrentConfiguration.get();
+  FConnections.ForEach([&](TConnection* AConnection) {
+    if (AConnection->Stopping()) return false;
+    // A side whose user is gone still has the old configuration's zone,
+    // which must not be booked: the call would hold it past its end.
+    for (int side : {TConnection::cnsCaller, TConnection::cnsCallee}) {
+      const TEndpointRegisterInfo* registration = AConnection->SideRegistration(side);
+      if (registration && registration->Configuration() != fresh) {
+        AConnection->Disengage();
+        return false;
+      }
+    }
+    uint32_t granted = 0;
+    // A call that the new zones cannot carry must not run on unbooked.
+    if (!AConnection->SetBandwidth(AConnection->Bandwidth(), false, granted)) AConnection->Disengage();
+    return false;
+  });
+}
+
+void TGatekeeper::ReloadLinks() {
+  // The links to neighbour gatekeepers follow their gatekeeper sections.
+  TConfiguration* configuration = CurrentConfiguration.get();
+  FLinks.ForEach([&](TGatekeeperLink* ALink) {
+    TUser* user = ALink->User ? configuration->FindUser(ALink->User->Identifier()) : nullptr;
+    if (!user || !user->IsGatekeeper())
+      ALink->Stop();
+    else
+      ALink->UpdateUser(configuration, static_cast<TLinkedUser*>(user));
+    return false;
+  });
+  for (TUser* user : configuration->Users()) {
+    if (!user->IsGatekeeper()) continue;
+    bool linked = FLinks.ForEach([&](TGatekeeperLink* ALink) {
+      return ALink->User && ALink->User->Identifier() == user->Identifier();
+    });
+    if (!linked) (new TGatekeeperLink(this, static_cast<TLinkedUser*>(user)))->Run();
+  }
 }

@@ -209,13 +209,6 @@ void TGatekeeper::StartResolver(const sockaddr_in& AFrom, const H225::rasMessage
   if (TRasResolver* resolver = ResolverFactory(this, AFrom, ARequest)) resolver->Run();
 }
 
-// Discovery, unregistration, disengage and information reports are answered
-// by the services that follow; until then they go unanswered.
-void TGatekeeper::OnGatekeeperRequest(const sockaddr_in&, H225::rasMessage&) {}
-void TGatekeeper::OnUnregistrationRequest(const sockaddr_in&, H225::rasMessage&) {}
-void TGatekeeper::OnDisengageRequest(const sockaddr_in&, H225::rasMessage&) {}
-void TGatekeeper::OnInfoRequestResponse(const sockaddr_in&, H225::rasMessage&) {}
-
 void TGatekeeper::RASSend(const sockaddr_in& ADestination, H225::rasMessage& AMessage) {
   asn::per::codec codec;
   try {

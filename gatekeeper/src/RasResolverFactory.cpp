@@ -1,10 +1,13 @@
-// The resolvers the core makes for the requests that are no retransmission.
+#include <gatekeeper/RasResolverFactory.h>
+
 #include <gatekeeper/AdmissionResolver.h>
 #include <gatekeeper/BandwidthResolver.h>
-#include <gatekeeper/RasResolver.h>
+#include <gatekeeper/RegistrationResolver.h>
 
 TRasResolver* MakeRasResolver(TGatekeeper* ACore, const sockaddr_in& AFrom, const H225::rasMessage& ARequest) {
   switch (ARequest.index()) {
+    case 3:
+      return new TRegistrationResolver(ACore, AFrom, ARequest);
     case 9:
       return MakeAdmissionResolver(ACore, AFrom, ARequest);
     case 12:

@@ -4,9 +4,10 @@
 
 #include <gatekeeper/Endpoint.h>
 
-bool IsFromRegisteredHost(const TEndpointRegisterInfo& ARegistration, const sockaddr_in& ASource) {
+bool RequestSourceAllowed(const TEndpointRegisterInfo& ARegistration, const sockaddr_in& ASender) {
   const TUser* user = ARegistration.User();
   if (user && user->H235Authentication()) return true;
-  if (user && user->HasStaticAddress()) return user->IsAddressAllowed(ASource);
-  return ARegistration.RasAddress.sin_addr.s_addr == ASource.sin_addr.s_addr;
+  if (user && user->HasStaticAddress() && ARegistration.RasAddress.sin_addr.s_addr == 0)
+    return user->IsAddressAllowed(ASender);
+  return ARegistration.RasAddress.sin_addr.s_addr == ASender.sin_addr.s_addr;
 }

@@ -135,8 +135,10 @@ TEST(ConnectionRecord, EventsOncePerCall) {
   TStringList aliases;
   aliases.append("200");
   call->SetSideAliases(TConnection::cnsCallee, aliases);  // not started: nobody told
-  EXPECT_FALSE(call->Start(LoopbackAddress(3, 1720), true)) << "routed calls are refused for now";
+  EXPECT_TRUE(call->Start(LoopbackAddress(3, 1720), true));  // started once the Setup passes
+  EXPECT_NE(nullptr, call->Relay());
   EXPECT_TRUE(call->Start(LoopbackAddress(3, 1720), false));
+  EXPECT_EQ(nullptr, call->Relay()) << "a direct start replaces the relay";
   call->SetSideAliases(TConnection::cnsCallee, aliases);
   EXPECT_EQ(1u, call->SideAliases(TConnection::cnsCallee).count());
   TVariables variables;

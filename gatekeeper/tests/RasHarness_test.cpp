@@ -147,22 +147,27 @@ TEST(SimulatedEndpoint, ExchangeThroughTheCodecIsCaptured) {
   }
 }
 
-// Today's gatekeeper does not serve RAS yet: a registration request to its
-// port is captured as sent and nothing answers it.
+// The running program answers a registration request of an alias no user
+// takes with a reject that tshark reads, text included.
 TEST(GatekeeperUnderTest, RegistrationRequestToTheRunningProgram) {
   TGatekeeperUnderTest gk;
   ASSERT_TRUE(gk.Start()) << gk.Console();
   TRasCapture capture;
   TSimulatedEndpoint endpoint(2, &capture);
   ASSERT_TRUE(endpoint.Send(*endpoint.RegistrationRequest({"alice"}), gk.RasAddress()));
-  EXPECT_FALSE(endpoint.Receive(milliseconds(300)));
+  std::unique_ptr<H225::rasMessage> answer = endpoint.Receive(milliseconds(3000));
+  ASSERT_TRUE(answer);
+  EXPECT_EQ(5, answer->index());
   EXPECT_EQ(0, gk.Stop());
-  ASSERT_EQ(1u, capture.Recorded().size());
+  ASSERT_EQ(2u, capture.Recorded().size());
   if (!tshark::toolsAvailable()) return;
   tshark::result r = capture.Dissect(gk.PathOf("ras.pcap"), {"ip.src", "ip.dst", "udp.dstport", "h225.RasMessage",
-                                                             "h225.requestSeqNum", "h225.h323_ID"});
+                                                             "h225.requestSeqNum", "h225.h323_ID", "h225.text"});
   ASSERT_TRUE(r.ran) << r.failure;
   EXPECT_EQ("", r.frames[0].malformed);
-  EXPECT_EQ(std::vector<std::string>({"127.0.0.2", "127.0.0.1", std::to_string(gk.RasPort()), "3", "1", "alice"}),
+  EXPECT_EQ(std::vector<std::string>({"127.0.0.2", "127.0.0.1", std::to_string(gk.RasPort()), "3", "1", "alice", ""}),
             r.frames[0].fields);
+  EXPECT_EQ(std::vector<std::string>({"127.0.0.1", "127.0.0.2", std::to_string(ntohs(endpoint.Address().sin_port)),
+                                      "5", "1", "", "Unknown login alias."}),
+            r.frames[1].fields);
 }

@@ -191,7 +191,10 @@ TEST_F(ServiceTest, DaemonDetachesAndKeepsRunning) {
   // working directory: the one it started in.
   // Named after the test's directory, so that no other test's daemon is taken for it.
   std::string name = Directory.substr(Directory.rfind('/') + 1) + ".cfg";
-  std::ofstream(Directory + "/" + name) << "log file \"daemon.log\";\n";
+  unsigned ras, signal, monitor;
+  ChooseFreePorts(ras, signal, monitor);
+  std::ofstream(Directory + "/" + name) << "system { address 127.0.0.1; ras port " << ras << "; call signal port "
+                                        << signal << "; } monitor port " << monitor << ";\nlog file \"daemon.log\";\n";
   // A descriptor that whatever starts the daemon holds, on 7.
   int inherited = open((Directory + "/inherited").c_str(), O_WRONLY | O_CREAT, 0600);
   ASSERT_EQ(7, dup2(inherited, 7));

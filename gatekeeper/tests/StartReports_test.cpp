@@ -9,6 +9,7 @@
 #include <regex>
 #include <sstream>
 
+#include "GatekeeperUnderTest.h"
 #include "ProcessRunner.h"
 
 namespace {
@@ -95,7 +96,12 @@ TEST_F(StartReports, FailedStartsAreReportedAndExitWithOne) {
 }
 
 TEST_F(StartReports, UncreatableConsoleFileWarnsOnceAndRunsOn) {
-  std::ofstream(Directory + "/gk.cfg") << "aaa { authentication port unlimited; }\n";
+  // On free ports: a taken standard port would be reported on standard error too.
+  unsigned ras, signal, monitor;
+  ChooseFreePorts(ras, signal, monitor);
+  std::ofstream(Directory + "/gk.cfg") << "system { address 127.0.0.1; ras port " << ras << "; call signal port "
+                                       << signal << "; } monitor port " << monitor
+                                       << ";\naaa { authentication port unlimited; }\n";
   TRunOptions options;
   options.SeparateError = true;
   TRunningProgram gk({"--configuration=" + Directory + "/gk.cfg", "--consolefile=" + Directory + "/no/c.log"},

@@ -63,6 +63,8 @@ void tpktStream::send(const byteStream& payload) {
   enableWrite(true);
 }
 
+void tpktStream::onInvalidHeader() { throw new invalidHeader; }
+
 void tpktStream::receive(sockEvent*) {
   if (receiveState == 0) {
     ssize_t n = recv(connection->fd, header + headerCount, (size_t)(4 - headerCount), 0);
@@ -74,7 +76,10 @@ void tpktStream::receive(sockEvent*) {
     }
     headerCount += (int)n;
     if (headerCount < 4) return;
-    if (header[0] != 3 || ((unsigned)header[2] << 8 | header[3]) < 4) throw new invalidHeader;
+    if (header[0] != 3 || ((unsigned)header[2] << 8 | header[3]) < 4) {
+      onInvalidHeader();
+      return;
+    }
     headerCount = 0;
     if (bodyLength() == 0) return;  // an empty packet carries nothing
     receiveState = 1;

@@ -104,14 +104,17 @@ void TCallSignallingRelay::OnCalleeMessage(Q931::message& AMessage, const orvo::
 }
 
 // A message the decoder refuses still goes on as it came: the relay needs
-// no more of it than its type.
+// no more of it than its type. A leg that stops speaking TPKT (no octets)
+// is as good as closed.
 void TCallSignallingRelay::OnCallerMalformed(const orvo::string&, const orvo::byteStream& AOctets) {
   if (CurrentState == stAwaitingSetup) End(enNotSetup, "First message must be SETUP.", false, false, 0, 0);
+  else if (CurrentState == stRelaying && AOctets.length() == 0) OnCallerClosed();
   else if (CurrentState == stRelaying) Forward(rsCaller, headerType(AOctets), AOctets);
 }
 
 void TCallSignallingRelay::OnCalleeMalformed(const orvo::string&, const orvo::byteStream& AOctets) {
-  if (CurrentState == stRelaying) Forward(rsCallee, headerType(AOctets), AOctets);
+  if (CurrentState == stRelaying && AOctets.length() == 0) OnCalleeClosed();
+  else if (CurrentState == stRelaying) Forward(rsCallee, headerType(AOctets), AOctets);
 }
 
 void TCallSignallingRelay::OnCallerClosed() {

@@ -22,3 +22,11 @@ void TQ931Stream::onPacket(orvo::byteStream& APayload) {
   }
   RawMessageCallback(message, APayload);
 }
+
+void TQ931Stream::onInvalidHeader() {
+  if (!MalformedCallback) {
+    q931Stream::onInvalidHeader();
+    return;
+  }
+  MalformedCallback(orvo::string("Invalid TPKT header received."), orvo::byteStream(1));
+}

@@ -227,6 +227,9 @@ TEST_F(relay, everyWayACallEndsClosesBothLegs) {
       {"callee unreachable", 3, "", "6 Callee unreachable at ", "cause 3 reason 2", ""},
       {"Alerting first", 1, "08 02 12 34 01", "5 First message must be SETUP.", "", ""},
       {"Display cut short", 1, "08 02 12 34 05 28 05 41", "5 First message must be SETUP.", "", ""},
+      {"caller speaks no TPKT", 1, "raw caller", "5 First message must be SETUP.", "", ""},
+      {"callee stops speaking TPKT", 2, "raw callee", "3 Callee closed call signalling connection.",
+       "cause 31 reason 11", setupHex},
   };
   for (const endingCase& k : cases) {
     SCOPED_TRACE(k.name);
@@ -246,6 +249,11 @@ TEST_F(relay, everyWayACallEndsClosesBothLegs) {
     if (k.act == "caller closes") caller.reset();
     if (k.act == "callee closes") callee.reset();
     if (k.act.substr(0, 2) == "08") caller.send(k.act);
+    if (k.act.substr(0, 4) == "raw ") {
+      const std::string http = "GET / HTTP/1.0\r\n\r\n";
+      const int fd = (k.act == "raw caller" ? caller : callee).socket.fd;
+      ASSERT_EQ(ssize_t(http.size()), ::write(fd, http.data(), http.size()));
+    }
     if (k.act == "time") {
       for (int i = 0; i < 20; ++i) sockEvent::dispatch(0);
       orvo::advanceTimerClock(orvo::timeSpan::fromMilliseconds(19500));

@@ -43,6 +43,7 @@ TEST(setupReceiver, takesASetupOnlyAndRefusesIt) {
       {"Setup", encodeMessage(routedCallMessages()[0].build()), "Setup 4660", true},
       {"Alerting first", "08 02 12 34 01", "First message must be SETUP.", false},
       {"Display cut short", "08 02 12 34 05 28 05 41", "First message must be SETUP.", false},
+      {"no TPKT at all", "raw 47 45 54 20 2F 20 0D 0A", "First message must be SETUP.", false},
       {"nothing in time", "", "No first message in time.", false},
       {"peer gone", "close", "Connection closed before SETUP.", false},
   };
@@ -63,9 +64,10 @@ TEST(setupReceiver, takesASetupOnlyAndRefusesIt) {
       close(fd[1]);
       fd[1] = -1;
     } else if (!k.first.empty()) {
-      octets frame = fromHex(k.first);
+      const bool raw = k.first.compare(0, 4, "raw ") == 0;
+      octets frame = fromHex(raw ? k.first.substr(4) : k.first);
       unsigned length = unsigned(frame.size() + 4);
-      frame.insert(frame.begin(), {3, 0, (unsigned char)(length >> 8), (unsigned char)length});
+      if (!raw) frame.insert(frame.begin(), {3, 0, (unsigned char)(length >> 8), (unsigned char)length});
       ASSERT_EQ(ssize_t(frame.size()), write(fd[1], frame.data(), frame.size()));
     } else {
       for (int i = 0; i < 10; ++i) sockEvent::dispatch(0);

@@ -11,6 +11,7 @@
 #include <memory>
 #include <vector>
 
+#include <orvo/string.h>
 #include <orvo/timer.h>
 
 #include <config/StringList.h>
@@ -21,6 +22,7 @@
 #include <gatekeeper/EndpointHandle.h>
 #include <gatekeeper/Events.h>
 
+class TCallSignallingRelay;
 class TConfiguration;
 class TEndpointRegisterInfo;
 class TGatekeeper;
@@ -54,7 +56,10 @@ public:
   // The side whose registration ended is cleared; never takes the event.
   virtual bool OnEvent(int ACode, void* ASender, uint32_t AFirst, uint32_t ASecond);
 
-  // Direct calls only for now: a routed start is refused (false).
+  // Direct: started at once. Routed: the call-signalling relay listens for
+  // the caller on the local address and will connect the callee; the call
+  // counts as started when the Setup reaches the callee. False when the
+  // relay cannot listen.
   bool Start(const sockaddr_in& ACalleeAddress, bool ARouted);
   bool SetBandwidth(uint32_t ABandwidth, bool AAcceptLess, uint32_t& AGranted);
   void ReleaseZones();
@@ -99,11 +104,11 @@ public:
   int InfoRequestInterval() const { return FInfoRequestInterval; }
   size_t AlternativeCount() const { return FAlternatives.size(); }
   const sockaddr_in& CalleeAddress() const { return FCalleeAddress; }
+  // The relay of a routed call while it runs; null for a direct call.
+  TCallSignallingRelay* Relay() const { return FRelay.get(); }
 
   TGatekeeperLink* Link = nullptr;
   int ProxyLevel = 0;
-  // Where a routed call's relay listens for the caller.
-  sockaddr_in CallerListenAddress{};
   TStringList RemoteAliases;
 
 protected:
@@ -124,6 +129,16 @@ private:
   // Gives back what the call holds on its zones, announcing each zone.
   void GiveBack();
 
+  // What the relay of a routed call reports.
+  void OnRelayStarted();
+  void OnRelayChanged(int AMessageType);
+  void OnRelayStopping();
+  void OnRelayEnded(int AEnd, const orvo::string& AText);
+  // An alias of the Setup as the callee is to see it.
+  void TranslateSetupAlias(int ASide, const orvo::string& AAlias, orvo::string& AResult);
+  // Ends the relay with Release Complete to its open legs and no word back.
+  void ReleaseRelay(int AReleaseCompleteReason, unsigned ACause);
+
   TCallSide Sides[2];
   unsigned FCallReference;
   H323::guidOctets FConnectionIdentifier;
@@ -142,4 +157,5 @@ private:
   std::unique_ptr<TTimer> FRemovalTimer;
   sockaddr_in FCalleeAddress{};
   int FInfoRequestInterval = -1;
+  std::unique_ptr<TCallSignallingRelay> FRelay;
 };

@@ -53,8 +53,11 @@ public:
   // load changes nothing.
   bool ReloadConfiguration(std::istream* AStream);
   void StartServices();
-  // Users with a static address, registered from the start.
+  // Users with a static address, registered from the start; after a reload
+  // those with no registration of a user of their name.
   void RegisterStaticUsers();
+  // One link per gatekeeper section, each run at once.
+  void StartLinks();
   // The event loop, then the orderly shutdown; returns when stopped.
   void RunGatekeeper();
   void StopLoop();
@@ -127,7 +130,7 @@ public:
   // Makes the resolver of a request that is no retransmission; null when
   // the kind is not served (yet).
   TRasResolver* (*ResolverFactory)(TGatekeeper* ACore, const sockaddr_in& AFrom, const H225::rasMessage& ARequest) =
-      &MakeRasResolver;
+      nullptr;
 
   // The core whose run was last entered.
   static TGatekeeper* Running() { return RunningCore; }
@@ -135,8 +138,8 @@ public:
   TConfiguration* Configuration() const { return CurrentConfiguration.get(); }
   TBasicStorageProvider* StorageProvider() const { return Provider.get(); }
   int State() const { return CurrentState; }
-  // Tests: a core serves requests without its loop running.
-  void SetStateForTest(int AState) { CurrentState = AState; }
+  // Tests that drive the core without its run loop say it runs.
+  void SetStateForTesting(int AState) { CurrentState = AState; }
 
   // The live objects by kind. Procedures attach themselves when they first
   // wait and detach before they delete themselves; walks survive both.
@@ -167,6 +170,8 @@ private:
   // The idle steps of the two phases of the run.
   void PollThreads();
   void ShutdownComplete();
+  // The shutdown's step for the links, after the registrations'.
+  void StopLinks();
   // Runs one phase's loop, logging what escapes and resuming the same phase.
   bool RunPhase(void (*AIdle)(void*));
 
@@ -178,6 +183,12 @@ private:
   void ReopenRADIUS(const TConfiguration& AOld, const TConfiguration& ANew);
   // Ends the calls that report to the accounting server: it goes or changes.
   void EndAccountedCalls();
+  // Registrations of users that remain follow them; the others must register again.
+  void ReattachRegistrations();
+  // Calls book their bandwidth on the new zones; those that do not fit end.
+  void RebookConnections();
+  // Links stopped, updated or created after the gatekeeper sections.
+  void ReloadLinks();
 
   bool TestCandidate(const TStringList& AAliases, TEndpointRegisterInfo* ACaller, TEndpointRegisterInfo* ACandidate,
                      TCompetitorInfo& AOut, int& AResult);

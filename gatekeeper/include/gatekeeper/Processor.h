@@ -45,6 +45,10 @@ public:
     Push(static_cast<TStep>(step));
   }
   void Push(TStep step) { Steps.append(step); }
+  // Forgets the pending steps without calling them.
+  void DropSteps() {
+    while (Steps.count() != 0) Steps.remove(Steps.count() - 1);
+  }
 
   unsigned PendingSteps() const { return Steps.count(); }
   // The step to resume with while suspended; null with no step.

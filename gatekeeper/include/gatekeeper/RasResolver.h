@@ -39,6 +39,3 @@ protected:
 // True when ANew repeats the request held: same kind and the fields by
 // which the kind tells its requests apart (the sender is not compared).
 bool IsRetransmission(const H225::rasMessage& AHeld, const H225::rasMessage& ANew);
-
-// The resolver of a request kind the core serves, null for the others.
-TRasResolver* MakeRasResolver(TGatekeeper* ACore, const sockaddr_in& AFrom, const H225::rasMessage& ARequest);

@@ -42,6 +42,10 @@ public:
   // The connection ended (socket lastError 0) or failed (its errno). May
   // delete the stream.
   virtual void onClosed() {}
+  // Four octets that are no TPKT header arrived; the stream reads no more
+  // of the connection. Throws invalidHeader unless a subclass reports it
+  // otherwise; may delete the stream.
+  virtual void onInvalidHeader();
 
   void enableRead(bool on);
   void enableWrite(bool on);

@@ -98,6 +98,7 @@ bool freeRadiusServer::writeConfiguration(const std::string& ASecret, const std:
        << "\"\n  require_message_authenticator = no\n}\n"
           "modules {\n"
           "  pap {\n    normalise = yes\n  }\n"
+          "  chap {\n  }\n"
           "  files {\n    filename = "
        << dir << "/users\n  }\n"
        << "  detail {\n    filename = " << dir
@@ -113,8 +114,8 @@ bool freeRadiusServer::writeConfiguration(const std::string& ASecret, const std:
        << "\n  }\n"
           "  authorize {\n    files\n"
        << AAuthorizeExtra
-       << "    pap\n  }\n"
-          "  authenticate {\n    Auth-Type PAP {\n      pap\n    }\n  }\n"
+       << "    chap\n    pap\n  }\n"
+          "  authenticate {\n    Auth-Type PAP {\n      pap\n    }\n    Auth-Type CHAP {\n      chap\n    }\n  }\n"
           "  preacct {\n    ok\n  }\n"
           "  accounting {\n    detail\n  }\n"
           "  post-auth {\n    ok\n  }\n"

@@ -22,4 +22,7 @@ public:
   void SendOctets(const orvo::byteStream& APayload);
 
   void onPacket(orvo::byteStream& APayload) override;
+  // Reported as a packet that does not decode, with no octets: a peer that
+  // does not speak TPKT must not reach the event loop as an exception.
+  void onInvalidHeader() override;
 };

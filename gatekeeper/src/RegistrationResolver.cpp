@@ -1,0 +1,316 @@
+#include <gatekeeper/RegistrationResolver.h>
+
+#include <config/AAA.h>
+#include <config/Configuration.h>
+#include <config/LinkedUser.h>
+#include <config/User.h>
+#include <h323/alias.h>
+#include <h323/protocolIdentifiers.h>
+#include <h323/transportAddress.h>
+
+#include <gatekeeper/Endpoint.h>
+#include <gatekeeper/Gatekeeper.h>
+#include <gatekeeper/GatekeeperLink.h>
+#include <gatekeeper/RejectTextCarrier.h>
+#include <gatekeeper/RejectTexts.h>
+#include <gatekeeper/RequestSource.h>
+
+size_t TRegistrationResolver::RegistrationLimit = TRegistrationResolver::DefaultRegistrationLimit;
+const char* const TRegistrationResolver::RejectedByRADIUS = "Registration rejected by RADIUS server.";
+
+namespace {
+
+// RegistrationRejectReason alternatives.
+enum : int {
+  rjDiscoveryRequired = 0,
+  rjInvalidCallSignalAddress = 2,
+  rjInvalidRASAddress = 3,
+  rjDuplicateAlias = 4,
+  rjUndefinedReason = 6,
+  rjResourceUnavailable = 9,
+  rjInvalidAlias = 10,
+  rjSecurityDenial = 11,
+  rjFullRegistrationRequired = 12,
+  rjAdditiveRegistrationNotSupported = 13
+};
+
+typedef asn::sequenceOf<H225::transportAddress, 0u, 0u, 1> TTransportList;
+
+bool FirstIpAddress(const TTransportList& AList, sockaddr_in& AOut) {
+  for (const asn::object* element : AList.elements()) {
+    const auto& address = *static_cast<const H225::transportAddress*>(element);
+    if (address.index() == 0) return H323::transportToSockaddr(address, AOut);
+  }
+  return false;
+}
+
+const H225::aliasAddress* AliasOf(const orvo::listNode* ANode) {
+  return static_cast<const H225::aliasAddress*>(static_cast<const asn::object*>(ANode->element));
+}
+
+bool SameIpAndPort(const sockaddr_in& A, const sockaddr_in& B) {
+  return A.sin_addr.s_addr == B.sin_addr.s_addr && A.sin_port == B.sin_port;
+}
+
+}  // namespace
+
+TRegistrationResolver::TRegistrationResolver(TGatekeeper* AOwner, const sockaddr_in& ASender,
+                                             const H225::rasMessage& ARequest)
+    : TRasResolver(AOwner, ASender, ARequest, &TRegistrationResolver::CheckRequest), ReplyAddress(ASender) {}
+
+TRegistrationResolver::~TRegistrationResolver() {
+  Owner->AuthenticationRADIUS.CancelRequests(this);
+}
+
+H225::registrationRequest& TRegistrationResolver::Rrq() {
+  return *static_cast<H225::registrationRequest*>(Request.alternative());
+}
+
+TProcessor::TPerformFunctionResult TRegistrationResolver::CheckRequest() {
+  H225::registrationRequest& rrq = Rrq();
+  const TConfiguration& configuration = *Owner->Configuration();
+
+  sockaddr_in rasAddress{};
+  if (FirstIpAddress(rrq.rasAddress, rasAddress)) ReplyAddress = rasAddress;
+
+  if (Owner->State() != TGatekeeper::gksRunning) {
+    SendReject(rjUndefinedReason, RejectText(rtShuttingDown));
+    return nullptr;
+  }
+  if (rrq.additiveRegistration) {
+    if (rrq.endpointIdentifier) FoundRegistration = Owner->FindEndpointByIdentifier(*rrq.endpointIdentifier);
+    SendReject(rjAdditiveRegistrationNotSupported);
+    return nullptr;
+  }
+  if (rrq.keepAlive && rrq.keepAlive->value()) {
+    AnswerKeepAlive();
+    return nullptr;
+  }
+  if (rrq.gatekeeperIdentifier && rrq.gatekeeperIdentifier->toString() != configuration.Identifier()) {
+    SendReject(rjDiscoveryRequired, RejectText(rtGatekeeperIdentifierMismatch));
+    return nullptr;
+  }
+
+  NewRegistration.reset(new TEndpointRegisterInfo(Owner));
+  TEndpointRegisterInfo& record = *NewRegistration;
+  if (!FirstIpAddress(rrq.rasAddress, record.RasAddress)) {
+    SendReject(rjInvalidRASAddress, RejectText(rtNoRASAddress));
+    return nullptr;
+  }
+  if (!FirstIpAddress(rrq.callSignalAddress, record.CallSignalAddress)) {
+    SendReject(rjInvalidCallSignalAddress, RejectText(rtNoCallSignalAddress));
+    return nullptr;
+  }
+
+  if (!rrq.terminalAlias) {
+    SendReject(rjInvalidAlias, RejectText(rtNoLoginAliases));
+    return nullptr;
+  }
+  orvo::list<asn::object>& aliases = rrq.terminalAlias->elements();
+  for (orvo::listNode* node = aliases.head(); node;) {
+    orvo::listNode* next = node->next;
+    if (H323::aliasToString(*AliasOf(node)).empty()) aliases.remove(node, 1);
+    node = next;
+  }
+  if (aliases.count() == 0) {
+    SendReject(rjInvalidAlias, RejectText(rtUnknownAliasTypes));
+    return nullptr;
+  }
+  for (orvo::listNode* node = aliases.head(); node; node = node->next) {
+    const H225::aliasAddress& alias = *AliasOf(node);
+    TEndpointRegisterInfo* holder = Owner->FindEndpointByAlias(alias);
+    if (holder && !SameIpAndPort(holder->CallSignalAddress, record.CallSignalAddress)) {
+      SendReject(rjDuplicateAlias, orvo::string(), &alias);
+      return nullptr;
+    }
+    record.Aliases.append(new H225::aliasAddress(alias));
+  }
+
+  TUser* user = nullptr;
+  for (orvo::listNode* node = aliases.head(); node; node = node->next) {
+    TUser* found = configuration.FindUserByLogin(H323::aliasToString(*AliasOf(node)));
+    if (!found) {
+      SendReject(rjInvalidAlias, RejectText(rtUnknownLoginAlias));
+      return nullptr;
+    }
+    if (user && found != user) {
+      SendReject(rjInvalidAlias, RejectText(rtDistinctEndpoints));
+      return nullptr;
+    }
+    user = found;
+  }
+  if (user->HasStaticAddress()) {
+    SendReject(rjDiscoveryRequired, RejectText(rtStaticUser));
+    return nullptr;
+  }
+  record.SetUser(user);
+  if (!user->IsAddressAllowed(record.CallSignalAddress)) {
+    SendReject(rjSecurityDenial, RejectText(rtAddressNotAllowed));
+    return nullptr;
+  }
+  if (!record.CheckTokens(rrq.tokens, rrq.cryptoTokens)) {
+    SendReject(rjSecurityDenial, RejectText(rtInvalidSecurity));
+    return nullptr;
+  }
+  const asn::oid& protocol = rrq.protocolIdentifier;
+  if (protocol.count() >= 6 && protocol.arc(0) == 0 && protocol.arc(1) == 0 && protocol.arc(2) == 8 &&
+      protocol.arc(3) == 2250 && protocol.arc(4) == 0)
+    record.ProtocolVersion = protocol.arc(5);
+  static const int typeOrder[] = {TEndpointRegisterInfo::etGatekeeper, TEndpointRegisterInfo::etGateway,
+                                  TEndpointRegisterInfo::etMCU, TEndpointRegisterInfo::etTerminal};
+  const H225::endpointType& type = rrq.terminalType;
+  const void* present[] = {type.gatekeeper, type.gateway, type.mcu, type.terminal};
+  for (unsigned i = 0; i < 4; ++i)
+    if (present[i]) {
+      record.EndpointType = typeOrder[i];
+      break;
+    }
+  record.SupportsAlternateGatekeepers = rrq.supportsAltGK != nullptr;
+  record.ApplyAliasMakeRules();
+  record.StartValidityTimer();
+
+  const bool radiusLogin = RadiusLoginApplies();
+  TEndpointRegisterInfo* existing = nullptr;
+  Owner->Registrations().ForEach([&](TEndpointRegisterInfo* ARegistration) {
+    if (!SameIpAndPort(ARegistration->CallSignalAddress, record.CallSignalAddress)) return false;
+    existing = ARegistration;
+    return true;
+  });
+  if (existing) {
+    if (existing->User() != user) {
+      SendReject(rjSecurityDenial, RejectText(rtCallSignalAddressTaken));
+      return nullptr;
+    }
+    if (existing->State() != TEndpointRegisterInfo::esRegistered) {
+      SendReject(rjDiscoveryRequired, RejectText(existing->State() == TEndpointRegisterInfo::esUnregistering
+                                                 ? rtUnregistrationInProgress
+                                                 : rtIntermediateState));
+      return nullptr;
+    }
+    // A new host or RAS address must pass RADIUS like a new registration;
+    // else re-registering would bypass it.
+    const bool sameEndpoint = Requester.sin_addr.s_addr == existing->RasAddress.sin_addr.s_addr &&
+                              SameIpAndPort(record.RasAddress, existing->RasAddress);
+    if (!radiusLogin || sameEndpoint) {
+      FoundRegistration = existing;
+      existing->TakeOver(record);
+      NewRegistration.reset();
+      SendConfirm();
+      return nullptr;
+    }
+    TakeOverRecord = existing;
+    TakeOverIdentity = existing->Identity();
+  } else if (Owner->Registrations().Count() >= RegistrationLimit) {
+    SendReject(rjResourceUnavailable);
+    return nullptr;
+  }
+
+  FoundRegistration = NewRegistration.get();
+  if (!TakeH235Identity(radiusLogin)) return nullptr;
+  if (!radiusLogin) return FinishRegistration();
+  SendRadiusRequest();
+  return &TRegistrationResolver::FinishRegistration;
+}
+
+void TRegistrationResolver::AnswerKeepAlive() {
+  H225::registrationRequest& rrq = Rrq();
+  TEndpointRegisterInfo* registration =
+      rrq.endpointIdentifier ? Owner->FindEndpointByIdentifier(*rrq.endpointIdentifier) : nullptr;
+  if (!registration) {
+    SendReject(rjFullRegistrationRequired);
+    return;
+  }
+  // Tokens and the sender are checked before anything is answered for the
+  // registration: a keep-alive must not let another host hold it alive.
+  if (!registration->CheckTokens(rrq.tokens, rrq.cryptoTokens)) {
+    DenyToSender(RejectText(rtInvalidSecurity));
+    return;
+  }
+  if (!RequestSourceAllowed(*registration, Requester)) {
+    DenyToSender(RejectText(rtAddressNotAllowed));
+    return;
+  }
+  FoundRegistration = registration;
+  switch (registration->State()) {
+    case TEndpointRegisterInfo::esRegistered:
+      if (TTimer* timer = registration->ValidityTimer()) {
+        timer->Stop();
+        timer->Start();
+      }
+      SendConfirm();
+      return;
+    case TEndpointRegisterInfo::esUnregistering:
+      SendReject(rjDiscoveryRequired, RejectText(rtUnregistrationInProgress));
+      return;
+    default:
+      SendReject(rjDiscoveryRequired, RejectText(rtIntermediateState));
+      return;
+  }
+}
+
+void TRegistrationResolver::DenyToSender(const orvo::string& AText) {
+  FoundRegistration = nullptr;
+  ReplyAddress = Requester;
+  SendReject(rjSecurityDenial, AText);
+}
+
+TEndpointRegisterInfo* TRegistrationResolver::TakeOverTarget() const {
+  if (!TakeOverRecord || !Owner->Registrations().Contains(TakeOverRecord)) return nullptr;
+  return TakeOverRecord->Identity() == TakeOverIdentity ? TakeOverRecord : nullptr;
+}
+
+TProcessor::TPerformFunctionResult TRegistrationResolver::FinishRegistration() {
+  if (TakeOverIdentity != 0) {
+    // The record may have gone or changed while RADIUS was asked.
+    TEndpointRegisterInfo* existing = TakeOverTarget();
+    if (!existing || existing->State() != TEndpointRegisterInfo::esRegistered) {
+      SendReject(rjDiscoveryRequired, RejectText(rtIntermediateState));
+      return nullptr;
+    }
+    FoundRegistration = existing;
+    existing->TakeOver(*NewRegistration);
+    NewRegistration.reset();
+    SendConfirm();
+    return nullptr;
+  }
+  if (Owner->Registrations().Count() >= RegistrationLimit) {
+    SendReject(rjResourceUnavailable);
+    return nullptr;
+  }
+  TEndpointRegisterInfo* record = NewRegistration.release();
+  FoundRegistration = record;
+  record->SetState(TEndpointRegisterInfo::esRegistered);
+  SendConfirm();
+  TGatekeeperLink* serving = nullptr;
+  Owner->Links().ForEach([&](TGatekeeperLink* ALink) {
+    if (static_cast<const TUser*>(ALink->User) != record->User()) return false;
+    serving = ALink;
+    return true;
+  });
+  if (serving) serving->Register();
+  return nullptr;
+}
+
+void TRegistrationResolver::SendConfirm() {
+  H225::registrationRequest& rrq = Rrq();
+  TEndpointRegisterInfo& registration = *FoundRegistration;
+  H225::rasMessage answer;
+  auto* rcf = static_cast<H225::registrationConfirm*>(answer.select(4));
+  rcf->requestSeqNum = rrq.requestSeqNum.value();
+  rcf->protocolIdentifier = H323::h225ProtocolIdentifier;
+  H323::sockaddrToTransport(registration.CallSignalAddress, *rcf->callSignalAddress.appendNew());
+  if (rrq.terminalAlias) rcf->terminalAlias = new asn::sequenceOf<H225::aliasAddress, 0u, 0u, 1>(*rrq.terminalAlias);
+  rcf->endpointIdentifier = registration.Identifier();
+  registration.MakeAlternateGatekeepersOnce(rcf->alternateGatekeeper);
+  if (TUser* user = registration.User())
+    if (user->RegistrationValidity() != TUser::NoLimit) {
+      rcf->timeToLive = new asn::integer<1u, 4294967295u, 1>;
+      *rcf->timeToLive = uint32_t(user->RegistrationValidity());
+    }
+  rcf->willRespondToIRR = new asn::booltype;
+  *rcf->willRespondToIRR = true;
+  rcf->maintainConnection = new asn::booltype;
+  *rcf->maintainConnection = false;
+  registration.CreateTokens(rcf->tokens, rcf->cryptoTokens);
+  Owner->RASSend(ReplyAddress, answer);
+}
