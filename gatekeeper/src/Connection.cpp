@@ -13,6 +13,7 @@
 #include <signalling/CallSignallingRelay.h>
 #include <signalling/ReleaseComplete.h>
 
+#include <gatekeeper/CompetitorInfo.h>
 #include <gatekeeper/DisengageProcedure.h>
 #include <gatekeeper/Endpoint.h>
 #include <gatekeeper/Gatekeeper.h>
@@ -106,18 +107,8 @@ bool TConnection::Start(const sockaddr_in& ACalleeAddress, bool ARouted) {
 }
 
 void TConnection::TranslateSetupAlias(int ASide, const orvo::string& AAlias, orvo::string& AResult) {
-  // The Setup goes from the caller to the callee: the caller's user turns
-  // the alias outwards, the callee's user inwards.
-  TCallSide& sender = Sides[cnsCaller];
-  TCallSide& receiver = Sides[cnsCallee];
-  AResult = AAlias;
-  if (TEndpointRegisterInfo* registration = sender.Handle.Registration())
-    if (TUser* user = registration->User())
-      AResult = user->TranslateOutgoingAlias(ASide, AResult, &sender.Handle.Variables);
-  if (AResult.empty()) return;
-  if (TEndpointRegisterInfo* registration = receiver.Handle.Registration())
-    if (TUser* user = registration->User())
-      AResult = user->TranslateIncomingAlias(ASide, AResult, &receiver.Handle.Variables);
+  // The Setup goes from the caller to the callee.
+  AResult = TranslateAlias(AAlias, ASide, Sides[cnsCaller].Handle, Sides[cnsCallee].Handle);
 }
 
 void TConnection::OnRelayStarted() {
@@ -209,7 +200,7 @@ void TConnection::SetSideAliases(int ASide, const TStringList& AAliases) {
 }
 
 void TConnection::AddSideVariables(int ASide, const TVariables& AVariables) {
-  for (const TVariable* variable : AVariables) Sides[ASide].Handle.Variables.SetVariable(*variable);
+  for (const TVariable* variable : AVariables) Sides[ASide].Handle.WritableScope().SetVariable(*variable);
 }
 
 bool TConnection::AddAlternative(TConnectionAlternative* AAlternative) {

@@ -2,15 +2,46 @@
 
 #include <gatekeeper/Endpoint.h>
 
+TEndpointHandle::TEndpointHandle(const TEndpointHandle& AOther) : FRegistration(AOther.FRegistration) {
+  if (!AOther.FScope) return;
+  auto scope = std::make_shared<TCallScope>();
+  scope->Enclosing = AOther.FScope;
+  scope->SetParent(AOther.FScope.get());
+  FScope = scope;
+}
+
 TEndpointHandle& TEndpointHandle::operator=(const TEndpointHandle& AOther) {
   if (this != &AOther) {
-    Variables = AOther.Variables;
-    FRegistration = AOther.FRegistration;
+    TEndpointHandle copy(AOther);
+    FRegistration = copy.FRegistration;
+    FScope = copy.FScope;
   }
   return *this;
 }
 
-void TEndpointHandle::SetRegistration(TEndpointRegisterInfo* ARegistration) {
+void TEndpointHandle::Set(TEndpointRegisterInfo* ARegistration) {
+  if (ARegistration == FRegistration) return;
   FRegistration = ARegistration;
-  Variables.SetParent(ARegistration ? &ARegistration->Variables() : nullptr);
+  FScope.reset();
+}
+
+void TEndpointHandle::Take(TEndpointHandle& ASource) {
+  if (this == &ASource) return;
+  FRegistration = ASource.FRegistration;
+  FScope = std::move(ASource.FScope);
+  ASource.FScope.reset();
+}
+
+TVariables& TEndpointHandle::WritableScope() {
+  if (!FScope) {
+    auto scope = std::make_shared<TCallScope>();
+    scope->SetParent(FRegistration ? &FRegistration->Variables() : nullptr);
+    FScope = scope;
+  }
+  return *FScope;
+}
+
+TVariables* TEndpointHandle::LookupScope() const {
+  if (FScope) return FScope.get();
+  return FRegistration ? &FRegistration->Variables() : nullptr;
 }

@@ -549,6 +549,7 @@ void TGatekeeperLink::HandleRequest(H225::rasMessage& AMessage) {
 }
 
 void TGatekeeperLink::Stop() {
+  FStopping = true;
   FTimer.reset();
   CancelRequests(this);
   DropSteps();
@@ -580,6 +581,7 @@ void TGatekeeperLink::UpdateUser(TConfiguration* AConfiguration, TLinkedUser* AU
 }
 
 void TGatekeeperLink::Restart() {
+  FStopping = false;
   FTimer.reset();
   CancelRequests(this);
   DropSteps();

@@ -165,6 +165,9 @@ void TGatekeeper::ReloadLinks() {
   // The links to neighbour gatekeepers follow their gatekeeper sections.
   TConfiguration* configuration = CurrentConfiguration.get();
   FLinks.ForEach([&](TGatekeeperLink* ALink) {
+    // A link that is ending (its section went in an earlier reload) goes on
+    // ending at its old neighbour; a section that came back gets a new one.
+    if (ALink->Stopping()) return false;
     TUser* user = ALink->User ? configuration->FindUser(ALink->User->Identifier()) : nullptr;
     if (!user || !user->IsGatekeeper())
       ALink->Stop();
@@ -175,7 +178,7 @@ void TGatekeeper::ReloadLinks() {
   for (TUser* user : configuration->Users()) {
     if (!user->IsGatekeeper()) continue;
     bool linked = FLinks.ForEach([&](TGatekeeperLink* ALink) {
-      return ALink->User && ALink->User->Identifier() == user->Identifier();
+      return !ALink->Stopping() && ALink->User && ALink->User->Identifier() == user->Identifier();
     });
     if (!linked) (new TGatekeeperLink(this, static_cast<TLinkedUser*>(user)))->Run();
   }

@@ -203,7 +203,8 @@ void TGatekeeper::StartResolver(const sockaddr_in& AFrom, const H225::rasMessage
   TRegistry<TRasResolver>* list = ResolversOf(ARequest.index());
   if (!list) return;
   // A retransmission of a request in hand is dropped silently.
-  if (list->ForEach([&](TRasResolver* AHeld) { return IsRetransmission(AHeld->HeldRequest(), ARequest); })) return;
+  if (list->ForEach([&](TRasResolver* AHeld) { return !AHeld->Answered() && IsRetransmission(AHeld->HeldRequest(), ARequest); }))
+    return;
   if (!ResolverFactory) return;
   if (TRasResolver* resolver = ResolverFactory(this, AFrom, ARequest)) resolver->Run();
 }

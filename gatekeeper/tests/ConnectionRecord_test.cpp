@@ -144,7 +144,7 @@ TEST(ConnectionRecord, EventsOncePerCall) {
   TVariables variables;
   variables.Set("route", "direct");
   call->AddSideVariables(TConnection::cnsCaller, variables);
-  ASSERT_TRUE(call->Side(TConnection::cnsCaller).Variables.FindOwn("route"));
+  ASSERT_TRUE(call->Side(TConnection::cnsCaller).Scope()->FindOwn("route"));
   EXPECT_TRUE(call->AddAlternative(new TConnectionAlternative));
   call->DisableRetermination("conversation already took it's place");
   call->DisableRetermination("connection is stopping");

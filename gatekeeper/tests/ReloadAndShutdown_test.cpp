@@ -7,13 +7,17 @@
 #include <chrono>
 #include <functional>
 #include <sstream>
+#include <thread>
 
 #include <orvo/sockEvent.h>
 #include <orvo/timer.h>
 #include <orvo/timerClock.h>
 
 #include <config/Configuration.h>
+#include <config/LinkedUser.h>
 #include <config/User.h>
+#include <h323/alias.h>
+#include <h323/transportAddress.h>
 
 #include <gatekeeper/RasSequenceNumber.h>
 
@@ -46,6 +50,20 @@ std::string Received(TSimulatedEndpoint& AEndpoint, H225::rasMessage* ALast = nu
   return out;
 }
 
+// Parses in a thread and applies from the idle pass, as the loop does.
+void ApplyReload(TGatekeeper& ACore, const std::string& AText) {
+  ASSERT_TRUE(ACore.ReloadConfiguration(new std::istringstream(AText)));
+  // The parse runs on another thread: wait for it, boundedly.
+  for (int wait = 0; wait < 400 && !ACore.Threads().Empty(); ++wait) {
+    ACore.Threads().ForEach([](TThread* AThread) {
+      if (AThread->Finished()) AThread->Run();
+      return false;
+    });
+    if (!ACore.Threads().Empty()) std::this_thread::sleep_for(milliseconds(5));
+  }
+  ASSERT_TRUE(ACore.Threads().Empty()) << "the parse did not end";
+}
+
 void Advance(int64_t AMilliseconds) {
   orvo::advanceTimerClock(orvo::timeSpan::fromMilliseconds(AMilliseconds));
   orvo::sockEvent::dispatch(0);
@@ -73,14 +91,7 @@ struct TRig {
     Call->Admit(TConnection::cnsCallee);
     Gk.Core.RASProcedures().Attach(new TEventRecorder(&Events));
   }
-  // Parses in a thread and applies from the idle pass, as the loop does.
-  void Reload(const std::string& AText) {
-    ASSERT_TRUE(Gk.Core.ReloadConfiguration(new std::istringstream(AText)));
-    Gk.Core.Threads().ForEach([](TThread* AThread) {
-      if (AThread->Finished()) AThread->Run();
-      return false;
-    });
-  }
+  void Reload(const std::string& AText) { ApplyReload(Gk.Core, AText); }
   TCoreWithUsers Gk;
   TSimulatedEndpoint EndpointA, EndpointB;
   TEndpointRegisterInfo *A, *B;
@@ -152,6 +163,139 @@ TEST(Reload, AppliesInOrderToRegistrationsCallsAndStaticUsers) {
 
 namespace {
 
+void Pump() {
+  for (int i = 0; i < 3; ++i) orvo::sockEvent::dispatch(0);
+}
+
+// A neighbour's answer to a link's registration (no time to live: no
+// keep-alive) or unregistration.
+H225::rasMessage NeighbourAnswer(const H225::rasMessage& ARequest) {
+  H225::rasMessage answer;
+  if (ARequest.index() == 3) {
+    auto* rcf = static_cast<H225::registrationConfirm*>(answer.select(4));
+    rcf->protocolIdentifier = asn::oid(0, 0, 8, 2250, 0, 4);
+    H323::sockaddrToTransport(LoopbackAddress(5, 1720), *rcf->callSignalAddress.appendNew());
+    rcf->endpointIdentifier = "EP-GK1";
+  } else {
+    answer.select(7);
+  }
+  SetRasSequenceNumber(answer, GetRasSequenceNumber(ARequest));
+  return answer;
+}
+
+// Two neighbour gatekeepers, on 127.0.0.5 and .6, that confirm whatever a
+// link asks, and what each was asked, in order: "RRQ <first alias>", "URQ".
+struct TNeighbours {
+  void Serve() {
+    for (int quiet = 0; quiet < 2;) {
+      Pump();
+      bool heard = false;
+      for (auto [side, log] : {std::pair{&Near, &ToNear}, std::pair{&Far, &ToFar}}) {
+        sockaddr_in from{};
+        while (std::unique_ptr<H225::rasMessage> message = side->Receive(milliseconds(20), &from)) {
+          heard = true;
+          if (message->index() == 3) {
+            const auto& rrq = *static_cast<const H225::registrationRequest*>(message->alternative());
+            *log += "RRQ " + std::string(rrq.terminalAlias && rrq.terminalAlias->count()
+                                             ? H323::aliasToString(*static_cast<const H225::aliasAddress*>(rrq.terminalAlias->elements().first())).buffer()
+                                             : "-") + " ";
+          } else {
+            *log += message->index() == 6 ? "URQ " : "? ";
+          }
+          side->Send(NeighbourAnswer(*message), from);
+        }
+      }
+      quiet = heard ? 0 : quiet + 1;
+    }
+  }
+  // "@5" and "@6" become the neighbours' RAS addresses.
+  std::string Fill(std::string AText) const {
+    for (auto [mark, side] : {std::pair{"@5", &Near}, std::pair{"@6", &Far}})
+      for (size_t at; (at = AText.find(mark)) != std::string::npos;)
+        AText.replace(at, 2, "127.0.0." + std::string(1, mark[1]) + ":" +
+                                 std::to_string(ntohs(side->Address().sin_port)));
+    return AText;
+  }
+  TSimulatedEndpoint Near{5}, Far{6};
+  std::string ToNear, ToFar;
+};
+
+// Each link: section, neighbour's host, registered or not.
+std::string Links(TGatekeeper& ACore) {
+  std::string out;
+  ACore.Links().ForEach([&](TGatekeeperLink* ALink) {
+    out += std::string(ALink->User->Identifier().buffer()) + "@" +
+           std::to_string(ntohl(ALink->RemoteRasAddress().sin_addr.s_addr) & 0xff) +
+           (ALink->Registered() ? "+ " : "- ");
+    return false;
+  });
+  return out;
+}
+
+const std::string LinkBase = "system { address 127.0.0.1; ras port 0; }\n",
+                  Gk2 = "gatekeeper GK2 { identifier \"GK2\"; ras address @5; register alias \"gk1\"; }\n";
+
+}  // namespace
+
+// A link registered at its neighbour follows its section through a reload.
+// Events: 21 a link's registration changed, 22 a link ended.
+TEST(Reload, LinksFollowTheirGatekeeperSections) {
+  const struct {
+    const char* Name;
+    std::string Text;
+    const char *ToNear, *ToFar;
+    std::vector<int> Events;
+    const char* Links;
+    const char* Before = nullptr;  // a reload applied first, its unregistration left unanswered
+  } cases[] = {
+      {"kept unchanged", Gk2, "", "", {}, "GK2@5+ "},
+      {"removed", "", "URQ ", "", {21, 22}, ""},
+      {"now a user", "user GK2 { }\n", "URQ ", "", {21, 22}, ""},
+      {"new neighbour address", "gatekeeper GK2 { identifier \"GK2\"; ras address @6; register alias \"gk1\"; }\n",
+       "URQ ", "RRQ gk1 ", {21, 21}, "GK2@6+ "},
+      {"new aliases", "gatekeeper GK2 { identifier \"GK2\"; ras address @5; register alias \"gk9\"; }\n",
+       "URQ RRQ gk9 ", "", {21, 21}, "GK2@5+ "},
+      {"a section added", Gk2 + "gatekeeper GK3 { identifier \"GK3\"; ras address @6; register alias \"gk1\"; }\n",
+       "", "RRQ gk1 ", {21}, "GK2@5+ GK3@6+ "},
+      {"removed, and back before the neighbour answered", Gk2, "URQ RRQ gk1 ", "", {21, 22, 21}, "GK2@5+ ", ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Name);
+    TNeighbours neighbours;
+    TCoreWithUsers gk(neighbours.Fill(LinkBase + Gk2));
+    gk.Core.StartLinks();
+    neighbours.Serve();
+    ASSERT_EQ("GK2@5+ ", Links(gk.Core));
+    neighbours.ToNear.clear();
+    std::vector<int> codes;
+    gk.Core.RASProcedures().Attach(new TEventRecorder(&codes));
+    TCoreLog log;
+    if (c.Before) {
+      ApplyReload(gk.Core, neighbours.Fill(LinkBase + c.Before));
+      Pump();
+    }
+    ApplyReload(gk.Core, neighbours.Fill(LinkBase + c.Text));
+    neighbours.Serve();
+    EXPECT_EQ(c.Before ? std::string(Applied) + Applied : Applied, log.Lines());
+    EXPECT_EQ(c.ToNear, neighbours.ToNear);
+    EXPECT_EQ(c.ToFar, neighbours.ToFar);
+    std::vector<int> linkCodes;
+    for (int code : codes)
+      if (code == evLinkStateChanged || code == evLinkDestroyed) linkCodes.push_back(code);
+    EXPECT_EQ(c.Events, linkCodes);
+    EXPECT_EQ(c.Links, Links(gk.Core));
+    // What remains serves the new sections.
+    TConfiguration* now = gk.Core.Configuration();
+    gk.Core.Links().ForEach([&](TGatekeeperLink* ALink) {
+      EXPECT_EQ(now, ALink->Configuration());
+      EXPECT_EQ(now->FindUser(ALink->User->Identifier()), static_cast<TUser*>(ALink->User));
+      return false;
+    });
+  }
+}
+
+namespace {
+
 struct TAt {
   TAt(int64_t AAfter, std::function<void()> AWhat) : What(std::move(AWhat)), Timer(AAfter, this, &TAt::Fire) {
     Timer.Start();
@@ -178,9 +322,9 @@ struct TFastClock {
 
 // The shutdown ends the calls first (an unregistration waits for them), then
 // tells every endpoint (maintenance), and ends when every registration has
-// gone: at once when the endpoints answer, after the retransmission
-// schedule (two requests 3 s apart, 3 s for the last answer) when they do
-// not, at the bound at the latest.
+// gone and every link has unregistered at its neighbour: at once when all
+// answer, after the retransmission schedule (two requests 3 s apart, 3 s
+// for the last answer) when one does not, at the bound at the latest.
 TEST(Shutdown, UnregistersEveryEndpointWithinTheBound) {
   const struct {
     const char* Name;
@@ -189,15 +333,28 @@ TEST(Shutdown, UnregistersEveryEndpointWithinTheBound) {
     const char *ToA, *ToB;
     int64_t MinElapsed, MaxElapsed;  // timer-clock milliseconds from the stop
     const char* Log;
+    int Link = 0;  // 1 the neighbour answers, 2 it does not
+    const char* ToNeighbour = "";
   } cases[] = {
       {"answered, with a call", true, true, 30000, "DRQ URQ4 ", "DRQ URQ4 ", 0, 999, ""},
       {"answered, no call", true, false, 30000, "URQ4 ", "URQ4 ", 0, 999, ""},
       {"unanswered", false, true, 30000, "DRQ URQ4 DRQ URQ4 ", "DRQ URQ4 DRQ URQ4 ", 6000, 7999, ""},
       {"unanswered past the bound", false, false, 4000, "URQ4 URQ4 ", "URQ4 URQ4 ", 4000, 5999,
        "Shutdown not complete in time, stopping anyway.\n"},
+      {"answered, with a link", true, false, 30000, "URQ4 ", "URQ4 ", 0, 999, "", 1, "URQ- "},
+      {"answered, the link's neighbour silent", true, false, 30000, "URQ4 ", "URQ4 ", 6000, 7999, "", 2,
+       "URQ- URQ- "},
   };
   for (const auto& c : cases) {
-    TRig rig(Base() + Users);
+    TNeighbours neighbours;
+    TRig rig(Base() + Users + (c.Link ? neighbours.Fill(Gk2) : ""));
+    TGatekeeperLink* link = nullptr;
+    if (c.Link) {
+      rig.Gk.Core.StartLinks();
+      neighbours.Serve();
+      ASSERT_EQ("GK2@5+ ", Links(rig.Gk.Core)) << c.Name;
+      rig.Gk.Core.Links().ForEach([&](TGatekeeperLink* ALink) { return (link = ALink) != nullptr; });
+    }
     if (!c.Call) {
       rig.Gk.Core.Connections().Detach(rig.Call);
       delete rig.Call;
@@ -205,17 +362,20 @@ TEST(Shutdown, UnregistersEveryEndpointWithinTheBound) {
     rig.Gk.Core.ShutdownLimit = c.Limit;
     TCoreLog log;
     orvo::dateTime stopped;
-    std::string toA, toB;
+    std::string toA, toB, toNeighbour;
     std::unique_ptr<TFastClock> clock;
     TAt stop(10, [&] {
       stopped = orvo::timerClock();
       rig.Gk.Core.StopLoop();
     });
     TAt serve(30, [&] {
-      if (!c.Answers) {
-        clock.reset(new TFastClock);
-        return;
+      if (c.Link == 1) {
+        H225::rasMessage urq;
+        toNeighbour = Received(neighbours.Near, &urq);
+        neighbours.Near.Send(NeighbourAnswer(urq), link->LocalRasAddress());
       }
+      if (!c.Answers || c.Link == 2) clock.reset(new TFastClock);
+      if (!c.Answers) return;
       for (auto* side : {&rig.EndpointA, &rig.EndpointB}) {
         H225::rasMessage urq;
         (side == &rig.EndpointA ? toA : toB) = Received(*side, &urq);
@@ -234,10 +394,13 @@ TEST(Shutdown, UnregistersEveryEndpointWithinTheBound) {
       toA = Received(rig.EndpointA);
       toB = Received(rig.EndpointB);
     }
+    if (c.Link == 2) toNeighbour = Received(neighbours.Near);
     EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(3)) << c.Name;
     EXPECT_EQ(c.ToA, toA) << c.Name;
     EXPECT_EQ(c.ToB, toB) << c.Name;
     EXPECT_EQ(!*c.Log, rig.Gk.Core.Registrations().Empty()) << c.Name;
+    EXPECT_EQ(c.ToNeighbour, toNeighbour) << c.Name;
+    EXPECT_TRUE(rig.Gk.Core.Links().Empty()) << c.Name;
     EXPECT_GE(elapsed, c.MinElapsed) << c.Name;
     EXPECT_LE(elapsed, c.MaxElapsed) << c.Name;
     EXPECT_EQ(c.Log, log.Lines()) << c.Name;

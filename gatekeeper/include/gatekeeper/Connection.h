@@ -72,6 +72,8 @@ public:
   // A side admitted by the gatekeeper, with its credit time in seconds (-1
   // none); its information reports are supervised from now on.
   void Admit(int ASide, int ACreditTime = -1);
+  // The credit time of a side not admitted yet.
+  void SetCreditTime(int ASide, int ASeconds) { Sides[ASide].CreditTime = ASeconds; }
   void RestartIrrTimer(int ASide);
   void SetInfoRequestInterval(int ASeconds, bool AWillRespond, int ACallModel);
   // Disengage requests to the admitted sides, then removal; once.

@@ -32,6 +32,8 @@
 #include <gatekeeper/StorageProvider.h>
 #include <gatekeeper/Thread.h>
 
+class TCompetitorInfo;
+class TCompetitorsInfo;
 class TZone;
 
 class TGatekeeper {
@@ -100,6 +102,16 @@ public:
   TConnection* FindConnectionByCalleeUser(const H323::guidOctets& AConferenceID,
                                           const H225::callIdentifier* ACallIdentifier, const TUser* AUser);
   TGatekeeperLink* FindRegisteredLink(const TEndpointRegisterInfo* ARegistration);
+  // The registrations that may take a call to the aliases, best first; false
+  // when there is none, AResult then telling why (0 none, 1 no route, 2
+  // aliases inconsistent, 3 bandwidth, 4 call capacity, 5 not permitted;
+  // the last refused candidate's reason).
+  bool ResolveCall(const TStringList& AAliases, TEndpointRegisterInfo* ACaller, uint32_t ABandwidth,
+                   TCompetitorsInfo& ACompetitors, int& AResult);
+  // For a neighbour's location request: the best local endpoint (null when
+  // none), and in the list only the linked gatekeepers that would be better.
+  TEndpointRegisterInfo* ResolveCallForLRQ(const TStringList& AAliases, TEndpointRegisterInfo* ARequester,
+                                           TCompetitorsInfo& ACompetitors, int& AResult);
   // 1 to 65535, then 1 again.
   unsigned NextRequestSeqNum();
   // Calls whose removal is scheduled are over and do not count.
@@ -177,6 +189,9 @@ private:
   void RebookConnections();
   // Links stopped, updated or created after the gatekeeper sections.
   void ReloadLinks();
+
+  bool TestCandidate(const TStringList& AAliases, TEndpointRegisterInfo* ACaller, TEndpointRegisterInfo* ACandidate,
+                     TCompetitorInfo& AOut, int& AResult);
 
   // The read callback of both RAS sockets.
   void RASReceive(orvo::sockEvent* AEvent);

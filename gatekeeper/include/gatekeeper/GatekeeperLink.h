@@ -76,6 +76,8 @@ public:
 
   // Shutdown or a section gone: end the calls, unregister, clean up, end.
   void Stop();
+  // Since Stop: the link serves no section any more, it only ends.
+  bool Stopping() const { return FStopping; }
   // A reload that keeps the section: a changed target, aliases or H.235
   // unregister and start anew.
   void UpdateUser(TConfiguration* AConfiguration, TLinkedUser* AUser);
@@ -164,6 +166,7 @@ private:
   TGatekeeper* FOwner = nullptr;
   TConfiguration* FConfiguration = nullptr;
   bool FRegistered = false;
+  bool FStopping = false;
   sockaddr_in FRemoteRasAddress{};
   orvo::string FRemoteIdentifier;
   std::unique_ptr<TLinkAlternatives> FAlternates;

@@ -51,6 +51,13 @@ public:
   }
 
   unsigned PendingSteps() const { return Steps.count(); }
+  // The step to resume with while suspended; null with no step.
+  TStep TopStep() const { return Steps.count() ? *Steps.at(Steps.count() - 1) : nullptr; }
+  template <class TDerived>
+  void ReplaceTopStep(TPerformFunctionResult (TDerived::*step)()) {
+    if (Steps.count()) Steps.remove(Steps.count() - 1);
+    Push(step);
+  }
   bool Attached() const { return IsAttached; }
 
 protected:

@@ -21,6 +21,10 @@ public:
 
   const H225::rasMessage& HeldRequest() const { return Request; }
   const sockaddr_in& RequesterAddress() const { return Requester; }
+  // A resolver that has answered its request but goes on (hunting) holds
+  // it no more: a repetition of the request is a new request, so that a
+  // lost answer can be asked for again.
+  virtual bool Answered() const { return false; }
 
 protected:
   // Into and out of the core's list of the request's kind.
