@@ -1,7 +1,8 @@
 // Stopping and restarting the running program with endpoints registered by
-// RRQ and a link registered at a neighbour: who is told, what a request
-// during the stop is answered, and how long the stop takes with and without
-// answers. tshark reads every datagram of the exchange.
+// RRQ, a direct call between them and a link registered at a neighbour: who
+// is told, what a request during the stop is answered, and how long the stop
+// takes with and without answers. tshark reads every datagram of the
+// exchange.
 #include <gtest/gtest.h>
 
 #include <arpa/inet.h>
@@ -11,6 +12,7 @@
 #include <regex>
 #include <sstream>
 
+#include <h323/alias.h>
 #include <h323/transportAddress.h>
 
 #include <gatekeeper/RasSequenceNumber.h>
@@ -33,7 +35,8 @@ struct TStoppingGatekeeper {
   TGatekeeperSetup Setup() {
     TGatekeeperSetup setup;
     setup.Sections =
-        "user alice { login \"alice\"; }\nuser bob { login \"bob\"; }\nuser carol { login \"carol\"; }\n"
+        "user alice { login \"alice\"; alias \"1001\"; proxy level none; }\n"
+        "user bob { login \"bob\"; alias \"1002\"; proxy level none; }\nuser carol { login \"carol\"; }\n"
         "gatekeeper GK2 { identifier \"GK2\"; ras address 127.0.0.5:" +
         std::to_string(ntohs(neighbour.Address().sin_port)) + "; register alias \"gk1\"; }\n";
     return setup;
@@ -57,6 +60,34 @@ struct TStoppingGatekeeper {
     for (auto [endpoint, alias] : {std::pair{&a, "alice"}, std::pair{&b, "bob"}}) {
       auto answer = Ask(*endpoint, *endpoint->RegistrationRequest({alias}));
       if (!answer || answer->index() != 4) return false;
+      (endpoint == &a ? IdA : IdB) = ConfirmedIdentifier(*answer);
+    }
+    return true;
+  }
+  // Alice calls 1002 (bob), both sides admitted, the call direct.
+  bool Call() {
+    const sockaddr_in aSignal = a.CallSignalAddress();
+    for (auto [endpoint, answer] : {std::pair{&a, false}, std::pair{&b, true}}) {
+      H225::rasMessage message;
+      auto* arq = static_cast<H225::admissionRequest*>(message.select(9));
+      arq->requestSeqNum = endpoint->NextSequenceNumber();
+      arq->callType.select(0);
+      arq->endpointIdentifier = (answer ? IdB : IdA).c_str();
+      arq->destinationInfo = new asn::sequenceOf<H225::aliasAddress, 0u, 0u, 1>;
+      H323::makeAliasAddress(*arq->destinationInfo->appendNew(), "1002");
+      H323::makeAliasAddress(*arq->srcInfo.appendNew(), "1001");
+      if (answer) {
+        arq->srcCallSignalAddress = new H225::transportAddress;
+        H323::sockaddrToTransport(aSignal, *arq->srcCallSignalAddress);
+      }
+      arq->bandWidth = 640;
+      arq->callReferenceValue = 1;
+      unsigned char conference[16];
+      for (unsigned char& octet : conference) octet = 0x11;
+      arq->conferenceID.setValue(conference, 16);
+      arq->answerCall = answer;
+      auto acf = Ask(*endpoint, message);
+      if (!acf || acf->index() != 10) return false;
     }
     return true;
   }
@@ -64,18 +95,19 @@ struct TStoppingGatekeeper {
     if (!AEndpoint.Send(ARequest, gk.RasAddress())) return nullptr;
     return AEndpoint.Receive(milliseconds(2000));
   }
-  // Waits for the gatekeeper's unregistration request to the endpoint; with
-  // AConfirm the endpoint confirms it at once, else later by Confirm.
-  bool Unregistered(TSimulatedEndpoint& AEndpoint, bool AConfirm) {
-    Urq = AEndpoint.Receive(milliseconds(2000), &UrqFrom);
-    if (!Urq || Urq->index() != 6) return false;
+  // Waits for the gatekeeper's request of the kind (URQ 6, DRQ 15) to the
+  // endpoint; with AConfirm the endpoint confirms it at once, else later by
+  // Confirm.
+  bool Unregistered(TSimulatedEndpoint& AEndpoint, bool AConfirm, int AKind = 6) {
+    Request = AEndpoint.Receive(milliseconds(2000), &RequestFrom);
+    if (!Request || int(Request->index()) != AKind) return false;
     return !AConfirm || Confirm(AEndpoint);
   }
   bool Confirm(TSimulatedEndpoint& AEndpoint) {
-    H225::rasMessage ucf;
-    ucf.select(7);
-    SetRasSequenceNumber(ucf, GetRasSequenceNumber(*Urq));
-    return AEndpoint.Send(ucf, UrqFrom);
+    H225::rasMessage confirm;
+    confirm.select(Request->index() + 1);
+    SetRasSequenceNumber(confirm, GetRasSequenceNumber(*Request));
+    return AEndpoint.Send(confirm, RequestFrom);
   }
   // Reads what is left in the sockets, so that the capture holds it.
   void Drain() {
@@ -100,8 +132,9 @@ struct TStoppingGatekeeper {
   TSimulatedEndpoint a, b, neighbour, late;
   TGatekeeperUnderTest gk;
   sockaddr_in link{};
-  std::unique_ptr<H225::rasMessage> Urq;  // the last one received
-  sockaddr_in UrqFrom{};
+  std::string IdA, IdB;
+  std::unique_ptr<H225::rasMessage> Request;  // the last one received
+  sockaddr_in RequestFrom{};
 };
 
 // The service's own lines ("[I] Service stopped."), without their times;
@@ -123,10 +156,12 @@ const TRow UrqToA = {"127.0.0.1", "127.0.0.2", "6", "4", "", ""}, UrqToB = {"127
            UrqToNeighbour = {"127.0.0.1", "127.0.0.5", "6", "", "", ""};
 const TRow UcfFromA = {"127.0.0.2", "127.0.0.1", "7", "", "", ""}, UcfFromB = {"127.0.0.3", "127.0.0.1", "7", "", "", ""},
            UcfFromNeighbour = {"127.0.0.5", "127.0.0.1", "7", "", "", ""};
+const TRow DrqToA = {"127.0.0.1", "127.0.0.2", "15", "", "", ""}, DrqToB = {"127.0.0.1", "127.0.0.3", "15", "", "", ""};
+const TRow DcfFromA = {"127.0.0.2", "127.0.0.1", "16", "", "", ""}, DcfFromB = {"127.0.0.3", "127.0.0.1", "16", "", "", ""};
 
 struct TStopCase {
   const char* Name;
-  bool Answer;
+  bool Answer, Call;
   milliseconds MinTook, MaxTook;  // from the signal to the exit
   std::vector<TRow> Tail;         // the frames after the refused requests
 };
@@ -138,18 +173,22 @@ class SigtermEndToEnd : public testing::TestWithParam<TStopCase> {};
 }  // namespace
 
 // During the stop a discovery and a registration are refused with the text,
-// and a datagram that does not decode changes nothing. Answered, the stop
-// ends at once; unanswered, after two requests to each, 3 s apart, and the
+// and a datagram that does not decode changes nothing. Answered, the call's
+// sides are disengaged, then unregistered, and the stop ends at once; unanswered, after two requests to each, 3 s apart, and the
 // 3 s the gatekeeper waits for the answer to the second.
 TEST_P(SigtermEndToEnd, TellsEveryEndpointAndTheNeighbour) {
   if (!tshark::toolsAvailable()) GTEST_SKIP();
   const TStopCase& c = GetParam();
   TStoppingGatekeeper run;
   ASSERT_TRUE(run.Run()) << run.gk.Console() << run.gk.Log();
+  if (c.Call) {
+    ASSERT_TRUE(run.Call()) << run.gk.Log();
+  }
 
   const auto signalled = steady_clock::now();
   std::future<int> status = std::async(std::launch::async, [&] { return run.gk.Stop(std::chrono::seconds(14)); });
-  ASSERT_TRUE(run.Unregistered(run.a, false)) << "the stop has begun";
+  // The call's sides are told first.
+  ASSERT_TRUE(run.Unregistered(run.a, false, c.Call ? 15 : 6)) << "the stop has begun";
   TSimulatedEndpoint stranger(7);  // not in the capture: tshark would call it malformed
   stranger.SendOctets({0x5f, 0xff, 0xff, 0x01}, run.gk.RasAddress());
   auto grj = run.Ask(run.late, *DiscoveryRequest(run.late, {"carol"}));
@@ -157,6 +196,10 @@ TEST_P(SigtermEndToEnd, TellsEveryEndpointAndTheNeighbour) {
   ASSERT_TRUE(grj && rrj);
   if (c.Answer) {
     ASSERT_TRUE(run.Confirm(run.a));
+    if (c.Call) {
+      ASSERT_TRUE(run.Unregistered(run.b, true, 15));
+      ASSERT_TRUE(run.Unregistered(run.a, true));
+    }
     ASSERT_TRUE(run.Unregistered(run.b, true));
     ASSERT_TRUE(run.Unregistered(run.neighbour, true));
   }
@@ -171,23 +214,24 @@ TEST_P(SigtermEndToEnd, TellsEveryEndpointAndTheNeighbour) {
       ServiceLines(run.gk.Console()));
 
   std::vector<TRow> expected = {
-      UrqToA,
+      c.Call ? DrqToA : UrqToA,
       {"127.0.0.6", "127.0.0.1", "0", "", "", ""},
       {"127.0.0.1", "127.0.0.6", "2", "", "0", ShuttingDown},
       {"127.0.0.6", "127.0.0.1", "3", "", "", ""},
       {"127.0.0.1", "127.0.0.6", "5", "", "6", ShuttingDown},
   };
   expected.insert(expected.end(), c.Tail.begin(), c.Tail.end());
-  const std::vector<TRow> frames = run.Frames(StartFrames);
+  const std::vector<TRow> frames = run.Frames(StartFrames + (c.Call ? 4 : 0));
   ASSERT_EQ(expected.size(), frames.size());
   for (size_t i = 0; i < frames.size(); ++i) EXPECT_EQ(expected[i], frames[i]) << i;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Stop, SigtermEndToEnd,
-    testing::Values(TStopCase{"answered", true, milliseconds(0), milliseconds(2000),
-                              {UcfFromA, UrqToB, UcfFromB, UrqToNeighbour, UcfFromNeighbour}},
-                    TStopCase{"unanswered", false, milliseconds(5500), milliseconds(8500),
+    testing::Values(TStopCase{"answered_with_a_call", true, true, milliseconds(0), milliseconds(2000),
+                              {DcfFromA, DrqToB, DcfFromB, UrqToA, UcfFromA, UrqToB, UcfFromB, UrqToNeighbour,
+                               UcfFromNeighbour}},
+                    TStopCase{"unanswered", false, false, milliseconds(5500), milliseconds(8500),
                               {UrqToA, UrqToB, UrqToB, UrqToNeighbour, UrqToNeighbour}}),
     [](const testing::TestParamInfo<TStopCase>& AInfo) { return std::string(AInfo.param.Name); });
 
