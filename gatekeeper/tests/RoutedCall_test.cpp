@@ -232,9 +232,9 @@ TEST_F(RoutedCall, EveryEndFreesTheCall) {
     if (what == "bob unreachable") BobListener.close();
     TConnection* call = NewCall();
     if (what == "alice never connects") {
-      Advance(19999);
+      Advance(19500);
       EXPECT_NE(nullptr, call->Relay()) << "not before its time";
-      Advance(1);
+      Advance(500);
     } else {
       ASSERT_TRUE(Caller.Connect(call->Relay()->ListenAddress()));
       if (what != "alice stays silent") Caller.Send(SetupHex);
