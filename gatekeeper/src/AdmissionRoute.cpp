@@ -2,6 +2,9 @@
 // the events and the master timer.
 #include <gatekeeper/AdmissionResolver.h>
 
+#include <sys/socket.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <iostream>
 
@@ -28,6 +31,22 @@ namespace {
 const int64_t RadiusDeadline = 12000;
 const int64_t ProgressMargin = 100;
 const int64_t MaxProgressDelay = 65535;
+
+// The address of ours the kernel would send from to reach APeer: for a
+// relay listening on every address, the one the caller can reach. A
+// connected UDP socket sends nothing; the wildcard stays when it fails.
+in_addr LocalAddressToward(const sockaddr_in& APeer) {
+  in_addr out{htonl(INADDR_ANY)};
+  const int probe = socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+  if (probe < 0) return out;
+  sockaddr_in local{};
+  socklen_t length = sizeof local;
+  if (connect(probe, reinterpret_cast<const sockaddr*>(&APeer), sizeof APeer) == 0 &&
+      getsockname(probe, reinterpret_cast<sockaddr*>(&local), &length) == 0)
+    out = local.sin_addr;
+  close(probe);
+  return out;
+}
 
 void AppendOnce(TStringList& AList, const orvo::string& AText) {
   for (const orvo::string& text : AList)
@@ -226,7 +245,10 @@ void TAdmissionResolver::Confirm(TConnection* AConnection) {
   const bool routed = relay != nullptr;
   acf->callModel.select(routed ? 1 : 0);
   sockaddr_in destination = AConnection->CalleeAddress();
-  if (SenderSide == 0 && relay) destination = relay->ListenAddress();
+  if (SenderSide == 0 && relay) {
+    destination = relay->ListenAddress();
+    if (destination.sin_addr.s_addr == htonl(INADDR_ANY)) destination.sin_addr = LocalAddressToward(RequesterAddress());
+  }
   if (SenderSide == 1 && AConnection->SideRegistration(1))
     destination = AConnection->SideRegistration(1)->CallSignalAddress;
   H323::sockaddrToTransport(destination, acf->destCallSignalAddress);

@@ -73,7 +73,7 @@ TGatekeeperUnderTest::TGatekeeperUnderTest(const TGatekeeperSetup& ASetup) {
   std::ostringstream text;
   text << "system {\n"
        << "  identifier \"" << ASetup.Identifier << "\";\n"
-       << "  address 127.0.0.1;\n"
+       << "  address " << ASetup.Address << ";\n"
        << "  ras port " << Ras << ";\n"
        << "  call signal port " << CallSignal << ";\n"
        << "}\n"

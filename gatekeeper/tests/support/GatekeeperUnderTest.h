@@ -15,6 +15,8 @@
 
 struct TGatekeeperSetup {
   std::string Identifier = "OrvoTestGK";
+  // The system address; endpoints reach it on 127.0.0.1 either way.
+  std::string Address = "127.0.0.1";
   // The rules of the log section (the file is always "gk.log").
   std::string LogRules = "registrations yes;\nras messages yes;\n";
   // Further sections: zones, groups, users, neighbours.
