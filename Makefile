@@ -39,7 +39,7 @@ test:
 
 build-fuzz:
 	CC=clang CXX=clang++ $(CMAKE) -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVO_FUZZ=ON -DORVO_BENCHMARKS=OFF
-	$(CMAKE) --build build-fuzz -j $(JOBS)
+	$(CMAKE) --build build-fuzz -j $(JOBS) --target fuzzers
 
 # The smoke run of make test: every target side by side, JOBS at a time,
 # for FUZZ_SECONDS each (12 targets: about a minute on 8 processors, three on 2).
