@@ -69,7 +69,10 @@ TLocationResolver::TLocationResolver(TGatekeeper* AOwner, const sockaddr_in& ASo
       MasterTimer(this, &TLocationResolver::OnMasterTimeout) {}
 
 TLocationResolver::~TLocationResolver() {
-  for (TGatekeeperLink* link : LinksAsked) link->CancelRequests(this);
+  Owner->Links().ForEach([this](TGatekeeperLink* ALink) {
+    ALink->CancelRequests(this);
+    return false;
+  });
   MasterTimer.Stop();
 }
 
@@ -223,7 +226,6 @@ bool TLocationResolver::ForwardToLinks() {
     lrq->hopCount = new asn::integer<1u, 255u, 1>(received.hopCount ? received.hopCount->value() - 1
                                                                       : unsigned(DefaultHopCount));
     Forwards.push_back({candidate, message, false});
-    if (std::find(LinksAsked.begin(), LinksAsked.end(), link) == LinksAsked.end()) LinksAsked.push_back(link);
     if (!link->SendRequest(message, this, &TLocationResolver::OnLinkAnswer)) {
       Forwards.pop_back();
       Candidates.remove(node, 1);
@@ -360,10 +362,6 @@ bool TLocationResolver::OnEvent(int ACode, void* ASender, uint32_t, uint32_t) {
       return false;
     }
   }
-  if (ACode == evLinkDestroyed) {
-    auto it = std::find(LinksAsked.begin(), LinksAsked.end(), static_cast<TGatekeeperLink*>(ASender));
-    if (it != LinksAsked.end()) LinksAsked.erase(it);
-  }
   if (ACode != evEndpointUnregistered && ACode != evLinkStateChanged && ACode != evLinkDestroyed) return false;
   std::vector<TCompetitorInfo*> gone;
   for (TCompetitorInfo* candidate : Candidates)
@@ -371,12 +369,7 @@ bool TLocationResolver::OnEvent(int ACode, void* ASender, uint32_t, uint32_t) {
         (ACode != evEndpointUnregistered && candidate->Link == ASender))
       gone.push_back(candidate);
   if (gone.empty()) return false;
-  for (TCompetitorInfo* candidate : gone) {
-    // A link that is going away cancels its own entries.
-    if (ACode == evLinkDestroyed)
-      if (TForward* forward = ForwardOf(candidate)) forward->Request = nullptr;
-    RemoveCandidate(candidate);
-  }
+  for (TCompetitorInfo* candidate : gone) RemoveCandidate(candidate);
   if (Waiting()) Run();
   return false;
 }

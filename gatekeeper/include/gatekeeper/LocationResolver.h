@@ -79,8 +79,6 @@ private:
   TRejectReason NeighbourReason = rrNone;
   TCompetitorsInfo Candidates;
   std::vector<TForward> Forwards;
-  // Every link asked, for the destructor to forget this requester there.
-  std::vector<TGatekeeperLink*> LinksAsked;
 };
 
 TRasResolver* MakeLocationResolver(TGatekeeper* ACore, const sockaddr_in& AFrom, const H225::rasMessage& ARequest);
