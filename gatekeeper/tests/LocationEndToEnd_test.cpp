@@ -5,6 +5,9 @@
 
 #include <arpa/inet.h>
 
+#include <fstream>
+#include <future>
+
 #include <h323/alias.h>
 #include <h323/transportAddress.h>
 
@@ -156,5 +159,93 @@ TEST(LocationEndToEnd, ThroughAScriptedNeighbour) {
     }
   }
   EXPECT_EQ(nullptr, gk2.Receive(milliseconds(300))) << "nothing came back through the link";
-  EXPECT_EQ(0, gk.Stop(std::chrono::seconds(12)));
+  // SIGTERM: the link unregisters (and the gatekeeper unregisters GK2's
+  // own registration); the answers end the stop.
+  std::future<int> status = std::async(std::launch::async, [&] { return gk.Stop(std::chrono::seconds(8)); });
+  bool linkUnregistered = false;
+  sockaddr_in from{};
+  while (status.wait_for(milliseconds(0)) != std::future_status::ready) {
+    auto message = gk2.Receive(milliseconds(500), &from);
+    if (!message || (message->index() != 6 && message->index() != 15)) continue;
+    linkUnregistered = linkUnregistered || (message->index() == 6 && from.sin_port == link.sin_port);
+    H225::rasMessage done;
+    done.select(message->index() + 1);
+    SetRasSequenceNumber(done, GetRasSequenceNumber(*message));
+    ASSERT_TRUE(gk2.Send(done, from));
+  }
+  EXPECT_TRUE(linkUnregistered);
+  EXPECT_EQ(0, status.get());
+}
+
+namespace {
+
+H225::rasMessage Arq(const std::string& AIdentifier, const char* ADestination, bool AAnswer,
+                     const sockaddr_in* ASource) {
+  H225::rasMessage message;
+  auto* arq = static_cast<H225::admissionRequest*>(message.select(9));
+  arq->requestSeqNum = AAnswer ? 20 : 10;
+  arq->callType.select(0);
+  arq->endpointIdentifier = AIdentifier.c_str();
+  arq->destinationInfo = new asn::sequenceOf<H225::aliasAddress, 0u, 0u, 1>;
+  H323::makeAliasAddress(*arq->destinationInfo->appendNew(), ADestination);
+  H323::makeAliasAddress(*arq->srcInfo.appendNew(), "1001");
+  if (ASource) {
+    arq->srcCallSignalAddress = new H225::transportAddress;
+    H323::sockaddrToTransport(*ASource, *arq->srcCallSignalAddress);
+  }
+  arq->bandWidth = 640;
+  arq->callReferenceValue = 1;
+  unsigned char conference[16];
+  for (unsigned char& octet : conference) octet = 0x33;
+  arq->conferenceID.setValue(conference, 16);
+  arq->answerCall = AAnswer;
+  return message;
+}
+
+std::string Section(const char* AName, unsigned APort, const char* ALogin, const char* AAliases,
+                    const char* ARegisterAs) {
+  return std::string("gatekeeper ") + AName + " { identifier \"" + AName + "\"; ras address 127.0.0.1:" +
+         std::to_string(APort) + "; login \"" + ALogin + "\"; alias \"" + AAliases +
+         "\"; proxy level none; register alias \"" + ARegisterAs + "\"; }\n";
+}
+
+}  // namespace
+
+// Two gatekeepers registered at each other through their links: Alice at
+// GK1 calls Bob's alias at GK2, admitted on both sides.
+TEST(LocationEndToEnd, TwoGatekeepersRegisteredAtEachOther) {
+  TGatekeeperSetup first, second;
+  first.Identifier = "GK1";
+  second.Identifier = "GK2";
+  first.Sections = "user alice { login \"1001\"; alias \"1001\"; proxy level none; }\n";
+  second.Sections = "user bob { login \"2001\"; alias \"2001\"; proxy level none; }\n";
+  TGatekeeperUnderTest gk1(first);
+  second.Sections += Section("GK1", gk1.RasPort(), "gk1", "1.*", "gk2");
+  TGatekeeperUnderTest gk2(second);
+  // GK1's neighbour section once GK2's port is known.
+  std::ofstream(gk1.PathOf("gk.cfg")) << gk1.ConfigurationText() + Section("GK2", gk2.RasPort(), "gk2", "2.*", "gk1");
+  ASSERT_TRUE(gk2.Start()) << gk2.Console();
+  ASSERT_TRUE(gk1.Start()) << gk1.Console();
+  ASSERT_TRUE(gk1.WaitForLog("Registered at:\tGK2\n", milliseconds(8000))) << gk1.Log();
+  ASSERT_TRUE(gk2.WaitForLog("Registered at:\tGK1\n", milliseconds(8000))) << gk2.Log();
+
+  TSimulatedEndpoint alice(2), bob(3);
+  const std::string aliceId = Register(alice, gk1.RasAddress(), "1001");
+  const std::string bobId = Register(bob, gk2.RasAddress(), "2001");
+  ASSERT_FALSE(aliceId.empty() || bobId.empty()) << gk1.Log() << gk2.Log();
+
+  ASSERT_TRUE(alice.Send(Arq(aliceId, "2001", false, nullptr), gk1.RasAddress()));
+  auto answer = alice.Receive(milliseconds(5000));
+  ASSERT_TRUE(answer && answer->index() == 10) << gk1.Log() << gk2.Log();
+  EXPECT_EQ("127.0.0.3:1720",
+            Text(static_cast<const H225::admissionConfirm*>(answer->alternative())->destCallSignalAddress));
+  const sockaddr_in aliceSignal = alice.CallSignalAddress();
+  ASSERT_TRUE(bob.Send(Arq(bobId, "2001", true, &aliceSignal), gk2.RasAddress()));
+  answer = bob.Receive(milliseconds(3000));
+  ASSERT_TRUE(answer);
+  EXPECT_EQ(10, int(answer->index())) << gk2.Log();
+  // Stopped together, each answers the other's unregistration.
+  std::future<int> stopped = std::async(std::launch::async, [&] { return gk1.Stop(std::chrono::seconds(12)); });
+  EXPECT_EQ(0, gk2.Stop(std::chrono::seconds(12)));
+  EXPECT_EQ(0, stopped.get());
 }
