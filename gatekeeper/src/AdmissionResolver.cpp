@@ -16,6 +16,7 @@
 #include <gatekeeper/Connection.h>
 #include <gatekeeper/Endpoint.h>
 #include <gatekeeper/Gatekeeper.h>
+#include <gatekeeper/GatekeeperLink.h>
 #include <gatekeeper/Log.h>
 #include <gatekeeper/RejectTexts.h>
 #include <gatekeeper/RequestSource.h>
@@ -75,7 +76,13 @@ TAdmissionResolver::TAdmissionResolver(TGatekeeper* AOwner, const sockaddr_in& A
 
 TAdmissionResolver::~TAdmissionResolver() {
   Owner->AuthenticationRADIUS.CancelRequests(this);
-  // Requests to neighbour gatekeepers go with the links, which come later.
+  // A confirm of the neighbour that no call took over would hold the call
+  // open there.
+  if (Link && RemoteAdmissionHeld) SendDisengageToLink();
+  Owner->Links().ForEach([this](TGatekeeperLink* ALink) {
+    ALink->CancelRequests(this);
+    return false;
+  });
 }
 
 const H225::admissionRequest& TAdmissionResolver::Arq() const {
@@ -301,13 +308,4 @@ TProcessor::TPerformFunctionResult TAdmissionResolver::CheckAddressCollision() {
   }
   if (TEndpointRegisterInfo* callee = E[1].Registration()) MakeRules(callee->User(), E[1], true);
   return ChooseRoute();
-}
-
-bool TAdmissionResolver::SendLocationRequests() {
-  for (orvo::listNode* node = FCompetitors.head(); node;) {
-    orvo::listNode* next = node->next;
-    if (!TCompetitorsInfo::element(node)->IsEndpoint) FCompetitors.remove(node, 1);
-    node = next;
-  }
-  return false;
 }

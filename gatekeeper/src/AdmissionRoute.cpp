@@ -22,6 +22,7 @@
 #include <gatekeeper/Endpoint.h>
 #include <gatekeeper/Events.h>
 #include <gatekeeper/Gatekeeper.h>
+#include <gatekeeper/GatekeeperLink.h>
 #include <gatekeeper/Log.h>
 #include <gatekeeper/RejectTextCarrier.h>
 #include <gatekeeper/RejectTexts.h>
@@ -75,6 +76,9 @@ int TAdmissionResolver::IrrFrequency(int64_t AValidity) {
 }
 
 TProcessor::TPerformFunctionResult TAdmissionResolver::RejectOrNext() {
+  // The neighbour's confirm of a route given up must not hold a call there.
+  if (Link && RemoteAdmissionHeld) SendDisengageToLink();
+  RemoteAdmissionHeld = false;
   if (SenderSide == 1) {
     RejectByReason();
     return nullptr;
@@ -96,7 +100,7 @@ TProcessor::TPerformFunctionResult TAdmissionResolver::NextCompetitor() {
   Link = first->Link;
   ChosenCost = first->Cost;
   ChosenBandwidth = first->AvailableBandwidth;
-  FCompetitors.remove(FCompetitors.head(), 1);
+  RemoveCompetitor(first);
   RadiusDone[1] = false;
   RadiusRequest[1] = -1;
   CreditTime[1] = -1;
@@ -180,6 +184,11 @@ TProcessor::TPerformFunctionResult TAdmissionResolver::ChooseRoute() {
     std::cout << line << std::endl;
   }
   RemoteIrrInterval = -1;
+  if (!Connection && SenderSide == 0 && Link && Link->Registered() && Link->HasEndpointIdentifier()) {
+    SendAdmissionToLink();
+    ExtendDeadline(15000);
+    return &TAdmissionResolver::CreateConnection;
+  }
   if (!Connection) return CreateConnection();
   return AddAlternative();
 }
@@ -201,6 +210,8 @@ void TAdmissionResolver::DestroyConnection(TConnection* AConnection) {
 }
 
 TProcessor::TPerformFunctionResult TAdmissionResolver::CreateConnection() {
+  // Only the neighbour's answer goes on from here.
+  if (LinkAdmission) return &TAdmissionResolver::CreateConnection;
   const H225::admissionRequest& arq = Arq();
   auto* call = new TConnection(Owner, E[0], E[1], arq.callReferenceValue.value(), arq.conferenceID,
                                arq.callIdentifier);
@@ -225,6 +236,7 @@ TProcessor::TPerformFunctionResult TAdmissionResolver::CreateConnection() {
   call->Admit(SenderSide, CreditTime[SenderSide]);
   call->SetInfoRequestInterval(RemoteIrrInterval, RemoteWillRespondToIRR, RemoteCallModel);
   call->RemoteAliases = RemoteAliases;
+  RemoteAdmissionHeld = false;
   if (FCompetitors.empty()) call->DisableRetermination("there is no any alternatives");
   Confirm(call);
   if (!call->ReterminationPossible()) return nullptr;
@@ -338,17 +350,15 @@ void TAdmissionResolver::OnMasterTimeout(TTimer*) {
     return;
   }
   if (TopStepIs(static_cast<TStep>(&TAdmissionResolver::NextCompetitor))) {
-    for (orvo::listNode* node = FCompetitors.head(); node;) {
-      orvo::listNode* next = node->next;
-      if (!TCompetitorsInfo::element(node)->IsEndpoint) FCompetitors.remove(node, 1);
-      node = next;
-    }
+    RemoveUnlocated();
     Run();
     return;
   }
-  // A RADIUS request that fails now tells the operator more than the
-  // timeout; the endpoint was promised the remaining time plus the margin.
-  if (!RadiusGraceGiven && ((RadiusRequest[0] != -1 && !RadiusDone[0]) || (RadiusRequest[1] != -1 && !RadiusDone[1]))) {
+  // A RADIUS request or the neighbour's admission that fails now tells the
+  // operator more than the timeout; the endpoint was promised the remaining
+  // time plus the margin.
+  if (!RadiusGraceGiven && ((RadiusRequest[0] != -1 && !RadiusDone[0]) || (RadiusRequest[1] != -1 && !RadiusDone[1]) ||
+                            LinkAdmission)) {
     RadiusGraceGiven = true;
     MasterTimer.Stop();
     MasterTimer.SetTimeout(ProgressMargin);
@@ -372,10 +382,10 @@ bool TAdmissionResolver::OnEvent(int ACode, void* ASender, uint32_t, uint32_t) {
         E[1 - SenderSide].Set(nullptr);
         return false;
       }
-      for (orvo::listNode* node = FCompetitors.head(); node; node = node->next)
-        if (TCompetitorsInfo::element(node)->Endpoint.Registration() == ASender) {
-          FCompetitors.remove(node, 1);
-          Run();
+      for (TCompetitorInfo* candidate : FCompetitors)
+        if (candidate->Endpoint.Registration() == ASender) {
+          RemoveCompetitor(candidate);
+          if (TopStepIs(static_cast<TStep>(&TAdmissionResolver::NextCompetitor))) Run();
           return false;
         }
       return false;
@@ -391,7 +401,14 @@ bool TAdmissionResolver::OnEvent(int ACode, void* ASender, uint32_t, uint32_t) {
       if (Link && ASender == Link) {
         Link = nullptr;
         Finish();
+        return false;
       }
+      for (TCompetitorInfo* candidate : FCompetitors)
+        if (candidate->Link == ASender) {
+          RemoveCompetitor(candidate);
+          if (TopStepIs(static_cast<TStep>(&TAdmissionResolver::NextCompetitor))) Run();
+          return false;
+        }
       return false;
     case evReterminationImpossible:
       if (ASender == Connection && HuntingGoesOn) Finish();

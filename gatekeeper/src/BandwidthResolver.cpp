@@ -4,6 +4,7 @@
 #include <gatekeeper/Endpoint.h>
 #include <gatekeeper/Events.h>
 #include <gatekeeper/Gatekeeper.h>
+#include <gatekeeper/GatekeeperLink.h>
 #include <gatekeeper/RequestSource.h>
 
 namespace {
@@ -58,10 +59,60 @@ TProcessor::TPerformFunctionResult TBandwidthResolver::CheckRequest() {
     Reject(brInsufficientResources, granted);
     return nullptr;
   }
-  // Forwarding to a neighbour gatekeeper comes with the links; until then
-  // a call behind one has no registered link and is answered here.
+  if (ForwardToLink()) return &TBandwidthResolver::FinishRequest;
   Confirm();
   return nullptr;
+}
+
+TBandwidthResolver::~TBandwidthResolver() {
+  if (Link) Link->CancelRequests(this);
+}
+
+bool TBandwidthResolver::ForwardToLink() {
+  if (AnsweredCall != 0) return false;
+  TGatekeeperLink* link = Owner->FindRegisteredLink(Connection->SideRegistration(1));
+  if (!link || !link->HasEndpointIdentifier()) return false;
+  const H225::bandwidthRequest& brq = Brq();
+  auto* message = new H225::rasMessage;
+  auto* forwarded = static_cast<H225::bandwidthRequest*>(message->select(12));
+  forwarded->requestSeqNum = link->NextSequenceNumber();
+  forwarded->endpointIdentifier = link->EndpointIdentifier();
+  forwarded->conferenceID = brq.conferenceID;
+  forwarded->callReferenceValue = brq.callReferenceValue.value();
+  forwarded->bandWidth = brq.bandWidth.value();
+  if (brq.callIdentifier) forwarded->callIdentifier = new H225::callIdentifier(*brq.callIdentifier);
+  forwarded->answeredCall = new asn::booltype(false);
+  if (!link->SendRequest(message, this, &TBandwidthResolver::OnLinkAnswer)) return false;
+  Link = link;
+  return true;
+}
+
+void TBandwidthResolver::OnLinkAnswer(TGatekeeperLink*, int AResult, H225::rasMessage*, H225::rasMessage* AAnswer) {
+  const int kind = AResult == 0 && AAnswer ? AAnswer->index() : -1;
+  switch (kind) {
+    case 13:
+      NeighbourBandwidth = static_cast<const H225::bandwidthConfirm*>(AAnswer->alternative())->bandWidth.value();
+      break;
+    case 14:
+      NeighbourBandwidth = static_cast<const H225::bandwidthReject*>(AAnswer->alternative())->allowedBandWidth.value();
+      break;
+    case 25:
+      if (Registration && Registration->ProtocolVersion >= 2) {
+        H225::rasMessage message;
+        auto* rip = static_cast<H225::requestInProgress*>(message.select(25));
+        rip->requestSeqNum = Brq().requestSeqNum.value();
+        rip->delay = static_cast<const H225::requestInProgress*>(AAnswer->alternative())->delay.value();
+        Owner->RASSend(ReplyAddress, message);
+      }
+      return;
+    default:
+      Link = nullptr;
+      Reject(brUndefinedReason, 0);
+      Finish();
+      return;
+  }
+  Link = nullptr;
+  Run();
 }
 
 TProcessor::TPerformFunctionResult TBandwidthResolver::FinishRequest() {

@@ -2,6 +2,7 @@
 
 #include <gatekeeper/AdmissionResolver.h>
 #include <gatekeeper/BandwidthResolver.h>
+#include <gatekeeper/LocationResolver.h>
 #include <gatekeeper/RegistrationResolver.h>
 
 TRasResolver* MakeRasResolver(TGatekeeper* ACore, const sockaddr_in& AFrom, const H225::rasMessage& ARequest) {
@@ -12,6 +13,8 @@ TRasResolver* MakeRasResolver(TGatekeeper* ACore, const sockaddr_in& AFrom, cons
       return MakeAdmissionResolver(ACore, AFrom, ARequest);
     case 12:
       return MakeBandwidthResolver(ACore, AFrom, ARequest);
+    case 18:
+      return MakeLocationResolver(ACore, AFrom, ARequest);
     default:
       return nullptr;
   }

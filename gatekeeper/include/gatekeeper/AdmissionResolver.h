@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include <orvo/dateTime.h>
 #include <orvo/timer.h>
@@ -37,6 +38,11 @@ public:
   bool Answered() const override { return FAnswered; }
 
   void OnRadiusAnswer(int AResult, RADIUS::TPacket* AAnswer);
+  // The answers of neighbour gatekeepers, each known by the request it
+  // answers: a location request for a candidate, the route's admission.
+  void OnLocationAnswer(TGatekeeperLink* ALink, int AResult, H225::rasMessage* ARequest, H225::rasMessage* AAnswer);
+  void OnLinkAdmissionAnswer(TGatekeeperLink* ALink, int AResult, H225::rasMessage* ARequest,
+                             H225::rasMessage* AAnswer);
 
   // A requestInProgress delay: the span plus 100 ms, within 1..65535.
   static unsigned ProgressDelay(int64_t ASpan);
@@ -65,9 +71,14 @@ private:
   void SendRequestInProgress(int64_t AMilliseconds);
   void BuildRadiusAttributes(int ASide);
   void RadiusFallback();
-  // Candidates behind a neighbour gatekeeper cannot be reached without its
-  // link; false when no candidate is left.
+  // Asks each neighbour gatekeeper candidate where the callee is; true when
+  // at least one request went out.
   bool SendLocationRequests();
+  void SendAdmissionToLink();
+  void SendDisengageToLink();
+  // Cancels the candidate's location request and drops it from the list.
+  void RemoveCompetitor(TCompetitorInfo* ACandidate);
+  void RemoveUnlocated();
   void OnMasterTimeout(TTimer* ATimer);
 
   const H225::admissionRequest& Arq() const;
@@ -102,6 +113,15 @@ private:
   unsigned char TokenRandom = 0;
   orvo::string TokenChallenge;
   TGatekeeperLink* Link = nullptr;
+  struct TLocationAsked {
+    TCompetitorInfo* Candidate;
+    const H225::rasMessage* Request;
+  };
+  std::vector<TLocationAsked> LocationRequests;
+  // The admission request pending at the route's link; null when none.
+  const H225::rasMessage* LinkAdmission = nullptr;
+  // The neighbour confirmed an admission that no call record took over.
+  bool RemoteAdmissionHeld = false;
   int RemoteIrrInterval = -1;
   bool RemoteWillRespondToIRR = false;
   int RemoteCallModel = 0;

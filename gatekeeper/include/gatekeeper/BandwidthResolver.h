@@ -16,9 +16,11 @@ class TGatekeeperLink;
 class TBandwidthResolver : public TRasResolver {
 public:
   TBandwidthResolver(TGatekeeper* AOwner, const sockaddr_in& ASource, const H225::rasMessage& ARequest);
+  ~TBandwidthResolver() override;
 
   static bool AcceptsEvent(int ACode);
   bool OnEvent(int ACode, void* ASender, uint32_t AFirst, uint32_t ASecond) override;
+  void OnLinkAnswer(TGatekeeperLink* ALink, int AResult, H225::rasMessage* ARequest, H225::rasMessage* AAnswer);
 
 private:
   TPerformFunctionResult CheckRequest();
@@ -27,6 +29,8 @@ private:
   const H225::bandwidthRequest& Brq() const;
   void Confirm();
   void Reject(int AReason, uint32_t AAllowed);
+  // Asks the neighbour gatekeeper behind the callee; false when there is none.
+  bool ForwardToLink();
 
   sockaddr_in ReplyAddress;
   TEndpointRegisterInfo* Registration = nullptr;

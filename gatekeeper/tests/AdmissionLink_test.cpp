@@ -1,0 +1,333 @@
+// Admission and bandwidth through a neighbour gatekeeper in process: the
+// caller's request becomes a location request and then an admission
+// request on the link, each answered by the test playing the neighbour;
+// long waits on the test's timer clock.
+#include <gatekeeper/AdmissionResolver.h>
+
+#include <gtest/gtest.h>
+
+#include <arpa/inet.h>
+
+#include <orvo/sockEvent.h>
+#include <orvo/timerClock.h>
+
+#include <config/LinkedUser.h>
+#include <h323/alias.h>
+#include <h323/transportAddress.h>
+
+#include <gatekeeper/Endpoint.h>
+#include <gatekeeper/GatekeeperLink.h>
+#include <gatekeeper/RasSequenceNumber.h>
+#include <gatekeeper/RejectReason.h>
+
+#include "CoreWithUsers.h"
+#include "SimulatedEndpoint.h"
+#include "orvoTesting.h"
+
+namespace {
+
+using std::chrono::milliseconds;
+
+void Pump() {
+  for (int i = 0; i < 3; ++i) orvo::sockEvent::dispatch(0);
+}
+
+void Advance(int64_t AMilliseconds) {
+  orvo::advanceTimerClock(orvo::timeSpan::fromMilliseconds(AMilliseconds));
+  Pump();
+}
+
+std::string Text(const H225::transportAddress& AAddress) {
+  sockaddr_in address{};
+  if (!H323::transportToSockaddr(AAddress, address)) return "?";
+  char host[INET_ADDRSTRLEN] = "";
+  inet_ntop(AF_INET, &address.sin_addr, host, sizeof host);
+  return std::string(host) + ":" + std::to_string(ntohs(address.sin_port));
+}
+
+std::string RejectTextOf(const asn::sequenceOf<H225::genericData, 0u, 0u, 1>* AData) {
+  if (!AData) return "";
+  const auto* data = static_cast<const H225::genericData*>(static_cast<const asn::object*>(AData->elements().first()));
+  const auto* parameter = static_cast<const H225::enumeratedParameter*>(
+      static_cast<const asn::object*>(data->parameters->elements().first()));
+  return " " + toStd(static_cast<const asn::constrainedString*>(parameter->content->alternative())->value());
+}
+
+// What the endpoint hears: "ACF <destination>", "ARJ <reason>[ text]",
+// "BCF <bandwidth>", "BRJ <reason> <allowed>", "RIP <delay>" or "none".
+std::string Describe(const std::unique_ptr<H225::rasMessage>& AMessage) {
+  if (!AMessage) return "none";
+  const asn::object* body = AMessage->alternative();
+  switch (AMessage->index()) {
+    case 10:
+      return "ACF " + Text(static_cast<const H225::admissionConfirm*>(body)->destCallSignalAddress);
+    case 11: {
+      const auto* arj = static_cast<const H225::admissionReject*>(body);
+      return "ARJ " + std::to_string(arj->rejectReason.index()) + RejectTextOf(arj->genericData);
+    }
+    case 13:
+      return "BCF " + std::to_string(static_cast<const H225::bandwidthConfirm*>(body)->bandWidth.value());
+    case 14: {
+      const auto* brj = static_cast<const H225::bandwidthReject*>(body);
+      return "BRJ " + std::to_string(brj->rejectReason.index()) + " " + std::to_string(brj->allowedBandWidth.value());
+    }
+    case 25:
+      return "RIP " + std::to_string(static_cast<const H225::requestInProgress*>(body)->delay.value());
+    default:
+      return "kind " + std::to_string(AMessage->index());
+  }
+}
+
+std::string Arj(TRejectReason AReason, const char* AText = "") {
+  return "ARJ " + std::to_string(RejectReasonToAdmissionReject(AReason)) + (*AText ? " " : "") + AText;
+}
+
+// Alice (1001) here; "2..." behind GK2 on 127.0.0.5, whose link registered
+// as EP-GK1.
+struct TRig {
+  TRig() {
+    Gk.reset(new TCoreWithUsers(
+        "system { identifier \"GK1\"; address 127.0.0.1; ras port 0; call signal port 0; }\n"
+        "user alice { proxy level none; alias \"1001\"; }\n"
+        "gatekeeper GK2 { identifier \"GK2\"; ras address 127.0.0.5:" +
+        std::to_string(ntohs(Gk2.Address().sin_port)) +
+        "; proxy level none; alias \"2.*\"; register alias \"gk1\"; }\n"));
+    Gk->Core.OpenRASSockets();
+    Gk->Core.OpenCallSignalSocket();
+    Gk->Core.SetStateForTesting(TGatekeeper::gksRunning);
+    Link = new TGatekeeperLink(&Gk->Core, static_cast<TLinkedUser*>(Gk->User("GK2")));
+    Link->Run();
+    auto rrq = Next(Gk2);
+    EXPECT_TRUE(rrq && rrq->index() == 3);
+    H225::rasMessage rcf;
+    auto* body = static_cast<H225::registrationConfirm*>(rcf.select(4));
+    body->requestSeqNum = rrq ? GetRasSequenceNumber(*rrq) : 1;
+    body->protocolIdentifier = asn::oid(0, 0, 8, 2250, 0, 4);
+    H323::sockaddrToTransport(LoopbackAddress(5, 1720), *body->callSignalAddress.appendNew());
+    body->endpointIdentifier = "EP-GK1";
+    Reply(rcf);
+    EXPECT_TRUE(Link->Registered());
+    Gk->Register("GK2", 5);
+    AliceRegistration = Gk->Register("alice", 2);
+    AliceRegistration->RasAddress = Alice.Address();
+    AliceRegistration->ProtocolVersion = 4;
+  }
+  std::unique_ptr<H225::rasMessage> Next(TSimulatedEndpoint& AAt, int APasses = 10) {
+    for (int i = 0; i < APasses; ++i) {
+      Pump();
+      if (auto message = AAt.Receive(milliseconds(5))) return message;
+    }
+    return nullptr;
+  }
+  void Reply(const H225::rasMessage& AMessage, TSimulatedEndpoint* AFrom = nullptr) {
+    (AFrom ? *AFrom : Gk2).Send(AMessage, Link->LocalRasAddress());
+    Pump();
+  }
+  void Send(const H225::rasMessage& AMessage) { ASSERT_TRUE(Alice.Send(AMessage, Gk->Core.BoundRasAddress())); }
+  H225::rasMessage Arq(unsigned ASequence = 1) {
+    H225::rasMessage message;
+    auto* arq = static_cast<H225::admissionRequest*>(message.select(9));
+    arq->requestSeqNum = ASequence;
+    arq->callType.select(0);
+    arq->endpointIdentifier = AliceRegistration->Identifier();
+    arq->destinationInfo = new asn::sequenceOf<H225::aliasAddress, 0u, 0u, 1>;
+    H323::makeAliasAddress(*arq->destinationInfo->appendNew(), "2001");
+    H323::makeAliasAddress(*arq->srcInfo.appendNew(), "1001");
+    arq->bandWidth = 640;
+    arq->callReferenceValue = 7;
+    arq->conferenceID = Guid(1);
+    arq->callIdentifier = new H225::callIdentifier(CallId(1));
+    return message;
+  }
+
+  TCoreLog Log;
+  TSimulatedEndpoint Gk2{5}, Alice{2}, Stranger{7};
+  std::unique_ptr<TCoreWithUsers> Gk;
+  TGatekeeperLink* Link = nullptr;
+  TEndpointRegisterInfo* AliceRegistration = nullptr;
+};
+
+H225::rasMessage Answer(int AKind, unsigned ASequence, int AValue = 0) {
+  H225::rasMessage message;
+  asn::object* body = message.select(AKind);
+  switch (AKind) {
+    case 10: {
+      auto* acf = static_cast<H225::admissionConfirm*>(body);
+      acf->bandWidth = 640;
+      acf->callModel.select(0);
+      if (AValue < 0) {
+        auto* ip6 = static_cast<H225::transportAddress::ip6Address_sequence*>(acf->destCallSignalAddress.select(3));
+        const unsigned char octets[16] = {0};
+        ip6->ip.setValue(octets, 16);
+        ip6->port = 1720;
+      } else {
+        H323::sockaddrToTransport(LoopbackAddress(8, 1720), acf->destCallSignalAddress);
+      }
+      break;
+    }
+    case 11:
+      static_cast<H225::admissionReject*>(body)->rejectReason.select(AValue);
+      break;
+    case 13:
+      static_cast<H225::bandwidthConfirm*>(body)->bandWidth = unsigned(AValue);
+      break;
+    case 14:
+      static_cast<H225::bandwidthReject*>(body)->rejectReason.select(0);
+      static_cast<H225::bandwidthReject*>(body)->allowedBandWidth = unsigned(AValue);
+      break;
+    case 19: {
+      auto* lcf = static_cast<H225::locationConfirm*>(body);
+      H323::sockaddrToTransport(LoopbackAddress(5, 1720), lcf->callSignalAddress);
+      H323::sockaddrToTransport(LoopbackAddress(5, 1719), lcf->rasAddress);
+      break;
+    }
+    case 20:
+      static_cast<H225::locationReject*>(body)->rejectReason.select(AValue);
+      break;
+    case 25:
+      static_cast<H225::requestInProgress*>(body)->delay = unsigned(AValue);
+      break;
+    default:
+      break;
+  }
+  SetRasSequenceNumber(message, ASequence);
+  return message;
+}
+
+}  // namespace
+
+// The location request and the admission request on the link, and what the
+// caller hears for each answer of the neighbour.
+TEST(AdmissionLink, CallerAdmittedThroughTheNeighbour) {
+  const struct {
+    const char* Case;
+    int LocationAnswer;   // kind answered to the LRQ
+    int LocationValue;
+    int AdmissionAnswer;  // kind answered to the ARQ through the link, -1 silence
+    int AdmissionValue;
+    std::string Expected;
+  } table[] = {
+      {"confirmed: the neighbour's address", 19, 0, 10, 0, "ACF 127.0.0.8:1720"},
+      {"location rejected: its reason", 20, 2, 0, 0, Arj(rrCalledPartyNotRegistered)},
+      {"admission rejected: its reason", 19, 0, 11, 4, Arj(AdmissionRejectToRejectReason(4),
+                                                          "Connection rejected by remote gatekeeper.")},
+      {"admission unanswered", 19, 0, -1, 0, Arj(rrResourceUnavailable, "Remote gatekeeper failure.")},
+  };
+  for (const auto& row : table) {
+    SCOPED_TRACE(row.Case);
+    TRig rig;
+    rig.Send(rig.Arq());
+    auto lrq = rig.Next(rig.Gk2);
+    ASSERT_TRUE(lrq && lrq->index() == 18);
+    const auto& location = *static_cast<const H225::locationRequest*>(lrq->alternative());
+    ASSERT_TRUE(location.endpointIdentifier);
+    EXPECT_EQ("EP-GK1", toStd(location.endpointIdentifier->toString()));
+    ASSERT_TRUE(location.canMapAlias);
+    EXPECT_FALSE(location.canMapAlias->value());
+    // Neither a wrong kind with its number nor a stranger's confirm counts.
+    rig.Reply(Answer(13, GetRasSequenceNumber(*lrq), 640));
+    rig.Reply(Answer(19, GetRasSequenceNumber(*lrq)), &rig.Stranger);
+    EXPECT_EQ("none", Describe(rig.Next(rig.Alice, 2)));
+    rig.Reply(Answer(row.LocationAnswer, GetRasSequenceNumber(*lrq), row.LocationValue));
+    if (row.LocationAnswer == 20) {
+      EXPECT_EQ(row.Expected, Describe(rig.Next(rig.Alice)));
+      continue;
+    }
+    auto arq = rig.Next(rig.Gk2);
+    ASSERT_TRUE(arq && arq->index() == 9);
+    const auto& admission = *static_cast<const H225::admissionRequest*>(arq->alternative());
+    EXPECT_EQ("EP-GK1", toStd(admission.endpointIdentifier.toString()));
+    EXPECT_EQ(640u, admission.bandWidth.value());
+    EXPECT_FALSE(admission.answerCall.value());
+    if (row.AdmissionAnswer >= 0) {
+      rig.Reply(Answer(row.AdmissionAnswer, GetRasSequenceNumber(*arq), row.AdmissionValue));
+    } else {
+      // Resends at 5 and 10 s; the neighbour's silence ends it at 15 s,
+      // after the caller heard it needs more time.
+      for (int step = 0; step < 3; ++step) Advance(5000);
+      EXPECT_EQ("RIP", Describe(rig.Next(rig.Alice)).substr(0, 3));
+    }
+    EXPECT_EQ(row.Expected, Describe(rig.Next(rig.Alice)));
+    EXPECT_EQ(row.AdmissionAnswer == 10 ? 1u : 0u, rig.AliceRegistration->CountConnections());
+  }
+}
+
+// A confirm of the neighbour that no call takes over is given back with a
+// disengage request on the link.
+TEST(AdmissionLink, UnusableConfirmIsDisengaged) {
+  TRig rig;
+  rig.Send(rig.Arq());
+  auto lrq = rig.Next(rig.Gk2);
+  ASSERT_TRUE(lrq);
+  rig.Reply(Answer(19, GetRasSequenceNumber(*lrq)));
+  auto arq = rig.Next(rig.Gk2);
+  ASSERT_TRUE(arq && arq->index() == 9);
+  rig.Reply(Answer(10, GetRasSequenceNumber(*arq), -1));
+  EXPECT_EQ(Arj(rrUndefinedReason, "Internal gatekeeper failure."), Describe(rig.Next(rig.Alice)));
+  auto drq = rig.Next(rig.Gk2);
+  ASSERT_TRUE(drq && drq->index() == 15);
+  const auto& disengage = *static_cast<const H225::disengageRequest*>(drq->alternative());
+  EXPECT_EQ("EP-GK1", toStd(disengage.endpointIdentifier.toString()));
+  EXPECT_EQ(toStd(Guid(1).value()), toStd(disengage.conferenceID.value()));
+  EXPECT_EQ(7u, disengage.callReferenceValue.value());
+}
+
+// The caller's bandwidth request goes to the neighbour first.
+TEST(AdmissionLink, BandwidthAskedOfTheNeighbour) {
+  const struct {
+    int Kind;
+    int Value;
+    std::vector<std::string> Expected;
+  } table[] = {
+      {13, 1280, {"BCF 1280"}},
+      {14, 700, {"BRJ 3 700"}},
+      {25, 3000, {"RIP 3000", "BCF 1280"}},
+  };
+  for (const auto& row : table) {
+    SCOPED_TRACE(row.Kind);
+    TRig rig;
+    rig.Send(rig.Arq());
+    auto lrq = rig.Next(rig.Gk2);
+    ASSERT_TRUE(lrq);
+    rig.Reply(Answer(19, GetRasSequenceNumber(*lrq)));
+    auto arq = rig.Next(rig.Gk2);
+    ASSERT_TRUE(arq);
+    rig.Reply(Answer(10, GetRasSequenceNumber(*arq)));
+    ASSERT_EQ("ACF 127.0.0.8:1720", Describe(rig.Next(rig.Alice)));
+
+    H225::rasMessage message;
+    auto* brq = static_cast<H225::bandwidthRequest*>(message.select(12));
+    brq->requestSeqNum = 2;
+    brq->endpointIdentifier = rig.AliceRegistration->Identifier();
+    brq->conferenceID = Guid(1);
+    brq->callReferenceValue = 7;
+    brq->bandWidth = 1280;
+    brq->callIdentifier = new H225::callIdentifier(CallId(1));
+    rig.Send(message);
+    auto forwarded = rig.Next(rig.Gk2);
+    ASSERT_TRUE(forwarded && forwarded->index() == 12);
+    EXPECT_EQ("EP-GK1", toStd(static_cast<const H225::bandwidthRequest*>(forwarded->alternative())
+                                  ->endpointIdentifier.toString()));
+    rig.Reply(Answer(row.Kind, GetRasSequenceNumber(*forwarded), row.Value));
+    std::vector<std::string> heard = {Describe(rig.Next(rig.Alice))};
+    if (row.Kind == 25) {
+      rig.Reply(Answer(13, GetRasSequenceNumber(*forwarded), 1280));
+      heard.push_back(Describe(rig.Next(rig.Alice)));
+    }
+    EXPECT_EQ(row.Expected, heard);
+  }
+}
+
+// A neighbour's own admission request is never asked back of it.
+TEST(AdmissionLink, NeighbourIsNotAskedForItsOwnCall) {
+  TRig rig;
+  TEndpointRegisterInfo* gk2 = rig.Gk->Core.FindEndpointByCallSignalAddress(LoopbackAddress(5, 1720));
+  ASSERT_TRUE(gk2);
+  gk2->RasAddress = rig.Gk2.Address();
+  H225::rasMessage arq = rig.Arq();
+  static_cast<H225::admissionRequest*>(arq.alternative())->endpointIdentifier = gk2->Identifier();
+  ASSERT_TRUE(rig.Gk2.Send(arq, rig.Gk->Core.BoundRasAddress()));
+  auto heard = rig.Next(rig.Gk2);
+  EXPECT_EQ(Arj(rrCalledPartyNotRegistered), Describe(heard)) << "answered on the RAS socket, nothing on the link";
+  EXPECT_EQ("none", Describe(rig.Next(rig.Gk2, 3)));
+}
