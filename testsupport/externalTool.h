@@ -31,7 +31,7 @@ inline bool check(bool present, const char* what) {
 }  // namespace externalTool
 
 // Skips the current test when the tool is missing, or fails it under CI.
-#define ORVO_REQUIRE_TOOL(present, what)                                   \
-  do {                                                                     \
+#define ORVO_REQUIRE_TOOL(present, what)                                                    \
+  do {                                                                                      \
     if (!externalTool::check((present), what)) GTEST_SKIP() << what << " is not installed"; \
   } while (0)

@@ -34,8 +34,8 @@ struct frame {
 };
 
 struct result {
-  bool ran = false;       // false when a tool could not be run
-  std::string failure;    // the tools' complaint when !ran
+  bool ran = false;     // false when a tool could not be run
+  std::string failure;  // the tools' complaint when !ran
   std::vector<frame> frames;
 };
 
@@ -51,7 +51,8 @@ struct datagram {
 
 // False when either is missing; under CI the current test has failed then.
 inline bool toolsAvailable() {
-  return externalTool::check(externalTool::onPath("tshark") && externalTool::onPath("text2pcap"), "tshark or text2pcap");
+  return externalTool::check(externalTool::onPath("tshark") && externalTool::onPath("text2pcap"),
+                             "tshark or text2pcap");
 }
 
 namespace detail {
@@ -185,12 +186,12 @@ inline void putWord(octets& out, unsigned value) {
 inline octets ipv4Udp(const datagram& d) {
   octets packet;
   size_t udpLength = 8 + d.payload.size();
-  putWord(packet, 0x4500);                     // version 4, 20-octet header, no service type
+  putWord(packet, 0x4500);                    // version 4, 20-octet header, no service type
   putWord(packet, unsigned(20 + udpLength));  // total length
-  putWord(packet, 0);                          // identification
-  putWord(packet, 0x4000);                     // don't fragment
-  putWord(packet, 0x4011);                     // time to live 64, UDP
-  putWord(packet, 0);                          // header checksum, below
+  putWord(packet, 0);                         // identification
+  putWord(packet, 0x4000);                    // don't fragment
+  putWord(packet, 0x4011);                    // time to live 64, UDP
+  putWord(packet, 0);                         // header checksum, below
   putWord(packet, d.sourceAddress >> 16);
   putWord(packet, d.sourceAddress & 0xffff);
   putWord(packet, d.destinationAddress >> 16);
@@ -219,7 +220,8 @@ inline result dissectAs(const std::string& dissector, const std::vector<octets>&
 }
 
 // Each payload is one UDP datagram from and to `port` on the loopback address.
-inline result dissectUdp(unsigned port, const std::vector<octets>& payloads, const std::vector<std::string>& fieldNames) {
+inline result dissectUdp(unsigned port, const std::vector<octets>& payloads,
+                         const std::vector<std::string>& fieldNames) {
   std::string ports = std::to_string(port) + "," + std::to_string(port);
   return detail::dissect(payloads, "-4 127.0.0.1,127.0.0.1 -u " + ports, "", fieldNames);
 }

@@ -44,7 +44,8 @@ octets corpusLine(const char* capture, const char* file, unsigned line) {
   }
   if (!in) return {};
   octets out;
-  for (size_t i = 0; i + 1 < text.size(); i += 2) out.push_back((unsigned char)std::stoul(text.substr(i, 2), nullptr, 16));
+  for (size_t i = 0; i + 1 < text.size(); i += 2)
+    out.push_back((unsigned char)std::stoul(text.substr(i, 2), nullptr, 16));
   return out;
 }
 

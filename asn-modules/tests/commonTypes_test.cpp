@@ -304,10 +304,10 @@ TEST(endpointType, additionsAreAbsentUntilSetAndThenCarried) {
 
 TEST(sameListTypes, areDistinctClassesWithEqualLists) {
   EXPECT_NE(&H225::gatekeeperInfo::descriptor, &H225::terminalInfo::descriptor);
-  const asn::sequenceDescriptor* family[] = {
-      &H225::h310Caps::descriptor, &H225::h320Caps::descriptor, &H225::h321Caps::descriptor,
-      &H225::h322Caps::descriptor, &H225::h323Caps::descriptor, &H225::h324Caps::descriptor,
-      &H225::voiceCaps::descriptor, &H225::t120OnlyCaps::descriptor};
+  const asn::sequenceDescriptor* family[] = {&H225::h310Caps::descriptor,  &H225::h320Caps::descriptor,
+                                             &H225::h321Caps::descriptor,  &H225::h322Caps::descriptor,
+                                             &H225::h323Caps::descriptor,  &H225::h324Caps::descriptor,
+                                             &H225::voiceCaps::descriptor, &H225::t120OnlyCaps::descriptor};
   for (const asn::sequenceDescriptor* d : family) {
     ASSERT_EQ(d->count, 3u);
     EXPECT_STREQ(d->components[0].name, "NonStandardData");

@@ -29,7 +29,7 @@ namespace {
 using octets = std::vector<unsigned char>;
 
 struct fuzzTarget {
-  const char* name;      // asn-modules/fuzz/<name>_fuzz.cpp, seeds in fuzz/corpus/<name>/
+  const char* name;  // asn-modules/fuzz/<name>_fuzz.cpp, seeds in fuzz/corpus/<name>/
   const char* module;
   const char* rootType;
 };

@@ -141,7 +141,8 @@ TEST_P(everyClass, tagTablesAgreeWithTheValuesTheyDescribe) {
     }
   } else if (auto* c = dynamic_cast<asn::choice*>(value.get())) {
     const asn::choiceDescriptor& d = c->descriptor();
-    for (unsigned i = 0; i < d.count; ++i) expectTag(d.alternativeTags, i, d.alternatives[i].create, d.alternatives[i].name);
+    for (unsigned i = 0; i < d.count; ++i)
+      expectTag(d.alternativeTags, i, d.alternatives[i].create, d.alternatives[i].name);
   }
 }
 

@@ -34,9 +34,12 @@ void inspect(const asn::object& value, features& out) {
     for (unsigned i = 0; i < d.count; ++i)
       if (const asn::object* component = sequence->component(i)) inspect(*component, out);
   } else if (auto* choice = dynamic_cast<const asn::choice*>(&value)) {
-    if (choice->index() >= int(choice->descriptor().count)) out.unknownAdditions = true;
-    else if (choice->index() >= int(choice->descriptor().rootCount)) out.additionsOfThisVersion = true;
-    if (choice->alternative() && choice->index() < int(choice->descriptor().count)) inspect(*choice->alternative(), out);
+    if (choice->index() >= int(choice->descriptor().count))
+      out.unknownAdditions = true;
+    else if (choice->index() >= int(choice->descriptor().rootCount))
+      out.additionsOfThisVersion = true;
+    if (choice->alternative() && choice->index() < int(choice->descriptor().count))
+      inspect(*choice->alternative(), out);
   } else if (auto* list = dynamic_cast<const asn::sequenceOfBase*>(&value)) {
     for (const orvo::listNode* node = list->elements().head(); node; node = node->next)
       inspect(*static_cast<const asn::object*>(node->element), out);
@@ -79,9 +82,7 @@ struct reEncoding {
   unsigned unknownAdditions = 0;
   std::vector<std::string> unexplained;
 
-  std::vector<unsigned> figures() const {
-    return {identical, additionBitmap, unknownAdditions};
-  }
+  std::vector<unsigned> figures() const { return {identical, additionBitmap, unknownAdditions}; }
 };
 
 template <class T>
@@ -124,15 +125,29 @@ struct messageFile {
 
 TEST_F(h245Corpus, everyPduDecodesAsTheMessageTsharkNamed) {
   const messageFile files[] = {
-      {"h245", 199u,
-       {{"endSessionCommand", 6},         {"h223SkewIndication", 4},         {"masterSlaveDetermination", 21},
-        {"masterSlaveDeterminationAck", 15}, {"miscellaneousCommand", 43},    {"multiplexEntrySend", 13},
-        {"multiplexEntrySendAck", 12},     {"openLogicalChannel", 22},        {"openLogicalChannelAck", 20},
-        {"terminalCapabilitySet", 22},     {"terminalCapabilitySetAck", 15},  {"vendorIdentification", 6}},
+      {"h245",
+       199u,
+       {{"endSessionCommand", 6},
+        {"h223SkewIndication", 4},
+        {"masterSlaveDetermination", 21},
+        {"masterSlaveDeterminationAck", 15},
+        {"miscellaneousCommand", 43},
+        {"multiplexEntrySend", 13},
+        {"multiplexEntrySendAck", 12},
+        {"openLogicalChannel", 22},
+        {"openLogicalChannelAck", 20},
+        {"terminalCapabilitySet", 22},
+        {"terminalCapabilitySetAck", 15},
+        {"vendorIdentification", 6}},
        {181, 18, 0}},
-      {"h245_tunnelled", 46u,
-       {{"closeLogicalChannel", 4},        {"conferenceIndication", 3},       {"endSessionCommand", 7},
-        {"masterSlaveDetermination", 8},   {"masterSlaveDeterminationAck", 8}, {"terminalCapabilitySet", 8},
+      {"h245_tunnelled",
+       46u,
+       {{"closeLogicalChannel", 4},
+        {"conferenceIndication", 3},
+        {"endSessionCommand", 7},
+        {"masterSlaveDetermination", 8},
+        {"masterSlaveDeterminationAck", 8},
+        {"terminalCapabilitySet", 8},
         {"terminalCapabilitySetAck", 8}},
        {46, 0, 0}},
   };
@@ -188,7 +203,8 @@ TEST_F(h245Corpus, aT38BufferOf200KeepsItsSignOctet) {
   H245::multimediaSystemControlMessage message;
   perDecode(message, set->octets);
   ASSERT_EQ(messageKind(message), "terminalCapabilitySet");
-  auto* tcs = static_cast<H245::terminalCapabilitySet*>(static_cast<asn::choice*>(message.alternative())->alternative());
+  auto* tcs =
+      static_cast<H245::terminalCapabilitySet*>(static_cast<asn::choice*>(message.alternative())->alternative());
   EXPECT_EQ(tcs->sequenceNumber.value(), 1u);
   ASSERT_TRUE(tcs->capabilityTable);
   EXPECT_EQ(tcs->capabilityTable->count(), 5u);  // as tshark counts them

@@ -83,7 +83,8 @@ TEST(h245Message, printsTheKindsAndValues) {
     const char* text;
   } traces[] = {
       {"MasterSlaveDetermination",
-       " Request MasterSlaveDetermination {\n  TerminalType: 60 (0x3c)\n  StatusDeterminationNumber: 12345 (0x3039)\n}"},
+       " Request MasterSlaveDetermination {\n  TerminalType: 60 (0x3c)\n  StatusDeterminationNumber: 12345 "
+       "(0x3039)\n}"},
       {"EndSessionCommand", " Command EndSessionCommand Disconnect"},
       {"CloseLogicalChannel",
        " Request CloseLogicalChannel {\n  ForwardLogicalChannelNumber: 101 (0x65)\n  Source User\n}"},

@@ -26,7 +26,8 @@ T* pick(asn::choice& value, int index) {
 
 std::vector<unsigned char> octetsOf(const std::string& hex) {
   std::vector<unsigned char> octets;
-  for (size_t i = 0; i + 1 < hex.size(); i += 3) octets.push_back(static_cast<unsigned char>(std::stoi(hex.substr(i, 2), nullptr, 16)));
+  for (size_t i = 0; i + 1 < hex.size(); i += 3)
+    octets.push_back(static_cast<unsigned char>(std::stoi(hex.substr(i, 2), nullptr, 16)));
   return octets;
 }
 

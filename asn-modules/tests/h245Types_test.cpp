@@ -93,14 +93,25 @@ TEST(dataProtocolCapability, nonStandardIdentifierOfH245IsNotExtensible) {
 
 TEST(dataProtocolCapability, listsItsAlternativesInOrder) {
   const asn::choiceDescriptor& d = H245::dataProtocolCapability::descriptor;
-  const char* names[] = {"NonStandard", "V14buffered", "V42lapm", "HdlcFrameTunnelling", "H310SeparateVCStack",
-                         "H310SingleVCStack", "Transparent", "SegmentationAndReassembly", "HdlcFrameTunnelingwSAR",
-                         "V120", "SeparateLANStack", "V76wCompression", "Tcp", "Udp"};
+  const char* names[] = {"NonStandard",
+                         "V14buffered",
+                         "V42lapm",
+                         "HdlcFrameTunnelling",
+                         "H310SeparateVCStack",
+                         "H310SingleVCStack",
+                         "Transparent",
+                         "SegmentationAndReassembly",
+                         "HdlcFrameTunnelingwSAR",
+                         "V120",
+                         "SeparateLANStack",
+                         "V76wCompression",
+                         "Tcp",
+                         "Udp"};
   ASSERT_EQ(d.count, 14u);
   EXPECT_EQ(d.rootCount, 7u);
   for (unsigned i = 0; i < d.count; ++i) EXPECT_STREQ(d.alternatives[i].name, names[i]);
   const asn::sequenceDescriptor& p = H245::t38FaxProfile::descriptor;
-  const char* components[] = {"FillBitRemoval", "TranscodingJBIG", "TranscodingMMR", "Version",
+  const char* components[] = {"FillBitRemoval",       "TranscodingJBIG",  "TranscodingMMR",  "Version",
                               "T38FaxRateManagement", "T38FaxUdpOptions", "T38FaxTcpOptions"};
   ASSERT_EQ(p.count, 7u);
   for (unsigned i = 0; i < p.count; ++i) {

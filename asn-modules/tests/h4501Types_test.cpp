@@ -72,13 +72,12 @@ TEST(h4501Modules, listTheirClassesAndDescriptorOnlyRecords) {
   }
   EXPECT_EQ((std::vector<unsigned>(classes[0], classes[0] + 4)), (std::vector<unsigned>{8, 4, 1, 0}));
   EXPECT_EQ((std::vector<unsigned>(classes[1], classes[1] + 4)), (std::vector<unsigned>{5, 3, 0, 4}));
-  EXPECT_EQ(descriptorOnly, (std::vector<std::string>{"H4501::presentedAddressScreened",
-                                                      "H4501::presentedAddressUnscreened",
-                                                      "H4501::presentedNumberScreened",
-                                                      "H4501::presentedNumberUnscreened", "H4501::generalErrorList",
-                                                      "X880::rejectProblem"}));
-  EXPECT_EQ(withoutCreate, (std::vector<std::string>{"H4501::supplementaryService", "H4501::endpointAddress",
-                                                     "H4501::extension"}));
+  EXPECT_EQ(descriptorOnly,
+            (std::vector<std::string>{"H4501::presentedAddressScreened", "H4501::presentedAddressUnscreened",
+                                      "H4501::presentedNumberScreened", "H4501::presentedNumberUnscreened",
+                                      "H4501::generalErrorList", "X880::rejectProblem"}));
+  EXPECT_EQ(withoutCreate,
+            (std::vector<std::string>{"H4501::supplementaryService", "H4501::endpointAddress", "H4501::extension"}));
 }
 
 TEST(h4501Modules, descriptorOnlyRecordsHoldThePublishedLists) {

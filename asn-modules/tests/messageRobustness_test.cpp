@@ -161,9 +161,8 @@ TEST(damagedMessages, everySingleBitFlipOfWholeMessagesDecodesOrFailsCleanly) {
           all.push_back(e);
       }
     }
-    auto largest = std::max_element(all.begin(), all.end(), [](const encoding& a, const encoding& b) {
-      return a.data.size() < b.data.size();
-    });
+    auto largest = std::max_element(all.begin(), all.end(),
+                                    [](const encoding& a, const encoding& b) { return a.data.size() < b.data.size(); });
     if (largest != all.end()) chosen.push_back(*largest);
   }
   ASSERT_EQ(chosen.size(), apduVectors().size() + allCatalogues().size());

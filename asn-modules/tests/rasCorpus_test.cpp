@@ -32,8 +32,10 @@ void inspect(const asn::object& value, remarks& out) {
     for (unsigned i = 0; i < d.count; ++i)
       if (const asn::object* component = sequence->component(i)) inspect(*component, out);
   } else if (auto* choice = dynamic_cast<const asn::choice*>(&value)) {
-    if (choice->index() >= int(choice->descriptor().count)) ++out.unknownAlternatives;
-    else if (choice->alternative()) inspect(*choice->alternative(), out);
+    if (choice->index() >= int(choice->descriptor().count))
+      ++out.unknownAlternatives;
+    else if (choice->alternative())
+      inspect(*choice->alternative(), out);
   } else if (auto* list = dynamic_cast<const asn::sequenceOfBase*>(&value)) {
     for (const orvo::listNode* node = list->elements().head(); node; node = node->next)
       inspect(*static_cast<const asn::object*>(node->element), out);
@@ -118,7 +120,8 @@ void compareReEncoding(const T& decoded, const std::vector<unsigned char>& recei
     ++counts.unknownAdditions;
   } else {
     EXPECT_TRUE(hasKnownAdditions(decoded)) << where << " re-encodes differently without an explanation:\n"
-                                            << hexText(received) << "\n" << hexText(again);
+                                            << hexText(received) << "\n"
+                                            << hexText(again);
     ++counts.additionBitmap;
   }
 }
@@ -130,7 +133,9 @@ protected:
   }
 };
 
-bool isLine(const corpusMessage& m, const char* capture, unsigned line) { return m.capture == capture && m.line == line; }
+bool isLine(const corpusMessage& m, const char* capture, unsigned line) {
+  return m.capture == capture && m.line == line;
+}
 
 }  // namespace
 
@@ -158,15 +163,15 @@ TEST_F(corpus, everyRasDatagramDecodesAsTheAlternativeTsharkNamed) {
   }
   EXPECT_EQ(decoded, 277u);
   EXPECT_EQ(kinds, (std::map<std::string, unsigned>{{"admissionConfirm", 1},
-                                                     {"admissionRequest", 2},
-                                                     {"disengageRequest", 5},
-                                                     {"gatekeeperConfirm", 2},
-                                                     {"gatekeeperRequest", 1},
-                                                     {"infoRequest", 2},
-                                                     {"nonStandardMessage", 15},
-                                                     {"registrationConfirm", 116},
-                                                     {"registrationReject", 6},
-                                                     {"registrationRequest", 127}}));
+                                                    {"admissionRequest", 2},
+                                                    {"disengageRequest", 5},
+                                                    {"gatekeeperConfirm", 2},
+                                                    {"gatekeeperRequest", 1},
+                                                    {"infoRequest", 2},
+                                                    {"nonStandardMessage", 15},
+                                                    {"registrationConfirm", 116},
+                                                    {"registrationReject", 6},
+                                                    {"registrationRequest", 127}}));
   // No datagram holds an addition we do not know or a negative number.
   EXPECT_EQ(counts.identical, 144u);
   EXPECT_EQ(counts.additionBitmap, 133u);

@@ -242,7 +242,8 @@ TEST(h225Module, holdsEveryTypeOfTheVersionFourSyntax) {
     enumerations += kind == "ENUMERATED";
     if (!entry.create) {
       ++withoutCreate;
-      EXPECT_TRUE(std::string(entry.name) == "H225::rasMessage" || std::string(entry.name) == "H225::h323_UserInformation")
+      EXPECT_TRUE(std::string(entry.name) == "H225::rasMessage" ||
+                  std::string(entry.name) == "H225::h323_UserInformation")
           << entry.name;
     }
   }

@@ -12,7 +12,8 @@ namespace {
 
 std::vector<unsigned char> fromHex(const std::string& hex) {
   std::vector<unsigned char> octets;
-  for (size_t i = 0; i + 1 < hex.size(); i += 2) octets.push_back((unsigned char)std::stoi(hex.substr(i, 2), nullptr, 16));
+  for (size_t i = 0; i + 1 < hex.size(); i += 2)
+    octets.push_back((unsigned char)std::stoi(hex.substr(i, 2), nullptr, 16));
   return octets;
 }
 

@@ -23,7 +23,8 @@ const char* const version4 = "06 00 08 91 4a 00 04";
 
 std::vector<unsigned char> octetsOf(const std::string& hex) {
   std::vector<unsigned char> out;
-  for (size_t i = 0; i + 1 < hex.size(); i += 3) out.push_back((unsigned char)std::stoul(hex.substr(i, 2), nullptr, 16));
+  for (size_t i = 0; i + 1 < hex.size(); i += 3)
+    out.push_back((unsigned char)std::stoul(hex.substr(i, 2), nullptr, 16));
   return out;
 }
 
@@ -83,8 +84,7 @@ TEST(setupBody, rootOnlyHasNoExtensionBitmapAndDecodesWithEveryAdditionAbsent) {
   // 0 (no additions) 0000000 (seven absent OPTIONALs); the protocol; source
   // info 0 000000 0 0, activeMC 0, aligned conference identifier; goal 0 00
   // and call type 0 00.
-  EXPECT_EQ(perHex(setup), std::string("00 ") + version4 +
-                               " 00 00 40 41 42 43 44 45 46 47 48 49 4a 4b 4c 4d 4e 4f 00");
+  EXPECT_EQ(perHex(setup), std::string("00 ") + version4 + " 00 00 40 41 42 43 44 45 46 47 48 49 4a 4b 4c 4d 4e 4f 00");
   H225::setup_UUIE decoded;
   perDecode(decoded, perOctets(setup));
   EXPECT_TRUE(decoded.isEqual(setup));

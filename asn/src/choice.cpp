@@ -27,7 +27,8 @@ const char* choice::alternativeName() const {
 }
 
 object* choice::select(int index) {
-  if (index < none) throw new per::codec::typeException(orvo::string().format("Choice alternative %d does not exist.", index));
+  if (index < none)
+    throw new per::codec::typeException(orvo::string().format("Choice alternative %d does not exist.", index));
   object* fresh = nullptr;
   if (index != none)
     fresh = uint32_t(index) < descriptor().count ? descriptor().alternatives[index].create() : new opentype;
@@ -39,7 +40,8 @@ object* choice::select(int index) {
 
 void choice::setAlternative(int index, object* value) {
   if (value == alternative_) {
-    if (index < none) throw new per::codec::typeException(orvo::string().format("Choice alternative %d does not exist.", index));
+    if (index < none)
+      throw new per::codec::typeException(orvo::string().format("Choice alternative %d does not exist.", index));
     if (index == none) {
       clear();
     } else {
@@ -48,7 +50,8 @@ void choice::setAlternative(int index, object* value) {
     return;
   }
   std::unique_ptr<object> given(value);
-  if (index < none) throw new per::codec::typeException(orvo::string().format("Choice alternative %d does not exist.", index));
+  if (index < none)
+    throw new per::codec::typeException(orvo::string().format("Choice alternative %d does not exist.", index));
   // No value is no selection: an index without an alternative could not be
   // coded, copied or printed.
   if (index == none || value == nullptr) {
@@ -82,9 +85,8 @@ void choice::assign(const object& other) {
     return;
   }
   // Copied before the old alternative goes: the source may live inside it.
-  std::unique_ptr<object> fresh(uint32_t(source.index_) < descriptor().count
-                                    ? descriptor().alternatives[source.index_].create()
-                                    : new opentype);
+  std::unique_ptr<object> fresh(
+      uint32_t(source.index_) < descriptor().count ? descriptor().alternatives[source.index_].create() : new opentype);
   fresh->assign(*source.alternative_);
   int index = source.index_;
   delete alternative_;

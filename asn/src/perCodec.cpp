@@ -121,8 +121,8 @@ private:
 };
 
 orvo::string codec::encodeConstrainedCheckFailed::what() const {
-  static const char* const names[] = {"length", "integer", "small integer", "OID", "octet string", "BMP string",
-                                      "character"};
+  static const char* const names[] = {"length",       "integer",    "small integer", "OID",
+                                      "octet string", "BMP string", "character"};
   return orvo::string("Encode ") + names[which] + " constraint check failed.";
 }
 
@@ -132,7 +132,8 @@ orvo::string codec::notInitializedChoice::what() const { return "Attempt to enco
 
 codec::codec() : stream_(growth), limits_(&ownLimits_) {}
 
-codec::codec(const void* data, unsigned length) : stream_(data, length, growth), inputLength_(length), limits_(&ownLimits_) {
+codec::codec(const void* data, unsigned length)
+    : stream_(data, length, growth), inputLength_(length), limits_(&ownLimits_) {
   ownLimits_.elementBudget = spareElements + uint64_t(length) * 8;
   if (length > 0) input_ = stream_.data();
 }
@@ -498,7 +499,8 @@ void codec::decodeOID(oid& value) {
     } else {
       arcs[count++] = uint32_t(sub);
     }
-    if (count > maximumArcs) throw new decodeFailed(formatted("Decode: object identifier of more than %u arcs.", maximumArcs));
+    if (count > maximumArcs)
+      throw new decodeFailed(formatted("Decode: object identifier of more than %u arcs.", maximumArcs));
     sub = 0;
   }
   if (pending) throw new decodeFailed(formatted("Decode: object identifier ends inside an arc."));
@@ -589,7 +591,8 @@ void codec::decodeGeneralizedTime(generalizedTime& value) {
   for (unsigned f = 0; f < 6; ++f) {
     int v = 0;
     for (unsigned i = 0; i < widths[f]; ++i, ++at) {
-      if (text[at] < '0' || text[at] > '9') throw new decodeFailed(formatted("Decode: generalized time without digits."));
+      if (text[at] < '0' || text[at] > '9')
+        throw new decodeFailed(formatted("Decode: generalized time without digits."));
       v = v * 10 + (text[at] - '0');
     }
     fields[f] = v;
@@ -653,7 +656,8 @@ void codec::decodeSequenceOf(sequenceOfBase& value) {
   nesting level(*limits_);
   uint32_t n = decodeSize(value);
   // Elements that take no input at all must not multiply without bound.
-  if (n > limits_->elementBudget) throw new decodeFailed(formatted("Decode: more list elements than the input can hold."));
+  if (n > limits_->elementBudget)
+    throw new decodeFailed(formatted("Decode: more list elements than the input can hold."));
   limits_->elementBudget -= n;
   value.clear();
   // Each element belongs to the list before it decodes, so a failure
@@ -786,7 +790,8 @@ void codec::decodeChoice(choice& value) {
     return;
   }
   uint64_t index = uint64_t(d.rootCount) + decodeNormallySmall(0);
-  if (index > largestIndex) throw new decodeFailed(formatted("Decode: choice alternative %llu out of range.", (unsigned long long)index));
+  if (index > largestIndex)
+    throw new decodeFailed(formatted("Decode: choice alternative %llu out of range.", (unsigned long long)index));
   object* alternative = value.select(int(index));
   if (index < d.count) {
     unsigned length;

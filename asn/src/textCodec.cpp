@@ -74,7 +74,8 @@ void codec::encodeOctetString(const octetStringBase& value) {
     out_ << ": '" << reinterpret_cast<const char*>(p) << '\'';
   else
     hexOctets(p, n);
-  if (n == 4) out_ << " (" << unsigned(p[0]) << '.' << unsigned(p[1]) << '.' << unsigned(p[2]) << '.' << unsigned(p[3]) << ')';
+  if (n == 4)
+    out_ << " (" << unsigned(p[0]) << '.' << unsigned(p[1]) << '.' << unsigned(p[2]) << '.' << unsigned(p[3]) << ')';
 }
 
 void codec::encodeBMPString(const bmpStringBase& value) { out_ << ": '" << value.toString() << '\''; }

@@ -93,8 +93,7 @@ TEST(PerHostile, HugeExtensionCountDoesNotAllocate) {
 TEST(PerHostile, FailingListElementIsReleased) {
   // Two records claimed, the second cut short; the leak checker sees the rest.
   asn::sequenceOf<fixture::record, 0u, 0u, 1> list;
-  ORVO_EXPECT_THROW(decodeHex(list, "02 00 00 07 00"), orvo::bitStream::outOfBounds,
-                    "Bit stream index out of bounds.");
+  ORVO_EXPECT_THROW(decodeHex(list, "02 00 00 07 00"), orvo::bitStream::outOfBounds, "Bit stream index out of bounds.");
   EXPECT_EQ(2u, list.count());
 }
 
@@ -159,7 +158,8 @@ TEST(PerHostile, OverlongIntegers) {
 
 TEST(PerHostile, MalformedGeneralizedTime) {
   asn::generalizedTime t;
-  ORVO_EXPECT_THROW(decodeHex(t, "05 32 30 30 34 30"), codec::decodeFailed, "Decode: generalized time of 5 characters.");
+  ORVO_EXPECT_THROW(decodeHex(t, "05 32 30 30 34 30"), codec::decodeFailed,
+                    "Decode: generalized time of 5 characters.");
   ORVO_EXPECT_THROW(decodeHex(t, "0E 32 30 30 34 30 33 30 35 30 36 30 37 30 58"), codec::decodeFailed,
                     "Decode: generalized time without digits.");
   ORVO_EXPECT_THROW(decodeHex(t, "0E 20 30 30 34 30 33 30 35 30 36 30 37 30 38"), codec::decodeFailed,

@@ -137,8 +137,8 @@ TEST(PerKinds, BitStringAlignmentAndLength) {
   expectBitString<asn::bitString<0u, 0u, 1>>(ones, 17, "80 11 FF FF D0");
   expectBitString<asn::bitString<0u, 0u, 1>>(five, 38, "80 26 12 34 56 78 9E 80");
   expectBitString<asn::bitString<0u, 0u, 1>>("\x12\x34\x56\x78\x9A", 40, "80 28 12 34 56 78 9A A0");
-  expectBitString<asn::bitString<0u, 0u, 1>>(
-      sixteen, 128, "80 80 80 00 11 22 33 44 55 66 77 88 99 AA BB CC DD EE FF A0");
+  expectBitString<asn::bitString<0u, 0u, 1>>(sixteen, 128,
+                                             "80 80 80 00 11 22 33 44 55 66 77 88 99 AA BB CC DD EE FF A0");
   expectBitString<asn::bitString<0u, 0u, 1>>("\xAB", 8, "80 08 AB A0");
   // Fixed sizes: above 16 bits aligned, no length.
   expectBitString<asn::bitString<17u, 17u, 1>>(ones, 17, "80 FF FF D0");

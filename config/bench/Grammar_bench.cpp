@@ -13,8 +13,8 @@ std::string Users(int AUsers) {
   std::string text = "system ras port 1719, call signal port 1720;\nzone office;\n";
   for (int i = 0; i < AUsers; ++i) {
     const std::string n = std::to_string(i);
-    text += "user u" + n + " {\n  login \"u" + n + "\" set UserDisplay to \"User " + n + "\";\n" +
-            "  alias \"" + n + "(.*)\" cost 10 at MON ././. 8:00 - FRI ././. 17:30;\n" +
+    text += "user u" + n + " {\n  login \"u" + n + "\" set UserDisplay to \"User " + n + "\";\n" + "  alias \"" + n +
+            "(.*)\" cost 10 at MON ././. 8:00 - FRI ././. 17:30;\n" +
             "  address 10.0.0.1 - 200; location office; static 10.1.2.3:1720;\n}\n";
   }
   return text;

@@ -12,8 +12,8 @@ std::string SampleText(int AUsers) {
   std::string text = "system { ras port 1719, call signal port 1720; address 127.0.0.1; }\n";
   for (int i = 0; i < AUsers; ++i) {
     const std::string n = std::to_string(i);
-    text += "user u" + n + " {\n  login \"u" + n + "\" set display to \"User " + n + "\";\n" +
-            "  alias \"" + n + "(.*)\" cost 10 at MON ././. 8:00 - FRI ././. 17:30; // office\n" +
+    text += "user u" + n + " {\n  login \"u" + n + "\" set display to \"User " + n + "\";\n" + "  alias \"" + n +
+            "(.*)\" cost 10 at MON ././. 8:00 - FRI ././. 17:30; // office\n" +
             "  address 10.0.0.1 - 10.0.0.200; bandwidth 1.5M; static 10.1.2.3:1720;\n}\n";
   }
   return text;

@@ -9,4 +9,6 @@ void TIPAddressRangeExp::Set(uint32_t A, uint32_t B) {
   High = a < b ? b : a;
 }
 
-bool TIPAddressRangeExp::Contains(const sockaddr_in& AAddress) const { return Contains(ntohl(AAddress.sin_addr.s_addr)); }
+bool TIPAddressRangeExp::Contains(const sockaddr_in& AAddress) const {
+  return Contains(ntohl(AAddress.sin_addr.s_addr));
+}

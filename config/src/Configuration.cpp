@@ -19,7 +19,9 @@ void TConfiguration::Release(TConfiguration* AConfiguration) {
   if (AConfiguration && --AConfiguration->FReferenceCount == 0) delete AConfiguration;
 }
 
-void TConfigurationRelease::operator()(TConfiguration* AConfiguration) const { TConfiguration::Release(AConfiguration); }
+void TConfigurationRelease::operator()(TConfiguration* AConfiguration) const {
+  TConfiguration::Release(AConfiguration);
+}
 
 orvo::string TConfiguration::ApplySystem(const TExpressions& AList) { return ApplyDirectives(*this, AList); }
 

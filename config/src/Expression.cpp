@@ -19,8 +19,7 @@ void TExpression::SetChildren(TExpressions* AList) {
   FChildren = AList;
 }
 
-TExpressions::TExpressions(const TExpressions& AOther)
-    : orvo::list<TExpression>(1), FExpandFlags(AOther.FExpandFlags) {
+TExpressions::TExpressions(const TExpressions& AOther) : orvo::list<TExpression>(1), FExpandFlags(AOther.FExpandFlags) {
   for (const TExpression* expression : AOther) Add(expression->Clone());
 }
 

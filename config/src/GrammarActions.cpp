@@ -143,8 +143,8 @@ TTokenContainer* MakeLogin(TParseRun& ARun, TTokenContainer* APattern, TTokenCon
   return ARun.Keep(static_cast<TExpression*>(make.release()));
 }
 
-TTokenContainer* MakeAlias(TParseRun& ARun, TExpressionType AFlags, TTokenContainer* APattern,
-                           TTokenContainer* ASets, TTokenContainer* AWindow) {
+TTokenContainer* MakeAlias(TParseRun& ARun, TExpressionType AFlags, TTokenContainer* APattern, TTokenContainer* ASets,
+                           TTokenContainer* AWindow) {
   const std::unique_ptr<TVariableReference> pattern = ARun.Take<TVariableReference>(APattern);
   const std::unique_ptr<TVariableSetExps> sets = ARun.Take<TVariableSetExps>(ASets);
   TMakeExp* make = new TMakeExp(dcMakeAlias | AFlags, *pattern);
@@ -152,8 +152,8 @@ TTokenContainer* MakeAlias(TParseRun& ARun, TExpressionType AFlags, TTokenContai
   return KeepTimed(ARun, make, AWindow);
 }
 
-TTokenContainer* Translate(TParseRun& ARun, TExpressionType AFlags, TTokenContainer* APattern,
-                           TTokenContainer* ATarget, TTokenContainer* AWindow) {
+TTokenContainer* Translate(TParseRun& ARun, TExpressionType AFlags, TTokenContainer* APattern, TTokenContainer* ATarget,
+                           TTokenContainer* AWindow) {
   const std::unique_ptr<TVariableReference> pattern = ARun.Take<TVariableReference>(APattern);
   const std::unique_ptr<TVariableReference> target = ARun.Take<TVariableReference>(ATarget);
   return KeepTimed(ARun, new TTranslateExp(dcTranslate | AFlags, *pattern, *target), AWindow);

@@ -41,10 +41,10 @@ TTokenContainer* Login(TParseRun& ARun, TTokenContainer* APattern, bool AAllow, 
 TTokenContainer* Alias(TParseRun& ARun, TTokenContainer* APattern, bool AAllow, uint32_t ACost,
                        TTokenContainer* ATarget, TTokenContainer* ASets, TTokenContainer* AWindow);
 TTokenContainer* MakeLogin(TParseRun& ARun, TTokenContainer* APattern, TTokenContainer* ASets);
-TTokenContainer* MakeAlias(TParseRun& ARun, TExpressionType AFlags, TTokenContainer* APattern,
-                           TTokenContainer* ASets, TTokenContainer* AWindow);
-TTokenContainer* Translate(TParseRun& ARun, TExpressionType AFlags, TTokenContainer* APattern,
-                           TTokenContainer* ATarget, TTokenContainer* AWindow);
+TTokenContainer* MakeAlias(TParseRun& ARun, TExpressionType AFlags, TTokenContainer* APattern, TTokenContainer* ASets,
+                           TTokenContainer* AWindow);
+TTokenContainer* Translate(TParseRun& ARun, TExpressionType AFlags, TTokenContainer* APattern, TTokenContainer* ATarget,
+                           TTokenContainer* AWindow);
 
 // A port directive; a number above 65535 is refused, except "unlimited"
 // where it switches a RADIUS server off.

@@ -26,9 +26,7 @@ uint32_t ScaledValue(const std::string& ADigits, long AShift) {
 
 }  // namespace
 
-uint32_t DecimalValue(const char* AText, unsigned ALength) {
-  return ScaledValue(std::string(AText, ALength), 0);
-}
+uint32_t DecimalValue(const char* AText, unsigned ALength) { return ScaledValue(std::string(AText, ALength), 0); }
 
 uint32_t DayOfWeek(const char* AText) {
   static const char* const days[] = {"mon", "tue", "wed", "thu", "fri", "sat", "sun"};
@@ -45,10 +43,20 @@ bool BandwidthValue(const char* AText, unsigned ALength, uint32_t& AValue) {
   unsigned length = ALength;
   if (length > 0) {
     switch (std::tolower(static_cast<unsigned char>(AText[length - 1]))) {
-      case 'k': shift = 1; --length; break;
-      case 'm': shift = 4; --length; break;
-      case 'g': shift = 7; --length; break;
-      default: break;
+      case 'k':
+        shift = 1;
+        --length;
+        break;
+      case 'm':
+        shift = 4;
+        --length;
+        break;
+      case 'g':
+        shift = 7;
+        --length;
+        break;
+      default:
+        break;
     }
   }
   // A decimal number: digits, an optional fraction, an optional exponent.

@@ -7,14 +7,29 @@
 
 void TTokenContainer::Clear() {
   switch (Kind) {
-    case tckString: delete static_cast<orvo::string*>(Pointer); break;
-    case tckExpressions: delete static_cast<TExpressions*>(Pointer); break;
-    case tckExpression: delete static_cast<TExpression*>(Pointer); break;
-    case tckDatePattern: delete static_cast<TDatePattern*>(Pointer); break;
-    case tckDateWindow: delete static_cast<TDateWindow*>(Pointer); break;
-    case tckReference: delete static_cast<TVariableReference*>(Pointer); break;
-    case tckVariableSets: delete static_cast<TVariableSetExps*>(Pointer); break;
-    case tckEmpty: break;
+    case tckString:
+      delete static_cast<orvo::string*>(Pointer);
+      break;
+    case tckExpressions:
+      delete static_cast<TExpressions*>(Pointer);
+      break;
+    case tckExpression:
+      delete static_cast<TExpression*>(Pointer);
+      break;
+    case tckDatePattern:
+      delete static_cast<TDatePattern*>(Pointer);
+      break;
+    case tckDateWindow:
+      delete static_cast<TDateWindow*>(Pointer);
+      break;
+    case tckReference:
+      delete static_cast<TVariableReference*>(Pointer);
+      break;
+    case tckVariableSets:
+      delete static_cast<TVariableSetExps*>(Pointer);
+      break;
+    case tckEmpty:
+      break;
   }
   Kind = tckEmpty;
   Pointer = nullptr;

@@ -13,8 +13,7 @@ TVariableReference::TVariableReference(TVariables* AScope, const orvo::string& A
   SetScope(AScope);
 }
 
-TVariableReference::TVariableReference(const orvo::string& AValue)
-    : FLiteral(new TVariable(orvo::string(), AValue)) {}
+TVariableReference::TVariableReference(const orvo::string& AValue) : FLiteral(new TVariable(orvo::string(), AValue)) {}
 
 TVariableReference::TVariableReference(const TVariableReference& AOther)
     : FScope(AOther.FScope),

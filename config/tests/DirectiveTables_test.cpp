@@ -48,7 +48,8 @@ TEST_P(DirectiveTables, BareExpressionsOfEveryCodeAreRefused) {
     for (TExpressionType flag : flags) {
       const TExpression bare(code | flag);
       const bool carrier = std::find(c.Carriers.begin(), c.Carriers.end(), code) != c.Carriers.end();
-      EXPECT_EQ(carrier ? "" : c.Refusal, toStd(section->Apply(bare))) << c.Name << " code " << code << " flags " << flag;
+      EXPECT_EQ(carrier ? "" : c.Refusal, toStd(section->Apply(bare)))
+          << c.Name << " code " << code << " flags " << flag;
     }
   }
 }

@@ -206,8 +206,9 @@ TEST(ApplyDirectives, OnceOnlyIsKeyedOnTheWholeTypeWord) {
   list.Add(new TUIntExp(20 | expOutgoing, 40));
   TRecordingSection section;
   EXPECT_EQ("", toStd(ApplyDirectives(section, list)));
-  EXPECT_EQ((std::vector<std::string>{std::to_string(20 | expIncoming) + "=60", std::to_string(20 | expOutgoing) + "=60"}),
-            section.Applied);
+  EXPECT_EQ(
+      (std::vector<std::string>{std::to_string(20 | expIncoming) + "=60", std::to_string(20 | expOutgoing) + "=60"}),
+      section.Applied);
 }
 
 TEST(ApplyDirectives, AnUnknownKindStopsTheList) {

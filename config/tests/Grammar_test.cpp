@@ -61,25 +61,23 @@ const TDirectiveCase logCases[] = {
      "TLogMessageExp 35 true where {TLogDirectionExp 31 1 | TLogAliasExp 32 caller \"1.*\" | "
      "TIPAddressRangeExp 33 10.0.0.1-10.0.0.1 true}"},
     // Without a side the condition keeps both flags as written.
-    {"log", "h245 messages where alias \"2.*\" yes", "TLogMessageExp 36 true where {TLogAliasExp 32 caller callee \"2.*\"}"},
-    {"log", "h450 messages where callee alias \"3\" no", "TLogMessageExp 37 false where {TLogAliasExp 32 callee \"3\"}"},
+    {"log", "h245 messages where alias \"2.*\" yes",
+     "TLogMessageExp 36 true where {TLogAliasExp 32 caller callee \"2.*\"}"},
+    {"log", "h450 messages where callee alias \"3\" no",
+     "TLogMessageExp 37 false where {TLogAliasExp 32 callee \"3\"}"},
     {"log", "radius messages where out", "TLogMessageExp 38 true where {TLogDirectionExp 31 1}"},
     {"log", "radius messages deny", "TLogMessageExp 38 false"},
-    {"log", "monitor messages where in where address 10.1.1.1", "TLogMessageExp 39 true where {TLogDirectionExp 31 0 | "
-                                                                 "TIPAddressRangeExp 33 10.1.1.1-10.1.1.1 true}"},
+    {"log", "monitor messages where in where address 10.1.1.1",
+     "TLogMessageExp 39 true where {TLogDirectionExp 31 0 | "
+     "TIPAddressRangeExp 33 10.1.1.1-10.1.1.1 true}"},
 };
 
 const TDirectiveCase aaaCases[] = {
-    {"aaa", "file \"gk.bil\"", "TStringExp 45 \"gk.bil\""},
-    {"aaa", "address 10.0.0.7", "TIPAddressExp 1 10.0.0.7"},
-    {"aaa", "authentication port 1645", "TUIntExp 53 1645"},
-    {"aaa", "accounting port 1646", "TUIntExp 54 1646"},
-    {"aaa", "password \"s3\"", "TStringExp 52 \"s3\""},
-    {"aaa", "log failed calls", "TBoolExp 72 true"},
-    {"aaa", "log failed calls no", "TBoolExp 72 false"},
-    {"aaa", "time zone name \"MSK\"", "TStringExp 75 \"MSK\""},
-    {"aaa", "time zone offset gmt", "TBoolExp 76 true"},
-    {"aaa", "time zone offset local", "TBoolExp 76 false"},
+    {"aaa", "file \"gk.bil\"", "TStringExp 45 \"gk.bil\""},  {"aaa", "address 10.0.0.7", "TIPAddressExp 1 10.0.0.7"},
+    {"aaa", "authentication port 1645", "TUIntExp 53 1645"}, {"aaa", "accounting port 1646", "TUIntExp 54 1646"},
+    {"aaa", "password \"s3\"", "TStringExp 52 \"s3\""},      {"aaa", "log failed calls", "TBoolExp 72 true"},
+    {"aaa", "log failed calls no", "TBoolExp 72 false"},     {"aaa", "time zone name \"MSK\"", "TStringExp 75 \"MSK\""},
+    {"aaa", "time zone offset gmt", "TBoolExp 76 true"},     {"aaa", "time zone offset local", "TBoolExp 76 false"},
 };
 
 const TDirectiveCase userCases[] = {
@@ -101,8 +99,9 @@ const TDirectiveCase userCases[] = {
      "TMakeExp 70 in callee \"1(.*)\" [TVariableSetExp 67 x=\"y\"] at */*/* 1 *:*:* - */*/* 5 *:*:*}"},
     {"user u", "alias Pattern cost 2 translate to target",
      "TAliasExp 6 $pattern true cost 2 {TTranslateExp 7 in callee $pattern -> $target}"},
-    {"user u", "alias \"7\" set n add \"a\"", "TAliasExp 6 \"7\" true cost 4294967295 {TMakeExp 70 in callee \"7\" "
-                                              "[TVariableSetExp 68 n=\"a\"]}"},
+    {"user u", "alias \"7\" set n add \"a\"",
+     "TAliasExp 6 \"7\" true cost 4294967295 {TMakeExp 70 in callee \"7\" "
+     "[TVariableSetExp 68 n=\"a\"]}"},
     {"user u", "set Var to \"v\"", "TVariableSetExp 67 Var=\"v\""},
     {"user u", "set v add \"w\"", "TVariableSetExp 68 v=\"w\""},
     {"user u", "make login \"1.*\" set a to \"b\" set c add \"d\"",
@@ -119,7 +118,8 @@ const TDirectiveCase userCases[] = {
     {"user u", "translate alias \"1(.*)\" to \"2\\1\"",
      "TTranslateExp 7 in caller \"1(.*)\" -> \"2\\1\" | TTranslateExp 7 in callee \"1(.*)\" -> \"2\\1\" | "
      "TTranslateExp 7 out caller \"1(.*)\" -> \"2\\1\" | TTranslateExp 7 out callee \"1(.*)\" -> \"2\\1\""},
-    {"user u", "translate in alias \"a\" to b", "TTranslateExp 7 in caller \"a\" -> $b | TTranslateExp 7 in callee \"a\" -> $b"},
+    {"user u", "translate in alias \"a\" to b",
+     "TTranslateExp 7 in caller \"a\" -> $b | TTranslateExp 7 in callee \"a\" -> $b"},
     {"user u", "translate outgoing caller alias \"a\" to \"b\" at SAT - SUN",
      "TTranslateExp 7 out caller \"a\" -> \"b\" at */*/* 6 *:*:* - */*/* 7 *:*:*"},
     {"user u", "display \"John\"", "TReferenceExp 71 \"John\""},
@@ -147,8 +147,7 @@ const TDirectiveCase userCases[] = {
     {"user u", "cost 1 at ./12/. 8:00 - ./12/. 9:00", "TUIntTimedExp 13 1 at */12/* * 8:0:* - */12/* * 9:0:*"},
     {"user u", "dial no", "TDialExp 14 \"\" false"},
     {"user u", "dial Staff yes at 9:00 - 18:00", "TDialExp 14 \"Staff\" true at */*/* * 9:0:* - */*/* * 18:0:*"},
-    {"user u", "connections 5",
-     "TUIntTimedExp 15 5 {TUIntTimedExp 16 4294967295 | TUIntTimedExp 17 4294967295}"},
+    {"user u", "connections 5", "TUIntTimedExp 15 5 {TUIntTimedExp 16 4294967295 | TUIntTimedExp 17 4294967295}"},
     {"user u", "connections 5 in 2 out 3 at 8:00 - 9:00",
      "TUIntTimedExp 15 5 at */*/* * 8:0:* - */*/* * 9:0:* {TUIntTimedExp 16 2 at */*/* * 8:0:* - */*/* * 9:0:* | "
      "TUIntTimedExp 17 3 at */*/* * 8:0:* - */*/* * 9:0:*}"},

@@ -29,11 +29,11 @@ const TMergeCase MergeCases[] = {
      "group c { group member A; alias \"c1\"; bandwidth 3K; }\n"
      "user u { group member a; group member c; }\n",
      "", "a b c", "a1 b1 c1 a2", 30},
-    {"group naming itself",
-     "group loop { group member LOOP; alias \"s\"; }\nuser u { group member loop; }\n", "", "loop", "s", 1280},
+    {"group naming itself", "group loop { group member LOOP; alias \"s\"; }\nuser u { group member loop; }\n", "",
+     "loop", "s", 1280},
     {"own directive before the group, group before later own ones",
-     "group g { bandwidth 5K; alias \"g\"; }\nuser u { alias \"1\"; group member g; alias \"2\"; bandwidth 6K; }\n",
-     "", "g", "1 g 2", 50},
+     "group g { bandwidth 5K; alias \"g\"; }\nuser u { alias \"1\"; group member g; alias \"2\"; bandwidth 6K; }\n", "",
+     "g", "1 g 2", 50},
     {"everyone last and only once",
      "group everyone { alias \"e\"; group member x; }\ngroup x { alias \"x\"; group member everyone; }\n"
      "user u { alias \"u\"; group member x; }\n",

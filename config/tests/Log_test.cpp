@@ -47,12 +47,18 @@ protected:
     for (TLogMessageExp* rule : ARules) list.List.Add(rule);
     EXPECT_EQ("", toStd(ApplyDirectives(Log, list)));
     switch (AFamily) {
-      case dcRasMessages: return Log.RasRules();
-      case dcQ931Messages: return Log.Q931Rules();
-      case dcH245Messages: return Log.H245Rules();
-      case dcH450Messages: return Log.H450Rules();
-      case dcRadiusMessages: return Log.RadiusRules();
-      default: return Log.MonitorRules();
+      case dcRasMessages:
+        return Log.RasRules();
+      case dcQ931Messages:
+        return Log.Q931Rules();
+      case dcH245Messages:
+        return Log.H245Rules();
+      case dcH450Messages:
+        return Log.H450Rules();
+      case dcRadiusMessages:
+        return Log.RadiusRules();
+      default:
+        return Log.MonitorRules();
     }
   }
 
@@ -75,9 +81,10 @@ TEST_F(LogFilter, ARuleWithoutConditionsDecidesEverythingLeft) {
 
 TEST_F(LogFilter, ConditionsOfARuleAllHold) {
   const TLogRules& rules =
-      Rules(dcRasMessages, {Rule(dcRasMessages, true, {Direction(TLog::ldReceived), Range(dcWhereAddress, "10.0.0.1", "10.0.0.5")}),
-                            Rule(dcRasMessages, false, {Direction(TLog::ldReceived)}),
-                            Rule(dcRasMessages, true, {Range(dcWhereAddress, "10.0.0.1", "10.0.0.5")})});
+      Rules(dcRasMessages,
+            {Rule(dcRasMessages, true, {Direction(TLog::ldReceived), Range(dcWhereAddress, "10.0.0.1", "10.0.0.5")}),
+             Rule(dcRasMessages, false, {Direction(TLog::ldReceived)}),
+             Rule(dcRasMessages, true, {Range(dcWhereAddress, "10.0.0.1", "10.0.0.5")})});
   EXPECT_TRUE(TLog::IsLogged(rules, TLog::ldReceived, nullptr, nullptr, Peer("10.0.0.5")));
   EXPECT_TRUE(TLog::IsLogged(rules, TLog::ldReceived, nullptr, nullptr, Peer("10.0.0.1")));
   EXPECT_FALSE(TLog::IsLogged(rules, TLog::ldReceived, nullptr, nullptr, Peer("10.0.0.6")));

@@ -51,9 +51,10 @@ struct TInputGone {};
 TEST(ParseErrors, ExamplesOfTheOperatorsFirstMistakes) {
   EXPECT_EQ(Error("parse error, unexpected unsigned integer value, expecting bandwidth value"),
             Load("zone z { bandwidth 10; }"));
-  EXPECT_EQ(Error("parse error, unexpected 'login' keyword, expecting 'bandwidth' keyword or 'connections' keyword or ; "
-                  "or {"),
-            Load("zone z login"));
+  EXPECT_EQ(
+      Error("parse error, unexpected 'login' keyword, expecting 'bandwidth' keyword or 'connections' keyword or ; "
+            "or {"),
+      Load("zone z login"));
   EXPECT_EQ(Error("parse error, zone identifier 'A' already defined"), Load("zone a; zone A;"));
 }
 
@@ -61,29 +62,34 @@ TEST(ParseErrors, TokenNamesReadAsWords) {
   // More than four acceptable tokens: no list.
   EXPECT_EQ(Error("parse error, unexpected identifier"), Load("user u { foo; }"));
   EXPECT_EQ(Error("parse error, unexpected string value"), Load("user u { \"x\"; }"));
-  EXPECT_EQ(Error("parse error, unexpected 'make' keyword, expecting 'bandwidth' keyword or 'connections' keyword or }"),
-            Load("zone z { make }"));
+  EXPECT_EQ(
+      Error("parse error, unexpected 'make' keyword, expecting 'bandwidth' keyword or 'connections' keyword or }"),
+      Load("zone z { make }"));
   EXPECT_EQ(Error("parse error, unexpected 'none' keyword, expecting identifier"), Load("user u { set none }"));
   EXPECT_EQ(Error("parse error, unexpected 'h450' keyword, expecting 'port' keyword"), Load("system ras h450"));
   EXPECT_EQ(Error("parse error, unexpected IP address, expecting identifier"), Load("zone 10.0.0.1;"));
   EXPECT_EQ(Error("parse error, unexpected IP address with port, expecting string value or IP address"),
             Load("system address 10.0.0.1:1720;"));
-  EXPECT_EQ(Error("parse error, unexpected boolean value, expecting unsigned integer value"), Load("system ras port yes"));
+  EXPECT_EQ(Error("parse error, unexpected boolean value, expecting unsigned integer value"),
+            Load("system ras port yes"));
   EXPECT_EQ(Error("parse error, unexpected day of week, expecting unsigned integer value"), Load("user u cost MON"));
   EXPECT_EQ(Error("parse error, unexpected bandwidth value, expecting boolean value"),
             Load("log available bandwidth 1M"));
-  EXPECT_EQ(Error("parse error, unexpected end of file, expecting 'bandwidth' keyword or 'connections' keyword or ; or {"),
-            Load("zone z"));
-  EXPECT_EQ(Error("parse error, unexpected invalid character, expecting 'bandwidth' keyword or 'connections' keyword or "
-                  "; or {"),
-            Load("zone z #"));
+  EXPECT_EQ(
+      Error("parse error, unexpected end of file, expecting 'bandwidth' keyword or 'connections' keyword or ; or {"),
+      Load("zone z"));
+  EXPECT_EQ(
+      Error("parse error, unexpected invalid character, expecting 'bandwidth' keyword or 'connections' keyword or "
+            "; or {"),
+      Load("zone z #"));
   EXPECT_EQ(Error("parse error, unexpected -, expecting unsigned integer value"), Load("system ras port -"));
 }
 
 TEST(ParseErrors, AtMostFourAlternativesInTokenOrder) {
-  EXPECT_EQ(Error("parse error, unexpected identifier, expecting 'choice' keyword or 'full' keyword or 'none' keyword or "
-                  "'signalling' keyword"),
-            Load("user u proxy level x"));
+  EXPECT_EQ(
+      Error("parse error, unexpected identifier, expecting 'choice' keyword or 'full' keyword or 'none' keyword or "
+            "'signalling' keyword"),
+      Load("user u proxy level x"));
   EXPECT_EQ(Error("parse error, unexpected ;, expecting 'accounting' keyword or 'authentication' keyword or 'name' "
                   "keyword or 'password' keyword"),
             Load("user u radius;"));
@@ -95,9 +101,9 @@ TEST(ParseErrors, LineOfTheOffendingToken) {
   EXPECT_EQ(Error("parse error, unexpected }, expecting boolean value", 4),
             Load("// settings\nuser u {\n  fast start\n}\n"));
   // A comment's line feeds count; a quoted string's do not.
-  EXPECT_EQ(Error("parse error, unexpected identifier, expecting 'bandwidth' keyword or 'connections' keyword or ; or {",
-                  3),
-            Load("/* one\ntwo */ zone z\n x"));
+  EXPECT_EQ(
+      Error("parse error, unexpected identifier, expecting 'bandwidth' keyword or 'connections' keyword or ; or {", 3),
+      Load("/* one\ntwo */ zone z\n x"));
   EXPECT_EQ(Error("parse error, unexpected identifier, expecting , or ;", 1), Load("user u display \"a\nb\" x"));
 }
 
@@ -130,7 +136,8 @@ TEST(ParseErrors, AddressForms) {
 TEST(ParseErrors, LoginAndAliasComposition) {
   EXPECT_EQ(Error("logic error, 'false' login expression can not set variable"),
             Load("user u login \"x\" no set a to \"b\";"));
-  EXPECT_EQ(Error("logic error, 'false' login expression can not set variable"), Load("user u login no set a add \"b\";"));
+  EXPECT_EQ(Error("logic error, 'false' login expression can not set variable"),
+            Load("user u login no set a add \"b\";"));
   EXPECT_EQ(Error("logic error, 'false' alias expression can not set variable"),
             Load("user u alias \"x\" no set a to \"b\";"));
   EXPECT_EQ(Error("logic error, 'false' alias expression can not translate"),
@@ -178,18 +185,19 @@ TEST(ParseMessageText, RewriteOrder) {
   EXPECT_EQ("x", toStd(ParseMessageText("`x'")));
   EXPECT_EQ("'xyz'", toStd(ParseMessageText("''xyz''")));
   EXPECT_EQ("'' and ", toStd(ParseMessageText("''' and '")));
-  EXPECT_EQ("boolean value integer value unsigned integer value bandwidth value string value identifier day of week "
-            "IP address with port IP address",
-            toStd(ParseMessageText("tokBool tokInt tokUnsigned tokBandwidth tokString tokIdentifier tokDayOfWeek "
-                                   "tokInetAddressWP tokInetAddress")));
-  EXPECT_EQ("end of file, invalid character, keyword or identifierx",
-            toStd(ParseMessageText("$end, $undefined, $x")));
-  EXPECT_EQ("'callee' keyword 'caller' keyword 'calls' keyword 'call' keyword 'registrations' keyword "
-            "'registration' keyword 'register' keyword 'connections' keyword 'connection' keyword 'login' keyword "
-            "'log' keyword 'signalling' keyword 'signal' keyword 'address' keyword 'add' keyword",
-            toStd(ParseMessageText("wrdCallee wrdCaller wrdCalls wrdCall wrdRegistrations wrdRegistration wrdRegister "
-                                   "wrdConnections wrdConnection wrdLogin wrdLog wrdSignalling wrdSignal wrdAddress "
-                                   "wrdAdd")));
+  EXPECT_EQ(
+      "boolean value integer value unsigned integer value bandwidth value string value identifier day of week "
+      "IP address with port IP address",
+      toStd(ParseMessageText("tokBool tokInt tokUnsigned tokBandwidth tokString tokIdentifier tokDayOfWeek "
+                             "tokInetAddressWP tokInetAddress")));
+  EXPECT_EQ("end of file, invalid character, keyword or identifierx", toStd(ParseMessageText("$end, $undefined, $x")));
+  EXPECT_EQ(
+      "'callee' keyword 'caller' keyword 'calls' keyword 'call' keyword 'registrations' keyword "
+      "'registration' keyword 'register' keyword 'connections' keyword 'connection' keyword 'login' keyword "
+      "'log' keyword 'signalling' keyword 'signal' keyword 'address' keyword 'add' keyword",
+      toStd(ParseMessageText("wrdCallee wrdCaller wrdCalls wrdCall wrdRegistrations wrdRegistration wrdRegister "
+                             "wrdConnections wrdConnection wrdLogin wrdLog wrdSignalling wrdSignal wrdAddress "
+                             "wrdAdd")));
   EXPECT_EQ("'radius' keyword 'h450' keyword 'gmt' keyword 'rtp' keyword 'q931' keyword 'aaa' keyword",
             toStd(ParseMessageText("wrdRADIUS wrdH450 wrdGMT wrdRTP wrdQ931 wrdAAA")));
 }

@@ -186,7 +186,8 @@ TEST_F(SampleConfiguration, RichSampleUsersAndGroups) {
   for (TGroup* group : Configuration.Groups()) groups.push_back(toStd(group->Identifier()));
   EXPECT_EQ((std::vector<std::string>{"everyone", "Staff"}), groups);
   std::vector<std::string> users;
-  for (TUser* user : Configuration.Users()) users.push_back(toStd(user->Identifier()) + (user->IsGatekeeper() ? "*" : ""));
+  for (TUser* user : Configuration.Users())
+    users.push_back(toStd(user->Identifier()) + (user->IsGatekeeper() ? "*" : ""));
   EXPECT_EQ((std::vector<std::string>{"alice", "bob", "Partners*"}), users);
 
   TUser* alice = Configuration.FindUser("alice");
@@ -322,7 +323,8 @@ TEST_F(SampleConfiguration, ParseErrorsComeBackAsText) {
             toStd(early.Load(before)));
   TConfiguration nested;
   std::istringstream inside("group Outer { group member missing; }\nuser u {\n group member outer;\n}\n");
-  EXPECT_EQ("Configuration file: logic error, group member directive points on unknown group, "
-            "while processing Outer group, in line 4.",
-            toStd(nested.Load(inside)));
+  EXPECT_EQ(
+      "Configuration file: logic error, group member directive points on unknown group, "
+      "while processing Outer group, in line 4.",
+      toStd(nested.Load(inside)));
 }

@@ -51,7 +51,8 @@ TEST(Zone, UnlimitedWithoutDirectives) {
 
 TEST(Zone, FirstDirectiveOfEachKindSetsLimitAndAvailable) {
   TZone zone("z");
-  TDirectiveList list({UInt(dcBandwidth, 10000), UInt(dcBandwidth, 20000), UInt(dcConnections, 4), UInt(dcConnections, 8)});
+  TDirectiveList list(
+      {UInt(dcBandwidth, 10000), UInt(dcBandwidth, 20000), UInt(dcConnections, 4), UInt(dcConnections, 8)});
   EXPECT_EQ("", toStd(ApplyDirectives(zone, list)));
   EXPECT_EQ(10000u, zone.BandwidthLimit());
   EXPECT_EQ(10000u, zone.AvailableBandwidth());

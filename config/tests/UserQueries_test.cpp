@@ -140,11 +140,11 @@ TEST_F(UserQueries, CanDialWithOnlyInactiveWindowsIsFalse) {
 TEST_F(UserQueries, ApplyMakeRunsTheFirstMatchingRuleOfThatKind) {
   const TDateWindow office = Hours(8, 0, 17, 0);
   const TExpressionType incomingCallee = dcMakeAlias | expIncoming | expCallee;
-  TUser& user = User(
-      "u", {Make(dcMakeLogin, TVariableReference(orvo::string("1(.)(.*)")),
-                 {{dcSetTo, "First", "\\1"}, {dcSetTo, "rest", "\\2"}, {dcSetAdd, "all", "&"}}),
-            Make(dcMakeLogin, TVariableReference(orvo::string(".*")), {{dcSetTo, "other", "&"}}),
-            Make(incomingCallee, TVariableReference(orvo::string("9.*")), {{dcSetTo, "late", "&"}}, &office)});
+  TUser& user =
+      User("u", {Make(dcMakeLogin, TVariableReference(orvo::string("1(.)(.*)")),
+                      {{dcSetTo, "First", "\\1"}, {dcSetTo, "rest", "\\2"}, {dcSetAdd, "all", "&"}}),
+                 Make(dcMakeLogin, TVariableReference(orvo::string(".*")), {{dcSetTo, "other", "&"}}),
+                 Make(incomingCallee, TVariableReference(orvo::string("9.*")), {{dcSetTo, "late", "&"}}, &office)});
   TVariables scope;
   scope.Set("all", "(0)");
   user.ApplyMake(&scope, dcMakeLogin, "1234");

@@ -96,9 +96,10 @@ TEST_F(UserMerge, DefaultsOfAUserWithoutDirectives) {
 }
 
 TEST_F(UserMerge, FirstDirectiveOfAOnceOnlyKindWinsAndDisplayTakesTheLast) {
-  TUser& user = MergedUser({UInt(dcRegistrationValidity, 30), Literal(dcDisplay, "first"),
-                            UInt(dcRegistrationValidity, 90), Literal(dcDisplay, "second"), Bool(dcFastStart, false),
-                            Bool(dcFastStart, true), Level(dcRadiusAuthentication, 6), Level(dcRadiusAuthentication, 1)});
+  TUser& user =
+      MergedUser({UInt(dcRegistrationValidity, 30), Literal(dcDisplay, "first"), UInt(dcRegistrationValidity, 90),
+                  Literal(dcDisplay, "second"), Bool(dcFastStart, false), Bool(dcFastStart, true),
+                  Level(dcRadiusAuthentication, 6), Level(dcRadiusAuthentication, 1)});
   EXPECT_EQ(30, user.RegistrationValidity());
   EXPECT_EQ("second", toStd(user.Display().Value()));
   EXPECT_FALSE(user.FastStart());
@@ -106,11 +107,11 @@ TEST_F(UserMerge, FirstDirectiveOfAOnceOnlyKindWinsAndDisplayTakesTheLast) {
 }
 
 TEST_F(UserMerge, OwnDirectiveBeforeGroupBeforeEveryone) {
-  AddGroup("everyone", {UInt(dcRegistrationValidity, 99), UInt(dcConnectionValidity, 5), Bool(dcH245Tunneling, false),
-                        Alias("4")});
+  AddGroup("everyone",
+           {UInt(dcRegistrationValidity, 99), UInt(dcConnectionValidity, 5), Bool(dcH245Tunneling, false), Alias("4")});
   AddGroup("Sales", {UInt(dcBandwidth, 200), UInt(dcRegistrationValidity, 30), Bool(dcFastStart, false), Alias("2")});
-  TUser& user = MergedUser({UInt(dcBandwidth, 100), Alias("1"), Text(dcGroupMember, "sales"), Bool(dcFastStart, true),
-                            Alias("3")});
+  TUser& user = MergedUser(
+      {UInt(dcBandwidth, 100), Alias("1"), Text(dcGroupMember, "sales"), Bool(dcFastStart, true), Alias("3")});
   EXPECT_EQ(100u, user.Bandwidth());
   EXPECT_FALSE(user.FastStart());
   EXPECT_EQ(30, user.RegistrationValidity());
@@ -140,9 +141,10 @@ TEST_F(UserMerge, UnknownGroupFailsAndNamesTheGroupsItWasFoundIn) {
             Merge(new TUser("a"), {Text(dcGroupMember, "later")}));
   AddGroup("Inner", {Text(dcGroupMember, "missing")});
   AddGroup("Outer", {Alias("1"), Text(dcGroupMember, "inner")});
-  EXPECT_EQ("logic error, 'group member' directive points on unknown group, while processing Inner group, "
-            "while processing Outer group",
-            Merge(new TUser("b"), {Text(dcGroupMember, "outer")}));
+  EXPECT_EQ(
+      "logic error, 'group member' directive points on unknown group, while processing Inner group, "
+      "while processing Outer group",
+      Merge(new TUser("b"), {Text(dcGroupMember, "outer")}));
 }
 
 TEST_F(UserMerge, ErrorsInsideEveryoneCarryItsName) {
@@ -225,9 +227,9 @@ TEST_F(UserMerge, TranslationsGoToTheListOfTheirDirectionAndSide) {
 
 TEST_F(UserMerge, DurationsFillTheSlotOfTheirDirection) {
   // Outgoing: the user places the call (caller); incoming: it receives it.
-  TUser& user = MergedUser({UInt(dcMaxRingbackDuration | expIncoming, 30),
-                            UInt(dcMaxConnectionDuration | expOutgoing, 600),
-                            UInt(dcMaxConnectionDuration | expDirections, 900)});
+  TUser& user =
+      MergedUser({UInt(dcMaxRingbackDuration | expIncoming, 30), UInt(dcMaxConnectionDuration | expOutgoing, 600),
+                  UInt(dcMaxConnectionDuration | expDirections, 900)});
   EXPECT_EQ(-1, user.MaxRingbackDuration(TUser::usCaller));
   EXPECT_EQ(30, user.MaxRingbackDuration(TUser::usCallee));
   // Once-only on the whole word: the later directive only fills the
@@ -300,14 +302,14 @@ TEST_F(UserMerge, ValuesOfTheRemainingOptions) {
 
 TEST_F(UserMerge, GatekeeperSectionAddsItsOwnDirectives) {
   TLinkedUser* gatekeeper = new TLinkedUser("Neighbour");
-  TExpression* aliases = Parent(dcRegister, {Text(dcRegisterAlias, "100"), Text(dcRegisterAlias, ""),
-                                             Text(dcRegisterAlias, "200")});
+  TExpression* aliases =
+      Parent(dcRegister, {Text(dcRegisterAlias, "100"), Text(dcRegisterAlias, ""), Text(dcRegisterAlias, "200")});
   TExpression* later = Parent(dcRegister, {Text(dcRegisterAlias, "300")});
-  EXPECT_EQ("", Merge(gatekeeper, {Text(dcIdentifier, "GK-B"), SockAddr(dcRasAddress, "10.0.0.9", 1719), aliases,
-                                   later, Text(dcIdentifier, "GK-C"), Bool(dcLinkH235Authentication, true),
-                                   Named(dcLinkH235Name, "gkname"), Literal(dcLinkH235Password, "pw"),
-                                   UInt(dcRegistrationPeriod, 300), Bool(dcLinkAlternateGatekeeper, true),
-                                   UInt(dcBandwidth, 77)}));
+  EXPECT_EQ("", Merge(gatekeeper,
+                      {Text(dcIdentifier, "GK-B"), SockAddr(dcRasAddress, "10.0.0.9", 1719), aliases, later,
+                       Text(dcIdentifier, "GK-C"), Bool(dcLinkH235Authentication, true),
+                       Named(dcLinkH235Name, "gkname"), Literal(dcLinkH235Password, "pw"),
+                       UInt(dcRegistrationPeriod, 300), Bool(dcLinkAlternateGatekeeper, true), UInt(dcBandwidth, 77)}));
   EXPECT_EQ(TUser::ukGatekeeper, gatekeeper->Type);
   EXPECT_TRUE(gatekeeper->IsGatekeeper());
   EXPECT_EQ("GK-B", toStd(gatekeeper->GatekeeperIdentifier()));

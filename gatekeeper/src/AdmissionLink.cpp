@@ -189,16 +189,16 @@ void TAdmissionResolver::OnLinkAdmissionAnswer(TGatekeeperLink*, int AResult, H2
     RemoteWillRespondToIRR = acf->willRespondToIRR && acf->willRespondToIRR->value();
     if (acf->destinationInfo)
       for (const orvo::listNode* node = acf->destinationInfo->elements().head(); node; node = node->next) {
-        const orvo::string text =
-            H323::aliasToString(*static_cast<const H225::aliasAddress*>(static_cast<const asn::object*>(node->element)));
+        const orvo::string text = H323::aliasToString(
+            *static_cast<const H225::aliasAddress*>(static_cast<const asn::object*>(node->element)));
         if (text.length() != 0) AppendOnce(RemoteAliases, text);
       }
     Run();
     return;
   }
   if (kind == 11) {
-    Reject(AdmissionRejectToRejectReason(static_cast<const H225::admissionReject*>(AAnswer->alternative())
-                                             ->rejectReason.index()),
+    Reject(AdmissionRejectToRejectReason(
+               static_cast<const H225::admissionReject*>(AAnswer->alternative())->rejectReason.index()),
            RejectText(rtRejectedByRemoteGatekeeper));
   } else if (kind == -1) {
     Reject(rrResourceUnavailable, RejectText(rtRemoteGatekeeperFailure));

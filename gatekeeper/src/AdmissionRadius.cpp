@@ -39,8 +39,14 @@ enum : unsigned {
   raChapChallenge = 60
 };
 enum : unsigned { rcAccessRequest = 1, rcAccessAccept = 2, rcAccessReject = 3 };
-enum : uint8_t { cvRemoteAddress = 23, cvConfId = 24, cvSetupTime = 25, cvCallOrigin = 26, cvCallType = 27,
-                 cvCreditTime = 102 };
+enum : uint8_t {
+  cvRemoteAddress = 23,
+  cvConfId = 24,
+  cvSetupTime = 25,
+  cvCallOrigin = 26,
+  cvCallType = 27,
+  cvCreditTime = 102
+};
 const int ServiceTypeCallCheck = 10;
 // Marks a request handed to the connection whose identifier is not known yet.
 const int IdentifierPending = 256;

@@ -49,7 +49,8 @@ void AppendOnce(TStringList& AList, const orvo::string& AText) {
 template <class TSequence>
 void AliasTexts(const TSequence* AAliases, TStringList& AOut) {
   if (AAliases)
-    for (const H225::aliasAddress* alias : Elements<H225::aliasAddress>(*AAliases)) AppendOnce(AOut, H323::aliasToString(*alias));
+    for (const H225::aliasAddress* alias : Elements<H225::aliasAddress>(*AAliases))
+      AppendOnce(AOut, H323::aliasToString(*alias));
   if (AOut.empty()) AOut.append(orvo::string());
 }
 
@@ -95,9 +96,7 @@ bool TAdmissionResolver::RadiusAuthenticationServer() const {
   return Owner->Configuration() && Owner->Configuration()->AAA().HasAuthenticationServer();
 }
 
-bool TAdmissionResolver::TopStepIs(TStep AStep) const {
-  return PendingSteps() != 0 && TopStep() == AStep;
-}
+bool TAdmissionResolver::TopStepIs(TStep AStep) const { return PendingSteps() != 0 && TopStep() == AStep; }
 
 void TAdmissionResolver::MakeRules(TUser* AUser, TEndpointHandle& AHandle, bool APeer) {
   if (!AUser) return;
@@ -131,9 +130,9 @@ TProcessor::TPerformFunctionResult TAdmissionResolver::Resolve() {
   }
   ReplyAddress = sender->RasAddress;
   if (sender->State() != TEndpointRegisterInfo::esRegistered) {
-    Reject(rrUndefinedReason, RejectText(sender->State() == TEndpointRegisterInfo::esUnregistering
-                                             ? rtUnregistrationInProgress
-                                             : rtIntermediateState));
+    Reject(rrUndefinedReason,
+           RejectText(sender->State() == TEndpointRegisterInfo::esUnregistering ? rtUnregistrationInProgress
+                                                                                : rtIntermediateState));
     return nullptr;
   }
   MasterTimer.SetTimeout(sender->ProtocolVersion < 2 ? MasterTimeoutOld : MasterTimeout);
@@ -196,8 +195,8 @@ TProcessor::TPerformFunctionResult TAdmissionResolver::Resolve() {
     }
   }
 
-  Connection = Owner->FindConnection(arq.conferenceID, arq.callIdentifier, sender, SenderSide,
-                                     !user->ConnectionDupe(), &NeedsAttach);
+  Connection = Owner->FindConnection(arq.conferenceID, arq.callIdentifier, sender, SenderSide, !user->ConnectionDupe(),
+                                     &NeedsAttach);
   if (Connection) return KnownCall();
 
   const bool overAll = sender->CountConnections() >= user->Connections().ActiveAt(now).Value;

@@ -152,7 +152,8 @@ TProcessor::TPerformFunctionResult TAdmissionResolver::ChooseRoute() {
       TEndpointRegisterInfo* registration = E[side].Registration();
       TUser* user = registration ? registration->User() : nullptr;
       if (!user || !user->NeedsRadiusAuthentication(side) || RadiusDone[side]) continue;
-      if (side != SenderSide && (Names(user->RadiusName(), "h235name") || Names(user->RadiusPassword(), "h235password")))
+      if (side != SenderSide &&
+          (Names(user->RadiusName(), "h235name") || Names(user->RadiusPassword(), "h235password")))
         continue;
       if (RadiusRequest[side] == -1) {
         BuildRadiusAttributes(side);
@@ -213,8 +214,7 @@ TProcessor::TPerformFunctionResult TAdmissionResolver::CreateConnection() {
   // Only the neighbour's answer goes on from here.
   if (LinkAdmission) return &TAdmissionResolver::CreateConnection;
   const H225::admissionRequest& arq = Arq();
-  auto* call = new TConnection(Owner, E[0], E[1], arq.callReferenceValue.value(), arq.conferenceID,
-                               arq.callIdentifier);
+  auto* call = new TConnection(Owner, E[0], E[1], arq.callReferenceValue.value(), arq.conferenceID, arq.callIdentifier);
   call->Link = Link;
   uint32_t granted = 0;
   if (!call->SetBandwidth(arq.bandWidth.value(), true, granted)) {
@@ -357,8 +357,8 @@ void TAdmissionResolver::OnMasterTimeout(TTimer*) {
   // A RADIUS request or the neighbour's admission that fails now tells the
   // operator more than the timeout; the endpoint was promised the remaining
   // time plus the margin.
-  if (!RadiusGraceGiven && ((RadiusRequest[0] != -1 && !RadiusDone[0]) || (RadiusRequest[1] != -1 && !RadiusDone[1]) ||
-                            LinkAdmission)) {
+  if (!RadiusGraceGiven &&
+      ((RadiusRequest[0] != -1 && !RadiusDone[0]) || (RadiusRequest[1] != -1 && !RadiusDone[1]) || LinkAdmission)) {
     RadiusGraceGiven = true;
     MasterTimer.Stop();
     MasterTimer.SetTimeout(ProgressMargin);

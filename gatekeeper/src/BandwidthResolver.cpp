@@ -10,8 +10,13 @@
 namespace {
 
 // BandRejectReason alternatives.
-enum { brInvalidConferenceID = 1, brInvalidPermission = 2, brInsufficientResources = 3, brUndefinedReason = 5,
-       brSecurityDenial = 6 };
+enum {
+  brInvalidConferenceID = 1,
+  brInvalidPermission = 2,
+  brInsufficientResources = 3,
+  brUndefinedReason = 5,
+  brSecurityDenial = 6
+};
 
 }  // namespace
 

@@ -79,8 +79,7 @@ bool TConnection::Start(const sockaddr_in& ACalleeAddress, bool ARouted) {
     Owner->BroadcastEvent(evConnectionStarted, this);
     return true;
   }
-  ProxyLevel =
-      int(std::max(UserProxyLevel(SideRegistration(cnsCaller)), UserProxyLevel(SideRegistration(cnsCallee))));
+  ProxyLevel = int(std::max(UserProxyLevel(SideRegistration(cnsCaller)), UserProxyLevel(SideRegistration(cnsCallee))));
   const TConfiguration* configuration = Owner->Configuration();
   sockaddr_in local = configuration ? configuration->LocalAddress() : orvo::defaultAddress;
   local.sin_family = AF_INET;
@@ -180,7 +179,8 @@ bool TConnection::SetBandwidth(uint32_t ABandwidth, bool AAcceptLess, uint32_t& 
   for (TZone* zone : path) {
     if (zone->AvailableConnections() != TZone::Unlimited)
       zone->SetAvailableConnections(zone->AvailableConnections() - 1);
-    if (zone->AvailableBandwidth() != TZone::Unlimited) zone->SetAvailableBandwidth(zone->AvailableBandwidth() - ABandwidth);
+    if (zone->AvailableBandwidth() != TZone::Unlimited)
+      zone->SetAvailableBandwidth(zone->AvailableBandwidth() - ABandwidth);
   }
   FZones = path;
   if (configuration) configuration->AddReference();
@@ -278,8 +278,7 @@ void TConnection::Disengage() {
   ReleaseRelay(rcrUndefinedReason, causeNormalUnspecified);
   for (int side : {cnsCaller, cnsCallee}) {
     Sides[side].IrrTimer.reset();
-    if (Sides[side].Admitted && SideRegistration(side))
-      (new TDisengageProcedure(Owner, this, side))->Run();
+    if (Sides[side].Admitted && SideRegistration(side)) (new TDisengageProcedure(Owner, this, side))->Run();
   }
   if (FStarted) Owner->BroadcastEvent(evConnectionStopped, this);
   ScheduleRemoval();

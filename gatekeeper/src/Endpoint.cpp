@@ -115,7 +115,8 @@ void TEndpointRegisterInfo::Reattach(TConfiguration* AConfiguration, TUser* AUse
 
 void TEndpointRegisterInfo::ApplyAliasMakeRules() {
   if (!FUser || !FUser->HasMake(dcMakeLogin)) return;
-  for (const H225::aliasAddress* alias : Aliases) FUser->ApplyMake(&FVariables, dcMakeLogin, H323::aliasToString(*alias));
+  for (const H225::aliasAddress* alias : Aliases)
+    FUser->ApplyMake(&FVariables, dcMakeLogin, H323::aliasToString(*alias));
 }
 
 void TEndpointRegisterInfo::Changed() {

@@ -61,8 +61,8 @@ void TEndpointRegisterInfo::FillAccountingAttributes(RADIUS::TPacket* APacket) {
     APacket->Append(new RADIUS::TStringAttribute(raNasIdentifier, FConfiguration->Identifier()));
   APacket->Append(new RADIUS::TStringAttribute(raUserName, FUser->RadiusName().ValueIn(&FVariables)));
   APacket->Append(new RADIUS::TIntegerAttribute(raServiceType, 1));
-  const bool radiusAuthenticated = FConfiguration->AAA().HasAuthenticationServer() &&
-                                   (FUser->RadiusAuthenticationLevel() & TUser::rlCaller) != 0;
+  const bool radiusAuthenticated =
+      FConfiguration->AAA().HasAuthenticationServer() && (FUser->RadiusAuthenticationLevel() & TUser::rlCaller) != 0;
   APacket->Append(new RADIUS::TIntegerAttribute(raAcctAuthentic, radiusAuthenticated ? 1 : 2));
   orvo::string session;
   session.format("%X", unsigned(FIdentity));

@@ -60,10 +60,9 @@ void TGatekeeper::OnUnregistrationRequest(const sockaddr_in& AFrom, H225::rasMes
       first = static_cast<const H225::transportAddress*>(element);
       break;
     }
-  if (!first || !H323::transportToSockaddr(*first, callSignal))
-    return reject(urNotCurrentlyRegistered, nullptr, AFrom);
+  if (!first || !H323::transportToSockaddr(*first, callSignal)) return reject(urNotCurrentlyRegistered, nullptr, AFrom);
   TEndpointRegisterInfo* registration = urq.endpointIdentifier ? FindEndpointByIdentifier(*urq.endpointIdentifier)
-                                                                : FindEndpointByCallSignalAddress(callSignal);
+                                                               : FindEndpointByCallSignalAddress(callSignal);
   if (!registration) return reject(urNotCurrentlyRegistered, nullptr, AFrom);
   if (!Trusted(*registration, urq, AFrom)) return reject(urSecurityDenial, nullptr, AFrom);
   const sockaddr_in to = AnswerAddress(*registration, AFrom);
@@ -109,10 +108,10 @@ void TGatekeeper::OnDisengageRequest(const sockaddr_in& AFrom, H225::rasMessage&
   RASSend(AnswerAddress(*registration, AFrom), answer);
 
   TConnection* connection =
-      drq.answeredCall ? FindConnection(drq.conferenceID, drq.callIdentifier, registration,
-                                        drq.answeredCall->value() ? TConnection::cnsCallee : TConnection::cnsCaller,
-                                        false)
-                       : FindParticipantConnection(drq.conferenceID, drq.callIdentifier, registration);
+      drq.answeredCall
+          ? FindConnection(drq.conferenceID, drq.callIdentifier, registration,
+                           drq.answeredCall->value() ? TConnection::cnsCallee : TConnection::cnsCaller, false)
+          : FindParticipantConnection(drq.conferenceID, drq.callIdentifier, registration);
   if (connection) connection->ScheduleRemoval();
 }
 

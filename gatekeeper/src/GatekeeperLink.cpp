@@ -36,14 +36,22 @@ const int64_t RetryAfterFailure = 300000;
 const int64_t UnregistrationRetryInterval = 2000;
 
 const char* const RejectReasonTexts[] = {
-    "Discovery required",          "Invalid revision",
-    "Invalid call signal address", "Invalid RAS address",
-    "Duplicate alias",             "Invalid terminal type",
-    "Undefined reason",            "Transport not supported",
-    "Transport QoS not supported", "Resource unavailable",
-    "Invalid alias",               "Security denial",
-    "Full registration required",  "Additive registration not supported",
-    "Invalid terminal aliases",    "Generic data reason",
+    "Discovery required",
+    "Invalid revision",
+    "Invalid call signal address",
+    "Invalid RAS address",
+    "Duplicate alias",
+    "Invalid terminal type",
+    "Undefined reason",
+    "Transport not supported",
+    "Transport QoS not supported",
+    "Resource unavailable",
+    "Invalid alias",
+    "Security denial",
+    "Full registration required",
+    "Additive registration not supported",
+    "Invalid terminal aliases",
+    "Generic data reason",
     "Needed feature not supported",
 };
 
@@ -222,8 +230,8 @@ void TGatekeeperLink::Dequeue(TQueuedRASMessage* AEntry) {
 }
 
 void TGatekeeperLink::Transmit(const H225::rasMessage& AMessage, const std::vector<unsigned char>& AOctets) {
-  if (FConfiguration && TLog::IsLogged(FConfiguration->Log().RasRules(), TLog::ldSent, nullptr, nullptr,
-                                       FRemoteRasAddress))
+  if (FConfiguration &&
+      TLog::IsLogged(FConfiguration->Log().RasRules(), TLog::ldSent, nullptr, nullptr, FRemoteRasAddress))
     Trace("RAS, send message to ", FRemoteRasAddress, AMessage);
   const ssize_t sent = sendto(FSocket.fd, AOctets.data(), AOctets.size(), 0,
                               reinterpret_cast<const sockaddr*>(&FRemoteRasAddress), sizeof FRemoteRasAddress);
@@ -391,8 +399,8 @@ void TGatekeeperLink::OnRegistrationResult(TGatekeeperLink*, int AResult, H225::
     case 5: {
       const auto& rrj = *static_cast<const H225::registrationReject*>(AAnswer->alternative());
       if (LogRegistrations())
-        std::cout << "Registration at " << name << " denied. Reason: " << RegistrationRejectText(rrj.rejectReason.index())
-                  << "." << std::endl;
+        std::cout << "Registration at " << name
+                  << " denied. Reason: " << RegistrationRejectText(rrj.rejectReason.index()) << "." << std::endl;
       SetRegistered(false);
       LinkState = lsNotRegistered;
       ArmTimer(RetryAfterFailure);
@@ -569,9 +577,9 @@ void TGatekeeperLink::UpdateUser(TConfiguration* AConfiguration, TLinkedUser* AU
     for (auto a = before.begin(), b = after.begin(); !changed && a != before.end(); ++a, ++b) changed = *a != *b;
   }
   if (!changed && AUser->LinkH235Authentication())
-    changed = old->LinkH235Name().ValueIn(&old->Variables()) != AUser->LinkH235Name().ValueIn(&AUser->Variables()) ||
-              old->LinkH235Password().ValueIn(&old->Variables()) !=
-                  AUser->LinkH235Password().ValueIn(&AUser->Variables());
+    changed =
+        old->LinkH235Name().ValueIn(&old->Variables()) != AUser->LinkH235Name().ValueIn(&AUser->Variables()) ||
+        old->LinkH235Password().ValueIn(&old->Variables()) != AUser->LinkH235Password().ValueIn(&AUser->Variables());
   if (AConfiguration) AConfiguration->AddReference();
   TConfiguration::Release(FConfiguration);
   FConfiguration = AConfiguration;

@@ -36,9 +36,8 @@ void ReportStatus(unsigned AWaitHint) { orvo::service::reportStatus(2, AWaitHint
 }  // namespace
 
 TGatekeeperService::TGatekeeperService(const orvo::string& AName)
-    : orvo::service(AName.empty() ? orvo::string("OrvoGatekeeper") : AName,
-                    orvo::string("Orvo H.323 Gatekeeper"), orvo::string("Manages H.323 compliant network."),
-                    orvo::string()),
+    : orvo::service(AName.empty() ? orvo::string("OrvoGatekeeper") : AName, orvo::string("Orvo H.323 Gatekeeper"),
+                    orvo::string("Manages H.323 compliant network."), orvo::string()),
       StandardError(std::cerr.rdbuf()) {
   handleTerminate = true;
   handleUser2 = true;
@@ -114,10 +113,9 @@ void TGatekeeperService::SetUpLog() {
     if (file != -1)
       ::close(file);
     else
-      StandardError << "Warning: Could not open console file: " << ConsoleFileName << " ("
-                    << orvo::lastErrorText() << ")" << std::endl;
-    LogStream->addManipulator(
-        new TLogFileManipulator(filter, &LogFileLineFormat, 50, 1500, ConsoleFileName));
+      StandardError << "Warning: Could not open console file: " << ConsoleFileName << " (" << orvo::lastErrorText()
+                    << ")" << std::endl;
+    LogStream->addManipulator(new TLogFileManipulator(filter, &LogFileLineFormat, 50, 1500, ConsoleFileName));
   }
 }
 

@@ -25,8 +25,13 @@ const int64_t MasterTimeoutOld = 14500;
 const int64_t MasterTimeout = 4500;
 
 // LocationRejectReason alternatives.
-enum { lrjInvalidPermission = 1, lrjUndefinedReason = 3, lrjSecurityDenial = 4, lrjResourceUnavailable = 7,
-       lrjHopCountExceeded = 10 };
+enum {
+  lrjInvalidPermission = 1,
+  lrjUndefinedReason = 3,
+  lrjSecurityDenial = 4,
+  lrjResourceUnavailable = 7,
+  lrjHopCountExceeded = 10
+};
 
 const int RouteNoRoute = 1;
 
@@ -62,8 +67,7 @@ TRasResolver* MakeLocationResolver(TGatekeeper* ACore, const sockaddr_in& AFrom,
   return new TLocationResolver(ACore, AFrom, ARequest);
 }
 
-TLocationResolver::TLocationResolver(TGatekeeper* AOwner, const sockaddr_in& ASource,
-                                     const H225::rasMessage& ARequest)
+TLocationResolver::TLocationResolver(TGatekeeper* AOwner, const sockaddr_in& ASource, const H225::rasMessage& ARequest)
     : TRasResolver(AOwner, ASource, ARequest, &TLocationResolver::CheckRequest),
       ReplyAddress(ASource),
       MasterTimer(this, &TLocationResolver::OnMasterTimeout) {}
@@ -95,8 +99,7 @@ TEndpointRegisterInfo* TLocationResolver::IdentifyByAddress() {
       return false;
     }
     LogLine(orvo::stateError, "Address collision between: " + first->User()->Identifier() + " and " +
-                                  user->Identifier() +
-                                  ". Duplicate RAS address. Location request will not be served.");
+                                  user->Identifier() + ". Duplicate RAS address. Location request will not be served.");
     collision = true;
     return true;
   });
@@ -137,9 +140,9 @@ TProcessor::TPerformFunctionResult TLocationResolver::CheckRequest() {
   }
   Requesting.Set(requester);
   if (requester->State() != TEndpointRegisterInfo::esRegistered) {
-    Reject(lrjUndefinedReason, RejectText(requester->State() == TEndpointRegisterInfo::esUnregistering
-                                              ? rtUnregistrationInProgress
-                                              : rtIntermediateState));
+    Reject(lrjUndefinedReason,
+           RejectText(requester->State() == TEndpointRegisterInfo::esUnregistering ? rtUnregistrationInProgress
+                                                                                   : rtIntermediateState));
     return nullptr;
   }
   MasterTimer.SetTimeout(requester->ProtocolVersion < 2 ? MasterTimeoutOld : MasterTimeout);
@@ -165,8 +168,7 @@ TProcessor::TPerformFunctionResult TLocationResolver::CheckRequest() {
     for (orvo::listNode* node = Candidates.head(); node;) {
       orvo::listNode* next = node->next;
       const TCompetitorInfo* candidate = TCompetitorsInfo::element(node);
-      if (!candidate->Link || static_cast<const TUser*>(candidate->Link->User) == user)
-        Candidates.remove(node, 1);
+      if (!candidate->Link || static_cast<const TUser*>(candidate->Link->User) == user) Candidates.remove(node, 1);
       node = next;
     }
     if (callee) {
@@ -223,8 +225,8 @@ bool TLocationResolver::ForwardToLinks() {
       for (const orvo::string& text : results[0]) H323::makeAliasAddress(*lrq->sourceInfo->appendNew(), text);
     }
     lrq->canMapAlias = new asn::booltype(false);
-    lrq->hopCount = new asn::integer<1u, 255u, 1>(received.hopCount ? received.hopCount->value() - 1
-                                                                      : unsigned(DefaultHopCount));
+    lrq->hopCount =
+        new asn::integer<1u, 255u, 1>(received.hopCount ? received.hopCount->value() - 1 : unsigned(DefaultHopCount));
     Forwards.push_back({candidate, message, false});
     if (!link->SendRequest(message, this, &TLocationResolver::OnLinkAnswer)) {
       Forwards.pop_back();
@@ -409,7 +411,7 @@ void TLocationResolver::Reject(int ALocationReason, const orvo::string& AText) {
 
 void TLocationResolver::RejectByReason() {
   Reject(RejectReasonToLocationReject(NeighbourReason != rrNone ? NeighbourReason
-                                                                 : RouteResultToRejectReason(RouteResult)));
+                                                                : RouteResultToRejectReason(RouteResult)));
 }
 
 void TLocationResolver::SendRequestInProgress(unsigned ADelay) {

@@ -34,8 +34,7 @@ void LogFileLineFormat(orvo::string& ALine, bool AAtLineStart, const orvo::strin
   TimePrefix(ALine, AAtLineStart, "%c ");
 }
 
-void BillingLineFormat(orvo::string& ALine, bool AAtLineStart, const orvo::string*,
-                       orvo::TFormatStreamManipulator*) {
+void BillingLineFormat(orvo::string& ALine, bool AAtLineStart, const orvo::string*, orvo::TFormatStreamManipulator*) {
   TimePrefix(ALine, AAtLineStart, "%c, ");
 }
 
@@ -50,9 +49,8 @@ TUpsizeStreamManipulator::TUpsizeStreamManipulator(orvo::TLineFormatFunction AFo
       FirstTimer(AFirstDelay, this, &TUpsizeStreamManipulator::FlushBuffer),
       SecondTimer(ASecondDelay, this, &TUpsizeStreamManipulator::FlushBuffer) {}
 
-TUpsizeStreamManipulator::TUpsizeStreamManipulator(orvo::TPrintOptions& AOptions,
-                                                   orvo::TLineFormatFunction AFormat, int64_t AFirstDelay,
-                                                   int64_t ASecondDelay)
+TUpsizeStreamManipulator::TUpsizeStreamManipulator(orvo::TPrintOptions& AOptions, orvo::TLineFormatFunction AFormat,
+                                                   int64_t AFirstDelay, int64_t ASecondDelay)
     : orvo::TFormatStreamManipulator(AOptions, AFormat),
       FirstTimer(AFirstDelay, this, &TUpsizeStreamManipulator::FlushBuffer),
       SecondTimer(ASecondDelay, this, &TUpsizeStreamManipulator::FlushBuffer) {}
@@ -74,12 +72,11 @@ void TUpsizeStreamManipulator::FlushBuffer(TTimer*) {
 }
 
 TLogFileManipulator::TLogFileManipulator(orvo::TPrintOptions& AOptions, orvo::TLineFormatFunction AFormat,
-                                         int64_t AFirstDelay, int64_t ASecondDelay,
-                                         const orvo::string& AFileName)
+                                         int64_t AFirstDelay, int64_t ASecondDelay, const orvo::string& AFileName)
     : TUpsizeStreamManipulator(AOptions, AFormat, AFirstDelay, ASecondDelay), Name(AFileName) {}
 
-TLogFileManipulator::TLogFileManipulator(orvo::TLineFormatFunction AFormat, int64_t AFirstDelay,
-                                         int64_t ASecondDelay, const orvo::string& AFileName)
+TLogFileManipulator::TLogFileManipulator(orvo::TLineFormatFunction AFormat, int64_t AFirstDelay, int64_t ASecondDelay,
+                                         const orvo::string& AFileName)
     : TUpsizeStreamManipulator(AFormat, AFirstDelay, ASecondDelay), Name(AFileName) {}
 
 TLogFileManipulator::~TLogFileManipulator() { FlushBuffer(nullptr); }

@@ -183,9 +183,8 @@ TConnection* TGatekeeper::FindParticipantConnection(const H323::guidOctets& ACon
   } else {
     found = First(FConnections, [&](const TConnection& C) { return SameCall(C, *ACallIdentifier) && takesPart(C); });
     if (!found)
-      found = First(FConnections, [&](const TConnection& C) {
-        return !C.CallIdentifier() && inConference(C) && takesPart(C);
-      });
+      found = First(FConnections,
+                    [&](const TConnection& C) { return !C.CallIdentifier() && inConference(C) && takesPart(C); });
   }
   if (found && ASide) *ASide = side;
   return found;

@@ -26,8 +26,7 @@ int TRADIUSConnection::Transmit(RADIUS::TPacket* APacket, const unsigned char* A
 void TRADIUSConnection::OnReceive(RADIUS::TPacket* APacket) { Trace(APacket, TLog::ldReceived); }
 
 void TRADIUSConnection::Trace(RADIUS::TPacket* APacket, int ADirection) {
-  if (!IsTraced(CurrentConfiguration(), ADirection))
-    return;
+  if (!IsTraced(CurrentConfiguration(), ADirection)) return;
   // Both directions name the configured server.
   orvo::string server;
   server.format("%s:%d", inet_ntoa(Server().sin_addr), ntohs(Server().sin_port));
@@ -36,4 +35,3 @@ void TRADIUSConnection::Trace(RADIUS::TPacket* APacket, int ADirection) {
   APacket->Print(std::cout);
   std::cout.flush();
 }
-

@@ -75,8 +75,8 @@ void TGatekeeper::OpenRASSockets() {
   if (taken) {
     bound.sin_port = 0;
     if (!Bind(RasSocket, bound)) {
-      LogLine(orvo::stateError, "Bind to RAS port failed. " + ErrorWords(RasSocket.lastError) +
-                                    " Gatekeeper services unavailable.");
+      LogLine(orvo::stateError,
+              "Bind to RAS port failed. " + ErrorWords(RasSocket.lastError) + " Gatekeeper services unavailable.");
       RasSocket.close();
       return;
     }
@@ -95,8 +95,8 @@ void TGatekeeper::OpenRASSockets() {
                                       PortOf(bound) + ") port." + tail);
   }
   SetOption(RasSocket, IPPROTO_IP, IP_TOS, 0x30);
-  RasWatcher.reset(new orvo::sockEvent(orvo::sockEvent::READ, RasSocket.fd, this, &TGatekeeper::RASReceive, false,
-                                       nullptr));
+  RasWatcher.reset(
+      new orvo::sockEvent(orvo::sockEvent::READ, RasSocket.fd, this, &TGatekeeper::RASReceive, false, nullptr));
 
   RasBroadcastSocket = orvo::socket(AF_INET, SOCK_DGRAM, IPPROTO_UDP);
   if (RasBroadcastSocket.fd < 0) {
@@ -203,7 +203,8 @@ void TGatekeeper::StartResolver(const sockaddr_in& AFrom, const H225::rasMessage
   TRegistry<TRasResolver>* list = ResolversOf(ARequest.index());
   if (!list) return;
   // A retransmission of a request in hand is dropped silently.
-  if (list->ForEach([&](TRasResolver* AHeld) { return !AHeld->Answered() && IsRetransmission(AHeld->HeldRequest(), ARequest); }))
+  if (list->ForEach(
+          [&](TRasResolver* AHeld) { return !AHeld->Answered() && IsRetransmission(AHeld->HeldRequest(), ARequest); }))
     return;
   if (!ResolverFactory) return;
   if (TRasResolver* resolver = ResolverFactory(this, AFrom, ARequest)) resolver->Run();

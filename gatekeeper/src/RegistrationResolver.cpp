@@ -58,9 +58,7 @@ TRegistrationResolver::TRegistrationResolver(TGatekeeper* AOwner, const sockaddr
                                              const H225::rasMessage& ARequest)
     : TRasResolver(AOwner, ASender, ARequest, &TRegistrationResolver::CheckRequest), ReplyAddress(ASender) {}
 
-TRegistrationResolver::~TRegistrationResolver() {
-  Owner->AuthenticationRADIUS.CancelRequests(this);
-}
+TRegistrationResolver::~TRegistrationResolver() { Owner->AuthenticationRADIUS.CancelRequests(this); }
 
 H225::registrationRequest& TRegistrationResolver::Rrq() {
   return *static_cast<H225::registrationRequest*>(Request.alternative());
@@ -182,9 +180,9 @@ TProcessor::TPerformFunctionResult TRegistrationResolver::CheckRequest() {
       return nullptr;
     }
     if (existing->State() != TEndpointRegisterInfo::esRegistered) {
-      SendReject(rjDiscoveryRequired, RejectText(existing->State() == TEndpointRegisterInfo::esUnregistering
-                                                 ? rtUnregistrationInProgress
-                                                 : rtIntermediateState));
+      SendReject(rjDiscoveryRequired,
+                 RejectText(existing->State() == TEndpointRegisterInfo::esUnregistering ? rtUnregistrationInProgress
+                                                                                        : rtIntermediateState));
       return nullptr;
     }
     // A new host or RAS address must pass RADIUS like a new registration;

@@ -3,12 +3,7 @@
 namespace {
 
 // AdmissionRejectReason alternatives that the numbering leans on.
-enum {
-  arjUndefinedReason = 3,
-  arjAliasesInconsistent = 11,
-  arjRouteCallToSCN = 12,
-  arjNeededFeatureNotSupported = 17
-};
+enum { arjUndefinedReason = 3, arjAliasesInconsistent = 11, arjRouteCallToSCN = 12, arjNeededFeatureNotSupported = 17 };
 
 enum {
   lrjNotRegistered = 0,
@@ -37,13 +32,20 @@ enum {
 
 TRejectReason RouteResultToRejectReason(int AResult) {
   switch (AResult) {
-    case 0: return rrNone;
-    case 1: return rrCalledPartyNotRegistered;
-    case 2: return rrAliasesInconsistent;
-    case 3: return rrRequestDenied;
-    case 4: return rrExceedsCallCapacity;
-    case 5: return rrInvalidPermission;
-    default: return rrUndefinedReason;
+    case 0:
+      return rrNone;
+    case 1:
+      return rrCalledPartyNotRegistered;
+    case 2:
+      return rrAliasesInconsistent;
+    case 3:
+      return rrRequestDenied;
+    case 4:
+      return rrExceedsCallCapacity;
+    case 5:
+      return rrInvalidPermission;
+    default:
+      return rrUndefinedReason;
   }
 }
 
@@ -61,63 +63,100 @@ int RejectReasonToAdmissionReject(int AReason) {
 
 TRejectReason LocationRejectToRejectReason(int AIndex) {
   switch (AIndex) {
-    case lrjNotRegistered: return rrInvalidPermission;
-    case lrjInvalidPermission: return rrInvalidPermission;
-    case lrjRequestDenied: return rrCalledPartyNotRegistered;
-    case lrjUndefinedReason: return rrUndefinedReason;
-    case lrjSecurityDenial: return rrSecurityDenial;
-    case lrjAliasesInconsistent: return rrAliasesInconsistent;
-    case lrjRouteCalltoSCN: return rrUndefinedReason;
-    case lrjResourceUnavailable: return rrResourceUnavailable;
-    case lrjGenericDataReason: return rrGenericDataReason;
-    case lrjNeededFeatureNotSupported: return rrNeededFeatureNotSupported;
-    default: return rrUndefinedReason;
+    case lrjNotRegistered:
+      return rrInvalidPermission;
+    case lrjInvalidPermission:
+      return rrInvalidPermission;
+    case lrjRequestDenied:
+      return rrCalledPartyNotRegistered;
+    case lrjUndefinedReason:
+      return rrUndefinedReason;
+    case lrjSecurityDenial:
+      return rrSecurityDenial;
+    case lrjAliasesInconsistent:
+      return rrAliasesInconsistent;
+    case lrjRouteCalltoSCN:
+      return rrUndefinedReason;
+    case lrjResourceUnavailable:
+      return rrResourceUnavailable;
+    case lrjGenericDataReason:
+      return rrGenericDataReason;
+    case lrjNeededFeatureNotSupported:
+      return rrNeededFeatureNotSupported;
+    default:
+      return rrUndefinedReason;
   }
 }
 
 int RejectReasonToLocationReject(int AReason) {
   switch (AReason) {
-    case rrCalledPartyNotRegistered: return lrjRequestDenied;
-    case rrInvalidPermission: return lrjInvalidPermission;
+    case rrCalledPartyNotRegistered:
+      return lrjRequestDenied;
+    case rrInvalidPermission:
+      return lrjInvalidPermission;
     case rrRequestDenied:
     case rrResourceUnavailable:
-    case rrExceedsCallCapacity: return lrjResourceUnavailable;
-    case rrCallerNotRegistered: return lrjNotRegistered;
-    case rrSecurityDenial: return lrjSecurityDenial;
-    case rrAliasesInconsistent: return lrjAliasesInconsistent;
-    case rrGenericDataReason: return lrjGenericDataReason;
-    case rrNeededFeatureNotSupported: return lrjNeededFeatureNotSupported;
-    default: return lrjUndefinedReason;
+    case rrExceedsCallCapacity:
+      return lrjResourceUnavailable;
+    case rrCallerNotRegistered:
+      return lrjNotRegistered;
+    case rrSecurityDenial:
+      return lrjSecurityDenial;
+    case rrAliasesInconsistent:
+      return lrjAliasesInconsistent;
+    case rrGenericDataReason:
+      return lrjGenericDataReason;
+    case rrNeededFeatureNotSupported:
+      return lrjNeededFeatureNotSupported;
+    default:
+      return lrjUndefinedReason;
   }
 }
 
 int RejectReasonToReleaseComplete(int AReason) {
   switch (AReason) {
-    case rrCalledPartyNotRegistered: return rcCalledPartyNotRegistered;
-    case rrInvalidPermission: return rcNoPermission;
-    case rrRequestDenied: return rcNoBandwidth;
-    case rrCallerNotRegistered: return rcCallerNotRegistered;
-    case rrSecurityDenial: return rcSecurityDenied;
-    case rrGenericDataReason: return rcGenericDataReason;
-    default: return rcUndefinedReason;
+    case rrCalledPartyNotRegistered:
+      return rcCalledPartyNotRegistered;
+    case rrInvalidPermission:
+      return rcNoPermission;
+    case rrRequestDenied:
+      return rcNoBandwidth;
+    case rrCallerNotRegistered:
+      return rcCallerNotRegistered;
+    case rrSecurityDenial:
+      return rcSecurityDenied;
+    case rrGenericDataReason:
+      return rcGenericDataReason;
+    default:
+      return rcUndefinedReason;
   }
 }
 
 unsigned RejectReasonToQ931Cause(int AReason) {
   switch (AReason) {
-    case rrCalledPartyNotRegistered: return 1;   // unallocated number
+    case rrCalledPartyNotRegistered:
+      return 1;  // unallocated number
     case rrInvalidPermission:
-    case rrInvalidEndpointIdentifier: return 62;  // inconsistency in outgoing access and subscriber class
+    case rrInvalidEndpointIdentifier:
+      return 62;  // inconsistency in outgoing access and subscriber class
     case rrRequestDenied:
-    case rrExceedsCallCapacity: return 34;  // no circuit/channel available
+    case rrExceedsCallCapacity:
+      return 34;  // no circuit/channel available
     case rrCallerNotRegistered:
-    case rrSecurityDenial: return 21;  // call rejected
-    case rrRouteCallToGatekeeper: return 23;  // redirection to new destination
-    case rrResourceUnavailable: return 47;  // resource unavailable, unspecified
-    case rrQosControlNotSupported: return 49;  // quality of service not available
+    case rrSecurityDenial:
+      return 21;  // call rejected
+    case rrRouteCallToGatekeeper:
+      return 23;  // redirection to new destination
+    case rrResourceUnavailable:
+      return 47;  // resource unavailable, unspecified
+    case rrQosControlNotSupported:
+      return 49;  // quality of service not available
     case rrIncompleteAddress:
-    case rrAliasesInconsistent: return 28;  // invalid number format
-    case rrNeededFeatureNotSupported: return 63;  // service or option not available
-    default: return 31;  // normal, unspecified
+    case rrAliasesInconsistent:
+      return 28;  // invalid number format
+    case rrNeededFeatureNotSupported:
+      return 63;  // service or option not available
+    default:
+      return 31;  // normal, unspecified
   }
 }

@@ -8,8 +8,14 @@
 
 namespace {
 
-enum TRouteResult { rsNone = 0, rsNoRoute = 1, rsAliasesInconsistent = 2, rsBandwidth = 3, rsCapacity = 4,
-                    rsNotPermitted = 5 };
+enum TRouteResult {
+  rsNone = 0,
+  rsNoRoute = 1,
+  rsAliasesInconsistent = 2,
+  rsBandwidth = 3,
+  rsCapacity = 4,
+  rsNotPermitted = 5
+};
 
 uint32_t ConnectionLimit(const TUser& AUser, const TDatePattern& ANow) {
   return AUser.Connections().ActiveAt(ANow).Value;
@@ -136,8 +142,7 @@ orvo::string TranslateAlias(const orvo::string& AAlias, int ASide, const TEndpoi
   TEndpointRegisterInfo* sender = ASender.Registration();
   TEndpointRegisterInfo* receiver = AReceiver.Registration();
   orvo::string outgoing = AAlias;
-  if (sender && sender->User())
-    outgoing = sender->User()->TranslateOutgoingAlias(ASide, AAlias, ASender.LookupScope());
+  if (sender && sender->User()) outgoing = sender->User()->TranslateOutgoingAlias(ASide, AAlias, ASender.LookupScope());
   if (outgoing.length() == 0) return outgoing;
   if (!receiver || !receiver->User()) return outgoing;
   return receiver->User()->TranslateIncomingAlias(ASide, outgoing, AReceiver.LookupScope());

@@ -12,9 +12,7 @@ void TThreadCore::run() {
 
 TThread::TThread(TGatekeeper* ACore) : TProcessor(&TThread::Start), Core(ACore) {}
 
-TThread::~TThread() {
-  ORVO_ASSERT(!Running());
-}
+TThread::~TThread() { ORVO_ASSERT(!Running()); }
 
 void TThread::Attach() { Core->Threads().Attach(this); }
 

@@ -3,7 +3,15 @@
 namespace {
 
 typedef H225::transportAddress TAddress;
-enum { IpAddress = 0, IpSourceRoute = 1, IpxAddress = 2, Ip6Address = 3, NetBios = 4, Nsap = 5, NonStandardAddress = 6 };
+enum {
+  IpAddress = 0,
+  IpSourceRoute = 1,
+  IpxAddress = 2,
+  Ip6Address = 3,
+  NetBios = 4,
+  Nsap = 5,
+  NonStandardAddress = 6
+};
 
 template <class T>
 const T& As(const TAddress& AAddress) {

@@ -62,8 +62,8 @@ TEST(AdmissionEndToEnd, UnknownEndpointsAreRefused) {
   }
   EXPECT_EQ(0, gk.Stop());
   if (!tshark::toolsAvailable()) return;
-  tshark::result r = capture.Dissect(gk.PathOf("ras.pcap"),
-                                     {"ip.dst", "h225.RasMessage", "h225.rejectReason", "h225.genericData"});
+  tshark::result r =
+      capture.Dissect(gk.PathOf("ras.pcap"), {"ip.dst", "h225.RasMessage", "h225.rejectReason", "h225.genericData"});
   ASSERT_TRUE(r.ran) << r.failure;
   // AdmissionRejectReason callerNotRegistered 4, calledPartyNotRegistered 0;
   // BandRejectReason invalidPermission 2.
@@ -109,8 +109,9 @@ H225::rasMessage Drq(const std::string& AIdentifier, unsigned ASequence, unsigne
 // follows.
 TEST(AdmissionEndToEnd, DirectCallBetweenRegisteredEndpoints) {
   TGatekeeperSetup setup;
-  setup.Sections = "user alice { login \"1001\"; alias \"1001\"; proxy level none; }\n"
-                   "user bob { login \"1002\"; alias \"1002\"; proxy level none; }\n";
+  setup.Sections =
+      "user alice { login \"1001\"; alias \"1001\"; proxy level none; }\n"
+      "user bob { login \"1002\"; alias \"1002\"; proxy level none; }\n";
   TGatekeeperUnderTest gk(setup);
   ASSERT_TRUE(gk.Start()) << gk.Console();
   TRasCapture capture;
@@ -140,9 +141,10 @@ TEST(AdmissionEndToEnd, DirectCallBetweenRegisteredEndpoints) {
   }
   EXPECT_EQ(0, gk.Stop());
   if (!tshark::toolsAvailable()) return;
-  tshark::result r = capture.Dissect(gk.PathOf("ras.pcap"),
-                                     {"ip.dst", "h225.RasMessage", "h225.callModel", "h225.ipV4", "h225.ipV4_port", "h225.irrFrequency",
-                                      "h225.dialledDigits", "h225.willRespondToIRR", "h225.setup", "h225.notify"});
+  tshark::result r =
+      capture.Dissect(gk.PathOf("ras.pcap"), {"ip.dst", "h225.RasMessage", "h225.callModel", "h225.ipV4",
+                                              "h225.ipV4_port", "h225.irrFrequency", "h225.dialledDigits",
+                                              "h225.willRespondToIRR", "h225.setup", "h225.notify"});
   ASSERT_TRUE(r.ran) << r.failure;
   std::vector<std::vector<std::string>> confirms;
   for (const auto& frame : r.frames) {

@@ -86,12 +86,12 @@ std::string Arj(TRejectReason AReason, const char* AText = "") {
 // as EP-GK1.
 struct TRig {
   TRig() {
-    Gk.reset(new TCoreWithUsers(
-        "system { identifier \"GK1\"; address 127.0.0.1; ras port 0; call signal port 0; }\n"
-        "user alice { proxy level none; alias \"1001\"; }\n"
-        "gatekeeper GK2 { identifier \"GK2\"; ras address 127.0.0.5:" +
-        std::to_string(ntohs(Gk2.Address().sin_port)) +
-        "; proxy level none; alias \"2.*\"; register alias \"gk1\"; }\n"));
+    Gk.reset(
+        new TCoreWithUsers("system { identifier \"GK1\"; address 127.0.0.1; ras port 0; call signal port 0; }\n"
+                           "user alice { proxy level none; alias \"1001\"; }\n"
+                           "gatekeeper GK2 { identifier \"GK2\"; ras address 127.0.0.5:" +
+                           std::to_string(ntohs(Gk2.Address().sin_port)) +
+                           "; proxy level none; alias \"2.*\"; register alias \"gk1\"; }\n"));
     Gk->Core.OpenRASSockets();
     Gk->Core.OpenCallSignalSocket();
     Gk->Core.SetStateForTesting(TGatekeeper::gksRunning);
@@ -201,7 +201,7 @@ H225::rasMessage Answer(int AKind, unsigned ASequence, int AValue = 0) {
 TEST(AdmissionLink, CallerAdmittedThroughTheNeighbour) {
   const struct {
     const char* Case;
-    int LocationAnswer;   // kind answered to the LRQ
+    int LocationAnswer;  // kind answered to the LRQ
     int LocationValue;
     int AdmissionAnswer;  // kind answered to the ARQ through the link, -1 silence
     int AdmissionValue;
@@ -209,8 +209,8 @@ TEST(AdmissionLink, CallerAdmittedThroughTheNeighbour) {
   } table[] = {
       {"confirmed: the neighbour's address", 19, 0, 10, 0, "ACF 127.0.0.8:1720"},
       {"location rejected: its reason", 20, 2, 0, 0, Arj(rrCalledPartyNotRegistered)},
-      {"admission rejected: its reason", 19, 0, 11, 4, Arj(AdmissionRejectToRejectReason(4),
-                                                          "Connection rejected by remote gatekeeper.")},
+      {"admission rejected: its reason", 19, 0, 11, 4,
+       Arj(AdmissionRejectToRejectReason(4), "Connection rejected by remote gatekeeper.")},
       {"admission unanswered", 19, 0, -1, 0, Arj(rrResourceUnavailable, "Remote gatekeeper failure.")},
   };
   for (const auto& row : table) {
@@ -306,8 +306,9 @@ TEST(AdmissionLink, BandwidthAskedOfTheNeighbour) {
     rig.Send(message);
     auto forwarded = rig.Next(rig.Gk2);
     ASSERT_TRUE(forwarded && forwarded->index() == 12);
-    EXPECT_EQ("EP-GK1", toStd(static_cast<const H225::bandwidthRequest*>(forwarded->alternative())
-                                  ->endpointIdentifier.toString()));
+    EXPECT_EQ(
+        "EP-GK1",
+        toStd(static_cast<const H225::bandwidthRequest*>(forwarded->alternative())->endpointIdentifier.toString()));
     rig.Reply(Answer(row.Kind, GetRasSequenceNumber(*forwarded), row.Value));
     std::vector<std::string> heard = {Describe(rig.Next(rig.Alice))};
     if (row.Kind == 25) {

@@ -37,14 +37,15 @@ const char* const Users =
     "user busy { proxy level none; alias \"1004\"; connections 0; }\n"
     "user half { proxy level none; alias \"20\"; alias \"21\" no; }\n"
     "user inz { proxy level none; alias \"30.*\"; location z; }\n"
-    "user cheap { proxy level none; alias \"2.*\" cost 10; }\nuser dear { proxy level none; alias \"2.*\" cost 20; radius authentication callee; "
+    "user cheap { proxy level none; alias \"2.*\" cost 10; }\nuser dear { proxy level none; alias \"2.*\" cost 20; "
+    "radius authentication callee; "
     "radius name \"dear\"; radius password \"pw\"; }\n"
-    "user checked { proxy level none; alias \"40\"; radius authentication caller; radius name \"checked\"; radius password \"pw\"; }\n"
-    "user refused { proxy level none; radius authentication caller; radius name \"refused\"; radius password \"pw\"; }\n";
+    "user checked { proxy level none; alias \"40\"; radius authentication caller; radius name \"checked\"; radius "
+    "password \"pw\"; }\n"
+    "user refused { proxy level none; radius authentication caller; radius name \"refused\"; radius password \"pw\"; "
+    "}\n";
 
-std::string WithRadius() {
-  return std::string(Users) + "aaa { address 127.0.0.1; password \"" + Secret + "\"; }\n";
-}
+std::string WithRadius() { return std::string(Users) + "aaa { address 127.0.0.1; password \"" + Secret + "\"; }\n"; }
 
 struct TRig {
   explicit TRig(const std::string& AConfiguration) : gk(AConfiguration) {
@@ -124,8 +125,8 @@ std::string Describe(const std::unique_ptr<H225::rasMessage>& AAnswer) {
   const auto* arj = static_cast<const H225::admissionReject*>(AAnswer->alternative());
   std::string text = "ARJ " + std::to_string(arj->rejectReason.index());
   if (arj->genericData) {
-    const auto* data = static_cast<const H225::genericData*>(
-        static_cast<const asn::object*>(arj->genericData->elements().first()));
+    const auto* data =
+        static_cast<const H225::genericData*>(static_cast<const asn::object*>(arj->genericData->elements().first()));
     const auto* parameter = static_cast<const H225::enumeratedParameter*>(
         static_cast<const asn::object*>(data->parameters->elements().first()));
     text += " " + toStd(static_cast<const asn::constrainedString*>(parameter->content->alternative())->value());
@@ -143,8 +144,17 @@ TEST(AdmissionResolver, RangesOfComputedFields) {
   const struct {
     int64_t validity;
     int frequency;
-  } frequencies[] = {{-1, -1}, {-5, -1}, {0, -1}, {1, -1}, {3, -1}, {4, 1}, {30, 9}, {60, 19},
-                     {196606, 65535}, {196609, 65535}, {4000000000LL, 65535}};
+  } frequencies[] = {{-1, -1},
+                     {-5, -1},
+                     {0, -1},
+                     {1, -1},
+                     {3, -1},
+                     {4, 1},
+                     {30, 9},
+                     {60, 19},
+                     {196606, 65535},
+                     {196609, 65535},
+                     {4000000000LL, 65535}};
   for (const auto& c : frequencies) EXPECT_EQ(c.frequency, TAdmissionResolver::IrrFrequency(c.validity)) << c.validity;
   const struct {
     int64_t span;
@@ -226,16 +236,45 @@ TEST(AdmissionResolver, Rejections) {
       {nullptr, sNone, {"1002"}, false, Arj(rrCallerNotRegistered), "unknown caller, no text", nullptr},
       {nullptr, sNone, {"1002"}, true, Arj(rrCalledPartyNotRegistered), "unknown answering endpoint", nullptr},
       {"alice", sNone, {"9999"}, false, Arj(rrCalledPartyNotRegistered), "nobody takes the alias", nullptr},
-      {"busy", sNone, {"1002"}, false, Arj(rrExceedsCallCapacity, "Caller call capacity exceeded."), "caller full", nullptr},
-      {"busy", sNone, {"1004"}, true, Arj(rrExceedsCallCapacity, "Callee call capacity exceeded."), "callee full", nullptr},
+      {"busy",
+       sNone,
+       {"1002"},
+       false,
+       Arj(rrExceedsCallCapacity, "Caller call capacity exceeded."),
+       "caller full",
+       nullptr},
+      {"busy",
+       sNone,
+       {"1004"},
+       true,
+       Arj(rrExceedsCallCapacity, "Callee call capacity exceeded."),
+       "callee full",
+       nullptr},
       {"alice", sNone, {"1004"}, false, Arj(rrExceedsCallCapacity), "the peer is full", "busy"},
       {"alice", sNone, {"20", "21"}, false, Arj(rrAliasesInconsistent), "one alias of two refused", "half"},
-      {"alice", sShutdown, {"1002"}, false, Arj(rrUndefinedReason, "Gatekeeper service shutting down."), "stopping", nullptr},
+      {"alice",
+       sShutdown,
+       {"1002"},
+       false,
+       Arj(rrUndefinedReason, "Gatekeeper service shutting down."),
+       "stopping",
+       nullptr},
       {"alice", sForeignHost, {"1002"}, false, Arj(rrSecurityDenial), "sent from another host", nullptr},
       {"bob", sCollision, {"1002"}, true, Arj(rrCallerNotRegistered), "two callers at one address", nullptr},
-      {"inz", sFullZone, {"1002"}, true, Arj(rrRequestDenied, "Link bandwidth completely exhausted."), "zone full", nullptr},
-      {"alice", sNotParticipant, {"1002"}, true,
-       Arj(rrUndefinedReason, "Connection already exists. Admitter not a connection participant."), "not its call", nullptr},
+      {"inz",
+       sFullZone,
+       {"1002"},
+       true,
+       Arj(rrRequestDenied, "Link bandwidth completely exhausted."),
+       "zone full",
+       nullptr},
+      {"alice",
+       sNotParticipant,
+       {"1002"},
+       true,
+       Arj(rrUndefinedReason, "Connection already exists. Admitter not a connection participant."),
+       "not its call",
+       nullptr},
   };
   for (const auto& c : cases) {
     TCoreLog log;
@@ -341,9 +380,9 @@ TEST(AdmissionResolver, RadiusAuthorisationOfTheCaller) {
     const octets request = rig.server.received[0].bytes;
     EXPECT_EQ("4 1 2 6 31 30 26/26 26/27 26/24 26/23 26/25 ", AttributeTypes(request));
     const std::string text(request.begin(), request.end());
-    for (const char* value : {"checked", "h323-call-origin=answer", "h323-call-type=VoIP",
-                              "h323-conf-id=01010101 01010101 01010101 01010101", "h323-remote-address=127.0.0.2",
-                              "h323-setup-time="})
+    for (const char* value :
+         {"checked", "h323-call-origin=answer", "h323-call-type=VoIP",
+          "h323-conf-id=01010101 01010101 01010101 01010101", "h323-remote-address=127.0.0.2", "h323-setup-time="})
       EXPECT_NE(std::string::npos, text.find(value)) << value;
     rig.server.answer(request, c.code, c.attributes, Secret);
     EXPECT_EQ(c.expected, Describe(rig.Answer(callerEndpoint, 200)));
@@ -409,15 +448,16 @@ TEST(AdmissionResolver, RetransmissionWhileHuntingIsConfirmedAgain) {
 TEST(AdmissionResolver, FreeRadiusAuthorisesTheCall) {
   ORVO_REQUIRE_TOOL(!freeRadiusServer::program().empty(), "FreeRADIUS (Debian package freeradius)");
   freeRadiusServer server;
-  ASSERT_TRUE(server.start(Secret,
-                           "checked\tCleartext-Password := \"pw\", Service-Type == Call-Check, "
-                           "h323-call-origin == \"h323-call-origin=answer\", h323-call-type == \"h323-call-type=VoIP\", "
-                           "h323-conf-id == \"h323-conf-id=01010101 01010101 01010101 01010101\", "
-                           "h323-remote-address == \"h323-remote-address=127.0.0.2\", "
-                           "Calling-Station-Id == \"1001\", Called-Station-Id == \"1002\"\n"
-                           "\th323-credit-time = \"h323-credit-time=120\",\n\tSession-Timeout = 90\n\n"
-                           "checked\tCleartext-Password := \"pw\"\n\tReply-Message = \"attributes not seen\"\n\n"
-                           "refused\tAuth-Type := Reject\n"))
+  ASSERT_TRUE(
+      server.start(Secret,
+                   "checked\tCleartext-Password := \"pw\", Service-Type == Call-Check, "
+                   "h323-call-origin == \"h323-call-origin=answer\", h323-call-type == \"h323-call-type=VoIP\", "
+                   "h323-conf-id == \"h323-conf-id=01010101 01010101 01010101 01010101\", "
+                   "h323-remote-address == \"h323-remote-address=127.0.0.2\", "
+                   "Calling-Station-Id == \"1001\", Called-Station-Id == \"1002\"\n"
+                   "\th323-credit-time = \"h323-credit-time=120\",\n\tSession-Timeout = 90\n\n"
+                   "checked\tCleartext-Password := \"pw\"\n\tReply-Message = \"attributes not seen\"\n\n"
+                   "refused\tAuth-Type := Reject\n"))
       << server.failure();
   const struct {
     const char* user;

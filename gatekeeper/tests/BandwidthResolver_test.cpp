@@ -34,7 +34,8 @@ struct TCase {
 std::string Describe(const std::unique_ptr<H225::rasMessage>& AAnswer) {
   if (!AAnswer) return "none";
   if (AAnswer->index() == 13)
-    return "BCF " + std::to_string(static_cast<const H225::bandwidthConfirm*>(AAnswer->alternative())->bandWidth.value());
+    return "BCF " +
+           std::to_string(static_cast<const H225::bandwidthConfirm*>(AAnswer->alternative())->bandWidth.value());
   if (AAnswer->index() != 14) return "kind " + std::to_string(AAnswer->index());
   const auto* brj = static_cast<const H225::bandwidthReject*>(AAnswer->alternative());
   return "BRJ " + std::to_string(brj->rejectReason.index()) + " " + std::to_string(brj->allowedBandWidth.value());

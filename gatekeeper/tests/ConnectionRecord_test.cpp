@@ -134,7 +134,7 @@ TEST(ConnectionRecord, EventsOncePerCall) {
   auto* call = new TConnection(&gk.Core, TEndpointHandle(a), TEndpointHandle(), 1, Guid(1), nullptr);
   TStringList aliases;
   aliases.append("200");
-  call->SetSideAliases(TConnection::cnsCallee, aliases);  // not started: nobody told
+  call->SetSideAliases(TConnection::cnsCallee, aliases);     // not started: nobody told
   EXPECT_TRUE(call->Start(LoopbackAddress(3, 1720), true));  // started once the Setup passes
   EXPECT_NE(nullptr, call->Relay());
   EXPECT_TRUE(call->Start(LoopbackAddress(3, 1720), false));

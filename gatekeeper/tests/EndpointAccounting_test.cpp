@@ -51,9 +51,9 @@ std::vector<std::string> Attributes(const octets& ADatagram) {
 
 struct TAccountedCore {
   TAccountedCore(const char* ASystem, const std::string& AAAAExtra = "")
-      : gk(Configuration(ASystem, ("aaa { address 127.0.0.1; password \"" + std::string(Secret) + "\";" +
-                                   AAAAExtra + " }\n")
-                                      .c_str())) {
+      : gk(Configuration(
+            ASystem,
+            ("aaa { address 127.0.0.1; password \"" + std::string(Secret) + "\";" + AAAAExtra + " }\n").c_str())) {
     gk.Core.AccountingRADIUS.SetSecret(Secret);
     gk.Core.AccountingRADIUS.Open(server.address());
   }
@@ -77,8 +77,7 @@ TEST(EndpointAccounting, StartAndStopAttributesInOrder) {
     const char* user;
     std::vector<std::string> head;
   } cases[] = {
-      {"identifier \"GK1\";", "", "acct",
-       {"4=127.0.0.1", "32=GK1", "1=acct-user", "6=1", "45=2"}},
+      {"identifier \"GK1\";", "", "acct", {"4=127.0.0.1", "32=GK1", "1=acct-user", "6=1", "45=2"}},
       {"", "", "acct", {"4=127.0.0.1", "1=acct-user", "6=1", "45=2"}},  // no identifier: no NAS-Identifier
       {"", " authentication port 1812;", "both", {"4=127.0.0.1", "1=both", "6=1", "45=1"}},
       {"", " authentication port unlimited;", "both", {"4=127.0.0.1", "1=both", "6=1", "45=2"}},  // no server

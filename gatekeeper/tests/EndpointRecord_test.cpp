@@ -36,9 +36,7 @@ const char* const Users =
     "user fixed { static 10.0.0.9; }\n"
     "user alt { alternate gatekeeper 10.0.0.1 \"gk1\" gatekeeper 10.0.0.2:1720; }\n";
 
-void Pass() {
-  orvo::sockEvent::dispatch(0);
-}
+void Pass() { orvo::sockEvent::dispatch(0); }
 
 void Advance(int64_t AMilliseconds) {
   orvo::advanceTimerClock(orvo::timeSpan::fromMilliseconds(AMilliseconds));
@@ -275,8 +273,9 @@ struct TStopper {
 // the shutdown up.
 TEST(EndpointRecord, ShutdownUnregistersStaticUsersAtOnce) {
   TCoreLog log;
-  TCoreWithUsers gk("system { address 127.0.0.1; ras port 0; }\nlog { registrations yes; }\n"
-                    "user fixed { static 10.0.0.9; }\n");
+  TCoreWithUsers gk(
+      "system { address 127.0.0.1; ras port 0; }\nlog { registrations yes; }\n"
+      "user fixed { static 10.0.0.9; }\n");
   gk.Core.ShutdownLimit = 5000;
   gk.Core.OpenRASSockets();
   gk.Core.RegisterStaticUsers();

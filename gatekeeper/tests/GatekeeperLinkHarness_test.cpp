@@ -113,10 +113,10 @@ TEST(GatekeeperLinkHarness, RegistersKeepsAliveFollowsTheAlternateAndUnregisters
   EXPECT_NE(std::string::npos, gk.Log().find("Unregistered at:\tGK2\n")) << gk.Log();
 
   if (!tshark::toolsAvailable()) return;
-  tshark::result r = capture.Dissect(
-      gk.PathOf("link.pcap"), {"ip.src", "ip.dst", "h225.RasMessage", "h225.productId", "h225.versionId",
-                               "h225.gatekeeper_element", "h225.gateway_element", "h225.gatekeeperIdentifier",
-                               "h225.h323_ID", "h225.endpointIdentifier"});
+  tshark::result r =
+      capture.Dissect(gk.PathOf("link.pcap"), {"ip.src", "ip.dst", "h225.RasMessage", "h225.productId",
+                                               "h225.versionId", "h225.gatekeeper_element", "h225.gateway_element",
+                                               "h225.gatekeeperIdentifier", "h225.h323_ID", "h225.endpointIdentifier"});
   ASSERT_TRUE(r.ran) << r.failure;
   const std::string product = "OrvoGatekeeper", version = "1.22 build 445";
   const std::vector<std::string> rrqToGk2 = {"127.0.0.1", "127.0.0.5", "3",   product, version,

@@ -222,7 +222,7 @@ TEST(GatekeeperLink, AnswersOfTheRequestKindFromTheNeighbourOnly) {
   const struct {
     const char* Name;
     int Kind;
-    unsigned Host;  // of the sender
+    unsigned Host;            // of the sender
     std::vector<int> Called;  // answer kinds the requester saw (-1 none)
     bool Pending;
   } table[] = {
@@ -377,8 +377,11 @@ TEST(GatekeeperLink, RejectAndSilenceRetryAfterFiveMinutes) {
   const struct {
     int Reason;
     const char* Text;
-  } texts[] = {{0, "Discovery required"}, {8, "Transport QoS not supported"}, {16, "Needed feature not supported"},
-               {17, "Unknown reason"}, {-1, "Unknown reason"}};
+  } texts[] = {{0, "Discovery required"},
+               {8, "Transport QoS not supported"},
+               {16, "Needed feature not supported"},
+               {17, "Unknown reason"},
+               {-1, "Unknown reason"}};
   for (const auto& row : texts) EXPECT_STREQ(row.Text, RegistrationRejectText(row.Reason));
 }
 
@@ -413,7 +416,11 @@ TEST(GatekeeperLink, RemoteUnregistrationFollowsAlternates) {
   ASSERT_TRUE(next) << "the lowest priority value first";
   EXPECT_EQ(3, next->index());
   Advance(9000, 3000);  // silence: the next alternate
-  EXPECT_EQ(2u, [&] { size_t n = 0; while (alternate7.Receive(milliseconds(20))) ++n; return n; }());
+  EXPECT_EQ(2u, [&] {
+    size_t n = 0;
+    while (alternate7.Receive(milliseconds(20))) ++n;
+    return n;
+  }());
   auto then = alternate8.Receive(milliseconds(200));
   ASSERT_TRUE(then);
   Advance(9000, 3000);  // silence again: back to the configured neighbour
@@ -523,8 +530,9 @@ TEST(GatekeeperLink, RemoteRequestsAreAnswered) {
   auto urq = rig.Take(50, 6);
   ASSERT_EQ(1u, urq.size());
   auto theirs = std::make_unique<H225::rasMessage>();
-  H323::sockaddrToTransport(LoopbackAddress(5, 1720),
-                            *static_cast<H225::unregistrationRequest*>(theirs->select(6))->callSignalAddress.appendNew());
+  H323::sockaddrToTransport(
+      LoopbackAddress(5, 1720),
+      *static_cast<H225::unregistrationRequest*>(theirs->select(6))->callSignalAddress.appendNew());
   SetRasSequenceNumber(*theirs, 999);
   rig.Reply(*theirs);
   auto ucf = rig.Take(50);

@@ -96,8 +96,7 @@ TEST(Gatekeeper, EscapedExceptionsAreLoggedAndTheRunGoesOn) {
   TAction stop(60, [&] { core.StopLoop(); });
   core.RunGatekeeper();
   EXPECT_EQ(TGatekeeper::gksStopped, core.State());
-  EXPECT_EQ("Exception: boom 1\nUnknown exception.\n",
-            log.Lines());
+  EXPECT_EQ("Exception: boom 1\nUnknown exception.\n", log.Lines());
 }
 
 TEST(Gatekeeper, ShutdownWaitsForThreadsWithStatusAndIsBounded) {

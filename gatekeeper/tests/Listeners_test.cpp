@@ -37,8 +37,7 @@ private:
 
 std::string Configuration(unsigned ARas, unsigned ASignal, unsigned AMonitor) {
   return "system { address 127.0.0.1; ras port " + std::to_string(ARas) + "; call signal port " +
-         std::to_string(ASignal) + "; }\nmonitor { port " + std::to_string(AMonitor) +
-         "; address 127.0.0.1 yes; }\n";
+         std::to_string(ASignal) + "; }\nmonitor { port " + std::to_string(AMonitor) + "; address 127.0.0.1 yes; }\n";
 }
 
 // A TCP client from 127.0.0.<host>, sending AFirst (octets) once

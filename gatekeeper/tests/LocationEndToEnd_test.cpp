@@ -56,10 +56,11 @@ TEST(LocationEndToEnd, ThroughAScriptedNeighbour) {
   TSimulatedEndpoint gk2(5, &capture), alice(2, &capture), stranger(7, &capture);
   TGatekeeperSetup setup;
   setup.Identifier = "GK1";
-  setup.Sections = "user alice { login \"1001\"; alias \"1001\"; proxy level none; }\n"
-                   "gatekeeper GK2 { identifier \"GK2\"; ras address 127.0.0.5:" +
-                   std::to_string(ntohs(gk2.Address().sin_port)) +
-                   "; login \"gk2\"; alias \"2.*\"; proxy level none; register alias \"gk1\"; }\n";
+  setup.Sections =
+      "user alice { login \"1001\"; alias \"1001\"; proxy level none; }\n"
+      "gatekeeper GK2 { identifier \"GK2\"; ras address 127.0.0.5:" +
+      std::to_string(ntohs(gk2.Address().sin_port)) +
+      "; login \"gk2\"; alias \"2.*\"; proxy level none; register alias \"gk1\"; }\n";
   TGatekeeperUnderTest gk(setup);
   ASSERT_TRUE(gk.Start()) << gk.Console();
 
@@ -118,8 +119,8 @@ TEST(LocationEndToEnd, ThroughAScriptedNeighbour) {
   ASSERT_TRUE(gk2.Send(lcf, link));
   auto linkArq = Expect(gk2, 9);
   ASSERT_TRUE(linkArq);
-  EXPECT_EQ("EP-GK1", toStd(static_cast<const H225::admissionRequest*>(linkArq->alternative())
-                                ->endpointIdentifier.toString()));
+  EXPECT_EQ("EP-GK1",
+            toStd(static_cast<const H225::admissionRequest*>(linkArq->alternative())->endpointIdentifier.toString()));
   H225::rasMessage acf;
   auto* admitted = static_cast<H225::admissionConfirm*>(acf.select(10));
   admitted->requestSeqNum = GetRasSequenceNumber(*linkArq);
@@ -129,8 +130,8 @@ TEST(LocationEndToEnd, ThroughAScriptedNeighbour) {
   ASSERT_TRUE(gk2.Send(acf, link));
   auto answer = alice.Receive(milliseconds(3000));
   ASSERT_TRUE(answer && answer->index() == 10) << gk.Log();
-  EXPECT_EQ("127.0.0.5:1721", Text(static_cast<const H225::admissionConfirm*>(answer->alternative())
-                                       ->destCallSignalAddress))
+  EXPECT_EQ("127.0.0.5:1721",
+            Text(static_cast<const H225::admissionConfirm*>(answer->alternative())->destCallSignalAddress))
       << "the address GK2 gave";
 
   // Incoming: GK2 asks for Alice (proxy levels none: her own addresses),
@@ -204,8 +205,8 @@ H225::rasMessage Arq(const std::string& AIdentifier, const char* ADestination, b
 
 std::string Section(const char* AName, unsigned APort, const char* ALogin, const char* AAliases,
                     const char* ARegisterAs) {
-  return std::string("gatekeeper ") + AName + " { identifier \"" + AName + "\"; ras address 127.0.0.1:" +
-         std::to_string(APort) + "; login \"" + ALogin + "\"; alias \"" + AAliases +
+  return std::string("gatekeeper ") + AName + " { identifier \"" + AName +
+         "\"; ras address 127.0.0.1:" + std::to_string(APort) + "; login \"" + ALogin + "\"; alias \"" + AAliases +
          "\"; proxy level none; register alias \"" + ARegisterAs + "\"; }\n";
 }
 

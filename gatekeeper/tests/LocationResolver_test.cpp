@@ -68,7 +68,8 @@ std::string Describe(const std::unique_ptr<H225::rasMessage>& AMessage) {
       return text;
     }
     case 25:
-      return "RIP " + std::to_string(static_cast<const H225::requestInProgress*>(AMessage->alternative())->delay.value());
+      return "RIP " +
+             std::to_string(static_cast<const H225::requestInProgress*>(AMessage->alternative())->delay.value());
     default:
       return "kind " + std::to_string(AMessage->index());
   }
@@ -82,10 +83,10 @@ const H225::locationRequest& AsLrq(const H225::rasMessage& AMessage) {
 // alice and bob are local, bob behind the gatekeeper.
 struct TRig {
   explicit TRig(const std::string& AExtra = "") {
-    Gk.reset(new TCoreWithUsers(
-        "system { identifier \"GK1\"; address 127.0.0.1; ras port 0; call signal port 0; }\n"
-        "user alice { proxy level none; alias \"1001\"; }\nuser bob { alias \"1003\"; }\n" + AExtra +
-        Section("GK2", Gk2) + Section("GK3", Gk3)));
+    Gk.reset(
+        new TCoreWithUsers("system { identifier \"GK1\"; address 127.0.0.1; ras port 0; call signal port 0; }\n"
+                           "user alice { proxy level none; alias \"1001\"; }\nuser bob { alias \"1003\"; }\n" +
+                           AExtra + Section("GK2", Gk2) + Section("GK3", Gk3)));
     Gk->Core.OpenRASSockets();
     Gk->Core.OpenCallSignalSocket();
     Gk->Core.SetStateForTesting(TGatekeeper::gksRunning);
@@ -179,8 +180,7 @@ H225::rasMessage Rip(unsigned ASequence, unsigned ADelay) {
 // What the gatekeeper answers at once, by requester and callee.
 TEST(LocationResolver, LocalAnswersAndRejects) {
   TRig rig;
-  const std::string own =
-      Text(rig.Gk->Core.BoundRasAddress()) + " " + Text(rig.Gk->Core.BoundCallSignalAddress());
+  const std::string own = Text(rig.Gk->Core.BoundRasAddress()) + " " + Text(rig.Gk->Core.BoundCallSignalAddress());
   enum { gk2, stranger };
   enum { byIdentifier, byAddress, unknownIdentifier };
   const struct {
@@ -283,9 +283,9 @@ TEST(LocationResolver, MasterTimerAndRequestInProgress) {
   const struct {
     const char* Case;
     unsigned Version;
-    int64_t RipAt;            // -1: none
+    int64_t RipAt;  // -1: none
     unsigned NeighbourDelay;
-    int NeighbourReject;      // -1: none
+    int NeighbourReject;                 // -1: none
     unsigned ProgressLow, ProgressHigh;  // 0: no requestInProgress
   } table[] = {
       {"silence", 4, -1, 0, -1, 0, 0},

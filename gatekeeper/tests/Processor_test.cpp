@@ -16,11 +16,26 @@ public:
   explicit TRecorder(TJournal& AJournal) : TProcessor(&TRecorder::First), Journal(AJournal) {}
   ~TRecorder() override { ++Journal.Deleted; }
 
-  TPerformFunctionResult First() { Journal.Steps += "1"; return FirstResult; }
-  TPerformFunctionResult A() { Journal.Steps += "A"; return nullptr; }
-  TPerformFunctionResult B() { Journal.Steps += "B"; return nullptr; }
-  TPerformFunctionResult C() { Journal.Steps += "C"; return nullptr; }
-  TPerformFunctionResult Wait() { Journal.Steps += "W"; return WaitsLeft-- > 0 ? &TRecorder::Wait : nullptr; }
+  TPerformFunctionResult First() {
+    Journal.Steps += "1";
+    return FirstResult;
+  }
+  TPerformFunctionResult A() {
+    Journal.Steps += "A";
+    return nullptr;
+  }
+  TPerformFunctionResult B() {
+    Journal.Steps += "B";
+    return nullptr;
+  }
+  TPerformFunctionResult C() {
+    Journal.Steps += "C";
+    return nullptr;
+  }
+  TPerformFunctionResult Wait() {
+    Journal.Steps += "W";
+    return WaitsLeft-- > 0 ? &TRecorder::Wait : nullptr;
+  }
   TPerformFunctionResult SuspendOnce() {
     Journal.Steps += "S";
     return &TRecorder::A;

@@ -46,8 +46,7 @@ TConfiguration* configurationWith(std::vector<int> ARules) {
   TConfiguration* configuration = new TConfiguration;
   for (int direction : ARules) {
     TLogMessageExp rule(dcRadiusMessages, true);
-    if (direction >= 0)
-      rule.AddCondition(new TLogDirectionExp(dcWhereDirection, direction));
+    if (direction >= 0) rule.AddCondition(new TLogDirectionExp(dcWhereDirection, direction));
     EXPECT_EQ("", std::string(configuration->Log().Apply(rule).buffer()));
   }
   return configuration;
@@ -93,8 +92,7 @@ private:
     sockaddr_in peer;
     socklen_t length = sizeof peer;
     ssize_t got = recvfrom(fd, buffer, sizeof buffer, 0, reinterpret_cast<sockaddr*>(&peer), &length);
-    if (got < 20)
-      return;
+    if (got < 20) return;
     request.assign(buffer, buffer + got);
     answer = {5, buffer[1], 0, 20};
     answer.insert(answer.end(), buffer + 4, buffer + 20);
@@ -134,8 +132,7 @@ std::string exchange(TRADIUSConnection& AConnection, accountingServer& AServer, 
   packet->Append(new TIntegerAttribute(atAcctStatusType, 1));
   AConnection.Send(packet);
   auto end = std::chrono::steady_clock::now() + std::chrono::seconds(2);
-  while (ARequester.result < 0 && std::chrono::steady_clock::now() < end)
-    orvo::sockEvent::dispatch(1);
+  while (ARequester.result < 0 && std::chrono::steady_clock::now() < end) orvo::sockEvent::dispatch(1);
   EXPECT_EQ(0, ARequester.result);
   return output.str();
 }

@@ -112,8 +112,8 @@ TEST(RasDispatch, RetransmittedRequestGetsNoSecondResolver) {
     TSimulatedEndpoint* from;
     H225::rasMessage* message;
     unsigned resolvers;
-  } steps[] = {{&first, request.get(), 1}, {&first, request.get(), 1}, {&second, request.get(), 1},
-               {&second, other.get(), 2}};
+  } steps[] = {
+      {&first, request.get(), 1}, {&first, request.get(), 1}, {&second, request.get(), 1}, {&second, other.get(), 2}};
   for (const auto& s : steps) {
     ASSERT_TRUE(s.from->Send(*s.message, core.BoundRasAddress()));
     orvo::sockEvent::dispatch(2);

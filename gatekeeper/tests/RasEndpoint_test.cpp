@@ -102,14 +102,14 @@ TEST(RasEndpoint, KindsNotServedAreAnsweredByTheTable) {
     unsigned sequence;
     bool answered;
   } cases[] = {
-      {4, 101, true},    // registrationConfirm out of the blue
-      {10, 102, true},   // admissionConfirm
-      {16, 103, false},  // disengageConfirm: dropped
-      {21, 104, true},   // infoRequest
-      {25, 105, true},   // requestInProgress
-      {23, 65535, true}, // nonStandardMessage
-      {24, 107, false},  // unknownMessageResponse: never answered
-      {4, 1, true},      // served after the silent ones
+      {4, 101, true},     // registrationConfirm out of the blue
+      {10, 102, true},    // admissionConfirm
+      {16, 103, false},   // disengageConfirm: dropped
+      {21, 104, true},    // infoRequest
+      {25, 105, true},    // requestInProgress
+      {23, 65535, true},  // nonStandardMessage
+      {24, 107, false},   // unknownMessageResponse: never answered
+      {4, 1, true},       // served after the silent ones
   };
   for (const auto& c : cases) Expect(endpoint, gk.RasAddress(), c.kind, c.sequence, c.answered);
   EXPECT_EQ(0, gk.Stop());
@@ -121,11 +121,11 @@ TEST(RasEndpoint, KindsNotServedAreAnsweredByTheTable) {
   tshark::result r = capture.Dissect(gk.PathOf("ras.pcap"), {"ip.src", "h225.RasMessage", "h225.requestSeqNum"});
   ASSERT_TRUE(r.ran) << r.failure;
   const std::vector<std::vector<std::string>> expected = {
-      {"127.0.0.2", "4", "101"},   {"127.0.0.1", "24", "101"}, {"127.0.0.2", "10", "102"},
-      {"127.0.0.1", "24", "102"},  {"127.0.0.2", "16", "103"}, {"127.0.0.2", "21", "104"},
-      {"127.0.0.1", "24", "104"},  {"127.0.0.2", "25", "105"}, {"127.0.0.1", "24", "105"},
+      {"127.0.0.2", "4", "101"},    {"127.0.0.1", "24", "101"},   {"127.0.0.2", "10", "102"},
+      {"127.0.0.1", "24", "102"},   {"127.0.0.2", "16", "103"},   {"127.0.0.2", "21", "104"},
+      {"127.0.0.1", "24", "104"},   {"127.0.0.2", "25", "105"},   {"127.0.0.1", "24", "105"},
       {"127.0.0.2", "23", "65535"}, {"127.0.0.1", "24", "65535"}, {"127.0.0.2", "24", "107"},
-      {"127.0.0.2", "4", "1"},     {"127.0.0.1", "24", "1"}};
+      {"127.0.0.2", "4", "1"},      {"127.0.0.1", "24", "1"}};
   ASSERT_EQ(expected.size(), r.frames.size());
   for (size_t i = 0; i < expected.size(); ++i) {
     EXPECT_EQ("", r.frames[i].malformed) << i;

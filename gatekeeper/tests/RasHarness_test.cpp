@@ -127,10 +127,10 @@ TEST(SimulatedEndpoint, ExchangeThroughTheCodecIsCaptured) {
   EXPECT_LT(waited, milliseconds(5000));
 
   ASSERT_EQ(2u, capture.Recorded().size());
-  tshark::result r = capture.Dissect(scratch.PathOf("exchange.pcap"),
-                                     {"ip.src", "ip.dst", "udp.srcport", "udp.dstport", "h225.RasMessage",
-                                      "h225.requestSeqNum", "h225.ipV4", "h225.ipV4_port", "h225.h323_ID",
-                                      "h225.rejectReason", "h225.nonStandard", "h225.text"});
+  tshark::result r = capture.Dissect(
+      scratch.PathOf("exchange.pcap"),
+      {"ip.src", "ip.dst", "udp.srcport", "udp.dstport", "h225.RasMessage", "h225.requestSeqNum", "h225.ipV4",
+       "h225.ipV4_port", "h225.h323_ID", "h225.rejectReason", "h225.nonStandard", "h225.text"});
   ASSERT_TRUE(r.ran) << r.failure;
   const std::string callerPort = std::to_string(ntohs(caller.Address().sin_port));
   const std::string peerPort = std::to_string(ntohs(peer.Address().sin_port));
@@ -167,7 +167,7 @@ TEST(GatekeeperUnderTest, RegistrationRequestToTheRunningProgram) {
   EXPECT_EQ("", r.frames[0].malformed);
   EXPECT_EQ(std::vector<std::string>({"127.0.0.2", "127.0.0.1", std::to_string(gk.RasPort()), "3", "1", "alice", ""}),
             r.frames[0].fields);
-  EXPECT_EQ(std::vector<std::string>({"127.0.0.1", "127.0.0.2", std::to_string(ntohs(endpoint.Address().sin_port)),
-                                      "5", "1", "", "Unknown login alias."}),
+  EXPECT_EQ(std::vector<std::string>({"127.0.0.1", "127.0.0.2", std::to_string(ntohs(endpoint.Address().sin_port)), "5",
+                                      "1", "", "Unknown login alias."}),
             r.frames[1].fields);
 }

@@ -120,18 +120,22 @@ TEST(RegistrationEndToEnd, ConfirmAndEachReject) {
       {6, {"fixed"}, none, {"5", "0", "User, aliases refer to, are static.", "", "", "", "", ""}},
       {6, {"bob", "t5"}, none, {"5", "10", "Login aliases refer distinct endpoints.", "", "", "", "", ""}},
       {6, {}, none, {"5", "10", "None of login aliases given.", "", "", "", "", ""}},
-      {6, {"bob"},
+      {6,
+       {"bob"},
        [](H225::registrationRequest& A) {
          A.gatekeeperIdentifier = new asn::bmpString<1u, 128u, 1>;
          *A.gatekeeperIdentifier = "OtherGK";
        },
        {"5", "0", "Gatekeeper identifer mismatch.", "", "", "", "", ""}},
-      {6, {"bob"}, [](H225::registrationRequest& A) { A.additiveRegistration = new asn::null; },
+      {6,
+       {"bob"},
+       [](H225::registrationRequest& A) { A.additiveRegistration = new asn::null; },
        {"5", "13", "", "", "", "", "", ""}},
-      {6, {"bob"}, [](H225::registrationRequest& A) { A.rasAddress.clear(); },
+      {6,
+       {"bob"},
+       [](H225::registrationRequest& A) { A.rasAddress.clear(); },
        {"5", "3", "No RAS IP address given.", "", "", "", "", ""}},
-      {6, {"bob"}, [](H225::registrationRequest& A) { *A.keepAlive = true; },
-       {"5", "12", "", "", "", "", "", ""}},
+      {6, {"bob"}, [](H225::registrationRequest& A) { *A.keepAlive = true; }, {"5", "12", "", "", "", "", "", ""}},
       {7, {"t1"}, none, {"4", "", "", "7f000007:6b8", "127.0.0.7", "1720", "t1", "5"}},
   };
   for (const auto& c : cases) {

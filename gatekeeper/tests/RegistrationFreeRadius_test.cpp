@@ -33,9 +33,8 @@ TEST(RegistrationFreeRadius, AcceptRejectAndChapWithAccounting) {
       << server.failure();
   TGatekeeperSetup setup;
   setup.Sections =
-      "aaa { address 127.0.0.1; authentication port " +
-      std::to_string(ntohs(server.authenticationAddress().sin_port)) + "; accounting port " +
-      std::to_string(ntohs(server.accountingAddress().sin_port)) + "; password \"" + Secret +
+      "aaa { address 127.0.0.1; authentication port " + std::to_string(ntohs(server.authenticationAddress().sin_port)) +
+      "; accounting port " + std::to_string(ntohs(server.accountingAddress().sin_port)) + "; password \"" + Secret +
       "\"; }\n"
       "user rad { login \"rad\"; radius authentication login; radius accounting caller; radius name \"raduser\";"
       " radius password \"radpw\"; }\n"

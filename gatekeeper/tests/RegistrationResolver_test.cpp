@@ -87,9 +87,8 @@ std::string Summary(const H225::rasMessage* AMessage) {
   if (data) {
     const auto* element = static_cast<const H225::genericData*>(data->elements().first());
     const auto* parameter = static_cast<const H225::enumeratedParameter*>(element->parameters->elements().first());
-    text += " " + std::string(static_cast<const asn::constrainedString*>(parameter->content->alternative())
-                                  ->value()
-                                  .buffer());
+    text += " " + std::string(
+                      static_cast<const asn::constrainedString*>(parameter->content->alternative())->value().buffer());
   }
   return text;
 }

@@ -35,9 +35,8 @@ std::string Names(const std::vector<TZone*>& APath) {
 
 TEST(RegistryLookups, ZonePathAndAvailableBandwidth) {
   TCoreWithUsers gk(Zones);
-  TEndpointRegisterInfo* r[] = {gk.Register("a", 2), gk.Register("a2", 3), gk.Register("b", 4),
-                                gk.Register("c", 5), gk.Register("d", 6),  gk.Register("n", 7),
-                                gk.Register("n2", 8)};
+  TEndpointRegisterInfo* r[] = {gk.Register("a", 2), gk.Register("a2", 3), gk.Register("b", 4), gk.Register("c", 5),
+                                gk.Register("d", 6), gk.Register("n", 7),  gk.Register("n2", 8)};
   enum { a, a2, b, c, d, n, n2, none };
   auto at = [&](int i) { return i == none ? nullptr : r[i]; };
   const struct {
@@ -45,12 +44,12 @@ TEST(RegistryLookups, ZonePathAndAvailableBandwidth) {
     const char* path;
     uint32_t bandwidth;
   } cases[] = {
-      {a, a2, "A ", 640},                        // same zone
-      {n, n2, "", 4294967295u},                  // same zone, none: no limit
-      {a, b, "A ae E eb B ", 320},               // the first path, not the shortest
-      {a, c, "A ae E eb B bc C ", 0},            // backs up from ab; C has no slot
+      {a, a2, "A ", 640},              // same zone
+      {n, n2, "", 4294967295u},        // same zone, none: no limit
+      {a, b, "A ae E eb B ", 320},     // the first path, not the shortest
+      {a, c, "A ae E eb B bc C ", 0},  // backs up from ab; C has no slot
       {b, a, "B eb E ae A ", 320},
-      {a, d, "A D ", 10},                        // no path: both ends
+      {a, d, "A D ", 10},  // no path: both ends
       {a, none, "A ", 640},
       {a, n, "A ", 640},
       {none, b, "B ", 1280},
@@ -118,14 +117,11 @@ TEST(RegistryLookups, ConnectionsByConferenceAndCallIdentifier) {
     TConnection* found;
     bool attach;
   } cases[] = {
-      {1, nullptr, alice, 0, false, plain, false},
-      {1, nullptr, bob, 1, false, plain, false},
-      {1, nullptr, bob, 0, false, nullptr, false},
-      {1, nullptr, stranger, 0, true, plain, false},
+      {1, nullptr, alice, 0, false, plain, false},  {1, nullptr, bob, 1, false, plain, false},
+      {1, nullptr, bob, 0, false, nullptr, false},  {1, nullptr, stranger, 0, true, plain, false},
       {2, &call7, bob, 1, false, other, false},    // by call identifier
       {9, &call7, alice, 0, false, other, false},  // the identifier wins over the conference
-      {1, &call7, stranger, 0, true, other, false},
-      {1, nullptr, stranger, 0, false, nullptr, false},
+      {1, &call7, stranger, 0, true, other, false}, {1, nullptr, stranger, 0, false, nullptr, false},
   };
   for (const auto& c : cases) {
     bool attach = true;

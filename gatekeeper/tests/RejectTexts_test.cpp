@@ -83,8 +83,8 @@ TEST(RejectTextCarrier, OctetsWorkedOutByHand) {
   // standard 00; INTEGER (0..16383, ...) extension 0, padding: 0100 0000,
   // then 0 in two octets. Content extension 0, text 0001, padding: 0000 1000;
   // IA5String: length 28, eight bits per character.
-  EXPECT_EQ(Octets({0x50, 0x5e, 0x1f, 0x93, 0x0a, 0x7c, 0xd2, 0x48, 0xb6, 0xa1, 0x04, 0x3f, 0x88, 0xc9, 0x27, 0xe0,
-                    0x5d, 0x00, 0x00, 0x40, 0x00, 0x00, 0x08, 0x1c},
+  EXPECT_EQ(Octets({0x50, 0x5e, 0x1f, 0x93, 0x0a, 0x7c, 0xd2, 0x48, 0xb6, 0xa1, 0x04, 0x3f,
+                    0x88, 0xc9, 0x27, 0xe0, 0x5d, 0x00, 0x00, 0x40, 0x00, 0x00, 0x08, 0x1c},
                    "Link bandwidth insufficient."),
             Encoded(*TGenericDataList::element(field->elements().head())));
 }
@@ -132,8 +132,8 @@ TEST(RejectTextCarrier, TsharkReadsTheCarrierInsideRejects) {
 
   std::vector<tshark::octets> frames = {Encoded(arj), Encoded(lrj), Encoded(rrj)};
   tshark::result r = tshark::dissectUdp(
-      1719, frames, {"h225.RasMessage", "h225.requestSeqNum", "h225.rejectReason", "h225.nonStandard", "h225.standard",
-                     "h225.text"});
+      1719, frames,
+      {"h225.RasMessage", "h225.requestSeqNum", "h225.rejectReason", "h225.nonStandard", "h225.standard", "h225.text"});
   ASSERT_TRUE(r.ran) << r.failure;
   const std::vector<std::vector<std::string>> expected = {
       {"11", "4711", "16", "5e1f930a-7cd2-48b6-a104-3f88c927e05d", "0", "Link bandwidth completely exhausted."},

@@ -116,22 +116,49 @@ TEST(Reload, AppliesInOrderToRegistrationsCallsAndStaticUsers) {
     const char* Log;
     unsigned Registrations;
   } cases[] = {
-      {"user kept with changed options", Base() + UserA + "user b { location A; registration validity 40; }\n" + UserK,
-       {19, 20, 18, 10, 10, 10, 19}, "", "", Applied, 3},
-      {"user removed: its call ends, then it must register again", Base() + UserA + UserK,
-       {19, 20, 18, 10, 11, 10, 23, 17}, "DRQ ", "DRQ URQ0 ", Applied, 3},
+      {"user kept with changed options",
+       Base() + UserA + "user b { location A; registration validity 40; }\n" + UserK,
+       {19, 20, 18, 10, 10, 10, 19},
+       "",
+       "",
+       Applied,
+       3},
+      {"user removed: its call ends, then it must register again",
+       Base() + UserA + UserK,
+       {19, 20, 18, 10, 11, 10, 23, 17},
+       "DRQ ",
+       "DRQ URQ0 ",
+       Applied,
+       3},
       {"static user removed", Base() + UserA + UserB, {19, 20, 18, 10, 10, 11, 12, 19}, "", "", Applied, 2},
-      {"zone bandwidth lowered below the call's", Base("zone A { bandwidth 0.5K; }\n") + Users,
-       {19, 20, 18, 10, 10, 10, 23, 17}, "DRQ ", "DRQ ", Applied, 3},
-      {"accounting server changed: the accounted call ends", Base("zone A { bandwidth 1K; }\n", 41814) + Users,
-       {19, 20, 18, 23, 10, 10, 10, 17}, "DRQ ", "DRQ ",
+      {"zone bandwidth lowered below the call's",
+       Base("zone A { bandwidth 0.5K; }\n") + Users,
+       {19, 20, 18, 10, 10, 10, 23, 17},
+       "DRQ ",
+       "DRQ ",
+       Applied,
+       3},
+      {"accounting server changed: the accounted call ends",
+       Base("zone A { bandwidth 1K; }\n", 41814) + Users,
+       {19, 20, 18, 23, 10, 10, 10, 17},
+       "DRQ ",
+       "DRQ ",
        "Configuration reload initiated.\nApplying new configuration.\n"
        "No answer from RADIUS server accounting side.\n"  // a's accounting start, sent to the old server
        "Configuration reloaded successfully.\n",
        3},
-      {"static user added, the kept one kept", Base() + Users + "user s { static 127.0.0.9; }\n",
-       {19, 20, 18, 10, 10, 10, 19, 9}, "", "", Applied, 4},
-      {"syntax error", Base() + "zone a; zone A;", {}, "", "",
+      {"static user added, the kept one kept",
+       Base() + Users + "user s { static 127.0.0.9; }\n",
+       {19, 20, 18, 10, 10, 10, 19, 9},
+       "",
+       "",
+       Applied,
+       4},
+      {"syntax error",
+       Base() + "zone a; zone A;",
+       {},
+       "",
+       "",
        "Configuration reload initiated.\nConfiguration file: parse error, zone identifier 'a' already defined, in "
        "line 4.\nConfiguration load failed.\n",
        3},
@@ -196,9 +223,13 @@ struct TNeighbours {
           heard = true;
           if (message->index() == 3) {
             const auto& rrq = *static_cast<const H225::registrationRequest*>(message->alternative());
-            *log += "RRQ " + std::string(rrq.terminalAlias && rrq.terminalAlias->count()
-                                             ? H323::aliasToString(*static_cast<const H225::aliasAddress*>(rrq.terminalAlias->elements().first())).buffer()
-                                             : "-") + " ";
+            *log += "RRQ " +
+                    std::string(rrq.terminalAlias && rrq.terminalAlias->count()
+                                    ? H323::aliasToString(*static_cast<const H225::aliasAddress*>(
+                                                              rrq.terminalAlias->elements().first()))
+                                          .buffer()
+                                    : "-") +
+                    " ";
           } else {
             *log += message->index() == 6 ? "URQ " : "? ";
           }
@@ -212,8 +243,8 @@ struct TNeighbours {
   std::string Fill(std::string AText) const {
     for (auto [mark, side] : {std::pair{"@5", &Near}, std::pair{"@6", &Far}})
       for (size_t at; (at = AText.find(mark)) != std::string::npos;)
-        AText.replace(at, 2, "127.0.0." + std::string(1, mark[1]) + ":" +
-                                 std::to_string(ntohs(side->Address().sin_port)));
+        AText.replace(at, 2,
+                      "127.0.0." + std::string(1, mark[1]) + ":" + std::to_string(ntohs(side->Address().sin_port)));
     return AText;
   }
   TSimulatedEndpoint Near{5}, Far{6};
@@ -251,12 +282,24 @@ TEST(Reload, LinksFollowTheirGatekeeperSections) {
       {"kept unchanged", Gk2, "", "", {}, "GK2@5+ "},
       {"removed", "", "URQ ", "", {21, 22}, ""},
       {"now a user", "user GK2 { }\n", "URQ ", "", {21, 22}, ""},
-      {"new neighbour address", "gatekeeper GK2 { identifier \"GK2\"; ras address @6; register alias \"gk1\"; }\n",
-       "URQ ", "RRQ gk1 ", {21, 21}, "GK2@6+ "},
-      {"new aliases", "gatekeeper GK2 { identifier \"GK2\"; ras address @5; register alias \"gk9\"; }\n",
-       "URQ RRQ gk9 ", "", {21, 21}, "GK2@5+ "},
-      {"a section added", Gk2 + "gatekeeper GK3 { identifier \"GK3\"; ras address @6; register alias \"gk1\"; }\n",
-       "", "RRQ gk1 ", {21}, "GK2@5+ GK3@6+ "},
+      {"new neighbour address",
+       "gatekeeper GK2 { identifier \"GK2\"; ras address @6; register alias \"gk1\"; }\n",
+       "URQ ",
+       "RRQ gk1 ",
+       {21, 21},
+       "GK2@6+ "},
+      {"new aliases",
+       "gatekeeper GK2 { identifier \"GK2\"; ras address @5; register alias \"gk9\"; }\n",
+       "URQ RRQ gk9 ",
+       "",
+       {21, 21},
+       "GK2@5+ "},
+      {"a section added",
+       Gk2 + "gatekeeper GK3 { identifier \"GK3\"; ras address @6; register alias \"gk1\"; }\n",
+       "",
+       "RRQ gk1 ",
+       {21},
+       "GK2@5+ GK3@6+ "},
       {"removed, and back before the neighbour answered", Gk2, "URQ RRQ gk1 ", "", {21, 22, 21}, "GK2@5+ ", ""},
   };
   for (const auto& c : cases) {
@@ -342,8 +385,7 @@ TEST(Shutdown, UnregistersEveryEndpointWithinTheBound) {
       {"unanswered past the bound", false, false, 4000, "URQ4 URQ4 ", "URQ4 URQ4 ", 4000, 5999,
        "Shutdown not complete in time, stopping anyway.\n"},
       {"answered, with a link", true, false, 30000, "URQ4 ", "URQ4 ", 0, 999, "", 1, "URQ- "},
-      {"answered, the link's neighbour silent", true, false, 30000, "URQ4 ", "URQ4 ", 6000, 7999, "", 2,
-       "URQ- URQ- "},
+      {"answered, the link's neighbour silent", true, false, 30000, "URQ4 ", "URQ4 ", 6000, 7999, "", 2, "URQ- URQ- "},
   };
   for (const auto& c : cases) {
     TNeighbours neighbours;

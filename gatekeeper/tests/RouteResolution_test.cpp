@@ -28,8 +28,8 @@ TCompetitorInfo* Make(const TCandidate& A, int ATag) {
   c->Cost = A.cost;
   c->AvailableBandwidth = A.bandwidth;
   c->Load = A.load;
-  c->RegistrationTime = orvo::dateTime(1, 1, 2026, 0, 0, A.second % 60, 0) + orvo::timeSpan::fromMilliseconds(
-                                                                              int64_t(A.second / 60) * 86400000);
+  c->RegistrationTime = orvo::dateTime(1, 1, 2026, 0, 0, A.second % 60, 0) +
+                        orvo::timeSpan::fromMilliseconds(int64_t(A.second / 60) * 86400000);
   c->CallSignalAddress.sin_port = uint16_t(ATag);
   return c;
 }
@@ -198,10 +198,11 @@ TEST(RouteResolution, LocationTwoPasses) {
 }
 
 TEST(RouteResolution, TranslateAlias) {
-  TCoreWithUsers gk("system { address 127.0.0.1; ras port 0; }\n"
-                    "user a { translate outgoing callee alias \"9(.*)\" to \"\\1\"; "
-                    "translate outgoing callee alias \"0.*\" to \"\"; }\n"
-                    "user b { translate incoming callee alias \"(.*)\" to \"+49\\1\"; }\n");
+  TCoreWithUsers gk(
+      "system { address 127.0.0.1; ras port 0; }\n"
+      "user a { translate outgoing callee alias \"9(.*)\" to \"\\1\"; "
+      "translate outgoing callee alias \"0.*\" to \"\"; }\n"
+      "user b { translate incoming callee alias \"(.*)\" to \"+49\\1\"; }\n");
   TEndpointHandle sender(gk.Register("a", 2)), receiver(gk.Register("b", 3));
   const struct {
     const char* alias;

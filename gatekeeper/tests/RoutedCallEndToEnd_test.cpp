@@ -41,9 +41,10 @@ TGatekeeperSetup RoutedSetup(const std::string& AAddress) {
   TGatekeeperSetup setup;
   setup.Address = AAddress;
   setup.LogRules += "connection status yes;\n";
-  setup.Sections = "zone Z { bandwidth 64K; }\n"
-                   "user alice { login \"1001\"; alias \"1001\"; location Z; }\n"
-                   "user bob { login \"1002\"; alias \"1002\"; location Z; }\n";
+  setup.Sections =
+      "zone Z { bandwidth 64K; }\n"
+      "user alice { login \"1001\"; alias \"1001\"; location Z; }\n"
+      "user bob { login \"1002\"; alias \"1002\"; location Z; }\n";
   return setup;
 }
 
@@ -181,8 +182,7 @@ struct TStream {
 
 sockaddr_in ConfirmedDestination(const H225::rasMessage& AAcf) {
   sockaddr_in out{};
-  H323::transportToSockaddr(static_cast<const H225::admissionConfirm*>(AAcf.alternative())->destCallSignalAddress,
-                            out);
+  H323::transportToSockaddr(static_cast<const H225::admissionConfirm*>(AAcf.alternative())->destCallSignalAddress, out);
   return out;
 }
 

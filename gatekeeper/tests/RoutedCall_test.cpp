@@ -216,12 +216,9 @@ TEST_F(RoutedCall, EveryEndFreesTheCall) {
     std::vector<int> events;
     unsigned cause;
   } cases[] = {
-      {"bob unreachable", {13, 17}, 3},
-      {"alice never connects", {13, 17}, 0},
-      {"alice stays silent", {13, 17}, 0},
-      {"bob stays silent", {13, 14, 16, 17}, 18},
-      {"bob closes", {13, 14, 16, 17}, 31},
-      {"gatekeeper disengages", {13, 14, 16, 17}, 31},
+      {"bob unreachable", {13, 17}, 3},     {"alice never connects", {13, 17}, 0},
+      {"alice stays silent", {13, 17}, 0},  {"bob stays silent", {13, 14, 16, 17}, 18},
+      {"bob closes", {13, 14, 16, 17}, 31}, {"gatekeeper disengages", {13, 14, 16, 17}, 31},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -299,8 +296,8 @@ TEST_F(RoutedCall, TwoHundredCallsInARowLeaveNothingBehind) {
 TEST(RoutedCallStart, FailsWithoutAListener) {
   TCoreLog log;
   TCoreWithUsers gk("system { address 192.0.2.1; ras port 0; }\nuser alice { }\n");
-  auto* call = new TConnection(&gk.Core, TEndpointHandle(gk.Register("alice", 2)), TEndpointHandle(), 1, Guid(1),
-                               nullptr);
+  auto* call =
+      new TConnection(&gk.Core, TEndpointHandle(gk.Register("alice", 2)), TEndpointHandle(), 1, Guid(1), nullptr);
   EXPECT_FALSE(call->Start(LoopbackAddress(3, 1720), true));
   EXPECT_EQ(nullptr, call->Relay());
   EXPECT_FALSE(call->Started());
@@ -359,9 +356,9 @@ TEST(CallSignalPort, OnlyASetupIsHeardAndItIsRefused) {
     EXPECT_EQ(sequence++, GetRasSequenceNumber(*answer));
 
     if (!c.refused || !tshark::toolsAvailable()) continue;
-    tshark::result t = dissectCallSignalling({octets(got.begin() + 4, got.end())},
-                                             {"q931.call_ref", "q931.call_ref_flag", "q931.message_type",
-                                              "q931.cause_value", "h225.reason"});
+    tshark::result t = dissectCallSignalling(
+        {octets(got.begin() + 4, got.end())},
+        {"q931.call_ref", "q931.call_ref_flag", "q931.message_type", "q931.cause_value", "h225.reason"});
     ASSERT_TRUE(t.ran) << t.failure;
     // calledPartyNotRegistered, unallocated number: nobody admitted the call.
     EXPECT_EQ((std::vector<std::string>{"1234", "1", "0x5a", "1", "14"}), t.frames[0].fields);

@@ -36,8 +36,7 @@ protected:
     unsigned ras, signal, monitor;
     ChooseFreePorts(ras, signal, monitor);
     std::ofstream(path) << "system { address 127.0.0.1; ras port " << ras << "; call signal port " << signal
-                        << "; } monitor port " << monitor << "; "
-                        << AText;
+                        << "; } monitor port " << monitor << "; " << AText;
     return path;
   }
   std::string Read(const std::string& AName) {
@@ -175,8 +174,7 @@ TEST_F(ServiceTest, ConfiguredLogFileIsPrivateAndTimed) {
 TEST_F(ServiceTest, ConsoleFileWithoutNameLiesBesideTheConfiguration) {
   TRunningProgram gk({"--configuration=" + Configuration(""), "--consolefile", "--noconsole"});
   // The file's first block is written at most 1.5 s after its first line.
-  ASSERT_TRUE(WaitFor([&] { return Read("gk.log").find("Service started.") != std::string::npos; }))
-      << gk.Output();
+  ASSERT_TRUE(WaitFor([&] { return Read("gk.log").find("Service started.") != std::string::npos; })) << gk.Output();
   gk.Signal(SIGTERM);
   ASSERT_EQ(0, gk.WaitForExit());
   EXPECT_EQ("", gk.Output());

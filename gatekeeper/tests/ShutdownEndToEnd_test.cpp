@@ -154,10 +154,12 @@ const std::string ShuttingDown = "Gatekeeper service shutting down.";
 const size_t StartFrames = 6;
 const TRow UrqToA = {"127.0.0.1", "127.0.0.2", "6", "4", "", ""}, UrqToB = {"127.0.0.1", "127.0.0.3", "6", "4", "", ""},
            UrqToNeighbour = {"127.0.0.1", "127.0.0.5", "6", "", "", ""};
-const TRow UcfFromA = {"127.0.0.2", "127.0.0.1", "7", "", "", ""}, UcfFromB = {"127.0.0.3", "127.0.0.1", "7", "", "", ""},
+const TRow UcfFromA = {"127.0.0.2", "127.0.0.1", "7", "", "", ""},
+           UcfFromB = {"127.0.0.3", "127.0.0.1", "7", "", "", ""},
            UcfFromNeighbour = {"127.0.0.5", "127.0.0.1", "7", "", "", ""};
 const TRow DrqToA = {"127.0.0.1", "127.0.0.2", "15", "", "", ""}, DrqToB = {"127.0.0.1", "127.0.0.3", "15", "", "", ""};
-const TRow DcfFromA = {"127.0.0.2", "127.0.0.1", "16", "", "", ""}, DcfFromB = {"127.0.0.3", "127.0.0.1", "16", "", "", ""};
+const TRow DcfFromA = {"127.0.0.2", "127.0.0.1", "16", "", "", ""},
+           DcfFromB = {"127.0.0.3", "127.0.0.1", "16", "", "", ""};
 
 struct TStopCase {
   const char* Name;
@@ -174,8 +176,8 @@ class SigtermEndToEnd : public testing::TestWithParam<TStopCase> {};
 
 // During the stop a discovery and a registration are refused with the text,
 // and a datagram that does not decode changes nothing. Answered, the call's
-// sides are disengaged, then unregistered, and the stop ends at once; unanswered, after two requests to each, 3 s apart, and the
-// 3 s the gatekeeper waits for the answer to the second.
+// sides are disengaged, then unregistered, and the stop ends at once; unanswered, after two requests to each, 3 s
+// apart, and the 3 s the gatekeeper waits for the answer to the second.
 TEST_P(SigtermEndToEnd, TellsEveryEndpointAndTheNeighbour) {
   if (!tshark::toolsAvailable()) GTEST_SKIP();
   const TStopCase& c = GetParam();
@@ -226,14 +228,21 @@ TEST_P(SigtermEndToEnd, TellsEveryEndpointAndTheNeighbour) {
   for (size_t i = 0; i < frames.size(); ++i) EXPECT_EQ(expected[i], frames[i]) << i;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Stop, SigtermEndToEnd,
-    testing::Values(TStopCase{"answered_with_a_call", true, true, milliseconds(0), milliseconds(2000),
-                              {DcfFromA, DrqToB, DcfFromB, UrqToA, UcfFromA, UrqToB, UcfFromB, UrqToNeighbour,
-                               UcfFromNeighbour}},
-                    TStopCase{"unanswered", false, false, milliseconds(5500), milliseconds(8500),
-                              {UrqToA, UrqToB, UrqToB, UrqToNeighbour, UrqToNeighbour}}),
-    [](const testing::TestParamInfo<TStopCase>& AInfo) { return std::string(AInfo.param.Name); });
+INSTANTIATE_TEST_SUITE_P(Stop, SigtermEndToEnd,
+                         testing::Values(TStopCase{"answered_with_a_call",
+                                                   true,
+                                                   true,
+                                                   milliseconds(0),
+                                                   milliseconds(2000),
+                                                   {DcfFromA, DrqToB, DcfFromB, UrqToA, UcfFromA, UrqToB, UcfFromB,
+                                                    UrqToNeighbour, UcfFromNeighbour}},
+                                         TStopCase{"unanswered",
+                                                   false,
+                                                   false,
+                                                   milliseconds(5500),
+                                                   milliseconds(8500),
+                                                   {UrqToA, UrqToB, UrqToB, UrqToNeighbour, UrqToNeighbour}}),
+                         [](const testing::TestParamInfo<TStopCase>& AInfo) { return std::string(AInfo.param.Name); });
 
 // SIGUSR2 ends the core as a stop does and starts a new one from the
 // configuration, at which the endpoints register again.
@@ -262,11 +271,12 @@ TEST(RestartEndToEnd, UnregistersThenTakesTheEndpointsBack) {
       "[I] Service stopped.\n",
       ServiceLines(run.gk.Console()));
 
-  const TRow rrqFromA = {"127.0.0.2", "127.0.0.1", "3", "", "", ""}, rcfToA = {"127.0.0.1", "127.0.0.2", "4", "", "", ""};
-  const TRow rrqFromB = {"127.0.0.3", "127.0.0.1", "3", "", "", ""}, rcfToB = {"127.0.0.1", "127.0.0.3", "4", "", "", ""};
-  const std::vector<TRow> expected = {UrqToA, UcfFromA, UrqToB, UcfFromB, UrqToNeighbour, UcfFromNeighbour,
-                                      rrqFromA, rcfToA, rrqFromB, rcfToB, UrqToA, UcfFromA,
-                                      UrqToB, UcfFromB};
+  const TRow rrqFromA = {"127.0.0.2", "127.0.0.1", "3", "", "", ""},
+             rcfToA = {"127.0.0.1", "127.0.0.2", "4", "", "", ""};
+  const TRow rrqFromB = {"127.0.0.3", "127.0.0.1", "3", "", "", ""},
+             rcfToB = {"127.0.0.1", "127.0.0.3", "4", "", "", ""};
+  const std::vector<TRow> expected = {UrqToA, UcfFromA, UrqToB, UcfFromB, UrqToNeighbour, UcfFromNeighbour, rrqFromA,
+                                      rcfToA, rrqFromB, rcfToB, UrqToA,   UcfFromA,       UrqToB,           UcfFromB};
   const std::vector<TRow> frames = run.Frames(StartFrames);
   ASSERT_EQ(expected.size(), frames.size());
   for (size_t i = 0; i < frames.size(); ++i) EXPECT_EQ(expected[i], frames[i]) << i;

@@ -54,19 +54,30 @@ struct TFailedStart {
 // Every case fails its start and exits 1.
 const TFailedStart FailedStarts[] = {
     {"console shows a missing file", nullptr, {}, "{t}\\[E\\] Could not open configuration file: {dir}/gk.cfg\n", ""},
-    {"no console: standard error takes it", nullptr, {"--noconsole"}, "",
+    {"no console: standard error takes it",
+     nullptr,
+     {"--noconsole"},
+     "",
      "{t}\\[E\\] Could not open configuration file: {dir}/gk.cfg\n"},
     {"no console, bad configuration", "zone z { bandwidth 10; }", {"--noconsole"}, "", "{t}{bad}"},
     {"daemon, missing file", nullptr, {"--daemon"}, "", "{t}\\[E\\] Could not open configuration file: {dir}/gk.cfg\n"},
     {"daemon, bad configuration", "zone z { bandwidth 10; }", {"--daemon"}, "", "{t}{bad}"},
-    {"daemon with console file", "zone z { bandwidth 10; }", {"--daemon", "--consolefile={dir}/c.log"}, "",
-     "{t}{bad}"},
+    {"daemon with console file", "zone z { bandwidth 10; }", {"--daemon", "--consolefile={dir}/c.log"}, "", "{t}{bad}"},
     {"console file takes it", "zone z { bandwidth 10; }", {"--noconsole", "--consolefile={dir}/c.log"}, "", ""},
-    {"console file cannot be made", "zone z { bandwidth 10; }", {"--noconsole", "--consolefile={dir}/no/c.log"}, "",
+    {"console file cannot be made",
+     "zone z { bandwidth 10; }",
+     {"--noconsole", "--consolefile={dir}/no/c.log"},
+     "",
      "Warning: Could not open console file: {dir}/no/c.log \\(No such file or directory\\)\n{t}{bad}"},
-    {"port beyond 16 bits", "system { address 127.0.0.1;\nras port 70000; }", {},
-     "{t}\\[E\\] Configuration file: parse error, port number too large, in line 2\\.\n", ""},
-    {"monitor port beyond 16 bits", "monitor { port 65536; }", {"--noconsole"}, "",
+    {"port beyond 16 bits",
+     "system { address 127.0.0.1;\nras port 70000; }",
+     {},
+     "{t}\\[E\\] Configuration file: parse error, port number too large, in line 2\\.\n",
+     ""},
+    {"monitor port beyond 16 bits",
+     "monitor { port 65536; }",
+     {"--noconsole"},
+     "",
      "{t}\\[E\\] Configuration file: parse error, port number too large, in line 1\\.\n"},
 };
 
@@ -104,8 +115,7 @@ TEST_F(StartReports, UncreatableConsoleFileWarnsOnceAndRunsOn) {
                                        << ";\naaa { authentication port unlimited; }\n";
   TRunOptions options;
   options.SeparateError = true;
-  TRunningProgram gk({"--configuration=" + Directory + "/gk.cfg", "--consolefile=" + Directory + "/no/c.log"},
-                     options);
+  TRunningProgram gk({"--configuration=" + Directory + "/gk.cfg", "--consolefile=" + Directory + "/no/c.log"}, options);
   ASSERT_TRUE(gk.WaitForOutput("[I] Service started.\n")) << gk.Output() << gk.Error();
   gk.Signal(SIGTERM);
   EXPECT_EQ(0, gk.WaitForExit());

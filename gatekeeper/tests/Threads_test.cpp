@@ -182,7 +182,8 @@ TEST(Threads, CopyIntoAFileReplacesItWholeOrNotAtAll) {
     EXPECT_EQ(0640u, status.st_mode & 07777) << c.Setup;
     EXPECT_EQ(root ? 4321u : ::geteuid(), status.st_uid) << c.Setup;
     EXPECT_TRUE(::lstat(link.c_str(), &linkStatus) == 0 && S_ISLNK(linkStatus.st_mode)) << c.Setup;
-    EXPECT_EQ(0, ::unlink(real.c_str()) + ::unlink(link.c_str()) + ::rmdir(folder)) << c.Setup << ": no temporary file is left";
+    EXPECT_EQ(0, ::unlink(real.c_str()) + ::unlink(link.c_str()) + ::rmdir(folder))
+        << c.Setup << ": no temporary file is left";
   }
 }
 

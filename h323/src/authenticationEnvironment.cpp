@@ -37,8 +37,7 @@ T* createSafely(F ACreate) {
 // Walks the tokens through the authenticators: false at once for a rejected
 // or incomplete token; AAccepted set by an accepted one.
 template <class List, class Check>
-bool walkTokens(const List* ATokens, const orvo::list<authenticator>& AAuthenticators, bool& AAccepted,
-                Check ACheck) {
+bool walkTokens(const List* ATokens, const orvo::list<authenticator>& AAuthenticators, bool& AAccepted, Check ACheck) {
   if (!ATokens) return true;
   for (const orvo::listNode* t = ATokens->elements().head(); t; t = t->next) {
     for (authenticator* a : AAuthenticators) {
@@ -63,13 +62,11 @@ bool authenticationEnvironment::checkTokens(const clearTokenList* AClear, const 
   if (password().empty() || peerName().empty()) return true;
   if ((!AClear || AClear->count() == 0) && (!ACrypto || ACrypto->count() == 0)) return false;
   bool accepted = false;
-  if (!walkTokens(AClear, FAuthenticators, accepted, [this](authenticator& a, const H235::clearToken& t) {
-        return a.checkClearToken(*this, t);
-      }))
+  if (!walkTokens(AClear, FAuthenticators, accepted,
+                  [this](authenticator& a, const H235::clearToken& t) { return a.checkClearToken(*this, t); }))
     return false;
-  if (!walkTokens(ACrypto, FAuthenticators, accepted, [this](authenticator& a, const H225::cryptoH323Token& t) {
-        return a.checkCryptoToken(*this, t);
-      }))
+  if (!walkTokens(ACrypto, FAuthenticators, accepted,
+                  [this](authenticator& a, const H225::cryptoH323Token& t) { return a.checkCryptoToken(*this, t); }))
     return false;
   return accepted;
 }
@@ -84,19 +81,23 @@ void authenticationEnvironment::createTokens(clearTokenList*& AClear, cryptoToke
   clearTokenList* clear = new clearTokenList;
   cryptoTokenList* crypto = new cryptoTokenList;
   for (authenticator* a : FAuthenticators) {
-    if (auto* token = createSafely<H235::clearToken>([&](H235::clearToken*& out) {
-          return a->createClearToken(*this, out);
-        }))
+    if (auto* token =
+            createSafely<H235::clearToken>([&](H235::clearToken*& out) { return a->createClearToken(*this, out); }))
       clear->append(token);
   }
   for (authenticator* a : FAuthenticators) {
-    if (auto* token = createSafely<H225::cryptoH323Token>([&](H225::cryptoH323Token*& out) {
-          return a->createCryptoToken(*this, out);
-        }))
+    if (auto* token = createSafely<H225::cryptoH323Token>(
+            [&](H225::cryptoH323Token*& out) { return a->createCryptoToken(*this, out); }))
       crypto->append(token);
   }
-  if (clear->count()) AClear = clear; else delete clear;
-  if (crypto->count()) ACrypto = crypto; else delete crypto;
+  if (clear->count())
+    AClear = clear;
+  else
+    delete clear;
+  if (crypto->count())
+    ACrypto = crypto;
+  else
+    delete crypto;
 }
 
 bool authenticationEnvironment::checkRasTokens(const H225::rasMessage& AMessage) const {
@@ -127,9 +128,6 @@ void authenticationEnvironment::SignQ931Message(Q931::message& AMessage) {
 
 simpleUserEnvironment::simpleUserEnvironment(const orvo::string& AOwnName, const orvo::string& APeerName,
                                              const orvo::string& APassword, int ATokenMode)
-    : FOwnName(AOwnName),
-      FPeerName(APeerName),
-      FPassword(APassword),
-      FTokenMode(ATokenMode) {}
+    : FOwnName(AOwnName), FPeerName(APeerName), FPassword(APassword), FTokenMode(ATokenMode) {}
 
 }  // namespace H323

@@ -152,8 +152,7 @@ int md5Authenticator::checkCryptoToken(const authenticationEnvironment& AEnviron
   return expected == received ? authAccepted : authRejected;
 }
 
-bool md5Authenticator::createCryptoToken(const authenticationEnvironment& AEnvironment,
-                                         H225::cryptoH323Token*& AOut) {
+bool md5Authenticator::createCryptoToken(const authenticationEnvironment& AEnvironment, H225::cryptoH323Token*& AOut) {
   AOut = nullptr;
   orvo::string name = AEnvironment.ownName();
   int mode = AEnvironment.tokenMode();

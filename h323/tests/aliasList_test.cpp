@@ -68,7 +68,7 @@ TEST(aliaslist, matchesAnchoredPatterns) {
   list = listOf({"1234", "gk-berlin"});
   // Patterns as the configuration compiles them: a match spans a whole text.
   const patternCase cases[] = {
-      {"1234", true}, {"123", false},     {"23", false},       {"12.*", true}, {"gk-.*", true},
+      {"1234", true},    {"123", false},     {"23", false},    {"12.*", true},   {"gk-.*", true},
       {"berlin", false}, {".*berlin", true}, {"[0-9]+", true}, {"[0-9]", false}, {"x|1234", true},
   };
   for (const patternCase& c : cases) {

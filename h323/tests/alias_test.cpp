@@ -23,8 +23,8 @@ struct kindCase {
 
 TEST(makeAliasAddress, kindFromTheCharacters) {
   const kindCase cases[] = {
-      {"1234", 0}, {"#*,0987", 0}, {"", 0},      {"12a4", 1},      {"+4930", 1},
-      {"gk", 1},   {"12 34", 1},   {"\xB2", 1},  {"caf\xE9", 1},
+      {"1234", 0}, {"#*,0987", 0}, {"", 0},     {"12a4", 1},    {"+4930", 1},
+      {"gk", 1},   {"12 34", 1},   {"\xB2", 1}, {"caf\xE9", 1},
   };
   for (const kindCase& c : cases) {
     alias a;
@@ -38,7 +38,8 @@ TEST(makeAliasAddress, kindFromTheCharacters) {
   alias latin;
   H323::makeAliasAddress(latin, "caf\xE9", 1);
   EXPECT_EQ(static_cast<asn::bmpStringBase*>(latin.alternative())->at(3), 0xE9u);
-  ORVO_EXPECT_THROW(H323::makeAliasAddress(latin, "x", 2), orvo::exception, "todo: unsupported H225::aliasAddress type");
+  ORVO_EXPECT_THROW(H323::makeAliasAddress(latin, "x", 2), orvo::exception,
+                    "todo: unsupported H225::aliasAddress type");
 }
 
 // One alias of each alternative; the variant changes its value.
@@ -103,9 +104,12 @@ TEST(aliasToString, onlyDigitsAndNamesHaveText) {
     alias a;
     auto* number = pick<H225::partyNumber>(a, 5);
     asn::object* value = number->select(i);
-    if (i == 0) static_cast<H225::publicPartyNumber*>(value)->publicNumberDigits = "*31#";
-    else if (i == 3) static_cast<H225::privatePartyNumber*>(value)->privateNumberDigits = "*31#";
-    else *static_cast<asn::constrainedString*>(value) = "*31#";
+    if (i == 0)
+      static_cast<H225::publicPartyNumber*>(value)->publicNumberDigits = "*31#";
+    else if (i == 3)
+      static_cast<H225::privatePartyNumber*>(value)->privateNumberDigits = "*31#";
+    else
+      *static_cast<asn::constrainedString*>(value) = "*31#";
     EXPECT_EQ(toStd(H323::aliasToE164(a)), "*31#") << i;
   }
   // A name beyond Latin-1 has no text; nothing selected neither.

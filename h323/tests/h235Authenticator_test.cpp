@@ -174,8 +174,8 @@ TEST(checkTokens, knownAnswerTokensAndSenderNames) {
     int result;
   };
   const senderCase cases[] = {
-      {{'g', 'k'}, 0}, {{'g', 'k', 0}, 0}, {{'g', 'k', 0, 0}, 1}, {{'g', 0, 'k'}, 1},
-      {{'g'}, 1},      {{0x263A}, 1},      {{}, 1},
+      {{'g', 'k'}, 0}, {{'g', 'k', 0}, 0}, {{'g', 'k', 0, 0}, 1}, {{'g', 0, 'k'}, 1}, {{'g'}, 1}, {{0x263A}, 1},
+      {{}, 1},
   };
   for (const senderCase& c : cases) {
     std::wstring name(c.name.begin(), c.name.end());
@@ -246,8 +246,9 @@ TEST(createTokens, tokenModesAndFields) {
       const H225::cryptoH323Token& hash = *cryptoTokenList::element(crypto->elements().head());
       EXPECT_EQ(hash.index(), c.alternative);
       if (c.aliasKind >= 0) {
-        EXPECT_EQ(static_cast<const H225::cryptoH323Token::cryptoEPPwdHash_sequence*>(hash.alternative())->alias.index(),
-                  c.aliasKind);
+        EXPECT_EQ(
+            static_cast<const H225::cryptoH323Token::cryptoEPPwdHash_sequence*>(hash.alternative())->alias.index(),
+            c.aliasKind);
       }
       EXPECT_TRUE(verifier.checkTokens(nullptr, crypto));
     }
@@ -278,11 +279,10 @@ TEST(createTokens, oversizeNamesAndPasswordsNeverThrow) {
     unsigned clearTokens, cryptoTokens;
   };
   const sizeCase cases[] = {
-      {long127, "pw", 1, 1},   // "a...a" and its NUL fill the 128 characters
-      {long128, "pw", 1, 0},   // the hashed content cannot hold it
-      {long129, "pw", 0, 0},   // nor the generalID
-      {"gk", long127, 1, 1},
-      {"gk", long128, 1, 0},
+      {long127, "pw", 1, 1},  // "a...a" and its NUL fill the 128 characters
+      {long128, "pw", 1, 0},  // the hashed content cannot hold it
+      {long129, "pw", 0, 0},  // nor the generalID
+      {"gk", long127, 1, 1}, {"gk", long128, 1, 0},
   };
   for (const sizeCase& c : cases) {
     SCOPED_TRACE(std::to_string(c.name.length()) + " " + std::to_string(c.password.length()));

@@ -55,7 +55,8 @@ TEST(h235Tshark, signedRegistrationRequestAndGatekeeperConfirm) {
     environment.authenticators().first()->counter = 0x2A;
     environment.signRasMessage(*message);
 
-    const H235::clearToken& access = *H323::clearTokenList::element((*H323::rasTokensField(*message))->elements().head());
+    const H235::clearToken& access =
+        *H323::clearTokenList::element((*H323::rasTokensField(*message))->elements().head());
     const H225::cryptoH323Token& hash =
         *H323::cryptoTokenList::element((*H323::rasCryptoTokensField(*message))->elements().head());
     const auto& hashed =
@@ -63,10 +64,10 @@ TEST(h235Tshark, signedRegistrationRequestAndGatekeeperConfirm) {
                     : static_cast<const H225::cryptoH323Token::cryptoEPPwdHash_sequence*>(hash.alternative())->token;
 
     tshark::octets frame = perOctets(*message);
-    tshark::result r = tshark::dissectUdp(1719, {frame},
-                                          {"h225.RasMessage", "h235.tokenOID", "h235.generalID", "h235.timeStamp",
-                                           "h235.random", "h235.challenge", "h225.CryptoH323Token",
-                                           "h235.algorithmOID", "h235.hash"});
+    tshark::result r =
+        tshark::dissectUdp(1719, {frame},
+                           {"h225.RasMessage", "h235.tokenOID", "h235.generalID", "h235.timeStamp", "h235.random",
+                            "h235.challenge", "h225.CryptoH323Token", "h235.algorithmOID", "h235.hash"});
     ASSERT_TRUE(r.ran) << r.failure;
     EXPECT_EQ(r.frames[0].malformed, "");
     EXPECT_EQ(r.frames[0].expert, "");

@@ -18,15 +18,20 @@ struct versionCase {
 
 TEST(ProtocolVersionOf, versionIndexByIdentifierOrder) {
   const versionCase cases[] = {
-      {asn::oid(0, 0, 8, 2250, 0, 1), 0},  {asn::oid(0, 0, 8, 2250, 0, 2), 1},
-      {asn::oid(0, 0, 8, 2250, 0, 3), 2},  {asn::oid(0, 0, 8, 2250, 0, 4), 3},
-      {asn::oid(0, 0, 8, 2250, 0, 5), 3},  {asn::oid(0, 0, 8, 2250, 0, 6), 3},
+      {asn::oid(0, 0, 8, 2250, 0, 1), 0},
+      {asn::oid(0, 0, 8, 2250, 0, 2), 1},
+      {asn::oid(0, 0, 8, 2250, 0, 3), 2},
+      {asn::oid(0, 0, 8, 2250, 0, 4), 3},
+      {asn::oid(0, 0, 8, 2250, 0, 5), 3},
+      {asn::oid(0, 0, 8, 2250, 0, 6), 3},
       {asn::oid(0, 0, 8, 2250, 0, 7), 3},
       // Shorter than version 1's, of which it is a prefix.
       {asn::oid(0, 0, 8, 2250), 4},
       // Foreign identifiers: H.245's sorts below, a later arc 0 above.
-      {asn::oid(0, 0, 8, 245, 0, 7), 4},   {asn::oid(0, 0, 7, 2250, 0, 4), 4},
-      {asn::oid(0, 0, 8, 2251, 0, 0), 3},  {asn::oid(0, 0, 8, 2250, 0, 0), 4},
+      {asn::oid(0, 0, 8, 245, 0, 7), 4},
+      {asn::oid(0, 0, 7, 2250, 0, 4), 4},
+      {asn::oid(0, 0, 8, 2251, 0, 0), 3},
+      {asn::oid(0, 0, 8, 2250, 0, 0), 4},
   };
   for (const versionCase& c : cases) EXPECT_EQ(ProtocolVersionOf(c.identifier), c.version) << c.identifier.arc(5);
   EXPECT_EQ(H323::h225ProtocolIdentifier, asn::oid(0, 0, 8, 2250, 0, 4));
@@ -106,8 +111,8 @@ TEST(transportAddress, otherAlternativesConvertToNothing) {
     EXPECT_FALSE(H323::transportToSockaddr(t, s)) << index;
   }
   // Unicast beyond iPAddress, and every multicast address.
-  const int h245Cases[][2] = {{-1, -1}, {0, -1}, {0, 1}, {0, 2}, {0, 3}, {0, 4}, {0, 5}, {0, 6},
-                              {1, 0}, {1, 1}, {1, 2}, {1, 3}};
+  const int h245Cases[][2] = {{-1, -1}, {0, -1}, {0, 1}, {0, 2}, {0, 3}, {0, 4},
+                              {0, 5},   {0, 6},  {1, 0}, {1, 1}, {1, 2}, {1, 3}};
   for (const auto& c : h245Cases) {
     H245::transportAddress t;
     if (asn::object* address = t.select(c[0])) static_cast<asn::choice*>(address)->select(c[1]);

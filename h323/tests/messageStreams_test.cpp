@@ -209,8 +209,10 @@ TEST_F(messageStreams, aHandlerDeletesItsStream) {
     q931Rig r;
     r.o.deleteStream = true;
     // The second frame waits in the socket for a stream that is gone.
-    if (byMessage) r.c.send(fromHex("03 00 00 09 08 02 00 2A 05 03 00 00 07 08 00 7D"));
-    else r.c.closePeer();
+    if (byMessage)
+      r.c.send(fromHex("03 00 00 09 08 02 00 2A 05 03 00 00 07 08 00 7D"));
+    else
+      r.c.closePeer();
     for (int i = 0; i < 4 && r.o.stream; ++i) sockEvent::dispatch(1);
     EXPECT_EQ(r.o.stream, nullptr);
     EXPECT_EQ(r.o.messages.size(), byMessage ? 1u : 0u);
@@ -221,8 +223,8 @@ TEST_F(messageStreams, aHandlerDeletesItsStream) {
 
 TEST_F(messageStreams, aMalformedFrameRaisesOutOfTheDispatchAndTheStreamGoesOn) {
   // Call reference, Display, User-user without discriminator: each cut short.
-  for (const char* frame : {"03 00 00 07 08 02 00", "03 00 00 0C 08 02 00 2A 05 28 05 41",
-                            "03 00 00 0C 08 02 00 2A 05 7E 00 00"}) {
+  for (const char* frame :
+       {"03 00 00 07 08 02 00", "03 00 00 0C 08 02 00 2A 05 28 05 41", "03 00 00 0C 08 02 00 2A 05 7E 00 00"}) {
     SCOPED_TRACE(frame);
     q931Rig r;
     r.c.send(fromHex(frame));

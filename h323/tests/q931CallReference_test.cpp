@@ -44,13 +44,13 @@ TEST(callReference, wireFormInBothDirections) {
     unsigned value;
     bool flag;
   } cases[] = {
-      {"00", 0, 0, true},                 // the dummy call reference
+      {"00", 0, 0, true},  // the dummy call reference
       {"01 05", 1, 0x05, true},
-      {"01 85", 1, 0x05, false},          // bit 8 is the flag, not the value
+      {"01 85", 1, 0x05, false},  // bit 8 is the flag, not the value
       {"02 00 2A", 2, 0x002A, true},
       {"02 80 2A", 2, 0x002A, false},
       {"02 7F FF", 2, 0x7FFF, true},
-      {"03 01 02 03", 3, 0x0102, true},   // octets beyond two leave the value
+      {"03 01 02 03", 3, 0x0102, true},  // octets beyond two leave the value
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.wire);

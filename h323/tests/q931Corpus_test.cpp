@@ -137,7 +137,8 @@ TEST_F(corpus, everyWellFormedMessageDecodesAndReEncodesAsDocumented) {
       octets oursWire = encoded(ours);
       if (oursWire == r.wire) continue;
       ASSERT_EQ(r.wire[0], 0x7E) << Q931::element::name(r.wire[0]) << " changed:\n"
-                                 << hexText(r.wire) << "\n" << hexText(oursWire);
+                                 << hexText(r.wire) << "\n"
+                                 << hexText(oursWire);
       ++userUserPer;
       H225::h323_UserInformation fromWire;
       perDecode(fromWire, octets(r.wire.begin() + 4, r.wire.end()));
@@ -163,8 +164,8 @@ TEST_F(corpus, messageTypeAndCallReferenceAreTsharks) {
   std::vector<corpusMessage> messages = h323CorpusMessages("q931");
   std::vector<tshark::octets> wires;
   for (const corpusMessage& c : messages) wires.push_back(c.octets);
-  tshark::result r = dissectCallSignalling(
-      wires, {"q931.call_ref_len", "q931.call_ref", "q931.call_ref_flag", "q931.message_type"});
+  tshark::result r =
+      dissectCallSignalling(wires, {"q931.call_ref_len", "q931.call_ref", "q931.call_ref_flag", "q931.message_type"});
   ASSERT_TRUE(r.ran) << r.failure;
   std::map<std::string, unsigned> types;
   for (size_t i = 0; i < messages.size(); ++i) {
@@ -187,14 +188,14 @@ TEST_F(corpus, messageTypeAndCallReferenceAreTsharks) {
     ++types[Q931::message::typeName(m.type)];
   }
   EXPECT_EQ(types, (std::map<std::string, unsigned>{{"Alerting", 17},
-                                                     {"CallProceeding", 15},
-                                                     {"Connect", 7},
-                                                     {"Facility", 39},
-                                                     {"Notify", 4},
-                                                     {"Progress", 1},
-                                                     {"ReleaseComplete", 17},
-                                                     {"Setup", 16},
-                                                     {"UserInfo", 2}}));
+                                                    {"CallProceeding", 15},
+                                                    {"Connect", 7},
+                                                    {"Facility", 39},
+                                                    {"Notify", 4},
+                                                    {"Progress", 1},
+                                                    {"ReleaseComplete", 17},
+                                                    {"Setup", 16},
+                                                    {"UserInfo", 2}}));
 }
 
 TEST_F(corpus, tsharkReadsOurReEncodingsWithoutComplaint) {

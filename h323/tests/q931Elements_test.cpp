@@ -137,7 +137,9 @@ std::vector<fidelityCase> fidelityCases() {
          EXPECT_EQ(list(c.channels), (std::vector<unsigned>{1}));
        }},
       {"channel: primary interface, channels 3 and 17", "18 04 A9 83 03 91",
-       [](const element& e) { EXPECT_EQ(list(as<channelIdentification>(e).channels), (std::vector<unsigned>{3, 17})); }},
+       [](const element& e) {
+         EXPECT_EQ(list(as<channelIdentification>(e).channels), (std::vector<unsigned>{3, 17}));
+       }},
       {"channel: slot map of channels 1, 3 and 32", "18 06 A9 93 80 00 00 05",
        [](const element& e) {
          EXPECT_EQ(as<channelIdentification>(e).numberMap, 1u);
@@ -180,7 +182,8 @@ std::vector<fidelityCase> fidelityCases() {
        }},
       {"user-user: setup with fast start", userUserOf(*userInformationSamples()[0].message),
        [](const element& e) { EXPECT_EQ(as<userUser>(e).content->h323_uu_pdu.h323_message_body.index(), 0); }},
-      {"user-user: discriminator alone", "7E 00 01 05", [](const element& e) { EXPECT_EQ(as<userUser>(e).content, nullptr); }},
+      {"user-user: discriminator alone", "7E 00 01 05",
+       [](const element& e) { EXPECT_EQ(as<userUser>(e).content, nullptr); }},
       {"facility: kept as octets", "1C 05 91 A1 02 02 01",
        [](const element& e) {
          EXPECT_EQ(as<notSupportedElement>(e).id, 0x1C);
@@ -195,13 +198,15 @@ std::vector<fidelityCase> fidelityCases() {
          EXPECT_EQ(as<segmented>(e).segmentedType, 5u);
        }},
       {"segmented: subsequent", "00 02 02 05", [](const element& e) { EXPECT_FALSE(as<segmented>(e).firstSegment); }},
-      {"call identity", "10 03 41 42 43", [](const element& e) { EXPECT_EQ(text(as<callIdentity>(e).identity), "ABC"); }},
+      {"call identity", "10 03 41 42 43",
+       [](const element& e) { EXPECT_EQ(text(as<callIdentity>(e).identity), "ABC"); }},
       {"call state: active", "14 01 0A",
        [](const element& e) {
          EXPECT_EQ(as<callState>(e).state, 10u);
          EXPECT_EQ(as<callState>(e).codingStandard, 0u);
        }},
-      {"call state: national coding", "14 01 87", [](const element& e) { EXPECT_EQ(as<callState>(e).codingStandard, 2u); }},
+      {"call state: national coding", "14 01 87",
+       [](const element& e) { EXPECT_EQ(as<callState>(e).codingStandard, 2u); }},
       {"network facilities: no identification", "20 02 00 A5",
        [](const element& e) {
          EXPECT_EQ(as<networkFacilities>(e).networkIdLength, 0u);
@@ -236,7 +241,8 @@ std::vector<fidelityCase> fidelityCases() {
          EXPECT_EQ(d.requestedDelay, 128u);
          EXPECT_EQ(d.maximumDelay, 0xFFFFu);
        }},
-      {"transit delay selection", "43 03 00 07 E8", [](const element& e) { EXPECT_EQ(as<transitDelaySelInd>(e).delay, 1000u); }},
+      {"transit delay selection", "43 03 00 07 E8",
+       [](const element& e) { EXPECT_EQ(as<transitDelaySelInd>(e).delay, 1000u); }},
       {"packet layer binary parameters", "44 01 9F",
        [](const element& e) {
          EXPECT_EQ(as<packetLayerBinaryParameters>(e).fastSelect, 3u);
@@ -257,7 +263,8 @@ std::vector<fidelityCase> fidelityCases() {
          EXPECT_EQ(as<closedUserGroup>(e).indication, 1u);
          EXPECT_EQ(text(as<closedUserGroup>(e).indexCode), "01");
        }},
-      {"reverse charging", "4A 01 81", [](const element& e) { EXPECT_EQ(as<reverseChargeIndication>(e).indication, 1u); }},
+      {"reverse charging", "4A 01 81",
+       [](const element& e) { EXPECT_EQ(as<reverseChargeIndication>(e).indication, 1u); }},
       {"calling subaddress: user specified", "6D 03 A0 50 51",
        [](const element& e) {
          EXPECT_EQ(as<callingPartySubAddress>(e).typeOfSubaddress, 2u);
@@ -281,20 +288,23 @@ std::vector<fidelityCase> fidelityCases() {
          EXPECT_EQ(as<redirectingNumber>(e).reason, -1);
          EXPECT_EQ(as<redirectingNumber>(e).presentationIndicator, 1u);
        }},
-      {"redirecting: digits only", "74 03 81 35 36", [](const element& e) { EXPECT_FALSE(as<redirectingNumber>(e).hasPresentation); }},
+      {"redirecting: digits only", "74 03 81 35 36",
+       [](const element& e) { EXPECT_FALSE(as<redirectingNumber>(e).hasPresentation); }},
       {"transit network", "78 04 A1 31 32 33",
        [](const element& e) {
          EXPECT_EQ(as<transitNetworkSelection>(e).typeOfNetworkId, 2u);
          EXPECT_EQ(text(as<transitNetworkSelection>(e).networkId), "123");
        }},
-      {"restart: all interfaces", "79 01 87", [](const element& e) { EXPECT_EQ(as<restartIndicator>(e).restartClass, 7u); }},
+      {"restart: all interfaces", "79 01 87",
+       [](const element& e) { EXPECT_EQ(as<restartIndicator>(e).restartClass, 7u); }},
       {"low layer: layer 1 only", "7C 03 88 90 A5",
        [](const element& e) {
          auto& l = as<lowLayerCompatibility>(e);
          EXPECT_EQ(l.presence, unsigned(lowLayerCompatibility::hasLayer1));
          EXPECT_EQ(l.layer1Protocol, 5u);
        }},
-      {"low layer: multirate", "7C 03 88 98 82", [](const element& e) { EXPECT_EQ(as<lowLayerCompatibility>(e).rateMultiplier, 2u); }},
+      {"low layer: multirate", "7C 03 88 98 82",
+       [](const element& e) { EXPECT_EQ(as<lowLayerCompatibility>(e).rateMultiplier, 2u); }},
       {"low layer: three layers", "7C 0B 08 C0 90 21 0F B0 C2 66 40 07 82",
        [](const element& e) {
          auto& l = as<lowLayerCompatibility>(e);
@@ -373,7 +383,7 @@ TEST(elements, contentsThatDoNotFitTheirFieldsInterpretNothing) {
     const char* wire;
     const char* encoded;
   } cases[] = {
-      {"14 02 0A 0B", "14 01 00"},              // call state of length 2
+      {"14 02 0A 0B", "14 01 00"},  // call state of length 2
       {"14 00", "14 01 00"},
       {"1E 01 80", "1E 02 80 81"},              // progress of length 1
       {"00 03 81 05 00", "00 02 80 7F"},        // segmented of length 3
@@ -389,9 +399,9 @@ TEST(elements, contentsThatDoNotFitTheirFieldsInterpretNothing) {
       {"20 01 00", "20 02 00 00"},
       {"08 00", "08 02 80 80"},
       {"04 00", "04 01 FF"},
-      {"04 02 A8 90", "04 01 FF"},              // another coding standard
-      {"70 02 01 31", "70 01 80"},              // called party without bit 8 on octet 3
-      {"6C 03 01 00 31", "6C 01 81"},           // calling party with octet 3a open
+      {"04 02 A8 90", "04 01 FF"},     // another coding standard
+      {"70 02 01 31", "70 01 80"},     // called party without bit 8 on octet 3
+      {"6C 03 01 00 31", "6C 01 81"},  // calling party with octet 3a open
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.wire);
@@ -445,7 +455,8 @@ TEST(elements, dateTimesThatDoNotExistThrow) {
       {"29 06 7A 0C 07 0B 0C 3C", false},  // second 60
   };
   for (const auto& c : cases)
-    EXPECT_EQ(failureOf([&] { decodeElement(c.wire); }), c.valid ? "" : "Q.931: invalid datetime IE encoding") << c.wire;
+    EXPECT_EQ(failureOf([&] { decodeElement(c.wire); }), c.valid ? "" : "Q.931: invalid datetime IE encoding")
+        << c.wire;
 }
 
 TEST(elements, documentedLossesOnReEncoding) {
@@ -453,12 +464,12 @@ TEST(elements, documentedLossesOnReEncoding) {
     const char* wire;
     const char* encoded;
   } cases[] = {
-      {"08 04 80 90 01 02", "08 02 80 90"},        // cause diagnostics are not kept
-      {"08 03 00 80 90", "08 02 80 90"},           // recommendation 0 leaves octet 3a out
-      {"7D 03 91 5E 80", "7D 02 91 DE"},           // extended characteristics 0 reads as absent
-      {"18 02 A9 83", "18 02 A9 83"},              // no channel listed
-      {"18 02 A9 93", "18 02 A9 93"},              // a slot map announced, none there
-      {"18 05 A9 94 FF FF FF", "18 02 A9 94"},     // a slot map of another channel type
+      {"08 04 80 90 01 02", "08 02 80 90"},     // cause diagnostics are not kept
+      {"08 03 00 80 90", "08 02 80 90"},        // recommendation 0 leaves octet 3a out
+      {"7D 03 91 5E 80", "7D 02 91 DE"},        // extended characteristics 0 reads as absent
+      {"18 02 A9 83", "18 02 A9 83"},           // no channel listed
+      {"18 02 A9 93", "18 02 A9 93"},           // a slot map announced, none there
+      {"18 05 A9 94 FF FF FF", "18 02 A9 94"},  // a slot map of another channel type
   };
   for (const auto& c : cases) EXPECT_EQ(encodeElement(*decodeElement(c.wire)), c.encoded) << c.wire;
 }
@@ -477,7 +488,8 @@ TEST(elements, everyVariableLengthElementStopsAtItsOwnLength) {
          EXPECT_EQ(as<Q931::cause>(e).recommendation, 0u);
          EXPECT_EQ(as<Q931::cause>(e).causeValue, 0u);
        }},
-      {"cause with the value missing", "08 02 00 81", [](const Q931::element& e) { EXPECT_EQ(as<Q931::cause>(e).causeValue, 0u); }},
+      {"cause with the value missing", "08 02 00 81",
+       [](const Q931::element& e) { EXPECT_EQ(as<Q931::cause>(e).causeValue, 0u); }},
       {"calling party with octet 3a announced", "6C 01 00",
        [](const Q931::element& e) {
          EXPECT_FALSE(as<Q931::callingPartyNumber>(e).hasPresentation);
@@ -491,13 +503,17 @@ TEST(elements, everyVariableLengthElementStopsAtItsOwnLength) {
          EXPECT_EQ(as<Q931::redirectingNumber>(e).reason, -1);
        }},
       {"channel list without its last octet", "18 03 A9 83 03",
-       [](const Q931::element& e) { EXPECT_EQ(list(as<Q931::channelIdentification>(e).channels), (std::vector<unsigned>{3})); }},
+       [](const Q931::element& e) {
+         EXPECT_EQ(list(as<Q931::channelIdentification>(e).channels), (std::vector<unsigned>{3}));
+       }},
       {"channel list announced, not there", "18 02 A9 83",
        [](const Q931::element& e) { EXPECT_TRUE(as<Q931::channelIdentification>(e).channels.empty()); }},
       {"interface identifier announced, not there", "18 01 41",
        [](const Q931::element& e) { EXPECT_TRUE(as<Q931::channelIdentification>(e).interfaceIdentifier.empty()); }},
       {"interface identifier without its last octet", "18 02 41 05",
-       [](const Q931::element& e) { EXPECT_EQ(as<Q931::channelIdentification>(e).interfaceIdentifier, (octets{0x05})); }},
+       [](const Q931::element& e) {
+         EXPECT_EQ(as<Q931::channelIdentification>(e).interfaceIdentifier, (octets{0x05}));
+       }},
       {"slot map cut short", "18 04 A9 93 FF FF",
        [](const Q931::element& e) { EXPECT_TRUE(as<Q931::channelIdentification>(e).channels.empty()); }},
       {"network identification longer than the content", "20 04 09 A1 31 32",
@@ -534,7 +550,8 @@ TEST(elements, everyVariableLengthElementStopsAtItsOwnLength) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     Q931::message m;
-    ASSERT_EQ(failureOf([&] { decodeMessage(m, std::string("08 02 00 01 05 ") + c.element + " 28 01 41 70 02 81 39"); }), "");
+    ASSERT_EQ(
+        failureOf([&] { decodeMessage(m, std::string("08 02 00 01 05 ") + c.element + " 28 01 41 70 02 81 39"); }), "");
     ASSERT_EQ(m.elements.count(), 3u);
     c.check(*m.elements.first());
     orvo::listNode* second = m.elements.head()->next;
@@ -623,10 +640,21 @@ TEST(elements, contentsTooLongForTheirLengthAreRefused) {
     std::string failure;
   } cases[] = {
       {"display of 255", [&] { return new Q931::display(long255); }, ""},
-      {"display of 256", [&] { return new Q931::display(long256); }, "Q.931: Display content of 256 octets is longer than 255."},
-      {"call identity", [&] { auto* e = new Q931::callIdentity; e->identity = long256; return e; },
+      {"display of 256", [&] { return new Q931::display(long256); },
+       "Q.931: Display content of 256 octets is longer than 255."},
+      {"call identity",
+       [&] {
+         auto* e = new Q931::callIdentity;
+         e->identity = long256;
+         return e;
+       },
        "Q.931: CallIdentity content of 256 octets is longer than 255."},
-      {"keypad", [&] { auto* e = new Q931::keypadFacility; e->digits = long256; return e; },
+      {"keypad",
+       [&] {
+         auto* e = new Q931::keypadFacility;
+         e->digits = long256;
+         return e;
+       },
        "Q.931: KeypadFacility content of 256 octets is longer than 255."},
       {"called digits of 254", [&] { return new Q931::calledPartyNumber(long254); }, ""},
       {"called digits of 255", [&] { return new Q931::calledPartyNumber(long255); },
@@ -635,25 +663,64 @@ TEST(elements, contentsTooLongForTheirLengthAreRefused) {
        "Q.931: CallingPartyNumber content of 256 octets is longer than 255."},
       {"redirecting digits", [&] { return new Q931::redirectingNumber(long255); },
        "Q.931: RedirectingNumber content of 256 octets is longer than 255."},
-      {"calling subaddress", [&] { auto* e = new Q931::callingPartySubAddress; e->information = long255; return e; },
+      {"calling subaddress",
+       [&] {
+         auto* e = new Q931::callingPartySubAddress;
+         e->information = long255;
+         return e;
+       },
        "Q.931: CallingPartySubAddress content of 256 octets is longer than 255."},
-      {"called subaddress", [&] { auto* e = new Q931::calledPartySubAddress; e->information = long255; return e; },
+      {"called subaddress",
+       [&] {
+         auto* e = new Q931::calledPartySubAddress;
+         e->information = long255;
+         return e;
+       },
        "Q.931: CalledPartySubAddress content of 256 octets is longer than 255."},
-      {"network facilities", [&] { auto* e = new Q931::networkFacilities; e->networkIdLength = 1; e->networkId = long255; return e; },
+      {"network facilities",
+       [&] {
+         auto* e = new Q931::networkFacilities;
+         e->networkIdLength = 1;
+         e->networkId = long255;
+         return e;
+       },
        "Q.931: NetworkFacilities content of 256 octets is longer than 255."},
-      {"network facilities of 253", [&] { auto* e = new Q931::networkFacilities; e->networkIdLength = 1; e->networkId = long254.left(252); return e; },
+      {"network facilities of 253",
+       [&] {
+         auto* e = new Q931::networkFacilities;
+         e->networkIdLength = 1;
+         e->networkId = long254.left(252);
+         return e;
+       },
        ""},
-      {"transit network", [&] { auto* e = new Q931::transitNetworkSelection; e->networkId = long255; return e; },
+      {"transit network",
+       [&] {
+         auto* e = new Q931::transitNetworkSelection;
+         e->networkId = long255;
+         return e;
+       },
        "Q.931: TransitNetworkSelection content of 256 octets is longer than 255."},
-      {"closed user group", [&] { auto* e = new Q931::closedUserGroup; e->indexCode = long255; return e; },
+      {"closed user group",
+       [&] {
+         auto* e = new Q931::closedUserGroup;
+         e->indexCode = long255;
+         return e;
+       },
        "Q.931: ClosedUserGroup content of 256 octets is longer than 255."},
-      {"interface identifier", [&] {
+      {"interface identifier",
+       [&] {
          auto* e = new Q931::channelIdentification;
          e->interfaceIdentifier.assign(255, 0x01);
          return e;
        },
        "Q.931: ChannelIdentification content of 256 octets is longer than 255."},
-      {"raw element", [&] { auto* e = new Q931::notSupportedElement; e->id = 0x1C; e->content.assign(256, 0); return e; },
+      {"raw element",
+       [&] {
+         auto* e = new Q931::notSupportedElement;
+         e->id = 0x1C;
+         e->content.assign(256, 0);
+         return e;
+       },
        "Q.931: Facility content of 256 octets is longer than 255."},
   };
   for (const auto& c : cases) {

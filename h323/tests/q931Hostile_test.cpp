@@ -97,8 +97,8 @@ TEST(hostileInput, longestContentsReEncodeWithinTheirLength) {
   std::string zeros(3 * 251, '0');
   for (size_t i = 2; i < zeros.size(); i += 3) zeros[i] = ' ';
   const std::string cases[] = {
-      "08 01 07 05 20 FF FF FF " + ff,                  // identification of 255 announced, no facility
-      "08 01 07 05 18 FF 61 " + zeros + "80 93 00",       // interface identifier, then a map announced
+      "08 01 07 05 20 FF FF FF " + ff,               // identification of 255 announced, no facility
+      "08 01 07 05 18 FF 61 " + zeros + "80 93 00",  // interface identifier, then a map announced
   };
   for (const std::string& c : cases) {
     Q931::message m;

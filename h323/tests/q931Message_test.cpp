@@ -88,14 +88,37 @@ TEST(message, printOfTheHeaderAndElementHeaders) {
 
 TEST(message, typeNames) {
   const std::pair<int, const char*> names[] = {
-      {0x00, "Escape"},         {0x01, "Alerting"},        {0x02, "CallProceeding"}, {0x03, "Progress"},
-      {0x05, "Setup"},          {0x07, "Connect"},         {0x0D, "SetupAck"},       {0x0F, "ConnectAck"},
-      {0x20, "UserInfo"},       {0x21, "SuspendReject"},   {0x22, "ResumeReject"},   {0x25, "Suspend"},
-      {0x26, "Resume"},         {0x2D, "SuspendAck"},      {0x2E, "ResumeAck"},      {0x45, "Disconnect"},
-      {0x46, "Restart"},        {0x4D, "Release"},         {0x4E, "RestartAck"},     {0x5A, "ReleaseComplete"},
-      {0x60, "Segment"},        {0x62, "Facility"},        {0x6E, "Notify"},         {0x75, "StatusInquiry"},
-      {0x79, "CongestionControl"}, {0x7B, "Information"},  {0x7D, "Status"},         {0x04, "Not Supported"},
-      {0x7E, "Not Supported"},  {0xFF, "Not Supported"},   {-1, "Not Supported"},
+      {0x00, "Escape"},
+      {0x01, "Alerting"},
+      {0x02, "CallProceeding"},
+      {0x03, "Progress"},
+      {0x05, "Setup"},
+      {0x07, "Connect"},
+      {0x0D, "SetupAck"},
+      {0x0F, "ConnectAck"},
+      {0x20, "UserInfo"},
+      {0x21, "SuspendReject"},
+      {0x22, "ResumeReject"},
+      {0x25, "Suspend"},
+      {0x26, "Resume"},
+      {0x2D, "SuspendAck"},
+      {0x2E, "ResumeAck"},
+      {0x45, "Disconnect"},
+      {0x46, "Restart"},
+      {0x4D, "Release"},
+      {0x4E, "RestartAck"},
+      {0x5A, "ReleaseComplete"},
+      {0x60, "Segment"},
+      {0x62, "Facility"},
+      {0x6E, "Notify"},
+      {0x75, "StatusInquiry"},
+      {0x79, "CongestionControl"},
+      {0x7B, "Information"},
+      {0x7D, "Status"},
+      {0x04, "Not Supported"},
+      {0x7E, "Not Supported"},
+      {0xFF, "Not Supported"},
+      {-1, "Not Supported"},
   };
   for (const auto& n : names) EXPECT_EQ(Q931::message::typeName(n.first), std::string(n.second)) << n.first;
 }
@@ -107,7 +130,9 @@ TEST(message, codesetShiftsAndSingleOctetElements) {
     std::vector<int> ids;
     const char* reEncoded;  // the elements again
   } cases[] = {
-      {"locking shift to 6 ends the decode at the next element", "28 01 41 96 7E 00 01 05 70 01 80", {0x28},
+      {"locking shift to 6 ends the decode at the next element",
+       "28 01 41 96 7E 00 01 05 70 01 80",
+       {0x28},
        "28 01 41"},
       {"locking shift to 0 within 0 changes nothing", "90 28 01 41 70 01 80", {0x28, 0x70}, "28 01 41 70 01 80"},
       {"non-locking shift keeps single octets and ends at the element", "9E A1 28 01 41", {-3}, "A1"},
@@ -209,8 +234,13 @@ TEST(message, truncationThrowsAndKeepsWhatWasRead) {
     const char* wire;
     unsigned elements;
   } cases[] = {
-      {"", 0}, {"08", 0}, {"08 02 00", 0}, {"08 02 00 01", 0}, {"08 02 00 01 05 28", 0},
-      {"08 02 00 01 05 28 01 41 70 03 81", 1}, {"08 02 00 01 05 A1 28 05", 1},
+      {"", 0},
+      {"08", 0},
+      {"08 02 00", 0},
+      {"08 02 00 01", 0},
+      {"08 02 00 01 05 28", 0},
+      {"08 02 00 01 05 28 01 41 70 03 81", 1},
+      {"08 02 00 01 05 A1 28 05", 1},
   };
   for (const auto& c : cases) {
     Q931::message m;

@@ -39,8 +39,9 @@ const std::string blanks23(23, ' ');
 
 TEST(trace, setupWithItsUsualElements) {
   Q931::message m;
-  decodeMessage(m, "08 02 00 2A 05 04 03 80 90 A3 28 05 41 6C 69 63 65 6C 06 01 80 31 32 33 34 "
-                   "70 05 81 35 36 37 38 7E 00 01 05");
+  decodeMessage(m,
+                "08 02 00 2A 05 04 03 80 90 A3 28 05 41 6C 69 63 65 6C 06 01 80 31 32 33 34 "
+                "70 05 81 35 36 37 38 7E 00 01 05");
   EXPECT_EQ(printed(m),
             "Type: Setup(0x5)\n"
             "ProtocolDiscriminator : 8\n"
@@ -172,8 +173,10 @@ TEST(trace, everyElementClass) {
        "[CallState] (0x14)\n"
        "  Coding Standard: CCITT standardized coding, as described below (0x0)\n"
        "  State: Unknown (0x5)\n"},
-      {"18 01 89", "[ChannelIdentification] (0x18)\n  BRI: channel(B1) - Exclusive\n  Interface identifier is not present\n"},
-      {"18 01 83", "[ChannelIdentification] (0x18)\n  BRI: channel(Any) - Preferred\n  Interface identifier is not present\n"},
+      {"18 01 89",
+       "[ChannelIdentification] (0x18)\n  BRI: channel(B1) - Exclusive\n  Interface identifier is not present\n"},
+      {"18 01 83",
+       "[ChannelIdentification] (0x18)\n  BRI: channel(Any) - Preferred\n  Interface identifier is not present\n"},
       {"18 04 A1 83 03 91",
        "[ChannelIdentification] (0x18)\n"
        "  PRI: channel(Specified as) - Preferred\n"
@@ -188,7 +191,8 @@ TEST(trace, everyElementClass) {
        "  Channel type: H12-channel units\n"
        "  Channels: 1\n"
        "  Interface identifier 2 bytes: 05 86\n"},
-      {"18 01 AB", "[ChannelIdentification] (0x18)\n  PRI: channel(Any) - Exclusive\n  Interface identifier is not present\n"},
+      {"18 01 AB",
+       "[ChannelIdentification] (0x18)\n  PRI: channel(Any) - Exclusive\n  Interface identifier is not present\n"},
       {"1C 03 91 A1 02",
        "[Facility] (0x1c)\n"
        "  --- [dump (in hex), 3 octets length] ---\n"

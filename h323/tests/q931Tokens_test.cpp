@@ -22,7 +22,8 @@ using H323::simpleUserEnvironment;
 Q931::message withBody(int type, int kind) {
   Q931::message m(type, Q931::callReference(0x2A, true));
   if (kind >= 0)
-    m.insertElement(new Q931::userUser(new H225::h323_UserInformation(*userInformationSamples()[size_t(kind)].message)));
+    m.insertElement(
+        new Q931::userUser(new H225::h323_UserInformation(*userInformationSamples()[size_t(kind)].message)));
   return m;
 }
 

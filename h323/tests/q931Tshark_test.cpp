@@ -20,24 +20,34 @@ using namespace q931Testing;
 namespace {
 
 const std::vector<std::string> fields = {
-    "q931.call_ref",      "q931.call_ref_flag",        "q931.message_type",
-    "q931.cause_value",   "q931.cause_location",       "q931.called_party_number.digits",
-    "q931.calling_party_number.digits", "h225.h323_message_body", "q931.display_information",
-    "q931.information_transfer_capability", "q931.uil1", "q931.progress_indicator.description",
-    "q931.call_state",    "q931.presentation_ind",     "q931.screening_ind",
+    "q931.call_ref",
+    "q931.call_ref_flag",
+    "q931.message_type",
+    "q931.cause_value",
+    "q931.cause_location",
+    "q931.called_party_number.digits",
+    "q931.calling_party_number.digits",
+    "h225.h323_message_body",
+    "q931.display_information",
+    "q931.information_transfer_capability",
+    "q931.uil1",
+    "q931.progress_indicator.description",
+    "q931.call_state",
+    "q931.presentation_ind",
+    "q931.screening_ind",
 };
 
 // tshark's texts for the fields below, "" where absent, for each of the
 // routed-call messages in their order.
 const std::vector<std::vector<std::string>> expected = {
-      {"1234", "0", "0x05", "", "", "5678", "1234", "0", "Orvo caller", "0x08", "0x05", "", "", "0x01", "0x03"},
-      {"1234", "1", "0x02", "", "", "", "", "1", "", "", "", "", "", "", ""},
-      {"1234", "1", "0x01", "", "", "", "", "3", "", "", "", "0x08", "", "", ""},
-      {"1234", "1", "0x07", "", "", "", "", "2", "Orvo callee", "", "", "", "", "", ""},
-      {"0042", "0", "0x5a", "17", "1", "", "", "5", "", "", "", "", "", "", ""},
-      {"0123", "0", "0x62", "", "", "", "", "6", "", "", "", "", "", "", ""},
-      {"0001", "1", "0x03", "", "", "", "", "7", "", "", "", "0x01", "", "", ""},
-      {"7fff", "1", "0x7d", "30", "10", "", "", "9", "", "", "", "", "0x0a", "", ""},
+    {"1234", "0", "0x05", "", "", "5678", "1234", "0", "Orvo caller", "0x08", "0x05", "", "", "0x01", "0x03"},
+    {"1234", "1", "0x02", "", "", "", "", "1", "", "", "", "", "", "", ""},
+    {"1234", "1", "0x01", "", "", "", "", "3", "", "", "", "0x08", "", "", ""},
+    {"1234", "1", "0x07", "", "", "", "", "2", "Orvo callee", "", "", "", "", "", ""},
+    {"0042", "0", "0x5a", "17", "1", "", "", "5", "", "", "", "", "", "", ""},
+    {"0123", "0", "0x62", "", "", "", "", "6", "", "", "", "", "", "", ""},
+    {"0001", "1", "0x03", "", "", "", "", "7", "", "", "", "0x01", "", "", ""},
+    {"7fff", "1", "0x7d", "30", "10", "", "", "9", "", "", "", "", "0x0a", "", ""},
 };
 }  // namespace
 
@@ -87,15 +97,22 @@ TEST(tsharkReads, theTokensOfASignedSetup) {
              : static_cast<const H225::cryptoH323Token::cryptoEPPwdHash_sequence*>(hash.alternative())->token;
 
     const tshark::octets wire = fromHex(encodeMessage(setup));
-    tshark::result r = dissectCallSignalling({wire}, {"q931.message_type", "h225.h323_message_body", "h235.tokenOID",
-                                                      "h235.generalID", "h235.random", "h235.challenge",
-                                                      "h225.CryptoH323Token", "h235.algorithmOID", "h235.hash"});
+    tshark::result r = dissectCallSignalling(
+        {wire}, {"q931.message_type", "h225.h323_message_body", "h235.tokenOID", "h235.generalID", "h235.random",
+                 "h235.challenge", "h225.CryptoH323Token", "h235.algorithmOID", "h235.hash"});
     ASSERT_TRUE(r.ran) << r.failure;
     EXPECT_EQ(r.frames[0].malformed, "") << toHex(wire);
     EXPECT_EQ(r.frames[0].expert, "");
     const std::vector<std::string> expected = {
-        "0x05", "0", "1.2.840.113548.10.1.2.1", "gk", "254", plainHex(access.challenge->value()),
-        std::to_string(mode), "1.2.840.113549.2.5", plainHex(hashed.hash.octets()),
+        "0x05",
+        "0",
+        "1.2.840.113548.10.1.2.1",
+        "gk",
+        "254",
+        plainHex(access.challenge->value()),
+        std::to_string(mode),
+        "1.2.840.113549.2.5",
+        plainHex(hashed.hash.octets()),
     };
     EXPECT_EQ(r.frames[0].fields, expected);
   }

@@ -16,15 +16,23 @@ void readEverything(FuzzedDataProvider& input) {
   try {
     while (input.remaining_bytes() > 0) {
       switch (input.ConsumeIntegralInRange<int>(0, 5)) {
-        case 0: in.readBits(input.ConsumeIntegralInRange<unsigned>(0, 40)); break;
-        case 1: in.readOctet(); break;
+        case 0:
+          in.readBits(input.ConsumeIntegralInRange<unsigned>(0, 40));
+          break;
+        case 1:
+          in.readOctet();
+          break;
         case 2: {
           std::vector<std::uint8_t> out(input.ConsumeIntegralInRange<unsigned>(0, 80));
           in.readOctets(out.data(), static_cast<unsigned>(out.size()));
           break;
         }
-        case 3: in.alignRead(); break;
-        case 4: in.data(); break;
+        case 3:
+          in.alignRead();
+          break;
+        case 4:
+          in.data();
+          break;
         default: {
           unsigned words[3];
           in.readBitsArray(words, input.ConsumeIntegralInRange<unsigned>(0, 96));

@@ -18,8 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const void* nul = std::memchr(rest, 0, restSize);
   const std::size_t patternSize = nul ? static_cast<const char*>(nul) - rest : restSize;
   const orvo::string pattern(rest, static_cast<unsigned>(patternSize));
-  const orvo::string subject = nul ? orvo::string(rest + patternSize + 1, unsigned(restSize - patternSize - 1))
-                                   : orvo::string();
+  const orvo::string subject =
+      nul ? orvo::string(rest + patternSize + 1, unsigned(restSize - patternSize - 1)) : orvo::string();
 
   orvo::regexp re(pattern, flags);
   if (re.status() > orvo::regexp::nothingToRepeat) std::abort();

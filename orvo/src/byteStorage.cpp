@@ -97,9 +97,7 @@ byteStorage& byteStorage::operator=(const byteStorage& other) {
 
 byteStorage::~byteStorage() = default;
 
-byteStorageContainer* byteStorage::createContainer() const {
-  return new byteStorageContainer(minimumSize, blockSize);
-}
+byteStorageContainer* byteStorage::createContainer() const { return new byteStorageContainer(minimumSize, blockSize); }
 
 void byteStorage::makeUnique() {
   if (!rep) {

@@ -103,9 +103,7 @@ dateTime::dateTime(int day, int month, int year, int hour, int minute, int secon
 dateTime::dateTime(const string& text) : day_(0), ms_(0) {
   const char* begin = text.buffer();
   const char* end = begin + text.length();
-  auto field = [&](unsigned column) {
-    return column < text.length() ? detail::leadingNumber(begin + column, end) : 0;
-  };
+  auto field = [&](unsigned column) { return column < text.length() ? detail::leadingNumber(begin + column, end) : 0; };
   *this = normalised(dayNumber(field(3), field(0), field(6)),
                      (std::int64_t(field(11)) * 3600 + std::int64_t(field(14)) * 60 + field(17)) * 1000);
 }
@@ -117,9 +115,9 @@ void dateTime::setLocal(std::time_t t, std::int32_t extraMilliseconds) {
     ms_ = 0;
     return;
   }
-  *this = normalised(dayNumber(fields.tm_mon + 1, fields.tm_mday, fields.tm_year + 1900),
-                     (std::int64_t(fields.tm_hour) * 3600 + fields.tm_min * 60 + fields.tm_sec) * 1000 +
-                         extraMilliseconds);
+  *this =
+      normalised(dayNumber(fields.tm_mon + 1, fields.tm_mday, fields.tm_year + 1900),
+                 (std::int64_t(fields.tm_hour) * 3600 + fields.tm_min * 60 + fields.tm_sec) * 1000 + extraMilliseconds);
 }
 
 void dateTime::setNow() {
@@ -246,24 +244,58 @@ int weekOfYear(int dayOfYear, int firstWeekday) { return (dayOfYear - 1 + firstW
 
 void appendDirective(std::string& out, const dateTime& value, char directive) {
   switch (directive) {
-    case '%': out += '%'; break;
-    case 'A': appendText(out, entry(weekdayNames, 7, value.dayOfWeek())); break;
-    case 'a': appendText(out, entry(weekdayAbbreviations, 7, value.dayOfWeek())); break;
-    case 'B': appendText(out, entry(monthNames, 12, value.month())); break;
-    case 'b': appendText(out, entry(monthAbbreviations, 12, value.month())); break;
-    case 'c': appendFormatted(out, value, "%x %X"); break;
-    case 'D': appendNumber(out, value.day(), 0); break;
-    case 'd': appendNumber(out, value.day(), 2); break;
-    case 'H': appendNumber(out, value.hour(), 2); break;
-    case 'I': appendNumber(out, value.hour() % 12 == 0 ? 12 : value.hour() % 12, 2); break;
-    case 'j': appendNumber(out, value.dayOfYear(), 3); break;
-    case 'l': appendNumber(out, value.month(), 2); break;
-    case 'M': appendNumber(out, value.minute(), 2); break;
-    case 'm': appendNumber(out, value.month(), 0); break;
+    case '%':
+      out += '%';
+      break;
+    case 'A':
+      appendText(out, entry(weekdayNames, 7, value.dayOfWeek()));
+      break;
+    case 'a':
+      appendText(out, entry(weekdayAbbreviations, 7, value.dayOfWeek()));
+      break;
+    case 'B':
+      appendText(out, entry(monthNames, 12, value.month()));
+      break;
+    case 'b':
+      appendText(out, entry(monthAbbreviations, 12, value.month()));
+      break;
+    case 'c':
+      appendFormatted(out, value, "%x %X");
+      break;
+    case 'D':
+      appendNumber(out, value.day(), 0);
+      break;
+    case 'd':
+      appendNumber(out, value.day(), 2);
+      break;
+    case 'H':
+      appendNumber(out, value.hour(), 2);
+      break;
+    case 'I':
+      appendNumber(out, value.hour() % 12 == 0 ? 12 : value.hour() % 12, 2);
+      break;
+    case 'j':
+      appendNumber(out, value.dayOfYear(), 3);
+      break;
+    case 'l':
+      appendNumber(out, value.month(), 2);
+      break;
+    case 'M':
+      appendNumber(out, value.minute(), 2);
+      break;
+    case 'm':
+      appendNumber(out, value.month(), 0);
+      break;
     // The system's own rule, kept as it is: hour 0 is "PM" and hour 12 "AM".
-    case 'p': out += value.hour() >= 1 && value.hour() <= 12 ? "AM" : "PM"; break;
-    case 'S': appendNumber(out, value.second(), 2); break;
-    case 's': appendNumber(out, value.millisecond(), 3); break;
+    case 'p':
+      out += value.hour() >= 1 && value.hour() <= 12 ? "AM" : "PM";
+      break;
+    case 'S':
+      appendNumber(out, value.second(), 2);
+      break;
+    case 's':
+      appendNumber(out, value.millisecond(), 3);
+      break;
     case 'U':
     case 'W': {
       const dateTime january1(dateTime::dayNumber(1, 1, value.year()), 0);
@@ -272,12 +304,23 @@ void appendDirective(std::string& out, const dateTime& value, char directive) {
       appendNumber(out, weekOfYear(value.dayOfYear(), firstWeekday), 2);
       break;
     }
-    case 'w': appendNumber(out, value.dayOfWeek() % 7, 2); break;
-    case 'X': appendFormatted(out, value, "%H:%M:%S"); break;
-    case 'x': appendFormatted(out, value, "%d/%l/%Y"); break;
-    case 'Y': appendNumber(out, value.year(), 0); break;
-    case 'y': appendNumber(out, ((value.year() - 1900) % 100 + 100) % 100, 2); break;
-    case 'Z': break;
+    case 'w':
+      appendNumber(out, value.dayOfWeek() % 7, 2);
+      break;
+    case 'X':
+      appendFormatted(out, value, "%H:%M:%S");
+      break;
+    case 'x':
+      appendFormatted(out, value, "%d/%l/%Y");
+      break;
+    case 'Y':
+      appendNumber(out, value.year(), 0);
+      break;
+    case 'y':
+      appendNumber(out, ((value.year() - 1900) % 100 + 100) % 100, 2);
+      break;
+    case 'Z':
+      break;
     default:
       out += '%';
       out += directive;

@@ -87,8 +87,6 @@ bool fileStream::close() {
   return true;
 }
 
-bool fileStream::isOpen() const {
-  return file && static_cast<const descriptorBuffer*>(file.get())->is_open();
-}
+bool fileStream::isOpen() const { return file && static_cast<const descriptorBuffer*>(file.get())->is_open(); }
 
 }  // namespace orvo

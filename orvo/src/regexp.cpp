@@ -51,15 +51,24 @@ bool isWordCharacter(unsigned char c) {
 
 bool inEscapeSet(int code, unsigned char c) {
   switch (code) {
-    case digit: return isDigit(c);
-    case nonDigit: return !isDigit(c);
-    case wordCharacter: return isWordCharacter(c);
-    case nonWordCharacter: return !isWordCharacter(c);
-    case space: return isSpace(c);
-    case nonSpace: return !isSpace(c);
-    case upperLetter: return isUpperLetter(c);
-    case lowerLetter: return isLowerLetter(c);
-    default: return false;
+    case digit:
+      return isDigit(c);
+    case nonDigit:
+      return !isDigit(c);
+    case wordCharacter:
+      return isWordCharacter(c);
+    case nonWordCharacter:
+      return !isWordCharacter(c);
+    case space:
+      return isSpace(c);
+    case nonSpace:
+      return !isSpace(c);
+    case upperLetter:
+      return isUpperLetter(c);
+    case lowerLetter:
+      return isLowerLetter(c);
+    default:
+      return false;
   }
 }
 

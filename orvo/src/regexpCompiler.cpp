@@ -15,9 +15,9 @@ namespace {
 constexpr unsigned maxTreeHeight = 1000;
 
 enum class elementKind {
-  character,       // value: the byte
-  escape,          // value: an item code (set escapes and assertions)
-  backReference,   // value: the group
+  character,      // value: the byte
+  escape,         // value: an item code (set escapes and assertions)
+  backReference,  // value: the group
   groupOpen,
   groupClose,
   classOpen,
@@ -27,7 +27,7 @@ enum class elementKind {
   braceOpen,
   braceClose,
   lazyBraceClose,
-  boundText,       // value: the byte, or 256 for an escape
+  boundText,  // value: the byte, or 256 for an escape
   star,
   plus,
   question,
@@ -222,20 +222,48 @@ private:
         e = {elementKind::character, high * 16 + low};
         return true;
       }
-      case 'd': e = {elementKind::escape, digit}; return true;
-      case 'D': e = {elementKind::escape, nonDigit}; return true;
-      case 'w': e = {elementKind::escape, wordCharacter}; return true;
-      case 'W': e = {elementKind::escape, nonWordCharacter}; return true;
-      case 's': e = {elementKind::escape, space}; return true;
-      case 'S': e = {elementKind::escape, nonSpace}; return true;
-      case 'u': e = {elementKind::escape, upperLetter}; return true;
-      case 'l': e = {elementKind::escape, lowerLetter}; return true;
-      case 'b': e = {elementKind::escape, wordStart}; return true;
-      case 'B': e = {elementKind::escape, wordEnd}; return true;
-      case 'c': e = {elementKind::escape, notAfterWord}; return true;
-      case 'n': e = {elementKind::character, '\n'}; return true;
-      case 'r': e = {elementKind::character, '\r'}; return true;
-      case 't': e = {elementKind::character, '\t'}; return true;
+      case 'd':
+        e = {elementKind::escape, digit};
+        return true;
+      case 'D':
+        e = {elementKind::escape, nonDigit};
+        return true;
+      case 'w':
+        e = {elementKind::escape, wordCharacter};
+        return true;
+      case 'W':
+        e = {elementKind::escape, nonWordCharacter};
+        return true;
+      case 's':
+        e = {elementKind::escape, space};
+        return true;
+      case 'S':
+        e = {elementKind::escape, nonSpace};
+        return true;
+      case 'u':
+        e = {elementKind::escape, upperLetter};
+        return true;
+      case 'l':
+        e = {elementKind::escape, lowerLetter};
+        return true;
+      case 'b':
+        e = {elementKind::escape, wordStart};
+        return true;
+      case 'B':
+        e = {elementKind::escape, wordEnd};
+        return true;
+      case 'c':
+        e = {elementKind::escape, notAfterWord};
+        return true;
+      case 'n':
+        e = {elementKind::character, '\n'};
+        return true;
+      case 'r':
+        e = {elementKind::character, '\r'};
+        return true;
+      case 't':
+        e = {elementKind::character, '\t'};
+        return true;
       default: {
         const int h = hexValue(c);
         if (h >= 0)
@@ -460,26 +488,41 @@ private:
 
   bool quantify(std::vector<node*>& chain, const element& el) {
     switch (el.kind) {
-      case elementKind::star: return wrap(chain, nodeKind::greedyUnbounded, 0, noLimit, 0);
-      case elementKind::plus: return wrap(chain, nodeKind::greedyUnbounded, 1, noLimit, 0);
-      case elementKind::question: return wrap(chain, nodeKind::greedyBounded, 0, 1, 0);
-      case elementKind::lazyStar: return wrap(chain, nodeKind::lazyUnbounded, 0, noLimit, 0);
-      case elementKind::lazyPlus: return wrap(chain, nodeKind::lazyUnbounded, 1, noLimit, 0);
-      case elementKind::lazyQuestion: return wrap(chain, nodeKind::lazyBounded, 0, 1, 0);
-      case elementKind::lookAhead: return wrap(chain, nodeKind::lookAhead, 0, 0, 0);
-      case elementKind::negativeLookAhead: return wrap(chain, nodeKind::negativeLookAhead, 0, 0, 0);
-      case elementKind::lookBehind: return wrap(chain, nodeKind::lookBehind, 0, 0, unsigned(el.value));
-      default: return wrap(chain, nodeKind::negativeLookBehind, 0, 0, unsigned(el.value));
+      case elementKind::star:
+        return wrap(chain, nodeKind::greedyUnbounded, 0, noLimit, 0);
+      case elementKind::plus:
+        return wrap(chain, nodeKind::greedyUnbounded, 1, noLimit, 0);
+      case elementKind::question:
+        return wrap(chain, nodeKind::greedyBounded, 0, 1, 0);
+      case elementKind::lazyStar:
+        return wrap(chain, nodeKind::lazyUnbounded, 0, noLimit, 0);
+      case elementKind::lazyPlus:
+        return wrap(chain, nodeKind::lazyUnbounded, 1, noLimit, 0);
+      case elementKind::lazyQuestion:
+        return wrap(chain, nodeKind::lazyBounded, 0, 1, 0);
+      case elementKind::lookAhead:
+        return wrap(chain, nodeKind::lookAhead, 0, 0, 0);
+      case elementKind::negativeLookAhead:
+        return wrap(chain, nodeKind::negativeLookAhead, 0, 0, 0);
+      case elementKind::lookBehind:
+        return wrap(chain, nodeKind::lookBehind, 0, 0, unsigned(el.value));
+      default:
+        return wrap(chain, nodeKind::negativeLookBehind, 0, 0, unsigned(el.value));
     }
   }
 
   static int itemFor(const element& el) {
     switch (el.kind) {
-      case elementKind::character: return el.value;
-      case elementKind::escape: return el.value;
-      case elementKind::dot: return anyCharacter;
-      case elementKind::caret: return subjectStart;
-      default: return subjectEnd;
+      case elementKind::character:
+        return el.value;
+      case elementKind::escape:
+        return el.value;
+      case elementKind::dot:
+        return anyCharacter;
+      case elementKind::caret:
+        return subjectStart;
+      default:
+        return subjectEnd;
     }
   }
 

@@ -56,7 +56,10 @@ struct trailEntry {
 class walker {
 public:
   walker(regexp& re, const unsigned char* subject, int length)
-      : re(re), s(subject), length(length), ignoreCase((re.flags_ & regexp::ignoreCase) != 0),
+      : re(re),
+        s(subject),
+        length(length),
+        ignoreCase((re.flags_ & regexp::ignoreCase) != 0),
         dotNotNewline((re.flags_ & regexp::dotNotNewline) != 0) {}
 
   // A walk from `start` at `position` that succeeds when it leaves `stopAt`

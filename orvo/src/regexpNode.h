@@ -53,15 +53,15 @@ struct node {
   int item = 0;                // item code, or the group of a back-reference
   unsigned lower = 0;          // repetition bounds (upper noLimit for the unbounded kinds)
   unsigned upper = 0;
-  unsigned number = 0;         // group number, or the distance of a look-behind
-  unsigned height = 1;         // levels of the subtree below and including this node
-  unsigned index = 0;          // position in the regexp's node list
+  unsigned number = 0;  // group number, or the distance of a look-behind
+  unsigned height = 1;  // levels of the subtree below and including this node
+  unsigned index = 0;   // position in the regexp's node list
 
   // Working state of a match, set up afresh whenever a walk enters the node.
   unsigned compulsory = 0;
   unsigned optional = 0;
-  int remembered = -1;   // offset where the last iteration began, -1 none
-  int entryOffset = -1;  // group: offset where the walk entered it
+  int remembered = -1;      // offset where the last iteration began, -1 none
+  int entryOffset = -1;     // group: offset where the walk entered it
   std::uint64_t stamp = 0;  // choice point under which the state was last trailed
 
   node* parent = nullptr;
@@ -69,8 +69,8 @@ struct node {
   node* prev = nullptr;
 
   bool isRepetition() const {
-    return kind == nodeKind::greedyUnbounded || kind == nodeKind::greedyBounded ||
-           kind == nodeKind::lazyUnbounded || kind == nodeKind::lazyBounded;
+    return kind == nodeKind::greedyUnbounded || kind == nodeKind::greedyBounded || kind == nodeKind::lazyUnbounded ||
+           kind == nodeKind::lazyBounded;
   }
   bool isGroup() const { return kind == nodeKind::group; }
   void addToSet(unsigned c) { set[c >> 3] |= static_cast<unsigned char>(1u << (c & 7)); }

@@ -79,8 +79,8 @@ bool parseRfc1123(dateTime& value, const string& text) {
   value = dateTime(day, month, year, number(re, 5), number(re, 6), number(re, 7), 0);
 
   if (re.groupLength(9) != 0) {
-    const timeSpan zone = timeSpan::fromMilliseconds(std::int64_t(number(re, 10)) * 3600000 +
-                                                     std::int64_t(number(re, 11)) * 60000);
+    const timeSpan zone =
+        timeSpan::fromMilliseconds(std::int64_t(number(re, 10)) * 3600000 + std::int64_t(number(re, 11)) * 60000);
     if (re.group(9).charAt(0) == '+')
       value -= zone;
     else

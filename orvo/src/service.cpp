@@ -77,8 +77,10 @@ int awaitStart(int channel) {
   char buffer[4096];
   for (;;) {
     ssize_t n = read(channel, buffer, sizeof buffer);
-    if (n > 0) text.append(buffer, (size_t)n);
-    else if (n == 0 || errno != EINTR) break;
+    if (n > 0)
+      text.append(buffer, (size_t)n);
+    else if (n == 0 || errno != EINTR)
+      break;
   }
   close(channel);
   int exitCode = 1;

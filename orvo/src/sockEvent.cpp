@@ -53,9 +53,12 @@ dispatcherState& state() {
 
 kernelQueue::filter filterOf(int kind) {
   switch (kind) {
-    case sockEvent::READ: return kernelQueue::readFilter;
-    case sockEvent::EXCEPT: return kernelQueue::priorityFilter;
-    default: return kernelQueue::writeFilter;  // WRITE and CONNECT
+    case sockEvent::READ:
+      return kernelQueue::readFilter;
+    case sockEvent::EXCEPT:
+      return kernelQueue::priorityFilter;
+    default:
+      return kernelQueue::writeFilter;  // WRITE and CONNECT
   }
 }
 
@@ -111,8 +114,10 @@ void eraseTimer(std::vector<sockEvent::event*>& heap, sockEvent::event* r) {
   heap.pop_back();
   if (last == r) return;
   placeTimer(heap, i, last);
-  if (i > 0 && dueBefore(last, heap[(i - 1) / 2])) siftUp(heap, i);
-  else siftDown(heap, i);
+  if (i > 0 && dueBefore(last, heap[(i - 1) / 2]))
+    siftUp(heap, i);
+  else
+    siftDown(heap, i);
 }
 
 void writeErrorLine(const string& text) { std::cout << text.buffer() << std::endl; }
@@ -174,8 +179,10 @@ void sockEvent::insert(event* r) {
     return;
   }
   int error = 0;
-  if (r->kind < READ || r->kind > CONNECT) error = EINVAL;
-  else if (s.queue->add(r->fd, filterOf(r->kind), r) != 0) error = errno;
+  if (r->kind < READ || r->kind > CONNECT)
+    error = EINVAL;
+  else if (s.queue->add(r->fd, filterOf(r->kind), r) != 0)
+    error = errno;
   if (error) {
     string text;
     text.format("insert kevent error '%s'", errorText(error).buffer());
@@ -204,15 +211,19 @@ void sockEvent::remove(sockEvent* handle) {
   }
   r->removed = true;
   // A pass may still hold the record (a ready batch, a walk of due timers).
-  if (s.inDispatch) s.pendingDeletes.push_back(r);
-  else delete r;
+  if (s.inDispatch)
+    s.pendingDeletes.push_back(r);
+  else
+    delete r;
 }
 
 void sockEvent::fire(event* r) {
   sockEvent* owner = r->owner;
   try {
-    if (r->function) r->function(owner);
-    else if (r->method) r->method(owner);
+    if (r->function)
+      r->function(owner);
+    else if (r->method)
+      r->method(owner);
   } catch (...) {
     state().inDispatch = false;
     if (r->autoDelete && r->owner) delete r->owner;
@@ -353,11 +364,15 @@ void sockEvent::event::print() const {
   static const char* const kindNames[] = {"READ ", "WRITE ", "EXCEPT ", "CONNECT "};
   string text;
   text.format("0x%08lx(", (unsigned long)(uintptr_t)this);
-  if (kind == TIME) text.append(string("TIME ") + due.format("%x %X"));
-  else if (kind >= READ && kind <= CONNECT) text.append(string().format("%s%d", kindNames[kind], (int)fd));
+  if (kind == TIME)
+    text.append(string("TIME ") + due.format("%x %X"));
+  else if (kind >= READ && kind <= CONNECT)
+    text.append(string().format("%s%d", kindNames[kind], (int)fd));
   text.append(") ");
-  if (function) text.append(string().format("fn at 0x%08lx", (unsigned long)(uintptr_t)function));
-  else if (method) text.append(string().format("object 0x%08lx", (unsigned long)(uintptr_t)method.object()));
+  if (function)
+    text.append(string().format("fn at 0x%08lx", (unsigned long)(uintptr_t)function));
+  else if (method)
+    text.append(string().format("object 0x%08lx", (unsigned long)(uintptr_t)method.object()));
   if (!isValid()) text.append(" invalid!");
   fputs(text.buffer(), stderr);
 }

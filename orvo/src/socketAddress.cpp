@@ -62,8 +62,10 @@ static bool portNumber(const char* text, uint32_t& value) {
     magnitude = magnitude * 10 + (uint64_t)(*p++ - '0');
     if (magnitude > 0xFFFFFFFFu) saturated = true, magnitude = 0xFFFFFFFFu;
   }
-  if (saturated) value = 0xFFFFFFFFu;
-  else value = negative ? (uint32_t)(0u - (uint32_t)magnitude) : (uint32_t)magnitude;
+  if (saturated)
+    value = 0xFFFFFFFFu;
+  else
+    value = negative ? (uint32_t)(0u - (uint32_t)magnitude) : (uint32_t)magnitude;
   return *p == 0;
 }
 
@@ -116,8 +118,10 @@ bool localAddress(in_addr& out) {
 
 string xresolvehost::what() const {
   string text;
-  if (host.length() == 0) text = "Bad host name or ip address.";
-  else text.format("Bad host name '%s' or ip address.", host.buffer());
+  if (host.length() == 0)
+    text = "Bad host name or ip address.";
+  else
+    text.format("Bad host name '%s' or ip address.", host.buffer());
   return text;
 }
 

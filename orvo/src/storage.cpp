@@ -32,8 +32,8 @@ void storageContainer::resize(unsigned newCount) {
       std::free(data);
       data = nullptr;
     } else {
-      void* p = capacity == 0 ? std::malloc(size_t(wanted) * elementSize)
-                              : std::realloc(data, size_t(wanted) * elementSize);
+      void* p =
+          capacity == 0 ? std::malloc(size_t(wanted) * elementSize) : std::realloc(data, size_t(wanted) * elementSize);
       if (!p) throw new outOfMemory();
       data = static_cast<char*>(p);
     }
@@ -85,8 +85,7 @@ void storageContainer::copyElements(const void* source, unsigned n) {
 storage::storage(unsigned elementSize, unsigned minimumCapacity, unsigned blockSize)
     : elementSize(elementSize), minimumCapacity(minimumCapacity), blockSize(blockSize) {}
 
-storage::storage(const void* source, unsigned n, unsigned elementSize, unsigned minimumCapacity,
-                 unsigned blockSize)
+storage::storage(const void* source, unsigned n, unsigned elementSize, unsigned minimumCapacity, unsigned blockSize)
     : elementSize(elementSize), minimumCapacity(minimumCapacity), blockSize(blockSize) {
   storageContainer* c = new storageContainer(elementSize, minimumCapacity, blockSize);
   try {
@@ -100,7 +99,9 @@ storage::storage(const void* source, unsigned n, unsigned elementSize, unsigned 
 }
 
 storage::storage(const storage& other)
-    : sharedContainer(), elementSize(other.elementSize), minimumCapacity(other.minimumCapacity),
+    : sharedContainer(),
+      elementSize(other.elementSize),
+      minimumCapacity(other.minimumCapacity),
       blockSize(other.blockSize) {
   attach(other.rep);
 }

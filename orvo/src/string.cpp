@@ -112,9 +112,7 @@ string& string::assign(const string& other) {
   return *this;
 }
 
-string& string::assign(const char* text) {
-  return assign(text, text ? unsigned(std::strlen(text)) : 0u);
-}
+string& string::assign(const char* text) { return assign(text, text ? unsigned(std::strlen(text)) : 0u); }
 
 string& string::assign(char c) { return assign(&c, 1u); }
 
@@ -422,15 +420,11 @@ int string::compareText(const string& other) const {
 
 int string::compare(const char* text) const { return std::strcmp(r->buffer, text ? text : ""); }
 
-int string::compareNoCase(const string& other) const {
-  return r == other.r ? 0 : stricmp(r->buffer, other.r->buffer);
-}
+int string::compareNoCase(const string& other) const { return r == other.r ? 0 : stricmp(r->buffer, other.r->buffer); }
 
 int string::compareNoCase(const char* text) const { return stricmp(r->buffer, text ? text : ""); }
 
-int string::collate(const string& other) const {
-  return r == other.r ? 0 : std::strcoll(r->buffer, other.r->buffer);
-}
+int string::collate(const string& other) const { return r == other.r ? 0 : std::strcoll(r->buffer, other.r->buffer); }
 
 int string::collate(const char* text) const { return std::strcoll(r->buffer, text ? text : ""); }
 
@@ -444,9 +438,7 @@ string string::takeToken(const char* separators) {
 }
 
 string operator+(const string& a, const string& b) { return string(a).append(b); }
-string operator+(const string& a, const char* b) {
-  return string(a).append(b, b ? unsigned(std::strlen(b)) : 0u);
-}
+string operator+(const string& a, const char* b) { return string(a).append(b, b ? unsigned(std::strlen(b)) : 0u); }
 string operator+(const string& a, char b) { return string(a).append(b); }
 
 int stricmp(const char* a, const char* b) {
@@ -502,9 +494,7 @@ unsigned long long magnitudeOf(long long v) {
 }
 }  // namespace
 
-char* itoa(int value, char* buffer, int radix) {
-  return writeDigits(magnitudeOf(value), value < 0, buffer, radix);
-}
+char* itoa(int value, char* buffer, int radix) { return writeDigits(magnitudeOf(value), value < 0, buffer, radix); }
 
 char* utoa(unsigned value, char* buffer, int radix) { return writeDigits(value, false, buffer, radix); }
 
@@ -537,8 +527,6 @@ std::istream& getline(std::istream& in, string& line) {
   return in;
 }
 
-std::ostream& operator<<(std::ostream& out, const string& s) {
-  return out.write(s.buffer(), s.length());
-}
+std::ostream& operator<<(std::ostream& out, const string& s) { return out.write(s.buffer(), s.length()); }
 
 }  // namespace orvo

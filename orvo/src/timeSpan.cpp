@@ -71,8 +71,8 @@ string timeSpan::toString() const {
   const unsigned long long hours = magnitude % 24;
   const unsigned long long days = magnitude / 24;
   char text[48];
-  std::snprintf(text, sizeof text, "%s%llu/%llu:%llu:%llu:%03llu", negative ? "-" : "", days, hours, minutes,
-                seconds, ms);
+  std::snprintf(text, sizeof text, "%s%llu/%llu:%llu:%llu:%03llu", negative ? "-" : "", days, hours, minutes, seconds,
+                ms);
   return string(text);
 }
 

@@ -19,9 +19,7 @@ TTimer& TTimer::operator=(const TTimer& AOther) {
 
 TTimer::~TTimer() { Stop(); }
 
-orvo::dateTime TTimer::Due() const {
-  return Registration ? Registration->record->due : orvo::dateTime(0u, 0);
-}
+orvo::dateTime TTimer::Due() const { return Registration ? Registration->record->due : orvo::dateTime(0u, 0); }
 
 void TTimer::Arm(const orvo::dateTime& ADue) {
   new orvo::sockEvent(ADue, this, &TTimer::OnExpire, nullptr, &Registration);

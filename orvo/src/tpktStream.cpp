@@ -147,9 +147,12 @@ void tpktStream::flush(unsigned timeoutSeconds) {
     if (timerClock().compare(deadline) >= 0) return;
     ssize_t n = ::send(connection->fd, outputQueue.readPosition(), outputQueue.remaining(), MSG_NOSIGNAL);
     connection->lastError = n == -1 ? errno : 0;
-    if (n >= 0) outputQueue.skip((int)n);
-    else if (errno == EAGAIN || errno == EWOULDBLOCK) sleep(500);
-    else if (errno != EINTR) return;
+    if (n >= 0)
+      outputQueue.skip((int)n);
+    else if (errno == EAGAIN || errno == EWOULDBLOCK)
+      sleep(500);
+    else if (errno != EINTR)
+      return;
   }
 }
 

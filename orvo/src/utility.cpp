@@ -68,8 +68,7 @@ int sleep(unsigned milliseconds) {
 }
 
 std::ostream& operator<<(std::ostream& out, const blanks& b) {
-  static const char spaces[] =
-      "                                                                                ";
+  static const char spaces[] = "                                                                                ";
   int count = b.count;
   while (count >= 80) {
     out.write(spaces, 80);

@@ -73,10 +73,10 @@ TEST_F(bifurcatorTest, LineStateHoldsForOneLineOnly) {
 
 TEST_F(bifurcatorTest, LineStateWithLevelAndLineLevel) {
   target << orvo::lineState(orvo::stateError, 3) << "bad" << std::endl;
-  target << orvo::setState(orvo::stateInformation, 1) << orvo::lineLevel(4) << "detail" << std::endl << "back" << std::endl;
-  std::vector<capturedLine> expected{{"bad\n", "Error", 3, true},
-                                     {"detail\n", "Information", 4, true},
-                                     {"back\n", "Information", 1, true}};
+  target << orvo::setState(orvo::stateInformation, 1) << orvo::lineLevel(4) << "detail" << std::endl
+         << "back" << std::endl;
+  std::vector<capturedLine> expected{
+      {"bad\n", "Error", 3, true}, {"detail\n", "Information", 4, true}, {"back\n", "Information", 1, true}};
   EXPECT_EQ(expected, lines);
 }
 
@@ -87,7 +87,8 @@ TEST_F(bifurcatorTest, ChunksWaitWhileAStateIsPushed) {
   EXPECT_TRUE(lines.empty());
   target << orvo::popState;
   // Everything gathered is processed under the state current at the pop.
-  std::vector<capturedLine> expected{{"one\n", "Error", 2, true}, {"two\n", "Error", 2, true}, {"three\n", "Error", 2, true}};
+  std::vector<capturedLine> expected{
+      {"one\n", "Error", 2, true}, {"two\n", "Error", 2, true}, {"three\n", "Error", 2, true}};
   EXPECT_EQ(expected, lines);
   EXPECT_EQ(1u, buffer().stackDepth());
   target << "four" << std::endl;
@@ -190,9 +191,8 @@ TEST_F(bifurcatorTest, RemoveManipulatorFlushesBeforeItDeletes) {
   EXPECT_EQ(1, tally.destroyed);
   target << " more" << std::endl << orvo::popState << "later" << std::endl;
   EXPECT_EQ(2u, removedLines.size());
-  std::vector<capturedLine> stayed{{"held\n", "Error", 0, true},
-                                   {"unended more\n", "Error", 0, true},
-                                   {"later\n", "", 0, true}};
+  std::vector<capturedLine> stayed{
+      {"held\n", "Error", 0, true}, {"unended more\n", "Error", 0, true}, {"later\n", "", 0, true}};
   EXPECT_EQ(stayed, lines);
 }
 

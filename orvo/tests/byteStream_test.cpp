@@ -144,11 +144,12 @@ TEST(HexDump, PrefixOffsetsAndStreamStateAfterwards) {
   for (unsigned i = 0; i < sizeof bytes; ++i) bytes[i] = static_cast<unsigned char>(0x7A + i);
   orvo::hexDump(out, bytes, 33, "  > ");
   out << 255 << std::setw(3) << 7;
-  EXPECT_EQ("  > 0000: 7A 7B 7C 7D  7E 7F 80 81  82 83 84 85  86 87 88 89   z{|}~...........\n"
-            "  > 0010: 8A 8B 8C 8D  8E 8F 90 91  92 93 94 95  96 97 98 99   ................\n"
-            "  > 0020: 9A                                                   .\n"
-            "255**7",
-            out.str());
+  EXPECT_EQ(
+      "  > 0000: 7A 7B 7C 7D  7E 7F 80 81  82 83 84 85  86 87 88 89   z{|}~...........\n"
+      "  > 0010: 8A 8B 8C 8D  8E 8F 90 91  92 93 94 95  96 97 98 99   ................\n"
+      "  > 0020: 9A                                                   .\n"
+      "255**7",
+      out.str());
 
   std::ostringstream none;
   orvo::hexDump(none, bytes, 0, "x");

@@ -71,9 +71,7 @@ TEST_F(fileStreamTest, AppendModeAddsAndTruncateModeReplaces) {
 }
 
 TEST_F(fileStreamTest, ExistingFileKeepsItsPermissions) {
-  {
-    std::ofstream create(path);
-  }
+  { std::ofstream create(path); }
   ::chmod(path.c_str(), 0644);
   fileStream out(path.c_str(), std::ios_base::app);
   out << "x";

@@ -88,9 +88,7 @@ TEST(Guid, ParseRefusesMalformedTextAndKeepsTheValue) {
       "{00010203-0405-0607-0809-0a0b0c0d0e0g}",  // not a digit
       "{ 0010203-0405-0607-0809-0a0b0c0d0e0f}",  // blank inside an octet
       "{-0010203-0405-0607-0809-0a0b0c0d0e0f}",  // sign inside an octet
-      "(00010203-0405-0607-0809-0a0b0c0d0e0f)",
-      "{000102030-405-0607-0809-0a0b0c0d0e0f}",
-      "",
+      "(00010203-0405-0607-0809-0a0b0c0d0e0f)", "{000102030-405-0607-0809-0a0b0c0d0e0f}", "",
   };
   for (const char* text : bad) {
     EXPECT_FALSE(g.fromString(text)) << text;

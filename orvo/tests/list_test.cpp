@@ -223,8 +223,8 @@ TEST(ListInsertion, BothKindsInsertAtEveryPlaceSharedOrNot) {
     bool shared;
     std::vector<int> expected;
   } cases[] = {
-    {-1, false, {9, 1, 2, 3}}, {-1, true, {9, 1, 2, 3}}, {1, false, {1, 9, 2, 3}},
-    {1, true, {1, 9, 2, 3}},   {3, false, {1, 2, 3, 9}}, {3, true, {1, 2, 3, 9}},
+      {-1, false, {9, 1, 2, 3}}, {-1, true, {9, 1, 2, 3}}, {1, false, {1, 9, 2, 3}},
+      {1, true, {1, 9, 2, 3}},   {3, false, {1, 2, 3, 9}}, {3, true, {1, 2, 3, 9}},
   };
   for (const auto& c : cases) {
     int elements[] = {1, 2, 3, 9};
@@ -244,7 +244,8 @@ TEST(ListInsertion, BothKindsInsertAtEveryPlaceSharedOrNot) {
     orvo::dlist<int>::node* valueAt = nullptr;
     if (c.after >= 0) {
       pointerAt = pointers.find(&elements[c.after - 1]);
-      for (valueAt = values.head(); valueAt->value != c.after; valueAt = valueAt->next) {}
+      for (valueAt = values.head(); valueAt->value != c.after; valueAt = valueAt->next) {
+      }
     }
     pointers.insertAfter(&elements[3], pointerAt);
     values.insertAfter(9, valueAt);

@@ -34,9 +34,9 @@ TEST(memberCallback, callsTheBoundMemberOfTheBoundObject) {
     callback call;
     const char* expected;
   } cases[] = {
-    {callback(&object, &base::note), "derived 1!"},          // virtual: the object's own version
-    {callback(&object, &base::plain), "plain 1!"},
-    {callback(static_cast<base*>(&object), &base::note), "derived 1!"},
+      {callback(&object, &base::note), "derived 1!"},  // virtual: the object's own version
+      {callback(&object, &base::plain), "plain 1!"},
+      {callback(static_cast<base*>(&object), &base::note), "derived 1!"},
   };
   for (const auto& c : cases) {
     object.calls.clear();

@@ -52,7 +52,7 @@ TEST(RegexpGuard, NestedQuantifiersOnALongSubjectGiveNoMatch) {
     const char* pattern;
     unsigned flags;
   } cases[] = {
-    {"(\\w+)*x", 0}, {"(a|aa)*b", 0}, {"((a*)*)*c", 0}, {"(.*)*(.*)*(.*)*#", 0}, {"(\\w+)*x$", regexp::anchored},
+      {"(\\w+)*x", 0}, {"(a|aa)*b", 0}, {"((a*)*)*c", 0}, {"(.*)*(.*)*(.*)*#", 0}, {"(\\w+)*x$", regexp::anchored},
   };
   for (const auto& c : cases) {
     regexp re(c.pattern, c.flags);

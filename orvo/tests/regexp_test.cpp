@@ -195,7 +195,9 @@ TEST(RegexpSearch, SetEscapes) {
   EXPECT_EQ("ab", firstMatch("\\D+", "ab42c"));
   EXPECT_EQ("a_1\x80\xF1", firstMatch("\\w+", "a_1\x80\xF1-"));
   EXPECT_EQ(" \t\r\n", firstMatch("\\s+", "x \t\r\nx"));
-  EXPECT_EQ("AB\x9F", firstMatch("\\u+", "aAB\x9F" "b"));
+  EXPECT_EQ("AB\x9F", firstMatch("\\u+",
+                                 "aAB\x9F"
+                                 "b"));
   EXPECT_EQ("b\xE5", firstMatch("\\l+", "Ab\xE5Z"));
   EXPECT_EQ("\t\r\n", firstMatch("\\t\\r\\n", "\t\r\n"));
   EXPECT_EQ("A", firstMatch("\\x41", "A"));
@@ -248,8 +250,7 @@ TEST(RegexpCompile, StatusCodes) {
   EXPECT_EQ(regexp::badEscape, statusOf("a\\"));
   for (const char* p : {"a)", "(a", "[a", "a]", "a{2", "a}", "a{1{2}}", "a{(}", "a{]}", "(a[)"})
     EXPECT_EQ(regexp::badBrackets, statusOf(p)) << p;
-  for (const char* p : {"*a", "(+)", "a|?b", "{2}", "+", "??"})
-    EXPECT_EQ(regexp::nothingToRepeat, statusOf(p)) << p;
+  for (const char* p : {"*a", "(+)", "a|?b", "{2}", "+", "??"}) EXPECT_EQ(regexp::nothingToRepeat, statusOf(p)) << p;
   EXPECT_EQ(regexp::compiled, statusOf("a**"));
   EXPECT_EQ(regexp::compiled, statusOf("[)(]"));
 }
@@ -387,13 +388,25 @@ TEST(RegexpCaseTables, InstalledTablesDecideLetters) {
   unsigned char upper[256], lower[256];
   for (int c = 0; c < 256; ++c) upper[c] = lower[c] = static_cast<unsigned char>(c);
   // Latin-1 letters only: 0xC0-0xDE are upper case, 0xE0-0xFE lower.
-  for (int c = 'a'; c <= 'z'; ++c) upper[c] = static_cast<unsigned char>(c - 32), lower[c - 32] = static_cast<unsigned char>(c);
-  for (int c = 0xE0; c <= 0xFE; ++c) upper[c] = static_cast<unsigned char>(c - 32), lower[c - 32] = static_cast<unsigned char>(c);
+  for (int c = 'a'; c <= 'z'; ++c)
+    upper[c] = static_cast<unsigned char>(c - 32), lower[c - 32] = static_cast<unsigned char>(c);
+  for (int c = 0xE0; c <= 0xFE; ++c)
+    upper[c] = static_cast<unsigned char>(c - 32), lower[c - 32] = static_cast<unsigned char>(c);
   regexp::setCaseTables(upper, lower);
   EXPECT_TRUE(matches("\xC9", "\xE9", regexp::ignoreCase));
   EXPECT_FALSE(matches("\x90", "\xE0", regexp::ignoreCase));
-  EXPECT_EQ("\xC9" "A", firstMatch("\\u+", "\x80\xC9" "Ab"));
-  EXPECT_EQ("\xE9" "b", firstMatch("\\l+", "\xC9\xE9" "b1"));
+  EXPECT_EQ(
+      "\xC9"
+      "A",
+      firstMatch("\\u+",
+                 "\x80\xC9"
+                 "Ab"));
+  EXPECT_EQ(
+      "\xE9"
+      "b",
+      firstMatch("\\l+",
+                 "\xC9\xE9"
+                 "b1"));
   EXPECT_FALSE(matches("\\w", "\x80"));
   EXPECT_EQ(0, orvo::compareLetters("\xC9t\xC9", "\xE9T\xE9"));
   regexp::setCaseTables(nullptr, nullptr);

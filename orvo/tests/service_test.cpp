@@ -86,11 +86,12 @@ TEST(service, hooksGiveTheirFixedAnswers) {
     hook call;
     bool answer;
   } hooks[] = {
-    {&orvo::service::hook1, true},  {&orvo::service::hook2, true}, {&orvo::service::hook3, false},
-    {&orvo::service::hook4, true},  {&orvo::service::hook5, true}, {&orvo::service::hook6, false},
-    {&orvo::service::hook7, false},
+      {&orvo::service::hook1, true},  {&orvo::service::hook2, true}, {&orvo::service::hook3, false},
+      {&orvo::service::hook4, true},  {&orvo::service::hook5, true}, {&orvo::service::hook6, false},
+      {&orvo::service::hook7, false},
   };
-  for (size_t i = 0; i < sizeof hooks / sizeof hooks[0]; ++i) EXPECT_EQ(hooks[i].answer, (base.*hooks[i].call)()) << i + 1;
+  for (size_t i = 0; i < sizeof hooks / sizeof hooks[0]; ++i)
+    EXPECT_EQ(hooks[i].answer, (base.*hooks[i].call)()) << i + 1;
   EXPECT_TRUE(s.requests.empty());
 }
 
@@ -224,7 +225,7 @@ enum startEnd { reportsRunning, reportsExitCode, returnsUnreported, diesUnreport
 
 struct detachCase {
   startEnd end;
-  int starterExit;       // the starting process's result
+  int starterExit;          // the starting process's result
   const char* starterText;  // what reaches its standard error
 };
 

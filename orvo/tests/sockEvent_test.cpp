@@ -159,7 +159,9 @@ struct target {
 };
 
 struct derivedTarget : target {
-  void onEvent(sockEvent* registration) override { calls.push_back(100 + (int)(intptr_t)registration->record->userData); }
+  void onEvent(sockEvent* registration) override {
+    calls.push_back(100 + (int)(intptr_t)registration->record->userData);
+  }
 };
 
 TEST_F(timers, memberCallbacksGoThroughTheVirtualTable) {
@@ -193,11 +195,7 @@ TEST_F(timers, equalDueTimesFireInCreationOrder) {
     std::int64_t advance;
     std::vector<int> fires;
   } steps[] = {
-    {50, {}},
-    {50, {2, 5, 8}},
-    {100, {4, 7}},
-    {50, {}},
-    {50, {1, 3, 6}},
+      {50, {}}, {50, {2, 5, 8}}, {100, {4, 7}}, {50, {}}, {50, {1, 3, 6}},
   };
   orvo::dateTime base = orvo::timerClock() + orvo::timeSpan::fromMilliseconds(10000);
   for (int i = 0; i < 8; ++i)
@@ -223,8 +221,8 @@ TEST_F(timers, removalsKeepTheEarliestLiveTimerInFront) {
   for (int i = 0; i < count; ++i) {
     seed = seed * 1103515245 + 12345;
     dueIn[i] = 100 + (seed >> 16) % 4000;  // within the wait limit of 5 s
-    handles[i] = new sockEvent(base + orvo::timeSpan::fromMilliseconds(dueIn[i]), recordUserData,
-                               (void*)(intptr_t)i, nullptr);
+    handles[i] =
+        new sockEvent(base + orvo::timeSpan::fromMilliseconds(dueIn[i]), recordUserData, (void*)(intptr_t)i, nullptr);
   }
   auto earliestLive = [&] {
     std::int64_t earliest = 5000;
@@ -602,7 +600,7 @@ TEST_F(sockets, recordDiagnostics) {
   orvo::dateTime due(5, 3, 2004, 7, 8, 9, 10);
   sockEvent* timer = new sockEvent(due, &object, &target::onEvent, nullptr, nullptr);
   expected.format("0x%08lx(TIME 05/03/2004 07:08:09) object 0x%08lx", (unsigned long)(uintptr_t)timer->record,
-                  (unsigned long)(uintptr_t)static_cast<target*>(&object));
+                  (unsigned long)(uintptr_t) static_cast<target*>(&object));
   testing::internal::CaptureStderr();
   timer->record->print();
   EXPECT_EQ(toStd(expected), testing::internal::GetCapturedStderr());

@@ -109,8 +109,10 @@ TEST(socketAddress, localAddressAnswersAnAddress) {
   in_addr out;
   out.s_addr = 0;
   bool found = orvo::localAddress(out);
-  if (!found) EXPECT_EQ(htonl(INADDR_LOOPBACK), out.s_addr);
-  else EXPECT_NE(0u, out.s_addr);
+  if (!found)
+    EXPECT_EQ(htonl(INADDR_LOOPBACK), out.s_addr);
+  else
+    EXPECT_NE(0u, out.s_addr);
 }
 
 TEST(socketAddress, resolveFailureTexts) {

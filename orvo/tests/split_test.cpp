@@ -51,9 +51,7 @@ TEST(SplitByPattern, SeparatorWithGroupsOfItsOwn) {
   EXPECT_EQ((texts{"a,b"}), byPattern("a,b", "((((((((((((((,))))))))))))))"));
 }
 
-TEST(SplitByPattern, BadSeparatorKeepsTheText) {
-  EXPECT_EQ((texts{"a(b"}), byPattern("a(b", "("));
-}
+TEST(SplitByPattern, BadSeparatorKeepsTheText) { EXPECT_EQ((texts{"a(b"}), byPattern("a(b", "(")); }
 
 TEST(Split, FixedSeparators) {
   orvo::stringlist out;

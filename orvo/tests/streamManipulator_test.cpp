@@ -38,8 +38,8 @@ TEST(stringySink, CutsChunksIntoLinesAndCarriesUnendedPieces) {
   EXPECT_EQ(0, sink.flushChunk());
   EXPECT_EQ(0, feed(sink, "d\ne"));
   EXPECT_EQ(0, feed(sink, "f\n"));
-  std::vector<capturedLine> expected{{"a\n", "", 0, true},  {"b\n", "", 0, true}, {"\n", "", 0, true},
-                                     {"c", "", 0, true},    {"d\n", "", 0, false}, {"e", "", 0, true},
+  std::vector<capturedLine> expected{{"a\n", "", 0, true}, {"b\n", "", 0, true},  {"\n", "", 0, true},
+                                     {"c", "", 0, true},   {"d\n", "", 0, false}, {"e", "", 0, true},
                                      {"f\n", "", 0, false}};
   EXPECT_EQ(expected, lines);
 }
@@ -82,9 +82,14 @@ TEST(levelPrefixFormat, MarksTheFourWordsOnly) {
   struct {
     string state;
     const char* expected;
-  } cases[] = {{orvo::stateError, "[E] text"},     {orvo::stateWarning, "[W] text"}, {orvo::stateInformation, "[I] text"},
-               {orvo::stateDebug, "[D] text"},     {orvo::stateDefault, "text"},     {"BillInfo", "text"},
-               {"error", "text"},                  {string("Error\0", 6), "text"}};
+  } cases[] = {{orvo::stateError, "[E] text"},
+               {orvo::stateWarning, "[W] text"},
+               {orvo::stateInformation, "[I] text"},
+               {orvo::stateDebug, "[D] text"},
+               {orvo::stateDefault, "text"},
+               {"BillInfo", "text"},
+               {"error", "text"},
+               {string("Error\0", 6), "text"}};
   for (auto& c : cases) {
     string line("text");
     orvo::levelPrefixFormat(line, false, &c.state, nullptr);
@@ -293,8 +298,8 @@ TEST_F(syslogSinkTest, PriorityFollowsTheStateWord) {
     feed(sink, "line\n");
   }
   std::vector<std::pair<int, std::string>> expected{
-      {LOG_ERR, "[E] line"},  {LOG_WARNING, "[W] line"}, {LOG_INFO, "[I] line"}, {LOG_DEBUG, "[D] line"},
-      {LOG_NOTICE, "line"},   {LOG_NOTICE, "line"},      {LOG_NOTICE, "line"}};
+      {LOG_ERR, "[E] line"}, {LOG_WARNING, "[W] line"}, {LOG_INFO, "[I] line"}, {LOG_DEBUG, "[D] line"},
+      {LOG_NOTICE, "line"},  {LOG_NOTICE, "line"},      {LOG_NOTICE, "line"}};
   EXPECT_EQ(expected, log.records);
 }
 

@@ -58,10 +58,10 @@ TEST(versionInfo, theOtherTextsAreEmpty) {
   const orvo::versionInfo info;
   typedef orvo::string (orvo::versionInfo::*accessor)() const;
   const accessor others[] = {
-    &orvo::versionInfo::comments,        &orvo::versionInfo::companyName,     &orvo::versionInfo::fileDescription,
-    &orvo::versionInfo::internalName,    &orvo::versionInfo::legalCopyright,  &orvo::versionInfo::legalTrademarks,
-    &orvo::versionInfo::originalFilename, &orvo::versionInfo::privateBuild,   &orvo::versionInfo::productName,
-    &orvo::versionInfo::specialBuild,
+      &orvo::versionInfo::comments,         &orvo::versionInfo::companyName,    &orvo::versionInfo::fileDescription,
+      &orvo::versionInfo::internalName,     &orvo::versionInfo::legalCopyright, &orvo::versionInfo::legalTrademarks,
+      &orvo::versionInfo::originalFilename, &orvo::versionInfo::privateBuild,   &orvo::versionInfo::productName,
+      &orvo::versionInfo::specialBuild,
   };
   for (accessor text : others) EXPECT_EQ("", toStd((info.*text)()));
 }

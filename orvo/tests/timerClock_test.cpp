@@ -44,10 +44,10 @@ TEST(timerClock, testsCanMoveItAheadButNeverBack) {
     std::int64_t span;
     std::int64_t moved;
   } cases[] = {
-    {5000, 5000},
-    {86400000, 86400000},  // a day
-    {0, 0},
-    {-3000, 0},
+      {5000, 5000},
+      {86400000, 86400000},  // a day
+      {0, 0},
+      {-3000, 0},
   };
   for (const auto& c : cases) {
     std::int64_t steadyBefore = steadyMilliseconds();

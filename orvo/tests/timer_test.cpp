@@ -159,10 +159,10 @@ TEST(Timer, NoTimeoutNeverFiresZeroFiresOnTheNextPass) {
     bool armed;
     int fired;
   } cases[] = {
-    {TTimer::NoTimeout, false, 0},
-    {0, true, 1},
-    {-5, true, 1},  // any other negative span is due at once
-    {1, true, 1},
+      {TTimer::NoTimeout, false, 0},
+      {0, true, 1},
+      {-5, true, 1},  // any other negative span is due at once
+      {1, true, 1},
   };
   for (const auto& c : cases) {
     TOwner owner;

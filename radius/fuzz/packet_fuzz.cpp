@@ -11,8 +11,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* AData, size_t ASize) {
   static const orvo::string secret("fuzz-secret");
   RADIUS::TPacket packet(secret);
-  if (!packet.Decode(AData, ASize > UINT_MAX ? UINT_MAX : unsigned(ASize)))
-    return 0;
+  if (!packet.Decode(AData, ASize > UINT_MAX ? UINT_MAX : unsigned(ASize))) return 0;
   std::vector<unsigned char> octets(packet.Length());
   packet.Encode(octets.data());
   RADIUS::TPacket again(secret);

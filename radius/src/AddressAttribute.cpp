@@ -6,8 +6,7 @@
 namespace RADIUS {
 
 bool TAddressAttribute::Decode(const unsigned char* AAttribute) {
-  if (AAttribute[1] != 6)
-    return false;
+  if (AAttribute[1] != 6) return false;
   FType = AAttribute[0];
   std::memcpy(&FAddress, AAttribute + 2, 4);
   return true;

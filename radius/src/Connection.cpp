@@ -49,10 +49,8 @@ TConnection::~TConnection() {
 }
 
 void TConnection::SetSecret(const orvo::string& ASecret) {
-  if (FSecret.compare(ASecret) == 0)
-    return;
-  if (IsOpen())
-    Shut();
+  if (FSecret.compare(ASecret) == 0) return;
+  if (IsOpen()) Shut();
   FSecret = ASecret;
   CompleteSetAside();
 }
@@ -64,8 +62,7 @@ bool TConnection::OpenBound(const sockaddr_in& ALocal, const sockaddr_in& AServe
 }
 
 void TConnection::Close() {
-  if (!IsOpen())
-    return;
+  if (!IsOpen()) return;
   Shut();
   CompleteSetAside();
 }
@@ -77,8 +74,7 @@ bool TConnection::LocalAddress(sockaddr_in& AOut) const {
 
 bool TConnection::OpenSocket(const sockaddr_in* ALocal, const sockaddr_in& AServer) {
   if (IsOpen()) {
-    if (AServer == FServer)
-      return true;
+    if (AServer == FServer) return true;
     Shut();
   }
   bool opened = false;
@@ -111,8 +107,7 @@ bool TConnection::OpenSocket(const sockaddr_in* ALocal, const sockaddr_in& AServ
   // Requests of the association just closed end only now, so that what their
   // completions send goes to the new one.
   CompleteSetAside();
-  if (opened)
-    SendWaiting();
+  if (opened) SendWaiting();
   return opened;
 }
 
@@ -132,8 +127,7 @@ void TConnection::Shut() {
 void TConnection::CompleteSetAside() {
   // A completion that closes the connection again adds to the list being
   // worked through here.
-  if (FCompletingSetAside)
-    return;
+  if (FCompletingSetAside) return;
   FCompletingSetAside = true;
   while (!FSetAside.empty()) {
     std::unique_ptr<TQueuedPacket> entry = std::move(FSetAside.front());
@@ -153,25 +147,21 @@ TPacket* TConnection::CreatePacket(int ACode, const TCompletion& ACompletion) {
   packet->SetCode(static_cast<unsigned>(ACode));
   packet->SetIdentifier(static_cast<uint8_t>(FIdentifierCounter++));
   unsigned char authenticator[AuthenticatorLength] = {};
-  if (ACode == pcAccessRequest)
-    randomBytes(authenticator, sizeof authenticator);
+  if (ACode == pcAccessRequest) randomBytes(authenticator, sizeof authenticator);
   packet->SetAuthenticator(authenticator);
   return packet.release();
 }
 
 void TConnection::Send(TPacket* APacket) {
-  if (!APacket)
-    return;
+  if (!APacket) return;
   FQueue.emplace_back(new TQueuedPacket(this, APacket));
   SendWaiting();
 }
 
 void TConnection::SendWaiting() {
   for (auto& entry : FQueue) {
-    if (entry->Sent())
-      continue;
-    if (!AssignIdentifier(*entry))
-      return;  // all 256 pending; the next completion sends it
+    if (entry->Sent()) continue;
+    if (!AssignIdentifier(*entry)) return;  // all 256 pending; the next completion sends it
     entry->Encode(FSecret);
     entry->FRetriesLeft = TQueuedPacket::Transmissions;
     TransmitEntry(*entry);
@@ -181,8 +171,7 @@ void TConnection::SendWaiting() {
 bool TConnection::AssignIdentifier(TQueuedPacket& AEntry) {
   uint8_t identifier = AEntry.Packet()->Identifier();
   for (unsigned tried = 0; FPendingIdentifiers.test(identifier); ++tried) {
-    if (tried == 256)
-      return false;
+    if (tried == 256) return false;
     identifier = static_cast<uint8_t>(FIdentifierCounter++);
   }
   AEntry.Packet()->SetIdentifier(identifier);
@@ -192,8 +181,7 @@ bool TConnection::AssignIdentifier(TQueuedPacket& AEntry) {
 }
 
 void TConnection::ReleaseIdentifier(TQueuedPacket& AEntry) {
-  if (!AEntry.HoldsIdentifier)
-    return;
+  if (!AEntry.HoldsIdentifier) return;
   FPendingIdentifiers.reset(AEntry.Packet()->Identifier());
   AEntry.HoldsIdentifier = false;
 }
@@ -214,8 +202,7 @@ int TConnection::Transmit(TPacket*, const unsigned char* ABytes, unsigned ALengt
 void TConnection::OnReceive(TPacket*) {}
 
 void TConnection::OnExpire(TQueuedPacket* AEntry) {
-  if (AEntry->FRetriesLeft > 0)
-    --AEntry->FRetriesLeft;
+  if (AEntry->FRetriesLeft > 0) --AEntry->FRetriesLeft;
   if (AEntry->FRetriesLeft > 0)
     TransmitEntry(*AEntry);
   else
@@ -226,11 +213,9 @@ void TConnection::OnReadable(orvo::sockEvent*) {
   std::unique_ptr<unsigned char[]> buffer(new unsigned char[ReceiveBufferLength]);
   ssize_t received = recv(FSocket.fd, buffer.get(), ReceiveBufferLength, 0);
   FSocket.lastError = received < 0 ? errno : 0;
-  if (received < static_cast<ssize_t>(MinPacketLength))
-    return;
+  if (received < static_cast<ssize_t>(MinPacketLength)) return;
   std::unique_ptr<TPacket> answer(new TPacket(FSecret));
-  if (!answer->Decode(buffer.get(), static_cast<unsigned>(received)))
-    return;
+  if (!answer->Decode(buffer.get(), static_cast<unsigned>(received))) return;
   OnReceive(answer.get());
   TQueuedPacket* request = nullptr;
   for (auto& entry : FQueue) {
@@ -239,8 +224,7 @@ void TConnection::OnReadable(orvo::sockEvent*) {
       break;
     }
   }
-  if (!request)
-    return;
+  if (!request) return;
   unsigned length = (unsigned(buffer[2]) << 8) | buffer[3];
   unsigned char expected[TMD5Digest::Size];
   TMD5Digest digest;
@@ -265,8 +249,7 @@ std::unique_ptr<TQueuedPacket> TConnection::Take(TQueuedPacket* AEntry) {
 
 void TConnection::Complete(TQueuedPacket* AEntry, int AResult, TPacket* AAnswer) {
   std::unique_ptr<TQueuedPacket> entry = Take(AEntry);
-  if (!entry)
-    return;
+  if (!entry) return;
   // A freed identifier lets a waiting request go before the completion adds
   // requests of its own.
   SendWaiting();
@@ -286,8 +269,7 @@ void TConnection::CancelRequests(const void* ARequester) {
       }
     }
   }
-  if (freed)
-    SendWaiting();
+  if (freed) SendWaiting();
 }
 
 unsigned TConnection::PendingCount() const { return static_cast<unsigned>(FQueue.size() + FSetAside.size()); }

@@ -9,8 +9,7 @@
 namespace RADIUS {
 
 bool TIntegerAttribute::Decode(const unsigned char* AAttribute) {
-  if (AAttribute[1] != 6)
-    return false;
+  if (AAttribute[1] != 6) return false;
   FType = AAttribute[0];
   FValue = wire::readUInt32(AAttribute + 2);
   return true;

@@ -16,8 +16,7 @@ TMD5Digest::TMD5Digest() : FContext(EVP_MD_CTX_new()) {
 TMD5Digest::~TMD5Digest() { EVP_MD_CTX_free(FContext); }
 
 TMD5Digest& TMD5Digest::Update(const void* AData, size_t ALength) {
-  if (ALength)
-    EVP_DigestUpdate(FContext, AData, ALength);
+  if (ALength) EVP_DigestUpdate(FContext, AData, ALength);
   return *this;
 }
 

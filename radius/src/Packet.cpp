@@ -53,8 +53,7 @@ void TPacket::SetAuthenticator(const unsigned char* AAuthenticator) {
 }
 
 bool TPacket::Append(TAttribute* AAttribute) {
-  if (!AAttribute)
-    return false;
+  if (!AAttribute) return false;
   if (Length() + AAttribute->Length() > MaxPacketLength) {
     delete AAttribute;
     return false;
@@ -68,8 +67,7 @@ bool TPacket::Append(TAttribute* AAttribute) {
 unsigned TPacket::Length() const {
   unsigned length = HeaderLength;
   for (TAttribute* attribute : FAttributes) {
-    if (length + attribute->Length() > MaxPacketLength)
-      break;
+    if (length + attribute->Length() > MaxPacketLength) break;
     length += attribute->Length();
   }
   return length;
@@ -84,19 +82,16 @@ void TPacket::Encode(unsigned char* AOut) const {
   std::memcpy(AOut + 4, FAuthenticator, AuthenticatorLength);
   unsigned offset = HeaderLength;
   for (TAttribute* attribute : FAttributes) {
-    if (offset + attribute->Length() > length)
-      break;
+    if (offset + attribute->Length() > length) break;
     attribute->Encode(AOut + offset);
     offset += attribute->Length();
   }
 }
 
 bool TPacket::Decode(const unsigned char* AData, unsigned AReceived) {
-  if (!AData || AReceived < HeaderLength)
-    return false;
+  if (!AData || AReceived < HeaderLength) return false;
   unsigned length = (unsigned(AData[2]) << 8) | AData[3];
-  if (length < HeaderLength || length > MaxPacketLength || length > AReceived)
-    return false;
+  if (length < HeaderLength || length > MaxPacketLength || length > AReceived) return false;
   FAttributes.clear(1);
   FCode = AData[0];
   FIdentifier = AData[1];
@@ -115,20 +110,17 @@ void TPacket::DecodeAttributes(const unsigned char* AData, unsigned ALength) {
   unsigned offset = HeaderLength;
   while (offset < ALength) {
     // Type and length octets must both lie inside the packet.
-    if (ALength - offset < 2)
-      throw new EAttributeDecode();
+    if (ALength - offset < 2) throw new EAttributeDecode();
     const unsigned char* at = AData + offset;
     unsigned attributeLength = at[1];
-    if (attributeLength < 2 || attributeLength > ALength - offset)
-      throw new EAttributeDecode();
+    if (attributeLength < 2 || attributeLength > ALength - offset) throw new EAttributeDecode();
     if (const TAttributeDefinition* definition = FindAttributeDefinition(at[0])) {
       unsigned valueLength = attributeLength - 2;
       if (valueLength < definition->MinLength || (definition->MaxLength && valueLength > definition->MaxLength))
         throw new EAttributeDecode();
       std::unique_ptr<TAttribute> attribute(newAttribute(definition->Kind));
       if (attribute) {
-        if (!attribute->Decode(at))
-          throw new EAttributeDecode();
+        if (!attribute->Decode(at)) throw new EAttributeDecode();
         FAttributes.append(attribute.get());
         attribute.release();
       }
@@ -142,8 +134,7 @@ void TPacket::AccountingAuthenticator(const unsigned char* AEncoded, unsigned AL
   static const unsigned char Zero[AuthenticatorLength] = {};
   TMD5Digest digest;
   digest.Update(AEncoded, 4).Update(Zero, sizeof Zero);
-  if (ALength > HeaderLength)
-    digest.Update(AEncoded + HeaderLength, ALength - HeaderLength);
+  if (ALength > HeaderLength) digest.Update(AEncoded + HeaderLength, ALength - HeaderLength);
   digest.Update(ASecret).Final(AOut);
 }
 
@@ -169,8 +160,7 @@ std::ostream& TPacket::Print(std::ostream& AStream) const {
     AStream << "  Attributes {\n";
     unsigned offset = HeaderLength;
     for (TAttribute* attribute : FAttributes) {
-      if (offset + attribute->Length() > length)
-        break;  // left out of the encoded packet too
+      if (offset + attribute->Length() > length) break;  // left out of the encoded packet too
       offset += attribute->Length();
       AStream << "    ";
       attribute->Print(AStream) << '\n';

@@ -9,9 +9,7 @@
 
 namespace RADIUS {
 
-TStringAttribute::TStringAttribute(unsigned AType, const orvo::string& AValue) : TAttribute(AType) {
-  SetValue(AValue);
-}
+TStringAttribute::TStringAttribute(unsigned AType, const orvo::string& AValue) : TAttribute(AType) { SetValue(AValue); }
 
 void TStringAttribute::SetValue(const orvo::string& AValue) {
   // One length octet: a longer value would wrap and corrupt the packet.
@@ -20,8 +18,7 @@ void TStringAttribute::SetValue(const orvo::string& AValue) {
 
 bool TStringAttribute::Decode(const unsigned char* AAttribute) {
   unsigned length = AAttribute[1];
-  if (length <= 2)
-    return false;
+  if (length <= 2) return false;
   FType = AAttribute[0];
   FValue.assign(AAttribute + 2, length - 2);
   return true;

@@ -16,8 +16,7 @@ const unsigned BlockLength = 16;
 bool HideUserPassword(const orvo::string& APassword, const orvo::string& ASecret,
                       const unsigned char* ARequestAuthenticator, orvo::string& AHidden) {
   unsigned length = APassword.length();
-  if (length > MaxUserPasswordLength)
-    return false;
+  if (length > MaxUserPasswordLength) return false;
   unsigned blocks = length == 0 ? 1 : (length + BlockLength - 1) / BlockLength;
   unsigned char hidden[MaxUserPasswordLength] = {};
   std::memcpy(hidden, APassword.buffer(), length);
@@ -26,8 +25,7 @@ bool HideUserPassword(const orvo::string& APassword, const orvo::string& ASecret
     unsigned char mask[TMD5Digest::Size];
     TMD5Digest().Update(ASecret).Update(chain, BlockLength).Final(mask);
     unsigned char* out = hidden + block * BlockLength;
-    for (unsigned i = 0; i < BlockLength; ++i)
-      out[i] ^= mask[i];
+    for (unsigned i = 0; i < BlockLength; ++i) out[i] ^= mask[i];
     chain = out;
   }
   AHidden = orvo::string(hidden, blocks * BlockLength);
@@ -36,8 +34,7 @@ bool HideUserPassword(const orvo::string& APassword, const orvo::string& ASecret
 
 TStringAttribute* NewUserPasswordAttribute(const TPacket& ARequest, const orvo::string& APassword) {
   orvo::string hidden;
-  if (!HideUserPassword(APassword, ARequest.Secret(), ARequest.Authenticator(), hidden))
-    return nullptr;
+  if (!HideUserPassword(APassword, ARequest.Secret(), ARequest.Authenticator(), hidden)) return nullptr;
   return new TStringAttribute(atUserPassword, hidden);
 }
 

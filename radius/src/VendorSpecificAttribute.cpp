@@ -7,8 +7,7 @@
 
 namespace RADIUS {
 
-TVendorSpecificAttribute::TVendorSpecificAttribute(uint32_t AVendorId, uint8_t AVendorType,
-                                                   const orvo::string& AData)
+TVendorSpecificAttribute::TVendorSpecificAttribute(uint32_t AVendorId, uint8_t AVendorType, const orvo::string& AData)
     : TAttribute(atVendorSpecific), FVendorId(AVendorId), FVendorType(AVendorType) {
   SetData(AData);
 }
@@ -21,8 +20,7 @@ void TVendorSpecificAttribute::SetData(const orvo::string& AData) {
 // Layout: type, length, vendor id (4), vendor type, vendor length, data.
 bool TVendorSpecificAttribute::Decode(const unsigned char* AAttribute) {
   unsigned length = AAttribute[1];
-  if (length < 9 || AAttribute[7] != length - 6)
-    return false;
+  if (length < 9 || AAttribute[7] != length - 6) return false;
   FType = AAttribute[0];
   FVendorId = wire::readUInt32(AAttribute + 2);
   FVendorType = AAttribute[6];
@@ -43,8 +41,7 @@ unsigned TVendorSpecificAttribute::Length() const { return FData.length() + 8; }
 
 std::ostream& TVendorSpecificAttribute::Print(std::ostream& AStream) const {
   TAttribute::Print(AStream) << ' ' << FVendorId;
-  if (const char* vendor = VendorName(FVendorId))
-    AStream << ' ' << vendor;
+  if (const char* vendor = VendorName(FVendorId)) AStream << ' ' << vendor;
   AStream << ": " << unsigned(FVendorType) << ' ';
   if (wire::isPrintable(FData)) {
     AStream << '"' << FData << '"';

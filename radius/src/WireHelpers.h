@@ -25,8 +25,7 @@ inline void writeUInt32(unsigned char* AOut, uint32_t AValue) {
 inline bool isPrintable(const orvo::string& AText) {
   for (unsigned i = 0; i < AText.length(); ++i) {
     unsigned char c = static_cast<unsigned char>(AText.buffer()[i]);
-    if (c < 0x20 || c > 0x7E)
-      return false;
+    if (c < 0x20 || c > 0x7E) return false;
   }
   return true;
 }

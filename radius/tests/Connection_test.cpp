@@ -52,12 +52,10 @@ struct requester {
     if (AAnswer) {
       o.code = AAnswer->Code();
       o.identifier = AAnswer->Identifier();
-      for (TAttribute* attribute : AAnswer->Attributes())
-        o.types.push_back(attribute->Type());
+      for (TAttribute* attribute : AAnswer->Attributes()) o.types.push_back(attribute->Type());
     }
     outcomes.push_back(o);
-    if (then)
-      then(AResult, AAnswer);
+    if (then) then(AResult, AAnswer);
   }
 
   TConnection& connection;
@@ -229,8 +227,7 @@ TEST_F(ConnectionTest, TransmitsFourTimesThreeSecondsApartThenGivesUp) {
   const int64_t Margin = 1000;
   for (size_t sent = 1; sent <= 4; ++sent) {
     orvo::advanceTimerClock(orvo::timeSpan::fromMilliseconds(3000 - Margin));
-    for (int pass = 0; pass < 3; ++pass)
-      orvo::sockEvent::dispatch(0);
+    for (int pass = 0; pass < 3; ++pass) orvo::sockEvent::dispatch(0);
     ASSERT_EQ(sent, server.received.size()) << "early";
     ASSERT_TRUE(r.outcomes.empty()) << "early";
     orvo::advanceTimerClock(orvo::timeSpan::fromMilliseconds(Margin));
@@ -257,15 +254,13 @@ TEST_F(ConnectionTest, TransmitsFourTimesThreeSecondsApartThenGivesUp) {
 
 TEST_F(ConnectionTest, NoIdentifierIsHandedOutTwiceWhileItIsPending) {
   requester r(connection);
-  for (int i = 0; i < 257; ++i)
-    r.send(pcAccessRequest);
+  for (int i = 0; i < 257; ++i) r.send(pcAccessRequest);
   awaitDatagrams(256);
   runFor(200);
   ASSERT_EQ(256u, server.received.size());  // the 257th waits
   EXPECT_EQ(257u, connection.PendingCount());
   std::set<unsigned> identifiers;
-  for (const auto& d : server.received)
-    identifiers.insert(d.bytes[1]);
+  for (const auto& d : server.received) identifiers.insert(d.bytes[1]);
   EXPECT_EQ(256u, identifiers.size());
 
   // Answering one frees its identifier for the waiting request.
@@ -287,8 +282,7 @@ TEST_F(ConnectionTest, NoIdentifierIsHandedOutTwiceWhileItIsPending) {
 TEST_F(ConnectionTest, ACompletionMaySendANewRequest) {
   requester r(connection);
   r.then = [&](int, TPacket*) {
-    if (r.outcomes.size() == 1)
-      r.send(pcAccountingRequest);
+    if (r.outcomes.size() == 1) r.send(pcAccountingRequest);
   };
   r.send(pcAccessRequest);
   awaitDatagrams(1);

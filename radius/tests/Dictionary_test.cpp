@@ -64,8 +64,7 @@ TEST(Dictionary, DefinitionsDriveDecoding) {
 
   unsigned defined = 0;
   for (unsigned type = 0; type < 300; ++type)
-    if (FindAttributeDefinition(type))
-      ++defined;
+    if (FindAttributeDefinition(type)) ++defined;
   EXPECT_EQ(41u, defined);
   for (unsigned type : {0u, 17u, 21u, 40u, 45u, 59u, 64u, 255u})
     EXPECT_EQ(nullptr, FindAttributeDefinition(type)) << type;

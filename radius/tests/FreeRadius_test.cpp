@@ -30,8 +30,7 @@ const char* const Secret = "orvo-test-secret";
 std::string password(unsigned ALength) {
   static const char Alphabet[] = "abcdefghijklmnopqrstuvwxyz0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
   std::string out;
-  for (unsigned i = 0; i < ALength; ++i)
-    out += Alphabet[(i * 7 + ALength) % (sizeof Alphabet - 1)];
+  for (unsigned i = 0; i < ALength; ++i) out += Alphabet[(i * 7 + ALength) % (sizeof Alphabet - 1)];
   return out;
 }
 
@@ -67,16 +66,14 @@ struct requester {
   void onAnswer(int AResult, TPacket* AAnswer) {
     last.done = true;
     last.result = AResult;
-    if (!AAnswer)
-      return;
+    if (!AAnswer) return;
     last.code = AAnswer->Code();
     for (TAttribute* attribute : AAnswer->Attributes()) {
       std::ostringstream text;
       attribute->Print(text);
       last.attributes.push_back(text.str());
       if (auto* integer = dynamic_cast<TIntegerAttribute*>(attribute))
-        if (integer->Type() == atSessionTimeout)
-          last.sessionTimeout = integer->Value();
+        if (integer->Type() == atSessionTimeout) last.sessionTimeout = integer->Value();
       if (auto* vendor = dynamic_cast<TVendorSpecificAttribute*>(attribute))
         last.vendorData.push_back(std::to_string(vendor->VendorId()) + "/" + std::to_string(vendor->VendorType()) +
                                   " " + std::string(vendor->Data().buffer(), vendor->Data().length()));
@@ -119,8 +116,7 @@ struct requester {
 class FreeRadiusTest : public ::testing::Test {
 protected:
   static void SetUpTestSuite() {
-    if (freeRadiusServer::program().empty())
-      return;
+    if (freeRadiusServer::program().empty()) return;
     server = new freeRadiusServer();
     started = server->start(Secret, usersFile());
   }
@@ -131,8 +127,9 @@ protected:
   }
 
   void SetUp() override {
-    ORVO_REQUIRE_TOOL(server != nullptr, "FreeRADIUS (Debian packages freeradius, freeradius-utils; "
-                                         "scripts/install-deps installs them)");
+    ORVO_REQUIRE_TOOL(server != nullptr,
+                      "FreeRADIUS (Debian packages freeradius, freeradius-utils; "
+                      "scripts/install-deps installs them)");
     ASSERT_TRUE(started) << server->failure();
     authentication.SetSecret(Secret);
     accounting.SetSecret(Secret);
@@ -183,8 +180,9 @@ TEST_F(FreeRadiusTest, ReplyAttributesDecodeToIntegerAndCiscoVendorAttribute) {
   ASSERT_EQ(unsigned(pcAccessAccept), o.code);
   EXPECT_EQ(3600u, o.sessionTimeout);
   EXPECT_EQ(std::vector<std::string>{"9/102 h323-credit-time=120"}, o.vendorData);
-  EXPECT_EQ((std::vector<std::string>{"Session-Timeout: 3600", "Vendor-Specific 9 Cisco: 102 \"h323-credit-time=120\""}),
-            o.attributes);
+  EXPECT_EQ(
+      (std::vector<std::string>{"Session-Timeout: 3600", "Vendor-Specific 9 Cisco: 102 \"h323-credit-time=120\""}),
+      o.attributes);
 }
 
 TEST_F(FreeRadiusTest, TheServerSeesTheCallOriginWeSend) {

@@ -56,8 +56,7 @@ const TOctets SessionTimeout = {0x1B, 0x06, 0x00, 0x00, 0x0E, 0x10};  // 3600
 
 std::vector<unsigned> typesOf(const TPacket& APacket) {
   std::vector<unsigned> types;
-  for (TAttribute* attribute : APacket.Attributes())
-    types.push_back(attribute->Type());
+  for (TAttribute* attribute : APacket.Attributes()) types.push_back(attribute->Type());
   return types;
 }
 
@@ -115,8 +114,7 @@ TEST(PacketDecode, OctetsBeyondTheLengthFieldAreIgnored) {
 
 TEST(PacketDecode, LargestPacketDecodes) {
   TOctets attributes;
-  for (int i = 0; i < 15; ++i)
-    attributes = attributes + attributeOf(25, 253);
+  for (int i = 0; i < 15; ++i) attributes = attributes + attributeOf(25, 253);
   attributes = attributes + attributeOf(25, 249);
   TOctets data = packetWith(attributes);
   ASSERT_EQ(4096u, data.size());
@@ -186,14 +184,14 @@ TEST(PacketDecode, ValueLengthsOutsideTheDefinitionFail) {
     bool Accepted;
   };
   const TCase cases[] = {
-    {2, 15, false},  {2, 16, true},  {2, 128, true},  {2, 129, false},  // User-Password
-    {3, 16, false},  {3, 17, true},  {3, 18, false},                     // CHAP-Password
-    {4, 3, false},   {4, 4, true},   {4, 5, false},                      // NAS-IP-Address
-    {5, 3, false},   {5, 4, true},   {5, 5, false},                      // NAS-Port
-    {1, 0, false},   {1, 1, true},   {1, 253, true},                     // User-Name
-    {11, 0, false},  {11, 1, true},                                      // Filter-Id
-    {60, 4, false},  {60, 5, true},                                      // CHAP-Challenge
-    {26, 6, false},                                                      // Vendor-Specific
+      {2, 15, false}, {2, 16, true}, {2, 128, true}, {2, 129, false},  // User-Password
+      {3, 16, false}, {3, 17, true}, {3, 18, false},                   // CHAP-Password
+      {4, 3, false},  {4, 4, true},  {4, 5, false},                    // NAS-IP-Address
+      {5, 3, false},  {5, 4, true},  {5, 5, false},                    // NAS-Port
+      {1, 0, false},  {1, 1, true},  {1, 253, true},                   // User-Name
+      {11, 0, false}, {11, 1, true},                                   // Filter-Id
+      {60, 4, false}, {60, 5, true},                                   // CHAP-Challenge
+      {26, 6, false},                                                  // Vendor-Specific
   };
   for (const TCase& c : cases) {
     TPacket packet(nullptr);
@@ -254,9 +252,9 @@ TEST(PacketDecode, NewDecodeReplacesTheAttributes) {
 }
 
 TEST(PacketDecode, EncodedDecodeGivesTheSameOctets) {
-  TOctets data = packetWith(UserName + SessionTimeout + TOctets{0x1A, 0x0A, 0x00, 0x00, 0x01, 0x37, 0x01, 0x04, 0x00,
-                                                                0xFF} +
-                            TOctets{0x04, 0x06, 0xC0, 0xA8, 0x00, 0x01});
+  TOctets data =
+      packetWith(UserName + SessionTimeout + TOctets{0x1A, 0x0A, 0x00, 0x00, 0x01, 0x37, 0x01, 0x04, 0x00, 0xFF} +
+                 TOctets{0x04, 0x06, 0xC0, 0xA8, 0x00, 0x01});
   TPacket packet(nullptr);
   ASSERT_TRUE(decode(packet, data));
   TOctets again(packet.Length());
@@ -268,9 +266,9 @@ TEST(PacketDecode, EncodedDecodeGivesTheSameOctets) {
 // and a packet it accepts encodes to a packet it accepts again.
 TEST(PacketDecode, SurvivesCorruptedInput) {
   const TOctets seeds[] = {
-    packetWith(UserName + SessionTimeout),
-    packetWith(TOctets{0x1A, 0x0A, 0x00, 0x00, 0x00, 0x09, 0x01, 0x04, 'o', 'k'} + UserName),
-    packetWith(attributeOf(2, 16) + attributeOf(3, 17) + TOctets{0x04, 0x06, 1, 2, 3, 4}),
+      packetWith(UserName + SessionTimeout),
+      packetWith(TOctets{0x1A, 0x0A, 0x00, 0x00, 0x00, 0x09, 0x01, 0x04, 'o', 'k'} + UserName),
+      packetWith(attributeOf(2, 16) + attributeOf(3, 17) + TOctets{0x04, 0x06, 1, 2, 3, 4}),
   };
   std::mt19937 random(1234);
   unsigned accepted = 0;
@@ -280,15 +278,13 @@ TEST(PacketDecode, SurvivesCorruptedInput) {
     for (int i = 0; i < changes; ++i) {
       switch (random() % 3) {
         case 0:
-          if (!data.empty())
-            data[random() % data.size()] = static_cast<unsigned char>(random());
+          if (!data.empty()) data[random() % data.size()] = static_cast<unsigned char>(random());
           break;
         case 1:
           data.resize(random() % (data.size() + 8), static_cast<unsigned char>(random()));
           break;
         default:
-          if (data.size() > 3)
-            data[3] = static_cast<unsigned char>(random());
+          if (data.size() > 3) data[3] = static_cast<unsigned char>(random());
           break;
       }
     }

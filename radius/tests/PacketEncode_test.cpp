@@ -33,8 +33,7 @@ TOctets octets(const char* AText) { return TOctets(AText, AText + std::strlen(AT
 
 TOctets concat(std::initializer_list<TOctets> AParts) {
   TOctets all;
-  for (const TOctets& part : AParts)
-    all.insert(all.end(), part.begin(), part.end());
+  for (const TOctets& part : AParts) all.insert(all.end(), part.begin(), part.end());
   return all;
 }
 
@@ -45,14 +44,14 @@ const unsigned char RequestAuthenticator[16] = {0x00, 0x01, 0x02, 0x03, 0x04, 0x
 
 // Access-Request, identifier 42, attributes as a registration check sends them.
 const TOctets AccessRequest = concat({
-  {0x01, 0x2A, 0x00, 0x4C},                                                         // code 1, id 42, length 76
-  {0x00, 0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08, 0x09, 0x0A, 0x0B, 0x0C, 0x0D, 0x0E, 0x0F},
-  {0x01, 0x07, 'a', 'l', 'i', 'c', 'e'},                                             // User-Name
-  {0x04, 0x06, 0x7F, 0x00, 0x00, 0x01},                                             // NAS-IP-Address
-  {0x06, 0x06, 0x00, 0x00, 0x00, 0x01},                                             // Service-Type Login
-  {0x1F, 0x06, '1', '0', '0', '1'},                                                 // Calling-Station-Id
-  {0x1A, 0x1F, 0x00, 0x00, 0x00, 0x09, 0x1A, 0x19},                                 // Vendor-Specific 9/26
-  octets("h323-call-origin=answer"),
+    {0x01, 0x2A, 0x00, 0x4C},  // code 1, id 42, length 76
+    {0x00, 0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08, 0x09, 0x0A, 0x0B, 0x0C, 0x0D, 0x0E, 0x0F},
+    {0x01, 0x07, 'a', 'l', 'i', 'c', 'e'},             // User-Name
+    {0x04, 0x06, 0x7F, 0x00, 0x00, 0x01},              // NAS-IP-Address
+    {0x06, 0x06, 0x00, 0x00, 0x00, 0x01},              // Service-Type Login
+    {0x1F, 0x06, '1', '0', '0', '1'},                  // Calling-Station-Id
+    {0x1A, 0x1F, 0x00, 0x00, 0x00, 0x09, 0x1A, 0x19},  // Vendor-Specific 9/26
+    octets("h323-call-origin=answer"),
 });
 
 TPacket* newAccessRequest(TConnection* AConnection) {
@@ -72,14 +71,14 @@ TPacket* newAccessRequest(TConnection* AConnection) {
 // the authenticator is computed (16 zero octets).
 const TOctets AccountingHeader = {0x04, 0x07, 0x00, 0x46};  // code 4, id 7, length 70
 const TOctets AccountingAttributes = concat({
-  {0x04, 0x06, 0x7F, 0x00, 0x00, 0x01},              // NAS-IP-Address 127.0.0.1
-  {0x20, 0x05, 'g', 'k', '1'},                       // NAS-Identifier
-  {0x01, 0x07, 'a', 'l', 'i', 'c', 'e'},              // User-Name
-  {0x06, 0x06, 0x00, 0x00, 0x00, 0x01},              // Service-Type Login
-  {0x2D, 0x06, 0x00, 0x00, 0x00, 0x01},              // Acct-Authentic RADIUS
-  {0x2C, 0x08, '8', 'A', '3', 'F', '1', '0'},        // Acct-Session-Id
-  {0x28, 0x06, 0x00, 0x00, 0x00, 0x02},              // Acct-Status-Type Stop
-  {0x2E, 0x06, 0x00, 0x00, 0x00, 0x3B},              // Acct-Session-Time 59
+    {0x04, 0x06, 0x7F, 0x00, 0x00, 0x01},        // NAS-IP-Address 127.0.0.1
+    {0x20, 0x05, 'g', 'k', '1'},                 // NAS-Identifier
+    {0x01, 0x07, 'a', 'l', 'i', 'c', 'e'},       // User-Name
+    {0x06, 0x06, 0x00, 0x00, 0x00, 0x01},        // Service-Type Login
+    {0x2D, 0x06, 0x00, 0x00, 0x00, 0x01},        // Acct-Authentic RADIUS
+    {0x2C, 0x08, '8', 'A', '3', 'F', '1', '0'},  // Acct-Session-Id
+    {0x28, 0x06, 0x00, 0x00, 0x00, 0x02},        // Acct-Status-Type Stop
+    {0x2E, 0x06, 0x00, 0x00, 0x00, 0x3B},        // Acct-Session-Time 59
 });
 const TOctets AccountingUnsigned = concat({AccountingHeader, TOctets(16, 0), AccountingAttributes});
 // MD5(AccountingUnsigned + "testing123"), by an MD5 program outside this project.
@@ -127,14 +126,15 @@ TEST(PacketEncode, AccessRequestMatchesTheHandComputedOctets) {
 TEST(PacketEncode, AccessRequestIsReadByWireshark) {
   REQUIRE_TSHARK();
   std::unique_ptr<TPacket> packet(newAccessRequest(nullptr));
-  EXPECT_EQ("1|42|76|000102030405060708090a0b0c0d0e0f|alice|127.0.0.1|1|1001|1,4,6,31,26|9|26|25|"
-            "h323-call-origin=answer||",
-            radiusTesting::DissectFields(encode(*packet), 1812, "testing123",
-                                         {"radius.code", "radius.id", "radius.length", "radius.authenticator",
-                                          "radius.User_Name", "radius.NAS_IP_Address", "radius.Service_Type",
-                                          "radius.Calling_Station_Id", "radius.avp.type", "radius.avp.vendor_id",
-                                          "radius.avp.vendor_type", "radius.avp.vendor_len",
-                                          "radius.h323_call_origin", "_ws.malformed", "_ws.expert"}));
+  EXPECT_EQ(
+      "1|42|76|000102030405060708090a0b0c0d0e0f|alice|127.0.0.1|1|1001|1,4,6,31,26|9|26|25|"
+      "h323-call-origin=answer||",
+      radiusTesting::DissectFields(
+          encode(*packet), 1812, "testing123",
+          {"radius.code", "radius.id", "radius.length", "radius.authenticator", "radius.User_Name",
+           "radius.NAS_IP_Address", "radius.Service_Type", "radius.Calling_Station_Id", "radius.avp.type",
+           "radius.avp.vendor_id", "radius.avp.vendor_type", "radius.avp.vendor_len", "radius.h323_call_origin",
+           "_ws.malformed", "_ws.expert"}));
 }
 
 TEST(PacketEncode, AccountingRequestMatchesTheHandComputedOctets) {
@@ -169,10 +169,18 @@ TEST(PacketEncode, AccountingRequestAuthenticatorIsValidForWireshark) {
   TConnection connection;
   connection.SetSecret("testing123");
   std::unique_ptr<TPacket> packet(newAccountingRequest(&connection));
-  const std::vector<std::string> fields = {
-    "radius.code", "radius.id", "radius.length", "radius.authenticator.valid", "radius.authenticator.invalid",
-    "radius.NAS_Identifier", "radius.Acct_Authentic", "radius.Acct_Session_Id", "radius.Acct_Status_Type",
-    "radius.Acct_Session_Time", "_ws.malformed", "_ws.expert"};
+  const std::vector<std::string> fields = {"radius.code",
+                                           "radius.id",
+                                           "radius.length",
+                                           "radius.authenticator.valid",
+                                           "radius.authenticator.invalid",
+                                           "radius.NAS_Identifier",
+                                           "radius.Acct_Authentic",
+                                           "radius.Acct_Session_Id",
+                                           "radius.Acct_Status_Type",
+                                           "radius.Acct_Session_Time",
+                                           "_ws.malformed",
+                                           "_ws.expert"};
   EXPECT_EQ("4|7|70|1|0|gk1|1|8A3F10|2|59||",
             radiusTesting::DissectFields(wireForm(*packet, "testing123"), 1813, "testing123", fields));
   // The same octets under another secret fail, so the check above means something.

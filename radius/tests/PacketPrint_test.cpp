@@ -92,20 +92,20 @@ TEST(PacketPrint, AccessRequestShowsTheStoredAuthenticator) {
   packet.Append(new TStringAttribute(atCallingStationId, "1001"));
   packet.Append(new TCiscoAttribute(26, "h323-call-origin=answer"));
   EXPECT_EQ(
-    "{\n"
-    "  Code: Access-Request\n"
-    "  Identifier: 42\n"
-    "  Length : 76\n"
-    "  Authenticator: 00 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E AF\n"
-    "  Attributes {\n"
-    "    User-Name: \"alice\"\n"
-    "    NAS-IP-Address: 127.0.0.1\n"
-    "    Service-Type: Login\n"
-    "    Calling-StationId: \"1001\"\n"
-    "    Vendor-Specific 9 Cisco: 26 \"h323-call-origin=answer\"\n"
-    "  }\n"
-    "}\n",
-    printed(packet));
+      "{\n"
+      "  Code: Access-Request\n"
+      "  Identifier: 42\n"
+      "  Length : 76\n"
+      "  Authenticator: 00 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E AF\n"
+      "  Attributes {\n"
+      "    User-Name: \"alice\"\n"
+      "    NAS-IP-Address: 127.0.0.1\n"
+      "    Service-Type: Login\n"
+      "    Calling-StationId: \"1001\"\n"
+      "    Vendor-Specific 9 Cisco: 26 \"h323-call-origin=answer\"\n"
+      "  }\n"
+      "}\n",
+      printed(packet));
 }
 
 TEST(PacketPrint, AccountingRequestShowsTheAuthenticatorThatGoesOnTheWire) {
@@ -124,23 +124,23 @@ TEST(PacketPrint, AccountingRequestShowsTheAuthenticatorThatGoesOnTheWire) {
   packet.Append(new TIntegerAttribute(atAcctSessionTime, 59));
   // The digest of the hand-made octets of this packet under "testing123".
   EXPECT_EQ(
-    "{\n"
-    "  Code: Accounting-Request\n"
-    "  Identifier: 7\n"
-    "  Length : 70\n"
-    "  Authenticator: 32 30 2A 44 B8 7F 7A E2 43 9C 92 43 19 80 68 6A\n"
-    "  Attributes {\n"
-    "    NAS-IP-Address: 127.0.0.1\n"
-    "    NAS-Identifier: \"gk1\"\n"
-    "    User-Name: \"alice\"\n"
-    "    Service-Type: Login\n"
-    "    Acct-Authentic: RADIUS\n"
-    "    Acct-Session-Id: \"8A3F10\"\n"
-    "    Acct-Status-Type: Stop\n"
-    "    Acct-Session-Time: 59\n"
-    "  }\n"
-    "}\n",
-    printed(packet));
+      "{\n"
+      "  Code: Accounting-Request\n"
+      "  Identifier: 7\n"
+      "  Length : 70\n"
+      "  Authenticator: 32 30 2A 44 B8 7F 7A E2 43 9C 92 43 19 80 68 6A\n"
+      "  Attributes {\n"
+      "    NAS-IP-Address: 127.0.0.1\n"
+      "    NAS-Identifier: \"gk1\"\n"
+      "    User-Name: \"alice\"\n"
+      "    Service-Type: Login\n"
+      "    Acct-Authentic: RADIUS\n"
+      "    Acct-Session-Id: \"8A3F10\"\n"
+      "    Acct-Status-Type: Stop\n"
+      "    Acct-Session-Time: 59\n"
+      "  }\n"
+      "}\n",
+      printed(packet));
   // The packet itself keeps its zero authenticator.
   EXPECT_EQ(std::vector<unsigned char>(16, 0),
             std::vector<unsigned char>(packet.Authenticator(), packet.Authenticator() + 16));
@@ -154,13 +154,13 @@ TEST(PacketPrint, EmptyAnswerHasNoAttributeBlock) {
   data.insert(data.end(), authenticator, authenticator + 16);
   ASSERT_TRUE(packet.Decode(data.data(), unsigned(data.size())));
   EXPECT_EQ(
-    "{\n"
-    "  Code: Accounting-Response\n"
-    "  Identifier: 0\n"
-    "  Length : 20\n"
-    "  Authenticator: FF EE DD CC BB AA 99 88 77 66 55 44 33 22 11 00\n"
-    "}\n",
-    printed(packet));
+      "{\n"
+      "  Code: Accounting-Response\n"
+      "  Identifier: 0\n"
+      "  Length : 20\n"
+      "  Authenticator: FF EE DD CC BB AA 99 88 77 66 55 44 33 22 11 00\n"
+      "}\n",
+      printed(packet));
 }
 
 TEST(PacketPrint, UnnamedCodeIsReserved) {
@@ -169,16 +169,16 @@ TEST(PacketPrint, UnnamedCodeIsReserved) {
   packet.SetIdentifier(255);
   packet.Append(new TStringAttribute(atReplyMessage, "hi"));
   EXPECT_EQ(
-    "{\n"
-    "  Code: Reserved (20)\n"
-    "  Identifier: 255\n"
-    "  Length : 24\n"
-    "  Authenticator: 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00\n"
-    "  Attributes {\n"
-    "    ReplyMessage: \"hi\"\n"
-    "  }\n"
-    "}\n",
-    printed(packet));
+      "{\n"
+      "  Code: Reserved (20)\n"
+      "  Identifier: 255\n"
+      "  Length : 24\n"
+      "  Authenticator: 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00\n"
+      "  Attributes {\n"
+      "    ReplyMessage: \"hi\"\n"
+      "  }\n"
+      "}\n",
+      printed(packet));
 }
 
 // The largest Accounting-Request: the scratch buffer must hold all of it.
@@ -201,10 +201,10 @@ TEST(PacketPrint, LargestAccountingRequestWithoutConnection) {
     std::snprintf(text, sizeof text, i ? " %02X" : "%02X", digest[i]);
     hex << text;
   }
-  std::string expected = "{\n  Code: Accounting-Request\n  Identifier: 0\n  Length : 4096\n  Authenticator: " +
-                         hex.str() + "\n  Attributes {\n";
-  for (int i = 0; i < 15; ++i)
-    expected += "    Class: \"" + std::string(253, 'c') + "\"\n";
+  std::string expected =
+      "{\n  Code: Accounting-Request\n  Identifier: 0\n  Length : 4096\n  Authenticator: " + hex.str() +
+      "\n  Attributes {\n";
+  for (int i = 0; i < 15; ++i) expected += "    Class: \"" + std::string(253, 'c') + "\"\n";
   expected += "    Class: \"" + std::string(249, 'd') + "\"\n  }\n}\n";
   EXPECT_EQ(expected, printed(packet));
 }
@@ -219,10 +219,9 @@ TEST(PacketPrint, ShowsOnlyTheAttributesThatAreEncoded) {
   grown->SetValue(orvo::string(std::string(253, 'g').c_str()));  // no longer fits
   ASSERT_EQ(3845u, packet.Length());
   std::string expected =
-    "{\n  Code: Access-Request\n  Identifier: 0\n  Length : 3845\n"
-    "  Authenticator: 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00\n  Attributes {\n";
-  for (int i = 0; i < 15; ++i)
-    expected += "    Class: \"" + std::string(253, 'c') + "\"\n";
+      "{\n  Code: Access-Request\n  Identifier: 0\n  Length : 3845\n"
+      "  Authenticator: 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00\n  Attributes {\n";
+  for (int i = 0; i < 15; ++i) expected += "    Class: \"" + std::string(253, 'c') + "\"\n";
   expected += "  }\n}\n";
   EXPECT_EQ(expected, printed(packet));
 }

@@ -36,13 +36,9 @@ std::string hidden(const char* APassword) {
 
 }  // namespace
 
-TEST(UserPassword, OneBlockAsInTheRfcExample) {
-  EXPECT_EQ("0dbe708d93d413ce3196e43f782a0aee", hidden("arctangent"));
-}
+TEST(UserPassword, OneBlockAsInTheRfcExample) { EXPECT_EQ("0dbe708d93d413ce3196e43f782a0aee", hidden("arctangent")); }
 
-TEST(UserPassword, EmptyPasswordHidesOneBlockOfPadding) {
-  EXPECT_EQ("6ccc13f9f2ba74ab5fe2e43f782a0aee", hidden(""));
-}
+TEST(UserPassword, EmptyPasswordHidesOneBlockOfPadding) { EXPECT_EQ("6ccc13f9f2ba74ab5fe2e43f782a0aee", hidden("")); }
 
 TEST(UserPassword, LongerPasswordsChainTheBlocks) {
   // 16 octets fill one block exactly; the 17th starts a second block, masked

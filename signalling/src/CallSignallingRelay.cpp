@@ -107,14 +107,19 @@ void TCallSignallingRelay::OnCalleeMessage(Q931::message& AMessage, const orvo::
 // no more of it than its type. A leg that stops speaking TPKT (no octets)
 // is as good as closed.
 void TCallSignallingRelay::OnCallerMalformed(const orvo::string&, const orvo::byteStream& AOctets) {
-  if (CurrentState == stAwaitingSetup) End(enNotSetup, "First message must be SETUP.", false, false, 0, 0);
-  else if (CurrentState == stRelaying && AOctets.length() == 0) OnCallerClosed();
-  else if (CurrentState == stRelaying) Forward(rsCaller, headerType(AOctets), AOctets);
+  if (CurrentState == stAwaitingSetup)
+    End(enNotSetup, "First message must be SETUP.", false, false, 0, 0);
+  else if (CurrentState == stRelaying && AOctets.length() == 0)
+    OnCallerClosed();
+  else if (CurrentState == stRelaying)
+    Forward(rsCaller, headerType(AOctets), AOctets);
 }
 
 void TCallSignallingRelay::OnCalleeMalformed(const orvo::string&, const orvo::byteStream& AOctets) {
-  if (CurrentState == stRelaying && AOctets.length() == 0) OnCalleeClosed();
-  else if (CurrentState == stRelaying) Forward(rsCallee, headerType(AOctets), AOctets);
+  if (CurrentState == stRelaying && AOctets.length() == 0)
+    OnCalleeClosed();
+  else if (CurrentState == stRelaying)
+    Forward(rsCallee, headerType(AOctets), AOctets);
 }
 
 void TCallSignallingRelay::OnCallerClosed() {
@@ -199,8 +204,10 @@ void TCallSignallingRelay::Forward(int AFrom, int AType, const orvo::byteStream&
   // The flag says whether the sender chose the call reference: on the
   // callee's leg the relay did.
   if (out.length() > 2 && (out.buffer()[1] & 0x0F) != 0) {
-    if (to == rsCallee) out.buffer()[2] &= 0x7F;
-    else out.buffer()[2] |= 0x80;
+    if (to == rsCallee)
+      out.buffer()[2] &= 0x7F;
+    else
+      out.buffer()[2] |= 0x80;
   }
   Streams[to]->SendOctets(out);
   if (AFrom == rsCallee && !CalleeAnswered) {
@@ -208,12 +215,14 @@ void TCallSignallingRelay::Forward(int AFrom, int AType, const orvo::byteStream&
     Timer.Stop();
   }
   if (AType == Q931::message::releaseComplete) {
-    if (AFrom == rsCaller) End(enReleasedByCaller, "Call released by caller.", false, false, 0, 0);
-    else End(enReleasedByCallee, "Call released by callee.", false, false, 0, 0);
+    if (AFrom == rsCaller)
+      End(enReleasedByCaller, "Call released by caller.", false, false, 0, 0);
+    else
+      End(enReleasedByCallee, "Call released by callee.", false, false, 0, 0);
     return;
   }
-  if (AFrom == rsCallee && (AType == Q931::message::callProceeding || AType == Q931::message::alerting ||
-                            AType == Q931::message::connect))
+  if (AFrom == rsCallee &&
+      (AType == Q931::message::callProceeding || AType == Q931::message::alerting || AType == Q931::message::connect))
     ChangedCallback(AType);
 }
 

@@ -188,18 +188,27 @@ TEST_F(relay, theCalleeSeesTheTranslatedSetupAndTheRestPassesUnchanged) {
                                               "0 Call released by caller."}));
 
   if (!tshark::toolsAvailable()) GTEST_SKIP() << "tshark or text2pcap not installed";
-  const std::vector<std::string> fields = {
-      "q931.call_ref", "q931.call_ref_flag", "q931.called_party_number.digits", "q931.calling_party_number.digits",
-      "h225.dialledDigits", "h225.h323_ID", "h225.conferenceID", "h225.fastStart", "h225.h245Control",
-      "h225.h4501SupplementaryService", "h225.guid"};
+  const std::vector<std::string> fields = {"q931.call_ref",
+                                           "q931.call_ref_flag",
+                                           "q931.called_party_number.digits",
+                                           "q931.calling_party_number.digits",
+                                           "h225.dialledDigits",
+                                           "h225.h323_ID",
+                                           "h225.conferenceID",
+                                           "h225.fastStart",
+                                           "h225.h245Control",
+                                           "h225.h4501SupplementaryService",
+                                           "h225.guid"};
   tshark::result t = dissectCallSignalling({fromHex(setupHex), fromHex(callee.received[0])}, fields);
   ASSERT_TRUE(t.ran) << t.failure;
   EXPECT_EQ(t.frames[1].malformed, "");
   const std::vector<std::string> translated = {"1234", "0", "495678", "1234", "2001|30123456", ""};
   for (size_t f = 0; f < fields.size(); ++f) {
     SCOPED_TRACE(fields[f]);
-    if (f < translated.size()) EXPECT_EQ(t.frames[1].fields[f], translated[f]);
-    else EXPECT_EQ(t.frames[1].fields[f], t.frames[0].fields[f]);
+    if (f < translated.size())
+      EXPECT_EQ(t.frames[1].fields[f], translated[f]);
+    else
+      EXPECT_EQ(t.frames[1].fields[f], t.frames[0].fields[f]);
   }
   EXPECT_EQ(t.frames[0].fields[7], "2");  // two fast-start channels
 }
@@ -209,8 +218,8 @@ TEST_F(relay, theCalleeSeesTheTranslatedSetupAndTheRestPassesUnchanged) {
 // Release Complete of the relay's own, on that leg's flag).
 struct endingCase {
   const char* name;
-  int stage;         // 0 listening, 1 caller connected, 2 Setup through, 3 Setup to nobody
-  std::string act;   // who releases or closes, "time" passing, or the caller's first message
+  int stage;        // 0 listening, 1 caller connected, 2 Setup through, 3 Setup to nobody
+  std::string act;  // who releases or closes, "time" passing, or the caller's first message
   std::string told;
   std::string callerGets, calleeGets;
 };
@@ -223,7 +232,8 @@ TEST_F(relay, everyWayACallEndsClosesBothLegs) {
       {"callee closes", 2, "callee closes", "3 Callee closed call signalling connection.", "cause 31 reason 11", ""},
       {"caller never connects", 0, "time", "4 Caller did not connect in time.", "", ""},
       {"caller sends nothing", 1, "time", "4 Caller sent no message in time.", "", ""},
-      {"callee stays silent", 2, "time", "7 Callee did not answer in time.", "cause 18 reason 11", "cause 18 reason 11"},
+      {"callee stays silent", 2, "time", "7 Callee did not answer in time.", "cause 18 reason 11",
+       "cause 18 reason 11"},
       {"callee unreachable", 3, "", "6 Callee unreachable at ", "cause 3 reason 2", ""},
       {"Alerting first", 1, "08 02 12 34 01", "5 First message must be SETUP.", "", ""},
       {"Display cut short", 1, "08 02 12 34 05 28 05 41", "5 First message must be SETUP.", "", ""},
@@ -238,8 +248,10 @@ TEST_F(relay, everyWayACallEndsClosesBothLegs) {
     o.told.clear();
     sockaddr_in to = calleeAddress;
     if (k.stage == 3) calleeListener.close();
-    if (k.stage == 2) establish();
-    else start(to);
+    if (k.stage == 2)
+      establish();
+    else
+      start(to);
     if (k.stage == 1 || k.stage == 3) {
       ASSERT_TRUE(caller.connect(r->ListenAddress()));
     }
@@ -261,7 +273,8 @@ TEST_F(relay, everyWayACallEndsClosesBothLegs) {
       EXPECT_FALSE(ended()) << "before its time";
       orvo::advanceTimerClock(orvo::timeSpan::fromMilliseconds(501));
     }
-    ASSERT_TRUE(runUntil([&] { return ended() && (!caller.stream || caller.closed) && (!callee.stream || callee.closed); }));
+    ASSERT_TRUE(
+        runUntil([&] { return ended() && (!caller.stream || caller.closed) && (!callee.stream || callee.closed); }));
     EXPECT_EQ(o.told.back().substr(0, k.told.size()), k.told);
     EXPECT_EQ(o.told.end()[-2], "stopping");
     for (int side : {0, 1}) {

@@ -86,9 +86,9 @@ TEST(setupReceiver, takesASetupOnlyAndRefusesIt) {
     close(fd[1]);
     ASSERT_EQ(n > 4, k.refused);
     if (!k.refused || !tshark::toolsAvailable()) continue;
-    tshark::result t = dissectCallSignalling({octets(buffer + 4, buffer + n)},
-                                             {"q931.call_ref", "q931.call_ref_flag", "q931.message_type",
-                                              "q931.cause_value", "h225.reason"});
+    tshark::result t = dissectCallSignalling(
+        {octets(buffer + 4, buffer + n)},
+        {"q931.call_ref", "q931.call_ref_flag", "q931.message_type", "q931.cause_value", "h225.reason"});
     ASSERT_TRUE(t.ran) << t.failure;
     EXPECT_EQ(t.frames[0].malformed, "");
     EXPECT_EQ(t.frames[0].fields, (std::vector<std::string>{"1234", "1", "0x5a", "1", "14"}));

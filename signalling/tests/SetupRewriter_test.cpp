@@ -57,7 +57,10 @@ TEST(rewriteSetup, translatesEachSideForTheCallee) {
   const std::vector<rewriteCase> cases = {
       {"nothing to translate", {}, {}, false, original},
       {"translations to the same text", {{"5678", "5678"}}, {{"2001", "2001"}}, false, original},
-      {"called number and destination alias", {{"5678", "495678"}, {"4930123456", "30123456"}}, {}, true,
+      {"called number and destination alias",
+       {{"5678", "495678"}, {"4930123456", "30123456"}},
+       {},
+       true,
        "495678 / 1234 / 0:30123456,2: / 1:Terminal-1,0:2001"},
       {"a number is not to be seen", {}, {{"1234", ""}}, true, "5678 / - / 0:4930123456,2: / 1:Terminal-1,0:2001"},
       {"an alias is not to be seen", {}, {{"Terminal-1", ""}}, true, "5678 / 1234 / 0:4930123456,2: / 0:2001"},

@@ -18,7 +18,8 @@ std::vector<std::string> lines(const std::string& path) {
 
 std::vector<unsigned char> fromHex(const std::string& text) {
   std::vector<unsigned char> octets;
-  for (size_t i = 0; i + 1 < text.size(); i += 2) octets.push_back((unsigned char)std::stoul(text.substr(i, 2), nullptr, 16));
+  for (size_t i = 0; i + 1 < text.size(); i += 2)
+    octets.push_back((unsigned char)std::stoul(text.substr(i, 2), nullptr, 16));
   return octets;
 }
 

@@ -7,10 +7,10 @@
 #include <vector>
 
 struct corpusMessage {
-  std::string capture;   // directory, "cr_ss101"
-  unsigned line = 0;     // from 1
+  std::string capture;  // directory, "cr_ss101"
+  unsigned line = 0;    // from 1
   std::vector<unsigned char> octets;
-  std::string summary;   // "RAS: registrationRequest", "CS: setup OpenLogicalChannel"
+  std::string summary;     // "RAS: registrationRequest", "CS: setup OpenLogicalChannel"
   bool malformed = false;  // tshark could not decode it
 
   std::string where() const { return capture + " line " + std::to_string(line); }

@@ -12,7 +12,7 @@
 
 struct h4501Vector {
   std::string name;
-  std::string hex;                       // "64 40 60 ..."
+  std::string hex;                         // "64 40 60 ..."
   std::unique_ptr<asn::object> (*make)();  // the value the octets stand for
 };
 

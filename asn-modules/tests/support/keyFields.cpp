@@ -97,15 +97,26 @@ keyFields keyFields::of(const asn::object& value) {
 }
 
 const std::vector<std::string>& keyFields::fieldNames() {
-  static const std::vector<std::string> names = {
-      "h225.requestSeqNum", "h225.protocolIdentifier", "h225.gatekeeperIdentifier", "h225.endpointIdentifier",
-      "h225.dialledDigits", "h225.h323_ID",            "h225.ipV4",                 "h225.ipV4_port",
-      "h225.guid"};
+  static const std::vector<std::string> names = {"h225.requestSeqNum",
+                                                 "h225.protocolIdentifier",
+                                                 "h225.gatekeeperIdentifier",
+                                                 "h225.endpointIdentifier",
+                                                 "h225.dialledDigits",
+                                                 "h225.h323_ID",
+                                                 "h225.ipV4",
+                                                 "h225.ipV4_port",
+                                                 "h225.guid"};
   return names;
 }
 
 std::vector<std::string> keyFields::asTable() const {
-  return {joined(requestSeqNum), joined(protocolIdentifier), joined(gatekeeperIdentifier),
-          joined(endpointIdentifier), joined(dialledDigits), joined(h323Id), joined(ipV4), joined(ipV4Port),
+  return {joined(requestSeqNum),
+          joined(protocolIdentifier),
+          joined(gatekeeperIdentifier),
+          joined(endpointIdentifier),
+          joined(dialledDigits),
+          joined(h323Id),
+          joined(ipV4),
+          joined(ipV4Port),
           joined(callIdentifier)};
 }

@@ -13,11 +13,11 @@ struct keyFields {
   std::vector<std::string> protocolIdentifier;  // h225.protocolIdentifier
   std::vector<std::string> gatekeeperIdentifier;
   std::vector<std::string> endpointIdentifier;
-  std::vector<std::string> dialledDigits;       // aliases
+  std::vector<std::string> dialledDigits;  // aliases
   std::vector<std::string> h323Id;
-  std::vector<std::string> ipV4;                // IPv4 transport addresses but the H.245 address
+  std::vector<std::string> ipV4;  // IPv4 transport addresses but the H.245 address
   std::vector<std::string> ipV4Port;
-  std::vector<std::string> callIdentifier;      // h225.guid
+  std::vector<std::string> callIdentifier;  // h225.guid
 
   static keyFields of(const asn::object& value);
 

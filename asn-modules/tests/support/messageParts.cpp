@@ -47,8 +47,7 @@ void setGuid(asn::octetStringBase& value, unsigned char seed) {
 
 void setText(asn::octetStringBase& value, const char* text) { value.setValue(text, unsigned(std::strlen(text))); }
 
-void setNonStandard(H225::nonStandardParameter& parameter, unsigned country, unsigned manufacturer,
-                    const char* data) {
+void setNonStandard(H225::nonStandardParameter& parameter, unsigned country, unsigned manufacturer, const char* data) {
   auto* h221 = pick<H225::h221NonStandard>(parameter.nonStandardIdentifier, 1);
   h221->t35CountryCode = country;
   h221->t35Extension = 0;

@@ -41,8 +41,7 @@ void appendH323Id(asn::sequenceOf<H225::aliasAddress, 0u, 0u, 1>& list, const ch
 void setGuid(asn::octetStringBase& value, unsigned char seed);
 
 void setText(asn::octetStringBase& value, const char* text);
-void setNonStandard(H225::nonStandardParameter& parameter, unsigned country, unsigned manufacturer,
-                    const char* data);
+void setNonStandard(H225::nonStandardParameter& parameter, unsigned country, unsigned manufacturer, const char* data);
 
 // A terminal (no gatekeeper, gateway or MCU part) with a vendor.
 void setTerminal(H225::endpointType& type);

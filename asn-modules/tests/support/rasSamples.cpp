@@ -467,7 +467,7 @@ std::unique_ptr<H225::rasMessage> admissionRequestWithTokens() {
   H225::admissionRequest* arq;
   auto message = make(rasKind::admissionRequest, arq);
   arq->requestSeqNum = 11;
-  arq->callType.select(0);  // pointToPoint
+  arq->callType.select(0);            // pointToPoint
   attach(arq->callModel)->select(1);  // gatekeeperRouted
   arq->endpointIdentifier = "EP-0001";
   appendDigits(*attach(arq->destinationInfo), "4930123456");
@@ -533,8 +533,8 @@ std::vector<rasSample> rasSamples() {
   add("URJ", unregistrationReject());
   add("ARQ with call identifier and tokens", admissionRequestWithTokens());
   add("ACF with UUIEs requested", admissionConfirmWithRequestedUuies());
-  add("ARJ with a root reason", admissionReject(0));           // calledPartyNotRegistered
-  add("ARJ with an extension reason", admissionReject(12));   // routeCallToSCN
+  add("ARJ with a root reason", admissionReject(0));         // calledPartyNotRegistered
+  add("ARJ with an extension reason", admissionReject(12));  // routeCallToSCN
   add("ARJ collect destination", admissionReject(14));
   add("BRQ", bandwidthRequest());
   add("BCF", bandwidthConfirm());

@@ -17,13 +17,13 @@ std::vector<unsigned char> registrationFrame::encode() const {
   bits.writeBits(0, 1);  // RasMessage extension bit: a root alternative
   codec.encodeConstrainedWholeNumber(registrationRequestIndex, 0, rasRootAlternatives - 1);
   bits.writeBits(additions.empty() ? 0 : 1, 1);  // RegistrationRequest extension bit
-  bits.writeBits(0, 1);  // nonStandardData absent
+  bits.writeBits(0, 1);                          // nonStandardData absent
   bits.writeBits(terminalAlias.count() ? 1 : 0, 1);
   bits.writeBits(gatekeeperIdentifier.empty() ? 0 : 1, 1);
   asn::integer<1u, 65535u, 1>(requestSeqNum).encode(codec);
   const uint32_t version4[] = {0, 0, 8, 2250, 0, 4};
   asn::oid(version4, 6).encode(codec);  // protocolIdentifier
-  asn::booltype(false).encode(codec);            // discoveryComplete
+  asn::booltype(false).encode(codec);   // discoveryComplete
   callSignalAddress.encode(codec);
   rasAddress.encode(codec);
   terminalType.encode(codec);

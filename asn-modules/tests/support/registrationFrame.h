@@ -18,7 +18,7 @@ struct registrationFrame {
   asn::sequenceOf<H225::transportAddress, 0u, 0u, 1> rasAddress;
   H225::endpointType terminalType;
   asn::sequenceOf<H225::aliasAddress, 0u, 0u, 1> terminalAlias;  // left out when empty
-  std::string gatekeeperIdentifier;                               // left out when empty
+  std::string gatekeeperIdentifier;                              // left out when empty
   H225::vendorIdentifier endpointVendor;
   // Extension additions by their number (tokens 2, cryptoTokens 3, capacity
   // 18, featureSet 19, genericData 20 of the 21 this version knows).

@@ -11,8 +11,8 @@
 #include <h225/h225.h>
 
 struct releaseCompleteFrame {
-  std::unique_ptr<H225::releaseCompleteReason> reason;    // left out when null
-  std::unique_ptr<H225::callIdentifier> callIdentifier;   // an addition, left out when null
+  std::unique_ptr<H225::releaseCompleteReason> reason;   // left out when null
+  std::unique_ptr<H225::callIdentifier> callIdentifier;  // an addition, left out when null
 
   // The PER octets of the whole H323-UserInformation.
   std::vector<unsigned char> encode() const;

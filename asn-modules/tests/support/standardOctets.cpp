@@ -69,8 +69,8 @@ const std::vector<standardOctets>& standardOctetsSuite() {
                    "1a000000001220001602400400000100010000260000000004800100000141"});
     // ... callSignalAddress 1 | nsap 0 101 | length - 1 00001 and padding |
     // AB CD aligned.
-    all.push_back({"RRQ with an NSAP address", registrationWithNsapAddress,
-                   "0c000000060008914a000400015080abcd00000001020003"});
+    all.push_back(
+        {"RRQ with an NSAP address", registrationWithNsapAddress, "0c000000060008914a000400015080abcd00000001020003"});
     // ... terminalAlias 1 | url, the first extension alternative: 1 0 000000
     // | open type 04: length - 1 00 01 in 16 bits, 68 E9.
     all.push_back({"RRQ with a url alias holding 0xE9", registrationWithLatinUrl,

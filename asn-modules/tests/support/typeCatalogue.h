@@ -10,13 +10,13 @@
 #include <asn/asn.h>
 
 struct catalogueEntry {
-  const char* name;        // "H225::aliasAddress"
-  const char* kind;        // "SEQUENCE", "CHOICE", "ENUMERATED" or "INTEGER" (named values)
+  const char* name;  // "H225::aliasAddress"
+  const char* kind;  // "SEQUENCE", "CHOICE", "ENUMERATED" or "INTEGER" (named values)
   bool extensible;
-  unsigned rootCount;      // as the type's heading states them
+  unsigned rootCount;  // as the type's heading states them
   unsigned extensionCount;
-  std::vector<const char*> elements;  // element or value names in descriptor order
-  std::vector<uint32_t> detail;       // SEQUENCE: presence kinds; ENUMERATED, INTEGER: the values
+  std::vector<const char*> elements;               // element or value names in descriptor order
+  std::vector<uint32_t> detail;                    // SEQUENCE: presence kinds; ENUMERATED, INTEGER: the values
   asn::object* (*make)();                          // a new default value; null without a class
   asn::object* (*copy)(const asn::object& value);  // copy construction
   asn::createFunction create;                      // null where no table refers to the type

@@ -67,7 +67,7 @@ std::unique_ptr<H225::h323_UserInformation> alerting() {
   *attach(body->multipleCalls) = false;
   *attach(body->maintainConnection) = false;
   attach(body->presentationIndicator)->select(0);  // presentationAllowed
-  attach(body->screeningIndicator)->setIndex(3);     // networkProvided
+  attach(body->screeningIndicator)->setIndex(3);   // networkProvided
   tunnel(message->h323_uu_pdu, false);
   return message;
 }

@@ -11,8 +11,20 @@
 // Alternatives of H225::h323_uu_pdu::h323_message_body_choice.
 namespace bodyKind {
 enum : int {
-  setup, callProceeding, connect, alerting, information, releaseComplete, facility, progress, empty, status,
-  statusInquiry, setupAcknowledge, notify, count
+  setup,
+  callProceeding,
+  connect,
+  alerting,
+  information,
+  releaseComplete,
+  facility,
+  progress,
+  empty,
+  status,
+  statusInquiry,
+  setupAcknowledge,
+  notify,
+  count
 };
 }
 

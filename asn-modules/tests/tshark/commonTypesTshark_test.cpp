@@ -34,9 +34,7 @@ T* pick(asn::choice& value, int index) {
   return static_cast<T*>(value.select(index));
 }
 
-void setDigits(H225::aliasAddress& alias, const char* digits) {
-  *pick<asn::constrainedString>(alias, 0) = digits;
-}
+void setDigits(H225::aliasAddress& alias, const char* digits) { *pick<asn::constrainedString>(alias, 0) = digits; }
 
 // Supported-protocol alternatives of H225::supportedProtocols.
 constexpr int h323Protocol = 5;
@@ -115,13 +113,13 @@ TEST_F(tsharkReads, t38FaxCapabilityOfAGatewayDownToEveryField) {
   std::vector<tshark::octets> frames = {t38Gateway(101, overUdp, udpProfile).encode(),
                                         t38Gateway(102, overV42bis, tcpProfile).encode(),
                                         t38Gateway(103, nonStandard, rootOnlyProfile).encode()};
-  tshark::result r = tshark::dissectAs(
-      "h225.ras", frames,
-      {"h225.requestSeqNum", "h225.SupportedProtocols", "h225.dialledDigits", "h225.t38FaxProtocol",
-       "h245.fillBitRemoval", "h245.transcodingMMR", "h245.version", "h245.t38FaxRateManagement",
-       "h245.t38FaxMaxBuffer", "h245.t38FaxMaxDatagram", "h245.t38FaxUdpEC", "h245.t38TCPBidirectionalMode",
-       "h245.v76wCompression", "h245.numberOfCodewords", "h245.maximumStringLength", "h245.t35CountryCode",
-       "h245.manufacturerCode", "h245.data"});
+  tshark::result r =
+      tshark::dissectAs("h225.ras", frames,
+                        {"h225.requestSeqNum", "h225.SupportedProtocols", "h225.dialledDigits", "h225.t38FaxProtocol",
+                         "h245.fillBitRemoval", "h245.transcodingMMR", "h245.version", "h245.t38FaxRateManagement",
+                         "h245.t38FaxMaxBuffer", "h245.t38FaxMaxDatagram", "h245.t38FaxUdpEC",
+                         "h245.t38TCPBidirectionalMode", "h245.v76wCompression", "h245.numberOfCodewords",
+                         "h245.maximumStringLength", "h245.t35CountryCode", "h245.manufacturerCode", "h245.data"});
   ASSERT_TRUE(r.ran) << r.failure;
   const std::vector<std::vector<std::string>> expected = {
       {"101", "5|10", "9", "13", "0", "1", "0", "1", "200", "72", "1", "", "", "", "", "", "", ""},
@@ -153,7 +151,8 @@ registrationFrame terminalWithEveryAlias() {
   setDigits(*frame.terminalAlias.appendNew(), "#*,0123456789");
   *pick<asn::bmpStringBase>(*frame.terminalAlias.appendNew(), 1) = "Terminal-1";
   *pick<asn::constrainedString>(*frame.terminalAlias.appendNew(), 2) = "h323:terminal@example.org";
-  auto* ip = pick<H225::transportAddress::ipAddress_sequence>(*pick<H225::transportAddress>(*frame.terminalAlias.appendNew(), 3), 0);
+  auto* ip = pick<H225::transportAddress::ipAddress_sequence>(
+      *pick<H225::transportAddress>(*frame.terminalAlias.appendNew(), 3), 0);
   ip->ip.setValue("\x7f\x00\x00\x03", 4);
   ip->port = 1722;
   *pick<asn::constrainedString>(*frame.terminalAlias.appendNew(), 4) = "terminal@example.org";
@@ -176,17 +175,53 @@ registrationFrame terminalWithEveryAlias() {
 
 TEST_F(tsharkReads, aliasesAddressesAndVendorOfARegistration) {
   std::vector<tshark::octets> frames = {terminalWithEveryAlias().encode()};
-  const std::vector<std::string> fields = {"h225.requestSeqNum", "h225.protocolIdentifier", "h225.ipV4", "h225.ipV4_port", "h225.ipV6", "h225.ipV6_port",
-       "h225.AliasAddress",
-       "h225.dialledDigits", "h225.h323_ID", "h225.url_ID", "h225.email_ID", "h225.publicNumberDigits",
-       "h225.imsi", "h225.imei", "h225.hplmn", "h225.esn", "h225.sid", "h225.gatekeeperIdentifier", "h225.t35CountryCode", "h225.manufacturerCode",
-       "h225.productId", "h225.versionId"};
-  const std::vector<std::string> expected = {
-      "4711", "0.0.8.2250.0.4", "127.0.0.1|127.0.0.2|127.0.0.3", "1720|1719|1722", "::1", "1721", "0|1|2|3|4|5|6|6",
-      "#*,0123456789", "Terminal-1", "h323:terminal@example.org", "terminal@example.org", "4930123",
-      "262011234567890", "490154203237518", "262", "1234567890123456", "777#", "GK-Zone", "181", "21324", "orvo terminal", "4.0"};
+  const std::vector<std::string> fields = {"h225.requestSeqNum",
+                                           "h225.protocolIdentifier",
+                                           "h225.ipV4",
+                                           "h225.ipV4_port",
+                                           "h225.ipV6",
+                                           "h225.ipV6_port",
+                                           "h225.AliasAddress",
+                                           "h225.dialledDigits",
+                                           "h225.h323_ID",
+                                           "h225.url_ID",
+                                           "h225.email_ID",
+                                           "h225.publicNumberDigits",
+                                           "h225.imsi",
+                                           "h225.imei",
+                                           "h225.hplmn",
+                                           "h225.esn",
+                                           "h225.sid",
+                                           "h225.gatekeeperIdentifier",
+                                           "h225.t35CountryCode",
+                                           "h225.manufacturerCode",
+                                           "h225.productId",
+                                           "h225.versionId"};
+  const std::vector<std::string> expected = {"4711",
+                                             "0.0.8.2250.0.4",
+                                             "127.0.0.1|127.0.0.2|127.0.0.3",
+                                             "1720|1719|1722",
+                                             "::1",
+                                             "1721",
+                                             "0|1|2|3|4|5|6|6",
+                                             "#*,0123456789",
+                                             "Terminal-1",
+                                             "h323:terminal@example.org",
+                                             "terminal@example.org",
+                                             "4930123",
+                                             "262011234567890",
+                                             "490154203237518",
+                                             "262",
+                                             "1234567890123456",
+                                             "777#",
+                                             "GK-Zone",
+                                             "181",
+                                             "21324",
+                                             "orvo terminal",
+                                             "4.0"};
   // Read once as a bare RasMessage and once as a datagram to the RAS port.
-  for (const tshark::result& r : {tshark::dissectAs("h225.ras", frames, fields), tshark::dissectUdp(1719, frames, fields)}) {
+  for (const tshark::result& r :
+       {tshark::dissectAs("h225.ras", frames, fields), tshark::dissectUdp(1719, frames, fields)}) {
     ASSERT_TRUE(r.ran) << r.failure;
     EXPECT_EQ(r.frames[0].malformed, "") << explain(r, frames, 0);
     EXPECT_EQ(r.frames[0].expert, "") << explain(r, frames, 0);
@@ -311,15 +346,25 @@ TEST_F(tsharkReads, tokensCapacityFeaturesAndGenericDataOfARegistration) {
   tshark::result r = tshark::dissectAs(
       "h225.ras", frames,
       {"h225.requestSeqNum", "h235.tokenOID", "h235.challenge", "h235.random", "h235.generalID", "h235.sendersID",
-       "h225.cryptoTokens", "h225.h323_ID", "h235.algorithmOID", "h235.hash", "h225.nestedcryptoToken",
-       "h225.calls", "h225.group", "h225.replacementFeatureSet", "h225.standard", "h225.text"});
+       "h225.cryptoTokens", "h225.h323_ID", "h235.algorithmOID", "h235.hash", "h225.nestedcryptoToken", "h225.calls",
+       "h225.group", "h225.replacementFeatureSet", "h225.standard", "h225.text"});
   ASSERT_TRUE(r.ran) << r.failure;
-  const std::vector<std::string> expected = {
-      "815", "0.0.8.235.0.2.5|0.0.8.235.0.2.1|0.0.8.235.0.2.1", "0102030405060708", "42",
-      "GK-Zone|Terminal-1", "Terminal-1", "2", "Terminal-1",
-      "1.2.840.113549.2.5|1.2.840.113549.2.5",
-      "00112233445566778899aabbccddeeff|00112233445566778899aabbccddeeff", "2", "5", "trunk", "0",
-      "7|1|9|1", "feature|generic"};
+  const std::vector<std::string> expected = {"815",
+                                             "0.0.8.235.0.2.5|0.0.8.235.0.2.1|0.0.8.235.0.2.1",
+                                             "0102030405060708",
+                                             "42",
+                                             "GK-Zone|Terminal-1",
+                                             "Terminal-1",
+                                             "2",
+                                             "Terminal-1",
+                                             "1.2.840.113549.2.5|1.2.840.113549.2.5",
+                                             "00112233445566778899aabbccddeeff|00112233445566778899aabbccddeeff",
+                                             "2",
+                                             "5",
+                                             "trunk",
+                                             "0",
+                                             "7|1|9|1",
+                                             "feature|generic"};
   EXPECT_EQ(r.frames[0].malformed, "") << explain(r, frames, 0);
   EXPECT_EQ(r.frames[0].expert, "") << explain(r, frames, 0);
   EXPECT_EQ(r.frames[0].fields, expected) << explain(r, frames, 0);

@@ -58,7 +58,10 @@ const expectation expectations[] = {
       {"h245.ip4_network", "127.0.0.2|127.0.0.2"},
       {"h245.tsapIdentifier", "5004|5005"}}},
     {"CloseLogicalChannel",
-     {{"h245.pdu_type", "0"}, {"h245.request", "4"}, {"h245.forwardLogicalChannelNumber", "101"}, {"h245.source", "0"}}},
+     {{"h245.pdu_type", "0"},
+      {"h245.request", "4"},
+      {"h245.forwardLogicalChannelNumber", "101"},
+      {"h245.source", "0"}}},
     {"EndSessionCommand", {{"h245.pdu_type", "2"}, {"h245.command", "5"}, {"h245.endSessionCommand", "1"}}},
 };
 
@@ -108,14 +111,12 @@ TEST_F(tsharkReads, fecCapabilityWithMaxRedundancy) {
     uint32_t value;
     const char* field;
   } const cases[] = {
-      {0, 1, "h245.rfc2733rfc2198"},
-      {1, 3, "h245.rfc2733sameport"},
-      {2, 257, "h245.rfc2733diffport"},
-      {1, 65537, "h245.rfc2733sameport"},
-      {0, 4294967295u, "h245.rfc2733rfc2198"},
+      {0, 1, "h245.rfc2733rfc2198"},      {1, 3, "h245.rfc2733sameport"},          {2, 257, "h245.rfc2733diffport"},
+      {1, 65537, "h245.rfc2733sameport"}, {0, 4294967295u, "h245.rfc2733rfc2198"},
   };
-  const std::vector<std::string> fieldNames = {"h245.capability", "h245.protectedCapability", "h245.rfc2733Format",
-                                               "h245.rfc2733rfc2198", "h245.rfc2733sameport", "h245.rfc2733diffport"};
+  const std::vector<std::string> fieldNames = {"h245.capability",      "h245.protectedCapability",
+                                               "h245.rfc2733Format",   "h245.rfc2733rfc2198",
+                                               "h245.rfc2733sameport", "h245.rfc2733diffport"};
   std::vector<tshark::octets> payloads;
   for (const auto& c : cases) payloads.push_back(perOctets(*fecCapabilitySet(c.format, c.value)));
   tshark::result r = tshark::dissectAs("h245dg", payloads, fieldNames);

@@ -23,15 +23,15 @@ const h4501Vector& apdu(const std::string& name) {
 
 TEST(tsharkReadsH4501, everyApduKindWithOurValues) {
   if (!tshark::toolsAvailable()) GTEST_SKIP() << "tshark or text2pcap not installed";
-  const std::vector<std::string> names = {"invoke-bare", "invoke-with-facility", "return-result", "return-error",
-                                          "reject", "global-opcode-and-answer", "named-source"};
+  const std::vector<std::string> names = {"invoke-bare", "invoke-with-facility",     "return-result", "return-error",
+                                          "reject",      "global-opcode-and-answer", "named-source"};
   std::vector<tshark::octets> frames;
   for (const std::string& name : names) frames.push_back(perOctets(*apdu(name).make()));
   tshark::result r = tshark::dissectAs(
       "h4501", frames,
-      {"h450.sourceEntity", "h450.destinationEntity", "h225.dialledDigits", "h225.h323_ID",
-       "h450.interpretationApdu", "h450.rosApdus", "h450.ros.invokeId", "h450.ros.linkedId", "h450.ros.local",
-       "h450.ros.global", "h450.ros.argument", "h450.ros.result", "h450.ros.errcode", "h450.ros.invoke"});
+      {"h450.sourceEntity", "h450.destinationEntity", "h225.dialledDigits", "h225.h323_ID", "h450.interpretationApdu",
+       "h450.rosApdus", "h450.ros.invokeId", "h450.ros.linkedId", "h450.ros.local", "h450.ros.global",
+       "h450.ros.argument", "h450.ros.result", "h450.ros.errcode", "h450.ros.invoke"});
   ASSERT_TRUE(r.ran) << r.failure;
   const std::vector<std::vector<std::string>> expected = {
       // source, destination, digits, H.323 ID, interpretation, PDU count,
@@ -46,7 +46,8 @@ TEST(tsharkReadsH4501, everyApduKindWithOurValues) {
       {"1", "0", "", "ab", "", "1", "4", "", "1", "", "", "", "", ""},
   };
   // tshark knows no operation by that object identifier and says so.
-  const std::vector<std::string> expert = {"", "", "", "", "", "Expert Info (Warning/Undecoded): Undecoded INV: 0.0.8.2250.0.4", ""};
+  const std::vector<std::string> expert = {
+      "", "", "", "", "", "Expert Info (Warning/Undecoded): Undecoded INV: 0.0.8.2250.0.4", ""};
   for (size_t i = 0; i < frames.size(); ++i) {
     SCOPED_TRACE(names[i] + ": " + hexText(frames[i]) + "\n" + tshark::verboseText("h4501", frames[i]));
     EXPECT_EQ(r.frames[i].malformed, "");

@@ -56,7 +56,8 @@ TEST_F(tsharkReads, everyRasMessageOfTheSuite) {
     // tshark also shows a request's call identifier in the answer that it
     // pairs with it by sequence number, so that column is left to the
     // call-signalling test.
-    std::vector<std::string> expected = withChoice(samples[i].message->index(), keyFields::of(*samples[i].message).asTable());
+    std::vector<std::string> expected =
+        withChoice(samples[i].message->index(), keyFields::of(*samples[i].message).asTable());
     std::vector<std::string> read = r.frames[i].fields;
     expected.pop_back();
     read.pop_back();
@@ -76,9 +77,8 @@ TEST_F(tsharkReads, everyCallSignallingBodyOfTheSuite) {
     SCOPED_TRACE(samples[i].name);
     EXPECT_EQ(r.frames[i].malformed, "") << explain("h225", frames[i]);
     EXPECT_EQ(r.frames[i].expert, "") << explain("h225", frames[i]);
-    EXPECT_EQ(r.frames[i].fields,
-              withChoice(samples[i].message->h323_uu_pdu.h323_message_body.index(),
-                         keyFields::of(*samples[i].message).asTable()))
+    EXPECT_EQ(r.frames[i].fields, withChoice(samples[i].message->h323_uu_pdu.h323_message_body.index(),
+                                             keyFields::of(*samples[i].message).asTable()))
         << explain("h225", frames[i]);
   }
 }
@@ -124,25 +124,23 @@ TEST_F(tsharkReads, everyNumberOfBothSuitesAsSet) {
 
 TEST_F(tsharkReads, registrationAndSetupFieldByField) {
   std::vector<tshark::octets> registration = {perOctets(*fullRegistrationRequest())};
-  tshark::result r = tshark::dissectAs("h225.ras", registration,
-                                       {"h225.RasMessage", "h225.requestSeqNum", "h225.protocolIdentifier",
-                                        "h225.ipV4", "h225.ipV4_port", "h225.h323_ID", "h225.dialledDigits",
-                                        "h225.gatekeeperIdentifier", "h225.timeToLive", "h225.keepAlive",
-                                        "h245.t38FaxRateManagement", "h235.random", "h225.productId"});
+  tshark::result r = tshark::dissectAs(
+      "h225.ras", registration,
+      {"h225.RasMessage", "h225.requestSeqNum", "h225.protocolIdentifier", "h225.ipV4", "h225.ipV4_port",
+       "h225.h323_ID", "h225.dialledDigits", "h225.gatekeeperIdentifier", "h225.timeToLive", "h225.keepAlive",
+       "h245.t38FaxRateManagement", "h235.random", "h225.productId"});
   ASSERT_TRUE(r.ran) << r.failure;
   EXPECT_EQ(r.frames[0].fields,
             std::vector<std::string>({"3", "3", "0.0.8.2250.0.4", "127.0.0.20|127.0.0.20", "1720|1719",
                                       "Gateway-1|Gateway-1",  // the alias, and the alias of the password hash
-                                      "9|8|4930123456", "GK-Zone", "300", "0", "1", "42",
-                                      "orvo gateway|orvo gateway"}))
+                                      "9|8|4930123456", "GK-Zone", "300", "0", "1", "42", "orvo gateway|orvo gateway"}))
       << explain("h225.ras", registration[0]);
 
   std::vector<tshark::octets> setup = {perOctets(*setupWithFastStart())};
   r = tshark::dissectAs("h225", setup,
-                        {"h225.h323_message_body", "h225.h323_ID", "h225.dialledDigits", "h225.ipV4",
-                         "h225.guid", "h225.conferenceID", "h225.endpointIdentifier",
-                         "h245.forwardLogicalChannelNumber", "h245.terminalType", "h245.statusDeterminationNumber",
-                         "h450.ros.invokeId", "h450.ros.local"});
+                        {"h225.h323_message_body", "h225.h323_ID", "h225.dialledDigits", "h225.ipV4", "h225.guid",
+                         "h225.conferenceID", "h225.endpointIdentifier", "h245.forwardLogicalChannelNumber",
+                         "h245.terminalType", "h245.statusDeterminationNumber", "h450.ros.invokeId", "h450.ros.local"});
   ASSERT_TRUE(r.ran) << r.failure;
   EXPECT_EQ(r.frames[0].fields,
             std::vector<std::string>({"0", "Terminal-1", "2001|4930123456", "127.0.0.20|127.0.0.10",
@@ -192,8 +190,8 @@ std::unique_ptr<H225::rasMessage> unregistrationWithHashOf(unsigned bits) {
   auto* request = static_cast<H225::unregistrationRequest*>(urq->alternative());
   auto* tokens = parts::attach(request->cryptoTokens);
   H225::cryptoH323Token* hash = parts::passwordHash("Terminal-1", 1000000001);
-  static_cast<H225::cryptoH323Token::cryptoEPPwdHash_sequence*>(hash->alternative())->token.hash.setBits(
-      "\xB0\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00", bits);
+  static_cast<H225::cryptoH323Token::cryptoEPPwdHash_sequence*>(hash->alternative())
+      ->token.hash.setBits("\xB0\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00", bits);
   tokens->append(hash);
   auto* encrypted = parts::pick<H235::encrypted<asn::anytype<H235::clearToken>>>(*tokens->appendNew(), 2);
   parts::setOid(encrypted->algorithmOID, {0, 0});
@@ -263,7 +261,9 @@ TEST_F(tsharkReads, theValuesThatMakeEachMessageWhatItIs) {
        {{"h225.rejectReason", "5"}, {"h225.standard", "17|1"}, {"h225.text", "zone closed for maintenance"}}},
       {"lightweight RRQ", {{"h225.keepAlive", "1"}, {"h225.timeToLive", "300"}}},
       {"RCF with time to live and pre-granted ARQ",
-       {{"h225.timeToLive", "300"}, {"h225.makeCall", "1"}, {"h225.answerCall", "1"},
+       {{"h225.timeToLive", "300"},
+        {"h225.makeCall", "1"},
+        {"h225.answerCall", "1"},
         {"h225.irrFrequencyInCall", "30"}}},
       {"RRJ duplicate alias", {{"h225.rejectReason", "4"}, {"h225.h323_ID", "Terminal-1"}}},
       {"RRJ full registration required", {{"h225.rejectReason", "12"}}},
@@ -280,8 +280,11 @@ TEST_F(tsharkReads, theValuesThatMakeEachMessageWhatItIs) {
       {"LRQ with hop count and source info", {{"h225.hopCount", "5"}, {"h225.canMapAlias", "1"}}},
       {"LRJ", {{"h225.rejectReason", "10"}}},
       {"IRR with per-call info and an embedded PDU",
-       {{"h225.h323_message_body", "6"}, {"h225.sent", "1"}, {"h225.cname", "terminal-1/127.0.0.10"},
-        {"h225.ssrc", "305419896"}, {"h225.irrStatus", "0"}}},
+       {{"h225.h323_message_body", "6"},
+        {"h225.sent", "1"},
+        {"h225.cname", "terminal-1/127.0.0.10"},
+        {"h225.ssrc", "305419896"},
+        {"h225.irrStatus", "0"}}},
       {"unknown message response", {{"h225.messageNotUnderstood", "7f0018010203"}}},
       {"RIP", {{"h225.delay", "5000"}}},
       {"RAI", {{"h225.almostOutOfResources", "1"}, {"h225.calls", "3"}}},

@@ -15,8 +15,8 @@ public:
   // Permitted alphabets, characters in ascending code order.
   static const char NumericSet[12];    // " 0123456789" (11)
   static const char PrintableSet[75];  // " '()+,-./0-9:=?A-Za-z" (74)
-  static const char IA5Set[128];      // codes 0 to 127 (128)
-  static const char GeneralSet[256];    // codes 0 to 255 (256)
+  static const char IA5Set[128];       // codes 0 to 127 (128)
+  static const char GeneralSet[256];   // codes 0 to 255 (256)
 
   const orvo::string& value() const { return characters_; }
   unsigned length() const { return characters_.length(); }

@@ -115,8 +115,8 @@ struct typeInfo {
   uint32_t upperBound;     // a lower bound above the upper one is negative
   uint32_t namedCount;     // named INTEGER: its value table
   const namedValue* namedValues;
-  createFunction create;   // SEQUENCE OF element type, anytype held type
-  const char* alphabet;    // restricted strings: permitted characters, ascending
+  createFunction create;  // SEQUENCE OF element type, anytype held type
+  const char* alphabet;   // restricted strings: permitted characters, ascending
   uint32_t alphabetSize;
   uint32_t characterBits;  // bits of one character of the type's full set
 
@@ -191,7 +191,7 @@ struct alternativeEntry {
 };
 
 struct choiceDescriptor {
-  uint32_t count;      // every alternative known to this version
+  uint32_t count;  // every alternative known to this version
   uint32_t rootCount;
   uint32_t extensible;
   const alternativeEntry* alternatives;  // roots first, then additions

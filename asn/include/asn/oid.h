@@ -16,12 +16,11 @@ public:
 
   oid() : object(&info) {}
   // Up to ten arcs; the first arc equal to `absent` ends the list.
-  oid(uint32_t a0, uint32_t a1, uint32_t a2 = absent, uint32_t a3 = absent, uint32_t a4 = absent,
-      uint32_t a5 = absent, uint32_t a6 = absent, uint32_t a7 = absent, uint32_t a8 = absent,
-      uint32_t a9 = absent);
+  oid(uint32_t a0, uint32_t a1, uint32_t a2 = absent, uint32_t a3 = absent, uint32_t a4 = absent, uint32_t a5 = absent,
+      uint32_t a6 = absent, uint32_t a7 = absent, uint32_t a8 = absent, uint32_t a9 = absent);
   oid(const typeInfo& record, uint32_t a0, uint32_t a1, uint32_t a2 = absent, uint32_t a3 = absent,
-      uint32_t a4 = absent, uint32_t a5 = absent, uint32_t a6 = absent, uint32_t a7 = absent,
-      uint32_t a8 = absent, uint32_t a9 = absent);
+      uint32_t a4 = absent, uint32_t a5 = absent, uint32_t a6 = absent, uint32_t a7 = absent, uint32_t a8 = absent,
+      uint32_t a9 = absent);
   oid(const uint32_t* arcs, unsigned count);
   oid(const oid& other) = default;
   oid& operator=(const oid& other) = default;

@@ -31,8 +31,15 @@ public:
 
   class encodeConstrainedCheckFailed : public typeException {
   public:
-    enum kind { length = 0, integer = 1, smallInteger = 2, objectIdentifier = 3, octetString = 4, bmpString = 5,
-                character = 6 };
+    enum kind {
+      length = 0,
+      integer = 1,
+      smallInteger = 2,
+      objectIdentifier = 3,
+      octetString = 4,
+      bmpString = 5,
+      character = 6
+    };
     explicit encodeConstrainedCheckFailed(kind which) : which(which) {}
     const kind which;
 

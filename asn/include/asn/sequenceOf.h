@@ -49,7 +49,9 @@ public:
 
   T* append(T* element) { return static_cast<T*>(elements().append(element)); }
   T* appendNew() { return static_cast<T*>(sequenceOfBase::appendNew()); }
-  static T* element(const orvo::listNode* node) { return node ? static_cast<T*>(static_cast<object*>(node->element)) : nullptr; }
+  static T* element(const orvo::listNode* node) {
+    return node ? static_cast<T*>(static_cast<object*>(node->element)) : nullptr;
+  }
 };
 
 // SEQUENCE (SIZE (lb..ub)) OF T; 0..0 any count.

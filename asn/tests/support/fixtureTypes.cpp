@@ -19,24 +19,17 @@ static const asn::alternativeEntry itemAlternatives[] = {
 const asn::choiceDescriptor item::descriptor = asn::choiceDescriptor::make(itemAlternatives, 2, true);
 
 static const asn::componentEntry recordComponents[] = {
-    asn::mandatoryComponent<&record::id>("Id"),
-    asn::optionalComponent<&record::entry>("Item"),
-    asn::optionalComponent<&record::note>("Note"),
-    asn::additionComponent<&record::hue>("Hue"),
-    asn::additionComponent<&record::enabled>("Enabled"),
-    asn::additionComponent<&record::extra>("Extra"),
+    asn::mandatoryComponent<&record::id>("Id"),          asn::optionalComponent<&record::entry>("Item"),
+    asn::optionalComponent<&record::note>("Note"),       asn::additionComponent<&record::hue>("Hue"),
+    asn::additionComponent<&record::enabled>("Enabled"), asn::additionComponent<&record::extra>("Extra"),
 };
 const asn::sequenceDescriptor record::descriptor = asn::sequenceDescriptor::make(recordComponents, true);
 
 static const asn::componentEntry recordV2Components[] = {
-    asn::mandatoryComponent<&recordV2::id>("Id"),
-    asn::optionalComponent<&recordV2::entry>("Item"),
-    asn::optionalComponent<&recordV2::note>("Note"),
-    asn::additionComponent<&recordV2::hue>("Hue"),
-    asn::additionComponent<&recordV2::enabled>("Enabled"),
-    asn::additionComponent<&recordV2::extra>("Extra"),
-    asn::additionComponent<&recordV2::label>("Label"),
-    asn::additionComponent<&recordV2::count>("Count"),
+    asn::mandatoryComponent<&recordV2::id>("Id"),          asn::optionalComponent<&recordV2::entry>("Item"),
+    asn::optionalComponent<&recordV2::note>("Note"),       asn::additionComponent<&recordV2::hue>("Hue"),
+    asn::additionComponent<&recordV2::enabled>("Enabled"), asn::additionComponent<&recordV2::extra>("Extra"),
+    asn::additionComponent<&recordV2::label>("Label"),     asn::additionComponent<&recordV2::count>("Count"),
 };
 const asn::sequenceDescriptor recordV2::descriptor = asn::sequenceDescriptor::make(recordV2Components, true);
 

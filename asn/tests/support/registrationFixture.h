@@ -15,8 +15,8 @@
 //   Alias ::= CHOICE { dialedDigits IA5String (SIZE (1..128)) (FROM ("#*,0123456789")),
 //                      h323_ID BMPString (SIZE (1..256)), ..., url_ID IA5String (SIZE (1..512)),
 //                      partyNumber NumericString (SIZE (1..16)) }
-//   Terminal ::= SEQUENCE { vendor Vendor OPTIONAL, mc BOOLEAN, undefinedNode BOOLEAN, ..., set BIT STRING (SIZE (32)) }
-//   Vendor ::= SEQUENCE { t35CountryCode INTEGER (0..255), manufacturerCode INTEGER (0..65535),
+//   Terminal ::= SEQUENCE { vendor Vendor OPTIONAL, mc BOOLEAN, undefinedNode BOOLEAN, ..., set BIT STRING (SIZE (32))
+//   } Vendor ::= SEQUENCE { t35CountryCode INTEGER (0..255), manufacturerCode INTEGER (0..65535),
 //                         productId OCTET STRING (SIZE (1..256)) OPTIONAL, ... }
 //   Token ::= SEQUENCE { tokenOID OBJECT IDENTIFIER, timeStamp INTEGER (1..4294967295) OPTIONAL,
 //                        password BMPString (SIZE (1..128)) OPTIONAL, random INTEGER OPTIONAL, ...,
@@ -30,16 +30,16 @@ namespace ras {
 
 inline const char dialledDigits[] = "#*,0123456789";
 
-#define RAS_FIXTURE_SEQUENCE(name)                                  \
- public:                                                            \
-  static const asn::sequenceDescriptor descriptor;                  \
-  name() : asn::sequence(&descriptor) {}                            \
+#define RAS_FIXTURE_SEQUENCE(name)                                        \
+public:                                                                   \
+  static const asn::sequenceDescriptor descriptor;                        \
+  name() : asn::sequence(&descriptor) {}                                  \
   name(const name& other) : asn::sequence(&descriptor) { assign(other); } \
-  name& operator=(const name& other) {                              \
-    assign(other);                                                  \
-    return *this;                                                   \
-  }                                                                 \
-  ~name() override { reset(); }                                     \
+  name& operator=(const name& other) {                                    \
+    assign(other);                                                        \
+    return *this;                                                         \
+  }                                                                       \
+  ~name() override { reset(); }                                           \
   static asn::object* create() { return new name; }
 
 class vendor : public asn::sequence {
@@ -163,17 +163,15 @@ inline const asn::alternativeEntry aliasAlternatives[] = {
 inline const asn::choiceDescriptor alias::descriptor = asn::choiceDescriptor::make(aliasAlternatives, 2, true);
 
 inline const asn::componentEntry tokenComponents[] = {
-    asn::mandatoryComponent<&token::tokenOID>("TokenOID"),
-    asn::optionalComponent<&token::timeStamp>("TimeStamp"),
-    asn::optionalComponent<&token::password>("Password"),
-    asn::optionalComponent<&token::random>("Random"),
-    asn::additionComponent<&token::hash>("Hash"),
-    asn::additionComponent<&token::label>("Label"),
+    asn::mandatoryComponent<&token::tokenOID>("TokenOID"), asn::optionalComponent<&token::timeStamp>("TimeStamp"),
+    asn::optionalComponent<&token::password>("Password"),  asn::optionalComponent<&token::random>("Random"),
+    asn::additionComponent<&token::hash>("Hash"),          asn::additionComponent<&token::label>("Label"),
 };
 inline const asn::sequenceDescriptor token::descriptor = asn::sequenceDescriptor::make(tokenComponents, true);
 
 inline const asn::namedValue callModelValues[] = {{0, "Direct"}, {1, "GatekeeperRouted"}};
-inline const asn::enumeratedDescriptor callModel::descriptor = asn::enumeratedDescriptor::make(callModelValues, 2, true);
+inline const asn::enumeratedDescriptor callModel::descriptor =
+    asn::enumeratedDescriptor::make(callModelValues, 2, true);
 
 inline const asn::componentEntry registrationComponents[] = {
     asn::mandatoryComponent<&registration::requestSeqNum>("RequestSeqNum"),
@@ -203,7 +201,8 @@ inline void fillRegistration(registration& r) {
   r.requestSeqNum = 4711;
   r.protocolIdentifier = asn::oid(0, 0, 8, 2250, 0, 4);
   r.discoveryComplete = true;
-  auto* signal = static_cast<address::ipAddress_sequence*>(static_cast<address*>(r.callSignalAddress.appendNew())->select(0));
+  auto* signal =
+      static_cast<address::ipAddress_sequence*>(static_cast<address*>(r.callSignalAddress.appendNew())->select(0));
   signal->ip.setValue("\xC0\xA8\x00\x0A", 4);
   signal->port = 1720;
   auto* ras = static_cast<address::ipAddress_sequence*>(static_cast<address*>(r.rasAddress.appendNew())->select(0));
@@ -213,7 +212,8 @@ inline void fillRegistration(registration& r) {
   r.terminalType.undefinedNode = false;
   r.terminalAlias = new asn::sequenceOf<alias, 0u, 0u, 1>;
   *static_cast<asn::bmpString<1u, 256u, 1>*>(static_cast<alias*>(r.terminalAlias->appendNew())->select(1)) = "alice";
-  *static_cast<asn::IA5String<1u, 128u, 1, dialledDigits, 13u>*>(static_cast<alias*>(r.terminalAlias->appendNew())->select(0)) = "2001";
+  *static_cast<asn::IA5String<1u, 128u, 1, dialledDigits, 13u>*>(
+      static_cast<alias*>(r.terminalAlias->appendNew())->select(0)) = "2001";
   *static_cast<asn::IA5String<1u, 512u, 1, asn::constrainedString::IA5Set, 128u>*>(
       static_cast<alias*>(r.terminalAlias->appendNew())->select(2)) = "h323:alice@example.org";
   r.endpointVendor.t35CountryCode = 181;

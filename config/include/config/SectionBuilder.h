@@ -18,8 +18,8 @@ public:
   virtual orvo::string Monitor(std::unique_ptr<TExpressions> AList) = 0;
   virtual orvo::string Zone(const orvo::string& AName, std::unique_ptr<TExpressions> AList) = 0;
   // An empty name: the link was given none.
-  virtual orvo::string Link(const orvo::string& AName, const orvo::string& AFirstZone,
-                            const orvo::string& ASecondZone, std::unique_ptr<TExpressions> AList) = 0;
+  virtual orvo::string Link(const orvo::string& AName, const orvo::string& AFirstZone, const orvo::string& ASecondZone,
+                            std::unique_ptr<TExpressions> AList) = 0;
   virtual orvo::string Log(std::unique_ptr<TExpressions> AList) = 0;
   virtual orvo::string AAA(std::unique_ptr<TExpressions> AList) = 0;
   virtual orvo::string Group(const orvo::string& AName, std::unique_ptr<TExpressions> AList) = 0;

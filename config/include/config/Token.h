@@ -117,7 +117,7 @@ static_assert(TToken::tokInetAddressWP == 353, "token numbering");
 
 // The value the scanner hands over with a token.
 union TTokenValue {
-  uint32_t Unsigned;  // tokUnsigned, tokBandwidth, tokDayOfWeek
-  bool Bool;          // tokBool
+  uint32_t Unsigned;           // tokUnsigned, tokBandwidth, tokDayOfWeek
+  bool Bool;                   // tokBool
   TTokenContainer* Container;  // tokIdentifier, tokString, tokInetAddress, tokInetAddressWP
 };

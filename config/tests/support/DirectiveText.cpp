@@ -83,7 +83,8 @@ std::string Value(const TExpression& ADirective) {
     return "TProxyLevelExp " + Type(*e) + " " + std::to_string(e->Level) + Window(*e);
   if (auto* e = dynamic_cast<const THuntLevelExp*>(d))
     return "THuntLevelExp " + Type(*e) + " " + std::to_string(e->Level) + Window(*e);
-  if (auto* e = dynamic_cast<const TAAALevelExp*>(d)) return "TAAALevelExp " + Type(*e) + " " + std::to_string(e->Level);
+  if (auto* e = dynamic_cast<const TAAALevelExp*>(d))
+    return "TAAALevelExp " + Type(*e) + " " + std::to_string(e->Level);
   if (auto* e = dynamic_cast<const TDialExp*>(d))
     return "TDialExp " + Type(*e) + " " + Text(e->Identifier) + " " + Bool(e->Allow) + Window(*e);
   if (auto* e = dynamic_cast<const TAlternateGKExp*>(d))

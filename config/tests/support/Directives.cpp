@@ -65,9 +65,9 @@ TExpression* Alias(const char* APattern, bool AAllow, uint32_t ACost) {
 }
 
 TExpression* Translate(TExpressionType AType, const char* APattern, const char* ATarget, const TDateWindow* AWindow) {
-  return Windowed(new TTranslateExp(AType, TVariableReference(orvo::string(APattern)),
-                                    TVariableReference(orvo::string(ATarget))),
-                  AWindow);
+  return Windowed(
+      new TTranslateExp(AType, TVariableReference(orvo::string(APattern)), TVariableReference(orvo::string(ATarget))),
+      AWindow);
 }
 
 TMakeExp* Make(TExpressionType AType, TVariableReference APattern, std::initializer_list<Assignment> ASets,

@@ -4,10 +4,12 @@
 
 std::string TokenText(int AToken, const TTokenValue& AValue) {
   switch (AToken) {
-    case TToken::tokBool: return std::string("tokBool:") + (AValue.Bool ? "true" : "false");
+    case TToken::tokBool:
+      return std::string("tokBool:") + (AValue.Bool ? "true" : "false");
     case TToken::tokUnsigned:
     case TToken::tokBandwidth:
-    case TToken::tokDayOfWeek: return std::string(TToken::Name(AToken)) + ":" + std::to_string(AValue.Unsigned);
+    case TToken::tokDayOfWeek:
+      return std::string(TToken::Name(AToken)) + ":" + std::to_string(AValue.Unsigned);
     case TToken::tokIdentifier:
     case TToken::tokString:
     case TToken::tokInetAddress:
@@ -15,7 +17,8 @@ std::string TokenText(int AToken, const TTokenValue& AValue) {
       const orvo::string& text = AValue.Container->Text();
       return std::string(TToken::Name(AToken)) + ":[" + std::string(text.buffer(), text.length()) + "]";
     }
-    default: break;
+    default:
+      break;
   }
   if (const char* name = TToken::Name(AToken)) return name;
   if (AToken > 32 && AToken < 127) return std::string("'") + static_cast<char>(AToken) + "'";

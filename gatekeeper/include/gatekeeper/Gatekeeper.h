@@ -129,8 +129,8 @@ public:
   TRegistry<TRasResolver>* ResolversOf(int AKind);
   // Makes the resolver of a request that is no retransmission; null when
   // the kind is not served (yet).
-  TRasResolver* (*ResolverFactory)(TGatekeeper* ACore, const sockaddr_in& AFrom, const H225::rasMessage& ARequest) =
-      nullptr;
+  TRasResolver* (*ResolverFactory)(TGatekeeper* ACore, const sockaddr_in& AFrom,
+                                   const H225::rasMessage& ARequest) = nullptr;
 
   // The core whose run was last entered.
   static TGatekeeper* Running() { return RunningCore; }

@@ -149,8 +149,7 @@ private:
 
   void OnRasInput(orvo::sockEvent* AEvent);
   void OnTimer(TTimer* ATimer);
-  void OnRegistrationResult(TGatekeeperLink* ALink, int AResult, H225::rasMessage* ARequest,
-                            H225::rasMessage* AAnswer);
+  void OnRegistrationResult(TGatekeeperLink* ALink, int AResult, H225::rasMessage* ARequest, H225::rasMessage* AAnswer);
   void HandleRequest(H225::rasMessage& AMessage);
   void Answer(H225::rasMessage& AAnswer);
   void SendRegistration();

@@ -36,8 +36,8 @@ private:
 class TUpsizeStreamManipulator : public orvo::TFormatStreamManipulator {
 public:
   TUpsizeStreamManipulator(orvo::TLineFormatFunction AFormat, int64_t AFirstDelay, int64_t ASecondDelay);
-  TUpsizeStreamManipulator(orvo::TPrintOptions& AOptions, orvo::TLineFormatFunction AFormat,
-                           int64_t AFirstDelay, int64_t ASecondDelay);
+  TUpsizeStreamManipulator(orvo::TPrintOptions& AOptions, orvo::TLineFormatFunction AFormat, int64_t AFirstDelay,
+                           int64_t ASecondDelay);
   // Drops what is buffered; subclasses that must not lose it flush first.
   ~TUpsizeStreamManipulator() override = default;
 

@@ -20,8 +20,7 @@ public:
     TPerformFunctionResult(std::nullptr_t) {}
     TPerformFunctionResult(TStep step) : Function(step) {}
     template <class TDerived>
-    TPerformFunctionResult(TPerformFunctionResult (TDerived::*step)())
-        : Function(static_cast<TStep>(step)) {}
+    TPerformFunctionResult(TPerformFunctionResult (TDerived::*step)()) : Function(static_cast<TStep>(step)) {}
     TStep Function = nullptr;
   };
 

@@ -69,4 +69,3 @@ private:
   TEndpointRegisterInfo* TakeOverRecord = nullptr;
   uint32_t TakeOverIdentity = 0;
 };
-

@@ -25,8 +25,7 @@ private:
 class TThread : public TProcessor {
 public:
   template <class T, class C>
-  TThread(TGatekeeper* ACore, T* ATarget, void (C::*ACompletion)(TThread*))
-      : TThread(ACore) {
+  TThread(TGatekeeper* ACore, T* ATarget, void (C::*ACompletion)(TThread*)) : TThread(ACore) {
     Completion = orvo::memberCallback<TThread*>(ATarget, ACompletion);
   }
   explicit TThread(TGatekeeper* ACore);

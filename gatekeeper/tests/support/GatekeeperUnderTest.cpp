@@ -135,8 +135,7 @@ void TGatekeeperUnderTest::Signal(int ASignal) {
   if (Program && ExitStatus < 0) Program->Signal(ASignal);
 }
 
-bool TGatekeeperUnderTest::WaitForConsole(const std::string& AText, std::chrono::milliseconds ALimit,
-                                          int AOccurrence) {
+bool TGatekeeperUnderTest::WaitForConsole(const std::string& AText, std::chrono::milliseconds ALimit, int AOccurrence) {
   return Program && Program->WaitForOutput(AText, ALimit, AOccurrence);
 }
 

@@ -14,8 +14,8 @@ std::string GatekeeperProgram() { return std::string(ORVO_BINARY_DIR) + "/gateke
 
 namespace {
 
-pid_t Spawn(const std::vector<std::string>& AArguments, const std::string& AOutputFile,
-            const std::string& AErrorFile, const std::string& ADirectory) {
+pid_t Spawn(const std::vector<std::string>& AArguments, const std::string& AOutputFile, const std::string& AErrorFile,
+            const std::string& ADirectory) {
   std::string program = GatekeeperProgram();
   std::vector<char*> argv;
   argv.push_back(const_cast<char*>(program.c_str()));

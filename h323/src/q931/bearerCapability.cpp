@@ -8,15 +8,15 @@ namespace Q931 {
 
 namespace {
 
-const trace::named capabilities[] = {
-    {0, "Speech"}, {8, "Unrestricted Digital"}, {9, "Restricted Digital"}, {16, "Audio 3.1 kHz"},
-    {17, "Unrestricted Tones"}, {24, "Video"}, {255, "Not Present"}};
+const trace::named capabilities[] = {{0, "Speech"},         {8, "Unrestricted Digital"}, {9, "Restricted Digital"},
+                                     {16, "Audio 3.1 kHz"}, {17, "Unrestricted Tones"},  {24, "Video"},
+                                     {255, "Not Present"}};
 const trace::named modes[] = {{0, "Circuit"}, {2, "Packet"}, {255, "Not Present"}};
-const trace::named rates[] = {{0, "PacketRate"}, {16, "r64k"}, {17, "r2x64k"}, {19, "r384k"}, {21, "r1536k"},
-                              {23, "r1920k"}, {24, "Multirate"}, {255, "Not Present"}};
-const trace::named layer1Protocols[] = {{1, "V110orX300"}, {2, "G711mLaw"}, {3, "G711ALaw"}, {4, "G721"},
-                                        {5, "H221H242"}, {7, "NonCCITT"}, {8, "V120"}, {9, "X31"},
-                                        {255, "Not Present"}};
+const trace::named rates[] = {{0, "PacketRate"}, {16, "r64k"},   {17, "r2x64k"},    {19, "r384k"},
+                              {21, "r1536k"},    {23, "r1920k"}, {24, "Multirate"}, {255, "Not Present"}};
+const trace::named layer1Protocols[] = {{1, "V110orX300"}, {2, "G711mLaw"}, {3, "G711ALaw"},
+                                        {4, "G721"},       {5, "H221H242"}, {7, "NonCCITT"},
+                                        {8, "V120"},       {9, "X31"},      {255, "Not Present"}};
 
 }  // namespace
 

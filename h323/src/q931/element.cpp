@@ -54,45 +54,84 @@ void element::writeContent(orvo::byteStream& out, const octets& content) const {
 
 const char* element::name(int id) {
   switch (id) {
-    case moreDataId: return "MoreData";
-    case sendingCompleteId: return "SendingComplete";
-    case congestionLevelId: return "CongestionLevel";
-    case repeatIndicatorId: return "RepeatIndicator";
-    case 0x00: return "Segmented";
-    case 0x04: return "BearerCapability";
-    case 0x08: return "Cause";
-    case 0x10: return "CallIdentity";
-    case 0x14: return "CallState";
-    case 0x18: return "ChannelIdentification";
-    case 0x1C: return "Facility";
-    case 0x1E: return "ProgressIndicator";
-    case 0x20: return "NetworkFacilities";
-    case 0x27: return "NotificationIndicator";
-    case 0x28: return "Display";
-    case 0x29: return "DateTime";
-    case 0x2C: return "KeypadFacility";
-    case 0x34: return "Signal";
-    case 0x40: return "InformationRate";
-    case 0x42: return "EndtoEndTransitDelay";
-    case 0x43: return "TransitDelaySelInd";
-    case 0x44: return "PacketLayerBinaryParameters";
-    case 0x45: return "PacketLayerWindowSize";
-    case 0x46: return "PacketSize";
-    case 0x47: return "ClosedUserGroup";
-    case 0x4A: return "ReverseChargeIndication";
-    case 0x6C: return "CallingPartyNumber";
-    case 0x6D: return "CallingPartySubAddress";
-    case 0x70: return "CalledPartyNumber";
-    case 0x71: return "CalledPartySubAddress";
-    case 0x74: return "RedirectingNumber";
-    case 0x78: return "TransitNetworkSelection";
-    case 0x79: return "RestartIndicator";
-    case 0x7C: return "LowLayerCompatibility";
-    case 0x7D: return "HighLayerCompatibility";
-    case 0x7E: return "UserUser";
-    case 0x7F: return "EscapeExtension";
-    case 0xFFFF: return "NotSpecified";
-    default: return "Not Supported";
+    case moreDataId:
+      return "MoreData";
+    case sendingCompleteId:
+      return "SendingComplete";
+    case congestionLevelId:
+      return "CongestionLevel";
+    case repeatIndicatorId:
+      return "RepeatIndicator";
+    case 0x00:
+      return "Segmented";
+    case 0x04:
+      return "BearerCapability";
+    case 0x08:
+      return "Cause";
+    case 0x10:
+      return "CallIdentity";
+    case 0x14:
+      return "CallState";
+    case 0x18:
+      return "ChannelIdentification";
+    case 0x1C:
+      return "Facility";
+    case 0x1E:
+      return "ProgressIndicator";
+    case 0x20:
+      return "NetworkFacilities";
+    case 0x27:
+      return "NotificationIndicator";
+    case 0x28:
+      return "Display";
+    case 0x29:
+      return "DateTime";
+    case 0x2C:
+      return "KeypadFacility";
+    case 0x34:
+      return "Signal";
+    case 0x40:
+      return "InformationRate";
+    case 0x42:
+      return "EndtoEndTransitDelay";
+    case 0x43:
+      return "TransitDelaySelInd";
+    case 0x44:
+      return "PacketLayerBinaryParameters";
+    case 0x45:
+      return "PacketLayerWindowSize";
+    case 0x46:
+      return "PacketSize";
+    case 0x47:
+      return "ClosedUserGroup";
+    case 0x4A:
+      return "ReverseChargeIndication";
+    case 0x6C:
+      return "CallingPartyNumber";
+    case 0x6D:
+      return "CallingPartySubAddress";
+    case 0x70:
+      return "CalledPartyNumber";
+    case 0x71:
+      return "CalledPartySubAddress";
+    case 0x74:
+      return "RedirectingNumber";
+    case 0x78:
+      return "TransitNetworkSelection";
+    case 0x79:
+      return "RestartIndicator";
+    case 0x7C:
+      return "LowLayerCompatibility";
+    case 0x7D:
+      return "HighLayerCompatibility";
+    case 0x7E:
+      return "UserUser";
+    case 0x7F:
+      return "EscapeExtension";
+    case 0xFFFF:
+      return "NotSpecified";
+    default:
+      return "Not Supported";
   }
 }
 

@@ -75,7 +75,8 @@ void segmented::decode(orvo::byteStream& in) {
 
 void segmented::encode(orvo::byteStream& out) const {
   unsigned char remaining = (unsigned char)(remainingSegments & 0x7F);
-  writeContent(out, {(unsigned char)(firstSegment ? remaining | 0x80 : remaining), (unsigned char)(segmentedType & 0x7F)});
+  writeContent(out,
+               {(unsigned char)(firstSegment ? remaining | 0x80 : remaining), (unsigned char)(segmentedType & 0x7F)});
 }
 
 void segmented::print(std::ostream& out) const {

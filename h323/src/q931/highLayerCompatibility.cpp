@@ -17,7 +17,7 @@ const trace::named codingStandards[] = {
 // The two characteristics tables differ at 94 and 95 and in how far their
 // continued lines are indented: under the text of their own label.
 #define CONTINUED(blanks) "\n" blanks
-#define CHARACTERISTICS(blanks)                                                                             \
+#define CHARACTERISTICS(blanks)                                                                               \
   {1, "Telephony"}, {4, "Facsimile Group 2/3 (Recommendation F.182)"},                                      \
       {33, "Facsimile Group 4 Class I (Recommendation F.184)"},                                             \
       {36, "Teletex service, basic and mixed operation's mode" CONTINUED(blanks)                             \
@@ -31,12 +31,15 @@ const trace::named codingStandards[] = {
       {53, "Telex service (Recommendation F.60)"},                                                           \
       {56, "Message Handling System (MHS) (X.400 - Series Recommendations)"},                                \
       {65, "OSI application (X.200 - Series Recommendations)"}, {96, "Audio visual (Recommendation F.729)"}, \
-      {127, "Reserved"}
+      { \
+    127, "Reserved"                                                                                           \
+  }
 
 const trace::named characteristicsTexts[] = {
     CHARACTERISTICS("                   "), {94, "Reserved for maintance"}, {95, "Reserved for management"}};
-const trace::named extendedCharacteristicsTexts[] = {
-    CHARACTERISTICS("                       "), {94, "Not available for assigment"}, {95, "Not available for assigment"}};
+const trace::named extendedCharacteristicsTexts[] = {CHARACTERISTICS("                       "),
+                                                     {94, "Not available for assigment"},
+                                                     {95, "Not available for assigment"}};
 
 #undef CHARACTERISTICS
 #undef CONTINUED
@@ -56,7 +59,8 @@ void highLayerCompatibility::decode(orvo::byteStream& in) {
 void highLayerCompatibility::encode(orvo::byteStream& out) const {
   unsigned char o3 = (unsigned char)((interpretation & 7) << 2 | (codingStandard & 3) << 5 | (presentation & 3) | 0x80);
   if (extendedCharacteristics != 0)
-    writeContent(out, {o3, (unsigned char)(characteristics & 0x7F), (unsigned char)((extendedCharacteristics & 0x7F) | 0x80)});
+    writeContent(
+        out, {o3, (unsigned char)(characteristics & 0x7F), (unsigned char)((extendedCharacteristics & 0x7F) | 0x80)});
   else
     writeContent(out, {o3, (unsigned char)((characteristics & 0x7F) | 0x80)});
 }

@@ -17,44 +17,47 @@ const trace::named capabilities[] = {{0, "Speech"},
                                      {17, "Unrestricted digital information with tones/announcements"},
                                      {24, "Video"}};
 const trace::named modes[] = {{0, "Circuit"}, {2, "Packet"}};
-const trace::named rates[] = {{0, "Packet"},       {16, "64 kbit/s"},   {17, "2 x 64 kbit/s"},
-                              {19, "384 kbit/s"},  {21, "1536 kbit/s"}, {23, "1920 kbit/s"},
+const trace::named rates[] = {{0, "Packet"},
+                              {16, "64 kbit/s"},
+                              {17, "2 x 64 kbit/s"},
+                              {19, "384 kbit/s"},
+                              {21, "1536 kbit/s"},
+                              {23, "1920 kbit/s"},
                               {24, "Multirate (64 kbit/s base rate)"}};
 const trace::named layer1Protocols[] = {{1, "V110orX30"}, {2, "G711mLaw"}, {3, "G711ALaw"}, {4, "G721"},
                                         {5, "H221H242"},  {7, "NonCCITT"}, {8, "V120"},     {9, "X31"}};
-const trace::named userRates[] = {
-    {0, "Rate indicated by E-bits specified in Recommendation I.460 or negotiated"},
-    {1, "0.6 kbit/s Recommendation V.6 and X.1"},
-    {2, "1.2 kbit/s Recommendation V.6"},
-    {3, "2.4 kbit/s Recommendation V.6 and X.1"},
-    {4, "3.6 kbit/s Recommendation V.6"},
-    {5, "4.8 kbit/s Recommendation V.6 and X.1"},
-    {6, "7.2 kbit/s Recommendation V.6"},
-    {7, "8 kbit/s Recommendation I.460"},
-    {8, "9.6 kbit/s Recommendation V.6 and X.1"},
-    {9, "14.4 kbit/s Recommendation V.6"},
-    {10, "16 kbit/s Recommendation I.460"},
-    {11, "19.2 kbit/s Recommendation V.6"},
-    {12, "32 kbit/s Recommendation I.460"},
-    {14, "48 kbit/s Recommendation V.6 and X.1"},
-    {15, "56 kbit/s Recommendation V.6"},
-    {16, "64 kbit/s Recommendation X.1"},
-    {21, "0.1345 kbit/s Recommendation X.1"},
-    {22, "0.100 kbit/s Recommendation X.1"},
-    {23, "0.075/1.2 kbit/s Recommendation V.6 and X.1"},
-    {24, "1.2/0.075 kbit/s Recommendation V.6 and X.1"},
-    {25, "0.050 kbit/s Recommendation V.6 and X.1"},
-    {26, "0.075 kbit/s Recommendation V.6 and X.1"},
-    {27, "0.110 kbit/s Recommendation V.6 and X.1"},
-    {28, "0.150 kbit/s Recommendation V.6 and X.1"},
-    {29, "0.200 kbit/s Recommendation V.6 and X.1"},
-    {30, "0.300 kbit/s Recommendation V.6 and X.1"},
-    {31, "12 kbit/s Recommendation V.6 and X.1"}};
+const trace::named userRates[] = {{0, "Rate indicated by E-bits specified in Recommendation I.460 or negotiated"},
+                                  {1, "0.6 kbit/s Recommendation V.6 and X.1"},
+                                  {2, "1.2 kbit/s Recommendation V.6"},
+                                  {3, "2.4 kbit/s Recommendation V.6 and X.1"},
+                                  {4, "3.6 kbit/s Recommendation V.6"},
+                                  {5, "4.8 kbit/s Recommendation V.6 and X.1"},
+                                  {6, "7.2 kbit/s Recommendation V.6"},
+                                  {7, "8 kbit/s Recommendation I.460"},
+                                  {8, "9.6 kbit/s Recommendation V.6 and X.1"},
+                                  {9, "14.4 kbit/s Recommendation V.6"},
+                                  {10, "16 kbit/s Recommendation I.460"},
+                                  {11, "19.2 kbit/s Recommendation V.6"},
+                                  {12, "32 kbit/s Recommendation I.460"},
+                                  {14, "48 kbit/s Recommendation V.6 and X.1"},
+                                  {15, "56 kbit/s Recommendation V.6"},
+                                  {16, "64 kbit/s Recommendation X.1"},
+                                  {21, "0.1345 kbit/s Recommendation X.1"},
+                                  {22, "0.100 kbit/s Recommendation X.1"},
+                                  {23, "0.075/1.2 kbit/s Recommendation V.6 and X.1"},
+                                  {24, "1.2/0.075 kbit/s Recommendation V.6 and X.1"},
+                                  {25, "0.050 kbit/s Recommendation V.6 and X.1"},
+                                  {26, "0.075 kbit/s Recommendation V.6 and X.1"},
+                                  {27, "0.110 kbit/s Recommendation V.6 and X.1"},
+                                  {28, "0.150 kbit/s Recommendation V.6 and X.1"},
+                                  {29, "0.200 kbit/s Recommendation V.6 and X.1"},
+                                  {30, "0.300 kbit/s Recommendation V.6 and X.1"},
+                                  {31, "12 kbit/s Recommendation V.6 and X.1"}};
 const trace::named modemTypes[] = {
-    {17, "Recommendation V.21"},     {18, "Recommendation V.22"},     {19, "Recommendation V.22 bis"},
-    {20, "Recommendation V.23"},     {21, "Recommendation V.26"},     {22, "Recommendation V.26 bis"},
-    {23, "Recommendation V.26 ter"}, {24, "Recommendation V.27"},     {25, "Recommendation V.27 bis"},
-    {26, "Recommendation V.27 ter"}, {27, "Recommendation V.29"},     {28, "Recommendation V.32"}};
+    {17, "Recommendation V.21"},     {18, "Recommendation V.22"}, {19, "Recommendation V.22 bis"},
+    {20, "Recommendation V.23"},     {21, "Recommendation V.26"}, {22, "Recommendation V.26 bis"},
+    {23, "Recommendation V.26 ter"}, {24, "Recommendation V.27"}, {25, "Recommendation V.27 bis"},
+    {26, "Recommendation V.27 ter"}, {27, "Recommendation V.29"}, {28, "Recommendation V.32"}};
 const trace::named parities[] = {{0, "Odd"}, {2, "Even"}, {3, "None"}, {4, "Forced to 0"}, {5, "Forced to 1"}};
 const trace::named layer2Protocols[] = {{1, "Basic mode ISO 1745"},
                                         {2, "Recommendation Q.921 (I.441)"},
@@ -70,17 +73,16 @@ const trace::named layer2Protocols[] = {{1, "Basic mode ISO 1745"},
                                         {15, "Core aspects of Recommendation Q.922"},
                                         {16, "User specified"},
                                         {17, "ISO 7776 DTE-DTE operation"}};
-const trace::named layer3Protocols[] = {
-    {2, "Recommendation Q.931 (I.451)"},
-    {6, "Recommendation X.25, packet layer"},
-    {7, "ISO/IEC 8208 (X.25 packet level protocol for data terminal equpment)"},
-    {8, "Recommendation X.223 | ISO 8878"},
-    {9, "ISO/IEC 8473 (OSI connection mode protocol)"},
-    {10, "Recommendation T.70 minimum network layer"},
-    {11, "ISO/IEC TR 9577 (Protocol identification in the network layer)"},
-    {16, "User specified"}};
-const trace::named packetSizes[] = {{4, "16 octets"},   {5, "32 octets"},   {6, "64 octets"},
-                                    {7, "128 octets"},  {8, "256 octets"},  {9, "512 octets"},
+const trace::named layer3Protocols[] = {{2, "Recommendation Q.931 (I.451)"},
+                                        {6, "Recommendation X.25, packet layer"},
+                                        {7, "ISO/IEC 8208 (X.25 packet level protocol for data terminal equpment)"},
+                                        {8, "Recommendation X.223 | ISO 8878"},
+                                        {9, "ISO/IEC 8473 (OSI connection mode protocol)"},
+                                        {10, "Recommendation T.70 minimum network layer"},
+                                        {11, "ISO/IEC TR 9577 (Protocol identification in the network layer)"},
+                                        {16, "User specified"}};
+const trace::named packetSizes[] = {{4, "16 octets"},    {5, "32 octets"},    {6, "64 octets"},
+                                    {7, "128 octets"},   {8, "256 octets"},   {9, "512 octets"},
                                     {10, "1024 octets"}, {11, "2048 octets"}, {12, "4096 octets"}};
 const trace::named intermediateRates[] = {{0, "Not used"}, {1, "8 kbit/s"}, {2, "16 kbit/s"}, {3, "32 kbit/s"}};
 const trace::named stopBitCounts[] = {{0, "Not used"}, {1, "1 bit"}, {2, "1.5 bits"}, {3, "2 bits"}};
@@ -98,7 +100,6 @@ const char* modemTypeText(unsigned value) {
 void flag(std::ostream& out, const char* label, unsigned bit, const char* zero, const char* one) {
   trace::plain(out, label, bit ? one : zero);
 }
-
 
 // One optional octet of a layer group: its presence bit and its value.
 struct groupOctet {
@@ -223,13 +224,12 @@ void lowLayerCompatibility::encode(orvo::byteStream& out) const {
   c.push_back((unsigned char)(0x80 | (transferMode & 3) << 5 | (transferRate & 0x1F)));
   if (transferRate == multirate) c.push_back((unsigned char)(0x80 | (rateMultiplier & 0x7F)));
   unsigned layer1 = presence & (hasLayer1 | hasO5a | hasO5b | hasO5c | hasO5d);
-  unsigned char o5b = layer1Protocol == 1
-                          ? (unsigned char)((intermediateRate & 3) << 5 | (nicOnTransmit & 1) << 4 |
-                                            (nicOnReceive & 1) << 3 | (flowControlOnTransmit & 1) << 2 |
-                                            (flowControlOnReceive & 1) << 1)
-                          : (unsigned char)((rateAdaptionHeader & 1) << 6 | (multipleFrame & 1) << 5 |
-                                            (modeOfOperation & 1) << 4 | (lliNegotiation & 1) << 3 |
-                                            (assignor & 1) << 2 | (inbandNegotiation & 1) << 1);
+  unsigned char o5b =
+      layer1Protocol == 1
+          ? (unsigned char)((intermediateRate & 3) << 5 | (nicOnTransmit & 1) << 4 | (nicOnReceive & 1) << 3 |
+                            (flowControlOnTransmit & 1) << 2 | (flowControlOnReceive & 1) << 1)
+          : (unsigned char)((rateAdaptionHeader & 1) << 6 | (multipleFrame & 1) << 5 | (modeOfOperation & 1) << 4 |
+                            (lliNegotiation & 1) << 3 | (assignor & 1) << 2 | (inbandNegotiation & 1) << 1);
   appendGroup(c, layer1,
               {{hasLayer1, (unsigned char)(0x20 | (layer1Protocol & 0x1F))},
                {hasO5a, (unsigned char)((synchronous & 1) << 6 | (negotiation & 1) << 5 | (userRate & 0x1F))},
@@ -242,8 +242,8 @@ void lowLayerCompatibility::encode(orvo::byteStream& out) const {
               {{hasLayer2, (unsigned char)(0x40 | (layer2Protocol & 0x1F))},
                {hasO6a, o6a},
                {hasO6b, (unsigned char)(windowSize & 0x7F)}});
-  unsigned char o7a = layer3Protocol == 16 ? (unsigned char)(userLayer3Protocol & 0x7F)
-                                           : (unsigned char)((layer3Mode & 3) << 5);
+  unsigned char o7a =
+      layer3Protocol == 16 ? (unsigned char)(userLayer3Protocol & 0x7F) : (unsigned char)((layer3Mode & 3) << 5);
   appendGroup(c, presence & (hasLayer3 | hasO7a | hasO7b | hasO7c),
               {{hasLayer3, (unsigned char)(0x60 | (layer3Protocol & 0x1F))},
                {hasO7a, o7a},
@@ -273,7 +273,8 @@ void lowLayerCompatibility::print(std::ostream& out) const {
   }
   if (presence & hasO5b) {
     if (layer1Protocol == 1) {
-      trace::field(out, "    Intermediate rate: ", trace::lookup(intermediateRates, intermediateRate), intermediateRate);
+      trace::field(out, "    Intermediate rate: ", trace::lookup(intermediateRates, intermediateRate),
+                   intermediateRate);
       flag(out, "    Network independent clock (NIC) on transmition (Tx): ", nicOnTransmit, "Not required", "Required");
       flag(out, "    Network independent clock (NIC) on reception (Rx): ", nicOnReceive, "Cannot accept", "Can accept");
       flag(out, "    Flow control on transmition (Tx): ", flowControlOnTransmit, "Not required", "Required");

@@ -145,34 +145,62 @@ H225::notify_UUIE* message::notifyBody() const { return body<H225::notify_UUIE>(
 
 const char* message::typeName(int type) {
   switch (type) {
-    case escape: return "Escape";
-    case alerting: return "Alerting";
-    case callProceeding: return "CallProceeding";
-    case progress: return "Progress";
-    case setup: return "Setup";
-    case connect: return "Connect";
-    case setupAck: return "SetupAck";
-    case connectAck: return "ConnectAck";
-    case userInfo: return "UserInfo";
-    case suspendReject: return "SuspendReject";
-    case resumeReject: return "ResumeReject";
-    case suspend: return "Suspend";
-    case resume: return "Resume";
-    case suspendAck: return "SuspendAck";
-    case resumeAck: return "ResumeAck";
-    case disconnect: return "Disconnect";
-    case restart: return "Restart";
-    case release: return "Release";
-    case restartAck: return "RestartAck";
-    case releaseComplete: return "ReleaseComplete";
-    case segment: return "Segment";
-    case facility: return "Facility";
-    case notify: return "Notify";
-    case statusInquiry: return "StatusInquiry";
-    case congestionControl: return "CongestionControl";
-    case information: return "Information";
-    case status: return "Status";
-    default: return "Not Supported";
+    case escape:
+      return "Escape";
+    case alerting:
+      return "Alerting";
+    case callProceeding:
+      return "CallProceeding";
+    case progress:
+      return "Progress";
+    case setup:
+      return "Setup";
+    case connect:
+      return "Connect";
+    case setupAck:
+      return "SetupAck";
+    case connectAck:
+      return "ConnectAck";
+    case userInfo:
+      return "UserInfo";
+    case suspendReject:
+      return "SuspendReject";
+    case resumeReject:
+      return "ResumeReject";
+    case suspend:
+      return "Suspend";
+    case resume:
+      return "Resume";
+    case suspendAck:
+      return "SuspendAck";
+    case resumeAck:
+      return "ResumeAck";
+    case disconnect:
+      return "Disconnect";
+    case restart:
+      return "Restart";
+    case release:
+      return "Release";
+    case restartAck:
+      return "RestartAck";
+    case releaseComplete:
+      return "ReleaseComplete";
+    case segment:
+      return "Segment";
+    case facility:
+      return "Facility";
+    case notify:
+      return "Notify";
+    case statusInquiry:
+      return "StatusInquiry";
+    case congestionControl:
+      return "CongestionControl";
+    case information:
+      return "Information";
+    case status:
+      return "Status";
+    default:
+      return "Not Supported";
   }
 }
 

@@ -11,20 +11,18 @@ namespace Q931 {
 
 namespace {
 
-const trace::named rates[] = {
-    {0, "Reserved"},   {1, "Reserved"},    {2, "Reserved"},     {3, "75 kbit"},      {4, "150 kbit"},
-    {5, "300 kbit"},   {6, "600 kbit"},    {7, "1200 kbit"},    {8, "2400 kbit"},    {9, "4800 kbit"},
-    {10, "9600 kbit"}, {11, "19200 kbit"}, {12, "48000 kbit"},  {13, "64000 kbit"},  {14, "Reserved"},
-    {15, "Reserved"}};
+const trace::named rates[] = {{0, "Reserved"},    {1, "Reserved"},    {2, "Reserved"},   {3, "75 kbit"},
+                              {4, "150 kbit"},    {5, "300 kbit"},    {6, "600 kbit"},   {7, "1200 kbit"},
+                              {8, "2400 kbit"},   {9, "4800 kbit"},   {10, "9600 kbit"}, {11, "19200 kbit"},
+                              {12, "48000 kbit"}, {13, "64000 kbit"}, {14, "Reserved"},  {15, "Reserved"}};
 
-const trace::named fastSelects[] = {
-    {0, "Fast select not requested"},
-    {1, "Fast select not requested"},
-    {2, "Fast select requested with no restriction of response"},
-    {3, "Fast select requested with restriction of response"}};
+const trace::named fastSelects[] = {{0, "Fast select not requested"},
+                                    {1, "Fast select not requested"},
+                                    {2, "Fast select requested with no restriction of response"},
+                                    {3, "Fast select requested with restriction of response"}};
 
-const trace::named cugIndications[] = {
-    {1, "Closed user group selection"}, {2, "Closed user group with outgoing access selection and indication"}};
+const trace::named cugIndications[] = {{1, "Closed user group selection"},
+                                       {2, "Closed user group with outgoing access selection and indication"}};
 
 // "  Incoming: 75 kbit (0x3)": a rate in the form "%s (0x%x)".
 void rateLine(std::ostream& out, const char* label, unsigned rate) {
@@ -69,7 +67,8 @@ void informationRate::decode(orvo::byteStream& in) {
 
 void informationRate::encode(orvo::byteStream& out) const {
   writeContent(out, {(unsigned char)((incomingRate & 0x7F) | 0x80), (unsigned char)((outgoingRate & 0x7F) | 0x80),
-                     (unsigned char)((minimumIncomingRate & 0x7F) | 0x80), (unsigned char)((minimumOutgoingRate & 0x7F) | 0x80)});
+                     (unsigned char)((minimumIncomingRate & 0x7F) | 0x80),
+                     (unsigned char)((minimumOutgoingRate & 0x7F) | 0x80)});
 }
 
 void informationRate::print(std::ostream& out) const {
@@ -135,7 +134,8 @@ void packetLayerBinaryParameters::encode(orvo::byteStream& out) const {
 void packetLayerBinaryParameters::print(std::ostream& out) const {
   element::print(out);
   trace::field(out, "  Fast Select: ", trace::lookup(fastSelects, fastSelect), fastSelect);
-  trace::plain(out, "  Expedited data: ", expeditedData ? "Request indicated/request accepted" : "No request/request denied");
+  trace::plain(
+      out, "  Expedited data: ", expeditedData ? "Request indicated/request accepted" : "No request/request denied");
   trace::plain(out, "  Delivery: ", deliveryConfirmation ? "End to end confirmation" : "Link by link confirmation");
   trace::plain(out, "  Modulus: ", modulus ? "Modulus 128 sequencing" : "Modulus 8 sequencing");
 }

@@ -8,24 +8,22 @@ namespace Q931 {
 
 namespace {
 
-const trace::named numberTypes[] = {{0, "Unknown"},    {1, "International"}, {2, "National"},
-                                    {3, "Network"},    {4, "Subscriber"},    {5, "Dont known"},
-                                    {6, "Abbreviated"}, {7, "Reserved"}};
-const trace::named numberingPlans[] = {{0, "Unknown"}, {1, "ISDN E.164"}, {3, "Data X.121"}, {4, "Telex F.29"},
-                                       {8, "National"}, {9, "Private"},  {15, "Reserved"}};
+const trace::named numberTypes[] = {{0, "Unknown"},    {1, "International"}, {2, "National"},    {3, "Network"},
+                                    {4, "Subscriber"}, {5, "Dont known"},    {6, "Abbreviated"}, {7, "Reserved"}};
+const trace::named numberingPlans[] = {{0, "Unknown"},  {1, "ISDN E.164"}, {3, "Data X.121"}, {4, "Telex F.29"},
+                                       {8, "National"}, {9, "Private"},    {15, "Reserved"}};
 const trace::named presentations[] = {{0, "Allowed"}, {1, "Restricted"}, {2, "Number not Available"}, {3, "Reserved"}};
 const trace::named screenings[] = {{0, "User-provided, not screening"},
                                    {1, "User-provided, verified and passed"},
                                    {2, "User-provided, verified and failed"},
                                    {3, "Network provied"}};
-const trace::named redirectionReasons[] = {
-    {0, "Unknown"},
-    {1, "Call forwarding busy or called DTE busy"},
-    {2, "Call forwarding no reply"},
-    {4, "Call deflection"},
-    {9, "Called DTE out of order"},
-    {10, "Call forwarding by the called DTE"},
-    {15, "Call forwarding uncnonditional or systematic call redirection"}};
+const trace::named redirectionReasons[] = {{0, "Unknown"},
+                                           {1, "Call forwarding busy or called DTE busy"},
+                                           {2, "Call forwarding no reply"},
+                                           {4, "Call deflection"},
+                                           {9, "Called DTE out of order"},
+                                           {10, "Call forwarding by the called DTE"},
+                                           {15, "Call forwarding uncnonditional or systematic call redirection"}};
 
 void typeAndPlanLines(std::ostream& out, unsigned typeOfNumber, unsigned numberingPlan) {
   trace::field(out, "  Number Type: ", trace::lookup(numberTypes, typeOfNumber), typeOfNumber);
@@ -181,7 +179,8 @@ void redirectingNumber::print(std::ostream& out) const {
   typeAndPlanLines(out, typeOfNumber, numberingPlan);
   if (hasPresentation) presentationLines(out, presentationIndicator, screeningIndicator);
   numberLine(out, digits);
-  if (reason >= 0) trace::field(out, "  Reason: ", trace::lookup(redirectionReasons, unsigned(reason)), unsigned(reason));
+  if (reason >= 0)
+    trace::field(out, "  Reason: ", trace::lookup(redirectionReasons, unsigned(reason)), unsigned(reason));
 }
 
 }  // namespace Q931

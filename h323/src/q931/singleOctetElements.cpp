@@ -22,8 +22,11 @@ void sendingComplete::print(std::ostream& out) const { element::print(out); }
 
 void congestionLevel::print(std::ostream& out) const {
   element::print(out);
-  out << "  Level: " << (level == 0 ? "Receiver ready" : level == 15 ? "Receiver not ready" : "Dont known") << " ("
-      << std::dec << level << ")\n";
+  out << "  Level: "
+      << (level == 0    ? "Receiver ready"
+          : level == 15 ? "Receiver not ready"
+                        : "Dont known")
+      << " (" << std::dec << level << ")\n";
 }
 
 void repeatIndicator::print(std::ostream& out) const {

@@ -9,7 +9,8 @@ octets fromHex(const std::string& text) {
   std::string digits;
   for (char c : text)
     if (c != ' ') digits += c;
-  for (size_t i = 0; i + 1 < digits.size(); i += 2) out.push_back((unsigned char)std::stoul(digits.substr(i, 2), nullptr, 16));
+  for (size_t i = 0; i + 1 < digits.size(); i += 2)
+    out.push_back((unsigned char)std::stoul(digits.substr(i, 2), nullptr, 16));
   return out;
 }
 

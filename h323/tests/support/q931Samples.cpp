@@ -87,7 +87,8 @@ std::vector<routedCallMessage> routedCallMessages() {
 
 std::vector<q931Sample> q931Samples() {
   std::vector<q931Sample> samples;
-  for (const routedCallMessage& m : routedCallMessages()) samples.push_back({m.name, q931Testing::encodeMessage(m.build())});
+  for (const routedCallMessage& m : routedCallMessages())
+    samples.push_back({m.name, q931Testing::encodeMessage(m.build())});
   std::string setupBody;
   {
     Q931::message m(Q931::message::setup, Q931::callReference(1, true));
@@ -97,7 +98,8 @@ std::vector<q931Sample> q931Samples() {
   samples.push_back({"Setup with every kind of number",
                      "08 02 00 01 05 A1 04 03 80 90 A3 18 03 A9 83 81 1E 02 81 81 28 05 41 6C 69 63 65 "
                      "6C 06 01 80 31 32 33 34 6D 03 A0 50 51 70 04 81 31 32 33 71 03 88 12 34 "
-                     "74 05 00 03 8F 31 32 7C 0B 08 C0 90 21 0F B0 C2 66 40 07 82 7D 02 91 81 " + setupBody});
+                     "74 05 00 03 8F 31 32 7C 0B 08 C0 90 21 0F B0 C2 66 40 07 82 7D 02 91 81 " +
+                         setupBody});
   samples.push_back({"Packet-mode elements",
                      "08 01 07 05 00 02 81 05 10 03 41 42 43 20 05 03 A1 31 32 55 27 01 F1 "
                      "29 06 7A 0C 07 0B 0C 0D 2C 02 31 23 34 01 01 40 04 83 84 85 86 "

@@ -63,8 +63,14 @@ public:
 
   dateTime& operator+=(const timeSpan& span);
   dateTime& operator-=(const timeSpan& span);
-  dateTime operator+(const timeSpan& span) const { dateTime d(*this); return d += span; }
-  dateTime operator-(const timeSpan& span) const { dateTime d(*this); return d -= span; }
+  dateTime operator+(const timeSpan& span) const {
+    dateTime d(*this);
+    return d += span;
+  }
+  dateTime operator-(const timeSpan& span) const {
+    dateTime d(*this);
+    return d -= span;
+  }
   // Days x 86,400,000 + the difference of the milliseconds of the day.
   timeSpan operator-(const dateTime& other) const;
 

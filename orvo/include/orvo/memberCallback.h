@@ -50,7 +50,7 @@ private:
 
   void* target = nullptr;
   // A member pointer is two words whatever the class (pointer and adjustment).
-  unsigned char storage[2 * sizeof(void (anyClass::*)())] = {};
+  unsigned char storage[2 * sizeof(void(anyClass::*)())] = {};
   void (*invoker)(void*, const unsigned char*, Arguments...) = nullptr;
 };
 

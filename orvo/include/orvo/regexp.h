@@ -24,10 +24,10 @@ public:
   };
   enum compileStatus : unsigned {
     compiled = 0,
-    emptyPattern = 1,      // also the state before the first compile
-    badEscape = 2,         // '\x' without two hexadecimal digits, or a pattern ending in '\'
-    badBrackets = 3,       // unbalanced or misplaced brackets, braces or bounds
-    nothingToRepeat = 4,   // a quantifier or look-around with no item before it
+    emptyPattern = 1,     // also the state before the first compile
+    badEscape = 2,        // '\x' without two hexadecimal digits, or a pattern ending in '\'
+    badBrackets = 3,      // unbalanced or misplaced brackets, braces or bounds
+    nothingToRepeat = 4,  // a quantifier or look-around with no item before it
   };
   static constexpr unsigned maxGroups = 16;
 

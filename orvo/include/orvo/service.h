@@ -46,8 +46,8 @@ public:
 
   virtual int run() = 0;
   virtual void stop() {}
-  virtual void restart() {}   // SIGUSR2
-  virtual void onUser1() {}   // SIGUSR1
+  virtual void restart() {}  // SIGUSR2
+  virtual void onUser1() {}  // SIGUSR1
   // SIGUSR1: onUser1; SIGUSR2: restart; others: reportStatus(3, 500), stop.
   virtual void onSignal(int signalNumber);
 

@@ -34,13 +34,13 @@ public:
   struct event {
     sockEvent* owner = nullptr;  // null once the handle is gone
     std::int32_t kind = READ;
-    std::int32_t fd = -1;        // not used by TIME
+    std::int32_t fd = -1;  // not used by TIME
     callback function = nullptr;
-    memberCallback method;       // with its target object
+    memberCallback method;  // with its target object
     void* userData = nullptr;
-    dateTime due;                // TIME: when due; others: when created
-    bool autoDelete = false;     // the handle is deleted after its callback
-    bool connected = false;      // CONNECT: neither hang-up nor error seen
+    dateTime due;             // TIME: when due; others: when created
+    bool autoDelete = false;  // the handle is deleted after its callback
+    bool connected = false;   // CONNECT: neither hang-up nor error seen
     bool removed = false;
 
     // TIME records always; a socket record while its descriptor is a socket.

@@ -45,8 +45,7 @@ public:
 class storage : public sharedContainer {
 public:
   storage(unsigned elementSize, unsigned minimumCapacity, unsigned blockSize);
-  storage(const void* data, unsigned count, unsigned elementSize, unsigned minimumCapacity,
-          unsigned blockSize);
+  storage(const void* data, unsigned count, unsigned elementSize, unsigned minimumCapacity, unsigned blockSize);
   storage(const storage& other);
   storage& operator=(const storage& other);
 

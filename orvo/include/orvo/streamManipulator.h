@@ -2,7 +2,6 @@
 // and turns it into output of its own.
 #pragma once
 
-
 #include <orvo/byteStorage.h>
 #include <orvo/memberCallback.h>
 #include <orvo/printOptions.h>
@@ -93,8 +92,7 @@ public:
   TLineFormatter(C* AObject, void (C::*AMember)(string&, bool, const string*))
       : function(nullptr), member(AObject, AMember) {}
 
-  void operator()(string& ALine, bool AAtLineStart, const string* AStateName,
-                  TFormatStreamManipulator* ASink) const;
+  void operator()(string& ALine, bool AAtLineStart, const string* AStateName, TFormatStreamManipulator* ASink) const;
 
 private:
   TLineFormatFunction function;
@@ -110,8 +108,7 @@ public:
   TFormatStreamManipulator(C* AObject, void (C::*AMember)(string&, bool, const string*))
       : formatter(AObject, AMember) {}
   template <class C>
-  TFormatStreamManipulator(TPrintOptions& AOptions, C* AObject,
-                           void (C::*AMember)(string&, bool, const string*))
+  TFormatStreamManipulator(TPrintOptions& AOptions, C* AObject, void (C::*AMember)(string&, bool, const string*))
       : TStringyStreamManipulator(AOptions), formatter(AObject, AMember) {}
 
 protected:
@@ -122,7 +119,6 @@ protected:
 
 // Puts "[E] ", "[W] ", "[I] " or "[D] " before every piece of a line of the
 // four state words; lines of other states stay as they are.
-void levelPrefixFormat(string& ALine, bool AAtLineStart, const string* AStateName,
-                       TFormatStreamManipulator* ASink);
+void levelPrefixFormat(string& ALine, bool AAtLineStart, const string* AStateName, TFormatStreamManipulator* ASink);
 
 }  // namespace orvo

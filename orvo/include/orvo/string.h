@@ -10,7 +10,7 @@ class string {
 public:
   struct rep {
     char* buffer;
-    unsigned blocks;          // capacity in 16-byte blocks: (length + 16) >> 4
+    unsigned blocks;  // capacity in 16-byte blocks: (length + 16) >> 4
     unsigned length;
     unsigned referenceCount;
   };

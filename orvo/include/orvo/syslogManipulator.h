@@ -29,8 +29,8 @@ public:
   static int priority(const string* AStateName);
 
 protected:
-  syslogManipulator(systemLog& ALog, const string& AIdent, TPrintOptions& AOptions, int AOption,
-                    int AFacility, TLineFormatFunction AFunction);
+  syslogManipulator(systemLog& ALog, const string& AIdent, TPrintOptions& AOptions, int AOption, int AFacility,
+                    TLineFormatFunction AFunction);
 
   int putLine(string& ALine) override;
 

@@ -33,10 +33,19 @@ public:
   timeSpan operator+(const timeSpan& other) const { return fromMilliseconds(milliseconds_ + other.milliseconds_); }
   timeSpan operator-(const timeSpan& other) const { return fromMilliseconds(milliseconds_ - other.milliseconds_); }
   timeSpan operator-() const { return fromMilliseconds(-milliseconds_); }
-  timeSpan& operator+=(const timeSpan& other) { milliseconds_ += other.milliseconds_; return *this; }
-  timeSpan& operator-=(const timeSpan& other) { milliseconds_ -= other.milliseconds_; return *this; }
+  timeSpan& operator+=(const timeSpan& other) {
+    milliseconds_ += other.milliseconds_;
+    return *this;
+  }
+  timeSpan& operator-=(const timeSpan& other) {
+    milliseconds_ -= other.milliseconds_;
+    return *this;
+  }
   timeSpan operator*(std::int32_t factor) const { return fromMilliseconds(milliseconds_ * factor); }
-  timeSpan& operator*=(std::int32_t factor) { milliseconds_ *= factor; return *this; }
+  timeSpan& operator*=(std::int32_t factor) {
+    milliseconds_ *= factor;
+    return *this;
+  }
   // Truncates toward zero; a divisor of 0 throws orvo::exception.
   timeSpan operator/(std::int32_t divisor) const;
   timeSpan& operator/=(std::int32_t divisor);

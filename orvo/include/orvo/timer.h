@@ -21,7 +21,8 @@ public:
 
   TTimer() = default;
   template <class T, class C>
-  TTimer(int64_t ATimeout, T* ATarget, void (C::*ACallback)(TTimer*)) : Timeout(ATimeout), Callback(ATarget, ACallback) {}
+  TTimer(int64_t ATimeout, T* ATarget, void (C::*ACallback)(TTimer*))
+      : Timeout(ATimeout), Callback(ATarget, ACallback) {}
   template <class T, class C>
   TTimer(T* ATarget, void (C::*ACallback)(TTimer*)) : Callback(ATarget, ACallback) {}
   TTimer(const TTimer&) = delete;

@@ -68,11 +68,9 @@ void fakeRadiusServer::onReadable(orvo::sockEvent*) {
   unsigned char buffer[8192];
   socklen_t length = sizeof peer;
   ssize_t got = recvfrom(fd, buffer, sizeof buffer, 0, reinterpret_cast<sockaddr*>(&peer), &length);
-  if (got < 0)
-    return;
+  if (got < 0) return;
   received.push_back({octets(buffer, buffer + got), now()});
-  if (onDatagram)
-    onDatagram(received.back());
+  if (onDatagram) onDatagram(received.back());
 }
 
 void fakeRadiusServer::answer(const octets& ARequest, unsigned ACode, const octets& AAttributes,
@@ -87,8 +85,7 @@ void fakeRadiusServer::sendRaw(const octets& ADatagram) {
 bool runUntil(const std::function<bool()>& ADone, int64_t ALimitMs) {
   int64_t end = clockMs() + ALimitMs;
   while (!ADone()) {
-    if (clockMs() > end)
-      return false;
+    if (clockMs() > end) return false;
     // A zero wait: a pass that waits its full second after the awaited
     // effect would only lengthen the test.
     orvo::sockEvent::dispatch(0);
@@ -98,6 +95,5 @@ bool runUntil(const std::function<bool()>& ADone, int64_t ALimitMs) {
 
 void runFor(int64_t AMs) {
   int64_t end = clockMs() + AMs;
-  while (clockMs() < end)
-    orvo::sockEvent::dispatch(0);
+  while (clockMs() < end) orvo::sockEvent::dispatch(0);
 }

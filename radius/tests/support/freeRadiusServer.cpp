@@ -34,8 +34,7 @@ bool writeFile(const std::string& APath, const std::string& AText) {
 // after, and start tries again when another process took it in between.
 bool freePort(sockaddr_in& AOut) {
   int fd = ::socket(AF_INET, SOCK_DGRAM, 0);
-  if (fd < 0)
-    return false;
+  if (fd < 0) return false;
   AOut = {};
   AOut.sin_family = AF_INET;
   AOut.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
@@ -47,23 +46,20 @@ bool freePort(sockaddr_in& AOut) {
 }
 
 void removeTree(const std::string& ADirectory) {
-  if (ADirectory.empty())
-    return;
+  if (ADirectory.empty()) return;
   pid_t child = fork();
   if (child == 0) {
     execlp("rm", "rm", "-rf", "--", ADirectory.c_str(), static_cast<char*>(nullptr));
     _exit(127);
   }
-  if (child > 0)
-    waitpid(child, nullptr, 0);
+  if (child > 0) waitpid(child, nullptr, 0);
 }
 
 }  // namespace
 
 std::string freeRadiusServer::program() {
   for (const char* candidate : {"/usr/sbin/freeradius", "/usr/sbin/radiusd", "/usr/local/sbin/radiusd"})
-    if (access(candidate, X_OK) == 0)
-      return candidate;
+    if (access(candidate, X_OK) == 0) return candidate;
   return std::string();
 }
 
@@ -177,8 +173,7 @@ freeRadiusServer::launchResult freeRadiusServer::launch(const std::string& AProg
   }
   auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
   while (std::chrono::steady_clock::now() < end) {
-    if (readFile(log).find("Ready to process requests") != std::string::npos)
-      return launchResult::ready;
+    if (readFile(log).find("Ready to process requests") != std::string::npos) return launchResult::ready;
     int status;
     if (waitpid(pid, &status, WNOHANG) == pid) {
       pid = -1;
@@ -200,8 +195,7 @@ void freeRadiusServer::stop() {
     bool ended = false;
     for (int i = 0; i < 300 && !ended; ++i) {
       ended = waitpid(pid, &status, WNOHANG) == pid;
-      if (!ended)
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+      if (!ended) std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     if (!ended) {
       kill(pid, SIGKILL);

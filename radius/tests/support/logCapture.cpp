@@ -11,16 +11,15 @@ class lineSink : public orvo::TFormatStreamManipulator {
 public:
   explicit lineSink(std::vector<std::string>& ALines)
       : orvo::TFormatStreamManipulator(orvo::levelPrefixFormat), lines(ALines) {
-    for (const orvo::string* state : {&orvo::stateDefault, &orvo::stateError, &orvo::stateWarning,
-                                      &orvo::stateInformation, &orvo::stateDebug})
+    for (const orvo::string* state :
+         {&orvo::stateDefault, &orvo::stateError, &orvo::stateWarning, &orvo::stateInformation, &orvo::stateDebug})
       printOptions().setState(*state, unsigned(-1));
   }
 
 protected:
   int putLine(orvo::string& ALine) override {
     std::string line(ALine.buffer(), ALine.length());
-    while (!line.empty() && (line.back() == '\n' || line.back() == '\r'))
-      line.pop_back();
+    while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
     lines.push_back(line);
     return 0;
   }
@@ -45,8 +44,7 @@ const std::vector<std::string>& logCapture::lines() {
 
 std::string logCapture::text() {
   std::string all;
-  for (const std::string& line : lines())
-    all += line + "\n";
+  for (const std::string& line : lines()) all += line + "\n";
   return all;
 }
 

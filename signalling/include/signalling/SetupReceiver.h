@@ -17,8 +17,8 @@
 
 class TSetupReceiver {
 public:
-  static const char* const NotSetupText;      // "First message must be SETUP."
-  static const char* const NoMessageText;     // "No first message in time."
+  static const char* const NotSetupText;   // "First message must be SETUP."
+  static const char* const NoMessageText;  // "No first message in time."
 
   // Takes the accepted descriptor over (AAccepted no longer closes it),
   // switches it to non-blocking and sets its type of service.

@@ -13,11 +13,18 @@ public:
 
   bearerCapability() : element(0x04) {}
   bearerCapability(unsigned capability, unsigned mode, unsigned rate, unsigned layer1Protocol)
-      : element(0x04), transferCapability(capability), transferMode(mode), transferRate(rate),
+      : element(0x04),
+        transferCapability(capability),
+        transferMode(mode),
+        transferRate(rate),
         layer1Protocol(layer1Protocol) {}
   bearerCapability(unsigned capability, unsigned mode, unsigned rate, unsigned multiplier, unsigned layer1Protocol)
-      : element(0x04), transferCapability(capability), transferMode(mode), transferRate(rate),
-        rateMultiplier(multiplier), layer1Protocol(layer1Protocol) {}
+      : element(0x04),
+        transferCapability(capability),
+        transferMode(mode),
+        transferRate(rate),
+        rateMultiplier(multiplier),
+        layer1Protocol(layer1Protocol) {}
 
   void decode(orvo::byteStream& in) override;
   void encode(orvo::byteStream& out) const override;

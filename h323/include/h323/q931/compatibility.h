@@ -10,8 +10,18 @@ class lowLayerCompatibility : public element {
 public:
   // Bits of the presence mask, one per optional octet.
   enum : unsigned {
-    hasO3a = 0x1, hasLayer1 = 0x2, hasO5a = 0x4, hasO5b = 0x8, hasO5c = 0x10, hasO5d = 0x20,
-    hasLayer2 = 0x40, hasO6a = 0x80, hasO6b = 0x100, hasLayer3 = 0x200, hasO7a = 0x400, hasO7b = 0x800,
+    hasO3a = 0x1,
+    hasLayer1 = 0x2,
+    hasO5a = 0x4,
+    hasO5b = 0x8,
+    hasO5c = 0x10,
+    hasO5d = 0x20,
+    hasLayer2 = 0x40,
+    hasO6a = 0x80,
+    hasO6b = 0x100,
+    hasLayer3 = 0x200,
+    hasO7a = 0x400,
+    hasO7b = 0x800,
     hasO7c = 0x1000
   };
 
@@ -21,14 +31,14 @@ public:
   void print(std::ostream& out) const override;
 
   unsigned presence = 0;
-  unsigned codingStandard = 0;       // o3
+  unsigned codingStandard = 0;  // o3
   unsigned transferCapability = 255;
   unsigned negotiationIndicator = 0;  // o3a
   unsigned transferMode = 255;        // o4
   unsigned transferRate = 255;
-  unsigned rateMultiplier = 0;        // o4.1, multirate only
-  unsigned layer1Protocol = 0;        // o5
-  unsigned synchronous = 0;           // o5a
+  unsigned rateMultiplier = 0;  // o4.1, multirate only
+  unsigned layer1Protocol = 0;  // o5
+  unsigned synchronous = 0;     // o5a
   unsigned negotiation = 0;
   unsigned userRate = 0;
   // o5b for V.110 (layer 1 protocol 1)

@@ -17,11 +17,33 @@ namespace Q931 {
 class message {
 public:
   enum : int {
-    escape = 0x00, alerting = 0x01, callProceeding = 0x02, progress = 0x03, setup = 0x05, connect = 0x07,
-    setupAck = 0x0D, connectAck = 0x0F, userInfo = 0x20, suspendReject = 0x21, resumeReject = 0x22,
-    suspend = 0x25, resume = 0x26, suspendAck = 0x2D, resumeAck = 0x2E, disconnect = 0x45, restart = 0x46,
-    release = 0x4D, restartAck = 0x4E, releaseComplete = 0x5A, segment = 0x60, facility = 0x62, notify = 0x6E,
-    statusInquiry = 0x75, congestionControl = 0x79, information = 0x7B, status = 0x7D
+    escape = 0x00,
+    alerting = 0x01,
+    callProceeding = 0x02,
+    progress = 0x03,
+    setup = 0x05,
+    connect = 0x07,
+    setupAck = 0x0D,
+    connectAck = 0x0F,
+    userInfo = 0x20,
+    suspendReject = 0x21,
+    resumeReject = 0x22,
+    suspend = 0x25,
+    resume = 0x26,
+    suspendAck = 0x2D,
+    resumeAck = 0x2E,
+    disconnect = 0x45,
+    restart = 0x46,
+    release = 0x4D,
+    restartAck = 0x4E,
+    releaseComplete = 0x5A,
+    segment = 0x60,
+    facility = 0x62,
+    notify = 0x6E,
+    statusInquiry = 0x75,
+    congestionControl = 0x79,
+    information = 0x7B,
+    status = 0x7D
   };
   static constexpr unsigned char h225Discriminator = 8;
 

@@ -50,7 +50,8 @@ protected:
 
 class repeatIndicator : public singleOctetElement {
 public:
-  explicit repeatIndicator(unsigned indication = 2) : singleOctetElement(repeatIndicatorId, 0xD0), indication(indication) {}
+  explicit repeatIndicator(unsigned indication = 2)
+      : singleOctetElement(repeatIndicatorId, 0xD0), indication(indication) {}
   void print(std::ostream& out) const override;
 
   unsigned indication;  // 4 bits

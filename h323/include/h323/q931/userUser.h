@@ -18,8 +18,7 @@ public:
 
   userUser() : element(0x7E) {}
   // Takes ownership of the content; protocol discriminator 5 (X.208/X.209).
-  explicit userUser(H225::h323_UserInformation* content)
-      : element(0x7E), protocolDiscriminator(5), content(content) {}
+  explicit userUser(H225::h323_UserInformation* content) : element(0x7E), protocolDiscriminator(5), content(content) {}
   userUser(const userUser&) = delete;
   userUser& operator=(const userUser&) = delete;
 
