@@ -13,6 +13,7 @@
 #include <config/Configuration.h>
 #include <config/User.h>
 #include <radius/AddressAttribute.h>
+#include <radius/Dictionary.h>
 #include <radius/IntegerAttribute.h>
 #include <radius/Packet.h>
 #include <radius/StringAttribute.h>
@@ -26,19 +27,6 @@
 
 namespace {
 
-enum : unsigned {
-  raUserName = 1,
-  raUserPassword = 2,
-  raChapPassword = 3,
-  raNasIpAddress = 4,
-  raServiceType = 6,
-  raSessionTimeout = 27,
-  raCalledStationId = 30,
-  raCallingStationId = 31,
-  raNasIdentifier = 32,
-  raChapChallenge = 60
-};
-enum : unsigned { rcAccessRequest = 1, rcAccessAccept = 2, rcAccessReject = 3 };
 enum : uint8_t {
   cvRemoteAddress = 23,
   cvConfId = 24,
@@ -76,7 +64,7 @@ orvo::string SetupTime(const TAAA& AAAA) {
 // Session-Timeout, or "h323-credit-time=" with decimal digits only; -1 for
 // neither.
 int CreditOf(const RADIUS::TAttribute& AAttribute) {
-  if (AAttribute.Type() == raSessionTimeout) {
+  if (AAttribute.Type() == RADIUS::atSessionTimeout) {
     if (const auto* value = dynamic_cast<const RADIUS::TIntegerAttribute*>(&AAttribute))
       return int(std::min<uint32_t>(value->Value(), 0x7FFFFFFF));
     return -1;
@@ -105,26 +93,26 @@ void TAdmissionResolver::BuildRadiusAttributes(int ASide) {
   if (!user || !configuration) return;
   TVariables* scope = E[ASide].LookupScope();
   std::unique_ptr<RADIUS::TPacket> packet(
-      Owner->AuthenticationRADIUS.CreatePacket(rcAccessRequest, this, &TAdmissionResolver::OnRadiusAnswer));
-  packet->Append(new RADIUS::TAddressAttribute(raNasIpAddress, configuration->LocalAddress().sin_addr.s_addr));
+      Owner->AuthenticationRADIUS.CreatePacket(RADIUS::pcAccessRequest, this, &TAdmissionResolver::OnRadiusAnswer));
+  packet->Append(new RADIUS::TAddressAttribute(RADIUS::atNASIPAddress, configuration->LocalAddress().sin_addr.s_addr));
   if (!configuration->Identifier().empty())
-    packet->Append(new RADIUS::TStringAttribute(raNasIdentifier, configuration->Identifier()));
-  packet->Append(new RADIUS::TStringAttribute(raUserName, user->RadiusName().ValueIn(scope)));
+    packet->Append(new RADIUS::TStringAttribute(RADIUS::atNASIdentifier, configuration->Identifier()));
+  packet->Append(new RADIUS::TStringAttribute(RADIUS::atUserName, user->RadiusName().ValueIn(scope)));
   if (ASide == SenderSide && TokenChallenge.length() != 0) {
     packet->Append(new RADIUS::TStringAttribute(
-        raChapChallenge, orvo::string(reinterpret_cast<const char*>(&TokenTimeStamp), sizeof TokenTimeStamp)));
+        RADIUS::atCHAPChallenge, orvo::string(reinterpret_cast<const char*>(&TokenTimeStamp), sizeof TokenTimeStamp)));
     orvo::string chap(reinterpret_cast<const char*>(&TokenRandom), 1);
     chap.append(TokenChallenge);
-    packet->Append(new RADIUS::TStringAttribute(raChapPassword, chap));
+    packet->Append(new RADIUS::TStringAttribute(RADIUS::atCHAPPassword, chap));
   } else {
     const orvo::string password = user->RadiusPassword().ValueIn(scope);
     if (password.length() != 0 || TokenChallenge.length() != 0)
       if (RADIUS::TStringAttribute* hidden = RADIUS::NewUserPasswordAttribute(*packet, password))
         packet->Append(hidden);
   }
-  packet->Append(new RADIUS::TIntegerAttribute(raServiceType, ServiceTypeCallCheck));
-  for (const orvo::string& text : T[0]) packet->Append(new RADIUS::TStringAttribute(raCallingStationId, text));
-  for (const orvo::string& text : T[1]) packet->Append(new RADIUS::TStringAttribute(raCalledStationId, text));
+  packet->Append(new RADIUS::TIntegerAttribute(RADIUS::atServiceType, ServiceTypeCallCheck));
+  for (const orvo::string& text : T[0]) packet->Append(new RADIUS::TStringAttribute(RADIUS::atCallingStationId, text));
+  for (const orvo::string& text : T[1]) packet->Append(new RADIUS::TStringAttribute(RADIUS::atCalledStationId, text));
   packet->Append(new RADIUS::TCiscoAttribute(
       cvCallOrigin, orvo::string("h323-call-origin=") + (ASide == 0 ? "answer" : "originate")));
   packet->Append(new RADIUS::TCiscoAttribute(cvCallType, "h323-call-type=VoIP"));
@@ -155,7 +143,7 @@ void TAdmissionResolver::OnRadiusAnswer(int AResult, RADIUS::TPacket* AAnswer) {
       int side = -1;
       for (int s : {0, 1})
         if (AAnswer && RadiusRequest[s] == int(AAnswer->Identifier()) && !RadiusDone[s]) side = s;
-      if (side >= 0 && AAnswer->Code() == rcAccessAccept) {
+      if (side >= 0 && AAnswer->Code() == RADIUS::pcAccessAccept) {
         RadiusDone[side] = true;
         for (const RADIUS::TAttribute* attribute : AAnswer->Attributes()) {
           const int credit = CreditOf(*attribute);
@@ -168,7 +156,7 @@ void TAdmissionResolver::OnRadiusAnswer(int AResult, RADIUS::TPacket* AAnswer) {
         Run();
         return;
       }
-      if (side >= 0 && AAnswer->Code() == rcAccessReject) {
+      if (side >= 0 && AAnswer->Code() == RADIUS::pcAccessReject) {
         if (SenderSide == 0 && side == 1 && !FCompetitors.empty()) {
           ReplaceTopStep(&TAdmissionResolver::RejectOrNext);
           Run();

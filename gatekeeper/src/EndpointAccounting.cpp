@@ -9,6 +9,7 @@
 #include <config/Configuration.h>
 #include <config/User.h>
 #include <radius/AddressAttribute.h>
+#include <radius/Dictionary.h>
 #include <radius/IntegerAttribute.h>
 #include <radius/Packet.h>
 #include <radius/StringAttribute.h>
@@ -17,18 +18,6 @@
 #include <gatekeeper/Log.h>
 
 namespace {
-
-enum : unsigned {
-  raUserName = 1,
-  raNasIpAddress = 4,
-  raServiceType = 6,
-  raNasIdentifier = 32,
-  raAcctStatusType = 40,
-  raAcctSessionId = 44,
-  raAcctAuthentic = 45,
-  raAcctSessionTime = 46
-};
-enum : unsigned { rcAccountingRequest = 4, rcAccountingResponse = 5 };
 
 // The completion's target: it needs no record, so a stopped registration
 // (already destroyed when its answer comes) is never touched.
@@ -56,42 +45,43 @@ void TEndpointRegisterInfo::GuardedAccountingStop() {
 }
 
 void TEndpointRegisterInfo::FillAccountingAttributes(RADIUS::TPacket* APacket) {
-  APacket->Append(new RADIUS::TAddressAttribute(raNasIpAddress, FConfiguration->LocalAddress().sin_addr.s_addr));
+  APacket->Append(
+      new RADIUS::TAddressAttribute(RADIUS::atNASIPAddress, FConfiguration->LocalAddress().sin_addr.s_addr));
   if (!FConfiguration->Identifier().empty())
-    APacket->Append(new RADIUS::TStringAttribute(raNasIdentifier, FConfiguration->Identifier()));
-  APacket->Append(new RADIUS::TStringAttribute(raUserName, FUser->RadiusName().ValueIn(&FVariables)));
-  APacket->Append(new RADIUS::TIntegerAttribute(raServiceType, 1));
+    APacket->Append(new RADIUS::TStringAttribute(RADIUS::atNASIdentifier, FConfiguration->Identifier()));
+  APacket->Append(new RADIUS::TStringAttribute(RADIUS::atUserName, FUser->RadiusName().ValueIn(&FVariables)));
+  APacket->Append(new RADIUS::TIntegerAttribute(RADIUS::atServiceType, 1));
   const bool radiusAuthenticated =
       FConfiguration->AAA().HasAuthenticationServer() && (FUser->RadiusAuthenticationLevel() & TUser::rlCaller) != 0;
-  APacket->Append(new RADIUS::TIntegerAttribute(raAcctAuthentic, radiusAuthenticated ? 1 : 2));
+  APacket->Append(new RADIUS::TIntegerAttribute(RADIUS::atAcctAuthentic, radiusAuthenticated ? 1 : 2));
   orvo::string session;
   session.format("%X", unsigned(FIdentity));
-  APacket->Append(new RADIUS::TStringAttribute(raAcctSessionId, session));
+  APacket->Append(new RADIUS::TStringAttribute(RADIUS::atAcctSessionId, session));
 }
 
 void TEndpointRegisterInfo::AccountingStart() {
   std::unique_ptr<RADIUS::TPacket> packet(
-      FOwner->AccountingRADIUS.CreatePacket(rcAccountingRequest, &AnswerSink, &TAccountingAnswer::OnAnswer));
+      FOwner->AccountingRADIUS.CreatePacket(RADIUS::pcAccountingRequest, &AnswerSink, &TAccountingAnswer::OnAnswer));
   FillAccountingAttributes(packet.get());
-  packet->Append(new RADIUS::TIntegerAttribute(raAcctStatusType, 1));
+  packet->Append(new RADIUS::TIntegerAttribute(RADIUS::atAcctStatusType, 1));
   FOwner->AccountingRADIUS.Send(packet.release());
 }
 
 void TEndpointRegisterInfo::AccountingStop() {
   std::unique_ptr<RADIUS::TPacket> packet(
-      FOwner->AccountingRADIUS.CreatePacket(rcAccountingRequest, &AnswerSink, &TAccountingAnswer::OnAnswer));
+      FOwner->AccountingRADIUS.CreatePacket(RADIUS::pcAccountingRequest, &AnswerSink, &TAccountingAnswer::OnAnswer));
   FillAccountingAttributes(packet.get());
-  packet->Append(new RADIUS::TIntegerAttribute(raAcctStatusType, 2));
+  packet->Append(new RADIUS::TIntegerAttribute(RADIUS::atAcctStatusType, 2));
   int64_t elapsed = 0;
   if (FStartTime && FStopTime) elapsed = (*FStopTime - *FStartTime).milliseconds() / 1000;
-  packet->Append(new RADIUS::TIntegerAttribute(raAcctSessionTime, uint32_t(elapsed < 0 ? 0 : elapsed)));
+  packet->Append(new RADIUS::TIntegerAttribute(RADIUS::atAcctSessionTime, uint32_t(elapsed < 0 ? 0 : elapsed)));
   FOwner->AccountingRADIUS.Send(packet.release());
 }
 
 void TEndpointRegisterInfo::OnAccountingAnswer(int AResult, RADIUS::TPacket* AAnswer) {
   switch (AResult) {
     case 0:
-      if (!AAnswer || AAnswer->Code() != rcAccountingResponse)
+      if (!AAnswer || AAnswer->Code() != RADIUS::pcAccountingResponse)
         LogLine(orvo::stateError, "Invalid answer from RADIUS server accounting side.");
       break;
     case 1:

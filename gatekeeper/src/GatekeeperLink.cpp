@@ -61,13 +61,6 @@ orvo::string ErrorWords(int AError) {
   return text;
 }
 
-void Trace(const char* AWhat, const sockaddr_in& AAddress, const H225::rasMessage& AMessage) {
-  std::cout << AWhat << orvo::toText(AAddress) << std::endl;
-  asn::text::codec text(std::cout, 0);
-  text.print("Message", AMessage);
-  std::cout << std::endl;
-}
-
 bool IsNull(const sockaddr_in& AAddress) { return AAddress.sin_addr.s_addr == 0 && AAddress.sin_port == 0; }
 
 bool SameAddress(const sockaddr_in& A, const sockaddr_in& B) {
@@ -232,7 +225,7 @@ void TGatekeeperLink::Dequeue(TQueuedRASMessage* AEntry) {
 void TGatekeeperLink::Transmit(const H225::rasMessage& AMessage, const std::vector<unsigned char>& AOctets) {
   if (FConfiguration &&
       TLog::IsLogged(FConfiguration->Log().RasRules(), TLog::ldSent, nullptr, nullptr, FRemoteRasAddress))
-    Trace("RAS, send message to ", FRemoteRasAddress, AMessage);
+    TraceRasMessage("RAS, send message to ", FRemoteRasAddress, AMessage);
   const ssize_t sent = sendto(FSocket.fd, AOctets.data(), AOctets.size(), 0,
                               reinterpret_cast<const sockaddr*>(&FRemoteRasAddress), sizeof FRemoteRasAddress);
   FSocket.lastError = sent < 0 ? errno : 0;
@@ -470,7 +463,7 @@ void TGatekeeperLink::OnRasInput(orvo::sockEvent*) {
     return;
   }
   if (FConfiguration && TLog::IsLogged(FConfiguration->Log().RasRules(), TLog::ldReceived, nullptr, nullptr, from))
-    Trace("RAS, got message from ", from, message);
+    TraceRasMessage("RAS, got message from ", from, message);
   // Only the neighbour speaks on this socket: anyone else could end or
   // redirect the registration.
   if (!KnownSource(from)) return;

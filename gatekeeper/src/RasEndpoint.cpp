@@ -49,13 +49,6 @@ orvo::string PortOf(const sockaddr_in& AAddress) {
   return text;
 }
 
-void Trace(const char* AWhat, const sockaddr_in& AAddress, const H225::rasMessage& AMessage) {
-  std::cout << AWhat << orvo::toText(AAddress) << std::endl;
-  asn::text::codec text(std::cout, 0);
-  text.print("Message", AMessage);
-  std::cout << std::endl;
-}
-
 }  // namespace
 
 void TGatekeeper::OpenRASSockets() {
@@ -143,7 +136,7 @@ void TGatekeeper::RASReceive(orvo::sockEvent* AEvent) {
   asn::per::codec codec(buffer.data(), unsigned(length));
   message.decode(codec);
   if (TLog::IsLogged(configuration.Log().RasRules(), TLog::ldReceived, nullptr, nullptr, from))
-    Trace("RAS, got message from ", from, message);
+    TraceRasMessage("RAS, got message from ", from, message);
   FCurrentRasSender = from;
   if (BroadcastEvent(evRasMessage, &message, GetRasSequenceNumber(message), 0)) return;
   Dispatch(from, message);
@@ -223,7 +216,7 @@ void TGatekeeper::RASSend(const sockaddr_in& ADestination, H225::rasMessage& AMe
     return;
   }
   if (TLog::IsLogged(CurrentConfiguration->Log().RasRules(), TLog::ldSent, nullptr, nullptr, ADestination))
-    Trace("RAS, send message to ", ADestination, AMessage);
+    TraceRasMessage("RAS, send message to ", ADestination, AMessage);
   const ssize_t sent = sendto(RasSocket.fd, codec.stream().data(), codec.stream().octetLength(), 0,
                               reinterpret_cast<const sockaddr*>(&ADestination), sizeof ADestination);
   RasSocket.lastError = sent < 0 ? errno : 0;

@@ -12,6 +12,7 @@
 #include <h323/h235Authenticator.h>
 #include <h323/protocolIdentifiers.h>
 #include <radius/AddressAttribute.h>
+#include <radius/Dictionary.h>
 #include <radius/IntegerAttribute.h>
 #include <radius/Packet.h>
 #include <radius/StringAttribute.h>
@@ -25,16 +26,6 @@
 
 namespace {
 
-enum : unsigned {
-  raUserName = 1,
-  raUserPassword = 2,
-  raChapPassword = 3,
-  raNasIpAddress = 4,
-  raServiceType = 6,
-  raNasIdentifier = 32,
-  raChapChallenge = 60
-};
-enum : unsigned { rcAccessRequest = 1, rcAccessAccept = 2 };
 enum : int { rjSecurityDenial = 11 };
 
 bool RefersTo(const TVariableReference& AReference, const char* AName) {
@@ -109,28 +100,28 @@ void TRegistrationResolver::SendRadiusRequest() {
   TUser& user = *record.User();
   TRADIUSConnection& connection = Owner->AuthenticationRADIUS;
   std::unique_ptr<RADIUS::TPacket> packet(
-      connection.CreatePacket(rcAccessRequest, this, &TRegistrationResolver::OnRadiusAnswer));
-  packet->Append(new RADIUS::TAddressAttribute(raNasIpAddress, configuration.LocalAddress().sin_addr.s_addr));
+      connection.CreatePacket(RADIUS::pcAccessRequest, this, &TRegistrationResolver::OnRadiusAnswer));
+  packet->Append(new RADIUS::TAddressAttribute(RADIUS::atNASIPAddress, configuration.LocalAddress().sin_addr.s_addr));
   if (!configuration.Identifier().empty())
-    packet->Append(new RADIUS::TStringAttribute(raNasIdentifier, configuration.Identifier()));
-  packet->Append(new RADIUS::TStringAttribute(raUserName, user.RadiusName().ValueIn(&record.Variables())));
+    packet->Append(new RADIUS::TStringAttribute(RADIUS::atNASIdentifier, configuration.Identifier()));
+  packet->Append(new RADIUS::TStringAttribute(RADIUS::atUserName, user.RadiusName().ValueIn(&record.Variables())));
   if (ChapResponse.empty()) {
     const orvo::string password = user.RadiusPassword().ValueIn(&record.Variables());
     if (!password.empty())
       if (RADIUS::TStringAttribute* hidden = RADIUS::NewUserPasswordAttribute(*packet, password))
         packet->Append(hidden);
   } else {
-    packet->Append(new RADIUS::TStringAttribute(raChapChallenge, orvo::string(&ChapChallenge, 4)));
+    packet->Append(new RADIUS::TStringAttribute(RADIUS::atCHAPChallenge, orvo::string(&ChapChallenge, 4)));
     orvo::string chap(&ChapIdentifier, 1);
     chap.append(ChapResponse);
-    packet->Append(new RADIUS::TStringAttribute(raChapPassword, chap));
+    packet->Append(new RADIUS::TStringAttribute(RADIUS::atCHAPPassword, chap));
   }
-  packet->Append(new RADIUS::TIntegerAttribute(raServiceType, 1));
+  packet->Append(new RADIUS::TIntegerAttribute(RADIUS::atServiceType, 1));
   connection.Send(packet.release());
 }
 
 void TRegistrationResolver::OnRadiusAnswer(int AResult, RADIUS::TPacket* AAnswer) {
-  if (AResult == 0 && AAnswer && AAnswer->Code() == rcAccessAccept) {
+  if (AResult == 0 && AAnswer && AAnswer->Code() == RADIUS::pcAccessAccept) {
     Run();
     return;
   }

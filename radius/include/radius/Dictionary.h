@@ -54,6 +54,7 @@ enum TAttributeType : unsigned {
   atAcctAuthentic = 45,
   atAcctSessionTime = 46,
   atAcctTerminateCause = 49,
+  atCHAPChallenge = 60,
   atNASPortType = 61
 };
 
