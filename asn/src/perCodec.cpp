@@ -597,6 +597,11 @@ void codec::decodeGeneralizedTime(generalizedTime& value) {
     }
     fields[f] = v;
   }
+  // Fields that name no moment would be folded into some other date, and the
+  // value would no longer say what was received.
+  if (fields[0] < 1 || !orvo::dateTime::isValidDate(fields[1], fields[2], fields[0]) || fields[3] > 23 ||
+      fields[4] > 59 || fields[5] > 59)
+    throw new decodeFailed(formatted("Decode: generalized time out of range."));
   int milliseconds = 0;
   if (n > 14 && text[14] == '.') {
     // Digits after the point as a plain number of milliseconds; nine at most

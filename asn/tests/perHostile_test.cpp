@@ -167,6 +167,40 @@ TEST(PerHostile, MalformedGeneralizedTime) {
   ORVO_EXPECT_THROW(decodeHex(t, "0E 32 30 30 34"), orvo::bitStream::outOfBounds, "Bit stream index out of bounds.");
 }
 
+// Fourteen digits that are no date and time would otherwise be folded into
+// another date, and encoding it again would not give back what came.
+TEST(PerHostile, GeneralizedTimeOutOfRange) {
+  static const struct {
+    const char* text;
+    bool taken;
+  } cases[] = {
+      {"00000300113400", false},  // year 0, day 0
+      {"00010101000000", true},   // the earliest date taken
+      {"20041301000000", false},  // month 13
+      {"20040001000000", false},  // month 0
+      {"20030229000000", false},  // 29 February of a common year
+      {"20040229235959", true},   // ... and of a leap year
+      {"20040431000000", false},  // 31 April
+      {"20040305240000", false},  // hour 24
+      {"20040305066000", false},  // minute 60
+      {"20040305060760", false},  // second 60
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    asn::generalizedTime t;
+    std::string octets = "\x0E" + std::string(c.text);
+    if (c.taken) {
+      decodeBytes(t, octets);
+      asn::per::codec encoder;
+      t.encode(encoder);
+      EXPECT_EQ(octets, std::string(reinterpret_cast<const char*>(encoder.stream().data()),
+                                    encoder.stream().octetLength()));
+    } else {
+      ORVO_EXPECT_THROW(decodeBytes(t, octets), codec::decodeFailed, "Decode: generalized time out of range.");
+    }
+  }
+}
+
 TEST(PerHostile, RootIndexAndLengthBeyondTheirBounds) {
   fixture::signal s;
   decodeHex(s, "80");
