@@ -1,0 +1,148 @@
+#include "RasLoadProcess.h"
+
+#include <arpa/inet.h>
+#include <fcntl.h>
+#include <netinet/in.h>
+#include <sched.h>
+#include <signal.h>
+#include <sys/socket.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <stdexcept>
+#include <thread>
+
+namespace rasload {
+
+namespace {
+
+bool Bindable(int AType, unsigned APort) {
+  int s = socket(AF_INET, AType | SOCK_CLOEXEC, 0);
+  if (s < 0) return false;
+  sockaddr_in address{};
+  address.sin_family = AF_INET;
+  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  address.sin_port = htons(uint16_t(APort));
+  bool free = bind(s, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+  close(s);
+  return free;
+}
+
+}  // namespace
+
+TServerProcess::TServerProcess(const std::vector<std::string>& AArguments, int ACore, const std::string& AOutput) {
+  std::vector<char*> argv;
+  for (const std::string& a : AArguments) argv.push_back(const_cast<char*>(a.c_str()));
+  argv.push_back(nullptr);
+  int output = open(AOutput.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  if (output < 0) throw std::runtime_error("cannot write " + AOutput + ": " + std::strerror(errno));
+  FPid = fork();
+  if (FPid < 0) {
+    close(output);
+    throw std::runtime_error(std::string("fork: ") + std::strerror(errno));
+  }
+  if (FPid == 0) {
+    if (ACore >= 0) {
+      cpu_set_t set;
+      CPU_ZERO(&set);
+      CPU_SET(ACore, &set);
+      sched_setaffinity(0, sizeof set, &set);
+    }
+    dup2(output, 1);
+    dup2(output, 2);
+    execv(argv[0], argv.data());
+    _exit(127);
+  }
+  close(output);
+}
+
+TServerProcess::~TServerProcess() {
+  if (FPid <= 0) return;
+  kill(FPid, SIGKILL);
+  int status = 0;
+  while (waitpid(FPid, &status, 0) < 0 && errno == EINTR) {
+  }
+}
+
+bool TServerProcess::Running() const {
+  int status = 0;
+  return FPid > 0 && waitpid(FPid, &status, WNOHANG) == 0;
+}
+
+bool TServerProcess::WaitForText(const std::string& AFile, const std::string& AText, double ASeconds) const {
+  auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(ASeconds);
+  for (;;) {
+    if (ReadFile(AFile).find(AText) != std::string::npos) return true;
+    if (!Running() || std::chrono::steady_clock::now() >= end) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+}
+
+long TServerProcess::ResidentKilobytes() const {
+  std::ifstream status("/proc/" + std::to_string(FPid) + "/status");
+  std::string line;
+  while (std::getline(status, line))
+    if (line.compare(0, 6, "VmRSS:") == 0) return std::strtol(line.c_str() + 6, nullptr, 10);
+  return -1;
+}
+
+double TServerProcess::CpuSeconds() const {
+  std::string stat = ReadFile("/proc/" + std::to_string(FPid) + "/stat");
+  // The command name in parentheses may hold blanks; the fields follow it.
+  size_t close = stat.rfind(')');
+  if (close == std::string::npos) return -1;
+  std::istringstream fields(stat.substr(close + 2));
+  std::string field;
+  unsigned long user = 0, system = 0;
+  for (int i = 3; i <= 15 && fields >> field; ++i) {
+    if (i == 14) user = std::stoul(field);
+    if (i == 15) system = std::stoul(field);
+  }
+  return double(user + system) / double(sysconf(_SC_CLK_TCK));
+}
+
+std::string MakeTemporaryDirectory(const char* AStem) {
+  const char* base = std::getenv("TMPDIR");
+  std::string pattern = std::string(base && *base ? base : "/tmp") + "/" + AStem + "-XXXXXX";
+  std::vector<char> name(pattern.begin(), pattern.end());
+  name.push_back('\0');
+  if (!mkdtemp(name.data())) throw std::runtime_error(std::string("no temporary directory: ") + std::strerror(errno));
+  return name.data();
+}
+
+void RemoveDirectory(const std::string& APath) {
+  if (APath.empty() || APath.find('\'') != std::string::npos) return;
+  if (std::system(("rm -rf '" + APath + "'").c_str()) != 0) {
+  }
+}
+
+std::vector<unsigned> FreePorts(unsigned ACount) {
+  std::mt19937 random(std::random_device{}());
+  // Below the range the system hands out for port 0.
+  std::uniform_int_distribution<unsigned> pick(20000, 32000);
+  std::vector<unsigned> ports;
+  for (int attempt = 0; attempt < 10000 && ports.size() < ACount; ++attempt) {
+    unsigned port = pick(random);
+    bool taken = false;
+    for (unsigned p : ports) taken = taken || p == port;
+    if (!taken && Bindable(SOCK_DGRAM, port) && Bindable(SOCK_STREAM, port)) ports.push_back(port);
+  }
+  if (ports.size() < ACount) throw std::runtime_error("no free ports on 127.0.0.1");
+  return ports;
+}
+
+std::string ReadFile(const std::string& APath) {
+  std::ifstream in(APath);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+}  // namespace rasload
