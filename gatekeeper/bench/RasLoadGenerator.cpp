@@ -17,7 +17,6 @@
 #include <sstream>
 #include <stdexcept>
 #include <thread>
-#include <unordered_map>
 
 #include <asn/perCodec.h>
 #include <asn/textCodec.h>
@@ -36,6 +35,8 @@ const char* const RequestNames[] = {"registrationRequest", "keep-alive registrat
                                     "disengageRequest"};
 
 struct TPending {
+  bool Used = false;
+  unsigned Generation = 0;
   TRequest Request = rqRegister;
   unsigned Socket = 0;  // index into the thread's sockets
   unsigned Sequence = 0;
@@ -102,7 +103,11 @@ class TGeneratorThread {
 public:
   TGeneratorThread(TLoadGenerator& AOwner, unsigned AIndex, const TPhase& APhase, const sockaddr_in& AServer,
                    uint64_t ACallBase)
-      : Owner(AOwner), Templates(AOwner.FTemplates), Index(AIndex), Phase(APhase), Server(AServer),
+      : Owner(AOwner),
+        Templates(AOwner.FTemplates),
+        Index(AIndex),
+        Phase(APhase),
+        Server(AServer),
         CallBase(ACallBase) {
     const unsigned threads = Owner.FSetup.Threads;
     for (unsigned s = Index; s < Owner.FSockets.size(); s += threads) Sockets.push_back(s);
@@ -110,7 +115,8 @@ public:
     Quota = Phase.MaximumRequests / threads + (Index < Phase.MaximumRequests % threads ? 1 : 0);
     HeldLimit = Phase.HeldCalls / threads;
     NextEndpoint = Phase.First + (Index + threads - Phase.First % threads) % threads;
-    Sequence.assign(Sockets.size(), 0);
+    Slots.resize(Window);
+    for (unsigned slot = Window; slot-- > 0;) Free.push_back(slot);
     Result.Name = Phase.Name;
   }
 
@@ -130,13 +136,15 @@ private:
   sockaddr_in Server;
   uint64_t CallBase;
   std::vector<unsigned> Sockets;  // the owner's socket numbers
-  std::vector<unsigned> Sequence;
   int Poll = -1;
   unsigned Window = 1;
   uint64_t Quota = 0, Issued = 0;
   unsigned HeldLimit = 0;
   unsigned NextEndpoint = 0;
-  std::unordered_map<uint32_t, TPending> Pending;
+  // One slot per request of the window; a request's sequence number names
+  // its slot, so that an answer finds its request without a search.
+  std::vector<TPending> Slots;
+  std::vector<unsigned> Free;
   std::deque<std::pair<uint64_t, unsigned>> Open;  // calls confirmed, not yet ended
   std::deque<std::pair<uint64_t, unsigned>> ToEnd;
   unsigned Decoded = 0;
@@ -144,14 +152,20 @@ private:
 
   bool HasMain() const;
   void SendMain();
-  void Send(TPending APending);
+  void Send(TRequest ARequest, unsigned AEndpoint, unsigned ACallee, uint64_t ACall);
+  void Release(TPending& APending) {
+    APending.Used = false;
+    Free.push_back(unsigned(&APending - Slots.data()));
+  }
   void Transmit(const TPending& APending);
   void Receive(unsigned ALocal);
   void Answer(unsigned ALocal, const unsigned char* AData, size_t ALength);
   bool Check(const TPending& APending, const unsigned char* AData, size_t ALength, std::string& AWhy);
   void Expire(steady::time_point ANow);
   void Wrong(const std::string& AWhy);
-  unsigned LocalOf(unsigned AEndpoint) const { return (AEndpoint % unsigned(Owner.FSockets.size())) / Owner.FSetup.Threads; }
+  unsigned LocalOf(unsigned AEndpoint) const {
+    return (AEndpoint % unsigned(Owner.FSockets.size())) / Owner.FSetup.Threads;
+  }
 };
 
 bool TGeneratorThread::HasMain() const {
@@ -159,10 +173,11 @@ bool TGeneratorThread::HasMain() const {
     case wkRegister:
       return NextEndpoint < Phase.First + Phase.Count;
     case wkKeepAlive:
+      return Issued < Quota && Phase.Population > Index;
     case wkCalls:
-      return Issued < Quota && Phase.Population > Index;
     case wkHoldCalls:
-      return Issued < Quota && Phase.Population > Index;
+      // Every thread's callers are its own endpoints.
+      return Issued < Quota && Phase.Population >= Owner.FSetup.Threads;
     case wkEndCalls:
       return false;
   }
@@ -171,64 +186,62 @@ bool TGeneratorThread::HasMain() const {
 
 void TGeneratorThread::SendMain() {
   const unsigned threads = Owner.FSetup.Threads;
-  TPending p;
   switch (Phase.Work) {
     case wkRegister:
-      p.Request = rqRegister;
-      p.Endpoint = NextEndpoint;
+      Send(rqRegister, NextEndpoint, 0, 0);
       NextEndpoint += threads;
       break;
     case wkKeepAlive: {
-      p.Request = rqKeepAlive;
       unsigned mine = (Phase.Population - Index + threads - 1) / threads;  // endpoints of this thread
-      p.Endpoint = Index + unsigned(Issued % mine) * threads;
+      Send(rqKeepAlive, Index + unsigned(Issued % mine) * threads, 0, 0);
       break;
     }
     case wkCalls:
     case wkHoldCalls: {
-      p.Request = rqAdmission;
       // A caller of this thread, the callee half the population away.
       unsigned usable = Phase.Population - Phase.Population % threads;
-      p.Call = CallBase + Issued * threads + Index;
-      p.Endpoint = unsigned((Issued * threads + Index) % usable);
-      p.Callee = (p.Endpoint + Phase.Population / 2) % Phase.Population;
-      if (p.Callee == p.Endpoint) p.Callee = (p.Callee + 1) % Phase.Population;
+      unsigned caller = unsigned((Issued * threads + Index) % usable);
+      unsigned callee = (caller + Phase.Population / 2) % Phase.Population;
+      if (callee == caller) callee = (callee + 1) % Phase.Population;
+      Send(rqAdmission, caller, callee, CallBase + Issued * threads + Index);
       break;
     }
     case wkEndCalls:
       return;
   }
   ++Issued;
-  Send(std::move(p));
 }
 
-void TGeneratorThread::Send(TPending APending) {
-  APending.Socket = LocalOf(APending.Endpoint);
-  unsigned& sequence = Sequence[APending.Socket];
-  // A number still outstanding on this socket is skipped.
-  do sequence = sequence % 65535 + 1;
-  while (Pending.count((APending.Socket << 16) | sequence));
-  APending.Sequence = sequence;
-  TEndpointValues sender = Owner.Endpoint(APending.Endpoint);
-  switch (APending.Request) {
+void TGeneratorThread::Send(TRequest ARequest, unsigned AEndpoint, unsigned ACallee, uint64_t ACall) {
+  TPending& p = Slots[Free.back()];
+  Free.pop_back();
+  p.Used = true;
+  p.Request = ARequest;
+  p.Endpoint = AEndpoint;
+  p.Callee = ACallee;
+  p.Call = ACall;
+  p.Socket = LocalOf(AEndpoint);
+  const unsigned slot = unsigned(&p - Slots.data());
+  p.Generation = (p.Generation + 1) % (65535 / Window);
+  p.Sequence = 1 + slot + Window * p.Generation;
+  TEndpointValues sender = Owner.Endpoint(AEndpoint);
+  switch (ARequest) {
     case rqRegister:
-      Templates.MakeRegistration(APending.Datagram, sequence, sender);
+      Templates.MakeRegistration(p.Datagram, p.Sequence, sender);
       break;
     case rqKeepAlive:
-      Templates.MakeKeepAlive(APending.Datagram, sequence, sender);
+      Templates.MakeKeepAlive(p.Datagram, p.Sequence, sender);
       break;
     case rqAdmission:
-      Templates.MakeAdmission(APending.Datagram, sequence, sender, Owner.Endpoint(APending.Callee),
-                              CallOf(APending.Call));
+      Templates.MakeAdmission(p.Datagram, p.Sequence, sender, Owner.Endpoint(ACallee), CallOf(ACall));
       break;
     case rqDisengage:
-      Templates.MakeDisengage(APending.Datagram, sequence, sender, CallOf(APending.Call));
+      Templates.MakeDisengage(p.Datagram, p.Sequence, sender, CallOf(ACall));
       break;
   }
-  APending.FirstSent = APending.LastSent = steady::now();
-  APending.Tries = 1;
-  Transmit(APending);
-  Pending.emplace((APending.Socket << 16) | sequence, std::move(APending));
+  p.FirstSent = p.LastSent = steady::now();
+  p.Tries = 1;
+  Transmit(p);
 }
 
 void TGeneratorThread::Transmit(const TPending& APending) {
@@ -257,7 +270,7 @@ bool TGeneratorThread::Check(const TPending& APending, const unsigned char* ADat
     return false;
   }
   int kind = TRasTemplates::KindOf(AData, ALength);
-  int expected = APending.Request == rqAdmission    ? rkAdmissionConfirm
+  int expected = APending.Request == rqAdmission   ? rkAdmissionConfirm
                  : APending.Request == rqDisengage ? rkDisengageConfirm
                                                    : rkRegistrationConfirm;
   bool full = kind != expected || Decoded < DecodedAnswers;
@@ -296,8 +309,8 @@ bool TGeneratorThread::Check(const TPending& APending, const unsigned char* ADat
 void TGeneratorThread::Answer(unsigned ALocal, const unsigned char* AData, size_t ALength) {
   int kind = TRasTemplates::KindOf(AData, ALength);
   unsigned sequence = Templates.SequenceOf(kind, AData, ALength);
-  auto found = sequence ? Pending.find((ALocal << 16) | sequence) : Pending.end();
-  if (found == Pending.end()) {
+  TPending* found = sequence ? &Slots[(sequence - 1) % Window] : nullptr;
+  if (!found || !found->Used || found->Socket != ALocal || found->Sequence != sequence) {
     // A late answer to a retransmitted request, or one the load does not know.
     if (sequence) {
       ++Result.Stray;
@@ -308,8 +321,8 @@ void TGeneratorThread::Answer(unsigned ALocal, const unsigned char* AData, size_
     }
     return;
   }
-  TPending pending = std::move(found->second);
-  Pending.erase(found);
+  TPending& pending = *found;
+  Release(pending);
   std::string why;
   if (!Check(pending, AData, ALength, why)) {
     Wrong(why);
@@ -358,27 +371,22 @@ void TGeneratorThread::Receive(unsigned ALocal) {
 }
 
 void TGeneratorThread::Expire(steady::time_point ANow) {
-  const auto timeout = std::chrono::duration_cast<steady::duration>(
-      std::chrono::duration<double>(Owner.FSetup.RetransmitSeconds));
-  for (auto i = Pending.begin(); i != Pending.end();) {
-    TPending& p = i->second;
-    if (ANow - p.LastSent < timeout) {
-      ++i;
-      continue;
-    }
+  const auto timeout =
+      std::chrono::duration_cast<steady::duration>(std::chrono::duration<double>(Owner.FSetup.RetransmitSeconds));
+  for (TPending& p : Slots) {
+    if (!p.Used || ANow - p.LastSent < timeout) continue;
     if (p.Tries <= Owner.FSetup.Retransmissions) {
       ++p.Tries;
       ++Result.Retransmissions;
       p.LastSent = ANow;
       Transmit(p);
-      ++i;
       continue;
     }
     ++Result.Lost;
     if (Result.FirstWrong.empty())
       Result.FirstWrong = std::string(RequestNames[p.Request]) + " of endpoint " + Owner.Endpoint(p.Endpoint).Alias +
                           " unanswered after " + std::to_string(p.Tries) + " transmissions";
-    i = Pending.erase(i);
+    Release(p);
   }
 }
 
@@ -411,14 +419,10 @@ void TGeneratorThread::Run(int ACore) {
       ToEnd.insert(ToEnd.end(), Open.begin(), Open.end());
       Open.clear();
     }
-    while (Pending.size() < Window) {
+    while (!Free.empty()) {
       if (!ToEnd.empty()) {
-        TPending p;
-        p.Request = rqDisengage;
-        p.Call = ToEnd.front().first;
-        p.Endpoint = ToEnd.front().second;
+        Send(rqDisengage, ToEnd.front().second, 0, ToEnd.front().first);
         ToEnd.pop_front();
-        Send(std::move(p));
       } else if (Issuing) {
         SendMain();
         if (!HasMain()) Issuing = false;
@@ -426,7 +430,7 @@ void TGeneratorThread::Run(int ACore) {
         break;
       }
     }
-    if (Pending.empty() && ToEnd.empty() && !Issuing && (Phase.Work != wkCalls || Open.empty())) break;
+    if (Free.size() == Slots.size() && ToEnd.empty() && !Issuing && (Phase.Work != wkCalls || Open.empty())) break;
     int count = epoll_wait(Poll, ready, 64, 2);
     for (int i = 0; i < count; ++i) Receive(ready[i].data.u32);
     now = steady::now();

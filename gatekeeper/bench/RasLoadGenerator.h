@@ -25,11 +25,12 @@ enum TWork {
   wkEndCalls,   // DRQ of the calls the last wkHoldCalls opened
 };
 
-// The datagrams an echo phase sends: those of the named work.
+// One phase of the load. An echo phase sends the datagrams of its work to a
+// server that returns them as they are.
 struct TPhase {
   std::string Name;
   TWork Work = wkRegister;
-  bool Echo = false;  // the server returns every datagram as it is
+  bool Echo = false;
   unsigned First = 0, Count = 0;
   unsigned Population = 0;
   unsigned HeldCalls = 0;
@@ -62,8 +63,8 @@ struct TPhaseResult {
 
 struct TGeneratorSetup {
   unsigned Threads = 3;
-  std::vector<int> Cores;  // one per thread; empty: not pinned
-  unsigned Sockets = 192;  // a multiple of Threads
+  std::vector<int> Cores;      // one per thread; empty: not pinned
+  unsigned Sockets = 192;      // a multiple of Threads
   bool SpreadSources = false;  // bind over 127.0.0.0/8 rather than 127.0.1.x
   double RetransmitSeconds = 2.0;
   unsigned Retransmissions = 3;

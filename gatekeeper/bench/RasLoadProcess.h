@@ -27,7 +27,7 @@ public:
   bool Running() const;
   // VmRSS of /proc/PID/status in kilobytes; -1 when unreadable.
   long ResidentKilobytes() const;
-  // User and system time so far, in seconds; -1 when unreadable.
+  // Time on a processor so far, in seconds; -1 when unreadable.
   double CpuSeconds() const;
   pid_t Pid() const { return FPid; }
 

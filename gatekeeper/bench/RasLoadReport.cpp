@@ -93,9 +93,8 @@ void TReport::WriteJson(std::ostream& AOut) const {
     bool sound = r.Sound();
     AOut << (i ? "," : "") << "\n    {\"key\": " << Json(row.Key) << ", \"label\": " << Json(row.Label)
          << ", \"server\": " << Json(row.Server) << ", \"registered\": " << row.Registered
-         << ", \"requests\": " << r.Requests << ", \"planned\": " << row.Planned
-         << ", \"disengages\": " << r.Disengages << ", \"seconds\": " << Number(r.Seconds)
-         << ", \"rate\": " << (sound ? Number(r.Rate()) : "null")
+         << ", \"requests\": " << r.Requests << ", \"planned\": " << row.Planned << ", \"disengages\": " << r.Disengages
+         << ", \"seconds\": " << Number(r.Seconds) << ", \"rate\": " << (sound ? Number(r.Rate()) : "null")
          << ", \"echoRate\": " << (row.EchoRate > 0 ? Number(row.EchoRate) : "null")
          << ", \"ratioToEcho\": " << (sound && row.EchoRate > 0 ? Number(r.Rate() / row.EchoRate) : "null")
          << ", \"serverCpuMicrosecondsPerRequest\": " << (CpuPerRequest(row) >= 0 ? Number(CpuPerRequest(row)) : "null")

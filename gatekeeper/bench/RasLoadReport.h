@@ -12,9 +12,9 @@
 namespace rasload {
 
 struct TRow {
-  std::string Key;    // short name, also the JSON key
-  std::string Label;  // what the table shows
-  std::string Server;  // "gatekeeper", "gatekeeper traced", "echo"
+  std::string Key;          // short name, also the JSON key
+  std::string Label;        // what the table shows
+  std::string Server;       // "gatekeeper", "gatekeeper traced", "echo"
   unsigned Registered = 0;  // registrations held when the phase began
   TPhaseResult Result;
   double ServerCpuSeconds = -1;  // the server's CPU time over the phase

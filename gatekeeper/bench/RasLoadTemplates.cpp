@@ -190,9 +190,11 @@ void TDatagramTemplate::PutText(octets& AOut, unsigned AField, const char* AText
   }
 }
 
+// Formatted by hand: the generator makes two of these per request.
 std::string AliasOf(unsigned AEndpoint) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%08u", 10000000u + AEndpoint % 90000000u);
+  std::string text(AliasLength, '0');
+  for (unsigned value = 10000000u + AEndpoint % 90000000u, i = AliasLength; i-- > 0; value /= 10)
+    text[i] = char('0' + value % 10);
   return text;
 }
 
@@ -203,9 +205,18 @@ uint32_t CallSignalAddressOf(unsigned AEndpoint) { return 0x7f100000u + (AEndpoi
 unsigned CallSignalPortOf(unsigned AEndpoint) { return 0x1000 + AEndpoint % 8; }
 
 std::string IdentifierOf(uint32_t AAddress, unsigned APort) {
+  static const char digits[] = "0123456789abcdef";
   char text[24];
-  std::snprintf(text, sizeof text, "%x:%x", AAddress, APort);
-  return text;
+  size_t length = 0;
+  auto hex = [&](uint32_t AValue) {
+    int shift = 28;
+    while (shift > 0 && (AValue >> shift) == 0) shift -= 4;
+    for (; shift >= 0; shift -= 4) text[length++] = digits[(AValue >> shift) & 15];
+  };
+  hex(AAddress);
+  text[length++] = ':';
+  hex(APort);
+  return std::string(text, length);
 }
 
 TEndpointValues EndpointOf(unsigned AEndpoint, uint32_t ARasAddress, unsigned ARasPort) {
@@ -337,13 +348,14 @@ TRasTemplates::TRasTemplates() {
       Locate(fkBmpText, 2 * AliasLength, q, EncodeAdmission(BaseSequence, otherAlias, b, call), "ARQ srcInfo"),
       Locate(fkBmpText, 2 * AliasLength, q, EncodeAdmission(BaseSequence, a, otherCallee, call), "ARQ destinationInfo"),
       Locate(fkOctets, 16, q, EncodeAdmission(BaseSequence, a, b, otherConference), "ARQ conferenceID"),
-      Locate(fkOctets, 16, q,
-             [&] {
-               TCallValues c = call;
-               for (int i = 0; i < 16; ++i) c.CallIdentifier[i] ^= 0xff;
-               return EncodeAdmission(BaseSequence, a, b, c);
-             }(),
-             "ARQ callIdentifier"),
+      Locate(
+          fkOctets, 16, q,
+          [&] {
+            TCallValues c = call;
+            for (int i = 0; i < 16; ++i) c.CallIdentifier[i] ^= 0xff;
+            return EncodeAdmission(BaseSequence, a, b, c);
+          }(),
+          "ARQ callIdentifier"),
       Locate(fkWord, 2, q, EncodeAdmission(BaseSequence, a, b, otherReference), "ARQ callReferenceValue"),
   };
 
@@ -354,13 +366,14 @@ TRasTemplates::TRasTemplates() {
       Locate(fkBmpText, 2 * IdentifierLength, d, EncodeDisengage(BaseSequence, otherIdentifier, call),
              "DRQ endpointIdentifier"),
       Locate(fkOctets, 16, d, EncodeDisengage(BaseSequence, a, otherConference), "DRQ conferenceID"),
-      Locate(fkOctets, 16, d,
-             [&] {
-               TCallValues c = call;
-               for (int i = 0; i < 16; ++i) c.CallIdentifier[i] ^= 0xff;
-               return EncodeDisengage(BaseSequence, a, c);
-             }(),
-             "DRQ callIdentifier"),
+      Locate(
+          fkOctets, 16, d,
+          [&] {
+            TCallValues c = call;
+            for (int i = 0; i < 16; ++i) c.CallIdentifier[i] ^= 0xff;
+            return EncodeDisengage(BaseSequence, a, c);
+          }(),
+          "DRQ callIdentifier"),
       Locate(fkWord, 2, d, EncodeDisengage(BaseSequence, a, otherReference), "DRQ callReferenceValue"),
   };
 
@@ -459,14 +472,16 @@ std::string TRasTemplates::SelfCheck() const {
     TEndpointValues callee = EndpointOf(random() % 1000000, 0x7f000000u | (random() & 0xffffff), random() % 65536);
     TCallValues call = CallOf((uint64_t(random()) << 32) | random());
     MakeRegistration(patched, sequence, caller);
-    if (patched != EncodeRegistration(sequence, caller)) return "a patched registration request differs from its encoding";
+    if (patched != EncodeRegistration(sequence, caller))
+      return "a patched registration request differs from its encoding";
     MakeKeepAlive(patched, sequence, caller);
     if (patched != EncodeKeepAlive(sequence, caller)) return "a patched keep-alive differs from its encoding";
     MakeAdmission(patched, sequence, caller, callee, call);
     if (patched != EncodeAdmission(sequence, caller, callee, call))
       return "a patched admission request differs from its encoding";
     MakeDisengage(patched, sequence, caller, call);
-    if (patched != EncodeDisengage(sequence, caller, call)) return "a patched disengage request differs from its encoding";
+    if (patched != EncodeDisengage(sequence, caller, call))
+      return "a patched disengage request differs from its encoding";
     for (int kind : {rkRegistrationConfirm, rkAdmissionConfirm, rkDisengageConfirm, rkRegistrationReject}) {
       octets answer = SampleAnswer(kind, sequence);
       if (KindOf(answer.data(), answer.size()) != kind || SequenceOf(kind, answer.data(), answer.size()) != sequence)

@@ -28,12 +28,13 @@ TEST(RasLoadEndpoints, NumbersGiveFixedLengthAliasesAndIdentifiers) {
     const char* Alias;
     const char* Identifier;  // call-signal address and port in hexadecimal
   } const cases[] = {
-      {0, "10000000", "7f100000:1000"},
-      {7, "10000007", "7f100000:1007"},
-      {8, "10000008", "7f100001:1000"},
-      {4095, "10004095", "7f1001ff:1007"},
-      {999999, "10999999", "7f11e847:1007"},  // 999999 / 8 = 0x1e847
+      {0, "10000000", "7f100000:1000"},    {7, "10000007", "7f100000:1007"},      {8, "10000008", "7f100001:1000"},
+      {4095, "10004095", "7f1001ff:1007"}, {999999, "10999999", "7f11e847:1007"},  // 999999 / 8 = 0x1e847
   };
+  // Identifiers of other addresses have no leading zeros.
+  EXPECT_EQ("a000001:6b8", IdentifierOf(0x0a000001, 1720));
+  EXPECT_EQ("0:0", IdentifierOf(0, 0));
+  EXPECT_EQ("ffffffff:ffff", IdentifierOf(0xffffffff, 65535));
   for (const auto& c : cases) {
     TEndpointValues e = EndpointOf(c.Endpoint, 0x7f000102, 5000);
     EXPECT_EQ(c.Alias, e.Alias) << c.Endpoint;
@@ -55,7 +56,10 @@ TEST(RasLoadTemplates, PatchedEqualsEncodedAtTheEdgesOfEveryField) {
     unsigned Sequence, Endpoint, RasPort;
     uint32_t RasAddress;
   } const cases[] = {
-      {1, 0, 0, 0x7f000001}, {65535, 999999, 65535, 0x7fffffff}, {256, 8, 1719, 0x7f010102}, {255, 12345, 256, 0x7f800000},
+      {1, 0, 0, 0x7f000001},
+      {65535, 999999, 65535, 0x7fffffff},
+      {256, 8, 1719, 0x7f010102},
+      {255, 12345, 256, 0x7f800000},
   };
   octets patched;
   for (const auto& c : cases) {
@@ -77,7 +81,7 @@ TEST(RasLoadTemplates, PatchedEqualsEncodedAtTheEdgesOfEveryField) {
 TEST(RasLoadTemplates, TsharkReadsThePatchedRequests) {
   if (!tshark::toolsAvailable()) GTEST_SKIP() << "tshark or text2pcap not installed";
   const TRasTemplates& t = Templates();
-  TEndpointValues caller = EndpointOf(9, 0x7f0102fe, 40000);    // 127.16.0.1:4097
+  TEndpointValues caller = EndpointOf(9, 0x7f0102fe, 40000);     // 127.16.0.1:4097
   TEndpointValues callee = EndpointOf(4096, 0x7f0102fe, 40000);  // 127.16.2.0:4096
   TCallValues call = CallOf(0x0102030405060708ull);
   std::vector<octets> frames(4);
@@ -85,10 +89,10 @@ TEST(RasLoadTemplates, TsharkReadsThePatchedRequests) {
   t.MakeKeepAlive(frames[1], 65535, caller);
   t.MakeAdmission(frames[2], 1, caller, callee, call);
   t.MakeDisengage(frames[3], 2, caller, call);
-  tshark::result r = tshark::dissectUdp(1719, frames,
-                                        {"h225.RasMessage", "h225.requestSeqNum", "h225.ipV4", "h225.ipV4_port",
-                                         "h225.h323_ID", "h225.keepAlive", "h225.endpointIdentifier",
-                                         "h225.conferenceID", "h225.guid", "h225.callReferenceValue"});
+  tshark::result r = tshark::dissectUdp(
+      1719, frames,
+      {"h225.RasMessage", "h225.requestSeqNum", "h225.ipV4", "h225.ipV4_port", "h225.h323_ID", "h225.keepAlive",
+       "h225.endpointIdentifier", "h225.conferenceID", "h225.guid", "h225.callReferenceValue"});
   ASSERT_TRUE(r.ran) << r.failure;
   // Conference and call identifiers: the call number's octets, least
   // significant first, then the salt + 17 i for i = 8..15 (0x5c and 0xa3).
