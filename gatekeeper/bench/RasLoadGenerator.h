@@ -36,7 +36,7 @@ struct TPhase {
   unsigned HeldCalls = 0;
   uint64_t MaximumRequests = 0;  // keep-alives and calls: the count bound
   double Seconds = 10;           // the time bound of issuing requests
-  unsigned Window = 64;          // requests outstanding over all threads
+  unsigned Window = 0;           // requests outstanding over all threads; 0: the run's
 };
 
 struct TLatency {

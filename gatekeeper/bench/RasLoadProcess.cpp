@@ -93,6 +93,13 @@ long TServerProcess::ResidentKilobytes() const {
   return -1;
 }
 
+double TServerProcess::WaitSeconds() const {
+  std::istringstream scheduled(ReadFile("/proc/" + std::to_string(FPid) + "/schedstat"));
+  unsigned long long run = 0, wait = 0;
+  if (!(scheduled >> run >> wait)) return -1;
+  return double(wait) / 1e9;
+}
+
 double TServerProcess::CpuSeconds() const {
   // Nanoseconds on a processor, where the kernel keeps them; the clock
   // ticks of /proc/PID/stat are too coarse for the short phases.

@@ -29,6 +29,9 @@ public:
   long ResidentKilobytes() const;
   // Time on a processor so far, in seconds; -1 when unreadable.
   double CpuSeconds() const;
+  // Time it was ready to run but waited for a processor (another process
+  // on its core); -1 when unreadable.
+  double WaitSeconds() const;
   pid_t Pid() const { return FPid; }
 
 private:

@@ -39,6 +39,13 @@ double CpuPerRequest(const TRow& ARow) {
   return ARow.ServerCpuSeconds * 1e6 / double(requests);
 }
 
+// The share of the phase the server was ready to run but another process
+// held its core; negative when unknown.
+double WaitShare(const TRow& ARow) {
+  if (ARow.ServerWaitSeconds < 0 || ARow.Result.Seconds <= 0) return -1;
+  return ARow.ServerWaitSeconds / ARow.Result.Seconds;
+}
+
 }  // namespace
 
 std::string StatusOf(const TRow& ARow) {
@@ -54,8 +61,9 @@ std::string StatusOf(const TRow& ARow) {
 
 void TReport::PrintTable(std::ostream& AOut) const {
   char line[512];
-  std::snprintf(line, sizeof line, "%-44s %9s %9s %10s %9s %7s %9s %9s %9s %7s  %s\n", "phase", "registered",
-                "requests", "rate/s", "us each", "x echo", "srv us/rq", "p50 us", "p99 us", "retrans", "status");
+  std::snprintf(line, sizeof line, "%-44s %9s %9s %10s %9s %7s %9s %8s %9s %9s %7s  %s\n", "phase", "registered",
+                "requests", "rate/s", "us each", "x echo", "srv us/rq", "srv wait", "p50 us", "p99 us", "retrans",
+                "status");
   AOut << line;
   for (const TRow& row : Rows) {
     const TPhaseResult& r = row.Result;
@@ -65,9 +73,11 @@ void TReport::PrintTable(std::ostream& AOut) const {
     std::string ratio = sound && row.EchoRate > 0 ? Format("%.3f", r.Rate() / row.EchoRate) : "-";
     double cpu = CpuPerRequest(row);
     std::string server = cpu >= 0 ? Format("%.2f", cpu) : "-";
-    std::snprintf(line, sizeof line, "%-44s %9u %9llu %10s %9s %7s %9s %9.0f %9.0f %7llu  %s\n", row.Label.c_str(),
+    double share = WaitShare(row);
+    std::string wait = share >= 0 ? Format("%.0f%%", 100 * share) : "-";
+    std::snprintf(line, sizeof line, "%-44s %9u %9llu %10s %9s %7s %9s %8s %9.0f %9.0f %7llu  %s\n", row.Label.c_str(),
                   row.Registered, (unsigned long long)r.Requests, rate.c_str(), each.c_str(), ratio.c_str(),
-                  server.c_str(), r.Latency.P50, r.Latency.P99, (unsigned long long)r.Retransmissions,
+                  server.c_str(), wait.c_str(), r.Latency.P50, r.Latency.P99, (unsigned long long)r.Retransmissions,
                   StatusOf(row).c_str());
     AOut << line;
     if (!r.FirstWrong.empty() && !sound) AOut << "    first failure: " << r.FirstWrong << "\n";
@@ -98,6 +108,7 @@ void TReport::WriteJson(std::ostream& AOut) const {
          << ", \"echoRate\": " << (row.EchoRate > 0 ? Number(row.EchoRate) : "null")
          << ", \"ratioToEcho\": " << (sound && row.EchoRate > 0 ? Number(r.Rate() / row.EchoRate) : "null")
          << ", \"serverCpuMicrosecondsPerRequest\": " << (CpuPerRequest(row) >= 0 ? Number(CpuPerRequest(row)) : "null")
+         << ", \"serverWaitShare\": " << (WaitShare(row) >= 0 ? Number(WaitShare(row)) : "null")
          << ", \"p50Microseconds\": " << Number(r.Latency.P50) << ", \"p99Microseconds\": " << Number(r.Latency.P99)
          << ", \"maxMicroseconds\": " << Number(r.Latency.Maximum) << ", \"retransmissions\": " << r.Retransmissions
          << ", \"stray\": " << r.Stray << ", \"wrong\": " << r.Wrong << ", \"lost\": " << r.Lost

@@ -17,9 +17,10 @@ struct TRow {
   std::string Server;       // "gatekeeper", "gatekeeper traced", "echo"
   unsigned Registered = 0;  // registrations held when the phase began
   TPhaseResult Result;
-  double ServerCpuSeconds = -1;  // the server's CPU time over the phase
-  double EchoRate = 0;           // the echo rate of the same datagrams, 0 when none
-  uint64_t Planned = 0;          // main requests the phase was to make; 0: bound by time
+  double ServerCpuSeconds = -1;   // the server's CPU time over the phase
+  double ServerWaitSeconds = -1;  // the server's time waiting for its core
+  double EchoRate = 0;            // the echo rate of the same datagrams, 0 when none
+  uint64_t Planned = 0;           // main requests the phase was to make; 0: bound by time
 };
 
 struct TMemoryFigure {

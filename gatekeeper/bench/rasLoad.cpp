@@ -217,10 +217,11 @@ TRow TBenchRun::Measure(TServerProcess& AServer, const std::string& AServerName,
                         uint64_t APlanned) {
   if (APhase.Window == 0) APhase.Window = O.Window;
   APhase.Name = AKey;
-  double before = AServer.CpuSeconds();
+  double before = AServer.CpuSeconds(), waitBefore = AServer.WaitSeconds();
   TRow row;
   row.Result = Generator.Run(APhase, ATo);
-  double after = AServer.CpuSeconds();
+  double after = AServer.CpuSeconds(), waitAfter = AServer.WaitSeconds();
+  row.ServerWaitSeconds = waitBefore >= 0 && waitAfter >= 0 ? waitAfter - waitBefore : -1;
   row.Key = AKey;
   row.Label = ALabel;
   row.Server = AServerName;
@@ -377,9 +378,9 @@ void TBenchRun::RunGatekeeper(bool ATraced) {
     if (!row.Result.Sound() || !reached) break;
     registered = row.Result.RegisteredEnd;
   }
-  if (ATraced) {
+  if (ATraced && !O.Quick) {
     // The log file is written in blocks at most 1.5 s apart.
-    std::this_thread::sleep_for(std::chrono::milliseconds(O.Quick ? 0 : 1700));
+    std::this_thread::sleep_for(std::chrono::milliseconds(1700));
     Report.Notes.push_back("the traced gatekeeper wrote a log of " +
                            std::to_string(ReadFile(Directory + "/traced/gk.log").size() / 1024) + " kB");
   }
