@@ -36,7 +36,6 @@ const char* const RequestNames[] = {"registrationRequest", "keep-alive registrat
 
 struct TPending {
   bool Used = false;
-  unsigned Generation = 0;
   TRequest Request = rqRegister;
   unsigned Socket = 0;  // index into the thread's sockets
   unsigned Sequence = 0;
@@ -111,7 +110,7 @@ public:
         CallBase(ACallBase) {
     const unsigned threads = Owner.FSetup.Threads;
     for (unsigned s = Index; s < Owner.FSockets.size(); s += threads) Sockets.push_back(s);
-    Window = std::max(1u, Phase.Window / threads);
+    Window = std::min(4096u, std::max(1u, Phase.Window / threads));
     Quota = Phase.MaximumRequests / threads + (Index < Phase.MaximumRequests % threads ? 1 : 0);
     HeldLimit = Phase.HeldCalls / threads;
     NextEndpoint = Phase.First + (Index + threads - Phase.First % threads) % threads;
@@ -141,9 +140,11 @@ private:
   uint64_t Quota = 0, Issued = 0;
   unsigned HeldLimit = 0;
   unsigned NextEndpoint = 0;
-  // One slot per request of the window; a request's sequence number names
-  // its slot, so that an answer finds its request without a search.
+  // One slot per request of the window, found by the sequence number of
+  // its request.
+  static constexpr uint16_t NoSlot = 0xffff;
   std::vector<TPending> Slots;
+  std::vector<uint16_t> SlotOf = std::vector<uint16_t>(65536, NoSlot);
   std::vector<unsigned> Free;
   std::deque<std::pair<uint64_t, unsigned>> Open;  // calls confirmed, not yet ended
   std::deque<std::pair<uint64_t, unsigned>> ToEnd;
@@ -155,6 +156,7 @@ private:
   void Send(TRequest ARequest, unsigned AEndpoint, unsigned ACallee, uint64_t ACall);
   void Release(TPending& APending) {
     APending.Used = false;
+    SlotOf[APending.Sequence] = NoSlot;
     Free.push_back(unsigned(&APending - Slots.data()));
   }
   void Transmit(const TPending& APending);
@@ -221,9 +223,13 @@ void TGeneratorThread::Send(TRequest ARequest, unsigned AEndpoint, unsigned ACal
   p.Callee = ACallee;
   p.Call = ACall;
   p.Socket = LocalOf(AEndpoint);
-  const unsigned slot = unsigned(&p - Slots.data());
-  p.Generation = (p.Generation + 1) % (65535 / Window);
-  p.Sequence = 1 + slot + Window * p.Generation;
+  // The thread's numbers run on from phase to phase, so that a late answer
+  // of an earlier phase names no request of this one.
+  unsigned& sequence = Owner.FNextSequence[Index];
+  do sequence = sequence % 65535 + 1;
+  while (SlotOf[sequence] != NoSlot);
+  p.Sequence = sequence;
+  SlotOf[sequence] = uint16_t(&p - Slots.data());
   TEndpointValues sender = Owner.Endpoint(AEndpoint);
   switch (ARequest) {
     case rqRegister:
@@ -309,8 +315,8 @@ bool TGeneratorThread::Check(const TPending& APending, const unsigned char* ADat
 void TGeneratorThread::Answer(unsigned ALocal, const unsigned char* AData, size_t ALength) {
   int kind = TRasTemplates::KindOf(AData, ALength);
   unsigned sequence = Templates.SequenceOf(kind, AData, ALength);
-  TPending* found = sequence ? &Slots[(sequence - 1) % Window] : nullptr;
-  if (!found || !found->Used || found->Socket != ALocal || found->Sequence != sequence) {
+  TPending* found = SlotOf[sequence] != NoSlot ? &Slots[SlotOf[sequence]] : nullptr;
+  if (!found || found->Socket != ALocal) {
     // A late answer to a retransmitted request, or one the load does not know.
     if (sequence) {
       ++Result.Stray;
@@ -447,6 +453,7 @@ TLoadGenerator::TLoadGenerator(const TGeneratorSetup& ASetup, const TRasTemplate
   if (FSetup.Threads == 0 || FSetup.Sockets % FSetup.Threads != 0)
     throw std::runtime_error("the sockets must be a multiple of the generator threads");
   FHeld.resize(FSetup.Threads);
+  FNextSequence.resize(FSetup.Threads);
   for (unsigned s = 0; s < FSetup.Sockets; ++s) {
     int fd = socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC | SOCK_NONBLOCK, IPPROTO_UDP);
     if (fd < 0) throw std::runtime_error(std::string("generator socket: ") + std::strerror(errno));

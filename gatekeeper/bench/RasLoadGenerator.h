@@ -93,6 +93,8 @@ private:
   // Calls opened by the last wkHoldCalls, per thread: call and caller.
   std::vector<std::vector<std::pair<uint64_t, unsigned>>> FHeld;
   uint64_t FNextCall = 1;
+  // The last requestSeqNum each thread used.
+  std::vector<unsigned> FNextSequence;
 };
 
 }  // namespace rasload
