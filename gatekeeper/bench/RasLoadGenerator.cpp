@@ -398,9 +398,11 @@ void TGeneratorThread::Expire(steady::time_point ANow) {
 
 void TGeneratorThread::Run(int ACore) {
   Pin(ACore);
-  if (Phase.Work == wkEndCalls)
-    for (const auto& call : Owner.FHeld[Index]) ToEnd.push_back(call);
-  if (Phase.Work == wkEndCalls) Owner.FHeld[Index].clear();
+  // Calls held by the last wkHoldCalls: ended now, or held on as the first
+  // open calls of a wkCalls phase.
+  if (Phase.Work == wkEndCalls) ToEnd.insert(ToEnd.end(), Owner.FHeld[Index].begin(), Owner.FHeld[Index].end());
+  if (Phase.Work == wkCalls) Open.insert(Open.end(), Owner.FHeld[Index].begin(), Owner.FHeld[Index].end());
+  if (Phase.Work == wkEndCalls || Phase.Work == wkCalls) Owner.FHeld[Index].clear();
   Poll = epoll_create1(EPOLL_CLOEXEC);
   for (unsigned local = 0; local < Sockets.size(); ++local) {
     epoll_event watch{};

@@ -20,8 +20,9 @@ namespace rasload {
 enum TWork {
   wkRegister,   // full registrations of endpoints First .. First + Count - 1
   wkKeepAlive,  // keep-alives cycling over endpoints 0 .. Population - 1
-  wkCalls,      // ARQ, then DRQ once HeldCalls newer calls are open
-  wkHoldCalls,  // ARQ of Count calls, none ended (ended by wkEndCalls)
+  wkCalls,      // ARQ, then DRQ once HeldCalls newer calls are open; the calls
+                // of the last wkHoldCalls count as open from the start
+  wkHoldCalls,  // ARQ of MaximumRequests calls, none ended
   wkEndCalls,   // DRQ of the calls the last wkHoldCalls opened
 };
 

@@ -358,6 +358,16 @@ void TBenchRun::RunGatekeeper(bool ATraced) {
         // Ended calls leave the gatekeeper one second after their DRQ.
         std::this_thread::sleep_for(std::chrono::milliseconds(O.Quick ? 200 : 1200));
       }
+      // The calls held open through the ARQ phase are opened before it.
+      TPhase open;
+      open.Work = wkHoldCalls;
+      open.Population = registered;
+      open.MaximumRequests = S.HeldCalls;
+      open.Seconds = S.BatchSeconds / 2;
+      open.Window = O.AdmissionWindow;
+      Measure(*gk, name, ras, open, key("openCalls"),
+              "ARQ opening the " + std::to_string(S.HeldCalls) + " calls held" + at + labelEnd, registered, 0,
+              S.HeldCalls);
       TPhase calls;
       calls.Work = wkCalls;
       calls.Population = registered;

@@ -237,6 +237,37 @@ TEST(RasLoadGenerator, CountsWhatTheServerAnswered) {
   }
 }
 
+TEST(RasLoadGenerator, CallsHeldOpenAreEndedByTheNextCallPhaseOrByTheirOwn) {
+  TStandInServer server(bhConfirm);
+  TGeneratorSetup setup;
+  setup.Threads = 2;
+  setup.Sockets = 4;
+  TLoadGenerator generator(setup, Templates());
+  TPhase phase;
+  phase.Population = 12;
+  phase.Window = 4;
+  phase.Seconds = 5;
+  struct {
+    TWork Work;
+    uint64_t MaximumRequests;
+    uint64_t Requests, Disengages;
+  } const steps[] = {
+      {wkHoldCalls, 6, 6, 0},                         // held
+      {wkCalls, 30, 30, 36},                          // the six held end with the thirty made here
+      {wkEndCalls, 0, 0, 0},                          // nothing left to end
+      {wkHoldCalls, 8, 8, 0}, {wkEndCalls, 0, 8, 0},  // ending is this phase's own work
+  };
+  for (const auto& step : steps) {
+    phase.Work = step.Work;
+    phase.MaximumRequests = step.MaximumRequests;
+    phase.HeldCalls = 4;
+    TPhaseResult r = generator.Run(phase, server.Address);
+    EXPECT_EQ(step.Requests, r.Requests) << step.Work;
+    EXPECT_EQ(step.Disengages, r.Disengages) << step.Work;
+    EXPECT_TRUE(r.Sound()) << r.FirstWrong;
+  }
+}
+
 TEST(RasLoadReport, AFailedPhaseShowsNoRate) {
   struct {
     uint64_t Wrong, Lost;
