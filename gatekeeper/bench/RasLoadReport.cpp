@@ -32,9 +32,10 @@ std::string Json(const std::string& AText) {
 
 std::string Number(double AValue) { return Format("%.6g", AValue); }
 
-// The server's CPU time per request, microseconds; negative when unknown.
+// The server's CPU time per main request, the DRQ that ends a call counted
+// with its ARQ; microseconds, negative when unknown.
 double CpuPerRequest(const TRow& ARow) {
-  uint64_t requests = ARow.Result.Requests + ARow.Result.Disengages;
+  uint64_t requests = ARow.Result.Requests;
   if (ARow.ServerCpuSeconds < 0 || requests == 0) return -1;
   return ARow.ServerCpuSeconds * 1e6 / double(requests);
 }

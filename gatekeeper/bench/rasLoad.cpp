@@ -203,7 +203,7 @@ private:
   std::unique_ptr<TServerProcess> StartGatekeeper(const std::string& AName, bool ATraced, sockaddr_in& ARas);
   // Registers endpoints up to ATarget; the endpoints registered after it.
   unsigned Fill(TServerProcess& AServer, const std::string& AServerName, const sockaddr_in& ATo, unsigned AFrom,
-                unsigned ATarget, double ASeconds, const std::string& AKey);
+                unsigned ATarget, double ASeconds, const std::string& AKey, const std::string& ALabelEnd = "");
   void RunEcho();
   void RunGatekeeper(bool ATraced);
   void RunMillion();
@@ -251,16 +251,17 @@ std::unique_ptr<TServerProcess> TBenchRun::StartGatekeeper(const std::string& AN
 }
 
 unsigned TBenchRun::Fill(TServerProcess& AServer, const std::string& AServerName, const sockaddr_in& ATo,
-                         unsigned AFrom, unsigned ATarget, double ASeconds, const std::string& AKey) {
+                         unsigned AFrom, unsigned ATarget, double ASeconds, const std::string& AKey,
+                         const std::string& ALabelEnd) {
   if (ATarget <= AFrom) return AFrom;
   TPhase fill;
   fill.Work = wkRegister;
   fill.First = AFrom;
   fill.Count = ATarget - AFrom;
   fill.Seconds = ASeconds;
-  TRow row =
-      Measure(AServer, AServerName, ATo, fill, AKey,
-              "RRQ fill " + std::to_string(AFrom) + " -> " + std::to_string(ATarget), AFrom, EchoRegister, fill.Count);
+  TRow row = Measure(AServer, AServerName, ATo, fill, AKey,
+                     "RRQ fill " + std::to_string(AFrom) + " -> " + std::to_string(ATarget) + ALabelEnd, AFrom,
+                     EchoRegister, fill.Count);
   return row.Result.Sound() ? row.Result.RegisteredEnd : AFrom;
 }
 
@@ -307,7 +308,8 @@ void TBenchRun::RunGatekeeper(bool ATraced) {
       rssBeforeFill = gk->ResidentKilobytes();
       registeredBeforeFill = registered;
     }
-    registered = Fill(*gk, name, ras, registered, target, S.FillSeconds[level], key("fill" + std::to_string(level)));
+    registered =
+        Fill(*gk, name, ras, registered, target, S.FillSeconds[level], key("fill" + std::to_string(level)), labelEnd);
     // Short of the level, the phases of the level run at what was reached.
     const bool reached = registered >= target;
     if (!reached)
