@@ -14,6 +14,7 @@
 #include <cstring>
 #include <deque>
 #include <memory>
+#include <mutex>
 #include <sstream>
 #include <stdexcept>
 #include <thread>
@@ -282,6 +283,7 @@ bool TGeneratorThread::Check(const TPending& APending, const unsigned char* ADat
   bool full = kind != expected || Decoded < DecodedAnswers;
   if (!full) return true;
   ++Decoded;
+  std::lock_guard<std::mutex> hold(MessageLibraryLock());
   std::unique_ptr<H225::rasMessage> message = Decode(AData, ALength, AWhy);
   if (!message) return false;
   const std::string request = RequestNames[APending.Request];
@@ -322,6 +324,7 @@ void TGeneratorThread::Answer(unsigned ALocal, const unsigned char* AData, size_
       ++Result.Stray;
     } else {
       std::string why;
+      std::lock_guard<std::mutex> hold(MessageLibraryLock());
       std::unique_ptr<H225::rasMessage> message = Decode(AData, ALength, why);
       Wrong(message ? "an unexpected answer: " + Text(*message) : why);
     }

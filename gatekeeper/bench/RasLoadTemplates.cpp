@@ -167,6 +167,11 @@ octets SampleAnswer(int AKind, unsigned ASequence) {
 
 }  // namespace
 
+std::mutex& MessageLibraryLock() {
+  static std::mutex lock;
+  return lock;
+}
+
 void TDatagramTemplate::PutSequenceNumber(octets& AOut, unsigned AField, unsigned AValue) const {
   PutWord(AOut, AField, AValue - 1);
 }

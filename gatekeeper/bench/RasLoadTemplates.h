@@ -10,6 +10,7 @@
 #include <netinet/in.h>
 
 #include <cstdint>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -62,6 +63,11 @@ struct TCallValues {
 
 const size_t AliasLength = 8;
 const size_t IdentifierLength = 13;
+
+// The message library shares reference-counted buffers (the empty string
+// among them) without atomic counts: a thread that decodes, encodes or
+// destroys messages while others may do so holds this lock.
+std::mutex& MessageLibraryLock();
 
 // Endpoint number N (from 0) of a run: its alias, call-signal address and
 // the identifier a gatekeeper makes of that address (address and port in

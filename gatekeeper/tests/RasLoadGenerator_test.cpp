@@ -9,6 +9,7 @@
 
 #include <atomic>
 #include <memory>
+#include <mutex>
 #include <set>
 #include <sstream>
 #include <thread>
@@ -102,6 +103,7 @@ private:
   }
 
   octets AnswerTo(const unsigned char* AData, size_t ALength) {
+    std::lock_guard<std::mutex> hold(MessageLibraryLock());
     H225::rasMessage request, answer;
     try {
       asn::per::codec decoder(AData, unsigned(ALength));
@@ -203,13 +205,14 @@ TEST(RasLoadGenerator, CountsWhatTheServerAnswered) {
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.Name);
+    const TRasTemplates& templates = Templates();  // made before another thread uses the library
     TStandInServer server(c.Behaviour);
     TGeneratorSetup setup;
     setup.Threads = c.Threads;
     setup.Sockets = 2 * c.Threads;
     setup.RetransmitSeconds = 0.05;
     setup.Retransmissions = 2;
-    TLoadGenerator generator(setup, Templates());
+    TLoadGenerator generator(setup, templates);
     TPhase phase;
     phase.Work = c.Work;
     phase.Echo = c.Behaviour == bhEcho;
@@ -238,11 +241,12 @@ TEST(RasLoadGenerator, CountsWhatTheServerAnswered) {
 }
 
 TEST(RasLoadGenerator, CallsHeldOpenAreEndedByTheNextCallPhaseOrByTheirOwn) {
+  const TRasTemplates& templates = Templates();
   TStandInServer server(bhConfirm);
   TGeneratorSetup setup;
   setup.Threads = 2;
   setup.Sockets = 4;
-  TLoadGenerator generator(setup, Templates());
+  TLoadGenerator generator(setup, templates);
   TPhase phase;
   phase.Population = 12;
   phase.Window = 4;
