@@ -73,7 +73,8 @@ bench-ras:
 	$(CMAKE) -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	$(CMAKE) --build build -j $(JOBS) --target orvogk gatekeeper_rasLoad gatekeeper_udpEcho
 	build/gatekeeper/gatekeeper_rasLoad --gatekeeper=build/gatekeeper/orvogk \
-	  --echo=build/gatekeeper/gatekeeper_udpEcho --json=build/bench-ras.json $(if $(MILLION),--million) $(BENCH_OPTIONS)
+	  --echo=build/gatekeeper/gatekeeper_udpEcho --json=build/bench-ras.json $(if $(MILLION),--million) \
+	  --revision="$$(git describe --always --dirty 2>/dev/null)" $(BENCH_OPTIONS)
 
 clean:
 	rm -rf build build-asan build-fuzz

@@ -3,7 +3,7 @@
 // cores, and a plain UDP echo server measured the same way as the limit.
 //   rasLoad --gatekeeper=PATH --echo=PATH [--json=PATH] [--quick] [--million]
 //           [--threads=N] [--sockets=N] [--server-core=N] [--window=N] [--arq-window=N]
-//           [--seconds=S] [--keep]
+//           [--seconds=S] [--revision=TEXT] [--keep]
 // Prints a table and writes the figures as JSON.
 #include <arpa/inet.h>
 #include <sys/stat.h>
@@ -33,6 +33,7 @@ namespace {
 
 struct TOptions {
   std::string Gatekeeper, Echo, Json = "bench-ras.json";
+  std::string Revision;  // of the sources measured, for the JSON
   bool Quick = false, Million = false, Keep = false;
   unsigned Threads = 4;
   unsigned SocketsPerThread = 16;
@@ -62,6 +63,8 @@ TOptions ParseOptions(int argc, char* argv[]) {
       o.Echo = value;
     else if (Option(a, "--json", value))
       o.Json = value;
+    else if (Option(a, "--revision", value))
+      o.Revision = value;
     else if (Option(a, "--threads", value))
       o.Threads = unsigned(std::stoul(value));
     else if (Option(a, "--server-core", value))
@@ -431,6 +434,7 @@ void TBenchRun::Run() {
   Report.Settings = {"started=" + UtcNow(),
                      "loadAverageAtStart=" + LoadAverage(),
                      "gatekeeper=" + O.Gatekeeper,
+                     "revision=" + O.Revision,
                      "serverCore=" + std::to_string(ServerCore(O)),
                      "generatorThreads=" + std::to_string(O.Threads),
                      "window=" + std::to_string(O.Window),
