@@ -67,13 +67,16 @@ run:
 # normal build (RelWithDebInfo: -O2) pinned to one core under load from
 # generator threads on other cores, against a plain UDP echo server measured
 # the same way; a table on the terminal and build/bench-ras.json. MILLION=1
-# adds a gatekeeper holding 1,000,000 registrations; BENCH_OPTIONS passes
-# --threads=N, --window=N, --seconds=S, --server-core=N or --keep.
+# adds a gatekeeper holding 1,000,000 registrations; PROFILE=1 records the
+# gatekeeper with perf over the main phases (reports beside the JSON);
+# BENCH_OPTIONS passes --threads=N, --window=N, --seconds=S, --server-core=N
+# or --keep.
 bench-ras:
 	$(CMAKE) -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	$(CMAKE) --build build -j $(JOBS) --target orvogk gatekeeper_rasLoad gatekeeper_udpEcho
 	build/gatekeeper/gatekeeper_rasLoad --gatekeeper=build/gatekeeper/orvogk \
-	  --echo=build/gatekeeper/gatekeeper_udpEcho --json=build/bench-ras.json $(if $(MILLION),--million) \
+	  --echo=build/gatekeeper/gatekeeper_udpEcho --json=build/bench-ras.json \
+	  $(if $(MILLION),--million) $(if $(PROFILE),--profile) \
 	  --revision="$$(git describe --always --dirty 2>/dev/null)" $(BENCH_OPTIONS)
 
 clean:

@@ -119,6 +119,40 @@ double TServerProcess::CpuSeconds() const {
   return double(user + system) / double(sysconf(_SC_CLK_TCK));
 }
 
+TProfile::TProfile(pid_t APid, const std::string& AData) : FData(AData) {
+  const std::string pid = std::to_string(APid);
+  FPerf = fork();
+  if (FPerf < 0) throw std::runtime_error(std::string("fork: ") + std::strerror(errno));
+  if (FPerf == 0) {
+    int quiet = open("/dev/null", O_WRONLY | O_CLOEXEC);
+    dup2(quiet, 1);
+    dup2(quiet, 2);
+    execlp("perf", "perf", "record", "-q", "-F", "1999", "-g", "-p", pid.c_str(), "-o", AData.c_str(), nullptr);
+    _exit(127);
+  }
+  // perf needs a moment to attach.
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+}
+
+TProfile::~TProfile() { Stop(); }
+
+void TProfile::Stop() {
+  if (FPerf <= 0) return;
+  kill(FPerf, SIGINT);
+  int status = 0;
+  while (waitpid(FPerf, &status, 0) < 0 && errno == EINTR) {
+  }
+  FPerf = -1;
+}
+
+bool TProfile::Finish(const std::string& AReport) {
+  Stop();
+  if (FData.find('\'') != std::string::npos || AReport.find('\'') != std::string::npos) return false;
+  std::string command = "perf report -q --stdio --no-children -g none --percent-limit 0.5 --sort symbol -i '" + FData +
+                        "' > '" + AReport + "' 2>/dev/null";
+  return std::system(command.c_str()) == 0;
+}
+
 std::string MakeTemporaryDirectory(const char* AStem) {
   const char* base = std::getenv("TMPDIR");
   std::string pattern = std::string(base && *base ? base : "/tmp") + "/" + AStem + "-XXXXXX";

@@ -38,6 +38,26 @@ private:
   pid_t FPid = -1;
 };
 
+// perf record of a running process over one phase; its report of the
+// hottest symbols is written to a text file.
+class TProfile {
+public:
+  // Starts the recording into AData; throws std::runtime_error when perf
+  // cannot be started.
+  TProfile(pid_t APid, const std::string& AData);
+  ~TProfile();
+  TProfile(const TProfile&) = delete;
+  TProfile& operator=(const TProfile&) = delete;
+
+  // Ends the recording and writes the report; false when perf failed.
+  bool Finish(const std::string& AReport);
+
+private:
+  pid_t FPerf = -1;
+  std::string FData;
+  void Stop();
+};
+
 // A new directory under TMPDIR (or /tmp); throws when none can be made.
 std::string MakeTemporaryDirectory(const char* AStem);
 void RemoveDirectory(const std::string& APath);

@@ -3,7 +3,7 @@
 // cores, and a plain UDP echo server measured the same way as the limit.
 //   rasLoad --gatekeeper=PATH --echo=PATH [--json=PATH] [--quick] [--million]
 //           [--threads=N] [--sockets=N] [--server-core=N] [--window=N] [--arq-window=N]
-//           [--seconds=S] [--revision=TEXT] [--keep]
+//           [--seconds=S] [--revision=TEXT] [--profile] [--keep]
 // Prints a table and writes the figures as JSON.
 #include <arpa/inet.h>
 #include <sys/stat.h>
@@ -35,6 +35,7 @@ struct TOptions {
   std::string Gatekeeper, Echo, Json = "bench-ras.json";
   std::string Revision;  // of the sources measured, for the JSON
   bool Quick = false, Million = false, Keep = false;
+  bool Profile = false;  // perf over the main phases, reports beside the JSON
   unsigned Threads = 4;
   unsigned SocketsPerThread = 16;
   int ServerCore = -1;  // -1: the last core
@@ -83,6 +84,8 @@ TOptions ParseOptions(int argc, char* argv[]) {
       o.Million = true;
     else if (std::strcmp(a, "--keep") == 0)
       o.Keep = true;
+    else if (std::strcmp(a, "--profile") == 0)
+      o.Profile = true;
     else
       throw std::runtime_error(std::string("unknown argument ") + a);
   }
@@ -210,6 +213,18 @@ private:
   void RunEcho();
   void RunGatekeeper(bool ATraced);
   void RunMillion();
+  // The phases worth a profile: keep-alives, calls, the last fresh batches.
+  static bool Profiled(const std::string& AKey) {
+    for (const char* key :
+         {"keepAlive2", "keepAlive3", "admission", "registration2", "registration3", "millionKeepAlive"})
+      if (AKey == key) return true;
+    return false;
+  }
+  std::string ProfilePath(const std::string& AKey) const {
+    size_t slash = O.Json.rfind('/');
+    return (slash == std::string::npos ? std::string() : O.Json.substr(0, slash + 1)) + "bench-ras-profile-" + AKey +
+           ".txt";
+  }
   void Memory(const std::string& AKey, const std::string& ALabel, double AValue, const std::string& AUnit) {
     Report.Memory.push_back({AKey, ALabel, AValue, AUnit});
   }
@@ -220,10 +235,18 @@ TRow TBenchRun::Measure(TServerProcess& AServer, const std::string& AServerName,
                         uint64_t APlanned) {
   if (APhase.Window == 0) APhase.Window = O.Window;
   APhase.Name = AKey;
+  std::unique_ptr<TProfile> profile;
+  if (O.Profile && Profiled(AKey))
+    profile = std::make_unique<TProfile>(AServer.Pid(), Directory + "/" + AKey + ".perf");
   double before = AServer.CpuSeconds(), waitBefore = AServer.WaitSeconds();
   TRow row;
   row.Result = Generator.Run(APhase, ATo);
   double after = AServer.CpuSeconds(), waitAfter = AServer.WaitSeconds();
+  if (profile) {
+    std::string report = ProfilePath(AKey);
+    Report.Notes.push_back(profile->Finish(report) ? "profile of " + AKey + ": " + report
+                                                   : "perf could not profile " + AKey);
+  }
   row.ServerWaitSeconds = waitBefore >= 0 && waitAfter >= 0 ? waitAfter - waitBefore : -1;
   row.Key = AKey;
   row.Label = ALabel;
