@@ -346,8 +346,7 @@ void TBenchRun::RunGatekeeper(bool ATraced) {
       long rss = gk->ResidentKilobytes();
       if (!ATraced && rssBeforeFill > 0 && rss > 0 && registered > registeredBeforeFill) {
         Memory("rssStart", "resident at start", double(rssStart), "kB");
-        Memory("rssAt" + std::to_string(registered), "resident with " + std::to_string(registered) + " registrations",
-               double(rss), "kB");
+        Memory("rssAtLastLevel", "resident with " + std::to_string(registered) + " registrations", double(rss), "kB");
         Memory("bytesPerRegistration",
                "per registration (resident delta " + std::to_string(registeredBeforeFill) + " -> " +
                    std::to_string(registered) + ")",
