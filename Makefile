@@ -3,7 +3,7 @@ JOBS   ?= $(shell nproc)
 CMAKE  ?= cmake
 CONFIG ?= etc/sample.cfg
 
-.PHONY: all build build-asan test test-normal test-asan fuzz fuzz-smoke run clean
+.PHONY: all build build-asan test test-normal test-asan fuzz fuzz-smoke run bench-ras clean
 
 all: build
 
@@ -62,6 +62,22 @@ run:
 	$(CMAKE) -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	$(CMAKE) --build build -j $(JOBS) --target orvogk
 	build/gatekeeper/orvogk --configuration=$(CONFIG)
+
+# The RAS load benchmark (not part of make test): the gatekeeper of the
+# normal build (RelWithDebInfo: -O2) pinned to one core under load from
+# generator threads on other cores, against a plain UDP echo server measured
+# the same way; a table on the terminal and build/bench-ras.json. MILLION=1
+# adds a gatekeeper holding 1,000,000 registrations; PROFILE=1 records the
+# gatekeeper with perf over the main phases (reports beside the JSON);
+# BENCH_OPTIONS passes --threads=N, --window=N, --seconds=S, --server-core=N
+# or --keep.
+bench-ras:
+	$(CMAKE) -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	$(CMAKE) --build build -j $(JOBS) --target orvogk gatekeeper_rasLoad gatekeeper_udpEcho
+	build/gatekeeper/gatekeeper_rasLoad --gatekeeper=build/gatekeeper/orvogk \
+	  --echo=build/gatekeeper/gatekeeper_udpEcho --json=build/bench-ras.json \
+	  $(if $(MILLION),--million) $(if $(PROFILE),--profile) \
+	  --revision="$$(git describe --always --dirty 2>/dev/null)" $(BENCH_OPTIONS)
 
 clean:
 	rm -rf build build-asan build-fuzz
