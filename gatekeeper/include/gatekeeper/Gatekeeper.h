@@ -67,6 +67,9 @@ public:
   // procedure took it. Handlers may delete themselves or others, or
   // broadcast again.
   bool BroadcastEvent(int ACode, void* ASender, uint32_t AFirst = 0, uint32_t ASecond = 0);
+  // A decoded RAS message from the sender: offered to the pending
+  // procedures, else dispatched by its kind.
+  void HandleRasMessage(const sockaddr_in& AFrom, H225::rasMessage& AMessage);
 
   // RAS: the unicast socket on the configured address and port (a port the
   // system chooses when that one is taken) from which every answer goes,
