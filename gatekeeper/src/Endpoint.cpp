@@ -93,6 +93,7 @@ void TEndpointRegisterInfo::SetUser(TUser* AUser) {
   FUser = AUser;
   FVariables.SetParent(AUser ? &AUser->Variables() : nullptr);
   FEnvironment.reset();
+  if (FOwner) FOwner->RegistrationIndex().Update(this);
 }
 
 void TEndpointRegisterInfo::Reattach(TConfiguration* AConfiguration, TUser* AUser) {
@@ -120,7 +121,10 @@ void TEndpointRegisterInfo::ApplyAliasMakeRules() {
 }
 
 void TEndpointRegisterInfo::Changed() {
-  if (FState != esCreated && FOwner) FOwner->BroadcastEvent(evEndpointChanged, this);
+  if (!FOwner) return;
+  // Those told of the change find the record by its new keys.
+  FOwner->RegistrationIndex().Update(this);
+  if (FState != esCreated) FOwner->BroadcastEvent(evEndpointChanged, this);
 }
 
 void TEndpointRegisterInfo::LogRegistration(const char* AWhat) const {
@@ -212,6 +216,7 @@ const orvo::string& TEndpointRegisterInfo::Identifier() {
   else
     FIdentifier.format("%x:%x", unsigned(ntohl(CallSignalAddress.sin_addr.s_addr)),
                        unsigned(ntohs(CallSignalAddress.sin_port)));
+  if (FOwner) FOwner->RegistrationIndex().Update(this);
   return FIdentifier;
 }
 

@@ -40,40 +40,16 @@ bool Search(TZone* AZone, TZone* AStart, TZone* ATarget, std::vector<TZone*>& AP
 }  // namespace
 
 TEndpointRegisterInfo* TGatekeeper::FindEndpointByAlias(const H225::aliasAddress& AAlias) {
-  TEndpointRegisterInfo* found = nullptr;
-  FRegistrations.ForEach([&](TEndpointRegisterInfo* ARegistration) {
-    if (ARegistration->State() != TEndpointRegisterInfo::esRegistered) return false;
-    for (const H225::aliasAddress* alias : ARegistration->Aliases)
-      if (H323::aliasEquals(*alias, AAlias)) {
-        found = ARegistration;
-        return true;
-      }
-    return false;
-  });
-  return found;
+  return FRegistrationIndex.ByAlias(AAlias);
 }
 
 TEndpointRegisterInfo* TGatekeeper::FindEndpointByIdentifier(const asn::bmpStringBase& AIdentifier) {
   const orvo::string text = AIdentifier.toString();
-  TEndpointRegisterInfo* found = nullptr;
-  FRegistrations.ForEach([&](TEndpointRegisterInfo* ARegistration) {
-    if (ARegistration->Identifier() != text) return false;
-    found = ARegistration;
-    return true;
-  });
-  return found;
+  return FRegistrationIndex.ByIdentifier(std::string(text.buffer() ? text.buffer() : "", text.length()));
 }
 
 TEndpointRegisterInfo* TGatekeeper::FindEndpointByCallSignalAddress(const sockaddr_in& AAddress) {
-  TEndpointRegisterInfo* found = nullptr;
-  FRegistrations.ForEach([&](TEndpointRegisterInfo* ARegistration) {
-    if (ARegistration->State() != TEndpointRegisterInfo::esRegistered ||
-        !orvo::operator==(ARegistration->CallSignalAddress, AAddress))
-      return false;
-    found = ARegistration;
-    return true;
-  });
-  return found;
+  return FRegistrationIndex.ByCallSignalAddress(AAddress, true);
 }
 
 TEndpointRegisterInfo* TGatekeeper::FindEndpointByCallSignalAddress(const H245::transportAddress& AAddress) {

@@ -74,6 +74,8 @@ public:
   // process, in lower-case hex; else the call-signal address as
   // "address:port" in lower-case hex.
   const orvo::string& Identifier();
+  // The identifier when it was built, else empty; builds nothing.
+  const orvo::string& BuiltIdentifier() const { return FIdentifier; }
 
   bool CheckTokens(const H323::clearTokenList* AClear, const H323::cryptoTokenList* ACrypto);
   bool CheckRasTokens(const H225::rasMessage& AMessage);

@@ -28,6 +28,7 @@
 #include <gatekeeper/Processor.h>
 #include <gatekeeper/RADIUSConnection.h>
 #include <gatekeeper/RasResolver.h>
+#include <gatekeeper/RegistrationIndex.h>
 #include <gatekeeper/Registry.h>
 #include <gatekeeper/StorageProvider.h>
 #include <gatekeeper/Thread.h>
@@ -148,6 +149,8 @@ public:
   // wait and detach before they delete themselves; walks survive both.
   TRegistry<TThread>& Threads() { return FThreads; }
   TRegistry<TEndpointRegisterInfo>& Registrations() { return FRegistrations; }
+  // Follows the list of registrations; a record tells it of its changes.
+  TRegistrationIndex& RegistrationIndex() { return FRegistrationIndex; }
   TRegistry<TGatekeeperLink>& Links() { return FLinks; }
   TRegistry<TConnection>& Connections() { return FConnections; }
   TRegistry<TMonitor>& Monitors() { return FMonitors; }
@@ -210,6 +213,8 @@ private:
   void OnDisengageRequest(const sockaddr_in& AFrom, H225::rasMessage& ARequest);
   void OnInfoRequestResponse(const sockaddr_in& AFrom, H225::rasMessage& ARequest);
 
+  // Before the lists it follows, so that it outlives them.
+  TRegistrationIndex FRegistrationIndex;
   // Emptied by the destructor, procedures first.
   TRegistry<TThread> FThreads;
   TRegistry<TEndpointRegisterInfo> FRegistrations;
