@@ -38,7 +38,16 @@ TEndpointRegisterInfo::TEndpointRegisterInfo(TGatekeeper* AOwner)
   TakeConfiguration(AOwner ? AOwner->Configuration() : nullptr);
 }
 
-TEndpointRegisterInfo::~TEndpointRegisterInfo() { TConfiguration::Release(FConfiguration); }
+TEndpointRegisterInfo::~TEndpointRegisterInfo() {
+  // Normally the calls let go when told that the registration ended; one
+  // that goes untold must not leave them counting on freed memory.
+  if (FCalls != 0 && FOwner)
+    FOwner->Connections().ForEach([&](TConnection* AConnection) {
+      AConnection->Forget(this);
+      return false;
+    });
+  TConfiguration::Release(FConfiguration);
+}
 
 void TEndpointRegisterInfo::TakeConfiguration(TConfiguration* AConfiguration) {
   if (AConfiguration) AConfiguration->AddReference();
@@ -185,28 +194,6 @@ void TEndpointRegisterInfo::OnValidityTimeout(TTimer*) {
   H225::unregRequestReason reason;
   reason.select(1);  // ttlExpired
   Unregister(&reason);
-}
-
-unsigned TEndpointRegisterInfo::CountConnections() const {
-  if (!FOwner) return 0;
-  unsigned count = 0;
-  FOwner->Connections().ForEach([&](TConnection* AConnection) {
-    if (!AConnection->RemovalScheduled() && (AConnection->SideRegistration(TConnection::cnsCaller) == this ||
-                                             AConnection->SideRegistration(TConnection::cnsCallee) == this))
-      ++count;
-    return false;
-  });
-  return count;
-}
-
-unsigned TEndpointRegisterInfo::CountConnectionsAs(int ASide) const {
-  if (!FOwner) return 0;
-  unsigned count = 0;
-  FOwner->Connections().ForEach([&](TConnection* AConnection) {
-    if (!AConnection->RemovalScheduled() && AConnection->SideRegistration(ASide) == this) ++count;
-    return false;
-  });
-  return count;
 }
 
 const orvo::string& TEndpointRegisterInfo::Identifier() {

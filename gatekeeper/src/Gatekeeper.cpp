@@ -22,6 +22,7 @@ TGatekeeper::TGatekeeper(TBasicStorageProvider* AProvider)
       VersionText(orvo::versionInfo().productVersion()),
       Provider(AProvider ? AProvider : new TBasicStorageProvider) {
   FRegistrations.SetObserver(&FRegistrationIndex);
+  FConnections.SetObserver(&TConnection::ListObserver());
 }
 
 TGatekeeper::~TGatekeeper() {

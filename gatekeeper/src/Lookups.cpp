@@ -200,10 +200,7 @@ unsigned TGatekeeper::NextRequestSeqNum() {
 }
 
 bool TGatekeeper::HasConnection(const TEndpointRegisterInfo* ARegistration) {
-  return First(FConnections, [&](const TConnection& C) {
-           return !C.RemovalScheduled() && (C.SideRegistration(TConnection::cnsCaller) == ARegistration ||
-                                            C.SideRegistration(TConnection::cnsCallee) == ARegistration);
-         }) != nullptr;
+  return ARegistration && ARegistration->CountConnections() != 0;
 }
 
 void TGatekeeper::RemoveEndpoint(const asn::bmpStringBase& AIdentifier) {

@@ -68,8 +68,8 @@ public:
   // Calls in the core's list in which the record takes part (either side,
   // once per call); calls whose removal is scheduled are over and do not
   // count.
-  unsigned CountConnections() const;
-  unsigned CountConnectionsAs(int ASide) const;
+  unsigned CountConnections() const { return FCalls; }
+  unsigned CountConnectionsAs(int ASide) const { return ASide == 0 || ASide == 1 ? FCallsAs[ASide] : 0; }
   // The endpoint identifier: for a static user a number unique in this
   // process, in lower-case hex; else the call-signal address as
   // "address:port" in lower-case hex.
@@ -117,6 +117,9 @@ public:
   const orvo::dateTime* AccountingStopTime() const { return FStopTime.get(); }
 
 private:
+  // The calls keep the counts (TConnection::Recount).
+  friend class TConnection;
+
   void OnValidityTimeout(TTimer* ATimer);
   void TakeConfiguration(TConfiguration* AConfiguration);
   void LogRegistration(const char* AWhat) const;
@@ -132,4 +135,6 @@ private:
   std::unique_ptr<orvo::dateTime> FStopTime;
   std::unique_ptr<H323::simpleUserEnvironment> FEnvironment;
   uint32_t FIdentity;
+  unsigned FCalls = 0;
+  unsigned FCallsAs[2] = {0, 0};
 };
