@@ -196,9 +196,6 @@ private:
   // Links stopped, updated or created after the gatekeeper sections.
   void ReloadLinks();
 
-  bool TestCandidate(const TStringList& AAliases, TEndpointRegisterInfo* ACaller, TEndpointRegisterInfo* ACandidate,
-                     TCompetitorInfo& AOut, int& AResult);
-
   // The read callback of both RAS sockets.
   void RASReceive(orvo::sockEvent* AEvent);
   void AcceptCallSignal(orvo::sockEvent* AEvent);
