@@ -4,6 +4,7 @@
 
 #include <orvo/socketAddress.h>
 
+#include <config/User.h>
 #include <h323/alias.h>
 
 #include <gatekeeper/Endpoint.h>
@@ -168,4 +169,27 @@ const TRegistrationIndex::TGroup* TRegistrationIndex::OnHost(in_addr_t AAddress)
 const TRegistrationIndex::TGroup* TRegistrationIndex::OfUser(const TUser* AUser) const {
   const auto found = FByUser.find(AUser);
   return found == FByUser.end() ? nullptr : &found->second;
+}
+
+std::vector<TEndpointRegisterInfo*> TRegistrationIndex::AnsweringFor(const sockaddr_in& AAddress,
+                                                                     size_t ALimit) const {
+  std::vector<std::pair<uint64_t, TEndpointRegisterInfo*>> found;
+  auto registered = [](const TEndpointRegisterInfo* ARegistration) {
+    return ARegistration->State() == TEndpointRegisterInfo::esRegistered && ARegistration->User();
+  };
+  if (const TGroup* host = OnHost(AAddress.sin_addr.s_addr))
+    for (const auto& entry : *host) {
+      if (!registered(entry.second) || entry.second->User()->HasStaticAddress()) continue;
+      found.push_back(entry);
+      if (found.size() == ALimit) break;
+    }
+  for (const auto& user : FByUser) {
+    if (!user.first || !user.first->HasStaticAddress() || !user.first->IsAddressAllowed(AAddress)) continue;
+    for (const auto& entry : user.second)
+      if (registered(entry.second)) found.push_back(entry);
+  }
+  std::sort(found.begin(), found.end());
+  std::vector<TEndpointRegisterInfo*> first;
+  for (size_t i = 0; i < found.size() && i < ALimit; ++i) first.push_back(found[i].second);
+  return first;
 }

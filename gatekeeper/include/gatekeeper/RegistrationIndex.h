@@ -50,6 +50,11 @@ public:
   // Registrations whose call-signal IPv4 address is the given one (any port
   // and state), in list order; null when none.
   const TGroup* OnHost(in_addr_t AAddress) const;
+  // The registered ones that answer for a call-signal address as the host
+  // of a direct call: those at its IPv4 address (any port) whose user has
+  // no static address, and those of users with a static address whose
+  // address rules allow it; in list order, at most ALimit.
+  std::vector<TEndpointRegisterInfo*> AnsweringFor(const sockaddr_in& AAddress, size_t ALimit) const;
   // The registrations of one user in list order; null when none.
   const TGroup* OfUser(const TUser* AUser) const;
   // Every user that has registrations with them; in no particular order.
