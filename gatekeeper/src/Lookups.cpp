@@ -73,9 +73,28 @@ std::vector<TZone*> TGatekeeper::ZonePath(const TEndpointRegisterInfo* ACaller,
   }
   path.push_back(from);
   if (!to) return path;
-  std::vector<TZone*> between;
-  Search(from, from, to, between);  // nothing between when no path exists
-  path.insert(path.end(), between.begin(), between.end());
+  // Zones of a configuration no longer current are searched afresh: the
+  // cache holds only the current one's, whose zones outlive it.
+  const TConfiguration* current = Configuration();
+  const bool cached = current && ACaller->Configuration() == current && ACallee->Configuration() == current;
+  if (cached && FZonePathsOf != current) {
+    FZonePaths.clear();
+    FZonePathsOf = current;
+  }
+  std::vector<TZone*> searched;
+  const std::vector<TZone*>* between = &searched;
+  if (cached) {
+    const std::pair<const TZone*, const TZone*> key(from, to);
+    auto found = FZonePaths.find(key);
+    if (found == FZonePaths.end()) {
+      Search(from, from, to, searched);  // nothing between when no path exists
+      found = FZonePaths.emplace(key, std::move(searched)).first;
+    }
+    between = &found->second;
+  } else {
+    Search(from, from, to, searched);
+  }
+  path.insert(path.end(), between->begin(), between->end());
   path.push_back(to);
   return path;
 }

@@ -5,7 +5,9 @@
 
 #include <cstdint>
 #include <iosfwd>
+#include <map>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include <netinet/in.h>
@@ -242,4 +244,14 @@ private:
   std::unique_ptr<orvo::sockEvent> CallSignalWatcher;
   std::unique_ptr<orvo::sockEvent> MonitorWatcher;
   sockaddr_in FBoundCallSignalAddress{};
+
+  // The zones between two zones of the current configuration, found once:
+  // the links between zones change only with the configuration.
+  typedef std::map<std::pair<const TZone*, const TZone*>, std::vector<TZone*>> TZonePaths;
+  mutable TZonePaths FZonePaths;
+  mutable const TConfiguration* FZonePathsOf = nullptr;
+  void ForgetZonePaths() const {
+    FZonePaths.clear();
+    FZonePathsOf = nullptr;
+  }
 };
