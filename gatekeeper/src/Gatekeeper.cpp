@@ -23,6 +23,7 @@ TGatekeeper::TGatekeeper(TBasicStorageProvider* AProvider)
       Provider(AProvider ? AProvider : new TBasicStorageProvider) {
   FRegistrations.SetObserver(&FRegistrationIndex);
   FConnections.SetObserver(&TConnection::ListObserver());
+  FRASProcedures.SetObserver(&FRasProcedureIndex);
 }
 
 TGatekeeper::~TGatekeeper() {

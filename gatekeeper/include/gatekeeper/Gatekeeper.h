@@ -29,6 +29,7 @@
 #include <gatekeeper/Monitor.h>
 #include <gatekeeper/Processor.h>
 #include <gatekeeper/RADIUSConnection.h>
+#include <gatekeeper/RasProcedureIndex.h>
 #include <gatekeeper/RasResolver.h>
 #include <gatekeeper/RegistrationIndex.h>
 #include <gatekeeper/Registry.h>
@@ -153,6 +154,9 @@ public:
   TRegistry<TEndpointRegisterInfo>& Registrations() { return FRegistrations; }
   // Follows the list of registrations; a record tells it of its changes.
   TRegistrationIndex& RegistrationIndex() { return FRegistrationIndex; }
+  // Follows the list of RAS procedures; a procedure names the number of
+  // the request whose answer it waits for.
+  TRasProcedureIndex& RasProcedureIndex() { return FRasProcedureIndex; }
   TRegistry<TGatekeeperLink>& Links() { return FLinks; }
   TRegistry<TConnection>& Connections() { return FConnections; }
   TRegistry<TMonitor>& Monitors() { return FMonitors; }
@@ -214,6 +218,7 @@ private:
 
   // Before the lists it follows, so that it outlives them.
   TRegistrationIndex FRegistrationIndex;
+  TRasProcedureIndex FRasProcedureIndex;
   // Emptied by the destructor, procedures first.
   TRegistry<TThread> FThreads;
   TRegistry<TEndpointRegisterInfo> FRegistrations;
