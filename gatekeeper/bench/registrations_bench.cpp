@@ -7,6 +7,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <fstream>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -219,5 +220,30 @@ void AdmissionAndDisengage(benchmark::State& AState) {
   if (gk.Core.Connections().Count() != unsigned(HeldCalls)) AState.SkipWithError("calls not ended by DRQ");
 }
 BENCHMARK(AdmissionAndDisengage)->Apply(Counts);
+
+// Resident bytes of the process, from the kernel's page counts.
+long ResidentBytes() {
+  std::ifstream statm("/proc/self/statm");
+  long pages = 0, resident = 0;
+  statm >> pages >> resident;
+  return resident * 4096;
+}
+
+// What one registration costs in resident memory: the growth while N
+// endpoints register, divided by N (the core's fixed part is there before).
+void MemoryPerRegistration(benchmark::State& AState) {
+  for (auto _ : AState) {
+    TGatekeeper* core = nullptr;
+    const long before = ResidentBytes();
+    {
+      TLoadedCore gk(unsigned(AState.range(0)));
+      const long after = ResidentBytes();
+      AState.counters["bytes_per_registration"] = double(after - before) / double(AState.range(0));
+      core = &gk.Core;
+      benchmark::DoNotOptimize(core);
+    }
+  }
+}
+BENCHMARK(MemoryPerRegistration)->Arg(100000)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
