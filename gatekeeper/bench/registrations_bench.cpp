@@ -6,6 +6,7 @@
 #include <arpa/inet.h>
 
 #include <benchmark/benchmark.h>
+#include <malloc.h>
 
 #include <fstream>
 #include <memory>
@@ -235,10 +236,13 @@ void MemoryPerRegistration(benchmark::State& AState) {
   for (auto _ : AState) {
     TGatekeeper* core = nullptr;
     const long before = ResidentBytes();
+    const size_t heapBefore = mallinfo2().uordblks;
     {
       TLoadedCore gk(unsigned(AState.range(0)));
       const long after = ResidentBytes();
       AState.counters["bytes_per_registration"] = double(after - before) / double(AState.range(0));
+      AState.counters["heap_bytes_per_registration"] =
+          double(mallinfo2().uordblks - heapBefore) / double(AState.range(0));
       core = &gk.Core;
       benchmark::DoNotOptimize(core);
     }

@@ -1,6 +1,7 @@
 #include <gatekeeper/RegistrationIndex.h>
 
 #include <algorithm>
+#include <string_view>
 
 #include <orvo/socketAddress.h>
 
@@ -9,101 +10,119 @@
 
 #include <gatekeeper/Endpoint.h>
 
-std::string TRegistrationIndex::AliasKey(const H225::aliasAddress& AAlias) {
+void TRegistrationIndex::TBucket::Insert(uint64_t AOrder, TEndpointRegisterInfo* ARegistration) {
+  if (!First.second) {
+    First = {AOrder, ARegistration};
+    return;
+  }
+  TEntry entry{AOrder, ARegistration};
+  if (AOrder < First.first) std::swap(entry, First);
+  More.insert(std::upper_bound(More.begin(), More.end(), entry,
+                               [](const TEntry& A, const TEntry& B) { return A.first < B.first; }),
+              entry);
+}
+
+void TRegistrationIndex::TBucket::Erase(uint64_t AOrder) {
+  if (First.second && First.first == AOrder) {
+    if (More.empty()) {
+      First = {0, nullptr};
+    } else {
+      First = More.front();
+      More.erase(More.begin());
+    }
+  } else {
+    const auto at = std::lower_bound(More.begin(), More.end(), TEntry{AOrder, nullptr},
+                                     [](const TEntry& A, const TEntry& B) { return A.first < B.first; });
+    if (at != More.end() && at->first == AOrder) More.erase(at);
+  }
+  if (More.empty() && More.capacity() != 0) std::vector<TEntry>().swap(More);
+}
+
+uint64_t TRegistrationIndex::TextKey(const char* AText, size_t ALength) {
+  return std::hash<std::string_view>()(std::string_view(AText ? AText : "", ALength));
+}
+
+uint64_t TRegistrationIndex::AliasKey(const H225::aliasAddress& AAlias) {
   const orvo::string text = H323::aliasToString(AAlias);
-  std::string key(1, char(AAlias.index()));
-  key.append(text.buffer() ? text.buffer() : "", text.length());
-  return key;
+  return TextKey(text.buffer(), text.length()) * 31 + AAlias.index();
 }
 
 uint64_t TRegistrationIndex::AddressKey(const sockaddr_in& AAddress) {
   return (uint64_t(AAddress.sin_addr.s_addr) << 16) | AAddress.sin_port;
 }
 
-void TRegistrationIndex::Put(TBucket& ABucket, TEndpointRegisterInfo* ARegistration, uint64_t AOrder) {
-  // Mostly an append: records come in list order; a re-keyed one goes back
-  // to its place.
-  auto at = ABucket.end();
-  while (at != ABucket.begin() && OrderOf(*(at - 1)) > AOrder) --at;
-  if (at != ABucket.begin() && *(at - 1) == ARegistration) return;
-  ABucket.insert(at, ARegistration);
-}
-
-void TRegistrationIndex::Take(TBucket& ABucket, TEndpointRegisterInfo* ARegistration) {
-  const auto at = std::find(ABucket.begin(), ABucket.end(), ARegistration);
-  if (at != ABucket.end()) ABucket.erase(at);
-}
-
 template <class TMap, class TKey>
-void TRegistrationIndex::TakeFrom(TMap& AMap, const TKey& AKey, TEndpointRegisterInfo* ARegistration) {
-  const auto found = AMap.find(AKey);
-  if (found == AMap.end()) return;
-  Take(found->second, ARegistration);
-  if (found->second.empty()) AMap.erase(found);
-}
-
-uint64_t TRegistrationIndex::OrderOf(const TEndpointRegisterInfo* ARegistration) const {
-  const auto found = FKeys.find(ARegistration);
-  return found == FKeys.end() ? 0 : found->second.Order;
-}
-
-TRegistrationIndex::TKeys TRegistrationIndex::KeysOf(TEndpointRegisterInfo* ARegistration, uint64_t AOrder) {
-  TKeys keys;
-  keys.Order = AOrder;
-  const orvo::string& identifier = ARegistration->BuiltIdentifier();
-  keys.Identifier.assign(identifier.buffer() ? identifier.buffer() : "", identifier.length());
-  keys.Address = AddressKey(ARegistration->CallSignalAddress);
-  keys.Host = ARegistration->CallSignalAddress.sin_addr.s_addr;
-  for (const H225::aliasAddress* alias : ARegistration->Aliases) {
-    std::string key = AliasKey(*alias);
-    // Two equal aliases of one record give one entry.
-    if (std::find(keys.Aliases.begin(), keys.Aliases.end(), key) == keys.Aliases.end())
-      keys.Aliases.push_back(std::move(key));
-  }
-  keys.User = ARegistration->User();
-  return keys;
-}
-
-template <class TMap, class TKey>
-void TRegistrationIndex::TakeFromGroup(TMap& AMap, const TKey& AKey, uint64_t AOrder) {
+void TRegistrationIndex::EraseFrom(TMap& AMap, const TKey& AKey, uint64_t AOrder) {
   const auto found = AMap.find(AKey);
   if (found == AMap.end()) return;
   found->second.erase(AOrder);
   if (found->second.empty()) AMap.erase(found);
 }
 
+namespace {
+
+// The same for the inline buckets.
+template <class TMap, class TKey>
+void EraseFromBucket(TMap& AMap, const TKey& AKey, uint64_t AOrder) {
+  const auto found = AMap.find(AKey);
+  if (found == AMap.end()) return;
+  found->second.Erase(AOrder);
+  if (found->second.Empty()) AMap.erase(found);
+}
+
+}  // namespace
+
+TRegistrationIndex::TKeys TRegistrationIndex::KeysOf(TEndpointRegisterInfo* ARegistration, uint64_t AOrder) {
+  TKeys keys;
+  keys.Order = AOrder;
+  const orvo::string& identifier = ARegistration->BuiltIdentifier();
+  keys.Built = identifier.length() != 0;
+  keys.Identifier = keys.Built ? TextKey(identifier.buffer(), identifier.length()) : 0;
+  keys.Address = AddressKey(ARegistration->CallSignalAddress);
+  keys.Host = ARegistration->CallSignalAddress.sin_addr.s_addr;
+  for (const H225::aliasAddress* alias : ARegistration->Aliases) {
+    const uint64_t key = AliasKey(*alias);
+    // Equal aliases (or colliding ones) of one record give one entry.
+    if (std::find(keys.Aliases.begin(), keys.Aliases.end(), key) == keys.Aliases.end()) keys.Aliases.push_back(key);
+  }
+  keys.Aliases.shrink_to_fit();
+  keys.User = ARegistration->User();
+  return keys;
+}
+
 void TRegistrationIndex::Rekey(TEndpointRegisterInfo* ARegistration, const TKeys* AOld, const TKeys* ANew) {
-  if (AOld && (!ANew || AOld->Identifier != ANew->Identifier)) {
-    if (AOld->Identifier.empty())
+  const bool identifierMoves =
+      !AOld || !ANew || AOld->Built != ANew->Built || AOld->Identifier != ANew->Identifier;
+  if (AOld && identifierMoves) {
+    if (!AOld->Built)
       FUnbuilt.erase(AOld->Order);
     else
-      TakeFrom(FByIdentifier, AOld->Identifier, ARegistration);
+      EraseFromBucket(FByIdentifier, AOld->Identifier, AOld->Order);
   }
-  if (AOld && (!ANew || AOld->Address != ANew->Address)) TakeFrom(FByAddress, AOld->Address, ARegistration);
-  if (AOld && (!ANew || AOld->Host != ANew->Host)) TakeFromGroup(FByHost, AOld->Host, AOld->Order);
-  if (AOld && (!ANew || AOld->User != ANew->User)) TakeFromGroup(FByUser, AOld->User, AOld->Order);
+  if (AOld && (!ANew || AOld->Address != ANew->Address)) EraseFromBucket(FByAddress, AOld->Address, AOld->Order);
+  if (AOld && (!ANew || AOld->Host != ANew->Host)) EraseFromBucket(FByHost, AOld->Host, AOld->Order);
+  if (AOld && (!ANew || AOld->User != ANew->User)) EraseFrom(FByUser, AOld->User, AOld->Order);
   if (AOld)
-    for (const std::string& key : AOld->Aliases)
+    for (const uint64_t key : AOld->Aliases)
       if (!ANew || std::find(ANew->Aliases.begin(), ANew->Aliases.end(), key) == ANew->Aliases.end())
-        TakeFrom(FByAlias, key, ARegistration);
+        EraseFromBucket(FByAlias, key, AOld->Order);
   if (!ANew) return;
-  if (!AOld || AOld->Identifier != ANew->Identifier) {
-    if (ANew->Identifier.empty())
+  if (identifierMoves) {
+    if (!ANew->Built)
       FUnbuilt.emplace(ANew->Order, ARegistration);
     else
-      Put(FByIdentifier[ANew->Identifier], ARegistration, ANew->Order);
+      FByIdentifier[ANew->Identifier].Insert(ANew->Order, ARegistration);
   }
-  if (!AOld || AOld->Address != ANew->Address) Put(FByAddress[ANew->Address], ARegistration, ANew->Order);
-  if (!AOld || AOld->Host != ANew->Host) FByHost[ANew->Host].emplace(ANew->Order, ARegistration);
+  if (!AOld || AOld->Address != ANew->Address) FByAddress[ANew->Address].Insert(ANew->Order, ARegistration);
+  if (!AOld || AOld->Host != ANew->Host) FByHost[ANew->Host].Insert(ANew->Order, ARegistration);
   if (!AOld || AOld->User != ANew->User) FByUser[ANew->User].emplace(ANew->Order, ARegistration);
-  for (const std::string& key : ANew->Aliases)
+  for (const uint64_t key : ANew->Aliases)
     if (!AOld || std::find(AOld->Aliases.begin(), AOld->Aliases.end(), key) == AOld->Aliases.end())
-      Put(FByAlias[key], ARegistration, ANew->Order);
+      FByAlias[key].Insert(ANew->Order, ARegistration);
 }
 
 void TRegistrationIndex::Attached(TEndpointRegisterInfo* ARegistration) {
   if (FKeys.count(ARegistration)) return;
-  // The order is known before the buckets are filled: Put reads it.
   TKeys& keys = FKeys[ARegistration];
   keys = KeysOf(ARegistration, NextOrder++);
   Rekey(ARegistration, nullptr, &keys);
@@ -127,41 +146,42 @@ void TRegistrationIndex::Update(TEndpointRegisterInfo* ARegistration) {
 TEndpointRegisterInfo* TRegistrationIndex::ByIdentifier(const std::string& AIdentifier) {
   // Building one re-keys it, which takes it out of the pending ones.
   while (!FUnbuilt.empty()) {
-    const auto first = FUnbuilt.begin();
-    TEndpointRegisterInfo* registration = first->second;
+    TEndpointRegisterInfo* registration = FUnbuilt.begin()->second;
     registration->Identifier();
     // A record of another core would not tell this index.
     if (!FUnbuilt.empty() && FUnbuilt.begin()->second == registration) Update(registration);
     if (!FUnbuilt.empty() && FUnbuilt.begin()->second == registration) FUnbuilt.erase(FUnbuilt.begin());
   }
-  const auto found = FByIdentifier.find(AIdentifier);
-  return found == FByIdentifier.end() ? nullptr : found->second.front();
+  const auto found = FByIdentifier.find(TextKey(AIdentifier.data(), AIdentifier.size()));
+  if (found == FByIdentifier.end()) return nullptr;
+  return found->second.FirstThat([&](TEndpointRegisterInfo* ARegistration) {
+    const orvo::string& text = ARegistration->BuiltIdentifier();
+    return std::string_view(text.buffer() ? text.buffer() : "", text.length()) == AIdentifier;
+  });
 }
 
 TEndpointRegisterInfo* TRegistrationIndex::ByCallSignalAddress(const sockaddr_in& AAddress,
                                                                bool ARegisteredOnly) const {
   const auto found = FByAddress.find(AddressKey(AAddress));
   if (found == FByAddress.end()) return nullptr;
-  for (TEndpointRegisterInfo* registration : found->second) {
-    if (ARegisteredOnly && registration->State() != TEndpointRegisterInfo::esRegistered) continue;
-    if (ARegisteredOnly && !orvo::operator==(registration->CallSignalAddress, AAddress)) continue;
-    return registration;
-  }
-  return nullptr;
+  return found->second.FirstThat([&](TEndpointRegisterInfo* ARegistration) {
+    return !ARegisteredOnly || (ARegistration->State() == TEndpointRegisterInfo::esRegistered &&
+                                orvo::operator==(ARegistration->CallSignalAddress, AAddress));
+  });
 }
 
 TEndpointRegisterInfo* TRegistrationIndex::ByAlias(const H225::aliasAddress& AAlias) const {
   const auto found = FByAlias.find(AliasKey(AAlias));
   if (found == FByAlias.end()) return nullptr;
-  for (TEndpointRegisterInfo* registration : found->second) {
-    if (registration->State() != TEndpointRegisterInfo::esRegistered) continue;
-    for (const H225::aliasAddress* alias : registration->Aliases)
-      if (H323::aliasEquals(*alias, AAlias)) return registration;
-  }
-  return nullptr;
+  return found->second.FirstThat([&](TEndpointRegisterInfo* ARegistration) {
+    if (ARegistration->State() != TEndpointRegisterInfo::esRegistered) return false;
+    for (const H225::aliasAddress* alias : ARegistration->Aliases)
+      if (H323::aliasEquals(*alias, AAlias)) return true;
+    return false;
+  });
 }
 
-const TRegistrationIndex::TGroup* TRegistrationIndex::OnHost(in_addr_t AAddress) const {
+const TRegistrationIndex::TBucket* TRegistrationIndex::OnHost(in_addr_t AAddress) const {
   const auto found = FByHost.find(AAddress);
   return found == FByHost.end() ? nullptr : &found->second;
 }
@@ -177,12 +197,12 @@ std::vector<TEndpointRegisterInfo*> TRegistrationIndex::AnsweringFor(const socka
   auto registered = [](const TEndpointRegisterInfo* ARegistration) {
     return ARegistration->State() == TEndpointRegisterInfo::esRegistered && ARegistration->User();
   };
-  if (const TGroup* host = OnHost(AAddress.sin_addr.s_addr))
-    for (const auto& entry : *host) {
-      if (!registered(entry.second) || entry.second->User()->HasStaticAddress()) continue;
-      found.push_back(entry);
-      if (found.size() == ALimit) break;
-    }
+  if (const TBucket* host = OnHost(AAddress.sin_addr.s_addr))
+    host->FirstThat([&](TEndpointRegisterInfo* ARegistration) {
+      if (!registered(ARegistration) || ARegistration->User()->HasStaticAddress()) return false;
+      found.emplace_back(FKeys.at(ARegistration).Order, ARegistration);
+      return found.size() == ALimit;
+    });
   for (const auto& user : FByUser) {
     if (!user.first || !user.first->HasStaticAddress() || !user.first->IsAddressAllowed(AAddress)) continue;
     for (const auto& entry : user.second)

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <utility>
 #include <unordered_map>
 #include <vector>
 
@@ -22,9 +23,28 @@ class TUser;
 
 class TRegistrationIndex : public TRegistry<TEndpointRegisterInfo>::TObserver {
 public:
-  // Few records share an identifier, address or alias: a vector.
-  typedef std::vector<TEndpointRegisterInfo*> TBucket;
-  // Many share a host or a user: ordered by place in the list.
+  // The holders of one key by place in the list. Nearly every key has one
+  // holder, kept inline; a lookup checks the record itself, so that keys
+  // may be hashes.
+  class TBucket {
+  public:
+    typedef std::pair<uint64_t, TEndpointRegisterInfo*> TEntry;
+    void Insert(uint64_t AOrder, TEndpointRegisterInfo* ARegistration);
+    void Erase(uint64_t AOrder);
+    bool Empty() const { return !First.second; }
+    template <class TVisitor>
+    TEndpointRegisterInfo* FirstThat(TVisitor ATest) const {
+      if (First.second && ATest(First.second)) return First.second;
+      for (const TEntry& entry : More)
+        if (ATest(entry.second)) return entry.second;
+      return nullptr;
+    }
+
+  private:
+    TEntry First{0, nullptr};
+    std::vector<TEntry> More;
+  };
+  // Many share a user: ordered by place in the list.
   typedef std::map<uint64_t, TEndpointRegisterInfo*> TGroup;
 
   TRegistrationIndex() = default;
@@ -42,14 +62,14 @@ public:
   // An identifier is built on first use; those not built yet are built
   // here first, as a walk comparing them would.
   TEndpointRegisterInfo* ByIdentifier(const std::string& AIdentifier);
-  // The first registration at the call-signal address (family, address and
-  // port), only registered ones when asked.
+  // The first registration at the call-signal address (address and port;
+  // the family too when only registered ones are asked for).
   TEndpointRegisterInfo* ByCallSignalAddress(const sockaddr_in& AAddress, bool ARegisteredOnly) const;
   // The first registered one that holds an alias equal to the given one.
   TEndpointRegisterInfo* ByAlias(const H225::aliasAddress& AAlias) const;
   // Registrations whose call-signal IPv4 address is the given one (any port
   // and state), in list order; null when none.
-  const TGroup* OnHost(in_addr_t AAddress) const;
+  const TBucket* OnHost(in_addr_t AAddress) const;
   // The registered ones that answer for a call-signal address as the host
   // of a direct call: those at its IPv4 address (any port) whose user has
   // no static address, and those of users with a static address whose
@@ -61,21 +81,20 @@ public:
   const std::unordered_map<const TUser*, TGroup>& Users() const { return FByUser; }
 
   bool Contains(const TEndpointRegisterInfo* ARegistration) const { return FKeys.count(ARegistration) != 0; }
-  // The place in list order: larger for a later attach.
-  uint64_t OrderOf(const TEndpointRegisterInfo* ARegistration) const;
   size_t Count() const { return FKeys.size(); }
 
-  // The key of an alias: its kind and its text (empty for kinds without
-  // one, which share a bucket per kind and are told apart by comparison).
-  static std::string AliasKey(const H225::aliasAddress& AAlias);
+  // The hashed key of an alias: its kind and its text (empty for kinds
+  // without one, which then share a key per kind).
+  static uint64_t AliasKey(const H225::aliasAddress& AAlias);
 
 private:
   struct TKeys {
     uint64_t Order = 0;
-    std::string Identifier;
+    bool Built = false;
+    uint64_t Identifier = 0;
     uint64_t Address = 0;
     in_addr_t Host = 0;
-    std::vector<std::string> Aliases;
+    std::vector<uint64_t> Aliases;
     const TUser* User = nullptr;
   };
 
@@ -84,21 +103,18 @@ private:
   // Moves the record from the old keys to the new, touching only those
   // that differ (a registration of a user of many must not cost a walk).
   void Rekey(TEndpointRegisterInfo* ARegistration, const TKeys* AOld, const TKeys* ANew);
-  void Put(TBucket& ABucket, TEndpointRegisterInfo* ARegistration, uint64_t AOrder);
-  static void Take(TBucket& ABucket, TEndpointRegisterInfo* ARegistration);
   template <class TMap, class TKey>
-  static void TakeFrom(TMap& AMap, const TKey& AKey, TEndpointRegisterInfo* ARegistration);
-  template <class TMap, class TKey>
-  static void TakeFromGroup(TMap& AMap, const TKey& AKey, uint64_t AOrder);
+  static void EraseFrom(TMap& AMap, const TKey& AKey, uint64_t AOrder);
   static uint64_t AddressKey(const sockaddr_in& AAddress);
+  static uint64_t TextKey(const char* AText, size_t ALength);
 
   uint64_t NextOrder = 1;
   std::unordered_map<const TEndpointRegisterInfo*, TKeys> FKeys;
-  std::unordered_map<std::string, TBucket> FByIdentifier;
+  std::unordered_map<uint64_t, TBucket> FByIdentifier;
   // Records whose identifier is not built yet.
   TGroup FUnbuilt;
   std::unordered_map<uint64_t, TBucket> FByAddress;
-  std::unordered_map<in_addr_t, TGroup> FByHost;
-  std::unordered_map<std::string, TBucket> FByAlias;
+  std::unordered_map<in_addr_t, TBucket> FByHost;
+  std::unordered_map<uint64_t, TBucket> FByAlias;
   std::unordered_map<const TUser*, TGroup> FByUser;
 };
