@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 #include <orvo/dateTime.h>
 #include <orvo/list.h>
@@ -113,8 +114,8 @@ public:
   bool SupportsAlternateGatekeepers = false;
   bool AlternateGatekeepersSent = false;
   orvo::dateTime TimeStamp;
-  const orvo::dateTime* AccountingStartTime() const { return FStartTime.get(); }
-  const orvo::dateTime* AccountingStopTime() const { return FStopTime.get(); }
+  const orvo::dateTime* AccountingStartTime() const { return FStartTime ? &*FStartTime : nullptr; }
+  const orvo::dateTime* AccountingStopTime() const { return FStopTime ? &*FStopTime : nullptr; }
 
 private:
   // The calls keep the counts (TConnection::Recount).
@@ -131,8 +132,9 @@ private:
   orvo::string FIdentifier;
   std::unique_ptr<TTimer> FValidityTimer;
   int FState = esCreated;
-  std::unique_ptr<orvo::dateTime> FStartTime;
-  std::unique_ptr<orvo::dateTime> FStopTime;
+  // In the record: every registration has a start time.
+  std::optional<orvo::dateTime> FStartTime;
+  std::optional<orvo::dateTime> FStopTime;
   std::unique_ptr<H323::simpleUserEnvironment> FEnvironment;
   uint32_t FIdentity;
   unsigned FCalls = 0;
