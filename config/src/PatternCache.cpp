@@ -14,8 +14,7 @@ struct TPatternCache {
   size_t SweepAt = 64;
 
   void Sweep() {
-    for (auto i = Patterns.begin(); i != Patterns.end();)
-      i = i->second.expired() ? Patterns.erase(i) : std::next(i);
+    for (auto i = Patterns.begin(); i != Patterns.end();) i = i->second.expired() ? Patterns.erase(i) : std::next(i);
     SweepAt = 2 * Patterns.size() + 64;
   }
 };

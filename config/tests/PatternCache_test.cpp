@@ -27,7 +27,7 @@ TEST(PatternCache, EqualTextsShareOneCompiledPattern) {
     bool matches;
   } cases[] = {
       {a.get(), "105", true},   {a.get(), "1050", false},  // anchored at both ends
-      {&other, "2", true},      {&other, "22", false},     {&other, "101", true},
+      {&other, "2", true},      {&other, "22", false},    {&other, "101", true},
       {b.get(), "x105", false}, {&copy, "109", true},
   };
   for (const auto& c : cases) {

@@ -28,8 +28,10 @@ namespace {
 // alias, so a route costs a look at who may take it, not a long list.
 const char* const Configuration =
     "system { identifier \"GK\"; address 127.0.0.1; ras port 0; }\n"
-    "user ep { login \"ep[0-9]+\"; proxy level none; connections 100000; registration validity 86400; connection validity 86400; }\n"
-    "user target { login \"target\"; alias \"target\"; proxy level none; connections 100000; registration validity 86400; connection validity 86400; }\n";
+    "user ep { login \"ep[0-9]+\"; proxy level none; connections 100000; registration validity 86400; connection "
+    "validity 86400; }\n"
+    "user target { login \"target\"; alias \"target\"; proxy level none; connections 100000; registration validity "
+    "86400; connection validity 86400; }\n";
 
 const int HeldCalls = 1000;
 

@@ -89,15 +89,6 @@ void TConnection::Forget(const TEndpointRegisterInfo* ARegistration) {
     if (counted == ARegistration) counted = nullptr;
 }
 
-TRegistry<TConnection>::TObserver& TConnection::ListObserver() {
-  struct TObserver : TRegistry<TConnection>::TObserver {
-    void Attached(TConnection* AConnection) override { AConnection->Recount(); }
-    void Detached(TConnection* AConnection) override { AConnection->Recount(); }
-  };
-  static TObserver observer;
-  return observer;
-}
-
 bool TConnection::Start(const sockaddr_in& ACalleeAddress, bool ARouted) {
   FCalleeAddress = ACalleeAddress;
   // A second start (after retermination) replaces the relay of the first.
@@ -326,5 +317,7 @@ void TConnection::OnRemovalTimeout(TTimer*) {
 }
 
 void TConnection::AttachCallIdentifier(const H225::callIdentifier& AIdentifier) {
-  if (!FCallIdentifier) FCallIdentifier.reset(new H225::callIdentifier(AIdentifier));
+  if (FCallIdentifier) return;
+  FCallIdentifier.reset(new H225::callIdentifier(AIdentifier));
+  Owner->ConnectionIndex().CallIdentifierAttached(this);
 }

@@ -22,7 +22,7 @@ TGatekeeper::TGatekeeper(TBasicStorageProvider* AProvider)
       VersionText(orvo::versionInfo().productVersion()),
       Provider(AProvider ? AProvider : new TBasicStorageProvider) {
   FRegistrations.SetObserver(&FRegistrationIndex);
-  FConnections.SetObserver(&TConnection::ListObserver());
+  FConnections.SetObserver(&FConnectionIndex);
   FRASProcedures.SetObserver(&FRasProcedureIndex);
 }
 

@@ -121,15 +121,12 @@ TConnection* TGatekeeper::FindConnectionByIdentifier(const H323::guidOctets& AId
 
 namespace {
 
+// The first of the calls given (in list order) that passes the test.
 template <class TTest>
-TConnection* First(TRegistry<TConnection>& AList, TTest ATest) {
-  TConnection* found = nullptr;
-  AList.ForEach([&](TConnection* AConnection) {
-    if (!ATest(*AConnection)) return false;
-    found = AConnection;
-    return true;
-  });
-  return found;
+TConnection* First(const std::vector<TConnection*>& ACalls, TTest ATest) {
+  for (TConnection* call : ACalls)
+    if (ATest(*call)) return call;
+  return nullptr;
 }
 
 }  // namespace
@@ -142,18 +139,23 @@ TConnection* TGatekeeper::FindConnection(const H323::guidOctets& AConferenceID,
   auto onSide = [&](const TConnection& C) { return C.SideRegistration(ASide) == ARegistration; };
   auto inConference = [&](const TConnection& C) { return SameGuid(C.ConferenceID(), AConferenceID); };
   if (!ACallIdentifier) {
-    if (TConnection* c = First(FConnections, [&](const TConnection& C) { return onSide(C) && inConference(C); }))
+    if (TConnection* c = First(FConnectionIndex.InConference(AConferenceID),
+                               [&](const TConnection& C) { return onSide(C) && inConference(C); }))
       return c;
-    return AAnyParticipant ? First(FConnections, inConference) : nullptr;
+    return AAnyParticipant ? First(FConnectionIndex.InConference(AConferenceID), inConference) : nullptr;
   }
   const H225::callIdentifier& id = *ACallIdentifier;
   auto withoutId = [&](const TConnection& C) { return !C.CallIdentifier() && inConference(C); };
-  if (TConnection* c = First(FConnections, [&](const TConnection& C) { return onSide(C) && SameCall(C, id); }))
+  if (TConnection* c = First(FConnectionIndex.WithCallIdentifier(ACallIdentifier->guid),
+                             [&](const TConnection& C) { return onSide(C) && SameCall(C, id); }))
     return c;
-  TConnection* c = First(FConnections, [&](const TConnection& C) { return onSide(C) && withoutId(C); });
+  TConnection* c = First(FConnectionIndex.InConference(AConferenceID),
+                         [&](const TConnection& C) { return onSide(C) && withoutId(C); });
   if (!c && AAnyParticipant) {
-    if (TConnection* byId = First(FConnections, [&](const TConnection& C) { return SameCall(C, id); })) return byId;
-    c = First(FConnections, withoutId);
+    if (TConnection* byId = First(FConnectionIndex.WithCallIdentifier(ACallIdentifier->guid),
+                                  [&](const TConnection& C) { return SameCall(C, id); }))
+      return byId;
+    c = First(FConnectionIndex.InConference(AConferenceID), withoutId);
   }
   if (c && ANeedsAttach) *ANeedsAttach = true;
   return c;
@@ -174,11 +176,13 @@ TConnection* TGatekeeper::FindParticipantConnection(const H323::guidOctets& ACon
   auto inConference = [&](const TConnection& C) { return SameGuid(C.ConferenceID(), AConferenceID); };
   TConnection* found = nullptr;
   if (!ACallIdentifier) {
-    found = First(FConnections, [&](const TConnection& C) { return inConference(C) && takesPart(C); });
+    found = First(FConnectionIndex.InConference(AConferenceID),
+                  [&](const TConnection& C) { return inConference(C) && takesPart(C); });
   } else {
-    found = First(FConnections, [&](const TConnection& C) { return SameCall(C, *ACallIdentifier) && takesPart(C); });
+    found = First(FConnectionIndex.WithCallIdentifier(ACallIdentifier->guid),
+                  [&](const TConnection& C) { return SameCall(C, *ACallIdentifier) && takesPart(C); });
     if (!found)
-      found = First(FConnections,
+      found = First(FConnectionIndex.InConference(AConferenceID),
                     [&](const TConnection& C) { return !C.CallIdentifier() && inConference(C) && takesPart(C); });
   }
   if (found && ASide) *ASide = side;
@@ -193,11 +197,12 @@ TConnection* TGatekeeper::FindConnectionByCalleeUser(const H323::guidOctets& ACo
   };
   auto inConference = [&](const TConnection& C) { return SameGuid(C.ConferenceID(), AConferenceID); };
   if (!ACallIdentifier)
-    return First(FConnections, [&](const TConnection& C) { return inConference(C) && calleeIsUser(C); });
-  if (TConnection* c =
-          First(FConnections, [&](const TConnection& C) { return SameCall(C, *ACallIdentifier) && calleeIsUser(C); }))
+    return First(FConnectionIndex.InConference(AConferenceID),
+                 [&](const TConnection& C) { return inConference(C) && calleeIsUser(C); });
+  if (TConnection* c = First(FConnectionIndex.WithCallIdentifier(ACallIdentifier->guid),
+                             [&](const TConnection& C) { return SameCall(C, *ACallIdentifier) && calleeIsUser(C); }))
     return c;
-  return First(FConnections,
+  return First(FConnectionIndex.InConference(AConferenceID),
                [&](const TConnection& C) { return !C.CallIdentifier() && inConference(C) && calleeIsUser(C); });
 }
 

@@ -91,8 +91,7 @@ TRegistrationIndex::TKeys TRegistrationIndex::KeysOf(TEndpointRegisterInfo* AReg
 }
 
 void TRegistrationIndex::Rekey(TEndpointRegisterInfo* ARegistration, const TKeys* AOld, const TKeys* ANew) {
-  const bool identifierMoves =
-      !AOld || !ANew || AOld->Built != ANew->Built || AOld->Identifier != ANew->Identifier;
+  const bool identifierMoves = !AOld || !ANew || AOld->Built != ANew->Built || AOld->Identifier != ANew->Identifier;
   if (AOld && identifierMoves) {
     if (!AOld->Built)
       FUnbuilt.erase(AOld->Order);
@@ -191,8 +190,7 @@ const TRegistrationIndex::TGroup* TRegistrationIndex::OfUser(const TUser* AUser)
   return found == FByUser.end() ? nullptr : &found->second;
 }
 
-std::vector<TEndpointRegisterInfo*> TRegistrationIndex::AnsweringFor(const sockaddr_in& AAddress,
-                                                                     size_t ALimit) const {
+std::vector<TEndpointRegisterInfo*> TRegistrationIndex::AnsweringFor(const sockaddr_in& AAddress, size_t ALimit) const {
   std::vector<std::pair<uint64_t, TEndpointRegisterInfo*>> found;
   auto registered = [](const TEndpointRegisterInfo* ARegistration) {
     return ARegistration->State() == TEndpointRegisterInfo::esRegistered && ARegistration->User();

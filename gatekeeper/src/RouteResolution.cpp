@@ -84,8 +84,7 @@ public:
       }
       for (const auto& member : entry.second) Order.push_back({member.first, member.second, verdict});
     }
-    std::sort(Order.begin(), Order.end(),
-              [](const TEntry& A, const TEntry& B) { return A.Place < B.Place; });
+    std::sort(Order.begin(), Order.end(), [](const TEntry& A, const TEntry& B) { return A.Place < B.Place; });
   }
 
   struct TEntry {

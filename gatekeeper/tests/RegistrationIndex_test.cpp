@@ -101,6 +101,26 @@ unsigned WalkCalls(TGatekeeper& ACore, const TEndpointRegisterInfo* R, int ASide
   return count;
 }
 
+// A participant's call as the walk over all calls finds it: by call
+// identifier first, else among calls without one by conference.
+TConnection* WalkParticipant(TGatekeeper& ACore, unsigned char AConference, const H225::callIdentifier* AId,
+                             const TEndpointRegisterInfo* R) {
+  const H323::guidOctets conference = Guid(AConference);
+  auto takesPart = [&](const TConnection* C) { return C->SideRegistration(0) == R || C->SideRegistration(1) == R; };
+  auto first = [&](auto ATest) {
+    TConnection* found = nullptr;
+    ACore.Connections().ForEach([&](TConnection* C) { return ATest(C) && (found = C); });
+    return found;
+  };
+  if (!AId) return first([&](TConnection* C) { return C->ConferenceID().isEqual(conference) && takesPart(C); });
+  if (TConnection* byId = first([&](TConnection* C) {
+        return C->CallIdentifier() && C->CallIdentifier()->guid.isEqual(AId->guid) && takesPart(C);
+      }))
+    return byId;
+  return first(
+      [&](TConnection* C) { return !C->CallIdentifier() && C->ConferenceID().isEqual(conference) && takesPart(C); });
+}
+
 // A record of the user at 127.0.0.<host>:<port> with the aliases, not yet registered.
 TEndpointRegisterInfo* Record(TCoreWithUsers& AGk, const std::string& AUser, unsigned AHost, unsigned APort,
                               const std::vector<std::string>& AAliases) {
@@ -137,8 +157,10 @@ TEST(RegistrationIndex, FirstHolderOfAnAliasInListOrder) {
     int holder;  // -1 none
   } cases[] = {
       {"two holders: the earlier", {{opRegister, 0, {"x"}, 2}, {opRegister, 1, {"x"}, 3}}, "x", 0},
-      {"the earlier leaving", {{opRegister, 0, {"x"}, 2}, {opRegister, 1, {"x"}, 3}, {opUnregistering, 0, {}, 0}},
-       "x", 1},
+      {"the earlier leaving",
+       {{opRegister, 0, {"x"}, 2}, {opRegister, 1, {"x"}, 3}, {opUnregistering, 0, {}, 0}},
+       "x",
+       1},
       {"the earlier gone, a later one comes",
        {{opRegister, 0, {"x"}, 2}, {opRegister, 1, {"x"}, 3}, {opGone, 0, {}, 0}, {opRegister, 2, {"x"}, 4}},
        "x",
@@ -157,7 +179,10 @@ TEST(RegistrationIndex, FirstHolderOfAnAliasInListOrder) {
       {"h323-ID is not dialed digits", {{opRegister, 0, {"#100"}, 2}, {opRegister, 1, {"100"}, 3}}, "100", 1},
       {"case counts", {{opRegister, 0, {"X"}, 2}}, "x", -1},
       {"the later of three after the middle left",
-       {{opRegister, 2, {"x"}, 4}, {opRegister, 0, {"x"}, 2}, {opRegister, 1, {"x"}, 3}, {opGone, 2, {}, 0},
+       {{opRegister, 2, {"x"}, 4},
+        {opRegister, 0, {"x"}, 2},
+        {opRegister, 1, {"x"}, 3},
+        {opGone, 2, {}, 0},
         {opGone, 0, {}, 0}},
        "x",
        1},
@@ -235,12 +260,16 @@ TEST(RegistrationIndex, LookupsAnswerAsTheWalkAfterEveryChange) {
         break;
       case 5: {
         TEndpointRegisterInfo* other = live[pick(unsigned(live.size()))];
-        calls.push_back(new TConnection(&gk.Core, TEndpointHandle(some), TEndpointHandle(pick(3) ? other : nullptr),
-                                        1, Guid(1), nullptr));
+        calls.push_back(new TConnection(&gk.Core, TEndpointHandle(some), TEndpointHandle(pick(3) ? other : nullptr), 1,
+                                        Guid(1), nullptr));
         break;
       }
       case 6:
-        if (!calls.empty()) calls[pick(unsigned(calls.size()))]->ScheduleRemoval();
+        if (calls.empty()) break;
+        if (pick(2))
+          calls[pick(unsigned(calls.size()))]->ScheduleRemoval();
+        else
+          calls[pick(unsigned(calls.size()))]->AttachCallIdentifier(CallId((unsigned char)(1 + pick(3))));
         break;
       case 7: {
         TEndpointRegisterInfo copy(&gk.Core);
@@ -256,8 +285,7 @@ TEST(RegistrationIndex, LookupsAnswerAsTheWalkAfterEveryChange) {
       for (unsigned port = 1720; port < 1722; ++port) {
         const sockaddr_in address = LoopbackAddress(host, port);
         ASSERT_EQ(WalkAddress(gk.Core, address, true), gk.Core.FindEndpointByCallSignalAddress(address)) << step;
-        ASSERT_EQ(WalkAddress(gk.Core, address, false),
-                  gk.Core.RegistrationIndex().ByCallSignalAddress(address, false))
+        ASSERT_EQ(WalkAddress(gk.Core, address, false), gk.Core.RegistrationIndex().ByCallSignalAddress(address, false))
             << step;
         ASSERT_EQ(WalkAnswering(gk.Core, address), gk.Core.RegistrationIndex().AnsweringFor(address, 2)) << step;
         orvo::string identifier;
@@ -268,9 +296,16 @@ TEST(RegistrationIndex, LookupsAnswerAsTheWalkAfterEveryChange) {
     for (const std::string& text : pool)
       ASSERT_EQ(WalkAlias(gk.Core, Alias(text)), gk.Core.FindEndpointByAlias(Alias(text))) << step << " " << text;
     for (TEndpointRegisterInfo* R : live)
+      for (unsigned char conference = 1; conference <= 3; ++conference) {
+        const H225::callIdentifier id = CallId(conference);
+        for (const H225::callIdentifier* asked : {(const H225::callIdentifier*)nullptr, &id})
+          ASSERT_EQ(WalkParticipant(gk.Core, conference, asked, R),
+                    gk.Core.FindParticipantConnection(Guid(conference), asked, R))
+              << step << " conference " << int(conference) << (asked ? " with call identifier" : "");
+      }
+    for (TEndpointRegisterInfo* R : live)
       for (int side : {-1, 0, 1})
-        ASSERT_EQ(WalkCalls(gk.Core, R, side),
-                  side < 0 ? R->CountConnections() : R->CountConnectionsAs(side))
+        ASSERT_EQ(WalkCalls(gk.Core, R, side), side < 0 ? R->CountConnections() : R->CountConnectionsAs(side))
             << step << " side " << side;
     // Ended calls leave now and then, as their removal timers would.
     if (step % 50 == 49) {
@@ -466,18 +501,21 @@ TEST(RegistrationIndex, ReloadReplacesZonePathsAndUserRules) {
     const char* to2;
     const char* to3;
   } cases[] = {
-      {"first", system + "link ab between A and B;\nuser a { location A; alias \"1\"; }\nuser b { location B; }\n"
-                         "user c { location C; alias \"2\"; alias \"3\" no; }\n",
+      {"first",
+       system + "link ab between A and B;\nuser a { location A; alias \"1\"; }\nuser b { location B; }\n"
+                "user c { location C; alias \"2\"; alias \"3\" no; }\n",
        "A ab B ", "a ", "c ", "1"},
       {"zones linked through C, rules moved",
        system + "link ac between A and C;\nlink cb between C and B;\n"
                 "user a { location A; }\nuser b { location B; alias \"1\"; }\nuser c { location C; alias \"3\"; }\n",
        "A ac C cb B ", "b ", "1", "c "},
-      {"back again", system + "link ab between A and B;\nuser a { location A; alias \"1\"; }\nuser b { location B; }\n"
-                              "user c { location C; alias \"2\"; alias \"3\" no; }\n",
+      {"back again",
+       system + "link ab between A and B;\nuser a { location A; alias \"1\"; }\nuser b { location B; }\n"
+                "user c { location C; alias \"2\"; alias \"3\" no; }\n",
        "A ab B ", "a ", "c ", "1"},
-      {"user c gone", system + "link ab between A and B;\nuser a { location A; alias \"1\"; }\nuser b { location B; }\n",
-       "A ab B ", "a ", "1", "1"},
+      {"user c gone",
+       system + "link ab between A and B;\nuser a { location A; alias \"1\"; }\nuser b { location B; }\n", "A ab B ",
+       "a ", "1", "1"},
   };
   TCoreWithUsers gk(cases[0].text);
   TEndpointRegisterInfo* a = gk.Register("a", 2);

@@ -91,8 +91,6 @@ public:
   void Recount();
   // A registration that goes while it counts this call.
   void Forget(const TEndpointRegisterInfo* ARegistration);
-  // Tells each call of its joining and leaving the core's list.
-  static TRegistry<TConnection>::TObserver& ListObserver();
 
   TEndpointRegisterInfo* SideRegistration(int ASide) const { return Sides[ASide].Handle.Registration(); }
   TEndpointHandle& Side(int ASide) { return Sides[ASide].Handle; }

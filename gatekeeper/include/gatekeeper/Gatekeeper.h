@@ -24,6 +24,7 @@
 #include <config/ConfigurationHolder.h>
 
 #include <gatekeeper/Connection.h>
+#include <gatekeeper/ConnectionIndex.h>
 #include <gatekeeper/Endpoint.h>
 #include <gatekeeper/GatekeeperLink.h>
 #include <gatekeeper/Monitor.h>
@@ -159,6 +160,8 @@ public:
   TRasProcedureIndex& RasProcedureIndex() { return FRasProcedureIndex; }
   TRegistry<TGatekeeperLink>& Links() { return FLinks; }
   TRegistry<TConnection>& Connections() { return FConnections; }
+  // Follows the list of calls (and keeps the calls' counts).
+  TConnectionIndex& ConnectionIndex() { return FConnectionIndex; }
   TRegistry<TMonitor>& Monitors() { return FMonitors; }
   TRegistry<TProcessor>& RASProcedures() { return FRASProcedures; }
   TRegistry<TRasResolver>& RegistrationResolvers() { return FRegistrationResolvers; }
@@ -219,6 +222,7 @@ private:
   // Before the lists it follows, so that it outlives them.
   TRegistrationIndex FRegistrationIndex;
   TRasProcedureIndex FRasProcedureIndex;
+  TConnectionIndex FConnectionIndex;
   // Emptied by the destructor, procedures first.
   TRegistry<TThread> FThreads;
   TRegistry<TEndpointRegisterInfo> FRegistrations;
