@@ -234,6 +234,8 @@ long ResidentBytes() {
 
 // What one registration costs in resident memory: the growth while N
 // endpoints register, divided by N (the core's fixed part is there before).
+// Resident growth means something only in a process that has not freed
+// memory before: run it alone (--benchmark_filter=Memory).
 void MemoryPerRegistration(benchmark::State& AState) {
   for (auto _ : AState) {
     TGatekeeper* core = nullptr;
