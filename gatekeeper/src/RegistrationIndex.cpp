@@ -143,20 +143,31 @@ void TRegistrationIndex::Update(TEndpointRegisterInfo* ARegistration) {
 }
 
 TEndpointRegisterInfo* TRegistrationIndex::ByIdentifier(const std::string& AIdentifier) {
-  // Building one re-keys it, which takes it out of the pending ones.
+  const uint64_t key = TextKey(AIdentifier.data(), AIdentifier.size());
+  auto builtMatch = [&]() -> TEndpointRegisterInfo* {
+    const auto found = FByIdentifier.find(key);
+    if (found == FByIdentifier.end()) return nullptr;
+    return found->second.FirstThat([&](TEndpointRegisterInfo* ARegistration) {
+      const orvo::string& text = ARegistration->BuiltIdentifier();
+      return std::string_view(text.buffer() ? text.buffer() : "", text.length()) == AIdentifier;
+    });
+  };
+  // The walk this replaces builds the identifier of every record it passes
+  // before the match, and of none after it: so do the pending ones here.
   while (!FUnbuilt.empty()) {
-    TEndpointRegisterInfo* registration = FUnbuilt.begin()->second;
-    registration->Identifier();
+    const auto pending = FUnbuilt.begin();
+    TEndpointRegisterInfo* match = builtMatch();
+    if (match && FKeys.at(match).Order < pending->first) return match;
+    TEndpointRegisterInfo* registration = pending->second;
+    registration->Identifier();  // re-keys it, which takes it out of the pending ones
     // A record of another core would not tell this index.
     if (!FUnbuilt.empty() && FUnbuilt.begin()->second == registration) Update(registration);
     if (!FUnbuilt.empty() && FUnbuilt.begin()->second == registration) FUnbuilt.erase(FUnbuilt.begin());
+    const orvo::string& text = registration->BuiltIdentifier();
+    if (std::string_view(text.buffer() ? text.buffer() : "", text.length()) == AIdentifier)
+      return builtMatch();  // it, unless an earlier built record holds the same text
   }
-  const auto found = FByIdentifier.find(TextKey(AIdentifier.data(), AIdentifier.size()));
-  if (found == FByIdentifier.end()) return nullptr;
-  return found->second.FirstThat([&](TEndpointRegisterInfo* ARegistration) {
-    const orvo::string& text = ARegistration->BuiltIdentifier();
-    return std::string_view(text.buffer() ? text.buffer() : "", text.length()) == AIdentifier;
-  });
+  return builtMatch();
 }
 
 TEndpointRegisterInfo* TRegistrationIndex::ByCallSignalAddress(const sockaddr_in& AAddress,

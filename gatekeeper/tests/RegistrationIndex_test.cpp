@@ -360,6 +360,27 @@ TEST(RegistrationIndex, IdentifiersBuiltOnFirstUse) {
   EXPECT_EQ(nullptr, gk.Core.FindEndpointByCallSignalAddress(LoopbackAddress(3, 1720)));
 }
 
+// A lookup by identifier builds those of the records before the one it
+// finds, as a walk comparing them would, and none after it.
+TEST(RegistrationIndex, LookupBuildsIdentifiersUpToTheMatch) {
+  const struct {
+    const char* asked;
+    unsigned built;  // how many of the four, in list order
+    int found;
+  } cases[] = {
+      {"7f000002:6b8", 1, 0},
+      {"7f000004:6b8", 3, 2},
+      {"7f000009:6b8", 4, -1},
+  };
+  for (const auto& c : cases) {
+    TCoreWithUsers gk(Users);
+    TEndpointRegisterInfo* r[4];
+    for (unsigned i = 0; i < 4; ++i) r[i] = gk.Register("a", 2 + i);
+    EXPECT_EQ(c.found < 0 ? nullptr : r[c.found], gk.Core.FindEndpointByIdentifier(Identifier(c.asked))) << c.asked;
+    for (unsigned i = 0; i < 4; ++i) EXPECT_EQ(i < c.built, r[i]->BuiltIdentifier().length() != 0) << c.asked << i;
+  }
+}
+
 // The counts of a registration's calls after the calls end each way.
 TEST(RegistrationIndex, CallCountsFollowTheEndOfCalls) {
   enum TEnd { byRemoval, byDisengageRequest, bySupervision, byCallerGone, byCalleeGone, byDetach, byRetermination };
