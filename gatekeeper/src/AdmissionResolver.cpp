@@ -278,26 +278,14 @@ TProcessor::TPerformFunctionResult TAdmissionResolver::CheckAddressCollision() {
   if (SenderSide == 0) {
     E[1].Set(given ? Owner->FindEndpointByCallSignalAddress(CalleeAddress) : nullptr);
   } else if (given) {
-    TEndpointRegisterInfo* first = nullptr;
-    bool collision = false;
-    Owner->Registrations().ForEach([&](TEndpointRegisterInfo* ARegistration) {
-      TUser* user = ARegistration->User();
-      if (ARegistration->State() != TEndpointRegisterInfo::esRegistered || !user) return false;
-      const bool match = user->HasStaticAddress()
-                             ? user->IsAddressAllowed(CalleeAddress)
-                             : ARegistration->CallSignalAddress.sin_addr.s_addr == CalleeAddress.sin_addr.s_addr;
-      if (!match) return false;
-      if (!first) {
-        first = ARegistration;
-        return false;
-      }
+    const std::vector<TEndpointRegisterInfo*> found = Owner->RegistrationIndex().AnsweringFor(CalleeAddress, 2);
+    TEndpointRegisterInfo* first = found.empty() ? nullptr : found[0];
+    const bool collision = found.size() > 1;
+    if (collision)
       LogLine(orvo::stateError, "Address collision between: " + first->User()->Identifier() + " and " +
-                                    user->Identifier() +
+                                    found[1]->User()->Identifier() +
                                     ". Duplicate call signal address. Admission request to answer direct call "
                                     "will be denied.");
-      collision = true;
-      return true;
-    });
     E[0].Set(collision ? nullptr : first);
   }
   if (!E[1 - SenderSide].Registration()) {

@@ -66,7 +66,27 @@ bool TConnection::OnEvent(int ACode, void* ASender, uint32_t, uint32_t) {
     side.Admitted = false;
     side.IrrTimer.reset();
   }
+  Recount();
   return false;
+}
+
+void TConnection::Recount() {
+  if (FCounted[cnsCaller]) --FCounted[cnsCaller]->FCallsAs[cnsCaller];
+  if (FCounted[cnsCallee]) --FCounted[cnsCallee]->FCallsAs[cnsCallee];
+  // A call with one registration on both sides counts once in its total.
+  if (FCounted[cnsCaller]) --FCounted[cnsCaller]->FCalls;
+  if (FCounted[cnsCallee] && FCounted[cnsCallee] != FCounted[cnsCaller]) --FCounted[cnsCallee]->FCalls;
+  FCounted[cnsCaller] = FCounted[cnsCallee] = nullptr;
+  if (RemovalScheduled() || !Owner->Connections().Contains(this)) return;
+  for (int side : {cnsCaller, cnsCallee})
+    if ((FCounted[side] = SideRegistration(side))) ++FCounted[side]->FCallsAs[side];
+  if (FCounted[cnsCaller]) ++FCounted[cnsCaller]->FCalls;
+  if (FCounted[cnsCallee] && FCounted[cnsCallee] != FCounted[cnsCaller]) ++FCounted[cnsCallee]->FCalls;
+}
+
+void TConnection::Forget(const TEndpointRegisterInfo* ARegistration) {
+  for (TEndpointRegisterInfo*& counted : FCounted)
+    if (counted == ARegistration) counted = nullptr;
 }
 
 bool TConnection::Start(const sockaddr_in& ACalleeAddress, bool ARouted) {
@@ -222,6 +242,7 @@ bool TConnection::Reterminate() {
   FAlternatives.erase(FAlternatives.begin());
   TCallSide& callee = Sides[cnsCallee];
   callee.Handle = next->Endpoint;
+  Recount();
   callee.Admitted = false;
   callee.IrrTimer.reset();
   callee.CreditTime = next->CreditTime;
@@ -288,6 +309,7 @@ void TConnection::ScheduleRemoval() {
   if (FRemovalTimer) return;
   FRemovalTimer.reset(new TTimer(RemovalDelay, this, &TConnection::OnRemovalTimeout));
   FRemovalTimer->Start();
+  Recount();
 }
 
 void TConnection::OnRemovalTimeout(TTimer*) {
@@ -295,5 +317,7 @@ void TConnection::OnRemovalTimeout(TTimer*) {
 }
 
 void TConnection::AttachCallIdentifier(const H225::callIdentifier& AIdentifier) {
-  if (!FCallIdentifier) FCallIdentifier.reset(new H225::callIdentifier(AIdentifier));
+  if (FCallIdentifier) return;
+  FCallIdentifier.reset(new H225::callIdentifier(AIdentifier));
+  Owner->ConnectionIndex().CallIdentifierAttached(this);
 }

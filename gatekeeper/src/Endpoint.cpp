@@ -38,7 +38,16 @@ TEndpointRegisterInfo::TEndpointRegisterInfo(TGatekeeper* AOwner)
   TakeConfiguration(AOwner ? AOwner->Configuration() : nullptr);
 }
 
-TEndpointRegisterInfo::~TEndpointRegisterInfo() { TConfiguration::Release(FConfiguration); }
+TEndpointRegisterInfo::~TEndpointRegisterInfo() {
+  // Normally the calls let go when told that the registration ended; one
+  // that goes untold must not leave them counting on freed memory.
+  if (FCalls != 0 && FOwner)
+    FOwner->Connections().ForEach([&](TConnection* AConnection) {
+      AConnection->Forget(this);
+      return false;
+    });
+  TConfiguration::Release(FConfiguration);
+}
 
 void TEndpointRegisterInfo::TakeConfiguration(TConfiguration* AConfiguration) {
   if (AConfiguration) AConfiguration->AddReference();
@@ -93,6 +102,7 @@ void TEndpointRegisterInfo::SetUser(TUser* AUser) {
   FUser = AUser;
   FVariables.SetParent(AUser ? &AUser->Variables() : nullptr);
   FEnvironment.reset();
+  if (FOwner) FOwner->RegistrationIndex().Update(this);
 }
 
 void TEndpointRegisterInfo::Reattach(TConfiguration* AConfiguration, TUser* AUser) {
@@ -120,7 +130,10 @@ void TEndpointRegisterInfo::ApplyAliasMakeRules() {
 }
 
 void TEndpointRegisterInfo::Changed() {
-  if (FState != esCreated && FOwner) FOwner->BroadcastEvent(evEndpointChanged, this);
+  if (!FOwner) return;
+  // Those told of the change find the record by its new keys.
+  FOwner->RegistrationIndex().Update(this);
+  if (FState != esCreated) FOwner->BroadcastEvent(evEndpointChanged, this);
 }
 
 void TEndpointRegisterInfo::LogRegistration(const char* AWhat) const {
@@ -183,28 +196,6 @@ void TEndpointRegisterInfo::OnValidityTimeout(TTimer*) {
   Unregister(&reason);
 }
 
-unsigned TEndpointRegisterInfo::CountConnections() const {
-  if (!FOwner) return 0;
-  unsigned count = 0;
-  FOwner->Connections().ForEach([&](TConnection* AConnection) {
-    if (!AConnection->RemovalScheduled() && (AConnection->SideRegistration(TConnection::cnsCaller) == this ||
-                                             AConnection->SideRegistration(TConnection::cnsCallee) == this))
-      ++count;
-    return false;
-  });
-  return count;
-}
-
-unsigned TEndpointRegisterInfo::CountConnectionsAs(int ASide) const {
-  if (!FOwner) return 0;
-  unsigned count = 0;
-  FOwner->Connections().ForEach([&](TConnection* AConnection) {
-    if (!AConnection->RemovalScheduled() && AConnection->SideRegistration(ASide) == this) ++count;
-    return false;
-  });
-  return count;
-}
-
 const orvo::string& TEndpointRegisterInfo::Identifier() {
   if (!FIdentifier.empty()) return FIdentifier;
   if (FUser && FUser->HasStaticAddress())
@@ -212,6 +203,7 @@ const orvo::string& TEndpointRegisterInfo::Identifier() {
   else
     FIdentifier.format("%x:%x", unsigned(ntohl(CallSignalAddress.sin_addr.s_addr)),
                        unsigned(ntohs(CallSignalAddress.sin_port)));
+  if (FOwner) FOwner->RegistrationIndex().Update(this);
   return FIdentifier;
 }
 

@@ -34,13 +34,13 @@ bool TEndpointRegisterInfo::AccountingWanted() const {
 
 void TEndpointRegisterInfo::GuardedAccountingStart() {
   if (FStartTime) return;
-  FStartTime.reset(new orvo::dateTime(orvo::dateTime::now()));
+  FStartTime = orvo::dateTime::now();
   if (AccountingWanted()) AccountingStart();
 }
 
 void TEndpointRegisterInfo::GuardedAccountingStop() {
   if (!FStartTime || FStopTime) return;
-  FStopTime.reset(new orvo::dateTime(orvo::dateTime::now()));
+  FStopTime = orvo::dateTime::now();
   if (AccountingWanted()) AccountingStop();
 }
 

@@ -20,7 +20,11 @@ TGatekeeper* TGatekeeper::RunningCore = nullptr;
 TGatekeeper::TGatekeeper(TBasicStorageProvider* AProvider)
     : ResolverFactory(&MakeRasResolver),
       VersionText(orvo::versionInfo().productVersion()),
-      Provider(AProvider ? AProvider : new TBasicStorageProvider) {}
+      Provider(AProvider ? AProvider : new TBasicStorageProvider) {
+  FRegistrations.SetObserver(&FRegistrationIndex);
+  FConnections.SetObserver(&FConnectionIndex);
+  FRASProcedures.SetObserver(&FRasProcedureIndex);
+}
 
 TGatekeeper::~TGatekeeper() {
   // Procedures first: their destructors still cancel requests on the links,

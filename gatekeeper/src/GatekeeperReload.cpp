@@ -42,6 +42,7 @@ bool TGatekeeper::ReloadConfiguration(std::istream* AStream) {
     return false;
   }
   CurrentConfiguration = std::move(fresh);
+  ForgetZonePaths();
   return true;
 }
 
@@ -58,6 +59,7 @@ void TGatekeeper::ApplyConfiguration(TThread* AParser) {
   if (CurrentState == gksShuttingDown) return;
   TConfigurationHolder old = std::move(CurrentConfiguration);
   CurrentConfiguration = parser->TakeConfiguration();
+  ForgetZonePaths();
   if (!old) return;
   const TConfiguration& fresh = *CurrentConfiguration;
   LogLine(orvo::stateInformation, "Applying new configuration.");

@@ -40,40 +40,16 @@ bool Search(TZone* AZone, TZone* AStart, TZone* ATarget, std::vector<TZone*>& AP
 }  // namespace
 
 TEndpointRegisterInfo* TGatekeeper::FindEndpointByAlias(const H225::aliasAddress& AAlias) {
-  TEndpointRegisterInfo* found = nullptr;
-  FRegistrations.ForEach([&](TEndpointRegisterInfo* ARegistration) {
-    if (ARegistration->State() != TEndpointRegisterInfo::esRegistered) return false;
-    for (const H225::aliasAddress* alias : ARegistration->Aliases)
-      if (H323::aliasEquals(*alias, AAlias)) {
-        found = ARegistration;
-        return true;
-      }
-    return false;
-  });
-  return found;
+  return FRegistrationIndex.ByAlias(AAlias);
 }
 
 TEndpointRegisterInfo* TGatekeeper::FindEndpointByIdentifier(const asn::bmpStringBase& AIdentifier) {
   const orvo::string text = AIdentifier.toString();
-  TEndpointRegisterInfo* found = nullptr;
-  FRegistrations.ForEach([&](TEndpointRegisterInfo* ARegistration) {
-    if (ARegistration->Identifier() != text) return false;
-    found = ARegistration;
-    return true;
-  });
-  return found;
+  return FRegistrationIndex.ByIdentifier(std::string(text.buffer() ? text.buffer() : "", text.length()));
 }
 
 TEndpointRegisterInfo* TGatekeeper::FindEndpointByCallSignalAddress(const sockaddr_in& AAddress) {
-  TEndpointRegisterInfo* found = nullptr;
-  FRegistrations.ForEach([&](TEndpointRegisterInfo* ARegistration) {
-    if (ARegistration->State() != TEndpointRegisterInfo::esRegistered ||
-        !orvo::operator==(ARegistration->CallSignalAddress, AAddress))
-      return false;
-    found = ARegistration;
-    return true;
-  });
-  return found;
+  return FRegistrationIndex.ByCallSignalAddress(AAddress, true);
 }
 
 TEndpointRegisterInfo* TGatekeeper::FindEndpointByCallSignalAddress(const H245::transportAddress& AAddress) {
@@ -97,9 +73,28 @@ std::vector<TZone*> TGatekeeper::ZonePath(const TEndpointRegisterInfo* ACaller,
   }
   path.push_back(from);
   if (!to) return path;
-  std::vector<TZone*> between;
-  Search(from, from, to, between);  // nothing between when no path exists
-  path.insert(path.end(), between.begin(), between.end());
+  // Zones of a configuration no longer current are searched afresh: the
+  // cache holds only the current one's, whose zones outlive it.
+  const TConfiguration* current = Configuration();
+  const bool cached = current && ACaller->Configuration() == current && ACallee->Configuration() == current;
+  if (cached && FZonePathsOf != current) {
+    FZonePaths.clear();
+    FZonePathsOf = current;
+  }
+  std::vector<TZone*> searched;
+  const std::vector<TZone*>* between = &searched;
+  if (cached) {
+    const std::pair<const TZone*, const TZone*> key(from, to);
+    auto found = FZonePaths.find(key);
+    if (found == FZonePaths.end()) {
+      Search(from, from, to, searched);  // nothing between when no path exists
+      found = FZonePaths.emplace(key, std::move(searched)).first;
+    }
+    between = &found->second;
+  } else {
+    Search(from, from, to, searched);
+  }
+  path.insert(path.end(), between->begin(), between->end());
   path.push_back(to);
   return path;
 }
@@ -126,15 +121,12 @@ TConnection* TGatekeeper::FindConnectionByIdentifier(const H323::guidOctets& AId
 
 namespace {
 
+// The first of the calls given (in list order) that passes the test.
 template <class TTest>
-TConnection* First(TRegistry<TConnection>& AList, TTest ATest) {
-  TConnection* found = nullptr;
-  AList.ForEach([&](TConnection* AConnection) {
-    if (!ATest(*AConnection)) return false;
-    found = AConnection;
-    return true;
-  });
-  return found;
+TConnection* First(const std::vector<TConnection*>& ACalls, TTest ATest) {
+  for (TConnection* call : ACalls)
+    if (ATest(*call)) return call;
+  return nullptr;
 }
 
 }  // namespace
@@ -147,18 +139,23 @@ TConnection* TGatekeeper::FindConnection(const H323::guidOctets& AConferenceID,
   auto onSide = [&](const TConnection& C) { return C.SideRegistration(ASide) == ARegistration; };
   auto inConference = [&](const TConnection& C) { return SameGuid(C.ConferenceID(), AConferenceID); };
   if (!ACallIdentifier) {
-    if (TConnection* c = First(FConnections, [&](const TConnection& C) { return onSide(C) && inConference(C); }))
+    if (TConnection* c = First(FConnectionIndex.InConference(AConferenceID),
+                               [&](const TConnection& C) { return onSide(C) && inConference(C); }))
       return c;
-    return AAnyParticipant ? First(FConnections, inConference) : nullptr;
+    return AAnyParticipant ? First(FConnectionIndex.InConference(AConferenceID), inConference) : nullptr;
   }
   const H225::callIdentifier& id = *ACallIdentifier;
   auto withoutId = [&](const TConnection& C) { return !C.CallIdentifier() && inConference(C); };
-  if (TConnection* c = First(FConnections, [&](const TConnection& C) { return onSide(C) && SameCall(C, id); }))
+  if (TConnection* c = First(FConnectionIndex.WithCallIdentifier(ACallIdentifier->guid),
+                             [&](const TConnection& C) { return onSide(C) && SameCall(C, id); }))
     return c;
-  TConnection* c = First(FConnections, [&](const TConnection& C) { return onSide(C) && withoutId(C); });
+  TConnection* c = First(FConnectionIndex.InConference(AConferenceID),
+                         [&](const TConnection& C) { return onSide(C) && withoutId(C); });
   if (!c && AAnyParticipant) {
-    if (TConnection* byId = First(FConnections, [&](const TConnection& C) { return SameCall(C, id); })) return byId;
-    c = First(FConnections, withoutId);
+    if (TConnection* byId = First(FConnectionIndex.WithCallIdentifier(ACallIdentifier->guid),
+                                  [&](const TConnection& C) { return SameCall(C, id); }))
+      return byId;
+    c = First(FConnectionIndex.InConference(AConferenceID), withoutId);
   }
   if (c && ANeedsAttach) *ANeedsAttach = true;
   return c;
@@ -179,11 +176,13 @@ TConnection* TGatekeeper::FindParticipantConnection(const H323::guidOctets& ACon
   auto inConference = [&](const TConnection& C) { return SameGuid(C.ConferenceID(), AConferenceID); };
   TConnection* found = nullptr;
   if (!ACallIdentifier) {
-    found = First(FConnections, [&](const TConnection& C) { return inConference(C) && takesPart(C); });
+    found = First(FConnectionIndex.InConference(AConferenceID),
+                  [&](const TConnection& C) { return inConference(C) && takesPart(C); });
   } else {
-    found = First(FConnections, [&](const TConnection& C) { return SameCall(C, *ACallIdentifier) && takesPart(C); });
+    found = First(FConnectionIndex.WithCallIdentifier(ACallIdentifier->guid),
+                  [&](const TConnection& C) { return SameCall(C, *ACallIdentifier) && takesPart(C); });
     if (!found)
-      found = First(FConnections,
+      found = First(FConnectionIndex.InConference(AConferenceID),
                     [&](const TConnection& C) { return !C.CallIdentifier() && inConference(C) && takesPart(C); });
   }
   if (found && ASide) *ASide = side;
@@ -198,11 +197,12 @@ TConnection* TGatekeeper::FindConnectionByCalleeUser(const H323::guidOctets& ACo
   };
   auto inConference = [&](const TConnection& C) { return SameGuid(C.ConferenceID(), AConferenceID); };
   if (!ACallIdentifier)
-    return First(FConnections, [&](const TConnection& C) { return inConference(C) && calleeIsUser(C); });
-  if (TConnection* c =
-          First(FConnections, [&](const TConnection& C) { return SameCall(C, *ACallIdentifier) && calleeIsUser(C); }))
+    return First(FConnectionIndex.InConference(AConferenceID),
+                 [&](const TConnection& C) { return inConference(C) && calleeIsUser(C); });
+  if (TConnection* c = First(FConnectionIndex.WithCallIdentifier(ACallIdentifier->guid),
+                             [&](const TConnection& C) { return SameCall(C, *ACallIdentifier) && calleeIsUser(C); }))
     return c;
-  return First(FConnections,
+  return First(FConnectionIndex.InConference(AConferenceID),
                [&](const TConnection& C) { return !C.CallIdentifier() && inConference(C) && calleeIsUser(C); });
 }
 
@@ -224,10 +224,7 @@ unsigned TGatekeeper::NextRequestSeqNum() {
 }
 
 bool TGatekeeper::HasConnection(const TEndpointRegisterInfo* ARegistration) {
-  return First(FConnections, [&](const TConnection& C) {
-           return !C.RemovalScheduled() && (C.SideRegistration(TConnection::cnsCaller) == ARegistration ||
-                                            C.SideRegistration(TConnection::cnsCallee) == ARegistration);
-         }) != nullptr;
+  return ARegistration && ARegistration->CountConnections() != 0;
 }
 
 void TGatekeeper::RemoveEndpoint(const asn::bmpStringBase& AIdentifier) {

@@ -11,7 +11,10 @@
 
 TRASProcedure::~TRASProcedure() = default;
 
-void TRASProcedure::Attach() { Owner->RASProcedures().Attach(this); }
+void TRASProcedure::Attach() {
+  Owner->RASProcedures().Attach(this);
+  Owner->RasProcedureIndex().Key(this, SequenceNumber);
+}
 
 void TRASProcedure::Detach() { Owner->RASProcedures().Detach(this); }
 
@@ -19,6 +22,8 @@ void TRASProcedure::SendRequest(H225::rasMessage* ARequest) {
   Request.reset(ARequest);
   SequenceNumber = Owner->NextRequestSeqNum();
   SetRasSequenceNumber(*Request, SequenceNumber);
+  // Only an answer with this number is offered from now on.
+  Owner->RasProcedureIndex().Key(this, SequenceNumber);
   Registration->SignRasMessage(*Request);
   Pending = true;
   Answered = false;

@@ -137,9 +137,13 @@ void TGatekeeper::RASReceive(orvo::sockEvent* AEvent) {
   message.decode(codec);
   if (TLog::IsLogged(configuration.Log().RasRules(), TLog::ldReceived, nullptr, nullptr, from))
     TraceRasMessage("RAS, got message from ", from, message);
-  FCurrentRasSender = from;
-  if (BroadcastEvent(evRasMessage, &message, GetRasSequenceNumber(message), 0)) return;
-  Dispatch(from, message);
+  HandleRasMessage(from, message);
+}
+
+void TGatekeeper::HandleRasMessage(const sockaddr_in& AFrom, H225::rasMessage& AMessage) {
+  FCurrentRasSender = AFrom;
+  if (BroadcastEvent(evRasMessage, &AMessage, GetRasSequenceNumber(AMessage), 0)) return;
+  Dispatch(AFrom, AMessage);
 }
 
 void TGatekeeper::Dispatch(const sockaddr_in& AFrom, H225::rasMessage& AMessage) {

@@ -168,12 +168,7 @@ TProcessor::TPerformFunctionResult TRegistrationResolver::CheckRequest() {
   record.StartValidityTimer();
 
   const bool radiusLogin = RadiusLoginApplies();
-  TEndpointRegisterInfo* existing = nullptr;
-  Owner->Registrations().ForEach([&](TEndpointRegisterInfo* ARegistration) {
-    if (!SameIpAndPort(ARegistration->CallSignalAddress, record.CallSignalAddress)) return false;
-    existing = ARegistration;
-    return true;
-  });
+  TEndpointRegisterInfo* existing = Owner->RegistrationIndex().ByCallSignalAddress(record.CallSignalAddress, false);
   if (existing) {
     if (existing->User() != user) {
       SendReject(rjSecurityDenial, RejectText(rtCallSignalAddressTaken));

@@ -1,6 +1,11 @@
 // Which registrations may take a call, and in which order they are tried.
 #include <gatekeeper/Gatekeeper.h>
 
+#include <algorithm>
+#include <map>
+#include <memory>
+#include <vector>
+
 #include <config/Configuration.h>
 #include <config/User.h>
 
@@ -21,25 +26,22 @@ uint32_t ConnectionLimit(const TUser& AUser, const TDatePattern& ANow) {
   return AUser.Connections().ActiveAt(ANow).Value;
 }
 
-}  // namespace
+// What a user's alias rules say of the destination aliases: how many each
+// rule list matched and refused, and the best cost of the matching rules.
+struct TAliasVerdict {
+  unsigned Matched = 0;
+  unsigned Unmatched = 0;
+  uint32_t Best = TAliasExp::NoCost;
+};
 
-// The candidate test shared by both resolutions: false when R cannot take
-// the call; AResult is set where the refusal has a reason.
-bool TGatekeeper::TestCandidate(const TStringList& AAliases, TEndpointRegisterInfo* ACaller,
-                                TEndpointRegisterInfo* ACandidate, TCompetitorInfo& AOut, int& AResult) {
-  TUser* user = ACandidate->User();
-  if (!user || ACandidate->State() != TEndpointRegisterInfo::esRegistered) return false;
-  if (ACandidate->CallSignalAddress.sin_addr.s_addr == 0 && ACandidate->CallSignalAddress.sin_port == 0) return false;
-  if (user->IsGatekeeper() && !FindRegisteredLink(ACandidate)) return false;
-  const TDatePattern now = TClock::Now();
-  uint32_t best = TAliasExp::NoCost;
-  unsigned matched = 0, unmatched = 0;
+TAliasVerdict JudgeAliases(TUser& AUser, TVariables* AScope, const TStringList& AAliases, const TDatePattern& ANow) {
+  TAliasVerdict verdict;
   for (const orvo::string& alias : AAliases) {
     const TAliasExp* rule = nullptr;
     if (alias.length() != 0)
-      for (TAliasExp* candidate : user->AliasRules()) {
-        if (!candidate->IsActive(now)) continue;
-        orvo::regexp& pattern = candidate->Pattern.PatternIn(&ACandidate->Variables());
+      for (TAliasExp* candidate : AUser.AliasRules()) {
+        if (!candidate->IsActive(ANow)) continue;
+        orvo::regexp& pattern = candidate->Pattern.PatternIn(AScope);
         const bool hit = pattern.match(alias);
         pattern.releaseSubject();
         if (hit) {
@@ -48,14 +50,68 @@ bool TGatekeeper::TestCandidate(const TStringList& AAliases, TEndpointRegisterIn
         }
       }
     if (rule && rule->Allow) {
-      ++matched;
-      if (rule->Cost < best) best = rule->Cost;
+      ++verdict.Matched;
+      if (rule->Cost < verdict.Best) verdict.Best = rule->Cost;
     } else {
-      ++unmatched;
+      ++verdict.Unmatched;
     }
   }
-  if (matched == 0) return false;
-  if (unmatched != 0) {
+  return verdict;
+}
+
+// Rules without a variable say the same for every registration of the user.
+bool LiteralRules(const TUser& AUser) {
+  for (const TAliasExp* rule : AUser.AliasRules())
+    if (!rule->Pattern.IsLiteral()) return false;
+  return true;
+}
+
+// The registrations a resolution must test, in list order: those of users
+// whose literal rules take none of the aliases are left out (the test would
+// skip them without a reason), and the others carry their user's verdict
+// when it holds for all of them.
+class TCandidates {
+public:
+  TCandidates(TRegistrationIndex& AIndex, const TStringList& AAliases, const TDatePattern& ANow) {
+    for (const auto& entry : AIndex.Users()) {
+      TUser* user = const_cast<TUser*>(entry.first);
+      if (!user) continue;
+      const TAliasVerdict* verdict = nullptr;
+      if (LiteralRules(*user)) {
+        const TAliasVerdict judged = JudgeAliases(*user, nullptr, AAliases, ANow);
+        if (judged.Matched == 0) continue;
+        verdict = &(Verdicts[user] = judged);
+      }
+      for (const auto& member : entry.second) Order.push_back({member.first, member.second, verdict});
+    }
+    std::sort(Order.begin(), Order.end(), [](const TEntry& A, const TEntry& B) { return A.Place < B.Place; });
+  }
+
+  struct TEntry {
+    uint64_t Place;
+    TEndpointRegisterInfo* Registration;
+    const TAliasVerdict* Verdict;
+  };
+  std::vector<TEntry> Order;
+
+private:
+  // Node-based: the entries point into it.
+  std::map<const TUser*, TAliasVerdict> Verdicts;
+};
+
+// The candidate test shared by both resolutions: false when R cannot take
+// the call; AResult is set where the refusal has a reason.
+bool TestCandidate(TGatekeeper& ACore, const TStringList& AAliases, TEndpointRegisterInfo* ACaller,
+                   const TCandidates::TEntry& AEntry, const TDatePattern& ANow, TCompetitorInfo& AOut, int& AResult) {
+  TEndpointRegisterInfo* candidate = AEntry.Registration;
+  TUser* user = candidate->User();
+  if (!user || candidate->State() != TEndpointRegisterInfo::esRegistered) return false;
+  if (candidate->CallSignalAddress.sin_addr.s_addr == 0 && candidate->CallSignalAddress.sin_port == 0) return false;
+  if (user->IsGatekeeper() && !ACore.FindRegisteredLink(candidate)) return false;
+  const TAliasVerdict verdict =
+      AEntry.Verdict ? *AEntry.Verdict : JudgeAliases(*user, &candidate->Variables(), AAliases, ANow);
+  if (verdict.Matched == 0) return false;
+  if (verdict.Unmatched != 0) {
     AResult = rsAliasesInconsistent;
     return false;
   }
@@ -63,12 +119,14 @@ bool TGatekeeper::TestCandidate(const TStringList& AAliases, TEndpointRegisterIn
     AResult = rsNotPermitted;
     return false;
   }
-  AOut.Cost = best != TAliasExp::NoCost ? best : user->Cost().ActiveAt(now).Value;
-  AOut.AvailableBandwidth = AvailableBandwidth(ACaller, ACandidate);
-  AOut.Load = (double(ACandidate->CountConnections()) + 1) / double(ConnectionLimit(*user, now));
-  AOut.RegistrationTime = ACandidate->TimeStamp;
+  AOut.Cost = verdict.Best != TAliasExp::NoCost ? verdict.Best : user->Cost().ActiveAt(ANow).Value;
+  AOut.AvailableBandwidth = ACore.AvailableBandwidth(ACaller, candidate);
+  AOut.Load = (double(candidate->CountConnections()) + 1) / double(ConnectionLimit(*user, ANow));
+  AOut.RegistrationTime = candidate->TimeStamp;
   return true;
 }
+
+}  // namespace
 
 bool TGatekeeper::ResolveCall(const TStringList& AAliases, TEndpointRegisterInfo* ACaller, uint32_t ABandwidth,
                               TCompetitorsInfo& ACompetitors, int& AResult) {
@@ -78,27 +136,28 @@ bool TGatekeeper::ResolveCall(const TStringList& AAliases, TEndpointRegisterInfo
     return false;
   }
   const TDatePattern now = TClock::Now();
-  FRegistrations.ForEach([&](TEndpointRegisterInfo* ACandidate) {
+  const TCandidates candidates(FRegistrationIndex, AAliases, now);
+  for (const TCandidates::TEntry& entry : candidates.Order) {
+    TEndpointRegisterInfo* registration = entry.Registration;
     TCompetitorInfo probe(this);
-    if (!TestCandidate(AAliases, ACaller, ACandidate, probe, AResult)) return false;
+    if (!TestCandidate(*this, AAliases, ACaller, entry, now, probe, AResult)) continue;
     if (probe.AvailableBandwidth < ABandwidth) {
       AResult = rsBandwidth;
-      return false;
+      continue;
     }
-    if (ACandidate->CountConnections() >= ConnectionLimit(*ACandidate->User(), now)) {
+    if (registration->CountConnections() >= ConnectionLimit(*registration->User(), now)) {
       AResult = rsCapacity;
-      return false;
+      continue;
     }
     auto* candidate = new TCompetitorInfo(probe);
-    candidate->SetEndpoint(ACandidate);
-    if (!ACandidate->User()->IsGatekeeper()) {
+    candidate->SetEndpoint(registration);
+    if (!registration->User()->IsGatekeeper()) {
       candidate->IsEndpoint = true;
-      candidate->RasAddress = ACandidate->RasAddress;
-      candidate->CallSignalAddress = ACandidate->CallSignalAddress;
+      candidate->RasAddress = registration->RasAddress;
+      candidate->CallSignalAddress = registration->CallSignalAddress;
     }
     ACompetitors.Insert(candidate);
-    return false;
-  });
+  }
   if (AResult == rsNone && ACompetitors.empty()) AResult = rsNoRoute;
   return !ACompetitors.empty();
 }
@@ -110,29 +169,31 @@ TEndpointRegisterInfo* TGatekeeper::ResolveCallForLRQ(const TStringList& AAliase
     AResult = rsNotPermitted;
     return nullptr;
   }
+  const TDatePattern now = TClock::Now();
+  const TCandidates candidates(FRegistrationIndex, AAliases, now);
   std::unique_ptr<TCompetitorInfo> best;
-  FRegistrations.ForEach([&](TEndpointRegisterInfo* ACandidate) {
-    if (!ACandidate->User() || ACandidate->User()->IsGatekeeper()) return false;
+  for (const TCandidates::TEntry& entry : candidates.Order) {
+    TEndpointRegisterInfo* registration = entry.Registration;
+    if (!registration->User() || registration->User()->IsGatekeeper()) continue;
     TCompetitorInfo probe(this);
-    if (!TestCandidate(AAliases, ARequester, ACandidate, probe, AResult)) return false;
+    if (!TestCandidate(*this, AAliases, ARequester, entry, now, probe, AResult)) continue;
     probe.IsEndpoint = true;
-    probe.Endpoint.Set(ACandidate);
+    probe.Endpoint.Set(registration);
     if (!best || TCompetitorInfo::Precedes(probe, *best)) best.reset(new TCompetitorInfo(probe));
-    return false;
-  });
-  FRegistrations.ForEach([&](TEndpointRegisterInfo* ACandidate) {
-    if (!ACandidate->User() || !ACandidate->User()->IsGatekeeper() || !FindRegisteredLink(ACandidate)) return false;
+  }
+  for (const TCandidates::TEntry& entry : candidates.Order) {
+    TEndpointRegisterInfo* registration = entry.Registration;
+    if (!registration->User() || !registration->User()->IsGatekeeper() || !FindRegisteredLink(registration)) continue;
     TCompetitorInfo probe(this);
-    if (!TestCandidate(AAliases, ARequester, ACandidate, probe, AResult)) return false;
+    if (!TestCandidate(*this, AAliases, ARequester, entry, now, probe, AResult)) continue;
     // Ranked as an endpoint against the best local one, listed as a link.
     probe.IsEndpoint = true;
-    if (best && !TCompetitorInfo::Precedes(probe, *best)) return false;
+    if (best && !TCompetitorInfo::Precedes(probe, *best)) continue;
     auto* candidate = new TCompetitorInfo(probe);
     candidate->IsEndpoint = false;
-    candidate->SetEndpoint(ACandidate);
+    candidate->SetEndpoint(registration);
     ACompetitors.Insert(candidate);
-    return false;
-  });
+  }
   if (AResult == rsNone && !best && ACompetitors.empty()) AResult = rsNoRoute;
   return best ? best->Endpoint.Registration() : nullptr;
 }

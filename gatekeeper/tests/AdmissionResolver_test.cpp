@@ -287,6 +287,7 @@ TEST(AdmissionResolver, Rejections) {
     if (c.setup == sCollision) {
       TEndpointRegisterInfo* again = rig.Add("alice", second);
       again->CallSignalAddress = LoopbackAddress(3, 1730);
+      again->Changed();  // a registered record announces what changes in it
     }
     if (c.setup == sFullZone || c.setup == sNotParticipant) {
       // The call is known; its zone has nothing left for the answer.

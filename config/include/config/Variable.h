@@ -1,6 +1,8 @@
 // One named configuration variable.
 #pragma once
 
+#include <memory>
+
 #include <orvo/regexp.h>
 #include <orvo/string.h>
 
@@ -8,7 +10,7 @@ class TVariable {
 public:
   // The name is stored lower-cased.
   TVariable(const orvo::string& AName, const orvo::string& AValue);
-  // The copy compiles its own pattern when asked.
+  // The copy takes its pattern when asked.
   TVariable(const TVariable& AOther) : FName(AOther.FName), FValue(AOther.FValue) {}
   TVariable& operator=(const TVariable&) = delete;
   ~TVariable();
@@ -19,12 +21,13 @@ public:
   // A different value drops the compiled pattern; an equal one keeps it.
   void SetValue(const orvo::string& AValue);
 
-  // The value compiled as an anchored pattern, on first use, and kept.
+  // The value compiled as an anchored pattern, on first use, and kept;
+  // shared with every other holder of the same pattern text.
   orvo::regexp& Pattern();
   bool HasPattern() const { return FPattern != nullptr; }
 
 private:
   orvo::string FName;
   orvo::string FValue;
-  orvo::regexp* FPattern = nullptr;
+  std::shared_ptr<orvo::regexp> FPattern;
 };

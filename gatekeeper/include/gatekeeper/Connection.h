@@ -20,6 +20,7 @@
 #include <h323/identifiers.h>
 
 #include <gatekeeper/EndpointHandle.h>
+#include <gatekeeper/Registry.h>
 #include <gatekeeper/Events.h>
 
 class TCallSignallingRelay;
@@ -84,6 +85,13 @@ public:
   // accepted; nothing when the call has one.
   void AttachCallIdentifier(const H225::callIdentifier& AIdentifier);
 
+  // The call counts of its sides' registrations follow what the call is:
+  // in the core's list, not scheduled for removal, with these sides. Run
+  // after each change of those.
+  void Recount();
+  // A registration that goes while it counts this call.
+  void Forget(const TEndpointRegisterInfo* ARegistration);
+
   TEndpointRegisterInfo* SideRegistration(int ASide) const { return Sides[ASide].Handle.Registration(); }
   TEndpointHandle& Side(int ASide) { return Sides[ASide].Handle; }
   bool Admitted(int ASide) const { return Sides[ASide].Admitted; }
@@ -140,6 +148,8 @@ private:
   void ReleaseRelay(int AReleaseCompleteReason, unsigned ACause);
 
   TCallSide Sides[2];
+  // The registrations whose counts include this call, by side.
+  TEndpointRegisterInfo* FCounted[2] = {nullptr, nullptr};
   unsigned FCallReference;
   H323::guidOctets FConnectionIdentifier;
   H323::guidOctets FConferenceID;

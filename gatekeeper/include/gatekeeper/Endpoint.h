@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 #include <orvo/dateTime.h>
 #include <orvo/list.h>
@@ -68,12 +69,14 @@ public:
   // Calls in the core's list in which the record takes part (either side,
   // once per call); calls whose removal is scheduled are over and do not
   // count.
-  unsigned CountConnections() const;
-  unsigned CountConnectionsAs(int ASide) const;
+  unsigned CountConnections() const { return FCalls; }
+  unsigned CountConnectionsAs(int ASide) const { return ASide == 0 || ASide == 1 ? FCallsAs[ASide] : 0; }
   // The endpoint identifier: for a static user a number unique in this
   // process, in lower-case hex; else the call-signal address as
   // "address:port" in lower-case hex.
   const orvo::string& Identifier();
+  // The identifier when it was built, else empty; builds nothing.
+  const orvo::string& BuiltIdentifier() const { return FIdentifier; }
 
   bool CheckTokens(const H323::clearTokenList* AClear, const H323::cryptoTokenList* ACrypto);
   bool CheckRasTokens(const H225::rasMessage& AMessage);
@@ -111,10 +114,13 @@ public:
   bool SupportsAlternateGatekeepers = false;
   bool AlternateGatekeepersSent = false;
   orvo::dateTime TimeStamp;
-  const orvo::dateTime* AccountingStartTime() const { return FStartTime.get(); }
-  const orvo::dateTime* AccountingStopTime() const { return FStopTime.get(); }
+  const orvo::dateTime* AccountingStartTime() const { return FStartTime ? &*FStartTime : nullptr; }
+  const orvo::dateTime* AccountingStopTime() const { return FStopTime ? &*FStopTime : nullptr; }
 
 private:
+  // The calls keep the counts (TConnection::Recount).
+  friend class TConnection;
+
   void OnValidityTimeout(TTimer* ATimer);
   void TakeConfiguration(TConfiguration* AConfiguration);
   void LogRegistration(const char* AWhat) const;
@@ -126,8 +132,11 @@ private:
   orvo::string FIdentifier;
   std::unique_ptr<TTimer> FValidityTimer;
   int FState = esCreated;
-  std::unique_ptr<orvo::dateTime> FStartTime;
-  std::unique_ptr<orvo::dateTime> FStopTime;
+  // In the record: every registration has a start time.
+  std::optional<orvo::dateTime> FStartTime;
+  std::optional<orvo::dateTime> FStopTime;
   std::unique_ptr<H323::simpleUserEnvironment> FEnvironment;
   uint32_t FIdentity;
+  unsigned FCalls = 0;
+  unsigned FCallsAs[2] = {0, 0};
 };

@@ -5,7 +5,9 @@
 
 #include <cstdint>
 #include <iosfwd>
+#include <map>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include <netinet/in.h>
@@ -22,12 +24,15 @@
 #include <config/ConfigurationHolder.h>
 
 #include <gatekeeper/Connection.h>
+#include <gatekeeper/ConnectionIndex.h>
 #include <gatekeeper/Endpoint.h>
 #include <gatekeeper/GatekeeperLink.h>
 #include <gatekeeper/Monitor.h>
 #include <gatekeeper/Processor.h>
 #include <gatekeeper/RADIUSConnection.h>
+#include <gatekeeper/RasProcedureIndex.h>
 #include <gatekeeper/RasResolver.h>
+#include <gatekeeper/RegistrationIndex.h>
 #include <gatekeeper/Registry.h>
 #include <gatekeeper/StorageProvider.h>
 #include <gatekeeper/Thread.h>
@@ -67,6 +72,9 @@ public:
   // procedure took it. Handlers may delete themselves or others, or
   // broadcast again.
   bool BroadcastEvent(int ACode, void* ASender, uint32_t AFirst = 0, uint32_t ASecond = 0);
+  // A decoded RAS message from the sender: offered to the pending
+  // procedures, else dispatched by its kind.
+  void HandleRasMessage(const sockaddr_in& AFrom, H225::rasMessage& AMessage);
 
   // RAS: the unicast socket on the configured address and port (a port the
   // system chooses when that one is taken) from which every answer goes,
@@ -145,8 +153,15 @@ public:
   // wait and detach before they delete themselves; walks survive both.
   TRegistry<TThread>& Threads() { return FThreads; }
   TRegistry<TEndpointRegisterInfo>& Registrations() { return FRegistrations; }
+  // Follows the list of registrations; a record tells it of its changes.
+  TRegistrationIndex& RegistrationIndex() { return FRegistrationIndex; }
+  // Follows the list of RAS procedures; a procedure names the number of
+  // the request whose answer it waits for.
+  TRasProcedureIndex& RasProcedureIndex() { return FRasProcedureIndex; }
   TRegistry<TGatekeeperLink>& Links() { return FLinks; }
   TRegistry<TConnection>& Connections() { return FConnections; }
+  // Follows the list of calls (and keeps the calls' counts).
+  TConnectionIndex& ConnectionIndex() { return FConnectionIndex; }
   TRegistry<TMonitor>& Monitors() { return FMonitors; }
   TRegistry<TProcessor>& RASProcedures() { return FRASProcedures; }
   TRegistry<TRasResolver>& RegistrationResolvers() { return FRegistrationResolvers; }
@@ -190,9 +205,6 @@ private:
   // Links stopped, updated or created after the gatekeeper sections.
   void ReloadLinks();
 
-  bool TestCandidate(const TStringList& AAliases, TEndpointRegisterInfo* ACaller, TEndpointRegisterInfo* ACandidate,
-                     TCompetitorInfo& AOut, int& AResult);
-
   // The read callback of both RAS sockets.
   void RASReceive(orvo::sockEvent* AEvent);
   void AcceptCallSignal(orvo::sockEvent* AEvent);
@@ -207,6 +219,10 @@ private:
   void OnDisengageRequest(const sockaddr_in& AFrom, H225::rasMessage& ARequest);
   void OnInfoRequestResponse(const sockaddr_in& AFrom, H225::rasMessage& ARequest);
 
+  // Before the lists it follows, so that it outlives them.
+  TRegistrationIndex FRegistrationIndex;
+  TRasProcedureIndex FRasProcedureIndex;
+  TConnectionIndex FConnectionIndex;
   // Emptied by the destructor, procedures first.
   TRegistry<TThread> FThreads;
   TRegistry<TEndpointRegisterInfo> FRegistrations;
@@ -237,4 +253,14 @@ private:
   std::unique_ptr<orvo::sockEvent> CallSignalWatcher;
   std::unique_ptr<orvo::sockEvent> MonitorWatcher;
   sockaddr_in FBoundCallSignalAddress{};
+
+  // The zones between two zones of the current configuration, found once:
+  // the links between zones change only with the configuration.
+  typedef std::map<std::pair<const TZone*, const TZone*>, std::vector<TZone*>> TZonePaths;
+  mutable TZonePaths FZonePaths;
+  mutable const TConfiguration* FZonePathsOf = nullptr;
+  void ForgetZonePaths() const {
+    FZonePaths.clear();
+    FZonePathsOf = nullptr;
+  }
 };

@@ -15,6 +15,18 @@
 template <class T>
 class TRegistry {
 public:
+  // Told of every attach and detach (a detach before the object is deleted),
+  // so that indexes over the objects follow the list.
+  class TObserver {
+  public:
+    virtual void Attached(T* AObject) = 0;
+    virtual void Detached(T* AObject) = 0;
+
+  protected:
+    ~TObserver() = default;
+  };
+
+
   TRegistry() = default;
   TRegistry(const TRegistry&) = delete;
   TRegistry& operator=(const TRegistry&) = delete;
@@ -27,7 +39,10 @@ public:
     if (Slots.size() == Slots.capacity()) Slots.reserve(2 * Slots.capacity() + 4);
     Positions.emplace(AObject, Slots.size());
     Slots.emplace_back(AObject);
+    if (Observer) Observer->Attached(AObject);
   }
+
+  void SetObserver(TObserver* AObserver) { Observer = AObserver; }
 
   // Gives the object back without deleting it; false when it was not attached.
   bool Detach(T* AObject) {
@@ -37,6 +52,7 @@ public:
     Slots[found->second].release();
     Positions.erase(found);
     ++Holes;
+    if (Observer) Observer->Detached(AObject);
     if (Walks == 0) CloseHoles(false);
     return true;
   }
@@ -70,6 +86,7 @@ public:
         if (object) {
           Positions.erase(object.get());
           ++Holes;
+          if (Observer) Observer->Detached(object.get());
         }
       }
     }
@@ -115,4 +132,5 @@ private:
   std::unordered_map<const T*, size_t> Positions;
   size_t Holes = 0;
   unsigned Walks = 0;
+  TObserver* Observer = nullptr;
 };
