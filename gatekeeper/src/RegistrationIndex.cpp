@@ -1,6 +1,7 @@
 #include <gatekeeper/RegistrationIndex.h>
 
 #include <algorithm>
+#include <cstring>
 #include <string_view>
 
 #include <orvo/socketAddress.h>
@@ -87,7 +88,52 @@ TRegistrationIndex::TKeys TRegistrationIndex::KeysOf(TEndpointRegisterInfo* AReg
   }
   keys.Aliases.shrink_to_fit();
   keys.User = ARegistration->User();
+  RuleValuesOf(ARegistration, keys);
   return keys;
+}
+
+namespace {
+
+// A text that an anchored pattern matches only as itself.
+bool PlainText(const orvo::string& AText) {
+  for (unsigned i = 0; i < AText.length(); ++i) {
+    const char c = AText.charAt(i);
+    if (c == '\0' || std::strchr("\\[](){}*+?|.^$", c)) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+void TRegistrationIndex::RuleValuesOf(TEndpointRegisterInfo* ARegistration, TKeys& AKeys) {
+  if (!AKeys.User) return;
+  for (const TAliasExp* rule : AKeys.User->AliasRules()) {
+    if (rule->Pattern.IsLiteral()) continue;
+    // Looked up as the rule itself will look it up, in the record's scope.
+    const TVariable* value = ARegistration->Variables().Find(rule->Pattern.Name());
+    if (!value || !PlainText(value->Value())) {
+      AKeys.PatternRules = true;
+      continue;
+    }
+    const uint64_t key = RuleValueKey(AKeys.User, value->Value());
+    if (std::find(AKeys.RuleValues.begin(), AKeys.RuleValues.end(), key) == AKeys.RuleValues.end())
+      AKeys.RuleValues.push_back(key);
+  }
+}
+
+uint64_t TRegistrationIndex::RuleValueKey(const TUser* AUser, const orvo::string& AText) {
+  return TextKey(AText.buffer(), AText.length()) ^ (uint64_t(reinterpret_cast<uintptr_t>(AUser)) * 0x9E3779B97F4A7C15ull);
+}
+
+const TRegistrationIndex::TBucket* TRegistrationIndex::WithRuleValue(const TUser* AUser,
+                                                                     const orvo::string& AText) const {
+  const auto found = FByRuleValue.find(RuleValueKey(AUser, AText));
+  return found == FByRuleValue.end() ? nullptr : &found->second;
+}
+
+const TRegistrationIndex::TGroup* TRegistrationIndex::WithPatternRules(const TUser* AUser) const {
+  const auto found = FWithPatternRules.find(AUser);
+  return found == FWithPatternRules.end() ? nullptr : &found->second;
 }
 
 void TRegistrationIndex::Rekey(TEndpointRegisterInfo* ARegistration, const TKeys* AOld, const TKeys* ANew) {
@@ -101,6 +147,12 @@ void TRegistrationIndex::Rekey(TEndpointRegisterInfo* ARegistration, const TKeys
   if (AOld && (!ANew || AOld->Address != ANew->Address)) EraseFromBucket(FByAddress, AOld->Address, AOld->Order);
   if (AOld && (!ANew || AOld->Host != ANew->Host)) EraseFromBucket(FByHost, AOld->Host, AOld->Order);
   if (AOld && (!ANew || AOld->User != ANew->User)) EraseFrom(FByUser, AOld->User, AOld->Order);
+  const bool rulesMove = !AOld || !ANew || AOld->User != ANew->User || AOld->RuleValues != ANew->RuleValues ||
+                         AOld->PatternRules != ANew->PatternRules;
+  if (AOld && rulesMove) {
+    for (const uint64_t key : AOld->RuleValues) EraseFromBucket(FByRuleValue, key, AOld->Order);
+    if (AOld->PatternRules) EraseFrom(FWithPatternRules, AOld->User, AOld->Order);
+  }
   if (AOld)
     for (const uint64_t key : AOld->Aliases)
       if (!ANew || std::find(ANew->Aliases.begin(), ANew->Aliases.end(), key) == ANew->Aliases.end())
@@ -118,6 +170,10 @@ void TRegistrationIndex::Rekey(TEndpointRegisterInfo* ARegistration, const TKeys
   for (const uint64_t key : ANew->Aliases)
     if (!AOld || std::find(AOld->Aliases.begin(), AOld->Aliases.end(), key) == AOld->Aliases.end())
       FByAlias[key].Insert(ANew->Order, ARegistration);
+  if (rulesMove) {
+    for (const uint64_t key : ANew->RuleValues) FByRuleValue[key].Insert(ANew->Order, ARegistration);
+    if (ANew->PatternRules) FWithPatternRules[ANew->User].emplace(ANew->Order, ARegistration);
+  }
 }
 
 void TRegistrationIndex::Attached(TEndpointRegisterInfo* ARegistration) {

@@ -66,13 +66,32 @@ bool LiteralRules(const TUser& AUser) {
   return true;
 }
 
+// True when a rule without a variable, active or not, takes one of the aliases.
+bool LiteralRuleTakesOne(TUser& AUser, const TStringList& AAliases) {
+  for (TAliasExp* rule : AUser.AliasRules()) {
+    if (!rule->Pattern.IsLiteral()) continue;
+    orvo::regexp& pattern = rule->Pattern.PatternIn(nullptr);
+    for (const orvo::string& alias : AAliases) {
+      if (alias.length() == 0) continue;
+      const bool hit = pattern.match(alias);
+      pattern.releaseSubject();
+      if (hit) return true;
+    }
+  }
+  return false;
+}
+
 // The registrations a resolution must test, in list order: those of users
 // whose literal rules take none of the aliases are left out (the test would
 // skip them without a reason), and the others carry their user's verdict
-// when it holds for all of them.
+// when it holds for all of them. Of a user whose rules name variables and
+// whose literal rules take no alias, only the registrations where such a
+// rule may take one are tested: those whose value is one of the aliases,
+// and those where the rule is a pattern proper.
 class TCandidates {
 public:
   TCandidates(TRegistrationIndex& AIndex, const TStringList& AAliases, const TDatePattern& ANow) {
+    bool repeats = false;
     for (const auto& entry : AIndex.Users()) {
       TUser* user = const_cast<TUser*>(entry.first);
       if (!user) continue;
@@ -81,10 +100,24 @@ public:
         const TAliasVerdict judged = JudgeAliases(*user, nullptr, AAliases, ANow);
         if (judged.Matched == 0) continue;
         verdict = &(Verdicts[user] = judged);
+      } else if (!LiteralRuleTakesOne(*user, AAliases)) {
+        for (const orvo::string& alias : AAliases)
+          if (const TRegistrationIndex::TBucket* holders = AIndex.WithRuleValue(user, alias))
+            holders->ForEach([&](const TRegistrationIndex::TBucket::TEntry& AHolder) {
+              Order.push_back({AHolder.first, AHolder.second, nullptr});
+            });
+        if (const TRegistrationIndex::TGroup* others = AIndex.WithPatternRules(user))
+          for (const auto& member : *others) Order.push_back({member.first, member.second, nullptr});
+        repeats = true;
+        continue;
       }
       for (const auto& member : entry.second) Order.push_back({member.first, member.second, verdict});
     }
     std::sort(Order.begin(), Order.end(), [](const TEntry& A, const TEntry& B) { return A.Place < B.Place; });
+    if (repeats)
+      Order.erase(std::unique(Order.begin(), Order.end(),
+                              [](const TEntry& A, const TEntry& B) { return A.Place == B.Place; }),
+                  Order.end());
   }
 
   struct TEntry {

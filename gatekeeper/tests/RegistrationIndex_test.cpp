@@ -627,3 +627,55 @@ TEST(RegistrationIndex, AnswersOfferedByNumberInListOrder) {
   EXPECT_TRUE(core.BroadcastEvent(0, &message, 9));
   EXPECT_EQ((std::vector<std::string>{"p9"}), log);
 }
+
+// Rules that name a variable are judged only for the registrations where
+// they may take an alias: the value equal to it, or a value that is a
+// pattern proper or missing. The others may take no part in any route.
+TEST(RegistrationIndex, VariableRulesTestOnlyTheRegistrationsTheyMayTake) {
+  TCoreWithUsers gk(
+      "system { address 127.0.0.1; ras port 0; }\n"
+      "user v { alias phone; }\nuser w { alias \"9.*\"; alias phone; }\nuser c { alias \"c\"; }\n");
+  TEndpointRegisterInfo* caller = gk.Register("c", 1);
+  const struct {
+    const char* User;
+    unsigned Host;
+    const char* Phone;  // null: not set
+  } registrations[] = {
+      {"v", 2, "100"}, {"v", 3, "1.0"}, {"v", 4, "100"}, {"v", 5, nullptr}, {"v", 6, "300"}, {"w", 7, "100"},
+  };
+  std::vector<TEndpointRegisterInfo*> records;
+  for (const auto& r : registrations) {
+    TEndpointRegisterInfo* record = gk.Register(r.User, r.Host);
+    if (r.Phone) record->Variables().Set("phone", r.Phone);
+    record->Changed();
+    records.push_back(record);
+  }
+  // A value that changes is found under the new one only.
+  records[4]->Variables().Set("phone", "200");
+  records[4]->Changed();
+
+  auto hosts = [&](const char* AAlias) {
+    TStringList aliases;
+    aliases.append(AAlias);
+    TCompetitorsInfo competitors;
+    int result = 0;
+    gk.Core.ResolveCall(aliases, caller, 1, competitors, result);
+    std::vector<unsigned> found;
+    for (const TCompetitorInfo* candidate : competitors)
+      found.push_back(ntohl(candidate->Endpoint.Registration()->CallSignalAddress.sin_addr.s_addr) & 0xFF);
+    std::sort(found.begin(), found.end());
+    std::string text;
+    for (unsigned host : found) text += std::to_string(host) + " ";
+    return text;
+  };
+  const struct {
+    const char* Alias;
+    const char* Hosts;
+  } cases[] = {
+      {"100", "2 3 4 7 "}, {"1x0", "3 "}, {"200", "6 "}, {"300", ""}, {"9123", "7 "}, {"", ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Alias);
+    EXPECT_EQ(c.Hosts, hosts(c.Alias));
+  }
+}

@@ -33,6 +33,11 @@ public:
     void Erase(uint64_t AOrder);
     bool Empty() const { return !First.second; }
     template <class TVisitor>
+    void ForEach(TVisitor AVisit) const {
+      if (First.second) AVisit(First);
+      for (const TEntry& entry : More) AVisit(entry);
+    }
+    template <class TVisitor>
     TEndpointRegisterInfo* FirstThat(TVisitor ATest) const {
       if (First.second && ATest(First.second)) return First.second;
       for (const TEntry& entry : More)
@@ -77,6 +82,14 @@ public:
   std::vector<TEndpointRegisterInfo*> AnsweringFor(const sockaddr_in& AAddress, size_t ALimit) const;
   // The registrations of one user in list order; null when none.
   const TGroup* OfUser(const TUser* AUser) const;
+  // Registrations of the user for which a rule naming a variable stands for
+  // exactly the text: the variable's value there is that text and holds no
+  // character a pattern reads as an operator. Null when none; the key is a
+  // hash, so a holder may still not match.
+  const TBucket* WithRuleValue(const TUser* AUser, const orvo::string& AText) const;
+  // Registrations of the user for which such a rule is a pattern proper, or
+  // names a variable that is not there: they are judged one by one.
+  const TGroup* WithPatternRules(const TUser* AUser) const;
   // Every user that has registrations with them; in no particular order.
   const std::unordered_map<const TUser*, TGroup>& Users() const { return FByUser; }
 
@@ -96,6 +109,8 @@ private:
     in_addr_t Host = 0;
     std::vector<uint64_t> Aliases;
     const TUser* User = nullptr;
+    std::vector<uint64_t> RuleValues;
+    bool PatternRules = false;
   };
 
   // The keys the record has now.
@@ -107,6 +122,9 @@ private:
   static void EraseFrom(TMap& AMap, const TKey& AKey, uint64_t AOrder);
   static uint64_t AddressKey(const sockaddr_in& AAddress);
   static uint64_t TextKey(const char* AText, size_t ALength);
+  static uint64_t RuleValueKey(const TUser* AUser, const orvo::string& AText);
+  // The alias rules of the record's user that name a variable, as keys.
+  static void RuleValuesOf(TEndpointRegisterInfo* ARegistration, TKeys& AKeys);
 
   uint64_t NextOrder = 1;
   std::unordered_map<const TEndpointRegisterInfo*, TKeys> FKeys;
@@ -117,4 +135,6 @@ private:
   std::unordered_map<in_addr_t, TBucket> FByHost;
   std::unordered_map<uint64_t, TBucket> FByAlias;
   std::unordered_map<const TUser*, TGroup> FByUser;
+  std::unordered_map<uint64_t, TBucket> FByRuleValue;
+  std::unordered_map<const TUser*, TGroup> FWithPatternRules;
 };
