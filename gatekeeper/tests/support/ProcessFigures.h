@@ -1,0 +1,27 @@
+// What the kernel says about the gatekeeper process: resident memory, open
+// descriptors and processor time, read from /proc as the hostile-traffic
+// phases go.
+#pragma once
+
+#include <sys/types.h>
+
+#include <string>
+
+struct TProcessFigures {
+  long ResidentKiB = -1;    // VmRSS
+  int Descriptors = -1;     // entries of /proc/PID/fd
+  long long CpuTicks = -1;  // user and system time, in clock ticks
+};
+
+TProcessFigures ReadProcessFigures(pid_t APid);
+
+// The value of a "Name:   1234 kB" line of /proc/PID/status, -1 when absent.
+long StatusValue(const std::string& AStatus, const std::string& AName);
+// User plus system time of a /proc/PID/stat line, -1 when it does not parse.
+// The command name stands in parentheses and may itself hold blanks and
+// parentheses: the fields are counted from the last ')'.
+long long StatCpuTicks(const std::string& AStat);
+
+// Processor time used over the interval as a share of one processor (0.5:
+// half of one processor's time).
+double CpuShare(pid_t APid, int AMilliseconds);
