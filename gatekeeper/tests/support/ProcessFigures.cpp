@@ -42,11 +42,26 @@ long long StatCpuTicks(const std::string& AStat) {
   return user + system;
 }
 
+char StatState(const std::string& AStat) {
+  size_t close = AStat.rfind(')');
+  if (close == std::string::npos) return 0;
+  std::istringstream fields(AStat.substr(close + 1));
+  char state = 0;
+  return fields >> state ? state : 0;
+}
+
+bool ProcessAlive(pid_t APid) {
+  const char state = ReadProcessFigures(APid).State;
+  return state != 0 && state != 'Z' && state != 'X';
+}
+
 TProcessFigures ReadProcessFigures(pid_t APid) {
   TProcessFigures figures;
   const std::string base = "/proc/" + std::to_string(APid);
   figures.ResidentKiB = StatusValue(ReadWhole(base + "/status"), "VmRSS");
-  figures.CpuTicks = StatCpuTicks(ReadWhole(base + "/stat"));
+  const std::string stat = ReadWhole(base + "/stat");
+  figures.CpuTicks = StatCpuTicks(stat);
+  figures.State = StatState(stat);
   if (DIR* directory = opendir((base + "/fd").c_str())) {
     int count = 0;
     while (dirent* entry = readdir(directory))
