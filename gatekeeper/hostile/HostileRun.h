@@ -40,6 +40,7 @@ public:
   // the allocator's caches settle at some level) and descriptors.
   static const long MemoryMarginKiB = 24 * 1024;
   static const int DescriptorMargin = 2;
+  static constexpr double WarmingSeconds = 2;
 
   // The program to run and why it was chosen.
   static std::string Program(std::string& AWhy);

@@ -65,7 +65,15 @@ void SampleIdentifier(asn::octetStringBase& AValue, unsigned char AFirst) {
   AValue.setValue(octets, 16);
 }
 
-const unsigned char DirectKind = 0xd0, NeighbourKind = 0xd1, LongCall = 0xee;
+const unsigned char DirectKind = 0xd0, NeighbourKind = 0xd1;
+// The long call's conference: sixteen such octets.
+const unsigned char LongCall = 0xee;
+
+void LongCallIdentifier(asn::octetStringBase& AValue) {
+  unsigned char octets[16];
+  for (unsigned char& octet : octets) octet = LongCall;
+  AValue.setValue(octets, 16);
+}
 
 H225::rasMessage Arq(const std::string& AIdentifier, const char* ASource, const char* ADestination, bool AAnswer) {
   H225::rasMessage message;
@@ -293,28 +301,34 @@ bool TWellBehavedTraffic::Begin() {
   DaveId = Register(Dave, "7104", DaveSignal);
   if (AliceId.empty() || BobId.empty() || CarolId.empty() || DaveId.empty()) return false;
   H225::rasMessage arq = Arq(AliceId, "7101", "7102", false);
-  Identifier(static_cast<H225::admissionRequest*>(arq.alternative())->conferenceID, LongCall, 0);
+  LongCallIdentifier(static_cast<H225::admissionRequest*>(arq.alternative())->conferenceID);
   H225::rasMessage answer = Arq(BobId, "7101", "7102", true);
-  Identifier(static_cast<H225::admissionRequest*>(answer.alternative())->conferenceID, LongCall, 0);
+  LongCallIdentifier(static_cast<H225::admissionRequest*>(answer.alternative())->conferenceID);
   return Transact(Alice, arq, 10, "the long call") && Transact(Bob, answer, 10, "the long call's answer");
 }
 
+bool TWellBehavedTraffic::ReportLongCall() {
+  // Without reports the gatekeeper takes the call for dead after a while.
+  const bool alice = Transact(Alice, *InfoReport(Alice, AliceId, LongCall), 28, "Alice's report of the long call") != nullptr;
+  return Transact(Bob, *InfoReport(Bob, BobId, LongCall), 28, "Bob's report of the long call") && alice;
+}
+
 bool TWellBehavedTraffic::Undisturbed() {
-  bool kept = KeepAlive(Alice, AliceId, "Alice") && KeepAlive(Bob, BobId, "Bob") && KeepAlive(Carol, CarolId, "Carol") &&
+  bool kept = ReportLongCall() && KeepAlive(Alice, AliceId, "Alice") && KeepAlive(Bob, BobId, "Bob") && KeepAlive(Carol, CarolId, "Carol") &&
               KeepAlive(Dave, DaveId, "Dave");
   // A bandwidth change of a call that no longer exists is refused.
   H225::rasMessage brq;
   auto* request = static_cast<H225::bandwidthRequest*>(brq.select(12));
   request->endpointIdentifier = AliceId.c_str();
-  Identifier(request->conferenceID, LongCall, 0);
+  LongCallIdentifier(request->conferenceID);
   request->bandWidth = 320;
   return Transact(Alice, brq, 13, "the long call's bandwidth") && kept;
 }
 
 bool TWellBehavedTraffic::End() {
   H225::rasMessage drq = Drq(AliceId, false), answered = Drq(BobId, true);
-  Identifier(static_cast<H225::disengageRequest*>(drq.alternative())->conferenceID, LongCall, 0);
-  Identifier(static_cast<H225::disengageRequest*>(answered.alternative())->conferenceID, LongCall, 0);
+  LongCallIdentifier(static_cast<H225::disengageRequest*>(drq.alternative())->conferenceID);
+  LongCallIdentifier(static_cast<H225::disengageRequest*>(answered.alternative())->conferenceID);
   bool ended = Transact(Alice, drq, 16, "the long call's end") && Transact(Bob, answered, 16, "the long call's end");
   std::this_thread::sleep_for(milliseconds(1200));
   ended = Unregister(Alice, AliceId, "Alice") && ended;
@@ -412,7 +426,8 @@ bool TWellBehavedTraffic::RoutedCall() {
 }
 
 bool TWellBehavedTraffic::Cycle() {
-  bool fine = Comings();
+  bool fine = ReportLongCall();
+  fine = Comings() && fine;
   fine = DirectCall() && fine;
   fine = NeighbourCall() && fine;
   fine = RoutedCall() && fine;

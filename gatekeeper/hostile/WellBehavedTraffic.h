@@ -70,6 +70,7 @@ private:
   std::string Register(TSimulatedEndpoint& AEndpoint, const char* AAlias, const sockaddr_in& ASignal);
   bool KeepAlive(TSimulatedEndpoint& AEndpoint, const std::string& AIdentifier, const char* AName);
   bool Unregister(TSimulatedEndpoint& AEndpoint, const std::string& AIdentifier, const char* AName);
+  bool ReportLongCall();
   bool DirectCall();
   bool NeighbourCall();
   bool RoutedCall();
