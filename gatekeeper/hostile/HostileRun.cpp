@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <asn/perCodec.h>
 #include <h323/alias.h>
 #include <orvo/exception.h>
 #include <h323/transportAddress.h>
@@ -20,6 +21,7 @@
 #include <gatekeeper/RasSequenceNumber.h>
 
 #include "ConnectionAbuse.h"
+#include "LibraryTurn.h"
 #include "PacedFlood.h"
 #include "RasRequests.h"
 #include "h323Corpus.h"
@@ -82,16 +84,37 @@ H225::rasMessage Arq(const std::string& AIdentifier, const char* ADestination, u
   return message;
 }
 
-// Sends and waits, a few times over; the answer or null.
+std::unique_ptr<H225::rasMessage> Decode(const octets& AOctets) {
+  auto message = std::make_unique<H225::rasMessage>();
+  try {
+    asn::per::codec codec(AOctets.data(), unsigned(AOctets.size()));
+    message->decode(codec);
+  } catch (orvo::exception* e) {
+    delete e;
+    return nullptr;
+  }
+  return message;
+}
+
+// Sends and waits, a few times over; the answer or null. The caller holds
+// the library's turn, given up during the waits.
 std::unique_ptr<H225::rasMessage> Ask(TSimulatedEndpoint& AEndpoint, H225::rasMessage& ARequest,
                                       const sockaddr_in& ATo) {
+  TLibraryTurn turn;
   SetRasSequenceNumber(ARequest, AEndpoint.NextSequenceNumber());
   for (int attempt = 0; attempt < 6; ++attempt) {
     AEndpoint.Send(ARequest, ATo);
     for (;;) {
-      auto answer = AEndpoint.Receive(milliseconds(500));
-      if (!answer) break;
-      if (GetRasSequenceNumber(*answer) == GetRasSequenceNumber(ARequest)) return answer;
+      octets answer;
+      sockaddr_in from{};
+      bool received = false;
+      {
+        TLibraryPause pause;
+        received = AEndpoint.ReceiveOctets(milliseconds(500), answer, from);
+      }
+      if (!received) break;
+      auto message = Decode(answer);
+      if (message && GetRasSequenceNumber(*message) == GetRasSequenceNumber(ARequest)) return message;
     }
   }
   return nullptr;
@@ -162,6 +185,7 @@ bool THostileRun::Start() {
   Mallory = std::make_unique<TSimulatedEndpoint>(ConnectionNetwork << 16 | 0xff01);
   Trent = std::make_unique<TSimulatedEndpoint>(ConnectionNetwork << 16 | 0xff02);
   auto registration = [&](TSimulatedEndpoint& AEndpoint, const char* AAlias) {
+    TLibraryTurn turn;
     auto rrq = AEndpoint.RegistrationRequest({AAlias});
     auto rcf = Ask(AEndpoint, *rrq, Gatekeeper->RasAddress());
     return rcf ? ConfirmedIdentifier(*rcf) : std::string();
@@ -184,6 +208,7 @@ bool THostileRun::Start() {
 }
 
 std::vector<octets> THostileRun::OwnMessages() {
+  TLibraryTurn turn;
   std::vector<octets> own;
   auto add = [&own](const char* AName, const H225::rasMessage& AMessage) {
     try {
@@ -235,9 +260,34 @@ void THostileRun::MutatedDatagrams(double ASeconds) {
 }
 
 void THostileRun::ForgedAnswers(double ASeconds) {
+  std::vector<TRasTemplate> forgeries;
+  {
+    TLibraryTurn turn;
+    const sockaddr_in elsewhere = LoopbackAddress(0x090909, 1720);
+    H225::rasMessage rcf, acf, lcf, ucf, dcf;
+    auto* registered = static_cast<H225::registrationConfirm*>(rcf.select(4));
+    registered->protocolIdentifier = asn::oid(0, 0, 8, 2250, 0, 4);
+    H323::sockaddrToTransport(elsewhere, *registered->callSignalAddress.appendNew());
+    registered->endpointIdentifier = "FORGED";
+    auto* admitted = static_cast<H225::admissionConfirm*>(acf.select(10));
+    admitted->bandWidth = 640;
+    admitted->callModel.select(0);
+    H323::sockaddrToTransport(elsewhere, admitted->destCallSignalAddress);
+    auto* located = static_cast<H225::locationConfirm*>(lcf.select(19));
+    H323::sockaddrToTransport(elsewhere, located->callSignalAddress);
+    H323::sockaddrToTransport(elsewhere, located->rasAddress);
+    ucf.select(7);
+    dcf.select(16);
+    // An unregistration of nobody, posing as the gatekeeper's.
+    auto urq = UnregistrationRequest(*Mallory, "FORGED");
+    for (H225::rasMessage* message : {&rcf, &acf, &lcf, &ucf, &dcf, urq.get()}) {
+      forgeries.emplace_back(*message);
+      EXPECT_TRUE(forgeries.back().Valid()) << "a forgery with its number left open";
+    }
+  }
+  const unsigned long radiusForged = Radius.Forged();
   Radius.SetForging(true);
   const sockaddr_in ras = Gatekeeper->RasAddress(), link = Neighbour.LinkAddress();
-  const sockaddr_in elsewhere = LoopbackAddress(0x090909, 1720);
   unsigned turn = 0;
   TPacedFlood flood(ForgeryNetwork, 64, ras);
   flood.Run(
@@ -246,51 +296,17 @@ void THostileRun::ForgedAnswers(double ASeconds) {
         // and to the link, from addresses nobody asked.
         const unsigned base = std::max(Neighbour.LastSequenceNumber(), Traffic->LastGatekeeperSequence());
         const unsigned sequence = (base + 65530 + Random() % 40) % 65535 + 1;
-        H225::rasMessage forged;
-        switch (turn++ % 6) {
-          case 0: {
-            auto* rcf = static_cast<H225::registrationConfirm*>(forged.select(4));
-            rcf->protocolIdentifier = asn::oid(0, 0, 8, 2250, 0, 4);
-            H323::sockaddrToTransport(elsewhere, *rcf->callSignalAddress.appendNew());
-            rcf->endpointIdentifier = "FORGED";
-            break;
-          }
-          case 1: {
-            auto* acf = static_cast<H225::admissionConfirm*>(forged.select(10));
-            acf->bandWidth = 640;
-            acf->callModel.select(0);
-            H323::sockaddrToTransport(elsewhere, acf->destCallSignalAddress);
-            break;
-          }
-          case 2: {
-            auto* lcf = static_cast<H225::locationConfirm*>(forged.select(19));
-            H323::sockaddrToTransport(elsewhere, lcf->callSignalAddress);
-            H323::sockaddrToTransport(elsewhere, lcf->rasAddress);
-            break;
-          }
-          case 3:
-            forged.select(7);  // unregistrationConfirm
-            break;
-          case 4:
-            forged.select(16);  // disengageConfirm
-            break;
-          default: {
-            // An unregistration of nobody, posing as the gatekeeper's.
-            auto urq = UnregistrationRequest(*Mallory, "FORGED");
-            forged = *urq;
-          }
-        }
-        SetRasSequenceNumber(forged, sequence);
-        ADatagram = EncodeRas(forged);
+        ADatagram = forgeries[turn++ % forgeries.size()].With(sequence);
         ATo = turn % 2 ? link : ras;
       },
       ASeconds, 4000000);
-  Counts.Forgeries += flood.Sent() + Radius.Forged();
+  Counts.Forgeries += flood.Sent() + Radius.Forged() - radiusForged;
   Counts.ProbesLost += flood.ProbesLost();
   Radius.SetForging(false);
 }
 
 unsigned THostileRun::RelayPort(unsigned ACall) {
+  TLibraryTurn turn;
   H225::rasMessage arq = Arq(MalloryId, "7302", 0x73, ACall);
   auto acf = Ask(*Mallory, arq, Gatekeeper->RasAddress());
   if (!acf || acf->index() != 10) return 0;
@@ -301,6 +317,7 @@ unsigned THostileRun::RelayPort(unsigned ACall) {
 }
 
 void THostileRun::EndRelayCalls(unsigned ACalls) {
+  TLibraryTurn turn;
   for (unsigned call = 1; call <= ACalls; ++call) {
     H225::rasMessage drq;
     auto* request = static_cast<H225::disengageRequest*>(drq.select(15));
@@ -322,8 +339,11 @@ void THostileRun::AbusiveConnections() {
     if (unsigned port = RelayPort(call)) relays.push_back(LoopbackAddress(1, port));
   EXPECT_EQ(Relays, relays.size()) << "relay ports for the abuse";
 
-  const octets setup = q931Testing::fromHex(q931Testing::encodeMessage(routedCallMessages()[0].build()));
-  const octets frame = TpktFrame(setup);
+  octets frame;
+  {
+    TLibraryTurn turn;
+    frame = TpktFrame(q931Testing::fromHex(q931Testing::encodeMessage(routedCallMessages()[0].build())));
+  }
   TConnectionAbuse abuse(ConnectionNetwork);
   std::vector<sockaddr_in> targets = {signal, monitor};
   for (const sockaddr_in& relay : relays) {
@@ -378,6 +398,7 @@ void THostileRun::DescriptorExhaustion() {
   Counts.Connections += abuse.Opened();
   abuse.CloseAll();
   if (relay) {
+    TLibraryTurn turn;
     H225::rasMessage drq;
     auto* request = static_cast<H225::disengageRequest*>(drq.select(15));
     request->endpointIdentifier = MalloryId.c_str();
@@ -450,6 +471,7 @@ void THostileRun::Finish() {
     EXPECT_TRUE(Traffic->End()) << "the well-behaved endpoints leave";
     for (const std::string& complaint : Traffic->Figures().Complaints) ADD_FAILURE() << "at the end: " << complaint;
     for (auto* endpoint : {Mallory.get(), Trent.get()}) {
+      TLibraryTurn turn;
       const std::string& identifier = endpoint == Mallory.get() ? MalloryId : TrentId;
       Ask(*endpoint, *UnregistrationRequest(*endpoint, identifier), Gatekeeper->RasAddress());
     }

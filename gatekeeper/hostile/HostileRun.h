@@ -20,6 +20,7 @@
 #include "NeighbourGatekeeper.h"
 #include "ProcessFigures.h"
 #include "RadiusAnswerer.h"
+#include "RasTemplate.h"
 #include "WellBehavedTraffic.h"
 
 struct THostileFigures {

@@ -8,6 +8,8 @@
 
 #include <gatekeeper/RasSequenceNumber.h>
 
+#include "LibraryTurn.h"
+
 namespace {
 
 const unsigned NeighbourHost = 5;
@@ -53,7 +55,10 @@ bool TNeighbourGatekeeper::WaitForLink(int AMilliseconds) const {
 
 bool TNeighbourGatekeeper::RegisterAt(const sockaddr_in& AGatekeeper) {
   for (int attempt = 0; attempt < 10 && !Registered; ++attempt) {
-    Endpoint.Send(*Endpoint.RegistrationRequest({"gk2"}), AGatekeeper);
+    {
+      TLibraryTurn turn;
+      Endpoint.Send(*Endpoint.RegistrationRequest({"gk2"}), AGatekeeper);
+    }
     for (int wait = 0; wait < 25 && !Registered; ++wait) std::this_thread::sleep_for(std::chrono::milliseconds(20));
   }
   return Registered;
@@ -64,6 +69,7 @@ void TNeighbourGatekeeper::Serve() {
     std::vector<unsigned char> octets;
     sockaddr_in from{};
     if (!Endpoint.ReceiveOctets(std::chrono::milliseconds(100), octets, from)) continue;
+    TLibraryTurn turn;
     auto request = Decode(octets);
     if (request && request->index() == 4) Registered = true;  // its own registration here
     if (request) Answer(*request, from);

@@ -8,12 +8,10 @@
 #include <algorithm>
 #include <chrono>
 
-#include <asn/perCodec.h>
 #include <h225/h225.h>
 #include <h323/transportAddress.h>
-#include <orvo/exception.h>
 
-#include <gatekeeper/RasSequenceNumber.h>
+#include "LibraryTurn.h"
 
 #include "SimulatedEndpoint.h"
 
@@ -41,6 +39,17 @@ TPacedFlood::TPacedFlood(unsigned ANetwork, unsigned ASources, const sockaddr_in
     if (fd >= 0) Sources.push_back(fd);
   }
   ProbeSocket = BoundSocket(ANetwork << 16 | 0xfffe);
+  TLibraryTurn turn;
+  // A gatekeeperConfirm nobody asked for, answered by an
+  // unknownMessageResponse that carries only the number.
+  H225::rasMessage probe;
+  auto* gcf = static_cast<H225::gatekeeperConfirm*>(probe.select(1));
+  gcf->protocolIdentifier = asn::oid(0, 0, 8, 2250, 0, 4);
+  H323::sockaddrToTransport(Gatekeeper, gcf->rasAddress);
+  ProbeTemplate = TRasTemplate(probe);
+  H225::rasMessage answer;
+  answer.select(24);
+  AnswerTemplate = TRasTemplate(answer);
 }
 
 TPacedFlood::~TPacedFlood() {
@@ -49,34 +58,21 @@ TPacedFlood::~TPacedFlood() {
 }
 
 bool TPacedFlood::Probe() {
-  H225::rasMessage probe;
-  auto* gcf = static_cast<H225::gatekeeperConfirm*>(probe.select(1));
-  gcf->requestSeqNum = ProbeNumber;
-  gcf->protocolIdentifier = asn::oid(0, 0, 8, 2250, 0, 4);
-  H323::sockaddrToTransport(Gatekeeper, gcf->rasAddress);
-  const std::vector<unsigned char> octets = EncodeRas(probe);
-  sendto(ProbeSocket, octets.data(), octets.size(), 0, reinterpret_cast<const sockaddr*>(&Gatekeeper),
-         sizeof Gatekeeper);
   const unsigned expected = ProbeNumber;
   ProbeNumber = ProbeNumber >= 65000 ? 60000 : ProbeNumber + 1;
+  const octets probe = ProbeTemplate.With(expected);
+  sendto(ProbeSocket, probe.data(), probe.size(), 0, reinterpret_cast<const sockaddr*>(&Gatekeeper), sizeof Gatekeeper);
   auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ProbeWait);
   for (;;) {
     auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end - std::chrono::steady_clock::now());
     pollfd p{ProbeSocket, POLLIN, 0};
     if (left.count() <= 0 || poll(&p, 1, int(left.count())) != 1) return false;
-    std::vector<unsigned char> answer(2048);
+    octets answer(2048);
     ssize_t got = recv(ProbeSocket, answer.data(), answer.size(), 0);
     if (got <= 0) continue;
-    H225::rasMessage message;
-    try {
-      asn::per::codec codec(answer.data(), unsigned(got));
-      message.decode(codec);
-    } catch (orvo::exception* e) {
-      delete e;
-      continue;
-    }
+    answer.resize(size_t(got));
     // An older probe's answer is passed over.
-    if (message.index() == 24 && GetRasSequenceNumber(message) == expected) return true;
+    if (AnswerTemplate.Matches(answer, expected)) return true;
   }
 }
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "DatagramMutator.h"
+#include "RasTemplate.h"
 
 class TPacedFlood {
 public:
@@ -23,7 +24,7 @@ public:
   TPacedFlood& operator=(const TPacedFlood&) = delete;
 
   // AMake fills in a datagram and where it goes; until ASeconds have passed
-  // or AMost datagrams have gone.
+  // or AMost datagrams have gone. AMake runs without the library's turn.
   typedef std::function<void(octets& ADatagram, sockaddr_in& ATo)> TMaker;
   void Run(const TMaker& AMake, double ASeconds, unsigned long AMost);
 
@@ -33,6 +34,7 @@ public:
 private:
   bool Probe();
 
+  TRasTemplate ProbeTemplate, AnswerTemplate;
   std::vector<int> Sources;
   int ProbeSocket = -1;
   sockaddr_in Gatekeeper;

@@ -13,6 +13,7 @@
 #include <gatekeeper/RasSequenceNumber.h>
 
 #include "ConnectionAbuse.h"
+#include "LibraryTurn.h"
 #include "NeighbourGatekeeper.h"
 #include "RasRequests.h"
 #include "q931Octets.h"
@@ -116,10 +117,12 @@ struct TLeg {
     if (Fd != -1) close(Fd);
   }
   bool Readable(milliseconds ALimit) {
+    TLibraryPause pause;
     pollfd p{Fd, POLLIN, 0};
     return poll(&p, 1, int(ALimit.count())) == 1;
   }
   bool ConnectFrom(unsigned AHost, const sockaddr_in& ATo) {
+    TLibraryPause pause;
     Fd = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
     sockaddr_in local = LoopbackAddress(AHost, 0);
     return bind(Fd, reinterpret_cast<sockaddr*>(&local), sizeof local) == 0 &&
@@ -232,7 +235,12 @@ std::unique_ptr<H225::rasMessage> TWellBehavedTraffic::Transact(TSimulatedEndpoi
       auto left = std::chrono::duration_cast<milliseconds>(end - Clock::now());
       std::vector<unsigned char> octets;
       sockaddr_in from{};
-      if (left.count() <= 0 || !AEndpoint.ReceiveOctets(left, octets, from)) break;
+      bool received = false;
+      if (left.count() > 0) {
+        TLibraryPause pause;
+        received = AEndpoint.ReceiveOctets(left, octets, from);
+      }
+      if (!received) break;
       auto answer = Decode(octets);
       if (!answer) {
         Complain(AWhat + ": an answer that does not decode", false);
@@ -261,7 +269,12 @@ bool TWellBehavedTraffic::AnswerGatekeeper(TSimulatedEndpoint& AEndpoint, millis
     auto left = std::chrono::duration_cast<milliseconds>(end - Clock::now());
     std::vector<unsigned char> octets;
     sockaddr_in from{};
-    if (left.count() <= 0 || !AEndpoint.ReceiveOctets(left, octets, from)) return false;
+    bool received = false;
+    if (left.count() > 0) {
+      TLibraryPause pause;
+      received = AEndpoint.ReceiveOctets(left, octets, from);
+    }
+    if (!received) return false;
     auto message = Decode(octets);
     if (message && HandleGatekeeperRequest(AEndpoint, *message, from) && message->index() == 15) return true;
   }
@@ -295,6 +308,7 @@ bool TWellBehavedTraffic::Unregister(TSimulatedEndpoint& AEndpoint, const std::s
 }
 
 bool TWellBehavedTraffic::Begin() {
+  TLibraryTurn turn;
   AliceId = Register(Alice, "7101", Alice.CallSignalAddress());
   BobId = Register(Bob, "7102", Bob.CallSignalAddress());
   CarolId = Register(Carol, "7103", Carol.CallSignalAddress());
@@ -314,6 +328,7 @@ bool TWellBehavedTraffic::ReportLongCall() {
 }
 
 bool TWellBehavedTraffic::Undisturbed() {
+  TLibraryTurn turn;
   bool kept = ReportLongCall() && KeepAlive(Alice, AliceId, "Alice") && KeepAlive(Bob, BobId, "Bob") && KeepAlive(Carol, CarolId, "Carol") &&
               KeepAlive(Dave, DaveId, "Dave");
   // A bandwidth change of a call that no longer exists is refused.
@@ -326,11 +341,15 @@ bool TWellBehavedTraffic::Undisturbed() {
 }
 
 bool TWellBehavedTraffic::End() {
+  TLibraryTurn turn;
   H225::rasMessage drq = Drq(AliceId, false), answered = Drq(BobId, true);
   LongCallIdentifier(static_cast<H225::disengageRequest*>(drq.alternative())->conferenceID);
   LongCallIdentifier(static_cast<H225::disengageRequest*>(answered.alternative())->conferenceID);
   bool ended = Transact(Alice, drq, 16, "the long call's end") && Transact(Bob, answered, 16, "the long call's end");
-  std::this_thread::sleep_for(milliseconds(1200));
+  {
+    TLibraryPause pause;
+    std::this_thread::sleep_for(milliseconds(1200));
+  }
   ended = Unregister(Alice, AliceId, "Alice") && ended;
   ended = Unregister(Bob, BobId, "Bob") && ended;
   ended = Unregister(Carol, CarolId, "Carol") && ended;
@@ -381,7 +400,10 @@ bool TWellBehavedTraffic::NeighbourCall() {
 
 bool TWellBehavedTraffic::RoutedCall() {
   const auto wait = RoutedCallEnded + RoutedCallSpacing - Clock::now();
-  if (wait.count() > 0) std::this_thread::sleep_for(wait);
+  if (wait.count() > 0) {
+    TLibraryPause pause;
+    std::this_thread::sleep_for(wait);
+  }
   H225::rasMessage arq = Arq(CarolId, "7103", "7104", false);
   auto* request = static_cast<H225::admissionRequest*>(arq.alternative());
   SampleIdentifier(request->conferenceID, 0x40);
@@ -400,7 +422,12 @@ bool TWellBehavedTraffic::RoutedCall() {
     failure = "the relay " + Text(Destination(*acf)) + " does not take the caller";
   } else {
     pollfd p{DaveListener, POLLIN, 0};
-    if (poll(&p, 1, int(StreamLimit.count())) != 1 || (callee.Fd = accept(DaveListener, nullptr, nullptr)) < 0) {
+    int ready = 0;
+    {
+      TLibraryPause pause;
+      ready = poll(&p, 1, int(StreamLimit.count()));
+    }
+    if (ready != 1 || (callee.Fd = accept(DaveListener, nullptr, nullptr)) < 0) {
       failure = "the relay does not call the callee";
     } else if (MessageType(callee.Receive()) != 0x05) {
       failure = "no Setup reaches the callee";
@@ -426,6 +453,7 @@ bool TWellBehavedTraffic::RoutedCall() {
 }
 
 bool TWellBehavedTraffic::Cycle() {
+  TLibraryTurn turn;
   bool fine = ReportLongCall();
   fine = Comings() && fine;
   fine = DirectCall() && fine;
