@@ -9,8 +9,10 @@
 
 #include "ConnectionAbuse.h"
 #include "DatagramMutator.h"
+#include "LibraryTurn.h"
 #include "ProcessFigures.h"
 #include "RadiusAnswerer.h"
+#include "RasTemplate.h"
 #include "fakeRadiusServer.h"
 
 TEST(HostileTools, EditsOfAMessage) {
@@ -114,4 +116,27 @@ TEST(HostileTools, ForgedRadiusAuthenticator) {
   const octets forged = TRadiusAnswerer::WithWrongAuthenticator(genuine);
   EXPECT_EQ(octets(genuine.begin(), genuine.begin() + 19), octets(forged.begin(), forged.begin() + 19));
   EXPECT_EQ(genuine[19] ^ 0x01, forged[19]);
+}
+
+// Aligned PER of an unknownMessageResponse: the CHOICE's extension bit and
+// index 24 in five bits (0 11000), the SEQUENCE's extension bit, padding to
+// the octet, then requestSeqNum (1..65535) in two octets as its distance
+// from 1: 0x60 and the number less one. The template puts any number there.
+TEST(HostileTools, RasTemplatesPutTheNumberInPlace) {
+  TLibraryTurn turn;
+  H225::rasMessage answer;
+  answer.select(24);
+  const TRasTemplate unknown(answer);
+  ASSERT_TRUE(unknown.Valid());
+  const struct {
+    unsigned number;
+    octets expected;
+  } cases[] = {{1, {0x60, 0x00, 0x00}}, {2, {0x60, 0x00, 0x01}}, {257, {0x60, 0x01, 0x00}},
+               {65535, {0x60, 0xff, 0xfe}}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(c.expected, unknown.With(c.number)) << c.number;
+    EXPECT_TRUE(unknown.Matches(c.expected, c.number));
+    EXPECT_FALSE(unknown.Matches(c.expected, c.number + 1));
+  }
+  EXPECT_FALSE(unknown.Matches({0x60, 0x00}, 1)) << "cut short";
 }
