@@ -88,6 +88,7 @@ TEST_F(HostileTraffic, Soak) {
     Run.DiscardOutput();
     std::cout << "round " << round << " done\n";
     Run.Print(std::cout);
+    std::cout.flush();  // read while it runs
   }
   Run.Finish();
 }

@@ -30,7 +30,7 @@ struct TWellBehavedFigures {
 class TWellBehavedTraffic {
 public:
   static const int Transmissions = 8;
-  static constexpr std::chrono::milliseconds RetransmitInterval{500};
+  static constexpr std::chrono::milliseconds RetransmitInterval{1000};
 
   explicit TWellBehavedTraffic(const sockaddr_in& AGatekeeper);
   ~TWellBehavedTraffic();
