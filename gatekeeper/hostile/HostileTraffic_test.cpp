@@ -85,7 +85,8 @@ TEST_F(HostileTraffic, Soak) {
     Run.CheckAfter("round " + std::to_string(round) + ", abusive connections");
     Run.DescriptorExhaustion();
     Run.CheckAfter("round " + std::to_string(round) + ", descriptor exhaustion");
-    Run.DiscardOutput();
+    // The output of a round that failed stays for its reader.
+    if (!HasFailure()) Run.DiscardOutput();
     std::cout << "round " << round << " done\n";
     Run.Print(std::cout);
     std::cout.flush();  // read while it runs

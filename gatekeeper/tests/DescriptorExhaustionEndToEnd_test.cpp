@@ -148,7 +148,9 @@ TEST(DescriptorExhaustionEndToEnd, ListenersRestWhileDescriptorsLastAndAcceptAft
     // The undefined-behaviour sanitizer reads an object's type through a
     // pipe unless it has the type cached: with no descriptor left it would
     // take sound objects for objects of no type and end the process. What
-    // the gatekeeper does while the table is full it does once before.
+    // the gatekeeper does while the table is full it does once before: take
+    // connections, and write its log file from the buffer.
+    ASSERT_TRUE(gk.WaitForLog("Service started.", milliseconds(10000)));
     {
       TConnections warming;
       warming.Fill(Loopback(gk.CallSignalPort()), 4);
