@@ -79,7 +79,7 @@ H225::rasMessage Arq(const std::string& AIdentifier, const char* ADestination, u
   H323::makeAliasAddress(*arq->srcInfo.appendNew(), "6301");
   arq->bandWidth = 640;
   arq->callReferenceValue = 7;
-  unsigned char conference[16] = {AKind, (unsigned char)(ACall >> 8), (unsigned char)ACall};
+  unsigned char conference[16] = {AKind, (unsigned char)(ACall >> 16), (unsigned char)(ACall >> 8), (unsigned char)ACall};
   arq->conferenceID.setValue(conference, 16);
   return message;
 }
@@ -114,6 +114,13 @@ std::unique_ptr<H225::rasMessage> Ask(TSimulatedEndpoint& AEndpoint, H225::rasMe
       }
       if (!received) break;
       auto message = Decode(answer);
+      if (message && message->index() == 15) {  // the gatekeeper ends a call: confirmed
+        H225::rasMessage dcf;
+        dcf.select(16);
+        SetRasSequenceNumber(dcf, GetRasSequenceNumber(*message));
+        AEndpoint.Send(dcf, from);
+        continue;
+      }
       if (message && GetRasSequenceNumber(*message) == GetRasSequenceNumber(ARequest)) return message;
     }
   }
@@ -305,29 +312,34 @@ void THostileRun::ForgedAnswers(double ASeconds) {
   Radius.SetForging(false);
 }
 
-unsigned THostileRun::RelayPort(unsigned ACall) {
+// Every relay call has a conference of its own: a call the gatekeeper still
+// keeps (its record outlives the disengage) never stands in the way.
+unsigned THostileRun::RelayPort() {
   TLibraryTurn turn;
-  H225::rasMessage arq = Arq(MalloryId, "7302", 0x73, ACall);
+  const unsigned call = ++RelayCalls;
+  H225::rasMessage arq = Arq(MalloryId, "7302", 0x73, call);
   auto acf = Ask(*Mallory, arq, Gatekeeper->RasAddress());
   if (!acf || acf->index() != 10) return 0;
+  OpenRelayCalls.push_back(call);
   sockaddr_in relay{};
   H323::transportToSockaddr(static_cast<const H225::admissionConfirm*>(acf->alternative())->destCallSignalAddress,
                             relay);
   return ntohs(relay.sin_port);
 }
 
-void THostileRun::EndRelayCalls(unsigned ACalls) {
+void THostileRun::EndRelayCalls() {
   TLibraryTurn turn;
-  for (unsigned call = 1; call <= ACalls; ++call) {
+  for (unsigned call : OpenRelayCalls) {
     H225::rasMessage drq;
     auto* request = static_cast<H225::disengageRequest*>(drq.select(15));
     request->endpointIdentifier = MalloryId.c_str();
-    unsigned char conference[16] = {0x73, (unsigned char)(call >> 8), (unsigned char)call};
+    unsigned char conference[16] = {0x73, (unsigned char)(call >> 16), (unsigned char)(call >> 8), (unsigned char)call};
     request->conferenceID.setValue(conference, 16);
     request->callReferenceValue = 7;
     request->disengageReason.select(1);
     Ask(*Mallory, drq, Gatekeeper->RasAddress());
   }
+  OpenRelayCalls.clear();
 }
 
 void THostileRun::AbusiveConnections() {
@@ -336,7 +348,7 @@ void THostileRun::AbusiveConnections() {
   const sockaddr_in monitor = LoopbackAddress(1, Gatekeeper->MonitorPort());
   std::vector<sockaddr_in> relays;
   for (unsigned call = 1; call <= Relays; ++call)
-    if (unsigned port = RelayPort(call)) relays.push_back(LoopbackAddress(1, port));
+    if (unsigned port = RelayPort()) relays.push_back(LoopbackAddress(1, port));
   EXPECT_EQ(Relays, relays.size()) << "relay ports for the abuse";
 
   octets frame;
@@ -368,7 +380,7 @@ void THostileRun::AbusiveConnections() {
   std::this_thread::sleep_for(milliseconds(1000));
   Counts.Connections += abuse.Opened();
   abuse.CloseAll();
-  EndRelayCalls(Relays);
+  EndRelayCalls();
 }
 
 void THostileRun::DescriptorExhaustion() {
@@ -377,7 +389,7 @@ void THostileRun::DescriptorExhaustion() {
   Traffic->StopCycling();
   const sockaddr_in signal = LoopbackAddress(1, Gatekeeper->CallSignalPort());
   const sockaddr_in monitor = LoopbackAddress(1, Gatekeeper->MonitorPort());
-  const unsigned relay = RelayPort(100);
+  const unsigned relay = RelayPort();
   EXPECT_NE(0u, relay);
   // The undefined-behaviour sanitizer checks the dynamic type of an object
   // through a pipe unless the type is in its cache: with no descriptor
@@ -397,17 +409,7 @@ void THostileRun::DescriptorExhaustion() {
   EXPECT_TRUE(Traffic->Undisturbed()) << "RAS served while the descriptors are gone";
   Counts.Connections += abuse.Opened();
   abuse.CloseAll();
-  if (relay) {
-    TLibraryTurn turn;
-    H225::rasMessage drq;
-    auto* request = static_cast<H225::disengageRequest*>(drq.select(15));
-    request->endpointIdentifier = MalloryId.c_str();
-    unsigned char conference[16] = {0x73, 0, 100};
-    request->conferenceID.setValue(conference, 16);
-    request->callReferenceValue = 7;
-    request->disengageReason.select(1);
-    Ask(*Mallory, drq, Gatekeeper->RasAddress());
-  }
+  EndRelayCalls();
   Traffic->StartCycling();
 }
 

@@ -75,8 +75,8 @@ private:
   bool WaitForFigures(const std::string& APhase);
   std::vector<octets> OwnMessages();
   // A routed call's relay port for the hostile endpoints; 0 when none.
-  unsigned RelayPort(unsigned ACall);
-  void EndRelayCalls(unsigned ACalls);
+  unsigned RelayPort();
+  void EndRelayCalls();
 
   std::uint32_t Seed;
   std::mt19937 Random;
@@ -87,6 +87,8 @@ private:
   std::unique_ptr<TWellBehavedTraffic> Traffic;
   std::unique_ptr<TSimulatedEndpoint> Mallory, Trent;
   std::string MalloryId, TrentId;
+  unsigned RelayCalls = 0;
+  std::vector<unsigned> OpenRelayCalls;
   pid_t Pid = -1;
   THostileFigures Counts;
 };
