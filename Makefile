@@ -3,7 +3,7 @@ JOBS   ?= $(shell nproc)
 CMAKE  ?= cmake
 CONFIG ?= etc/sample.cfg
 
-.PHONY: all build build-asan test test-normal test-asan fuzz fuzz-smoke run bench-ras clean
+.PHONY: all build build-asan test test-normal test-asan fuzz fuzz-smoke soak run bench-ras clean
 
 all: build
 
@@ -55,6 +55,13 @@ fuzz-smoke:
 
 fuzz: build-fuzz
 	scripts/run-fuzzers build-fuzz $(or $(SECONDS),600) $(JOBS)
+
+# The long form of the hostile-traffic run: every phase again and again on
+# one sanitizer-built gatekeeper for SECONDS (default 1800), the figures
+# after each round. The short form is part of make test (label reliability).
+soak: build-asan
+	ORVO_SOAK_SECONDS=$(or $(SECONDS),1800) build-asan/gatekeeper/gatekeeper_HostileTraffic \
+	  --gtest_filter=HostileTraffic.Soak
 
 # The gatekeeper and the libraries it links, nothing else, then the
 # gatekeeper in the foreground on $(CONFIG).

@@ -117,7 +117,7 @@ void TGatekeeper::RunGatekeeper() {
 
   CurrentState = gksShuttingDown;
   // No new monitor clients; those connected go on.
-  MonitorWatcher.reset();
+  MonitorWatcher.stop();
   MonitorSocket.close();
   // An unregistration waits for the endpoint's calls, and nothing else would
   // end them now: a long call would keep the process alive to the bound.

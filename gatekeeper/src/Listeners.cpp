@@ -80,8 +80,7 @@ void TGatekeeper::OpenCallSignalSocket() {
       LogLine(orvo::stateWarning, "Call signal (" + Number(configuration.CallSignalPort()) +
                                       ") port occupied. Bound on first available (" + chosen + ") port." + tail);
   }
-  CallSignalWatcher.reset(new orvo::sockEvent(orvo::sockEvent::READ, CallSignalSocket.fd, this,
-                                              &TGatekeeper::AcceptCallSignal, false, nullptr));
+  CallSignalWatcher.watch(CallSignalSocket.fd, this, &TGatekeeper::AcceptCallSignal);
 }
 
 void TGatekeeper::OpenMonitorSocket() {
@@ -106,14 +105,16 @@ void TGatekeeper::OpenMonitorSocket() {
     MonitorSocket.close();
     return;
   }
-  MonitorWatcher.reset(
-      new orvo::sockEvent(orvo::sockEvent::READ, MonitorSocket.fd, this, &TGatekeeper::AcceptMonitor, false, nullptr));
+  MonitorWatcher.watch(MonitorSocket.fd, this, &TGatekeeper::AcceptMonitor);
 }
 
 void TGatekeeper::AcceptCallSignal(orvo::sockEvent*) {
   orvo::socket accepted;
   accepted.attach(CallSignalSocket.accept());
-  if (accepted.fd < 0) return;
+  if (accepted.fd < 0) {
+    CallSignalWatcher.acceptFailed(CallSignalSocket.lastError);
+    return;
+  }
   accepted.setNonBlocking(true);
   (new TSetupResolver(this, accepted))->Run();
 }
@@ -121,7 +122,10 @@ void TGatekeeper::AcceptCallSignal(orvo::sockEvent*) {
 void TGatekeeper::AcceptMonitor(orvo::sockEvent*) {
   orvo::socket accepted;
   accepted.attach(MonitorSocket.accept());
-  if (accepted.fd < 0) return;
+  if (accepted.fd < 0) {
+    MonitorWatcher.acceptFailed(MonitorSocket.lastError);
+    return;
+  }
   accepted.setNonBlocking(true);
   sockaddr_in peer{};
   socklen_t length = sizeof peer;

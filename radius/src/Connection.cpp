@@ -203,10 +203,12 @@ void TConnection::OnReceive(TPacket*) {}
 
 void TConnection::OnExpire(TQueuedPacket* AEntry) {
   if (AEntry->FRetriesLeft > 0) --AEntry->FRetriesLeft;
-  if (AEntry->FRetriesLeft > 0)
+  if (AEntry->FRetriesLeft > 0) {
     TransmitEntry(*AEntry);
-  else
-    Complete(AEntry, crNoAnswer, nullptr);
+    return;
+  }
+  std::unique_ptr<TPacket> refused = std::move(AEntry->FRefusedAnswer);
+  Complete(AEntry, refused ? crSecretMismatch : crNoAnswer, refused.get());
 }
 
 void TConnection::OnReadable(orvo::sockEvent*) {
@@ -230,8 +232,13 @@ void TConnection::OnReadable(orvo::sockEvent*) {
   TMD5Digest digest;
   digest.Update(buffer.get(), 4).Update(request->Bytes() + 4, AuthenticatorLength);
   digest.Update(buffer.get() + MinPacketLength, length - MinPacketLength).Update(FSecret).Final(expected);
-  int result = std::memcmp(expected, buffer.get() + 4, sizeof expected) == 0 ? crAnswer : crSecretMismatch;
-  Complete(request, result, answer.get());
+  // RFC 2865 has an answer that does not verify silently discarded: it may
+  // be forged, and the genuine one may still come.
+  if (std::memcmp(expected, buffer.get() + 4, sizeof expected) != 0) {
+    request->FRefusedAnswer = std::move(answer);
+    return;
+  }
+  Complete(request, crAnswer, answer.get());
 }
 
 std::unique_ptr<TQueuedPacket> TConnection::Take(TQueuedPacket* AEntry) {

@@ -166,14 +166,62 @@ TEST_F(ConnectionTest, VerifiedAnswerCompletesWithResultZero) {
   EXPECT_EQ(0u, connection.PendingCount());
 }
 
-TEST_F(ConnectionTest, AnswerUnderAnotherSecretCompletesWithResultTwo) {
+// An answer that does not verify is discarded (RFC 2865): it may be
+// forged. Only when nothing better comes before the last transmission
+// expires does the requester hear of it, as result 2 with its code.
+TEST_F(ConnectionTest, AnswerUnderAnotherSecretCompletesWithResultTwoAtTheEnd) {
   requester r(connection);
   r.send(pcAccessRequest);
   awaitDatagrams(1);
   server.answer(server.received[0].bytes, pcAccessAccept, {}, "some-other-secret");
+  runFor(200);
+  EXPECT_TRUE(r.outcomes.empty()) << "discarded, not taken";
+  for (size_t sent = 2; sent <= 4; ++sent) {
+    orvo::advanceTimerClock(orvo::timeSpan::fromMilliseconds(3000));
+    awaitDatagrams(sent);
+  }
+  EXPECT_TRUE(r.outcomes.empty());
+  orvo::advanceTimerClock(orvo::timeSpan::fromMilliseconds(3000));
   ASSERT_TRUE(runUntil([&] { return !r.outcomes.empty(); }, 2000));
   EXPECT_EQ(2, r.outcomes[0].result);
   EXPECT_EQ(unsigned(pcAccessAccept), r.outcomes[0].code);  // given all the same
+  EXPECT_EQ(0u, connection.PendingCount());
+}
+
+// Whoever sees a request can answer it first; the genuine answer that
+// follows still decides.
+TEST_F(ConnectionTest, AForgedAnswerDoesNotEndTheRequest) {
+  const struct {
+    const char* what;
+    unsigned code;
+    std::string secret;
+    size_t damagedOctet;  // 0: none
+  } forgeries[] = {
+      {"reject under another secret", pcAccessReject, "guessed", 0},
+      {"accept under another secret", pcAccessAccept, "guessed", 0},
+      {"reject with one authenticator bit off", pcAccessReject, Secret, 19},
+      {"reject with the request's authenticator", pcAccessReject, "", 0},
+  };
+  for (const auto& f : forgeries) {
+    SCOPED_TRACE(f.what);
+    requester r(connection);
+    const size_t before = server.received.size();
+    r.send(pcAccessRequest);
+    awaitDatagrams(before + 1);
+    const octets request = server.received[before].bytes;
+    octets forged = radiusAnswer(request, f.code, {}, f.secret);
+    if (f.secret.empty()) std::copy(request.begin() + 4, request.begin() + 20, forged.begin() + 4);
+    if (f.damagedOctet) forged[f.damagedOctet] ^= 0x01;
+    server.sendRaw(forged);
+    runFor(100);
+    EXPECT_TRUE(r.outcomes.empty());
+    server.answer(request, pcAccessAccept, {}, Secret);
+    ASSERT_TRUE(runUntil([&] { return !r.outcomes.empty(); }, 2000));
+    ASSERT_EQ(1u, r.outcomes.size());
+    EXPECT_EQ(0, r.outcomes[0].result);
+    EXPECT_EQ(unsigned(pcAccessAccept), r.outcomes[0].code);
+    EXPECT_EQ(0u, connection.PendingCount());
+  }
 }
 
 TEST_F(ConnectionTest, AnswerOfAnAccountingRequestIsCheckedAgainstTheSignedAuthenticator) {

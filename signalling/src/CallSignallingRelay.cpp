@@ -36,7 +36,7 @@ TCallSignallingRelay::TCallSignallingRelay(const sockaddr_in& ACallee, bool AMed
 
 TCallSignallingRelay::~TCallSignallingRelay() {
   Timer.Stop();
-  drop(AcceptEvent);
+  AcceptEvent.stop();
   drop(ConnectEvent);
   for (std::unique_ptr<TQ931Stream>& stream : Streams) stream.reset();
 }
@@ -46,7 +46,7 @@ bool TCallSignallingRelay::Listen(const sockaddr_in& ALocal) {
     Error = Listener.lastError;
     return false;
   }
-  new orvo::sockEvent(orvo::sockEvent::READ, Listener.fd, this, &TCallSignallingRelay::OnAccept, false, &AcceptEvent);
+  AcceptEvent.watch(Listener.fd, this, &TCallSignallingRelay::OnAccept);
   CurrentState = stListening;
   Timer.SetTimeout(CallerTimeout);
   Timer.Start();
@@ -59,9 +59,12 @@ void TCallSignallingRelay::Release(int AReleaseCompleteReason, unsigned ACause) 
 
 void TCallSignallingRelay::OnAccept(orvo::sockEvent*) {
   int descriptor = Listener.accept();
-  if (descriptor == -1) return;
+  if (descriptor == -1) {
+    AcceptEvent.acceptFailed(Listener.lastError);
+    return;
+  }
   // One caller per call: nobody else may come in on its port.
-  drop(AcceptEvent);
+  AcceptEvent.stop();
   Listener.close();
   Legs[rsCaller].attach(descriptor);
   Legs[rsCaller].setNonBlocking(true);
@@ -252,7 +255,7 @@ void TCallSignallingRelay::End(TEnd AEnd, const orvo::string& AText, bool ARelea
   if (CurrentState == stEnded || CurrentState == stIdle) return;
   CurrentState = stEnded;
   Timer.Stop();
-  drop(AcceptEvent);
+  AcceptEvent.stop();
   drop(ConnectEvent);
   Listener.close();
   StoppingCallback();

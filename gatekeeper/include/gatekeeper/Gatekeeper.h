@@ -12,6 +12,7 @@
 
 #include <netinet/in.h>
 
+#include <orvo/acceptWatch.h>
 #include <orvo/dateTime.h>
 #include <orvo/sockEvent.h>
 #include <orvo/socket.h>
@@ -250,8 +251,8 @@ private:
   sockaddr_in FCurrentRasSender{};
   orvo::socket CallSignalSocket;
   orvo::socket MonitorSocket;
-  std::unique_ptr<orvo::sockEvent> CallSignalWatcher;
-  std::unique_ptr<orvo::sockEvent> MonitorWatcher;
+  orvo::acceptWatch CallSignalWatcher;
+  orvo::acceptWatch MonitorWatcher;
   sockaddr_in FBoundCallSignalAddress{};
 
   // The zones between two zones of the current configuration, found once:

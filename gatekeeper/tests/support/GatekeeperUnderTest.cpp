@@ -104,12 +104,15 @@ TGatekeeperUnderTest::~TGatekeeperUnderTest() {
   if (std::system(("rm -rf '" + Folder + "'").c_str()) != 0) std::cerr << "could not remove " << Folder << "\n";
 }
 
-bool TGatekeeperUnderTest::Start(std::chrono::milliseconds ALimit) {
+bool TGatekeeperUnderTest::Start(std::chrono::milliseconds ALimit) { return Start(TRunOptions(), ALimit); }
+
+bool TGatekeeperUnderTest::Start(const TRunOptions& AOptions, std::chrono::milliseconds ALimit) {
   if (Program) {
     ADD_FAILURE() << "the gatekeeper under test is started once";
     return false;
   }
-  Program = std::make_unique<TRunningProgram>(std::vector<std::string>{"--configuration=" + PathOf("gk.cfg")});
+  Program =
+      std::make_unique<TRunningProgram>(std::vector<std::string>{"--configuration=" + PathOf("gk.cfg")}, AOptions);
   return Program->WaitForOutput("Service started.", ALimit);
 }
 
@@ -127,6 +130,13 @@ sockaddr_in TGatekeeperUnderTest::RasAddress() const {
   address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
   address.sin_port = htons(uint16_t(Ras));
   return address;
+}
+
+pid_t TGatekeeperUnderTest::Pid() const { return Program && ExitStatus < 0 ? Program->Pid() : -1; }
+
+void TGatekeeperUnderTest::DiscardOutput() {
+  if (Program) Program->DiscardOutput();
+  if (truncate(PathOf("gk.log").c_str(), 0) != 0) return;
 }
 
 std::string TGatekeeperUnderTest::Console() const { return Program ? Program->Output() : std::string(); }

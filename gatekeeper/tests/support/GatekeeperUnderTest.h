@@ -33,6 +33,12 @@ public:
 
   // Runs the program and waits until it says "Service started.".
   bool Start(std::chrono::milliseconds ALimit = std::chrono::seconds(10));
+  // The same with another program, environment or descriptor limit.
+  bool Start(const TRunOptions& AOptions, std::chrono::milliseconds ALimit = std::chrono::seconds(10));
+  // The running program's process, -1 before the start and after the end.
+  pid_t Pid() const;
+  // Empties the console output and the log file so far.
+  void DiscardOutput();
   // SIGTERM; the exit status, -1 when it did not end within the limit. Once
   // it has ended, the same status again.
   int Stop(std::chrono::milliseconds ALimit = std::chrono::seconds(10));

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -15,8 +16,9 @@ std::string GatekeeperProgram() { return std::string(ORVO_BINARY_DIR) + "/gateke
 namespace {
 
 pid_t Spawn(const std::vector<std::string>& AArguments, const std::string& AOutputFile, const std::string& AErrorFile,
-            const std::string& ADirectory) {
-  std::string program = GatekeeperProgram();
+            const TRunOptions& AOptions) {
+  const std::string& ADirectory = AOptions.Directory;
+  std::string program = AOptions.Program.empty() ? GatekeeperProgram() : AOptions.Program;
   std::vector<char*> argv;
   argv.push_back(const_cast<char*>(program.c_str()));
   for (const std::string& a : AArguments) argv.push_back(const_cast<char*>(a.c_str()));
@@ -29,6 +31,11 @@ pid_t Spawn(const std::vector<std::string>& AArguments, const std::string& AOutp
   dup2(in, 0);
   dup2(out, 1);
   dup2(error, 2);
+  for (const std::string& setting : AOptions.Environment) putenv(const_cast<char*>(setting.c_str()));
+  if (AOptions.DescriptorLimit) {
+    const rlimit limit{AOptions.DescriptorLimit, AOptions.DescriptorLimit};
+    if (setrlimit(RLIMIT_NOFILE, &limit) != 0) _exit(125);
+  }
   if (!ADirectory.empty() && chdir(ADirectory.c_str()) != 0) _exit(126);
   execv(program.c_str(), argv.data());
   _exit(127);
@@ -68,7 +75,7 @@ TProcessResult RunProgram(const std::vector<std::string>& AArguments, std::chron
 
 TRunningProgram::TRunningProgram(const std::vector<std::string>& AArguments, const TRunOptions& AOptions)
     : OutputFile(TemporaryName()), ErrorFile(AOptions.SeparateError ? TemporaryName() : std::string()) {
-  Child = Spawn(AArguments, OutputFile, ErrorFile, AOptions.Directory);
+  Child = Spawn(AArguments, OutputFile, ErrorFile, AOptions);
 }
 
 TRunningProgram::~TRunningProgram() {
@@ -105,5 +112,10 @@ int TRunningProgram::WaitForExit(std::chrono::milliseconds ALimit) {
 }
 
 std::string TRunningProgram::Output() const { return ReadFile(OutputFile); }
+
+void TRunningProgram::DiscardOutput() {
+  if (truncate(OutputFile.c_str(), 0) != 0) return;
+  if (!ErrorFile.empty() && truncate(ErrorFile.c_str(), 0) != 0) return;
+}
 
 std::string TRunningProgram::Error() const { return ErrorFile.empty() ? std::string() : ReadFile(ErrorFile); }

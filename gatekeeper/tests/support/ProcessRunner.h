@@ -16,6 +16,12 @@ struct TProcessResult {
 struct TRunOptions {
   bool SeparateError = false;  // standard error into a file of its own
   std::string Directory;       // working directory; empty: the test's
+  std::string Program;         // empty: GatekeeperProgram()
+  // NAME=value entries set in the child's environment before it starts.
+  std::vector<std::string> Environment;
+  // The child's descriptor limit (soft and hard), set before it starts; 0
+  // leaves it as the test's.
+  unsigned long DescriptorLimit = 0;
 };
 
 std::string GatekeeperProgram();
@@ -38,6 +44,8 @@ public:
   int WaitForExit(std::chrono::milliseconds ALimit = std::chrono::seconds(10));
   std::string Output() const;
   std::string Error() const;
+  // Empties the output files (a long run would otherwise fill the disk).
+  void DiscardOutput();
   pid_t Pid() const { return Child; }
 
 private:

@@ -48,6 +48,10 @@ private:
   std::unique_ptr<unsigned char[]> FBytes;
   unsigned FLength = 0;
   unsigned FRetriesLeft = 0;
+  // The last answer whose Response Authenticator did not verify: anybody
+  // can send one, so it only decides the outcome when no verified answer
+  // comes before the last retransmission expires.
+  std::unique_ptr<TPacket> FRefusedAnswer;
 };
 
 }  // namespace RADIUS

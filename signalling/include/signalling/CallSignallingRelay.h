@@ -18,6 +18,7 @@
 
 #include <h225/h225.h>
 #include <h323/q931/message.h>
+#include <orvo/acceptWatch.h>
 #include <orvo/byteStream.h>
 #include <orvo/memberCallback.h>
 #include <orvo/sockEvent.h>
@@ -121,7 +122,7 @@ private:
   bool CalleeAnswered = false;
 
   orvo::socket Listener;
-  orvo::sockEvent* AcceptEvent = nullptr;
+  orvo::acceptWatch AcceptEvent;
   orvo::sockEvent* ConnectEvent = nullptr;
   // Streams after their sockets: they go first.
   orvo::socket Legs[2];
