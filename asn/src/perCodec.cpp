@@ -673,7 +673,7 @@ void codec::encodeSequence(const sequence& value) {
   if (d.extensible) bits.add(extended);
   for (uint32_t i = 0; i < d.count; ++i) {
     const componentEntry& e = d.components[i];
-    if (e.presence == componentEntry::optional) bits.add(e.get(value) != nullptr);
+    if (e.presence == componentEntry::optional) bits.add(e.component(value) != nullptr);
   }
   bits.flush();
   unsigned additions = 0;
@@ -683,19 +683,19 @@ void codec::encodeSequence(const sequence& value) {
       ++additions;
       continue;
     }
-    const object* member = e.get(value);
+    const object* member = e.component(value);
     if (member) member->encode(*this);
   }
   if (!extended) return;
   encodeNormallySmall(additions, 1);
   for (uint32_t i = 0; i < d.count; ++i) {
     const componentEntry& e = d.components[i];
-    if (e.isAddition()) bits.add(e.get(value) != nullptr);
+    if (e.isAddition()) bits.add(e.component(value) != nullptr);
   }
   bits.flush();
   for (uint32_t i = 0; i < d.count; ++i) {
     const componentEntry& e = d.components[i];
-    const object* member = e.isAddition() ? e.get(value) : nullptr;
+    const object* member = e.isAddition() ? e.component(value) : nullptr;
     if (!member) continue;
     codec nested;
     member->encode(nested);
@@ -718,10 +718,10 @@ void codec::decodeSequence(sequence& value) {
     } else if (e.presence == componentEntry::optional) {
       if (!present[i]) continue;
       object* member = e.create();
-      e.set(value, member);
+      e.storeComponent(value, member);
       member->decode(*this);
     } else {
-      e.get(value)->decode(*this);
+      e.component(value)->decode(*this);
     }
   }
   if (!extended) return;
@@ -748,7 +748,7 @@ void codec::decodeSequence(sequence& value) {
       const unsigned char* run = decodeOpenTypeRun(length);
       const componentEntry& e = d.components[entry++];
       object* member = e.create();
-      e.set(value, member);
+      e.storeComponent(value, member);
       codec nested(run, length, limits_);
       member->decode(nested);
     } else {

@@ -115,7 +115,7 @@ void codec::encodeSequence(const sequence& value) {
   indentation_ += 2;
   const sequenceDescriptor& d = value.descriptor();
   for (uint32_t i = 0; i < d.count; ++i) {
-    const object* member = d.components[i].get(value);
+    const object* member = d.components[i].component(value);
     if (!member) continue;
     indent();
     print(d.components[i].name, *member);
