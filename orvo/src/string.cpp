@@ -17,6 +17,9 @@ namespace {
 
 unsigned blocksFor(unsigned length) { return (length + 16) >> 4; }
 
+// Characters and representation share one block up to this size.
+const std::size_t sharedBlock = 512;
+
 char emptyBuffer[16] = {0};
 // Held once by the library for the life of the process, so it is never freed;
 // constant-initialised, so it is usable before any static constructor runs.
@@ -46,7 +49,7 @@ string::rep* string::newRep(unsigned length) {
   unsigned blocks = blocksFor(length);
   std::size_t together = sizeof(rep) + (std::size_t(blocks) << 4);
   rep* fresh;
-  if (together <= blockCache::largest) {
+  if (together <= sharedBlock) {
     fresh = new (blockCache::allocate(together)) rep;
     fresh->buffer = reinterpret_cast<char*>(fresh + 1);
     fresh->held = unsigned(together);

@@ -12,7 +12,7 @@ TEST(BlockCache, ReleasedBlocksAreKeptByTheirRoundedSize) {
     std::size_t size;
     std::size_t kept;  // octets added to the shelves by its release
   } rows[] = {
-      {0, 16}, {1, 16}, {16, 16}, {17, 32}, {100, 112}, {511, 512}, {512, 512}, {513, 0}, {4096, 0},
+      {0, 16}, {1, 16}, {16, 16}, {17, 32}, {100, 112}, {513, 528}, {1024, 1024}, {1025, 0}, {4096, 0},
   };
   for (const auto& row : rows) {
     void* p = blockCache::allocate(row.size);
@@ -40,16 +40,16 @@ TEST(BlockCache, ABlockReturnsOnlyForASizeOfItsShelf) {
 }
 
 TEST(BlockCache, AThreadKeepsNoMoreThanTheLimit) {
-  std::vector<void*> blocks(blockCache::limit / 512 + 8);
-  for (void*& p : blocks) p = blockCache::allocate(512);
-  for (void* p : blocks) blockCache::release(p, 512);
+  std::vector<void*> blocks(blockCache::limit / 1024 + 8);
+  for (void*& p : blocks) p = blockCache::allocate(1024);
+  for (void* p : blocks) blockCache::release(p, 1024);
   EXPECT_LE(blockCache::keptOctets(), blockCache::limit);
-  EXPECT_GE(blockCache::keptOctets(), blockCache::limit - 512);
+  EXPECT_GE(blockCache::keptOctets(), blockCache::limit - 1024);
   // Asking again takes the kept ones first.
   unsigned long refills = blockCache::refills();
-  for (void*& p : blocks) p = blockCache::allocate(512);
+  for (void*& p : blocks) p = blockCache::allocate(1024);
   EXPECT_LT(blockCache::refills() - refills, blocks.size() / 4);
-  for (void* p : blocks) blockCache::release(p, 512);
+  for (void* p : blocks) blockCache::release(p, 1024);
 }
 
 TEST(BlockCache, BlocksMayBeReleasedByAnotherThread) {
@@ -57,6 +57,7 @@ TEST(BlockCache, BlocksMayBeReleasedByAnotherThread) {
   // on the shelves of the thread that releases it, and a thread that ends
   // gives its shelves back to the heap (a leak would show under the
   // sanitizer build).
+  blockCache::emptyShelves();
   std::vector<void*> mine(40);
   for (void*& p : mine) p = blockCache::allocate(48);
   std::size_t keptHere = blockCache::keptOctets();

@@ -33,7 +33,7 @@ namespace orvo {
 class blockCache {
 public:
   static constexpr std::size_t granule = 16;
-  static constexpr std::size_t largest = 512;
+  static constexpr std::size_t largest = 1024;
   static constexpr std::size_t shelves = largest / granule;
   static constexpr std::size_t limit = 256 * 1024;
 
