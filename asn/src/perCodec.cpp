@@ -665,37 +665,45 @@ void codec::decodeSequenceOf(sequenceOfBase& value) {
   for (uint32_t i = 0; i < n; ++i) value.appendNew()->decode(*this);
 }
 
+namespace {
+
+// Entries list the roots first, then the additions: the number of roots,
+// and of OPTIONAL ones among them.
+uint32_t rootsOf(const sequenceDescriptor& d, uint32_t& optionals) {
+  uint32_t roots = 0;
+  optionals = 0;
+  for (; roots < d.count && !d.components[roots].isAddition(); ++roots)
+    if (d.components[roots].presence == componentEntry::optional) ++optionals;
+  return roots;
+}
+
+}  // namespace
+
 void codec::encodeSequence(const sequence& value) {
   const sequenceDescriptor& d = value.descriptor();
-  bool extended = d.extensible && value.hasAdditions();
+  uint32_t optionals;
+  const uint32_t roots = rootsOf(d, optionals);
+  bool extended = false;
+  if (d.extensible)
+    for (uint32_t i = roots; i < d.count && !extended; ++i) extended = d.components[i].component(value) != nullptr;
   // The extension bit and the presence bits, gathered into words.
   fieldGatherer bits(stream_);
   if (d.extensible) bits.add(extended);
-  for (uint32_t i = 0; i < d.count; ++i) {
+  for (uint32_t i = 0; i < roots; ++i) {
     const componentEntry& e = d.components[i];
     if (e.presence == componentEntry::optional) bits.add(e.component(value) != nullptr);
   }
   bits.flush();
-  unsigned additions = 0;
-  for (uint32_t i = 0; i < d.count; ++i) {
-    const componentEntry& e = d.components[i];
-    if (e.isAddition()) {
-      ++additions;
-      continue;
-    }
-    const object* member = e.component(value);
+  for (uint32_t i = 0; i < roots; ++i) {
+    const object* member = d.components[i].component(value);
     if (member) member->encode(*this);
   }
   if (!extended) return;
-  encodeNormallySmall(additions, 1);
-  for (uint32_t i = 0; i < d.count; ++i) {
-    const componentEntry& e = d.components[i];
-    if (e.isAddition()) bits.add(e.component(value) != nullptr);
-  }
+  encodeNormallySmall(d.count - roots, 1);
+  for (uint32_t i = roots; i < d.count; ++i) bits.add(d.components[i].component(value) != nullptr);
   bits.flush();
-  for (uint32_t i = 0; i < d.count; ++i) {
-    const componentEntry& e = d.components[i];
-    const object* member = e.isAddition() ? e.component(value) : nullptr;
+  for (uint32_t i = roots; i < d.count; ++i) {
+    const object* member = d.components[i].component(value);
     if (!member) continue;
     codec nested;
     member->encode(nested);
@@ -707,16 +715,16 @@ void codec::decodeSequence(sequence& value) {
   nesting level(*limits_);
   const sequenceDescriptor& d = value.descriptor();
   bool extended = d.extensible && stream_.readBits(1) == 1;
-  presenceBits present(d.count);
-  for (uint32_t i = 0; i < d.count; ++i)
-    if (d.components[i].presence == componentEntry::optional) present[i] = stream_.readBits(1) != 0;
-  uint32_t known = 0;
-  for (uint32_t i = 0; i < d.count; ++i) {
+  uint32_t optionals;
+  const uint32_t roots = rootsOf(d, optionals);
+  // The presence bits of the OPTIONAL roots precede every component.
+  presenceBits present(optionals);
+  fieldScanner presenceFields(stream_, optionals);
+  for (uint32_t j = 0; j < optionals; ++j) present[j] = presenceFields.next();
+  for (uint32_t i = 0, j = 0; i < roots; ++i) {
     const componentEntry& e = d.components[i];
-    if (e.isAddition()) {
-      ++known;
-    } else if (e.presence == componentEntry::optional) {
-      if (!present[i]) continue;
+    if (e.presence == componentEntry::optional) {
+      if (!present[j++]) continue;
       object* member = e.create();
       e.storeComponent(value, member);
       member->decode(*this);
@@ -726,6 +734,7 @@ void codec::decodeSequence(sequence& value) {
   }
   if (!extended) return;
 
+  const uint32_t known = d.count - roots;
   uint32_t n = decodeNormallySmall(1);
   // n presence bits follow: a count beyond the input is refused before
   // anything is sized by it.
@@ -734,19 +743,12 @@ void codec::decodeSequence(sequence& value) {
   presenceBits flags(n);
   fieldScanner additionBits(stream_, n);
   for (uint32_t i = 0; i < n; ++i) flags[i] = additionBits.next();
-  uint32_t entry = 0;  // table index of addition i
   for (uint32_t i = 0; i < n; ++i) {
-    if (i < known) {
-      while (!d.components[entry].isAddition()) ++entry;
-    }
-    if (!flags[i]) {
-      ++entry;
-      continue;
-    }
+    if (!flags[i]) continue;
     if (i < known) {
       unsigned length;
       const unsigned char* run = decodeOpenTypeRun(length);
-      const componentEntry& e = d.components[entry++];
+      const componentEntry& e = d.components[roots + i];
       object* member = e.create();
       e.storeComponent(value, member);
       codec nested(run, length, limits_);
