@@ -21,13 +21,10 @@ thread_local blockCacheDrain drain;
 }
 
 bool blockCache::keepSlowly(void* p, std::size_t s) {
-  if (local.phase == 2) return false;
-  if (local.phase == 0) {
-    // The first block shelved by a thread arranges for the shelves to be
-    // emptied when it ends.
-    drain.arm();
-    local.phase = 1;
-  }
+  // Only a thread that took blocks through the cache, and so will empty its
+  // shelves when it ends, keeps them: a first release may come from the
+  // destructors of statics, after the thread's own storage was destroyed.
+  if (local.phase != 1) return false;
   std::size_t octets = (s + 1) * granule;
   if (local.kept + octets > limit) return false;
   return keep(p, s);
@@ -36,6 +33,12 @@ bool blockCache::keepSlowly(void* p, std::size_t s) {
 void* blockCache::refill(std::size_t size) {
   std::size_t s = shelfOf(size);
   if (s >= shelves) return ::operator new(size);
+  if (local.phase == 0) {
+    // The first block a thread takes arranges for its shelves to be
+    // emptied when it ends.
+    drain.arm();
+    local.phase = 1;
+  }
   ++local.refills;
   return ::operator new((s + 1) * granule);
 }

@@ -63,13 +63,22 @@ TEST(BlockCache, BlocksMayBeReleasedByAnotherThread) {
   std::size_t keptHere = blockCache::keptOctets();
   std::size_t keptThere = 0;
   std::vector<void*> theirs(40);
+  std::size_t keptByANewcomer = 1;
   std::thread worker([&] {
+    // A thread that never took a block keeps none.
+    blockCache::release(blockCache::allocate(1024 + 1), 1024 + 1);
+    blockCache::release(mine.back(), 48);
+    mine.pop_back();
+    keptByANewcomer = blockCache::keptOctets();
+    void* first = blockCache::allocate(48);
     for (void* p : mine) blockCache::release(p, 48);
     keptThere = blockCache::keptOctets();
     for (void*& p : theirs) p = blockCache::allocate(48);
+    blockCache::release(first, 48);
   });
   worker.join();
-  EXPECT_EQ(40u * 48, keptThere);
+  EXPECT_EQ(0u, keptByANewcomer);
+  EXPECT_EQ(39u * 48, keptThere);
   EXPECT_EQ(keptHere, blockCache::keptOctets());
   for (void* p : theirs) blockCache::release(p, 48);
   EXPECT_EQ(keptHere + 40 * 48, blockCache::keptOctets());
