@@ -44,6 +44,34 @@ void writeOpenTypeOctets(codec& c, const unsigned char* data, unsigned length) {
   c.stream().writeOctets(data, length);
 }
 
+// The encoding of `value` as an open type, written in place: it starts on
+// an octet boundary behind a one-octet length that is widened once its size
+// is known. Its alignment is therefore the one of an encoder of its own, and
+// no such encoder (nor its buffer) is made for every addition.
+void encodeInPlaceAsOpenType(codec& c, const object& value) {
+  orvo::bitStream& s = c.stream();
+  s.writeRun(1);
+  const unsigned start = s.octetLength();
+  value.encode(c);
+  unsigned n = s.octetLength() - start;
+  if (n == 0) {
+    // An empty encoding still takes one octet on the wire.
+    *s.writeRun(1) = 0;
+    n = 1;
+  }
+  s.alignWrite();
+  if (n > 16383) throw new codec::lengthNotSupported();
+  if (n > 127) s.writeRun(1);
+  unsigned char* base = s.writeRun(0) - s.octetLength();
+  if (n > 127) {
+    std::memmove(base + start + 1, base + start, n);
+    base[start - 1] = static_cast<unsigned char>(0x80 | n >> 8);
+    base[start] = static_cast<unsigned char>(n);
+  } else {
+    base[start - 1] = static_cast<unsigned char>(n);
+  }
+}
+
 // One-bit fields written a word at a time.
 class fieldGatherer {
 public:
@@ -338,11 +366,7 @@ void codec::encodeOpenType(const opentype& value) {
 
 void codec::decodeOpenType(opentype& value) { value.setOctets(decodeOpenTypeOctets()); }
 
-void codec::encodeAnytype(const anytypeBase& value) {
-  codec nested;
-  value.value()->encode(nested);
-  encodeOctetsAsOpenType(nested.stream_);
-}
+void codec::encodeAnytype(const anytypeBase& value) { encodeInPlaceAsOpenType(*this, *value.value()); }
 
 void codec::decodeAnytype(anytypeBase& value) {
   nesting level(*limits_);
@@ -704,10 +728,7 @@ void codec::encodeSequence(const sequence& value) {
   bits.flush();
   for (uint32_t i = roots; i < d.count; ++i) {
     const object* member = d.components[i].component(value);
-    if (!member) continue;
-    codec nested;
-    member->encode(nested);
-    encodeOctetsAsOpenType(nested.stream_);
+    if (member) encodeInPlaceAsOpenType(*this, *member);
   }
 }
 
@@ -774,9 +795,7 @@ void codec::encodeChoice(const choice& value) {
   }
   encodeNormallySmall(i - d.rootCount, 0);
   if (i < d.count) {
-    codec nested;
-    value.alternative()->encode(nested);
-    encodeOctetsAsOpenType(nested.stream_);
+    encodeInPlaceAsOpenType(*this, *value.alternative());
   } else {
     // The open type kept from a decode reproduces the received octets.
     value.alternative()->encode(*this);
