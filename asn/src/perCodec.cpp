@@ -693,12 +693,33 @@ namespace {
 
 // Entries list the roots first, then the additions: the number of roots,
 // and of OPTIONAL ones among them.
-uint32_t rootsOf(const sequenceDescriptor& d, uint32_t& optionals) {
+uint32_t countRoots(const sequenceDescriptor& d, uint32_t& optionals) {
   uint32_t roots = 0;
   optionals = 0;
   for (; roots < d.count && !d.components[roots].isAddition(); ++roots)
     if (d.components[roots].presence == componentEntry::optional) ++optionals;
   return roots;
+}
+
+// Counting costs a walk of the entries on every value coded; the counts of
+// the types met lately are kept per thread, by the address of their record.
+struct rootCounts {
+  const sequenceDescriptor* descriptor;
+  uint32_t roots;
+  uint32_t optionals;
+};
+constexpr std::size_t rootCountSlots = 64;
+thread_local rootCounts rootCountCache[rootCountSlots];
+
+uint32_t rootsOf(const sequenceDescriptor& d, uint32_t& optionals) {
+  rootCounts& slot = rootCountCache[(reinterpret_cast<std::uintptr_t>(&d) >> 4) % rootCountSlots];
+  if (slot.descriptor != &d) {
+    uint32_t counted;
+    const uint32_t roots = countRoots(d, counted);
+    slot = rootCounts{&d, roots, counted};
+  }
+  optionals = slot.optionals;
+  return slot.roots;
 }
 
 }  // namespace
@@ -732,53 +753,99 @@ void codec::encodeSequence(const sequence& value) {
   }
 }
 
+namespace {
+
+// Drops what pointer-held component `e` of `value` held before.
+inline void release(const componentEntry& e, sequence& value) {
+  if (object* old = e.component(value)) {
+    e.storeComponent(value, nullptr);
+    delete old;
+  }
+}
+
+// A fresh value of component `e`, stored in place of the one held before.
+inline object* replace(const componentEntry& e, sequence& value) {
+  object* fresh = e.create();
+  object* old = e.component(value);
+  e.storeComponent(value, fresh);
+  delete old;
+  return fresh;
+}
+
+}  // namespace
+
+// The value is replaced as a whole. What it held before is released on the
+// way, in the same walk that decodes, instead of in a walk of its own ahead
+// of it; a failure releases what the walk has not reached yet, so that a
+// value left partly filled holds only what this input gave it.
 void codec::decodeSequence(sequence& value) {
   nesting level(*limits_);
+  if (value.unknown()) value.setUnknown(nullptr);
   const sequenceDescriptor& d = value.descriptor();
-  bool extended = d.extensible && stream_.readBits(1) == 1;
-  uint32_t optionals;
-  const uint32_t roots = rootsOf(d, optionals);
-  // The presence bits of the OPTIONAL roots precede every component.
-  presenceBits present(optionals);
-  fieldScanner presenceFields(stream_, optionals);
-  for (uint32_t j = 0; j < optionals; ++j) present[j] = presenceFields.next();
-  for (uint32_t i = 0, j = 0; i < roots; ++i) {
-    const componentEntry& e = d.components[i];
-    if (e.presence == componentEntry::optional) {
-      if (!present[j++]) continue;
-      object* member = e.create();
-      e.storeComponent(value, member);
-      member->decode(*this);
-    } else {
-      e.component(value)->decode(*this);
+  // The first component not replaced yet.
+  uint32_t reached = 0;
+  try {
+    bool extended = d.extensible && stream_.readBits(1) == 1;
+    uint32_t optionals;
+    const uint32_t roots = rootsOf(d, optionals);
+    // The presence bits of the OPTIONAL roots precede every component.
+    presenceBits present(optionals);
+    fieldScanner presenceFields(stream_, optionals);
+    for (uint32_t j = 0; j < optionals; ++j) present[j] = presenceFields.next();
+    for (uint32_t i = 0, j = 0; i < roots; ++i) {
+      reached = i;
+      const componentEntry& e = d.components[i];
+      if (e.presence == componentEntry::optional) {
+        if (!present[j++]) {
+          release(e, value);
+          continue;
+        }
+        object* member = replace(e, value);
+        reached = i + 1;
+        member->decode(*this);
+      } else {
+        e.component(value)->decode(*this);
+      }
     }
-  }
-  if (!extended) return;
-
-  const uint32_t known = d.count - roots;
-  uint32_t n = decodeNormallySmall(1);
-  // n presence bits follow: a count beyond the input is refused before
-  // anything is sized by it.
-  requireInput(n);
-  if (n > known) value.setUnknown(std::unique_ptr<unknownExtensions>(new unknownExtensions(n - known)));
-  presenceBits flags(n);
-  fieldScanner additionBits(stream_, n);
-  for (uint32_t i = 0; i < n; ++i) flags[i] = additionBits.next();
-  for (uint32_t i = 0; i < n; ++i) {
-    if (!flags[i]) continue;
-    if (i < known) {
-      unsigned length;
-      const unsigned char* run = decodeOpenTypeRun(length);
-      const componentEntry& e = d.components[roots + i];
-      object* member = e.create();
-      e.storeComponent(value, member);
-      codec nested(run, length, limits_);
-      member->decode(nested);
-    } else {
-      opentype kept;
-      kept.setOctets(decodeOpenTypeOctets());
-      value.unknown()->set(i - known, kept);
+    reached = roots;
+    const uint32_t known = d.count - roots;
+    uint32_t n = 0;
+    if (extended) {
+      n = decodeNormallySmall(1);
+      // n presence bits follow: a count beyond the input is refused before
+      // anything is sized by it.
+      requireInput(n);
+      if (n > known) value.setUnknown(std::unique_ptr<unknownExtensions>(new unknownExtensions(n - known)));
+      presenceBits flags(n);
+      fieldScanner additionBits(stream_, n);
+      for (uint32_t i = 0; i < n; ++i) flags[i] = additionBits.next();
+      for (uint32_t i = 0; i < n; ++i) {
+        reached = roots + (i < known ? i : known);
+        if (i < known) {
+          const componentEntry& e = d.components[roots + i];
+          if (!flags[i]) {
+            release(e, value);
+            continue;
+          }
+          unsigned length;
+          const unsigned char* run = decodeOpenTypeRun(length);
+          object* member = replace(e, value);
+          reached = roots + i + 1;
+          codec nested(run, length, limits_);
+          member->decode(nested);
+        } else if (flags[i]) {
+          opentype kept;
+          kept.setOctets(decodeOpenTypeOctets());
+          value.unknown()->set(i - known, kept);
+        }
+      }
     }
+    for (uint32_t i = n; i < known; ++i) release(d.components[roots + i], value);
+    reached = d.count;
+  } catch (...) {
+    for (uint32_t i = reached; i < d.count; ++i)
+      if (d.components[i].heldByPointer()) release(d.components[i], value);
+    throw;
   }
 }
 

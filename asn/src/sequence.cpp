@@ -60,10 +60,8 @@ void sequence::setComponent(unsigned i, object* value) {
 
 void sequence::encode(codec& c) const { c.encodeSequence(*this); }
 
-void sequence::decode(codec& c) {
-  reset();
-  c.decodeSequence(*this);
-}
+// The codec replaces what the value held (see codec.h).
+void sequence::decode(codec& c) { c.decodeSequence(*this); }
 
 void sequence::assign(const object& other) {
   if (&other == this) return;

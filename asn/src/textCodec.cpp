@@ -110,6 +110,8 @@ void codec::encodeSequenceOf(const sequenceOfBase& value) {
   out_ << '}';
 }
 
+void codec::decodeSequence(sequence& value) { value.reset(); }
+
 void codec::encodeSequence(const sequence& value) {
   out_ << " {" << std::endl;
   indentation_ += 2;
