@@ -7,6 +7,8 @@
 #include <memory>
 #include <new>
 
+#include <orvo/blockCache.h>
+
 #include <h225/h225.h>
 #include <h235/h235.h>
 
@@ -36,12 +38,17 @@ void operator delete(void* p, std::size_t) noexcept { operator delete(p); }
 
 namespace {
 
+// Blocks in use: those the heap gave out, less those kept for reuse.
+long inUse() { return liveAllocations - long(orvo::blockCache::keptBlocks()); }
+
 // Copies `source` with the n-th allocation refused, for every n until a copy
 // succeeds; each failed copy must leave the allocation count as it was.
 template <class T>
 void expectEveryFailedCopyToCleanUp(const T& source) {
   for (long n = 0;; ++n) {
-    long before = liveAllocations;
+    // Every block of the copy then comes from the heap, where it can fail.
+    orvo::blockCache::emptyShelves();
+    long before = inUse();
     bool failed = false;
     allocationsBeforeFailure = n;
     try {
@@ -52,7 +59,7 @@ void expectEveryFailedCopyToCleanUp(const T& source) {
       failed = true;
     }
     allocationsBeforeFailure = -1;
-    ASSERT_EQ(liveAllocations, before) << "copy failing at allocation " << n;
+    ASSERT_EQ(inUse(), before) << "copy failing at allocation " << n;
     if (!failed) {
       EXPECT_GT(n, 3) << "the value should need several allocations";
       return;

@@ -146,6 +146,31 @@ TEST_P(everyClass, tagTablesAgreeWithTheValuesTheyDescribe) {
   }
 }
 
+// The codecs reach components by the offsets the generator wrote; they must
+// name the very members that the accessor functions reach.
+TEST_P(everyClass, componentOffsetsNameTheMembers) {
+  const catalogueEntry& e = *GetParam();
+  std::unique_ptr<asn::object> value(e.make());
+  auto* s = dynamic_cast<asn::sequence*>(value.get());
+  if (!s) return;
+  const asn::sequenceDescriptor& d = s->descriptor();
+  for (unsigned i = 0; i < d.count; ++i) {
+    const asn::componentEntry& c = d.components[i];
+    EXPECT_NE(0u, c.offset) << c.name;
+    if (!c.heldByPointer()) {
+      EXPECT_EQ(c.get(*s), c.component(*s)) << c.name;
+      continue;
+    }
+    asn::object* held = c.create();
+    c.set(*s, held);
+    EXPECT_EQ(held, c.component(*s)) << c.name;
+    c.storeComponent(*s, nullptr);
+    EXPECT_EQ(nullptr, c.get(*s)) << c.name;
+    c.storeComponent(*s, held);
+    EXPECT_EQ(held, c.get(*s)) << c.name;
+  }
+}
+
 INSTANTIATE_TEST_SUITE_P(allModules, everyClass, testing::ValuesIn(typesWithClasses()), testName);
 
 TEST(catalogue, coversTheStatedNumberOfTypes) {

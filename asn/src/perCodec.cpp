@@ -44,6 +44,34 @@ void writeOpenTypeOctets(codec& c, const unsigned char* data, unsigned length) {
   c.stream().writeOctets(data, length);
 }
 
+// The encoding of `value` as an open type, written in place: it starts on
+// an octet boundary behind a one-octet length that is widened once its size
+// is known. Its alignment is therefore the one of an encoder of its own, and
+// no such encoder (nor its buffer) is made for every addition.
+void encodeInPlaceAsOpenType(codec& c, const object& value) {
+  orvo::bitStream& s = c.stream();
+  s.writeRun(1);
+  const unsigned start = s.octetLength();
+  value.encode(c);
+  unsigned n = s.octetLength() - start;
+  if (n == 0) {
+    // An empty encoding still takes one octet on the wire.
+    *s.writeRun(1) = 0;
+    n = 1;
+  }
+  s.alignWrite();
+  if (n > 16383) throw new codec::lengthNotSupported();
+  if (n > 127) s.writeRun(1);
+  unsigned char* base = s.writeRun(0) - s.octetLength();
+  if (n > 127) {
+    std::memmove(base + start + 1, base + start, n);
+    base[start - 1] = static_cast<unsigned char>(0x80 | n >> 8);
+    base[start] = static_cast<unsigned char>(n);
+  } else {
+    base[start - 1] = static_cast<unsigned char>(n);
+  }
+}
+
 // One-bit fields written a word at a time.
 class fieldGatherer {
 public:
@@ -338,11 +366,7 @@ void codec::encodeOpenType(const opentype& value) {
 
 void codec::decodeOpenType(opentype& value) { value.setOctets(decodeOpenTypeOctets()); }
 
-void codec::encodeAnytype(const anytypeBase& value) {
-  codec nested;
-  value.value()->encode(nested);
-  encodeOctetsAsOpenType(nested.stream_);
-}
+void codec::encodeAnytype(const anytypeBase& value) { encodeInPlaceAsOpenType(*this, *value.value()); }
 
 void codec::decodeAnytype(anytypeBase& value) {
   nesting level(*limits_);
@@ -670,97 +694,163 @@ void codec::decodeSequenceOf(sequenceOfBase& value) {
   for (uint32_t i = 0; i < n; ++i) value.appendNew()->decode(*this);
 }
 
+namespace {
+
+// Entries list the roots first, then the additions: the number of roots,
+// and of OPTIONAL ones among them.
+uint32_t countRoots(const sequenceDescriptor& d, uint32_t& optionals) {
+  uint32_t roots = 0;
+  optionals = 0;
+  for (; roots < d.count && !d.components[roots].isAddition(); ++roots)
+    if (d.components[roots].presence == componentEntry::optional) ++optionals;
+  return roots;
+}
+
+// Counting costs a walk of the entries on every value coded; the counts of
+// the types met lately are kept per thread, by the address of their record.
+struct rootCounts {
+  const sequenceDescriptor* descriptor;
+  uint32_t roots;
+  uint32_t optionals;
+};
+constexpr std::size_t rootCountSlots = 64;
+thread_local rootCounts rootCountCache[rootCountSlots];
+
+uint32_t rootsOf(const sequenceDescriptor& d, uint32_t& optionals) {
+  rootCounts& slot = rootCountCache[(reinterpret_cast<std::uintptr_t>(&d) >> 4) % rootCountSlots];
+  if (slot.descriptor != &d) {
+    uint32_t counted;
+    const uint32_t roots = countRoots(d, counted);
+    slot = rootCounts{&d, roots, counted};
+  }
+  optionals = slot.optionals;
+  return slot.roots;
+}
+
+}  // namespace
+
 void codec::encodeSequence(const sequence& value) {
   const sequenceDescriptor& d = value.descriptor();
-  bool extended = d.extensible && value.hasAdditions();
+  uint32_t optionals;
+  const uint32_t roots = rootsOf(d, optionals);
+  bool extended = false;
+  if (d.extensible)
+    for (uint32_t i = roots; i < d.count && !extended; ++i) extended = d.components[i].component(value) != nullptr;
   // The extension bit and the presence bits, gathered into words.
   fieldGatherer bits(stream_);
   if (d.extensible) bits.add(extended);
-  for (uint32_t i = 0; i < d.count; ++i) {
+  for (uint32_t i = 0; i < roots; ++i) {
     const componentEntry& e = d.components[i];
-    if (e.presence == componentEntry::optional) bits.add(e.get(value) != nullptr);
+    if (e.presence == componentEntry::optional) bits.add(e.component(value) != nullptr);
   }
   bits.flush();
-  unsigned additions = 0;
-  for (uint32_t i = 0; i < d.count; ++i) {
-    const componentEntry& e = d.components[i];
-    if (e.isAddition()) {
-      ++additions;
-      continue;
-    }
-    const object* member = e.get(value);
+  for (uint32_t i = 0; i < roots; ++i) {
+    const object* member = d.components[i].component(value);
     if (member) member->encode(*this);
   }
   if (!extended) return;
-  encodeNormallySmall(additions, 1);
-  for (uint32_t i = 0; i < d.count; ++i) {
-    const componentEntry& e = d.components[i];
-    if (e.isAddition()) bits.add(e.get(value) != nullptr);
-  }
+  encodeNormallySmall(d.count - roots, 1);
+  for (uint32_t i = roots; i < d.count; ++i) bits.add(d.components[i].component(value) != nullptr);
   bits.flush();
-  for (uint32_t i = 0; i < d.count; ++i) {
-    const componentEntry& e = d.components[i];
-    const object* member = e.isAddition() ? e.get(value) : nullptr;
-    if (!member) continue;
-    codec nested;
-    member->encode(nested);
-    encodeOctetsAsOpenType(nested.stream_);
+  for (uint32_t i = roots; i < d.count; ++i) {
+    const object* member = d.components[i].component(value);
+    if (member) encodeInPlaceAsOpenType(*this, *member);
   }
 }
 
+namespace {
+
+// Drops what pointer-held component `e` of `value` held before.
+inline void release(const componentEntry& e, sequence& value) {
+  if (object* old = e.component(value)) {
+    e.storeComponent(value, nullptr);
+    delete old;
+  }
+}
+
+// A fresh value of component `e`, stored in place of the one held before.
+inline object* replace(const componentEntry& e, sequence& value) {
+  object* fresh = e.create();
+  object* old = e.component(value);
+  e.storeComponent(value, fresh);
+  delete old;
+  return fresh;
+}
+
+}  // namespace
+
+// The value is replaced as a whole. What it held before is released on the
+// way, in the same walk that decodes, instead of in a walk of its own ahead
+// of it; a failure releases what the walk has not reached yet, so that a
+// value left partly filled holds only what this input gave it.
 void codec::decodeSequence(sequence& value) {
   nesting level(*limits_);
+  if (value.unknown()) value.setUnknown(nullptr);
   const sequenceDescriptor& d = value.descriptor();
-  bool extended = d.extensible && stream_.readBits(1) == 1;
-  presenceBits present(d.count);
-  for (uint32_t i = 0; i < d.count; ++i)
-    if (d.components[i].presence == componentEntry::optional) present[i] = stream_.readBits(1) != 0;
-  uint32_t known = 0;
-  for (uint32_t i = 0; i < d.count; ++i) {
-    const componentEntry& e = d.components[i];
-    if (e.isAddition()) {
-      ++known;
-    } else if (e.presence == componentEntry::optional) {
-      if (!present[i]) continue;
-      object* member = e.create();
-      e.set(value, member);
-      member->decode(*this);
-    } else {
-      e.get(value)->decode(*this);
+  // The first component not replaced yet.
+  uint32_t reached = 0;
+  try {
+    bool extended = d.extensible && stream_.readBits(1) == 1;
+    uint32_t optionals;
+    const uint32_t roots = rootsOf(d, optionals);
+    // The presence bits of the OPTIONAL roots precede every component.
+    presenceBits present(optionals);
+    fieldScanner presenceFields(stream_, optionals);
+    for (uint32_t j = 0; j < optionals; ++j) present[j] = presenceFields.next();
+    for (uint32_t i = 0, j = 0; i < roots; ++i) {
+      reached = i;
+      const componentEntry& e = d.components[i];
+      if (e.presence == componentEntry::optional) {
+        if (!present[j++]) {
+          release(e, value);
+          continue;
+        }
+        object* member = replace(e, value);
+        reached = i + 1;
+        member->decode(*this);
+      } else {
+        e.component(value)->decode(*this);
+      }
     }
-  }
-  if (!extended) return;
-
-  uint32_t n = decodeNormallySmall(1);
-  // n presence bits follow: a count beyond the input is refused before
-  // anything is sized by it.
-  requireInput(n);
-  if (n > known) value.setUnknown(std::unique_ptr<unknownExtensions>(new unknownExtensions(n - known)));
-  presenceBits flags(n);
-  fieldScanner additionBits(stream_, n);
-  for (uint32_t i = 0; i < n; ++i) flags[i] = additionBits.next();
-  uint32_t entry = 0;  // table index of addition i
-  for (uint32_t i = 0; i < n; ++i) {
-    if (i < known) {
-      while (!d.components[entry].isAddition()) ++entry;
+    reached = roots;
+    const uint32_t known = d.count - roots;
+    uint32_t n = 0;
+    if (extended) {
+      n = decodeNormallySmall(1);
+      // n presence bits follow: a count beyond the input is refused before
+      // anything is sized by it.
+      requireInput(n);
+      if (n > known) value.setUnknown(std::unique_ptr<unknownExtensions>(new unknownExtensions(n - known)));
+      presenceBits flags(n);
+      fieldScanner additionBits(stream_, n);
+      for (uint32_t i = 0; i < n; ++i) flags[i] = additionBits.next();
+      for (uint32_t i = 0; i < n; ++i) {
+        reached = roots + (i < known ? i : known);
+        if (i < known) {
+          const componentEntry& e = d.components[roots + i];
+          if (!flags[i]) {
+            release(e, value);
+            continue;
+          }
+          unsigned length;
+          const unsigned char* run = decodeOpenTypeRun(length);
+          object* member = replace(e, value);
+          reached = roots + i + 1;
+          codec nested(run, length, limits_);
+          member->decode(nested);
+        } else if (flags[i]) {
+          opentype kept;
+          kept.setOctets(decodeOpenTypeOctets());
+          value.unknown()->set(i - known, kept);
+        }
+      }
     }
-    if (!flags[i]) {
-      ++entry;
-      continue;
-    }
-    if (i < known) {
-      unsigned length;
-      const unsigned char* run = decodeOpenTypeRun(length);
-      const componentEntry& e = d.components[entry++];
-      object* member = e.create();
-      e.set(value, member);
-      codec nested(run, length, limits_);
-      member->decode(nested);
-    } else {
-      opentype kept;
-      kept.setOctets(decodeOpenTypeOctets());
-      value.unknown()->set(i - known, kept);
-    }
+    for (uint32_t i = n; i < known; ++i) release(d.components[roots + i], value);
+    reached = d.count;
+  } catch (...) {
+    for (uint32_t i = reached; i < d.count; ++i)
+      if (d.components[i].heldByPointer()) release(d.components[i], value);
+    throw;
   }
 }
 
@@ -777,9 +867,7 @@ void codec::encodeChoice(const choice& value) {
   }
   encodeNormallySmall(i - d.rootCount, 0);
   if (i < d.count) {
-    codec nested;
-    value.alternative()->encode(nested);
-    encodeOctetsAsOpenType(nested.stream_);
+    encodeInPlaceAsOpenType(*this, *value.alternative());
   } else {
     // The open type kept from a decode reproduces the received octets.
     value.alternative()->encode(*this);

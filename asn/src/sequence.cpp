@@ -17,9 +17,9 @@ void sequence::reset() {
   for (uint32_t i = 0; i < d.count; ++i) {
     const componentEntry& e = d.components[i];
     if (!e.heldByPointer()) continue;
-    object* held = e.get(*this);
+    object* held = e.component(*this);
     if (held) {
-      e.set(*this, nullptr);
+      e.storeComponent(*this, nullptr);
       delete held;
     }
   }
@@ -44,7 +44,7 @@ unsigned sequence::additionCount() const {
 bool sequence::hasAdditions() const {
   const sequenceDescriptor& d = descriptor();
   for (uint32_t i = 0; i < d.count; ++i)
-    if (d.components[i].isAddition() && d.components[i].get(*this)) return true;
+    if (d.components[i].isAddition() && d.components[i].component(*this)) return true;
   return false;
 }
 
@@ -52,18 +52,16 @@ void sequence::setComponent(unsigned i, object* value) {
   const sequenceDescriptor& d = descriptor();
   ORVO_ASSERT(i < d.count && d.components[i].heldByPointer());
   const componentEntry& e = d.components[i];
-  object* old = e.get(*this);
+  object* old = e.component(*this);
   if (old == value) return;
-  e.set(*this, value);
+  e.storeComponent(*this, value);
   delete old;
 }
 
 void sequence::encode(codec& c) const { c.encodeSequence(*this); }
 
-void sequence::decode(codec& c) {
-  reset();
-  c.decodeSequence(*this);
-}
+// The codec replaces what the value held (see codec.h).
+void sequence::decode(codec& c) { c.decodeSequence(*this); }
 
 void sequence::assign(const object& other) {
   if (&other == this) return;
@@ -79,19 +77,19 @@ void sequence::assign(const object& other) {
   for (uint32_t i = 0; i < d.count; ++i) {
     const componentEntry& e = d.components[i];
     if (!e.heldByPointer()) continue;
-    const object* from = e.get(source);
+    const object* from = e.component(source);
     if (!from) continue;
     held[i].reset(e.create());
     held[i]->assign(*from);
   }
   for (uint32_t i = 0; i < d.count; ++i) {
     const componentEntry& e = d.components[i];
-    if (!e.heldByPointer()) e.get(*this)->assign(*e.get(source));
+    if (!e.heldByPointer()) e.component(*this)->assign(*e.component(source));
   }
   reset();
   unknown_ = std::move(side);
   for (uint32_t i = 0; i < d.count; ++i)
-    if (held[i]) d.components[i].set(*this, held[i].release());
+    if (held[i]) d.components[i].storeComponent(*this, held[i].release());
 }
 
 bool sequence::isEqual(const object& other) const {
@@ -103,8 +101,8 @@ bool sequence::isEqual(const object& other) const {
   const sequenceDescriptor& d = descriptor();
   for (uint32_t i = 0; i < d.count; ++i) {
     const componentEntry& e = d.components[i];
-    const object* a = e.get(*this);
-    const object* b = e.get(o);
+    const object* a = e.component(*this);
+    const object* b = e.component(o);
     if (e.heldByPointer()) {
       if ((a == nullptr) != (b == nullptr)) return false;
       if (a && !a->isEqual(*b)) return false;

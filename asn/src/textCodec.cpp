@@ -110,12 +110,14 @@ void codec::encodeSequenceOf(const sequenceOfBase& value) {
   out_ << '}';
 }
 
+void codec::decodeSequence(sequence& value) { value.reset(); }
+
 void codec::encodeSequence(const sequence& value) {
   out_ << " {" << std::endl;
   indentation_ += 2;
   const sequenceDescriptor& d = value.descriptor();
   for (uint32_t i = 0; i < d.count; ++i) {
-    const object* member = d.components[i].get(value);
+    const object* member = d.components[i].component(value);
     if (!member) continue;
     indent();
     print(d.components[i].name, *member);

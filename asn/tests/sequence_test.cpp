@@ -1,4 +1,5 @@
 #include <memory>
+#include <sstream>
 
 #include <orvoTesting.h>
 
@@ -180,4 +181,72 @@ TEST(Sequence, AssignmentThroughTheBaseCopiesDeeply) {
   asn::sequence& same = target;
   base = same;
   EXPECT_EQ(0, target.hue->value());
+}
+
+namespace {
+
+// What a record holds after a decode into a value that held everything.
+struct redecodeCase {
+  const char* hex;
+  bool fails;
+  unsigned id;
+  bool entry, note, hue, enabled, extra;
+  unsigned unknownSlots;
+};
+
+const redecodeCase redecodeCases[] = {
+    // e=0, no optionals, id 7: everything held before is dropped.
+    {"00 00 07", false, 7, false, false, false, false, false, 0},
+    // e=1, id 7, additions 0 000010 and 010: only Enabled, as 01 80.
+    {"80 00 07 04 80 01 80", false, 7, false, false, false, true, false, 0},
+    // e=1 note=1, id 1, note "xyz", additions 001: Extra as 01 00.
+    {"A0 00 01 04 78 79 7A 04 40 01 00", false, 1, false, true, false, false, true, 0},
+    // Five additions, two of them unknown: side record, no known addition.
+    {"80 00 07 08 30 02 00 78 01 09", false, 7, false, false, false, false, false, 2},
+    // Nothing to read: the by-value id keeps its value, the rest is gone.
+    {"", true, 7, false, false, false, false, false, 0},
+    // note=1, id 5, note of 2 octets cut after its length: the new note
+    // stays partly filled, nothing older survives behind it.
+    {"20 00 05 02", true, 5, false, true, false, false, false, 0},
+    // Enabled announced, its open type cut after the length: the old
+    // Enabled and the unreached Extra are dropped too.
+    {"80 00 07 04 80 01", true, 7, false, false, false, false, false, 0},
+};
+
+}  // namespace
+
+TEST(Sequence, DecodeReplacesEverythingTheValueHeld) {
+  for (const redecodeCase& c : redecodeCases) {
+    SCOPED_TRACE(c.hex);
+    record r;
+    fill(r);
+    r.setUnknown(std::unique_ptr<asn::unknownExtensions>(new asn::unknownExtensions(4)));
+    if (c.fails) {
+      ORVO_EXPECT_THROW_ANY(fixture::decodeHex(r, c.hex));
+    } else {
+      fixture::decodeHex(r, c.hex);
+    }
+    EXPECT_EQ(c.id, r.id.value());
+    EXPECT_EQ(c.entry, r.entry != nullptr);
+    EXPECT_EQ(c.note, r.note != nullptr);
+    EXPECT_EQ(c.hue, r.hue != nullptr);
+    EXPECT_EQ(c.enabled, r.enabled != nullptr);
+    EXPECT_EQ(c.extra, r.extra != nullptr);
+    EXPECT_EQ(c.unknownSlots, r.unknown() ? r.unknown()->count() : 0u);
+  }
+}
+
+TEST(Sequence, DecodeThroughTheTextCodecLeavesNothingBehind) {
+  record r;
+  fill(r);
+  r.setUnknown(std::unique_ptr<asn::unknownExtensions>(new asn::unknownExtensions(1)));
+  std::ostringstream out;
+  asn::text::codec reader(out, 0);
+  r.decode(reader);
+  EXPECT_EQ(nullptr, r.entry);
+  EXPECT_EQ(nullptr, r.hue);
+  EXPECT_EQ(nullptr, r.extra);
+  EXPECT_EQ(nullptr, r.unknown());
+  EXPECT_EQ(7u, r.id.value());
+  EXPECT_EQ("", out.str());
 }

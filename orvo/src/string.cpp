@@ -9,17 +9,22 @@
 #include <new>
 #include <ostream>
 
+#include <orvo/blockCache.h>
+
 namespace orvo {
 
 namespace {
 
 unsigned blocksFor(unsigned length) { return (length + 16) >> 4; }
 
+// Characters and representation share one block up to this size.
+const std::size_t sharedBlock = 512;
+
 char emptyBuffer[16] = {0};
 // Held once by the library for the life of the process, so it is never freed;
 // constant-initialised, so it is usable before any static constructor runs.
 // Counts 2: the library's own hold and the global empty string.
-string::rep emptyRep = {emptyBuffer, 1, 0, 2};
+string::rep emptyRep = {emptyBuffer, 1, 0, 2, 0};
 
 char* allocateBlocks(unsigned blocks) {
   char* p = static_cast<char*>(std::malloc(size_t(blocks) << 4));
@@ -38,25 +43,39 @@ string string::emptyInstance(&emptyRep);
 
 const string& string::emptyString() { return emptyInstance; }
 
+// A short string lives in one cached block with its representation; a long
+// one keeps its characters in a block of their own.
 string::rep* string::newRep(unsigned length) {
-  rep* fresh = new rep;
-  fresh->blocks = blocksFor(length);
-  try {
-    fresh->buffer = allocateBlocks(fresh->blocks);
-  } catch (...) {
-    delete fresh;
-    throw;
+  unsigned blocks = blocksFor(length);
+  std::size_t together = sizeof(rep) + (std::size_t(blocks) << 4);
+  rep* fresh;
+  if (together <= sharedBlock) {
+    fresh = new (blockCache::allocate(together)) rep;
+    fresh->buffer = reinterpret_cast<char*>(fresh + 1);
+    fresh->held = unsigned(together);
+  } else {
+    fresh = new (blockCache::allocate(sizeof(rep))) rep;
+    fresh->held = sizeof(rep);
+    try {
+      fresh->buffer = allocateBlocks(blocks);
+    } catch (...) {
+      blockCache::release(fresh, sizeof(rep));
+      throw;
+    }
   }
+  fresh->blocks = blocks;
   fresh->length = length;
   fresh->referenceCount = 1;
   fresh->buffer[length] = 0;
   return fresh;
 }
 
+bool string::inlineBuffer(const rep* r) { return r->buffer == reinterpret_cast<const char*>(r + 1); }
+
 void string::release(rep* old) {
   if (--old->referenceCount == 0) {
-    std::free(old->buffer);
-    delete old;
+    if (!inlineBuffer(old)) std::free(old->buffer);
+    blockCache::release(old, old->held);
   }
 }
 
@@ -70,9 +89,16 @@ void string::replace(rep* fresh) {
 void string::resize(unsigned n) {
   unsigned blocks = blocksFor(n);
   if (blocks != r->blocks) {
-    char* p = static_cast<char*>(std::realloc(r->buffer, size_t(blocks) << 4));
-    if (!p) throw std::bad_alloc();
-    r->buffer = p;
+    if (!inlineBuffer(r)) {
+      char* p = static_cast<char*>(std::realloc(r->buffer, size_t(blocks) << 4));
+      if (!p) throw std::bad_alloc();
+      r->buffer = p;
+    } else if ((size_t(blocks) << 4) > r->held - sizeof(rep)) {
+      // Outgrows the block it shares with the representation.
+      char* p = allocateBlocks(blocks);
+      std::memcpy(p, r->buffer, r->length < n ? r->length : n);
+      r->buffer = p;
+    }
     r->blocks = blocks;
   }
   r->length = n;

@@ -43,6 +43,31 @@ TEST(String, BlockRule) {
   EXPECT_EQ(2u, string("1234567890123456").representation()->blocks);
 }
 
+TEST(String, GrowingAndShrinkingAcrossTheSharedBlockKeepsTheCharacters) {
+  // Short strings share one block with their representation; growing past
+  // it moves the characters out, shrinking keeps them where they are.
+  const struct {
+    unsigned from, to;
+  } rows[] = {{0, 1}, {15, 16}, {470, 479}, {479, 480}, {300, 2000}, {2000, 10}, {480, 479}, {5, 0}};
+  for (const auto& row : rows) {
+    std::string expected;
+    for (unsigned i = 0; i < row.from; ++i) expected += char('a' + i % 26);
+    string s(expected.data(), row.from);
+    string shared(s);
+    s.setLength(row.to);
+    expected.resize(row.to, '\0');
+    if (row.to > row.from) {
+      for (unsigned i = row.from; i < row.to; ++i) s.charRef(i)[0] = expected[i] = char('A' + i % 26);
+    }
+    EXPECT_EQ(expected, toStd(s)) << row.from << " to " << row.to;
+    EXPECT_EQ('\0', s.buffer()[row.to]);
+    EXPECT_EQ((row.to + 16) >> 4, s.representation()->blocks);
+    EXPECT_EQ(row.from, shared.length()) << "the copy keeps its own characters";
+    s.append("xyz");
+    EXPECT_EQ(expected + "xyz", toStd(s));
+  }
+}
+
 TEST(String, CompareIsEqualityWithAnOrderAmongEqualLengths) {
   EXPECT_EQ(1, string("ab").compare(string("abc")));
   EXPECT_EQ(1, string("abc").compare(string("ab")));

@@ -221,12 +221,17 @@ public:
   asn::octetString<0u, 0u, 1> encryptedData;
 };
 
+#pragma GCC diagnostic push
+// offsetof of the value classes: single, non-virtual inheritance, which
+// the compilers in use support; the warning is about other classes.
+#pragma GCC diagnostic ignored "-Winvalid-offsetof"
 template <class T>
 const asn::componentEntry encrypted<T>::components[3] = {
-    asn::mandatoryComponent<&encrypted<T>::algorithmOID>("AlgorithmOID"),
-    asn::mandatoryComponent<&encrypted<T>::paramS>("ParamS"),
-    asn::mandatoryComponent<&encrypted<T>::encryptedData>("EncryptedData"),
+    asn::mandatoryComponent<&encrypted<T>::algorithmOID>(offsetof(encrypted<T>, algorithmOID), "AlgorithmOID"),
+    asn::mandatoryComponent<&encrypted<T>::paramS>(offsetof(encrypted<T>, paramS), "ParamS"),
+    asn::mandatoryComponent<&encrypted<T>::encryptedData>(offsetof(encrypted<T>, encryptedData), "EncryptedData"),
 };
+#pragma GCC diagnostic pop
 template <class T>
 const asn::tagTriple encrypted<T>::componentTags[3] = {{0, 6, 0}, {0, 16, 1}, {0, 4, 0}};
 template <class T>
@@ -312,13 +317,18 @@ public:
   asn::bitString<0u, 0u, 1> signature;
 };
 
+#pragma GCC diagnostic push
+// offsetof of the value classes: single, non-virtual inheritance, which
+// the compilers in use support; the warning is about other classes.
+#pragma GCC diagnostic ignored "-Winvalid-offsetof"
 template <class T>
 const asn::componentEntry signed_t<T>::components[4] = {
-    asn::mandatoryComponent<&signed_t<T>::toBeSigned>("ToBeSigned"),
-    asn::mandatoryComponent<&signed_t<T>::algorithmOID>("AlgorithmOID"),
-    asn::mandatoryComponent<&signed_t<T>::paramS>("ParamS"),
-    asn::mandatoryComponent<&signed_t<T>::signature>("Signature"),
+    asn::mandatoryComponent<&signed_t<T>::toBeSigned>(offsetof(signed_t<T>, toBeSigned), "ToBeSigned"),
+    asn::mandatoryComponent<&signed_t<T>::algorithmOID>(offsetof(signed_t<T>, algorithmOID), "AlgorithmOID"),
+    asn::mandatoryComponent<&signed_t<T>::paramS>(offsetof(signed_t<T>, paramS), "ParamS"),
+    asn::mandatoryComponent<&signed_t<T>::signature>(offsetof(signed_t<T>, signature), "Signature"),
 };
+#pragma GCC diagnostic pop
 template <class T>
 const asn::tagTriple signed_t<T>::componentTags[4] = {{0, 0, 0}, {0, 6, 0}, {0, 16, 1}, {0, 3, 0}};
 template <class T>
@@ -354,12 +364,17 @@ public:
   asn::bitString<0u, 0u, 1> hash;
 };
 
+#pragma GCC diagnostic push
+// offsetof of the value classes: single, non-virtual inheritance, which
+// the compilers in use support; the warning is about other classes.
+#pragma GCC diagnostic ignored "-Winvalid-offsetof"
 template <class T>
 const asn::componentEntry hashed<T>::components[3] = {
-    asn::mandatoryComponent<&hashed<T>::algorithmOID>("AlgorithmOID"),
-    asn::mandatoryComponent<&hashed<T>::paramS>("ParamS"),
-    asn::mandatoryComponent<&hashed<T>::hash>("Hash"),
+    asn::mandatoryComponent<&hashed<T>::algorithmOID>(offsetof(hashed<T>, algorithmOID), "AlgorithmOID"),
+    asn::mandatoryComponent<&hashed<T>::paramS>(offsetof(hashed<T>, paramS), "ParamS"),
+    asn::mandatoryComponent<&hashed<T>::hash>(offsetof(hashed<T>, hash), "Hash"),
 };
+#pragma GCC diagnostic pop
 template <class T>
 const asn::tagTriple hashed<T>::componentTags[3] = {{0, 6, 0}, {0, 16, 1}, {0, 3, 0}};
 template <class T>

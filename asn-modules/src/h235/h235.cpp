@@ -3,12 +3,16 @@
 
 #include <h235/h235.h>
 
+// offsetof of the value classes: single, non-virtual inheritance, which
+// the compilers in use support; the warning is about other classes.
+#pragma GCC diagnostic ignored "-Winvalid-offsetof"
+
 namespace H235 {
 
 // nonStandardParameter
 static const asn::componentEntry nonStandardParameterComponents[] = {
-    asn::mandatoryComponent<&nonStandardParameter::nonStandardIdentifier>("NonStandardIdentifier"),
-    asn::mandatoryComponent<&nonStandardParameter::data>("Data"),
+    asn::mandatoryComponent<&nonStandardParameter::nonStandardIdentifier>(offsetof(nonStandardParameter, nonStandardIdentifier), "NonStandardIdentifier"),
+    asn::mandatoryComponent<&nonStandardParameter::data>(offsetof(nonStandardParameter, data), "Data"),
 };
 static const asn::tagTriple nonStandardParameterComponentTags[] = {{0, 6, 0}, {0, 4, 0}};
 const asn::sequenceDescriptor nonStandardParameter::descriptor = asn::sequenceDescriptor::make(nonStandardParameterComponents, false, nonStandardParameterComponentTags);
@@ -29,9 +33,9 @@ asn::object* nonStandardParameter::create() { return new nonStandardParameter; }
 
 // dHset
 static const asn::componentEntry dHsetComponents[] = {
-    asn::mandatoryComponent<&dHset::halfkey>("Halfkey"),
-    asn::mandatoryComponent<&dHset::modSize>("ModSize"),
-    asn::mandatoryComponent<&dHset::generator>("Generator"),
+    asn::mandatoryComponent<&dHset::halfkey>(offsetof(dHset, halfkey), "Halfkey"),
+    asn::mandatoryComponent<&dHset::modSize>(offsetof(dHset, modSize), "ModSize"),
+    asn::mandatoryComponent<&dHset::generator>(offsetof(dHset, generator), "Generator"),
 };
 static const asn::tagTriple dHsetComponentTags[] = {{0, 3, 0}, {0, 3, 0}, {0, 3, 0}};
 const asn::sequenceDescriptor dHset::descriptor = asn::sequenceDescriptor::make(dHsetComponents, true, dHsetComponentTags);
@@ -52,11 +56,11 @@ asn::object* dHset::create() { return new dHset; }
 
 // eckasdh::eckasdhp_sequence
 static const asn::componentEntry eckasdh_eckasdhp_sequenceComponents[] = {
-    asn::mandatoryComponent<&eckasdh::eckasdhp_sequence::public_key>("Public_key"),
-    asn::mandatoryComponent<&eckasdh::eckasdhp_sequence::modulus>("Modulus"),
-    asn::mandatoryComponent<&eckasdh::eckasdhp_sequence::base>("Base"),
-    asn::mandatoryComponent<&eckasdh::eckasdhp_sequence::weierstrassA>("WeierstrassA"),
-    asn::mandatoryComponent<&eckasdh::eckasdhp_sequence::weierstrassB>("WeierstrassB"),
+    asn::mandatoryComponent<&eckasdh::eckasdhp_sequence::public_key>(offsetof(eckasdh::eckasdhp_sequence, public_key), "Public_key"),
+    asn::mandatoryComponent<&eckasdh::eckasdhp_sequence::modulus>(offsetof(eckasdh::eckasdhp_sequence, modulus), "Modulus"),
+    asn::mandatoryComponent<&eckasdh::eckasdhp_sequence::base>(offsetof(eckasdh::eckasdhp_sequence, base), "Base"),
+    asn::mandatoryComponent<&eckasdh::eckasdhp_sequence::weierstrassA>(offsetof(eckasdh::eckasdhp_sequence, weierstrassA), "WeierstrassA"),
+    asn::mandatoryComponent<&eckasdh::eckasdhp_sequence::weierstrassB>(offsetof(eckasdh::eckasdhp_sequence, weierstrassB), "WeierstrassB"),
 };
 static const asn::tagTriple eckasdh_eckasdhp_sequenceComponentTags[] = {{0, 3, 0}, {0, 3, 0}, {0, 3, 0}, {0, 3, 0}, {0, 3, 0}};
 const asn::sequenceDescriptor eckasdh::eckasdhp_sequence::descriptor = asn::sequenceDescriptor::make(eckasdh_eckasdhp_sequenceComponents, false, eckasdh_eckasdhp_sequenceComponentTags);
@@ -77,11 +81,11 @@ asn::object* eckasdh::eckasdhp_sequence::create() { return new eckasdhp_sequence
 
 // eckasdh::eckasdh2_sequence
 static const asn::componentEntry eckasdh_eckasdh2_sequenceComponents[] = {
-    asn::mandatoryComponent<&eckasdh::eckasdh2_sequence::public_key>("Public_key"),
-    asn::mandatoryComponent<&eckasdh::eckasdh2_sequence::fieldSize>("FieldSize"),
-    asn::mandatoryComponent<&eckasdh::eckasdh2_sequence::base>("Base"),
-    asn::mandatoryComponent<&eckasdh::eckasdh2_sequence::weierstrassA>("WeierstrassA"),
-    asn::mandatoryComponent<&eckasdh::eckasdh2_sequence::weierstrassB>("WeierstrassB"),
+    asn::mandatoryComponent<&eckasdh::eckasdh2_sequence::public_key>(offsetof(eckasdh::eckasdh2_sequence, public_key), "Public_key"),
+    asn::mandatoryComponent<&eckasdh::eckasdh2_sequence::fieldSize>(offsetof(eckasdh::eckasdh2_sequence, fieldSize), "FieldSize"),
+    asn::mandatoryComponent<&eckasdh::eckasdh2_sequence::base>(offsetof(eckasdh::eckasdh2_sequence, base), "Base"),
+    asn::mandatoryComponent<&eckasdh::eckasdh2_sequence::weierstrassA>(offsetof(eckasdh::eckasdh2_sequence, weierstrassA), "WeierstrassA"),
+    asn::mandatoryComponent<&eckasdh::eckasdh2_sequence::weierstrassB>(offsetof(eckasdh::eckasdh2_sequence, weierstrassB), "WeierstrassB"),
 };
 static const asn::tagTriple eckasdh_eckasdh2_sequenceComponentTags[] = {{0, 3, 0}, {0, 3, 0}, {0, 3, 0}, {0, 3, 0}, {0, 3, 0}};
 const asn::sequenceDescriptor eckasdh::eckasdh2_sequence::descriptor = asn::sequenceDescriptor::make(eckasdh_eckasdh2_sequenceComponents, false, eckasdh_eckasdh2_sequenceComponentTags);
@@ -111,8 +115,8 @@ asn::object* eckasdh::create() { return new eckasdh; }
 
 // eCDSAlikeSignature
 static const asn::componentEntry eCDSAlikeSignatureComponents[] = {
-    asn::mandatoryComponent<&eCDSAlikeSignature::r>("R"),
-    asn::mandatoryComponent<&eCDSAlikeSignature::s>("S"),
+    asn::mandatoryComponent<&eCDSAlikeSignature::r>(offsetof(eCDSAlikeSignature, r), "R"),
+    asn::mandatoryComponent<&eCDSAlikeSignature::s>(offsetof(eCDSAlikeSignature, s), "S"),
 };
 static const asn::tagTriple eCDSAlikeSignatureComponentTags[] = {{0, 3, 0}, {0, 3, 0}};
 const asn::sequenceDescriptor eCDSAlikeSignature::descriptor = asn::sequenceDescriptor::make(eCDSAlikeSignatureComponents, false, eCDSAlikeSignatureComponentTags);
@@ -132,8 +136,8 @@ eCDSAlikeSignature::~eCDSAlikeSignature() { reset(); }
 
 // typedCertificate
 static const asn::componentEntry typedCertificateComponents[] = {
-    asn::mandatoryComponent<&typedCertificate::type>("Type"),
-    asn::mandatoryComponent<&typedCertificate::certificate>("Certificate"),
+    asn::mandatoryComponent<&typedCertificate::type>(offsetof(typedCertificate, type), "Type"),
+    asn::mandatoryComponent<&typedCertificate::certificate>(offsetof(typedCertificate, certificate), "Certificate"),
 };
 static const asn::tagTriple typedCertificateComponentTags[] = {{0, 6, 0}, {0, 4, 0}};
 const asn::sequenceDescriptor typedCertificate::descriptor = asn::sequenceDescriptor::make(typedCertificateComponents, true, typedCertificateComponentTags);
@@ -178,17 +182,17 @@ asn::object* authenticationMechanism::create() { return new authenticationMechan
 
 // clearToken
 static const asn::componentEntry clearTokenComponents[] = {
-    asn::mandatoryComponent<&clearToken::tokenOID>("TokenOID"),
-    asn::optionalComponent<&clearToken::timeStamp>("TimeStamp"),
-    asn::optionalComponent<&clearToken::password>("Password"),
-    asn::optionalComponent<&clearToken::dhkey>("Dhkey"),
-    asn::optionalComponent<&clearToken::challenge>("Challenge"),
-    asn::optionalComponent<&clearToken::random>("Random"),
-    asn::optionalComponent<&clearToken::certificate>("Certificate"),
-    asn::optionalComponent<&clearToken::generalID>("GeneralID"),
-    asn::optionalComponent<&clearToken::nonStandard>("NonStandard"),
-    asn::additionComponent<&clearToken::eckasdhkey>("Eckasdhkey"),
-    asn::additionComponent<&clearToken::sendersID>("SendersID"),
+    asn::mandatoryComponent<&clearToken::tokenOID>(offsetof(clearToken, tokenOID), "TokenOID"),
+    asn::optionalComponent<&clearToken::timeStamp>(offsetof(clearToken, timeStamp), "TimeStamp"),
+    asn::optionalComponent<&clearToken::password>(offsetof(clearToken, password), "Password"),
+    asn::optionalComponent<&clearToken::dhkey>(offsetof(clearToken, dhkey), "Dhkey"),
+    asn::optionalComponent<&clearToken::challenge>(offsetof(clearToken, challenge), "Challenge"),
+    asn::optionalComponent<&clearToken::random>(offsetof(clearToken, random), "Random"),
+    asn::optionalComponent<&clearToken::certificate>(offsetof(clearToken, certificate), "Certificate"),
+    asn::optionalComponent<&clearToken::generalID>(offsetof(clearToken, generalID), "GeneralID"),
+    asn::optionalComponent<&clearToken::nonStandard>(offsetof(clearToken, nonStandard), "NonStandard"),
+    asn::additionComponent<&clearToken::eckasdhkey>(offsetof(clearToken, eckasdhkey), "Eckasdhkey"),
+    asn::additionComponent<&clearToken::sendersID>(offsetof(clearToken, sendersID), "SendersID"),
 };
 static const asn::tagTriple clearTokenComponentTags[] = {{0, 6, 0}, {0, 2, 0}, {0, 30, 0}, {0, 16, 1}, {0, 4, 0}, {0, 2, 0}, {0, 16, 1}, {0, 30, 0}, {0, 16, 1}, {0, 0, 0}, {0, 30, 0}};
 const asn::sequenceDescriptor clearToken::descriptor = asn::sequenceDescriptor::make(clearTokenComponents, true, clearTokenComponentTags);
@@ -209,9 +213,9 @@ asn::object* clearToken::create() { return new clearToken; }
 
 // params
 static const asn::componentEntry paramsComponents[] = {
-    asn::optionalComponent<&params::ranInt>("RanInt"),
-    asn::optionalComponent<&params::iv8>("Iv8"),
-    asn::additionComponent<&params::iv16>("Iv16"),
+    asn::optionalComponent<&params::ranInt>(offsetof(params, ranInt), "RanInt"),
+    asn::optionalComponent<&params::iv8>(offsetof(params, iv8), "Iv8"),
+    asn::additionComponent<&params::iv16>(offsetof(params, iv16), "Iv16"),
 };
 static const asn::tagTriple paramsComponentTags[] = {{0, 2, 0}, {0, 4, 0}, {0, 4, 0}};
 const asn::sequenceDescriptor params::descriptor = asn::sequenceDescriptor::make(paramsComponents, true, paramsComponentTags);
@@ -232,8 +236,8 @@ asn::object* params::create() { return new params; }
 
 // keySyncMaterial
 static const asn::componentEntry keySyncMaterialComponents[] = {
-    asn::mandatoryComponent<&keySyncMaterial::generalID>("GeneralID"),
-    asn::mandatoryComponent<&keySyncMaterial::keyMaterial>("KeyMaterial"),
+    asn::mandatoryComponent<&keySyncMaterial::generalID>(offsetof(keySyncMaterial, generalID), "GeneralID"),
+    asn::mandatoryComponent<&keySyncMaterial::keyMaterial>(offsetof(keySyncMaterial, keyMaterial), "KeyMaterial"),
 };
 static const asn::tagTriple keySyncMaterialComponentTags[] = {{0, 30, 0}, {0, 3, 0}};
 const asn::sequenceDescriptor keySyncMaterial::descriptor = asn::sequenceDescriptor::make(keySyncMaterialComponents, true, keySyncMaterialComponentTags);
@@ -253,11 +257,11 @@ keySyncMaterial::~keySyncMaterial() { reset(); }
 
 // keySignedMaterial
 static const asn::componentEntry keySignedMaterialComponents[] = {
-    asn::mandatoryComponent<&keySignedMaterial::generalId>("GeneralId"),
-    asn::mandatoryComponent<&keySignedMaterial::mrandom>("Mrandom"),
-    asn::optionalComponent<&keySignedMaterial::srandom>("Srandom"),
-    asn::optionalComponent<&keySignedMaterial::timeStamp>("TimeStamp"),
-    asn::mandatoryComponent<&keySignedMaterial::encrptval>("Encrptval"),
+    asn::mandatoryComponent<&keySignedMaterial::generalId>(offsetof(keySignedMaterial, generalId), "GeneralId"),
+    asn::mandatoryComponent<&keySignedMaterial::mrandom>(offsetof(keySignedMaterial, mrandom), "Mrandom"),
+    asn::optionalComponent<&keySignedMaterial::srandom>(offsetof(keySignedMaterial, srandom), "Srandom"),
+    asn::optionalComponent<&keySignedMaterial::timeStamp>(offsetof(keySignedMaterial, timeStamp), "TimeStamp"),
+    asn::mandatoryComponent<&keySignedMaterial::encrptval>(offsetof(keySignedMaterial, encrptval), "Encrptval"),
 };
 static const asn::tagTriple keySignedMaterialComponentTags[] = {{0, 30, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 16, 1}};
 const asn::sequenceDescriptor keySignedMaterial::descriptor = asn::sequenceDescriptor::make(keySignedMaterialComponents, false, keySignedMaterialComponentTags);
@@ -278,10 +282,10 @@ asn::object* keySignedMaterial::create() { return new keySignedMaterial; }
 
 // returnSig
 static const asn::componentEntry returnSigComponents[] = {
-    asn::mandatoryComponent<&returnSig::generalId>("GeneralId"),
-    asn::mandatoryComponent<&returnSig::responseRandom>("ResponseRandom"),
-    asn::optionalComponent<&returnSig::requestRandom>("RequestRandom"),
-    asn::optionalComponent<&returnSig::certificate>("Certificate"),
+    asn::mandatoryComponent<&returnSig::generalId>(offsetof(returnSig, generalId), "GeneralId"),
+    asn::mandatoryComponent<&returnSig::responseRandom>(offsetof(returnSig, responseRandom), "ResponseRandom"),
+    asn::optionalComponent<&returnSig::requestRandom>(offsetof(returnSig, requestRandom), "RequestRandom"),
+    asn::optionalComponent<&returnSig::certificate>(offsetof(returnSig, certificate), "Certificate"),
 };
 static const asn::tagTriple returnSigComponentTags[] = {{0, 30, 0}, {0, 2, 0}, {0, 2, 0}, {0, 16, 1}};
 const asn::sequenceDescriptor returnSig::descriptor = asn::sequenceDescriptor::make(returnSigComponents, false, returnSigComponentTags);
@@ -302,8 +306,8 @@ asn::object* returnSig::create() { return new returnSig; }
 
 // cryptoToken::cryptoEncryptedToken_sequence
 static const asn::componentEntry cryptoToken_cryptoEncryptedToken_sequenceComponents[] = {
-    asn::mandatoryComponent<&cryptoToken::cryptoEncryptedToken_sequence::tokenOID>("TokenOID"),
-    asn::mandatoryComponent<&cryptoToken::cryptoEncryptedToken_sequence::token>("Token"),
+    asn::mandatoryComponent<&cryptoToken::cryptoEncryptedToken_sequence::tokenOID>(offsetof(cryptoToken::cryptoEncryptedToken_sequence, tokenOID), "TokenOID"),
+    asn::mandatoryComponent<&cryptoToken::cryptoEncryptedToken_sequence::token>(offsetof(cryptoToken::cryptoEncryptedToken_sequence, token), "Token"),
 };
 static const asn::tagTriple cryptoToken_cryptoEncryptedToken_sequenceComponentTags[] = {{0, 6, 0}, {0, 16, 1}};
 const asn::sequenceDescriptor cryptoToken::cryptoEncryptedToken_sequence::descriptor = asn::sequenceDescriptor::make(cryptoToken_cryptoEncryptedToken_sequenceComponents, false, cryptoToken_cryptoEncryptedToken_sequenceComponentTags);
@@ -324,8 +328,8 @@ asn::object* cryptoToken::cryptoEncryptedToken_sequence::create() { return new c
 
 // cryptoToken::cryptoSignedToken_sequence
 static const asn::componentEntry cryptoToken_cryptoSignedToken_sequenceComponents[] = {
-    asn::mandatoryComponent<&cryptoToken::cryptoSignedToken_sequence::tokenOID>("TokenOID"),
-    asn::mandatoryComponent<&cryptoToken::cryptoSignedToken_sequence::token>("Token"),
+    asn::mandatoryComponent<&cryptoToken::cryptoSignedToken_sequence::tokenOID>(offsetof(cryptoToken::cryptoSignedToken_sequence, tokenOID), "TokenOID"),
+    asn::mandatoryComponent<&cryptoToken::cryptoSignedToken_sequence::token>(offsetof(cryptoToken::cryptoSignedToken_sequence, token), "Token"),
 };
 static const asn::tagTriple cryptoToken_cryptoSignedToken_sequenceComponentTags[] = {{0, 6, 0}, {0, 16, 1}};
 const asn::sequenceDescriptor cryptoToken::cryptoSignedToken_sequence::descriptor = asn::sequenceDescriptor::make(cryptoToken_cryptoSignedToken_sequenceComponents, false, cryptoToken_cryptoSignedToken_sequenceComponentTags);
@@ -346,9 +350,9 @@ asn::object* cryptoToken::cryptoSignedToken_sequence::create() { return new cryp
 
 // cryptoToken::cryptoHashedToken_sequence
 static const asn::componentEntry cryptoToken_cryptoHashedToken_sequenceComponents[] = {
-    asn::mandatoryComponent<&cryptoToken::cryptoHashedToken_sequence::tokenOID>("TokenOID"),
-    asn::mandatoryComponent<&cryptoToken::cryptoHashedToken_sequence::hashedVals>("HashedVals"),
-    asn::mandatoryComponent<&cryptoToken::cryptoHashedToken_sequence::token>("Token"),
+    asn::mandatoryComponent<&cryptoToken::cryptoHashedToken_sequence::tokenOID>(offsetof(cryptoToken::cryptoHashedToken_sequence, tokenOID), "TokenOID"),
+    asn::mandatoryComponent<&cryptoToken::cryptoHashedToken_sequence::hashedVals>(offsetof(cryptoToken::cryptoHashedToken_sequence, hashedVals), "HashedVals"),
+    asn::mandatoryComponent<&cryptoToken::cryptoHashedToken_sequence::token>(offsetof(cryptoToken::cryptoHashedToken_sequence, token), "Token"),
 };
 static const asn::tagTriple cryptoToken_cryptoHashedToken_sequenceComponentTags[] = {{0, 6, 0}, {0, 16, 1}, {0, 16, 1}};
 const asn::sequenceDescriptor cryptoToken::cryptoHashedToken_sequence::descriptor = asn::sequenceDescriptor::make(cryptoToken_cryptoHashedToken_sequenceComponents, false, cryptoToken_cryptoHashedToken_sequenceComponentTags);
@@ -380,10 +384,10 @@ asn::object* cryptoToken::create() { return new cryptoToken; }
 
 // h235CertificateSignature
 static const asn::componentEntry h235CertificateSignatureComponents[] = {
-    asn::mandatoryComponent<&h235CertificateSignature::certificate>("Certificate"),
-    asn::mandatoryComponent<&h235CertificateSignature::responseRandom>("ResponseRandom"),
-    asn::optionalComponent<&h235CertificateSignature::requesterRandom>("RequesterRandom"),
-    asn::mandatoryComponent<&h235CertificateSignature::signature>("Signature"),
+    asn::mandatoryComponent<&h235CertificateSignature::certificate>(offsetof(h235CertificateSignature, certificate), "Certificate"),
+    asn::mandatoryComponent<&h235CertificateSignature::responseRandom>(offsetof(h235CertificateSignature, responseRandom), "ResponseRandom"),
+    asn::optionalComponent<&h235CertificateSignature::requesterRandom>(offsetof(h235CertificateSignature, requesterRandom), "RequesterRandom"),
+    asn::mandatoryComponent<&h235CertificateSignature::signature>(offsetof(h235CertificateSignature, signature), "Signature"),
 };
 static const asn::tagTriple h235CertificateSignatureComponentTags[] = {{0, 16, 1}, {0, 2, 0}, {0, 2, 0}, {0, 16, 1}};
 const asn::sequenceDescriptor h235CertificateSignature::descriptor = asn::sequenceDescriptor::make(h235CertificateSignatureComponents, true, h235CertificateSignatureComponentTags);

@@ -3,6 +3,10 @@
 
 #include <h245/h245.h>
 
+// offsetof of the value classes: single, non-virtual inheritance, which
+// the compilers in use support; the warning is about other classes.
+#pragma GCC diagnostic ignored "-Winvalid-offsetof"
+
 namespace H245 {
 
 const char PermitedAlphabet0[] = "#*,0123456789";
@@ -138,9 +142,9 @@ asn::object* capabilityIdentifier::create() { return new capabilityIdentifier; }
 
 // genericMessage
 static const asn::componentEntry genericMessageComponents[] = {
-    asn::mandatoryComponent<&genericMessage::messageIdentifier>("MessageIdentifier"),
-    asn::optionalComponent<&genericMessage::subMessageIdentifier>("SubMessageIdentifier"),
-    asn::optionalComponent<&genericMessage::messageContent>("MessageContent"),
+    asn::mandatoryComponent<&genericMessage::messageIdentifier>(offsetof(genericMessage, messageIdentifier), "MessageIdentifier"),
+    asn::optionalComponent<&genericMessage::subMessageIdentifier>(offsetof(genericMessage, subMessageIdentifier), "SubMessageIdentifier"),
+    asn::optionalComponent<&genericMessage::messageContent>(offsetof(genericMessage, messageContent), "MessageContent"),
 };
 static const asn::tagTriple genericMessageComponentTags[] = {{0, 0, 0}, {0, 2, 0}, {0, 16, 0}};
 const asn::sequenceDescriptor genericMessage::descriptor = asn::sequenceDescriptor::make(genericMessageComponents, true, genericMessageComponentTags);
@@ -161,9 +165,9 @@ asn::object* genericMessage::create() { return new genericMessage; }
 
 // genericInformation
 static const asn::componentEntry genericInformationComponents[] = {
-    asn::mandatoryComponent<&genericInformation::messageIdentifier>("MessageIdentifier"),
-    asn::optionalComponent<&genericInformation::subMessageIdentifier>("SubMessageIdentifier"),
-    asn::optionalComponent<&genericInformation::messageContent>("MessageContent"),
+    asn::mandatoryComponent<&genericInformation::messageIdentifier>(offsetof(genericInformation, messageIdentifier), "MessageIdentifier"),
+    asn::optionalComponent<&genericInformation::subMessageIdentifier>(offsetof(genericInformation, subMessageIdentifier), "SubMessageIdentifier"),
+    asn::optionalComponent<&genericInformation::messageContent>(offsetof(genericInformation, messageContent), "MessageContent"),
 };
 static const asn::tagTriple genericInformationComponentTags[] = {{0, 0, 0}, {0, 2, 0}, {0, 16, 0}};
 const asn::sequenceDescriptor genericInformation::descriptor = asn::sequenceDescriptor::make(genericInformationComponents, true, genericInformationComponentTags);
@@ -184,9 +188,9 @@ asn::object* genericInformation::create() { return new genericInformation; }
 
 // nonStandardIdentifier::h221NonStandard_sequence
 static const asn::componentEntry nonStandardIdentifier_h221NonStandard_sequenceComponents[] = {
-    asn::mandatoryComponent<&nonStandardIdentifier::h221NonStandard_sequence::t35CountryCode>("T35CountryCode"),
-    asn::mandatoryComponent<&nonStandardIdentifier::h221NonStandard_sequence::t35Extension>("T35Extension"),
-    asn::mandatoryComponent<&nonStandardIdentifier::h221NonStandard_sequence::manufacturerCode>("ManufacturerCode"),
+    asn::mandatoryComponent<&nonStandardIdentifier::h221NonStandard_sequence::t35CountryCode>(offsetof(nonStandardIdentifier::h221NonStandard_sequence, t35CountryCode), "T35CountryCode"),
+    asn::mandatoryComponent<&nonStandardIdentifier::h221NonStandard_sequence::t35Extension>(offsetof(nonStandardIdentifier::h221NonStandard_sequence, t35Extension), "T35Extension"),
+    asn::mandatoryComponent<&nonStandardIdentifier::h221NonStandard_sequence::manufacturerCode>(offsetof(nonStandardIdentifier::h221NonStandard_sequence, manufacturerCode), "ManufacturerCode"),
 };
 static const asn::tagTriple nonStandardIdentifier_h221NonStandard_sequenceComponentTags[] = {{0, 2, 0}, {0, 2, 0}, {0, 2, 0}};
 const asn::sequenceDescriptor nonStandardIdentifier::h221NonStandard_sequence::descriptor = asn::sequenceDescriptor::make(nonStandardIdentifier_h221NonStandard_sequenceComponents, false, nonStandardIdentifier_h221NonStandard_sequenceComponentTags);
@@ -216,8 +220,8 @@ asn::object* nonStandardIdentifier::create() { return new nonStandardIdentifier;
 
 // nonStandardParameter
 static const asn::componentEntry nonStandardParameterComponents[] = {
-    asn::mandatoryComponent<&nonStandardParameter::nonStandardIdentifier>("NonStandardIdentifier"),
-    asn::mandatoryComponent<&nonStandardParameter::data>("Data"),
+    asn::mandatoryComponent<&nonStandardParameter::nonStandardIdentifier>(offsetof(nonStandardParameter, nonStandardIdentifier), "NonStandardIdentifier"),
+    asn::mandatoryComponent<&nonStandardParameter::data>(offsetof(nonStandardParameter, data), "Data"),
 };
 static const asn::tagTriple nonStandardParameterComponentTags[] = {{0, 0, 0}, {0, 4, 0}};
 const asn::sequenceDescriptor nonStandardParameter::descriptor = asn::sequenceDescriptor::make(nonStandardParameterComponents, false, nonStandardParameterComponentTags);
@@ -238,7 +242,7 @@ asn::object* nonStandardParameter::create() { return new nonStandardParameter; }
 
 // nonStandardMessage
 static const asn::componentEntry nonStandardMessageComponents[] = {
-    asn::mandatoryComponent<&nonStandardMessage::nonStandardData>("NonStandardData"),
+    asn::mandatoryComponent<&nonStandardMessage::nonStandardData>(offsetof(nonStandardMessage, nonStandardData), "NonStandardData"),
 };
 static const asn::tagTriple nonStandardMessageComponentTags[] = {{0, 16, 1}};
 const asn::sequenceDescriptor nonStandardMessage::descriptor = asn::sequenceDescriptor::make(nonStandardMessageComponents, true, nonStandardMessageComponentTags);
@@ -259,8 +263,8 @@ asn::object* nonStandardMessage::create() { return new nonStandardMessage; }
 
 // masterSlaveDetermination
 static const asn::componentEntry masterSlaveDeterminationComponents[] = {
-    asn::mandatoryComponent<&masterSlaveDetermination::terminalType>("TerminalType"),
-    asn::mandatoryComponent<&masterSlaveDetermination::statusDeterminationNumber>("StatusDeterminationNumber"),
+    asn::mandatoryComponent<&masterSlaveDetermination::terminalType>(offsetof(masterSlaveDetermination, terminalType), "TerminalType"),
+    asn::mandatoryComponent<&masterSlaveDetermination::statusDeterminationNumber>(offsetof(masterSlaveDetermination, statusDeterminationNumber), "StatusDeterminationNumber"),
 };
 static const asn::tagTriple masterSlaveDeterminationComponentTags[] = {{0, 2, 0}, {0, 2, 0}};
 const asn::sequenceDescriptor masterSlaveDetermination::descriptor = asn::sequenceDescriptor::make(masterSlaveDeterminationComponents, true, masterSlaveDeterminationComponentTags);
@@ -290,7 +294,7 @@ asn::object* masterSlaveDeterminationAck::decision_choice::create() { return new
 
 // masterSlaveDeterminationAck
 static const asn::componentEntry masterSlaveDeterminationAckComponents[] = {
-    asn::mandatoryComponent<&masterSlaveDeterminationAck::decision>("Decision"),
+    asn::mandatoryComponent<&masterSlaveDeterminationAck::decision>(offsetof(masterSlaveDeterminationAck, decision), "Decision"),
 };
 static const asn::tagTriple masterSlaveDeterminationAckComponentTags[] = {{0, 0, 0}};
 const asn::sequenceDescriptor masterSlaveDeterminationAck::descriptor = asn::sequenceDescriptor::make(masterSlaveDeterminationAckComponents, true, masterSlaveDeterminationAckComponentTags);
@@ -319,7 +323,7 @@ asn::object* masterSlaveDeterminationReject::cause_choice::create() { return new
 
 // masterSlaveDeterminationReject
 static const asn::componentEntry masterSlaveDeterminationRejectComponents[] = {
-    asn::mandatoryComponent<&masterSlaveDeterminationReject::cause>("Cause"),
+    asn::mandatoryComponent<&masterSlaveDeterminationReject::cause>(offsetof(masterSlaveDeterminationReject, cause), "Cause"),
 };
 static const asn::tagTriple masterSlaveDeterminationRejectComponentTags[] = {{0, 0, 0}};
 const asn::sequenceDescriptor masterSlaveDeterminationReject::descriptor = asn::sequenceDescriptor::make(masterSlaveDeterminationRejectComponents, true, masterSlaveDeterminationRejectComponentTags);
@@ -357,12 +361,12 @@ asn::object* masterSlaveDeterminationRelease::create() { return new masterSlaveD
 
 // terminalCapabilitySet
 static const asn::componentEntry terminalCapabilitySetComponents[] = {
-    asn::mandatoryComponent<&terminalCapabilitySet::sequenceNumber>("SequenceNumber"),
-    asn::mandatoryComponent<&terminalCapabilitySet::protocolIdentifier>("ProtocolIdentifier"),
-    asn::optionalComponent<&terminalCapabilitySet::multiplexCapability>("MultiplexCapability"),
-    asn::optionalComponent<&terminalCapabilitySet::capabilityTable>("CapabilityTable"),
-    asn::optionalComponent<&terminalCapabilitySet::capabilityDescriptors>("CapabilityDescriptors"),
-    asn::additionComponent<&terminalCapabilitySet::genericInformation>("GenericInformation"),
+    asn::mandatoryComponent<&terminalCapabilitySet::sequenceNumber>(offsetof(terminalCapabilitySet, sequenceNumber), "SequenceNumber"),
+    asn::mandatoryComponent<&terminalCapabilitySet::protocolIdentifier>(offsetof(terminalCapabilitySet, protocolIdentifier), "ProtocolIdentifier"),
+    asn::optionalComponent<&terminalCapabilitySet::multiplexCapability>(offsetof(terminalCapabilitySet, multiplexCapability), "MultiplexCapability"),
+    asn::optionalComponent<&terminalCapabilitySet::capabilityTable>(offsetof(terminalCapabilitySet, capabilityTable), "CapabilityTable"),
+    asn::optionalComponent<&terminalCapabilitySet::capabilityDescriptors>(offsetof(terminalCapabilitySet, capabilityDescriptors), "CapabilityDescriptors"),
+    asn::additionComponent<&terminalCapabilitySet::genericInformation>(offsetof(terminalCapabilitySet, genericInformation), "GenericInformation"),
 };
 static const asn::tagTriple terminalCapabilitySetComponentTags[] = {{0, 2, 0}, {0, 6, 0}, {0, 0, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}};
 const asn::sequenceDescriptor terminalCapabilitySet::descriptor = asn::sequenceDescriptor::make(terminalCapabilitySetComponents, true, terminalCapabilitySetComponentTags);
@@ -383,8 +387,8 @@ asn::object* terminalCapabilitySet::create() { return new terminalCapabilitySet;
 
 // capabilityTableEntry
 static const asn::componentEntry capabilityTableEntryComponents[] = {
-    asn::mandatoryComponent<&capabilityTableEntry::capabilityTableEntryNumber>("CapabilityTableEntryNumber"),
-    asn::optionalComponent<&capabilityTableEntry::capability>("Capability"),
+    asn::mandatoryComponent<&capabilityTableEntry::capabilityTableEntryNumber>(offsetof(capabilityTableEntry, capabilityTableEntryNumber), "CapabilityTableEntryNumber"),
+    asn::optionalComponent<&capabilityTableEntry::capability>(offsetof(capabilityTableEntry, capability), "Capability"),
 };
 static const asn::tagTriple capabilityTableEntryComponentTags[] = {{0, 2, 0}, {0, 0, 0}};
 const asn::sequenceDescriptor capabilityTableEntry::descriptor = asn::sequenceDescriptor::make(capabilityTableEntryComponents, false, capabilityTableEntryComponentTags);
@@ -405,8 +409,8 @@ asn::object* capabilityTableEntry::create() { return new capabilityTableEntry; }
 
 // capabilityDescriptor
 static const asn::componentEntry capabilityDescriptorComponents[] = {
-    asn::mandatoryComponent<&capabilityDescriptor::capabilityDescriptorNumber>("CapabilityDescriptorNumber"),
-    asn::optionalComponent<&capabilityDescriptor::simultaneousCapabilities>("SimultaneousCapabilities"),
+    asn::mandatoryComponent<&capabilityDescriptor::capabilityDescriptorNumber>(offsetof(capabilityDescriptor, capabilityDescriptorNumber), "CapabilityDescriptorNumber"),
+    asn::optionalComponent<&capabilityDescriptor::simultaneousCapabilities>(offsetof(capabilityDescriptor, simultaneousCapabilities), "SimultaneousCapabilities"),
 };
 static const asn::tagTriple capabilityDescriptorComponentTags[] = {{0, 2, 0}, {0, 16, 0}};
 const asn::sequenceDescriptor capabilityDescriptor::descriptor = asn::sequenceDescriptor::make(capabilityDescriptorComponents, false, capabilityDescriptorComponentTags);
@@ -427,8 +431,8 @@ asn::object* capabilityDescriptor::create() { return new capabilityDescriptor; }
 
 // terminalCapabilitySetAck
 static const asn::componentEntry terminalCapabilitySetAckComponents[] = {
-    asn::mandatoryComponent<&terminalCapabilitySetAck::sequenceNumber>("SequenceNumber"),
-    asn::additionComponent<&terminalCapabilitySetAck::genericInformation>("GenericInformation"),
+    asn::mandatoryComponent<&terminalCapabilitySetAck::sequenceNumber>(offsetof(terminalCapabilitySetAck, sequenceNumber), "SequenceNumber"),
+    asn::additionComponent<&terminalCapabilitySetAck::genericInformation>(offsetof(terminalCapabilitySetAck, genericInformation), "GenericInformation"),
 };
 static const asn::tagTriple terminalCapabilitySetAckComponentTags[] = {{0, 2, 0}, {0, 16, 0}};
 const asn::sequenceDescriptor terminalCapabilitySetAck::descriptor = asn::sequenceDescriptor::make(terminalCapabilitySetAckComponents, true, terminalCapabilitySetAckComponentTags);
@@ -469,9 +473,9 @@ asn::object* terminalCapabilitySetReject::cause_choice::create() { return new ca
 
 // terminalCapabilitySetReject
 static const asn::componentEntry terminalCapabilitySetRejectComponents[] = {
-    asn::mandatoryComponent<&terminalCapabilitySetReject::sequenceNumber>("SequenceNumber"),
-    asn::mandatoryComponent<&terminalCapabilitySetReject::cause>("Cause"),
-    asn::additionComponent<&terminalCapabilitySetReject::genericInformation>("GenericInformation"),
+    asn::mandatoryComponent<&terminalCapabilitySetReject::sequenceNumber>(offsetof(terminalCapabilitySetReject, sequenceNumber), "SequenceNumber"),
+    asn::mandatoryComponent<&terminalCapabilitySetReject::cause>(offsetof(terminalCapabilitySetReject, cause), "Cause"),
+    asn::additionComponent<&terminalCapabilitySetReject::genericInformation>(offsetof(terminalCapabilitySetReject, genericInformation), "GenericInformation"),
 };
 static const asn::tagTriple terminalCapabilitySetRejectComponentTags[] = {{0, 2, 0}, {0, 0, 0}, {0, 16, 0}};
 const asn::sequenceDescriptor terminalCapabilitySetReject::descriptor = asn::sequenceDescriptor::make(terminalCapabilitySetRejectComponents, true, terminalCapabilitySetRejectComponentTags);
@@ -492,7 +496,7 @@ asn::object* terminalCapabilitySetReject::create() { return new terminalCapabili
 
 // terminalCapabilitySetRelease
 static const asn::componentEntry terminalCapabilitySetReleaseComponents[] = {
-    asn::additionComponent<&terminalCapabilitySetRelease::genericInformation>("GenericInformation"),
+    asn::additionComponent<&terminalCapabilitySetRelease::genericInformation>(offsetof(terminalCapabilitySetRelease, genericInformation), "GenericInformation"),
 };
 static const asn::tagTriple terminalCapabilitySetReleaseComponentTags[] = {{0, 16, 0}};
 const asn::sequenceDescriptor terminalCapabilitySetRelease::descriptor = asn::sequenceDescriptor::make(terminalCapabilitySetReleaseComponents, true, terminalCapabilitySetReleaseComponentTags);
@@ -513,7 +517,7 @@ asn::object* terminalCapabilitySetRelease::create() { return new terminalCapabil
 
 // capability::h233EncryptionReceiveCapability_sequence
 static const asn::componentEntry capability_h233EncryptionReceiveCapability_sequenceComponents[] = {
-    asn::mandatoryComponent<&capability::h233EncryptionReceiveCapability_sequence::h233IVResponseTime>("H233IVResponseTime"),
+    asn::mandatoryComponent<&capability::h233EncryptionReceiveCapability_sequence::h233IVResponseTime>(offsetof(capability::h233EncryptionReceiveCapability_sequence, h233IVResponseTime), "H233IVResponseTime"),
 };
 static const asn::tagTriple capability_h233EncryptionReceiveCapability_sequenceComponentTags[] = {{0, 2, 0}};
 const asn::sequenceDescriptor capability::h233EncryptionReceiveCapability_sequence::descriptor = asn::sequenceDescriptor::make(capability_h233EncryptionReceiveCapability_sequenceComponents, true, capability_h233EncryptionReceiveCapability_sequenceComponentTags);
@@ -570,10 +574,10 @@ asn::object* capability::create() { return new capability; }
 
 // encryptionAuthenticationAndIntegrity
 static const asn::componentEntry encryptionAuthenticationAndIntegrityComponents[] = {
-    asn::optionalComponent<&encryptionAuthenticationAndIntegrity::encryptionCapability>("EncryptionCapability"),
-    asn::optionalComponent<&encryptionAuthenticationAndIntegrity::authenticationCapability>("AuthenticationCapability"),
-    asn::optionalComponent<&encryptionAuthenticationAndIntegrity::integrityCapability>("IntegrityCapability"),
-    asn::additionComponent<&encryptionAuthenticationAndIntegrity::genericH235SecurityCapability>("GenericH235SecurityCapability"),
+    asn::optionalComponent<&encryptionAuthenticationAndIntegrity::encryptionCapability>(offsetof(encryptionAuthenticationAndIntegrity, encryptionCapability), "EncryptionCapability"),
+    asn::optionalComponent<&encryptionAuthenticationAndIntegrity::authenticationCapability>(offsetof(encryptionAuthenticationAndIntegrity, authenticationCapability), "AuthenticationCapability"),
+    asn::optionalComponent<&encryptionAuthenticationAndIntegrity::integrityCapability>(offsetof(encryptionAuthenticationAndIntegrity, integrityCapability), "IntegrityCapability"),
+    asn::additionComponent<&encryptionAuthenticationAndIntegrity::genericH235SecurityCapability>(offsetof(encryptionAuthenticationAndIntegrity, genericH235SecurityCapability), "GenericH235SecurityCapability"),
 };
 static const asn::tagTriple encryptionAuthenticationAndIntegrityComponentTags[] = {{0, 16, 0}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}};
 const asn::sequenceDescriptor encryptionAuthenticationAndIntegrity::descriptor = asn::sequenceDescriptor::make(encryptionAuthenticationAndIntegrityComponents, true, encryptionAuthenticationAndIntegrityComponentTags);
@@ -594,8 +598,8 @@ asn::object* encryptionAuthenticationAndIntegrity::create() { return new encrypt
 
 // h235SecurityCapability
 static const asn::componentEntry h235SecurityCapabilityComponents[] = {
-    asn::mandatoryComponent<&h235SecurityCapability::encryptionAuthenticationAndIntegrity>("EncryptionAuthenticationAndIntegrity"),
-    asn::mandatoryComponent<&h235SecurityCapability::mediaCapability>("MediaCapability"),
+    asn::mandatoryComponent<&h235SecurityCapability::encryptionAuthenticationAndIntegrity>(offsetof(h235SecurityCapability, encryptionAuthenticationAndIntegrity), "EncryptionAuthenticationAndIntegrity"),
+    asn::mandatoryComponent<&h235SecurityCapability::mediaCapability>(offsetof(h235SecurityCapability, mediaCapability), "MediaCapability"),
 };
 static const asn::tagTriple h235SecurityCapabilityComponentTags[] = {{0, 16, 1}, {0, 2, 0}};
 const asn::sequenceDescriptor h235SecurityCapability::descriptor = asn::sequenceDescriptor::make(h235SecurityCapabilityComponents, true, h235SecurityCapabilityComponentTags);
@@ -638,8 +642,8 @@ asn::object* q2931Address::address_choice::create() { return new address_choice;
 
 // q2931Address
 static const asn::componentEntry q2931AddressComponents[] = {
-    asn::mandatoryComponent<&q2931Address::address>("Address"),
-    asn::optionalComponent<&q2931Address::subaddress>("Subaddress"),
+    asn::mandatoryComponent<&q2931Address::address>(offsetof(q2931Address, address), "Address"),
+    asn::optionalComponent<&q2931Address::subaddress>(offsetof(q2931Address, subaddress), "Subaddress"),
 };
 static const asn::tagTriple q2931AddressComponentTags[] = {{0, 0, 0}, {0, 4, 0}};
 const asn::sequenceDescriptor q2931Address::descriptor = asn::sequenceDescriptor::make(q2931AddressComponents, true, q2931AddressComponentTags);
@@ -660,15 +664,15 @@ asn::object* q2931Address::create() { return new q2931Address; }
 
 // vCCapability::aal1_sequence
 static const asn::componentEntry vCCapability_aal1_sequenceComponents[] = {
-    asn::mandatoryComponent<&vCCapability::aal1_sequence::nullClockRecovery>("NullClockRecovery"),
-    asn::mandatoryComponent<&vCCapability::aal1_sequence::srtsClockRecovery>("SrtsClockRecovery"),
-    asn::mandatoryComponent<&vCCapability::aal1_sequence::adaptiveClockRecovery>("AdaptiveClockRecovery"),
-    asn::mandatoryComponent<&vCCapability::aal1_sequence::nullErrorCorrection>("NullErrorCorrection"),
-    asn::mandatoryComponent<&vCCapability::aal1_sequence::longInterleaver>("LongInterleaver"),
-    asn::mandatoryComponent<&vCCapability::aal1_sequence::shortInterleaver>("ShortInterleaver"),
-    asn::mandatoryComponent<&vCCapability::aal1_sequence::errorCorrectionOnly>("ErrorCorrectionOnly"),
-    asn::mandatoryComponent<&vCCapability::aal1_sequence::structuredDataTransfer>("StructuredDataTransfer"),
-    asn::mandatoryComponent<&vCCapability::aal1_sequence::partiallyFilledCells>("PartiallyFilledCells"),
+    asn::mandatoryComponent<&vCCapability::aal1_sequence::nullClockRecovery>(offsetof(vCCapability::aal1_sequence, nullClockRecovery), "NullClockRecovery"),
+    asn::mandatoryComponent<&vCCapability::aal1_sequence::srtsClockRecovery>(offsetof(vCCapability::aal1_sequence, srtsClockRecovery), "SrtsClockRecovery"),
+    asn::mandatoryComponent<&vCCapability::aal1_sequence::adaptiveClockRecovery>(offsetof(vCCapability::aal1_sequence, adaptiveClockRecovery), "AdaptiveClockRecovery"),
+    asn::mandatoryComponent<&vCCapability::aal1_sequence::nullErrorCorrection>(offsetof(vCCapability::aal1_sequence, nullErrorCorrection), "NullErrorCorrection"),
+    asn::mandatoryComponent<&vCCapability::aal1_sequence::longInterleaver>(offsetof(vCCapability::aal1_sequence, longInterleaver), "LongInterleaver"),
+    asn::mandatoryComponent<&vCCapability::aal1_sequence::shortInterleaver>(offsetof(vCCapability::aal1_sequence, shortInterleaver), "ShortInterleaver"),
+    asn::mandatoryComponent<&vCCapability::aal1_sequence::errorCorrectionOnly>(offsetof(vCCapability::aal1_sequence, errorCorrectionOnly), "ErrorCorrectionOnly"),
+    asn::mandatoryComponent<&vCCapability::aal1_sequence::structuredDataTransfer>(offsetof(vCCapability::aal1_sequence, structuredDataTransfer), "StructuredDataTransfer"),
+    asn::mandatoryComponent<&vCCapability::aal1_sequence::partiallyFilledCells>(offsetof(vCCapability::aal1_sequence, partiallyFilledCells), "PartiallyFilledCells"),
 };
 static const asn::tagTriple vCCapability_aal1_sequenceComponentTags[] = {{0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}};
 const asn::sequenceDescriptor vCCapability::aal1_sequence::descriptor = asn::sequenceDescriptor::make(vCCapability_aal1_sequenceComponents, true, vCCapability_aal1_sequenceComponentTags);
@@ -689,8 +693,8 @@ asn::object* vCCapability::aal1_sequence::create() { return new aal1_sequence; }
 
 // vCCapability::aal5_sequence
 static const asn::componentEntry vCCapability_aal5_sequenceComponents[] = {
-    asn::mandatoryComponent<&vCCapability::aal5_sequence::forwardMaximumSDUSize>("ForwardMaximumSDUSize"),
-    asn::mandatoryComponent<&vCCapability::aal5_sequence::backwardMaximumSDUSize>("BackwardMaximumSDUSize"),
+    asn::mandatoryComponent<&vCCapability::aal5_sequence::forwardMaximumSDUSize>(offsetof(vCCapability::aal5_sequence, forwardMaximumSDUSize), "ForwardMaximumSDUSize"),
+    asn::mandatoryComponent<&vCCapability::aal5_sequence::backwardMaximumSDUSize>(offsetof(vCCapability::aal5_sequence, backwardMaximumSDUSize), "BackwardMaximumSDUSize"),
 };
 static const asn::tagTriple vCCapability_aal5_sequenceComponentTags[] = {{0, 2, 0}, {0, 2, 0}};
 const asn::sequenceDescriptor vCCapability::aal5_sequence::descriptor = asn::sequenceDescriptor::make(vCCapability_aal5_sequenceComponents, true, vCCapability_aal5_sequenceComponentTags);
@@ -711,8 +715,8 @@ asn::object* vCCapability::aal5_sequence::create() { return new aal5_sequence; }
 
 // vCCapability::availableBitRates_sequence::type_choice::rangeOfBitRates_sequence
 static const asn::componentEntry vCCapability_availableBitRates_sequence_type_choice_rangeOfBitRates_sequenceComponents[] = {
-    asn::mandatoryComponent<&vCCapability::availableBitRates_sequence::type_choice::rangeOfBitRates_sequence::lowerBitRate>("LowerBitRate"),
-    asn::mandatoryComponent<&vCCapability::availableBitRates_sequence::type_choice::rangeOfBitRates_sequence::higherBitRate>("HigherBitRate"),
+    asn::mandatoryComponent<&vCCapability::availableBitRates_sequence::type_choice::rangeOfBitRates_sequence::lowerBitRate>(offsetof(vCCapability::availableBitRates_sequence::type_choice::rangeOfBitRates_sequence, lowerBitRate), "LowerBitRate"),
+    asn::mandatoryComponent<&vCCapability::availableBitRates_sequence::type_choice::rangeOfBitRates_sequence::higherBitRate>(offsetof(vCCapability::availableBitRates_sequence::type_choice::rangeOfBitRates_sequence, higherBitRate), "HigherBitRate"),
 };
 static const asn::tagTriple vCCapability_availableBitRates_sequence_type_choice_rangeOfBitRates_sequenceComponentTags[] = {{0, 2, 0}, {0, 2, 0}};
 const asn::sequenceDescriptor vCCapability::availableBitRates_sequence::type_choice::rangeOfBitRates_sequence::descriptor = asn::sequenceDescriptor::make(vCCapability_availableBitRates_sequence_type_choice_rangeOfBitRates_sequenceComponents, false, vCCapability_availableBitRates_sequence_type_choice_rangeOfBitRates_sequenceComponentTags);
@@ -742,7 +746,7 @@ asn::object* vCCapability::availableBitRates_sequence::type_choice::create() { r
 
 // vCCapability::availableBitRates_sequence
 static const asn::componentEntry vCCapability_availableBitRates_sequenceComponents[] = {
-    asn::mandatoryComponent<&vCCapability::availableBitRates_sequence::type>("Type"),
+    asn::mandatoryComponent<&vCCapability::availableBitRates_sequence::type>(offsetof(vCCapability::availableBitRates_sequence, type), "Type"),
 };
 static const asn::tagTriple vCCapability_availableBitRates_sequenceComponentTags[] = {{0, 0, 0}};
 const asn::sequenceDescriptor vCCapability::availableBitRates_sequence::descriptor = asn::sequenceDescriptor::make(vCCapability_availableBitRates_sequenceComponents, true, vCCapability_availableBitRates_sequenceComponentTags);
@@ -763,16 +767,16 @@ asn::object* vCCapability::availableBitRates_sequence::create() { return new ava
 
 // vCCapability::aal1ViaGateway_sequence
 static const asn::componentEntry vCCapability_aal1ViaGateway_sequenceComponents[] = {
-    asn::mandatoryComponent<&vCCapability::aal1ViaGateway_sequence::gatewayAddress>("GatewayAddress"),
-    asn::mandatoryComponent<&vCCapability::aal1ViaGateway_sequence::nullClockRecovery>("NullClockRecovery"),
-    asn::mandatoryComponent<&vCCapability::aal1ViaGateway_sequence::srtsClockRecovery>("SrtsClockRecovery"),
-    asn::mandatoryComponent<&vCCapability::aal1ViaGateway_sequence::adaptiveClockRecovery>("AdaptiveClockRecovery"),
-    asn::mandatoryComponent<&vCCapability::aal1ViaGateway_sequence::nullErrorCorrection>("NullErrorCorrection"),
-    asn::mandatoryComponent<&vCCapability::aal1ViaGateway_sequence::longInterleaver>("LongInterleaver"),
-    asn::mandatoryComponent<&vCCapability::aal1ViaGateway_sequence::shortInterleaver>("ShortInterleaver"),
-    asn::mandatoryComponent<&vCCapability::aal1ViaGateway_sequence::errorCorrectionOnly>("ErrorCorrectionOnly"),
-    asn::mandatoryComponent<&vCCapability::aal1ViaGateway_sequence::structuredDataTransfer>("StructuredDataTransfer"),
-    asn::mandatoryComponent<&vCCapability::aal1ViaGateway_sequence::partiallyFilledCells>("PartiallyFilledCells"),
+    asn::mandatoryComponent<&vCCapability::aal1ViaGateway_sequence::gatewayAddress>(offsetof(vCCapability::aal1ViaGateway_sequence, gatewayAddress), "GatewayAddress"),
+    asn::mandatoryComponent<&vCCapability::aal1ViaGateway_sequence::nullClockRecovery>(offsetof(vCCapability::aal1ViaGateway_sequence, nullClockRecovery), "NullClockRecovery"),
+    asn::mandatoryComponent<&vCCapability::aal1ViaGateway_sequence::srtsClockRecovery>(offsetof(vCCapability::aal1ViaGateway_sequence, srtsClockRecovery), "SrtsClockRecovery"),
+    asn::mandatoryComponent<&vCCapability::aal1ViaGateway_sequence::adaptiveClockRecovery>(offsetof(vCCapability::aal1ViaGateway_sequence, adaptiveClockRecovery), "AdaptiveClockRecovery"),
+    asn::mandatoryComponent<&vCCapability::aal1ViaGateway_sequence::nullErrorCorrection>(offsetof(vCCapability::aal1ViaGateway_sequence, nullErrorCorrection), "NullErrorCorrection"),
+    asn::mandatoryComponent<&vCCapability::aal1ViaGateway_sequence::longInterleaver>(offsetof(vCCapability::aal1ViaGateway_sequence, longInterleaver), "LongInterleaver"),
+    asn::mandatoryComponent<&vCCapability::aal1ViaGateway_sequence::shortInterleaver>(offsetof(vCCapability::aal1ViaGateway_sequence, shortInterleaver), "ShortInterleaver"),
+    asn::mandatoryComponent<&vCCapability::aal1ViaGateway_sequence::errorCorrectionOnly>(offsetof(vCCapability::aal1ViaGateway_sequence, errorCorrectionOnly), "ErrorCorrectionOnly"),
+    asn::mandatoryComponent<&vCCapability::aal1ViaGateway_sequence::structuredDataTransfer>(offsetof(vCCapability::aal1ViaGateway_sequence, structuredDataTransfer), "StructuredDataTransfer"),
+    asn::mandatoryComponent<&vCCapability::aal1ViaGateway_sequence::partiallyFilledCells>(offsetof(vCCapability::aal1ViaGateway_sequence, partiallyFilledCells), "PartiallyFilledCells"),
 };
 static const asn::tagTriple vCCapability_aal1ViaGateway_sequenceComponentTags[] = {{0, 16, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}};
 const asn::sequenceDescriptor vCCapability::aal1ViaGateway_sequence::descriptor = asn::sequenceDescriptor::make(vCCapability_aal1ViaGateway_sequenceComponents, true, vCCapability_aal1ViaGateway_sequenceComponentTags);
@@ -793,12 +797,12 @@ asn::object* vCCapability::aal1ViaGateway_sequence::create() { return new aal1Vi
 
 // vCCapability
 static const asn::componentEntry vCCapabilityComponents[] = {
-    asn::optionalComponent<&vCCapability::aal1>("Aal1"),
-    asn::optionalComponent<&vCCapability::aal5>("Aal5"),
-    asn::mandatoryComponent<&vCCapability::transportStream>("TransportStream"),
-    asn::mandatoryComponent<&vCCapability::programStream>("ProgramStream"),
-    asn::mandatoryComponent<&vCCapability::availableBitRates>("AvailableBitRates"),
-    asn::additionComponent<&vCCapability::aal1ViaGateway>("Aal1ViaGateway"),
+    asn::optionalComponent<&vCCapability::aal1>(offsetof(vCCapability, aal1), "Aal1"),
+    asn::optionalComponent<&vCCapability::aal5>(offsetof(vCCapability, aal5), "Aal5"),
+    asn::mandatoryComponent<&vCCapability::transportStream>(offsetof(vCCapability, transportStream), "TransportStream"),
+    asn::mandatoryComponent<&vCCapability::programStream>(offsetof(vCCapability, programStream), "ProgramStream"),
+    asn::mandatoryComponent<&vCCapability::availableBitRates>(offsetof(vCCapability, availableBitRates), "AvailableBitRates"),
+    asn::additionComponent<&vCCapability::aal1ViaGateway>(offsetof(vCCapability, aal1ViaGateway), "Aal1ViaGateway"),
 };
 static const asn::tagTriple vCCapabilityComponentTags[] = {{0, 16, 1}, {0, 16, 1}, {0, 1, 0}, {0, 1, 0}, {0, 16, 1}, {0, 16, 1}};
 const asn::sequenceDescriptor vCCapability::descriptor = asn::sequenceDescriptor::make(vCCapabilityComponents, true, vCCapabilityComponentTags);
@@ -819,8 +823,8 @@ asn::object* vCCapability::create() { return new vCCapability; }
 
 // h222Capability
 static const asn::componentEntry h222CapabilityComponents[] = {
-    asn::mandatoryComponent<&h222Capability::numberOfVCs>("NumberOfVCs"),
-    asn::mandatoryComponent<&h222Capability::vcCapability>("VcCapability"),
+    asn::mandatoryComponent<&h222Capability::numberOfVCs>(offsetof(h222Capability, numberOfVCs), "NumberOfVCs"),
+    asn::mandatoryComponent<&h222Capability::vcCapability>(offsetof(h222Capability, vcCapability), "VcCapability"),
 };
 static const asn::tagTriple h222CapabilityComponentTags[] = {{0, 2, 0}, {0, 16, 0}};
 const asn::sequenceDescriptor h222Capability::descriptor = asn::sequenceDescriptor::make(h222CapabilityComponents, true, h222CapabilityComponentTags);
@@ -841,9 +845,9 @@ asn::object* h222Capability::create() { return new h222Capability; }
 
 // h223Capability::h223MultiplexTableCapability_choice::enhanced_sequence
 static const asn::componentEntry h223Capability_h223MultiplexTableCapability_choice_enhanced_sequenceComponents[] = {
-    asn::mandatoryComponent<&h223Capability::h223MultiplexTableCapability_choice::enhanced_sequence::maximumNestingDepth>("MaximumNestingDepth"),
-    asn::mandatoryComponent<&h223Capability::h223MultiplexTableCapability_choice::enhanced_sequence::maximumElementListSize>("MaximumElementListSize"),
-    asn::mandatoryComponent<&h223Capability::h223MultiplexTableCapability_choice::enhanced_sequence::maximumSubElementListSize>("MaximumSubElementListSize"),
+    asn::mandatoryComponent<&h223Capability::h223MultiplexTableCapability_choice::enhanced_sequence::maximumNestingDepth>(offsetof(h223Capability::h223MultiplexTableCapability_choice::enhanced_sequence, maximumNestingDepth), "MaximumNestingDepth"),
+    asn::mandatoryComponent<&h223Capability::h223MultiplexTableCapability_choice::enhanced_sequence::maximumElementListSize>(offsetof(h223Capability::h223MultiplexTableCapability_choice::enhanced_sequence, maximumElementListSize), "MaximumElementListSize"),
+    asn::mandatoryComponent<&h223Capability::h223MultiplexTableCapability_choice::enhanced_sequence::maximumSubElementListSize>(offsetof(h223Capability::h223MultiplexTableCapability_choice::enhanced_sequence, maximumSubElementListSize), "MaximumSubElementListSize"),
 };
 static const asn::tagTriple h223Capability_h223MultiplexTableCapability_choice_enhanced_sequenceComponentTags[] = {{0, 2, 0}, {0, 2, 0}, {0, 2, 0}};
 const asn::sequenceDescriptor h223Capability::h223MultiplexTableCapability_choice::enhanced_sequence::descriptor = asn::sequenceDescriptor::make(h223Capability_h223MultiplexTableCapability_choice_enhanced_sequenceComponents, true, h223Capability_h223MultiplexTableCapability_choice_enhanced_sequenceComponentTags);
@@ -873,11 +877,11 @@ asn::object* h223Capability::h223MultiplexTableCapability_choice::create() { ret
 
 // h223Capability::mobileOperationTransmitCapability_sequence
 static const asn::componentEntry h223Capability_mobileOperationTransmitCapability_sequenceComponents[] = {
-    asn::mandatoryComponent<&h223Capability::mobileOperationTransmitCapability_sequence::modeChangeCapability>("ModeChangeCapability"),
-    asn::mandatoryComponent<&h223Capability::mobileOperationTransmitCapability_sequence::h223AnnexA>("H223AnnexA"),
-    asn::mandatoryComponent<&h223Capability::mobileOperationTransmitCapability_sequence::h223AnnexADoubleFlag>("H223AnnexADoubleFlag"),
-    asn::mandatoryComponent<&h223Capability::mobileOperationTransmitCapability_sequence::h223AnnexB>("H223AnnexB"),
-    asn::mandatoryComponent<&h223Capability::mobileOperationTransmitCapability_sequence::h223AnnexBwithHeader>("H223AnnexBwithHeader"),
+    asn::mandatoryComponent<&h223Capability::mobileOperationTransmitCapability_sequence::modeChangeCapability>(offsetof(h223Capability::mobileOperationTransmitCapability_sequence, modeChangeCapability), "ModeChangeCapability"),
+    asn::mandatoryComponent<&h223Capability::mobileOperationTransmitCapability_sequence::h223AnnexA>(offsetof(h223Capability::mobileOperationTransmitCapability_sequence, h223AnnexA), "H223AnnexA"),
+    asn::mandatoryComponent<&h223Capability::mobileOperationTransmitCapability_sequence::h223AnnexADoubleFlag>(offsetof(h223Capability::mobileOperationTransmitCapability_sequence, h223AnnexADoubleFlag), "H223AnnexADoubleFlag"),
+    asn::mandatoryComponent<&h223Capability::mobileOperationTransmitCapability_sequence::h223AnnexB>(offsetof(h223Capability::mobileOperationTransmitCapability_sequence, h223AnnexB), "H223AnnexB"),
+    asn::mandatoryComponent<&h223Capability::mobileOperationTransmitCapability_sequence::h223AnnexBwithHeader>(offsetof(h223Capability::mobileOperationTransmitCapability_sequence, h223AnnexBwithHeader), "H223AnnexBwithHeader"),
 };
 static const asn::tagTriple h223Capability_mobileOperationTransmitCapability_sequenceComponentTags[] = {{0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}};
 const asn::sequenceDescriptor h223Capability::mobileOperationTransmitCapability_sequence::descriptor = asn::sequenceDescriptor::make(h223Capability_mobileOperationTransmitCapability_sequenceComponents, true, h223Capability_mobileOperationTransmitCapability_sequenceComponentTags);
@@ -898,8 +902,8 @@ asn::object* h223Capability::mobileOperationTransmitCapability_sequence::create(
 
 // h223Capability::mobileMultilinkFrameCapability_sequence
 static const asn::componentEntry h223Capability_mobileMultilinkFrameCapability_sequenceComponents[] = {
-    asn::mandatoryComponent<&h223Capability::mobileMultilinkFrameCapability_sequence::maximumSampleSize>("MaximumSampleSize"),
-    asn::mandatoryComponent<&h223Capability::mobileMultilinkFrameCapability_sequence::maximumPayloadLength>("MaximumPayloadLength"),
+    asn::mandatoryComponent<&h223Capability::mobileMultilinkFrameCapability_sequence::maximumSampleSize>(offsetof(h223Capability::mobileMultilinkFrameCapability_sequence, maximumSampleSize), "MaximumSampleSize"),
+    asn::mandatoryComponent<&h223Capability::mobileMultilinkFrameCapability_sequence::maximumPayloadLength>(offsetof(h223Capability::mobileMultilinkFrameCapability_sequence, maximumPayloadLength), "MaximumPayloadLength"),
 };
 static const asn::tagTriple h223Capability_mobileMultilinkFrameCapability_sequenceComponentTags[] = {{0, 2, 0}, {0, 2, 0}};
 const asn::sequenceDescriptor h223Capability::mobileMultilinkFrameCapability_sequence::descriptor = asn::sequenceDescriptor::make(h223Capability_mobileMultilinkFrameCapability_sequenceComponents, true, h223Capability_mobileMultilinkFrameCapability_sequenceComponentTags);
@@ -920,26 +924,26 @@ asn::object* h223Capability::mobileMultilinkFrameCapability_sequence::create() {
 
 // h223Capability
 static const asn::componentEntry h223CapabilityComponents[] = {
-    asn::mandatoryComponent<&h223Capability::transportWithI_frames>("TransportWithI_frames"),
-    asn::mandatoryComponent<&h223Capability::videoWithAL1>("VideoWithAL1"),
-    asn::mandatoryComponent<&h223Capability::videoWithAL2>("VideoWithAL2"),
-    asn::mandatoryComponent<&h223Capability::videoWithAL3>("VideoWithAL3"),
-    asn::mandatoryComponent<&h223Capability::audioWithAL1>("AudioWithAL1"),
-    asn::mandatoryComponent<&h223Capability::audioWithAL2>("AudioWithAL2"),
-    asn::mandatoryComponent<&h223Capability::audioWithAL3>("AudioWithAL3"),
-    asn::mandatoryComponent<&h223Capability::dataWithAL1>("DataWithAL1"),
-    asn::mandatoryComponent<&h223Capability::dataWithAL2>("DataWithAL2"),
-    asn::mandatoryComponent<&h223Capability::dataWithAL3>("DataWithAL3"),
-    asn::mandatoryComponent<&h223Capability::maximumAl2SDUSize>("MaximumAl2SDUSize"),
-    asn::mandatoryComponent<&h223Capability::maximumAl3SDUSize>("MaximumAl3SDUSize"),
-    asn::mandatoryComponent<&h223Capability::maximumDelayJitter>("MaximumDelayJitter"),
-    asn::mandatoryComponent<&h223Capability::h223MultiplexTableCapability>("H223MultiplexTableCapability"),
-    asn::additionComponent<&h223Capability::maxMUXPDUSizeCapability>("MaxMUXPDUSizeCapability"),
-    asn::additionComponent<&h223Capability::nsrpSupport>("NsrpSupport"),
-    asn::additionComponent<&h223Capability::mobileOperationTransmitCapability>("MobileOperationTransmitCapability"),
-    asn::additionComponent<&h223Capability::h223AnnexCCapability>("H223AnnexCCapability"),
-    asn::additionComponent<&h223Capability::bitRate>("BitRate"),
-    asn::additionComponent<&h223Capability::mobileMultilinkFrameCapability>("MobileMultilinkFrameCapability"),
+    asn::mandatoryComponent<&h223Capability::transportWithI_frames>(offsetof(h223Capability, transportWithI_frames), "TransportWithI_frames"),
+    asn::mandatoryComponent<&h223Capability::videoWithAL1>(offsetof(h223Capability, videoWithAL1), "VideoWithAL1"),
+    asn::mandatoryComponent<&h223Capability::videoWithAL2>(offsetof(h223Capability, videoWithAL2), "VideoWithAL2"),
+    asn::mandatoryComponent<&h223Capability::videoWithAL3>(offsetof(h223Capability, videoWithAL3), "VideoWithAL3"),
+    asn::mandatoryComponent<&h223Capability::audioWithAL1>(offsetof(h223Capability, audioWithAL1), "AudioWithAL1"),
+    asn::mandatoryComponent<&h223Capability::audioWithAL2>(offsetof(h223Capability, audioWithAL2), "AudioWithAL2"),
+    asn::mandatoryComponent<&h223Capability::audioWithAL3>(offsetof(h223Capability, audioWithAL3), "AudioWithAL3"),
+    asn::mandatoryComponent<&h223Capability::dataWithAL1>(offsetof(h223Capability, dataWithAL1), "DataWithAL1"),
+    asn::mandatoryComponent<&h223Capability::dataWithAL2>(offsetof(h223Capability, dataWithAL2), "DataWithAL2"),
+    asn::mandatoryComponent<&h223Capability::dataWithAL3>(offsetof(h223Capability, dataWithAL3), "DataWithAL3"),
+    asn::mandatoryComponent<&h223Capability::maximumAl2SDUSize>(offsetof(h223Capability, maximumAl2SDUSize), "MaximumAl2SDUSize"),
+    asn::mandatoryComponent<&h223Capability::maximumAl3SDUSize>(offsetof(h223Capability, maximumAl3SDUSize), "MaximumAl3SDUSize"),
+    asn::mandatoryComponent<&h223Capability::maximumDelayJitter>(offsetof(h223Capability, maximumDelayJitter), "MaximumDelayJitter"),
+    asn::mandatoryComponent<&h223Capability::h223MultiplexTableCapability>(offsetof(h223Capability, h223MultiplexTableCapability), "H223MultiplexTableCapability"),
+    asn::additionComponent<&h223Capability::maxMUXPDUSizeCapability>(offsetof(h223Capability, maxMUXPDUSizeCapability), "MaxMUXPDUSizeCapability"),
+    asn::additionComponent<&h223Capability::nsrpSupport>(offsetof(h223Capability, nsrpSupport), "NsrpSupport"),
+    asn::additionComponent<&h223Capability::mobileOperationTransmitCapability>(offsetof(h223Capability, mobileOperationTransmitCapability), "MobileOperationTransmitCapability"),
+    asn::additionComponent<&h223Capability::h223AnnexCCapability>(offsetof(h223Capability, h223AnnexCCapability), "H223AnnexCCapability"),
+    asn::additionComponent<&h223Capability::bitRate>(offsetof(h223Capability, bitRate), "BitRate"),
+    asn::additionComponent<&h223Capability::mobileMultilinkFrameCapability>(offsetof(h223Capability, mobileMultilinkFrameCapability), "MobileMultilinkFrameCapability"),
 };
 static const asn::tagTriple h223CapabilityComponentTags[] = {{0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 0, 0}, {0, 1, 0}, {0, 1, 0}, {0, 16, 1}, {0, 16, 1}, {0, 2, 0}, {0, 16, 1}};
 const asn::sequenceDescriptor h223Capability::descriptor = asn::sequenceDescriptor::make(h223CapabilityComponents, true, h223CapabilityComponentTags);
@@ -960,20 +964,20 @@ asn::object* h223Capability::create() { return new h223Capability; }
 
 // h223AnnexCCapability
 static const asn::componentEntry h223AnnexCCapabilityComponents[] = {
-    asn::mandatoryComponent<&h223AnnexCCapability::videoWithAL1M>("VideoWithAL1M"),
-    asn::mandatoryComponent<&h223AnnexCCapability::videoWithAL2M>("VideoWithAL2M"),
-    asn::mandatoryComponent<&h223AnnexCCapability::videoWithAL3M>("VideoWithAL3M"),
-    asn::mandatoryComponent<&h223AnnexCCapability::audioWithAL1M>("AudioWithAL1M"),
-    asn::mandatoryComponent<&h223AnnexCCapability::audioWithAL2M>("AudioWithAL2M"),
-    asn::mandatoryComponent<&h223AnnexCCapability::audioWithAL3M>("AudioWithAL3M"),
-    asn::mandatoryComponent<&h223AnnexCCapability::dataWithAL1M>("DataWithAL1M"),
-    asn::mandatoryComponent<&h223AnnexCCapability::dataWithAL2M>("DataWithAL2M"),
-    asn::mandatoryComponent<&h223AnnexCCapability::dataWithAL3M>("DataWithAL3M"),
-    asn::mandatoryComponent<&h223AnnexCCapability::alpduInterleaving>("AlpduInterleaving"),
-    asn::mandatoryComponent<&h223AnnexCCapability::maximumAL1MPDUSize>("MaximumAL1MPDUSize"),
-    asn::mandatoryComponent<&h223AnnexCCapability::maximumAL2MSDUSize>("MaximumAL2MSDUSize"),
-    asn::mandatoryComponent<&h223AnnexCCapability::maximumAL3MSDUSize>("MaximumAL3MSDUSize"),
-    asn::additionComponent<&h223AnnexCCapability::rsCodeCapability>("RsCodeCapability"),
+    asn::mandatoryComponent<&h223AnnexCCapability::videoWithAL1M>(offsetof(h223AnnexCCapability, videoWithAL1M), "VideoWithAL1M"),
+    asn::mandatoryComponent<&h223AnnexCCapability::videoWithAL2M>(offsetof(h223AnnexCCapability, videoWithAL2M), "VideoWithAL2M"),
+    asn::mandatoryComponent<&h223AnnexCCapability::videoWithAL3M>(offsetof(h223AnnexCCapability, videoWithAL3M), "VideoWithAL3M"),
+    asn::mandatoryComponent<&h223AnnexCCapability::audioWithAL1M>(offsetof(h223AnnexCCapability, audioWithAL1M), "AudioWithAL1M"),
+    asn::mandatoryComponent<&h223AnnexCCapability::audioWithAL2M>(offsetof(h223AnnexCCapability, audioWithAL2M), "AudioWithAL2M"),
+    asn::mandatoryComponent<&h223AnnexCCapability::audioWithAL3M>(offsetof(h223AnnexCCapability, audioWithAL3M), "AudioWithAL3M"),
+    asn::mandatoryComponent<&h223AnnexCCapability::dataWithAL1M>(offsetof(h223AnnexCCapability, dataWithAL1M), "DataWithAL1M"),
+    asn::mandatoryComponent<&h223AnnexCCapability::dataWithAL2M>(offsetof(h223AnnexCCapability, dataWithAL2M), "DataWithAL2M"),
+    asn::mandatoryComponent<&h223AnnexCCapability::dataWithAL3M>(offsetof(h223AnnexCCapability, dataWithAL3M), "DataWithAL3M"),
+    asn::mandatoryComponent<&h223AnnexCCapability::alpduInterleaving>(offsetof(h223AnnexCCapability, alpduInterleaving), "AlpduInterleaving"),
+    asn::mandatoryComponent<&h223AnnexCCapability::maximumAL1MPDUSize>(offsetof(h223AnnexCCapability, maximumAL1MPDUSize), "MaximumAL1MPDUSize"),
+    asn::mandatoryComponent<&h223AnnexCCapability::maximumAL2MSDUSize>(offsetof(h223AnnexCCapability, maximumAL2MSDUSize), "MaximumAL2MSDUSize"),
+    asn::mandatoryComponent<&h223AnnexCCapability::maximumAL3MSDUSize>(offsetof(h223AnnexCCapability, maximumAL3MSDUSize), "MaximumAL3MSDUSize"),
+    asn::additionComponent<&h223AnnexCCapability::rsCodeCapability>(offsetof(h223AnnexCCapability, rsCodeCapability), "RsCodeCapability"),
 };
 static const asn::tagTriple h223AnnexCCapabilityComponentTags[] = {{0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 1, 0}};
 const asn::sequenceDescriptor h223AnnexCCapability::descriptor = asn::sequenceDescriptor::make(h223AnnexCCapabilityComponents, true, h223AnnexCCapabilityComponentTags);
@@ -994,7 +998,7 @@ asn::object* h223AnnexCCapability::create() { return new h223AnnexCCapability; }
 
 // v75Capability
 static const asn::componentEntry v75CapabilityComponents[] = {
-    asn::mandatoryComponent<&v75Capability::audioHeader>("AudioHeader"),
+    asn::mandatoryComponent<&v75Capability::audioHeader>(offsetof(v75Capability, audioHeader), "AudioHeader"),
 };
 static const asn::tagTriple v75CapabilityComponentTags[] = {{0, 1, 0}};
 const asn::sequenceDescriptor v75Capability::descriptor = asn::sequenceDescriptor::make(v75CapabilityComponents, true, v75CapabilityComponentTags);
@@ -1015,21 +1019,21 @@ asn::object* v75Capability::create() { return new v75Capability; }
 
 // v76Capability
 static const asn::componentEntry v76CapabilityComponents[] = {
-    asn::mandatoryComponent<&v76Capability::suspendResumeCapabilitywAddress>("SuspendResumeCapabilitywAddress"),
-    asn::mandatoryComponent<&v76Capability::suspendResumeCapabilitywoAddress>("SuspendResumeCapabilitywoAddress"),
-    asn::mandatoryComponent<&v76Capability::rejCapability>("RejCapability"),
-    asn::mandatoryComponent<&v76Capability::sREJCapability>("SREJCapability"),
-    asn::mandatoryComponent<&v76Capability::mREJCapability>("MREJCapability"),
-    asn::mandatoryComponent<&v76Capability::crc8bitCapability>("Crc8bitCapability"),
-    asn::mandatoryComponent<&v76Capability::crc16bitCapability>("Crc16bitCapability"),
-    asn::mandatoryComponent<&v76Capability::crc32bitCapability>("Crc32bitCapability"),
-    asn::mandatoryComponent<&v76Capability::uihCapability>("UihCapability"),
-    asn::mandatoryComponent<&v76Capability::numOfDLCS>("NumOfDLCS"),
-    asn::mandatoryComponent<&v76Capability::twoOctetAddressFieldCapability>("TwoOctetAddressFieldCapability"),
-    asn::mandatoryComponent<&v76Capability::loopBackTestCapability>("LoopBackTestCapability"),
-    asn::mandatoryComponent<&v76Capability::n401Capability>("N401Capability"),
-    asn::mandatoryComponent<&v76Capability::maxWindowSizeCapability>("MaxWindowSizeCapability"),
-    asn::mandatoryComponent<&v76Capability::v75Capability>("V75Capability"),
+    asn::mandatoryComponent<&v76Capability::suspendResumeCapabilitywAddress>(offsetof(v76Capability, suspendResumeCapabilitywAddress), "SuspendResumeCapabilitywAddress"),
+    asn::mandatoryComponent<&v76Capability::suspendResumeCapabilitywoAddress>(offsetof(v76Capability, suspendResumeCapabilitywoAddress), "SuspendResumeCapabilitywoAddress"),
+    asn::mandatoryComponent<&v76Capability::rejCapability>(offsetof(v76Capability, rejCapability), "RejCapability"),
+    asn::mandatoryComponent<&v76Capability::sREJCapability>(offsetof(v76Capability, sREJCapability), "SREJCapability"),
+    asn::mandatoryComponent<&v76Capability::mREJCapability>(offsetof(v76Capability, mREJCapability), "MREJCapability"),
+    asn::mandatoryComponent<&v76Capability::crc8bitCapability>(offsetof(v76Capability, crc8bitCapability), "Crc8bitCapability"),
+    asn::mandatoryComponent<&v76Capability::crc16bitCapability>(offsetof(v76Capability, crc16bitCapability), "Crc16bitCapability"),
+    asn::mandatoryComponent<&v76Capability::crc32bitCapability>(offsetof(v76Capability, crc32bitCapability), "Crc32bitCapability"),
+    asn::mandatoryComponent<&v76Capability::uihCapability>(offsetof(v76Capability, uihCapability), "UihCapability"),
+    asn::mandatoryComponent<&v76Capability::numOfDLCS>(offsetof(v76Capability, numOfDLCS), "NumOfDLCS"),
+    asn::mandatoryComponent<&v76Capability::twoOctetAddressFieldCapability>(offsetof(v76Capability, twoOctetAddressFieldCapability), "TwoOctetAddressFieldCapability"),
+    asn::mandatoryComponent<&v76Capability::loopBackTestCapability>(offsetof(v76Capability, loopBackTestCapability), "LoopBackTestCapability"),
+    asn::mandatoryComponent<&v76Capability::n401Capability>(offsetof(v76Capability, n401Capability), "N401Capability"),
+    asn::mandatoryComponent<&v76Capability::maxWindowSizeCapability>(offsetof(v76Capability, maxWindowSizeCapability), "MaxWindowSizeCapability"),
+    asn::mandatoryComponent<&v76Capability::v75Capability>(offsetof(v76Capability, v75Capability), "V75Capability"),
 };
 static const asn::tagTriple v76CapabilityComponentTags[] = {{0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 2, 0}, {0, 1, 0}, {0, 1, 0}, {0, 2, 0}, {0, 2, 0}, {0, 16, 1}};
 const asn::sequenceDescriptor v76Capability::descriptor = asn::sequenceDescriptor::make(v76CapabilityComponents, true, v76CapabilityComponentTags);
@@ -1050,8 +1054,8 @@ asn::object* v76Capability::create() { return new v76Capability; }
 
 // mediaPacketizationCapability
 static const asn::componentEntry mediaPacketizationCapabilityComponents[] = {
-    asn::mandatoryComponent<&mediaPacketizationCapability::h261aVideoPacketization>("H261aVideoPacketization"),
-    asn::additionComponent<&mediaPacketizationCapability::rtpPayloadType>("RtpPayloadType"),
+    asn::mandatoryComponent<&mediaPacketizationCapability::h261aVideoPacketization>(offsetof(mediaPacketizationCapability, h261aVideoPacketization), "H261aVideoPacketization"),
+    asn::additionComponent<&mediaPacketizationCapability::rtpPayloadType>(offsetof(mediaPacketizationCapability, rtpPayloadType), "RtpPayloadType"),
 };
 static const asn::tagTriple mediaPacketizationCapabilityComponentTags[] = {{0, 1, 0}, {0, 16, 0}};
 const asn::sequenceDescriptor mediaPacketizationCapability::descriptor = asn::sequenceDescriptor::make(mediaPacketizationCapabilityComponents, true, mediaPacketizationCapabilityComponentTags);
@@ -1072,14 +1076,14 @@ asn::object* mediaPacketizationCapability::create() { return new mediaPacketizat
 
 // mediaDistributionCapability
 static const asn::componentEntry mediaDistributionCapabilityComponents[] = {
-    asn::mandatoryComponent<&mediaDistributionCapability::centralizedControl>("CentralizedControl"),
-    asn::mandatoryComponent<&mediaDistributionCapability::distributedControl>("DistributedControl"),
-    asn::mandatoryComponent<&mediaDistributionCapability::centralizedAudio>("CentralizedAudio"),
-    asn::mandatoryComponent<&mediaDistributionCapability::distributedAudio>("DistributedAudio"),
-    asn::mandatoryComponent<&mediaDistributionCapability::centralizedVideo>("CentralizedVideo"),
-    asn::mandatoryComponent<&mediaDistributionCapability::distributedVideo>("DistributedVideo"),
-    asn::optionalComponent<&mediaDistributionCapability::centralizedData>("CentralizedData"),
-    asn::optionalComponent<&mediaDistributionCapability::distributedData>("DistributedData"),
+    asn::mandatoryComponent<&mediaDistributionCapability::centralizedControl>(offsetof(mediaDistributionCapability, centralizedControl), "CentralizedControl"),
+    asn::mandatoryComponent<&mediaDistributionCapability::distributedControl>(offsetof(mediaDistributionCapability, distributedControl), "DistributedControl"),
+    asn::mandatoryComponent<&mediaDistributionCapability::centralizedAudio>(offsetof(mediaDistributionCapability, centralizedAudio), "CentralizedAudio"),
+    asn::mandatoryComponent<&mediaDistributionCapability::distributedAudio>(offsetof(mediaDistributionCapability, distributedAudio), "DistributedAudio"),
+    asn::mandatoryComponent<&mediaDistributionCapability::centralizedVideo>(offsetof(mediaDistributionCapability, centralizedVideo), "CentralizedVideo"),
+    asn::mandatoryComponent<&mediaDistributionCapability::distributedVideo>(offsetof(mediaDistributionCapability, distributedVideo), "DistributedVideo"),
+    asn::optionalComponent<&mediaDistributionCapability::centralizedData>(offsetof(mediaDistributionCapability, centralizedData), "CentralizedData"),
+    asn::optionalComponent<&mediaDistributionCapability::distributedData>(offsetof(mediaDistributionCapability, distributedData), "DistributedData"),
 };
 static const asn::tagTriple mediaDistributionCapabilityComponentTags[] = {{0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 16, 0}, {0, 16, 0}};
 const asn::sequenceDescriptor mediaDistributionCapability::descriptor = asn::sequenceDescriptor::make(mediaDistributionCapabilityComponents, true, mediaDistributionCapabilityComponentTags);
@@ -1100,9 +1104,9 @@ asn::object* mediaDistributionCapability::create() { return new mediaDistributio
 
 // multipointCapability
 static const asn::componentEntry multipointCapabilityComponents[] = {
-    asn::mandatoryComponent<&multipointCapability::multicastCapability>("MulticastCapability"),
-    asn::mandatoryComponent<&multipointCapability::multiUniCastConference>("MultiUniCastConference"),
-    asn::mandatoryComponent<&multipointCapability::mediaDistributionCapability>("MediaDistributionCapability"),
+    asn::mandatoryComponent<&multipointCapability::multicastCapability>(offsetof(multipointCapability, multicastCapability), "MulticastCapability"),
+    asn::mandatoryComponent<&multipointCapability::multiUniCastConference>(offsetof(multipointCapability, multiUniCastConference), "MultiUniCastConference"),
+    asn::mandatoryComponent<&multipointCapability::mediaDistributionCapability>(offsetof(multipointCapability, mediaDistributionCapability), "MediaDistributionCapability"),
 };
 static const asn::tagTriple multipointCapabilityComponentTags[] = {{0, 1, 0}, {0, 1, 0}, {0, 16, 0}};
 const asn::sequenceDescriptor multipointCapability::descriptor = asn::sequenceDescriptor::make(multipointCapabilityComponents, true, multipointCapabilityComponentTags);
@@ -1123,8 +1127,8 @@ asn::object* multipointCapability::create() { return new multipointCapability; }
 
 // h2250Capability::mcCapability_sequence
 static const asn::componentEntry h2250Capability_mcCapability_sequenceComponents[] = {
-    asn::mandatoryComponent<&h2250Capability::mcCapability_sequence::centralizedConferenceMC>("CentralizedConferenceMC"),
-    asn::mandatoryComponent<&h2250Capability::mcCapability_sequence::decentralizedConferenceMC>("DecentralizedConferenceMC"),
+    asn::mandatoryComponent<&h2250Capability::mcCapability_sequence::centralizedConferenceMC>(offsetof(h2250Capability::mcCapability_sequence, centralizedConferenceMC), "CentralizedConferenceMC"),
+    asn::mandatoryComponent<&h2250Capability::mcCapability_sequence::decentralizedConferenceMC>(offsetof(h2250Capability::mcCapability_sequence, decentralizedConferenceMC), "DecentralizedConferenceMC"),
 };
 static const asn::tagTriple h2250Capability_mcCapability_sequenceComponentTags[] = {{0, 1, 0}, {0, 1, 0}};
 const asn::sequenceDescriptor h2250Capability::mcCapability_sequence::descriptor = asn::sequenceDescriptor::make(h2250Capability_mcCapability_sequenceComponents, true, h2250Capability_mcCapability_sequenceComponentTags);
@@ -1145,17 +1149,17 @@ asn::object* h2250Capability::mcCapability_sequence::create() { return new mcCap
 
 // h2250Capability
 static const asn::componentEntry h2250CapabilityComponents[] = {
-    asn::mandatoryComponent<&h2250Capability::maximumAudioDelayJitter>("MaximumAudioDelayJitter"),
-    asn::mandatoryComponent<&h2250Capability::receiveMultipointCapability>("ReceiveMultipointCapability"),
-    asn::mandatoryComponent<&h2250Capability::transmitMultipointCapability>("TransmitMultipointCapability"),
-    asn::mandatoryComponent<&h2250Capability::receiveAndTransmitMultipointCapability>("ReceiveAndTransmitMultipointCapability"),
-    asn::mandatoryComponent<&h2250Capability::mcCapability>("McCapability"),
-    asn::mandatoryComponent<&h2250Capability::rtcpVideoControlCapability>("RtcpVideoControlCapability"),
-    asn::mandatoryComponent<&h2250Capability::mediaPacketizationCapability>("MediaPacketizationCapability"),
-    asn::additionComponent<&h2250Capability::transportCapability>("TransportCapability"),
-    asn::additionComponent<&h2250Capability::redundancyEncodingCapability>("RedundancyEncodingCapability"),
-    asn::additionComponent<&h2250Capability::logicalChannelSwitchingCapability>("LogicalChannelSwitchingCapability"),
-    asn::additionComponent<&h2250Capability::t120DynamicPortCapability>("T120DynamicPortCapability"),
+    asn::mandatoryComponent<&h2250Capability::maximumAudioDelayJitter>(offsetof(h2250Capability, maximumAudioDelayJitter), "MaximumAudioDelayJitter"),
+    asn::mandatoryComponent<&h2250Capability::receiveMultipointCapability>(offsetof(h2250Capability, receiveMultipointCapability), "ReceiveMultipointCapability"),
+    asn::mandatoryComponent<&h2250Capability::transmitMultipointCapability>(offsetof(h2250Capability, transmitMultipointCapability), "TransmitMultipointCapability"),
+    asn::mandatoryComponent<&h2250Capability::receiveAndTransmitMultipointCapability>(offsetof(h2250Capability, receiveAndTransmitMultipointCapability), "ReceiveAndTransmitMultipointCapability"),
+    asn::mandatoryComponent<&h2250Capability::mcCapability>(offsetof(h2250Capability, mcCapability), "McCapability"),
+    asn::mandatoryComponent<&h2250Capability::rtcpVideoControlCapability>(offsetof(h2250Capability, rtcpVideoControlCapability), "RtcpVideoControlCapability"),
+    asn::mandatoryComponent<&h2250Capability::mediaPacketizationCapability>(offsetof(h2250Capability, mediaPacketizationCapability), "MediaPacketizationCapability"),
+    asn::additionComponent<&h2250Capability::transportCapability>(offsetof(h2250Capability, transportCapability), "TransportCapability"),
+    asn::additionComponent<&h2250Capability::redundancyEncodingCapability>(offsetof(h2250Capability, redundancyEncodingCapability), "RedundancyEncodingCapability"),
+    asn::additionComponent<&h2250Capability::logicalChannelSwitchingCapability>(offsetof(h2250Capability, logicalChannelSwitchingCapability), "LogicalChannelSwitchingCapability"),
+    asn::additionComponent<&h2250Capability::t120DynamicPortCapability>(offsetof(h2250Capability, t120DynamicPortCapability), "T120DynamicPortCapability"),
 };
 static const asn::tagTriple h2250CapabilityComponentTags[] = {{0, 2, 0}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 1, 0}, {0, 16, 1}, {0, 16, 1}, {0, 16, 0}, {0, 1, 0}, {0, 1, 0}};
 const asn::sequenceDescriptor h2250Capability::descriptor = asn::sequenceDescriptor::make(h2250CapabilityComponents, true, h2250CapabilityComponentTags);
@@ -1176,12 +1180,12 @@ asn::object* h2250Capability::create() { return new h2250Capability; }
 
 // rSVPParameters
 static const asn::componentEntry rSVPParametersComponents[] = {
-    asn::optionalComponent<&rSVPParameters::qosMode>("QosMode"),
-    asn::optionalComponent<&rSVPParameters::tokenRate>("TokenRate"),
-    asn::optionalComponent<&rSVPParameters::bucketSize>("BucketSize"),
-    asn::optionalComponent<&rSVPParameters::peakRate>("PeakRate"),
-    asn::optionalComponent<&rSVPParameters::minPoliced>("MinPoliced"),
-    asn::optionalComponent<&rSVPParameters::maxPktSize>("MaxPktSize"),
+    asn::optionalComponent<&rSVPParameters::qosMode>(offsetof(rSVPParameters, qosMode), "QosMode"),
+    asn::optionalComponent<&rSVPParameters::tokenRate>(offsetof(rSVPParameters, tokenRate), "TokenRate"),
+    asn::optionalComponent<&rSVPParameters::bucketSize>(offsetof(rSVPParameters, bucketSize), "BucketSize"),
+    asn::optionalComponent<&rSVPParameters::peakRate>(offsetof(rSVPParameters, peakRate), "PeakRate"),
+    asn::optionalComponent<&rSVPParameters::minPoliced>(offsetof(rSVPParameters, minPoliced), "MinPoliced"),
+    asn::optionalComponent<&rSVPParameters::maxPktSize>(offsetof(rSVPParameters, maxPktSize), "MaxPktSize"),
 };
 static const asn::tagTriple rSVPParametersComponentTags[] = {{0, 0, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}};
 const asn::sequenceDescriptor rSVPParameters::descriptor = asn::sequenceDescriptor::make(rSVPParametersComponents, true, rSVPParametersComponentTags);
@@ -1211,12 +1215,12 @@ asn::object* qOSMode::create() { return new qOSMode; }
 
 // aTMParameters
 static const asn::componentEntry aTMParametersComponents[] = {
-    asn::mandatoryComponent<&aTMParameters::maxNTUSize>("MaxNTUSize"),
-    asn::mandatoryComponent<&aTMParameters::atmUBR>("AtmUBR"),
-    asn::mandatoryComponent<&aTMParameters::atmrtVBR>("AtmrtVBR"),
-    asn::mandatoryComponent<&aTMParameters::atmnrtVBR>("AtmnrtVBR"),
-    asn::mandatoryComponent<&aTMParameters::atmABR>("AtmABR"),
-    asn::mandatoryComponent<&aTMParameters::atmCBR>("AtmCBR"),
+    asn::mandatoryComponent<&aTMParameters::maxNTUSize>(offsetof(aTMParameters, maxNTUSize), "MaxNTUSize"),
+    asn::mandatoryComponent<&aTMParameters::atmUBR>(offsetof(aTMParameters, atmUBR), "AtmUBR"),
+    asn::mandatoryComponent<&aTMParameters::atmrtVBR>(offsetof(aTMParameters, atmrtVBR), "AtmrtVBR"),
+    asn::mandatoryComponent<&aTMParameters::atmnrtVBR>(offsetof(aTMParameters, atmnrtVBR), "AtmnrtVBR"),
+    asn::mandatoryComponent<&aTMParameters::atmABR>(offsetof(aTMParameters, atmABR), "AtmABR"),
+    asn::mandatoryComponent<&aTMParameters::atmCBR>(offsetof(aTMParameters, atmCBR), "AtmCBR"),
 };
 static const asn::tagTriple aTMParametersComponentTags[] = {{0, 2, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}};
 const asn::sequenceDescriptor aTMParameters::descriptor = asn::sequenceDescriptor::make(aTMParametersComponents, true, aTMParametersComponentTags);
@@ -1237,8 +1241,8 @@ asn::object* aTMParameters::create() { return new aTMParameters; }
 
 // servicePriorityValue
 static const asn::componentEntry servicePriorityValueComponents[] = {
-    asn::optionalComponent<&servicePriorityValue::nonStandardParameter>("NonStandardParameter"),
-    asn::additionComponent<&servicePriorityValue::value>("Value"),
+    asn::optionalComponent<&servicePriorityValue::nonStandardParameter>(offsetof(servicePriorityValue, nonStandardParameter), "NonStandardParameter"),
+    asn::additionComponent<&servicePriorityValue::value>(offsetof(servicePriorityValue, value), "Value"),
 };
 static const asn::tagTriple servicePriorityValueComponentTags[] = {{0, 16, 1}, {0, 2, 0}};
 const asn::sequenceDescriptor servicePriorityValue::descriptor = asn::sequenceDescriptor::make(servicePriorityValueComponents, true, servicePriorityValueComponentTags);
@@ -1259,11 +1263,11 @@ asn::object* servicePriorityValue::create() { return new servicePriorityValue; }
 
 // servicePriority
 static const asn::componentEntry servicePriorityComponents[] = {
-    asn::optionalComponent<&servicePriority::nonStandardData>("NonStandardData"),
-    asn::mandatoryComponent<&servicePriority::servicePrioritySignalled>("ServicePrioritySignalled"),
-    asn::optionalComponent<&servicePriority::servicePriorityValue>("ServicePriorityValue"),
-    asn::additionComponent<&servicePriority::serviceClass>("ServiceClass"),
-    asn::additionComponent<&servicePriority::serviceSubclass>("ServiceSubclass"),
+    asn::optionalComponent<&servicePriority::nonStandardData>(offsetof(servicePriority, nonStandardData), "NonStandardData"),
+    asn::mandatoryComponent<&servicePriority::servicePrioritySignalled>(offsetof(servicePriority, servicePrioritySignalled), "ServicePrioritySignalled"),
+    asn::optionalComponent<&servicePriority::servicePriorityValue>(offsetof(servicePriority, servicePriorityValue), "ServicePriorityValue"),
+    asn::additionComponent<&servicePriority::serviceClass>(offsetof(servicePriority, serviceClass), "ServiceClass"),
+    asn::additionComponent<&servicePriority::serviceSubclass>(offsetof(servicePriority, serviceSubclass), "ServiceSubclass"),
 };
 static const asn::tagTriple servicePriorityComponentTags[] = {{0, 16, 1}, {0, 1, 0}, {0, 16, 1}, {0, 2, 0}, {0, 2, 0}};
 const asn::sequenceDescriptor servicePriority::descriptor = asn::sequenceDescriptor::make(servicePriorityComponents, true, servicePriorityComponentTags);
@@ -1284,7 +1288,7 @@ asn::object* servicePriority::create() { return new servicePriority; }
 
 // authorizationParameters
 static const asn::componentEntry authorizationParametersComponents[] = {
-    asn::optionalComponent<&authorizationParameters::nonStandardData>("NonStandardData"),
+    asn::optionalComponent<&authorizationParameters::nonStandardData>(offsetof(authorizationParameters, nonStandardData), "NonStandardData"),
 };
 static const asn::tagTriple authorizationParametersComponentTags[] = {{0, 16, 1}};
 const asn::sequenceDescriptor authorizationParameters::descriptor = asn::sequenceDescriptor::make(authorizationParametersComponents, true, authorizationParametersComponentTags);
@@ -1327,9 +1331,9 @@ asn::object* qOSClass::create() { return new qOSClass; }
 
 // qOSDescriptor
 static const asn::componentEntry qOSDescriptorComponents[] = {
-    asn::optionalComponent<&qOSDescriptor::nonStandardData>("NonStandardData"),
-    asn::mandatoryComponent<&qOSDescriptor::qosType>("QosType"),
-    asn::mandatoryComponent<&qOSDescriptor::qosClass>("QosClass"),
+    asn::optionalComponent<&qOSDescriptor::nonStandardData>(offsetof(qOSDescriptor, nonStandardData), "NonStandardData"),
+    asn::mandatoryComponent<&qOSDescriptor::qosType>(offsetof(qOSDescriptor, qosType), "QosType"),
+    asn::mandatoryComponent<&qOSDescriptor::qosClass>(offsetof(qOSDescriptor, qosClass), "QosClass"),
 };
 static const asn::tagTriple qOSDescriptorComponentTags[] = {{0, 16, 1}, {0, 0, 0}, {0, 0, 0}};
 const asn::sequenceDescriptor qOSDescriptor::descriptor = asn::sequenceDescriptor::make(qOSDescriptorComponents, true, qOSDescriptorComponentTags);
@@ -1350,11 +1354,11 @@ asn::object* qOSDescriptor::create() { return new qOSDescriptor; }
 
 // genericTransportParameters
 static const asn::componentEntry genericTransportParametersComponents[] = {
-    asn::optionalComponent<&genericTransportParameters::nonStandardData>("NonStandardData"),
-    asn::optionalComponent<&genericTransportParameters::averageRate>("AverageRate"),
-    asn::optionalComponent<&genericTransportParameters::burst>("Burst"),
-    asn::optionalComponent<&genericTransportParameters::peakRate>("PeakRate"),
-    asn::optionalComponent<&genericTransportParameters::maxPktSize>("MaxPktSize"),
+    asn::optionalComponent<&genericTransportParameters::nonStandardData>(offsetof(genericTransportParameters, nonStandardData), "NonStandardData"),
+    asn::optionalComponent<&genericTransportParameters::averageRate>(offsetof(genericTransportParameters, averageRate), "AverageRate"),
+    asn::optionalComponent<&genericTransportParameters::burst>(offsetof(genericTransportParameters, burst), "Burst"),
+    asn::optionalComponent<&genericTransportParameters::peakRate>(offsetof(genericTransportParameters, peakRate), "PeakRate"),
+    asn::optionalComponent<&genericTransportParameters::maxPktSize>(offsetof(genericTransportParameters, maxPktSize), "MaxPktSize"),
 };
 static const asn::tagTriple genericTransportParametersComponentTags[] = {{0, 16, 1}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}};
 const asn::sequenceDescriptor genericTransportParameters::descriptor = asn::sequenceDescriptor::make(genericTransportParametersComponents, true, genericTransportParametersComponentTags);
@@ -1375,15 +1379,15 @@ asn::object* genericTransportParameters::create() { return new genericTransportP
 
 // qOSCapability
 static const asn::componentEntry qOSCapabilityComponents[] = {
-    asn::optionalComponent<&qOSCapability::nonStandardData>("NonStandardData"),
-    asn::optionalComponent<&qOSCapability::rsvpParameters>("RsvpParameters"),
-    asn::optionalComponent<&qOSCapability::atmParameters>("AtmParameters"),
-    asn::additionComponent<&qOSCapability::localQoS>("LocalQoS"),
-    asn::additionComponent<&qOSCapability::genericTransportParameters>("GenericTransportParameters"),
-    asn::additionComponent<&qOSCapability::servicePriority>("ServicePriority"),
-    asn::additionComponent<&qOSCapability::authorizationParameter>("AuthorizationParameter"),
-    asn::additionComponent<&qOSCapability::qosDescriptor>("QosDescriptor"),
-    asn::additionComponent<&qOSCapability::dscpValue>("DscpValue"),
+    asn::optionalComponent<&qOSCapability::nonStandardData>(offsetof(qOSCapability, nonStandardData), "NonStandardData"),
+    asn::optionalComponent<&qOSCapability::rsvpParameters>(offsetof(qOSCapability, rsvpParameters), "RsvpParameters"),
+    asn::optionalComponent<&qOSCapability::atmParameters>(offsetof(qOSCapability, atmParameters), "AtmParameters"),
+    asn::additionComponent<&qOSCapability::localQoS>(offsetof(qOSCapability, localQoS), "LocalQoS"),
+    asn::additionComponent<&qOSCapability::genericTransportParameters>(offsetof(qOSCapability, genericTransportParameters), "GenericTransportParameters"),
+    asn::additionComponent<&qOSCapability::servicePriority>(offsetof(qOSCapability, servicePriority), "ServicePriority"),
+    asn::additionComponent<&qOSCapability::authorizationParameter>(offsetof(qOSCapability, authorizationParameter), "AuthorizationParameter"),
+    asn::additionComponent<&qOSCapability::qosDescriptor>(offsetof(qOSCapability, qosDescriptor), "QosDescriptor"),
+    asn::additionComponent<&qOSCapability::dscpValue>(offsetof(qOSCapability, dscpValue), "DscpValue"),
 };
 static const asn::tagTriple qOSCapabilityComponentTags[] = {{0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 1, 0}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 2, 0}};
 const asn::sequenceDescriptor qOSCapability::descriptor = asn::sequenceDescriptor::make(qOSCapabilityComponents, true, qOSCapabilityComponentTags);
@@ -1404,7 +1408,7 @@ asn::object* qOSCapability::create() { return new qOSCapability; }
 
 // mediaTransportType::atm_AAL5_compressed_sequence
 static const asn::componentEntry mediaTransportType_atm_AAL5_compressed_sequenceComponents[] = {
-    asn::mandatoryComponent<&mediaTransportType::atm_AAL5_compressed_sequence::variable_delta>("Variable_delta"),
+    asn::mandatoryComponent<&mediaTransportType::atm_AAL5_compressed_sequence::variable_delta>(offsetof(mediaTransportType::atm_AAL5_compressed_sequence, variable_delta), "Variable_delta"),
 };
 static const asn::tagTriple mediaTransportType_atm_AAL5_compressed_sequenceComponentTags[] = {{0, 1, 0}};
 const asn::sequenceDescriptor mediaTransportType::atm_AAL5_compressed_sequence::descriptor = asn::sequenceDescriptor::make(mediaTransportType_atm_AAL5_compressed_sequenceComponents, true, mediaTransportType_atm_AAL5_compressed_sequenceComponentTags);
@@ -1437,7 +1441,7 @@ asn::object* mediaTransportType::create() { return new mediaTransportType; }
 
 // mediaChannelCapability
 static const asn::componentEntry mediaChannelCapabilityComponents[] = {
-    asn::optionalComponent<&mediaChannelCapability::mediaTransport>("MediaTransport"),
+    asn::optionalComponent<&mediaChannelCapability::mediaTransport>(offsetof(mediaChannelCapability, mediaTransport), "MediaTransport"),
 };
 static const asn::tagTriple mediaChannelCapabilityComponentTags[] = {{0, 0, 0}};
 const asn::sequenceDescriptor mediaChannelCapability::descriptor = asn::sequenceDescriptor::make(mediaChannelCapabilityComponents, true, mediaChannelCapabilityComponentTags);
@@ -1458,9 +1462,9 @@ asn::object* mediaChannelCapability::create() { return new mediaChannelCapabilit
 
 // transportCapability
 static const asn::componentEntry transportCapabilityComponents[] = {
-    asn::optionalComponent<&transportCapability::nonStandard>("NonStandard"),
-    asn::optionalComponent<&transportCapability::qOSCapabilities>("QOSCapabilities"),
-    asn::optionalComponent<&transportCapability::mediaChannelCapabilities>("MediaChannelCapabilities"),
+    asn::optionalComponent<&transportCapability::nonStandard>(offsetof(transportCapability, nonStandard), "NonStandard"),
+    asn::optionalComponent<&transportCapability::qOSCapabilities>(offsetof(transportCapability, qOSCapabilities), "QOSCapabilities"),
+    asn::optionalComponent<&transportCapability::mediaChannelCapabilities>(offsetof(transportCapability, mediaChannelCapabilities), "MediaChannelCapabilities"),
 };
 static const asn::tagTriple transportCapabilityComponentTags[] = {{0, 16, 1}, {0, 16, 0}, {0, 16, 0}};
 const asn::sequenceDescriptor transportCapability::descriptor = asn::sequenceDescriptor::make(transportCapabilityComponents, true, transportCapabilityComponentTags);
@@ -1491,9 +1495,9 @@ asn::object* redundancyEncodingMethod::create() { return new redundancyEncodingM
 
 // redundancyEncodingCapability
 static const asn::componentEntry redundancyEncodingCapabilityComponents[] = {
-    asn::mandatoryComponent<&redundancyEncodingCapability::redundancyEncodingMethod>("RedundancyEncodingMethod"),
-    asn::mandatoryComponent<&redundancyEncodingCapability::primaryEncoding>("PrimaryEncoding"),
-    asn::optionalComponent<&redundancyEncodingCapability::secondaryEncoding>("SecondaryEncoding"),
+    asn::mandatoryComponent<&redundancyEncodingCapability::redundancyEncodingMethod>(offsetof(redundancyEncodingCapability, redundancyEncodingMethod), "RedundancyEncodingMethod"),
+    asn::mandatoryComponent<&redundancyEncodingCapability::primaryEncoding>(offsetof(redundancyEncodingCapability, primaryEncoding), "PrimaryEncoding"),
+    asn::optionalComponent<&redundancyEncodingCapability::secondaryEncoding>(offsetof(redundancyEncodingCapability, secondaryEncoding), "SecondaryEncoding"),
 };
 static const asn::tagTriple redundancyEncodingCapabilityComponentTags[] = {{0, 0, 0}, {0, 2, 0}, {0, 16, 0}};
 const asn::sequenceDescriptor redundancyEncodingCapability::descriptor = asn::sequenceDescriptor::make(redundancyEncodingCapabilityComponents, true, redundancyEncodingCapabilityComponentTags);
@@ -1523,10 +1527,10 @@ asn::object* rTPH263VideoRedundancyEncoding::frameToThreadMapping_choice::create
 
 // rTPH263VideoRedundancyEncoding
 static const asn::componentEntry rTPH263VideoRedundancyEncodingComponents[] = {
-    asn::mandatoryComponent<&rTPH263VideoRedundancyEncoding::numberOfThreads>("NumberOfThreads"),
-    asn::mandatoryComponent<&rTPH263VideoRedundancyEncoding::framesBetweenSyncPoints>("FramesBetweenSyncPoints"),
-    asn::mandatoryComponent<&rTPH263VideoRedundancyEncoding::frameToThreadMapping>("FrameToThreadMapping"),
-    asn::optionalComponent<&rTPH263VideoRedundancyEncoding::containedThreads>("ContainedThreads"),
+    asn::mandatoryComponent<&rTPH263VideoRedundancyEncoding::numberOfThreads>(offsetof(rTPH263VideoRedundancyEncoding, numberOfThreads), "NumberOfThreads"),
+    asn::mandatoryComponent<&rTPH263VideoRedundancyEncoding::framesBetweenSyncPoints>(offsetof(rTPH263VideoRedundancyEncoding, framesBetweenSyncPoints), "FramesBetweenSyncPoints"),
+    asn::mandatoryComponent<&rTPH263VideoRedundancyEncoding::frameToThreadMapping>(offsetof(rTPH263VideoRedundancyEncoding, frameToThreadMapping), "FrameToThreadMapping"),
+    asn::optionalComponent<&rTPH263VideoRedundancyEncoding::containedThreads>(offsetof(rTPH263VideoRedundancyEncoding, containedThreads), "ContainedThreads"),
 };
 static const asn::tagTriple rTPH263VideoRedundancyEncodingComponentTags[] = {{0, 2, 0}, {0, 2, 0}, {0, 0, 0}, {0, 16, 0}};
 const asn::sequenceDescriptor rTPH263VideoRedundancyEncoding::descriptor = asn::sequenceDescriptor::make(rTPH263VideoRedundancyEncodingComponents, true, rTPH263VideoRedundancyEncodingComponentTags);
@@ -1547,8 +1551,8 @@ asn::object* rTPH263VideoRedundancyEncoding::create() { return new rTPH263VideoR
 
 // rTPH263VideoRedundancyFrameMapping
 static const asn::componentEntry rTPH263VideoRedundancyFrameMappingComponents[] = {
-    asn::mandatoryComponent<&rTPH263VideoRedundancyFrameMapping::threadNumber>("ThreadNumber"),
-    asn::mandatoryComponent<&rTPH263VideoRedundancyFrameMapping::frameSequence>("FrameSequence"),
+    asn::mandatoryComponent<&rTPH263VideoRedundancyFrameMapping::threadNumber>(offsetof(rTPH263VideoRedundancyFrameMapping, threadNumber), "ThreadNumber"),
+    asn::mandatoryComponent<&rTPH263VideoRedundancyFrameMapping::frameSequence>(offsetof(rTPH263VideoRedundancyFrameMapping, frameSequence), "FrameSequence"),
 };
 static const asn::tagTriple rTPH263VideoRedundancyFrameMappingComponentTags[] = {{0, 2, 0}, {0, 16, 0}};
 const asn::sequenceDescriptor rTPH263VideoRedundancyFrameMapping::descriptor = asn::sequenceDescriptor::make(rTPH263VideoRedundancyFrameMappingComponents, true, rTPH263VideoRedundancyFrameMappingComponentTags);

@@ -3,12 +3,16 @@
 
 #include <h245/h245.h>
 
+// offsetof of the value classes: single, non-virtual inheritance, which
+// the compilers in use support; the warning is about other classes.
+#pragma GCC diagnostic ignored "-Winvalid-offsetof"
+
 namespace H245 {
 
 // extendedVideoCapability
 static const asn::componentEntry extendedVideoCapabilityComponents[] = {
-    asn::mandatoryComponent<&extendedVideoCapability::videoCapability>("VideoCapability"),
-    asn::optionalComponent<&extendedVideoCapability::videoCapabilityExtension>("VideoCapabilityExtension"),
+    asn::mandatoryComponent<&extendedVideoCapability::videoCapability>(offsetof(extendedVideoCapability, videoCapability), "VideoCapability"),
+    asn::optionalComponent<&extendedVideoCapability::videoCapabilityExtension>(offsetof(extendedVideoCapability, videoCapabilityExtension), "VideoCapabilityExtension"),
 };
 static const asn::tagTriple extendedVideoCapabilityComponentTags[] = {{0, 16, 0}, {0, 16, 0}};
 const asn::sequenceDescriptor extendedVideoCapability::descriptor = asn::sequenceDescriptor::make(extendedVideoCapabilityComponents, true, extendedVideoCapabilityComponentTags);
@@ -29,12 +33,12 @@ asn::object* extendedVideoCapability::create() { return new extendedVideoCapabil
 
 // h261VideoCapability
 static const asn::componentEntry h261VideoCapabilityComponents[] = {
-    asn::optionalComponent<&h261VideoCapability::qcifMPI>("QcifMPI"),
-    asn::optionalComponent<&h261VideoCapability::cifMPI>("CifMPI"),
-    asn::mandatoryComponent<&h261VideoCapability::temporalSpatialTradeOffCapability>("TemporalSpatialTradeOffCapability"),
-    asn::mandatoryComponent<&h261VideoCapability::maxBitRate>("MaxBitRate"),
-    asn::mandatoryComponent<&h261VideoCapability::stillImageTransmission>("StillImageTransmission"),
-    asn::additionComponent<&h261VideoCapability::videoBadMBsCap>("VideoBadMBsCap"),
+    asn::optionalComponent<&h261VideoCapability::qcifMPI>(offsetof(h261VideoCapability, qcifMPI), "QcifMPI"),
+    asn::optionalComponent<&h261VideoCapability::cifMPI>(offsetof(h261VideoCapability, cifMPI), "CifMPI"),
+    asn::mandatoryComponent<&h261VideoCapability::temporalSpatialTradeOffCapability>(offsetof(h261VideoCapability, temporalSpatialTradeOffCapability), "TemporalSpatialTradeOffCapability"),
+    asn::mandatoryComponent<&h261VideoCapability::maxBitRate>(offsetof(h261VideoCapability, maxBitRate), "MaxBitRate"),
+    asn::mandatoryComponent<&h261VideoCapability::stillImageTransmission>(offsetof(h261VideoCapability, stillImageTransmission), "StillImageTransmission"),
+    asn::additionComponent<&h261VideoCapability::videoBadMBsCap>(offsetof(h261VideoCapability, videoBadMBsCap), "VideoBadMBsCap"),
 };
 static const asn::tagTriple h261VideoCapabilityComponentTags[] = {{0, 2, 0}, {0, 2, 0}, {0, 1, 0}, {0, 2, 0}, {0, 1, 0}, {0, 1, 0}};
 const asn::sequenceDescriptor h261VideoCapability::descriptor = asn::sequenceDescriptor::make(h261VideoCapabilityComponents, true, h261VideoCapabilityComponentTags);
@@ -55,24 +59,24 @@ asn::object* h261VideoCapability::create() { return new h261VideoCapability; }
 
 // h262VideoCapability
 static const asn::componentEntry h262VideoCapabilityComponents[] = {
-    asn::mandatoryComponent<&h262VideoCapability::profileAndLevel_SPatML>("ProfileAndLevel_SPatML"),
-    asn::mandatoryComponent<&h262VideoCapability::profileAndLevel_MPatLL>("ProfileAndLevel_MPatLL"),
-    asn::mandatoryComponent<&h262VideoCapability::profileAndLevel_MPatML>("ProfileAndLevel_MPatML"),
-    asn::mandatoryComponent<&h262VideoCapability::profileAndLevel_MPatH_14>("ProfileAndLevel_MPatH_14"),
-    asn::mandatoryComponent<&h262VideoCapability::profileAndLevel_MPatHL>("ProfileAndLevel_MPatHL"),
-    asn::mandatoryComponent<&h262VideoCapability::profileAndLevel_SNRatLL>("ProfileAndLevel_SNRatLL"),
-    asn::mandatoryComponent<&h262VideoCapability::profileAndLevel_SNRatML>("ProfileAndLevel_SNRatML"),
-    asn::mandatoryComponent<&h262VideoCapability::profileAndLevel_SpatialatH_14>("ProfileAndLevel_SpatialatH_14"),
-    asn::mandatoryComponent<&h262VideoCapability::profileAndLevel_HPatML>("ProfileAndLevel_HPatML"),
-    asn::mandatoryComponent<&h262VideoCapability::profileAndLevel_HPatH_14>("ProfileAndLevel_HPatH_14"),
-    asn::mandatoryComponent<&h262VideoCapability::profileAndLevel_HPatHL>("ProfileAndLevel_HPatHL"),
-    asn::optionalComponent<&h262VideoCapability::videoBitRate>("VideoBitRate"),
-    asn::optionalComponent<&h262VideoCapability::vbvBufferSize>("VbvBufferSize"),
-    asn::optionalComponent<&h262VideoCapability::samplesPerLine>("SamplesPerLine"),
-    asn::optionalComponent<&h262VideoCapability::linesPerFrame>("LinesPerFrame"),
-    asn::optionalComponent<&h262VideoCapability::framesPerSecond>("FramesPerSecond"),
-    asn::optionalComponent<&h262VideoCapability::luminanceSampleRate>("LuminanceSampleRate"),
-    asn::additionComponent<&h262VideoCapability::videoBadMBsCap>("VideoBadMBsCap"),
+    asn::mandatoryComponent<&h262VideoCapability::profileAndLevel_SPatML>(offsetof(h262VideoCapability, profileAndLevel_SPatML), "ProfileAndLevel_SPatML"),
+    asn::mandatoryComponent<&h262VideoCapability::profileAndLevel_MPatLL>(offsetof(h262VideoCapability, profileAndLevel_MPatLL), "ProfileAndLevel_MPatLL"),
+    asn::mandatoryComponent<&h262VideoCapability::profileAndLevel_MPatML>(offsetof(h262VideoCapability, profileAndLevel_MPatML), "ProfileAndLevel_MPatML"),
+    asn::mandatoryComponent<&h262VideoCapability::profileAndLevel_MPatH_14>(offsetof(h262VideoCapability, profileAndLevel_MPatH_14), "ProfileAndLevel_MPatH_14"),
+    asn::mandatoryComponent<&h262VideoCapability::profileAndLevel_MPatHL>(offsetof(h262VideoCapability, profileAndLevel_MPatHL), "ProfileAndLevel_MPatHL"),
+    asn::mandatoryComponent<&h262VideoCapability::profileAndLevel_SNRatLL>(offsetof(h262VideoCapability, profileAndLevel_SNRatLL), "ProfileAndLevel_SNRatLL"),
+    asn::mandatoryComponent<&h262VideoCapability::profileAndLevel_SNRatML>(offsetof(h262VideoCapability, profileAndLevel_SNRatML), "ProfileAndLevel_SNRatML"),
+    asn::mandatoryComponent<&h262VideoCapability::profileAndLevel_SpatialatH_14>(offsetof(h262VideoCapability, profileAndLevel_SpatialatH_14), "ProfileAndLevel_SpatialatH_14"),
+    asn::mandatoryComponent<&h262VideoCapability::profileAndLevel_HPatML>(offsetof(h262VideoCapability, profileAndLevel_HPatML), "ProfileAndLevel_HPatML"),
+    asn::mandatoryComponent<&h262VideoCapability::profileAndLevel_HPatH_14>(offsetof(h262VideoCapability, profileAndLevel_HPatH_14), "ProfileAndLevel_HPatH_14"),
+    asn::mandatoryComponent<&h262VideoCapability::profileAndLevel_HPatHL>(offsetof(h262VideoCapability, profileAndLevel_HPatHL), "ProfileAndLevel_HPatHL"),
+    asn::optionalComponent<&h262VideoCapability::videoBitRate>(offsetof(h262VideoCapability, videoBitRate), "VideoBitRate"),
+    asn::optionalComponent<&h262VideoCapability::vbvBufferSize>(offsetof(h262VideoCapability, vbvBufferSize), "VbvBufferSize"),
+    asn::optionalComponent<&h262VideoCapability::samplesPerLine>(offsetof(h262VideoCapability, samplesPerLine), "SamplesPerLine"),
+    asn::optionalComponent<&h262VideoCapability::linesPerFrame>(offsetof(h262VideoCapability, linesPerFrame), "LinesPerFrame"),
+    asn::optionalComponent<&h262VideoCapability::framesPerSecond>(offsetof(h262VideoCapability, framesPerSecond), "FramesPerSecond"),
+    asn::optionalComponent<&h262VideoCapability::luminanceSampleRate>(offsetof(h262VideoCapability, luminanceSampleRate), "LuminanceSampleRate"),
+    asn::additionComponent<&h262VideoCapability::videoBadMBsCap>(offsetof(h262VideoCapability, videoBadMBsCap), "VideoBadMBsCap"),
 };
 static const asn::tagTriple h262VideoCapabilityComponentTags[] = {{0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 1, 0}};
 const asn::sequenceDescriptor h262VideoCapability::descriptor = asn::sequenceDescriptor::make(h262VideoCapabilityComponents, true, h262VideoCapabilityComponentTags);
@@ -93,27 +97,27 @@ asn::object* h262VideoCapability::create() { return new h262VideoCapability; }
 
 // h263VideoCapability
 static const asn::componentEntry h263VideoCapabilityComponents[] = {
-    asn::optionalComponent<&h263VideoCapability::sqcifMPI>("SqcifMPI"),
-    asn::optionalComponent<&h263VideoCapability::qcifMPI>("QcifMPI"),
-    asn::optionalComponent<&h263VideoCapability::cifMPI>("CifMPI"),
-    asn::optionalComponent<&h263VideoCapability::cif4MPI>("Cif4MPI"),
-    asn::optionalComponent<&h263VideoCapability::cif16MPI>("Cif16MPI"),
-    asn::mandatoryComponent<&h263VideoCapability::maxBitRate>("MaxBitRate"),
-    asn::mandatoryComponent<&h263VideoCapability::unrestrictedVector>("UnrestrictedVector"),
-    asn::mandatoryComponent<&h263VideoCapability::arithmeticCoding>("ArithmeticCoding"),
-    asn::mandatoryComponent<&h263VideoCapability::advancedPrediction>("AdvancedPrediction"),
-    asn::mandatoryComponent<&h263VideoCapability::pbFrames>("PbFrames"),
-    asn::mandatoryComponent<&h263VideoCapability::temporalSpatialTradeOffCapability>("TemporalSpatialTradeOffCapability"),
-    asn::optionalComponent<&h263VideoCapability::hrd_B>("Hrd_B"),
-    asn::optionalComponent<&h263VideoCapability::bppMaxKb>("BppMaxKb"),
-    asn::additionComponent<&h263VideoCapability::slowSqcifMPI>("SlowSqcifMPI"),
-    asn::additionComponent<&h263VideoCapability::slowQcifMPI>("SlowQcifMPI"),
-    asn::additionComponent<&h263VideoCapability::slowCifMPI>("SlowCifMPI"),
-    asn::additionComponent<&h263VideoCapability::slowCif4MPI>("SlowCif4MPI"),
-    asn::additionComponent<&h263VideoCapability::slowCif16MPI>("SlowCif16MPI"),
-    asn::additionComponent<&h263VideoCapability::errorCompensation>("ErrorCompensation"),
-    asn::additionComponent<&h263VideoCapability::enhancementLayerInfo>("EnhancementLayerInfo"),
-    asn::additionComponent<&h263VideoCapability::h263Options>("H263Options"),
+    asn::optionalComponent<&h263VideoCapability::sqcifMPI>(offsetof(h263VideoCapability, sqcifMPI), "SqcifMPI"),
+    asn::optionalComponent<&h263VideoCapability::qcifMPI>(offsetof(h263VideoCapability, qcifMPI), "QcifMPI"),
+    asn::optionalComponent<&h263VideoCapability::cifMPI>(offsetof(h263VideoCapability, cifMPI), "CifMPI"),
+    asn::optionalComponent<&h263VideoCapability::cif4MPI>(offsetof(h263VideoCapability, cif4MPI), "Cif4MPI"),
+    asn::optionalComponent<&h263VideoCapability::cif16MPI>(offsetof(h263VideoCapability, cif16MPI), "Cif16MPI"),
+    asn::mandatoryComponent<&h263VideoCapability::maxBitRate>(offsetof(h263VideoCapability, maxBitRate), "MaxBitRate"),
+    asn::mandatoryComponent<&h263VideoCapability::unrestrictedVector>(offsetof(h263VideoCapability, unrestrictedVector), "UnrestrictedVector"),
+    asn::mandatoryComponent<&h263VideoCapability::arithmeticCoding>(offsetof(h263VideoCapability, arithmeticCoding), "ArithmeticCoding"),
+    asn::mandatoryComponent<&h263VideoCapability::advancedPrediction>(offsetof(h263VideoCapability, advancedPrediction), "AdvancedPrediction"),
+    asn::mandatoryComponent<&h263VideoCapability::pbFrames>(offsetof(h263VideoCapability, pbFrames), "PbFrames"),
+    asn::mandatoryComponent<&h263VideoCapability::temporalSpatialTradeOffCapability>(offsetof(h263VideoCapability, temporalSpatialTradeOffCapability), "TemporalSpatialTradeOffCapability"),
+    asn::optionalComponent<&h263VideoCapability::hrd_B>(offsetof(h263VideoCapability, hrd_B), "Hrd_B"),
+    asn::optionalComponent<&h263VideoCapability::bppMaxKb>(offsetof(h263VideoCapability, bppMaxKb), "BppMaxKb"),
+    asn::additionComponent<&h263VideoCapability::slowSqcifMPI>(offsetof(h263VideoCapability, slowSqcifMPI), "SlowSqcifMPI"),
+    asn::additionComponent<&h263VideoCapability::slowQcifMPI>(offsetof(h263VideoCapability, slowQcifMPI), "SlowQcifMPI"),
+    asn::additionComponent<&h263VideoCapability::slowCifMPI>(offsetof(h263VideoCapability, slowCifMPI), "SlowCifMPI"),
+    asn::additionComponent<&h263VideoCapability::slowCif4MPI>(offsetof(h263VideoCapability, slowCif4MPI), "SlowCif4MPI"),
+    asn::additionComponent<&h263VideoCapability::slowCif16MPI>(offsetof(h263VideoCapability, slowCif16MPI), "SlowCif16MPI"),
+    asn::additionComponent<&h263VideoCapability::errorCompensation>(offsetof(h263VideoCapability, errorCompensation), "ErrorCompensation"),
+    asn::additionComponent<&h263VideoCapability::enhancementLayerInfo>(offsetof(h263VideoCapability, enhancementLayerInfo), "EnhancementLayerInfo"),
+    asn::additionComponent<&h263VideoCapability::h263Options>(offsetof(h263VideoCapability, h263Options), "H263Options"),
 };
 static const asn::tagTriple h263VideoCapabilityComponentTags[] = {{0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 1, 0}, {0, 16, 1}, {0, 16, 1}};
 const asn::sequenceDescriptor h263VideoCapability::descriptor = asn::sequenceDescriptor::make(h263VideoCapabilityComponents, true, h263VideoCapabilityComponentTags);
@@ -134,10 +138,10 @@ asn::object* h263VideoCapability::create() { return new h263VideoCapability; }
 
 // enhancementLayerInfo
 static const asn::componentEntry enhancementLayerInfoComponents[] = {
-    asn::mandatoryComponent<&enhancementLayerInfo::baseBitRateConstrained>("BaseBitRateConstrained"),
-    asn::optionalComponent<&enhancementLayerInfo::snrEnhancement>("SnrEnhancement"),
-    asn::optionalComponent<&enhancementLayerInfo::spatialEnhancement>("SpatialEnhancement"),
-    asn::optionalComponent<&enhancementLayerInfo::bPictureEnhancement>("BPictureEnhancement"),
+    asn::mandatoryComponent<&enhancementLayerInfo::baseBitRateConstrained>(offsetof(enhancementLayerInfo, baseBitRateConstrained), "BaseBitRateConstrained"),
+    asn::optionalComponent<&enhancementLayerInfo::snrEnhancement>(offsetof(enhancementLayerInfo, snrEnhancement), "SnrEnhancement"),
+    asn::optionalComponent<&enhancementLayerInfo::spatialEnhancement>(offsetof(enhancementLayerInfo, spatialEnhancement), "SpatialEnhancement"),
+    asn::optionalComponent<&enhancementLayerInfo::bPictureEnhancement>(offsetof(enhancementLayerInfo, bPictureEnhancement), "BPictureEnhancement"),
 };
 static const asn::tagTriple enhancementLayerInfoComponentTags[] = {{0, 1, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}};
 const asn::sequenceDescriptor enhancementLayerInfo::descriptor = asn::sequenceDescriptor::make(enhancementLayerInfoComponents, true, enhancementLayerInfoComponentTags);
@@ -158,22 +162,22 @@ asn::object* enhancementLayerInfo::create() { return new enhancementLayerInfo; }
 
 // enhancementOptions
 static const asn::componentEntry enhancementOptionsComponents[] = {
-    asn::optionalComponent<&enhancementOptions::sqcifMPI>("SqcifMPI"),
-    asn::optionalComponent<&enhancementOptions::qcifMPI>("QcifMPI"),
-    asn::optionalComponent<&enhancementOptions::cifMPI>("CifMPI"),
-    asn::optionalComponent<&enhancementOptions::cif4MPI>("Cif4MPI"),
-    asn::optionalComponent<&enhancementOptions::cif16MPI>("Cif16MPI"),
-    asn::mandatoryComponent<&enhancementOptions::maxBitRate>("MaxBitRate"),
-    asn::mandatoryComponent<&enhancementOptions::unrestrictedVector>("UnrestrictedVector"),
-    asn::mandatoryComponent<&enhancementOptions::arithmeticCoding>("ArithmeticCoding"),
-    asn::mandatoryComponent<&enhancementOptions::temporalSpatialTradeOffCapability>("TemporalSpatialTradeOffCapability"),
-    asn::optionalComponent<&enhancementOptions::slowSqcifMPI>("SlowSqcifMPI"),
-    asn::optionalComponent<&enhancementOptions::slowQcifMPI>("SlowQcifMPI"),
-    asn::optionalComponent<&enhancementOptions::slowCifMPI>("SlowCifMPI"),
-    asn::optionalComponent<&enhancementOptions::slowCif4MPI>("SlowCif4MPI"),
-    asn::optionalComponent<&enhancementOptions::slowCif16MPI>("SlowCif16MPI"),
-    asn::mandatoryComponent<&enhancementOptions::errorCompensation>("ErrorCompensation"),
-    asn::optionalComponent<&enhancementOptions::h263Options>("H263Options"),
+    asn::optionalComponent<&enhancementOptions::sqcifMPI>(offsetof(enhancementOptions, sqcifMPI), "SqcifMPI"),
+    asn::optionalComponent<&enhancementOptions::qcifMPI>(offsetof(enhancementOptions, qcifMPI), "QcifMPI"),
+    asn::optionalComponent<&enhancementOptions::cifMPI>(offsetof(enhancementOptions, cifMPI), "CifMPI"),
+    asn::optionalComponent<&enhancementOptions::cif4MPI>(offsetof(enhancementOptions, cif4MPI), "Cif4MPI"),
+    asn::optionalComponent<&enhancementOptions::cif16MPI>(offsetof(enhancementOptions, cif16MPI), "Cif16MPI"),
+    asn::mandatoryComponent<&enhancementOptions::maxBitRate>(offsetof(enhancementOptions, maxBitRate), "MaxBitRate"),
+    asn::mandatoryComponent<&enhancementOptions::unrestrictedVector>(offsetof(enhancementOptions, unrestrictedVector), "UnrestrictedVector"),
+    asn::mandatoryComponent<&enhancementOptions::arithmeticCoding>(offsetof(enhancementOptions, arithmeticCoding), "ArithmeticCoding"),
+    asn::mandatoryComponent<&enhancementOptions::temporalSpatialTradeOffCapability>(offsetof(enhancementOptions, temporalSpatialTradeOffCapability), "TemporalSpatialTradeOffCapability"),
+    asn::optionalComponent<&enhancementOptions::slowSqcifMPI>(offsetof(enhancementOptions, slowSqcifMPI), "SlowSqcifMPI"),
+    asn::optionalComponent<&enhancementOptions::slowQcifMPI>(offsetof(enhancementOptions, slowQcifMPI), "SlowQcifMPI"),
+    asn::optionalComponent<&enhancementOptions::slowCifMPI>(offsetof(enhancementOptions, slowCifMPI), "SlowCifMPI"),
+    asn::optionalComponent<&enhancementOptions::slowCif4MPI>(offsetof(enhancementOptions, slowCif4MPI), "SlowCif4MPI"),
+    asn::optionalComponent<&enhancementOptions::slowCif16MPI>(offsetof(enhancementOptions, slowCif16MPI), "SlowCif16MPI"),
+    asn::mandatoryComponent<&enhancementOptions::errorCompensation>(offsetof(enhancementOptions, errorCompensation), "ErrorCompensation"),
+    asn::optionalComponent<&enhancementOptions::h263Options>(offsetof(enhancementOptions, h263Options), "H263Options"),
 };
 static const asn::tagTriple enhancementOptionsComponentTags[] = {{0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 1, 0}, {0, 16, 1}};
 const asn::sequenceDescriptor enhancementOptions::descriptor = asn::sequenceDescriptor::make(enhancementOptionsComponents, true, enhancementOptionsComponentTags);
@@ -194,8 +198,8 @@ asn::object* enhancementOptions::create() { return new enhancementOptions; }
 
 // bEnhancementParameters
 static const asn::componentEntry bEnhancementParametersComponents[] = {
-    asn::mandatoryComponent<&bEnhancementParameters::enhancementOptions>("EnhancementOptions"),
-    asn::mandatoryComponent<&bEnhancementParameters::numberOfBPictures>("NumberOfBPictures"),
+    asn::mandatoryComponent<&bEnhancementParameters::enhancementOptions>(offsetof(bEnhancementParameters, enhancementOptions), "EnhancementOptions"),
+    asn::mandatoryComponent<&bEnhancementParameters::numberOfBPictures>(offsetof(bEnhancementParameters, numberOfBPictures), "NumberOfBPictures"),
 };
 static const asn::tagTriple bEnhancementParametersComponentTags[] = {{0, 16, 1}, {0, 2, 0}};
 const asn::sequenceDescriptor bEnhancementParameters::descriptor = asn::sequenceDescriptor::make(bEnhancementParametersComponents, true, bEnhancementParametersComponentTags);
@@ -216,37 +220,37 @@ asn::object* bEnhancementParameters::create() { return new bEnhancementParameter
 
 // h263Options
 static const asn::componentEntry h263OptionsComponents[] = {
-    asn::mandatoryComponent<&h263Options::advancedIntraCodingMode>("AdvancedIntraCodingMode"),
-    asn::mandatoryComponent<&h263Options::deblockingFilterMode>("DeblockingFilterMode"),
-    asn::mandatoryComponent<&h263Options::improvedPBFramesMode>("ImprovedPBFramesMode"),
-    asn::mandatoryComponent<&h263Options::unlimitedMotionVectors>("UnlimitedMotionVectors"),
-    asn::mandatoryComponent<&h263Options::fullPictureFreeze>("FullPictureFreeze"),
-    asn::mandatoryComponent<&h263Options::partialPictureFreezeAndRelease>("PartialPictureFreezeAndRelease"),
-    asn::mandatoryComponent<&h263Options::resizingPartPicFreezeAndRelease>("ResizingPartPicFreezeAndRelease"),
-    asn::mandatoryComponent<&h263Options::fullPictureSnapshot>("FullPictureSnapshot"),
-    asn::mandatoryComponent<&h263Options::partialPictureSnapshot>("PartialPictureSnapshot"),
-    asn::mandatoryComponent<&h263Options::videoSegmentTagging>("VideoSegmentTagging"),
-    asn::mandatoryComponent<&h263Options::progressiveRefinement>("ProgressiveRefinement"),
-    asn::mandatoryComponent<&h263Options::dynamicPictureResizingByFour>("DynamicPictureResizingByFour"),
-    asn::mandatoryComponent<&h263Options::dynamicPictureResizingSixteenthPel>("DynamicPictureResizingSixteenthPel"),
-    asn::mandatoryComponent<&h263Options::dynamicWarpingHalfPel>("DynamicWarpingHalfPel"),
-    asn::mandatoryComponent<&h263Options::dynamicWarpingSixteenthPel>("DynamicWarpingSixteenthPel"),
-    asn::mandatoryComponent<&h263Options::independentSegmentDecoding>("IndependentSegmentDecoding"),
-    asn::mandatoryComponent<&h263Options::slicesInOrder_NonRect>("SlicesInOrder_NonRect"),
-    asn::mandatoryComponent<&h263Options::slicesInOrder_Rect>("SlicesInOrder_Rect"),
-    asn::mandatoryComponent<&h263Options::slicesNoOrder_NonRect>("SlicesNoOrder_NonRect"),
-    asn::mandatoryComponent<&h263Options::slicesNoOrder_Rect>("SlicesNoOrder_Rect"),
-    asn::mandatoryComponent<&h263Options::alternateInterVLCMode>("AlternateInterVLCMode"),
-    asn::mandatoryComponent<&h263Options::modifiedQuantizationMode>("ModifiedQuantizationMode"),
-    asn::mandatoryComponent<&h263Options::reducedResolutionUpdate>("ReducedResolutionUpdate"),
-    asn::optionalComponent<&h263Options::transparencyParameters>("TransparencyParameters"),
-    asn::mandatoryComponent<&h263Options::separateVideoBackChannel>("SeparateVideoBackChannel"),
-    asn::optionalComponent<&h263Options::refPictureSelection>("RefPictureSelection"),
-    asn::optionalComponent<&h263Options::customPictureClockFrequency>("CustomPictureClockFrequency"),
-    asn::optionalComponent<&h263Options::customPictureFormat>("CustomPictureFormat"),
-    asn::optionalComponent<&h263Options::modeCombos>("ModeCombos"),
-    asn::additionComponent<&h263Options::videoBadMBsCap>("VideoBadMBsCap"),
-    asn::additionComponent<&h263Options::h263Version3Options>("H263Version3Options"),
+    asn::mandatoryComponent<&h263Options::advancedIntraCodingMode>(offsetof(h263Options, advancedIntraCodingMode), "AdvancedIntraCodingMode"),
+    asn::mandatoryComponent<&h263Options::deblockingFilterMode>(offsetof(h263Options, deblockingFilterMode), "DeblockingFilterMode"),
+    asn::mandatoryComponent<&h263Options::improvedPBFramesMode>(offsetof(h263Options, improvedPBFramesMode), "ImprovedPBFramesMode"),
+    asn::mandatoryComponent<&h263Options::unlimitedMotionVectors>(offsetof(h263Options, unlimitedMotionVectors), "UnlimitedMotionVectors"),
+    asn::mandatoryComponent<&h263Options::fullPictureFreeze>(offsetof(h263Options, fullPictureFreeze), "FullPictureFreeze"),
+    asn::mandatoryComponent<&h263Options::partialPictureFreezeAndRelease>(offsetof(h263Options, partialPictureFreezeAndRelease), "PartialPictureFreezeAndRelease"),
+    asn::mandatoryComponent<&h263Options::resizingPartPicFreezeAndRelease>(offsetof(h263Options, resizingPartPicFreezeAndRelease), "ResizingPartPicFreezeAndRelease"),
+    asn::mandatoryComponent<&h263Options::fullPictureSnapshot>(offsetof(h263Options, fullPictureSnapshot), "FullPictureSnapshot"),
+    asn::mandatoryComponent<&h263Options::partialPictureSnapshot>(offsetof(h263Options, partialPictureSnapshot), "PartialPictureSnapshot"),
+    asn::mandatoryComponent<&h263Options::videoSegmentTagging>(offsetof(h263Options, videoSegmentTagging), "VideoSegmentTagging"),
+    asn::mandatoryComponent<&h263Options::progressiveRefinement>(offsetof(h263Options, progressiveRefinement), "ProgressiveRefinement"),
+    asn::mandatoryComponent<&h263Options::dynamicPictureResizingByFour>(offsetof(h263Options, dynamicPictureResizingByFour), "DynamicPictureResizingByFour"),
+    asn::mandatoryComponent<&h263Options::dynamicPictureResizingSixteenthPel>(offsetof(h263Options, dynamicPictureResizingSixteenthPel), "DynamicPictureResizingSixteenthPel"),
+    asn::mandatoryComponent<&h263Options::dynamicWarpingHalfPel>(offsetof(h263Options, dynamicWarpingHalfPel), "DynamicWarpingHalfPel"),
+    asn::mandatoryComponent<&h263Options::dynamicWarpingSixteenthPel>(offsetof(h263Options, dynamicWarpingSixteenthPel), "DynamicWarpingSixteenthPel"),
+    asn::mandatoryComponent<&h263Options::independentSegmentDecoding>(offsetof(h263Options, independentSegmentDecoding), "IndependentSegmentDecoding"),
+    asn::mandatoryComponent<&h263Options::slicesInOrder_NonRect>(offsetof(h263Options, slicesInOrder_NonRect), "SlicesInOrder_NonRect"),
+    asn::mandatoryComponent<&h263Options::slicesInOrder_Rect>(offsetof(h263Options, slicesInOrder_Rect), "SlicesInOrder_Rect"),
+    asn::mandatoryComponent<&h263Options::slicesNoOrder_NonRect>(offsetof(h263Options, slicesNoOrder_NonRect), "SlicesNoOrder_NonRect"),
+    asn::mandatoryComponent<&h263Options::slicesNoOrder_Rect>(offsetof(h263Options, slicesNoOrder_Rect), "SlicesNoOrder_Rect"),
+    asn::mandatoryComponent<&h263Options::alternateInterVLCMode>(offsetof(h263Options, alternateInterVLCMode), "AlternateInterVLCMode"),
+    asn::mandatoryComponent<&h263Options::modifiedQuantizationMode>(offsetof(h263Options, modifiedQuantizationMode), "ModifiedQuantizationMode"),
+    asn::mandatoryComponent<&h263Options::reducedResolutionUpdate>(offsetof(h263Options, reducedResolutionUpdate), "ReducedResolutionUpdate"),
+    asn::optionalComponent<&h263Options::transparencyParameters>(offsetof(h263Options, transparencyParameters), "TransparencyParameters"),
+    asn::mandatoryComponent<&h263Options::separateVideoBackChannel>(offsetof(h263Options, separateVideoBackChannel), "SeparateVideoBackChannel"),
+    asn::optionalComponent<&h263Options::refPictureSelection>(offsetof(h263Options, refPictureSelection), "RefPictureSelection"),
+    asn::optionalComponent<&h263Options::customPictureClockFrequency>(offsetof(h263Options, customPictureClockFrequency), "CustomPictureClockFrequency"),
+    asn::optionalComponent<&h263Options::customPictureFormat>(offsetof(h263Options, customPictureFormat), "CustomPictureFormat"),
+    asn::optionalComponent<&h263Options::modeCombos>(offsetof(h263Options, modeCombos), "ModeCombos"),
+    asn::additionComponent<&h263Options::videoBadMBsCap>(offsetof(h263Options, videoBadMBsCap), "VideoBadMBsCap"),
+    asn::additionComponent<&h263Options::h263Version3Options>(offsetof(h263Options, h263Version3Options), "H263Version3Options"),
 };
 static const asn::tagTriple h263OptionsComponentTags[] = {{0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 16, 1}, {0, 1, 0}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 1, 0}, {0, 16, 1}};
 const asn::sequenceDescriptor h263Options::descriptor = asn::sequenceDescriptor::make(h263OptionsComponents, true, h263OptionsComponentTags);
@@ -267,11 +271,11 @@ asn::object* h263Options::create() { return new h263Options; }
 
 // transparencyParameters
 static const asn::componentEntry transparencyParametersComponents[] = {
-    asn::mandatoryComponent<&transparencyParameters::presentationOrder>("PresentationOrder"),
-    asn::mandatoryComponent<&transparencyParameters::offset_x>("Offset_x"),
-    asn::mandatoryComponent<&transparencyParameters::offset_y>("Offset_y"),
-    asn::mandatoryComponent<&transparencyParameters::scale_x>("Scale_x"),
-    asn::mandatoryComponent<&transparencyParameters::scale_y>("Scale_y"),
+    asn::mandatoryComponent<&transparencyParameters::presentationOrder>(offsetof(transparencyParameters, presentationOrder), "PresentationOrder"),
+    asn::mandatoryComponent<&transparencyParameters::offset_x>(offsetof(transparencyParameters, offset_x), "Offset_x"),
+    asn::mandatoryComponent<&transparencyParameters::offset_y>(offsetof(transparencyParameters, offset_y), "Offset_y"),
+    asn::mandatoryComponent<&transparencyParameters::scale_x>(offsetof(transparencyParameters, scale_x), "Scale_x"),
+    asn::mandatoryComponent<&transparencyParameters::scale_y>(offsetof(transparencyParameters, scale_y), "Scale_y"),
 };
 static const asn::tagTriple transparencyParametersComponentTags[] = {{0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}};
 const asn::sequenceDescriptor transparencyParameters::descriptor = asn::sequenceDescriptor::make(transparencyParametersComponents, true, transparencyParametersComponentTags);
@@ -292,12 +296,12 @@ asn::object* transparencyParameters::create() { return new transparencyParameter
 
 // refPictureSelection::additionalPictureMemory_sequence
 static const asn::componentEntry refPictureSelection_additionalPictureMemory_sequenceComponents[] = {
-    asn::optionalComponent<&refPictureSelection::additionalPictureMemory_sequence::sqcifAdditionalPictureMemory>("SqcifAdditionalPictureMemory"),
-    asn::optionalComponent<&refPictureSelection::additionalPictureMemory_sequence::qcifAdditionalPictureMemory>("QcifAdditionalPictureMemory"),
-    asn::optionalComponent<&refPictureSelection::additionalPictureMemory_sequence::cifAdditionalPictureMemory>("CifAdditionalPictureMemory"),
-    asn::optionalComponent<&refPictureSelection::additionalPictureMemory_sequence::cif4AdditionalPictureMemory>("Cif4AdditionalPictureMemory"),
-    asn::optionalComponent<&refPictureSelection::additionalPictureMemory_sequence::cif16AdditionalPictureMemory>("Cif16AdditionalPictureMemory"),
-    asn::optionalComponent<&refPictureSelection::additionalPictureMemory_sequence::bigCpfAdditionalPictureMemory>("BigCpfAdditionalPictureMemory"),
+    asn::optionalComponent<&refPictureSelection::additionalPictureMemory_sequence::sqcifAdditionalPictureMemory>(offsetof(refPictureSelection::additionalPictureMemory_sequence, sqcifAdditionalPictureMemory), "SqcifAdditionalPictureMemory"),
+    asn::optionalComponent<&refPictureSelection::additionalPictureMemory_sequence::qcifAdditionalPictureMemory>(offsetof(refPictureSelection::additionalPictureMemory_sequence, qcifAdditionalPictureMemory), "QcifAdditionalPictureMemory"),
+    asn::optionalComponent<&refPictureSelection::additionalPictureMemory_sequence::cifAdditionalPictureMemory>(offsetof(refPictureSelection::additionalPictureMemory_sequence, cifAdditionalPictureMemory), "CifAdditionalPictureMemory"),
+    asn::optionalComponent<&refPictureSelection::additionalPictureMemory_sequence::cif4AdditionalPictureMemory>(offsetof(refPictureSelection::additionalPictureMemory_sequence, cif4AdditionalPictureMemory), "Cif4AdditionalPictureMemory"),
+    asn::optionalComponent<&refPictureSelection::additionalPictureMemory_sequence::cif16AdditionalPictureMemory>(offsetof(refPictureSelection::additionalPictureMemory_sequence, cif16AdditionalPictureMemory), "Cif16AdditionalPictureMemory"),
+    asn::optionalComponent<&refPictureSelection::additionalPictureMemory_sequence::bigCpfAdditionalPictureMemory>(offsetof(refPictureSelection::additionalPictureMemory_sequence, bigCpfAdditionalPictureMemory), "BigCpfAdditionalPictureMemory"),
 };
 static const asn::tagTriple refPictureSelection_additionalPictureMemory_sequenceComponentTags[] = {{0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}};
 const asn::sequenceDescriptor refPictureSelection::additionalPictureMemory_sequence::descriptor = asn::sequenceDescriptor::make(refPictureSelection_additionalPictureMemory_sequenceComponents, true, refPictureSelection_additionalPictureMemory_sequenceComponentTags);
@@ -330,9 +334,9 @@ asn::object* refPictureSelection::videoBackChannelSend_choice::create() { return
 
 // refPictureSelection::enhancedReferencePicSelect_sequence::subPictureRemovalParameters_sequence
 static const asn::componentEntry refPictureSelection_enhancedReferencePicSelect_sequence_subPictureRemovalParameters_sequenceComponents[] = {
-    asn::mandatoryComponent<&refPictureSelection::enhancedReferencePicSelect_sequence::subPictureRemovalParameters_sequence::mpuHorizMBs>("MpuHorizMBs"),
-    asn::mandatoryComponent<&refPictureSelection::enhancedReferencePicSelect_sequence::subPictureRemovalParameters_sequence::mpuVertMBs>("MpuVertMBs"),
-    asn::mandatoryComponent<&refPictureSelection::enhancedReferencePicSelect_sequence::subPictureRemovalParameters_sequence::mpuTotalNumber>("MpuTotalNumber"),
+    asn::mandatoryComponent<&refPictureSelection::enhancedReferencePicSelect_sequence::subPictureRemovalParameters_sequence::mpuHorizMBs>(offsetof(refPictureSelection::enhancedReferencePicSelect_sequence::subPictureRemovalParameters_sequence, mpuHorizMBs), "MpuHorizMBs"),
+    asn::mandatoryComponent<&refPictureSelection::enhancedReferencePicSelect_sequence::subPictureRemovalParameters_sequence::mpuVertMBs>(offsetof(refPictureSelection::enhancedReferencePicSelect_sequence::subPictureRemovalParameters_sequence, mpuVertMBs), "MpuVertMBs"),
+    asn::mandatoryComponent<&refPictureSelection::enhancedReferencePicSelect_sequence::subPictureRemovalParameters_sequence::mpuTotalNumber>(offsetof(refPictureSelection::enhancedReferencePicSelect_sequence::subPictureRemovalParameters_sequence, mpuTotalNumber), "MpuTotalNumber"),
 };
 static const asn::tagTriple refPictureSelection_enhancedReferencePicSelect_sequence_subPictureRemovalParameters_sequenceComponentTags[] = {{0, 2, 0}, {0, 2, 0}, {0, 2, 0}};
 const asn::sequenceDescriptor refPictureSelection::enhancedReferencePicSelect_sequence::subPictureRemovalParameters_sequence::descriptor = asn::sequenceDescriptor::make(refPictureSelection_enhancedReferencePicSelect_sequence_subPictureRemovalParameters_sequenceComponents, true, refPictureSelection_enhancedReferencePicSelect_sequence_subPictureRemovalParameters_sequenceComponentTags);
@@ -353,7 +357,7 @@ asn::object* refPictureSelection::enhancedReferencePicSelect_sequence::subPictur
 
 // refPictureSelection::enhancedReferencePicSelect_sequence
 static const asn::componentEntry refPictureSelection_enhancedReferencePicSelect_sequenceComponents[] = {
-    asn::optionalComponent<&refPictureSelection::enhancedReferencePicSelect_sequence::subPictureRemovalParameters>("SubPictureRemovalParameters"),
+    asn::optionalComponent<&refPictureSelection::enhancedReferencePicSelect_sequence::subPictureRemovalParameters>(offsetof(refPictureSelection::enhancedReferencePicSelect_sequence, subPictureRemovalParameters), "SubPictureRemovalParameters"),
 };
 static const asn::tagTriple refPictureSelection_enhancedReferencePicSelect_sequenceComponentTags[] = {{0, 16, 1}};
 const asn::sequenceDescriptor refPictureSelection::enhancedReferencePicSelect_sequence::descriptor = asn::sequenceDescriptor::make(refPictureSelection_enhancedReferencePicSelect_sequenceComponents, true, refPictureSelection_enhancedReferencePicSelect_sequenceComponentTags);
@@ -374,10 +378,10 @@ asn::object* refPictureSelection::enhancedReferencePicSelect_sequence::create() 
 
 // refPictureSelection
 static const asn::componentEntry refPictureSelectionComponents[] = {
-    asn::optionalComponent<&refPictureSelection::additionalPictureMemory>("AdditionalPictureMemory"),
-    asn::mandatoryComponent<&refPictureSelection::videoMux>("VideoMux"),
-    asn::mandatoryComponent<&refPictureSelection::videoBackChannelSend>("VideoBackChannelSend"),
-    asn::additionComponent<&refPictureSelection::enhancedReferencePicSelect>("EnhancedReferencePicSelect"),
+    asn::optionalComponent<&refPictureSelection::additionalPictureMemory>(offsetof(refPictureSelection, additionalPictureMemory), "AdditionalPictureMemory"),
+    asn::mandatoryComponent<&refPictureSelection::videoMux>(offsetof(refPictureSelection, videoMux), "VideoMux"),
+    asn::mandatoryComponent<&refPictureSelection::videoBackChannelSend>(offsetof(refPictureSelection, videoBackChannelSend), "VideoBackChannelSend"),
+    asn::additionComponent<&refPictureSelection::enhancedReferencePicSelect>(offsetof(refPictureSelection, enhancedReferencePicSelect), "EnhancedReferencePicSelect"),
 };
 static const asn::tagTriple refPictureSelectionComponentTags[] = {{0, 16, 1}, {0, 1, 0}, {0, 0, 0}, {0, 16, 1}};
 const asn::sequenceDescriptor refPictureSelection::descriptor = asn::sequenceDescriptor::make(refPictureSelectionComponents, true, refPictureSelectionComponentTags);
@@ -398,13 +402,13 @@ asn::object* refPictureSelection::create() { return new refPictureSelection; }
 
 // customPictureClockFrequency
 static const asn::componentEntry customPictureClockFrequencyComponents[] = {
-    asn::mandatoryComponent<&customPictureClockFrequency::clockConversionCode>("ClockConversionCode"),
-    asn::mandatoryComponent<&customPictureClockFrequency::clockDivisor>("ClockDivisor"),
-    asn::optionalComponent<&customPictureClockFrequency::sqcifMPI>("SqcifMPI"),
-    asn::optionalComponent<&customPictureClockFrequency::qcifMPI>("QcifMPI"),
-    asn::optionalComponent<&customPictureClockFrequency::cifMPI>("CifMPI"),
-    asn::optionalComponent<&customPictureClockFrequency::cif4MPI>("Cif4MPI"),
-    asn::optionalComponent<&customPictureClockFrequency::cif16MPI>("Cif16MPI"),
+    asn::mandatoryComponent<&customPictureClockFrequency::clockConversionCode>(offsetof(customPictureClockFrequency, clockConversionCode), "ClockConversionCode"),
+    asn::mandatoryComponent<&customPictureClockFrequency::clockDivisor>(offsetof(customPictureClockFrequency, clockDivisor), "ClockDivisor"),
+    asn::optionalComponent<&customPictureClockFrequency::sqcifMPI>(offsetof(customPictureClockFrequency, sqcifMPI), "SqcifMPI"),
+    asn::optionalComponent<&customPictureClockFrequency::qcifMPI>(offsetof(customPictureClockFrequency, qcifMPI), "QcifMPI"),
+    asn::optionalComponent<&customPictureClockFrequency::cifMPI>(offsetof(customPictureClockFrequency, cifMPI), "CifMPI"),
+    asn::optionalComponent<&customPictureClockFrequency::cif4MPI>(offsetof(customPictureClockFrequency, cif4MPI), "Cif4MPI"),
+    asn::optionalComponent<&customPictureClockFrequency::cif16MPI>(offsetof(customPictureClockFrequency, cif16MPI), "Cif16MPI"),
 };
 static const asn::tagTriple customPictureClockFrequencyComponentTags[] = {{0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}};
 const asn::sequenceDescriptor customPictureClockFrequency::descriptor = asn::sequenceDescriptor::make(customPictureClockFrequencyComponents, true, customPictureClockFrequencyComponentTags);
@@ -425,9 +429,9 @@ asn::object* customPictureClockFrequency::create() { return new customPictureClo
 
 // customPictureFormat::mPI_sequence::customPCF_sequence
 static const asn::componentEntry customPictureFormat_mPI_sequence_customPCF_sequenceComponents[] = {
-    asn::mandatoryComponent<&customPictureFormat::mPI_sequence::customPCF_sequence::clockConversionCode>("ClockConversionCode"),
-    asn::mandatoryComponent<&customPictureFormat::mPI_sequence::customPCF_sequence::clockDivisor>("ClockDivisor"),
-    asn::mandatoryComponent<&customPictureFormat::mPI_sequence::customPCF_sequence::customMPI>("CustomMPI"),
+    asn::mandatoryComponent<&customPictureFormat::mPI_sequence::customPCF_sequence::clockConversionCode>(offsetof(customPictureFormat::mPI_sequence::customPCF_sequence, clockConversionCode), "ClockConversionCode"),
+    asn::mandatoryComponent<&customPictureFormat::mPI_sequence::customPCF_sequence::clockDivisor>(offsetof(customPictureFormat::mPI_sequence::customPCF_sequence, clockDivisor), "ClockDivisor"),
+    asn::mandatoryComponent<&customPictureFormat::mPI_sequence::customPCF_sequence::customMPI>(offsetof(customPictureFormat::mPI_sequence::customPCF_sequence, customMPI), "CustomMPI"),
 };
 static const asn::tagTriple customPictureFormat_mPI_sequence_customPCF_sequenceComponentTags[] = {{0, 2, 0}, {0, 2, 0}, {0, 2, 0}};
 const asn::sequenceDescriptor customPictureFormat::mPI_sequence::customPCF_sequence::descriptor = asn::sequenceDescriptor::make(customPictureFormat_mPI_sequence_customPCF_sequenceComponents, true, customPictureFormat_mPI_sequence_customPCF_sequenceComponentTags);
@@ -448,8 +452,8 @@ asn::object* customPictureFormat::mPI_sequence::customPCF_sequence::create() { r
 
 // customPictureFormat::mPI_sequence
 static const asn::componentEntry customPictureFormat_mPI_sequenceComponents[] = {
-    asn::optionalComponent<&customPictureFormat::mPI_sequence::standardMPI>("StandardMPI"),
-    asn::optionalComponent<&customPictureFormat::mPI_sequence::customPCF>("CustomPCF"),
+    asn::optionalComponent<&customPictureFormat::mPI_sequence::standardMPI>(offsetof(customPictureFormat::mPI_sequence, standardMPI), "StandardMPI"),
+    asn::optionalComponent<&customPictureFormat::mPI_sequence::customPCF>(offsetof(customPictureFormat::mPI_sequence, customPCF), "CustomPCF"),
 };
 static const asn::tagTriple customPictureFormat_mPI_sequenceComponentTags[] = {{0, 2, 0}, {0, 16, 0}};
 const asn::sequenceDescriptor customPictureFormat::mPI_sequence::descriptor = asn::sequenceDescriptor::make(customPictureFormat_mPI_sequenceComponents, true, customPictureFormat_mPI_sequenceComponentTags);
@@ -470,8 +474,8 @@ asn::object* customPictureFormat::mPI_sequence::create() { return new mPI_sequen
 
 // customPictureFormat::pixelAspectInformation_choice::extendedPAR_sequence
 static const asn::componentEntry customPictureFormat_pixelAspectInformation_choice_extendedPAR_sequenceComponents[] = {
-    asn::mandatoryComponent<&customPictureFormat::pixelAspectInformation_choice::extendedPAR_sequence::width>("Width"),
-    asn::mandatoryComponent<&customPictureFormat::pixelAspectInformation_choice::extendedPAR_sequence::height>("Height"),
+    asn::mandatoryComponent<&customPictureFormat::pixelAspectInformation_choice::extendedPAR_sequence::width>(offsetof(customPictureFormat::pixelAspectInformation_choice::extendedPAR_sequence, width), "Width"),
+    asn::mandatoryComponent<&customPictureFormat::pixelAspectInformation_choice::extendedPAR_sequence::height>(offsetof(customPictureFormat::pixelAspectInformation_choice::extendedPAR_sequence, height), "Height"),
 };
 static const asn::tagTriple customPictureFormat_pixelAspectInformation_choice_extendedPAR_sequenceComponentTags[] = {{0, 2, 0}, {0, 2, 0}};
 const asn::sequenceDescriptor customPictureFormat::pixelAspectInformation_choice::extendedPAR_sequence::descriptor = asn::sequenceDescriptor::make(customPictureFormat_pixelAspectInformation_choice_extendedPAR_sequenceComponents, true, customPictureFormat_pixelAspectInformation_choice_extendedPAR_sequenceComponentTags);
@@ -502,12 +506,12 @@ asn::object* customPictureFormat::pixelAspectInformation_choice::create() { retu
 
 // customPictureFormat
 static const asn::componentEntry customPictureFormatComponents[] = {
-    asn::mandatoryComponent<&customPictureFormat::maxCustomPictureWidth>("MaxCustomPictureWidth"),
-    asn::mandatoryComponent<&customPictureFormat::maxCustomPictureHeight>("MaxCustomPictureHeight"),
-    asn::mandatoryComponent<&customPictureFormat::minCustomPictureWidth>("MinCustomPictureWidth"),
-    asn::mandatoryComponent<&customPictureFormat::minCustomPictureHeight>("MinCustomPictureHeight"),
-    asn::mandatoryComponent<&customPictureFormat::mPI>("MPI"),
-    asn::mandatoryComponent<&customPictureFormat::pixelAspectInformation>("PixelAspectInformation"),
+    asn::mandatoryComponent<&customPictureFormat::maxCustomPictureWidth>(offsetof(customPictureFormat, maxCustomPictureWidth), "MaxCustomPictureWidth"),
+    asn::mandatoryComponent<&customPictureFormat::maxCustomPictureHeight>(offsetof(customPictureFormat, maxCustomPictureHeight), "MaxCustomPictureHeight"),
+    asn::mandatoryComponent<&customPictureFormat::minCustomPictureWidth>(offsetof(customPictureFormat, minCustomPictureWidth), "MinCustomPictureWidth"),
+    asn::mandatoryComponent<&customPictureFormat::minCustomPictureHeight>(offsetof(customPictureFormat, minCustomPictureHeight), "MinCustomPictureHeight"),
+    asn::mandatoryComponent<&customPictureFormat::mPI>(offsetof(customPictureFormat, mPI), "MPI"),
+    asn::mandatoryComponent<&customPictureFormat::pixelAspectInformation>(offsetof(customPictureFormat, pixelAspectInformation), "PixelAspectInformation"),
 };
 static const asn::tagTriple customPictureFormatComponentTags[] = {{0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 16, 1}, {0, 0, 0}};
 const asn::sequenceDescriptor customPictureFormat::descriptor = asn::sequenceDescriptor::make(customPictureFormatComponents, true, customPictureFormatComponentTags);
@@ -528,29 +532,29 @@ asn::object* customPictureFormat::create() { return new customPictureFormat; }
 
 // h263ModeComboFlags
 static const asn::componentEntry h263ModeComboFlagsComponents[] = {
-    asn::mandatoryComponent<&h263ModeComboFlags::unrestrictedVector>("UnrestrictedVector"),
-    asn::mandatoryComponent<&h263ModeComboFlags::arithmeticCoding>("ArithmeticCoding"),
-    asn::mandatoryComponent<&h263ModeComboFlags::advancedPrediction>("AdvancedPrediction"),
-    asn::mandatoryComponent<&h263ModeComboFlags::pbFrames>("PbFrames"),
-    asn::mandatoryComponent<&h263ModeComboFlags::advancedIntraCodingMode>("AdvancedIntraCodingMode"),
-    asn::mandatoryComponent<&h263ModeComboFlags::deblockingFilterMode>("DeblockingFilterMode"),
-    asn::mandatoryComponent<&h263ModeComboFlags::unlimitedMotionVectors>("UnlimitedMotionVectors"),
-    asn::mandatoryComponent<&h263ModeComboFlags::slicesInOrder_NonRect>("SlicesInOrder_NonRect"),
-    asn::mandatoryComponent<&h263ModeComboFlags::slicesInOrder_Rect>("SlicesInOrder_Rect"),
-    asn::mandatoryComponent<&h263ModeComboFlags::slicesNoOrder_NonRect>("SlicesNoOrder_NonRect"),
-    asn::mandatoryComponent<&h263ModeComboFlags::slicesNoOrder_Rect>("SlicesNoOrder_Rect"),
-    asn::mandatoryComponent<&h263ModeComboFlags::improvedPBFramesMode>("ImprovedPBFramesMode"),
-    asn::mandatoryComponent<&h263ModeComboFlags::referencePicSelect>("ReferencePicSelect"),
-    asn::mandatoryComponent<&h263ModeComboFlags::dynamicPictureResizingByFour>("DynamicPictureResizingByFour"),
-    asn::mandatoryComponent<&h263ModeComboFlags::dynamicPictureResizingSixteenthPel>("DynamicPictureResizingSixteenthPel"),
-    asn::mandatoryComponent<&h263ModeComboFlags::dynamicWarpingHalfPel>("DynamicWarpingHalfPel"),
-    asn::mandatoryComponent<&h263ModeComboFlags::dynamicWarpingSixteenthPel>("DynamicWarpingSixteenthPel"),
-    asn::mandatoryComponent<&h263ModeComboFlags::reducedResolutionUpdate>("ReducedResolutionUpdate"),
-    asn::mandatoryComponent<&h263ModeComboFlags::independentSegmentDecoding>("IndependentSegmentDecoding"),
-    asn::mandatoryComponent<&h263ModeComboFlags::alternateInterVLCMode>("AlternateInterVLCMode"),
-    asn::mandatoryComponent<&h263ModeComboFlags::modifiedQuantizationMode>("ModifiedQuantizationMode"),
-    asn::additionComponent<&h263ModeComboFlags::enhancedReferencePicSelect>("EnhancedReferencePicSelect"),
-    asn::additionComponent<&h263ModeComboFlags::h263Version3Options>("H263Version3Options"),
+    asn::mandatoryComponent<&h263ModeComboFlags::unrestrictedVector>(offsetof(h263ModeComboFlags, unrestrictedVector), "UnrestrictedVector"),
+    asn::mandatoryComponent<&h263ModeComboFlags::arithmeticCoding>(offsetof(h263ModeComboFlags, arithmeticCoding), "ArithmeticCoding"),
+    asn::mandatoryComponent<&h263ModeComboFlags::advancedPrediction>(offsetof(h263ModeComboFlags, advancedPrediction), "AdvancedPrediction"),
+    asn::mandatoryComponent<&h263ModeComboFlags::pbFrames>(offsetof(h263ModeComboFlags, pbFrames), "PbFrames"),
+    asn::mandatoryComponent<&h263ModeComboFlags::advancedIntraCodingMode>(offsetof(h263ModeComboFlags, advancedIntraCodingMode), "AdvancedIntraCodingMode"),
+    asn::mandatoryComponent<&h263ModeComboFlags::deblockingFilterMode>(offsetof(h263ModeComboFlags, deblockingFilterMode), "DeblockingFilterMode"),
+    asn::mandatoryComponent<&h263ModeComboFlags::unlimitedMotionVectors>(offsetof(h263ModeComboFlags, unlimitedMotionVectors), "UnlimitedMotionVectors"),
+    asn::mandatoryComponent<&h263ModeComboFlags::slicesInOrder_NonRect>(offsetof(h263ModeComboFlags, slicesInOrder_NonRect), "SlicesInOrder_NonRect"),
+    asn::mandatoryComponent<&h263ModeComboFlags::slicesInOrder_Rect>(offsetof(h263ModeComboFlags, slicesInOrder_Rect), "SlicesInOrder_Rect"),
+    asn::mandatoryComponent<&h263ModeComboFlags::slicesNoOrder_NonRect>(offsetof(h263ModeComboFlags, slicesNoOrder_NonRect), "SlicesNoOrder_NonRect"),
+    asn::mandatoryComponent<&h263ModeComboFlags::slicesNoOrder_Rect>(offsetof(h263ModeComboFlags, slicesNoOrder_Rect), "SlicesNoOrder_Rect"),
+    asn::mandatoryComponent<&h263ModeComboFlags::improvedPBFramesMode>(offsetof(h263ModeComboFlags, improvedPBFramesMode), "ImprovedPBFramesMode"),
+    asn::mandatoryComponent<&h263ModeComboFlags::referencePicSelect>(offsetof(h263ModeComboFlags, referencePicSelect), "ReferencePicSelect"),
+    asn::mandatoryComponent<&h263ModeComboFlags::dynamicPictureResizingByFour>(offsetof(h263ModeComboFlags, dynamicPictureResizingByFour), "DynamicPictureResizingByFour"),
+    asn::mandatoryComponent<&h263ModeComboFlags::dynamicPictureResizingSixteenthPel>(offsetof(h263ModeComboFlags, dynamicPictureResizingSixteenthPel), "DynamicPictureResizingSixteenthPel"),
+    asn::mandatoryComponent<&h263ModeComboFlags::dynamicWarpingHalfPel>(offsetof(h263ModeComboFlags, dynamicWarpingHalfPel), "DynamicWarpingHalfPel"),
+    asn::mandatoryComponent<&h263ModeComboFlags::dynamicWarpingSixteenthPel>(offsetof(h263ModeComboFlags, dynamicWarpingSixteenthPel), "DynamicWarpingSixteenthPel"),
+    asn::mandatoryComponent<&h263ModeComboFlags::reducedResolutionUpdate>(offsetof(h263ModeComboFlags, reducedResolutionUpdate), "ReducedResolutionUpdate"),
+    asn::mandatoryComponent<&h263ModeComboFlags::independentSegmentDecoding>(offsetof(h263ModeComboFlags, independentSegmentDecoding), "IndependentSegmentDecoding"),
+    asn::mandatoryComponent<&h263ModeComboFlags::alternateInterVLCMode>(offsetof(h263ModeComboFlags, alternateInterVLCMode), "AlternateInterVLCMode"),
+    asn::mandatoryComponent<&h263ModeComboFlags::modifiedQuantizationMode>(offsetof(h263ModeComboFlags, modifiedQuantizationMode), "ModifiedQuantizationMode"),
+    asn::additionComponent<&h263ModeComboFlags::enhancedReferencePicSelect>(offsetof(h263ModeComboFlags, enhancedReferencePicSelect), "EnhancedReferencePicSelect"),
+    asn::additionComponent<&h263ModeComboFlags::h263Version3Options>(offsetof(h263ModeComboFlags, h263Version3Options), "H263Version3Options"),
 };
 static const asn::tagTriple h263ModeComboFlagsComponentTags[] = {{0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 16, 1}};
 const asn::sequenceDescriptor h263ModeComboFlags::descriptor = asn::sequenceDescriptor::make(h263ModeComboFlagsComponents, true, h263ModeComboFlagsComponentTags);
@@ -571,8 +575,8 @@ asn::object* h263ModeComboFlags::create() { return new h263ModeComboFlags; }
 
 // h263VideoModeCombos
 static const asn::componentEntry h263VideoModeCombosComponents[] = {
-    asn::mandatoryComponent<&h263VideoModeCombos::h263VideoUncoupledModes>("H263VideoUncoupledModes"),
-    asn::mandatoryComponent<&h263VideoModeCombos::h263VideoCoupledModes>("H263VideoCoupledModes"),
+    asn::mandatoryComponent<&h263VideoModeCombos::h263VideoUncoupledModes>(offsetof(h263VideoModeCombos, h263VideoUncoupledModes), "H263VideoUncoupledModes"),
+    asn::mandatoryComponent<&h263VideoModeCombos::h263VideoCoupledModes>(offsetof(h263VideoModeCombos, h263VideoCoupledModes), "H263VideoCoupledModes"),
 };
 static const asn::tagTriple h263VideoModeCombosComponentTags[] = {{0, 16, 1}, {0, 16, 0}};
 const asn::sequenceDescriptor h263VideoModeCombos::descriptor = asn::sequenceDescriptor::make(h263VideoModeCombosComponents, true, h263VideoModeCombosComponentTags);
@@ -593,14 +597,14 @@ asn::object* h263VideoModeCombos::create() { return new h263VideoModeCombos; }
 
 // h263Version3Options
 static const asn::componentEntry h263Version3OptionsComponents[] = {
-    asn::mandatoryComponent<&h263Version3Options::dataPartitionedSlices>("DataPartitionedSlices"),
-    asn::mandatoryComponent<&h263Version3Options::fixedPointIDCT0>("FixedPointIDCT0"),
-    asn::mandatoryComponent<&h263Version3Options::interlacedFields>("InterlacedFields"),
-    asn::mandatoryComponent<&h263Version3Options::currentPictureHeaderRepetition>("CurrentPictureHeaderRepetition"),
-    asn::mandatoryComponent<&h263Version3Options::previousPictureHeaderRepetition>("PreviousPictureHeaderRepetition"),
-    asn::mandatoryComponent<&h263Version3Options::nextPictureHeaderRepetition>("NextPictureHeaderRepetition"),
-    asn::mandatoryComponent<&h263Version3Options::pictureNumber>("PictureNumber"),
-    asn::mandatoryComponent<&h263Version3Options::spareReferencePictures>("SpareReferencePictures"),
+    asn::mandatoryComponent<&h263Version3Options::dataPartitionedSlices>(offsetof(h263Version3Options, dataPartitionedSlices), "DataPartitionedSlices"),
+    asn::mandatoryComponent<&h263Version3Options::fixedPointIDCT0>(offsetof(h263Version3Options, fixedPointIDCT0), "FixedPointIDCT0"),
+    asn::mandatoryComponent<&h263Version3Options::interlacedFields>(offsetof(h263Version3Options, interlacedFields), "InterlacedFields"),
+    asn::mandatoryComponent<&h263Version3Options::currentPictureHeaderRepetition>(offsetof(h263Version3Options, currentPictureHeaderRepetition), "CurrentPictureHeaderRepetition"),
+    asn::mandatoryComponent<&h263Version3Options::previousPictureHeaderRepetition>(offsetof(h263Version3Options, previousPictureHeaderRepetition), "PreviousPictureHeaderRepetition"),
+    asn::mandatoryComponent<&h263Version3Options::nextPictureHeaderRepetition>(offsetof(h263Version3Options, nextPictureHeaderRepetition), "NextPictureHeaderRepetition"),
+    asn::mandatoryComponent<&h263Version3Options::pictureNumber>(offsetof(h263Version3Options, pictureNumber), "PictureNumber"),
+    asn::mandatoryComponent<&h263Version3Options::spareReferencePictures>(offsetof(h263Version3Options, spareReferencePictures), "SpareReferencePictures"),
 };
 static const asn::tagTriple h263Version3OptionsComponentTags[] = {{0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}};
 const asn::sequenceDescriptor h263Version3Options::descriptor = asn::sequenceDescriptor::make(h263Version3OptionsComponents, true, h263Version3OptionsComponentTags);
@@ -621,14 +625,14 @@ asn::object* h263Version3Options::create() { return new h263Version3Options; }
 
 // iS11172VideoCapability
 static const asn::componentEntry iS11172VideoCapabilityComponents[] = {
-    asn::mandatoryComponent<&iS11172VideoCapability::constrainedBitstream>("ConstrainedBitstream"),
-    asn::optionalComponent<&iS11172VideoCapability::videoBitRate>("VideoBitRate"),
-    asn::optionalComponent<&iS11172VideoCapability::vbvBufferSize>("VbvBufferSize"),
-    asn::optionalComponent<&iS11172VideoCapability::samplesPerLine>("SamplesPerLine"),
-    asn::optionalComponent<&iS11172VideoCapability::linesPerFrame>("LinesPerFrame"),
-    asn::optionalComponent<&iS11172VideoCapability::pictureRate>("PictureRate"),
-    asn::optionalComponent<&iS11172VideoCapability::luminanceSampleRate>("LuminanceSampleRate"),
-    asn::additionComponent<&iS11172VideoCapability::videoBadMBsCap>("VideoBadMBsCap"),
+    asn::mandatoryComponent<&iS11172VideoCapability::constrainedBitstream>(offsetof(iS11172VideoCapability, constrainedBitstream), "ConstrainedBitstream"),
+    asn::optionalComponent<&iS11172VideoCapability::videoBitRate>(offsetof(iS11172VideoCapability, videoBitRate), "VideoBitRate"),
+    asn::optionalComponent<&iS11172VideoCapability::vbvBufferSize>(offsetof(iS11172VideoCapability, vbvBufferSize), "VbvBufferSize"),
+    asn::optionalComponent<&iS11172VideoCapability::samplesPerLine>(offsetof(iS11172VideoCapability, samplesPerLine), "SamplesPerLine"),
+    asn::optionalComponent<&iS11172VideoCapability::linesPerFrame>(offsetof(iS11172VideoCapability, linesPerFrame), "LinesPerFrame"),
+    asn::optionalComponent<&iS11172VideoCapability::pictureRate>(offsetof(iS11172VideoCapability, pictureRate), "PictureRate"),
+    asn::optionalComponent<&iS11172VideoCapability::luminanceSampleRate>(offsetof(iS11172VideoCapability, luminanceSampleRate), "LuminanceSampleRate"),
+    asn::additionComponent<&iS11172VideoCapability::videoBadMBsCap>(offsetof(iS11172VideoCapability, videoBadMBsCap), "VideoBadMBsCap"),
 };
 static const asn::tagTriple iS11172VideoCapabilityComponentTags[] = {{0, 1, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 1, 0}};
 const asn::sequenceDescriptor iS11172VideoCapability::descriptor = asn::sequenceDescriptor::make(iS11172VideoCapabilityComponents, true, iS11172VideoCapabilityComponentTags);
@@ -649,8 +653,8 @@ asn::object* iS11172VideoCapability::create() { return new iS11172VideoCapabilit
 
 // audioCapability::g7231_sequence
 static const asn::componentEntry audioCapability_g7231_sequenceComponents[] = {
-    asn::mandatoryComponent<&audioCapability::g7231_sequence::maxAl_sduAudioFrames>("MaxAl_sduAudioFrames"),
-    asn::mandatoryComponent<&audioCapability::g7231_sequence::silenceSuppression>("SilenceSuppression"),
+    asn::mandatoryComponent<&audioCapability::g7231_sequence::maxAl_sduAudioFrames>(offsetof(audioCapability::g7231_sequence, maxAl_sduAudioFrames), "MaxAl_sduAudioFrames"),
+    asn::mandatoryComponent<&audioCapability::g7231_sequence::silenceSuppression>(offsetof(audioCapability::g7231_sequence, silenceSuppression), "SilenceSuppression"),
 };
 static const asn::tagTriple audioCapability_g7231_sequenceComponentTags[] = {{0, 2, 0}, {0, 1, 0}};
 const asn::sequenceDescriptor audioCapability::g7231_sequence::descriptor = asn::sequenceDescriptor::make(audioCapability_g7231_sequenceComponents, false, audioCapability_g7231_sequenceComponentTags);
@@ -703,14 +707,14 @@ asn::object* audioCapability::create() { return new audioCapability; }
 
 // g729Extensions
 static const asn::componentEntry g729ExtensionsComponents[] = {
-    asn::optionalComponent<&g729Extensions::audioUnit>("AudioUnit"),
-    asn::mandatoryComponent<&g729Extensions::annexA>("AnnexA"),
-    asn::mandatoryComponent<&g729Extensions::annexB>("AnnexB"),
-    asn::mandatoryComponent<&g729Extensions::annexD>("AnnexD"),
-    asn::mandatoryComponent<&g729Extensions::annexE>("AnnexE"),
-    asn::mandatoryComponent<&g729Extensions::annexF>("AnnexF"),
-    asn::mandatoryComponent<&g729Extensions::annexG>("AnnexG"),
-    asn::mandatoryComponent<&g729Extensions::annexH>("AnnexH"),
+    asn::optionalComponent<&g729Extensions::audioUnit>(offsetof(g729Extensions, audioUnit), "AudioUnit"),
+    asn::mandatoryComponent<&g729Extensions::annexA>(offsetof(g729Extensions, annexA), "AnnexA"),
+    asn::mandatoryComponent<&g729Extensions::annexB>(offsetof(g729Extensions, annexB), "AnnexB"),
+    asn::mandatoryComponent<&g729Extensions::annexD>(offsetof(g729Extensions, annexD), "AnnexD"),
+    asn::mandatoryComponent<&g729Extensions::annexE>(offsetof(g729Extensions, annexE), "AnnexE"),
+    asn::mandatoryComponent<&g729Extensions::annexF>(offsetof(g729Extensions, annexF), "AnnexF"),
+    asn::mandatoryComponent<&g729Extensions::annexG>(offsetof(g729Extensions, annexG), "AnnexG"),
+    asn::mandatoryComponent<&g729Extensions::annexH>(offsetof(g729Extensions, annexH), "AnnexH"),
 };
 static const asn::tagTriple g729ExtensionsComponentTags[] = {{0, 2, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}};
 const asn::sequenceDescriptor g729Extensions::descriptor = asn::sequenceDescriptor::make(g729ExtensionsComponents, true, g729ExtensionsComponentTags);
@@ -731,12 +735,12 @@ asn::object* g729Extensions::create() { return new g729Extensions; }
 
 // g7231AnnexCCapability::g723AnnexCAudioMode_sequence
 static const asn::componentEntry g7231AnnexCCapability_g723AnnexCAudioMode_sequenceComponents[] = {
-    asn::mandatoryComponent<&g7231AnnexCCapability::g723AnnexCAudioMode_sequence::highRateMode0>("HighRateMode0"),
-    asn::mandatoryComponent<&g7231AnnexCCapability::g723AnnexCAudioMode_sequence::highRateMode1>("HighRateMode1"),
-    asn::mandatoryComponent<&g7231AnnexCCapability::g723AnnexCAudioMode_sequence::lowRateMode0>("LowRateMode0"),
-    asn::mandatoryComponent<&g7231AnnexCCapability::g723AnnexCAudioMode_sequence::lowRateMode1>("LowRateMode1"),
-    asn::mandatoryComponent<&g7231AnnexCCapability::g723AnnexCAudioMode_sequence::sidMode0>("SidMode0"),
-    asn::mandatoryComponent<&g7231AnnexCCapability::g723AnnexCAudioMode_sequence::sidMode1>("SidMode1"),
+    asn::mandatoryComponent<&g7231AnnexCCapability::g723AnnexCAudioMode_sequence::highRateMode0>(offsetof(g7231AnnexCCapability::g723AnnexCAudioMode_sequence, highRateMode0), "HighRateMode0"),
+    asn::mandatoryComponent<&g7231AnnexCCapability::g723AnnexCAudioMode_sequence::highRateMode1>(offsetof(g7231AnnexCCapability::g723AnnexCAudioMode_sequence, highRateMode1), "HighRateMode1"),
+    asn::mandatoryComponent<&g7231AnnexCCapability::g723AnnexCAudioMode_sequence::lowRateMode0>(offsetof(g7231AnnexCCapability::g723AnnexCAudioMode_sequence, lowRateMode0), "LowRateMode0"),
+    asn::mandatoryComponent<&g7231AnnexCCapability::g723AnnexCAudioMode_sequence::lowRateMode1>(offsetof(g7231AnnexCCapability::g723AnnexCAudioMode_sequence, lowRateMode1), "LowRateMode1"),
+    asn::mandatoryComponent<&g7231AnnexCCapability::g723AnnexCAudioMode_sequence::sidMode0>(offsetof(g7231AnnexCCapability::g723AnnexCAudioMode_sequence, sidMode0), "SidMode0"),
+    asn::mandatoryComponent<&g7231AnnexCCapability::g723AnnexCAudioMode_sequence::sidMode1>(offsetof(g7231AnnexCCapability::g723AnnexCAudioMode_sequence, sidMode1), "SidMode1"),
 };
 static const asn::tagTriple g7231AnnexCCapability_g723AnnexCAudioMode_sequenceComponentTags[] = {{0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}};
 const asn::sequenceDescriptor g7231AnnexCCapability::g723AnnexCAudioMode_sequence::descriptor = asn::sequenceDescriptor::make(g7231AnnexCCapability_g723AnnexCAudioMode_sequenceComponents, true, g7231AnnexCCapability_g723AnnexCAudioMode_sequenceComponentTags);
@@ -757,9 +761,9 @@ asn::object* g7231AnnexCCapability::g723AnnexCAudioMode_sequence::create() { ret
 
 // g7231AnnexCCapability
 static const asn::componentEntry g7231AnnexCCapabilityComponents[] = {
-    asn::mandatoryComponent<&g7231AnnexCCapability::maxAl_sduAudioFrames>("MaxAl_sduAudioFrames"),
-    asn::mandatoryComponent<&g7231AnnexCCapability::silenceSuppression>("SilenceSuppression"),
-    asn::optionalComponent<&g7231AnnexCCapability::g723AnnexCAudioMode>("G723AnnexCAudioMode"),
+    asn::mandatoryComponent<&g7231AnnexCCapability::maxAl_sduAudioFrames>(offsetof(g7231AnnexCCapability, maxAl_sduAudioFrames), "MaxAl_sduAudioFrames"),
+    asn::mandatoryComponent<&g7231AnnexCCapability::silenceSuppression>(offsetof(g7231AnnexCCapability, silenceSuppression), "SilenceSuppression"),
+    asn::optionalComponent<&g7231AnnexCCapability::g723AnnexCAudioMode>(offsetof(g7231AnnexCCapability, g723AnnexCAudioMode), "G723AnnexCAudioMode"),
 };
 static const asn::tagTriple g7231AnnexCCapabilityComponentTags[] = {{0, 2, 0}, {0, 1, 0}, {0, 16, 1}};
 const asn::sequenceDescriptor g7231AnnexCCapability::descriptor = asn::sequenceDescriptor::make(g7231AnnexCCapabilityComponents, true, g7231AnnexCCapabilityComponentTags);
@@ -780,15 +784,15 @@ asn::object* g7231AnnexCCapability::create() { return new g7231AnnexCCapability;
 
 // iS11172AudioCapability
 static const asn::componentEntry iS11172AudioCapabilityComponents[] = {
-    asn::mandatoryComponent<&iS11172AudioCapability::audioLayer1>("AudioLayer1"),
-    asn::mandatoryComponent<&iS11172AudioCapability::audioLayer2>("AudioLayer2"),
-    asn::mandatoryComponent<&iS11172AudioCapability::audioLayer3>("AudioLayer3"),
-    asn::mandatoryComponent<&iS11172AudioCapability::audioSampling32k>("AudioSampling32k"),
-    asn::mandatoryComponent<&iS11172AudioCapability::audioSampling44k1>("AudioSampling44k1"),
-    asn::mandatoryComponent<&iS11172AudioCapability::audioSampling48k>("AudioSampling48k"),
-    asn::mandatoryComponent<&iS11172AudioCapability::singleChannel>("SingleChannel"),
-    asn::mandatoryComponent<&iS11172AudioCapability::twoChannels>("TwoChannels"),
-    asn::mandatoryComponent<&iS11172AudioCapability::bitRate>("BitRate"),
+    asn::mandatoryComponent<&iS11172AudioCapability::audioLayer1>(offsetof(iS11172AudioCapability, audioLayer1), "AudioLayer1"),
+    asn::mandatoryComponent<&iS11172AudioCapability::audioLayer2>(offsetof(iS11172AudioCapability, audioLayer2), "AudioLayer2"),
+    asn::mandatoryComponent<&iS11172AudioCapability::audioLayer3>(offsetof(iS11172AudioCapability, audioLayer3), "AudioLayer3"),
+    asn::mandatoryComponent<&iS11172AudioCapability::audioSampling32k>(offsetof(iS11172AudioCapability, audioSampling32k), "AudioSampling32k"),
+    asn::mandatoryComponent<&iS11172AudioCapability::audioSampling44k1>(offsetof(iS11172AudioCapability, audioSampling44k1), "AudioSampling44k1"),
+    asn::mandatoryComponent<&iS11172AudioCapability::audioSampling48k>(offsetof(iS11172AudioCapability, audioSampling48k), "AudioSampling48k"),
+    asn::mandatoryComponent<&iS11172AudioCapability::singleChannel>(offsetof(iS11172AudioCapability, singleChannel), "SingleChannel"),
+    asn::mandatoryComponent<&iS11172AudioCapability::twoChannels>(offsetof(iS11172AudioCapability, twoChannels), "TwoChannels"),
+    asn::mandatoryComponent<&iS11172AudioCapability::bitRate>(offsetof(iS11172AudioCapability, bitRate), "BitRate"),
 };
 static const asn::tagTriple iS11172AudioCapabilityComponentTags[] = {{0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 2, 0}};
 const asn::sequenceDescriptor iS11172AudioCapability::descriptor = asn::sequenceDescriptor::make(iS11172AudioCapabilityComponents, true, iS11172AudioCapabilityComponentTags);
@@ -809,27 +813,27 @@ asn::object* iS11172AudioCapability::create() { return new iS11172AudioCapabilit
 
 // iS13818AudioCapability
 static const asn::componentEntry iS13818AudioCapabilityComponents[] = {
-    asn::mandatoryComponent<&iS13818AudioCapability::audioLayer1>("AudioLayer1"),
-    asn::mandatoryComponent<&iS13818AudioCapability::audioLayer2>("AudioLayer2"),
-    asn::mandatoryComponent<&iS13818AudioCapability::audioLayer3>("AudioLayer3"),
-    asn::mandatoryComponent<&iS13818AudioCapability::audioSampling16k>("AudioSampling16k"),
-    asn::mandatoryComponent<&iS13818AudioCapability::audioSampling22k05>("AudioSampling22k05"),
-    asn::mandatoryComponent<&iS13818AudioCapability::audioSampling24k>("AudioSampling24k"),
-    asn::mandatoryComponent<&iS13818AudioCapability::audioSampling32k>("AudioSampling32k"),
-    asn::mandatoryComponent<&iS13818AudioCapability::audioSampling44k1>("AudioSampling44k1"),
-    asn::mandatoryComponent<&iS13818AudioCapability::audioSampling48k>("AudioSampling48k"),
-    asn::mandatoryComponent<&iS13818AudioCapability::singleChannel>("SingleChannel"),
-    asn::mandatoryComponent<&iS13818AudioCapability::twoChannels>("TwoChannels"),
-    asn::mandatoryComponent<&iS13818AudioCapability::threeChannels2_1>("ThreeChannels2_1"),
-    asn::mandatoryComponent<&iS13818AudioCapability::threeChannels3_0>("ThreeChannels3_0"),
-    asn::mandatoryComponent<&iS13818AudioCapability::fourChannels2_0_2_0>("FourChannels2_0_2_0"),
-    asn::mandatoryComponent<&iS13818AudioCapability::fourChannels2_2>("FourChannels2_2"),
-    asn::mandatoryComponent<&iS13818AudioCapability::fourChannels3_1>("FourChannels3_1"),
-    asn::mandatoryComponent<&iS13818AudioCapability::fiveChannels3_0_2_0>("FiveChannels3_0_2_0"),
-    asn::mandatoryComponent<&iS13818AudioCapability::fiveChannels3_2>("FiveChannels3_2"),
-    asn::mandatoryComponent<&iS13818AudioCapability::lowFrequencyEnhancement>("LowFrequencyEnhancement"),
-    asn::mandatoryComponent<&iS13818AudioCapability::multilingual>("Multilingual"),
-    asn::mandatoryComponent<&iS13818AudioCapability::bitRate>("BitRate"),
+    asn::mandatoryComponent<&iS13818AudioCapability::audioLayer1>(offsetof(iS13818AudioCapability, audioLayer1), "AudioLayer1"),
+    asn::mandatoryComponent<&iS13818AudioCapability::audioLayer2>(offsetof(iS13818AudioCapability, audioLayer2), "AudioLayer2"),
+    asn::mandatoryComponent<&iS13818AudioCapability::audioLayer3>(offsetof(iS13818AudioCapability, audioLayer3), "AudioLayer3"),
+    asn::mandatoryComponent<&iS13818AudioCapability::audioSampling16k>(offsetof(iS13818AudioCapability, audioSampling16k), "AudioSampling16k"),
+    asn::mandatoryComponent<&iS13818AudioCapability::audioSampling22k05>(offsetof(iS13818AudioCapability, audioSampling22k05), "AudioSampling22k05"),
+    asn::mandatoryComponent<&iS13818AudioCapability::audioSampling24k>(offsetof(iS13818AudioCapability, audioSampling24k), "AudioSampling24k"),
+    asn::mandatoryComponent<&iS13818AudioCapability::audioSampling32k>(offsetof(iS13818AudioCapability, audioSampling32k), "AudioSampling32k"),
+    asn::mandatoryComponent<&iS13818AudioCapability::audioSampling44k1>(offsetof(iS13818AudioCapability, audioSampling44k1), "AudioSampling44k1"),
+    asn::mandatoryComponent<&iS13818AudioCapability::audioSampling48k>(offsetof(iS13818AudioCapability, audioSampling48k), "AudioSampling48k"),
+    asn::mandatoryComponent<&iS13818AudioCapability::singleChannel>(offsetof(iS13818AudioCapability, singleChannel), "SingleChannel"),
+    asn::mandatoryComponent<&iS13818AudioCapability::twoChannels>(offsetof(iS13818AudioCapability, twoChannels), "TwoChannels"),
+    asn::mandatoryComponent<&iS13818AudioCapability::threeChannels2_1>(offsetof(iS13818AudioCapability, threeChannels2_1), "ThreeChannels2_1"),
+    asn::mandatoryComponent<&iS13818AudioCapability::threeChannels3_0>(offsetof(iS13818AudioCapability, threeChannels3_0), "ThreeChannels3_0"),
+    asn::mandatoryComponent<&iS13818AudioCapability::fourChannels2_0_2_0>(offsetof(iS13818AudioCapability, fourChannels2_0_2_0), "FourChannels2_0_2_0"),
+    asn::mandatoryComponent<&iS13818AudioCapability::fourChannels2_2>(offsetof(iS13818AudioCapability, fourChannels2_2), "FourChannels2_2"),
+    asn::mandatoryComponent<&iS13818AudioCapability::fourChannels3_1>(offsetof(iS13818AudioCapability, fourChannels3_1), "FourChannels3_1"),
+    asn::mandatoryComponent<&iS13818AudioCapability::fiveChannels3_0_2_0>(offsetof(iS13818AudioCapability, fiveChannels3_0_2_0), "FiveChannels3_0_2_0"),
+    asn::mandatoryComponent<&iS13818AudioCapability::fiveChannels3_2>(offsetof(iS13818AudioCapability, fiveChannels3_2), "FiveChannels3_2"),
+    asn::mandatoryComponent<&iS13818AudioCapability::lowFrequencyEnhancement>(offsetof(iS13818AudioCapability, lowFrequencyEnhancement), "LowFrequencyEnhancement"),
+    asn::mandatoryComponent<&iS13818AudioCapability::multilingual>(offsetof(iS13818AudioCapability, multilingual), "Multilingual"),
+    asn::mandatoryComponent<&iS13818AudioCapability::bitRate>(offsetof(iS13818AudioCapability, bitRate), "BitRate"),
 };
 static const asn::tagTriple iS13818AudioCapabilityComponentTags[] = {{0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 2, 0}};
 const asn::sequenceDescriptor iS13818AudioCapability::descriptor = asn::sequenceDescriptor::make(iS13818AudioCapabilityComponents, true, iS13818AudioCapabilityComponentTags);
@@ -850,9 +854,9 @@ asn::object* iS13818AudioCapability::create() { return new iS13818AudioCapabilit
 
 // gSMAudioCapability
 static const asn::componentEntry gSMAudioCapabilityComponents[] = {
-    asn::mandatoryComponent<&gSMAudioCapability::audioUnitSize>("AudioUnitSize"),
-    asn::mandatoryComponent<&gSMAudioCapability::comfortNoise>("ComfortNoise"),
-    asn::mandatoryComponent<&gSMAudioCapability::scrambled>("Scrambled"),
+    asn::mandatoryComponent<&gSMAudioCapability::audioUnitSize>(offsetof(gSMAudioCapability, audioUnitSize), "AudioUnitSize"),
+    asn::mandatoryComponent<&gSMAudioCapability::comfortNoise>(offsetof(gSMAudioCapability, comfortNoise), "ComfortNoise"),
+    asn::mandatoryComponent<&gSMAudioCapability::scrambled>(offsetof(gSMAudioCapability, scrambled), "Scrambled"),
 };
 static const asn::tagTriple gSMAudioCapabilityComponentTags[] = {{0, 2, 0}, {0, 1, 0}, {0, 1, 0}};
 const asn::sequenceDescriptor gSMAudioCapability::descriptor = asn::sequenceDescriptor::make(gSMAudioCapabilityComponents, true, gSMAudioCapabilityComponentTags);
@@ -873,7 +877,7 @@ asn::object* gSMAudioCapability::create() { return new gSMAudioCapability; }
 
 // vBDCapability
 static const asn::componentEntry vBDCapabilityComponents[] = {
-    asn::mandatoryComponent<&vBDCapability::type>("Type"),
+    asn::mandatoryComponent<&vBDCapability::type>(offsetof(vBDCapability, type), "Type"),
 };
 static const asn::tagTriple vBDCapabilityComponentTags[] = {{0, 0, 0}};
 const asn::sequenceDescriptor vBDCapability::descriptor = asn::sequenceDescriptor::make(vBDCapabilityComponents, true, vBDCapabilityComponentTags);
@@ -925,13 +929,13 @@ asn::object* dataProtocolCapability::create() { return new dataProtocolCapabilit
 
 // t38FaxProfile
 static const asn::componentEntry t38FaxProfileComponents[] = {
-    asn::mandatoryComponent<&t38FaxProfile::fillBitRemoval>("FillBitRemoval"),
-    asn::mandatoryComponent<&t38FaxProfile::transcodingJBIG>("TranscodingJBIG"),
-    asn::mandatoryComponent<&t38FaxProfile::transcodingMMR>("TranscodingMMR"),
-    asn::additionComponent<&t38FaxProfile::version>("Version"),
-    asn::additionComponent<&t38FaxProfile::t38FaxRateManagement>("T38FaxRateManagement"),
-    asn::additionComponent<&t38FaxProfile::t38FaxUdpOptions>("T38FaxUdpOptions"),
-    asn::additionComponent<&t38FaxProfile::t38FaxTcpOptions>("T38FaxTcpOptions"),
+    asn::mandatoryComponent<&t38FaxProfile::fillBitRemoval>(offsetof(t38FaxProfile, fillBitRemoval), "FillBitRemoval"),
+    asn::mandatoryComponent<&t38FaxProfile::transcodingJBIG>(offsetof(t38FaxProfile, transcodingJBIG), "TranscodingJBIG"),
+    asn::mandatoryComponent<&t38FaxProfile::transcodingMMR>(offsetof(t38FaxProfile, transcodingMMR), "TranscodingMMR"),
+    asn::additionComponent<&t38FaxProfile::version>(offsetof(t38FaxProfile, version), "Version"),
+    asn::additionComponent<&t38FaxProfile::t38FaxRateManagement>(offsetof(t38FaxProfile, t38FaxRateManagement), "T38FaxRateManagement"),
+    asn::additionComponent<&t38FaxProfile::t38FaxUdpOptions>(offsetof(t38FaxProfile, t38FaxUdpOptions), "T38FaxUdpOptions"),
+    asn::additionComponent<&t38FaxProfile::t38FaxTcpOptions>(offsetof(t38FaxProfile, t38FaxTcpOptions), "T38FaxTcpOptions"),
 };
 static const asn::tagTriple t38FaxProfileComponentTags[] = {{0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 2, 0}, {0, 0, 0}, {0, 16, 1}, {0, 16, 1}};
 const asn::sequenceDescriptor t38FaxProfile::descriptor = asn::sequenceDescriptor::make(t38FaxProfileComponents, true, t38FaxProfileComponentTags);
@@ -952,25 +956,25 @@ asn::object* t38FaxProfile::create() { return new t38FaxProfile; }
 
 // t84Profile::t84Restricted_sequence
 static const asn::componentEntry t84Profile_t84Restricted_sequenceComponents[] = {
-    asn::mandatoryComponent<&t84Profile::t84Restricted_sequence::qcif>("Qcif"),
-    asn::mandatoryComponent<&t84Profile::t84Restricted_sequence::cif>("Cif"),
-    asn::mandatoryComponent<&t84Profile::t84Restricted_sequence::ccir601Seq>("Ccir601Seq"),
-    asn::mandatoryComponent<&t84Profile::t84Restricted_sequence::ccir601Prog>("Ccir601Prog"),
-    asn::mandatoryComponent<&t84Profile::t84Restricted_sequence::hdtvSeq>("HdtvSeq"),
-    asn::mandatoryComponent<&t84Profile::t84Restricted_sequence::hdtvProg>("HdtvProg"),
-    asn::mandatoryComponent<&t84Profile::t84Restricted_sequence::g3FacsMH200x100>("G3FacsMH200x100"),
-    asn::mandatoryComponent<&t84Profile::t84Restricted_sequence::g3FacsMH200x200>("G3FacsMH200x200"),
-    asn::mandatoryComponent<&t84Profile::t84Restricted_sequence::g4FacsMMR200x100>("G4FacsMMR200x100"),
-    asn::mandatoryComponent<&t84Profile::t84Restricted_sequence::g4FacsMMR200x200>("G4FacsMMR200x200"),
-    asn::mandatoryComponent<&t84Profile::t84Restricted_sequence::jbig200x200Seq>("Jbig200x200Seq"),
-    asn::mandatoryComponent<&t84Profile::t84Restricted_sequence::jbig200x200Prog>("Jbig200x200Prog"),
-    asn::mandatoryComponent<&t84Profile::t84Restricted_sequence::jbig300x300Seq>("Jbig300x300Seq"),
-    asn::mandatoryComponent<&t84Profile::t84Restricted_sequence::jbig300x300Prog>("Jbig300x300Prog"),
-    asn::mandatoryComponent<&t84Profile::t84Restricted_sequence::digPhotoLow>("DigPhotoLow"),
-    asn::mandatoryComponent<&t84Profile::t84Restricted_sequence::digPhotoMedSeq>("DigPhotoMedSeq"),
-    asn::mandatoryComponent<&t84Profile::t84Restricted_sequence::digPhotoMedProg>("DigPhotoMedProg"),
-    asn::mandatoryComponent<&t84Profile::t84Restricted_sequence::digPhotoHighSeq>("DigPhotoHighSeq"),
-    asn::mandatoryComponent<&t84Profile::t84Restricted_sequence::digPhotoHighProg>("DigPhotoHighProg"),
+    asn::mandatoryComponent<&t84Profile::t84Restricted_sequence::qcif>(offsetof(t84Profile::t84Restricted_sequence, qcif), "Qcif"),
+    asn::mandatoryComponent<&t84Profile::t84Restricted_sequence::cif>(offsetof(t84Profile::t84Restricted_sequence, cif), "Cif"),
+    asn::mandatoryComponent<&t84Profile::t84Restricted_sequence::ccir601Seq>(offsetof(t84Profile::t84Restricted_sequence, ccir601Seq), "Ccir601Seq"),
+    asn::mandatoryComponent<&t84Profile::t84Restricted_sequence::ccir601Prog>(offsetof(t84Profile::t84Restricted_sequence, ccir601Prog), "Ccir601Prog"),
+    asn::mandatoryComponent<&t84Profile::t84Restricted_sequence::hdtvSeq>(offsetof(t84Profile::t84Restricted_sequence, hdtvSeq), "HdtvSeq"),
+    asn::mandatoryComponent<&t84Profile::t84Restricted_sequence::hdtvProg>(offsetof(t84Profile::t84Restricted_sequence, hdtvProg), "HdtvProg"),
+    asn::mandatoryComponent<&t84Profile::t84Restricted_sequence::g3FacsMH200x100>(offsetof(t84Profile::t84Restricted_sequence, g3FacsMH200x100), "G3FacsMH200x100"),
+    asn::mandatoryComponent<&t84Profile::t84Restricted_sequence::g3FacsMH200x200>(offsetof(t84Profile::t84Restricted_sequence, g3FacsMH200x200), "G3FacsMH200x200"),
+    asn::mandatoryComponent<&t84Profile::t84Restricted_sequence::g4FacsMMR200x100>(offsetof(t84Profile::t84Restricted_sequence, g4FacsMMR200x100), "G4FacsMMR200x100"),
+    asn::mandatoryComponent<&t84Profile::t84Restricted_sequence::g4FacsMMR200x200>(offsetof(t84Profile::t84Restricted_sequence, g4FacsMMR200x200), "G4FacsMMR200x200"),
+    asn::mandatoryComponent<&t84Profile::t84Restricted_sequence::jbig200x200Seq>(offsetof(t84Profile::t84Restricted_sequence, jbig200x200Seq), "Jbig200x200Seq"),
+    asn::mandatoryComponent<&t84Profile::t84Restricted_sequence::jbig200x200Prog>(offsetof(t84Profile::t84Restricted_sequence, jbig200x200Prog), "Jbig200x200Prog"),
+    asn::mandatoryComponent<&t84Profile::t84Restricted_sequence::jbig300x300Seq>(offsetof(t84Profile::t84Restricted_sequence, jbig300x300Seq), "Jbig300x300Seq"),
+    asn::mandatoryComponent<&t84Profile::t84Restricted_sequence::jbig300x300Prog>(offsetof(t84Profile::t84Restricted_sequence, jbig300x300Prog), "Jbig300x300Prog"),
+    asn::mandatoryComponent<&t84Profile::t84Restricted_sequence::digPhotoLow>(offsetof(t84Profile::t84Restricted_sequence, digPhotoLow), "DigPhotoLow"),
+    asn::mandatoryComponent<&t84Profile::t84Restricted_sequence::digPhotoMedSeq>(offsetof(t84Profile::t84Restricted_sequence, digPhotoMedSeq), "DigPhotoMedSeq"),
+    asn::mandatoryComponent<&t84Profile::t84Restricted_sequence::digPhotoMedProg>(offsetof(t84Profile::t84Restricted_sequence, digPhotoMedProg), "DigPhotoMedProg"),
+    asn::mandatoryComponent<&t84Profile::t84Restricted_sequence::digPhotoHighSeq>(offsetof(t84Profile::t84Restricted_sequence, digPhotoHighSeq), "DigPhotoHighSeq"),
+    asn::mandatoryComponent<&t84Profile::t84Restricted_sequence::digPhotoHighProg>(offsetof(t84Profile::t84Restricted_sequence, digPhotoHighProg), "DigPhotoHighProg"),
 };
 static const asn::tagTriple t84Profile_t84Restricted_sequenceComponentTags[] = {{0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}};
 const asn::sequenceDescriptor t84Profile::t84Restricted_sequence::descriptor = asn::sequenceDescriptor::make(t84Profile_t84Restricted_sequenceComponents, true, t84Profile_t84Restricted_sequenceComponentTags);
@@ -1000,8 +1004,8 @@ asn::object* t84Profile::create() { return new t84Profile; }
 
 // dataApplicationCapability::application_choice::t84_sequence
 static const asn::componentEntry dataApplicationCapability_application_choice_t84_sequenceComponents[] = {
-    asn::mandatoryComponent<&dataApplicationCapability::application_choice::t84_sequence::t84Protocol>("T84Protocol"),
-    asn::mandatoryComponent<&dataApplicationCapability::application_choice::t84_sequence::t84Profile>("T84Profile"),
+    asn::mandatoryComponent<&dataApplicationCapability::application_choice::t84_sequence::t84Protocol>(offsetof(dataApplicationCapability::application_choice::t84_sequence, t84Protocol), "T84Protocol"),
+    asn::mandatoryComponent<&dataApplicationCapability::application_choice::t84_sequence::t84Profile>(offsetof(dataApplicationCapability::application_choice::t84_sequence, t84Profile), "T84Profile"),
 };
 static const asn::tagTriple dataApplicationCapability_application_choice_t84_sequenceComponentTags[] = {{0, 0, 0}, {0, 0, 0}};
 const asn::sequenceDescriptor dataApplicationCapability::application_choice::t84_sequence::descriptor = asn::sequenceDescriptor::make(dataApplicationCapability_application_choice_t84_sequenceComponents, false, dataApplicationCapability_application_choice_t84_sequenceComponentTags);
@@ -1022,8 +1026,8 @@ asn::object* dataApplicationCapability::application_choice::t84_sequence::create
 
 // dataApplicationCapability::application_choice::nlpid_sequence
 static const asn::componentEntry dataApplicationCapability_application_choice_nlpid_sequenceComponents[] = {
-    asn::mandatoryComponent<&dataApplicationCapability::application_choice::nlpid_sequence::nlpidProtocol>("NlpidProtocol"),
-    asn::mandatoryComponent<&dataApplicationCapability::application_choice::nlpid_sequence::nlpidData>("NlpidData"),
+    asn::mandatoryComponent<&dataApplicationCapability::application_choice::nlpid_sequence::nlpidProtocol>(offsetof(dataApplicationCapability::application_choice::nlpid_sequence, nlpidProtocol), "NlpidProtocol"),
+    asn::mandatoryComponent<&dataApplicationCapability::application_choice::nlpid_sequence::nlpidData>(offsetof(dataApplicationCapability::application_choice::nlpid_sequence, nlpidData), "NlpidData"),
 };
 static const asn::tagTriple dataApplicationCapability_application_choice_nlpid_sequenceComponentTags[] = {{0, 0, 0}, {0, 4, 0}};
 const asn::sequenceDescriptor dataApplicationCapability::application_choice::nlpid_sequence::descriptor = asn::sequenceDescriptor::make(dataApplicationCapability_application_choice_nlpid_sequenceComponents, false, dataApplicationCapability_application_choice_nlpid_sequenceComponentTags);
@@ -1044,8 +1048,8 @@ asn::object* dataApplicationCapability::application_choice::nlpid_sequence::crea
 
 // dataApplicationCapability::application_choice::t38fax_sequence
 static const asn::componentEntry dataApplicationCapability_application_choice_t38fax_sequenceComponents[] = {
-    asn::mandatoryComponent<&dataApplicationCapability::application_choice::t38fax_sequence::t38FaxProtocol>("T38FaxProtocol"),
-    asn::mandatoryComponent<&dataApplicationCapability::application_choice::t38fax_sequence::t38FaxProfile>("T38FaxProfile"),
+    asn::mandatoryComponent<&dataApplicationCapability::application_choice::t38fax_sequence::t38FaxProtocol>(offsetof(dataApplicationCapability::application_choice::t38fax_sequence, t38FaxProtocol), "T38FaxProtocol"),
+    asn::mandatoryComponent<&dataApplicationCapability::application_choice::t38fax_sequence::t38FaxProfile>(offsetof(dataApplicationCapability::application_choice::t38fax_sequence, t38FaxProfile), "T38FaxProfile"),
 };
 static const asn::tagTriple dataApplicationCapability_application_choice_t38fax_sequenceComponentTags[] = {{0, 0, 0}, {0, 16, 1}};
 const asn::sequenceDescriptor dataApplicationCapability::application_choice::t38fax_sequence::descriptor = asn::sequenceDescriptor::make(dataApplicationCapability_application_choice_t38fax_sequenceComponents, false, dataApplicationCapability_application_choice_t38fax_sequenceComponentTags);
@@ -1087,8 +1091,8 @@ asn::object* dataApplicationCapability::application_choice::create() { return ne
 
 // dataApplicationCapability
 static const asn::componentEntry dataApplicationCapabilityComponents[] = {
-    asn::mandatoryComponent<&dataApplicationCapability::application>("Application"),
-    asn::mandatoryComponent<&dataApplicationCapability::maxBitRate>("MaxBitRate"),
+    asn::mandatoryComponent<&dataApplicationCapability::application>(offsetof(dataApplicationCapability, application), "Application"),
+    asn::mandatoryComponent<&dataApplicationCapability::maxBitRate>(offsetof(dataApplicationCapability, maxBitRate), "MaxBitRate"),
 };
 static const asn::tagTriple dataApplicationCapabilityComponentTags[] = {{0, 0, 0}, {0, 2, 0}};
 const asn::sequenceDescriptor dataApplicationCapability::descriptor = asn::sequenceDescriptor::make(dataApplicationCapabilityComponents, true, dataApplicationCapabilityComponentTags);
@@ -1117,8 +1121,8 @@ asn::object* compressionType::create() { return new compressionType; }
 
 // v42bis
 static const asn::componentEntry v42bisComponents[] = {
-    asn::mandatoryComponent<&v42bis::numberOfCodewords>("NumberOfCodewords"),
-    asn::mandatoryComponent<&v42bis::maximumStringLength>("MaximumStringLength"),
+    asn::mandatoryComponent<&v42bis::numberOfCodewords>(offsetof(v42bis, numberOfCodewords), "NumberOfCodewords"),
+    asn::mandatoryComponent<&v42bis::maximumStringLength>(offsetof(v42bis, maximumStringLength), "MaximumStringLength"),
 };
 static const asn::tagTriple v42bisComponentTags[] = {{0, 2, 0}, {0, 2, 0}};
 const asn::sequenceDescriptor v42bis::descriptor = asn::sequenceDescriptor::make(v42bisComponents, true, v42bisComponentTags);
@@ -1157,9 +1161,9 @@ asn::object* t38FaxUdpOptions::t38FaxUdpEC_choice::create() { return new t38FaxU
 
 // t38FaxUdpOptions
 static const asn::componentEntry t38FaxUdpOptionsComponents[] = {
-    asn::optionalComponent<&t38FaxUdpOptions::t38FaxMaxBuffer>("T38FaxMaxBuffer"),
-    asn::optionalComponent<&t38FaxUdpOptions::t38FaxMaxDatagram>("T38FaxMaxDatagram"),
-    asn::mandatoryComponent<&t38FaxUdpOptions::t38FaxUdpEC>("T38FaxUdpEC"),
+    asn::optionalComponent<&t38FaxUdpOptions::t38FaxMaxBuffer>(offsetof(t38FaxUdpOptions, t38FaxMaxBuffer), "T38FaxMaxBuffer"),
+    asn::optionalComponent<&t38FaxUdpOptions::t38FaxMaxDatagram>(offsetof(t38FaxUdpOptions, t38FaxMaxDatagram), "T38FaxMaxDatagram"),
+    asn::mandatoryComponent<&t38FaxUdpOptions::t38FaxUdpEC>(offsetof(t38FaxUdpOptions, t38FaxUdpEC), "T38FaxUdpEC"),
 };
 static const asn::tagTriple t38FaxUdpOptionsComponentTags[] = {{0, 2, 0}, {0, 2, 0}, {0, 0, 0}};
 const asn::sequenceDescriptor t38FaxUdpOptions::descriptor = asn::sequenceDescriptor::make(t38FaxUdpOptionsComponents, false, t38FaxUdpOptionsComponentTags);
@@ -1180,7 +1184,7 @@ asn::object* t38FaxUdpOptions::create() { return new t38FaxUdpOptions; }
 
 // t38FaxTcpOptions
 static const asn::componentEntry t38FaxTcpOptionsComponents[] = {
-    asn::mandatoryComponent<&t38FaxTcpOptions::t38TCPBidirectionalMode>("T38TCPBidirectionalMode"),
+    asn::mandatoryComponent<&t38FaxTcpOptions::t38TCPBidirectionalMode>(offsetof(t38FaxTcpOptions, t38TCPBidirectionalMode), "T38TCPBidirectionalMode"),
 };
 static const asn::tagTriple t38FaxTcpOptionsComponentTags[] = {{0, 1, 0}};
 const asn::sequenceDescriptor t38FaxTcpOptions::descriptor = asn::sequenceDescriptor::make(t38FaxTcpOptionsComponents, true, t38FaxTcpOptionsComponentTags);
@@ -1210,8 +1214,8 @@ asn::object* mediaEncryptionAlgorithm::create() { return new mediaEncryptionAlgo
 
 // authenticationCapability
 static const asn::componentEntry authenticationCapabilityComponents[] = {
-    asn::optionalComponent<&authenticationCapability::nonStandard>("NonStandard"),
-    asn::additionComponent<&authenticationCapability::antiSpamAlgorithm>("AntiSpamAlgorithm"),
+    asn::optionalComponent<&authenticationCapability::nonStandard>(offsetof(authenticationCapability, nonStandard), "NonStandard"),
+    asn::additionComponent<&authenticationCapability::antiSpamAlgorithm>(offsetof(authenticationCapability, antiSpamAlgorithm), "AntiSpamAlgorithm"),
 };
 static const asn::tagTriple authenticationCapabilityComponentTags[] = {{0, 16, 1}, {0, 6, 0}};
 const asn::sequenceDescriptor authenticationCapability::descriptor = asn::sequenceDescriptor::make(authenticationCapabilityComponents, true, authenticationCapabilityComponentTags);
@@ -1232,7 +1236,7 @@ asn::object* authenticationCapability::create() { return new authenticationCapab
 
 // integrityCapability
 static const asn::componentEntry integrityCapabilityComponents[] = {
-    asn::optionalComponent<&integrityCapability::nonStandard>("NonStandard"),
+    asn::optionalComponent<&integrityCapability::nonStandard>(offsetof(integrityCapability, nonStandard), "NonStandard"),
 };
 static const asn::tagTriple integrityCapabilityComponentTags[] = {{0, 16, 1}};
 const asn::sequenceDescriptor integrityCapability::descriptor = asn::sequenceDescriptor::make(integrityCapabilityComponents, true, integrityCapabilityComponentTags);
@@ -1272,10 +1276,10 @@ asn::object* userInputCapability::create() { return new userInputCapability; }
 
 // conferenceCapability
 static const asn::componentEntry conferenceCapabilityComponents[] = {
-    asn::optionalComponent<&conferenceCapability::nonStandardData>("NonStandardData"),
-    asn::mandatoryComponent<&conferenceCapability::chairControlCapability>("ChairControlCapability"),
-    asn::additionComponent<&conferenceCapability::videoIndicateMixingCapability>("VideoIndicateMixingCapability"),
-    asn::additionComponent<&conferenceCapability::multipointVisualizationCapability>("MultipointVisualizationCapability"),
+    asn::optionalComponent<&conferenceCapability::nonStandardData>(offsetof(conferenceCapability, nonStandardData), "NonStandardData"),
+    asn::mandatoryComponent<&conferenceCapability::chairControlCapability>(offsetof(conferenceCapability, chairControlCapability), "ChairControlCapability"),
+    asn::additionComponent<&conferenceCapability::videoIndicateMixingCapability>(offsetof(conferenceCapability, videoIndicateMixingCapability), "VideoIndicateMixingCapability"),
+    asn::additionComponent<&conferenceCapability::multipointVisualizationCapability>(offsetof(conferenceCapability, multipointVisualizationCapability), "MultipointVisualizationCapability"),
 };
 static const asn::tagTriple conferenceCapabilityComponentTags[] = {{0, 16, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}};
 const asn::sequenceDescriptor conferenceCapability::descriptor = asn::sequenceDescriptor::make(conferenceCapabilityComponents, true, conferenceCapabilityComponentTags);
@@ -1296,12 +1300,12 @@ asn::object* conferenceCapability::create() { return new conferenceCapability; }
 
 // genericCapability
 static const asn::componentEntry genericCapabilityComponents[] = {
-    asn::mandatoryComponent<&genericCapability::capabilityIdentifier>("CapabilityIdentifier"),
-    asn::optionalComponent<&genericCapability::maxBitRate>("MaxBitRate"),
-    asn::optionalComponent<&genericCapability::collapsing>("Collapsing"),
-    asn::optionalComponent<&genericCapability::nonCollapsing>("NonCollapsing"),
-    asn::optionalComponent<&genericCapability::nonCollapsingRaw>("NonCollapsingRaw"),
-    asn::optionalComponent<&genericCapability::transport>("Transport"),
+    asn::mandatoryComponent<&genericCapability::capabilityIdentifier>(offsetof(genericCapability, capabilityIdentifier), "CapabilityIdentifier"),
+    asn::optionalComponent<&genericCapability::maxBitRate>(offsetof(genericCapability, maxBitRate), "MaxBitRate"),
+    asn::optionalComponent<&genericCapability::collapsing>(offsetof(genericCapability, collapsing), "Collapsing"),
+    asn::optionalComponent<&genericCapability::nonCollapsing>(offsetof(genericCapability, nonCollapsing), "NonCollapsing"),
+    asn::optionalComponent<&genericCapability::nonCollapsingRaw>(offsetof(genericCapability, nonCollapsingRaw), "NonCollapsingRaw"),
+    asn::optionalComponent<&genericCapability::transport>(offsetof(genericCapability, transport), "Transport"),
 };
 static const asn::tagTriple genericCapabilityComponentTags[] = {{0, 0, 0}, {0, 2, 0}, {0, 16, 0}, {0, 16, 0}, {0, 4, 0}, {0, 0, 0}};
 const asn::sequenceDescriptor genericCapability::descriptor = asn::sequenceDescriptor::make(genericCapabilityComponents, true, genericCapabilityComponentTags);
@@ -1348,9 +1352,9 @@ asn::object* parameterValue::create() { return new parameterValue; }
 
 // genericParameter
 static const asn::componentEntry genericParameterComponents[] = {
-    asn::mandatoryComponent<&genericParameter::parameterIdentifier>("ParameterIdentifier"),
-    asn::mandatoryComponent<&genericParameter::parameterValue>("ParameterValue"),
-    asn::optionalComponent<&genericParameter::supersedes>("Supersedes"),
+    asn::mandatoryComponent<&genericParameter::parameterIdentifier>(offsetof(genericParameter, parameterIdentifier), "ParameterIdentifier"),
+    asn::mandatoryComponent<&genericParameter::parameterValue>(offsetof(genericParameter, parameterValue), "ParameterValue"),
+    asn::optionalComponent<&genericParameter::supersedes>(offsetof(genericParameter, supersedes), "Supersedes"),
 };
 static const asn::tagTriple genericParameterComponentTags[] = {{0, 0, 0}, {0, 0, 0}, {0, 16, 0}};
 const asn::sequenceDescriptor genericParameter::descriptor = asn::sequenceDescriptor::make(genericParameterComponents, true, genericParameterComponentTags);
@@ -1381,9 +1385,9 @@ asn::object* multiplexFormat::create() { return new multiplexFormat; }
 
 // multiplexedStreamCapability
 static const asn::componentEntry multiplexedStreamCapabilityComponents[] = {
-    asn::mandatoryComponent<&multiplexedStreamCapability::multiplexFormat>("MultiplexFormat"),
-    asn::mandatoryComponent<&multiplexedStreamCapability::controlOnMuxStream>("ControlOnMuxStream"),
-    asn::optionalComponent<&multiplexedStreamCapability::capabilityOnMuxStream>("CapabilityOnMuxStream"),
+    asn::mandatoryComponent<&multiplexedStreamCapability::multiplexFormat>(offsetof(multiplexedStreamCapability, multiplexFormat), "MultiplexFormat"),
+    asn::mandatoryComponent<&multiplexedStreamCapability::controlOnMuxStream>(offsetof(multiplexedStreamCapability, controlOnMuxStream), "ControlOnMuxStream"),
+    asn::optionalComponent<&multiplexedStreamCapability::capabilityOnMuxStream>(offsetof(multiplexedStreamCapability, capabilityOnMuxStream), "CapabilityOnMuxStream"),
 };
 static const asn::tagTriple multiplexedStreamCapabilityComponentTags[] = {{0, 0, 0}, {0, 1, 0}, {0, 16, 0}};
 const asn::sequenceDescriptor multiplexedStreamCapability::descriptor = asn::sequenceDescriptor::make(multiplexedStreamCapabilityComponents, true, multiplexedStreamCapabilityComponentTags);
@@ -1404,8 +1408,8 @@ asn::object* multiplexedStreamCapability::create() { return new multiplexedStrea
 
 // audioTelephonyEventCapability
 static const asn::componentEntry audioTelephonyEventCapabilityComponents[] = {
-    asn::mandatoryComponent<&audioTelephonyEventCapability::dynamicRTPPayloadType>("DynamicRTPPayloadType"),
-    asn::mandatoryComponent<&audioTelephonyEventCapability::audioTelephoneEvent>("AudioTelephoneEvent"),
+    asn::mandatoryComponent<&audioTelephonyEventCapability::dynamicRTPPayloadType>(offsetof(audioTelephonyEventCapability, dynamicRTPPayloadType), "DynamicRTPPayloadType"),
+    asn::mandatoryComponent<&audioTelephonyEventCapability::audioTelephoneEvent>(offsetof(audioTelephonyEventCapability, audioTelephoneEvent), "AudioTelephoneEvent"),
 };
 static const asn::tagTriple audioTelephonyEventCapabilityComponentTags[] = {{0, 2, 0}, {0, 27, 0}};
 const asn::sequenceDescriptor audioTelephonyEventCapability::descriptor = asn::sequenceDescriptor::make(audioTelephonyEventCapabilityComponents, true, audioTelephonyEventCapabilityComponentTags);
@@ -1426,7 +1430,7 @@ asn::object* audioTelephonyEventCapability::create() { return new audioTelephony
 
 // audioToneCapability
 static const asn::componentEntry audioToneCapabilityComponents[] = {
-    asn::mandatoryComponent<&audioToneCapability::dynamicRTPPayloadType>("DynamicRTPPayloadType"),
+    asn::mandatoryComponent<&audioToneCapability::dynamicRTPPayloadType>(offsetof(audioToneCapability, dynamicRTPPayloadType), "DynamicRTPPayloadType"),
 };
 static const asn::tagTriple audioToneCapabilityComponentTags[] = {{0, 2, 0}};
 const asn::sequenceDescriptor audioToneCapability::descriptor = asn::sequenceDescriptor::make(audioToneCapabilityComponents, true, audioToneCapabilityComponentTags);
@@ -1447,7 +1451,7 @@ asn::object* audioToneCapability::create() { return new audioToneCapability; }
 
 // noPTAudioTelephonyEventCapability
 static const asn::componentEntry noPTAudioTelephonyEventCapabilityComponents[] = {
-    asn::mandatoryComponent<&noPTAudioTelephonyEventCapability::audioTelephoneEvent>("AudioTelephoneEvent"),
+    asn::mandatoryComponent<&noPTAudioTelephonyEventCapability::audioTelephoneEvent>(offsetof(noPTAudioTelephonyEventCapability, audioTelephoneEvent), "AudioTelephoneEvent"),
 };
 static const asn::tagTriple noPTAudioTelephonyEventCapabilityComponentTags[] = {{0, 27, 0}};
 const asn::sequenceDescriptor noPTAudioTelephonyEventCapability::descriptor = asn::sequenceDescriptor::make(noPTAudioTelephonyEventCapabilityComponents, true, noPTAudioTelephonyEventCapabilityComponentTags);
@@ -1485,7 +1489,7 @@ asn::object* noPTAudioToneCapability::create() { return new noPTAudioToneCapabil
 
 // multiplePayloadStreamCapability
 static const asn::componentEntry multiplePayloadStreamCapabilityComponents[] = {
-    asn::mandatoryComponent<&multiplePayloadStreamCapability::capabilities>("Capabilities"),
+    asn::mandatoryComponent<&multiplePayloadStreamCapability::capabilities>(offsetof(multiplePayloadStreamCapability, capabilities), "Capabilities"),
 };
 static const asn::tagTriple multiplePayloadStreamCapabilityComponentTags[] = {{0, 16, 0}};
 const asn::sequenceDescriptor multiplePayloadStreamCapability::descriptor = asn::sequenceDescriptor::make(multiplePayloadStreamCapabilityComponents, true, multiplePayloadStreamCapabilityComponentTags);
@@ -1506,8 +1510,8 @@ asn::object* multiplePayloadStreamCapability::create() { return new multiplePayl
 
 // depFECCapability::rfc2733_sequence::separateStream_sequence
 static const asn::componentEntry depFECCapability_rfc2733_sequence_separateStream_sequenceComponents[] = {
-    asn::mandatoryComponent<&depFECCapability::rfc2733_sequence::separateStream_sequence::separatePort>("SeparatePort"),
-    asn::mandatoryComponent<&depFECCapability::rfc2733_sequence::separateStream_sequence::samePort>("SamePort"),
+    asn::mandatoryComponent<&depFECCapability::rfc2733_sequence::separateStream_sequence::separatePort>(offsetof(depFECCapability::rfc2733_sequence::separateStream_sequence, separatePort), "SeparatePort"),
+    asn::mandatoryComponent<&depFECCapability::rfc2733_sequence::separateStream_sequence::samePort>(offsetof(depFECCapability::rfc2733_sequence::separateStream_sequence, samePort), "SamePort"),
 };
 static const asn::tagTriple depFECCapability_rfc2733_sequence_separateStream_sequenceComponentTags[] = {{0, 1, 0}, {0, 1, 0}};
 const asn::sequenceDescriptor depFECCapability::rfc2733_sequence::separateStream_sequence::descriptor = asn::sequenceDescriptor::make(depFECCapability_rfc2733_sequence_separateStream_sequenceComponents, true, depFECCapability_rfc2733_sequence_separateStream_sequenceComponentTags);
@@ -1528,8 +1532,8 @@ asn::object* depFECCapability::rfc2733_sequence::separateStream_sequence::create
 
 // depFECCapability::rfc2733_sequence
 static const asn::componentEntry depFECCapability_rfc2733_sequenceComponents[] = {
-    asn::mandatoryComponent<&depFECCapability::rfc2733_sequence::redundancyEncoding>("RedundancyEncoding"),
-    asn::mandatoryComponent<&depFECCapability::rfc2733_sequence::separateStream>("SeparateStream"),
+    asn::mandatoryComponent<&depFECCapability::rfc2733_sequence::redundancyEncoding>(offsetof(depFECCapability::rfc2733_sequence, redundancyEncoding), "RedundancyEncoding"),
+    asn::mandatoryComponent<&depFECCapability::rfc2733_sequence::separateStream>(offsetof(depFECCapability::rfc2733_sequence, separateStream), "SeparateStream"),
 };
 static const asn::tagTriple depFECCapability_rfc2733_sequenceComponentTags[] = {{0, 1, 0}, {0, 16, 1}};
 const asn::sequenceDescriptor depFECCapability::rfc2733_sequence::descriptor = asn::sequenceDescriptor::make(depFECCapability_rfc2733_sequenceComponents, true, depFECCapability_rfc2733_sequenceComponentTags);
@@ -1568,9 +1572,9 @@ asn::object* fECCapability::rfc2733Format_choice::create() { return new rfc2733F
 
 // fECCapability
 static const asn::componentEntry fECCapabilityComponents[] = {
-    asn::mandatoryComponent<&fECCapability::protectedCapability>("ProtectedCapability"),
-    asn::optionalComponent<&fECCapability::fecScheme>("FecScheme"),
-    asn::optionalComponent<&fECCapability::rfc2733Format>("Rfc2733Format"),
+    asn::mandatoryComponent<&fECCapability::protectedCapability>(offsetof(fECCapability, protectedCapability), "ProtectedCapability"),
+    asn::optionalComponent<&fECCapability::fecScheme>(offsetof(fECCapability, fecScheme), "FecScheme"),
+    asn::optionalComponent<&fECCapability::rfc2733Format>(offsetof(fECCapability, rfc2733Format), "Rfc2733Format"),
 };
 static const asn::tagTriple fECCapabilityComponentTags[] = {{0, 2, 0}, {0, 6, 0}, {0, 0, 0}};
 const asn::sequenceDescriptor fECCapability::descriptor = asn::sequenceDescriptor::make(fECCapabilityComponents, true, fECCapabilityComponentTags);
@@ -1623,11 +1627,11 @@ asn::object* openLogicalChannel::forwardLogicalChannelParameters_sequence::multi
 
 // openLogicalChannel::forwardLogicalChannelParameters_sequence
 static const asn::componentEntry openLogicalChannel_forwardLogicalChannelParameters_sequenceComponents[] = {
-    asn::optionalComponent<&openLogicalChannel::forwardLogicalChannelParameters_sequence::portNumber>("PortNumber"),
-    asn::mandatoryComponent<&openLogicalChannel::forwardLogicalChannelParameters_sequence::dataType>("DataType"),
-    asn::mandatoryComponent<&openLogicalChannel::forwardLogicalChannelParameters_sequence::multiplexParameters>("MultiplexParameters"),
-    asn::additionComponent<&openLogicalChannel::forwardLogicalChannelParameters_sequence::forwardLogicalChannelDependency>("ForwardLogicalChannelDependency"),
-    asn::additionComponent<&openLogicalChannel::forwardLogicalChannelParameters_sequence::replacementFor>("ReplacementFor"),
+    asn::optionalComponent<&openLogicalChannel::forwardLogicalChannelParameters_sequence::portNumber>(offsetof(openLogicalChannel::forwardLogicalChannelParameters_sequence, portNumber), "PortNumber"),
+    asn::mandatoryComponent<&openLogicalChannel::forwardLogicalChannelParameters_sequence::dataType>(offsetof(openLogicalChannel::forwardLogicalChannelParameters_sequence, dataType), "DataType"),
+    asn::mandatoryComponent<&openLogicalChannel::forwardLogicalChannelParameters_sequence::multiplexParameters>(offsetof(openLogicalChannel::forwardLogicalChannelParameters_sequence, multiplexParameters), "MultiplexParameters"),
+    asn::additionComponent<&openLogicalChannel::forwardLogicalChannelParameters_sequence::forwardLogicalChannelDependency>(offsetof(openLogicalChannel::forwardLogicalChannelParameters_sequence, forwardLogicalChannelDependency), "ForwardLogicalChannelDependency"),
+    asn::additionComponent<&openLogicalChannel::forwardLogicalChannelParameters_sequence::replacementFor>(offsetof(openLogicalChannel::forwardLogicalChannelParameters_sequence, replacementFor), "ReplacementFor"),
 };
 static const asn::tagTriple openLogicalChannel_forwardLogicalChannelParameters_sequenceComponentTags[] = {{0, 2, 0}, {0, 0, 0}, {0, 0, 0}, {0, 2, 0}, {0, 2, 0}};
 const asn::sequenceDescriptor openLogicalChannel::forwardLogicalChannelParameters_sequence::descriptor = asn::sequenceDescriptor::make(openLogicalChannel_forwardLogicalChannelParameters_sequenceComponents, true, openLogicalChannel_forwardLogicalChannelParameters_sequenceComponentTags);
@@ -1658,10 +1662,10 @@ asn::object* openLogicalChannel::reverseLogicalChannelParameters_sequence::multi
 
 // openLogicalChannel::reverseLogicalChannelParameters_sequence
 static const asn::componentEntry openLogicalChannel_reverseLogicalChannelParameters_sequenceComponents[] = {
-    asn::mandatoryComponent<&openLogicalChannel::reverseLogicalChannelParameters_sequence::dataType>("DataType"),
-    asn::optionalComponent<&openLogicalChannel::reverseLogicalChannelParameters_sequence::multiplexParameters>("MultiplexParameters"),
-    asn::additionComponent<&openLogicalChannel::reverseLogicalChannelParameters_sequence::reverseLogicalChannelDependency>("ReverseLogicalChannelDependency"),
-    asn::additionComponent<&openLogicalChannel::reverseLogicalChannelParameters_sequence::replacementFor>("ReplacementFor"),
+    asn::mandatoryComponent<&openLogicalChannel::reverseLogicalChannelParameters_sequence::dataType>(offsetof(openLogicalChannel::reverseLogicalChannelParameters_sequence, dataType), "DataType"),
+    asn::optionalComponent<&openLogicalChannel::reverseLogicalChannelParameters_sequence::multiplexParameters>(offsetof(openLogicalChannel::reverseLogicalChannelParameters_sequence, multiplexParameters), "MultiplexParameters"),
+    asn::additionComponent<&openLogicalChannel::reverseLogicalChannelParameters_sequence::reverseLogicalChannelDependency>(offsetof(openLogicalChannel::reverseLogicalChannelParameters_sequence, reverseLogicalChannelDependency), "ReverseLogicalChannelDependency"),
+    asn::additionComponent<&openLogicalChannel::reverseLogicalChannelParameters_sequence::replacementFor>(offsetof(openLogicalChannel::reverseLogicalChannelParameters_sequence, replacementFor), "ReplacementFor"),
 };
 static const asn::tagTriple openLogicalChannel_reverseLogicalChannelParameters_sequenceComponentTags[] = {{0, 0, 0}, {0, 0, 0}, {0, 2, 0}, {0, 2, 0}};
 const asn::sequenceDescriptor openLogicalChannel::reverseLogicalChannelParameters_sequence::descriptor = asn::sequenceDescriptor::make(openLogicalChannel_reverseLogicalChannelParameters_sequenceComponents, true, openLogicalChannel_reverseLogicalChannelParameters_sequenceComponentTags);
@@ -1682,12 +1686,12 @@ asn::object* openLogicalChannel::reverseLogicalChannelParameters_sequence::creat
 
 // openLogicalChannel
 static const asn::componentEntry openLogicalChannelComponents[] = {
-    asn::mandatoryComponent<&openLogicalChannel::forwardLogicalChannelNumber>("ForwardLogicalChannelNumber"),
-    asn::mandatoryComponent<&openLogicalChannel::forwardLogicalChannelParameters>("ForwardLogicalChannelParameters"),
-    asn::optionalComponent<&openLogicalChannel::reverseLogicalChannelParameters>("ReverseLogicalChannelParameters"),
-    asn::additionComponent<&openLogicalChannel::separateStack>("SeparateStack"),
-    asn::additionComponent<&openLogicalChannel::encryptionSync>("EncryptionSync"),
-    asn::additionComponent<&openLogicalChannel::genericInformation>("GenericInformation"),
+    asn::mandatoryComponent<&openLogicalChannel::forwardLogicalChannelNumber>(offsetof(openLogicalChannel, forwardLogicalChannelNumber), "ForwardLogicalChannelNumber"),
+    asn::mandatoryComponent<&openLogicalChannel::forwardLogicalChannelParameters>(offsetof(openLogicalChannel, forwardLogicalChannelParameters), "ForwardLogicalChannelParameters"),
+    asn::optionalComponent<&openLogicalChannel::reverseLogicalChannelParameters>(offsetof(openLogicalChannel, reverseLogicalChannelParameters), "ReverseLogicalChannelParameters"),
+    asn::additionComponent<&openLogicalChannel::separateStack>(offsetof(openLogicalChannel, separateStack), "SeparateStack"),
+    asn::additionComponent<&openLogicalChannel::encryptionSync>(offsetof(openLogicalChannel, encryptionSync), "EncryptionSync"),
+    asn::additionComponent<&openLogicalChannel::genericInformation>(offsetof(openLogicalChannel, genericInformation), "GenericInformation"),
 };
 static const asn::tagTriple openLogicalChannelComponentTags[] = {{0, 2, 0}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 0}};
 const asn::sequenceDescriptor openLogicalChannel::descriptor = asn::sequenceDescriptor::make(openLogicalChannelComponents, true, openLogicalChannelComponentTags);

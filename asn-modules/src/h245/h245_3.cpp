@@ -3,6 +3,10 @@
 
 #include <h245/h245.h>
 
+// offsetof of the value classes: single, non-virtual inheritance, which
+// the compilers in use support; the warning is about other classes.
+#pragma GCC diagnostic ignored "-Winvalid-offsetof"
+
 namespace H245 {
 
 // networkAccessParameters::distribution_choice
@@ -36,11 +40,11 @@ asn::object* networkAccessParameters::t120SetupProcedure_choice::create() { retu
 
 // networkAccessParameters
 static const asn::componentEntry networkAccessParametersComponents[] = {
-    asn::optionalComponent<&networkAccessParameters::distribution>("Distribution"),
-    asn::mandatoryComponent<&networkAccessParameters::networkAddress>("NetworkAddress"),
-    asn::mandatoryComponent<&networkAccessParameters::associateConference>("AssociateConference"),
-    asn::optionalComponent<&networkAccessParameters::externalReference>("ExternalReference"),
-    asn::additionComponent<&networkAccessParameters::t120SetupProcedure>("T120SetupProcedure"),
+    asn::optionalComponent<&networkAccessParameters::distribution>(offsetof(networkAccessParameters, distribution), "Distribution"),
+    asn::mandatoryComponent<&networkAccessParameters::networkAddress>(offsetof(networkAccessParameters, networkAddress), "NetworkAddress"),
+    asn::mandatoryComponent<&networkAccessParameters::associateConference>(offsetof(networkAccessParameters, associateConference), "AssociateConference"),
+    asn::optionalComponent<&networkAccessParameters::externalReference>(offsetof(networkAccessParameters, externalReference), "ExternalReference"),
+    asn::additionComponent<&networkAccessParameters::t120SetupProcedure>(offsetof(networkAccessParameters, t120SetupProcedure), "T120SetupProcedure"),
 };
 static const asn::tagTriple networkAccessParametersComponentTags[] = {{0, 0, 0}, {0, 0, 0}, {0, 1, 0}, {0, 4, 0}, {0, 0, 0}};
 const asn::sequenceDescriptor networkAccessParameters::descriptor = asn::sequenceDescriptor::make(networkAccessParametersComponents, true, networkAccessParametersComponentTags);
@@ -61,7 +65,7 @@ asn::object* networkAccessParameters::create() { return new networkAccessParamet
 
 // v75Parameters
 static const asn::componentEntry v75ParametersComponents[] = {
-    asn::mandatoryComponent<&v75Parameters::audioHeaderPresent>("AudioHeaderPresent"),
+    asn::mandatoryComponent<&v75Parameters::audioHeaderPresent>(offsetof(v75Parameters, audioHeaderPresent), "AudioHeaderPresent"),
 };
 static const asn::tagTriple v75ParametersComponentTags[] = {{0, 1, 0}};
 const asn::sequenceDescriptor v75Parameters::descriptor = asn::sequenceDescriptor::make(v75ParametersComponents, true, v75ParametersComponentTags);
@@ -97,8 +101,8 @@ asn::object* h235Media::mediaType_choice::create() { return new mediaType_choice
 
 // h235Media
 static const asn::componentEntry h235MediaComponents[] = {
-    asn::mandatoryComponent<&h235Media::encryptionAuthenticationAndIntegrity>("EncryptionAuthenticationAndIntegrity"),
-    asn::mandatoryComponent<&h235Media::mediaType>("MediaType"),
+    asn::mandatoryComponent<&h235Media::encryptionAuthenticationAndIntegrity>(offsetof(h235Media, encryptionAuthenticationAndIntegrity), "EncryptionAuthenticationAndIntegrity"),
+    asn::mandatoryComponent<&h235Media::mediaType>(offsetof(h235Media, mediaType), "MediaType"),
 };
 static const asn::tagTriple h235MediaComponentTags[] = {{0, 16, 1}, {0, 0, 0}};
 const asn::sequenceDescriptor h235Media::descriptor = asn::sequenceDescriptor::make(h235MediaComponents, true, h235MediaComponentTags);
@@ -119,8 +123,8 @@ asn::object* h235Media::create() { return new h235Media; }
 
 // multiplexedStreamParameter
 static const asn::componentEntry multiplexedStreamParameterComponents[] = {
-    asn::mandatoryComponent<&multiplexedStreamParameter::multiplexFormat>("MultiplexFormat"),
-    asn::mandatoryComponent<&multiplexedStreamParameter::controlOnMuxStream>("ControlOnMuxStream"),
+    asn::mandatoryComponent<&multiplexedStreamParameter::multiplexFormat>(offsetof(multiplexedStreamParameter, multiplexFormat), "MultiplexFormat"),
+    asn::mandatoryComponent<&multiplexedStreamParameter::controlOnMuxStream>(offsetof(multiplexedStreamParameter, controlOnMuxStream), "ControlOnMuxStream"),
 };
 static const asn::tagTriple multiplexedStreamParameterComponentTags[] = {{0, 0, 0}, {0, 1, 0}};
 const asn::sequenceDescriptor multiplexedStreamParameter::descriptor = asn::sequenceDescriptor::make(multiplexedStreamParameterComponents, true, multiplexedStreamParameterComponentTags);
@@ -141,11 +145,11 @@ asn::object* multiplexedStreamParameter::create() { return new multiplexedStream
 
 // h222LogicalChannelParameters
 static const asn::componentEntry h222LogicalChannelParametersComponents[] = {
-    asn::mandatoryComponent<&h222LogicalChannelParameters::resourceID>("ResourceID"),
-    asn::mandatoryComponent<&h222LogicalChannelParameters::subChannelID>("SubChannelID"),
-    asn::optionalComponent<&h222LogicalChannelParameters::pcr_pid>("Pcr_pid"),
-    asn::optionalComponent<&h222LogicalChannelParameters::programDescriptors>("ProgramDescriptors"),
-    asn::optionalComponent<&h222LogicalChannelParameters::streamDescriptors>("StreamDescriptors"),
+    asn::mandatoryComponent<&h222LogicalChannelParameters::resourceID>(offsetof(h222LogicalChannelParameters, resourceID), "ResourceID"),
+    asn::mandatoryComponent<&h222LogicalChannelParameters::subChannelID>(offsetof(h222LogicalChannelParameters, subChannelID), "SubChannelID"),
+    asn::optionalComponent<&h222LogicalChannelParameters::pcr_pid>(offsetof(h222LogicalChannelParameters, pcr_pid), "Pcr_pid"),
+    asn::optionalComponent<&h222LogicalChannelParameters::programDescriptors>(offsetof(h222LogicalChannelParameters, programDescriptors), "ProgramDescriptors"),
+    asn::optionalComponent<&h222LogicalChannelParameters::streamDescriptors>(offsetof(h222LogicalChannelParameters, streamDescriptors), "StreamDescriptors"),
 };
 static const asn::tagTriple h222LogicalChannelParametersComponentTags[] = {{0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 4, 0}, {0, 4, 0}};
 const asn::sequenceDescriptor h222LogicalChannelParameters::descriptor = asn::sequenceDescriptor::make(h222LogicalChannelParametersComponents, true, h222LogicalChannelParametersComponentTags);
@@ -166,8 +170,8 @@ asn::object* h222LogicalChannelParameters::create() { return new h222LogicalChan
 
 // h223LogicalChannelParameters::adaptationLayerType_choice::al3_sequence
 static const asn::componentEntry h223LogicalChannelParameters_adaptationLayerType_choice_al3_sequenceComponents[] = {
-    asn::mandatoryComponent<&h223LogicalChannelParameters::adaptationLayerType_choice::al3_sequence::controlFieldOctets>("ControlFieldOctets"),
-    asn::mandatoryComponent<&h223LogicalChannelParameters::adaptationLayerType_choice::al3_sequence::sendBufferSize>("SendBufferSize"),
+    asn::mandatoryComponent<&h223LogicalChannelParameters::adaptationLayerType_choice::al3_sequence::controlFieldOctets>(offsetof(h223LogicalChannelParameters::adaptationLayerType_choice::al3_sequence, controlFieldOctets), "ControlFieldOctets"),
+    asn::mandatoryComponent<&h223LogicalChannelParameters::adaptationLayerType_choice::al3_sequence::sendBufferSize>(offsetof(h223LogicalChannelParameters::adaptationLayerType_choice::al3_sequence, sendBufferSize), "SendBufferSize"),
 };
 static const asn::tagTriple h223LogicalChannelParameters_adaptationLayerType_choice_al3_sequenceComponentTags[] = {{0, 2, 0}, {0, 2, 0}};
 const asn::sequenceDescriptor h223LogicalChannelParameters::adaptationLayerType_choice::al3_sequence::descriptor = asn::sequenceDescriptor::make(h223LogicalChannelParameters_adaptationLayerType_choice_al3_sequenceComponents, false, h223LogicalChannelParameters_adaptationLayerType_choice_al3_sequenceComponentTags);
@@ -204,8 +208,8 @@ asn::object* h223LogicalChannelParameters::adaptationLayerType_choice::create() 
 
 // h223LogicalChannelParameters
 static const asn::componentEntry h223LogicalChannelParametersComponents[] = {
-    asn::mandatoryComponent<&h223LogicalChannelParameters::adaptationLayerType>("AdaptationLayerType"),
-    asn::mandatoryComponent<&h223LogicalChannelParameters::segmentableFlag>("SegmentableFlag"),
+    asn::mandatoryComponent<&h223LogicalChannelParameters::adaptationLayerType>(offsetof(h223LogicalChannelParameters, adaptationLayerType), "AdaptationLayerType"),
+    asn::mandatoryComponent<&h223LogicalChannelParameters::segmentableFlag>(offsetof(h223LogicalChannelParameters, segmentableFlag), "SegmentableFlag"),
 };
 static const asn::tagTriple h223LogicalChannelParametersComponentTags[] = {{0, 0, 0}, {0, 1, 0}};
 const asn::sequenceDescriptor h223LogicalChannelParameters::descriptor = asn::sequenceDescriptor::make(h223LogicalChannelParametersComponents, true, h223LogicalChannelParametersComponentTags);
@@ -269,14 +273,14 @@ asn::object* h223AL1MParameters::arqType_choice::create() { return new arqType_c
 
 // h223AL1MParameters
 static const asn::componentEntry h223AL1MParametersComponents[] = {
-    asn::mandatoryComponent<&h223AL1MParameters::transferMode>("TransferMode"),
-    asn::mandatoryComponent<&h223AL1MParameters::headerFEC>("HeaderFEC"),
-    asn::mandatoryComponent<&h223AL1MParameters::crcLength>("CrcLength"),
-    asn::mandatoryComponent<&h223AL1MParameters::rcpcCodeRate>("RcpcCodeRate"),
-    asn::mandatoryComponent<&h223AL1MParameters::arqType>("ArqType"),
-    asn::mandatoryComponent<&h223AL1MParameters::alpduInterleaving>("AlpduInterleaving"),
-    asn::mandatoryComponent<&h223AL1MParameters::alsduSplitting>("AlsduSplitting"),
-    asn::additionComponent<&h223AL1MParameters::rsCodeCorrection>("RsCodeCorrection"),
+    asn::mandatoryComponent<&h223AL1MParameters::transferMode>(offsetof(h223AL1MParameters, transferMode), "TransferMode"),
+    asn::mandatoryComponent<&h223AL1MParameters::headerFEC>(offsetof(h223AL1MParameters, headerFEC), "HeaderFEC"),
+    asn::mandatoryComponent<&h223AL1MParameters::crcLength>(offsetof(h223AL1MParameters, crcLength), "CrcLength"),
+    asn::mandatoryComponent<&h223AL1MParameters::rcpcCodeRate>(offsetof(h223AL1MParameters, rcpcCodeRate), "RcpcCodeRate"),
+    asn::mandatoryComponent<&h223AL1MParameters::arqType>(offsetof(h223AL1MParameters, arqType), "ArqType"),
+    asn::mandatoryComponent<&h223AL1MParameters::alpduInterleaving>(offsetof(h223AL1MParameters, alpduInterleaving), "AlpduInterleaving"),
+    asn::mandatoryComponent<&h223AL1MParameters::alsduSplitting>(offsetof(h223AL1MParameters, alsduSplitting), "AlsduSplitting"),
+    asn::additionComponent<&h223AL1MParameters::rsCodeCorrection>(offsetof(h223AL1MParameters, rsCodeCorrection), "RsCodeCorrection"),
 };
 static const asn::tagTriple h223AL1MParametersComponentTags[] = {{0, 0, 0}, {0, 0, 0}, {0, 0, 0}, {0, 2, 0}, {0, 0, 0}, {0, 1, 0}, {0, 1, 0}, {0, 2, 0}};
 const asn::sequenceDescriptor h223AL1MParameters::descriptor = asn::sequenceDescriptor::make(h223AL1MParametersComponents, true, h223AL1MParametersComponentTags);
@@ -306,8 +310,8 @@ asn::object* h223AL2MParameters::headerFEC_choice::create() { return new headerF
 
 // h223AL2MParameters
 static const asn::componentEntry h223AL2MParametersComponents[] = {
-    asn::mandatoryComponent<&h223AL2MParameters::headerFEC>("HeaderFEC"),
-    asn::mandatoryComponent<&h223AL2MParameters::alpduInterleaving>("AlpduInterleaving"),
+    asn::mandatoryComponent<&h223AL2MParameters::headerFEC>(offsetof(h223AL2MParameters, headerFEC), "HeaderFEC"),
+    asn::mandatoryComponent<&h223AL2MParameters::alpduInterleaving>(offsetof(h223AL2MParameters, alpduInterleaving), "AlpduInterleaving"),
 };
 static const asn::tagTriple h223AL2MParametersComponentTags[] = {{0, 0, 0}, {0, 1, 0}};
 const asn::sequenceDescriptor h223AL2MParameters::descriptor = asn::sequenceDescriptor::make(h223AL2MParametersComponents, true, h223AL2MParametersComponentTags);
@@ -362,12 +366,12 @@ asn::object* h223AL3MParameters::arqType_choice::create() { return new arqType_c
 
 // h223AL3MParameters
 static const asn::componentEntry h223AL3MParametersComponents[] = {
-    asn::mandatoryComponent<&h223AL3MParameters::headerFormat>("HeaderFormat"),
-    asn::mandatoryComponent<&h223AL3MParameters::crcLength>("CrcLength"),
-    asn::mandatoryComponent<&h223AL3MParameters::rcpcCodeRate>("RcpcCodeRate"),
-    asn::mandatoryComponent<&h223AL3MParameters::arqType>("ArqType"),
-    asn::mandatoryComponent<&h223AL3MParameters::alpduInterleaving>("AlpduInterleaving"),
-    asn::additionComponent<&h223AL3MParameters::rsCodeCorrection>("RsCodeCorrection"),
+    asn::mandatoryComponent<&h223AL3MParameters::headerFormat>(offsetof(h223AL3MParameters, headerFormat), "HeaderFormat"),
+    asn::mandatoryComponent<&h223AL3MParameters::crcLength>(offsetof(h223AL3MParameters, crcLength), "CrcLength"),
+    asn::mandatoryComponent<&h223AL3MParameters::rcpcCodeRate>(offsetof(h223AL3MParameters, rcpcCodeRate), "RcpcCodeRate"),
+    asn::mandatoryComponent<&h223AL3MParameters::arqType>(offsetof(h223AL3MParameters, arqType), "ArqType"),
+    asn::mandatoryComponent<&h223AL3MParameters::alpduInterleaving>(offsetof(h223AL3MParameters, alpduInterleaving), "AlpduInterleaving"),
+    asn::additionComponent<&h223AL3MParameters::rsCodeCorrection>(offsetof(h223AL3MParameters, rsCodeCorrection), "RsCodeCorrection"),
 };
 static const asn::tagTriple h223AL3MParametersComponentTags[] = {{0, 0, 0}, {0, 0, 0}, {0, 2, 0}, {0, 0, 0}, {0, 1, 0}, {0, 2, 0}};
 const asn::sequenceDescriptor h223AL3MParameters::descriptor = asn::sequenceDescriptor::make(h223AL3MParametersComponents, true, h223AL3MParametersComponentTags);
@@ -397,8 +401,8 @@ asn::object* h223AnnexCArqParameters::numberOfRetransmissions_choice::create() {
 
 // h223AnnexCArqParameters
 static const asn::componentEntry h223AnnexCArqParametersComponents[] = {
-    asn::mandatoryComponent<&h223AnnexCArqParameters::numberOfRetransmissions>("NumberOfRetransmissions"),
-    asn::mandatoryComponent<&h223AnnexCArqParameters::sendBufferSize>("SendBufferSize"),
+    asn::mandatoryComponent<&h223AnnexCArqParameters::numberOfRetransmissions>(offsetof(h223AnnexCArqParameters, numberOfRetransmissions), "NumberOfRetransmissions"),
+    asn::mandatoryComponent<&h223AnnexCArqParameters::sendBufferSize>(offsetof(h223AnnexCArqParameters, sendBufferSize), "SendBufferSize"),
 };
 static const asn::tagTriple h223AnnexCArqParametersComponentTags[] = {{0, 0, 0}, {0, 2, 0}};
 const asn::sequenceDescriptor h223AnnexCArqParameters::descriptor = asn::sequenceDescriptor::make(h223AnnexCArqParametersComponents, true, h223AnnexCArqParametersComponentTags);
@@ -429,9 +433,9 @@ asn::object* cRCLength::create() { return new cRCLength; }
 
 // v76HDLCParameters
 static const asn::componentEntry v76HDLCParametersComponents[] = {
-    asn::mandatoryComponent<&v76HDLCParameters::crcLength>("CrcLength"),
-    asn::mandatoryComponent<&v76HDLCParameters::n401>("N401"),
-    asn::mandatoryComponent<&v76HDLCParameters::loopbackTestProcedure>("LoopbackTestProcedure"),
+    asn::mandatoryComponent<&v76HDLCParameters::crcLength>(offsetof(v76HDLCParameters, crcLength), "CrcLength"),
+    asn::mandatoryComponent<&v76HDLCParameters::n401>(offsetof(v76HDLCParameters, n401), "N401"),
+    asn::mandatoryComponent<&v76HDLCParameters::loopbackTestProcedure>(offsetof(v76HDLCParameters, loopbackTestProcedure), "LoopbackTestProcedure"),
 };
 static const asn::tagTriple v76HDLCParametersComponentTags[] = {{0, 0, 0}, {0, 2, 0}, {0, 1, 0}};
 const asn::sequenceDescriptor v76HDLCParameters::descriptor = asn::sequenceDescriptor::make(v76HDLCParametersComponents, true, v76HDLCParametersComponentTags);
@@ -472,8 +476,8 @@ asn::object* v76LogicalChannelParameters::mode_choice::eRM_sequence::recovery_ch
 
 // v76LogicalChannelParameters::mode_choice::eRM_sequence
 static const asn::componentEntry v76LogicalChannelParameters_mode_choice_eRM_sequenceComponents[] = {
-    asn::mandatoryComponent<&v76LogicalChannelParameters::mode_choice::eRM_sequence::windowSize>("WindowSize"),
-    asn::mandatoryComponent<&v76LogicalChannelParameters::mode_choice::eRM_sequence::recovery>("Recovery"),
+    asn::mandatoryComponent<&v76LogicalChannelParameters::mode_choice::eRM_sequence::windowSize>(offsetof(v76LogicalChannelParameters::mode_choice::eRM_sequence, windowSize), "WindowSize"),
+    asn::mandatoryComponent<&v76LogicalChannelParameters::mode_choice::eRM_sequence::recovery>(offsetof(v76LogicalChannelParameters::mode_choice::eRM_sequence, recovery), "Recovery"),
 };
 static const asn::tagTriple v76LogicalChannelParameters_mode_choice_eRM_sequenceComponentTags[] = {{0, 2, 0}, {0, 0, 0}};
 const asn::sequenceDescriptor v76LogicalChannelParameters::mode_choice::eRM_sequence::descriptor = asn::sequenceDescriptor::make(v76LogicalChannelParameters_mode_choice_eRM_sequenceComponents, true, v76LogicalChannelParameters_mode_choice_eRM_sequenceComponentTags);
@@ -503,11 +507,11 @@ asn::object* v76LogicalChannelParameters::mode_choice::create() { return new mod
 
 // v76LogicalChannelParameters
 static const asn::componentEntry v76LogicalChannelParametersComponents[] = {
-    asn::mandatoryComponent<&v76LogicalChannelParameters::hdlcParameters>("HdlcParameters"),
-    asn::mandatoryComponent<&v76LogicalChannelParameters::suspendResume>("SuspendResume"),
-    asn::mandatoryComponent<&v76LogicalChannelParameters::uIH>("UIH"),
-    asn::mandatoryComponent<&v76LogicalChannelParameters::mode>("Mode"),
-    asn::mandatoryComponent<&v76LogicalChannelParameters::v75Parameters>("V75Parameters"),
+    asn::mandatoryComponent<&v76LogicalChannelParameters::hdlcParameters>(offsetof(v76LogicalChannelParameters, hdlcParameters), "HdlcParameters"),
+    asn::mandatoryComponent<&v76LogicalChannelParameters::suspendResume>(offsetof(v76LogicalChannelParameters, suspendResume), "SuspendResume"),
+    asn::mandatoryComponent<&v76LogicalChannelParameters::uIH>(offsetof(v76LogicalChannelParameters, uIH), "UIH"),
+    asn::mandatoryComponent<&v76LogicalChannelParameters::mode>(offsetof(v76LogicalChannelParameters, mode), "Mode"),
+    asn::mandatoryComponent<&v76LogicalChannelParameters::v75Parameters>(offsetof(v76LogicalChannelParameters, v75Parameters), "V75Parameters"),
 };
 static const asn::tagTriple v76LogicalChannelParametersComponentTags[] = {{0, 16, 1}, {0, 0, 0}, {0, 1, 0}, {0, 0, 0}, {0, 16, 1}};
 const asn::sequenceDescriptor v76LogicalChannelParameters::descriptor = asn::sequenceDescriptor::make(v76LogicalChannelParametersComponents, true, v76LogicalChannelParametersComponentTags);
@@ -537,20 +541,20 @@ asn::object* h2250LogicalChannelParameters::mediaPacketization_choice::create() 
 
 // h2250LogicalChannelParameters
 static const asn::componentEntry h2250LogicalChannelParametersComponents[] = {
-    asn::optionalComponent<&h2250LogicalChannelParameters::nonStandard>("NonStandard"),
-    asn::mandatoryComponent<&h2250LogicalChannelParameters::sessionID>("SessionID"),
-    asn::optionalComponent<&h2250LogicalChannelParameters::associatedSessionID>("AssociatedSessionID"),
-    asn::optionalComponent<&h2250LogicalChannelParameters::mediaChannel>("MediaChannel"),
-    asn::optionalComponent<&h2250LogicalChannelParameters::mediaGuaranteedDelivery>("MediaGuaranteedDelivery"),
-    asn::optionalComponent<&h2250LogicalChannelParameters::mediaControlChannel>("MediaControlChannel"),
-    asn::optionalComponent<&h2250LogicalChannelParameters::mediaControlGuaranteedDelivery>("MediaControlGuaranteedDelivery"),
-    asn::optionalComponent<&h2250LogicalChannelParameters::silenceSuppression>("SilenceSuppression"),
-    asn::optionalComponent<&h2250LogicalChannelParameters::destination>("Destination"),
-    asn::optionalComponent<&h2250LogicalChannelParameters::dynamicRTPPayloadType>("DynamicRTPPayloadType"),
-    asn::optionalComponent<&h2250LogicalChannelParameters::mediaPacketization>("MediaPacketization"),
-    asn::additionComponent<&h2250LogicalChannelParameters::transportCapability>("TransportCapability"),
-    asn::additionComponent<&h2250LogicalChannelParameters::redundancyEncoding>("RedundancyEncoding"),
-    asn::additionComponent<&h2250LogicalChannelParameters::source>("Source"),
+    asn::optionalComponent<&h2250LogicalChannelParameters::nonStandard>(offsetof(h2250LogicalChannelParameters, nonStandard), "NonStandard"),
+    asn::mandatoryComponent<&h2250LogicalChannelParameters::sessionID>(offsetof(h2250LogicalChannelParameters, sessionID), "SessionID"),
+    asn::optionalComponent<&h2250LogicalChannelParameters::associatedSessionID>(offsetof(h2250LogicalChannelParameters, associatedSessionID), "AssociatedSessionID"),
+    asn::optionalComponent<&h2250LogicalChannelParameters::mediaChannel>(offsetof(h2250LogicalChannelParameters, mediaChannel), "MediaChannel"),
+    asn::optionalComponent<&h2250LogicalChannelParameters::mediaGuaranteedDelivery>(offsetof(h2250LogicalChannelParameters, mediaGuaranteedDelivery), "MediaGuaranteedDelivery"),
+    asn::optionalComponent<&h2250LogicalChannelParameters::mediaControlChannel>(offsetof(h2250LogicalChannelParameters, mediaControlChannel), "MediaControlChannel"),
+    asn::optionalComponent<&h2250LogicalChannelParameters::mediaControlGuaranteedDelivery>(offsetof(h2250LogicalChannelParameters, mediaControlGuaranteedDelivery), "MediaControlGuaranteedDelivery"),
+    asn::optionalComponent<&h2250LogicalChannelParameters::silenceSuppression>(offsetof(h2250LogicalChannelParameters, silenceSuppression), "SilenceSuppression"),
+    asn::optionalComponent<&h2250LogicalChannelParameters::destination>(offsetof(h2250LogicalChannelParameters, destination), "Destination"),
+    asn::optionalComponent<&h2250LogicalChannelParameters::dynamicRTPPayloadType>(offsetof(h2250LogicalChannelParameters, dynamicRTPPayloadType), "DynamicRTPPayloadType"),
+    asn::optionalComponent<&h2250LogicalChannelParameters::mediaPacketization>(offsetof(h2250LogicalChannelParameters, mediaPacketization), "MediaPacketization"),
+    asn::additionComponent<&h2250LogicalChannelParameters::transportCapability>(offsetof(h2250LogicalChannelParameters, transportCapability), "TransportCapability"),
+    asn::additionComponent<&h2250LogicalChannelParameters::redundancyEncoding>(offsetof(h2250LogicalChannelParameters, redundancyEncoding), "RedundancyEncoding"),
+    asn::additionComponent<&h2250LogicalChannelParameters::source>(offsetof(h2250LogicalChannelParameters, source), "Source"),
 };
 static const asn::tagTriple h2250LogicalChannelParametersComponentTags[] = {{0, 16, 0}, {0, 2, 0}, {0, 2, 0}, {0, 0, 0}, {0, 1, 0}, {0, 0, 0}, {0, 1, 0}, {0, 1, 0}, {0, 16, 1}, {0, 2, 0}, {0, 0, 0}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}};
 const asn::sequenceDescriptor h2250LogicalChannelParameters::descriptor = asn::sequenceDescriptor::make(h2250LogicalChannelParametersComponents, true, h2250LogicalChannelParametersComponentTags);
@@ -581,8 +585,8 @@ asn::object* rTPPayloadType::payloadDescriptor_choice::create() { return new pay
 
 // rTPPayloadType
 static const asn::componentEntry rTPPayloadTypeComponents[] = {
-    asn::mandatoryComponent<&rTPPayloadType::payloadDescriptor>("PayloadDescriptor"),
-    asn::optionalComponent<&rTPPayloadType::payloadType>("PayloadType"),
+    asn::mandatoryComponent<&rTPPayloadType::payloadDescriptor>(offsetof(rTPPayloadType, payloadDescriptor), "PayloadDescriptor"),
+    asn::optionalComponent<&rTPPayloadType::payloadType>(offsetof(rTPPayloadType, payloadType), "PayloadType"),
 };
 static const asn::tagTriple rTPPayloadTypeComponentTags[] = {{0, 0, 0}, {0, 2, 0}};
 const asn::sequenceDescriptor rTPPayloadType::descriptor = asn::sequenceDescriptor::make(rTPPayloadTypeComponents, true, rTPPayloadTypeComponentTags);
@@ -603,8 +607,8 @@ asn::object* rTPPayloadType::create() { return new rTPPayloadType; }
 
 // redundancyEncoding::rtpRedundancyEncoding_sequence
 static const asn::componentEntry redundancyEncoding_rtpRedundancyEncoding_sequenceComponents[] = {
-    asn::optionalComponent<&redundancyEncoding::rtpRedundancyEncoding_sequence::primary>("Primary"),
-    asn::optionalComponent<&redundancyEncoding::rtpRedundancyEncoding_sequence::secondary>("Secondary"),
+    asn::optionalComponent<&redundancyEncoding::rtpRedundancyEncoding_sequence::primary>(offsetof(redundancyEncoding::rtpRedundancyEncoding_sequence, primary), "Primary"),
+    asn::optionalComponent<&redundancyEncoding::rtpRedundancyEncoding_sequence::secondary>(offsetof(redundancyEncoding::rtpRedundancyEncoding_sequence, secondary), "Secondary"),
 };
 static const asn::tagTriple redundancyEncoding_rtpRedundancyEncoding_sequenceComponentTags[] = {{0, 16, 1}, {0, 16, 0}};
 const asn::sequenceDescriptor redundancyEncoding::rtpRedundancyEncoding_sequence::descriptor = asn::sequenceDescriptor::make(redundancyEncoding_rtpRedundancyEncoding_sequenceComponents, true, redundancyEncoding_rtpRedundancyEncoding_sequenceComponentTags);
@@ -625,9 +629,9 @@ asn::object* redundancyEncoding::rtpRedundancyEncoding_sequence::create() { retu
 
 // redundancyEncoding
 static const asn::componentEntry redundancyEncodingComponents[] = {
-    asn::mandatoryComponent<&redundancyEncoding::redundancyEncodingMethod>("RedundancyEncodingMethod"),
-    asn::optionalComponent<&redundancyEncoding::secondaryEncoding>("SecondaryEncoding"),
-    asn::additionComponent<&redundancyEncoding::rtpRedundancyEncoding>("RtpRedundancyEncoding"),
+    asn::mandatoryComponent<&redundancyEncoding::redundancyEncodingMethod>(offsetof(redundancyEncoding, redundancyEncodingMethod), "RedundancyEncodingMethod"),
+    asn::optionalComponent<&redundancyEncoding::secondaryEncoding>(offsetof(redundancyEncoding, secondaryEncoding), "SecondaryEncoding"),
+    asn::additionComponent<&redundancyEncoding::rtpRedundancyEncoding>(offsetof(redundancyEncoding, rtpRedundancyEncoding), "RtpRedundancyEncoding"),
 };
 static const asn::tagTriple redundancyEncodingComponentTags[] = {{0, 0, 0}, {0, 0, 0}, {0, 16, 1}};
 const asn::sequenceDescriptor redundancyEncoding::descriptor = asn::sequenceDescriptor::make(redundancyEncodingComponents, true, redundancyEncodingComponentTags);
@@ -648,8 +652,8 @@ asn::object* redundancyEncoding::create() { return new redundancyEncoding; }
 
 // redundancyEncodingElement
 static const asn::componentEntry redundancyEncodingElementComponents[] = {
-    asn::mandatoryComponent<&redundancyEncodingElement::dataType>("DataType"),
-    asn::optionalComponent<&redundancyEncodingElement::payloadType>("PayloadType"),
+    asn::mandatoryComponent<&redundancyEncodingElement::dataType>(offsetof(redundancyEncodingElement, dataType), "DataType"),
+    asn::optionalComponent<&redundancyEncodingElement::payloadType>(offsetof(redundancyEncodingElement, payloadType), "PayloadType"),
 };
 static const asn::tagTriple redundancyEncodingElementComponentTags[] = {{0, 0, 0}, {0, 2, 0}};
 const asn::sequenceDescriptor redundancyEncodingElement::descriptor = asn::sequenceDescriptor::make(redundancyEncodingElementComponents, true, redundancyEncodingElementComponentTags);
@@ -670,8 +674,8 @@ asn::object* redundancyEncodingElement::create() { return new redundancyEncoding
 
 // multiplePayloadStreamElement
 static const asn::componentEntry multiplePayloadStreamElementComponents[] = {
-    asn::mandatoryComponent<&multiplePayloadStreamElement::dataType>("DataType"),
-    asn::optionalComponent<&multiplePayloadStreamElement::payloadType>("PayloadType"),
+    asn::mandatoryComponent<&multiplePayloadStreamElement::dataType>(offsetof(multiplePayloadStreamElement, dataType), "DataType"),
+    asn::optionalComponent<&multiplePayloadStreamElement::payloadType>(offsetof(multiplePayloadStreamElement, payloadType), "PayloadType"),
 };
 static const asn::tagTriple multiplePayloadStreamElementComponentTags[] = {{0, 0, 0}, {0, 2, 0}};
 const asn::sequenceDescriptor multiplePayloadStreamElement::descriptor = asn::sequenceDescriptor::make(multiplePayloadStreamElementComponents, true, multiplePayloadStreamElementComponentTags);
@@ -692,7 +696,7 @@ asn::object* multiplePayloadStreamElement::create() { return new multiplePayload
 
 // multiplePayloadStream
 static const asn::componentEntry multiplePayloadStreamComponents[] = {
-    asn::mandatoryComponent<&multiplePayloadStream::elements>("Elements"),
+    asn::mandatoryComponent<&multiplePayloadStream::elements>(offsetof(multiplePayloadStream, elements), "Elements"),
 };
 static const asn::tagTriple multiplePayloadStreamComponentTags[] = {{0, 16, 0}};
 const asn::sequenceDescriptor multiplePayloadStream::descriptor = asn::sequenceDescriptor::make(multiplePayloadStreamComponents, true, multiplePayloadStreamComponentTags);
@@ -713,8 +717,8 @@ asn::object* multiplePayloadStream::create() { return new multiplePayloadStream;
 
 // depFECData::rfc2733_sequence::mode_choice::separateStream_choice::differentPort_sequence
 static const asn::componentEntry depFECData_rfc2733_sequence_mode_choice_separateStream_choice_differentPort_sequenceComponents[] = {
-    asn::mandatoryComponent<&depFECData::rfc2733_sequence::mode_choice::separateStream_choice::differentPort_sequence::protectedSessionID>("ProtectedSessionID"),
-    asn::optionalComponent<&depFECData::rfc2733_sequence::mode_choice::separateStream_choice::differentPort_sequence::protectedPayloadType>("ProtectedPayloadType"),
+    asn::mandatoryComponent<&depFECData::rfc2733_sequence::mode_choice::separateStream_choice::differentPort_sequence::protectedSessionID>(offsetof(depFECData::rfc2733_sequence::mode_choice::separateStream_choice::differentPort_sequence, protectedSessionID), "ProtectedSessionID"),
+    asn::optionalComponent<&depFECData::rfc2733_sequence::mode_choice::separateStream_choice::differentPort_sequence::protectedPayloadType>(offsetof(depFECData::rfc2733_sequence::mode_choice::separateStream_choice::differentPort_sequence, protectedPayloadType), "ProtectedPayloadType"),
 };
 static const asn::tagTriple depFECData_rfc2733_sequence_mode_choice_separateStream_choice_differentPort_sequenceComponentTags[] = {{0, 2, 0}, {0, 2, 0}};
 const asn::sequenceDescriptor depFECData::rfc2733_sequence::mode_choice::separateStream_choice::differentPort_sequence::descriptor = asn::sequenceDescriptor::make(depFECData_rfc2733_sequence_mode_choice_separateStream_choice_differentPort_sequenceComponents, true, depFECData_rfc2733_sequence_mode_choice_separateStream_choice_differentPort_sequenceComponentTags);
@@ -735,7 +739,7 @@ asn::object* depFECData::rfc2733_sequence::mode_choice::separateStream_choice::d
 
 // depFECData::rfc2733_sequence::mode_choice::separateStream_choice::samePort_sequence
 static const asn::componentEntry depFECData_rfc2733_sequence_mode_choice_separateStream_choice_samePort_sequenceComponents[] = {
-    asn::mandatoryComponent<&depFECData::rfc2733_sequence::mode_choice::separateStream_choice::samePort_sequence::protectedPayloadType>("ProtectedPayloadType"),
+    asn::mandatoryComponent<&depFECData::rfc2733_sequence::mode_choice::separateStream_choice::samePort_sequence::protectedPayloadType>(offsetof(depFECData::rfc2733_sequence::mode_choice::separateStream_choice::samePort_sequence, protectedPayloadType), "ProtectedPayloadType"),
 };
 static const asn::tagTriple depFECData_rfc2733_sequence_mode_choice_separateStream_choice_samePort_sequenceComponentTags[] = {{0, 2, 0}};
 const asn::sequenceDescriptor depFECData::rfc2733_sequence::mode_choice::separateStream_choice::samePort_sequence::descriptor = asn::sequenceDescriptor::make(depFECData_rfc2733_sequence_mode_choice_separateStream_choice_samePort_sequenceComponents, true, depFECData_rfc2733_sequence_mode_choice_separateStream_choice_samePort_sequenceComponentTags);
@@ -774,7 +778,7 @@ asn::object* depFECData::rfc2733_sequence::mode_choice::create() { return new mo
 
 // depFECData::rfc2733_sequence
 static const asn::componentEntry depFECData_rfc2733_sequenceComponents[] = {
-    asn::mandatoryComponent<&depFECData::rfc2733_sequence::mode>("Mode"),
+    asn::mandatoryComponent<&depFECData::rfc2733_sequence::mode>(offsetof(depFECData::rfc2733_sequence, mode), "Mode"),
 };
 static const asn::tagTriple depFECData_rfc2733_sequenceComponentTags[] = {{0, 0, 0}};
 const asn::sequenceDescriptor depFECData::rfc2733_sequence::descriptor = asn::sequenceDescriptor::make(depFECData_rfc2733_sequenceComponents, true, depFECData_rfc2733_sequenceComponentTags);
@@ -820,7 +824,7 @@ asn::object* fECData::rfc2733_sequence::pktMode_choice::rfc2733sameport_sequence
 
 // fECData::rfc2733_sequence::pktMode_choice::rfc2733diffport_sequence
 static const asn::componentEntry fECData_rfc2733_sequence_pktMode_choice_rfc2733diffport_sequenceComponents[] = {
-    asn::mandatoryComponent<&fECData::rfc2733_sequence::pktMode_choice::rfc2733diffport_sequence::protectedChannel>("ProtectedChannel"),
+    asn::mandatoryComponent<&fECData::rfc2733_sequence::pktMode_choice::rfc2733diffport_sequence::protectedChannel>(offsetof(fECData::rfc2733_sequence::pktMode_choice::rfc2733diffport_sequence, protectedChannel), "ProtectedChannel"),
 };
 static const asn::tagTriple fECData_rfc2733_sequence_pktMode_choice_rfc2733diffport_sequenceComponentTags[] = {{0, 2, 0}};
 const asn::sequenceDescriptor fECData::rfc2733_sequence::pktMode_choice::rfc2733diffport_sequence::descriptor = asn::sequenceDescriptor::make(fECData_rfc2733_sequence_pktMode_choice_rfc2733diffport_sequenceComponents, true, fECData_rfc2733_sequence_pktMode_choice_rfc2733diffport_sequenceComponentTags);
@@ -851,9 +855,9 @@ asn::object* fECData::rfc2733_sequence::pktMode_choice::create() { return new pk
 
 // fECData::rfc2733_sequence
 static const asn::componentEntry fECData_rfc2733_sequenceComponents[] = {
-    asn::mandatoryComponent<&fECData::rfc2733_sequence::protectedPayloadType>("ProtectedPayloadType"),
-    asn::optionalComponent<&fECData::rfc2733_sequence::fecScheme>("FecScheme"),
-    asn::mandatoryComponent<&fECData::rfc2733_sequence::pktMode>("PktMode"),
+    asn::mandatoryComponent<&fECData::rfc2733_sequence::protectedPayloadType>(offsetof(fECData::rfc2733_sequence, protectedPayloadType), "ProtectedPayloadType"),
+    asn::optionalComponent<&fECData::rfc2733_sequence::fecScheme>(offsetof(fECData::rfc2733_sequence, fecScheme), "FecScheme"),
+    asn::mandatoryComponent<&fECData::rfc2733_sequence::pktMode>(offsetof(fECData::rfc2733_sequence, pktMode), "PktMode"),
 };
 static const asn::tagTriple fECData_rfc2733_sequenceComponentTags[] = {{0, 2, 0}, {0, 6, 0}, {0, 0, 0}};
 const asn::sequenceDescriptor fECData::rfc2733_sequence::descriptor = asn::sequenceDescriptor::make(fECData_rfc2733_sequenceComponents, true, fECData_rfc2733_sequenceComponentTags);
@@ -891,8 +895,8 @@ asn::object* transportAddress::create() { return new transportAddress; }
 
 // unicastAddress::iPAddress_sequence
 static const asn::componentEntry unicastAddress_iPAddress_sequenceComponents[] = {
-    asn::mandatoryComponent<&unicastAddress::iPAddress_sequence::network>("Network"),
-    asn::mandatoryComponent<&unicastAddress::iPAddress_sequence::tsapIdentifier>("TsapIdentifier"),
+    asn::mandatoryComponent<&unicastAddress::iPAddress_sequence::network>(offsetof(unicastAddress::iPAddress_sequence, network), "Network"),
+    asn::mandatoryComponent<&unicastAddress::iPAddress_sequence::tsapIdentifier>(offsetof(unicastAddress::iPAddress_sequence, tsapIdentifier), "TsapIdentifier"),
 };
 static const asn::tagTriple unicastAddress_iPAddress_sequenceComponentTags[] = {{0, 4, 0}, {0, 2, 0}};
 const asn::sequenceDescriptor unicastAddress::iPAddress_sequence::descriptor = asn::sequenceDescriptor::make(unicastAddress_iPAddress_sequenceComponents, true, unicastAddress_iPAddress_sequenceComponentTags);
@@ -913,9 +917,9 @@ asn::object* unicastAddress::iPAddress_sequence::create() { return new iPAddress
 
 // unicastAddress::iPXAddress_sequence
 static const asn::componentEntry unicastAddress_iPXAddress_sequenceComponents[] = {
-    asn::mandatoryComponent<&unicastAddress::iPXAddress_sequence::node>("Node"),
-    asn::mandatoryComponent<&unicastAddress::iPXAddress_sequence::netnum>("Netnum"),
-    asn::mandatoryComponent<&unicastAddress::iPXAddress_sequence::tsapIdentifier>("TsapIdentifier"),
+    asn::mandatoryComponent<&unicastAddress::iPXAddress_sequence::node>(offsetof(unicastAddress::iPXAddress_sequence, node), "Node"),
+    asn::mandatoryComponent<&unicastAddress::iPXAddress_sequence::netnum>(offsetof(unicastAddress::iPXAddress_sequence, netnum), "Netnum"),
+    asn::mandatoryComponent<&unicastAddress::iPXAddress_sequence::tsapIdentifier>(offsetof(unicastAddress::iPXAddress_sequence, tsapIdentifier), "TsapIdentifier"),
 };
 static const asn::tagTriple unicastAddress_iPXAddress_sequenceComponentTags[] = {{0, 4, 0}, {0, 4, 0}, {0, 4, 0}};
 const asn::sequenceDescriptor unicastAddress::iPXAddress_sequence::descriptor = asn::sequenceDescriptor::make(unicastAddress_iPXAddress_sequenceComponents, true, unicastAddress_iPXAddress_sequenceComponentTags);
@@ -936,8 +940,8 @@ asn::object* unicastAddress::iPXAddress_sequence::create() { return new iPXAddre
 
 // unicastAddress::iP6Address_sequence
 static const asn::componentEntry unicastAddress_iP6Address_sequenceComponents[] = {
-    asn::mandatoryComponent<&unicastAddress::iP6Address_sequence::network>("Network"),
-    asn::mandatoryComponent<&unicastAddress::iP6Address_sequence::tsapIdentifier>("TsapIdentifier"),
+    asn::mandatoryComponent<&unicastAddress::iP6Address_sequence::network>(offsetof(unicastAddress::iP6Address_sequence, network), "Network"),
+    asn::mandatoryComponent<&unicastAddress::iP6Address_sequence::tsapIdentifier>(offsetof(unicastAddress::iP6Address_sequence, tsapIdentifier), "TsapIdentifier"),
 };
 static const asn::tagTriple unicastAddress_iP6Address_sequenceComponentTags[] = {{0, 4, 0}, {0, 2, 0}};
 const asn::sequenceDescriptor unicastAddress::iP6Address_sequence::descriptor = asn::sequenceDescriptor::make(unicastAddress_iP6Address_sequenceComponents, true, unicastAddress_iP6Address_sequenceComponentTags);
@@ -967,10 +971,10 @@ asn::object* unicastAddress::iPSourceRouteAddress_sequence::routing_choice::crea
 
 // unicastAddress::iPSourceRouteAddress_sequence
 static const asn::componentEntry unicastAddress_iPSourceRouteAddress_sequenceComponents[] = {
-    asn::mandatoryComponent<&unicastAddress::iPSourceRouteAddress_sequence::routing>("Routing"),
-    asn::mandatoryComponent<&unicastAddress::iPSourceRouteAddress_sequence::network>("Network"),
-    asn::mandatoryComponent<&unicastAddress::iPSourceRouteAddress_sequence::tsapIdentifier>("TsapIdentifier"),
-    asn::mandatoryComponent<&unicastAddress::iPSourceRouteAddress_sequence::route>("Route"),
+    asn::mandatoryComponent<&unicastAddress::iPSourceRouteAddress_sequence::routing>(offsetof(unicastAddress::iPSourceRouteAddress_sequence, routing), "Routing"),
+    asn::mandatoryComponent<&unicastAddress::iPSourceRouteAddress_sequence::network>(offsetof(unicastAddress::iPSourceRouteAddress_sequence, network), "Network"),
+    asn::mandatoryComponent<&unicastAddress::iPSourceRouteAddress_sequence::tsapIdentifier>(offsetof(unicastAddress::iPSourceRouteAddress_sequence, tsapIdentifier), "TsapIdentifier"),
+    asn::mandatoryComponent<&unicastAddress::iPSourceRouteAddress_sequence::route>(offsetof(unicastAddress::iPSourceRouteAddress_sequence, route), "Route"),
 };
 static const asn::tagTriple unicastAddress_iPSourceRouteAddress_sequenceComponentTags[] = {{0, 0, 0}, {0, 4, 0}, {0, 2, 0}, {0, 16, 0}};
 const asn::sequenceDescriptor unicastAddress::iPSourceRouteAddress_sequence::descriptor = asn::sequenceDescriptor::make(unicastAddress_iPSourceRouteAddress_sequenceComponents, true, unicastAddress_iPSourceRouteAddress_sequenceComponentTags);
@@ -1005,8 +1009,8 @@ asn::object* unicastAddress::create() { return new unicastAddress; }
 
 // multicastAddress::iPAddress_sequence
 static const asn::componentEntry multicastAddress_iPAddress_sequenceComponents[] = {
-    asn::mandatoryComponent<&multicastAddress::iPAddress_sequence::network>("Network"),
-    asn::mandatoryComponent<&multicastAddress::iPAddress_sequence::tsapIdentifier>("TsapIdentifier"),
+    asn::mandatoryComponent<&multicastAddress::iPAddress_sequence::network>(offsetof(multicastAddress::iPAddress_sequence, network), "Network"),
+    asn::mandatoryComponent<&multicastAddress::iPAddress_sequence::tsapIdentifier>(offsetof(multicastAddress::iPAddress_sequence, tsapIdentifier), "TsapIdentifier"),
 };
 static const asn::tagTriple multicastAddress_iPAddress_sequenceComponentTags[] = {{0, 4, 0}, {0, 2, 0}};
 const asn::sequenceDescriptor multicastAddress::iPAddress_sequence::descriptor = asn::sequenceDescriptor::make(multicastAddress_iPAddress_sequenceComponents, true, multicastAddress_iPAddress_sequenceComponentTags);
@@ -1027,8 +1031,8 @@ asn::object* multicastAddress::iPAddress_sequence::create() { return new iPAddre
 
 // multicastAddress::iP6Address_sequence
 static const asn::componentEntry multicastAddress_iP6Address_sequenceComponents[] = {
-    asn::mandatoryComponent<&multicastAddress::iP6Address_sequence::network>("Network"),
-    asn::mandatoryComponent<&multicastAddress::iP6Address_sequence::tsapIdentifier>("TsapIdentifier"),
+    asn::mandatoryComponent<&multicastAddress::iP6Address_sequence::network>(offsetof(multicastAddress::iP6Address_sequence, network), "Network"),
+    asn::mandatoryComponent<&multicastAddress::iP6Address_sequence::tsapIdentifier>(offsetof(multicastAddress::iP6Address_sequence, tsapIdentifier), "TsapIdentifier"),
 };
 static const asn::tagTriple multicastAddress_iP6Address_sequenceComponentTags[] = {{0, 4, 0}, {0, 2, 0}};
 const asn::sequenceDescriptor multicastAddress::iP6Address_sequence::descriptor = asn::sequenceDescriptor::make(multicastAddress_iP6Address_sequenceComponents, true, multicastAddress_iP6Address_sequenceComponentTags);
@@ -1060,11 +1064,11 @@ asn::object* multicastAddress::create() { return new multicastAddress; }
 
 // encryptionSync
 static const asn::componentEntry encryptionSyncComponents[] = {
-    asn::optionalComponent<&encryptionSync::nonStandard>("NonStandard"),
-    asn::mandatoryComponent<&encryptionSync::synchFlag>("SynchFlag"),
-    asn::mandatoryComponent<&encryptionSync::h235Key>("H235Key"),
-    asn::optionalComponent<&encryptionSync::escrowentry>("Escrowentry"),
-    asn::additionComponent<&encryptionSync::genericParameter>("GenericParameter"),
+    asn::optionalComponent<&encryptionSync::nonStandard>(offsetof(encryptionSync, nonStandard), "NonStandard"),
+    asn::mandatoryComponent<&encryptionSync::synchFlag>(offsetof(encryptionSync, synchFlag), "SynchFlag"),
+    asn::mandatoryComponent<&encryptionSync::h235Key>(offsetof(encryptionSync, h235Key), "H235Key"),
+    asn::optionalComponent<&encryptionSync::escrowentry>(offsetof(encryptionSync, escrowentry), "Escrowentry"),
+    asn::additionComponent<&encryptionSync::genericParameter>(offsetof(encryptionSync, genericParameter), "GenericParameter"),
 };
 static const asn::tagTriple encryptionSyncComponentTags[] = {{0, 16, 1}, {0, 2, 0}, {0, 4, 0}, {0, 16, 0}, {0, 16, 1}};
 const asn::sequenceDescriptor encryptionSync::descriptor = asn::sequenceDescriptor::make(encryptionSyncComponents, true, encryptionSyncComponentTags);
@@ -1085,8 +1089,8 @@ asn::object* encryptionSync::create() { return new encryptionSync; }
 
 // escrowData
 static const asn::componentEntry escrowDataComponents[] = {
-    asn::mandatoryComponent<&escrowData::escrowID>("EscrowID"),
-    asn::mandatoryComponent<&escrowData::escrowValue>("EscrowValue"),
+    asn::mandatoryComponent<&escrowData::escrowID>(offsetof(escrowData, escrowID), "EscrowID"),
+    asn::mandatoryComponent<&escrowData::escrowValue>(offsetof(escrowData, escrowValue), "EscrowValue"),
 };
 static const asn::tagTriple escrowDataComponentTags[] = {{0, 6, 0}, {0, 3, 0}};
 const asn::sequenceDescriptor escrowData::descriptor = asn::sequenceDescriptor::make(escrowDataComponents, true, escrowDataComponentTags);
@@ -1116,10 +1120,10 @@ asn::object* openLogicalChannelAck::reverseLogicalChannelParameters_sequence::mu
 
 // openLogicalChannelAck::reverseLogicalChannelParameters_sequence
 static const asn::componentEntry openLogicalChannelAck_reverseLogicalChannelParameters_sequenceComponents[] = {
-    asn::mandatoryComponent<&openLogicalChannelAck::reverseLogicalChannelParameters_sequence::reverseLogicalChannelNumber>("ReverseLogicalChannelNumber"),
-    asn::optionalComponent<&openLogicalChannelAck::reverseLogicalChannelParameters_sequence::portNumber>("PortNumber"),
-    asn::optionalComponent<&openLogicalChannelAck::reverseLogicalChannelParameters_sequence::multiplexParameters>("MultiplexParameters"),
-    asn::additionComponent<&openLogicalChannelAck::reverseLogicalChannelParameters_sequence::replacementFor>("ReplacementFor"),
+    asn::mandatoryComponent<&openLogicalChannelAck::reverseLogicalChannelParameters_sequence::reverseLogicalChannelNumber>(offsetof(openLogicalChannelAck::reverseLogicalChannelParameters_sequence, reverseLogicalChannelNumber), "ReverseLogicalChannelNumber"),
+    asn::optionalComponent<&openLogicalChannelAck::reverseLogicalChannelParameters_sequence::portNumber>(offsetof(openLogicalChannelAck::reverseLogicalChannelParameters_sequence, portNumber), "PortNumber"),
+    asn::optionalComponent<&openLogicalChannelAck::reverseLogicalChannelParameters_sequence::multiplexParameters>(offsetof(openLogicalChannelAck::reverseLogicalChannelParameters_sequence, multiplexParameters), "MultiplexParameters"),
+    asn::additionComponent<&openLogicalChannelAck::reverseLogicalChannelParameters_sequence::replacementFor>(offsetof(openLogicalChannelAck::reverseLogicalChannelParameters_sequence, replacementFor), "ReplacementFor"),
 };
 static const asn::tagTriple openLogicalChannelAck_reverseLogicalChannelParameters_sequenceComponentTags[] = {{0, 2, 0}, {0, 2, 0}, {0, 0, 0}, {0, 2, 0}};
 const asn::sequenceDescriptor openLogicalChannelAck::reverseLogicalChannelParameters_sequence::descriptor = asn::sequenceDescriptor::make(openLogicalChannelAck_reverseLogicalChannelParameters_sequenceComponents, true, openLogicalChannelAck_reverseLogicalChannelParameters_sequenceComponentTags);
@@ -1148,12 +1152,12 @@ asn::object* openLogicalChannelAck::forwardMultiplexAckParameters_choice::create
 
 // openLogicalChannelAck
 static const asn::componentEntry openLogicalChannelAckComponents[] = {
-    asn::mandatoryComponent<&openLogicalChannelAck::forwardLogicalChannelNumber>("ForwardLogicalChannelNumber"),
-    asn::optionalComponent<&openLogicalChannelAck::reverseLogicalChannelParameters>("ReverseLogicalChannelParameters"),
-    asn::additionComponent<&openLogicalChannelAck::separateStack>("SeparateStack"),
-    asn::additionComponent<&openLogicalChannelAck::forwardMultiplexAckParameters>("ForwardMultiplexAckParameters"),
-    asn::additionComponent<&openLogicalChannelAck::encryptionSync>("EncryptionSync"),
-    asn::additionComponent<&openLogicalChannelAck::genericInformation>("GenericInformation"),
+    asn::mandatoryComponent<&openLogicalChannelAck::forwardLogicalChannelNumber>(offsetof(openLogicalChannelAck, forwardLogicalChannelNumber), "ForwardLogicalChannelNumber"),
+    asn::optionalComponent<&openLogicalChannelAck::reverseLogicalChannelParameters>(offsetof(openLogicalChannelAck, reverseLogicalChannelParameters), "ReverseLogicalChannelParameters"),
+    asn::additionComponent<&openLogicalChannelAck::separateStack>(offsetof(openLogicalChannelAck, separateStack), "SeparateStack"),
+    asn::additionComponent<&openLogicalChannelAck::forwardMultiplexAckParameters>(offsetof(openLogicalChannelAck, forwardMultiplexAckParameters), "ForwardMultiplexAckParameters"),
+    asn::additionComponent<&openLogicalChannelAck::encryptionSync>(offsetof(openLogicalChannelAck, encryptionSync), "EncryptionSync"),
+    asn::additionComponent<&openLogicalChannelAck::genericInformation>(offsetof(openLogicalChannelAck, genericInformation), "GenericInformation"),
 };
 static const asn::tagTriple openLogicalChannelAckComponentTags[] = {{0, 2, 0}, {0, 16, 1}, {0, 16, 1}, {0, 0, 0}, {0, 16, 1}, {0, 16, 0}};
 const asn::sequenceDescriptor openLogicalChannelAck::descriptor = asn::sequenceDescriptor::make(openLogicalChannelAckComponents, true, openLogicalChannelAckComponentTags);
@@ -1197,9 +1201,9 @@ asn::object* openLogicalChannelReject::cause_choice::create() { return new cause
 
 // openLogicalChannelReject
 static const asn::componentEntry openLogicalChannelRejectComponents[] = {
-    asn::mandatoryComponent<&openLogicalChannelReject::forwardLogicalChannelNumber>("ForwardLogicalChannelNumber"),
-    asn::mandatoryComponent<&openLogicalChannelReject::cause>("Cause"),
-    asn::additionComponent<&openLogicalChannelReject::genericInformation>("GenericInformation"),
+    asn::mandatoryComponent<&openLogicalChannelReject::forwardLogicalChannelNumber>(offsetof(openLogicalChannelReject, forwardLogicalChannelNumber), "ForwardLogicalChannelNumber"),
+    asn::mandatoryComponent<&openLogicalChannelReject::cause>(offsetof(openLogicalChannelReject, cause), "Cause"),
+    asn::additionComponent<&openLogicalChannelReject::genericInformation>(offsetof(openLogicalChannelReject, genericInformation), "GenericInformation"),
 };
 static const asn::tagTriple openLogicalChannelRejectComponentTags[] = {{0, 2, 0}, {0, 0, 0}, {0, 16, 0}};
 const asn::sequenceDescriptor openLogicalChannelReject::descriptor = asn::sequenceDescriptor::make(openLogicalChannelRejectComponents, true, openLogicalChannelRejectComponentTags);
@@ -1220,8 +1224,8 @@ asn::object* openLogicalChannelReject::create() { return new openLogicalChannelR
 
 // openLogicalChannelConfirm
 static const asn::componentEntry openLogicalChannelConfirmComponents[] = {
-    asn::mandatoryComponent<&openLogicalChannelConfirm::forwardLogicalChannelNumber>("ForwardLogicalChannelNumber"),
-    asn::additionComponent<&openLogicalChannelConfirm::genericInformation>("GenericInformation"),
+    asn::mandatoryComponent<&openLogicalChannelConfirm::forwardLogicalChannelNumber>(offsetof(openLogicalChannelConfirm, forwardLogicalChannelNumber), "ForwardLogicalChannelNumber"),
+    asn::additionComponent<&openLogicalChannelConfirm::genericInformation>(offsetof(openLogicalChannelConfirm, genericInformation), "GenericInformation"),
 };
 static const asn::tagTriple openLogicalChannelConfirmComponentTags[] = {{0, 2, 0}, {0, 16, 0}};
 const asn::sequenceDescriptor openLogicalChannelConfirm::descriptor = asn::sequenceDescriptor::make(openLogicalChannelConfirmComponents, true, openLogicalChannelConfirmComponentTags);
@@ -1242,13 +1246,13 @@ asn::object* openLogicalChannelConfirm::create() { return new openLogicalChannel
 
 // h2250LogicalChannelAckParameters
 static const asn::componentEntry h2250LogicalChannelAckParametersComponents[] = {
-    asn::optionalComponent<&h2250LogicalChannelAckParameters::nonStandard>("NonStandard"),
-    asn::optionalComponent<&h2250LogicalChannelAckParameters::sessionID>("SessionID"),
-    asn::optionalComponent<&h2250LogicalChannelAckParameters::mediaChannel>("MediaChannel"),
-    asn::optionalComponent<&h2250LogicalChannelAckParameters::mediaControlChannel>("MediaControlChannel"),
-    asn::optionalComponent<&h2250LogicalChannelAckParameters::dynamicRTPPayloadType>("DynamicRTPPayloadType"),
-    asn::additionComponent<&h2250LogicalChannelAckParameters::flowControlToZero>("FlowControlToZero"),
-    asn::additionComponent<&h2250LogicalChannelAckParameters::portNumber>("PortNumber"),
+    asn::optionalComponent<&h2250LogicalChannelAckParameters::nonStandard>(offsetof(h2250LogicalChannelAckParameters, nonStandard), "NonStandard"),
+    asn::optionalComponent<&h2250LogicalChannelAckParameters::sessionID>(offsetof(h2250LogicalChannelAckParameters, sessionID), "SessionID"),
+    asn::optionalComponent<&h2250LogicalChannelAckParameters::mediaChannel>(offsetof(h2250LogicalChannelAckParameters, mediaChannel), "MediaChannel"),
+    asn::optionalComponent<&h2250LogicalChannelAckParameters::mediaControlChannel>(offsetof(h2250LogicalChannelAckParameters, mediaControlChannel), "MediaControlChannel"),
+    asn::optionalComponent<&h2250LogicalChannelAckParameters::dynamicRTPPayloadType>(offsetof(h2250LogicalChannelAckParameters, dynamicRTPPayloadType), "DynamicRTPPayloadType"),
+    asn::additionComponent<&h2250LogicalChannelAckParameters::flowControlToZero>(offsetof(h2250LogicalChannelAckParameters, flowControlToZero), "FlowControlToZero"),
+    asn::additionComponent<&h2250LogicalChannelAckParameters::portNumber>(offsetof(h2250LogicalChannelAckParameters, portNumber), "PortNumber"),
 };
 static const asn::tagTriple h2250LogicalChannelAckParametersComponentTags[] = {{0, 16, 0}, {0, 2, 0}, {0, 0, 0}, {0, 0, 0}, {0, 2, 0}, {0, 1, 0}, {0, 2, 0}};
 const asn::sequenceDescriptor h2250LogicalChannelAckParameters::descriptor = asn::sequenceDescriptor::make(h2250LogicalChannelAckParametersComponents, true, h2250LogicalChannelAckParametersComponentTags);

@@ -3,6 +3,10 @@
 
 #include <h245/h245.h>
 
+// offsetof of the value classes: single, non-virtual inheritance, which
+// the compilers in use support; the warning is about other classes.
+#pragma GCC diagnostic ignored "-Winvalid-offsetof"
+
 namespace H245 {
 
 // closeLogicalChannel::source_choice
@@ -27,9 +31,9 @@ asn::object* closeLogicalChannel::reason_choice::create() { return new reason_ch
 
 // closeLogicalChannel
 static const asn::componentEntry closeLogicalChannelComponents[] = {
-    asn::mandatoryComponent<&closeLogicalChannel::forwardLogicalChannelNumber>("ForwardLogicalChannelNumber"),
-    asn::mandatoryComponent<&closeLogicalChannel::source>("Source"),
-    asn::additionComponent<&closeLogicalChannel::reason>("Reason"),
+    asn::mandatoryComponent<&closeLogicalChannel::forwardLogicalChannelNumber>(offsetof(closeLogicalChannel, forwardLogicalChannelNumber), "ForwardLogicalChannelNumber"),
+    asn::mandatoryComponent<&closeLogicalChannel::source>(offsetof(closeLogicalChannel, source), "Source"),
+    asn::additionComponent<&closeLogicalChannel::reason>(offsetof(closeLogicalChannel, reason), "Reason"),
 };
 static const asn::tagTriple closeLogicalChannelComponentTags[] = {{0, 2, 0}, {0, 0, 0}, {0, 0, 0}};
 const asn::sequenceDescriptor closeLogicalChannel::descriptor = asn::sequenceDescriptor::make(closeLogicalChannelComponents, true, closeLogicalChannelComponentTags);
@@ -50,7 +54,7 @@ asn::object* closeLogicalChannel::create() { return new closeLogicalChannel; }
 
 // closeLogicalChannelAck
 static const asn::componentEntry closeLogicalChannelAckComponents[] = {
-    asn::mandatoryComponent<&closeLogicalChannelAck::forwardLogicalChannelNumber>("ForwardLogicalChannelNumber"),
+    asn::mandatoryComponent<&closeLogicalChannelAck::forwardLogicalChannelNumber>(offsetof(closeLogicalChannelAck, forwardLogicalChannelNumber), "ForwardLogicalChannelNumber"),
 };
 static const asn::tagTriple closeLogicalChannelAckComponentTags[] = {{0, 2, 0}};
 const asn::sequenceDescriptor closeLogicalChannelAck::descriptor = asn::sequenceDescriptor::make(closeLogicalChannelAckComponents, true, closeLogicalChannelAckComponentTags);
@@ -83,9 +87,9 @@ asn::object* requestChannelClose::reason_choice::create() { return new reason_ch
 
 // requestChannelClose
 static const asn::componentEntry requestChannelCloseComponents[] = {
-    asn::mandatoryComponent<&requestChannelClose::forwardLogicalChannelNumber>("ForwardLogicalChannelNumber"),
-    asn::additionComponent<&requestChannelClose::qosCapability>("QosCapability"),
-    asn::additionComponent<&requestChannelClose::reason>("Reason"),
+    asn::mandatoryComponent<&requestChannelClose::forwardLogicalChannelNumber>(offsetof(requestChannelClose, forwardLogicalChannelNumber), "ForwardLogicalChannelNumber"),
+    asn::additionComponent<&requestChannelClose::qosCapability>(offsetof(requestChannelClose, qosCapability), "QosCapability"),
+    asn::additionComponent<&requestChannelClose::reason>(offsetof(requestChannelClose, reason), "Reason"),
 };
 static const asn::tagTriple requestChannelCloseComponentTags[] = {{0, 2, 0}, {0, 16, 1}, {0, 0, 0}};
 const asn::sequenceDescriptor requestChannelClose::descriptor = asn::sequenceDescriptor::make(requestChannelCloseComponents, true, requestChannelCloseComponentTags);
@@ -106,7 +110,7 @@ asn::object* requestChannelClose::create() { return new requestChannelClose; }
 
 // requestChannelCloseAck
 static const asn::componentEntry requestChannelCloseAckComponents[] = {
-    asn::mandatoryComponent<&requestChannelCloseAck::forwardLogicalChannelNumber>("ForwardLogicalChannelNumber"),
+    asn::mandatoryComponent<&requestChannelCloseAck::forwardLogicalChannelNumber>(offsetof(requestChannelCloseAck, forwardLogicalChannelNumber), "ForwardLogicalChannelNumber"),
 };
 static const asn::tagTriple requestChannelCloseAckComponentTags[] = {{0, 2, 0}};
 const asn::sequenceDescriptor requestChannelCloseAck::descriptor = asn::sequenceDescriptor::make(requestChannelCloseAckComponents, true, requestChannelCloseAckComponentTags);
@@ -135,8 +139,8 @@ asn::object* requestChannelCloseReject::cause_choice::create() { return new caus
 
 // requestChannelCloseReject
 static const asn::componentEntry requestChannelCloseRejectComponents[] = {
-    asn::mandatoryComponent<&requestChannelCloseReject::forwardLogicalChannelNumber>("ForwardLogicalChannelNumber"),
-    asn::mandatoryComponent<&requestChannelCloseReject::cause>("Cause"),
+    asn::mandatoryComponent<&requestChannelCloseReject::forwardLogicalChannelNumber>(offsetof(requestChannelCloseReject, forwardLogicalChannelNumber), "ForwardLogicalChannelNumber"),
+    asn::mandatoryComponent<&requestChannelCloseReject::cause>(offsetof(requestChannelCloseReject, cause), "Cause"),
 };
 static const asn::tagTriple requestChannelCloseRejectComponentTags[] = {{0, 2, 0}, {0, 0, 0}};
 const asn::sequenceDescriptor requestChannelCloseReject::descriptor = asn::sequenceDescriptor::make(requestChannelCloseRejectComponents, true, requestChannelCloseRejectComponentTags);
@@ -157,7 +161,7 @@ asn::object* requestChannelCloseReject::create() { return new requestChannelClos
 
 // requestChannelCloseRelease
 static const asn::componentEntry requestChannelCloseReleaseComponents[] = {
-    asn::mandatoryComponent<&requestChannelCloseRelease::forwardLogicalChannelNumber>("ForwardLogicalChannelNumber"),
+    asn::mandatoryComponent<&requestChannelCloseRelease::forwardLogicalChannelNumber>(offsetof(requestChannelCloseRelease, forwardLogicalChannelNumber), "ForwardLogicalChannelNumber"),
 };
 static const asn::tagTriple requestChannelCloseReleaseComponentTags[] = {{0, 2, 0}};
 const asn::sequenceDescriptor requestChannelCloseRelease::descriptor = asn::sequenceDescriptor::make(requestChannelCloseReleaseComponents, true, requestChannelCloseReleaseComponentTags);
@@ -178,8 +182,8 @@ asn::object* requestChannelCloseRelease::create() { return new requestChannelClo
 
 // multiplexEntryDescriptor
 static const asn::componentEntry multiplexEntryDescriptorComponents[] = {
-    asn::mandatoryComponent<&multiplexEntryDescriptor::multiplexTableEntryNumber>("MultiplexTableEntryNumber"),
-    asn::optionalComponent<&multiplexEntryDescriptor::elementList>("ElementList"),
+    asn::mandatoryComponent<&multiplexEntryDescriptor::multiplexTableEntryNumber>(offsetof(multiplexEntryDescriptor, multiplexTableEntryNumber), "MultiplexTableEntryNumber"),
+    asn::optionalComponent<&multiplexEntryDescriptor::elementList>(offsetof(multiplexEntryDescriptor, elementList), "ElementList"),
 };
 static const asn::tagTriple multiplexEntryDescriptorComponentTags[] = {{0, 2, 0}, {0, 16, 0}};
 const asn::sequenceDescriptor multiplexEntryDescriptor::descriptor = asn::sequenceDescriptor::make(multiplexEntryDescriptorComponents, false, multiplexEntryDescriptorComponentTags);
@@ -200,8 +204,8 @@ asn::object* multiplexEntryDescriptor::create() { return new multiplexEntryDescr
 
 // multiplexEntrySend
 static const asn::componentEntry multiplexEntrySendComponents[] = {
-    asn::mandatoryComponent<&multiplexEntrySend::sequenceNumber>("SequenceNumber"),
-    asn::mandatoryComponent<&multiplexEntrySend::multiplexEntryDescriptors>("MultiplexEntryDescriptors"),
+    asn::mandatoryComponent<&multiplexEntrySend::sequenceNumber>(offsetof(multiplexEntrySend, sequenceNumber), "SequenceNumber"),
+    asn::mandatoryComponent<&multiplexEntrySend::multiplexEntryDescriptors>(offsetof(multiplexEntrySend, multiplexEntryDescriptors), "MultiplexEntryDescriptors"),
 };
 static const asn::tagTriple multiplexEntrySendComponentTags[] = {{0, 2, 0}, {0, 16, 0}};
 const asn::sequenceDescriptor multiplexEntrySend::descriptor = asn::sequenceDescriptor::make(multiplexEntrySendComponents, true, multiplexEntrySendComponentTags);
@@ -240,8 +244,8 @@ asn::object* multiplexElement::repeatCount_choice::create() { return new repeatC
 
 // multiplexElement
 static const asn::componentEntry multiplexElementComponents[] = {
-    asn::mandatoryComponent<&multiplexElement::type>("Type"),
-    asn::mandatoryComponent<&multiplexElement::repeatCount>("RepeatCount"),
+    asn::mandatoryComponent<&multiplexElement::type>(offsetof(multiplexElement, type), "Type"),
+    asn::mandatoryComponent<&multiplexElement::repeatCount>(offsetof(multiplexElement, repeatCount), "RepeatCount"),
 };
 static const asn::tagTriple multiplexElementComponentTags[] = {{0, 0, 0}, {0, 0, 0}};
 const asn::sequenceDescriptor multiplexElement::descriptor = asn::sequenceDescriptor::make(multiplexElementComponents, false, multiplexElementComponentTags);
@@ -262,8 +266,8 @@ asn::object* multiplexElement::create() { return new multiplexElement; }
 
 // multiplexEntrySendAck
 static const asn::componentEntry multiplexEntrySendAckComponents[] = {
-    asn::mandatoryComponent<&multiplexEntrySendAck::sequenceNumber>("SequenceNumber"),
-    asn::mandatoryComponent<&multiplexEntrySendAck::multiplexTableEntryNumber>("MultiplexTableEntryNumber"),
+    asn::mandatoryComponent<&multiplexEntrySendAck::sequenceNumber>(offsetof(multiplexEntrySendAck, sequenceNumber), "SequenceNumber"),
+    asn::mandatoryComponent<&multiplexEntrySendAck::multiplexTableEntryNumber>(offsetof(multiplexEntrySendAck, multiplexTableEntryNumber), "MultiplexTableEntryNumber"),
 };
 static const asn::tagTriple multiplexEntrySendAckComponentTags[] = {{0, 2, 0}, {0, 16, 0}};
 const asn::sequenceDescriptor multiplexEntrySendAck::descriptor = asn::sequenceDescriptor::make(multiplexEntrySendAckComponents, true, multiplexEntrySendAckComponentTags);
@@ -293,8 +297,8 @@ asn::object* multiplexEntryRejectionDescriptions::cause_choice::create() { retur
 
 // multiplexEntryRejectionDescriptions
 static const asn::componentEntry multiplexEntryRejectionDescriptionsComponents[] = {
-    asn::mandatoryComponent<&multiplexEntryRejectionDescriptions::multiplexTableEntryNumber>("MultiplexTableEntryNumber"),
-    asn::mandatoryComponent<&multiplexEntryRejectionDescriptions::cause>("Cause"),
+    asn::mandatoryComponent<&multiplexEntryRejectionDescriptions::multiplexTableEntryNumber>(offsetof(multiplexEntryRejectionDescriptions, multiplexTableEntryNumber), "MultiplexTableEntryNumber"),
+    asn::mandatoryComponent<&multiplexEntryRejectionDescriptions::cause>(offsetof(multiplexEntryRejectionDescriptions, cause), "Cause"),
 };
 static const asn::tagTriple multiplexEntryRejectionDescriptionsComponentTags[] = {{0, 2, 0}, {0, 0, 0}};
 const asn::sequenceDescriptor multiplexEntryRejectionDescriptions::descriptor = asn::sequenceDescriptor::make(multiplexEntryRejectionDescriptionsComponents, true, multiplexEntryRejectionDescriptionsComponentTags);
@@ -315,8 +319,8 @@ asn::object* multiplexEntryRejectionDescriptions::create() { return new multiple
 
 // multiplexEntrySendReject
 static const asn::componentEntry multiplexEntrySendRejectComponents[] = {
-    asn::mandatoryComponent<&multiplexEntrySendReject::sequenceNumber>("SequenceNumber"),
-    asn::mandatoryComponent<&multiplexEntrySendReject::rejectionDescriptions>("RejectionDescriptions"),
+    asn::mandatoryComponent<&multiplexEntrySendReject::sequenceNumber>(offsetof(multiplexEntrySendReject, sequenceNumber), "SequenceNumber"),
+    asn::mandatoryComponent<&multiplexEntrySendReject::rejectionDescriptions>(offsetof(multiplexEntrySendReject, rejectionDescriptions), "RejectionDescriptions"),
 };
 static const asn::tagTriple multiplexEntrySendRejectComponentTags[] = {{0, 2, 0}, {0, 16, 0}};
 const asn::sequenceDescriptor multiplexEntrySendReject::descriptor = asn::sequenceDescriptor::make(multiplexEntrySendRejectComponents, true, multiplexEntrySendRejectComponentTags);
@@ -337,7 +341,7 @@ asn::object* multiplexEntrySendReject::create() { return new multiplexEntrySendR
 
 // multiplexEntrySendRelease
 static const asn::componentEntry multiplexEntrySendReleaseComponents[] = {
-    asn::mandatoryComponent<&multiplexEntrySendRelease::multiplexTableEntryNumber>("MultiplexTableEntryNumber"),
+    asn::mandatoryComponent<&multiplexEntrySendRelease::multiplexTableEntryNumber>(offsetof(multiplexEntrySendRelease, multiplexTableEntryNumber), "MultiplexTableEntryNumber"),
 };
 static const asn::tagTriple multiplexEntrySendReleaseComponentTags[] = {{0, 16, 0}};
 const asn::sequenceDescriptor multiplexEntrySendRelease::descriptor = asn::sequenceDescriptor::make(multiplexEntrySendReleaseComponents, true, multiplexEntrySendReleaseComponentTags);
@@ -358,7 +362,7 @@ asn::object* multiplexEntrySendRelease::create() { return new multiplexEntrySend
 
 // requestMultiplexEntry
 static const asn::componentEntry requestMultiplexEntryComponents[] = {
-    asn::mandatoryComponent<&requestMultiplexEntry::entryNumbers>("EntryNumbers"),
+    asn::mandatoryComponent<&requestMultiplexEntry::entryNumbers>(offsetof(requestMultiplexEntry, entryNumbers), "EntryNumbers"),
 };
 static const asn::tagTriple requestMultiplexEntryComponentTags[] = {{0, 16, 0}};
 const asn::sequenceDescriptor requestMultiplexEntry::descriptor = asn::sequenceDescriptor::make(requestMultiplexEntryComponents, true, requestMultiplexEntryComponentTags);
@@ -379,7 +383,7 @@ asn::object* requestMultiplexEntry::create() { return new requestMultiplexEntry;
 
 // requestMultiplexEntryAck
 static const asn::componentEntry requestMultiplexEntryAckComponents[] = {
-    asn::mandatoryComponent<&requestMultiplexEntryAck::entryNumbers>("EntryNumbers"),
+    asn::mandatoryComponent<&requestMultiplexEntryAck::entryNumbers>(offsetof(requestMultiplexEntryAck, entryNumbers), "EntryNumbers"),
 };
 static const asn::tagTriple requestMultiplexEntryAckComponentTags[] = {{0, 16, 0}};
 const asn::sequenceDescriptor requestMultiplexEntryAck::descriptor = asn::sequenceDescriptor::make(requestMultiplexEntryAckComponents, true, requestMultiplexEntryAckComponentTags);
@@ -408,8 +412,8 @@ asn::object* requestMultiplexEntryRejectionDescriptions::cause_choice::create() 
 
 // requestMultiplexEntryRejectionDescriptions
 static const asn::componentEntry requestMultiplexEntryRejectionDescriptionsComponents[] = {
-    asn::mandatoryComponent<&requestMultiplexEntryRejectionDescriptions::multiplexTableEntryNumber>("MultiplexTableEntryNumber"),
-    asn::mandatoryComponent<&requestMultiplexEntryRejectionDescriptions::cause>("Cause"),
+    asn::mandatoryComponent<&requestMultiplexEntryRejectionDescriptions::multiplexTableEntryNumber>(offsetof(requestMultiplexEntryRejectionDescriptions, multiplexTableEntryNumber), "MultiplexTableEntryNumber"),
+    asn::mandatoryComponent<&requestMultiplexEntryRejectionDescriptions::cause>(offsetof(requestMultiplexEntryRejectionDescriptions, cause), "Cause"),
 };
 static const asn::tagTriple requestMultiplexEntryRejectionDescriptionsComponentTags[] = {{0, 2, 0}, {0, 0, 0}};
 const asn::sequenceDescriptor requestMultiplexEntryRejectionDescriptions::descriptor = asn::sequenceDescriptor::make(requestMultiplexEntryRejectionDescriptionsComponents, true, requestMultiplexEntryRejectionDescriptionsComponentTags);
@@ -430,8 +434,8 @@ asn::object* requestMultiplexEntryRejectionDescriptions::create() { return new r
 
 // requestMultiplexEntryReject
 static const asn::componentEntry requestMultiplexEntryRejectComponents[] = {
-    asn::mandatoryComponent<&requestMultiplexEntryReject::entryNumbers>("EntryNumbers"),
-    asn::mandatoryComponent<&requestMultiplexEntryReject::rejectionDescriptions>("RejectionDescriptions"),
+    asn::mandatoryComponent<&requestMultiplexEntryReject::entryNumbers>(offsetof(requestMultiplexEntryReject, entryNumbers), "EntryNumbers"),
+    asn::mandatoryComponent<&requestMultiplexEntryReject::rejectionDescriptions>(offsetof(requestMultiplexEntryReject, rejectionDescriptions), "RejectionDescriptions"),
 };
 static const asn::tagTriple requestMultiplexEntryRejectComponentTags[] = {{0, 16, 0}, {0, 16, 0}};
 const asn::sequenceDescriptor requestMultiplexEntryReject::descriptor = asn::sequenceDescriptor::make(requestMultiplexEntryRejectComponents, true, requestMultiplexEntryRejectComponentTags);
@@ -452,7 +456,7 @@ asn::object* requestMultiplexEntryReject::create() { return new requestMultiplex
 
 // requestMultiplexEntryRelease
 static const asn::componentEntry requestMultiplexEntryReleaseComponents[] = {
-    asn::mandatoryComponent<&requestMultiplexEntryRelease::entryNumbers>("EntryNumbers"),
+    asn::mandatoryComponent<&requestMultiplexEntryRelease::entryNumbers>(offsetof(requestMultiplexEntryRelease, entryNumbers), "EntryNumbers"),
 };
 static const asn::tagTriple requestMultiplexEntryReleaseComponentTags[] = {{0, 16, 0}};
 const asn::sequenceDescriptor requestMultiplexEntryRelease::descriptor = asn::sequenceDescriptor::make(requestMultiplexEntryReleaseComponents, true, requestMultiplexEntryReleaseComponentTags);
@@ -491,13 +495,13 @@ asn::object* modeElementType::create() { return new modeElementType; }
 
 // modeElement
 static const asn::componentEntry modeElementComponents[] = {
-    asn::mandatoryComponent<&modeElement::type>("Type"),
-    asn::optionalComponent<&modeElement::h223ModeParameters>("H223ModeParameters"),
-    asn::additionComponent<&modeElement::v76ModeParameters>("V76ModeParameters"),
-    asn::additionComponent<&modeElement::h2250ModeParameters>("H2250ModeParameters"),
-    asn::additionComponent<&modeElement::genericModeParameters>("GenericModeParameters"),
-    asn::additionComponent<&modeElement::multiplexedStreamModeParameters>("MultiplexedStreamModeParameters"),
-    asn::additionComponent<&modeElement::logicalChannelNumber>("LogicalChannelNumber"),
+    asn::mandatoryComponent<&modeElement::type>(offsetof(modeElement, type), "Type"),
+    asn::optionalComponent<&modeElement::h223ModeParameters>(offsetof(modeElement, h223ModeParameters), "H223ModeParameters"),
+    asn::additionComponent<&modeElement::v76ModeParameters>(offsetof(modeElement, v76ModeParameters), "V76ModeParameters"),
+    asn::additionComponent<&modeElement::h2250ModeParameters>(offsetof(modeElement, h2250ModeParameters), "H2250ModeParameters"),
+    asn::additionComponent<&modeElement::genericModeParameters>(offsetof(modeElement, genericModeParameters), "GenericModeParameters"),
+    asn::additionComponent<&modeElement::multiplexedStreamModeParameters>(offsetof(modeElement, multiplexedStreamModeParameters), "MultiplexedStreamModeParameters"),
+    asn::additionComponent<&modeElement::logicalChannelNumber>(offsetof(modeElement, logicalChannelNumber), "LogicalChannelNumber"),
 };
 static const asn::tagTriple modeElementComponentTags[] = {{0, 0, 0}, {0, 16, 1}, {0, 0, 0}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 2, 0}};
 const asn::sequenceDescriptor modeElement::descriptor = asn::sequenceDescriptor::make(modeElementComponents, true, modeElementComponentTags);
@@ -518,8 +522,8 @@ asn::object* modeElement::create() { return new modeElement; }
 
 // requestMode
 static const asn::componentEntry requestModeComponents[] = {
-    asn::mandatoryComponent<&requestMode::sequenceNumber>("SequenceNumber"),
-    asn::mandatoryComponent<&requestMode::requestedModes>("RequestedModes"),
+    asn::mandatoryComponent<&requestMode::sequenceNumber>(offsetof(requestMode, sequenceNumber), "SequenceNumber"),
+    asn::mandatoryComponent<&requestMode::requestedModes>(offsetof(requestMode, requestedModes), "RequestedModes"),
 };
 static const asn::tagTriple requestModeComponentTags[] = {{0, 2, 0}, {0, 16, 0}};
 const asn::sequenceDescriptor requestMode::descriptor = asn::sequenceDescriptor::make(requestModeComponents, true, requestModeComponentTags);
@@ -549,8 +553,8 @@ asn::object* requestModeAck::response_choice::create() { return new response_cho
 
 // requestModeAck
 static const asn::componentEntry requestModeAckComponents[] = {
-    asn::mandatoryComponent<&requestModeAck::sequenceNumber>("SequenceNumber"),
-    asn::mandatoryComponent<&requestModeAck::response>("Response"),
+    asn::mandatoryComponent<&requestModeAck::sequenceNumber>(offsetof(requestModeAck, sequenceNumber), "SequenceNumber"),
+    asn::mandatoryComponent<&requestModeAck::response>(offsetof(requestModeAck, response), "Response"),
 };
 static const asn::tagTriple requestModeAckComponentTags[] = {{0, 2, 0}, {0, 0, 0}};
 const asn::sequenceDescriptor requestModeAck::descriptor = asn::sequenceDescriptor::make(requestModeAckComponents, true, requestModeAckComponentTags);
@@ -581,8 +585,8 @@ asn::object* requestModeReject::cause_choice::create() { return new cause_choice
 
 // requestModeReject
 static const asn::componentEntry requestModeRejectComponents[] = {
-    asn::mandatoryComponent<&requestModeReject::sequenceNumber>("SequenceNumber"),
-    asn::mandatoryComponent<&requestModeReject::cause>("Cause"),
+    asn::mandatoryComponent<&requestModeReject::sequenceNumber>(offsetof(requestModeReject, sequenceNumber), "SequenceNumber"),
+    asn::mandatoryComponent<&requestModeReject::cause>(offsetof(requestModeReject, cause), "Cause"),
 };
 static const asn::tagTriple requestModeRejectComponentTags[] = {{0, 2, 0}, {0, 0, 0}};
 const asn::sequenceDescriptor requestModeReject::descriptor = asn::sequenceDescriptor::make(requestModeRejectComponents, true, requestModeRejectComponentTags);
@@ -631,8 +635,8 @@ asn::object* h235Mode::mediaMode_choice::create() { return new mediaMode_choice;
 
 // h235Mode
 static const asn::componentEntry h235ModeComponents[] = {
-    asn::mandatoryComponent<&h235Mode::encryptionAuthenticationAndIntegrity>("EncryptionAuthenticationAndIntegrity"),
-    asn::mandatoryComponent<&h235Mode::mediaMode>("MediaMode"),
+    asn::mandatoryComponent<&h235Mode::encryptionAuthenticationAndIntegrity>(offsetof(h235Mode, encryptionAuthenticationAndIntegrity), "EncryptionAuthenticationAndIntegrity"),
+    asn::mandatoryComponent<&h235Mode::mediaMode>(offsetof(h235Mode, mediaMode), "MediaMode"),
 };
 static const asn::tagTriple h235ModeComponentTags[] = {{0, 16, 1}, {0, 0, 0}};
 const asn::sequenceDescriptor h235Mode::descriptor = asn::sequenceDescriptor::make(h235ModeComponents, true, h235ModeComponentTags);
@@ -653,7 +657,7 @@ asn::object* h235Mode::create() { return new h235Mode; }
 
 // multiplexedStreamModeParameters
 static const asn::componentEntry multiplexedStreamModeParametersComponents[] = {
-    asn::mandatoryComponent<&multiplexedStreamModeParameters::logicalChannelNumber>("LogicalChannelNumber"),
+    asn::mandatoryComponent<&multiplexedStreamModeParameters::logicalChannelNumber>(offsetof(multiplexedStreamModeParameters, logicalChannelNumber), "LogicalChannelNumber"),
 };
 static const asn::tagTriple multiplexedStreamModeParametersComponentTags[] = {{0, 2, 0}};
 const asn::sequenceDescriptor multiplexedStreamModeParameters::descriptor = asn::sequenceDescriptor::make(multiplexedStreamModeParametersComponents, true, multiplexedStreamModeParametersComponentTags);
@@ -688,7 +692,7 @@ asn::object* redundancyEncodingDTModeElement::type_choice::create() { return new
 
 // redundancyEncodingDTModeElement
 static const asn::componentEntry redundancyEncodingDTModeElementComponents[] = {
-    asn::mandatoryComponent<&redundancyEncodingDTModeElement::type>("Type"),
+    asn::mandatoryComponent<&redundancyEncodingDTModeElement::type>(offsetof(redundancyEncodingDTModeElement, type), "Type"),
 };
 static const asn::tagTriple redundancyEncodingDTModeElementComponentTags[] = {{0, 0, 0}};
 const asn::sequenceDescriptor redundancyEncodingDTModeElement::descriptor = asn::sequenceDescriptor::make(redundancyEncodingDTModeElementComponents, true, redundancyEncodingDTModeElementComponentTags);
@@ -709,9 +713,9 @@ asn::object* redundancyEncodingDTModeElement::create() { return new redundancyEn
 
 // redundancyEncodingDTMode
 static const asn::componentEntry redundancyEncodingDTModeComponents[] = {
-    asn::mandatoryComponent<&redundancyEncodingDTMode::redundancyEncodingMethod>("RedundancyEncodingMethod"),
-    asn::mandatoryComponent<&redundancyEncodingDTMode::primary>("Primary"),
-    asn::mandatoryComponent<&redundancyEncodingDTMode::secondary>("Secondary"),
+    asn::mandatoryComponent<&redundancyEncodingDTMode::redundancyEncodingMethod>(offsetof(redundancyEncodingDTMode, redundancyEncodingMethod), "RedundancyEncodingMethod"),
+    asn::mandatoryComponent<&redundancyEncodingDTMode::primary>(offsetof(redundancyEncodingDTMode, primary), "Primary"),
+    asn::mandatoryComponent<&redundancyEncodingDTMode::secondary>(offsetof(redundancyEncodingDTMode, secondary), "Secondary"),
 };
 static const asn::tagTriple redundancyEncodingDTModeComponentTags[] = {{0, 0, 0}, {0, 16, 1}, {0, 16, 0}};
 const asn::sequenceDescriptor redundancyEncodingDTMode::descriptor = asn::sequenceDescriptor::make(redundancyEncodingDTModeComponents, true, redundancyEncodingDTModeComponentTags);
@@ -732,7 +736,7 @@ asn::object* redundancyEncodingDTMode::create() { return new redundancyEncodingD
 
 // multiplePayloadStreamElementMode
 static const asn::componentEntry multiplePayloadStreamElementModeComponents[] = {
-    asn::mandatoryComponent<&multiplePayloadStreamElementMode::type>("Type"),
+    asn::mandatoryComponent<&multiplePayloadStreamElementMode::type>(offsetof(multiplePayloadStreamElementMode, type), "Type"),
 };
 static const asn::tagTriple multiplePayloadStreamElementModeComponentTags[] = {{0, 0, 0}};
 const asn::sequenceDescriptor multiplePayloadStreamElementMode::descriptor = asn::sequenceDescriptor::make(multiplePayloadStreamElementModeComponents, true, multiplePayloadStreamElementModeComponentTags);
@@ -753,7 +757,7 @@ asn::object* multiplePayloadStreamElementMode::create() { return new multiplePay
 
 // multiplePayloadStreamMode
 static const asn::componentEntry multiplePayloadStreamModeComponents[] = {
-    asn::mandatoryComponent<&multiplePayloadStreamMode::elements>("Elements"),
+    asn::mandatoryComponent<&multiplePayloadStreamMode::elements>(offsetof(multiplePayloadStreamMode, elements), "Elements"),
 };
 static const asn::tagTriple multiplePayloadStreamModeComponentTags[] = {{0, 16, 0}};
 const asn::sequenceDescriptor multiplePayloadStreamMode::descriptor = asn::sequenceDescriptor::make(multiplePayloadStreamModeComponents, true, multiplePayloadStreamModeComponentTags);
@@ -774,8 +778,8 @@ asn::object* multiplePayloadStreamMode::create() { return new multiplePayloadStr
 
 // depFECMode::rfc2733Mode_sequence::mode_choice::separateStream_choice::differentPort_sequence
 static const asn::componentEntry depFECMode_rfc2733Mode_sequence_mode_choice_separateStream_choice_differentPort_sequenceComponents[] = {
-    asn::mandatoryComponent<&depFECMode::rfc2733Mode_sequence::mode_choice::separateStream_choice::differentPort_sequence::protectedSessionID>("ProtectedSessionID"),
-    asn::optionalComponent<&depFECMode::rfc2733Mode_sequence::mode_choice::separateStream_choice::differentPort_sequence::protectedPayloadType>("ProtectedPayloadType"),
+    asn::mandatoryComponent<&depFECMode::rfc2733Mode_sequence::mode_choice::separateStream_choice::differentPort_sequence::protectedSessionID>(offsetof(depFECMode::rfc2733Mode_sequence::mode_choice::separateStream_choice::differentPort_sequence, protectedSessionID), "ProtectedSessionID"),
+    asn::optionalComponent<&depFECMode::rfc2733Mode_sequence::mode_choice::separateStream_choice::differentPort_sequence::protectedPayloadType>(offsetof(depFECMode::rfc2733Mode_sequence::mode_choice::separateStream_choice::differentPort_sequence, protectedPayloadType), "ProtectedPayloadType"),
 };
 static const asn::tagTriple depFECMode_rfc2733Mode_sequence_mode_choice_separateStream_choice_differentPort_sequenceComponentTags[] = {{0, 2, 0}, {0, 2, 0}};
 const asn::sequenceDescriptor depFECMode::rfc2733Mode_sequence::mode_choice::separateStream_choice::differentPort_sequence::descriptor = asn::sequenceDescriptor::make(depFECMode_rfc2733Mode_sequence_mode_choice_separateStream_choice_differentPort_sequenceComponents, true, depFECMode_rfc2733Mode_sequence_mode_choice_separateStream_choice_differentPort_sequenceComponentTags);
@@ -796,7 +800,7 @@ asn::object* depFECMode::rfc2733Mode_sequence::mode_choice::separateStream_choic
 
 // depFECMode::rfc2733Mode_sequence::mode_choice::separateStream_choice::samePort_sequence
 static const asn::componentEntry depFECMode_rfc2733Mode_sequence_mode_choice_separateStream_choice_samePort_sequenceComponents[] = {
-    asn::mandatoryComponent<&depFECMode::rfc2733Mode_sequence::mode_choice::separateStream_choice::samePort_sequence::protectedType>("ProtectedType"),
+    asn::mandatoryComponent<&depFECMode::rfc2733Mode_sequence::mode_choice::separateStream_choice::samePort_sequence::protectedType>(offsetof(depFECMode::rfc2733Mode_sequence::mode_choice::separateStream_choice::samePort_sequence, protectedType), "ProtectedType"),
 };
 static const asn::tagTriple depFECMode_rfc2733Mode_sequence_mode_choice_separateStream_choice_samePort_sequenceComponentTags[] = {{0, 0, 0}};
 const asn::sequenceDescriptor depFECMode::rfc2733Mode_sequence::mode_choice::separateStream_choice::samePort_sequence::descriptor = asn::sequenceDescriptor::make(depFECMode_rfc2733Mode_sequence_mode_choice_separateStream_choice_samePort_sequenceComponents, true, depFECMode_rfc2733Mode_sequence_mode_choice_separateStream_choice_samePort_sequenceComponentTags);
@@ -835,7 +839,7 @@ asn::object* depFECMode::rfc2733Mode_sequence::mode_choice::create() { return ne
 
 // depFECMode::rfc2733Mode_sequence
 static const asn::componentEntry depFECMode_rfc2733Mode_sequenceComponents[] = {
-    asn::mandatoryComponent<&depFECMode::rfc2733Mode_sequence::mode>("Mode"),
+    asn::mandatoryComponent<&depFECMode::rfc2733Mode_sequence::mode>(offsetof(depFECMode::rfc2733Mode_sequence, mode), "Mode"),
 };
 static const asn::tagTriple depFECMode_rfc2733Mode_sequenceComponentTags[] = {{0, 0, 0}};
 const asn::sequenceDescriptor depFECMode::rfc2733Mode_sequence::descriptor = asn::sequenceDescriptor::make(depFECMode_rfc2733Mode_sequenceComponents, true, depFECMode_rfc2733Mode_sequenceComponentTags);
@@ -874,9 +878,9 @@ asn::object* fECMode::rfc2733Format_choice::create() { return new rfc2733Format_
 
 // fECMode
 static const asn::componentEntry fECModeComponents[] = {
-    asn::mandatoryComponent<&fECMode::protectedElement>("ProtectedElement"),
-    asn::optionalComponent<&fECMode::fecScheme>("FecScheme"),
-    asn::optionalComponent<&fECMode::rfc2733Format>("Rfc2733Format"),
+    asn::mandatoryComponent<&fECMode::protectedElement>(offsetof(fECMode, protectedElement), "ProtectedElement"),
+    asn::optionalComponent<&fECMode::fecScheme>(offsetof(fECMode, fecScheme), "FecScheme"),
+    asn::optionalComponent<&fECMode::rfc2733Format>(offsetof(fECMode, rfc2733Format), "Rfc2733Format"),
 };
 static const asn::tagTriple fECModeComponentTags[] = {{0, 0, 0}, {0, 6, 0}, {0, 0, 0}};
 const asn::sequenceDescriptor fECMode::descriptor = asn::sequenceDescriptor::make(fECModeComponents, true, fECModeComponentTags);
@@ -897,8 +901,8 @@ asn::object* fECMode::create() { return new fECMode; }
 
 // h223ModeParameters::adaptationLayerType_choice::al3_sequence
 static const asn::componentEntry h223ModeParameters_adaptationLayerType_choice_al3_sequenceComponents[] = {
-    asn::mandatoryComponent<&h223ModeParameters::adaptationLayerType_choice::al3_sequence::controlFieldOctets>("ControlFieldOctets"),
-    asn::mandatoryComponent<&h223ModeParameters::adaptationLayerType_choice::al3_sequence::sendBufferSize>("SendBufferSize"),
+    asn::mandatoryComponent<&h223ModeParameters::adaptationLayerType_choice::al3_sequence::controlFieldOctets>(offsetof(h223ModeParameters::adaptationLayerType_choice::al3_sequence, controlFieldOctets), "ControlFieldOctets"),
+    asn::mandatoryComponent<&h223ModeParameters::adaptationLayerType_choice::al3_sequence::sendBufferSize>(offsetof(h223ModeParameters::adaptationLayerType_choice::al3_sequence, sendBufferSize), "SendBufferSize"),
 };
 static const asn::tagTriple h223ModeParameters_adaptationLayerType_choice_al3_sequenceComponentTags[] = {{0, 2, 0}, {0, 2, 0}};
 const asn::sequenceDescriptor h223ModeParameters::adaptationLayerType_choice::al3_sequence::descriptor = asn::sequenceDescriptor::make(h223ModeParameters_adaptationLayerType_choice_al3_sequenceComponents, false, h223ModeParameters_adaptationLayerType_choice_al3_sequenceComponentTags);
@@ -935,8 +939,8 @@ asn::object* h223ModeParameters::adaptationLayerType_choice::create() { return n
 
 // h223ModeParameters
 static const asn::componentEntry h223ModeParametersComponents[] = {
-    asn::mandatoryComponent<&h223ModeParameters::adaptationLayerType>("AdaptationLayerType"),
-    asn::mandatoryComponent<&h223ModeParameters::segmentableFlag>("SegmentableFlag"),
+    asn::mandatoryComponent<&h223ModeParameters::adaptationLayerType>(offsetof(h223ModeParameters, adaptationLayerType), "AdaptationLayerType"),
+    asn::mandatoryComponent<&h223ModeParameters::segmentableFlag>(offsetof(h223ModeParameters, segmentableFlag), "SegmentableFlag"),
 };
 static const asn::tagTriple h223ModeParametersComponentTags[] = {{0, 0, 0}, {0, 1, 0}};
 const asn::sequenceDescriptor h223ModeParameters::descriptor = asn::sequenceDescriptor::make(h223ModeParametersComponents, true, h223ModeParametersComponentTags);
@@ -966,7 +970,7 @@ asn::object* v76ModeParameters::create() { return new v76ModeParameters; }
 
 // h2250ModeParameters
 static const asn::componentEntry h2250ModeParametersComponents[] = {
-    asn::optionalComponent<&h2250ModeParameters::redundancyEncodingMode>("RedundancyEncodingMode"),
+    asn::optionalComponent<&h2250ModeParameters::redundancyEncodingMode>(offsetof(h2250ModeParameters, redundancyEncodingMode), "RedundancyEncodingMode"),
 };
 static const asn::tagTriple h2250ModeParametersComponentTags[] = {{0, 16, 1}};
 const asn::sequenceDescriptor h2250ModeParameters::descriptor = asn::sequenceDescriptor::make(h2250ModeParametersComponents, true, h2250ModeParametersComponentTags);
@@ -996,8 +1000,8 @@ asn::object* redundancyEncodingMode::secondaryEncoding_choice::create() { return
 
 // redundancyEncodingMode
 static const asn::componentEntry redundancyEncodingModeComponents[] = {
-    asn::mandatoryComponent<&redundancyEncodingMode::redundancyEncodingMethod>("RedundancyEncodingMethod"),
-    asn::optionalComponent<&redundancyEncodingMode::secondaryEncoding>("SecondaryEncoding"),
+    asn::mandatoryComponent<&redundancyEncodingMode::redundancyEncodingMethod>(offsetof(redundancyEncodingMode, redundancyEncodingMethod), "RedundancyEncodingMethod"),
+    asn::optionalComponent<&redundancyEncodingMode::secondaryEncoding>(offsetof(redundancyEncodingMode, secondaryEncoding), "SecondaryEncoding"),
 };
 static const asn::tagTriple redundancyEncodingModeComponentTags[] = {{0, 0, 0}, {0, 0, 0}};
 const asn::sequenceDescriptor redundancyEncodingMode::descriptor = asn::sequenceDescriptor::make(redundancyEncodingModeComponents, true, redundancyEncodingModeComponentTags);
@@ -1040,9 +1044,9 @@ asn::object* h261VideoMode::resolution_choice::create() { return new resolution_
 
 // h261VideoMode
 static const asn::componentEntry h261VideoModeComponents[] = {
-    asn::mandatoryComponent<&h261VideoMode::resolution>("Resolution"),
-    asn::mandatoryComponent<&h261VideoMode::bitRate>("BitRate"),
-    asn::mandatoryComponent<&h261VideoMode::stillImageTransmission>("StillImageTransmission"),
+    asn::mandatoryComponent<&h261VideoMode::resolution>(offsetof(h261VideoMode, resolution), "Resolution"),
+    asn::mandatoryComponent<&h261VideoMode::bitRate>(offsetof(h261VideoMode, bitRate), "BitRate"),
+    asn::mandatoryComponent<&h261VideoMode::stillImageTransmission>(offsetof(h261VideoMode, stillImageTransmission), "StillImageTransmission"),
 };
 static const asn::tagTriple h261VideoModeComponentTags[] = {{0, 0, 0}, {0, 2, 0}, {0, 1, 0}};
 const asn::sequenceDescriptor h261VideoMode::descriptor = asn::sequenceDescriptor::make(h261VideoModeComponents, true, h261VideoModeComponentTags);
@@ -1081,13 +1085,13 @@ asn::object* h262VideoMode::profileAndLevel_choice::create() { return new profil
 
 // h262VideoMode
 static const asn::componentEntry h262VideoModeComponents[] = {
-    asn::mandatoryComponent<&h262VideoMode::profileAndLevel>("ProfileAndLevel"),
-    asn::optionalComponent<&h262VideoMode::videoBitRate>("VideoBitRate"),
-    asn::optionalComponent<&h262VideoMode::vbvBufferSize>("VbvBufferSize"),
-    asn::optionalComponent<&h262VideoMode::samplesPerLine>("SamplesPerLine"),
-    asn::optionalComponent<&h262VideoMode::linesPerFrame>("LinesPerFrame"),
-    asn::optionalComponent<&h262VideoMode::framesPerSecond>("FramesPerSecond"),
-    asn::optionalComponent<&h262VideoMode::luminanceSampleRate>("LuminanceSampleRate"),
+    asn::mandatoryComponent<&h262VideoMode::profileAndLevel>(offsetof(h262VideoMode, profileAndLevel), "ProfileAndLevel"),
+    asn::optionalComponent<&h262VideoMode::videoBitRate>(offsetof(h262VideoMode, videoBitRate), "VideoBitRate"),
+    asn::optionalComponent<&h262VideoMode::vbvBufferSize>(offsetof(h262VideoMode, vbvBufferSize), "VbvBufferSize"),
+    asn::optionalComponent<&h262VideoMode::samplesPerLine>(offsetof(h262VideoMode, samplesPerLine), "SamplesPerLine"),
+    asn::optionalComponent<&h262VideoMode::linesPerFrame>(offsetof(h262VideoMode, linesPerFrame), "LinesPerFrame"),
+    asn::optionalComponent<&h262VideoMode::framesPerSecond>(offsetof(h262VideoMode, framesPerSecond), "FramesPerSecond"),
+    asn::optionalComponent<&h262VideoMode::luminanceSampleRate>(offsetof(h262VideoMode, luminanceSampleRate), "LuminanceSampleRate"),
 };
 static const asn::tagTriple h262VideoModeComponentTags[] = {{0, 0, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}};
 const asn::sequenceDescriptor h262VideoMode::descriptor = asn::sequenceDescriptor::make(h262VideoModeComponents, true, h262VideoModeComponentTags);
@@ -1121,15 +1125,15 @@ asn::object* h263VideoMode::resolution_choice::create() { return new resolution_
 
 // h263VideoMode
 static const asn::componentEntry h263VideoModeComponents[] = {
-    asn::mandatoryComponent<&h263VideoMode::resolution>("Resolution"),
-    asn::mandatoryComponent<&h263VideoMode::bitRate>("BitRate"),
-    asn::mandatoryComponent<&h263VideoMode::unrestrictedVector>("UnrestrictedVector"),
-    asn::mandatoryComponent<&h263VideoMode::arithmeticCoding>("ArithmeticCoding"),
-    asn::mandatoryComponent<&h263VideoMode::advancedPrediction>("AdvancedPrediction"),
-    asn::mandatoryComponent<&h263VideoMode::pbFrames>("PbFrames"),
-    asn::additionComponent<&h263VideoMode::errorCompensation>("ErrorCompensation"),
-    asn::additionComponent<&h263VideoMode::enhancementLayerInfo>("EnhancementLayerInfo"),
-    asn::additionComponent<&h263VideoMode::h263Options>("H263Options"),
+    asn::mandatoryComponent<&h263VideoMode::resolution>(offsetof(h263VideoMode, resolution), "Resolution"),
+    asn::mandatoryComponent<&h263VideoMode::bitRate>(offsetof(h263VideoMode, bitRate), "BitRate"),
+    asn::mandatoryComponent<&h263VideoMode::unrestrictedVector>(offsetof(h263VideoMode, unrestrictedVector), "UnrestrictedVector"),
+    asn::mandatoryComponent<&h263VideoMode::arithmeticCoding>(offsetof(h263VideoMode, arithmeticCoding), "ArithmeticCoding"),
+    asn::mandatoryComponent<&h263VideoMode::advancedPrediction>(offsetof(h263VideoMode, advancedPrediction), "AdvancedPrediction"),
+    asn::mandatoryComponent<&h263VideoMode::pbFrames>(offsetof(h263VideoMode, pbFrames), "PbFrames"),
+    asn::additionComponent<&h263VideoMode::errorCompensation>(offsetof(h263VideoMode, errorCompensation), "ErrorCompensation"),
+    asn::additionComponent<&h263VideoMode::enhancementLayerInfo>(offsetof(h263VideoMode, enhancementLayerInfo), "EnhancementLayerInfo"),
+    asn::additionComponent<&h263VideoMode::h263Options>(offsetof(h263VideoMode, h263Options), "H263Options"),
 };
 static const asn::tagTriple h263VideoModeComponentTags[] = {{0, 0, 0}, {0, 2, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 16, 1}, {0, 16, 1}};
 const asn::sequenceDescriptor h263VideoMode::descriptor = asn::sequenceDescriptor::make(h263VideoModeComponents, true, h263VideoModeComponentTags);
@@ -1150,13 +1154,13 @@ asn::object* h263VideoMode::create() { return new h263VideoMode; }
 
 // iS11172VideoMode
 static const asn::componentEntry iS11172VideoModeComponents[] = {
-    asn::mandatoryComponent<&iS11172VideoMode::constrainedBitstream>("ConstrainedBitstream"),
-    asn::optionalComponent<&iS11172VideoMode::videoBitRate>("VideoBitRate"),
-    asn::optionalComponent<&iS11172VideoMode::vbvBufferSize>("VbvBufferSize"),
-    asn::optionalComponent<&iS11172VideoMode::samplesPerLine>("SamplesPerLine"),
-    asn::optionalComponent<&iS11172VideoMode::linesPerFrame>("LinesPerFrame"),
-    asn::optionalComponent<&iS11172VideoMode::pictureRate>("PictureRate"),
-    asn::optionalComponent<&iS11172VideoMode::luminanceSampleRate>("LuminanceSampleRate"),
+    asn::mandatoryComponent<&iS11172VideoMode::constrainedBitstream>(offsetof(iS11172VideoMode, constrainedBitstream), "ConstrainedBitstream"),
+    asn::optionalComponent<&iS11172VideoMode::videoBitRate>(offsetof(iS11172VideoMode, videoBitRate), "VideoBitRate"),
+    asn::optionalComponent<&iS11172VideoMode::vbvBufferSize>(offsetof(iS11172VideoMode, vbvBufferSize), "VbvBufferSize"),
+    asn::optionalComponent<&iS11172VideoMode::samplesPerLine>(offsetof(iS11172VideoMode, samplesPerLine), "SamplesPerLine"),
+    asn::optionalComponent<&iS11172VideoMode::linesPerFrame>(offsetof(iS11172VideoMode, linesPerFrame), "LinesPerFrame"),
+    asn::optionalComponent<&iS11172VideoMode::pictureRate>(offsetof(iS11172VideoMode, pictureRate), "PictureRate"),
+    asn::optionalComponent<&iS11172VideoMode::luminanceSampleRate>(offsetof(iS11172VideoMode, luminanceSampleRate), "LuminanceSampleRate"),
 };
 static const asn::tagTriple iS11172VideoModeComponentTags[] = {{0, 1, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}};
 const asn::sequenceDescriptor iS11172VideoMode::descriptor = asn::sequenceDescriptor::make(iS11172VideoModeComponents, true, iS11172VideoModeComponentTags);
@@ -1248,10 +1252,10 @@ asn::object* iS11172AudioMode::multichannelType_choice::create() { return new mu
 
 // iS11172AudioMode
 static const asn::componentEntry iS11172AudioModeComponents[] = {
-    asn::mandatoryComponent<&iS11172AudioMode::audioLayer>("AudioLayer"),
-    asn::mandatoryComponent<&iS11172AudioMode::audioSampling>("AudioSampling"),
-    asn::mandatoryComponent<&iS11172AudioMode::multichannelType>("MultichannelType"),
-    asn::mandatoryComponent<&iS11172AudioMode::bitRate>("BitRate"),
+    asn::mandatoryComponent<&iS11172AudioMode::audioLayer>(offsetof(iS11172AudioMode, audioLayer), "AudioLayer"),
+    asn::mandatoryComponent<&iS11172AudioMode::audioSampling>(offsetof(iS11172AudioMode, audioSampling), "AudioSampling"),
+    asn::mandatoryComponent<&iS11172AudioMode::multichannelType>(offsetof(iS11172AudioMode, multichannelType), "MultichannelType"),
+    asn::mandatoryComponent<&iS11172AudioMode::bitRate>(offsetof(iS11172AudioMode, bitRate), "BitRate"),
 };
 static const asn::tagTriple iS11172AudioModeComponentTags[] = {{0, 0, 0}, {0, 0, 0}, {0, 0, 0}, {0, 2, 0}};
 const asn::sequenceDescriptor iS11172AudioMode::descriptor = asn::sequenceDescriptor::make(iS11172AudioModeComponents, true, iS11172AudioModeComponentTags);
@@ -1312,12 +1316,12 @@ asn::object* iS13818AudioMode::multichannelType_choice::create() { return new mu
 
 // iS13818AudioMode
 static const asn::componentEntry iS13818AudioModeComponents[] = {
-    asn::mandatoryComponent<&iS13818AudioMode::audioLayer>("AudioLayer"),
-    asn::mandatoryComponent<&iS13818AudioMode::audioSampling>("AudioSampling"),
-    asn::mandatoryComponent<&iS13818AudioMode::multichannelType>("MultichannelType"),
-    asn::mandatoryComponent<&iS13818AudioMode::lowFrequencyEnhancement>("LowFrequencyEnhancement"),
-    asn::mandatoryComponent<&iS13818AudioMode::multilingual>("Multilingual"),
-    asn::mandatoryComponent<&iS13818AudioMode::bitRate>("BitRate"),
+    asn::mandatoryComponent<&iS13818AudioMode::audioLayer>(offsetof(iS13818AudioMode, audioLayer), "AudioLayer"),
+    asn::mandatoryComponent<&iS13818AudioMode::audioSampling>(offsetof(iS13818AudioMode, audioSampling), "AudioSampling"),
+    asn::mandatoryComponent<&iS13818AudioMode::multichannelType>(offsetof(iS13818AudioMode, multichannelType), "MultichannelType"),
+    asn::mandatoryComponent<&iS13818AudioMode::lowFrequencyEnhancement>(offsetof(iS13818AudioMode, lowFrequencyEnhancement), "LowFrequencyEnhancement"),
+    asn::mandatoryComponent<&iS13818AudioMode::multilingual>(offsetof(iS13818AudioMode, multilingual), "Multilingual"),
+    asn::mandatoryComponent<&iS13818AudioMode::bitRate>(offsetof(iS13818AudioMode, bitRate), "BitRate"),
 };
 static const asn::tagTriple iS13818AudioModeComponentTags[] = {{0, 0, 0}, {0, 0, 0}, {0, 0, 0}, {0, 1, 0}, {0, 1, 0}, {0, 2, 0}};
 const asn::sequenceDescriptor iS13818AudioMode::descriptor = asn::sequenceDescriptor::make(iS13818AudioModeComponents, true, iS13818AudioModeComponentTags);

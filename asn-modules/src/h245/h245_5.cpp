@@ -3,16 +3,20 @@
 
 #include <h245/h245.h>
 
+// offsetof of the value classes: single, non-virtual inheritance, which
+// the compilers in use support; the warning is about other classes.
+#pragma GCC diagnostic ignored "-Winvalid-offsetof"
+
 namespace H245 {
 
 // g7231AnnexCMode::g723AnnexCAudioMode_sequence
 static const asn::componentEntry g7231AnnexCMode_g723AnnexCAudioMode_sequenceComponents[] = {
-    asn::mandatoryComponent<&g7231AnnexCMode::g723AnnexCAudioMode_sequence::highRateMode0>("HighRateMode0"),
-    asn::mandatoryComponent<&g7231AnnexCMode::g723AnnexCAudioMode_sequence::highRateMode1>("HighRateMode1"),
-    asn::mandatoryComponent<&g7231AnnexCMode::g723AnnexCAudioMode_sequence::lowRateMode0>("LowRateMode0"),
-    asn::mandatoryComponent<&g7231AnnexCMode::g723AnnexCAudioMode_sequence::lowRateMode1>("LowRateMode1"),
-    asn::mandatoryComponent<&g7231AnnexCMode::g723AnnexCAudioMode_sequence::sidMode0>("SidMode0"),
-    asn::mandatoryComponent<&g7231AnnexCMode::g723AnnexCAudioMode_sequence::sidMode1>("SidMode1"),
+    asn::mandatoryComponent<&g7231AnnexCMode::g723AnnexCAudioMode_sequence::highRateMode0>(offsetof(g7231AnnexCMode::g723AnnexCAudioMode_sequence, highRateMode0), "HighRateMode0"),
+    asn::mandatoryComponent<&g7231AnnexCMode::g723AnnexCAudioMode_sequence::highRateMode1>(offsetof(g7231AnnexCMode::g723AnnexCAudioMode_sequence, highRateMode1), "HighRateMode1"),
+    asn::mandatoryComponent<&g7231AnnexCMode::g723AnnexCAudioMode_sequence::lowRateMode0>(offsetof(g7231AnnexCMode::g723AnnexCAudioMode_sequence, lowRateMode0), "LowRateMode0"),
+    asn::mandatoryComponent<&g7231AnnexCMode::g723AnnexCAudioMode_sequence::lowRateMode1>(offsetof(g7231AnnexCMode::g723AnnexCAudioMode_sequence, lowRateMode1), "LowRateMode1"),
+    asn::mandatoryComponent<&g7231AnnexCMode::g723AnnexCAudioMode_sequence::sidMode0>(offsetof(g7231AnnexCMode::g723AnnexCAudioMode_sequence, sidMode0), "SidMode0"),
+    asn::mandatoryComponent<&g7231AnnexCMode::g723AnnexCAudioMode_sequence::sidMode1>(offsetof(g7231AnnexCMode::g723AnnexCAudioMode_sequence, sidMode1), "SidMode1"),
 };
 static const asn::tagTriple g7231AnnexCMode_g723AnnexCAudioMode_sequenceComponentTags[] = {{0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}};
 const asn::sequenceDescriptor g7231AnnexCMode::g723AnnexCAudioMode_sequence::descriptor = asn::sequenceDescriptor::make(g7231AnnexCMode_g723AnnexCAudioMode_sequenceComponents, true, g7231AnnexCMode_g723AnnexCAudioMode_sequenceComponentTags);
@@ -33,9 +37,9 @@ asn::object* g7231AnnexCMode::g723AnnexCAudioMode_sequence::create() { return ne
 
 // g7231AnnexCMode
 static const asn::componentEntry g7231AnnexCModeComponents[] = {
-    asn::mandatoryComponent<&g7231AnnexCMode::maxAl_sduAudioFrames>("MaxAl_sduAudioFrames"),
-    asn::mandatoryComponent<&g7231AnnexCMode::silenceSuppression>("SilenceSuppression"),
-    asn::mandatoryComponent<&g7231AnnexCMode::g723AnnexCAudioMode>("G723AnnexCAudioMode"),
+    asn::mandatoryComponent<&g7231AnnexCMode::maxAl_sduAudioFrames>(offsetof(g7231AnnexCMode, maxAl_sduAudioFrames), "MaxAl_sduAudioFrames"),
+    asn::mandatoryComponent<&g7231AnnexCMode::silenceSuppression>(offsetof(g7231AnnexCMode, silenceSuppression), "SilenceSuppression"),
+    asn::mandatoryComponent<&g7231AnnexCMode::g723AnnexCAudioMode>(offsetof(g7231AnnexCMode, g723AnnexCAudioMode), "G723AnnexCAudioMode"),
 };
 static const asn::tagTriple g7231AnnexCModeComponentTags[] = {{0, 2, 0}, {0, 1, 0}, {0, 16, 1}};
 const asn::sequenceDescriptor g7231AnnexCMode::descriptor = asn::sequenceDescriptor::make(g7231AnnexCModeComponents, true, g7231AnnexCModeComponentTags);
@@ -56,7 +60,7 @@ asn::object* g7231AnnexCMode::create() { return new g7231AnnexCMode; }
 
 // vBDMode
 static const asn::componentEntry vBDModeComponents[] = {
-    asn::mandatoryComponent<&vBDMode::type>("Type"),
+    asn::mandatoryComponent<&vBDMode::type>(offsetof(vBDMode, type), "Type"),
 };
 static const asn::tagTriple vBDModeComponentTags[] = {{0, 0, 0}};
 const asn::sequenceDescriptor vBDMode::descriptor = asn::sequenceDescriptor::make(vBDModeComponents, true, vBDModeComponentTags);
@@ -77,8 +81,8 @@ asn::object* vBDMode::create() { return new vBDMode; }
 
 // dataMode::application_choice::nlpid_sequence
 static const asn::componentEntry dataMode_application_choice_nlpid_sequenceComponents[] = {
-    asn::mandatoryComponent<&dataMode::application_choice::nlpid_sequence::nlpidProtocol>("NlpidProtocol"),
-    asn::mandatoryComponent<&dataMode::application_choice::nlpid_sequence::nlpidData>("NlpidData"),
+    asn::mandatoryComponent<&dataMode::application_choice::nlpid_sequence::nlpidProtocol>(offsetof(dataMode::application_choice::nlpid_sequence, nlpidProtocol), "NlpidProtocol"),
+    asn::mandatoryComponent<&dataMode::application_choice::nlpid_sequence::nlpidData>(offsetof(dataMode::application_choice::nlpid_sequence, nlpidData), "NlpidData"),
 };
 static const asn::tagTriple dataMode_application_choice_nlpid_sequenceComponentTags[] = {{0, 0, 0}, {0, 4, 0}};
 const asn::sequenceDescriptor dataMode::application_choice::nlpid_sequence::descriptor = asn::sequenceDescriptor::make(dataMode_application_choice_nlpid_sequenceComponents, false, dataMode_application_choice_nlpid_sequenceComponentTags);
@@ -99,8 +103,8 @@ asn::object* dataMode::application_choice::nlpid_sequence::create() { return new
 
 // dataMode::application_choice::t38fax_sequence
 static const asn::componentEntry dataMode_application_choice_t38fax_sequenceComponents[] = {
-    asn::mandatoryComponent<&dataMode::application_choice::t38fax_sequence::t38FaxProtocol>("T38FaxProtocol"),
-    asn::mandatoryComponent<&dataMode::application_choice::t38fax_sequence::t38FaxProfile>("T38FaxProfile"),
+    asn::mandatoryComponent<&dataMode::application_choice::t38fax_sequence::t38FaxProtocol>(offsetof(dataMode::application_choice::t38fax_sequence, t38FaxProtocol), "T38FaxProtocol"),
+    asn::mandatoryComponent<&dataMode::application_choice::t38fax_sequence::t38FaxProfile>(offsetof(dataMode::application_choice::t38fax_sequence, t38FaxProfile), "T38FaxProfile"),
 };
 static const asn::tagTriple dataMode_application_choice_t38fax_sequenceComponentTags[] = {{0, 0, 0}, {0, 16, 1}};
 const asn::sequenceDescriptor dataMode::application_choice::t38fax_sequence::descriptor = asn::sequenceDescriptor::make(dataMode_application_choice_t38fax_sequenceComponents, false, dataMode_application_choice_t38fax_sequenceComponentTags);
@@ -142,8 +146,8 @@ asn::object* dataMode::application_choice::create() { return new application_cho
 
 // dataMode
 static const asn::componentEntry dataModeComponents[] = {
-    asn::mandatoryComponent<&dataMode::application>("Application"),
-    asn::mandatoryComponent<&dataMode::bitRate>("BitRate"),
+    asn::mandatoryComponent<&dataMode::application>(offsetof(dataMode, application), "Application"),
+    asn::mandatoryComponent<&dataMode::bitRate>(offsetof(dataMode, bitRate), "BitRate"),
 };
 static const asn::tagTriple dataModeComponentTags[] = {{0, 0, 0}, {0, 2, 0}};
 const asn::sequenceDescriptor dataMode::descriptor = asn::sequenceDescriptor::make(dataModeComponents, true, dataModeComponentTags);
@@ -173,7 +177,7 @@ asn::object* encryptionMode::create() { return new encryptionMode; }
 
 // roundTripDelayRequest
 static const asn::componentEntry roundTripDelayRequestComponents[] = {
-    asn::mandatoryComponent<&roundTripDelayRequest::sequenceNumber>("SequenceNumber"),
+    asn::mandatoryComponent<&roundTripDelayRequest::sequenceNumber>(offsetof(roundTripDelayRequest, sequenceNumber), "SequenceNumber"),
 };
 static const asn::tagTriple roundTripDelayRequestComponentTags[] = {{0, 2, 0}};
 const asn::sequenceDescriptor roundTripDelayRequest::descriptor = asn::sequenceDescriptor::make(roundTripDelayRequestComponents, true, roundTripDelayRequestComponentTags);
@@ -194,7 +198,7 @@ asn::object* roundTripDelayRequest::create() { return new roundTripDelayRequest;
 
 // roundTripDelayResponse
 static const asn::componentEntry roundTripDelayResponseComponents[] = {
-    asn::mandatoryComponent<&roundTripDelayResponse::sequenceNumber>("SequenceNumber"),
+    asn::mandatoryComponent<&roundTripDelayResponse::sequenceNumber>(offsetof(roundTripDelayResponse, sequenceNumber), "SequenceNumber"),
 };
 static const asn::tagTriple roundTripDelayResponseComponentTags[] = {{0, 2, 0}};
 const asn::sequenceDescriptor roundTripDelayResponse::descriptor = asn::sequenceDescriptor::make(roundTripDelayResponseComponents, true, roundTripDelayResponseComponentTags);
@@ -225,7 +229,7 @@ asn::object* maintenanceLoopRequest::type_choice::create() { return new type_cho
 
 // maintenanceLoopRequest
 static const asn::componentEntry maintenanceLoopRequestComponents[] = {
-    asn::mandatoryComponent<&maintenanceLoopRequest::type>("Type"),
+    asn::mandatoryComponent<&maintenanceLoopRequest::type>(offsetof(maintenanceLoopRequest, type), "Type"),
 };
 static const asn::tagTriple maintenanceLoopRequestComponentTags[] = {{0, 0, 0}};
 const asn::sequenceDescriptor maintenanceLoopRequest::descriptor = asn::sequenceDescriptor::make(maintenanceLoopRequestComponents, true, maintenanceLoopRequestComponentTags);
@@ -256,7 +260,7 @@ asn::object* maintenanceLoopAck::type_choice::create() { return new type_choice;
 
 // maintenanceLoopAck
 static const asn::componentEntry maintenanceLoopAckComponents[] = {
-    asn::mandatoryComponent<&maintenanceLoopAck::type>("Type"),
+    asn::mandatoryComponent<&maintenanceLoopAck::type>(offsetof(maintenanceLoopAck, type), "Type"),
 };
 static const asn::tagTriple maintenanceLoopAckComponentTags[] = {{0, 0, 0}};
 const asn::sequenceDescriptor maintenanceLoopAck::descriptor = asn::sequenceDescriptor::make(maintenanceLoopAckComponents, true, maintenanceLoopAckComponentTags);
@@ -295,8 +299,8 @@ asn::object* maintenanceLoopReject::cause_choice::create() { return new cause_ch
 
 // maintenanceLoopReject
 static const asn::componentEntry maintenanceLoopRejectComponents[] = {
-    asn::mandatoryComponent<&maintenanceLoopReject::type>("Type"),
-    asn::mandatoryComponent<&maintenanceLoopReject::cause>("Cause"),
+    asn::mandatoryComponent<&maintenanceLoopReject::type>(offsetof(maintenanceLoopReject, type), "Type"),
+    asn::mandatoryComponent<&maintenanceLoopReject::cause>(offsetof(maintenanceLoopReject, cause), "Cause"),
 };
 static const asn::tagTriple maintenanceLoopRejectComponentTags[] = {{0, 0, 0}, {0, 0, 0}};
 const asn::sequenceDescriptor maintenanceLoopReject::descriptor = asn::sequenceDescriptor::make(maintenanceLoopRejectComponents, true, maintenanceLoopRejectComponentTags);
@@ -344,19 +348,19 @@ asn::object* communicationModeTableEntry::dataType_choice::create() { return new
 
 // communicationModeTableEntry
 static const asn::componentEntry communicationModeTableEntryComponents[] = {
-    asn::optionalComponent<&communicationModeTableEntry::nonStandard>("NonStandard"),
-    asn::mandatoryComponent<&communicationModeTableEntry::sessionID>("SessionID"),
-    asn::optionalComponent<&communicationModeTableEntry::associatedSessionID>("AssociatedSessionID"),
-    asn::optionalComponent<&communicationModeTableEntry::terminalLabel>("TerminalLabel"),
-    asn::mandatoryComponent<&communicationModeTableEntry::sessionDescription>("SessionDescription"),
-    asn::mandatoryComponent<&communicationModeTableEntry::dataType>("DataType"),
-    asn::optionalComponent<&communicationModeTableEntry::mediaChannel>("MediaChannel"),
-    asn::optionalComponent<&communicationModeTableEntry::mediaGuaranteedDelivery>("MediaGuaranteedDelivery"),
-    asn::optionalComponent<&communicationModeTableEntry::mediaControlChannel>("MediaControlChannel"),
-    asn::optionalComponent<&communicationModeTableEntry::mediaControlGuaranteedDelivery>("MediaControlGuaranteedDelivery"),
-    asn::additionComponent<&communicationModeTableEntry::redundancyEncoding>("RedundancyEncoding"),
-    asn::additionComponent<&communicationModeTableEntry::sessionDependency>("SessionDependency"),
-    asn::additionComponent<&communicationModeTableEntry::destination>("Destination"),
+    asn::optionalComponent<&communicationModeTableEntry::nonStandard>(offsetof(communicationModeTableEntry, nonStandard), "NonStandard"),
+    asn::mandatoryComponent<&communicationModeTableEntry::sessionID>(offsetof(communicationModeTableEntry, sessionID), "SessionID"),
+    asn::optionalComponent<&communicationModeTableEntry::associatedSessionID>(offsetof(communicationModeTableEntry, associatedSessionID), "AssociatedSessionID"),
+    asn::optionalComponent<&communicationModeTableEntry::terminalLabel>(offsetof(communicationModeTableEntry, terminalLabel), "TerminalLabel"),
+    asn::mandatoryComponent<&communicationModeTableEntry::sessionDescription>(offsetof(communicationModeTableEntry, sessionDescription), "SessionDescription"),
+    asn::mandatoryComponent<&communicationModeTableEntry::dataType>(offsetof(communicationModeTableEntry, dataType), "DataType"),
+    asn::optionalComponent<&communicationModeTableEntry::mediaChannel>(offsetof(communicationModeTableEntry, mediaChannel), "MediaChannel"),
+    asn::optionalComponent<&communicationModeTableEntry::mediaGuaranteedDelivery>(offsetof(communicationModeTableEntry, mediaGuaranteedDelivery), "MediaGuaranteedDelivery"),
+    asn::optionalComponent<&communicationModeTableEntry::mediaControlChannel>(offsetof(communicationModeTableEntry, mediaControlChannel), "MediaControlChannel"),
+    asn::optionalComponent<&communicationModeTableEntry::mediaControlGuaranteedDelivery>(offsetof(communicationModeTableEntry, mediaControlGuaranteedDelivery), "MediaControlGuaranteedDelivery"),
+    asn::additionComponent<&communicationModeTableEntry::redundancyEncoding>(offsetof(communicationModeTableEntry, redundancyEncoding), "RedundancyEncoding"),
+    asn::additionComponent<&communicationModeTableEntry::sessionDependency>(offsetof(communicationModeTableEntry, sessionDependency), "SessionDependency"),
+    asn::additionComponent<&communicationModeTableEntry::destination>(offsetof(communicationModeTableEntry, destination), "Destination"),
 };
 static const asn::tagTriple communicationModeTableEntryComponentTags[] = {{0, 16, 0}, {0, 2, 0}, {0, 2, 0}, {0, 16, 1}, {0, 30, 0}, {0, 0, 0}, {0, 0, 0}, {0, 1, 0}, {0, 0, 0}, {0, 1, 0}, {0, 16, 1}, {0, 2, 0}, {0, 16, 1}};
 const asn::sequenceDescriptor communicationModeTableEntry::descriptor = asn::sequenceDescriptor::make(communicationModeTableEntryComponents, true, communicationModeTableEntryComponentTags);
@@ -377,7 +381,7 @@ asn::object* communicationModeTableEntry::create() { return new communicationMod
 
 // communicationModeCommand
 static const asn::componentEntry communicationModeCommandComponents[] = {
-    asn::mandatoryComponent<&communicationModeCommand::communicationModeTable>("CommunicationModeTable"),
+    asn::mandatoryComponent<&communicationModeCommand::communicationModeTable>(offsetof(communicationModeCommand, communicationModeTable), "CommunicationModeTable"),
 };
 static const asn::tagTriple communicationModeCommandComponentTags[] = {{0, 16, 0}};
 const asn::sequenceDescriptor communicationModeCommand::descriptor = asn::sequenceDescriptor::make(communicationModeCommandComponents, true, communicationModeCommandComponentTags);
@@ -423,9 +427,9 @@ asn::object* communicationModeResponse::create() { return new communicationModeR
 
 // conferenceRequest::requestTerminalCertificate_sequence
 static const asn::componentEntry conferenceRequest_requestTerminalCertificate_sequenceComponents[] = {
-    asn::optionalComponent<&conferenceRequest::requestTerminalCertificate_sequence::terminalLabel>("TerminalLabel"),
-    asn::optionalComponent<&conferenceRequest::requestTerminalCertificate_sequence::certSelectionCriteria>("CertSelectionCriteria"),
-    asn::optionalComponent<&conferenceRequest::requestTerminalCertificate_sequence::sRandom>("SRandom"),
+    asn::optionalComponent<&conferenceRequest::requestTerminalCertificate_sequence::terminalLabel>(offsetof(conferenceRequest::requestTerminalCertificate_sequence, terminalLabel), "TerminalLabel"),
+    asn::optionalComponent<&conferenceRequest::requestTerminalCertificate_sequence::certSelectionCriteria>(offsetof(conferenceRequest::requestTerminalCertificate_sequence, certSelectionCriteria), "CertSelectionCriteria"),
+    asn::optionalComponent<&conferenceRequest::requestTerminalCertificate_sequence::sRandom>(offsetof(conferenceRequest::requestTerminalCertificate_sequence, sRandom), "SRandom"),
 };
 static const asn::tagTriple conferenceRequest_requestTerminalCertificate_sequenceComponentTags[] = {{0, 16, 1}, {0, 16, 0}, {0, 2, 0}};
 const asn::sequenceDescriptor conferenceRequest::requestTerminalCertificate_sequence::descriptor = asn::sequenceDescriptor::make(conferenceRequest_requestTerminalCertificate_sequenceComponents, true, conferenceRequest_requestTerminalCertificate_sequenceComponentTags);
@@ -469,8 +473,8 @@ asn::object* conferenceRequest::create() { return new conferenceRequest; }
 
 // criteria
 static const asn::componentEntry criteriaComponents[] = {
-    asn::mandatoryComponent<&criteria::field>("Field"),
-    asn::mandatoryComponent<&criteria::value>("Value"),
+    asn::mandatoryComponent<&criteria::field>(offsetof(criteria, field), "Field"),
+    asn::mandatoryComponent<&criteria::value>(offsetof(criteria, value), "Value"),
 };
 static const asn::tagTriple criteriaComponentTags[] = {{0, 6, 0}, {0, 4, 0}};
 const asn::sequenceDescriptor criteria::descriptor = asn::sequenceDescriptor::make(criteriaComponents, true, criteriaComponentTags);
@@ -491,8 +495,8 @@ asn::object* criteria::create() { return new criteria; }
 
 // terminalLabel
 static const asn::componentEntry terminalLabelComponents[] = {
-    asn::mandatoryComponent<&terminalLabel::mcuNumber>("McuNumber"),
-    asn::mandatoryComponent<&terminalLabel::terminalNumber>("TerminalNumber"),
+    asn::mandatoryComponent<&terminalLabel::mcuNumber>(offsetof(terminalLabel, mcuNumber), "McuNumber"),
+    asn::mandatoryComponent<&terminalLabel::terminalNumber>(offsetof(terminalLabel, terminalNumber), "TerminalNumber"),
 };
 static const asn::tagTriple terminalLabelComponentTags[] = {{0, 2, 0}, {0, 2, 0}};
 const asn::sequenceDescriptor terminalLabel::descriptor = asn::sequenceDescriptor::make(terminalLabelComponents, true, terminalLabelComponentTags);
@@ -513,8 +517,8 @@ asn::object* terminalLabel::create() { return new terminalLabel; }
 
 // conferenceResponse::mCTerminalIDResponse_sequence
 static const asn::componentEntry conferenceResponse_mCTerminalIDResponse_sequenceComponents[] = {
-    asn::mandatoryComponent<&conferenceResponse::mCTerminalIDResponse_sequence::terminalLabel>("TerminalLabel"),
-    asn::mandatoryComponent<&conferenceResponse::mCTerminalIDResponse_sequence::terminalID>("TerminalID"),
+    asn::mandatoryComponent<&conferenceResponse::mCTerminalIDResponse_sequence::terminalLabel>(offsetof(conferenceResponse::mCTerminalIDResponse_sequence, terminalLabel), "TerminalLabel"),
+    asn::mandatoryComponent<&conferenceResponse::mCTerminalIDResponse_sequence::terminalID>(offsetof(conferenceResponse::mCTerminalIDResponse_sequence, terminalID), "TerminalID"),
 };
 static const asn::tagTriple conferenceResponse_mCTerminalIDResponse_sequenceComponentTags[] = {{0, 16, 1}, {0, 4, 0}};
 const asn::sequenceDescriptor conferenceResponse::mCTerminalIDResponse_sequence::descriptor = asn::sequenceDescriptor::make(conferenceResponse_mCTerminalIDResponse_sequenceComponents, true, conferenceResponse_mCTerminalIDResponse_sequenceComponentTags);
@@ -535,8 +539,8 @@ asn::object* conferenceResponse::mCTerminalIDResponse_sequence::create() { retur
 
 // conferenceResponse::terminalIDResponse_sequence
 static const asn::componentEntry conferenceResponse_terminalIDResponse_sequenceComponents[] = {
-    asn::mandatoryComponent<&conferenceResponse::terminalIDResponse_sequence::terminalLabel>("TerminalLabel"),
-    asn::mandatoryComponent<&conferenceResponse::terminalIDResponse_sequence::terminalID>("TerminalID"),
+    asn::mandatoryComponent<&conferenceResponse::terminalIDResponse_sequence::terminalLabel>(offsetof(conferenceResponse::terminalIDResponse_sequence, terminalLabel), "TerminalLabel"),
+    asn::mandatoryComponent<&conferenceResponse::terminalIDResponse_sequence::terminalID>(offsetof(conferenceResponse::terminalIDResponse_sequence, terminalID), "TerminalID"),
 };
 static const asn::tagTriple conferenceResponse_terminalIDResponse_sequenceComponentTags[] = {{0, 16, 1}, {0, 4, 0}};
 const asn::sequenceDescriptor conferenceResponse::terminalIDResponse_sequence::descriptor = asn::sequenceDescriptor::make(conferenceResponse_terminalIDResponse_sequenceComponents, true, conferenceResponse_terminalIDResponse_sequenceComponentTags);
@@ -557,8 +561,8 @@ asn::object* conferenceResponse::terminalIDResponse_sequence::create() { return 
 
 // conferenceResponse::conferenceIDResponse_sequence
 static const asn::componentEntry conferenceResponse_conferenceIDResponse_sequenceComponents[] = {
-    asn::mandatoryComponent<&conferenceResponse::conferenceIDResponse_sequence::terminalLabel>("TerminalLabel"),
-    asn::mandatoryComponent<&conferenceResponse::conferenceIDResponse_sequence::conferenceID>("ConferenceID"),
+    asn::mandatoryComponent<&conferenceResponse::conferenceIDResponse_sequence::terminalLabel>(offsetof(conferenceResponse::conferenceIDResponse_sequence, terminalLabel), "TerminalLabel"),
+    asn::mandatoryComponent<&conferenceResponse::conferenceIDResponse_sequence::conferenceID>(offsetof(conferenceResponse::conferenceIDResponse_sequence, conferenceID), "ConferenceID"),
 };
 static const asn::tagTriple conferenceResponse_conferenceIDResponse_sequenceComponentTags[] = {{0, 16, 1}, {0, 4, 0}};
 const asn::sequenceDescriptor conferenceResponse::conferenceIDResponse_sequence::descriptor = asn::sequenceDescriptor::make(conferenceResponse_conferenceIDResponse_sequenceComponents, true, conferenceResponse_conferenceIDResponse_sequenceComponentTags);
@@ -579,8 +583,8 @@ asn::object* conferenceResponse::conferenceIDResponse_sequence::create() { retur
 
 // conferenceResponse::passwordResponse_sequence
 static const asn::componentEntry conferenceResponse_passwordResponse_sequenceComponents[] = {
-    asn::mandatoryComponent<&conferenceResponse::passwordResponse_sequence::terminalLabel>("TerminalLabel"),
-    asn::mandatoryComponent<&conferenceResponse::passwordResponse_sequence::password>("Password"),
+    asn::mandatoryComponent<&conferenceResponse::passwordResponse_sequence::terminalLabel>(offsetof(conferenceResponse::passwordResponse_sequence, terminalLabel), "TerminalLabel"),
+    asn::mandatoryComponent<&conferenceResponse::passwordResponse_sequence::password>(offsetof(conferenceResponse::passwordResponse_sequence, password), "Password"),
 };
 static const asn::tagTriple conferenceResponse_passwordResponse_sequenceComponentTags[] = {{0, 16, 1}, {0, 4, 0}};
 const asn::sequenceDescriptor conferenceResponse::passwordResponse_sequence::descriptor = asn::sequenceDescriptor::make(conferenceResponse_passwordResponse_sequenceComponents, true, conferenceResponse_passwordResponse_sequenceComponentTags);
@@ -610,7 +614,7 @@ asn::object* conferenceResponse::makeMeChairResponse_choice::create() { return n
 
 // conferenceResponse::extensionAddressResponse_sequence
 static const asn::componentEntry conferenceResponse_extensionAddressResponse_sequenceComponents[] = {
-    asn::mandatoryComponent<&conferenceResponse::extensionAddressResponse_sequence::extensionAddress>("ExtensionAddress"),
+    asn::mandatoryComponent<&conferenceResponse::extensionAddressResponse_sequence::extensionAddress>(offsetof(conferenceResponse::extensionAddressResponse_sequence, extensionAddress), "ExtensionAddress"),
 };
 static const asn::tagTriple conferenceResponse_extensionAddressResponse_sequenceComponentTags[] = {{0, 4, 0}};
 const asn::sequenceDescriptor conferenceResponse::extensionAddressResponse_sequence::descriptor = asn::sequenceDescriptor::make(conferenceResponse_extensionAddressResponse_sequenceComponents, true, conferenceResponse_extensionAddressResponse_sequenceComponentTags);
@@ -631,8 +635,8 @@ asn::object* conferenceResponse::extensionAddressResponse_sequence::create() { r
 
 // conferenceResponse::chairTokenOwnerResponse_sequence
 static const asn::componentEntry conferenceResponse_chairTokenOwnerResponse_sequenceComponents[] = {
-    asn::mandatoryComponent<&conferenceResponse::chairTokenOwnerResponse_sequence::terminalLabel>("TerminalLabel"),
-    asn::mandatoryComponent<&conferenceResponse::chairTokenOwnerResponse_sequence::terminalID>("TerminalID"),
+    asn::mandatoryComponent<&conferenceResponse::chairTokenOwnerResponse_sequence::terminalLabel>(offsetof(conferenceResponse::chairTokenOwnerResponse_sequence, terminalLabel), "TerminalLabel"),
+    asn::mandatoryComponent<&conferenceResponse::chairTokenOwnerResponse_sequence::terminalID>(offsetof(conferenceResponse::chairTokenOwnerResponse_sequence, terminalID), "TerminalID"),
 };
 static const asn::tagTriple conferenceResponse_chairTokenOwnerResponse_sequenceComponentTags[] = {{0, 16, 1}, {0, 4, 0}};
 const asn::sequenceDescriptor conferenceResponse::chairTokenOwnerResponse_sequence::descriptor = asn::sequenceDescriptor::make(conferenceResponse_chairTokenOwnerResponse_sequenceComponents, true, conferenceResponse_chairTokenOwnerResponse_sequenceComponentTags);
@@ -653,8 +657,8 @@ asn::object* conferenceResponse::chairTokenOwnerResponse_sequence::create() { re
 
 // conferenceResponse::terminalCertificateResponse_sequence
 static const asn::componentEntry conferenceResponse_terminalCertificateResponse_sequenceComponents[] = {
-    asn::optionalComponent<&conferenceResponse::terminalCertificateResponse_sequence::terminalLabel>("TerminalLabel"),
-    asn::optionalComponent<&conferenceResponse::terminalCertificateResponse_sequence::certificateResponse>("CertificateResponse"),
+    asn::optionalComponent<&conferenceResponse::terminalCertificateResponse_sequence::terminalLabel>(offsetof(conferenceResponse::terminalCertificateResponse_sequence, terminalLabel), "TerminalLabel"),
+    asn::optionalComponent<&conferenceResponse::terminalCertificateResponse_sequence::certificateResponse>(offsetof(conferenceResponse::terminalCertificateResponse_sequence, certificateResponse), "CertificateResponse"),
 };
 static const asn::tagTriple conferenceResponse_terminalCertificateResponse_sequenceComponentTags[] = {{0, 16, 1}, {0, 4, 0}};
 const asn::sequenceDescriptor conferenceResponse::terminalCertificateResponse_sequence::descriptor = asn::sequenceDescriptor::make(conferenceResponse_terminalCertificateResponse_sequenceComponents, true, conferenceResponse_terminalCertificateResponse_sequenceComponentTags);
@@ -725,8 +729,8 @@ asn::object* conferenceResponse::create() { return new conferenceResponse; }
 
 // terminalInformation
 static const asn::componentEntry terminalInformationComponents[] = {
-    asn::mandatoryComponent<&terminalInformation::terminalLabel>("TerminalLabel"),
-    asn::mandatoryComponent<&terminalInformation::terminalID>("TerminalID"),
+    asn::mandatoryComponent<&terminalInformation::terminalLabel>(offsetof(terminalInformation, terminalLabel), "TerminalLabel"),
+    asn::mandatoryComponent<&terminalInformation::terminalID>(offsetof(terminalInformation, terminalID), "TerminalID"),
 };
 static const asn::tagTriple terminalInformationComponentTags[] = {{0, 16, 1}, {0, 4, 0}};
 const asn::sequenceDescriptor terminalInformation::descriptor = asn::sequenceDescriptor::make(terminalInformationComponents, true, terminalInformationComponentTags);
@@ -747,7 +751,7 @@ asn::object* terminalInformation::create() { return new terminalInformation; }
 
 // requestAllTerminalIDsResponse
 static const asn::componentEntry requestAllTerminalIDsResponseComponents[] = {
-    asn::mandatoryComponent<&requestAllTerminalIDsResponse::terminalInformation>("TerminalInformation"),
+    asn::mandatoryComponent<&requestAllTerminalIDsResponse::terminalInformation>(offsetof(requestAllTerminalIDsResponse, terminalInformation), "TerminalInformation"),
 };
 static const asn::tagTriple requestAllTerminalIDsResponseComponentTags[] = {{0, 16, 0}};
 const asn::sequenceDescriptor requestAllTerminalIDsResponse::descriptor = asn::sequenceDescriptor::make(requestAllTerminalIDsResponseComponents, true, requestAllTerminalIDsResponseComponentTags);
@@ -796,8 +800,8 @@ asn::object* remoteMCResponse::create() { return new remoteMCResponse; }
 
 // connectionIdentifier
 static const asn::componentEntry connectionIdentifierComponents[] = {
-    asn::mandatoryComponent<&connectionIdentifier::channelTag>("ChannelTag"),
-    asn::mandatoryComponent<&connectionIdentifier::sequenceNumber>("SequenceNumber"),
+    asn::mandatoryComponent<&connectionIdentifier::channelTag>(offsetof(connectionIdentifier, channelTag), "ChannelTag"),
+    asn::mandatoryComponent<&connectionIdentifier::sequenceNumber>(offsetof(connectionIdentifier, sequenceNumber), "SequenceNumber"),
 };
 static const asn::tagTriple connectionIdentifierComponentTags[] = {{0, 2, 0}, {0, 2, 0}};
 const asn::sequenceDescriptor connectionIdentifier::descriptor = asn::sequenceDescriptor::make(connectionIdentifierComponents, true, connectionIdentifierComponentTags);
@@ -828,7 +832,7 @@ asn::object* dialingInformation::create() { return new dialingInformation; }
 
 // multilinkRequest::callInformation_sequence
 static const asn::componentEntry multilinkRequest_callInformation_sequenceComponents[] = {
-    asn::mandatoryComponent<&multilinkRequest::callInformation_sequence::maxNumberOfAdditionalConnections>("MaxNumberOfAdditionalConnections"),
+    asn::mandatoryComponent<&multilinkRequest::callInformation_sequence::maxNumberOfAdditionalConnections>(offsetof(multilinkRequest::callInformation_sequence, maxNumberOfAdditionalConnections), "MaxNumberOfAdditionalConnections"),
 };
 static const asn::tagTriple multilinkRequest_callInformation_sequenceComponentTags[] = {{0, 2, 0}};
 const asn::sequenceDescriptor multilinkRequest::callInformation_sequence::descriptor = asn::sequenceDescriptor::make(multilinkRequest_callInformation_sequenceComponents, true, multilinkRequest_callInformation_sequenceComponentTags);
@@ -849,8 +853,8 @@ asn::object* multilinkRequest::callInformation_sequence::create() { return new c
 
 // multilinkRequest::addConnection_sequence
 static const asn::componentEntry multilinkRequest_addConnection_sequenceComponents[] = {
-    asn::mandatoryComponent<&multilinkRequest::addConnection_sequence::sequenceNumber>("SequenceNumber"),
-    asn::mandatoryComponent<&multilinkRequest::addConnection_sequence::dialingInformation>("DialingInformation"),
+    asn::mandatoryComponent<&multilinkRequest::addConnection_sequence::sequenceNumber>(offsetof(multilinkRequest::addConnection_sequence, sequenceNumber), "SequenceNumber"),
+    asn::mandatoryComponent<&multilinkRequest::addConnection_sequence::dialingInformation>(offsetof(multilinkRequest::addConnection_sequence, dialingInformation), "DialingInformation"),
 };
 static const asn::tagTriple multilinkRequest_addConnection_sequenceComponentTags[] = {{0, 2, 0}, {0, 0, 0}};
 const asn::sequenceDescriptor multilinkRequest::addConnection_sequence::descriptor = asn::sequenceDescriptor::make(multilinkRequest_addConnection_sequenceComponents, true, multilinkRequest_addConnection_sequenceComponentTags);
@@ -871,7 +875,7 @@ asn::object* multilinkRequest::addConnection_sequence::create() { return new add
 
 // multilinkRequest::removeConnection_sequence
 static const asn::componentEntry multilinkRequest_removeConnection_sequenceComponents[] = {
-    asn::mandatoryComponent<&multilinkRequest::removeConnection_sequence::connectionIdentifier>("ConnectionIdentifier"),
+    asn::mandatoryComponent<&multilinkRequest::removeConnection_sequence::connectionIdentifier>(offsetof(multilinkRequest::removeConnection_sequence, connectionIdentifier), "ConnectionIdentifier"),
 };
 static const asn::tagTriple multilinkRequest_removeConnection_sequenceComponentTags[] = {{0, 16, 1}};
 const asn::sequenceDescriptor multilinkRequest::removeConnection_sequence::descriptor = asn::sequenceDescriptor::make(multilinkRequest_removeConnection_sequenceComponents, true, multilinkRequest_removeConnection_sequenceComponentTags);
@@ -901,7 +905,7 @@ asn::object* multilinkRequest::maximumHeaderInterval_sequence::requestType_choic
 
 // multilinkRequest::maximumHeaderInterval_sequence
 static const asn::componentEntry multilinkRequest_maximumHeaderInterval_sequenceComponents[] = {
-    asn::mandatoryComponent<&multilinkRequest::maximumHeaderInterval_sequence::requestType>("RequestType"),
+    asn::mandatoryComponent<&multilinkRequest::maximumHeaderInterval_sequence::requestType>(offsetof(multilinkRequest::maximumHeaderInterval_sequence, requestType), "RequestType"),
 };
 static const asn::tagTriple multilinkRequest_maximumHeaderInterval_sequenceComponentTags[] = {{0, 0, 0}};
 const asn::sequenceDescriptor multilinkRequest::maximumHeaderInterval_sequence::descriptor = asn::sequenceDescriptor::make(multilinkRequest_maximumHeaderInterval_sequenceComponents, true, multilinkRequest_maximumHeaderInterval_sequenceComponentTags);
@@ -934,8 +938,8 @@ asn::object* multilinkRequest::create() { return new multilinkRequest; }
 
 // multilinkResponse::callInformation_sequence
 static const asn::componentEntry multilinkResponse_callInformation_sequenceComponents[] = {
-    asn::mandatoryComponent<&multilinkResponse::callInformation_sequence::dialingInformation>("DialingInformation"),
-    asn::mandatoryComponent<&multilinkResponse::callInformation_sequence::callAssociationNumber>("CallAssociationNumber"),
+    asn::mandatoryComponent<&multilinkResponse::callInformation_sequence::dialingInformation>(offsetof(multilinkResponse::callInformation_sequence, dialingInformation), "DialingInformation"),
+    asn::mandatoryComponent<&multilinkResponse::callInformation_sequence::callAssociationNumber>(offsetof(multilinkResponse::callInformation_sequence, callAssociationNumber), "CallAssociationNumber"),
 };
 static const asn::tagTriple multilinkResponse_callInformation_sequenceComponentTags[] = {{0, 0, 0}, {0, 2, 0}};
 const asn::sequenceDescriptor multilinkResponse::callInformation_sequence::descriptor = asn::sequenceDescriptor::make(multilinkResponse_callInformation_sequenceComponents, true, multilinkResponse_callInformation_sequenceComponentTags);
@@ -974,8 +978,8 @@ asn::object* multilinkResponse::addConnection_sequence::responseCode_choice::cre
 
 // multilinkResponse::addConnection_sequence
 static const asn::componentEntry multilinkResponse_addConnection_sequenceComponents[] = {
-    asn::mandatoryComponent<&multilinkResponse::addConnection_sequence::sequenceNumber>("SequenceNumber"),
-    asn::mandatoryComponent<&multilinkResponse::addConnection_sequence::responseCode>("ResponseCode"),
+    asn::mandatoryComponent<&multilinkResponse::addConnection_sequence::sequenceNumber>(offsetof(multilinkResponse::addConnection_sequence, sequenceNumber), "SequenceNumber"),
+    asn::mandatoryComponent<&multilinkResponse::addConnection_sequence::responseCode>(offsetof(multilinkResponse::addConnection_sequence, responseCode), "ResponseCode"),
 };
 static const asn::tagTriple multilinkResponse_addConnection_sequenceComponentTags[] = {{0, 2, 0}, {0, 0, 0}};
 const asn::sequenceDescriptor multilinkResponse::addConnection_sequence::descriptor = asn::sequenceDescriptor::make(multilinkResponse_addConnection_sequenceComponents, true, multilinkResponse_addConnection_sequenceComponentTags);
@@ -996,7 +1000,7 @@ asn::object* multilinkResponse::addConnection_sequence::create() { return new ad
 
 // multilinkResponse::removeConnection_sequence
 static const asn::componentEntry multilinkResponse_removeConnection_sequenceComponents[] = {
-    asn::mandatoryComponent<&multilinkResponse::removeConnection_sequence::connectionIdentifier>("ConnectionIdentifier"),
+    asn::mandatoryComponent<&multilinkResponse::removeConnection_sequence::connectionIdentifier>(offsetof(multilinkResponse::removeConnection_sequence, connectionIdentifier), "ConnectionIdentifier"),
 };
 static const asn::tagTriple multilinkResponse_removeConnection_sequenceComponentTags[] = {{0, 16, 1}};
 const asn::sequenceDescriptor multilinkResponse::removeConnection_sequence::descriptor = asn::sequenceDescriptor::make(multilinkResponse_removeConnection_sequenceComponents, true, multilinkResponse_removeConnection_sequenceComponentTags);
@@ -1017,7 +1021,7 @@ asn::object* multilinkResponse::removeConnection_sequence::create() { return new
 
 // multilinkResponse::maximumHeaderInterval_sequence
 static const asn::componentEntry multilinkResponse_maximumHeaderInterval_sequenceComponents[] = {
-    asn::mandatoryComponent<&multilinkResponse::maximumHeaderInterval_sequence::currentInterval>("CurrentInterval"),
+    asn::mandatoryComponent<&multilinkResponse::maximumHeaderInterval_sequence::currentInterval>(offsetof(multilinkResponse::maximumHeaderInterval_sequence, currentInterval), "CurrentInterval"),
 };
 static const asn::tagTriple multilinkResponse_maximumHeaderInterval_sequenceComponentTags[] = {{0, 2, 0}};
 const asn::sequenceDescriptor multilinkResponse::maximumHeaderInterval_sequence::descriptor = asn::sequenceDescriptor::make(multilinkResponse_maximumHeaderInterval_sequenceComponents, true, multilinkResponse_maximumHeaderInterval_sequenceComponentTags);
@@ -1067,7 +1071,7 @@ asn::object* multilinkIndication::crcDesired_sequence::create() { return new crc
 
 // multilinkIndication::excessiveError_sequence
 static const asn::componentEntry multilinkIndication_excessiveError_sequenceComponents[] = {
-    asn::mandatoryComponent<&multilinkIndication::excessiveError_sequence::connectionIdentifier>("ConnectionIdentifier"),
+    asn::mandatoryComponent<&multilinkIndication::excessiveError_sequence::connectionIdentifier>(offsetof(multilinkIndication::excessiveError_sequence, connectionIdentifier), "ConnectionIdentifier"),
 };
 static const asn::tagTriple multilinkIndication_excessiveError_sequenceComponentTags[] = {{0, 16, 1}};
 const asn::sequenceDescriptor multilinkIndication::excessiveError_sequence::descriptor = asn::sequenceDescriptor::make(multilinkIndication_excessiveError_sequenceComponents, true, multilinkIndication_excessiveError_sequenceComponentTags);
@@ -1109,9 +1113,9 @@ asn::object* dialingInformationNetworkType::create() { return new dialingInforma
 
 // dialingInformationNumber
 static const asn::componentEntry dialingInformationNumberComponents[] = {
-    asn::mandatoryComponent<&dialingInformationNumber::networkAddress>("NetworkAddress"),
-    asn::optionalComponent<&dialingInformationNumber::subAddress>("SubAddress"),
-    asn::mandatoryComponent<&dialingInformationNumber::networkType>("NetworkType"),
+    asn::mandatoryComponent<&dialingInformationNumber::networkAddress>(offsetof(dialingInformationNumber, networkAddress), "NetworkAddress"),
+    asn::optionalComponent<&dialingInformationNumber::subAddress>(offsetof(dialingInformationNumber, subAddress), "SubAddress"),
+    asn::mandatoryComponent<&dialingInformationNumber::networkType>(offsetof(dialingInformationNumber, networkType), "NetworkType"),
 };
 static const asn::tagTriple dialingInformationNumberComponentTags[] = {{0, 18, 0}, {0, 22, 0}, {0, 16, 0}};
 const asn::sequenceDescriptor dialingInformationNumber::descriptor = asn::sequenceDescriptor::make(dialingInformationNumberComponents, true, dialingInformationNumberComponentTags);
@@ -1132,9 +1136,9 @@ asn::object* dialingInformationNumber::create() { return new dialingInformationN
 
 // logicalChannelRateRequest
 static const asn::componentEntry logicalChannelRateRequestComponents[] = {
-    asn::mandatoryComponent<&logicalChannelRateRequest::sequenceNumber>("SequenceNumber"),
-    asn::mandatoryComponent<&logicalChannelRateRequest::logicalChannelNumber>("LogicalChannelNumber"),
-    asn::mandatoryComponent<&logicalChannelRateRequest::maximumBitRate>("MaximumBitRate"),
+    asn::mandatoryComponent<&logicalChannelRateRequest::sequenceNumber>(offsetof(logicalChannelRateRequest, sequenceNumber), "SequenceNumber"),
+    asn::mandatoryComponent<&logicalChannelRateRequest::logicalChannelNumber>(offsetof(logicalChannelRateRequest, logicalChannelNumber), "LogicalChannelNumber"),
+    asn::mandatoryComponent<&logicalChannelRateRequest::maximumBitRate>(offsetof(logicalChannelRateRequest, maximumBitRate), "MaximumBitRate"),
 };
 static const asn::tagTriple logicalChannelRateRequestComponentTags[] = {{0, 2, 0}, {0, 2, 0}, {0, 2, 0}};
 const asn::sequenceDescriptor logicalChannelRateRequest::descriptor = asn::sequenceDescriptor::make(logicalChannelRateRequestComponents, true, logicalChannelRateRequestComponentTags);
@@ -1155,9 +1159,9 @@ asn::object* logicalChannelRateRequest::create() { return new logicalChannelRate
 
 // logicalChannelRateAcknowledge
 static const asn::componentEntry logicalChannelRateAcknowledgeComponents[] = {
-    asn::mandatoryComponent<&logicalChannelRateAcknowledge::sequenceNumber>("SequenceNumber"),
-    asn::mandatoryComponent<&logicalChannelRateAcknowledge::logicalChannelNumber>("LogicalChannelNumber"),
-    asn::mandatoryComponent<&logicalChannelRateAcknowledge::maximumBitRate>("MaximumBitRate"),
+    asn::mandatoryComponent<&logicalChannelRateAcknowledge::sequenceNumber>(offsetof(logicalChannelRateAcknowledge, sequenceNumber), "SequenceNumber"),
+    asn::mandatoryComponent<&logicalChannelRateAcknowledge::logicalChannelNumber>(offsetof(logicalChannelRateAcknowledge, logicalChannelNumber), "LogicalChannelNumber"),
+    asn::mandatoryComponent<&logicalChannelRateAcknowledge::maximumBitRate>(offsetof(logicalChannelRateAcknowledge, maximumBitRate), "MaximumBitRate"),
 };
 static const asn::tagTriple logicalChannelRateAcknowledgeComponentTags[] = {{0, 2, 0}, {0, 2, 0}, {0, 2, 0}};
 const asn::sequenceDescriptor logicalChannelRateAcknowledge::descriptor = asn::sequenceDescriptor::make(logicalChannelRateAcknowledgeComponents, true, logicalChannelRateAcknowledgeComponentTags);
@@ -1187,10 +1191,10 @@ asn::object* logicalChannelRateRejectReason::create() { return new logicalChanne
 
 // logicalChannelRateReject
 static const asn::componentEntry logicalChannelRateRejectComponents[] = {
-    asn::mandatoryComponent<&logicalChannelRateReject::sequenceNumber>("SequenceNumber"),
-    asn::mandatoryComponent<&logicalChannelRateReject::logicalChannelNumber>("LogicalChannelNumber"),
-    asn::mandatoryComponent<&logicalChannelRateReject::rejectReason>("RejectReason"),
-    asn::optionalComponent<&logicalChannelRateReject::currentMaximumBitRate>("CurrentMaximumBitRate"),
+    asn::mandatoryComponent<&logicalChannelRateReject::sequenceNumber>(offsetof(logicalChannelRateReject, sequenceNumber), "SequenceNumber"),
+    asn::mandatoryComponent<&logicalChannelRateReject::logicalChannelNumber>(offsetof(logicalChannelRateReject, logicalChannelNumber), "LogicalChannelNumber"),
+    asn::mandatoryComponent<&logicalChannelRateReject::rejectReason>(offsetof(logicalChannelRateReject, rejectReason), "RejectReason"),
+    asn::optionalComponent<&logicalChannelRateReject::currentMaximumBitRate>(offsetof(logicalChannelRateReject, currentMaximumBitRate), "CurrentMaximumBitRate"),
 };
 static const asn::tagTriple logicalChannelRateRejectComponentTags[] = {{0, 2, 0}, {0, 2, 0}, {0, 0, 0}, {0, 2, 0}};
 const asn::sequenceDescriptor logicalChannelRateReject::descriptor = asn::sequenceDescriptor::make(logicalChannelRateRejectComponents, true, logicalChannelRateRejectComponentTags);
@@ -1228,9 +1232,9 @@ asn::object* logicalChannelRateRelease::create() { return new logicalChannelRate
 
 // sendTerminalCapabilitySet::specificRequest_sequence
 static const asn::componentEntry sendTerminalCapabilitySet_specificRequest_sequenceComponents[] = {
-    asn::mandatoryComponent<&sendTerminalCapabilitySet::specificRequest_sequence::multiplexCapability>("MultiplexCapability"),
-    asn::optionalComponent<&sendTerminalCapabilitySet::specificRequest_sequence::capabilityTableEntryNumbers>("CapabilityTableEntryNumbers"),
-    asn::optionalComponent<&sendTerminalCapabilitySet::specificRequest_sequence::capabilityDescriptorNumbers>("CapabilityDescriptorNumbers"),
+    asn::mandatoryComponent<&sendTerminalCapabilitySet::specificRequest_sequence::multiplexCapability>(offsetof(sendTerminalCapabilitySet::specificRequest_sequence, multiplexCapability), "MultiplexCapability"),
+    asn::optionalComponent<&sendTerminalCapabilitySet::specificRequest_sequence::capabilityTableEntryNumbers>(offsetof(sendTerminalCapabilitySet::specificRequest_sequence, capabilityTableEntryNumbers), "CapabilityTableEntryNumbers"),
+    asn::optionalComponent<&sendTerminalCapabilitySet::specificRequest_sequence::capabilityDescriptorNumbers>(offsetof(sendTerminalCapabilitySet::specificRequest_sequence, capabilityDescriptorNumbers), "CapabilityDescriptorNumbers"),
 };
 static const asn::tagTriple sendTerminalCapabilitySet_specificRequest_sequenceComponentTags[] = {{0, 1, 0}, {0, 16, 0}, {0, 16, 0}};
 const asn::sequenceDescriptor sendTerminalCapabilitySet::specificRequest_sequence::descriptor = asn::sequenceDescriptor::make(sendTerminalCapabilitySet_specificRequest_sequenceComponents, true, sendTerminalCapabilitySet_specificRequest_sequenceComponentTags);
@@ -1260,8 +1264,8 @@ asn::object* sendTerminalCapabilitySet::create() { return new sendTerminalCapabi
 
 // encryptionCommand::encryptionAlgorithmID_sequence
 static const asn::componentEntry encryptionCommand_encryptionAlgorithmID_sequenceComponents[] = {
-    asn::mandatoryComponent<&encryptionCommand::encryptionAlgorithmID_sequence::h233AlgorithmIdentifier>("H233AlgorithmIdentifier"),
-    asn::mandatoryComponent<&encryptionCommand::encryptionAlgorithmID_sequence::associatedAlgorithm>("AssociatedAlgorithm"),
+    asn::mandatoryComponent<&encryptionCommand::encryptionAlgorithmID_sequence::h233AlgorithmIdentifier>(offsetof(encryptionCommand::encryptionAlgorithmID_sequence, h233AlgorithmIdentifier), "H233AlgorithmIdentifier"),
+    asn::mandatoryComponent<&encryptionCommand::encryptionAlgorithmID_sequence::associatedAlgorithm>(offsetof(encryptionCommand::encryptionAlgorithmID_sequence, associatedAlgorithm), "AssociatedAlgorithm"),
 };
 static const asn::tagTriple encryptionCommand_encryptionAlgorithmID_sequenceComponentTags[] = {{0, 2, 0}, {0, 16, 1}};
 const asn::sequenceDescriptor encryptionCommand::encryptionAlgorithmID_sequence::descriptor = asn::sequenceDescriptor::make(encryptionCommand_encryptionAlgorithmID_sequenceComponents, false, encryptionCommand_encryptionAlgorithmID_sequenceComponentTags);

@@ -3,6 +3,10 @@
 
 #include <x880/x880.h>
 
+// offsetof of the value classes: single, non-virtual inheritance, which
+// the compilers in use support; the warning is about other classes.
+#pragma GCC diagnostic ignored "-Winvalid-offsetof"
+
 namespace X880 {
 
 // code
@@ -16,10 +20,10 @@ asn::object* code::create() { return new code; }
 
 // invoke
 static const asn::componentEntry invokeComponents[] = {
-    asn::mandatoryComponent<&invoke::invokeId>("InvokeId"),
-    asn::optionalComponent<&invoke::linkedId>("LinkedId"),
-    asn::mandatoryComponent<&invoke::opcode>("Opcode"),
-    asn::optionalComponent<&invoke::argument>("Argument"),
+    asn::mandatoryComponent<&invoke::invokeId>(offsetof(invoke, invokeId), "InvokeId"),
+    asn::optionalComponent<&invoke::linkedId>(offsetof(invoke, linkedId), "LinkedId"),
+    asn::mandatoryComponent<&invoke::opcode>(offsetof(invoke, opcode), "Opcode"),
+    asn::optionalComponent<&invoke::argument>(offsetof(invoke, argument), "Argument"),
 };
 static const asn::tagTriple invokeComponentTags[] = {{0, 2, 0}, {0, 2, 0}, {0, 0, 0}, {0, 4, 0}};
 const asn::sequenceDescriptor invoke::descriptor = asn::sequenceDescriptor::make(invokeComponents, false, invokeComponentTags);
@@ -40,8 +44,8 @@ asn::object* invoke::create() { return new invoke; }
 
 // returnResult::result_sequence
 static const asn::componentEntry returnResult_result_sequenceComponents[] = {
-    asn::mandatoryComponent<&returnResult::result_sequence::opcode>("Opcode"),
-    asn::mandatoryComponent<&returnResult::result_sequence::result>("Result"),
+    asn::mandatoryComponent<&returnResult::result_sequence::opcode>(offsetof(returnResult::result_sequence, opcode), "Opcode"),
+    asn::mandatoryComponent<&returnResult::result_sequence::result>(offsetof(returnResult::result_sequence, result), "Result"),
 };
 static const asn::tagTriple returnResult_result_sequenceComponentTags[] = {{0, 0, 0}, {0, 4, 0}};
 const asn::sequenceDescriptor returnResult::result_sequence::descriptor = asn::sequenceDescriptor::make(returnResult_result_sequenceComponents, true, returnResult_result_sequenceComponentTags);
@@ -62,8 +66,8 @@ asn::object* returnResult::result_sequence::create() { return new result_sequenc
 
 // returnResult
 static const asn::componentEntry returnResultComponents[] = {
-    asn::mandatoryComponent<&returnResult::invokeId>("InvokeId"),
-    asn::optionalComponent<&returnResult::result>("Result"),
+    asn::mandatoryComponent<&returnResult::invokeId>(offsetof(returnResult, invokeId), "InvokeId"),
+    asn::optionalComponent<&returnResult::result>(offsetof(returnResult, result), "Result"),
 };
 static const asn::tagTriple returnResultComponentTags[] = {{0, 2, 0}, {0, 16, 1}};
 const asn::sequenceDescriptor returnResult::descriptor = asn::sequenceDescriptor::make(returnResultComponents, false, returnResultComponentTags);
@@ -84,9 +88,9 @@ asn::object* returnResult::create() { return new returnResult; }
 
 // returnError
 static const asn::componentEntry returnErrorComponents[] = {
-    asn::mandatoryComponent<&returnError::invokeId>("InvokeId"),
-    asn::mandatoryComponent<&returnError::errorCode>("ErrorCode"),
-    asn::optionalComponent<&returnError::parameter>("Parameter"),
+    asn::mandatoryComponent<&returnError::invokeId>(offsetof(returnError, invokeId), "InvokeId"),
+    asn::mandatoryComponent<&returnError::errorCode>(offsetof(returnError, errorCode), "ErrorCode"),
+    asn::optionalComponent<&returnError::parameter>(offsetof(returnError, parameter), "Parameter"),
 };
 static const asn::tagTriple returnErrorComponentTags[] = {{0, 2, 0}, {0, 0, 0}, {0, 4, 0}};
 const asn::sequenceDescriptor returnError::descriptor = asn::sequenceDescriptor::make(returnErrorComponents, false, returnErrorComponentTags);
@@ -161,8 +165,8 @@ asn::object* reject::problem_choice::create() { return new problem_choice; }
 
 // reject
 static const asn::componentEntry rejectComponents[] = {
-    asn::mandatoryComponent<&reject::invokeId>("InvokeId"),
-    asn::mandatoryComponent<&reject::problem>("Problem"),
+    asn::mandatoryComponent<&reject::invokeId>(offsetof(reject, invokeId), "InvokeId"),
+    asn::mandatoryComponent<&reject::problem>(offsetof(reject, problem), "Problem"),
 };
 static const asn::tagTriple rejectComponentTags[] = {{0, 2, 0}, {0, 0, 0}};
 const asn::sequenceDescriptor reject::descriptor = asn::sequenceDescriptor::make(rejectComponents, false, rejectComponentTags);

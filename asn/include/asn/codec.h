@@ -44,6 +44,8 @@ public:
   virtual void encodeSequenceOf(const sequenceOfBase& value) = 0;
   virtual void decodeSequenceOf(sequenceOfBase& value) = 0;
   virtual void encodeSequence(const sequence& value) = 0;
+  // Replaces the value as a whole: the side record and every pointer-held
+  // component the input does not carry are released.
   virtual void decodeSequence(sequence& value) = 0;
   virtual void encodeChoice(const choice& value) = 0;
   virtual void decodeChoice(choice& value) = 0;

@@ -57,9 +57,9 @@
 //   const asn::choiceDescriptor item::descriptor = asn::choiceDescriptor::make(itemAlternatives, 2, true);
 //
 //   const asn::componentEntry recordComponents[] = {
-//       asn::mandatoryComponent<&record::id>("Id"),
-//       asn::optionalComponent<&record::tag>("Tag"),
-//       asn::additionComponent<&record::hue>("Hue")};
+//       asn::mandatoryComponent<&record::id>(offsetof(record, id), "Id"),
+//       asn::optionalComponent<&record::tag>(offsetof(record, tag), "Tag"),
+//       asn::additionComponent<&record::hue>(offsetof(record, hue), "Hue")};
 //   const asn::sequenceDescriptor record::descriptor = asn::sequenceDescriptor::make(recordComponents, true);
 //
 //   const asn::namedValue problemValues[] = {{0, "Ok"}, {3, "Busy"}};
@@ -77,12 +77,18 @@
 //   Alternatives likewise: roots first. Named values ascend by value
 //   (unsigned) in PER index order.
 // - A type without components uses make(nullptr, 0, extensible).
+// - offsetof on a class with virtual functions is conditionally supported;
+//   g++ and clang support it for single, non-virtual inheritance, which is
+//   all these classes use, and warn (-Winvalid-offsetof): the generated
+//   sources silence that warning. Entries without an offset work too, only
+//   more slowly.
 // - Records are constant-initialised; keep initialisers to the make helpers
 //   and braces so that no record depends on static-initialisation order.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <type_traits>
 
 namespace asn {
@@ -151,7 +157,10 @@ struct typeInfo {
 // Where one SEQUENCE component lives. `get` gives the by-value member, or the
 // owning pointer of a pointer-held one (null when absent); `set` stores a new
 // value into a pointer-held member (ownership passes; the old one must have
-// been released) and is null for by-value members.
+// been released) and is null for by-value members. `offset`, when not 0, is
+// the member's distance from the start of the object, through which the
+// codecs reach it without a call (`component`, `storeComponent`); generated
+// types always state it.
 struct componentEntry {
   enum presenceKind : uint32_t { mandatory = 0, optional = 1, addition = 2 };
 
@@ -159,11 +168,27 @@ struct componentEntry {
   object* (*get)(const sequence& owner);
   void (*set)(sequence& owner, object* value);
   uint32_t presence;  // bit 0 OPTIONAL, bit 1 extension addition
+  uint32_t offset;    // 0: reach the member through get and set
   const char* name;   // ASN.1 identifier, upper-case first letter, '-' as '_'
 
   constexpr bool isOptional() const { return (presence & 1) != 0; }
   constexpr bool isAddition() const { return (presence & 2) != 0; }
   constexpr bool heldByPointer() const { return (presence & 3) != 0; }
+
+  // As get and set. Every value class derives from object alone, so a
+  // pointer to it and to its object part are the same address.
+  object* component(const sequence& owner) const {
+    if (offset == 0) return get(owner);
+    char* at = const_cast<char*>(reinterpret_cast<const char*>(&owner)) + offset;
+    if (!heldByPointer()) return reinterpret_cast<object*>(at);
+    object* held;
+    std::memcpy(&held, at, sizeof held);
+    return held;
+  }
+  void storeComponent(sequence& owner, object* value) const {
+    if (offset == 0) return set(owner, value);
+    std::memcpy(reinterpret_cast<char*>(&owner) + offset, &value, sizeof value);
+  }
 };
 
 struct sequenceDescriptor {
@@ -248,26 +273,40 @@ void setPointerMember(sequence& s, object* value) {
 }
 }  // namespace detail
 
-// Component entries from a pointer to the member.
+// Component entries from a pointer to the member and, for the fast path,
+// its offsetof within the owner (generated types give both).
 template <auto member>
-constexpr componentEntry mandatoryComponent(const char* name) {
+constexpr componentEntry mandatoryComponent(std::size_t offset, const char* name) {
   using type = typename detail::memberOf<decltype(member)>::type;
   static_assert(!std::is_pointer_v<type>, "a mandatory root component is held by value");
-  return componentEntry{&type::create, &detail::valueMember<member>, nullptr, componentEntry::mandatory, name};
+  return componentEntry{&type::create, &detail::valueMember<member>, nullptr, componentEntry::mandatory,
+                        uint32_t(offset), name};
 }
 template <auto member>
-constexpr componentEntry optionalComponent(const char* name) {
+constexpr componentEntry optionalComponent(std::size_t offset, const char* name) {
   using type = typename detail::memberOf<decltype(member)>::type;
   static_assert(std::is_pointer_v<type>, "an OPTIONAL component is held by pointer");
   return componentEntry{&std::remove_pointer_t<type>::create, &detail::pointerMember<member>,
-                        &detail::setPointerMember<member>, componentEntry::optional, name};
+                        &detail::setPointerMember<member>, componentEntry::optional, uint32_t(offset), name};
 }
 template <auto member>
-constexpr componentEntry additionComponent(const char* name) {
+constexpr componentEntry additionComponent(std::size_t offset, const char* name) {
   using type = typename detail::memberOf<decltype(member)>::type;
   static_assert(std::is_pointer_v<type>, "an extension addition is held by pointer");
   return componentEntry{&std::remove_pointer_t<type>::create, &detail::pointerMember<member>,
-                        &detail::setPointerMember<member>, componentEntry::addition, name};
+                        &detail::setPointerMember<member>, componentEntry::addition, uint32_t(offset), name};
+}
+template <auto member>
+constexpr componentEntry mandatoryComponent(const char* name) {
+  return mandatoryComponent<member>(0, name);
+}
+template <auto member>
+constexpr componentEntry optionalComponent(const char* name) {
+  return optionalComponent<member>(0, name);
+}
+template <auto member>
+constexpr componentEntry additionComponent(const char* name) {
+  return additionComponent<member>(0, name);
 }
 
 template <class T>

@@ -2,6 +2,8 @@
 // call the codec operation of the value's kind (see codec.h).
 #pragma once
 
+#include <orvo/blockCache.h>
+
 #include <asn/descriptor.h>
 
 namespace asn {
@@ -11,6 +13,9 @@ class codec;
 class object {
 public:
   virtual ~object() = default;
+  // Values come and go by the dozen with every message: their blocks are
+  // recycled per thread.
+  ORVO_CACHED_BLOCKS
 
   virtual void encode(codec& c) const = 0;
   virtual void decode(codec& c) = 0;

@@ -38,7 +38,7 @@ public:
 
   // Component i of the descriptor: the by-value member, or the held value
   // (null when absent).
-  object* component(unsigned i) const { return descriptor().components[i].get(*this); }
+  object* component(unsigned i) const { return descriptor().components[i].component(*this); }
   // Stores a new value of pointer-held component i, deleting the old one.
   void setComponent(unsigned i, object* value);
 

@@ -35,7 +35,8 @@ public:
   void encodeSequenceOf(const sequenceOfBase& value) override;
   void decodeSequenceOf(sequenceOfBase&) override {}
   void encodeSequence(const sequence& value) override;
-  void decodeSequence(sequence&) override {}
+  // Nothing is read, but the value is replaced all the same.
+  void decodeSequence(sequence& value) override;
   void encodeChoice(const choice& value) override;
   void decodeChoice(choice&) override {}
   void encodeEnumerated(const enumerated& value) override;

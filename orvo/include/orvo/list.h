@@ -4,6 +4,7 @@
 
 #include <iterator>
 
+#include <orvo/blockCache.h>
 #include <orvo/sharedContainer.h>
 
 namespace orvo {
@@ -12,6 +13,7 @@ struct listNode {
   void* element;
   listNode* prev;
   listNode* next;
+  ORVO_CACHED_BLOCKS
 };
 
 class voidListContainer : public sharedContainer::container, public autoDelete {

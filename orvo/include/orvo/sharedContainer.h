@@ -1,6 +1,8 @@
 // Handle and representation bases of the copy-on-write containers.
 #pragma once
 
+#include <orvo/blockCache.h>
+
 namespace orvo {
 
 class sharedContainer {
@@ -8,6 +10,7 @@ public:
   class container {
   public:
     virtual ~container() = default;
+    ORVO_CACHED_BLOCKS
     unsigned referenceCount = 0;
   };
 

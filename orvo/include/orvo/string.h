@@ -13,6 +13,7 @@ public:
     unsigned blocks;  // capacity in 16-byte blocks: (length + 16) >> 4
     unsigned length;
     unsigned referenceCount;
+    unsigned held;  // octets of the representation's own block
   };
 
   string();
@@ -92,6 +93,8 @@ private:
 
   static rep* newRep(unsigned length);
   static void release(rep* r);
+  // The characters share the representation's block.
+  static bool inlineBuffer(const rep* r);
   void replace(rep* fresh);
   void resize(unsigned n);
   string& insertBytes(unsigned at, const void* data, unsigned length);
