@@ -88,6 +88,8 @@ private:
   std::unique_ptr<TSimulatedEndpoint> Mallory, Trent;
   std::string MalloryId, TrentId;
   unsigned RelayCalls = 0;
+  // What the last relay call that was not admitted got instead.
+  std::string RelayRefusal;
   std::vector<unsigned> OpenRelayCalls;
   pid_t Pid = -1;
   THostileFigures Counts;
