@@ -84,17 +84,6 @@ H225::rasMessage Arq(const std::string& AIdentifier, const char* ADestination, u
   return message;
 }
 
-std::unique_ptr<H225::rasMessage> Decode(const octets& AOctets) {
-  auto message = std::make_unique<H225::rasMessage>();
-  try {
-    asn::per::codec codec(AOctets.data(), unsigned(AOctets.size()));
-    message->decode(codec);
-  } catch (orvo::exception* e) {
-    delete e;
-    return nullptr;
-  }
-  return message;
-}
 
 // Sends and waits, a few times over; the answer or null. The caller holds
 // the library's turn, given up during the waits.
@@ -113,7 +102,7 @@ std::unique_ptr<H225::rasMessage> Ask(TSimulatedEndpoint& AEndpoint, H225::rasMe
         received = AEndpoint.ReceiveOctets(milliseconds(500), answer, from);
       }
       if (!received) break;
-      auto message = Decode(answer);
+      auto message = DecodeRasMessage(answer);
       if (message && message->index() == 15) {  // the gatekeeper ends a call: confirmed
         H225::rasMessage dcf;
         dcf.select(16);

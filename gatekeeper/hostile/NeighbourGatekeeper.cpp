@@ -9,22 +9,11 @@
 #include <gatekeeper/RasSequenceNumber.h>
 
 #include "LibraryTurn.h"
+#include "RasRequests.h"
 
 namespace {
 
 const unsigned NeighbourHost = 5;
-
-std::unique_ptr<H225::rasMessage> Decode(const std::vector<unsigned char>& AOctets) {
-  auto message = std::make_unique<H225::rasMessage>();
-  try {
-    asn::per::codec codec(AOctets.data(), unsigned(AOctets.size()));
-    message->decode(codec);
-  } catch (orvo::exception* e) {
-    delete e;
-    return nullptr;
-  }
-  return message;
-}
 
 }  // namespace
 
@@ -70,7 +59,7 @@ void TNeighbourGatekeeper::Serve() {
     sockaddr_in from{};
     if (!Endpoint.ReceiveOctets(std::chrono::milliseconds(100), octets, from)) continue;
     TLibraryTurn turn;
-    auto request = Decode(octets);
+    auto request = DecodeRasMessage(octets);
     if (request && request->index() == 4) Registered = true;  // its own registration here
     if (request) Answer(*request, from);
   }

@@ -30,17 +30,6 @@ const milliseconds StreamLimit(5000);
 // the sample Setup's identifiers, so they come no closer than this.
 const milliseconds RoutedCallSpacing(1500);
 
-std::unique_ptr<H225::rasMessage> Decode(const std::vector<unsigned char>& AOctets) {
-  auto message = std::make_unique<H225::rasMessage>();
-  try {
-    asn::per::codec codec(AOctets.data(), unsigned(AOctets.size()));
-    message->decode(codec);
-  } catch (orvo::exception* e) {
-    delete e;
-    return nullptr;
-  }
-  return message;
-}
 
 std::string Text(const sockaddr_in& AAddress) {
   char host[INET_ADDRSTRLEN] = "";
@@ -241,7 +230,7 @@ std::unique_ptr<H225::rasMessage> TWellBehavedTraffic::Transact(TSimulatedEndpoi
         received = AEndpoint.ReceiveOctets(left, octets, from);
       }
       if (!received) break;
-      auto answer = Decode(octets);
+      auto answer = DecodeRasMessage(octets);
       if (!answer) {
         Complain(AWhat + ": an answer that does not decode", false);
         return nullptr;
@@ -275,7 +264,7 @@ bool TWellBehavedTraffic::AnswerGatekeeper(TSimulatedEndpoint& AEndpoint, millis
       received = AEndpoint.ReceiveOctets(left, octets, from);
     }
     if (!received) return false;
-    auto message = Decode(octets);
+    auto message = DecodeRasMessage(octets);
     if (message && HandleGatekeeperRequest(AEndpoint, *message, from) && message->index() == 15) return true;
   }
 }

@@ -1,9 +1,23 @@
 #include "RasRequests.h"
 
 #include <asn/constrainedString.h>
+#include <asn/perCodec.h>
+#include <orvo/exception.h>
 #include <h323/transportAddress.h>
 
 #include "SimulatedEndpoint.h"
+
+std::unique_ptr<H225::rasMessage> DecodeRasMessage(const std::vector<unsigned char>& AOctets) {
+  auto message = std::make_unique<H225::rasMessage>();
+  try {
+    asn::per::codec codec(AOctets.data(), unsigned(AOctets.size()));
+    message->decode(codec);
+  } catch (orvo::exception* e) {
+    delete e;
+    return nullptr;
+  }
+  return message;
+}
 
 namespace {
 

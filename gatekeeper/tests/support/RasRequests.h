@@ -12,6 +12,9 @@
 
 class TSimulatedEndpoint;
 
+// The RAS message in the octets; null when they do not decode.
+std::unique_ptr<H225::rasMessage> DecodeRasMessage(const std::vector<unsigned char>& AOctets);
+
 // Aliases are H.323-IDs; one that begins with '@' is an e-mail alias.
 std::unique_ptr<H225::rasMessage> DiscoveryRequest(TSimulatedEndpoint& AEndpoint,
                                                    const std::vector<std::string>& AAliases,
