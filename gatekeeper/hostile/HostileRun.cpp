@@ -1,12 +1,10 @@
 #include "HostileRun.h"
 
 #include <arpa/inet.h>
-#include <dirent.h>
 #include <sys/stat.h>
 
 #include <chrono>
 #include <cstdlib>
-#include <fstream>
 #include <ostream>
 #include <sstream>
 #include <thread>
@@ -24,6 +22,7 @@
 #include "LibraryTurn.h"
 #include "PacedFlood.h"
 #include "RasRequests.h"
+#include "SanitizerFindings.h"
 #include "h323Corpus.h"
 #include "orvoTesting.h"
 #include "q931Octets.h"
@@ -36,13 +35,6 @@ using std::chrono::milliseconds;
 const char* const RadiusSecret = "hostile-secret";
 // Source networks: 127.1 mutated datagrams, 127.2 forgeries, 127.3 TCP.
 const unsigned MutationNetwork = 1, ForgeryNetwork = 2, ConnectionNetwork = 3;
-
-std::string ReadWhole(const std::string& APath) {
-  std::ifstream in(APath);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 std::string Configuration(unsigned ANeighbourPort, unsigned AAuthentication, unsigned AAccounting) {
   std::ostringstream text;
@@ -60,12 +52,6 @@ std::string Configuration(unsigned ANeighbourPort, unsigned AAuthentication, uns
        << "gatekeeper GK2 { identifier \"GK2\"; ras address 127.0.0.5:" << ANeighbourPort
        << "; login \"gk2\"; alias \"2.*\"; proxy level none; register alias \"gk1\"; }\n";
   return text.str();
-}
-
-void Append(const char* AName, const std::string& AValue, std::vector<std::string>& AEnvironment) {
-  const char* inherited = std::getenv(AName);
-  std::string value = inherited && *inherited ? std::string(inherited) + ":" + AValue : AValue;
-  AEnvironment.push_back(std::string(AName) + "=" + value);
 }
 
 H225::rasMessage Arq(const std::string& AIdentifier, const char* ADestination, unsigned char AKind, unsigned ACall) {
@@ -161,12 +147,13 @@ bool THostileRun::Start() {
   TRunOptions options;
   options.Program = ProgramPath;
   options.DescriptorLimit = DescriptorLimit;
-  // Reports into files beside the configuration; a small quarantine, freed
-  // memory handed back to the system, and short allocation stacks, so that
-  // the sanitizer's own keeping does not hide the program's in the figures.
-  const std::string reports = Gatekeeper->PathOf("sanitizer");
-  Append("ASAN_OPTIONS", "log_path=" + reports + ":quarantine_size_mb=4:allocator_release_to_os_interval_ms=100:malloc_context_size=8:detect_leaks=1", options.Environment);
-  Append("UBSAN_OPTIONS", "log_path=" + reports + ":print_stacktrace=1", options.Environment);
+  // A small quarantine, freed memory handed back to the system, and short
+  // allocation stacks, so that the sanitizer's own keeping does not hide the
+  // program's in the figures. Reports go to the console: with the table
+  // full a report file could not be opened.
+  options.Environment.push_back(AppendedSetting(
+      "ASAN_OPTIONS",
+      "quarantine_size_mb=4:allocator_release_to_os_interval_ms=100:malloc_context_size=8:detect_leaks=1"));
   if (!Gatekeeper->Start(options, std::chrono::seconds(30))) {
     ADD_FAILURE() << "the gatekeeper (" << ProgramPath << ") does not start:\n" << Gatekeeper->Console();
     return false;
@@ -390,11 +377,7 @@ void THostileRun::DescriptorExhaustion() {
   const sockaddr_in monitor = LoopbackAddress(1, Gatekeeper->MonitorPort());
   const unsigned relay = RelayPort();
   EXPECT_NE(0u, relay);
-  // The undefined-behaviour sanitizer checks the dynamic type of an object
-  // through a pipe unless the type is in its cache: with no descriptor
-  // left it would report the gatekeeper's resolvers as objects of no type.
-  // The requests served while the table is full go through once before.
-  EXPECT_TRUE(Traffic->Undisturbed());
+  EXPECT_TRUE(Traffic->Undisturbed()) << "before the table fills";
   TConnectionAbuse abuse(ConnectionNetwork);
   abuse.Fill(signal, unsigned(DescriptorLimit) + 64);
   const int held = ReadProcessFigures(Pid).Descriptors;
@@ -449,21 +432,7 @@ void THostileRun::CheckAfter(const std::string& APhase) {
   Traffic->StartCycling();
 }
 
-std::string THostileRun::SanitizerReports() const {
-  std::string reports;
-  if (DIR* directory = opendir(Gatekeeper->Directory().c_str())) {
-    while (dirent* entry = readdir(directory))
-      if (std::string(entry->d_name).compare(0, 10, "sanitizer.") == 0)
-        reports += ReadWhole(Gatekeeper->PathOf(entry->d_name));
-    closedir(directory);
-  }
-  const std::string console = Gatekeeper->Console();
-  for (const char* mark : {"ERROR: AddressSanitizer", "ERROR: LeakSanitizer", "runtime error:"}) {
-    size_t at = console.find(mark);
-    if (at != std::string::npos) reports += console.substr(at > 200 ? at - 200 : 0, 4000);
-  }
-  return reports;
-}
+std::string THostileRun::SanitizerReports() const { return Gatekeeper->SanitizerFindings(); }
 
 void THostileRun::Finish() {
   if (!Traffic || Pid < 0) return;

@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include "SanitizerFindings.h"
+
 namespace {
 
 const unsigned LowestPort = 20000, HighestPort = 32000;
@@ -111,8 +113,10 @@ bool TGatekeeperUnderTest::Start(const TRunOptions& AOptions, std::chrono::milli
     ADD_FAILURE() << "the gatekeeper under test is started once";
     return false;
   }
+  TRunOptions options = AOptions;
+  if (options.DescriptorLimit) AddExhaustionSanitizerSettings(PathOf("leaks.supp"), options.Environment);
   Program =
-      std::make_unique<TRunningProgram>(std::vector<std::string>{"--configuration=" + PathOf("gk.cfg")}, AOptions);
+      std::make_unique<TRunningProgram>(std::vector<std::string>{"--configuration=" + PathOf("gk.cfg")}, options);
   return Program->WaitForOutput("Service started.", ALimit);
 }
 
@@ -140,6 +144,8 @@ void TGatekeeperUnderTest::DiscardOutput() {
 }
 
 std::string TGatekeeperUnderTest::Console() const { return Program ? Program->Output() : std::string(); }
+
+std::string TGatekeeperUnderTest::SanitizerFindings() const { return ::SanitizerFindings(Console()); }
 
 void TGatekeeperUnderTest::Signal(int ASignal) {
   if (Program && ExitStatus < 0) Program->Signal(ASignal);

@@ -33,7 +33,8 @@ public:
 
   // Runs the program and waits until it says "Service started.".
   bool Start(std::chrono::milliseconds ALimit = std::chrono::seconds(10));
-  // The same with another program, environment or descriptor limit.
+  // The same with another program, environment or descriptor limit (with
+  // one, the sanitizers' settings of AddExhaustionSanitizerSettings).
   bool Start(const TRunOptions& AOptions, std::chrono::milliseconds ALimit = std::chrono::seconds(10));
   // The running program's process, -1 before the start and after the end.
   pid_t Pid() const;
@@ -57,6 +58,8 @@ public:
   // Console output (standard output and error) and the log file so far.
   std::string Console() const;
   std::string Log() const;
+  // What the sanitizers reported on the console (see SanitizerFindings).
+  std::string SanitizerFindings() const;
   // Waits until the console output holds the text AOccurrence times.
   bool WaitForConsole(const std::string& AText, std::chrono::milliseconds ALimit = std::chrono::seconds(5),
                       int AOccurrence = 1);
