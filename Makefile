@@ -77,7 +77,7 @@ run:
 # adds a gatekeeper holding 1,000,000 registrations; PROFILE=1 records the
 # gatekeeper with perf over the main phases (reports beside the JSON);
 # BENCH_OPTIONS passes --threads=N, --window=N, --seconds=S, --server-core=N
-# or --keep.
+# --keep, or --keep-alive-only (the keep-alive phases and the fills they need).
 bench-ras:
 	$(CMAKE) -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	$(CMAKE) --build build -j $(JOBS) --target orvogk gatekeeper_rasLoad gatekeeper_udpEcho
