@@ -15,6 +15,7 @@
 #include <orvo/socketAddress.h>
 
 #include <asn/perCodec.h>
+#include <h323/loop.h>
 #include <asn/textCodec.h>
 #include <config/Configuration.h>
 #include <config/Log.h>
@@ -112,32 +113,47 @@ void TGatekeeper::OpenRASSockets() {
 }
 
 void TGatekeeper::RASReceive(orvo::sockEvent* AEvent) {
-  std::vector<unsigned char> buffer(ReceiveBufferSize);
+  const int socket = AEvent->record->fd;
+  for (unsigned taken = 0; taken < RasReceiveBatch; ++taken) {
+    if (!ReceiveRasDatagram(socket)) return;
+    // A stop asked for by one datagram leaves the next to the phase after
+    // it, as when each took a pass of its own; a socket closed meanwhile is
+    // read no more.
+    if (H323::isLoopStopped() || (socket != RasSocket.fd && socket != RasBroadcastSocket.fd)) return;
+  }
+}
+
+bool TGatekeeper::ReceiveRasDatagram(int ASocket) {
+  if (FRasReceiveBuffer.empty()) FRasReceiveBuffer.resize(ReceiveBufferSize);
+  unsigned char* buffer = FRasReceiveBuffer.data();
   sockaddr_in from{};
   socklen_t fromLength = sizeof from;
-  const ssize_t length =
-      recvfrom(AEvent->record->fd, buffer.data(), buffer.size(), 0, reinterpret_cast<sockaddr*>(&from), &fromLength);
+  // The socket is drained until it would block, so the read must not wait.
+  const ssize_t length = recvfrom(ASocket, buffer, FRasReceiveBuffer.size(), MSG_DONTWAIT,
+                                  reinterpret_cast<sockaddr*>(&from), &fromLength);
   if (length < 0) {
     const int error = errno;
     if (error != ECONNRESET && error != EAGAIN && error != EWOULDBLOCK && error != EINTR)
       LogLine(orvo::stateError, "RAS socket read error: " + ErrorWords(error));
-    return;
+    return false;
   }
   const TConfiguration& configuration = *CurrentConfiguration;
   if (configuration.Log().MessagesDump()) {
     orvo::string head;
     head.format("RAS, message hex dump %d bytes from ", int(length));
     std::cout << head << orvo::toText(from) << std::endl;
-    orvo::hexDump(std::cout, buffer.data(), int(length), "  ");
+    orvo::hexDump(std::cout, buffer, int(length), "  ");
     std::cout.flush();
   }
-  // What does not decode leaves for the run loop, which logs it.
+  // What does not decode leaves for the run loop, which logs it; the
+  // datagrams after it stay in the socket for the next pass.
   H225::rasMessage message;
-  asn::per::codec codec(buffer.data(), unsigned(length));
+  asn::per::codec codec(buffer, unsigned(length));
   message.decode(codec);
   if (TLog::IsLogged(configuration.Log().RasRules(), TLog::ldReceived, nullptr, nullptr, from))
     TraceRasMessage("RAS, got message from ", from, message);
   HandleRasMessage(from, message);
+  return true;
 }
 
 void TGatekeeper::HandleRasMessage(const sockaddr_in& AFrom, H225::rasMessage& AMessage) {

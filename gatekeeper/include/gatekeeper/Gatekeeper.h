@@ -45,6 +45,8 @@ class TZone;
 class TGatekeeper {
 public:
   enum TState { gksCreated = 0, gksRunning = 1, gksShuttingDown = 2, gksStopped = 3 };
+  // The most datagrams one readiness of a RAS socket takes.
+  static constexpr unsigned RasReceiveBatch = 32;
 
   // Takes the provider; without one the core has nothing to open.
   explicit TGatekeeper(TBasicStorageProvider* AProvider = nullptr);
@@ -206,8 +208,13 @@ private:
   // Links stopped, updated or created after the gatekeeper sections.
   void ReloadLinks();
 
-  // The read callback of both RAS sockets.
+  // The read callback of both RAS sockets: the datagrams waiting, in
+  // arrival order, at most RasReceiveBatch, so that the other sockets and
+  // the timers keep their turn under load.
   void RASReceive(orvo::sockEvent* AEvent);
+  // Reads and handles one datagram; false when none was waiting or the
+  // read failed.
+  bool ReceiveRasDatagram(int ASocket);
   void AcceptCallSignal(orvo::sockEvent* AEvent);
   void AcceptMonitor(orvo::sockEvent* AEvent);
   void Dispatch(const sockaddr_in& AFrom, H225::rasMessage& AMessage);
@@ -249,6 +256,8 @@ private:
   std::unique_ptr<orvo::sockEvent> RasBroadcastWatcher;
   sockaddr_in FBoundRasAddress{};
   sockaddr_in FCurrentRasSender{};
+  // Reused by every datagram: one readiness may bring many.
+  std::vector<unsigned char> FRasReceiveBuffer;
   orvo::socket CallSignalSocket;
   orvo::socket MonitorSocket;
   orvo::acceptWatch CallSignalWatcher;
