@@ -226,10 +226,7 @@ void TRegistrationResolver::AnswerKeepAlive() {
   FoundRegistration = registration;
   switch (registration->State()) {
     case TEndpointRegisterInfo::esRegistered:
-      if (TTimer* timer = registration->ValidityTimer()) {
-        timer->Stop();
-        timer->Start();
-      }
+      if (TTimer* timer = registration->ValidityTimer()) timer->Restart();
       SendConfirm();
       return;
     case TEndpointRegisterInfo::esUnregistering:
