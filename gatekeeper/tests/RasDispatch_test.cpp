@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <sys/socket.h>
+#include <cerrno>
+#include <stdexcept>
 #include <unistd.h>
 
 #include <memory>
@@ -79,6 +81,29 @@ std::vector<unsigned> HeldSequenceNumbers(TGatekeeper& ACore) {
     numbers.push_back(GetRasSequenceNumber(AResolver->HeldRequest()));
     return false;
   });
+  return numbers;
+}
+
+// Answers with unknownMessageResponse, one of each number given, to the
+// destinations given: a port 0 cannot be sent to.
+struct TSends {
+  std::vector<std::pair<sockaddr_in, unsigned>> Answers;
+};
+TSends PlannedSends;
+TRasResolver* MakeSending(TGatekeeper* ACore, const sockaddr_in&, const H225::rasMessage&) {
+  for (const auto& answer : PlannedSends.Answers) {
+    H225::rasMessage xrs;
+    static_cast<H225::unknownMessageResponse*>(xrs.select(24))->requestSeqNum = answer.second;
+    ACore->RASSend(answer.first, xrs);
+  }
+  return nullptr;
+}
+
+// The sequence numbers of the datagrams that reach the endpoint now.
+std::vector<unsigned> Arrived(TSimulatedEndpoint& AEndpoint) {
+  std::vector<unsigned> numbers;
+  while (auto message = AEndpoint.Receive(std::chrono::milliseconds(50)))
+    numbers.push_back(GetRasSequenceNumber(*message));
   return numbers;
 }
 
@@ -264,4 +289,61 @@ TEST(RasDispatch, OtherSocketIsServedBesideAFullBatch) {
     EXPECT_EQ(1, target.Served) << "pass " << pass;
   }
   watcher.reset();
+}
+
+// The answers of a batch go out in the order sent when it ends, those
+// before a datagram that does not decode too.
+TEST(RasDispatch, AnswersOfABatchGoOutInOrderWhenItEnds) {
+  TGatekeeper core;
+  ASSERT_TRUE(core.ReloadConfiguration(new std::istringstream("system { address 127.0.0.1; ras port 0; }\n")));
+  core.OpenRASSockets();
+  TSimulatedEndpoint endpoint(2);
+  H225::rasMessage irq;
+  static_cast<H225::infoRequest*>(irq.select(21))->callReferenceValue = 7;
+  for (unsigned number : {1u, 2u, 0u, 4u}) {
+    if (number == 0) {
+      ASSERT_TRUE(endpoint.SendOctets({0xff}, core.BoundRasAddress()));
+      continue;
+    }
+    SetRasSequenceNumber(irq, number);
+    ASSERT_TRUE(endpoint.Send(irq, core.BoundRasAddress()));
+  }
+  EXPECT_THROW(
+      try { orvo::sockEvent::dispatch(2); } catch (orvo::exception* e) {
+        orvo::exceptionPtr owned(e);
+        throw std::runtime_error("did not decode");
+      },
+      std::runtime_error);
+  EXPECT_EQ((std::vector<unsigned>{1, 2}), Arrived(endpoint));
+  orvo::sockEvent::dispatch(2);
+  EXPECT_EQ((std::vector<unsigned>{4}), Arrived(endpoint));
+}
+
+// Answers held back go out as sent one by one would: one that cannot be
+// sent costs only itself, and the error kept is that of the last.
+TEST(RasDispatch, HeldAnswerRefusedCostsOnlyItself) {
+  TGatekeeper core;
+  ASSERT_TRUE(core.ReloadConfiguration(new std::istringstream("system { address 127.0.0.1; ras port 0; }\n")));
+  core.OpenRASSockets();
+  core.ResolverFactory = &MakeSending;
+  TSimulatedEndpoint endpoint(2);
+  const sockaddr_in nowhere = LoopbackAddress(2, 0), there = endpoint.Address();
+  const struct {
+    std::vector<std::pair<sockaddr_in, unsigned>> answers;
+    std::vector<unsigned> arrived;
+    int error;
+  } cases[] = {
+      {{{there, 1}, {nowhere, 2}, {there, 3}}, {1, 3}, 0},
+      {{{there, 1}, {there, 2}, {nowhere, 3}}, {1, 2}, EINVAL},
+      {{{nowhere, 1}, {nowhere, 2}, {there, 3}}, {3}, 0},
+  };
+  auto request = endpoint.RegistrationRequest({"alice"});
+  for (const auto& c : cases) {
+    PlannedSends.Answers = c.answers;
+    ASSERT_TRUE(endpoint.Send(*request, core.BoundRasAddress()));
+    orvo::sockEvent::dispatch(2);
+    EXPECT_EQ(c.arrived, Arrived(endpoint));
+    EXPECT_EQ(c.error, core.RasSocketError());
+  }
+  PlannedSends.Answers.clear();
 }
