@@ -136,10 +136,12 @@ void eraseTimer(std::vector<timerEntry>& heap, sockEvent::event* r) {
     siftDown(heap, i);
 }
 
-// Places the entries of timers moved later at their own time until the
-// front one is current, so that the front tells the nearest due time.
-void settleFront(std::vector<timerEntry>& heap) {
-  while (!heap.empty() && !current(heap.front())) {
+// Places the entries of timers moved later at their own time while the
+// front one is not current and comes before the limit: below it, the front
+// then tells the nearest due time. An entry is placed anew only when its
+// old time comes near, so a timer moved often costs little.
+void settleFront(std::vector<timerEntry>& heap, std::int64_t limit) {
+  while (!heap.empty() && !current(heap.front()) && heap.front().due < limit) {
     timerEntry& top = heap.front();
     top.due = dueKey(top.record->due);
     top.serial = top.record->serial;
@@ -277,7 +279,8 @@ int sockEvent::scanTimers(const dateTime& now) {
   try {
     for (;;) {
       // A timer moved later is placed at its own time, which may be due too.
-      for (settleFront(s.timers); !s.timers.empty() && s.timers.front().due <= nowKey; settleFront(s.timers)) {
+      for (settleFront(s.timers, nowKey + 1); !s.timers.empty() && s.timers.front().due <= nowKey;
+           settleFront(s.timers, nowKey + 1)) {
         event* r = s.timers.front().record;
         eraseTimer(s.timers, r);
         due.push_back(r);
@@ -319,7 +322,7 @@ int sockEvent::dispatchReady(int count) {
 std::int64_t sockEvent::waitTime(int maxWaitSeconds, const dateTime& now) {
   dispatcherState& s = state();
   std::int64_t wait = (std::int64_t)maxWaitSeconds * 1000;
-  settleFront(s.timers);
+  settleFront(s.timers, dueKey(now) + wait);
   if (!s.timers.empty()) {
     std::int64_t untilNearest = s.timers.front().due - dueKey(now);
     if (untilNearest < wait) wait = untilNearest;
