@@ -138,6 +138,30 @@ TEST(RegistrationInProcess, RegistrationsBeyondTheCapAreRefused) {
   TRegistrationResolver::RegistrationLimit = saved;
 }
 
+// The resolver reads the caller's request until it edits it: the aliases
+// without text leave its own copy, which the confirmation echoes, and the
+// caller's message stays as it was.
+TEST(RegistrationInProcess, AliasesWithoutTextLeaveTheResolversCopyOnly) {
+  TServingCore core;
+  const struct {
+    std::vector<std::string> aliases;
+    unsigned echoed;
+  } cases[] = {{{"p1", ""}, 1}, {{"", "p2", ""}, 1}, {{"p3"}, 1}};
+  unsigned host = 2;
+  for (const auto& c : cases) {
+    TSimulatedEndpoint endpoint(host++);
+    std::unique_ptr<H225::rasMessage> rrq = endpoint.RegistrationRequest(c.aliases);
+    core.gk.Core.HandleRasMessage(endpoint.Address(), *rrq);
+    std::unique_ptr<H225::rasMessage> answer = core.Answer(endpoint);
+    ASSERT_EQ("4", Summary(answer.get())) << c.aliases.size();
+    const auto* rcf = static_cast<const H225::registrationConfirm*>(answer->alternative());
+    ASSERT_TRUE(rcf->terminalAlias);
+    EXPECT_EQ(c.echoed, rcf->terminalAlias->elements().count());
+    const auto& asked = *static_cast<const H225::registrationRequest*>(rrq->alternative());
+    EXPECT_EQ(c.aliases.size(), asked.terminalAlias->elements().count());
+  }
+}
+
 // The Access-Request: its attributes in order, the hidden password, CHAP
 // taken from the endpoint's access token.
 TEST(RegistrationRadius, AccessRequestWithPasswordOrChap) {
