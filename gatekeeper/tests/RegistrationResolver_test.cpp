@@ -162,6 +162,51 @@ TEST(RegistrationInProcess, AliasesWithoutTextLeaveTheResolversCopyOnly) {
   }
 }
 
+// Each keep-alive moves the end of the registration to its validity after
+// it, however many came before; the timer clock is moved by the test.
+TEST(RegistrationInProcess, KeepAlivesMoveTheExpiryToTheValidityAfterTheLast) {
+  const int64_t validity = 10000, margin = 500;
+  const std::vector<int64_t> cases[] = {{}, {4000}, {4000, 8000, 8500}, {9900, 19000}};
+  unsigned host = 2;
+  for (const auto& keepAlives : cases) {
+    TCoreWithUsers gk("system { address 127.0.0.1; ras port 0; }\nuser v { login \"v[0-9]\"; registration validity 10; }\n");
+    gk.Core.OpenRASSockets();
+    gk.Core.SetStateForTesting(TGatekeeper::gksRunning);
+    TSimulatedEndpoint endpoint(host++);
+    auto ask = [&](const H225::rasMessage& ARequest) {
+      EXPECT_TRUE(endpoint.Send(ARequest, gk.Core.BoundRasAddress()));
+      std::unique_ptr<H225::rasMessage> answer;
+      runUntil([&] { return bool(answer = endpoint.Receive(milliseconds(1))); }, 2000);
+      return answer;
+    };
+    std::unique_ptr<H225::rasMessage> rcf = ask(*endpoint.RegistrationRequest({"v1"}));
+    ASSERT_EQ("4", Summary(rcf.get()));
+    const orvo::string identifier =
+        static_cast<const H225::registrationConfirm*>(rcf->alternative())->endpointIdentifier.toString();
+    const std::string text(identifier.buffer(), identifier.length());
+    int64_t clock = 0;
+    auto advanceTo = [&](int64_t AAt) {
+      orvo::advanceTimerClock(orvo::timeSpan::fromMilliseconds(AAt - clock));
+      clock = AAt;
+      orvo::sockEvent::dispatch(0);
+    };
+    auto registered = [&] {
+      TEndpointRegisterInfo* found = gk.Core.RegistrationIndex().ByIdentifier(text);
+      return found && found->State() == TEndpointRegisterInfo::esRegistered;
+    };
+    for (int64_t at : keepAlives) {
+      advanceTo(at);
+      ASSERT_TRUE(registered()) << "keep-alive at " << at;
+      EXPECT_EQ("4", Summary(ask(*KeepAliveRequest(endpoint, text)).get())) << "keep-alive at " << at;
+    }
+    const int64_t end = (keepAlives.empty() ? 0 : keepAlives.back()) + validity;
+    advanceTo(end - margin);
+    EXPECT_TRUE(registered()) << "before " << end;
+    advanceTo(end + margin);
+    EXPECT_FALSE(registered()) << "after " << end;
+  }
+}
+
 // The Access-Request: its attributes in order, the hidden password, CHAP
 // taken from the endpoint's access token.
 TEST(RegistrationRadius, AccessRequestWithPasswordOrChap) {
