@@ -312,28 +312,6 @@ TEST_F(timers, timerMovedAfterItsOldDueTimeFiresOnceByItsNewPlace) {
   EXPECT_TRUE(fired.empty());
 }
 
-sockEvent* movedInItsOwnCallback = nullptr;
-bool movedInCallback = true;
-
-void tryToMoveItself(sockEvent* registration) {
-  movedInCallback = registration->reschedule(inMilliseconds(1000));
-  fired.push_back(9);
-}
-
-// Only a pending timer moves: not one that is firing, nor a socket's.
-TEST_F(timers, onlyPendingTimersMove) {
-  new sockEvent(inMilliseconds(-1), tryToMoveItself, nullptr, &movedInItsOwnCallback);
-  sockEvent::dispatch(0);
-  EXPECT_EQ((std::vector<int>{9}), fired);
-  EXPECT_FALSE(movedInCallback);
-  orvo::advanceTimerClock(orvo::timeSpan::fromMilliseconds(2000));
-  sockEvent::dispatch(0);
-  EXPECT_EQ((std::vector<int>{9}), fired);
-  socketPair pair;
-  sockEvent reader(sockEvent::READ, pair.fd[0], recordUserData, nullptr, false, nullptr);
-  EXPECT_FALSE(reader.reschedule(inMilliseconds(10)));
-}
-
 class sockets : public timers {};
 
 TEST_F(sockets, readAndWriteOnOneSocketBothFire) {
