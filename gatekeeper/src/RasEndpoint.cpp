@@ -15,10 +15,10 @@
 #include <orvo/socketAddress.h>
 
 #include <asn/perCodec.h>
-#include <h323/loop.h>
 #include <asn/textCodec.h>
 #include <config/Configuration.h>
 #include <config/Log.h>
+#include <h323/loop.h>
 
 #include <gatekeeper/Events.h>
 #include <gatekeeper/Log.h>
