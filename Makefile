@@ -76,8 +76,8 @@ run:
 # the same way; a table on the terminal and build/bench-ras.json. MILLION=1
 # adds a gatekeeper holding 1,000,000 registrations; PROFILE=1 records the
 # gatekeeper with perf over the main phases (reports beside the JSON);
-# BENCH_OPTIONS passes --threads=N, --window=N, --seconds=S, --server-core=N
-# or --keep.
+# BENCH_OPTIONS passes --threads=N, --window=N, --seconds=S, --server-core=N,
+# --keep, or --keep-alive-only (the keep-alive phases and the fills they need).
 bench-ras:
 	$(CMAKE) -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	$(CMAKE) --build build -j $(JOBS) --target orvogk gatekeeper_rasLoad gatekeeper_udpEcho

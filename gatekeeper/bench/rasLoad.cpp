@@ -3,7 +3,7 @@
 // cores, and a plain UDP echo server measured the same way as the limit.
 //   rasLoad --gatekeeper=PATH --echo=PATH [--json=PATH] [--quick] [--million]
 //           [--threads=N] [--sockets=N] [--server-core=N] [--window=N] [--arq-window=N]
-//           [--seconds=S] [--revision=TEXT] [--profile] [--keep]
+//           [--seconds=S] [--revision=TEXT] [--profile] [--keep] [--keep-alive-only]
 // Prints a table and writes the figures as JSON.
 #include <arpa/inet.h>
 #include <sys/stat.h>
@@ -36,6 +36,9 @@ struct TOptions {
   std::string Revision;  // of the sources measured, for the JSON
   bool Quick = false, Million = false, Keep = false;
   bool Profile = false;  // perf over the main phases, reports beside the JSON
+  // The keep-alive phases alone (and the fills they need), for quick
+  // comparisons of the receive path.
+  bool KeepAliveOnly = false;
   unsigned Threads = 4;
   unsigned SocketsPerThread = 16;
   int ServerCore = -1;  // -1: the last core
@@ -86,6 +89,8 @@ TOptions ParseOptions(int argc, char* argv[]) {
       o.Keep = true;
     else if (std::strcmp(a, "--profile") == 0)
       o.Profile = true;
+    else if (std::strcmp(a, "--keep-alive-only") == 0)
+      o.KeepAliveOnly = true;
     else
       throw std::runtime_error(std::string("unknown argument ") + a);
   }
@@ -303,11 +308,13 @@ void TBenchRun::RunEcho() {
   p.Seconds = S.Seconds;
   p.Work = wkRegister;
   p.Count = 50000000;
-  EchoRegister = Measure(echo, "echo", to, p, "echoRegistration", "echo of RRQ datagrams", 0, 0, 0).Result.Rate();
+  if (!O.KeepAliveOnly)
+    EchoRegister = Measure(echo, "echo", to, p, "echoRegistration", "echo of RRQ datagrams", 0, 0, 0).Result.Rate();
   p.Work = wkKeepAlive;
   p.Population = S.Levels[2];
   p.MaximumRequests = 100000000;
   EchoKeepAlive = Measure(echo, "echo", to, p, "echoKeepAlive", "echo of keep-alive datagrams", 0, 0, 0).Result.Rate();
+  if (O.KeepAliveOnly) return;
   p.Work = wkCalls;
   p.HeldCalls = S.HeldCalls;
   EchoCalls = Measure(echo, "echo", to, p, "echoCalls", "echo of ARQ + DRQ datagrams", 0, 0, 0).Result.Rate();
@@ -362,6 +369,7 @@ void TBenchRun::RunGatekeeper(bool ATraced) {
       Measure(*gk, name, ras, keep, key("keepAlive" + std::to_string(level)), "keep-alive RRQ" + at + labelEnd,
               registered, EchoKeepAlive, 0);
     }
+    if (O.KeepAliveOnly) continue;
     if (level == 2) {
       if (!ATraced) {
         // Memory per call: calls opened and held, none ended.
@@ -470,7 +478,7 @@ void TBenchRun::Run() {
                      std::string("mode=") + (O.Quick ? "quick" : "full")};
   RunEcho();
   RunGatekeeper(false);
-  RunGatekeeper(true);
+  if (!O.KeepAliveOnly) RunGatekeeper(true);
   if (O.Million) RunMillion();
   Report.Settings.push_back("loadAverageAtEnd=" + LoadAverage());
   Report.Settings.push_back("ended=" + UtcNow());

@@ -18,6 +18,7 @@
 #include <asn/textCodec.h>
 #include <config/Configuration.h>
 #include <config/Log.h>
+#include <h323/loop.h>
 
 #include <gatekeeper/Events.h>
 #include <gatekeeper/Log.h>
@@ -111,33 +112,66 @@ void TGatekeeper::OpenRASSockets() {
                                                 &TGatekeeper::RASReceive, false, nullptr));
 }
 
+// While a batch of received datagrams is handled, the answers wait and go
+// out together when it ends, however it ends: one wake-up of a peer that
+// waits for several of them, one system call for them all.
+class TGatekeeper::TRasSendHold {
+public:
+  explicit TRasSendHold(TGatekeeper& ACore) : Core(ACore) { Core.FRasSendsHeld = true; }
+  ~TRasSendHold() {
+    Core.FRasSendsHeld = false;
+    Core.FlushRasSends();
+  }
+  TRasSendHold(const TRasSendHold&) = delete;
+  TRasSendHold& operator=(const TRasSendHold&) = delete;
+
+private:
+  TGatekeeper& Core;
+};
+
 void TGatekeeper::RASReceive(orvo::sockEvent* AEvent) {
-  std::vector<unsigned char> buffer(ReceiveBufferSize);
+  const int socket = AEvent->record->fd;
+  TRasSendHold hold(*this);
+  for (unsigned taken = 0; taken < RasReceiveBatch; ++taken) {
+    if (!ReceiveRasDatagram(socket)) return;
+    // A stop asked for by one datagram leaves the next to the phase after
+    // it, as when each took a pass of its own; a socket closed meanwhile is
+    // read no more.
+    if (H323::isLoopStopped() || (socket != RasSocket.fd && socket != RasBroadcastSocket.fd)) return;
+  }
+}
+
+bool TGatekeeper::ReceiveRasDatagram(int ASocket) {
+  if (FRasReceiveBuffer.empty()) FRasReceiveBuffer.resize(ReceiveBufferSize);
+  unsigned char* buffer = FRasReceiveBuffer.data();
   sockaddr_in from{};
   socklen_t fromLength = sizeof from;
-  const ssize_t length =
-      recvfrom(AEvent->record->fd, buffer.data(), buffer.size(), 0, reinterpret_cast<sockaddr*>(&from), &fromLength);
+  // The socket is drained until it would block, so the read must not wait.
+  const ssize_t length = recvfrom(ASocket, buffer, FRasReceiveBuffer.size(), MSG_DONTWAIT,
+                                  reinterpret_cast<sockaddr*>(&from), &fromLength);
   if (length < 0) {
     const int error = errno;
     if (error != ECONNRESET && error != EAGAIN && error != EWOULDBLOCK && error != EINTR)
       LogLine(orvo::stateError, "RAS socket read error: " + ErrorWords(error));
-    return;
+    return false;
   }
   const TConfiguration& configuration = *CurrentConfiguration;
   if (configuration.Log().MessagesDump()) {
     orvo::string head;
     head.format("RAS, message hex dump %d bytes from ", int(length));
     std::cout << head << orvo::toText(from) << std::endl;
-    orvo::hexDump(std::cout, buffer.data(), int(length), "  ");
+    orvo::hexDump(std::cout, buffer, int(length), "  ");
     std::cout.flush();
   }
-  // What does not decode leaves for the run loop, which logs it.
+  // What does not decode leaves for the run loop, which logs it; the
+  // datagrams after it stay in the socket for the next pass.
   H225::rasMessage message;
-  asn::per::codec codec(buffer.data(), unsigned(length));
+  asn::per::codec codec(buffer, unsigned(length));
   message.decode(codec);
   if (TLog::IsLogged(configuration.Log().RasRules(), TLog::ldReceived, nullptr, nullptr, from))
     TraceRasMessage("RAS, got message from ", from, message);
   HandleRasMessage(from, message);
+  return true;
 }
 
 void TGatekeeper::HandleRasMessage(const sockaddr_in& AFrom, H225::rasMessage& AMessage) {
@@ -221,7 +255,42 @@ void TGatekeeper::RASSend(const sockaddr_in& ADestination, H225::rasMessage& AMe
   }
   if (TLog::IsLogged(CurrentConfiguration->Log().RasRules(), TLog::ldSent, nullptr, nullptr, ADestination))
     TraceRasMessage("RAS, send message to ", ADestination, AMessage);
-  const ssize_t sent = sendto(RasSocket.fd, codec.stream().data(), codec.stream().octetLength(), 0,
-                              reinterpret_cast<const sockaddr*>(&ADestination), sizeof ADestination);
+  const unsigned char* octets = codec.stream().data();
+  const size_t length = codec.stream().octetLength();
+  if (FRasSendsHeld) {
+    FRasOutgoing.push_back(TRasOutgoing{ADestination, FRasOutgoingOctets.size(), length});
+    FRasOutgoingOctets.insert(FRasOutgoingOctets.end(), octets, octets + length);
+    if (FRasOutgoing.size() >= RasSendBatch) FlushRasSends();
+    return;
+  }
+  const ssize_t sent = sendto(RasSocket.fd, octets, length, 0, reinterpret_cast<const sockaddr*>(&ADestination),
+                              sizeof ADestination);
   RasSocket.lastError = sent < 0 ? errno : 0;
+}
+
+void TGatekeeper::FlushRasSends() {
+  const size_t count = FRasOutgoing.size();
+  if (count == 0) return;
+  FRasMessageHeaders.resize(count);
+  FRasVectors.resize(count);
+  for (size_t i = 0; i < count; ++i) {
+    TRasOutgoing& outgoing = FRasOutgoing[i];
+    FRasVectors[i] = iovec{FRasOutgoingOctets.data() + outgoing.Offset, outgoing.Length};
+    mmsghdr& header = FRasMessageHeaders[i];
+    header = mmsghdr{};
+    header.msg_hdr.msg_name = &outgoing.To;
+    header.msg_hdr.msg_namelen = sizeof outgoing.To;
+    header.msg_hdr.msg_iov = &FRasVectors[i];
+    header.msg_hdr.msg_iovlen = 1;
+  }
+  // As one send after another: a datagram refused costs only itself, and
+  // the error kept is that of the last one.
+  for (size_t next = 0; next < count;) {
+    const int sent = sendmmsg(RasSocket.fd, &FRasMessageHeaders[next], unsigned(count - next), 0);
+    if (sent < 0 && errno == EINTR) continue;
+    RasSocket.lastError = sent < 0 ? errno : 0;
+    next += sent < 0 ? 1 : size_t(sent);
+  }
+  FRasOutgoing.clear();
+  FRasOutgoingOctets.clear();
 }

@@ -4,7 +4,14 @@
 #include <gatekeeper/TransportAddressCompare.h>
 
 void TRasResolver::Attach() {
+  TakeRequest();
   if (TRegistry<TRasResolver>* list = Owner->ResolversOf(Request.index())) list->Attach(this);
+}
+
+void TRasResolver::TakeRequest() {
+  if (!Lent) return;
+  Request = *Lent;
+  Lent = nullptr;
 }
 
 void TRasResolver::Detach() {

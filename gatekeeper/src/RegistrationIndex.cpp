@@ -71,6 +71,14 @@ void EraseFromBucket(TMap& AMap, const TKey& AKey, uint64_t AOrder) {
   if (found->second.Empty()) AMap.erase(found);
 }
 
+template <class TValue>
+void EraseFromBucket(TOpenHashMap<TValue>& AMap, uint64_t AKey, uint64_t AOrder) {
+  TValue* bucket = AMap.Find(AKey);
+  if (!bucket) return;
+  bucket->Erase(AOrder);
+  if (bucket->Empty()) AMap.Erase(AKey);
+}
+
 }  // namespace
 
 TRegistrationIndex::TKeys TRegistrationIndex::KeysOf(TEndpointRegisterInfo* ARegistration, uint64_t AOrder) {
@@ -201,9 +209,9 @@ void TRegistrationIndex::Update(TEndpointRegisterInfo* ARegistration) {
 TEndpointRegisterInfo* TRegistrationIndex::ByIdentifier(const std::string& AIdentifier) {
   const uint64_t key = TextKey(AIdentifier.data(), AIdentifier.size());
   auto builtMatch = [&]() -> TEndpointRegisterInfo* {
-    const auto found = FByIdentifier.find(key);
-    if (found == FByIdentifier.end()) return nullptr;
-    return found->second.FirstThat([&](TEndpointRegisterInfo* ARegistration) {
+    const TBucket* found = FByIdentifier.Find(key);
+    if (!found) return nullptr;
+    return found->FirstThat([&](TEndpointRegisterInfo* ARegistration) {
       const orvo::string& text = ARegistration->BuiltIdentifier();
       return std::string_view(text.buffer() ? text.buffer() : "", text.length()) == AIdentifier;
     });

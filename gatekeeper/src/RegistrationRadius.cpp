@@ -42,7 +42,7 @@ bool TRegistrationResolver::RadiusLoginApplies() const {
 }
 
 bool TRegistrationResolver::TakeH235Identity(bool ARadiusLogin) {
-  H225::registrationRequest& rrq = Rrq();
+  const H225::registrationRequest& rrq = Rrq();
   TEndpointRegisterInfo& record = *NewRegistration;
   TUser& user = *record.User();
   if (ARadiusLogin && RefersTo(user.RadiusPassword(), "h235password")) {

@@ -56,16 +56,22 @@ bool SameIpAndPort(const sockaddr_in& A, const sockaddr_in& B) {
 
 TRegistrationResolver::TRegistrationResolver(TGatekeeper* AOwner, const sockaddr_in& ASender,
                                              const H225::rasMessage& ARequest)
-    : TRasResolver(AOwner, ASender, ARequest, &TRegistrationResolver::CheckRequest), ReplyAddress(ASender) {}
+    : TRasResolver(AOwner, ASender, TLentRequest{ARequest}, &TRegistrationResolver::CheckRequest),
+      ReplyAddress(ASender) {}
 
 TRegistrationResolver::~TRegistrationResolver() { Owner->AuthenticationRADIUS.CancelRequests(this); }
 
-H225::registrationRequest& TRegistrationResolver::Rrq() {
+const H225::registrationRequest& TRegistrationResolver::Rrq() const {
+  return *static_cast<const H225::registrationRequest*>(HeldRequest().alternative());
+}
+
+H225::registrationRequest& TRegistrationResolver::OwnRrq() {
+  TakeRequest();
   return *static_cast<H225::registrationRequest*>(Request.alternative());
 }
 
 TProcessor::TPerformFunctionResult TRegistrationResolver::CheckRequest() {
-  H225::registrationRequest& rrq = Rrq();
+  const H225::registrationRequest& rrq = Rrq();
   const TConfiguration& configuration = *Owner->Configuration();
 
   sockaddr_in rasAddress{};
@@ -88,6 +94,13 @@ TProcessor::TPerformFunctionResult TRegistrationResolver::CheckRequest() {
     SendReject(rjDiscoveryRequired, RejectText(rtGatekeeperIdentifierMismatch));
     return nullptr;
   }
+  return CheckRegistration();
+}
+
+TProcessor::TPerformFunctionResult TRegistrationResolver::CheckRegistration() {
+  // The aliases that carry no text are dropped from the request itself.
+  H225::registrationRequest& rrq = OwnRrq();
+  const TConfiguration& configuration = *Owner->Configuration();
 
   NewRegistration.reset(new TEndpointRegisterInfo(Owner));
   TEndpointRegisterInfo& record = *NewRegistration;
@@ -206,7 +219,7 @@ TProcessor::TPerformFunctionResult TRegistrationResolver::CheckRequest() {
 }
 
 void TRegistrationResolver::AnswerKeepAlive() {
-  H225::registrationRequest& rrq = Rrq();
+  const H225::registrationRequest& rrq = Rrq();
   TEndpointRegisterInfo* registration =
       rrq.endpointIdentifier ? Owner->FindEndpointByIdentifier(*rrq.endpointIdentifier) : nullptr;
   if (!registration) {
@@ -226,10 +239,7 @@ void TRegistrationResolver::AnswerKeepAlive() {
   FoundRegistration = registration;
   switch (registration->State()) {
     case TEndpointRegisterInfo::esRegistered:
-      if (TTimer* timer = registration->ValidityTimer()) {
-        timer->Stop();
-        timer->Start();
-      }
+      if (TTimer* timer = registration->ValidityTimer()) timer->Restart();
       SendConfirm();
       return;
     case TEndpointRegisterInfo::esUnregistering:
@@ -285,7 +295,7 @@ TProcessor::TPerformFunctionResult TRegistrationResolver::FinishRegistration() {
 }
 
 void TRegistrationResolver::SendConfirm() {
-  H225::registrationRequest& rrq = Rrq();
+  const H225::registrationRequest& rrq = Rrq();
   TEndpointRegisterInfo& registration = *FoundRegistration;
   H225::rasMessage answer;
   auto* rcf = static_cast<H225::registrationConfirm*>(answer.select(4));

@@ -138,6 +138,75 @@ TEST(RegistrationInProcess, RegistrationsBeyondTheCapAreRefused) {
   TRegistrationResolver::RegistrationLimit = saved;
 }
 
+// The resolver reads the caller's request until it edits it: the aliases
+// without text leave its own copy, which the confirmation echoes, and the
+// caller's message stays as it was.
+TEST(RegistrationInProcess, AliasesWithoutTextLeaveTheResolversCopyOnly) {
+  TServingCore core;
+  const struct {
+    std::vector<std::string> aliases;
+    unsigned echoed;
+  } cases[] = {{{"p1", ""}, 1}, {{"", "p2", ""}, 1}, {{"p3"}, 1}};
+  unsigned host = 2;
+  for (const auto& c : cases) {
+    TSimulatedEndpoint endpoint(host++);
+    std::unique_ptr<H225::rasMessage> rrq = endpoint.RegistrationRequest(c.aliases);
+    core.gk.Core.HandleRasMessage(endpoint.Address(), *rrq);
+    std::unique_ptr<H225::rasMessage> answer = core.Answer(endpoint);
+    ASSERT_EQ("4", Summary(answer.get())) << c.aliases.size();
+    const auto* rcf = static_cast<const H225::registrationConfirm*>(answer->alternative());
+    ASSERT_TRUE(rcf->terminalAlias);
+    EXPECT_EQ(c.echoed, rcf->terminalAlias->elements().count());
+    const auto& asked = *static_cast<const H225::registrationRequest*>(rrq->alternative());
+    EXPECT_EQ(c.aliases.size(), asked.terminalAlias->elements().count());
+  }
+}
+
+// Each keep-alive moves the end of the registration to its validity after
+// it, however many came before; the timer clock is moved by the test.
+TEST(RegistrationInProcess, KeepAlivesMoveTheExpiryToTheValidityAfterTheLast) {
+  const int64_t validity = 10000, margin = 500;
+  const std::vector<int64_t> cases[] = {{}, {4000}, {4000, 8000, 8500}, {9900, 19000}};
+  unsigned host = 2;
+  for (const auto& keepAlives : cases) {
+    TCoreWithUsers gk("system { address 127.0.0.1; ras port 0; }\nuser v { login \"v[0-9]\"; registration validity 10; }\n");
+    gk.Core.OpenRASSockets();
+    gk.Core.SetStateForTesting(TGatekeeper::gksRunning);
+    TSimulatedEndpoint endpoint(host++);
+    auto ask = [&](const H225::rasMessage& ARequest) {
+      EXPECT_TRUE(endpoint.Send(ARequest, gk.Core.BoundRasAddress()));
+      std::unique_ptr<H225::rasMessage> answer;
+      runUntil([&] { return bool(answer = endpoint.Receive(milliseconds(1))); }, 2000);
+      return answer;
+    };
+    std::unique_ptr<H225::rasMessage> rcf = ask(*endpoint.RegistrationRequest({"v1"}));
+    ASSERT_EQ("4", Summary(rcf.get()));
+    const orvo::string identifier =
+        static_cast<const H225::registrationConfirm*>(rcf->alternative())->endpointIdentifier.toString();
+    const std::string text(identifier.buffer(), identifier.length());
+    int64_t clock = 0;
+    auto advanceTo = [&](int64_t AAt) {
+      orvo::advanceTimerClock(orvo::timeSpan::fromMilliseconds(AAt - clock));
+      clock = AAt;
+      orvo::sockEvent::dispatch(0);
+    };
+    auto registered = [&] {
+      TEndpointRegisterInfo* found = gk.Core.RegistrationIndex().ByIdentifier(text);
+      return found && found->State() == TEndpointRegisterInfo::esRegistered;
+    };
+    for (int64_t at : keepAlives) {
+      advanceTo(at);
+      ASSERT_TRUE(registered()) << "keep-alive at " << at;
+      EXPECT_EQ("4", Summary(ask(*KeepAliveRequest(endpoint, text)).get())) << "keep-alive at " << at;
+    }
+    const int64_t end = (keepAlives.empty() ? 0 : keepAlives.back()) + validity;
+    advanceTo(end - margin);
+    EXPECT_TRUE(registered()) << "before " << end;
+    advanceTo(end + margin);
+    EXPECT_FALSE(registered()) << "after " << end;
+  }
+}
+
 // The Access-Request: its attributes in order, the hidden password, CHAP
 // taken from the endpoint's access token.
 TEST(RegistrationRadius, AccessRequestWithPasswordOrChap) {

@@ -19,12 +19,27 @@ namespace orvo {
 
 namespace {
 
+// A pending timer in the heap, with the order it was placed by, so that
+// the heap is ordered without reaching into the records. A timer moved to a
+// later time keeps its entry until the entry comes up, and is placed anew
+// then: an entry is never later than its record, and its serial tells
+// whether it is still the record's.
+struct timerEntry {
+  std::int64_t due;  // milliseconds, as dueKey gives them
+  std::uint64_t serial;
+  sockEvent::event* record;
+};
+
+std::int64_t dueKey(const dateTime& due) {
+  return std::int64_t(due.dayNumber()) * dateTime::millisecondsPerDay + due.millisecondsOfDay();
+}
+
 struct dispatcherState {
   std::unique_ptr<kernelQueue> queue{new kernelQueue};
   int socketCount = 0;
   std::unique_ptr<kernelQueue::ready[]> ready{new kernelQueue::ready[kernelQueue::maximumBatch]};
   // Pending timers, earliest due first; equal due times by creation.
-  std::vector<sockEvent::event*> timers;
+  std::vector<timerEntry> timers;
   std::uint64_t timerSerial = 0;
   // Records taken away during a pass, freed once the pass no longer looks
   // at them.
@@ -65,59 +80,73 @@ kernelQueue::filter filterOf(int kind) {
 bool isTimer(const sockEvent::event* r) { return r->kind == sockEvent::TIME; }
 
 // Order of the timer heap: due time, then creation.
-bool dueBefore(const sockEvent::event* a, const sockEvent::event* b) {
-  int order = a->due.compare(b->due);
-  return order < 0 || (order == 0 && a->serial < b->serial);
+inline bool dueBefore(const timerEntry& a, const timerEntry& b) {
+  return a.due < b.due || (a.due == b.due && a.serial < b.serial);
 }
 
-void placeTimer(std::vector<sockEvent::event*>& heap, std::size_t i, sockEvent::event* r) {
-  heap[i] = r;
-  r->heapIndex = i;
+inline bool current(const timerEntry& e) { return e.serial == e.record->serial; }
+
+void placeTimer(std::vector<timerEntry>& heap, std::size_t i, const timerEntry& e) {
+  heap[i] = e;
+  e.record->heapIndex = i;
 }
 
-void siftUp(std::vector<sockEvent::event*>& heap, std::size_t i) {
-  sockEvent::event* r = heap[i];
+void siftUp(std::vector<timerEntry>& heap, std::size_t i) {
+  const timerEntry e = heap[i];
   while (i > 0) {
     std::size_t parent = (i - 1) / 2;
-    if (!dueBefore(r, heap[parent])) break;
+    if (!dueBefore(e, heap[parent])) break;
     placeTimer(heap, i, heap[parent]);
     i = parent;
   }
-  placeTimer(heap, i, r);
+  placeTimer(heap, i, e);
 }
 
-void siftDown(std::vector<sockEvent::event*>& heap, std::size_t i) {
-  sockEvent::event* r = heap[i];
+void siftDown(std::vector<timerEntry>& heap, std::size_t i) {
+  const timerEntry e = heap[i];
   const std::size_t n = heap.size();
   for (;;) {
     std::size_t child = 2 * i + 1;
     if (child >= n) break;
     if (child + 1 < n && dueBefore(heap[child + 1], heap[child])) ++child;
-    if (!dueBefore(heap[child], r)) break;
+    if (!dueBefore(heap[child], e)) break;
     placeTimer(heap, i, heap[child]);
     i = child;
   }
-  placeTimer(heap, i, r);
+  placeTimer(heap, i, e);
 }
 
-void pushTimer(std::vector<sockEvent::event*>& heap, sockEvent::event* r) {
-  heap.push_back(r);
+void pushTimer(std::vector<timerEntry>& heap, sockEvent::event* r) {
+  heap.push_back(timerEntry{dueKey(r->due), r->serial, r});
   siftUp(heap, heap.size() - 1);
 }
 
 // Takes the record out of the heap wherever it stands.
-void eraseTimer(std::vector<sockEvent::event*>& heap, sockEvent::event* r) {
+void eraseTimer(std::vector<timerEntry>& heap, sockEvent::event* r) {
   std::size_t i = r->heapIndex;
   if (i == sockEvent::event::npos) return;
   r->heapIndex = sockEvent::event::npos;
-  sockEvent::event* last = heap.back();
+  const timerEntry last = heap.back();
   heap.pop_back();
-  if (last == r) return;
+  if (last.record == r) return;
   placeTimer(heap, i, last);
   if (i > 0 && dueBefore(last, heap[(i - 1) / 2]))
     siftUp(heap, i);
   else
     siftDown(heap, i);
+}
+
+// Places the entries of timers moved later at their own time while the
+// front one is not current and comes before the limit: below it, the front
+// then tells the nearest due time. An entry is placed anew only when its
+// old time comes near, so a timer moved often costs little.
+void settleFront(std::vector<timerEntry>& heap, std::int64_t limit) {
+  while (!heap.empty() && !current(heap.front()) && heap.front().due < limit) {
+    timerEntry& top = heap.front();
+    top.due = dueKey(top.record->due);
+    top.serial = top.record->serial;
+    siftDown(heap, 0);
+  }
 }
 
 void writeErrorLine(const string& text) { std::cout << text.buffer() << std::endl; }
@@ -245,11 +274,14 @@ int sockEvent::scanTimers(const dateTime& now) {
   // walk. Only due timers are looked at.
   auto createdLater = [](const event* a, const event* b) { return a->serial > b->serial; };
   std::vector<event*> due;
+  const std::int64_t nowKey = dueKey(now);
   int fired = 0;
   try {
     for (;;) {
-      while (!s.timers.empty() && s.timers.front()->due.compare(now) <= 0) {
-        event* r = s.timers.front();
+      // A timer moved later is placed at its own time, which may be due too.
+      for (settleFront(s.timers, nowKey + 1); !s.timers.empty() && s.timers.front().due <= nowKey;
+           settleFront(s.timers, nowKey + 1)) {
+        event* r = s.timers.front().record;
         eraseTimer(s.timers, r);
         due.push_back(r);
         std::push_heap(due.begin(), due.end(), createdLater);
@@ -290,8 +322,9 @@ int sockEvent::dispatchReady(int count) {
 std::int64_t sockEvent::waitTime(int maxWaitSeconds, const dateTime& now) {
   dispatcherState& s = state();
   std::int64_t wait = (std::int64_t)maxWaitSeconds * 1000;
+  settleFront(s.timers, dueKey(now) + wait);
   if (!s.timers.empty()) {
-    std::int64_t untilNearest = (s.timers.front()->due - now).milliseconds();
+    std::int64_t untilNearest = s.timers.front().due - dueKey(now);
     if (untilNearest < wait) wait = untilNearest;
   }
   wait -= 1000 / clockRate();
@@ -322,6 +355,21 @@ int sockEvent::dispatch(int maxWaitSeconds) {
   // Requests recorded by signal handlers are acted on here, outside them.
   if (interrupted && s.interruptHandler) s.interruptHandler();
   return result;
+}
+
+bool sockEvent::reschedule(const dateTime& due) {
+  event* r = record;
+  if (!r || r->kind != TIME || r->heapIndex == event::npos) return false;
+  dispatcherState& s = state();
+  // A new place in the order of creation, as a timer deleted and made anew.
+  r->serial = ++s.timerSerial;
+  r->due = due;
+  timerEntry& entry = s.timers[r->heapIndex];
+  const timerEntry moved{dueKey(due), r->serial, r};
+  if (!dueBefore(moved, entry)) return true;  // the entry stays until it comes up
+  entry = moved;
+  siftUp(s.timers, r->heapIndex);
+  return true;
 }
 
 int sockEvent::socketError() {

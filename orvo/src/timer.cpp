@@ -37,6 +37,7 @@ void TTimer::Stop() {
 }
 
 void TTimer::Restart() {
+  if (Registration && Timeout != NoTimeout && Registration->reschedule(orvo::timerClock() + Span(Timeout))) return;
   Stop();
   Start();
 }

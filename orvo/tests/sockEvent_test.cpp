@@ -252,6 +252,66 @@ TEST_F(timers, removalsKeepTheEarliestLiveTimerInFront) {
   EXPECT_EQ(expected, fired);
 }
 
+// Timers 1..4 due at 100, 200, 300 and 400 ms are moved in the order of
+// the rows; each must fire as one deleted and made anew at the move would:
+// at its new time, and among equal due times after those made before the
+// move. The nearest due time of the wait follows the moves.
+TEST_F(timers, rescheduledTimersFireAsIfMadeAnew) {
+  const struct {
+    int timer;
+    std::int64_t dueAt;
+    std::int64_t nearest;  // the earliest due time after the move
+  } moves[] = {
+      {1, 300, 200},  // later, to the due time of 3, which now comes first
+      {4, 150, 150},  // earlier, to the front
+      {2, 250, 150},  // later
+      {2, 220, 150},  // earlier again, still later than it began
+      {3, 300, 150},  // the same time: behind 1 now
+      {4, 150, 150},  // the same time, no other timer there
+  };
+  const struct {
+    std::int64_t advanceTo;
+    std::vector<int> fires;
+  } steps[] = {{100, {}}, {150, {4}}, {200, {}}, {220, {2}}, {260, {}}, {300, {1, 3}}, {400, {}}};
+  const orvo::dateTime base = orvo::timerClock() + orvo::timeSpan::fromMilliseconds(10000);
+  auto at = [&](std::int64_t AMilliseconds) { return base + orvo::timeSpan::fromMilliseconds(AMilliseconds); };
+  sockEvent* handles[5] = {};
+  for (int i = 1; i <= 4; ++i) new sockEvent(at(100 * i), recordUserData, (void*)(intptr_t)i, &handles[i]);
+  for (const auto& move : moves) {
+    ASSERT_TRUE(handles[move.timer]->reschedule(at(move.dueAt)));
+    EXPECT_EQ(at(move.dueAt), handles[move.timer]->record->due);
+    EXPECT_EQ(move.nearest + 10000 - 10, sockEvent::waitTime(20, base - orvo::timeSpan::fromMilliseconds(10000)))
+        << "after moving " << move.timer << " to " << move.dueAt;
+  }
+  // Never early: the real time spent here is far below the 20 ms between
+  // two steps.
+  orvo::advanceTimerClock(orvo::timeSpan::fromMilliseconds(10000));
+  std::int64_t clock = 0;
+  for (const auto& step : steps) {
+    orvo::advanceTimerClock(orvo::timeSpan::fromMilliseconds(step.advanceTo - clock));
+    clock = step.advanceTo;
+    fired.clear();
+    sockEvent::dispatch(0);
+    EXPECT_EQ(step.fires, fired) << "at " << step.advanceTo;
+  }
+}
+
+// A timer whose old due time has passed, moved before a pass looks at it,
+// fires once, by its new place in the order of creation.
+TEST_F(timers, timerMovedAfterItsOldDueTimeFiresOnceByItsNewPlace) {
+  sockEvent *first = nullptr, *second = nullptr;
+  new sockEvent(inMilliseconds(20), recordUserData, (void*)1, &first);
+  new sockEvent(inMilliseconds(20), recordUserData, (void*)2, &second);
+  orvo::advanceTimerClock(orvo::timeSpan::fromMilliseconds(30));
+  ASSERT_TRUE(first->reschedule(orvo::timerClock()));
+  sockEvent::dispatch(0);
+  EXPECT_EQ((std::vector<int>{2, 1}), fired);
+  fired.clear();
+  orvo::advanceTimerClock(orvo::timeSpan::fromMilliseconds(100));
+  sockEvent::dispatch(0);
+  EXPECT_TRUE(fired.empty());
+}
+
 class sockets : public timers {};
 
 TEST_F(sockets, readAndWriteOnOneSocketBothFire) {

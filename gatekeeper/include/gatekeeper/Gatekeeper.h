@@ -11,6 +11,8 @@
 #include <vector>
 
 #include <netinet/in.h>
+#include <sys/socket.h>
+#include <sys/uio.h>
 
 #include <orvo/acceptWatch.h>
 #include <orvo/dateTime.h>
@@ -45,6 +47,10 @@ class TZone;
 class TGatekeeper {
 public:
   enum TState { gksCreated = 0, gksRunning = 1, gksShuttingDown = 2, gksStopped = 3 };
+  // The most datagrams one readiness of a RAS socket takes.
+  static constexpr unsigned RasReceiveBatch = 32;
+  // The most answers held back while a batch is handled.
+  static constexpr unsigned RasSendBatch = 64;
 
   // Takes the provider; without one the core has nothing to open.
   explicit TGatekeeper(TBasicStorageProvider* AProvider = nullptr);
@@ -82,6 +88,8 @@ public:
   // and the wildcard socket on the configured port for discovery.
   void OpenRASSockets();
   // Never throws: a message that does not encode is logged and not sent.
+  // While a batch of received datagrams is handled, what is sent waits for
+  // its end and then goes out in order with the rest.
   void RASSend(const sockaddr_in& ADestination, H225::rasMessage& AMessage);
   const sockaddr_in& BoundRasAddress() const { return FBoundRasAddress; }
   int RasSocketError() const { return RasSocket.lastError; }
@@ -206,8 +214,13 @@ private:
   // Links stopped, updated or created after the gatekeeper sections.
   void ReloadLinks();
 
-  // The read callback of both RAS sockets.
+  // The read callback of both RAS sockets: the datagrams waiting, in
+  // arrival order, at most RasReceiveBatch, so that the other sockets and
+  // the timers keep their turn under load.
   void RASReceive(orvo::sockEvent* AEvent);
+  // Reads and handles one datagram; false when none was waiting or the
+  // read failed.
+  bool ReceiveRasDatagram(int ASocket);
   void AcceptCallSignal(orvo::sockEvent* AEvent);
   void AcceptMonitor(orvo::sockEvent* AEvent);
   void Dispatch(const sockaddr_in& AFrom, H225::rasMessage& AMessage);
@@ -249,6 +262,20 @@ private:
   std::unique_ptr<orvo::sockEvent> RasBroadcastWatcher;
   sockaddr_in FBoundRasAddress{};
   sockaddr_in FCurrentRasSender{};
+  // Reused by every datagram: one readiness may bring many.
+  std::vector<unsigned char> FRasReceiveBuffer;
+  // The answers held back while a batch is handled, in the order sent.
+  class TRasSendHold;
+  struct TRasOutgoing {
+    sockaddr_in To;
+    size_t Offset, Length;  // in FRasOutgoingOctets
+  };
+  bool FRasSendsHeld = false;
+  std::vector<TRasOutgoing> FRasOutgoing;
+  std::vector<unsigned char> FRasOutgoingOctets;
+  std::vector<mmsghdr> FRasMessageHeaders;
+  std::vector<iovec> FRasVectors;
+  void FlushRasSends();
   orvo::socket CallSignalSocket;
   orvo::socket MonitorSocket;
   orvo::acceptWatch CallSignalWatcher;

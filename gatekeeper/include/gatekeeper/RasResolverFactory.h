@@ -8,5 +8,6 @@
 class TGatekeeper;
 class TRasResolver;
 
-// Null for a kind no resolver serves.
+// Null for a kind no resolver serves. The resolver may read the request
+// until its first Run returns, so it is run at once.
 TRasResolver* MakeRasResolver(TGatekeeper* ACore, const sockaddr_in& AFrom, const H225::rasMessage& ARequest);

@@ -16,6 +16,7 @@
 
 #include <h225/h225.h>
 
+#include <gatekeeper/OpenHashMap.h>
 #include <gatekeeper/Registry.h>
 
 class TEndpointRegisterInfo;
@@ -128,7 +129,8 @@ private:
 
   uint64_t NextOrder = 1;
   std::unordered_map<const TEndpointRegisterInfo*, TKeys> FKeys;
-  std::unordered_map<uint64_t, TBucket> FByIdentifier;
+  // Every keep-alive and admission looks here: one array, one cache miss.
+  TOpenHashMap<TBucket> FByIdentifier;
   // Records whose identifier is not built yet.
   TGroup FUnbuilt;
   std::unordered_map<uint64_t, TBucket> FByAddress;

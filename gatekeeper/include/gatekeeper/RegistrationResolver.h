@@ -35,7 +35,11 @@ public:
   static const char* const RejectedByRADIUS;
 
 private:
+  // The checks of every request, then a keep-alive's answer or
+  // CheckRegistration.
   TPerformFunctionResult CheckRequest();
+  // The checks of a full registration and its record.
+  TPerformFunctionResult CheckRegistration();
   TPerformFunctionResult FinishRegistration();
   // The checks and the answer of a keep-alive request.
   void AnswerKeepAlive();
@@ -56,7 +60,9 @@ private:
   // not known to be the registration's endpoint.
   void DenyToSender(const orvo::string& AText);
 
-  H225::registrationRequest& Rrq();
+  // The request as held (lent until it waits); OwnRrq copies it first.
+  const H225::registrationRequest& Rrq() const;
+  H225::registrationRequest& OwnRrq();
 
   sockaddr_in ReplyAddress;
   uint32_t ChapChallenge = 0;  // network order

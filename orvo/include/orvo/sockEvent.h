@@ -90,6 +90,13 @@ public:
   sockEvent(const sockEvent&) = delete;
   sockEvent& operator=(const sockEvent&) = delete;
 
+  // Gives a pending timer a new due time and a new place among equal due
+  // times, as deleting it and making it anew would, without the cost of
+  // either: a timer moved later keeps its place in the heap until that
+  // comes up. False, and nothing changed, for a timer not pending (fired or
+  // firing) or a socket registration.
+  bool reschedule(const dateTime& due);
+
   // The pending error of the descriptor (0 after a connect that succeeded).
   int socketError();
 

@@ -42,6 +42,7 @@ public:
   // NoTimeout; a negative timeout is due at once.
   void Start();
   void Stop();
+  // As Stop then Start; an armed timer is moved rather than made anew.
   void Restart();
 
   bool Armed() const { return Registration != nullptr; }
