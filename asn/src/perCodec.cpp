@@ -132,6 +132,23 @@ private:
 
 }  // namespace
 
+// The contents of an open type decoded by this decoder in place: what they
+// hold is read as if by a decoder of their own (from an octet boundary,
+// nothing beyond them), and reading goes on after them however much was
+// read, also when the decode fails. A decoder per open type cost more than
+// the contents of most of them.
+class codec::openTypeRun {
+public:
+  openTypeRun(orvo::bitStream& stream, unsigned length) : stream(stream), outer(stream.enterRun(length)) {}
+  ~openTypeRun() { stream.leaveRun(outer); }
+  openTypeRun(const openTypeRun&) = delete;
+  openTypeRun& operator=(const openTypeRun&) = delete;
+
+private:
+  orvo::bitStream& stream;
+  const unsigned outer;
+};
+
 // Counts one level of nesting for the lifetime of a decode operation.
 class codec::nesting {
 public:
@@ -166,14 +183,7 @@ codec::codec(const void* data, unsigned length)
   if (length > 0) input_ = stream_.data();
 }
 
-codec::codec(const unsigned char* data, unsigned length, limits* shared)
-    : stream_(data, length, growth, orvo::bitStream::borrowed), inputLength_(length), limits_(shared) {
-  if (length > 0) input_ = stream_.data();
-}
-
 codec::~codec() = default;
-
-unsigned codec::bitCount(uint32_t x) { return x == 0 ? 0 : 32 - unsigned(__builtin_clz(x)); }
 
 uint64_t codec::remainingBits() const { return inputLength_ == 0 ? 0 : uint64_t(stream_.unreadOctets()) * 8; }
 
@@ -203,25 +213,17 @@ void codec::encodeConstrainedWholeNumber(uint32_t value, uint32_t lb, uint32_t u
   }
 }
 
-uint32_t codec::decodeConstrainedWholeNumber(uint32_t lb, uint32_t ub) {
-  uint32_t range = ub - lb;
-  uint32_t offset;
-  if (range == 0) return lb;
-  if (range < 255) {
-    offset = stream_.readBits(bitCount(range));
-  } else if (range == 255) {
-    offset = stream_.readOctet();
-  } else if (range <= 65535) {
-    stream_.alignRead();
-    offset = stream_.readBits(16);
-  } else {
-    unsigned k = decodeConstrainedWholeNumber(1, range <= 0xFFFFFFu ? 3 : 4);
-    stream_.alignRead();
-    offset = stream_.readBits(k * 8);
-  }
-  // A field wider than the range can carry values the type does not have.
-  if (offset > range) throw new decodeFailed(formatted("Decode: number %u out of range %u..%u.", lb + offset, lb, ub));
+uint32_t codec::decodeWideWholeNumber(uint32_t lb, uint32_t ub) {
+  const uint32_t range = ub - lb;
+  const unsigned k = decodeConstrainedWholeNumber(1, range <= 0xFFFFFFu ? 3 : 4);
+  stream_.alignRead();
+  const uint32_t offset = stream_.readBits(k * 8);
+  if (offset > range) numberOutOfRange(lb + offset, lb, ub);
   return lb + offset;
+}
+
+void codec::numberOutOfRange(uint32_t value, uint32_t lb, uint32_t ub) {
+  throw new decodeFailed(formatted("Decode: number %u out of range %u..%u.", value, lb, ub));
 }
 
 uint32_t codec::decodeUnsignedOctets(uint32_t octets) {
@@ -313,17 +315,13 @@ void codec::encodeLength(uint32_t n, uint32_t lb, uint32_t ub) {
   }
 }
 
-uint32_t codec::decodeLength(uint32_t lb, uint32_t ub) {
-  if (ub <= 65535) return decodeConstrainedWholeNumber(lb, ub);
-  stream_.alignRead();
-  // 0nnnnnnn, or 10nnnnnn nnnnnnnn; 11 begins a fragment.
-  uint32_t n = stream_.readBits(8);
-  if (n & 0x80) {
-    if (n & 0x40) throw new lengthNotSupported();
-    n = (n & 0x3F) << 8 | stream_.readBits(8);
-  }
-  if (n < lb || n > ub) throw new decodeFailed(formatted("Decode: length %u out of range %u..%u.", n, lb, ub));
-  return n;
+uint32_t codec::decodeTwoOctetLength(uint32_t first) {
+  if (first & 0x40) throw new lengthNotSupported();
+  return (first & 0x3F) << 8 | stream_.readBits(8);
+}
+
+void codec::lengthOutOfRange(uint32_t n, uint32_t lb, uint32_t ub) {
+  throw new decodeFailed(formatted("Decode: length %u out of range %u..%u.", n, lb, ub));
 }
 
 void codec::encodeSize(const constrained& value, uint32_t n) {
@@ -333,12 +331,6 @@ void codec::encodeSize(const constrained& value, uint32_t n) {
     return;
   }
   encodeLength(n, lb, ub == 0 ? noUpperBound : ub);
-}
-
-uint32_t codec::decodeSize(const constrained& value) {
-  uint32_t lb = value.lowerBound(), ub = value.upperBound();
-  if (lb == ub && lb != 0) return lb;
-  return decodeLength(lb, ub == 0 ? noUpperBound : ub);
 }
 
 // ---- open types ----
@@ -370,10 +362,8 @@ void codec::encodeAnytype(const anytypeBase& value) { encodeInPlaceAsOpenType(*t
 
 void codec::decodeAnytype(anytypeBase& value) {
   nesting level(*limits_);
-  unsigned n;
-  const unsigned char* run = decodeOpenTypeRun(n);
-  codec nested(run, n, limits_);
-  value.value()->decode(nested);
+  openTypeRun run(stream_, decodeLength(0, noUpperBound));
+  value.value()->decode(*this);
 }
 
 // ---- simple kinds ----
@@ -445,14 +435,16 @@ void codec::decodeOctetString(octetStringBase& value) {
     value.setValue(orvo::string());
     return;
   }
-  requireInput(uint64_t(n) * 8);
-  orvo::string octets(n);
   if (unalignedFixedSize(value, 2)) {
-    for (unsigned i = 0; i < n; ++i) *octets.charRef(i) = char(stream_.readBits(8));
-  } else {
-    stream_.readOctets(octets.charRef(0), n);
+    requireInput(uint64_t(n) * 8);
+    const unsigned bits = stream_.readBits(n * 8);
+    const unsigned char octets[2] = {static_cast<unsigned char>(n == 2 ? bits >> 8 : bits),
+                                     static_cast<unsigned char>(bits)};
+    value.setValue(octets, n);
+    return;
   }
-  value.setValue(octets);
+  // Straight from the input into the value's own storage.
+  value.setValue(stream_.readRun(n), n);
 }
 
 void codec::encodeBMPString(const bmpStringBase& value) {
@@ -717,6 +709,10 @@ constexpr std::size_t rootCountSlots = 64;
 thread_local rootCounts rootCountCache[rootCountSlots];
 
 uint32_t rootsOf(const sequenceDescriptor& d, uint32_t& optionals) {
+  if (d.rootCount != sequenceDescriptor::notStated) {
+    optionals = d.optionalCount;
+    return d.rootCount;
+  }
   rootCounts& slot = rootCountCache[(reinterpret_cast<std::uintptr_t>(&d) >> 4) % rootCountSlots];
   if (slot.descriptor != &d) {
     uint32_t counted;
@@ -832,12 +828,10 @@ void codec::decodeSequence(sequence& value) {
             release(e, value);
             continue;
           }
-          unsigned length;
-          const unsigned char* run = decodeOpenTypeRun(length);
+          openTypeRun run(stream_, decodeLength(0, noUpperBound));
           object* member = replace(e, value);
           reached = roots + i + 1;
-          codec nested(run, length, limits_);
-          member->decode(nested);
+          member->decode(*this);
         } else if (flags[i]) {
           opentype kept;
           kept.setOctets(decodeOpenTypeOctets());
@@ -887,10 +881,8 @@ void codec::decodeChoice(choice& value) {
     throw new decodeFailed(formatted("Decode: choice alternative %llu out of range.", (unsigned long long)index));
   object* alternative = value.select(int(index));
   if (index < d.count) {
-    unsigned length;
-    const unsigned char* run = decodeOpenTypeRun(length);
-    codec nested(run, length, limits_);
-    alternative->decode(nested);
+    openTypeRun run(stream_, decodeLength(0, noUpperBound));
+    alternative->decode(*this);
   } else {
     alternative->decode(*this);
   }

@@ -158,6 +158,48 @@ TEST(PerRuns, AnOpenTypeIsReadWithinItsOwnLength) {
                     "Bit stream index out of bounds.");
 }
 
+// Record with its extension bit set, no optionals, id 7 (80 00 07), then the
+// count of additions and their presence bits (05 80: three, hue and enabled;
+// 07 20: four, hue and the fourth, unknown), then each present one as an
+// open type. Each is read within its own length: octets it leaves unread
+// are skipped, and it cannot reach into what follows.
+TEST(PerRuns, AnAdditionIsReadWithinItsOwnLength) {
+  struct row {
+    const char* hex;
+    bool decodes;
+    const char* unknownOctets;  // of the fourth addition; null when absent
+  };
+  const row rows[] = {
+      {"80 00 07 05 80 01 40 01 80", true, nullptr},
+      {"80 00 07 05 80 02 40 FF 01 80", true, nullptr},           // a spare octet after blue
+      {"80 00 07 05 80 03 40 FF FF 01 80 77", true, nullptr},     // two, and input after the last
+      {"80 00 07 07 20 01 40 02 AB CD", true, "\xAB\xCD"},        // the unknown one kept whole
+      {"80 00 07 05 80 00 01 80", false, nullptr},                // an empty hue: no bits for blue
+      {"80 00 07 05 80 01 40 00 80", false, nullptr},             // an empty enabled
+      {"80 00 07 05 80 05 40 01 80", false, nullptr},             // a length beyond the input
+  };
+  for (const row& r : rows) {
+    fixture::record value;
+    if (!r.decodes) {
+      ORVO_EXPECT_THROW(decodeHex(value, r.hex), orvo::bitStream::outOfBounds, "Bit stream index out of bounds.");
+      continue;
+    }
+    decodeHex(value, r.hex);
+    EXPECT_EQ(7u, value.id.value()) << r.hex;
+    ASSERT_NE(nullptr, value.hue) << r.hex;
+    EXPECT_EQ(2u, value.hue->index()) << r.hex;
+    if (r.unknownOctets) {
+      EXPECT_EQ(nullptr, value.enabled) << r.hex;
+      ASSERT_NE(nullptr, value.unknown()) << r.hex;
+      EXPECT_EQ(r.unknownOctets, toStd(value.unknown()->get(0).octets())) << r.hex;
+    } else {
+      ASSERT_NE(nullptr, value.enabled) << r.hex;
+      EXPECT_TRUE(value.enabled->value()) << r.hex;
+      EXPECT_EQ(nullptr, value.unknown()) << r.hex;
+    }
+  }
+}
+
 TEST(PerRuns, ADecoderKeepsItsOwnCopyOfTheInput) {
   std::string octets = fixture::fromHex("80 01 40");
   codec decoder(octets.data(), unsigned(octets.size()));

@@ -192,21 +192,37 @@ struct componentEntry {
 };
 
 struct sequenceDescriptor {
+  static constexpr uint32_t notStated = 0xFFFFFFFFu;
+
   tagTriple tag;           // {0, 16, 1}
   tagTriple universalTag;  // {0, 16, 0}
   uint32_t count;
   uint32_t extensible;
   const componentEntry* components;
   const tagTriple* componentTags;  // read by nothing; may be null
+  // The components before the first addition, and the OPTIONAL ones among
+  // them, as the generator counted them; notStated for records written by
+  // hand, which the codecs count themselves.
+  uint32_t rootCount;
+  uint32_t optionalCount;
 
   template <std::size_t n>
   static constexpr sequenceDescriptor make(const componentEntry (&table)[n], bool extensible,
                                            const tagTriple* tags = nullptr) {
-    return sequenceDescriptor{{0, 16, 1}, {0, 16, 0}, uint32_t(n), extensible ? 1u : 0u, table, tags};
+    return sequenceDescriptor{{0, 16, 1}, {0, 16, 0}, uint32_t(n), extensible ? 1u : 0u, table, tags, notStated,
+                              notStated};
+  }
+  // With the counts stated (generated records): the codecs need not count.
+  template <std::size_t n>
+  static constexpr sequenceDescriptor make(const componentEntry (&table)[n], uint32_t roots, uint32_t optionals,
+                                           bool extensible, const tagTriple* tags = nullptr) {
+    return sequenceDescriptor{{0, 16, 1}, {0, 16, 0}, uint32_t(n), extensible ? 1u : 0u, table, tags, roots,
+                              optionals};
   }
   static constexpr sequenceDescriptor make(const componentEntry* table, uint32_t count, bool extensible,
                                            const tagTriple* tags = nullptr) {
-    return sequenceDescriptor{{0, 16, 1}, {0, 16, 0}, count, extensible ? 1u : 0u, table, tags};
+    return sequenceDescriptor{{0, 16, 1}, {0, 16, 0}, count, extensible ? 1u : 0u, table, tags,
+                              table ? notStated : 0u, table ? notStated : 0u};
   }
 };
 

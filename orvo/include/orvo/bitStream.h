@@ -65,9 +65,33 @@ public:
   // the caller to fill (counted as written) or to read (counted as read).
   // A run past the end throws outOfBounds and reads nothing.
   unsigned char* writeRun(unsigned length);
-  const unsigned char* readRun(unsigned length);
+  const unsigned char* readRun(unsigned length) {
+    alignRead();
+    if (std::uint64_t(readByte_) + length > size_) throw new outOfBounds();
+    if (length == 0) return buffer_;
+    const unsigned char* run = buffer_ + readByte_;
+    readByte_ += length;
+    return run;
+  }
   // Octets from the read position to the end of the stream.
   unsigned unreadOctets() const { return readByte_ < size_ ? size_ - readByte_ : 0; }
+
+  // Reading confined to the next `length` octets after aligning, as if they
+  // were a stream of their own: nothing beyond them can be read, and reading
+  // resumes after them, read or not, once leaveRun is given the result.
+  // A run past the end throws outOfBounds and confines nothing.
+  unsigned enterRun(unsigned length) {
+    alignRead();
+    if (std::uint64_t(readByte_) + length > size_) throw new outOfBounds();
+    const unsigned outer = size_;
+    size_ = readByte_ + length;
+    return outer;
+  }
+  void leaveRun(unsigned outer) {
+    readByte_ = size_;
+    readBit_ = 0;
+    size_ = outer;
+  }
 
   // Ensures room for n octets (plus one spare) behind the write position;
   // returns the size.
@@ -82,6 +106,7 @@ private:
   unsigned writeBit_ = 0;
   unsigned growth_;
   bool owned_ = true;
+  unsigned held_ = 0;  // octets of the owned allocation
 
   void writeFewBits(unsigned value, unsigned count);
   void writeBitsStepwise(unsigned value, unsigned count);
