@@ -180,13 +180,18 @@ TEST_P(everyClass, statedCountsAreThoseOfTheEntries) {
   if (!s) return;
   const asn::sequenceDescriptor& d = s->descriptor();
   unsigned roots = 0, optionals = 0;
+  uint32_t mask = 0;
   while (roots < d.count && !d.components[roots].isAddition()) {
-    if (d.components[roots].isOptional()) ++optionals;
+    if (d.components[roots].isOptional()) {
+      ++optionals;
+      mask |= 1u << roots;
+    }
     ++roots;
   }
   for (unsigned i = roots; i < d.count; ++i) EXPECT_TRUE(d.components[i].isAddition()) << d.components[i].name;
   EXPECT_EQ(roots, d.rootCount);
   EXPECT_EQ(optionals, d.optionalCount);
+  EXPECT_EQ(mask, d.optionalRoots);
   EXPECT_EQ(e.rootCount, d.rootCount);
 }
 

@@ -113,21 +113,40 @@ private:
   unsigned held = 0;
 };
 
-// Small presence-bit store that only reaches the heap for large types.
+// `n` presence bits read at once and handed out in order. Up to 64 (every
+// generated type's roots, nearly every count of additions) stay in a word;
+// more take a byte each on the heap.
 class presenceBits {
 public:
-  explicit presenceBits(uint64_t n) {
-    if (n > sizeof local) {
-      heap.reset(new unsigned char[n]);
-      bits = heap.get();
+  presenceBits(orvo::bitStream& stream, uint64_t n) : many(n > 64) {
+    if (!many) {
+      if (n > 32) {
+        const unsigned low = unsigned(n - 32);
+        word = uint64_t(stream.readBits(32)) << low;
+        word |= stream.readBits(low);
+      } else if (n > 0) {
+        word = stream.readBits(unsigned(n));
+      }
+      // The first bit read is the most significant one.
+      if (n > 0 && n < 64) word <<= 64 - n;
+      return;
     }
+    heap.reset(new unsigned char[n]);
+    fieldScanner bits(stream, n);
+    for (uint64_t i = 0; i < n; ++i) heap[i] = bits.next();
   }
-  unsigned char& operator[](uint64_t i) { return bits[i]; }
+  bool next() {
+    if (many) return heap[at++] != 0;
+    const bool bit = (word >> 63) != 0;
+    word <<= 1;
+    return bit;
+  }
 
 private:
-  unsigned char local[64];
+  const bool many;
+  uint64_t word = 0;
   std::unique_ptr<unsigned char[]> heap;
-  unsigned char* bits = local;
+  uint64_t at = 0;
 };
 
 }  // namespace
@@ -790,14 +809,12 @@ void codec::decodeSequence(sequence& value) {
     uint32_t optionals;
     const uint32_t roots = rootsOf(d, optionals);
     // The presence bits of the OPTIONAL roots precede every component.
-    presenceBits present(optionals);
-    fieldScanner presenceFields(stream_, optionals);
-    for (uint32_t j = 0; j < optionals; ++j) present[j] = presenceFields.next();
-    for (uint32_t i = 0, j = 0; i < roots; ++i) {
+    presenceBits present(stream_, optionals);
+    for (uint32_t i = 0; i < roots; ++i) {
       reached = i;
       const componentEntry& e = d.components[i];
       if (e.presence == componentEntry::optional) {
-        if (!present[j++]) {
+        if (!present.next()) {
           release(e, value);
           continue;
         }
@@ -817,14 +834,13 @@ void codec::decodeSequence(sequence& value) {
       // anything is sized by it.
       requireInput(n);
       if (n > known) value.setUnknown(std::unique_ptr<unknownExtensions>(new unknownExtensions(n - known)));
-      presenceBits flags(n);
-      fieldScanner additionBits(stream_, n);
-      for (uint32_t i = 0; i < n; ++i) flags[i] = additionBits.next();
+      presenceBits flags(stream_, n);
       for (uint32_t i = 0; i < n; ++i) {
         reached = roots + (i < known ? i : known);
+        const bool flagged = flags.next();
         if (i < known) {
           const componentEntry& e = d.components[roots + i];
-          if (!flags[i]) {
+          if (!flagged) {
             release(e, value);
             continue;
           }
@@ -832,7 +848,7 @@ void codec::decodeSequence(sequence& value) {
           object* member = replace(e, value);
           reached = roots + i + 1;
           member->decode(*this);
-        } else if (flags[i]) {
+        } else if (flagged) {
           opentype kept;
           kept.setOctets(decodeOpenTypeOctets());
           value.unknown()->set(i - known, kept);

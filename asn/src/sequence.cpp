@@ -11,18 +11,29 @@ namespace asn {
 
 sequence::~sequence() = default;
 
+namespace {
+
+inline void drop(const componentEntry& e, sequence& owner) {
+  if (object* held = e.component(owner)) {
+    e.storeComponent(owner, nullptr);
+    delete held;
+  }
+}
+
+}  // namespace
+
 void sequence::reset() {
   unknown_.reset();
   const sequenceDescriptor& d = descriptor();
-  for (uint32_t i = 0; i < d.count; ++i) {
-    const componentEntry& e = d.components[i];
-    if (!e.heldByPointer()) continue;
-    object* held = e.component(*this);
-    if (held) {
-      e.storeComponent(*this, nullptr);
-      delete held;
-    }
+  if (d.rootCount == sequenceDescriptor::notStated) {
+    for (uint32_t i = 0; i < d.count; ++i)
+      if (d.components[i].heldByPointer()) drop(d.components[i], *this);
+    return;
   }
+  // Every value of a message goes this way: only the pointer-held
+  // components are visited, the OPTIONAL roots by their mask.
+  for (uint32_t m = d.optionalRoots; m != 0; m &= m - 1) drop(d.components[__builtin_ctz(m)], *this);
+  for (uint32_t i = d.rootCount; i < d.count; ++i) drop(d.components[i], *this);
 }
 
 unsigned sequence::optionalCount() const {

@@ -324,9 +324,10 @@ class ModuleWriter:
 
     @staticmethod
     def rootCounts(t):
-        """The root components of a SEQUENCE and the OPTIONAL ones among them, as the descriptor states them."""
+        """The root components of a SEQUENCE and the mask of the OPTIONAL ones among them."""
         roots = [row for row in t.rows if row.presence != ADDITION]
-        return f"{len(roots)}, {sum(1 for row in roots if row.presence == OPTIONAL)}"
+        mask = sum(1 << i for i, row in enumerate(roots) if row.presence == OPTIONAL)
+        return f"{len(roots)}, 0x{mask:X}u"
 
     def componentEntry(self, row, owner, className):
         maker = {MANDATORY: "mandatoryComponent", OPTIONAL: "optionalComponent",

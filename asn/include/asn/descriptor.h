@@ -201,28 +201,31 @@ struct sequenceDescriptor {
   const componentEntry* components;
   const tagTriple* componentTags;  // read by nothing; may be null
   // The components before the first addition, and the OPTIONAL ones among
-  // them, as the generator counted them; notStated for records written by
-  // hand, which the codecs count themselves.
+  // them (their count, and bit i set when root i is one), as the generator
+  // stated them; notStated for records written by hand, which the runtime
+  // counts itself.
   uint32_t rootCount;
   uint32_t optionalCount;
+  uint32_t optionalRoots;
 
   template <std::size_t n>
   static constexpr sequenceDescriptor make(const componentEntry (&table)[n], bool extensible,
                                            const tagTriple* tags = nullptr) {
     return sequenceDescriptor{{0, 16, 1}, {0, 16, 0}, uint32_t(n), extensible ? 1u : 0u, table, tags, notStated,
-                              notStated};
+                              notStated, 0};
   }
-  // With the counts stated (generated records): the codecs need not count.
+  // With the roots stated (generated records; at most 32 of them): the
+  // runtime need not count.
   template <std::size_t n>
-  static constexpr sequenceDescriptor make(const componentEntry (&table)[n], uint32_t roots, uint32_t optionals,
+  static constexpr sequenceDescriptor make(const componentEntry (&table)[n], uint32_t roots, uint32_t optionalRoots,
                                            bool extensible, const tagTriple* tags = nullptr) {
     return sequenceDescriptor{{0, 16, 1}, {0, 16, 0}, uint32_t(n), extensible ? 1u : 0u, table, tags, roots,
-                              optionals};
+                              uint32_t(__builtin_popcount(optionalRoots)), optionalRoots};
   }
   static constexpr sequenceDescriptor make(const componentEntry* table, uint32_t count, bool extensible,
                                            const tagTriple* tags = nullptr) {
     return sequenceDescriptor{{0, 16, 1}, {0, 16, 0}, count, extensible ? 1u : 0u, table, tags,
-                              table ? notStated : 0u, table ? notStated : 0u};
+                              table ? notStated : 0u, table ? notStated : 0u, 0};
   }
 };
 
