@@ -118,35 +118,40 @@ private:
 // more take a byte each on the heap.
 class presenceBits {
 public:
-  presenceBits(orvo::bitStream& stream, uint64_t n) : many(n > 64) {
-    if (!many) {
-      if (n > 32) {
-        const unsigned low = unsigned(n - 32);
-        word = uint64_t(stream.readBits(32)) << low;
-        word |= stream.readBits(low);
-      } else if (n > 0) {
-        word = stream.readBits(unsigned(n));
-      }
-      // The first bit read is the most significant one.
-      if (n > 0 && n < 64) word <<= 64 - n;
-      return;
-    }
-    heap.reset(new unsigned char[n]);
-    fieldScanner bits(stream, n);
-    for (uint64_t i = 0; i < n; ++i) heap[i] = bits.next();
+  presenceBits(orvo::bitStream& stream, uint64_t n) {
+    // The first bit read is the most significant one.
+    if (n - 1 < 32)
+      word = uint64_t(stream.readBits(unsigned(n))) << (64 - n);
+    else if (n > 32)
+      readMany(stream, n);
   }
+  ~presenceBits() { delete[] heap; }
+  presenceBits(const presenceBits&) = delete;
+  presenceBits& operator=(const presenceBits&) = delete;
+
   bool next() {
-    if (many) return heap[at++] != 0;
+    if (heap) return heap[at++] != 0;
     const bool bit = (word >> 63) != 0;
     word <<= 1;
     return bit;
   }
 
 private:
-  const bool many;
   uint64_t word = 0;
-  std::unique_ptr<unsigned char[]> heap;
+  unsigned char* heap = nullptr;
   uint64_t at = 0;
+
+  __attribute__((noinline)) void readMany(orvo::bitStream& stream, uint64_t n) {
+    if (n <= 64) {
+      const unsigned low = unsigned(n - 32);
+      word = (uint64_t(stream.readBits(32)) << low | stream.readBits(low)) << (64 - n);
+      return;
+    }
+    std::unique_ptr<unsigned char[]> bits(new unsigned char[n]);
+    fieldScanner scanner(stream, n);
+    for (uint64_t i = 0; i < n; ++i) bits[i] = scanner.next();
+    heap = bits.release();
+  }
 };
 
 }  // namespace
@@ -775,30 +780,59 @@ void codec::encodeSequence(const sequence& value) {
 
 namespace {
 
+// Generated records state every member's offset (and their roots, by which
+// they are known): their members are reached through it alone.
+struct memberByOffset {
+  static object* byValue(const componentEntry& e, sequence& owner) {
+    return reinterpret_cast<object*>(reinterpret_cast<char*>(&owner) + e.offset);
+  }
+  static object* held(const componentEntry& e, const sequence& owner) {
+    object* value;
+    std::memcpy(&value, reinterpret_cast<const char*>(&owner) + e.offset, sizeof value);
+    return value;
+  }
+  static void store(const componentEntry& e, sequence& owner, object* value) {
+    std::memcpy(reinterpret_cast<char*>(&owner) + e.offset, &value, sizeof value);
+  }
+};
+
+// Records written by hand may reach their members through the accessors.
+struct memberByEntry {
+  static object* byValue(const componentEntry& e, sequence& owner) { return e.component(owner); }
+  static object* held(const componentEntry& e, const sequence& owner) { return e.component(owner); }
+  static void store(const componentEntry& e, sequence& owner, object* value) { e.storeComponent(owner, value); }
+};
+
 // Drops what pointer-held component `e` of `value` held before.
+template <class access>
 inline void release(const componentEntry& e, sequence& value) {
-  if (object* old = e.component(value)) {
-    e.storeComponent(value, nullptr);
+  if (object* old = access::held(e, value)) {
+    access::store(e, value, nullptr);
     delete old;
   }
 }
 
 // A fresh value of component `e`, stored in place of the one held before.
+template <class access>
 inline object* replace(const componentEntry& e, sequence& value) {
   object* fresh = e.create();
-  object* old = e.component(value);
-  e.storeComponent(value, fresh);
+  object* old = access::held(e, value);
+  access::store(e, value, fresh);
   delete old;
   return fresh;
 }
 
 }  // namespace
 
-// The value is replaced as a whole. What it held before is released on the
-// way, in the same walk that decodes, instead of in a walk of its own ahead
-// of it; a failure releases what the walk has not reached yet, so that a
-// value left partly filled holds only what this input gave it.
 void codec::decodeSequence(sequence& value) {
+  if (value.descriptor().rootCount != sequenceDescriptor::notStated)
+    decodeSequenceAs<memberByOffset>(value);
+  else
+    decodeSequenceAs<memberByEntry>(value);
+}
+
+template <class access>
+void codec::decodeSequenceAs(sequence& value) {
   nesting level(*limits_);
   if (value.unknown()) value.setUnknown(nullptr);
   const sequenceDescriptor& d = value.descriptor();
@@ -815,14 +849,14 @@ void codec::decodeSequence(sequence& value) {
       const componentEntry& e = d.components[i];
       if (e.presence == componentEntry::optional) {
         if (!present.next()) {
-          release(e, value);
+          release<access>(e, value);
           continue;
         }
-        object* member = replace(e, value);
+        object* member = replace<access>(e, value);
         reached = i + 1;
         member->decode(*this);
       } else {
-        e.component(value)->decode(*this);
+        access::byValue(e, value)->decode(*this);
       }
     }
     reached = roots;
@@ -841,11 +875,11 @@ void codec::decodeSequence(sequence& value) {
         if (i < known) {
           const componentEntry& e = d.components[roots + i];
           if (!flagged) {
-            release(e, value);
+            release<access>(e, value);
             continue;
           }
           openTypeRun run(stream_, decodeLength(0, noUpperBound));
-          object* member = replace(e, value);
+          object* member = replace<access>(e, value);
           reached = roots + i + 1;
           member->decode(*this);
         } else if (flagged) {
@@ -855,11 +889,11 @@ void codec::decodeSequence(sequence& value) {
         }
       }
     }
-    for (uint32_t i = n; i < known; ++i) release(d.components[roots + i], value);
+    for (uint32_t i = n; i < known; ++i) release<access>(d.components[roots + i], value);
     reached = d.count;
   } catch (...) {
     for (uint32_t i = reached; i < d.count; ++i)
-      if (d.components[i].heldByPointer()) release(d.components[i], value);
+      if (d.components[i].heldByPointer()) release<access>(d.components[i], value);
     throw;
   }
 }

@@ -1,5 +1,6 @@
 #include <asn/sequence.h>
 
+#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -31,9 +32,19 @@ void sequence::reset() {
     return;
   }
   // Every value of a message goes this way: only the pointer-held
-  // components are visited, the OPTIONAL roots by their mask.
-  for (uint32_t m = d.optionalRoots; m != 0; m &= m - 1) drop(d.components[__builtin_ctz(m)], *this);
-  for (uint32_t i = d.rootCount; i < d.count; ++i) drop(d.components[i], *this);
+  // components are visited, the OPTIONAL roots by their mask, each by the
+  // offset that a record with stated roots gives for every entry.
+  char* const base = reinterpret_cast<char*>(this);
+  const auto dropAt = [base](const componentEntry& e) {
+    object* held;
+    std::memcpy(&held, base + e.offset, sizeof held);
+    if (!held) return;
+    object* const none = nullptr;
+    std::memcpy(base + e.offset, &none, sizeof none);
+    delete held;
+  };
+  for (uint32_t m = d.optionalRoots; m != 0; m &= m - 1) dropAt(d.components[__builtin_ctz(m)]);
+  for (uint32_t i = d.rootCount; i < d.count; ++i) dropAt(d.components[i]);
 }
 
 unsigned sequence::optionalCount() const {

@@ -215,7 +215,8 @@ struct sequenceDescriptor {
                               notStated, 0};
   }
   // With the roots stated (generated records; at most 32 of them): the
-  // runtime need not count.
+  // runtime need not count, and reaches every member by its offset, which
+  // such a record must therefore state for each entry.
   template <std::size_t n>
   static constexpr sequenceDescriptor make(const componentEntry (&table)[n], uint32_t roots, uint32_t optionalRoots,
                                            bool extensible, const tagTriple* tags = nullptr) {

@@ -142,6 +142,9 @@ private:
   // The contents of an open type in place; valid while this decoder lives.
   const unsigned char* decodeOpenTypeRun(unsigned& length);
   uint32_t decodeUnsignedOctets(uint32_t octets);
+  // decodeSequence with the members reached as `access` says.
+  template <class access>
+  void decodeSequenceAs(sequence& value);
   // The rarer forms, and the failures, out of the way of the inline ones.
   uint32_t decodeWideWholeNumber(uint32_t lb, uint32_t ub);
   uint32_t decodeTwoOctetLength(uint32_t first);
