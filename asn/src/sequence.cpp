@@ -10,8 +10,6 @@
 
 namespace asn {
 
-sequence::~sequence() = default;
-
 namespace {
 
 inline void drop(const componentEntry& e, sequence& owner) {

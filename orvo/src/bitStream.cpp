@@ -76,8 +76,8 @@ unsigned bitStream::octetLength() const { return writeByte_ + (writeBit_ != 0 ? 
 unsigned bitStream::bitLength() const { return writeByte_ * 8 + writeBit_; }
 
 const unsigned char* bitStream::data() const {
-  if (readByte_ >= size_) throw new outOfBounds();
-  return buffer_ + readByte_;
+  if ((readAt_ >> 3) >= size_) throw new outOfBounds();
+  return buffer_ + (readAt_ >> 3);
 }
 
 void bitStream::writeFewBits(unsigned value, unsigned count) {
@@ -110,15 +110,13 @@ unsigned bitStream::readBitsStepwise(unsigned count) {
   unsigned result = 0;
   unsigned remaining = count;
   while (remaining > 0) {
-    const unsigned take = remaining < 8 - readBit_ ? remaining : 8 - readBit_;
-    if (readByte_ >= size_) throw new outOfBounds();
-    const unsigned bits = (buffer_[readByte_] >> (8 - readBit_ - take)) & lowBits(take);
+    const std::uint64_t at = readAt_ >> 3;
+    const unsigned bit = unsigned(readAt_ & 7);
+    const unsigned take = remaining < 8 - bit ? remaining : 8 - bit;
+    if (at >= size_) throw new outOfBounds();
+    const unsigned bits = (buffer_[at] >> (8 - bit - take)) & lowBits(take);
     result = (result << take) | bits;  // wider reads keep the low 32 bits
-    readBit_ += take;
-    if (readBit_ == 8) {
-      readBit_ = 0;
-      ++readByte_;
-    }
+    readAt_ += take;
     remaining -= take;
   }
   return result;
@@ -148,8 +146,10 @@ void bitStream::writeOctet(unsigned value) {
 
 unsigned bitStream::readOctet() {
   alignRead();
-  if (readByte_ >= size_) throw new outOfBounds();
-  return buffer_[readByte_++];
+  const std::uint64_t at = readAt_ >> 3;
+  if (at >= size_) throw new outOfBounds();
+  readAt_ += 8;
+  return buffer_[at];
 }
 
 void bitStream::writeOctets(const void* data, unsigned length) {
@@ -161,9 +161,10 @@ void bitStream::writeOctets(const void* data, unsigned length) {
 
 void bitStream::readOctets(void* out, unsigned length) {
   alignRead();
-  if (std::uint64_t(readByte_) + length > size_) throw new outOfBounds();
-  if (length > 0) std::memcpy(out, buffer_ + readByte_, length);
-  readByte_ += length;
+  const std::uint64_t at = readAt_ >> 3;
+  if (at + length > size_) throw new outOfBounds();
+  if (length > 0) std::memcpy(out, buffer_ + at, length);
+  readAt_ += std::uint64_t(length) * 8;
 }
 
 unsigned char* bitStream::writeRun(unsigned length) {
@@ -185,7 +186,7 @@ unsigned bitStream::reserve(unsigned octets) {
     held_ = size_;
     owned_ = true;
     writeByte_ = 0;
-    readByte_ = 0;
+    readAt_ = 0;
   } else if (!owned_ || std::uint64_t(writeByte_) + octets >= size_) {
     // Borrowed bytes are copied before the first write, grown or not.
     const std::uint64_t needed = std::uint64_t(writeByte_) + octets;

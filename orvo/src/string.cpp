@@ -72,11 +72,9 @@ string::rep* string::newRep(unsigned length) {
 
 bool string::inlineBuffer(const rep* r) { return r->buffer == reinterpret_cast<const char*>(r + 1); }
 
-void string::release(rep* old) {
-  if (--old->referenceCount == 0) {
-    if (!inlineBuffer(old)) std::free(old->buffer);
-    blockCache::release(old, old->held);
-  }
+void string::drop(rep* old) {
+  if (!inlineBuffer(old)) std::free(old->buffer);
+  blockCache::release(old, old->held);
 }
 
 void string::replace(rep* fresh) {
@@ -105,8 +103,6 @@ void string::resize(unsigned n) {
   r->buffer[n] = 0;
 }
 
-string::string() : r(&emptyRep) { ++r->referenceCount; }
-
 string::string(const char* text) {
   unsigned n = text ? unsigned(std::strlen(text)) : 0;
   r = newRep(n);
@@ -127,10 +123,6 @@ string::string(const wchar_t* text) : r(&emptyRep) {
   ++r->referenceCount;
   assign(text);
 }
-
-string::string(const string& other) : r(other.r) { ++r->referenceCount; }
-
-string::~string() { release(r); }
 
 string& string::assign(const string& other) {
   ++other.r->referenceCount;
