@@ -199,17 +199,16 @@ orvo::string codec::lengthNotSupported::what() const { return "Length more than 
 
 orvo::string codec::notInitializedChoice::what() const { return "Attempt to encode not initialized choice"; }
 
-codec::codec() : stream_(growth), limits_(&ownLimits_) {}
+codec::codec() : stream_(growth) {}
 
 codec::codec(const void* data, unsigned length)
-    : stream_(data, length, growth), inputLength_(length), limits_(&ownLimits_) {
-  ownLimits_.elementBudget = spareElements + uint64_t(length) * 8;
-  if (length > 0) input_ = stream_.data();
+    : stream_(data, length, growth) {
+  limits_.elementBudget = spareElements + uint64_t(length) * 8;
 }
 
 codec::~codec() = default;
 
-uint64_t codec::remainingBits() const { return inputLength_ == 0 ? 0 : uint64_t(stream_.unreadOctets()) * 8; }
+uint64_t codec::remainingBits() const { return uint64_t(stream_.unreadOctets()) * 8; }
 
 void codec::requireInput(uint64_t bits) const {
   if (bits > remainingBits()) throw new orvo::bitStream::outOfBounds();
@@ -385,7 +384,7 @@ void codec::decodeOpenType(opentype& value) { value.setOctets(decodeOpenTypeOcte
 void codec::encodeAnytype(const anytypeBase& value) { encodeInPlaceAsOpenType(*this, *value.value()); }
 
 void codec::decodeAnytype(anytypeBase& value) {
-  nesting level(*limits_);
+  nesting level(limits_);
   openTypeRun run(stream_, decodeLength(0, noUpperBound));
   value.value()->decode(*this);
 }
@@ -698,12 +697,12 @@ void codec::encodeSequenceOf(const sequenceOfBase& value) {
 }
 
 void codec::decodeSequenceOf(sequenceOfBase& value) {
-  nesting level(*limits_);
+  nesting level(limits_);
   uint32_t n = decodeSize(value);
   // Elements that take no input at all must not multiply without bound.
-  if (n > limits_->elementBudget)
+  if (n > limits_.elementBudget)
     throw new decodeFailed(formatted("Decode: more list elements than the input can hold."));
-  limits_->elementBudget -= n;
+  limits_.elementBudget -= n;
   value.clear();
   // Each element belongs to the list before it decodes, so a failure
   // releases it with the list.
@@ -833,17 +832,18 @@ void codec::decodeSequence(sequence& value) {
 
 template <class access>
 void codec::decodeSequenceAs(sequence& value) {
-  nesting level(*limits_);
+  nesting level(limits_);
   if (value.unknown()) value.setUnknown(nullptr);
   const sequenceDescriptor& d = value.descriptor();
   // The first component not replaced yet.
   uint32_t reached = 0;
   try {
-    bool extended = d.extensible && stream_.readBits(1) == 1;
     uint32_t optionals;
     const uint32_t roots = rootsOf(d, optionals);
-    // The presence bits of the OPTIONAL roots precede every component.
-    presenceBits present(stream_, optionals);
+    // The extension bit and the presence bits of the OPTIONAL roots precede
+    // every component: one read.
+    presenceBits present(stream_, uint64_t(d.extensible ? 1 : 0) + optionals);
+    const bool extended = d.extensible && present.next();
     for (uint32_t i = 0; i < roots; ++i) {
       reached = i;
       const componentEntry& e = d.components[i];
@@ -919,7 +919,7 @@ void codec::encodeChoice(const choice& value) {
 }
 
 void codec::decodeChoice(choice& value) {
-  nesting level(*limits_);
+  nesting level(limits_);
   const choiceDescriptor& d = value.descriptor();
   if (!d.extensible || stream_.readBits(1) == 0) {
     if (d.rootCount == 0) throw new decodeFailed(formatted("Decode: choice without root alternatives."));

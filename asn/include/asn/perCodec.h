@@ -129,7 +129,8 @@ public:
   static unsigned bitCount(uint32_t x) { return x == 0 ? 0 : 32 - unsigned(__builtin_clz(x)); }
 
 private:
-  // Limits shared by a decoder and the nested decoders of its open types.
+  // Limits of one decode: open types are decoded by the same decoder, so
+  // these hold for the whole message.
   struct limits {
     unsigned depth = 0;
     uint64_t elementBudget = 0;
@@ -156,10 +157,7 @@ private:
   void requireInput(uint64_t bits) const;
 
   orvo::bitStream stream_;
-  const unsigned char* input_ = nullptr;  // start of the decoder's copy
-  unsigned inputLength_ = 0;
-  limits ownLimits_;
-  limits* limits_;
+  limits limits_;
 };
 
 // Whole numbers and lengths are read for nearly every value of a message:
