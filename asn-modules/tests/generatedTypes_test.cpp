@@ -192,6 +192,8 @@ TEST_P(everyClass, statedCountsAreThoseOfTheEntries) {
   EXPECT_EQ(roots, d.rootCount);
   EXPECT_EQ(optionals, d.optionalCount);
   EXPECT_EQ(mask, d.optionalRoots);
+  // Every component is decoded without its virtual decode.
+  for (unsigned i = 0; i < d.count; ++i) EXPECT_NE(nullptr, d.components[i].decodePer) << d.components[i].name;
   EXPECT_EQ(e.rootCount, d.rootCount);
 }
 

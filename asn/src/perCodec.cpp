@@ -854,9 +854,9 @@ void codec::decodeSequenceAs(sequence& value) {
         }
         object* member = replace<access>(e, value);
         reached = i + 1;
-        member->decode(*this);
+        decodeMember(e.decodePer, *member);
       } else {
-        access::byValue(e, value)->decode(*this);
+        decodeMember(e.decodePer, *access::byValue(e, value));
       }
     }
     reached = roots;
@@ -881,7 +881,7 @@ void codec::decodeSequenceAs(sequence& value) {
           openTypeRun run(stream_, decodeLength(0, noUpperBound));
           object* member = replace<access>(e, value);
           reached = roots + i + 1;
-          member->decode(*this);
+          decodeMember(e.decodePer, *member);
         } else if (flagged) {
           opentype kept;
           kept.setOctets(decodeOpenTypeOctets());
@@ -923,7 +923,8 @@ void codec::decodeChoice(choice& value) {
   const choiceDescriptor& d = value.descriptor();
   if (!d.extensible || stream_.readBits(1) == 0) {
     if (d.rootCount == 0) throw new decodeFailed(formatted("Decode: choice without root alternatives."));
-    value.select(int(decodeConstrainedWholeNumber(0, d.rootCount - 1)))->decode(*this);
+    const uint32_t index = decodeConstrainedWholeNumber(0, d.rootCount - 1);
+    decodeMember(d.alternatives[index].decodePer, *value.select(int(index)));
     return;
   }
   uint64_t index = uint64_t(d.rootCount) + decodeNormallySmall(0);
@@ -932,7 +933,7 @@ void codec::decodeChoice(choice& value) {
   object* alternative = value.select(int(index));
   if (index < d.count) {
     openTypeRun run(stream_, decodeLength(0, noUpperBound));
-    alternative->decode(*this);
+    decodeMember(d.alternatives[index].decodePer, *alternative);
   } else {
     alternative->decode(*this);
   }

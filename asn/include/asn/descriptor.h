@@ -95,9 +95,21 @@ namespace asn {
 
 class object;
 class sequence;
+namespace per {
+class codec;
+}
 
 // Factory of one type: a new default value, owned by the caller.
 typedef object* (*createFunction)();
+
+// The aligned PER decoding of a value of a type the record names: the
+// codec's own operation for the value's kind, reached without the value's
+// virtual decode (defined in perCodec.h).
+typedef void (*perDecodeFunction)(per::codec& c, object& value);
+namespace detail {
+template <class T>
+void perDecode(per::codec& c, object& value);
+}  // namespace detail
 
 struct tagTriple {
   uint32_t tagClass;
@@ -170,6 +182,7 @@ struct componentEntry {
   uint32_t presence;  // bit 0 OPTIONAL, bit 1 extension addition
   uint32_t offset;    // 0: reach the member through get and set
   const char* name;   // ASN.1 identifier, upper-case first letter, '-' as '_'
+  perDecodeFunction decodePer;  // null: through the value's decode
 
   constexpr bool isOptional() const { return (presence & 1) != 0; }
   constexpr bool isAddition() const { return (presence & 2) != 0; }
@@ -233,6 +246,7 @@ struct sequenceDescriptor {
 struct alternativeEntry {
   createFunction create;
   const char* name;
+  perDecodeFunction decodePer;  // null: through the value's decode
 };
 
 struct choiceDescriptor {
@@ -300,21 +314,23 @@ constexpr componentEntry mandatoryComponent(std::size_t offset, const char* name
   using type = typename detail::memberOf<decltype(member)>::type;
   static_assert(!std::is_pointer_v<type>, "a mandatory root component is held by value");
   return componentEntry{&type::create, &detail::valueMember<member>, nullptr, componentEntry::mandatory,
-                        uint32_t(offset), name};
+                        uint32_t(offset), name, &detail::perDecode<type>};
 }
 template <auto member>
 constexpr componentEntry optionalComponent(std::size_t offset, const char* name) {
   using type = typename detail::memberOf<decltype(member)>::type;
   static_assert(std::is_pointer_v<type>, "an OPTIONAL component is held by pointer");
   return componentEntry{&std::remove_pointer_t<type>::create, &detail::pointerMember<member>,
-                        &detail::setPointerMember<member>, componentEntry::optional, uint32_t(offset), name};
+                        &detail::setPointerMember<member>, componentEntry::optional, uint32_t(offset), name,
+                        &detail::perDecode<std::remove_pointer_t<type>>};
 }
 template <auto member>
 constexpr componentEntry additionComponent(std::size_t offset, const char* name) {
   using type = typename detail::memberOf<decltype(member)>::type;
   static_assert(std::is_pointer_v<type>, "an extension addition is held by pointer");
   return componentEntry{&std::remove_pointer_t<type>::create, &detail::pointerMember<member>,
-                        &detail::setPointerMember<member>, componentEntry::addition, uint32_t(offset), name};
+                        &detail::setPointerMember<member>, componentEntry::addition, uint32_t(offset), name,
+                        &detail::perDecode<std::remove_pointer_t<type>>};
 }
 template <auto member>
 constexpr componentEntry mandatoryComponent(const char* name) {
@@ -331,7 +347,7 @@ constexpr componentEntry additionComponent(const char* name) {
 
 template <class T>
 constexpr alternativeEntry alternative(const char* name) {
-  return alternativeEntry{&T::create, name};
+  return alternativeEntry{&T::create, name, &detail::perDecode<T>};
 }
 
 }  // namespace asn

@@ -10,12 +10,23 @@
 #pragma once
 
 #include <cstdint>
+#include <type_traits>
 
 #include <orvo/bitStream.h>
 #include <orvo/exception.h>
 
+#include <asn/bmpString.h>
+#include <asn/booltype.h>
+#include <asn/choice.h>
 #include <asn/codec.h>
 #include <asn/constrained.h>
+#include <asn/constrainedString.h>
+#include <asn/enumerated.h>
+#include <asn/integer.h>
+#include <asn/namedInteger.h>
+#include <asn/octetString.h>
+#include <asn/sequence.h>
+#include <asn/sequenceOf.h>
 
 namespace asn {
 namespace per {
@@ -143,6 +154,13 @@ private:
   // The contents of an open type in place; valid while this decoder lives.
   const unsigned char* decodeOpenTypeRun(unsigned& length);
   uint32_t decodeUnsignedOctets(uint32_t octets);
+  // A value of a component or alternative: directly when its record says how.
+  void decodeMember(perDecodeFunction direct, object& value) {
+    if (direct)
+      direct(*this, value);
+    else
+      value.decode(*this);
+  }
   // decodeSequence with the members reached as `access` says.
   template <class access>
   void decodeSequenceAs(sequence& value);
@@ -159,6 +177,44 @@ private:
   orvo::bitStream stream_;
   limits limits_;
 };
+
+}  // namespace per
+
+namespace detail {
+
+// What the value's own decode does with this codec, without the two virtual
+// calls (the value's, then the codec's) per value. Kinds not named here, and
+// named integers (a codec operation of their own), take the virtual way.
+template <class T>
+void perDecode(per::codec& c, object& value) {
+  T& v = static_cast<T&>(value);
+  if constexpr (std::is_base_of_v<sequence, T>) {
+    c.per::codec::decodeSequence(v);
+  } else if constexpr (std::is_base_of_v<choice, T>) {
+    v.clear();
+    c.per::codec::decodeChoice(v);
+  } else if constexpr (std::is_base_of_v<sequenceOfBase, T>) {
+    c.per::codec::decodeSequenceOf(v);
+  } else if constexpr (std::is_base_of_v<integerBase, T> && !std::is_base_of_v<namedInteger, T>) {
+    c.per::codec::decodeInteger(v);
+  } else if constexpr (std::is_base_of_v<octetStringBase, T>) {
+    c.per::codec::decodeOctetString(v);
+  } else if constexpr (std::is_base_of_v<bmpStringBase, T>) {
+    c.per::codec::decodeBMPString(v);
+  } else if constexpr (std::is_base_of_v<booltype, T>) {
+    c.per::codec::decodeBoolean(v);
+  } else if constexpr (std::is_base_of_v<enumerated, T>) {
+    c.per::codec::decodeEnumerated(v);
+  } else if constexpr (std::is_base_of_v<constrainedString, T>) {
+    c.per::codec::decodeConstrainedString(v);
+  } else {
+    v.decode(c);
+  }
+}
+
+}  // namespace detail
+
+namespace per {
 
 // Whole numbers and lengths are read for nearly every value of a message:
 // the common forms are inline.
