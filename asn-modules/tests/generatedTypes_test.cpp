@@ -171,6 +171,32 @@ TEST_P(everyClass, componentOffsetsNameTheMembers) {
   }
 }
 
+// The codecs take the root and OPTIONAL counts from the descriptor instead
+// of counting the entries: the generator must state them as the entries are.
+TEST_P(everyClass, statedCountsAreThoseOfTheEntries) {
+  const catalogueEntry& e = *GetParam();
+  std::unique_ptr<asn::object> value(e.make());
+  auto* s = dynamic_cast<asn::sequence*>(value.get());
+  if (!s) return;
+  const asn::sequenceDescriptor& d = s->descriptor();
+  unsigned roots = 0, optionals = 0;
+  uint32_t mask = 0;
+  while (roots < d.count && !d.components[roots].isAddition()) {
+    if (d.components[roots].isOptional()) {
+      ++optionals;
+      mask |= 1u << roots;
+    }
+    ++roots;
+  }
+  for (unsigned i = roots; i < d.count; ++i) EXPECT_TRUE(d.components[i].isAddition()) << d.components[i].name;
+  EXPECT_EQ(roots, d.rootCount);
+  EXPECT_EQ(optionals, d.optionalCount);
+  EXPECT_EQ(mask, d.optionalRoots);
+  // Every component is decoded without its virtual decode.
+  for (unsigned i = 0; i < d.count; ++i) EXPECT_NE(nullptr, d.components[i].decodePer) << d.components[i].name;
+  EXPECT_EQ(e.rootCount, d.rootCount);
+}
+
 INSTANTIATE_TEST_SUITE_P(allModules, everyClass, testing::ValuesIn(typesWithClasses()), testName);
 
 TEST(catalogue, coversTheStatedNumberOfTypes) {

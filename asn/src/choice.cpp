@@ -26,7 +26,7 @@ const char* choice::alternativeName() const {
   return descriptor().alternatives[index_].name;
 }
 
-object* choice::select(int index) {
+object* choice::reselect(int index) {
   if (index < none)
     throw new per::codec::typeException(orvo::string().format("Choice alternative %d does not exist.", index));
   object* fresh = nullptr;

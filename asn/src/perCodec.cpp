@@ -113,24 +113,65 @@ private:
   unsigned held = 0;
 };
 
-// Small presence-bit store that only reaches the heap for large types.
+// `n` presence bits read at once and handed out in order. Up to 64 (every
+// generated type's roots, nearly every count of additions) stay in a word;
+// more take a byte each on the heap.
 class presenceBits {
 public:
-  explicit presenceBits(uint64_t n) {
-    if (n > sizeof local) {
-      heap.reset(new unsigned char[n]);
-      bits = heap.get();
-    }
+  presenceBits(orvo::bitStream& stream, uint64_t n) {
+    // The first bit read is the most significant one.
+    if (n - 1 < 32)
+      word = uint64_t(stream.readBits(unsigned(n))) << (64 - n);
+    else if (n > 32)
+      readMany(stream, n);
   }
-  unsigned char& operator[](uint64_t i) { return bits[i]; }
+  ~presenceBits() { delete[] heap; }
+  presenceBits(const presenceBits&) = delete;
+  presenceBits& operator=(const presenceBits&) = delete;
+
+  bool next() {
+    if (heap) return heap[at++] != 0;
+    const bool bit = (word >> 63) != 0;
+    word <<= 1;
+    return bit;
+  }
 
 private:
-  unsigned char local[64];
-  std::unique_ptr<unsigned char[]> heap;
-  unsigned char* bits = local;
+  uint64_t word = 0;
+  unsigned char* heap = nullptr;
+  uint64_t at = 0;
+
+  __attribute__((noinline)) void readMany(orvo::bitStream& stream, uint64_t n) {
+    if (n <= 64) {
+      const unsigned low = unsigned(n - 32);
+      word = (uint64_t(stream.readBits(32)) << low | stream.readBits(low)) << (64 - n);
+      return;
+    }
+    std::unique_ptr<unsigned char[]> bits(new unsigned char[n]);
+    fieldScanner scanner(stream, n);
+    for (uint64_t i = 0; i < n; ++i) bits[i] = scanner.next();
+    heap = bits.release();
+  }
 };
 
 }  // namespace
+
+// The contents of an open type decoded by this decoder in place: what they
+// hold is read as if by a decoder of their own (from an octet boundary,
+// nothing beyond them), and reading goes on after them however much was
+// read, also when the decode fails. A decoder per open type cost more than
+// the contents of most of them.
+class codec::openTypeRun {
+public:
+  openTypeRun(orvo::bitStream& stream, unsigned length) : stream(stream), outer(stream.enterRun(length)) {}
+  ~openTypeRun() { stream.leaveRun(outer); }
+  openTypeRun(const openTypeRun&) = delete;
+  openTypeRun& operator=(const openTypeRun&) = delete;
+
+private:
+  orvo::bitStream& stream;
+  const unsigned outer;
+};
 
 // Counts one level of nesting for the lifetime of a decode operation.
 class codec::nesting {
@@ -158,24 +199,16 @@ orvo::string codec::lengthNotSupported::what() const { return "Length more than 
 
 orvo::string codec::notInitializedChoice::what() const { return "Attempt to encode not initialized choice"; }
 
-codec::codec() : stream_(growth), limits_(&ownLimits_) {}
+codec::codec() : stream_(growth) {}
 
 codec::codec(const void* data, unsigned length)
-    : stream_(data, length, growth), inputLength_(length), limits_(&ownLimits_) {
-  ownLimits_.elementBudget = spareElements + uint64_t(length) * 8;
-  if (length > 0) input_ = stream_.data();
-}
-
-codec::codec(const unsigned char* data, unsigned length, limits* shared)
-    : stream_(data, length, growth, orvo::bitStream::borrowed), inputLength_(length), limits_(shared) {
-  if (length > 0) input_ = stream_.data();
+    : stream_(data, length, growth) {
+  limits_.elementBudget = spareElements + uint64_t(length) * 8;
 }
 
 codec::~codec() = default;
 
-unsigned codec::bitCount(uint32_t x) { return x == 0 ? 0 : 32 - unsigned(__builtin_clz(x)); }
-
-uint64_t codec::remainingBits() const { return inputLength_ == 0 ? 0 : uint64_t(stream_.unreadOctets()) * 8; }
+uint64_t codec::remainingBits() const { return uint64_t(stream_.unreadOctets()) * 8; }
 
 void codec::requireInput(uint64_t bits) const {
   if (bits > remainingBits()) throw new orvo::bitStream::outOfBounds();
@@ -203,25 +236,17 @@ void codec::encodeConstrainedWholeNumber(uint32_t value, uint32_t lb, uint32_t u
   }
 }
 
-uint32_t codec::decodeConstrainedWholeNumber(uint32_t lb, uint32_t ub) {
-  uint32_t range = ub - lb;
-  uint32_t offset;
-  if (range == 0) return lb;
-  if (range < 255) {
-    offset = stream_.readBits(bitCount(range));
-  } else if (range == 255) {
-    offset = stream_.readOctet();
-  } else if (range <= 65535) {
-    stream_.alignRead();
-    offset = stream_.readBits(16);
-  } else {
-    unsigned k = decodeConstrainedWholeNumber(1, range <= 0xFFFFFFu ? 3 : 4);
-    stream_.alignRead();
-    offset = stream_.readBits(k * 8);
-  }
-  // A field wider than the range can carry values the type does not have.
-  if (offset > range) throw new decodeFailed(formatted("Decode: number %u out of range %u..%u.", lb + offset, lb, ub));
+uint32_t codec::decodeWideWholeNumber(uint32_t lb, uint32_t ub) {
+  const uint32_t range = ub - lb;
+  const unsigned k = decodeConstrainedWholeNumber(1, range <= 0xFFFFFFu ? 3 : 4);
+  stream_.alignRead();
+  const uint32_t offset = stream_.readBits(k * 8);
+  if (offset > range) numberOutOfRange(lb + offset, lb, ub);
   return lb + offset;
+}
+
+void codec::numberOutOfRange(uint32_t value, uint32_t lb, uint32_t ub) {
+  throw new decodeFailed(formatted("Decode: number %u out of range %u..%u.", value, lb, ub));
 }
 
 uint32_t codec::decodeUnsignedOctets(uint32_t octets) {
@@ -313,17 +338,13 @@ void codec::encodeLength(uint32_t n, uint32_t lb, uint32_t ub) {
   }
 }
 
-uint32_t codec::decodeLength(uint32_t lb, uint32_t ub) {
-  if (ub <= 65535) return decodeConstrainedWholeNumber(lb, ub);
-  stream_.alignRead();
-  // 0nnnnnnn, or 10nnnnnn nnnnnnnn; 11 begins a fragment.
-  uint32_t n = stream_.readBits(8);
-  if (n & 0x80) {
-    if (n & 0x40) throw new lengthNotSupported();
-    n = (n & 0x3F) << 8 | stream_.readBits(8);
-  }
-  if (n < lb || n > ub) throw new decodeFailed(formatted("Decode: length %u out of range %u..%u.", n, lb, ub));
-  return n;
+uint32_t codec::decodeTwoOctetLength(uint32_t first) {
+  if (first & 0x40) throw new lengthNotSupported();
+  return (first & 0x3F) << 8 | stream_.readBits(8);
+}
+
+void codec::lengthOutOfRange(uint32_t n, uint32_t lb, uint32_t ub) {
+  throw new decodeFailed(formatted("Decode: length %u out of range %u..%u.", n, lb, ub));
 }
 
 void codec::encodeSize(const constrained& value, uint32_t n) {
@@ -333,12 +354,6 @@ void codec::encodeSize(const constrained& value, uint32_t n) {
     return;
   }
   encodeLength(n, lb, ub == 0 ? noUpperBound : ub);
-}
-
-uint32_t codec::decodeSize(const constrained& value) {
-  uint32_t lb = value.lowerBound(), ub = value.upperBound();
-  if (lb == ub && lb != 0) return lb;
-  return decodeLength(lb, ub == 0 ? noUpperBound : ub);
 }
 
 // ---- open types ----
@@ -369,11 +384,9 @@ void codec::decodeOpenType(opentype& value) { value.setOctets(decodeOpenTypeOcte
 void codec::encodeAnytype(const anytypeBase& value) { encodeInPlaceAsOpenType(*this, *value.value()); }
 
 void codec::decodeAnytype(anytypeBase& value) {
-  nesting level(*limits_);
-  unsigned n;
-  const unsigned char* run = decodeOpenTypeRun(n);
-  codec nested(run, n, limits_);
-  value.value()->decode(nested);
+  nesting level(limits_);
+  openTypeRun run(stream_, decodeLength(0, noUpperBound));
+  value.value()->decode(*this);
 }
 
 // ---- simple kinds ----
@@ -445,14 +458,16 @@ void codec::decodeOctetString(octetStringBase& value) {
     value.setValue(orvo::string());
     return;
   }
-  requireInput(uint64_t(n) * 8);
-  orvo::string octets(n);
   if (unalignedFixedSize(value, 2)) {
-    for (unsigned i = 0; i < n; ++i) *octets.charRef(i) = char(stream_.readBits(8));
-  } else {
-    stream_.readOctets(octets.charRef(0), n);
+    requireInput(uint64_t(n) * 8);
+    const unsigned bits = stream_.readBits(n * 8);
+    const unsigned char octets[2] = {static_cast<unsigned char>(n == 2 ? bits >> 8 : bits),
+                                     static_cast<unsigned char>(bits)};
+    value.setValue(octets, n);
+    return;
   }
-  value.setValue(octets);
+  // Straight from the input into the value's own storage.
+  value.setValue(stream_.readRun(n), n);
 }
 
 void codec::encodeBMPString(const bmpStringBase& value) {
@@ -682,12 +697,12 @@ void codec::encodeSequenceOf(const sequenceOfBase& value) {
 }
 
 void codec::decodeSequenceOf(sequenceOfBase& value) {
-  nesting level(*limits_);
+  nesting level(limits_);
   uint32_t n = decodeSize(value);
   // Elements that take no input at all must not multiply without bound.
-  if (n > limits_->elementBudget)
+  if (n > limits_.elementBudget)
     throw new decodeFailed(formatted("Decode: more list elements than the input can hold."));
-  limits_->elementBudget -= n;
+  limits_.elementBudget -= n;
   value.clear();
   // Each element belongs to the list before it decodes, so a failure
   // releases it with the list.
@@ -717,6 +732,10 @@ constexpr std::size_t rootCountSlots = 64;
 thread_local rootCounts rootCountCache[rootCountSlots];
 
 uint32_t rootsOf(const sequenceDescriptor& d, uint32_t& optionals) {
+  if (d.rootCount != sequenceDescriptor::notStated) {
+    optionals = d.optionalCount;
+    return d.rootCount;
+  }
   rootCounts& slot = rootCountCache[(reinterpret_cast<std::uintptr_t>(&d) >> 4) % rootCountSlots];
   if (slot.descriptor != &d) {
     uint32_t counted;
@@ -760,56 +779,84 @@ void codec::encodeSequence(const sequence& value) {
 
 namespace {
 
+// Generated records state every member's offset (and their roots, by which
+// they are known): their members are reached through it alone.
+struct memberByOffset {
+  static object* byValue(const componentEntry& e, sequence& owner) {
+    return reinterpret_cast<object*>(reinterpret_cast<char*>(&owner) + e.offset);
+  }
+  static object* held(const componentEntry& e, const sequence& owner) {
+    object* value;
+    std::memcpy(&value, reinterpret_cast<const char*>(&owner) + e.offset, sizeof value);
+    return value;
+  }
+  static void store(const componentEntry& e, sequence& owner, object* value) {
+    std::memcpy(reinterpret_cast<char*>(&owner) + e.offset, &value, sizeof value);
+  }
+};
+
+// Records written by hand may reach their members through the accessors.
+struct memberByEntry {
+  static object* byValue(const componentEntry& e, sequence& owner) { return e.component(owner); }
+  static object* held(const componentEntry& e, const sequence& owner) { return e.component(owner); }
+  static void store(const componentEntry& e, sequence& owner, object* value) { e.storeComponent(owner, value); }
+};
+
 // Drops what pointer-held component `e` of `value` held before.
+template <class access>
 inline void release(const componentEntry& e, sequence& value) {
-  if (object* old = e.component(value)) {
-    e.storeComponent(value, nullptr);
+  if (object* old = access::held(e, value)) {
+    access::store(e, value, nullptr);
     delete old;
   }
 }
 
 // A fresh value of component `e`, stored in place of the one held before.
+template <class access>
 inline object* replace(const componentEntry& e, sequence& value) {
   object* fresh = e.create();
-  object* old = e.component(value);
-  e.storeComponent(value, fresh);
+  object* old = access::held(e, value);
+  access::store(e, value, fresh);
   delete old;
   return fresh;
 }
 
 }  // namespace
 
-// The value is replaced as a whole. What it held before is released on the
-// way, in the same walk that decodes, instead of in a walk of its own ahead
-// of it; a failure releases what the walk has not reached yet, so that a
-// value left partly filled holds only what this input gave it.
 void codec::decodeSequence(sequence& value) {
-  nesting level(*limits_);
+  if (value.descriptor().rootCount != sequenceDescriptor::notStated)
+    decodeSequenceAs<memberByOffset>(value);
+  else
+    decodeSequenceAs<memberByEntry>(value);
+}
+
+template <class access>
+void codec::decodeSequenceAs(sequence& value) {
+  nesting level(limits_);
   if (value.unknown()) value.setUnknown(nullptr);
   const sequenceDescriptor& d = value.descriptor();
   // The first component not replaced yet.
   uint32_t reached = 0;
   try {
-    bool extended = d.extensible && stream_.readBits(1) == 1;
     uint32_t optionals;
     const uint32_t roots = rootsOf(d, optionals);
-    // The presence bits of the OPTIONAL roots precede every component.
-    presenceBits present(optionals);
-    fieldScanner presenceFields(stream_, optionals);
-    for (uint32_t j = 0; j < optionals; ++j) present[j] = presenceFields.next();
-    for (uint32_t i = 0, j = 0; i < roots; ++i) {
+    // The extension bit and the presence bits of the OPTIONAL roots precede
+    // every component: one read.
+    presenceBits present(stream_, uint64_t(d.extensible ? 1 : 0) + optionals);
+    const bool extended = d.extensible && present.next();
+    for (uint32_t i = 0; i < roots; ++i) {
       reached = i;
       const componentEntry& e = d.components[i];
       if (e.presence == componentEntry::optional) {
-        if (!present[j++]) {
-          release(e, value);
+        if (!present.next()) {
+          release<access>(e, value);
           continue;
         }
-        object* member = replace(e, value);
+        object* member = replace<access>(e, value);
         reached = i + 1;
-        member->decode(*this);
+        decodeMember(e.decodePer, *member);
       } else {
-        e.component(value)->decode(*this);
+        decodeMember(e.decodePer, *access::byValue(e, value));
       }
     }
     reached = roots;
@@ -821,35 +868,32 @@ void codec::decodeSequence(sequence& value) {
       // anything is sized by it.
       requireInput(n);
       if (n > known) value.setUnknown(std::unique_ptr<unknownExtensions>(new unknownExtensions(n - known)));
-      presenceBits flags(n);
-      fieldScanner additionBits(stream_, n);
-      for (uint32_t i = 0; i < n; ++i) flags[i] = additionBits.next();
+      presenceBits flags(stream_, n);
       for (uint32_t i = 0; i < n; ++i) {
         reached = roots + (i < known ? i : known);
+        const bool flagged = flags.next();
         if (i < known) {
           const componentEntry& e = d.components[roots + i];
-          if (!flags[i]) {
-            release(e, value);
+          if (!flagged) {
+            release<access>(e, value);
             continue;
           }
-          unsigned length;
-          const unsigned char* run = decodeOpenTypeRun(length);
-          object* member = replace(e, value);
+          openTypeRun run(stream_, decodeLength(0, noUpperBound));
+          object* member = replace<access>(e, value);
           reached = roots + i + 1;
-          codec nested(run, length, limits_);
-          member->decode(nested);
-        } else if (flags[i]) {
+          decodeMember(e.decodePer, *member);
+        } else if (flagged) {
           opentype kept;
           kept.setOctets(decodeOpenTypeOctets());
           value.unknown()->set(i - known, kept);
         }
       }
     }
-    for (uint32_t i = n; i < known; ++i) release(d.components[roots + i], value);
+    for (uint32_t i = n; i < known; ++i) release<access>(d.components[roots + i], value);
     reached = d.count;
   } catch (...) {
     for (uint32_t i = reached; i < d.count; ++i)
-      if (d.components[i].heldByPointer()) release(d.components[i], value);
+      if (d.components[i].heldByPointer()) release<access>(d.components[i], value);
     throw;
   }
 }
@@ -875,11 +919,12 @@ void codec::encodeChoice(const choice& value) {
 }
 
 void codec::decodeChoice(choice& value) {
-  nesting level(*limits_);
+  nesting level(limits_);
   const choiceDescriptor& d = value.descriptor();
   if (!d.extensible || stream_.readBits(1) == 0) {
     if (d.rootCount == 0) throw new decodeFailed(formatted("Decode: choice without root alternatives."));
-    value.select(int(decodeConstrainedWholeNumber(0, d.rootCount - 1)))->decode(*this);
+    const uint32_t index = decodeConstrainedWholeNumber(0, d.rootCount - 1);
+    decodeMember(d.alternatives[index].decodePer, *value.select(int(index)));
     return;
   }
   uint64_t index = uint64_t(d.rootCount) + decodeNormallySmall(0);
@@ -887,10 +932,8 @@ void codec::decodeChoice(choice& value) {
     throw new decodeFailed(formatted("Decode: choice alternative %llu out of range.", (unsigned long long)index));
   object* alternative = value.select(int(index));
   if (index < d.count) {
-    unsigned length;
-    const unsigned char* run = decodeOpenTypeRun(length);
-    codec nested(run, length, limits_);
-    alternative->decode(nested);
+    openTypeRun run(stream_, decodeLength(0, noUpperBound));
+    decodeMember(d.alternatives[index].decodePer, *alternative);
   } else {
     alternative->decode(*this);
   }

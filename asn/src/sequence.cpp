@@ -1,5 +1,6 @@
 #include <asn/sequence.h>
 
+#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -9,20 +10,39 @@
 
 namespace asn {
 
-sequence::~sequence() = default;
+namespace {
+
+inline void drop(const componentEntry& e, sequence& owner) {
+  if (object* held = e.component(owner)) {
+    e.storeComponent(owner, nullptr);
+    delete held;
+  }
+}
+
+}  // namespace
 
 void sequence::reset() {
   unknown_.reset();
   const sequenceDescriptor& d = descriptor();
-  for (uint32_t i = 0; i < d.count; ++i) {
-    const componentEntry& e = d.components[i];
-    if (!e.heldByPointer()) continue;
-    object* held = e.component(*this);
-    if (held) {
-      e.storeComponent(*this, nullptr);
-      delete held;
-    }
+  if (d.rootCount == sequenceDescriptor::notStated) {
+    for (uint32_t i = 0; i < d.count; ++i)
+      if (d.components[i].heldByPointer()) drop(d.components[i], *this);
+    return;
   }
+  // Every value of a message goes this way: only the pointer-held
+  // components are visited, the OPTIONAL roots by their mask, each by the
+  // offset that a record with stated roots gives for every entry.
+  char* const base = reinterpret_cast<char*>(this);
+  const auto dropAt = [base](const componentEntry& e) {
+    object* held;
+    std::memcpy(&held, base + e.offset, sizeof held);
+    if (!held) return;
+    object* const none = nullptr;
+    std::memcpy(base + e.offset, &none, sizeof none);
+    delete held;
+  };
+  for (uint32_t m = d.optionalRoots; m != 0; m &= m - 1) dropAt(d.components[__builtin_ctz(m)]);
+  for (uint32_t i = d.rootCount; i < d.count; ++i) dropAt(d.components[i]);
 }
 
 unsigned sequence::optionalCount() const {

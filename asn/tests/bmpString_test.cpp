@@ -1,5 +1,7 @@
 #include <orvoTesting.h>
 
+#include <vector>
+
 #include <asn/bmpString.h>
 
 typedef asn::bmpString<1u, 128u, 1> bmp;
@@ -44,4 +46,23 @@ TEST(BmpString, CopiesAreIndependent) {
   EXPECT_FALSE(a.isEqual(b));
   b.assign(a);
   EXPECT_TRUE(a.isEqual(b));
+}
+
+// Characters arrive as big-endian pairs and are kept as 32-bit values; long
+// strings are widened several characters at a time, so the counts straddle
+// those steps and every octet value shows up in both halves of a pair.
+TEST(BmpString, BigEndianPairsWidenAtEveryCount) {
+  const uint32_t pool[] = {0x0041, 0x00E4, 0x00FF, 0x0100, 0x20AC, 0xFFFF, 0x8001, 0x0000, 0x7F80, 0x1234};
+  for (unsigned count : {1u, 2u, 7u, 8u, 9u, 15u, 16u, 17u, 24u, 33u}) {
+    std::vector<unsigned char> octets;
+    for (unsigned i = 0; i < count; ++i) {
+      const uint32_t c = pool[(i * 7) % 10];
+      octets.push_back(static_cast<unsigned char>(c >> 8));
+      octets.push_back(static_cast<unsigned char>(c));
+    }
+    bmp s;
+    s.assignBigEndian16(octets.data(), count);
+    ASSERT_EQ(count, s.length());
+    for (unsigned i = 0; i < count; ++i) EXPECT_EQ(pool[(i * 7) % 10], s.at(i)) << count << " #" << i;
+  }
 }

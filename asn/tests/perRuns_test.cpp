@@ -158,6 +158,86 @@ TEST(PerRuns, AnOpenTypeIsReadWithinItsOwnLength) {
                     "Bit stream index out of bounds.");
 }
 
+// Record with its extension bit set, no optionals, id 7 (80 00 07), then the
+// count of additions and their presence bits (05 80: three, hue and enabled;
+// 07 20: four, hue and the fourth, unknown), then each present one as an
+// open type. Each is read within its own length: octets it leaves unread
+// are skipped, and it cannot reach into what follows.
+TEST(PerRuns, AnAdditionIsReadWithinItsOwnLength) {
+  struct row {
+    const char* hex;
+    bool decodes;
+    const char* unknownOctets;  // of the fourth addition; null when absent
+  };
+  const row rows[] = {
+      {"80 00 07 05 80 01 40 01 80", true, nullptr},
+      {"80 00 07 05 80 02 40 FF 01 80", true, nullptr},           // a spare octet after blue
+      {"80 00 07 05 80 03 40 FF FF 01 80 77", true, nullptr},     // two, and input after the last
+      {"80 00 07 07 20 01 40 02 AB CD", true, "\xAB\xCD"},        // the unknown one kept whole
+      {"80 00 07 05 80 00 01 80", false, nullptr},                // an empty hue: no bits for blue
+      {"80 00 07 05 80 01 40 00 80", false, nullptr},             // an empty enabled
+      {"80 00 07 05 80 05 40 01 80", false, nullptr},             // a length beyond the input
+  };
+  for (const row& r : rows) {
+    fixture::record value;
+    if (!r.decodes) {
+      ORVO_EXPECT_THROW(decodeHex(value, r.hex), orvo::bitStream::outOfBounds, "Bit stream index out of bounds.");
+      continue;
+    }
+    decodeHex(value, r.hex);
+    EXPECT_EQ(7u, value.id.value()) << r.hex;
+    ASSERT_NE(nullptr, value.hue) << r.hex;
+    EXPECT_EQ(2u, value.hue->index()) << r.hex;
+    if (r.unknownOctets) {
+      EXPECT_EQ(nullptr, value.enabled) << r.hex;
+      ASSERT_NE(nullptr, value.unknown()) << r.hex;
+      EXPECT_EQ(r.unknownOctets, toStd(value.unknown()->get(0).octets())) << r.hex;
+    } else {
+      ASSERT_NE(nullptr, value.enabled) << r.hex;
+      EXPECT_TRUE(value.enabled->value()) << r.hex;
+      EXPECT_EQ(nullptr, value.unknown()) << r.hex;
+    }
+  }
+}
+
+// Many additions: their presence bits are read 32 or 64 at a time or, past
+// 64, one by one; each must still name its own addition. The record knows
+// three (hue, enabled, extra); the rest land in the side record.
+TEST(PerRuns, PresenceOfManyAdditionsNamesEachOne) {
+  struct row {
+    const char* hex;
+    unsigned count;  // additions announced
+    bool hue, enabled, extra;
+    unsigned slot;  // the unknown one present
+    const char* octets;
+  };
+  const row rows[] = {
+      // 40: 0 100111, then bits 0 and 39.
+      {"80 00 07 4F 00 00 00 00 02 01 40 01 AA", 40, true, false, false, 36, "\xAA"},
+      // 64: 0 111111, then bits 2 and 63.
+      {"80 00 07 7E 40 00 00 00 00 00 00 02 01 00 01 DD", 64, false, false, true, 60, "\xDD"},
+      // 70: 1, aligned 01 45, then bits 1 and 65.
+      {"80 00 07 80 01 45 40 00 00 00 00 00 00 00 40 01 80 02 BB CC", 70, false, true, false, 62, "\xBB\xCC"},
+  };
+  for (const row& r : rows) {
+    fixture::record value;
+    decodeHex(value, r.hex);
+    EXPECT_EQ(r.hue, value.hue != nullptr) << r.count;
+    EXPECT_EQ(r.enabled, value.enabled != nullptr) << r.count;
+    EXPECT_EQ(r.extra, value.extra != nullptr) << r.count;
+    if (value.hue) {
+      EXPECT_EQ(2u, value.hue->index());
+    }
+    if (value.enabled) {
+      EXPECT_TRUE(value.enabled->value());
+    }
+    ASSERT_NE(nullptr, value.unknown()) << r.count;
+    ASSERT_EQ(r.count - 3, value.unknown()->count());
+    for (unsigned i = 0; i < r.count - 3; ++i) EXPECT_EQ(i == r.slot, value.unknown()->isPresent(i)) << r.count << " #" << i;
+    EXPECT_EQ(r.octets, toStd(value.unknown()->get(r.slot).octets())) << r.count;
+  }
+}
+
 TEST(PerRuns, ADecoderKeepsItsOwnCopyOfTheInput) {
   std::string octets = fixture::fromHex("80 01 40");
   codec decoder(octets.data(), unsigned(octets.size()));

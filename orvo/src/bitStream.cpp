@@ -6,6 +6,8 @@
 #include <limits>
 #include <new>
 
+#include <orvo/blockCache.h>
+
 namespace orvo {
 
 namespace {
@@ -16,11 +18,27 @@ unsigned roundedGrowth(unsigned growth) {
   return rounded > std::numeric_limits<unsigned>::max() ? 0xFFFFFFFCu : unsigned(rounded);
 }
 
-unsigned char* zeroedBlock(std::uint64_t size) {
+// A decoder's copy of one datagram, or an encoder's first buffer, is a block
+// of a few hundred octets made and dropped with every message: those come
+// from the thread's block cache instead of the heap. Only the octets from
+// `from` on are zeroed; those before are about to be overwritten.
+unsigned char* newBlock(std::uint64_t size, std::uint64_t from = 0) {
   if (size > std::numeric_limits<unsigned>::max()) throw std::bad_alloc();
+  if (size <= blockCache::largest) {
+    unsigned char* block = static_cast<unsigned char*>(blockCache::allocate(std::size_t(size)));
+    std::memset(block + from, 0, std::size_t(size - from));
+    return block;
+  }
   void* block = std::calloc(std::size_t(size), 1);
   if (!block) throw std::bad_alloc();
   return static_cast<unsigned char*>(block);
+}
+
+void dropBlock(unsigned char* block, unsigned size) {
+  if (size <= blockCache::largest)
+    blockCache::release(block, size);
+  else
+    std::free(block);
 }
 
 inline unsigned lowBits(unsigned count) { return (1u << count) - 1; }  // count 0..8
@@ -33,7 +51,9 @@ bitStream::bitStream(unsigned growth) : growth_(roundedGrowth(growth)) {}
 
 bitStream::bitStream(const void* data, unsigned length, unsigned growth) : growth_(roundedGrowth(growth)) {
   if (length == 0) return;
-  buffer_ = zeroedBlock((std::uint64_t(length) + growth_ - 1) / growth_ * growth_);
+  const std::uint64_t size = (std::uint64_t(length) + growth_ - 1) / growth_ * growth_;
+  buffer_ = newBlock(size, length);
+  held_ = unsigned(size);
   std::memcpy(buffer_, data, length);
   size_ = length;
   writeByte_ = length;
@@ -48,7 +68,7 @@ bitStream::bitStream(const void* data, unsigned length, unsigned growth, borrowi
 }
 
 bitStream::~bitStream() {
-  if (owned_) std::free(buffer_);
+  if (owned_ && buffer_) dropBlock(buffer_, held_);
 }
 
 unsigned bitStream::octetLength() const { return writeByte_ + (writeBit_ != 0 ? 1 : 0); }
@@ -56,8 +76,8 @@ unsigned bitStream::octetLength() const { return writeByte_ + (writeBit_ != 0 ? 
 unsigned bitStream::bitLength() const { return writeByte_ * 8 + writeBit_; }
 
 const unsigned char* bitStream::data() const {
-  if (readByte_ >= size_) throw new outOfBounds();
-  return buffer_ + readByte_;
+  if ((readAt_ >> 3) >= size_) throw new outOfBounds();
+  return buffer_ + (readAt_ >> 3);
 }
 
 void bitStream::writeFewBits(unsigned value, unsigned count) {
@@ -90,15 +110,13 @@ unsigned bitStream::readBitsStepwise(unsigned count) {
   unsigned result = 0;
   unsigned remaining = count;
   while (remaining > 0) {
-    const unsigned take = remaining < 8 - readBit_ ? remaining : 8 - readBit_;
-    if (readByte_ >= size_) throw new outOfBounds();
-    const unsigned bits = (buffer_[readByte_] >> (8 - readBit_ - take)) & lowBits(take);
+    const std::uint64_t at = readAt_ >> 3;
+    const unsigned bit = unsigned(readAt_ & 7);
+    const unsigned take = remaining < 8 - bit ? remaining : 8 - bit;
+    if (at >= size_) throw new outOfBounds();
+    const unsigned bits = (buffer_[at] >> (8 - bit - take)) & lowBits(take);
     result = (result << take) | bits;  // wider reads keep the low 32 bits
-    readBit_ += take;
-    if (readBit_ == 8) {
-      readBit_ = 0;
-      ++readByte_;
-    }
+    readAt_ += take;
     remaining -= take;
   }
   return result;
@@ -128,8 +146,10 @@ void bitStream::writeOctet(unsigned value) {
 
 unsigned bitStream::readOctet() {
   alignRead();
-  if (readByte_ >= size_) throw new outOfBounds();
-  return buffer_[readByte_++];
+  const std::uint64_t at = readAt_ >> 3;
+  if (at >= size_) throw new outOfBounds();
+  readAt_ += 8;
+  return buffer_[at];
 }
 
 void bitStream::writeOctets(const void* data, unsigned length) {
@@ -141,9 +161,10 @@ void bitStream::writeOctets(const void* data, unsigned length) {
 
 void bitStream::readOctets(void* out, unsigned length) {
   alignRead();
-  if (std::uint64_t(readByte_) + length > size_) throw new outOfBounds();
-  if (length > 0) std::memcpy(out, buffer_ + readByte_, length);
-  readByte_ += length;
+  const std::uint64_t at = readAt_ >> 3;
+  if (at + length > size_) throw new outOfBounds();
+  if (length > 0) std::memcpy(out, buffer_ + at, length);
+  readAt_ += std::uint64_t(length) * 8;
 }
 
 unsigned char* bitStream::writeRun(unsigned length) {
@@ -155,34 +176,27 @@ unsigned char* bitStream::writeRun(unsigned length) {
   return run;
 }
 
-const unsigned char* bitStream::readRun(unsigned length) {
-  alignRead();
-  if (std::uint64_t(readByte_) + length > size_) throw new outOfBounds();
-  if (length == 0) return buffer_;
-  const unsigned char* run = buffer_ + readByte_;
-  readByte_ += length;
-  return run;
-}
-
 unsigned bitStream::reserve(unsigned octets) {
   // Growth at >= keeps one spare octet beyond the request, so a bit field
   // that starts inside an octet and spans one more still fits.
   if (!buffer_) {
     const std::uint64_t size = (std::uint64_t(growth_) + octets) / growth_ * growth_;
-    buffer_ = zeroedBlock(size);
+    buffer_ = newBlock(size);
     size_ = unsigned(size);
+    held_ = size_;
     owned_ = true;
     writeByte_ = 0;
-    readByte_ = 0;
+    readAt_ = 0;
   } else if (!owned_ || std::uint64_t(writeByte_) + octets >= size_) {
     // Borrowed bytes are copied before the first write, grown or not.
     const std::uint64_t needed = std::uint64_t(writeByte_) + octets;
     const std::uint64_t size = needed >= size_ ? (needed + growth_) / growth_ * growth_ : size_;
-    unsigned char* grown = zeroedBlock(size);
+    unsigned char* grown = newBlock(size, size_);
     std::memcpy(grown, buffer_, size_);
-    if (owned_) std::free(buffer_);
+    if (owned_) dropBlock(buffer_, held_);
     buffer_ = grown;
     size_ = unsigned(size);
+    held_ = size_;
     owned_ = true;
   }
   return size_;

@@ -52,12 +52,16 @@ void blockCache::emptyShelves() noexcept {
     }
   }
   local.kept = 0;
-  local.blocks = 0;
 }
 
 std::size_t blockCache::keptOctets() { return local.kept; }
 
-std::size_t blockCache::keptBlocks() { return local.blocks; }
+std::size_t blockCache::keptBlocks() {
+  std::size_t blocks = 0;
+  for (std::size_t i = 0; i < shelves; ++i)
+    for (const freeBlock* b = local.heads[i]; b; b = b->next) ++blocks;
+  return blocks;
+}
 
 unsigned long blockCache::refills() { return local.refills; }
 

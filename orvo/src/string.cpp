@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <cstdarg>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -32,6 +33,47 @@ char* allocateBlocks(unsigned blocks) {
   return p;
 }
 
+// Decoded values bring many short strings: a copy of up to sixteen octets
+// takes two overlapping moves instead of a library call.
+inline void copyOctets(char* to, const void* from, unsigned length) {
+  const char* f = static_cast<const char*>(from);
+  if (length >= 8 && length <= 16) {
+    std::uint64_t head, tail;
+    std::memcpy(&head, f, 8);
+    std::memcpy(&tail, f + length - 8, 8);
+    std::memcpy(to, &head, 8);
+    std::memcpy(to + length - 8, &tail, 8);
+  } else if (length >= 4 && length < 8) {
+    std::uint32_t head, tail;
+    std::memcpy(&head, f, 4);
+    std::memcpy(&tail, f + length - 4, 4);
+    std::memcpy(to, &head, 4);
+    std::memcpy(to + length - 4, &tail, 4);
+  } else if (length < 4) {
+    for (unsigned i = 0; i < length; ++i) to[i] = f[i];
+  } else {
+    std::memcpy(to, f, length);
+  }
+}
+
+// Characters too many to share the representation's block.
+string::rep* newLongRep(unsigned length) {
+  unsigned blocks = blocksFor(length);
+  string::rep* fresh = new (blockCache::allocate(sizeof(string::rep))) string::rep;
+  fresh->held = sizeof(string::rep);
+  try {
+    fresh->buffer = allocateBlocks(blocks);
+  } catch (...) {
+    blockCache::release(fresh, sizeof(string::rep));
+    throw;
+  }
+  fresh->blocks = blocks;
+  fresh->length = length;
+  fresh->referenceCount = 1;
+  fresh->buffer[length] = 0;
+  return fresh;
+}
+
 bool inside(const void* p, const string::rep* r) {
   const char* c = static_cast<const char*>(p);
   return c >= r->buffer && c <= r->buffer + r->length;
@@ -48,21 +90,10 @@ const string& string::emptyString() { return emptyInstance; }
 string::rep* string::newRep(unsigned length) {
   unsigned blocks = blocksFor(length);
   std::size_t together = sizeof(rep) + (std::size_t(blocks) << 4);
-  rep* fresh;
-  if (together <= sharedBlock) {
-    fresh = new (blockCache::allocate(together)) rep;
-    fresh->buffer = reinterpret_cast<char*>(fresh + 1);
-    fresh->held = unsigned(together);
-  } else {
-    fresh = new (blockCache::allocate(sizeof(rep))) rep;
-    fresh->held = sizeof(rep);
-    try {
-      fresh->buffer = allocateBlocks(blocks);
-    } catch (...) {
-      blockCache::release(fresh, sizeof(rep));
-      throw;
-    }
-  }
+  if (together > sharedBlock) return newLongRep(length);
+  rep* fresh = new (blockCache::allocate(together)) rep;
+  fresh->buffer = reinterpret_cast<char*>(fresh + 1);
+  fresh->held = unsigned(together);
   fresh->blocks = blocks;
   fresh->length = length;
   fresh->referenceCount = 1;
@@ -72,11 +103,9 @@ string::rep* string::newRep(unsigned length) {
 
 bool string::inlineBuffer(const rep* r) { return r->buffer == reinterpret_cast<const char*>(r + 1); }
 
-void string::release(rep* old) {
-  if (--old->referenceCount == 0) {
-    if (!inlineBuffer(old)) std::free(old->buffer);
-    blockCache::release(old, old->held);
-  }
+void string::drop(rep* old) {
+  if (!inlineBuffer(old)) std::free(old->buffer);
+  blockCache::release(old, old->held);
 }
 
 void string::replace(rep* fresh) {
@@ -105,8 +134,6 @@ void string::resize(unsigned n) {
   r->buffer[n] = 0;
 }
 
-string::string() : r(&emptyRep) { ++r->referenceCount; }
-
 string::string(const char* text) {
   unsigned n = text ? unsigned(std::strlen(text)) : 0;
   r = newRep(n);
@@ -127,10 +154,6 @@ string::string(const wchar_t* text) : r(&emptyRep) {
   ++r->referenceCount;
   assign(text);
 }
-
-string::string(const string& other) : r(other.r) { ++r->referenceCount; }
-
-string::~string() { release(r); }
 
 string& string::assign(const string& other) {
   ++other.r->referenceCount;
@@ -161,7 +184,7 @@ string& string::assign(const wchar_t* text) {
 // may lie inside this string's own buffer.
 string& string::assign(const void* data, unsigned length) {
   rep* fresh = newRep(length);
-  if (length) std::memcpy(fresh->buffer, data, length);
+  copyOctets(fresh->buffer, data, length);
   replace(fresh);
   return *this;
 }

@@ -274,6 +274,52 @@ TEST(BitStreamRuns, WholeOctetsInPlaceAfterAligning) {
   EXPECT_EQ(0u, r.unreadOctets());
 }
 
+// A confined run reads like a stream of its own over its octets: fields that
+// would reach past it throw, and reading resumes after it however much of
+// it was read. Input: a 3-bit field, then a run of 3 octets, then 0xEE.
+TEST(BitStreamRuns, AConfinedRunEndsWhereItsLengthSays) {
+  const unsigned char in[] = {0xA0, 0x11, 0x22, 0x33, 0xEE};
+  struct row {
+    unsigned firstRead;  // bits read inside the run before the probe
+    unsigned probe;      // bits then asked for
+    bool fits;
+    unsigned value;  // the probe's value when it fits
+  };
+  const row rows[] = {
+      {0, 24, true, 0x112233}, {0, 25, false, 0}, {8, 16, true, 0x2233}, {8, 17, false, 0},
+      {20, 4, true, 0x3},      {24, 1, false, 0}, {3, 21, true, 0x112233}, {0, 0, true, 0},
+  };
+  for (const row& r : rows) {
+    orvo::bitStream s(in, 5, 128);
+    EXPECT_EQ(5u, s.readBits(3));
+    const unsigned outer = s.enterRun(3);
+    EXPECT_EQ(3u, s.unreadOctets());
+    if (r.firstRead) s.readBits(r.firstRead);
+    if (r.fits && r.probe) {
+      EXPECT_EQ(r.value, s.readBits(r.probe)) << r.firstRead << "+" << r.probe;
+    } else if (!r.fits) {
+      ORVO_EXPECT_THROW(s.readBits(r.probe), orvo::bitStream::outOfBounds, "Bit stream index out of bounds.");
+    }
+    s.leaveRun(outer);
+    EXPECT_EQ(0xEEu, s.readBits(8)) << r.firstRead << "+" << r.probe;
+    EXPECT_EQ(0u, s.unreadOctets());
+  }
+}
+
+TEST(BitStreamRuns, ARunPastTheEndConfinesNothing) {
+  const unsigned char in[] = {0x80, 0x11, 0x22};
+  orvo::bitStream s(in, 3, 128);
+  s.readBits(1);
+  ORVO_EXPECT_THROW(s.enterRun(3), orvo::bitStream::outOfBounds, "Bit stream index out of bounds.");
+  ORVO_EXPECT_THROW(s.enterRun(0xFFFFFFFFu), orvo::bitStream::outOfBounds, "Bit stream index out of bounds.");
+  EXPECT_EQ(2u, s.unreadOctets());
+  // An empty run: nothing to read in it, the input after it untouched.
+  const unsigned outer = s.enterRun(0);
+  ORVO_EXPECT_THROW(s.readBits(1), orvo::bitStream::outOfBounds, "Bit stream index out of bounds.");
+  s.leaveRun(outer);
+  EXPECT_EQ(0x1122u, s.readBits(16));
+}
+
 TEST(BitStreamBorrowed, ReadsTheBytesThemselvesAndCopiesThemBeforeAWrite) {
   unsigned char in[] = {0xAB, 0xCD, 0xEF};
   orvo::bitStream r(in, 3, 128, orvo::bitStream::borrowed);

@@ -19,6 +19,23 @@ TEST(String, EmptyFormsShareTheGlobalRepresentation) {
   EXPECT_EQ(a.representation(), string::emptyString().representation());
 }
 
+// Octets are copied by lengths in several ways (short ones without a library
+// call): every length up to past the block rule keeps every octet, from
+// every alignment of the source, and the terminating zero.
+TEST(String, AssignedOctetsArriveWholeAtEveryLength) {
+  unsigned char source[80];
+  for (unsigned i = 0; i < sizeof source; ++i) source[i] = static_cast<unsigned char>(0xA0 ^ (i * 37));
+  for (unsigned offset = 0; offset < 8; ++offset) {
+    for (unsigned length = 0; length <= 40; ++length) {
+      orvo::string s("x");
+      s.assign(source + offset, length);
+      ASSERT_EQ(length, s.length());
+      EXPECT_EQ(0, std::memcmp(s.buffer(), source + offset, length)) << offset << "+" << length;
+      EXPECT_EQ('\0', s.buffer()[length]) << length;
+    }
+  }
+}
+
 TEST(String, CopyOnWrite) {
   string a("hello");
   string b(a);

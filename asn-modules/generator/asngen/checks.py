@@ -57,6 +57,9 @@ class Checker:
             self.fail(module, t.line,
                       f"{t.name}: the heading states {t.counts.root} root and {t.counts.extension} "
                       f"extension rows, the list has {root} and {extension}")
+        if t.kind == SEQUENCE and root > 32:
+            # The descriptor marks its OPTIONAL roots in one 32-bit word.
+            self.fail(module, t.line, f"{t.name}: {root} root components, a SEQUENCE may have 32")
         if extension and not t.extensible:
             self.fail(module, t.line, f"{t.name}: not extensible but has extension rows")
         # A SEQUENCE of nothing but its extension marker is a message of its own

@@ -216,7 +216,8 @@ class ModuleWriter:
         out.append(f"const asn::tagTriple {name}<T>::componentTags[{len(first.rows)}] = {{{tags}}};")
         out.append("template <class T>")
         out.append(f"const asn::sequenceDescriptor {name}<T>::descriptor = asn::sequenceDescriptor::make("
-                   f"{name}<T>::components, {cppBool(first.extensible)}, {name}<T>::componentTags);")
+                   f"{name}<T>::components, {self.rootCounts(first)}, {cppBool(first.extensible)}, "
+                   f"{name}<T>::componentTags);")
         return out
 
     # -- source -----------------------------------------------------------
@@ -300,7 +301,7 @@ class ModuleWriter:
             out.append("};")
             out.append(self.tagTable(t.rows, f"{table}ComponentTags"))
             out.append(f"const asn::sequenceDescriptor {recordName} = asn::sequenceDescriptor::make("
-                       f"{table}Components, {cppBool(t.extensible)}, {table}ComponentTags);")
+                       f"{table}Components, {self.rootCounts(t)}, {cppBool(t.extensible)}, {table}ComponentTags);")
         elif t.kind == CHOICE:
             out.append(f"static const asn::alternativeEntry {table}Alternatives[] = {{")
             for row in t.rows:
@@ -320,6 +321,13 @@ class ModuleWriter:
             else:
                 out.append(f"const asn::typeInfo {recordName} = asn::typeInfo::namedInteger({table}Values);")
         return out
+
+    @staticmethod
+    def rootCounts(t):
+        """The root components of a SEQUENCE and the mask of the OPTIONAL ones among them."""
+        roots = [row for row in t.rows if row.presence != ADDITION]
+        mask = sum(1 << i for i, row in enumerate(roots) if row.presence == OPTIONAL)
+        return f"{len(roots)}, 0x{mask:X}u"
 
     def componentEntry(self, row, owner, className):
         maker = {MANDATORY: "mandatoryComponent", OPTIONAL: "optionalComponent",

@@ -55,6 +55,14 @@ class DescriptionChecks(unittest.TestCase):
         self.assertSlip(text, 13, "M::entry::route_choice: the heading states 2 root and 0 extension rows, "
                                   "the list has 1 and 0")
 
+    def test_aSequenceHasAtMost32Roots(self):
+        rows = "".join(f'| "Field{i}" | OPTIONAL | INTEGER (0..255) |\n' for i in range(32))
+        tooMany = self.base().replace("2 root components, 1 extension addition.\n",
+                                   "34 root components, 1 extension addition.\n" + rows)
+        self.assertSlip(tooMany, 8, "M::entry: 34 root components, a SEQUENCE may have 32")
+        check(tooMany.replace("34 root", "32 root").replace('| "Field30" | OPTIONAL | INTEGER (0..255) |\n', "")
+              .replace('| "Field31" | OPTIONAL | INTEGER (0..255) |\n', ""))
+
     def test_alternativeIndicesMustFollowEachOther(self):
         text = self.base().replace('| 1 | "Name"', '| 3 | "Name"')
         self.assertSlip(text, 5, "M::address: alternative index 3, expected 1")

@@ -235,7 +235,7 @@ const asn::componentEntry encrypted<T>::components[3] = {
 template <class T>
 const asn::tagTriple encrypted<T>::componentTags[3] = {{0, 6, 0}, {0, 16, 1}, {0, 4, 0}};
 template <class T>
-const asn::sequenceDescriptor encrypted<T>::descriptor = asn::sequenceDescriptor::make(encrypted<T>::components, false, encrypted<T>::componentTags);
+const asn::sequenceDescriptor encrypted<T>::descriptor = asn::sequenceDescriptor::make(encrypted<T>::components, 3, 0x0u, false, encrypted<T>::componentTags);
 
 // SEQUENCE, extensible; 2 root, 0 extension.
 class keySyncMaterial : public asn::sequence {
@@ -332,7 +332,7 @@ const asn::componentEntry signed_t<T>::components[4] = {
 template <class T>
 const asn::tagTriple signed_t<T>::componentTags[4] = {{0, 0, 0}, {0, 6, 0}, {0, 16, 1}, {0, 3, 0}};
 template <class T>
-const asn::sequenceDescriptor signed_t<T>::descriptor = asn::sequenceDescriptor::make(signed_t<T>::components, false, signed_t<T>::componentTags);
+const asn::sequenceDescriptor signed_t<T>::descriptor = asn::sequenceDescriptor::make(signed_t<T>::components, 4, 0x0u, false, signed_t<T>::componentTags);
 
 // SEQUENCE, not extensible; 3 root, 0 extension.
 // Instances: hashed<asn::anytype<H235::clearToken> >.
@@ -378,7 +378,7 @@ const asn::componentEntry hashed<T>::components[3] = {
 template <class T>
 const asn::tagTriple hashed<T>::componentTags[3] = {{0, 6, 0}, {0, 16, 1}, {0, 3, 0}};
 template <class T>
-const asn::sequenceDescriptor hashed<T>::descriptor = asn::sequenceDescriptor::make(hashed<T>::components, false, hashed<T>::componentTags);
+const asn::sequenceDescriptor hashed<T>::descriptor = asn::sequenceDescriptor::make(hashed<T>::components, 3, 0x0u, false, hashed<T>::componentTags);
 
 // CHOICE, extensible; 4 root, 0 extension.
 class cryptoToken : public asn::choice {

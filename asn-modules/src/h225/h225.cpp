@@ -18,7 +18,7 @@ static const asn::componentEntry transportAddress_ipAddress_sequenceComponents[]
     asn::mandatoryComponent<&transportAddress::ipAddress_sequence::port>(offsetof(transportAddress::ipAddress_sequence, port), "Port"),
 };
 static const asn::tagTriple transportAddress_ipAddress_sequenceComponentTags[] = {{0, 4, 0}, {0, 2, 0}};
-const asn::sequenceDescriptor transportAddress::ipAddress_sequence::descriptor = asn::sequenceDescriptor::make(transportAddress_ipAddress_sequenceComponents, false, transportAddress_ipAddress_sequenceComponentTags);
+const asn::sequenceDescriptor transportAddress::ipAddress_sequence::descriptor = asn::sequenceDescriptor::make(transportAddress_ipAddress_sequenceComponents, 2, 0x0u, false, transportAddress_ipAddress_sequenceComponentTags);
 transportAddress::ipAddress_sequence::ipAddress_sequence(const ipAddress_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -51,7 +51,7 @@ static const asn::componentEntry transportAddress_ipSourceRoute_sequenceComponen
     asn::mandatoryComponent<&transportAddress::ipSourceRoute_sequence::routing>(offsetof(transportAddress::ipSourceRoute_sequence, routing), "Routing"),
 };
 static const asn::tagTriple transportAddress_ipSourceRoute_sequenceComponentTags[] = {{0, 4, 0}, {0, 2, 0}, {0, 16, 0}, {0, 0, 0}};
-const asn::sequenceDescriptor transportAddress::ipSourceRoute_sequence::descriptor = asn::sequenceDescriptor::make(transportAddress_ipSourceRoute_sequenceComponents, true, transportAddress_ipSourceRoute_sequenceComponentTags);
+const asn::sequenceDescriptor transportAddress::ipSourceRoute_sequence::descriptor = asn::sequenceDescriptor::make(transportAddress_ipSourceRoute_sequenceComponents, 4, 0x0u, true, transportAddress_ipSourceRoute_sequenceComponentTags);
 transportAddress::ipSourceRoute_sequence::ipSourceRoute_sequence(const ipSourceRoute_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -74,7 +74,7 @@ static const asn::componentEntry transportAddress_ipxAddress_sequenceComponents[
     asn::mandatoryComponent<&transportAddress::ipxAddress_sequence::port>(offsetof(transportAddress::ipxAddress_sequence, port), "Port"),
 };
 static const asn::tagTriple transportAddress_ipxAddress_sequenceComponentTags[] = {{0, 4, 0}, {0, 4, 0}, {0, 4, 0}};
-const asn::sequenceDescriptor transportAddress::ipxAddress_sequence::descriptor = asn::sequenceDescriptor::make(transportAddress_ipxAddress_sequenceComponents, false, transportAddress_ipxAddress_sequenceComponentTags);
+const asn::sequenceDescriptor transportAddress::ipxAddress_sequence::descriptor = asn::sequenceDescriptor::make(transportAddress_ipxAddress_sequenceComponents, 3, 0x0u, false, transportAddress_ipxAddress_sequenceComponentTags);
 transportAddress::ipxAddress_sequence::ipxAddress_sequence(const ipxAddress_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -96,7 +96,7 @@ static const asn::componentEntry transportAddress_ip6Address_sequenceComponents[
     asn::mandatoryComponent<&transportAddress::ip6Address_sequence::port>(offsetof(transportAddress::ip6Address_sequence, port), "Port"),
 };
 static const asn::tagTriple transportAddress_ip6Address_sequenceComponentTags[] = {{0, 4, 0}, {0, 2, 0}};
-const asn::sequenceDescriptor transportAddress::ip6Address_sequence::descriptor = asn::sequenceDescriptor::make(transportAddress_ip6Address_sequenceComponents, true, transportAddress_ip6Address_sequenceComponentTags);
+const asn::sequenceDescriptor transportAddress::ip6Address_sequence::descriptor = asn::sequenceDescriptor::make(transportAddress_ip6Address_sequenceComponents, 2, 0x0u, true, transportAddress_ip6Address_sequenceComponentTags);
 transportAddress::ip6Address_sequence::ip6Address_sequence(const ip6Address_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -171,7 +171,7 @@ static const asn::componentEntry publicPartyNumberComponents[] = {
     asn::mandatoryComponent<&publicPartyNumber::publicNumberDigits>(offsetof(publicPartyNumber, publicNumberDigits), "PublicNumberDigits"),
 };
 static const asn::tagTriple publicPartyNumberComponentTags[] = {{0, 0, 0}, {0, 22, 0}};
-const asn::sequenceDescriptor publicPartyNumber::descriptor = asn::sequenceDescriptor::make(publicPartyNumberComponents, false, publicPartyNumberComponentTags);
+const asn::sequenceDescriptor publicPartyNumber::descriptor = asn::sequenceDescriptor::make(publicPartyNumberComponents, 2, 0x0u, false, publicPartyNumberComponentTags);
 publicPartyNumber::publicPartyNumber(const publicPartyNumber& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -206,7 +206,7 @@ static const asn::componentEntry privatePartyNumberComponents[] = {
     asn::mandatoryComponent<&privatePartyNumber::privateNumberDigits>(offsetof(privatePartyNumber, privateNumberDigits), "PrivateNumberDigits"),
 };
 static const asn::tagTriple privatePartyNumberComponentTags[] = {{0, 0, 0}, {0, 22, 0}};
-const asn::sequenceDescriptor privatePartyNumber::descriptor = asn::sequenceDescriptor::make(privatePartyNumberComponents, false, privatePartyNumberComponentTags);
+const asn::sequenceDescriptor privatePartyNumber::descriptor = asn::sequenceDescriptor::make(privatePartyNumberComponents, 2, 0x0u, false, privatePartyNumberComponentTags);
 privatePartyNumber::privatePartyNumber(const privatePartyNumber& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -256,7 +256,7 @@ static const asn::componentEntry ansi_41_uimComponents[] = {
     asn::optionalComponent<&ansi_41_uim::soc>(offsetof(ansi_41_uim, soc), "Soc"),
 };
 static const asn::tagTriple ansi_41_uimComponentTags[] = {{0, 22, 0}, {0, 22, 0}, {0, 22, 0}, {0, 22, 0}, {0, 22, 0}, {0, 22, 0}, {0, 0, 0}, {0, 4, 0}, {0, 4, 0}, {0, 4, 0}, {0, 22, 0}, {0, 22, 0}};
-const asn::sequenceDescriptor ansi_41_uim::descriptor = asn::sequenceDescriptor::make(ansi_41_uimComponents, true, ansi_41_uimComponentTags);
+const asn::sequenceDescriptor ansi_41_uim::descriptor = asn::sequenceDescriptor::make(ansi_41_uimComponents, 12, 0xFBFu, true, ansi_41_uimComponentTags);
 ansi_41_uim::ansi_41_uim(const ansi_41_uim& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -282,7 +282,7 @@ static const asn::componentEntry gsm_uimComponents[] = {
     asn::optionalComponent<&gsm_uim::vplmn>(offsetof(gsm_uim, vplmn), "Vplmn"),
 };
 static const asn::tagTriple gsm_uimComponentTags[] = {{0, 22, 0}, {0, 4, 0}, {0, 22, 0}, {0, 22, 0}, {0, 22, 0}, {0, 22, 0}};
-const asn::sequenceDescriptor gsm_uim::descriptor = asn::sequenceDescriptor::make(gsm_uimComponents, true, gsm_uimComponentTags);
+const asn::sequenceDescriptor gsm_uim::descriptor = asn::sequenceDescriptor::make(gsm_uimComponents, 6, 0x3Fu, true, gsm_uimComponentTags);
 gsm_uim::gsm_uim(const gsm_uim& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -303,7 +303,7 @@ static const asn::componentEntry callIdentifierComponents[] = {
     asn::mandatoryComponent<&callIdentifier::guid>(offsetof(callIdentifier, guid), "Guid"),
 };
 static const asn::tagTriple callIdentifierComponentTags[] = {{0, 4, 0}};
-const asn::sequenceDescriptor callIdentifier::descriptor = asn::sequenceDescriptor::make(callIdentifierComponents, true, callIdentifierComponentTags);
+const asn::sequenceDescriptor callIdentifier::descriptor = asn::sequenceDescriptor::make(callIdentifierComponents, 1, 0x0u, true, callIdentifierComponentTags);
 callIdentifier::callIdentifier(const callIdentifier& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -325,7 +325,7 @@ static const asn::componentEntry callLinkageComponents[] = {
     asn::optionalComponent<&callLinkage::threadId>(offsetof(callLinkage, threadId), "ThreadId"),
 };
 static const asn::tagTriple callLinkageComponentTags[] = {{0, 4, 0}, {0, 4, 0}};
-const asn::sequenceDescriptor callLinkage::descriptor = asn::sequenceDescriptor::make(callLinkageComponents, true, callLinkageComponentTags);
+const asn::sequenceDescriptor callLinkage::descriptor = asn::sequenceDescriptor::make(callLinkageComponents, 2, 0x3u, true, callLinkageComponentTags);
 callLinkage::callLinkage(const callLinkage& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -396,7 +396,7 @@ static const asn::componentEntry nonStandardParameterComponents[] = {
     asn::mandatoryComponent<&nonStandardParameter::data>(offsetof(nonStandardParameter, data), "Data"),
 };
 static const asn::tagTriple nonStandardParameterComponentTags[] = {{0, 0, 0}, {0, 4, 0}};
-const asn::sequenceDescriptor nonStandardParameter::descriptor = asn::sequenceDescriptor::make(nonStandardParameterComponents, false, nonStandardParameterComponentTags);
+const asn::sequenceDescriptor nonStandardParameter::descriptor = asn::sequenceDescriptor::make(nonStandardParameterComponents, 2, 0x0u, false, nonStandardParameterComponentTags);
 nonStandardParameter::nonStandardParameter(const nonStandardParameter& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -419,7 +419,7 @@ static const asn::componentEntry h221NonStandardComponents[] = {
     asn::mandatoryComponent<&h221NonStandard::manufacturerCode>(offsetof(h221NonStandard, manufacturerCode), "ManufacturerCode"),
 };
 static const asn::tagTriple h221NonStandardComponentTags[] = {{0, 2, 0}, {0, 2, 0}, {0, 2, 0}};
-const asn::sequenceDescriptor h221NonStandard::descriptor = asn::sequenceDescriptor::make(h221NonStandardComponents, true, h221NonStandardComponentTags);
+const asn::sequenceDescriptor h221NonStandard::descriptor = asn::sequenceDescriptor::make(h221NonStandardComponents, 3, 0x0u, true, h221NonStandardComponentTags);
 h221NonStandard::h221NonStandard(const h221NonStandard& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -451,7 +451,7 @@ static const asn::componentEntry genericDataComponents[] = {
     asn::optionalComponent<&genericData::parameters>(offsetof(genericData, parameters), "Parameters"),
 };
 static const asn::tagTriple genericDataComponentTags[] = {{0, 0, 0}, {0, 16, 0}};
-const asn::sequenceDescriptor genericData::descriptor = asn::sequenceDescriptor::make(genericDataComponents, true, genericDataComponentTags);
+const asn::sequenceDescriptor genericData::descriptor = asn::sequenceDescriptor::make(genericDataComponents, 2, 0x2u, true, genericDataComponentTags);
 genericData::genericData(const genericData& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -473,7 +473,7 @@ static const asn::componentEntry enumeratedParameterComponents[] = {
     asn::optionalComponent<&enumeratedParameter::content>(offsetof(enumeratedParameter, content), "Content"),
 };
 static const asn::tagTriple enumeratedParameterComponentTags[] = {{0, 0, 0}, {0, 0, 0}};
-const asn::sequenceDescriptor enumeratedParameter::descriptor = asn::sequenceDescriptor::make(enumeratedParameterComponents, true, enumeratedParameterComponentTags);
+const asn::sequenceDescriptor enumeratedParameter::descriptor = asn::sequenceDescriptor::make(enumeratedParameterComponents, 2, 0x2u, true, enumeratedParameterComponentTags);
 enumeratedParameter::enumeratedParameter(const enumeratedParameter& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -516,7 +516,7 @@ static const asn::componentEntry featureSetComponents[] = {
     asn::optionalComponent<&featureSet::supportedFeatures>(offsetof(featureSet, supportedFeatures), "SupportedFeatures"),
 };
 static const asn::tagTriple featureSetComponentTags[] = {{0, 1, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}};
-const asn::sequenceDescriptor featureSet::descriptor = asn::sequenceDescriptor::make(featureSetComponents, true, featureSetComponentTags);
+const asn::sequenceDescriptor featureSet::descriptor = asn::sequenceDescriptor::make(featureSetComponents, 4, 0xEu, true, featureSetComponentTags);
 featureSet::featureSet(const featureSet& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -546,7 +546,7 @@ static const asn::componentEntry endpointTypeComponents[] = {
     asn::additionComponent<&endpointType::supportedTunnelledProtocols>(offsetof(endpointType, supportedTunnelledProtocols), "SupportedTunnelledProtocols"),
 };
 static const asn::tagTriple endpointTypeComponentTags[] = {{0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 1, 0}, {0, 1, 0}, {0, 3, 0}, {0, 16, 0}};
-const asn::sequenceDescriptor endpointType::descriptor = asn::sequenceDescriptor::make(endpointTypeComponents, true, endpointTypeComponentTags);
+const asn::sequenceDescriptor endpointType::descriptor = asn::sequenceDescriptor::make(endpointTypeComponents, 8, 0x3Fu, true, endpointTypeComponentTags);
 endpointType::endpointType(const endpointType& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -569,7 +569,7 @@ static const asn::componentEntry vendorIdentifierComponents[] = {
     asn::optionalComponent<&vendorIdentifier::versionId>(offsetof(vendorIdentifier, versionId), "VersionId"),
 };
 static const asn::tagTriple vendorIdentifierComponentTags[] = {{0, 16, 1}, {0, 4, 0}, {0, 4, 0}};
-const asn::sequenceDescriptor vendorIdentifier::descriptor = asn::sequenceDescriptor::make(vendorIdentifierComponents, true, vendorIdentifierComponentTags);
+const asn::sequenceDescriptor vendorIdentifier::descriptor = asn::sequenceDescriptor::make(vendorIdentifierComponents, 3, 0x6u, true, vendorIdentifierComponentTags);
 vendorIdentifier::vendorIdentifier(const vendorIdentifier& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -590,7 +590,7 @@ static const asn::componentEntry gatekeeperInfoComponents[] = {
     asn::optionalComponent<&gatekeeperInfo::nonStandardData>(offsetof(gatekeeperInfo, nonStandardData), "NonStandardData"),
 };
 static const asn::tagTriple gatekeeperInfoComponentTags[] = {{0, 16, 1}};
-const asn::sequenceDescriptor gatekeeperInfo::descriptor = asn::sequenceDescriptor::make(gatekeeperInfoComponents, true, gatekeeperInfoComponentTags);
+const asn::sequenceDescriptor gatekeeperInfo::descriptor = asn::sequenceDescriptor::make(gatekeeperInfoComponents, 1, 0x1u, true, gatekeeperInfoComponentTags);
 gatekeeperInfo::gatekeeperInfo(const gatekeeperInfo& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -611,7 +611,7 @@ static const asn::componentEntry terminalInfoComponents[] = {
     asn::optionalComponent<&terminalInfo::nonStandardData>(offsetof(terminalInfo, nonStandardData), "NonStandardData"),
 };
 static const asn::tagTriple terminalInfoComponentTags[] = {{0, 16, 1}};
-const asn::sequenceDescriptor terminalInfo::descriptor = asn::sequenceDescriptor::make(terminalInfoComponents, true, terminalInfoComponentTags);
+const asn::sequenceDescriptor terminalInfo::descriptor = asn::sequenceDescriptor::make(terminalInfoComponents, 1, 0x1u, true, terminalInfoComponentTags);
 terminalInfo::terminalInfo(const terminalInfo& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -633,7 +633,7 @@ static const asn::componentEntry gatewayInfoComponents[] = {
     asn::optionalComponent<&gatewayInfo::nonStandardData>(offsetof(gatewayInfo, nonStandardData), "NonStandardData"),
 };
 static const asn::tagTriple gatewayInfoComponentTags[] = {{0, 16, 0}, {0, 16, 1}};
-const asn::sequenceDescriptor gatewayInfo::descriptor = asn::sequenceDescriptor::make(gatewayInfoComponents, true, gatewayInfoComponentTags);
+const asn::sequenceDescriptor gatewayInfo::descriptor = asn::sequenceDescriptor::make(gatewayInfoComponents, 2, 0x3u, true, gatewayInfoComponentTags);
 gatewayInfo::gatewayInfo(const gatewayInfo& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -655,7 +655,7 @@ static const asn::componentEntry mcuInfoComponents[] = {
     asn::additionComponent<&mcuInfo::protocol>(offsetof(mcuInfo, protocol), "Protocol"),
 };
 static const asn::tagTriple mcuInfoComponentTags[] = {{0, 16, 1}, {0, 16, 0}};
-const asn::sequenceDescriptor mcuInfo::descriptor = asn::sequenceDescriptor::make(mcuInfoComponents, true, mcuInfoComponentTags);
+const asn::sequenceDescriptor mcuInfo::descriptor = asn::sequenceDescriptor::make(mcuInfoComponents, 1, 0x1u, true, mcuInfoComponentTags);
 mcuInfo::mcuInfo(const mcuInfo& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -696,7 +696,7 @@ static const asn::componentEntry h310CapsComponents[] = {
     asn::additionComponent<&h310Caps::supportedPrefixes>(offsetof(h310Caps, supportedPrefixes), "SupportedPrefixes"),
 };
 static const asn::tagTriple h310CapsComponentTags[] = {{0, 16, 1}, {0, 16, 0}, {0, 16, 0}};
-const asn::sequenceDescriptor h310Caps::descriptor = asn::sequenceDescriptor::make(h310CapsComponents, true, h310CapsComponentTags);
+const asn::sequenceDescriptor h310Caps::descriptor = asn::sequenceDescriptor::make(h310CapsComponents, 1, 0x1u, true, h310CapsComponentTags);
 h310Caps::h310Caps(const h310Caps& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -719,7 +719,7 @@ static const asn::componentEntry h320CapsComponents[] = {
     asn::additionComponent<&h320Caps::supportedPrefixes>(offsetof(h320Caps, supportedPrefixes), "SupportedPrefixes"),
 };
 static const asn::tagTriple h320CapsComponentTags[] = {{0, 16, 1}, {0, 16, 0}, {0, 16, 0}};
-const asn::sequenceDescriptor h320Caps::descriptor = asn::sequenceDescriptor::make(h320CapsComponents, true, h320CapsComponentTags);
+const asn::sequenceDescriptor h320Caps::descriptor = asn::sequenceDescriptor::make(h320CapsComponents, 1, 0x1u, true, h320CapsComponentTags);
 h320Caps::h320Caps(const h320Caps& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -742,7 +742,7 @@ static const asn::componentEntry h321CapsComponents[] = {
     asn::additionComponent<&h321Caps::supportedPrefixes>(offsetof(h321Caps, supportedPrefixes), "SupportedPrefixes"),
 };
 static const asn::tagTriple h321CapsComponentTags[] = {{0, 16, 1}, {0, 16, 0}, {0, 16, 0}};
-const asn::sequenceDescriptor h321Caps::descriptor = asn::sequenceDescriptor::make(h321CapsComponents, true, h321CapsComponentTags);
+const asn::sequenceDescriptor h321Caps::descriptor = asn::sequenceDescriptor::make(h321CapsComponents, 1, 0x1u, true, h321CapsComponentTags);
 h321Caps::h321Caps(const h321Caps& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -765,7 +765,7 @@ static const asn::componentEntry h322CapsComponents[] = {
     asn::additionComponent<&h322Caps::supportedPrefixes>(offsetof(h322Caps, supportedPrefixes), "SupportedPrefixes"),
 };
 static const asn::tagTriple h322CapsComponentTags[] = {{0, 16, 1}, {0, 16, 0}, {0, 16, 0}};
-const asn::sequenceDescriptor h322Caps::descriptor = asn::sequenceDescriptor::make(h322CapsComponents, true, h322CapsComponentTags);
+const asn::sequenceDescriptor h322Caps::descriptor = asn::sequenceDescriptor::make(h322CapsComponents, 1, 0x1u, true, h322CapsComponentTags);
 h322Caps::h322Caps(const h322Caps& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -788,7 +788,7 @@ static const asn::componentEntry h323CapsComponents[] = {
     asn::additionComponent<&h323Caps::supportedPrefixes>(offsetof(h323Caps, supportedPrefixes), "SupportedPrefixes"),
 };
 static const asn::tagTriple h323CapsComponentTags[] = {{0, 16, 1}, {0, 16, 0}, {0, 16, 0}};
-const asn::sequenceDescriptor h323Caps::descriptor = asn::sequenceDescriptor::make(h323CapsComponents, true, h323CapsComponentTags);
+const asn::sequenceDescriptor h323Caps::descriptor = asn::sequenceDescriptor::make(h323CapsComponents, 1, 0x1u, true, h323CapsComponentTags);
 h323Caps::h323Caps(const h323Caps& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -811,7 +811,7 @@ static const asn::componentEntry h324CapsComponents[] = {
     asn::additionComponent<&h324Caps::supportedPrefixes>(offsetof(h324Caps, supportedPrefixes), "SupportedPrefixes"),
 };
 static const asn::tagTriple h324CapsComponentTags[] = {{0, 16, 1}, {0, 16, 0}, {0, 16, 0}};
-const asn::sequenceDescriptor h324Caps::descriptor = asn::sequenceDescriptor::make(h324CapsComponents, true, h324CapsComponentTags);
+const asn::sequenceDescriptor h324Caps::descriptor = asn::sequenceDescriptor::make(h324CapsComponents, 1, 0x1u, true, h324CapsComponentTags);
 h324Caps::h324Caps(const h324Caps& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -834,7 +834,7 @@ static const asn::componentEntry voiceCapsComponents[] = {
     asn::additionComponent<&voiceCaps::supportedPrefixes>(offsetof(voiceCaps, supportedPrefixes), "SupportedPrefixes"),
 };
 static const asn::tagTriple voiceCapsComponentTags[] = {{0, 16, 1}, {0, 16, 0}, {0, 16, 0}};
-const asn::sequenceDescriptor voiceCaps::descriptor = asn::sequenceDescriptor::make(voiceCapsComponents, true, voiceCapsComponentTags);
+const asn::sequenceDescriptor voiceCaps::descriptor = asn::sequenceDescriptor::make(voiceCapsComponents, 1, 0x1u, true, voiceCapsComponentTags);
 voiceCaps::voiceCaps(const voiceCaps& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -857,7 +857,7 @@ static const asn::componentEntry t120OnlyCapsComponents[] = {
     asn::additionComponent<&t120OnlyCaps::supportedPrefixes>(offsetof(t120OnlyCaps, supportedPrefixes), "SupportedPrefixes"),
 };
 static const asn::tagTriple t120OnlyCapsComponentTags[] = {{0, 16, 1}, {0, 16, 0}, {0, 16, 0}};
-const asn::sequenceDescriptor t120OnlyCaps::descriptor = asn::sequenceDescriptor::make(t120OnlyCapsComponents, true, t120OnlyCapsComponentTags);
+const asn::sequenceDescriptor t120OnlyCaps::descriptor = asn::sequenceDescriptor::make(t120OnlyCapsComponents, 1, 0x1u, true, t120OnlyCapsComponentTags);
 t120OnlyCaps::t120OnlyCaps(const t120OnlyCaps& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -879,7 +879,7 @@ static const asn::componentEntry supportedPrefixComponents[] = {
     asn::mandatoryComponent<&supportedPrefix::prefix>(offsetof(supportedPrefix, prefix), "Prefix"),
 };
 static const asn::tagTriple supportedPrefixComponentTags[] = {{0, 16, 1}, {0, 0, 0}};
-const asn::sequenceDescriptor supportedPrefix::descriptor = asn::sequenceDescriptor::make(supportedPrefixComponents, true, supportedPrefixComponentTags);
+const asn::sequenceDescriptor supportedPrefix::descriptor = asn::sequenceDescriptor::make(supportedPrefixComponents, 2, 0x1u, true, supportedPrefixComponentTags);
 supportedPrefix::supportedPrefix(const supportedPrefix& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -902,7 +902,7 @@ static const asn::componentEntry nonStandardProtocolComponents[] = {
     asn::mandatoryComponent<&nonStandardProtocol::supportedPrefixes>(offsetof(nonStandardProtocol, supportedPrefixes), "SupportedPrefixes"),
 };
 static const asn::tagTriple nonStandardProtocolComponentTags[] = {{0, 16, 1}, {0, 16, 0}, {0, 16, 0}};
-const asn::sequenceDescriptor nonStandardProtocol::descriptor = asn::sequenceDescriptor::make(nonStandardProtocolComponents, true, nonStandardProtocolComponentTags);
+const asn::sequenceDescriptor nonStandardProtocol::descriptor = asn::sequenceDescriptor::make(nonStandardProtocolComponents, 3, 0x3u, true, nonStandardProtocolComponentTags);
 nonStandardProtocol::nonStandardProtocol(const nonStandardProtocol& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -927,7 +927,7 @@ static const asn::componentEntry t38FaxAnnexbOnlyCapsComponents[] = {
     asn::mandatoryComponent<&t38FaxAnnexbOnlyCaps::t38FaxProfile>(offsetof(t38FaxAnnexbOnlyCaps, t38FaxProfile), "T38FaxProfile"),
 };
 static const asn::tagTriple t38FaxAnnexbOnlyCapsComponentTags[] = {{0, 16, 1}, {0, 16, 0}, {0, 16, 0}, {0, 0, 0}, {0, 16, 1}};
-const asn::sequenceDescriptor t38FaxAnnexbOnlyCaps::descriptor = asn::sequenceDescriptor::make(t38FaxAnnexbOnlyCapsComponents, true, t38FaxAnnexbOnlyCapsComponentTags);
+const asn::sequenceDescriptor t38FaxAnnexbOnlyCaps::descriptor = asn::sequenceDescriptor::make(t38FaxAnnexbOnlyCapsComponents, 5, 0x3u, true, t38FaxAnnexbOnlyCapsComponentTags);
 t38FaxAnnexbOnlyCaps::t38FaxAnnexbOnlyCaps(const t38FaxAnnexbOnlyCaps& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -950,7 +950,7 @@ static const asn::componentEntry dataRateComponents[] = {
     asn::optionalComponent<&dataRate::channelMultiplier>(offsetof(dataRate, channelMultiplier), "ChannelMultiplier"),
 };
 static const asn::tagTriple dataRateComponentTags[] = {{0, 16, 1}, {0, 2, 0}, {0, 2, 0}};
-const asn::sequenceDescriptor dataRate::descriptor = asn::sequenceDescriptor::make(dataRateComponents, true, dataRateComponentTags);
+const asn::sequenceDescriptor dataRate::descriptor = asn::sequenceDescriptor::make(dataRateComponents, 3, 0x5u, true, dataRateComponentTags);
 dataRate::dataRate(const dataRate& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -981,7 +981,7 @@ static const asn::componentEntry tunnelledProtocolComponents[] = {
     asn::optionalComponent<&tunnelledProtocol::subIdentifier>(offsetof(tunnelledProtocol, subIdentifier), "SubIdentifier"),
 };
 static const asn::tagTriple tunnelledProtocolComponentTags[] = {{0, 0, 0}, {0, 22, 0}};
-const asn::sequenceDescriptor tunnelledProtocol::descriptor = asn::sequenceDescriptor::make(tunnelledProtocolComponents, true, tunnelledProtocolComponentTags);
+const asn::sequenceDescriptor tunnelledProtocol::descriptor = asn::sequenceDescriptor::make(tunnelledProtocolComponents, 2, 0x2u, true, tunnelledProtocolComponentTags);
 tunnelledProtocol::tunnelledProtocol(const tunnelledProtocol& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1003,7 +1003,7 @@ static const asn::componentEntry tunnelledProtocolAlternateIdentifierComponents[
     asn::optionalComponent<&tunnelledProtocolAlternateIdentifier::protocolVariant>(offsetof(tunnelledProtocolAlternateIdentifier, protocolVariant), "ProtocolVariant"),
 };
 static const asn::tagTriple tunnelledProtocolAlternateIdentifierComponentTags[] = {{0, 22, 0}, {0, 22, 0}};
-const asn::sequenceDescriptor tunnelledProtocolAlternateIdentifier::descriptor = asn::sequenceDescriptor::make(tunnelledProtocolAlternateIdentifierComponents, true, tunnelledProtocolAlternateIdentifierComponentTags);
+const asn::sequenceDescriptor tunnelledProtocolAlternateIdentifier::descriptor = asn::sequenceDescriptor::make(tunnelledProtocolAlternateIdentifierComponents, 2, 0x2u, true, tunnelledProtocolAlternateIdentifierComponentTags);
 tunnelledProtocolAlternateIdentifier::tunnelledProtocolAlternateIdentifier(const tunnelledProtocolAlternateIdentifier& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1025,7 +1025,7 @@ static const asn::componentEntry q954DetailsComponents[] = {
     asn::mandatoryComponent<&q954Details::threePartyService>(offsetof(q954Details, threePartyService), "ThreePartyService"),
 };
 static const asn::tagTriple q954DetailsComponentTags[] = {{0, 1, 0}, {0, 1, 0}};
-const asn::sequenceDescriptor q954Details::descriptor = asn::sequenceDescriptor::make(q954DetailsComponents, true, q954DetailsComponentTags);
+const asn::sequenceDescriptor q954Details::descriptor = asn::sequenceDescriptor::make(q954DetailsComponents, 2, 0x0u, true, q954DetailsComponentTags);
 q954Details::q954Details(const q954Details& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1053,7 +1053,7 @@ static const asn::componentEntry qseriesOptionsComponents[] = {
     asn::mandatoryComponent<&qseriesOptions::q954Info>(offsetof(qseriesOptions, q954Info), "Q954Info"),
 };
 static const asn::tagTriple qseriesOptionsComponentTags[] = {{0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 16, 1}};
-const asn::sequenceDescriptor qseriesOptions::descriptor = asn::sequenceDescriptor::make(qseriesOptionsComponents, true, qseriesOptionsComponentTags);
+const asn::sequenceDescriptor qseriesOptions::descriptor = asn::sequenceDescriptor::make(qseriesOptionsComponents, 8, 0x0u, true, qseriesOptionsComponentTags);
 qseriesOptions::qseriesOptions(const qseriesOptions& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1075,7 +1075,7 @@ static const asn::componentEntry callCapacityComponents[] = {
     asn::optionalComponent<&callCapacity::currentCallCapacity>(offsetof(callCapacity, currentCallCapacity), "CurrentCallCapacity"),
 };
 static const asn::tagTriple callCapacityComponentTags[] = {{0, 16, 1}, {0, 16, 1}};
-const asn::sequenceDescriptor callCapacity::descriptor = asn::sequenceDescriptor::make(callCapacityComponents, true, callCapacityComponentTags);
+const asn::sequenceDescriptor callCapacity::descriptor = asn::sequenceDescriptor::make(callCapacityComponents, 2, 0x3u, true, callCapacityComponentTags);
 callCapacity::callCapacity(const callCapacity& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1106,7 +1106,7 @@ static const asn::componentEntry callCapacityInfoComponents[] = {
     asn::optionalComponent<&callCapacityInfo::mcuCallsAvailable>(offsetof(callCapacityInfo, mcuCallsAvailable), "McuCallsAvailable"),
 };
 static const asn::tagTriple callCapacityInfoComponentTags[] = {{0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}};
-const asn::sequenceDescriptor callCapacityInfo::descriptor = asn::sequenceDescriptor::make(callCapacityInfoComponents, true, callCapacityInfoComponentTags);
+const asn::sequenceDescriptor callCapacityInfo::descriptor = asn::sequenceDescriptor::make(callCapacityInfoComponents, 11, 0x7FFu, true, callCapacityInfoComponentTags);
 callCapacityInfo::callCapacityInfo(const callCapacityInfo& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1128,7 +1128,7 @@ static const asn::componentEntry callsAvailableComponents[] = {
     asn::optionalComponent<&callsAvailable::group>(offsetof(callsAvailable, group), "Group"),
 };
 static const asn::tagTriple callsAvailableComponentTags[] = {{0, 2, 0}, {0, 22, 0}};
-const asn::sequenceDescriptor callsAvailable::descriptor = asn::sequenceDescriptor::make(callsAvailableComponents, true, callsAvailableComponentTags);
+const asn::sequenceDescriptor callsAvailable::descriptor = asn::sequenceDescriptor::make(callsAvailableComponents, 2, 0x2u, true, callsAvailableComponentTags);
 callsAvailable::callsAvailable(const callsAvailable& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1151,7 +1151,7 @@ static const asn::componentEntry circuitInfoComponents[] = {
     asn::optionalComponent<&circuitInfo::genericData>(offsetof(circuitInfo, genericData), "GenericData"),
 };
 static const asn::tagTriple circuitInfoComponentTags[] = {{0, 16, 1}, {0, 16, 1}, {0, 16, 0}};
-const asn::sequenceDescriptor circuitInfo::descriptor = asn::sequenceDescriptor::make(circuitInfoComponents, true, circuitInfoComponentTags);
+const asn::sequenceDescriptor circuitInfo::descriptor = asn::sequenceDescriptor::make(circuitInfoComponents, 3, 0x7u, true, circuitInfoComponentTags);
 circuitInfo::circuitInfo(const circuitInfo& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1173,7 +1173,7 @@ static const asn::componentEntry circuitIdentifierComponents[] = {
     asn::optionalComponent<&circuitIdentifier::group>(offsetof(circuitIdentifier, group), "Group"),
 };
 static const asn::tagTriple circuitIdentifierComponentTags[] = {{0, 16, 1}, {0, 16, 1}};
-const asn::sequenceDescriptor circuitIdentifier::descriptor = asn::sequenceDescriptor::make(circuitIdentifierComponents, true, circuitIdentifierComponentTags);
+const asn::sequenceDescriptor circuitIdentifier::descriptor = asn::sequenceDescriptor::make(circuitIdentifierComponents, 2, 0x3u, true, circuitIdentifierComponentTags);
 circuitIdentifier::circuitIdentifier(const circuitIdentifier& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1195,7 +1195,7 @@ static const asn::componentEntry cicInfoComponents[] = {
     asn::mandatoryComponent<&cicInfo::pointCode>(offsetof(cicInfo, pointCode), "PointCode"),
 };
 static const asn::tagTriple cicInfoComponentTags[] = {{0, 16, 0}, {0, 4, 0}};
-const asn::sequenceDescriptor cicInfo::descriptor = asn::sequenceDescriptor::make(cicInfoComponents, true, cicInfoComponentTags);
+const asn::sequenceDescriptor cicInfo::descriptor = asn::sequenceDescriptor::make(cicInfoComponents, 2, 0x0u, true, cicInfoComponentTags);
 cicInfo::cicInfo(const cicInfo& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1217,7 +1217,7 @@ static const asn::componentEntry groupIDComponents[] = {
     asn::mandatoryComponent<&groupID::group>(offsetof(groupID, group), "Group"),
 };
 static const asn::tagTriple groupIDComponentTags[] = {{0, 16, 0}, {0, 22, 0}};
-const asn::sequenceDescriptor groupID::descriptor = asn::sequenceDescriptor::make(groupIDComponents, true, groupIDComponentTags);
+const asn::sequenceDescriptor groupID::descriptor = asn::sequenceDescriptor::make(groupIDComponents, 2, 0x1u, true, groupIDComponentTags);
 groupID::groupID(const groupID& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1250,7 +1250,7 @@ static const asn::componentEntry serviceControlSessionComponents[] = {
     asn::mandatoryComponent<&serviceControlSession::reason>(offsetof(serviceControlSession, reason), "Reason"),
 };
 static const asn::tagTriple serviceControlSessionComponentTags[] = {{0, 2, 0}, {0, 0, 0}, {0, 0, 0}};
-const asn::sequenceDescriptor serviceControlSession::descriptor = asn::sequenceDescriptor::make(serviceControlSessionComponents, true, serviceControlSessionComponentTags);
+const asn::sequenceDescriptor serviceControlSession::descriptor = asn::sequenceDescriptor::make(serviceControlSessionComponents, 3, 0x2u, true, serviceControlSessionComponentTags);
 serviceControlSession::serviceControlSession(const serviceControlSession& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1304,7 +1304,7 @@ static const asn::componentEntry callCreditServiceControlComponents[] = {
     asn::optionalComponent<&callCreditServiceControl::callStartingPoint>(offsetof(callCreditServiceControl, callStartingPoint), "CallStartingPoint"),
 };
 static const asn::tagTriple callCreditServiceControlComponentTags[] = {{0, 30, 0}, {0, 0, 0}, {0, 2, 0}, {0, 1, 0}, {0, 0, 0}};
-const asn::sequenceDescriptor callCreditServiceControl::descriptor = asn::sequenceDescriptor::make(callCreditServiceControlComponents, true, callCreditServiceControlComponentTags);
+const asn::sequenceDescriptor callCreditServiceControl::descriptor = asn::sequenceDescriptor::make(callCreditServiceControlComponents, 5, 0x1Fu, true, callCreditServiceControlComponentTags);
 callCreditServiceControl::callCreditServiceControl(const callCreditServiceControl& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1327,7 +1327,7 @@ static const asn::componentEntry cryptoH323Token_cryptoEPPwdHash_sequenceCompone
     asn::mandatoryComponent<&cryptoH323Token::cryptoEPPwdHash_sequence::token>(offsetof(cryptoH323Token::cryptoEPPwdHash_sequence, token), "Token"),
 };
 static const asn::tagTriple cryptoH323Token_cryptoEPPwdHash_sequenceComponentTags[] = {{0, 0, 0}, {0, 2, 0}, {0, 16, 1}};
-const asn::sequenceDescriptor cryptoH323Token::cryptoEPPwdHash_sequence::descriptor = asn::sequenceDescriptor::make(cryptoH323Token_cryptoEPPwdHash_sequenceComponents, false, cryptoH323Token_cryptoEPPwdHash_sequenceComponentTags);
+const asn::sequenceDescriptor cryptoH323Token::cryptoEPPwdHash_sequence::descriptor = asn::sequenceDescriptor::make(cryptoH323Token_cryptoEPPwdHash_sequenceComponents, 3, 0x0u, false, cryptoH323Token_cryptoEPPwdHash_sequenceComponentTags);
 cryptoH323Token::cryptoEPPwdHash_sequence::cryptoEPPwdHash_sequence(const cryptoEPPwdHash_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1350,7 +1350,7 @@ static const asn::componentEntry cryptoH323Token_cryptoGKPwdHash_sequenceCompone
     asn::mandatoryComponent<&cryptoH323Token::cryptoGKPwdHash_sequence::token>(offsetof(cryptoH323Token::cryptoGKPwdHash_sequence, token), "Token"),
 };
 static const asn::tagTriple cryptoH323Token_cryptoGKPwdHash_sequenceComponentTags[] = {{0, 30, 0}, {0, 2, 0}, {0, 16, 1}};
-const asn::sequenceDescriptor cryptoH323Token::cryptoGKPwdHash_sequence::descriptor = asn::sequenceDescriptor::make(cryptoH323Token_cryptoGKPwdHash_sequenceComponents, false, cryptoH323Token_cryptoGKPwdHash_sequenceComponentTags);
+const asn::sequenceDescriptor cryptoH323Token::cryptoGKPwdHash_sequence::descriptor = asn::sequenceDescriptor::make(cryptoH323Token_cryptoGKPwdHash_sequenceComponents, 3, 0x0u, false, cryptoH323Token_cryptoGKPwdHash_sequenceComponentTags);
 cryptoH323Token::cryptoGKPwdHash_sequence::cryptoGKPwdHash_sequence(const cryptoGKPwdHash_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1389,7 +1389,7 @@ static const asn::componentEntry alternateGKComponents[] = {
     asn::mandatoryComponent<&alternateGK::priority>(offsetof(alternateGK, priority), "Priority"),
 };
 static const asn::tagTriple alternateGKComponentTags[] = {{0, 0, 0}, {0, 30, 0}, {0, 1, 0}, {0, 2, 0}};
-const asn::sequenceDescriptor alternateGK::descriptor = asn::sequenceDescriptor::make(alternateGKComponents, true, alternateGKComponentTags);
+const asn::sequenceDescriptor alternateGK::descriptor = asn::sequenceDescriptor::make(alternateGKComponents, 4, 0x2u, true, alternateGKComponentTags);
 alternateGK::alternateGK(const alternateGK& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1411,7 +1411,7 @@ static const asn::componentEntry altGKInfoComponents[] = {
     asn::mandatoryComponent<&altGKInfo::altGKisPermanent>(offsetof(altGKInfo, altGKisPermanent), "AltGKisPermanent"),
 };
 static const asn::tagTriple altGKInfoComponentTags[] = {{0, 16, 0}, {0, 1, 0}};
-const asn::sequenceDescriptor altGKInfo::descriptor = asn::sequenceDescriptor::make(altGKInfoComponents, true, altGKInfoComponentTags);
+const asn::sequenceDescriptor altGKInfo::descriptor = asn::sequenceDescriptor::make(altGKInfoComponents, 2, 0x0u, true, altGKInfoComponentTags);
 altGKInfo::altGKInfo(const altGKInfo& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1442,7 +1442,7 @@ static const asn::componentEntry endpointComponents[] = {
     asn::additionComponent<&endpoint::alternateTransportAddresses>(offsetof(endpoint, alternateTransportAddresses), "AlternateTransportAddresses"),
 };
 static const asn::tagTriple endpointComponentTags[] = {{0, 16, 1}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}, {0, 2, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}};
-const asn::sequenceDescriptor endpoint::descriptor = asn::sequenceDescriptor::make(endpointComponents, true, endpointComponentTags);
+const asn::sequenceDescriptor endpoint::descriptor = asn::sequenceDescriptor::make(endpointComponents, 10, 0x3FFu, true, endpointComponentTags);
 endpoint::endpoint(const endpoint& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1463,7 +1463,7 @@ static const asn::componentEntry alternateTransportAddressesComponents[] = {
     asn::optionalComponent<&alternateTransportAddresses::annexE>(offsetof(alternateTransportAddresses, annexE), "AnnexE"),
 };
 static const asn::tagTriple alternateTransportAddressesComponentTags[] = {{0, 16, 0}};
-const asn::sequenceDescriptor alternateTransportAddresses::descriptor = asn::sequenceDescriptor::make(alternateTransportAddressesComponents, true, alternateTransportAddressesComponentTags);
+const asn::sequenceDescriptor alternateTransportAddresses::descriptor = asn::sequenceDescriptor::make(alternateTransportAddressesComponents, 1, 0x1u, true, alternateTransportAddressesComponentTags);
 alternateTransportAddresses::alternateTransportAddresses(const alternateTransportAddresses& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1494,7 +1494,7 @@ static const asn::componentEntry addressPattern_range_sequenceComponents[] = {
     asn::mandatoryComponent<&addressPattern::range_sequence::endOfRange>(offsetof(addressPattern::range_sequence, endOfRange), "EndOfRange"),
 };
 static const asn::tagTriple addressPattern_range_sequenceComponentTags[] = {{0, 0, 0}, {0, 0, 0}};
-const asn::sequenceDescriptor addressPattern::range_sequence::descriptor = asn::sequenceDescriptor::make(addressPattern_range_sequenceComponents, false, addressPattern_range_sequenceComponentTags);
+const asn::sequenceDescriptor addressPattern::range_sequence::descriptor = asn::sequenceDescriptor::make(addressPattern_range_sequenceComponents, 2, 0x0u, false, addressPattern_range_sequenceComponentTags);
 addressPattern::range_sequence::range_sequence(const range_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1555,7 +1555,7 @@ static const asn::componentEntry uUIEsRequestedComponents[] = {
     asn::additionComponent<&uUIEsRequested::notify>(offsetof(uUIEsRequested, notify), "Notify"),
 };
 static const asn::tagTriple uUIEsRequestedComponentTags[] = {{0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}};
-const asn::sequenceDescriptor uUIEsRequested::descriptor = asn::sequenceDescriptor::make(uUIEsRequestedComponents, true, uUIEsRequestedComponentTags);
+const asn::sequenceDescriptor uUIEsRequested::descriptor = asn::sequenceDescriptor::make(uUIEsRequestedComponents, 9, 0x0u, true, uUIEsRequestedComponentTags);
 uUIEsRequested::uUIEsRequested(const uUIEsRequested& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1577,7 +1577,7 @@ static const asn::componentEntry transportChannelInfoComponents[] = {
     asn::optionalComponent<&transportChannelInfo::recvAddress>(offsetof(transportChannelInfo, recvAddress), "RecvAddress"),
 };
 static const asn::tagTriple transportChannelInfoComponentTags[] = {{0, 0, 0}, {0, 0, 0}};
-const asn::sequenceDescriptor transportChannelInfo::descriptor = asn::sequenceDescriptor::make(transportChannelInfoComponents, true, transportChannelInfoComponentTags);
+const asn::sequenceDescriptor transportChannelInfo::descriptor = asn::sequenceDescriptor::make(transportChannelInfoComponents, 2, 0x3u, true, transportChannelInfoComponentTags);
 transportChannelInfo::transportChannelInfo(const transportChannelInfo& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1605,7 +1605,7 @@ static const asn::componentEntry rTPSessionComponents[] = {
     asn::additionComponent<&rTPSession::bandwidth>(offsetof(rTPSession, bandwidth), "Bandwidth"),
 };
 static const asn::tagTriple rTPSessionComponentTags[] = {{0, 16, 1}, {0, 16, 1}, {0, 19, 0}, {0, 2, 0}, {0, 2, 0}, {0, 16, 0}, {0, 5, 0}, {0, 2, 0}};
-const asn::sequenceDescriptor rTPSession::descriptor = asn::sequenceDescriptor::make(rTPSessionComponents, true, rTPSessionComponentTags);
+const asn::sequenceDescriptor rTPSession::descriptor = asn::sequenceDescriptor::make(rTPSessionComponents, 6, 0x0u, true, rTPSessionComponentTags);
 rTPSession::rTPSession(const rTPSession& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1627,7 +1627,7 @@ static const asn::componentEntry icvComponents[] = {
     asn::mandatoryComponent<&icv::icv_>(offsetof(icv, icv_), "Icv"),
 };
 static const asn::tagTriple icvComponentTags[] = {{0, 6, 0}, {0, 3, 0}};
-const asn::sequenceDescriptor icv::descriptor = asn::sequenceDescriptor::make(icvComponents, false, icvComponentTags);
+const asn::sequenceDescriptor icv::descriptor = asn::sequenceDescriptor::make(icvComponents, 2, 0x0u, false, icvComponentTags);
 icv::icv(const icv& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1682,7 +1682,7 @@ static const asn::componentEntry rasUsageInfoTypesComponents[] = {
     asn::optionalComponent<&rasUsageInfoTypes::terminationCause>(offsetof(rasUsageInfoTypes, terminationCause), "TerminationCause"),
 };
 static const asn::tagTriple rasUsageInfoTypesComponentTags[] = {{0, 16, 0}, {0, 5, 0}, {0, 5, 0}, {0, 5, 0}};
-const asn::sequenceDescriptor rasUsageInfoTypes::descriptor = asn::sequenceDescriptor::make(rasUsageInfoTypesComponents, true, rasUsageInfoTypesComponentTags);
+const asn::sequenceDescriptor rasUsageInfoTypes::descriptor = asn::sequenceDescriptor::make(rasUsageInfoTypesComponents, 4, 0xEu, true, rasUsageInfoTypesComponentTags);
 rasUsageInfoTypes::rasUsageInfoTypes(const rasUsageInfoTypes& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1706,7 +1706,7 @@ static const asn::componentEntry rasUsageInformationComponents[] = {
     asn::optionalComponent<&rasUsageInformation::endTime>(offsetof(rasUsageInformation, endTime), "EndTime"),
 };
 static const asn::tagTriple rasUsageInformationComponentTags[] = {{0, 16, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}};
-const asn::sequenceDescriptor rasUsageInformation::descriptor = asn::sequenceDescriptor::make(rasUsageInformationComponents, true, rasUsageInformationComponentTags);
+const asn::sequenceDescriptor rasUsageInformation::descriptor = asn::sequenceDescriptor::make(rasUsageInformationComponents, 4, 0xEu, true, rasUsageInformationComponentTags);
 rasUsageInformation::rasUsageInformation(const rasUsageInformation& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1729,7 +1729,7 @@ static const asn::componentEntry rasUsageSpecification_when_sequenceComponents[]
     asn::optionalComponent<&rasUsageSpecification::when_sequence::inIrr>(offsetof(rasUsageSpecification::when_sequence, inIrr), "InIrr"),
 };
 static const asn::tagTriple rasUsageSpecification_when_sequenceComponentTags[] = {{0, 5, 0}, {0, 5, 0}, {0, 5, 0}};
-const asn::sequenceDescriptor rasUsageSpecification::when_sequence::descriptor = asn::sequenceDescriptor::make(rasUsageSpecification_when_sequenceComponents, true, rasUsageSpecification_when_sequenceComponentTags);
+const asn::sequenceDescriptor rasUsageSpecification::when_sequence::descriptor = asn::sequenceDescriptor::make(rasUsageSpecification_when_sequenceComponents, 3, 0x7u, true, rasUsageSpecification_when_sequenceComponentTags);
 rasUsageSpecification::when_sequence::when_sequence(const when_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1751,7 +1751,7 @@ static const asn::componentEntry rasUsageSpecification_callStartingPoint_sequenc
     asn::optionalComponent<&rasUsageSpecification::callStartingPoint_sequence::connect>(offsetof(rasUsageSpecification::callStartingPoint_sequence, connect), "Connect"),
 };
 static const asn::tagTriple rasUsageSpecification_callStartingPoint_sequenceComponentTags[] = {{0, 5, 0}, {0, 5, 0}};
-const asn::sequenceDescriptor rasUsageSpecification::callStartingPoint_sequence::descriptor = asn::sequenceDescriptor::make(rasUsageSpecification_callStartingPoint_sequenceComponents, true, rasUsageSpecification_callStartingPoint_sequenceComponentTags);
+const asn::sequenceDescriptor rasUsageSpecification::callStartingPoint_sequence::descriptor = asn::sequenceDescriptor::make(rasUsageSpecification_callStartingPoint_sequenceComponents, 2, 0x3u, true, rasUsageSpecification_callStartingPoint_sequenceComponentTags);
 rasUsageSpecification::callStartingPoint_sequence::callStartingPoint_sequence(const callStartingPoint_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1774,7 +1774,7 @@ static const asn::componentEntry rasUsageSpecificationComponents[] = {
     asn::mandatoryComponent<&rasUsageSpecification::required>(offsetof(rasUsageSpecification, required), "Required"),
 };
 static const asn::tagTriple rasUsageSpecificationComponentTags[] = {{0, 16, 1}, {0, 16, 1}, {0, 16, 1}};
-const asn::sequenceDescriptor rasUsageSpecification::descriptor = asn::sequenceDescriptor::make(rasUsageSpecificationComponents, true, rasUsageSpecificationComponentTags);
+const asn::sequenceDescriptor rasUsageSpecification::descriptor = asn::sequenceDescriptor::make(rasUsageSpecificationComponents, 3, 0x2u, true, rasUsageSpecificationComponentTags);
 rasUsageSpecification::rasUsageSpecification(const rasUsageSpecification& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1796,7 +1796,7 @@ static const asn::componentEntry callCreditCapabilityComponents[] = {
     asn::optionalComponent<&callCreditCapability::canEnforceDurationLimit>(offsetof(callCreditCapability, canEnforceDurationLimit), "CanEnforceDurationLimit"),
 };
 static const asn::tagTriple callCreditCapabilityComponentTags[] = {{0, 1, 0}, {0, 1, 0}};
-const asn::sequenceDescriptor callCreditCapability::descriptor = asn::sequenceDescriptor::make(callCreditCapabilityComponents, true, callCreditCapabilityComponentTags);
+const asn::sequenceDescriptor callCreditCapability::descriptor = asn::sequenceDescriptor::make(callCreditCapabilityComponents, 2, 0x3u, true, callCreditCapabilityComponentTags);
 callCreditCapability::callCreditCapability(const callCreditCapability& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1817,7 +1817,7 @@ static const asn::componentEntry capacityReportingCapabilityComponents[] = {
     asn::mandatoryComponent<&capacityReportingCapability::canReportCallCapacity>(offsetof(capacityReportingCapability, canReportCallCapacity), "CanReportCallCapacity"),
 };
 static const asn::tagTriple capacityReportingCapabilityComponentTags[] = {{0, 1, 0}};
-const asn::sequenceDescriptor capacityReportingCapability::descriptor = asn::sequenceDescriptor::make(capacityReportingCapabilityComponents, true, capacityReportingCapabilityComponentTags);
+const asn::sequenceDescriptor capacityReportingCapability::descriptor = asn::sequenceDescriptor::make(capacityReportingCapabilityComponents, 1, 0x0u, true, capacityReportingCapabilityComponentTags);
 capacityReportingCapability::capacityReportingCapability(const capacityReportingCapability& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1839,7 +1839,7 @@ static const asn::componentEntry capacityReportingSpecification_when_sequenceCom
     asn::optionalComponent<&capacityReportingSpecification::when_sequence::callEnd>(offsetof(capacityReportingSpecification::when_sequence, callEnd), "CallEnd"),
 };
 static const asn::tagTriple capacityReportingSpecification_when_sequenceComponentTags[] = {{0, 5, 0}, {0, 5, 0}};
-const asn::sequenceDescriptor capacityReportingSpecification::when_sequence::descriptor = asn::sequenceDescriptor::make(capacityReportingSpecification_when_sequenceComponents, true, capacityReportingSpecification_when_sequenceComponentTags);
+const asn::sequenceDescriptor capacityReportingSpecification::when_sequence::descriptor = asn::sequenceDescriptor::make(capacityReportingSpecification_when_sequenceComponents, 2, 0x3u, true, capacityReportingSpecification_when_sequenceComponentTags);
 capacityReportingSpecification::when_sequence::when_sequence(const when_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1860,7 +1860,7 @@ static const asn::componentEntry capacityReportingSpecificationComponents[] = {
     asn::mandatoryComponent<&capacityReportingSpecification::when>(offsetof(capacityReportingSpecification, when), "When"),
 };
 static const asn::tagTriple capacityReportingSpecificationComponentTags[] = {{0, 16, 1}};
-const asn::sequenceDescriptor capacityReportingSpecification::descriptor = asn::sequenceDescriptor::make(capacityReportingSpecificationComponents, true, capacityReportingSpecificationComponentTags);
+const asn::sequenceDescriptor capacityReportingSpecification::descriptor = asn::sequenceDescriptor::make(capacityReportingSpecificationComponents, 1, 0x0u, true, capacityReportingSpecificationComponentTags);
 capacityReportingSpecification::capacityReportingSpecification(const capacityReportingSpecification& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1898,7 +1898,7 @@ static const asn::componentEntry bandwidthRequestComponents[] = {
     asn::additionComponent<&bandwidthRequest::genericData>(offsetof(bandwidthRequest, genericData), "GenericData"),
 };
 static const asn::tagTriple bandwidthRequestComponentTags[] = {{0, 2, 0}, {0, 30, 0}, {0, 4, 0}, {0, 2, 0}, {0, 0, 0}, {0, 2, 0}, {0, 16, 1}, {0, 16, 1}, {0, 30, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}, {0, 1, 0}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}};
-const asn::sequenceDescriptor bandwidthRequest::descriptor = asn::sequenceDescriptor::make(bandwidthRequestComponents, true, bandwidthRequestComponentTags);
+const asn::sequenceDescriptor bandwidthRequest::descriptor = asn::sequenceDescriptor::make(bandwidthRequestComponents, 7, 0x50u, true, bandwidthRequestComponentTags);
 bandwidthRequest::bandwidthRequest(const bandwidthRequest& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1922,7 +1922,7 @@ static const asn::componentEntry bandwidthDetailsComponents[] = {
     asn::mandatoryComponent<&bandwidthDetails::rtcpAddresses>(offsetof(bandwidthDetails, rtcpAddresses), "RtcpAddresses"),
 };
 static const asn::tagTriple bandwidthDetailsComponentTags[] = {{0, 1, 0}, {0, 1, 0}, {0, 2, 0}, {0, 16, 1}};
-const asn::sequenceDescriptor bandwidthDetails::descriptor = asn::sequenceDescriptor::make(bandwidthDetailsComponents, true, bandwidthDetailsComponentTags);
+const asn::sequenceDescriptor bandwidthDetails::descriptor = asn::sequenceDescriptor::make(bandwidthDetailsComponents, 4, 0x0u, true, bandwidthDetailsComponentTags);
 bandwidthDetails::bandwidthDetails(const bandwidthDetails& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1950,7 +1950,7 @@ static const asn::componentEntry bandwidthConfirmComponents[] = {
     asn::additionComponent<&bandwidthConfirm::genericData>(offsetof(bandwidthConfirm, genericData), "GenericData"),
 };
 static const asn::tagTriple bandwidthConfirmComponentTags[] = {{0, 2, 0}, {0, 2, 0}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}, {0, 16, 1}, {0, 16, 0}};
-const asn::sequenceDescriptor bandwidthConfirm::descriptor = asn::sequenceDescriptor::make(bandwidthConfirmComponents, true, bandwidthConfirmComponentTags);
+const asn::sequenceDescriptor bandwidthConfirm::descriptor = asn::sequenceDescriptor::make(bandwidthConfirmComponents, 3, 0x4u, true, bandwidthConfirmComponentTags);
 bandwidthConfirm::bandwidthConfirm(const bandwidthConfirm& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1993,7 +1993,7 @@ static const asn::componentEntry bandwidthRejectComponents[] = {
     asn::additionComponent<&bandwidthReject::genericData>(offsetof(bandwidthReject, genericData), "GenericData"),
 };
 static const asn::tagTriple bandwidthRejectComponentTags[] = {{0, 2, 0}, {0, 0, 0}, {0, 2, 0}, {0, 16, 1}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}, {0, 16, 0}};
-const asn::sequenceDescriptor bandwidthReject::descriptor = asn::sequenceDescriptor::make(bandwidthRejectComponents, true, bandwidthRejectComponentTags);
+const asn::sequenceDescriptor bandwidthReject::descriptor = asn::sequenceDescriptor::make(bandwidthRejectComponents, 4, 0x8u, true, bandwidthRejectComponentTags);
 bandwidthReject::bandwidthReject(const bandwidthReject& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -2030,7 +2030,7 @@ static const asn::componentEntry locationRequestComponents[] = {
     asn::additionComponent<&locationRequest::circuitInfo>(offsetof(locationRequest, circuitInfo), "CircuitInfo"),
 };
 static const asn::tagTriple locationRequestComponentTags[] = {{0, 2, 0}, {0, 30, 0}, {0, 16, 0}, {0, 16, 1}, {0, 0, 0}, {0, 16, 0}, {0, 1, 0}, {0, 30, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}, {0, 16, 0}, {0, 16, 1}, {0, 16, 1}, {0, 16, 0}, {0, 2, 0}, {0, 16, 1}};
-const asn::sequenceDescriptor locationRequest::descriptor = asn::sequenceDescriptor::make(locationRequestComponents, true, locationRequestComponentTags);
+const asn::sequenceDescriptor locationRequest::descriptor = asn::sequenceDescriptor::make(locationRequestComponents, 5, 0xAu, true, locationRequestComponentTags);
 locationRequest::locationRequest(const locationRequest& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -2069,7 +2069,7 @@ static const asn::componentEntry locationConfirmComponents[] = {
     asn::additionComponent<&locationConfirm::serviceControl>(offsetof(locationConfirm, serviceControl), "ServiceControl"),
 };
 static const asn::tagTriple locationConfirmComponentTags[] = {{0, 2, 0}, {0, 0, 0}, {0, 0, 0}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}, {0, 16, 1}, {0, 16, 0}, {0, 1, 0}, {0, 16, 1}, {0, 16, 0}, {0, 16, 1}, {0, 16, 0}};
-const asn::sequenceDescriptor locationConfirm::descriptor = asn::sequenceDescriptor::make(locationConfirmComponents, true, locationConfirmComponentTags);
+const asn::sequenceDescriptor locationConfirm::descriptor = asn::sequenceDescriptor::make(locationConfirmComponents, 4, 0x8u, true, locationConfirmComponentTags);
 locationConfirm::locationConfirm(const locationConfirm& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -2118,7 +2118,7 @@ static const asn::componentEntry locationRejectComponents[] = {
     asn::additionComponent<&locationReject::serviceControl>(offsetof(locationReject, serviceControl), "ServiceControl"),
 };
 static const asn::tagTriple locationRejectComponentTags[] = {{0, 2, 0}, {0, 0, 0}, {0, 16, 1}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}};
-const asn::sequenceDescriptor locationReject::descriptor = asn::sequenceDescriptor::make(locationRejectComponents, true, locationRejectComponentTags);
+const asn::sequenceDescriptor locationReject::descriptor = asn::sequenceDescriptor::make(locationRejectComponents, 3, 0x4u, true, locationRejectComponentTags);
 locationReject::locationReject(const locationReject& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -2167,7 +2167,7 @@ static const asn::componentEntry disengageRequestComponents[] = {
     asn::additionComponent<&disengageRequest::genericData>(offsetof(disengageRequest, genericData), "GenericData"),
 };
 static const asn::tagTriple disengageRequestComponentTags[] = {{0, 2, 0}, {0, 30, 0}, {0, 4, 0}, {0, 2, 0}, {0, 0, 0}, {0, 16, 1}, {0, 16, 1}, {0, 30, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}, {0, 1, 0}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 0, 0}, {0, 16, 0}, {0, 16, 0}};
-const asn::sequenceDescriptor disengageRequest::descriptor = asn::sequenceDescriptor::make(disengageRequestComponents, true, disengageRequestComponentTags);
+const asn::sequenceDescriptor disengageRequest::descriptor = asn::sequenceDescriptor::make(disengageRequestComponents, 6, 0x20u, true, disengageRequestComponentTags);
 disengageRequest::disengageRequest(const disengageRequest& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -2205,7 +2205,7 @@ static const asn::componentEntry disengageConfirmComponents[] = {
     asn::additionComponent<&disengageConfirm::genericData>(offsetof(disengageConfirm, genericData), "GenericData"),
 };
 static const asn::tagTriple disengageConfirmComponentTags[] = {{0, 2, 0}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 0}};
-const asn::sequenceDescriptor disengageConfirm::descriptor = asn::sequenceDescriptor::make(disengageConfirmComponents, true, disengageConfirmComponentTags);
+const asn::sequenceDescriptor disengageConfirm::descriptor = asn::sequenceDescriptor::make(disengageConfirmComponents, 2, 0x2u, true, disengageConfirmComponentTags);
 disengageConfirm::disengageConfirm(const disengageConfirm& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -2243,7 +2243,7 @@ static const asn::componentEntry disengageRejectComponents[] = {
     asn::additionComponent<&disengageReject::genericData>(offsetof(disengageReject, genericData), "GenericData"),
 };
 static const asn::tagTriple disengageRejectComponentTags[] = {{0, 2, 0}, {0, 0, 0}, {0, 16, 1}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}, {0, 16, 0}};
-const asn::sequenceDescriptor disengageReject::descriptor = asn::sequenceDescriptor::make(disengageRejectComponents, true, disengageRejectComponentTags);
+const asn::sequenceDescriptor disengageReject::descriptor = asn::sequenceDescriptor::make(disengageRejectComponents, 3, 0x4u, true, disengageRejectComponentTags);
 disengageReject::disengageReject(const disengageReject& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -2278,7 +2278,7 @@ static const asn::componentEntry infoRequestComponents[] = {
     asn::additionComponent<&infoRequest::genericData>(offsetof(infoRequest, genericData), "GenericData"),
 };
 static const asn::tagTriple infoRequestComponentTags[] = {{0, 2, 0}, {0, 2, 0}, {0, 16, 1}, {0, 0, 0}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 5, 0}, {0, 2, 0}, {0, 5, 0}, {0, 16, 0}};
-const asn::sequenceDescriptor infoRequest::descriptor = asn::sequenceDescriptor::make(infoRequestComponents, true, infoRequestComponentTags);
+const asn::sequenceDescriptor infoRequest::descriptor = asn::sequenceDescriptor::make(infoRequestComponents, 4, 0xCu, true, infoRequestComponentTags);
 infoRequest::infoRequest(const infoRequest& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -2322,7 +2322,7 @@ static const asn::componentEntry h323_uu_pdu_tunnelledSignallingMessage_sequence
     asn::optionalComponent<&h323_uu_pdu::tunnelledSignallingMessage_sequence::nonStandardData>(offsetof(h323_uu_pdu::tunnelledSignallingMessage_sequence, nonStandardData), "NonStandardData"),
 };
 static const asn::tagTriple h323_uu_pdu_tunnelledSignallingMessage_sequenceComponentTags[] = {{0, 16, 1}, {0, 16, 0}, {0, 5, 0}, {0, 16, 1}};
-const asn::sequenceDescriptor h323_uu_pdu::tunnelledSignallingMessage_sequence::descriptor = asn::sequenceDescriptor::make(h323_uu_pdu_tunnelledSignallingMessage_sequenceComponents, true, h323_uu_pdu_tunnelledSignallingMessage_sequenceComponentTags);
+const asn::sequenceDescriptor h323_uu_pdu::tunnelledSignallingMessage_sequence::descriptor = asn::sequenceDescriptor::make(h323_uu_pdu_tunnelledSignallingMessage_sequenceComponents, 4, 0xCu, true, h323_uu_pdu_tunnelledSignallingMessage_sequenceComponentTags);
 h323_uu_pdu::tunnelledSignallingMessage_sequence::tunnelledSignallingMessage_sequence(const tunnelledSignallingMessage_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -2353,7 +2353,7 @@ static const asn::componentEntry h323_uu_pduComponents[] = {
     asn::additionComponent<&h323_uu_pdu::genericData>(offsetof(h323_uu_pdu, genericData), "GenericData"),
 };
 static const asn::tagTriple h323_uu_pduComponentTags[] = {{0, 0, 0}, {0, 16, 1}, {0, 16, 0}, {0, 1, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}, {0, 16, 1}, {0, 5, 0}, {0, 16, 1}, {0, 16, 0}};
-const asn::sequenceDescriptor h323_uu_pdu::descriptor = asn::sequenceDescriptor::make(h323_uu_pduComponents, true, h323_uu_pduComponentTags);
+const asn::sequenceDescriptor h323_uu_pdu::descriptor = asn::sequenceDescriptor::make(h323_uu_pduComponents, 2, 0x2u, true, h323_uu_pduComponentTags);
 h323_uu_pdu::h323_uu_pdu(const h323_uu_pdu& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -2375,7 +2375,7 @@ static const asn::componentEntry infoRequestResponse_perCallInfo_sequence_pdu_se
     asn::mandatoryComponent<&infoRequestResponse::perCallInfo_sequence::pdu_sequence::sent>(offsetof(infoRequestResponse::perCallInfo_sequence::pdu_sequence, sent), "Sent"),
 };
 static const asn::tagTriple infoRequestResponse_perCallInfo_sequence_pdu_sequenceComponentTags[] = {{0, 16, 1}, {0, 1, 0}};
-const asn::sequenceDescriptor infoRequestResponse::perCallInfo_sequence::pdu_sequence::descriptor = asn::sequenceDescriptor::make(infoRequestResponse_perCallInfo_sequence_pdu_sequenceComponents, false, infoRequestResponse_perCallInfo_sequence_pdu_sequenceComponentTags);
+const asn::sequenceDescriptor infoRequestResponse::perCallInfo_sequence::pdu_sequence::descriptor = asn::sequenceDescriptor::make(infoRequestResponse_perCallInfo_sequence_pdu_sequenceComponents, 2, 0x0u, false, infoRequestResponse_perCallInfo_sequence_pdu_sequenceComponentTags);
 infoRequestResponse::perCallInfo_sequence::pdu_sequence::pdu_sequence(const pdu_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -2415,7 +2415,7 @@ static const asn::componentEntry infoRequestResponse_perCallInfo_sequenceCompone
     asn::additionComponent<&infoRequestResponse::perCallInfo_sequence::circuitInfo>(offsetof(infoRequestResponse::perCallInfo_sequence, circuitInfo), "CircuitInfo"),
 };
 static const asn::tagTriple infoRequestResponse_perCallInfo_sequenceComponentTags[] = {{0, 16, 1}, {0, 2, 0}, {0, 4, 0}, {0, 1, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}, {0, 16, 1}, {0, 0, 0}, {0, 2, 0}, {0, 0, 0}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}};
-const asn::sequenceDescriptor infoRequestResponse::perCallInfo_sequence::descriptor = asn::sequenceDescriptor::make(infoRequestResponse_perCallInfo_sequenceComponents, true, infoRequestResponse_perCallInfo_sequenceComponentTags);
+const asn::sequenceDescriptor infoRequestResponse::perCallInfo_sequence::descriptor = asn::sequenceDescriptor::make(infoRequestResponse_perCallInfo_sequenceComponents, 12, 0x79u, true, infoRequestResponse_perCallInfo_sequenceComponentTags);
 infoRequestResponse::perCallInfo_sequence::perCallInfo_sequence(const perCallInfo_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -2451,7 +2451,7 @@ static const asn::componentEntry infoRequestResponseComponents[] = {
     asn::additionComponent<&infoRequestResponse::genericData>(offsetof(infoRequestResponse, genericData), "GenericData"),
 };
 static const asn::tagTriple infoRequestResponseComponentTags[] = {{0, 16, 1}, {0, 2, 0}, {0, 16, 1}, {0, 30, 0}, {0, 0, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}, {0, 1, 0}, {0, 16, 1}, {0, 0, 0}, {0, 1, 0}, {0, 16, 0}};
-const asn::sequenceDescriptor infoRequestResponse::descriptor = asn::sequenceDescriptor::make(infoRequestResponseComponents, true, infoRequestResponseComponentTags);
+const asn::sequenceDescriptor infoRequestResponse::descriptor = asn::sequenceDescriptor::make(infoRequestResponseComponents, 8, 0xC1u, true, infoRequestResponseComponentTags);
 infoRequestResponse::infoRequestResponse(const infoRequestResponse& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -2487,7 +2487,7 @@ static const asn::componentEntry infoRequestAckComponents[] = {
     asn::optionalComponent<&infoRequestAck::integrityCheckValue>(offsetof(infoRequestAck, integrityCheckValue), "IntegrityCheckValue"),
 };
 static const asn::tagTriple infoRequestAckComponentTags[] = {{0, 2, 0}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}};
-const asn::sequenceDescriptor infoRequestAck::descriptor = asn::sequenceDescriptor::make(infoRequestAckComponents, true, infoRequestAckComponentTags);
+const asn::sequenceDescriptor infoRequestAck::descriptor = asn::sequenceDescriptor::make(infoRequestAckComponents, 5, 0x1Eu, true, infoRequestAckComponentTags);
 infoRequestAck::infoRequestAck(const infoRequestAck& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -2524,7 +2524,7 @@ static const asn::componentEntry infoRequestNakComponents[] = {
     asn::optionalComponent<&infoRequestNak::integrityCheckValue>(offsetof(infoRequestNak, integrityCheckValue), "IntegrityCheckValue"),
 };
 static const asn::tagTriple infoRequestNakComponentTags[] = {{0, 2, 0}, {0, 16, 1}, {0, 0, 0}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}};
-const asn::sequenceDescriptor infoRequestNak::descriptor = asn::sequenceDescriptor::make(infoRequestNakComponents, true, infoRequestNakComponentTags);
+const asn::sequenceDescriptor infoRequestNak::descriptor = asn::sequenceDescriptor::make(infoRequestNakComponents, 7, 0x7Au, true, infoRequestNakComponentTags);
 infoRequestNak::infoRequestNak(const infoRequestNak& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -2551,7 +2551,7 @@ static const asn::componentEntry nonStandardMessageComponents[] = {
     asn::additionComponent<&nonStandardMessage::genericData>(offsetof(nonStandardMessage, genericData), "GenericData"),
 };
 static const asn::tagTriple nonStandardMessageComponentTags[] = {{0, 2, 0}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}, {0, 16, 1}, {0, 16, 0}};
-const asn::sequenceDescriptor nonStandardMessage::descriptor = asn::sequenceDescriptor::make(nonStandardMessageComponents, true, nonStandardMessageComponentTags);
+const asn::sequenceDescriptor nonStandardMessage::descriptor = asn::sequenceDescriptor::make(nonStandardMessageComponents, 2, 0x0u, true, nonStandardMessageComponentTags);
 nonStandardMessage::nonStandardMessage(const nonStandardMessage& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -2576,7 +2576,7 @@ static const asn::componentEntry unknownMessageResponseComponents[] = {
     asn::additionComponent<&unknownMessageResponse::messageNotUnderstood>(offsetof(unknownMessageResponse, messageNotUnderstood), "MessageNotUnderstood"),
 };
 static const asn::tagTriple unknownMessageResponseComponentTags[] = {{0, 2, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}, {0, 4, 0}};
-const asn::sequenceDescriptor unknownMessageResponse::descriptor = asn::sequenceDescriptor::make(unknownMessageResponseComponents, true, unknownMessageResponseComponentTags);
+const asn::sequenceDescriptor unknownMessageResponse::descriptor = asn::sequenceDescriptor::make(unknownMessageResponseComponents, 1, 0x0u, true, unknownMessageResponseComponentTags);
 unknownMessageResponse::unknownMessageResponse(const unknownMessageResponse& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -2602,7 +2602,7 @@ static const asn::componentEntry requestInProgressComponents[] = {
     asn::mandatoryComponent<&requestInProgress::delay>(offsetof(requestInProgress, delay), "Delay"),
 };
 static const asn::tagTriple requestInProgressComponentTags[] = {{0, 2, 0}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}, {0, 2, 0}};
-const asn::sequenceDescriptor requestInProgress::descriptor = asn::sequenceDescriptor::make(requestInProgressComponents, true, requestInProgressComponentTags);
+const asn::sequenceDescriptor requestInProgress::descriptor = asn::sequenceDescriptor::make(requestInProgressComponents, 6, 0x1Eu, true, requestInProgressComponentTags);
 requestInProgress::requestInProgress(const requestInProgress& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -2633,7 +2633,7 @@ static const asn::componentEntry resourcesAvailableIndicateComponents[] = {
     asn::additionComponent<&resourcesAvailableIndicate::genericData>(offsetof(resourcesAvailableIndicate, genericData), "GenericData"),
 };
 static const asn::tagTriple resourcesAvailableIndicateComponentTags[] = {{0, 2, 0}, {0, 6, 0}, {0, 16, 1}, {0, 30, 0}, {0, 16, 0}, {0, 1, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}, {0, 16, 1}, {0, 16, 0}};
-const asn::sequenceDescriptor resourcesAvailableIndicate::descriptor = asn::sequenceDescriptor::make(resourcesAvailableIndicateComponents, true, resourcesAvailableIndicateComponentTags);
+const asn::sequenceDescriptor resourcesAvailableIndicate::descriptor = asn::sequenceDescriptor::make(resourcesAvailableIndicateComponents, 9, 0x1C4u, true, resourcesAvailableIndicateComponentTags);
 resourcesAvailableIndicate::resourcesAvailableIndicate(const resourcesAvailableIndicate& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -2660,7 +2660,7 @@ static const asn::componentEntry resourcesAvailableConfirmComponents[] = {
     asn::additionComponent<&resourcesAvailableConfirm::genericData>(offsetof(resourcesAvailableConfirm, genericData), "GenericData"),
 };
 static const asn::tagTriple resourcesAvailableConfirmComponentTags[] = {{0, 2, 0}, {0, 6, 0}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}, {0, 16, 0}};
-const asn::sequenceDescriptor resourcesAvailableConfirm::descriptor = asn::sequenceDescriptor::make(resourcesAvailableConfirmComponents, true, resourcesAvailableConfirmComponentTags);
+const asn::sequenceDescriptor resourcesAvailableConfirm::descriptor = asn::sequenceDescriptor::make(resourcesAvailableConfirmComponents, 6, 0x3Cu, true, resourcesAvailableConfirmComponentTags);
 resourcesAvailableConfirm::resourcesAvailableConfirm(const resourcesAvailableConfirm& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -2683,7 +2683,7 @@ static const asn::componentEntry serviceControlIndication_callSpecific_sequenceC
     asn::mandatoryComponent<&serviceControlIndication::callSpecific_sequence::answeredCall>(offsetof(serviceControlIndication::callSpecific_sequence, answeredCall), "AnsweredCall"),
 };
 static const asn::tagTriple serviceControlIndication_callSpecific_sequenceComponentTags[] = {{0, 16, 1}, {0, 4, 0}, {0, 1, 0}};
-const asn::sequenceDescriptor serviceControlIndication::callSpecific_sequence::descriptor = asn::sequenceDescriptor::make(serviceControlIndication_callSpecific_sequenceComponents, true, serviceControlIndication_callSpecific_sequenceComponentTags);
+const asn::sequenceDescriptor serviceControlIndication::callSpecific_sequence::descriptor = asn::sequenceDescriptor::make(serviceControlIndication_callSpecific_sequenceComponents, 3, 0x0u, true, serviceControlIndication_callSpecific_sequenceComponentTags);
 serviceControlIndication::callSpecific_sequence::callSpecific_sequence(const callSpecific_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -2713,7 +2713,7 @@ static const asn::componentEntry serviceControlIndicationComponents[] = {
     asn::optionalComponent<&serviceControlIndication::genericData>(offsetof(serviceControlIndication, genericData), "GenericData"),
 };
 static const asn::tagTriple serviceControlIndicationComponentTags[] = {{0, 2, 0}, {0, 16, 1}, {0, 16, 0}, {0, 30, 0}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}, {0, 16, 1}, {0, 16, 0}};
-const asn::sequenceDescriptor serviceControlIndication::descriptor = asn::sequenceDescriptor::make(serviceControlIndicationComponents, true, serviceControlIndicationComponentTags);
+const asn::sequenceDescriptor serviceControlIndication::descriptor = asn::sequenceDescriptor::make(serviceControlIndicationComponents, 10, 0x3FAu, true, serviceControlIndicationComponentTags);
 serviceControlIndication::serviceControlIndication(const serviceControlIndication& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -2753,7 +2753,7 @@ static const asn::componentEntry serviceControlResponseComponents[] = {
     asn::optionalComponent<&serviceControlResponse::genericData>(offsetof(serviceControlResponse, genericData), "GenericData"),
 };
 static const asn::tagTriple serviceControlResponseComponentTags[] = {{0, 2, 0}, {0, 0, 0}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}, {0, 16, 1}, {0, 16, 0}};
-const asn::sequenceDescriptor serviceControlResponse::descriptor = asn::sequenceDescriptor::make(serviceControlResponseComponents, true, serviceControlResponseComponentTags);
+const asn::sequenceDescriptor serviceControlResponse::descriptor = asn::sequenceDescriptor::make(serviceControlResponseComponents, 8, 0xFEu, true, serviceControlResponseComponentTags);
 serviceControlResponse::serviceControlResponse(const serviceControlResponse& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -2829,7 +2829,7 @@ static const asn::componentEntry gatekeeperRequestComponents[] = {
     asn::additionComponent<&gatekeeperRequest::genericData>(offsetof(gatekeeperRequest, genericData), "GenericData"),
 };
 static const asn::tagTriple gatekeeperRequestComponentTags[] = {{0, 2, 0}, {0, 6, 0}, {0, 16, 1}, {0, 0, 0}, {0, 16, 1}, {0, 30, 0}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}, {0, 5, 0}, {0, 16, 1}, {0, 16, 0}};
-const asn::sequenceDescriptor gatekeeperRequest::descriptor = asn::sequenceDescriptor::make(gatekeeperRequestComponents, true, gatekeeperRequestComponentTags);
+const asn::sequenceDescriptor gatekeeperRequest::descriptor = asn::sequenceDescriptor::make(gatekeeperRequestComponents, 8, 0xE4u, true, gatekeeperRequestComponentTags);
 gatekeeperRequest::gatekeeperRequest(const gatekeeperRequest& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -2863,7 +2863,7 @@ static const asn::componentEntry gatekeeperConfirmComponents[] = {
     asn::additionComponent<&gatekeeperConfirm::genericData>(offsetof(gatekeeperConfirm, genericData), "GenericData"),
 };
 static const asn::tagTriple gatekeeperConfirmComponentTags[] = {{0, 2, 0}, {0, 6, 0}, {0, 16, 1}, {0, 30, 0}, {0, 0, 0}, {0, 16, 0}, {0, 0, 0}, {0, 16, 0}, {0, 16, 0}, {0, 6, 0}, {0, 16, 0}, {0, 16, 1}, {0, 16, 1}, {0, 16, 0}};
-const asn::sequenceDescriptor gatekeeperConfirm::descriptor = asn::sequenceDescriptor::make(gatekeeperConfirmComponents, true, gatekeeperConfirmComponentTags);
+const asn::sequenceDescriptor gatekeeperConfirm::descriptor = asn::sequenceDescriptor::make(gatekeeperConfirmComponents, 5, 0xCu, true, gatekeeperConfirmComponentTags);
 gatekeeperConfirm::gatekeeperConfirm(const gatekeeperConfirm& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -2908,7 +2908,7 @@ static const asn::componentEntry gatekeeperRejectComponents[] = {
     asn::additionComponent<&gatekeeperReject::genericData>(offsetof(gatekeeperReject, genericData), "GenericData"),
 };
 static const asn::tagTriple gatekeeperRejectComponentTags[] = {{0, 2, 0}, {0, 6, 0}, {0, 16, 1}, {0, 30, 0}, {0, 0, 0}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}, {0, 16, 1}, {0, 16, 0}};
-const asn::sequenceDescriptor gatekeeperReject::descriptor = asn::sequenceDescriptor::make(gatekeeperRejectComponents, true, gatekeeperRejectComponentTags);
+const asn::sequenceDescriptor gatekeeperReject::descriptor = asn::sequenceDescriptor::make(gatekeeperRejectComponents, 5, 0xCu, true, gatekeeperRejectComponentTags);
 gatekeeperReject::gatekeeperReject(const gatekeeperReject& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -2959,7 +2959,7 @@ static const asn::componentEntry registrationRequestComponents[] = {
     asn::additionComponent<&registrationRequest::genericData>(offsetof(registrationRequest, genericData), "GenericData"),
 };
 static const asn::tagTriple registrationRequestComponentTags[] = {{0, 2, 0}, {0, 6, 0}, {0, 16, 1}, {0, 1, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}, {0, 16, 0}, {0, 30, 0}, {0, 16, 1}, {0, 16, 0}, {0, 2, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}, {0, 1, 0}, {0, 30, 0}, {0, 1, 0}, {0, 1, 0}, {0, 16, 1}, {0, 5, 0}, {0, 16, 0}, {0, 5, 0}, {0, 16, 1}, {0, 1, 0}, {0, 16, 0}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 0}};
-const asn::sequenceDescriptor registrationRequest::descriptor = asn::sequenceDescriptor::make(registrationRequestComponents, true, registrationRequestComponentTags);
+const asn::sequenceDescriptor registrationRequest::descriptor = asn::sequenceDescriptor::make(registrationRequestComponents, 10, 0x184u, true, registrationRequestComponentTags);
 registrationRequest::registrationRequest(const registrationRequest& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -2987,7 +2987,7 @@ static const asn::componentEntry registrationConfirm_preGrantedARQ_sequenceCompo
     asn::additionComponent<&registrationConfirm::preGrantedARQ_sequence::useSpecifiedTransport>(offsetof(registrationConfirm::preGrantedARQ_sequence, useSpecifiedTransport), "UseSpecifiedTransport"),
 };
 static const asn::tagTriple registrationConfirm_preGrantedARQ_sequenceComponentTags[] = {{0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 2, 0}, {0, 2, 0}, {0, 16, 1}, {0, 0, 0}};
-const asn::sequenceDescriptor registrationConfirm::preGrantedARQ_sequence::descriptor = asn::sequenceDescriptor::make(registrationConfirm_preGrantedARQ_sequenceComponents, true, registrationConfirm_preGrantedARQ_sequenceComponentTags);
+const asn::sequenceDescriptor registrationConfirm::preGrantedARQ_sequence::descriptor = asn::sequenceDescriptor::make(registrationConfirm_preGrantedARQ_sequenceComponents, 4, 0x0u, true, registrationConfirm_preGrantedARQ_sequenceComponentTags);
 registrationConfirm::preGrantedARQ_sequence::preGrantedARQ_sequence(const preGrantedARQ_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -3031,7 +3031,7 @@ static const asn::componentEntry registrationConfirmComponents[] = {
     asn::additionComponent<&registrationConfirm::genericData>(offsetof(registrationConfirm, genericData), "GenericData"),
 };
 static const asn::tagTriple registrationConfirmComponentTags[] = {{0, 2, 0}, {0, 6, 0}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}, {0, 30, 0}, {0, 30, 0}, {0, 16, 0}, {0, 2, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}, {0, 1, 0}, {0, 16, 1}, {0, 1, 0}, {0, 16, 0}, {0, 5, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 0, 0}, {0, 16, 1}, {0, 16, 1}, {0, 16, 0}};
-const asn::sequenceDescriptor registrationConfirm::descriptor = asn::sequenceDescriptor::make(registrationConfirmComponents, true, registrationConfirmComponentTags);
+const asn::sequenceDescriptor registrationConfirm::descriptor = asn::sequenceDescriptor::make(registrationConfirmComponents, 7, 0x34u, true, registrationConfirmComponentTags);
 registrationConfirm::registrationConfirm(const registrationConfirm& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -3054,7 +3054,7 @@ static const asn::componentEntry registrationRejectReason_invalidTerminalAliases
     asn::optionalComponent<&registrationRejectReason::invalidTerminalAliases_sequence::supportedPrefixes>(offsetof(registrationRejectReason::invalidTerminalAliases_sequence, supportedPrefixes), "SupportedPrefixes"),
 };
 static const asn::tagTriple registrationRejectReason_invalidTerminalAliases_sequenceComponentTags[] = {{0, 16, 0}, {0, 16, 0}, {0, 16, 0}};
-const asn::sequenceDescriptor registrationRejectReason::invalidTerminalAliases_sequence::descriptor = asn::sequenceDescriptor::make(registrationRejectReason_invalidTerminalAliases_sequenceComponents, true, registrationRejectReason_invalidTerminalAliases_sequenceComponentTags);
+const asn::sequenceDescriptor registrationRejectReason::invalidTerminalAliases_sequence::descriptor = asn::sequenceDescriptor::make(registrationRejectReason_invalidTerminalAliases_sequenceComponents, 3, 0x7u, true, registrationRejectReason_invalidTerminalAliases_sequenceComponentTags);
 registrationRejectReason::invalidTerminalAliases_sequence::invalidTerminalAliases_sequence(const invalidTerminalAliases_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -3109,7 +3109,7 @@ static const asn::componentEntry registrationRejectComponents[] = {
     asn::additionComponent<&registrationReject::genericData>(offsetof(registrationReject, genericData), "GenericData"),
 };
 static const asn::tagTriple registrationRejectComponentTags[] = {{0, 2, 0}, {0, 6, 0}, {0, 16, 1}, {0, 0, 0}, {0, 30, 0}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}, {0, 16, 1}, {0, 16, 0}};
-const asn::sequenceDescriptor registrationReject::descriptor = asn::sequenceDescriptor::make(registrationRejectComponents, true, registrationRejectComponentTags);
+const asn::sequenceDescriptor registrationReject::descriptor = asn::sequenceDescriptor::make(registrationRejectComponents, 5, 0x14u, true, registrationRejectComponentTags);
 registrationReject::registrationReject(const registrationReject& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -3144,7 +3144,7 @@ static const asn::componentEntry unregistrationRequestComponents[] = {
     asn::additionComponent<&unregistrationRequest::genericData>(offsetof(unregistrationRequest, genericData), "GenericData"),
 };
 static const asn::tagTriple unregistrationRequestComponentTags[] = {{0, 2, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}, {0, 30, 0}, {0, 16, 0}, {0, 30, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}, {0, 0, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}};
-const asn::sequenceDescriptor unregistrationRequest::descriptor = asn::sequenceDescriptor::make(unregistrationRequestComponents, true, unregistrationRequestComponentTags);
+const asn::sequenceDescriptor unregistrationRequest::descriptor = asn::sequenceDescriptor::make(unregistrationRequestComponents, 5, 0x1Cu, true, unregistrationRequestComponentTags);
 unregistrationRequest::unregistrationRequest(const unregistrationRequest& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -3182,7 +3182,7 @@ static const asn::componentEntry unregistrationConfirmComponents[] = {
     asn::additionComponent<&unregistrationConfirm::genericData>(offsetof(unregistrationConfirm, genericData), "GenericData"),
 };
 static const asn::tagTriple unregistrationConfirmComponentTags[] = {{0, 2, 0}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}, {0, 16, 0}};
-const asn::sequenceDescriptor unregistrationConfirm::descriptor = asn::sequenceDescriptor::make(unregistrationConfirmComponents, true, unregistrationConfirmComponentTags);
+const asn::sequenceDescriptor unregistrationConfirm::descriptor = asn::sequenceDescriptor::make(unregistrationConfirmComponents, 2, 0x2u, true, unregistrationConfirmComponentTags);
 unregistrationConfirm::unregistrationConfirm(const unregistrationConfirm& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -3222,7 +3222,7 @@ static const asn::componentEntry unregistrationRejectComponents[] = {
     asn::additionComponent<&unregistrationReject::genericData>(offsetof(unregistrationReject, genericData), "GenericData"),
 };
 static const asn::tagTriple unregistrationRejectComponentTags[] = {{0, 2, 0}, {0, 0, 0}, {0, 16, 1}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}, {0, 16, 0}};
-const asn::sequenceDescriptor unregistrationReject::descriptor = asn::sequenceDescriptor::make(unregistrationRejectComponents, true, unregistrationRejectComponentTags);
+const asn::sequenceDescriptor unregistrationReject::descriptor = asn::sequenceDescriptor::make(unregistrationRejectComponents, 3, 0x4u, true, unregistrationRejectComponentTags);
 unregistrationReject::unregistrationReject(const unregistrationReject& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -3276,7 +3276,7 @@ static const asn::componentEntry admissionRequestComponents[] = {
     asn::additionComponent<&admissionRequest::genericData>(offsetof(admissionRequest, genericData), "GenericData"),
 };
 static const asn::tagTriple admissionRequestComponentTags[] = {{0, 2, 0}, {0, 0, 0}, {0, 0, 0}, {0, 30, 0}, {0, 16, 0}, {0, 0, 0}, {0, 16, 0}, {0, 16, 0}, {0, 0, 0}, {0, 2, 0}, {0, 2, 0}, {0, 16, 1}, {0, 16, 1}, {0, 4, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}, {0, 30, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}, {0, 0, 0}, {0, 1, 0}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 0}, {0, 16, 1}, {0, 16, 1}, {0, 16, 0}};
-const asn::sequenceDescriptor admissionRequest::descriptor = asn::sequenceDescriptor::make(admissionRequestComponents, true, admissionRequestComponentTags);
+const asn::sequenceDescriptor admissionRequest::descriptor = asn::sequenceDescriptor::make(admissionRequestComponents, 16, 0x1974u, true, admissionRequestComponentTags);
 admissionRequest::admissionRequest(const admissionRequest& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -3323,7 +3323,7 @@ static const asn::componentEntry admissionConfirmComponents[] = {
     asn::additionComponent<&admissionConfirm::genericData>(offsetof(admissionConfirm, genericData), "GenericData"),
 };
 static const asn::tagTriple admissionConfirmComponentTags[] = {{0, 2, 0}, {0, 2, 0}, {0, 0, 0}, {0, 0, 0}, {0, 2, 0}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}, {0, 0, 0}, {0, 1, 0}, {0, 16, 1}, {0, 16, 0}, {0, 16, 1}, {0, 0, 0}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 1, 0}, {0, 16, 1}, {0, 16, 0}};
-const asn::sequenceDescriptor admissionConfirm::descriptor = asn::sequenceDescriptor::make(admissionConfirmComponents, true, admissionConfirmComponentTags);
+const asn::sequenceDescriptor admissionConfirm::descriptor = asn::sequenceDescriptor::make(admissionConfirmComponents, 6, 0x30u, true, admissionConfirmComponentTags);
 admissionConfirm::admissionConfirm(const admissionConfirm& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -3379,7 +3379,7 @@ static const asn::componentEntry admissionRejectComponents[] = {
     asn::additionComponent<&admissionReject::genericData>(offsetof(admissionReject, genericData), "GenericData"),
 };
 static const asn::tagTriple admissionRejectComponentTags[] = {{0, 2, 0}, {0, 0, 0}, {0, 16, 1}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 1}, {0, 16, 0}, {0, 16, 1}, {0, 16, 0}};
-const asn::sequenceDescriptor admissionReject::descriptor = asn::sequenceDescriptor::make(admissionRejectComponents, true, admissionRejectComponentTags);
+const asn::sequenceDescriptor admissionReject::descriptor = asn::sequenceDescriptor::make(admissionRejectComponents, 3, 0x4u, true, admissionRejectComponentTags);
 admissionReject::admissionReject(const admissionReject& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -3401,7 +3401,7 @@ static const asn::componentEntry h323_UserInformation_user_data_sequenceComponen
     asn::mandatoryComponent<&h323_UserInformation::user_data_sequence::user_information>(offsetof(h323_UserInformation::user_data_sequence, user_information), "User_information"),
 };
 static const asn::tagTriple h323_UserInformation_user_data_sequenceComponentTags[] = {{0, 2, 0}, {0, 4, 0}};
-const asn::sequenceDescriptor h323_UserInformation::user_data_sequence::descriptor = asn::sequenceDescriptor::make(h323_UserInformation_user_data_sequenceComponents, true, h323_UserInformation_user_data_sequenceComponentTags);
+const asn::sequenceDescriptor h323_UserInformation::user_data_sequence::descriptor = asn::sequenceDescriptor::make(h323_UserInformation_user_data_sequenceComponents, 2, 0x0u, true, h323_UserInformation_user_data_sequenceComponentTags);
 h323_UserInformation::user_data_sequence::user_data_sequence(const user_data_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -3423,7 +3423,7 @@ static const asn::componentEntry h323_UserInformationComponents[] = {
     asn::optionalComponent<&h323_UserInformation::user_data>(offsetof(h323_UserInformation, user_data), "User_data"),
 };
 static const asn::tagTriple h323_UserInformationComponentTags[] = {{0, 16, 1}, {0, 16, 1}};
-const asn::sequenceDescriptor h323_UserInformation::descriptor = asn::sequenceDescriptor::make(h323_UserInformationComponents, true, h323_UserInformationComponentTags);
+const asn::sequenceDescriptor h323_UserInformation::descriptor = asn::sequenceDescriptor::make(h323_UserInformationComponents, 2, 0x2u, true, h323_UserInformationComponentTags);
 h323_UserInformation::h323_UserInformation(const h323_UserInformation& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -3445,7 +3445,7 @@ static const asn::componentEntry stimulusControlComponents[] = {
     asn::optionalComponent<&stimulusControl::h248Message>(offsetof(stimulusControl, h248Message), "H248Message"),
 };
 static const asn::tagTriple stimulusControlComponentTags[] = {{0, 16, 1}, {0, 5, 0}, {0, 4, 0}};
-const asn::sequenceDescriptor stimulusControl::descriptor = asn::sequenceDescriptor::make(stimulusControlComponents, true, stimulusControlComponentTags);
+const asn::sequenceDescriptor stimulusControl::descriptor = asn::sequenceDescriptor::make(stimulusControlComponents, 3, 0x7u, true, stimulusControlComponentTags);
 stimulusControl::stimulusControl(const stimulusControl& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -3507,7 +3507,7 @@ static const asn::componentEntry setup_UUIE_connectionParameters_sequenceCompone
     asn::mandatoryComponent<&setup_UUIE::connectionParameters_sequence::connectionAggregation>(offsetof(setup_UUIE::connectionParameters_sequence, connectionAggregation), "ConnectionAggregation"),
 };
 static const asn::tagTriple setup_UUIE_connectionParameters_sequenceComponentTags[] = {{0, 0, 0}, {0, 2, 0}, {0, 0, 0}};
-const asn::sequenceDescriptor setup_UUIE::connectionParameters_sequence::descriptor = asn::sequenceDescriptor::make(setup_UUIE_connectionParameters_sequenceComponents, true, setup_UUIE_connectionParameters_sequenceComponentTags);
+const asn::sequenceDescriptor setup_UUIE::connectionParameters_sequence::descriptor = asn::sequenceDescriptor::make(setup_UUIE_connectionParameters_sequenceComponents, 3, 0x0u, true, setup_UUIE_connectionParameters_sequenceComponentTags);
 setup_UUIE::connectionParameters_sequence::connectionParameters_sequence(const connectionParameters_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -3566,7 +3566,7 @@ static const asn::componentEntry setup_UUIEComponents[] = {
     asn::additionComponent<&setup_UUIE::additionalSourceAddresses>(offsetof(setup_UUIE, additionalSourceAddresses), "AdditionalSourceAddresses"),
 };
 static const asn::tagTriple setup_UUIEComponentTags[] = {{0, 6, 0}, {0, 0, 0}, {0, 16, 0}, {0, 16, 1}, {0, 16, 0}, {0, 0, 0}, {0, 16, 0}, {0, 16, 0}, {0, 1, 0}, {0, 4, 0}, {0, 0, 0}, {0, 16, 1}, {0, 0, 0}, {0, 0, 0}, {0, 0, 0}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 1, 0}, {0, 1, 0}, {0, 30, 0}, {0, 1, 0}, {0, 1, 0}, {0, 16, 1}, {0, 16, 0}, {0, 0, 0}, {0, 10, 1}, {0, 16, 0}, {0, 5, 0}, {0, 16, 1}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}};
-const asn::sequenceDescriptor setup_UUIE::descriptor = asn::sequenceDescriptor::make(setup_UUIEComponents, true, setup_UUIEComponentTags);
+const asn::sequenceDescriptor setup_UUIE::descriptor = asn::sequenceDescriptor::make(setup_UUIEComponents, 13, 0x8F6u, true, setup_UUIEComponentTags);
 setup_UUIE::setup_UUIE(const setup_UUIE& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -3589,7 +3589,7 @@ static const asn::componentEntry extendedAliasAddressComponents[] = {
     asn::optionalComponent<&extendedAliasAddress::screeningIndicator>(offsetof(extendedAliasAddress, screeningIndicator), "ScreeningIndicator"),
 };
 static const asn::tagTriple extendedAliasAddressComponentTags[] = {{0, 0, 0}, {0, 0, 0}, {0, 10, 1}};
-const asn::sequenceDescriptor extendedAliasAddress::descriptor = asn::sequenceDescriptor::make(extendedAliasAddressComponents, true, extendedAliasAddressComponentTags);
+const asn::sequenceDescriptor extendedAliasAddress::descriptor = asn::sequenceDescriptor::make(extendedAliasAddressComponents, 3, 0x6u, true, extendedAliasAddressComponentTags);
 extendedAliasAddress::extendedAliasAddress(const extendedAliasAddress& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -3621,7 +3621,7 @@ static const asn::componentEntry callProceeding_UUIEComponents[] = {
     asn::additionComponent<&callProceeding_UUIE::featureSet>(offsetof(callProceeding_UUIE, featureSet), "FeatureSet"),
 };
 static const asn::tagTriple callProceeding_UUIEComponentTags[] = {{0, 6, 0}, {0, 16, 1}, {0, 0, 0}, {0, 16, 1}, {0, 0, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 1, 0}, {0, 1, 0}, {0, 5, 0}, {0, 16, 1}};
-const asn::sequenceDescriptor callProceeding_UUIE::descriptor = asn::sequenceDescriptor::make(callProceeding_UUIEComponents, true, callProceeding_UUIEComponentTags);
+const asn::sequenceDescriptor callProceeding_UUIE::descriptor = asn::sequenceDescriptor::make(callProceeding_UUIEComponents, 3, 0x4u, true, callProceeding_UUIEComponentTags);
 callProceeding_UUIE::callProceeding_UUIE(const callProceeding_UUIE& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -3660,7 +3660,7 @@ static const asn::componentEntry connect_UUIEComponents[] = {
     asn::additionComponent<&connect_UUIE::featureSet>(offsetof(connect_UUIE, featureSet), "FeatureSet"),
 };
 static const asn::tagTriple connect_UUIEComponentTags[] = {{0, 6, 0}, {0, 0, 0}, {0, 16, 1}, {0, 4, 0}, {0, 16, 1}, {0, 0, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 1, 0}, {0, 1, 0}, {0, 16, 0}, {0, 16, 0}, {0, 0, 0}, {0, 10, 1}, {0, 5, 0}, {0, 16, 0}, {0, 16, 1}, {0, 16, 1}};
-const asn::sequenceDescriptor connect_UUIE::descriptor = asn::sequenceDescriptor::make(connect_UUIEComponents, true, connect_UUIEComponentTags);
+const asn::sequenceDescriptor connect_UUIE::descriptor = asn::sequenceDescriptor::make(connect_UUIEComponents, 4, 0x2u, true, connect_UUIEComponentTags);
 connect_UUIE::connect_UUIE(const connect_UUIE& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -3697,7 +3697,7 @@ static const asn::componentEntry alerting_UUIEComponents[] = {
     asn::additionComponent<&alerting_UUIE::featureSet>(offsetof(alerting_UUIE, featureSet), "FeatureSet"),
 };
 static const asn::tagTriple alerting_UUIEComponentTags[] = {{0, 6, 0}, {0, 16, 1}, {0, 0, 0}, {0, 16, 1}, {0, 0, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 1, 0}, {0, 1, 0}, {0, 16, 0}, {0, 0, 0}, {0, 10, 1}, {0, 5, 0}, {0, 16, 0}, {0, 16, 1}, {0, 16, 1}};
-const asn::sequenceDescriptor alerting_UUIE::descriptor = asn::sequenceDescriptor::make(alerting_UUIEComponents, true, alerting_UUIEComponentTags);
+const asn::sequenceDescriptor alerting_UUIE::descriptor = asn::sequenceDescriptor::make(alerting_UUIEComponents, 3, 0x4u, true, alerting_UUIEComponentTags);
 alerting_UUIE::alerting_UUIE(const alerting_UUIE& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -3724,7 +3724,7 @@ static const asn::componentEntry information_UUIEComponents[] = {
     asn::additionComponent<&information_UUIE::circuitInfo>(offsetof(information_UUIE, circuitInfo), "CircuitInfo"),
 };
 static const asn::tagTriple information_UUIEComponentTags[] = {{0, 6, 0}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 5, 0}, {0, 16, 1}};
-const asn::sequenceDescriptor information_UUIE::descriptor = asn::sequenceDescriptor::make(information_UUIEComponents, true, information_UUIEComponentTags);
+const asn::sequenceDescriptor information_UUIE::descriptor = asn::sequenceDescriptor::make(information_UUIEComponents, 1, 0x0u, true, information_UUIEComponentTags);
 information_UUIE::information_UUIE(const information_UUIE& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -3755,7 +3755,7 @@ static const asn::componentEntry releaseComplete_UUIEComponents[] = {
     asn::additionComponent<&releaseComplete_UUIE::featureSet>(offsetof(releaseComplete_UUIE, featureSet), "FeatureSet"),
 };
 static const asn::tagTriple releaseComplete_UUIEComponentTags[] = {{0, 6, 0}, {0, 0, 0}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 0, 0}, {0, 10, 1}, {0, 16, 1}, {0, 16, 0}, {0, 16, 1}};
-const asn::sequenceDescriptor releaseComplete_UUIE::descriptor = asn::sequenceDescriptor::make(releaseComplete_UUIEComponents, true, releaseComplete_UUIEComponentTags);
+const asn::sequenceDescriptor releaseComplete_UUIE::descriptor = asn::sequenceDescriptor::make(releaseComplete_UUIEComponents, 2, 0x2u, true, releaseComplete_UUIEComponentTags);
 releaseComplete_UUIE::releaseComplete_UUIE(const releaseComplete_UUIE& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -3814,7 +3814,7 @@ static const asn::componentEntry facility_UUIEComponents[] = {
     asn::additionComponent<&facility_UUIE::h245SecurityMode>(offsetof(facility_UUIE, h245SecurityMode), "H245SecurityMode"),
 };
 static const asn::tagTriple facility_UUIEComponentTags[] = {{0, 6, 0}, {0, 0, 0}, {0, 16, 0}, {0, 4, 0}, {0, 0, 0}, {0, 16, 1}, {0, 16, 0}, {0, 0, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 0, 0}, {0, 16, 0}, {0, 1, 0}, {0, 1, 0}, {0, 5, 0}, {0, 16, 0}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 0, 0}};
-const asn::sequenceDescriptor facility_UUIE::descriptor = asn::sequenceDescriptor::make(facility_UUIEComponents, true, facility_UUIEComponentTags);
+const asn::sequenceDescriptor facility_UUIE::descriptor = asn::sequenceDescriptor::make(facility_UUIEComponents, 5, 0xEu, true, facility_UUIEComponentTags);
 facility_UUIE::facility_UUIE(const facility_UUIE& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -3837,7 +3837,7 @@ static const asn::componentEntry conferenceListComponents[] = {
     asn::optionalComponent<&conferenceList::nonStandardData>(offsetof(conferenceList, nonStandardData), "NonStandardData"),
 };
 static const asn::tagTriple conferenceListComponentTags[] = {{0, 4, 0}, {0, 0, 0}, {0, 16, 1}};
-const asn::sequenceDescriptor conferenceList::descriptor = asn::sequenceDescriptor::make(conferenceListComponents, true, conferenceListComponentTags);
+const asn::sequenceDescriptor conferenceList::descriptor = asn::sequenceDescriptor::make(conferenceListComponents, 3, 0x7u, true, conferenceListComponentTags);
 conferenceList::conferenceList(const conferenceList& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -3868,7 +3868,7 @@ static const asn::componentEntry progress_UUIEComponents[] = {
     asn::additionComponent<&progress_UUIE::fastConnectRefused>(offsetof(progress_UUIE, fastConnectRefused), "FastConnectRefused"),
 };
 static const asn::tagTriple progress_UUIEComponentTags[] = {{0, 6, 0}, {0, 16, 1}, {0, 0, 0}, {0, 16, 1}, {0, 0, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 1, 0}, {0, 1, 0}, {0, 5, 0}};
-const asn::sequenceDescriptor progress_UUIE::descriptor = asn::sequenceDescriptor::make(progress_UUIEComponents, true, progress_UUIEComponentTags);
+const asn::sequenceDescriptor progress_UUIE::descriptor = asn::sequenceDescriptor::make(progress_UUIEComponents, 8, 0xF4u, true, progress_UUIEComponentTags);
 progress_UUIE::progress_UUIE(const progress_UUIE& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -3892,7 +3892,7 @@ static const asn::componentEntry status_UUIEComponents[] = {
     asn::optionalComponent<&status_UUIE::cryptoTokens>(offsetof(status_UUIE, cryptoTokens), "CryptoTokens"),
 };
 static const asn::tagTriple status_UUIEComponentTags[] = {{0, 6, 0}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}};
-const asn::sequenceDescriptor status_UUIE::descriptor = asn::sequenceDescriptor::make(status_UUIEComponents, true, status_UUIEComponentTags);
+const asn::sequenceDescriptor status_UUIE::descriptor = asn::sequenceDescriptor::make(status_UUIEComponents, 4, 0xCu, true, status_UUIEComponentTags);
 status_UUIE::status_UUIE(const status_UUIE& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -3916,7 +3916,7 @@ static const asn::componentEntry statusInquiry_UUIEComponents[] = {
     asn::optionalComponent<&statusInquiry_UUIE::cryptoTokens>(offsetof(statusInquiry_UUIE, cryptoTokens), "CryptoTokens"),
 };
 static const asn::tagTriple statusInquiry_UUIEComponentTags[] = {{0, 6, 0}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}};
-const asn::sequenceDescriptor statusInquiry_UUIE::descriptor = asn::sequenceDescriptor::make(statusInquiry_UUIEComponents, true, statusInquiry_UUIEComponentTags);
+const asn::sequenceDescriptor statusInquiry_UUIE::descriptor = asn::sequenceDescriptor::make(statusInquiry_UUIEComponents, 4, 0xCu, true, statusInquiry_UUIEComponentTags);
 statusInquiry_UUIE::statusInquiry_UUIE(const statusInquiry_UUIE& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -3940,7 +3940,7 @@ static const asn::componentEntry setupAcknowledge_UUIEComponents[] = {
     asn::optionalComponent<&setupAcknowledge_UUIE::cryptoTokens>(offsetof(setupAcknowledge_UUIE, cryptoTokens), "CryptoTokens"),
 };
 static const asn::tagTriple setupAcknowledge_UUIEComponentTags[] = {{0, 6, 0}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}};
-const asn::sequenceDescriptor setupAcknowledge_UUIE::descriptor = asn::sequenceDescriptor::make(setupAcknowledge_UUIEComponents, true, setupAcknowledge_UUIEComponentTags);
+const asn::sequenceDescriptor setupAcknowledge_UUIE::descriptor = asn::sequenceDescriptor::make(setupAcknowledge_UUIEComponents, 4, 0xCu, true, setupAcknowledge_UUIEComponentTags);
 setupAcknowledge_UUIE::setupAcknowledge_UUIE(const setupAcknowledge_UUIE& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -3964,7 +3964,7 @@ static const asn::componentEntry notify_UUIEComponents[] = {
     asn::optionalComponent<&notify_UUIE::cryptoTokens>(offsetof(notify_UUIE, cryptoTokens), "CryptoTokens"),
 };
 static const asn::tagTriple notify_UUIEComponentTags[] = {{0, 6, 0}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}};
-const asn::sequenceDescriptor notify_UUIE::descriptor = asn::sequenceDescriptor::make(notify_UUIEComponents, true, notify_UUIEComponentTags);
+const asn::sequenceDescriptor notify_UUIE::descriptor = asn::sequenceDescriptor::make(notify_UUIEComponents, 4, 0xCu, true, notify_UUIEComponentTags);
 notify_UUIE::notify_UUIE(const notify_UUIE& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -4009,7 +4009,7 @@ static const asn::componentEntry securityCapabilitiesComponents[] = {
     asn::mandatoryComponent<&securityCapabilities::integrity>(offsetof(securityCapabilities, integrity), "Integrity"),
 };
 static const asn::tagTriple securityCapabilitiesComponentTags[] = {{0, 16, 1}, {0, 0, 0}, {0, 0, 0}, {0, 0, 0}};
-const asn::sequenceDescriptor securityCapabilities::descriptor = asn::sequenceDescriptor::make(securityCapabilitiesComponents, true, securityCapabilitiesComponentTags);
+const asn::sequenceDescriptor securityCapabilities::descriptor = asn::sequenceDescriptor::make(securityCapabilitiesComponents, 4, 0x1u, true, securityCapabilitiesComponentTags);
 securityCapabilities::securityCapabilities(const securityCapabilities& other) : asn::sequence(&descriptor) {
   try {
     assign(other);

@@ -15,7 +15,7 @@ static const asn::componentEntry nonStandardParameterComponents[] = {
     asn::mandatoryComponent<&nonStandardParameter::data>(offsetof(nonStandardParameter, data), "Data"),
 };
 static const asn::tagTriple nonStandardParameterComponentTags[] = {{0, 6, 0}, {0, 4, 0}};
-const asn::sequenceDescriptor nonStandardParameter::descriptor = asn::sequenceDescriptor::make(nonStandardParameterComponents, false, nonStandardParameterComponentTags);
+const asn::sequenceDescriptor nonStandardParameter::descriptor = asn::sequenceDescriptor::make(nonStandardParameterComponents, 2, 0x0u, false, nonStandardParameterComponentTags);
 nonStandardParameter::nonStandardParameter(const nonStandardParameter& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -38,7 +38,7 @@ static const asn::componentEntry dHsetComponents[] = {
     asn::mandatoryComponent<&dHset::generator>(offsetof(dHset, generator), "Generator"),
 };
 static const asn::tagTriple dHsetComponentTags[] = {{0, 3, 0}, {0, 3, 0}, {0, 3, 0}};
-const asn::sequenceDescriptor dHset::descriptor = asn::sequenceDescriptor::make(dHsetComponents, true, dHsetComponentTags);
+const asn::sequenceDescriptor dHset::descriptor = asn::sequenceDescriptor::make(dHsetComponents, 3, 0x0u, true, dHsetComponentTags);
 dHset::dHset(const dHset& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -63,7 +63,7 @@ static const asn::componentEntry eckasdh_eckasdhp_sequenceComponents[] = {
     asn::mandatoryComponent<&eckasdh::eckasdhp_sequence::weierstrassB>(offsetof(eckasdh::eckasdhp_sequence, weierstrassB), "WeierstrassB"),
 };
 static const asn::tagTriple eckasdh_eckasdhp_sequenceComponentTags[] = {{0, 3, 0}, {0, 3, 0}, {0, 3, 0}, {0, 3, 0}, {0, 3, 0}};
-const asn::sequenceDescriptor eckasdh::eckasdhp_sequence::descriptor = asn::sequenceDescriptor::make(eckasdh_eckasdhp_sequenceComponents, false, eckasdh_eckasdhp_sequenceComponentTags);
+const asn::sequenceDescriptor eckasdh::eckasdhp_sequence::descriptor = asn::sequenceDescriptor::make(eckasdh_eckasdhp_sequenceComponents, 5, 0x0u, false, eckasdh_eckasdhp_sequenceComponentTags);
 eckasdh::eckasdhp_sequence::eckasdhp_sequence(const eckasdhp_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -88,7 +88,7 @@ static const asn::componentEntry eckasdh_eckasdh2_sequenceComponents[] = {
     asn::mandatoryComponent<&eckasdh::eckasdh2_sequence::weierstrassB>(offsetof(eckasdh::eckasdh2_sequence, weierstrassB), "WeierstrassB"),
 };
 static const asn::tagTriple eckasdh_eckasdh2_sequenceComponentTags[] = {{0, 3, 0}, {0, 3, 0}, {0, 3, 0}, {0, 3, 0}, {0, 3, 0}};
-const asn::sequenceDescriptor eckasdh::eckasdh2_sequence::descriptor = asn::sequenceDescriptor::make(eckasdh_eckasdh2_sequenceComponents, false, eckasdh_eckasdh2_sequenceComponentTags);
+const asn::sequenceDescriptor eckasdh::eckasdh2_sequence::descriptor = asn::sequenceDescriptor::make(eckasdh_eckasdh2_sequenceComponents, 5, 0x0u, false, eckasdh_eckasdh2_sequenceComponentTags);
 eckasdh::eckasdh2_sequence::eckasdh2_sequence(const eckasdh2_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -119,7 +119,7 @@ static const asn::componentEntry eCDSAlikeSignatureComponents[] = {
     asn::mandatoryComponent<&eCDSAlikeSignature::s>(offsetof(eCDSAlikeSignature, s), "S"),
 };
 static const asn::tagTriple eCDSAlikeSignatureComponentTags[] = {{0, 3, 0}, {0, 3, 0}};
-const asn::sequenceDescriptor eCDSAlikeSignature::descriptor = asn::sequenceDescriptor::make(eCDSAlikeSignatureComponents, false, eCDSAlikeSignatureComponentTags);
+const asn::sequenceDescriptor eCDSAlikeSignature::descriptor = asn::sequenceDescriptor::make(eCDSAlikeSignatureComponents, 2, 0x0u, false, eCDSAlikeSignatureComponentTags);
 eCDSAlikeSignature::eCDSAlikeSignature(const eCDSAlikeSignature& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -140,7 +140,7 @@ static const asn::componentEntry typedCertificateComponents[] = {
     asn::mandatoryComponent<&typedCertificate::certificate>(offsetof(typedCertificate, certificate), "Certificate"),
 };
 static const asn::tagTriple typedCertificateComponentTags[] = {{0, 6, 0}, {0, 4, 0}};
-const asn::sequenceDescriptor typedCertificate::descriptor = asn::sequenceDescriptor::make(typedCertificateComponents, true, typedCertificateComponentTags);
+const asn::sequenceDescriptor typedCertificate::descriptor = asn::sequenceDescriptor::make(typedCertificateComponents, 2, 0x0u, true, typedCertificateComponentTags);
 typedCertificate::typedCertificate(const typedCertificate& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -195,7 +195,7 @@ static const asn::componentEntry clearTokenComponents[] = {
     asn::additionComponent<&clearToken::sendersID>(offsetof(clearToken, sendersID), "SendersID"),
 };
 static const asn::tagTriple clearTokenComponentTags[] = {{0, 6, 0}, {0, 2, 0}, {0, 30, 0}, {0, 16, 1}, {0, 4, 0}, {0, 2, 0}, {0, 16, 1}, {0, 30, 0}, {0, 16, 1}, {0, 0, 0}, {0, 30, 0}};
-const asn::sequenceDescriptor clearToken::descriptor = asn::sequenceDescriptor::make(clearTokenComponents, true, clearTokenComponentTags);
+const asn::sequenceDescriptor clearToken::descriptor = asn::sequenceDescriptor::make(clearTokenComponents, 9, 0x1FEu, true, clearTokenComponentTags);
 clearToken::clearToken(const clearToken& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -218,7 +218,7 @@ static const asn::componentEntry paramsComponents[] = {
     asn::additionComponent<&params::iv16>(offsetof(params, iv16), "Iv16"),
 };
 static const asn::tagTriple paramsComponentTags[] = {{0, 2, 0}, {0, 4, 0}, {0, 4, 0}};
-const asn::sequenceDescriptor params::descriptor = asn::sequenceDescriptor::make(paramsComponents, true, paramsComponentTags);
+const asn::sequenceDescriptor params::descriptor = asn::sequenceDescriptor::make(paramsComponents, 2, 0x3u, true, paramsComponentTags);
 params::params(const params& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -240,7 +240,7 @@ static const asn::componentEntry keySyncMaterialComponents[] = {
     asn::mandatoryComponent<&keySyncMaterial::keyMaterial>(offsetof(keySyncMaterial, keyMaterial), "KeyMaterial"),
 };
 static const asn::tagTriple keySyncMaterialComponentTags[] = {{0, 30, 0}, {0, 3, 0}};
-const asn::sequenceDescriptor keySyncMaterial::descriptor = asn::sequenceDescriptor::make(keySyncMaterialComponents, true, keySyncMaterialComponentTags);
+const asn::sequenceDescriptor keySyncMaterial::descriptor = asn::sequenceDescriptor::make(keySyncMaterialComponents, 2, 0x0u, true, keySyncMaterialComponentTags);
 keySyncMaterial::keySyncMaterial(const keySyncMaterial& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -264,7 +264,7 @@ static const asn::componentEntry keySignedMaterialComponents[] = {
     asn::mandatoryComponent<&keySignedMaterial::encrptval>(offsetof(keySignedMaterial, encrptval), "Encrptval"),
 };
 static const asn::tagTriple keySignedMaterialComponentTags[] = {{0, 30, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 16, 1}};
-const asn::sequenceDescriptor keySignedMaterial::descriptor = asn::sequenceDescriptor::make(keySignedMaterialComponents, false, keySignedMaterialComponentTags);
+const asn::sequenceDescriptor keySignedMaterial::descriptor = asn::sequenceDescriptor::make(keySignedMaterialComponents, 5, 0xCu, false, keySignedMaterialComponentTags);
 keySignedMaterial::keySignedMaterial(const keySignedMaterial& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -288,7 +288,7 @@ static const asn::componentEntry returnSigComponents[] = {
     asn::optionalComponent<&returnSig::certificate>(offsetof(returnSig, certificate), "Certificate"),
 };
 static const asn::tagTriple returnSigComponentTags[] = {{0, 30, 0}, {0, 2, 0}, {0, 2, 0}, {0, 16, 1}};
-const asn::sequenceDescriptor returnSig::descriptor = asn::sequenceDescriptor::make(returnSigComponents, false, returnSigComponentTags);
+const asn::sequenceDescriptor returnSig::descriptor = asn::sequenceDescriptor::make(returnSigComponents, 4, 0xCu, false, returnSigComponentTags);
 returnSig::returnSig(const returnSig& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -310,7 +310,7 @@ static const asn::componentEntry cryptoToken_cryptoEncryptedToken_sequenceCompon
     asn::mandatoryComponent<&cryptoToken::cryptoEncryptedToken_sequence::token>(offsetof(cryptoToken::cryptoEncryptedToken_sequence, token), "Token"),
 };
 static const asn::tagTriple cryptoToken_cryptoEncryptedToken_sequenceComponentTags[] = {{0, 6, 0}, {0, 16, 1}};
-const asn::sequenceDescriptor cryptoToken::cryptoEncryptedToken_sequence::descriptor = asn::sequenceDescriptor::make(cryptoToken_cryptoEncryptedToken_sequenceComponents, false, cryptoToken_cryptoEncryptedToken_sequenceComponentTags);
+const asn::sequenceDescriptor cryptoToken::cryptoEncryptedToken_sequence::descriptor = asn::sequenceDescriptor::make(cryptoToken_cryptoEncryptedToken_sequenceComponents, 2, 0x0u, false, cryptoToken_cryptoEncryptedToken_sequenceComponentTags);
 cryptoToken::cryptoEncryptedToken_sequence::cryptoEncryptedToken_sequence(const cryptoEncryptedToken_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -332,7 +332,7 @@ static const asn::componentEntry cryptoToken_cryptoSignedToken_sequenceComponent
     asn::mandatoryComponent<&cryptoToken::cryptoSignedToken_sequence::token>(offsetof(cryptoToken::cryptoSignedToken_sequence, token), "Token"),
 };
 static const asn::tagTriple cryptoToken_cryptoSignedToken_sequenceComponentTags[] = {{0, 6, 0}, {0, 16, 1}};
-const asn::sequenceDescriptor cryptoToken::cryptoSignedToken_sequence::descriptor = asn::sequenceDescriptor::make(cryptoToken_cryptoSignedToken_sequenceComponents, false, cryptoToken_cryptoSignedToken_sequenceComponentTags);
+const asn::sequenceDescriptor cryptoToken::cryptoSignedToken_sequence::descriptor = asn::sequenceDescriptor::make(cryptoToken_cryptoSignedToken_sequenceComponents, 2, 0x0u, false, cryptoToken_cryptoSignedToken_sequenceComponentTags);
 cryptoToken::cryptoSignedToken_sequence::cryptoSignedToken_sequence(const cryptoSignedToken_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -355,7 +355,7 @@ static const asn::componentEntry cryptoToken_cryptoHashedToken_sequenceComponent
     asn::mandatoryComponent<&cryptoToken::cryptoHashedToken_sequence::token>(offsetof(cryptoToken::cryptoHashedToken_sequence, token), "Token"),
 };
 static const asn::tagTriple cryptoToken_cryptoHashedToken_sequenceComponentTags[] = {{0, 6, 0}, {0, 16, 1}, {0, 16, 1}};
-const asn::sequenceDescriptor cryptoToken::cryptoHashedToken_sequence::descriptor = asn::sequenceDescriptor::make(cryptoToken_cryptoHashedToken_sequenceComponents, false, cryptoToken_cryptoHashedToken_sequenceComponentTags);
+const asn::sequenceDescriptor cryptoToken::cryptoHashedToken_sequence::descriptor = asn::sequenceDescriptor::make(cryptoToken_cryptoHashedToken_sequenceComponents, 3, 0x0u, false, cryptoToken_cryptoHashedToken_sequenceComponentTags);
 cryptoToken::cryptoHashedToken_sequence::cryptoHashedToken_sequence(const cryptoHashedToken_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -390,7 +390,7 @@ static const asn::componentEntry h235CertificateSignatureComponents[] = {
     asn::mandatoryComponent<&h235CertificateSignature::signature>(offsetof(h235CertificateSignature, signature), "Signature"),
 };
 static const asn::tagTriple h235CertificateSignatureComponentTags[] = {{0, 16, 1}, {0, 2, 0}, {0, 2, 0}, {0, 16, 1}};
-const asn::sequenceDescriptor h235CertificateSignature::descriptor = asn::sequenceDescriptor::make(h235CertificateSignatureComponents, true, h235CertificateSignatureComponentTags);
+const asn::sequenceDescriptor h235CertificateSignature::descriptor = asn::sequenceDescriptor::make(h235CertificateSignatureComponents, 4, 0x4u, true, h235CertificateSignatureComponentTags);
 h235CertificateSignature::h235CertificateSignature(const h235CertificateSignature& other) : asn::sequence(&descriptor) {
   try {
     assign(other);

@@ -147,7 +147,7 @@ static const asn::componentEntry genericMessageComponents[] = {
     asn::optionalComponent<&genericMessage::messageContent>(offsetof(genericMessage, messageContent), "MessageContent"),
 };
 static const asn::tagTriple genericMessageComponentTags[] = {{0, 0, 0}, {0, 2, 0}, {0, 16, 0}};
-const asn::sequenceDescriptor genericMessage::descriptor = asn::sequenceDescriptor::make(genericMessageComponents, true, genericMessageComponentTags);
+const asn::sequenceDescriptor genericMessage::descriptor = asn::sequenceDescriptor::make(genericMessageComponents, 3, 0x6u, true, genericMessageComponentTags);
 genericMessage::genericMessage(const genericMessage& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -170,7 +170,7 @@ static const asn::componentEntry genericInformationComponents[] = {
     asn::optionalComponent<&genericInformation::messageContent>(offsetof(genericInformation, messageContent), "MessageContent"),
 };
 static const asn::tagTriple genericInformationComponentTags[] = {{0, 0, 0}, {0, 2, 0}, {0, 16, 0}};
-const asn::sequenceDescriptor genericInformation::descriptor = asn::sequenceDescriptor::make(genericInformationComponents, true, genericInformationComponentTags);
+const asn::sequenceDescriptor genericInformation::descriptor = asn::sequenceDescriptor::make(genericInformationComponents, 3, 0x6u, true, genericInformationComponentTags);
 genericInformation::genericInformation(const genericInformation& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -193,7 +193,7 @@ static const asn::componentEntry nonStandardIdentifier_h221NonStandard_sequenceC
     asn::mandatoryComponent<&nonStandardIdentifier::h221NonStandard_sequence::manufacturerCode>(offsetof(nonStandardIdentifier::h221NonStandard_sequence, manufacturerCode), "ManufacturerCode"),
 };
 static const asn::tagTriple nonStandardIdentifier_h221NonStandard_sequenceComponentTags[] = {{0, 2, 0}, {0, 2, 0}, {0, 2, 0}};
-const asn::sequenceDescriptor nonStandardIdentifier::h221NonStandard_sequence::descriptor = asn::sequenceDescriptor::make(nonStandardIdentifier_h221NonStandard_sequenceComponents, false, nonStandardIdentifier_h221NonStandard_sequenceComponentTags);
+const asn::sequenceDescriptor nonStandardIdentifier::h221NonStandard_sequence::descriptor = asn::sequenceDescriptor::make(nonStandardIdentifier_h221NonStandard_sequenceComponents, 3, 0x0u, false, nonStandardIdentifier_h221NonStandard_sequenceComponentTags);
 nonStandardIdentifier::h221NonStandard_sequence::h221NonStandard_sequence(const h221NonStandard_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -224,7 +224,7 @@ static const asn::componentEntry nonStandardParameterComponents[] = {
     asn::mandatoryComponent<&nonStandardParameter::data>(offsetof(nonStandardParameter, data), "Data"),
 };
 static const asn::tagTriple nonStandardParameterComponentTags[] = {{0, 0, 0}, {0, 4, 0}};
-const asn::sequenceDescriptor nonStandardParameter::descriptor = asn::sequenceDescriptor::make(nonStandardParameterComponents, false, nonStandardParameterComponentTags);
+const asn::sequenceDescriptor nonStandardParameter::descriptor = asn::sequenceDescriptor::make(nonStandardParameterComponents, 2, 0x0u, false, nonStandardParameterComponentTags);
 nonStandardParameter::nonStandardParameter(const nonStandardParameter& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -245,7 +245,7 @@ static const asn::componentEntry nonStandardMessageComponents[] = {
     asn::mandatoryComponent<&nonStandardMessage::nonStandardData>(offsetof(nonStandardMessage, nonStandardData), "NonStandardData"),
 };
 static const asn::tagTriple nonStandardMessageComponentTags[] = {{0, 16, 1}};
-const asn::sequenceDescriptor nonStandardMessage::descriptor = asn::sequenceDescriptor::make(nonStandardMessageComponents, true, nonStandardMessageComponentTags);
+const asn::sequenceDescriptor nonStandardMessage::descriptor = asn::sequenceDescriptor::make(nonStandardMessageComponents, 1, 0x0u, true, nonStandardMessageComponentTags);
 nonStandardMessage::nonStandardMessage(const nonStandardMessage& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -267,7 +267,7 @@ static const asn::componentEntry masterSlaveDeterminationComponents[] = {
     asn::mandatoryComponent<&masterSlaveDetermination::statusDeterminationNumber>(offsetof(masterSlaveDetermination, statusDeterminationNumber), "StatusDeterminationNumber"),
 };
 static const asn::tagTriple masterSlaveDeterminationComponentTags[] = {{0, 2, 0}, {0, 2, 0}};
-const asn::sequenceDescriptor masterSlaveDetermination::descriptor = asn::sequenceDescriptor::make(masterSlaveDeterminationComponents, true, masterSlaveDeterminationComponentTags);
+const asn::sequenceDescriptor masterSlaveDetermination::descriptor = asn::sequenceDescriptor::make(masterSlaveDeterminationComponents, 2, 0x0u, true, masterSlaveDeterminationComponentTags);
 masterSlaveDetermination::masterSlaveDetermination(const masterSlaveDetermination& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -297,7 +297,7 @@ static const asn::componentEntry masterSlaveDeterminationAckComponents[] = {
     asn::mandatoryComponent<&masterSlaveDeterminationAck::decision>(offsetof(masterSlaveDeterminationAck, decision), "Decision"),
 };
 static const asn::tagTriple masterSlaveDeterminationAckComponentTags[] = {{0, 0, 0}};
-const asn::sequenceDescriptor masterSlaveDeterminationAck::descriptor = asn::sequenceDescriptor::make(masterSlaveDeterminationAckComponents, true, masterSlaveDeterminationAckComponentTags);
+const asn::sequenceDescriptor masterSlaveDeterminationAck::descriptor = asn::sequenceDescriptor::make(masterSlaveDeterminationAckComponents, 1, 0x0u, true, masterSlaveDeterminationAckComponentTags);
 masterSlaveDeterminationAck::masterSlaveDeterminationAck(const masterSlaveDeterminationAck& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -326,7 +326,7 @@ static const asn::componentEntry masterSlaveDeterminationRejectComponents[] = {
     asn::mandatoryComponent<&masterSlaveDeterminationReject::cause>(offsetof(masterSlaveDeterminationReject, cause), "Cause"),
 };
 static const asn::tagTriple masterSlaveDeterminationRejectComponentTags[] = {{0, 0, 0}};
-const asn::sequenceDescriptor masterSlaveDeterminationReject::descriptor = asn::sequenceDescriptor::make(masterSlaveDeterminationRejectComponents, true, masterSlaveDeterminationRejectComponentTags);
+const asn::sequenceDescriptor masterSlaveDeterminationReject::descriptor = asn::sequenceDescriptor::make(masterSlaveDeterminationRejectComponents, 1, 0x0u, true, masterSlaveDeterminationRejectComponentTags);
 masterSlaveDeterminationReject::masterSlaveDeterminationReject(const masterSlaveDeterminationReject& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -369,7 +369,7 @@ static const asn::componentEntry terminalCapabilitySetComponents[] = {
     asn::additionComponent<&terminalCapabilitySet::genericInformation>(offsetof(terminalCapabilitySet, genericInformation), "GenericInformation"),
 };
 static const asn::tagTriple terminalCapabilitySetComponentTags[] = {{0, 2, 0}, {0, 6, 0}, {0, 0, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}};
-const asn::sequenceDescriptor terminalCapabilitySet::descriptor = asn::sequenceDescriptor::make(terminalCapabilitySetComponents, true, terminalCapabilitySetComponentTags);
+const asn::sequenceDescriptor terminalCapabilitySet::descriptor = asn::sequenceDescriptor::make(terminalCapabilitySetComponents, 5, 0x1Cu, true, terminalCapabilitySetComponentTags);
 terminalCapabilitySet::terminalCapabilitySet(const terminalCapabilitySet& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -391,7 +391,7 @@ static const asn::componentEntry capabilityTableEntryComponents[] = {
     asn::optionalComponent<&capabilityTableEntry::capability>(offsetof(capabilityTableEntry, capability), "Capability"),
 };
 static const asn::tagTriple capabilityTableEntryComponentTags[] = {{0, 2, 0}, {0, 0, 0}};
-const asn::sequenceDescriptor capabilityTableEntry::descriptor = asn::sequenceDescriptor::make(capabilityTableEntryComponents, false, capabilityTableEntryComponentTags);
+const asn::sequenceDescriptor capabilityTableEntry::descriptor = asn::sequenceDescriptor::make(capabilityTableEntryComponents, 2, 0x2u, false, capabilityTableEntryComponentTags);
 capabilityTableEntry::capabilityTableEntry(const capabilityTableEntry& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -413,7 +413,7 @@ static const asn::componentEntry capabilityDescriptorComponents[] = {
     asn::optionalComponent<&capabilityDescriptor::simultaneousCapabilities>(offsetof(capabilityDescriptor, simultaneousCapabilities), "SimultaneousCapabilities"),
 };
 static const asn::tagTriple capabilityDescriptorComponentTags[] = {{0, 2, 0}, {0, 16, 0}};
-const asn::sequenceDescriptor capabilityDescriptor::descriptor = asn::sequenceDescriptor::make(capabilityDescriptorComponents, false, capabilityDescriptorComponentTags);
+const asn::sequenceDescriptor capabilityDescriptor::descriptor = asn::sequenceDescriptor::make(capabilityDescriptorComponents, 2, 0x2u, false, capabilityDescriptorComponentTags);
 capabilityDescriptor::capabilityDescriptor(const capabilityDescriptor& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -435,7 +435,7 @@ static const asn::componentEntry terminalCapabilitySetAckComponents[] = {
     asn::additionComponent<&terminalCapabilitySetAck::genericInformation>(offsetof(terminalCapabilitySetAck, genericInformation), "GenericInformation"),
 };
 static const asn::tagTriple terminalCapabilitySetAckComponentTags[] = {{0, 2, 0}, {0, 16, 0}};
-const asn::sequenceDescriptor terminalCapabilitySetAck::descriptor = asn::sequenceDescriptor::make(terminalCapabilitySetAckComponents, true, terminalCapabilitySetAckComponentTags);
+const asn::sequenceDescriptor terminalCapabilitySetAck::descriptor = asn::sequenceDescriptor::make(terminalCapabilitySetAckComponents, 1, 0x0u, true, terminalCapabilitySetAckComponentTags);
 terminalCapabilitySetAck::terminalCapabilitySetAck(const terminalCapabilitySetAck& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -478,7 +478,7 @@ static const asn::componentEntry terminalCapabilitySetRejectComponents[] = {
     asn::additionComponent<&terminalCapabilitySetReject::genericInformation>(offsetof(terminalCapabilitySetReject, genericInformation), "GenericInformation"),
 };
 static const asn::tagTriple terminalCapabilitySetRejectComponentTags[] = {{0, 2, 0}, {0, 0, 0}, {0, 16, 0}};
-const asn::sequenceDescriptor terminalCapabilitySetReject::descriptor = asn::sequenceDescriptor::make(terminalCapabilitySetRejectComponents, true, terminalCapabilitySetRejectComponentTags);
+const asn::sequenceDescriptor terminalCapabilitySetReject::descriptor = asn::sequenceDescriptor::make(terminalCapabilitySetRejectComponents, 2, 0x0u, true, terminalCapabilitySetRejectComponentTags);
 terminalCapabilitySetReject::terminalCapabilitySetReject(const terminalCapabilitySetReject& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -499,7 +499,7 @@ static const asn::componentEntry terminalCapabilitySetReleaseComponents[] = {
     asn::additionComponent<&terminalCapabilitySetRelease::genericInformation>(offsetof(terminalCapabilitySetRelease, genericInformation), "GenericInformation"),
 };
 static const asn::tagTriple terminalCapabilitySetReleaseComponentTags[] = {{0, 16, 0}};
-const asn::sequenceDescriptor terminalCapabilitySetRelease::descriptor = asn::sequenceDescriptor::make(terminalCapabilitySetReleaseComponents, true, terminalCapabilitySetReleaseComponentTags);
+const asn::sequenceDescriptor terminalCapabilitySetRelease::descriptor = asn::sequenceDescriptor::make(terminalCapabilitySetReleaseComponents, 0, 0x0u, true, terminalCapabilitySetReleaseComponentTags);
 terminalCapabilitySetRelease::terminalCapabilitySetRelease(const terminalCapabilitySetRelease& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -520,7 +520,7 @@ static const asn::componentEntry capability_h233EncryptionReceiveCapability_sequ
     asn::mandatoryComponent<&capability::h233EncryptionReceiveCapability_sequence::h233IVResponseTime>(offsetof(capability::h233EncryptionReceiveCapability_sequence, h233IVResponseTime), "H233IVResponseTime"),
 };
 static const asn::tagTriple capability_h233EncryptionReceiveCapability_sequenceComponentTags[] = {{0, 2, 0}};
-const asn::sequenceDescriptor capability::h233EncryptionReceiveCapability_sequence::descriptor = asn::sequenceDescriptor::make(capability_h233EncryptionReceiveCapability_sequenceComponents, true, capability_h233EncryptionReceiveCapability_sequenceComponentTags);
+const asn::sequenceDescriptor capability::h233EncryptionReceiveCapability_sequence::descriptor = asn::sequenceDescriptor::make(capability_h233EncryptionReceiveCapability_sequenceComponents, 1, 0x0u, true, capability_h233EncryptionReceiveCapability_sequenceComponentTags);
 capability::h233EncryptionReceiveCapability_sequence::h233EncryptionReceiveCapability_sequence(const h233EncryptionReceiveCapability_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -580,7 +580,7 @@ static const asn::componentEntry encryptionAuthenticationAndIntegrityComponents[
     asn::additionComponent<&encryptionAuthenticationAndIntegrity::genericH235SecurityCapability>(offsetof(encryptionAuthenticationAndIntegrity, genericH235SecurityCapability), "GenericH235SecurityCapability"),
 };
 static const asn::tagTriple encryptionAuthenticationAndIntegrityComponentTags[] = {{0, 16, 0}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}};
-const asn::sequenceDescriptor encryptionAuthenticationAndIntegrity::descriptor = asn::sequenceDescriptor::make(encryptionAuthenticationAndIntegrityComponents, true, encryptionAuthenticationAndIntegrityComponentTags);
+const asn::sequenceDescriptor encryptionAuthenticationAndIntegrity::descriptor = asn::sequenceDescriptor::make(encryptionAuthenticationAndIntegrityComponents, 3, 0x7u, true, encryptionAuthenticationAndIntegrityComponentTags);
 encryptionAuthenticationAndIntegrity::encryptionAuthenticationAndIntegrity(const encryptionAuthenticationAndIntegrity& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -602,7 +602,7 @@ static const asn::componentEntry h235SecurityCapabilityComponents[] = {
     asn::mandatoryComponent<&h235SecurityCapability::mediaCapability>(offsetof(h235SecurityCapability, mediaCapability), "MediaCapability"),
 };
 static const asn::tagTriple h235SecurityCapabilityComponentTags[] = {{0, 16, 1}, {0, 2, 0}};
-const asn::sequenceDescriptor h235SecurityCapability::descriptor = asn::sequenceDescriptor::make(h235SecurityCapabilityComponents, true, h235SecurityCapabilityComponentTags);
+const asn::sequenceDescriptor h235SecurityCapability::descriptor = asn::sequenceDescriptor::make(h235SecurityCapabilityComponents, 2, 0x0u, true, h235SecurityCapabilityComponentTags);
 h235SecurityCapability::h235SecurityCapability(const h235SecurityCapability& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -646,7 +646,7 @@ static const asn::componentEntry q2931AddressComponents[] = {
     asn::optionalComponent<&q2931Address::subaddress>(offsetof(q2931Address, subaddress), "Subaddress"),
 };
 static const asn::tagTriple q2931AddressComponentTags[] = {{0, 0, 0}, {0, 4, 0}};
-const asn::sequenceDescriptor q2931Address::descriptor = asn::sequenceDescriptor::make(q2931AddressComponents, true, q2931AddressComponentTags);
+const asn::sequenceDescriptor q2931Address::descriptor = asn::sequenceDescriptor::make(q2931AddressComponents, 2, 0x2u, true, q2931AddressComponentTags);
 q2931Address::q2931Address(const q2931Address& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -675,7 +675,7 @@ static const asn::componentEntry vCCapability_aal1_sequenceComponents[] = {
     asn::mandatoryComponent<&vCCapability::aal1_sequence::partiallyFilledCells>(offsetof(vCCapability::aal1_sequence, partiallyFilledCells), "PartiallyFilledCells"),
 };
 static const asn::tagTriple vCCapability_aal1_sequenceComponentTags[] = {{0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}};
-const asn::sequenceDescriptor vCCapability::aal1_sequence::descriptor = asn::sequenceDescriptor::make(vCCapability_aal1_sequenceComponents, true, vCCapability_aal1_sequenceComponentTags);
+const asn::sequenceDescriptor vCCapability::aal1_sequence::descriptor = asn::sequenceDescriptor::make(vCCapability_aal1_sequenceComponents, 9, 0x0u, true, vCCapability_aal1_sequenceComponentTags);
 vCCapability::aal1_sequence::aal1_sequence(const aal1_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -697,7 +697,7 @@ static const asn::componentEntry vCCapability_aal5_sequenceComponents[] = {
     asn::mandatoryComponent<&vCCapability::aal5_sequence::backwardMaximumSDUSize>(offsetof(vCCapability::aal5_sequence, backwardMaximumSDUSize), "BackwardMaximumSDUSize"),
 };
 static const asn::tagTriple vCCapability_aal5_sequenceComponentTags[] = {{0, 2, 0}, {0, 2, 0}};
-const asn::sequenceDescriptor vCCapability::aal5_sequence::descriptor = asn::sequenceDescriptor::make(vCCapability_aal5_sequenceComponents, true, vCCapability_aal5_sequenceComponentTags);
+const asn::sequenceDescriptor vCCapability::aal5_sequence::descriptor = asn::sequenceDescriptor::make(vCCapability_aal5_sequenceComponents, 2, 0x0u, true, vCCapability_aal5_sequenceComponentTags);
 vCCapability::aal5_sequence::aal5_sequence(const aal5_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -719,7 +719,7 @@ static const asn::componentEntry vCCapability_availableBitRates_sequence_type_ch
     asn::mandatoryComponent<&vCCapability::availableBitRates_sequence::type_choice::rangeOfBitRates_sequence::higherBitRate>(offsetof(vCCapability::availableBitRates_sequence::type_choice::rangeOfBitRates_sequence, higherBitRate), "HigherBitRate"),
 };
 static const asn::tagTriple vCCapability_availableBitRates_sequence_type_choice_rangeOfBitRates_sequenceComponentTags[] = {{0, 2, 0}, {0, 2, 0}};
-const asn::sequenceDescriptor vCCapability::availableBitRates_sequence::type_choice::rangeOfBitRates_sequence::descriptor = asn::sequenceDescriptor::make(vCCapability_availableBitRates_sequence_type_choice_rangeOfBitRates_sequenceComponents, false, vCCapability_availableBitRates_sequence_type_choice_rangeOfBitRates_sequenceComponentTags);
+const asn::sequenceDescriptor vCCapability::availableBitRates_sequence::type_choice::rangeOfBitRates_sequence::descriptor = asn::sequenceDescriptor::make(vCCapability_availableBitRates_sequence_type_choice_rangeOfBitRates_sequenceComponents, 2, 0x0u, false, vCCapability_availableBitRates_sequence_type_choice_rangeOfBitRates_sequenceComponentTags);
 vCCapability::availableBitRates_sequence::type_choice::rangeOfBitRates_sequence::rangeOfBitRates_sequence(const rangeOfBitRates_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -749,7 +749,7 @@ static const asn::componentEntry vCCapability_availableBitRates_sequenceComponen
     asn::mandatoryComponent<&vCCapability::availableBitRates_sequence::type>(offsetof(vCCapability::availableBitRates_sequence, type), "Type"),
 };
 static const asn::tagTriple vCCapability_availableBitRates_sequenceComponentTags[] = {{0, 0, 0}};
-const asn::sequenceDescriptor vCCapability::availableBitRates_sequence::descriptor = asn::sequenceDescriptor::make(vCCapability_availableBitRates_sequenceComponents, true, vCCapability_availableBitRates_sequenceComponentTags);
+const asn::sequenceDescriptor vCCapability::availableBitRates_sequence::descriptor = asn::sequenceDescriptor::make(vCCapability_availableBitRates_sequenceComponents, 1, 0x0u, true, vCCapability_availableBitRates_sequenceComponentTags);
 vCCapability::availableBitRates_sequence::availableBitRates_sequence(const availableBitRates_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -779,7 +779,7 @@ static const asn::componentEntry vCCapability_aal1ViaGateway_sequenceComponents[
     asn::mandatoryComponent<&vCCapability::aal1ViaGateway_sequence::partiallyFilledCells>(offsetof(vCCapability::aal1ViaGateway_sequence, partiallyFilledCells), "PartiallyFilledCells"),
 };
 static const asn::tagTriple vCCapability_aal1ViaGateway_sequenceComponentTags[] = {{0, 16, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}};
-const asn::sequenceDescriptor vCCapability::aal1ViaGateway_sequence::descriptor = asn::sequenceDescriptor::make(vCCapability_aal1ViaGateway_sequenceComponents, true, vCCapability_aal1ViaGateway_sequenceComponentTags);
+const asn::sequenceDescriptor vCCapability::aal1ViaGateway_sequence::descriptor = asn::sequenceDescriptor::make(vCCapability_aal1ViaGateway_sequenceComponents, 10, 0x0u, true, vCCapability_aal1ViaGateway_sequenceComponentTags);
 vCCapability::aal1ViaGateway_sequence::aal1ViaGateway_sequence(const aal1ViaGateway_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -805,7 +805,7 @@ static const asn::componentEntry vCCapabilityComponents[] = {
     asn::additionComponent<&vCCapability::aal1ViaGateway>(offsetof(vCCapability, aal1ViaGateway), "Aal1ViaGateway"),
 };
 static const asn::tagTriple vCCapabilityComponentTags[] = {{0, 16, 1}, {0, 16, 1}, {0, 1, 0}, {0, 1, 0}, {0, 16, 1}, {0, 16, 1}};
-const asn::sequenceDescriptor vCCapability::descriptor = asn::sequenceDescriptor::make(vCCapabilityComponents, true, vCCapabilityComponentTags);
+const asn::sequenceDescriptor vCCapability::descriptor = asn::sequenceDescriptor::make(vCCapabilityComponents, 5, 0x3u, true, vCCapabilityComponentTags);
 vCCapability::vCCapability(const vCCapability& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -827,7 +827,7 @@ static const asn::componentEntry h222CapabilityComponents[] = {
     asn::mandatoryComponent<&h222Capability::vcCapability>(offsetof(h222Capability, vcCapability), "VcCapability"),
 };
 static const asn::tagTriple h222CapabilityComponentTags[] = {{0, 2, 0}, {0, 16, 0}};
-const asn::sequenceDescriptor h222Capability::descriptor = asn::sequenceDescriptor::make(h222CapabilityComponents, true, h222CapabilityComponentTags);
+const asn::sequenceDescriptor h222Capability::descriptor = asn::sequenceDescriptor::make(h222CapabilityComponents, 2, 0x0u, true, h222CapabilityComponentTags);
 h222Capability::h222Capability(const h222Capability& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -850,7 +850,7 @@ static const asn::componentEntry h223Capability_h223MultiplexTableCapability_cho
     asn::mandatoryComponent<&h223Capability::h223MultiplexTableCapability_choice::enhanced_sequence::maximumSubElementListSize>(offsetof(h223Capability::h223MultiplexTableCapability_choice::enhanced_sequence, maximumSubElementListSize), "MaximumSubElementListSize"),
 };
 static const asn::tagTriple h223Capability_h223MultiplexTableCapability_choice_enhanced_sequenceComponentTags[] = {{0, 2, 0}, {0, 2, 0}, {0, 2, 0}};
-const asn::sequenceDescriptor h223Capability::h223MultiplexTableCapability_choice::enhanced_sequence::descriptor = asn::sequenceDescriptor::make(h223Capability_h223MultiplexTableCapability_choice_enhanced_sequenceComponents, true, h223Capability_h223MultiplexTableCapability_choice_enhanced_sequenceComponentTags);
+const asn::sequenceDescriptor h223Capability::h223MultiplexTableCapability_choice::enhanced_sequence::descriptor = asn::sequenceDescriptor::make(h223Capability_h223MultiplexTableCapability_choice_enhanced_sequenceComponents, 3, 0x0u, true, h223Capability_h223MultiplexTableCapability_choice_enhanced_sequenceComponentTags);
 h223Capability::h223MultiplexTableCapability_choice::enhanced_sequence::enhanced_sequence(const enhanced_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -884,7 +884,7 @@ static const asn::componentEntry h223Capability_mobileOperationTransmitCapabilit
     asn::mandatoryComponent<&h223Capability::mobileOperationTransmitCapability_sequence::h223AnnexBwithHeader>(offsetof(h223Capability::mobileOperationTransmitCapability_sequence, h223AnnexBwithHeader), "H223AnnexBwithHeader"),
 };
 static const asn::tagTriple h223Capability_mobileOperationTransmitCapability_sequenceComponentTags[] = {{0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}};
-const asn::sequenceDescriptor h223Capability::mobileOperationTransmitCapability_sequence::descriptor = asn::sequenceDescriptor::make(h223Capability_mobileOperationTransmitCapability_sequenceComponents, true, h223Capability_mobileOperationTransmitCapability_sequenceComponentTags);
+const asn::sequenceDescriptor h223Capability::mobileOperationTransmitCapability_sequence::descriptor = asn::sequenceDescriptor::make(h223Capability_mobileOperationTransmitCapability_sequenceComponents, 5, 0x0u, true, h223Capability_mobileOperationTransmitCapability_sequenceComponentTags);
 h223Capability::mobileOperationTransmitCapability_sequence::mobileOperationTransmitCapability_sequence(const mobileOperationTransmitCapability_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -906,7 +906,7 @@ static const asn::componentEntry h223Capability_mobileMultilinkFrameCapability_s
     asn::mandatoryComponent<&h223Capability::mobileMultilinkFrameCapability_sequence::maximumPayloadLength>(offsetof(h223Capability::mobileMultilinkFrameCapability_sequence, maximumPayloadLength), "MaximumPayloadLength"),
 };
 static const asn::tagTriple h223Capability_mobileMultilinkFrameCapability_sequenceComponentTags[] = {{0, 2, 0}, {0, 2, 0}};
-const asn::sequenceDescriptor h223Capability::mobileMultilinkFrameCapability_sequence::descriptor = asn::sequenceDescriptor::make(h223Capability_mobileMultilinkFrameCapability_sequenceComponents, true, h223Capability_mobileMultilinkFrameCapability_sequenceComponentTags);
+const asn::sequenceDescriptor h223Capability::mobileMultilinkFrameCapability_sequence::descriptor = asn::sequenceDescriptor::make(h223Capability_mobileMultilinkFrameCapability_sequenceComponents, 2, 0x0u, true, h223Capability_mobileMultilinkFrameCapability_sequenceComponentTags);
 h223Capability::mobileMultilinkFrameCapability_sequence::mobileMultilinkFrameCapability_sequence(const mobileMultilinkFrameCapability_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -946,7 +946,7 @@ static const asn::componentEntry h223CapabilityComponents[] = {
     asn::additionComponent<&h223Capability::mobileMultilinkFrameCapability>(offsetof(h223Capability, mobileMultilinkFrameCapability), "MobileMultilinkFrameCapability"),
 };
 static const asn::tagTriple h223CapabilityComponentTags[] = {{0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 0, 0}, {0, 1, 0}, {0, 1, 0}, {0, 16, 1}, {0, 16, 1}, {0, 2, 0}, {0, 16, 1}};
-const asn::sequenceDescriptor h223Capability::descriptor = asn::sequenceDescriptor::make(h223CapabilityComponents, true, h223CapabilityComponentTags);
+const asn::sequenceDescriptor h223Capability::descriptor = asn::sequenceDescriptor::make(h223CapabilityComponents, 14, 0x0u, true, h223CapabilityComponentTags);
 h223Capability::h223Capability(const h223Capability& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -980,7 +980,7 @@ static const asn::componentEntry h223AnnexCCapabilityComponents[] = {
     asn::additionComponent<&h223AnnexCCapability::rsCodeCapability>(offsetof(h223AnnexCCapability, rsCodeCapability), "RsCodeCapability"),
 };
 static const asn::tagTriple h223AnnexCCapabilityComponentTags[] = {{0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 1, 0}};
-const asn::sequenceDescriptor h223AnnexCCapability::descriptor = asn::sequenceDescriptor::make(h223AnnexCCapabilityComponents, true, h223AnnexCCapabilityComponentTags);
+const asn::sequenceDescriptor h223AnnexCCapability::descriptor = asn::sequenceDescriptor::make(h223AnnexCCapabilityComponents, 13, 0x0u, true, h223AnnexCCapabilityComponentTags);
 h223AnnexCCapability::h223AnnexCCapability(const h223AnnexCCapability& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1001,7 +1001,7 @@ static const asn::componentEntry v75CapabilityComponents[] = {
     asn::mandatoryComponent<&v75Capability::audioHeader>(offsetof(v75Capability, audioHeader), "AudioHeader"),
 };
 static const asn::tagTriple v75CapabilityComponentTags[] = {{0, 1, 0}};
-const asn::sequenceDescriptor v75Capability::descriptor = asn::sequenceDescriptor::make(v75CapabilityComponents, true, v75CapabilityComponentTags);
+const asn::sequenceDescriptor v75Capability::descriptor = asn::sequenceDescriptor::make(v75CapabilityComponents, 1, 0x0u, true, v75CapabilityComponentTags);
 v75Capability::v75Capability(const v75Capability& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1036,7 +1036,7 @@ static const asn::componentEntry v76CapabilityComponents[] = {
     asn::mandatoryComponent<&v76Capability::v75Capability>(offsetof(v76Capability, v75Capability), "V75Capability"),
 };
 static const asn::tagTriple v76CapabilityComponentTags[] = {{0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 2, 0}, {0, 1, 0}, {0, 1, 0}, {0, 2, 0}, {0, 2, 0}, {0, 16, 1}};
-const asn::sequenceDescriptor v76Capability::descriptor = asn::sequenceDescriptor::make(v76CapabilityComponents, true, v76CapabilityComponentTags);
+const asn::sequenceDescriptor v76Capability::descriptor = asn::sequenceDescriptor::make(v76CapabilityComponents, 15, 0x0u, true, v76CapabilityComponentTags);
 v76Capability::v76Capability(const v76Capability& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1058,7 +1058,7 @@ static const asn::componentEntry mediaPacketizationCapabilityComponents[] = {
     asn::additionComponent<&mediaPacketizationCapability::rtpPayloadType>(offsetof(mediaPacketizationCapability, rtpPayloadType), "RtpPayloadType"),
 };
 static const asn::tagTriple mediaPacketizationCapabilityComponentTags[] = {{0, 1, 0}, {0, 16, 0}};
-const asn::sequenceDescriptor mediaPacketizationCapability::descriptor = asn::sequenceDescriptor::make(mediaPacketizationCapabilityComponents, true, mediaPacketizationCapabilityComponentTags);
+const asn::sequenceDescriptor mediaPacketizationCapability::descriptor = asn::sequenceDescriptor::make(mediaPacketizationCapabilityComponents, 1, 0x0u, true, mediaPacketizationCapabilityComponentTags);
 mediaPacketizationCapability::mediaPacketizationCapability(const mediaPacketizationCapability& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1086,7 +1086,7 @@ static const asn::componentEntry mediaDistributionCapabilityComponents[] = {
     asn::optionalComponent<&mediaDistributionCapability::distributedData>(offsetof(mediaDistributionCapability, distributedData), "DistributedData"),
 };
 static const asn::tagTriple mediaDistributionCapabilityComponentTags[] = {{0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 16, 0}, {0, 16, 0}};
-const asn::sequenceDescriptor mediaDistributionCapability::descriptor = asn::sequenceDescriptor::make(mediaDistributionCapabilityComponents, true, mediaDistributionCapabilityComponentTags);
+const asn::sequenceDescriptor mediaDistributionCapability::descriptor = asn::sequenceDescriptor::make(mediaDistributionCapabilityComponents, 8, 0xC0u, true, mediaDistributionCapabilityComponentTags);
 mediaDistributionCapability::mediaDistributionCapability(const mediaDistributionCapability& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1109,7 +1109,7 @@ static const asn::componentEntry multipointCapabilityComponents[] = {
     asn::mandatoryComponent<&multipointCapability::mediaDistributionCapability>(offsetof(multipointCapability, mediaDistributionCapability), "MediaDistributionCapability"),
 };
 static const asn::tagTriple multipointCapabilityComponentTags[] = {{0, 1, 0}, {0, 1, 0}, {0, 16, 0}};
-const asn::sequenceDescriptor multipointCapability::descriptor = asn::sequenceDescriptor::make(multipointCapabilityComponents, true, multipointCapabilityComponentTags);
+const asn::sequenceDescriptor multipointCapability::descriptor = asn::sequenceDescriptor::make(multipointCapabilityComponents, 3, 0x0u, true, multipointCapabilityComponentTags);
 multipointCapability::multipointCapability(const multipointCapability& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1131,7 +1131,7 @@ static const asn::componentEntry h2250Capability_mcCapability_sequenceComponents
     asn::mandatoryComponent<&h2250Capability::mcCapability_sequence::decentralizedConferenceMC>(offsetof(h2250Capability::mcCapability_sequence, decentralizedConferenceMC), "DecentralizedConferenceMC"),
 };
 static const asn::tagTriple h2250Capability_mcCapability_sequenceComponentTags[] = {{0, 1, 0}, {0, 1, 0}};
-const asn::sequenceDescriptor h2250Capability::mcCapability_sequence::descriptor = asn::sequenceDescriptor::make(h2250Capability_mcCapability_sequenceComponents, true, h2250Capability_mcCapability_sequenceComponentTags);
+const asn::sequenceDescriptor h2250Capability::mcCapability_sequence::descriptor = asn::sequenceDescriptor::make(h2250Capability_mcCapability_sequenceComponents, 2, 0x0u, true, h2250Capability_mcCapability_sequenceComponentTags);
 h2250Capability::mcCapability_sequence::mcCapability_sequence(const mcCapability_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1162,7 +1162,7 @@ static const asn::componentEntry h2250CapabilityComponents[] = {
     asn::additionComponent<&h2250Capability::t120DynamicPortCapability>(offsetof(h2250Capability, t120DynamicPortCapability), "T120DynamicPortCapability"),
 };
 static const asn::tagTriple h2250CapabilityComponentTags[] = {{0, 2, 0}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 1, 0}, {0, 16, 1}, {0, 16, 1}, {0, 16, 0}, {0, 1, 0}, {0, 1, 0}};
-const asn::sequenceDescriptor h2250Capability::descriptor = asn::sequenceDescriptor::make(h2250CapabilityComponents, true, h2250CapabilityComponentTags);
+const asn::sequenceDescriptor h2250Capability::descriptor = asn::sequenceDescriptor::make(h2250CapabilityComponents, 7, 0x0u, true, h2250CapabilityComponentTags);
 h2250Capability::h2250Capability(const h2250Capability& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1188,7 +1188,7 @@ static const asn::componentEntry rSVPParametersComponents[] = {
     asn::optionalComponent<&rSVPParameters::maxPktSize>(offsetof(rSVPParameters, maxPktSize), "MaxPktSize"),
 };
 static const asn::tagTriple rSVPParametersComponentTags[] = {{0, 0, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}};
-const asn::sequenceDescriptor rSVPParameters::descriptor = asn::sequenceDescriptor::make(rSVPParametersComponents, true, rSVPParametersComponentTags);
+const asn::sequenceDescriptor rSVPParameters::descriptor = asn::sequenceDescriptor::make(rSVPParametersComponents, 6, 0x3Fu, true, rSVPParametersComponentTags);
 rSVPParameters::rSVPParameters(const rSVPParameters& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1223,7 +1223,7 @@ static const asn::componentEntry aTMParametersComponents[] = {
     asn::mandatoryComponent<&aTMParameters::atmCBR>(offsetof(aTMParameters, atmCBR), "AtmCBR"),
 };
 static const asn::tagTriple aTMParametersComponentTags[] = {{0, 2, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}};
-const asn::sequenceDescriptor aTMParameters::descriptor = asn::sequenceDescriptor::make(aTMParametersComponents, true, aTMParametersComponentTags);
+const asn::sequenceDescriptor aTMParameters::descriptor = asn::sequenceDescriptor::make(aTMParametersComponents, 6, 0x0u, true, aTMParametersComponentTags);
 aTMParameters::aTMParameters(const aTMParameters& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1245,7 +1245,7 @@ static const asn::componentEntry servicePriorityValueComponents[] = {
     asn::additionComponent<&servicePriorityValue::value>(offsetof(servicePriorityValue, value), "Value"),
 };
 static const asn::tagTriple servicePriorityValueComponentTags[] = {{0, 16, 1}, {0, 2, 0}};
-const asn::sequenceDescriptor servicePriorityValue::descriptor = asn::sequenceDescriptor::make(servicePriorityValueComponents, true, servicePriorityValueComponentTags);
+const asn::sequenceDescriptor servicePriorityValue::descriptor = asn::sequenceDescriptor::make(servicePriorityValueComponents, 1, 0x1u, true, servicePriorityValueComponentTags);
 servicePriorityValue::servicePriorityValue(const servicePriorityValue& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1270,7 +1270,7 @@ static const asn::componentEntry servicePriorityComponents[] = {
     asn::additionComponent<&servicePriority::serviceSubclass>(offsetof(servicePriority, serviceSubclass), "ServiceSubclass"),
 };
 static const asn::tagTriple servicePriorityComponentTags[] = {{0, 16, 1}, {0, 1, 0}, {0, 16, 1}, {0, 2, 0}, {0, 2, 0}};
-const asn::sequenceDescriptor servicePriority::descriptor = asn::sequenceDescriptor::make(servicePriorityComponents, true, servicePriorityComponentTags);
+const asn::sequenceDescriptor servicePriority::descriptor = asn::sequenceDescriptor::make(servicePriorityComponents, 3, 0x5u, true, servicePriorityComponentTags);
 servicePriority::servicePriority(const servicePriority& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1291,7 +1291,7 @@ static const asn::componentEntry authorizationParametersComponents[] = {
     asn::optionalComponent<&authorizationParameters::nonStandardData>(offsetof(authorizationParameters, nonStandardData), "NonStandardData"),
 };
 static const asn::tagTriple authorizationParametersComponentTags[] = {{0, 16, 1}};
-const asn::sequenceDescriptor authorizationParameters::descriptor = asn::sequenceDescriptor::make(authorizationParametersComponents, true, authorizationParametersComponentTags);
+const asn::sequenceDescriptor authorizationParameters::descriptor = asn::sequenceDescriptor::make(authorizationParametersComponents, 1, 0x1u, true, authorizationParametersComponentTags);
 authorizationParameters::authorizationParameters(const authorizationParameters& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1336,7 +1336,7 @@ static const asn::componentEntry qOSDescriptorComponents[] = {
     asn::mandatoryComponent<&qOSDescriptor::qosClass>(offsetof(qOSDescriptor, qosClass), "QosClass"),
 };
 static const asn::tagTriple qOSDescriptorComponentTags[] = {{0, 16, 1}, {0, 0, 0}, {0, 0, 0}};
-const asn::sequenceDescriptor qOSDescriptor::descriptor = asn::sequenceDescriptor::make(qOSDescriptorComponents, true, qOSDescriptorComponentTags);
+const asn::sequenceDescriptor qOSDescriptor::descriptor = asn::sequenceDescriptor::make(qOSDescriptorComponents, 3, 0x1u, true, qOSDescriptorComponentTags);
 qOSDescriptor::qOSDescriptor(const qOSDescriptor& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1361,7 +1361,7 @@ static const asn::componentEntry genericTransportParametersComponents[] = {
     asn::optionalComponent<&genericTransportParameters::maxPktSize>(offsetof(genericTransportParameters, maxPktSize), "MaxPktSize"),
 };
 static const asn::tagTriple genericTransportParametersComponentTags[] = {{0, 16, 1}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}};
-const asn::sequenceDescriptor genericTransportParameters::descriptor = asn::sequenceDescriptor::make(genericTransportParametersComponents, true, genericTransportParametersComponentTags);
+const asn::sequenceDescriptor genericTransportParameters::descriptor = asn::sequenceDescriptor::make(genericTransportParametersComponents, 5, 0x1Fu, true, genericTransportParametersComponentTags);
 genericTransportParameters::genericTransportParameters(const genericTransportParameters& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1390,7 +1390,7 @@ static const asn::componentEntry qOSCapabilityComponents[] = {
     asn::additionComponent<&qOSCapability::dscpValue>(offsetof(qOSCapability, dscpValue), "DscpValue"),
 };
 static const asn::tagTriple qOSCapabilityComponentTags[] = {{0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 1, 0}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 2, 0}};
-const asn::sequenceDescriptor qOSCapability::descriptor = asn::sequenceDescriptor::make(qOSCapabilityComponents, true, qOSCapabilityComponentTags);
+const asn::sequenceDescriptor qOSCapability::descriptor = asn::sequenceDescriptor::make(qOSCapabilityComponents, 3, 0x7u, true, qOSCapabilityComponentTags);
 qOSCapability::qOSCapability(const qOSCapability& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1411,7 +1411,7 @@ static const asn::componentEntry mediaTransportType_atm_AAL5_compressed_sequence
     asn::mandatoryComponent<&mediaTransportType::atm_AAL5_compressed_sequence::variable_delta>(offsetof(mediaTransportType::atm_AAL5_compressed_sequence, variable_delta), "Variable_delta"),
 };
 static const asn::tagTriple mediaTransportType_atm_AAL5_compressed_sequenceComponentTags[] = {{0, 1, 0}};
-const asn::sequenceDescriptor mediaTransportType::atm_AAL5_compressed_sequence::descriptor = asn::sequenceDescriptor::make(mediaTransportType_atm_AAL5_compressed_sequenceComponents, true, mediaTransportType_atm_AAL5_compressed_sequenceComponentTags);
+const asn::sequenceDescriptor mediaTransportType::atm_AAL5_compressed_sequence::descriptor = asn::sequenceDescriptor::make(mediaTransportType_atm_AAL5_compressed_sequenceComponents, 1, 0x0u, true, mediaTransportType_atm_AAL5_compressed_sequenceComponentTags);
 mediaTransportType::atm_AAL5_compressed_sequence::atm_AAL5_compressed_sequence(const atm_AAL5_compressed_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1444,7 +1444,7 @@ static const asn::componentEntry mediaChannelCapabilityComponents[] = {
     asn::optionalComponent<&mediaChannelCapability::mediaTransport>(offsetof(mediaChannelCapability, mediaTransport), "MediaTransport"),
 };
 static const asn::tagTriple mediaChannelCapabilityComponentTags[] = {{0, 0, 0}};
-const asn::sequenceDescriptor mediaChannelCapability::descriptor = asn::sequenceDescriptor::make(mediaChannelCapabilityComponents, true, mediaChannelCapabilityComponentTags);
+const asn::sequenceDescriptor mediaChannelCapability::descriptor = asn::sequenceDescriptor::make(mediaChannelCapabilityComponents, 1, 0x1u, true, mediaChannelCapabilityComponentTags);
 mediaChannelCapability::mediaChannelCapability(const mediaChannelCapability& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1467,7 +1467,7 @@ static const asn::componentEntry transportCapabilityComponents[] = {
     asn::optionalComponent<&transportCapability::mediaChannelCapabilities>(offsetof(transportCapability, mediaChannelCapabilities), "MediaChannelCapabilities"),
 };
 static const asn::tagTriple transportCapabilityComponentTags[] = {{0, 16, 1}, {0, 16, 0}, {0, 16, 0}};
-const asn::sequenceDescriptor transportCapability::descriptor = asn::sequenceDescriptor::make(transportCapabilityComponents, true, transportCapabilityComponentTags);
+const asn::sequenceDescriptor transportCapability::descriptor = asn::sequenceDescriptor::make(transportCapabilityComponents, 3, 0x7u, true, transportCapabilityComponentTags);
 transportCapability::transportCapability(const transportCapability& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1500,7 +1500,7 @@ static const asn::componentEntry redundancyEncodingCapabilityComponents[] = {
     asn::optionalComponent<&redundancyEncodingCapability::secondaryEncoding>(offsetof(redundancyEncodingCapability, secondaryEncoding), "SecondaryEncoding"),
 };
 static const asn::tagTriple redundancyEncodingCapabilityComponentTags[] = {{0, 0, 0}, {0, 2, 0}, {0, 16, 0}};
-const asn::sequenceDescriptor redundancyEncodingCapability::descriptor = asn::sequenceDescriptor::make(redundancyEncodingCapabilityComponents, true, redundancyEncodingCapabilityComponentTags);
+const asn::sequenceDescriptor redundancyEncodingCapability::descriptor = asn::sequenceDescriptor::make(redundancyEncodingCapabilityComponents, 3, 0x4u, true, redundancyEncodingCapabilityComponentTags);
 redundancyEncodingCapability::redundancyEncodingCapability(const redundancyEncodingCapability& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1533,7 +1533,7 @@ static const asn::componentEntry rTPH263VideoRedundancyEncodingComponents[] = {
     asn::optionalComponent<&rTPH263VideoRedundancyEncoding::containedThreads>(offsetof(rTPH263VideoRedundancyEncoding, containedThreads), "ContainedThreads"),
 };
 static const asn::tagTriple rTPH263VideoRedundancyEncodingComponentTags[] = {{0, 2, 0}, {0, 2, 0}, {0, 0, 0}, {0, 16, 0}};
-const asn::sequenceDescriptor rTPH263VideoRedundancyEncoding::descriptor = asn::sequenceDescriptor::make(rTPH263VideoRedundancyEncodingComponents, true, rTPH263VideoRedundancyEncodingComponentTags);
+const asn::sequenceDescriptor rTPH263VideoRedundancyEncoding::descriptor = asn::sequenceDescriptor::make(rTPH263VideoRedundancyEncodingComponents, 4, 0x8u, true, rTPH263VideoRedundancyEncodingComponentTags);
 rTPH263VideoRedundancyEncoding::rTPH263VideoRedundancyEncoding(const rTPH263VideoRedundancyEncoding& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1555,7 +1555,7 @@ static const asn::componentEntry rTPH263VideoRedundancyFrameMappingComponents[] 
     asn::mandatoryComponent<&rTPH263VideoRedundancyFrameMapping::frameSequence>(offsetof(rTPH263VideoRedundancyFrameMapping, frameSequence), "FrameSequence"),
 };
 static const asn::tagTriple rTPH263VideoRedundancyFrameMappingComponentTags[] = {{0, 2, 0}, {0, 16, 0}};
-const asn::sequenceDescriptor rTPH263VideoRedundancyFrameMapping::descriptor = asn::sequenceDescriptor::make(rTPH263VideoRedundancyFrameMappingComponents, true, rTPH263VideoRedundancyFrameMappingComponentTags);
+const asn::sequenceDescriptor rTPH263VideoRedundancyFrameMapping::descriptor = asn::sequenceDescriptor::make(rTPH263VideoRedundancyFrameMappingComponents, 2, 0x0u, true, rTPH263VideoRedundancyFrameMappingComponentTags);
 rTPH263VideoRedundancyFrameMapping::rTPH263VideoRedundancyFrameMapping(const rTPH263VideoRedundancyFrameMapping& other) : asn::sequence(&descriptor) {
   try {
     assign(other);

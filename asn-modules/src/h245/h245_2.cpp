@@ -15,7 +15,7 @@ static const asn::componentEntry extendedVideoCapabilityComponents[] = {
     asn::optionalComponent<&extendedVideoCapability::videoCapabilityExtension>(offsetof(extendedVideoCapability, videoCapabilityExtension), "VideoCapabilityExtension"),
 };
 static const asn::tagTriple extendedVideoCapabilityComponentTags[] = {{0, 16, 0}, {0, 16, 0}};
-const asn::sequenceDescriptor extendedVideoCapability::descriptor = asn::sequenceDescriptor::make(extendedVideoCapabilityComponents, true, extendedVideoCapabilityComponentTags);
+const asn::sequenceDescriptor extendedVideoCapability::descriptor = asn::sequenceDescriptor::make(extendedVideoCapabilityComponents, 2, 0x2u, true, extendedVideoCapabilityComponentTags);
 extendedVideoCapability::extendedVideoCapability(const extendedVideoCapability& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -41,7 +41,7 @@ static const asn::componentEntry h261VideoCapabilityComponents[] = {
     asn::additionComponent<&h261VideoCapability::videoBadMBsCap>(offsetof(h261VideoCapability, videoBadMBsCap), "VideoBadMBsCap"),
 };
 static const asn::tagTriple h261VideoCapabilityComponentTags[] = {{0, 2, 0}, {0, 2, 0}, {0, 1, 0}, {0, 2, 0}, {0, 1, 0}, {0, 1, 0}};
-const asn::sequenceDescriptor h261VideoCapability::descriptor = asn::sequenceDescriptor::make(h261VideoCapabilityComponents, true, h261VideoCapabilityComponentTags);
+const asn::sequenceDescriptor h261VideoCapability::descriptor = asn::sequenceDescriptor::make(h261VideoCapabilityComponents, 5, 0x3u, true, h261VideoCapabilityComponentTags);
 h261VideoCapability::h261VideoCapability(const h261VideoCapability& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -79,7 +79,7 @@ static const asn::componentEntry h262VideoCapabilityComponents[] = {
     asn::additionComponent<&h262VideoCapability::videoBadMBsCap>(offsetof(h262VideoCapability, videoBadMBsCap), "VideoBadMBsCap"),
 };
 static const asn::tagTriple h262VideoCapabilityComponentTags[] = {{0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 1, 0}};
-const asn::sequenceDescriptor h262VideoCapability::descriptor = asn::sequenceDescriptor::make(h262VideoCapabilityComponents, true, h262VideoCapabilityComponentTags);
+const asn::sequenceDescriptor h262VideoCapability::descriptor = asn::sequenceDescriptor::make(h262VideoCapabilityComponents, 17, 0x1F800u, true, h262VideoCapabilityComponentTags);
 h262VideoCapability::h262VideoCapability(const h262VideoCapability& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -120,7 +120,7 @@ static const asn::componentEntry h263VideoCapabilityComponents[] = {
     asn::additionComponent<&h263VideoCapability::h263Options>(offsetof(h263VideoCapability, h263Options), "H263Options"),
 };
 static const asn::tagTriple h263VideoCapabilityComponentTags[] = {{0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 1, 0}, {0, 16, 1}, {0, 16, 1}};
-const asn::sequenceDescriptor h263VideoCapability::descriptor = asn::sequenceDescriptor::make(h263VideoCapabilityComponents, true, h263VideoCapabilityComponentTags);
+const asn::sequenceDescriptor h263VideoCapability::descriptor = asn::sequenceDescriptor::make(h263VideoCapabilityComponents, 13, 0x181Fu, true, h263VideoCapabilityComponentTags);
 h263VideoCapability::h263VideoCapability(const h263VideoCapability& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -144,7 +144,7 @@ static const asn::componentEntry enhancementLayerInfoComponents[] = {
     asn::optionalComponent<&enhancementLayerInfo::bPictureEnhancement>(offsetof(enhancementLayerInfo, bPictureEnhancement), "BPictureEnhancement"),
 };
 static const asn::tagTriple enhancementLayerInfoComponentTags[] = {{0, 1, 0}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}};
-const asn::sequenceDescriptor enhancementLayerInfo::descriptor = asn::sequenceDescriptor::make(enhancementLayerInfoComponents, true, enhancementLayerInfoComponentTags);
+const asn::sequenceDescriptor enhancementLayerInfo::descriptor = asn::sequenceDescriptor::make(enhancementLayerInfoComponents, 4, 0xEu, true, enhancementLayerInfoComponentTags);
 enhancementLayerInfo::enhancementLayerInfo(const enhancementLayerInfo& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -180,7 +180,7 @@ static const asn::componentEntry enhancementOptionsComponents[] = {
     asn::optionalComponent<&enhancementOptions::h263Options>(offsetof(enhancementOptions, h263Options), "H263Options"),
 };
 static const asn::tagTriple enhancementOptionsComponentTags[] = {{0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 1, 0}, {0, 16, 1}};
-const asn::sequenceDescriptor enhancementOptions::descriptor = asn::sequenceDescriptor::make(enhancementOptionsComponents, true, enhancementOptionsComponentTags);
+const asn::sequenceDescriptor enhancementOptions::descriptor = asn::sequenceDescriptor::make(enhancementOptionsComponents, 16, 0xBE1Fu, true, enhancementOptionsComponentTags);
 enhancementOptions::enhancementOptions(const enhancementOptions& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -202,7 +202,7 @@ static const asn::componentEntry bEnhancementParametersComponents[] = {
     asn::mandatoryComponent<&bEnhancementParameters::numberOfBPictures>(offsetof(bEnhancementParameters, numberOfBPictures), "NumberOfBPictures"),
 };
 static const asn::tagTriple bEnhancementParametersComponentTags[] = {{0, 16, 1}, {0, 2, 0}};
-const asn::sequenceDescriptor bEnhancementParameters::descriptor = asn::sequenceDescriptor::make(bEnhancementParametersComponents, true, bEnhancementParametersComponentTags);
+const asn::sequenceDescriptor bEnhancementParameters::descriptor = asn::sequenceDescriptor::make(bEnhancementParametersComponents, 2, 0x0u, true, bEnhancementParametersComponentTags);
 bEnhancementParameters::bEnhancementParameters(const bEnhancementParameters& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -253,7 +253,7 @@ static const asn::componentEntry h263OptionsComponents[] = {
     asn::additionComponent<&h263Options::h263Version3Options>(offsetof(h263Options, h263Version3Options), "H263Version3Options"),
 };
 static const asn::tagTriple h263OptionsComponentTags[] = {{0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 16, 1}, {0, 1, 0}, {0, 16, 1}, {0, 16, 0}, {0, 16, 0}, {0, 16, 0}, {0, 1, 0}, {0, 16, 1}};
-const asn::sequenceDescriptor h263Options::descriptor = asn::sequenceDescriptor::make(h263OptionsComponents, true, h263OptionsComponentTags);
+const asn::sequenceDescriptor h263Options::descriptor = asn::sequenceDescriptor::make(h263OptionsComponents, 29, 0x1E800000u, true, h263OptionsComponentTags);
 h263Options::h263Options(const h263Options& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -278,7 +278,7 @@ static const asn::componentEntry transparencyParametersComponents[] = {
     asn::mandatoryComponent<&transparencyParameters::scale_y>(offsetof(transparencyParameters, scale_y), "Scale_y"),
 };
 static const asn::tagTriple transparencyParametersComponentTags[] = {{0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}};
-const asn::sequenceDescriptor transparencyParameters::descriptor = asn::sequenceDescriptor::make(transparencyParametersComponents, true, transparencyParametersComponentTags);
+const asn::sequenceDescriptor transparencyParameters::descriptor = asn::sequenceDescriptor::make(transparencyParametersComponents, 5, 0x0u, true, transparencyParametersComponentTags);
 transparencyParameters::transparencyParameters(const transparencyParameters& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -304,7 +304,7 @@ static const asn::componentEntry refPictureSelection_additionalPictureMemory_seq
     asn::optionalComponent<&refPictureSelection::additionalPictureMemory_sequence::bigCpfAdditionalPictureMemory>(offsetof(refPictureSelection::additionalPictureMemory_sequence, bigCpfAdditionalPictureMemory), "BigCpfAdditionalPictureMemory"),
 };
 static const asn::tagTriple refPictureSelection_additionalPictureMemory_sequenceComponentTags[] = {{0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}};
-const asn::sequenceDescriptor refPictureSelection::additionalPictureMemory_sequence::descriptor = asn::sequenceDescriptor::make(refPictureSelection_additionalPictureMemory_sequenceComponents, true, refPictureSelection_additionalPictureMemory_sequenceComponentTags);
+const asn::sequenceDescriptor refPictureSelection::additionalPictureMemory_sequence::descriptor = asn::sequenceDescriptor::make(refPictureSelection_additionalPictureMemory_sequenceComponents, 6, 0x3Fu, true, refPictureSelection_additionalPictureMemory_sequenceComponentTags);
 refPictureSelection::additionalPictureMemory_sequence::additionalPictureMemory_sequence(const additionalPictureMemory_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -339,7 +339,7 @@ static const asn::componentEntry refPictureSelection_enhancedReferencePicSelect_
     asn::mandatoryComponent<&refPictureSelection::enhancedReferencePicSelect_sequence::subPictureRemovalParameters_sequence::mpuTotalNumber>(offsetof(refPictureSelection::enhancedReferencePicSelect_sequence::subPictureRemovalParameters_sequence, mpuTotalNumber), "MpuTotalNumber"),
 };
 static const asn::tagTriple refPictureSelection_enhancedReferencePicSelect_sequence_subPictureRemovalParameters_sequenceComponentTags[] = {{0, 2, 0}, {0, 2, 0}, {0, 2, 0}};
-const asn::sequenceDescriptor refPictureSelection::enhancedReferencePicSelect_sequence::subPictureRemovalParameters_sequence::descriptor = asn::sequenceDescriptor::make(refPictureSelection_enhancedReferencePicSelect_sequence_subPictureRemovalParameters_sequenceComponents, true, refPictureSelection_enhancedReferencePicSelect_sequence_subPictureRemovalParameters_sequenceComponentTags);
+const asn::sequenceDescriptor refPictureSelection::enhancedReferencePicSelect_sequence::subPictureRemovalParameters_sequence::descriptor = asn::sequenceDescriptor::make(refPictureSelection_enhancedReferencePicSelect_sequence_subPictureRemovalParameters_sequenceComponents, 3, 0x0u, true, refPictureSelection_enhancedReferencePicSelect_sequence_subPictureRemovalParameters_sequenceComponentTags);
 refPictureSelection::enhancedReferencePicSelect_sequence::subPictureRemovalParameters_sequence::subPictureRemovalParameters_sequence(const subPictureRemovalParameters_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -360,7 +360,7 @@ static const asn::componentEntry refPictureSelection_enhancedReferencePicSelect_
     asn::optionalComponent<&refPictureSelection::enhancedReferencePicSelect_sequence::subPictureRemovalParameters>(offsetof(refPictureSelection::enhancedReferencePicSelect_sequence, subPictureRemovalParameters), "SubPictureRemovalParameters"),
 };
 static const asn::tagTriple refPictureSelection_enhancedReferencePicSelect_sequenceComponentTags[] = {{0, 16, 1}};
-const asn::sequenceDescriptor refPictureSelection::enhancedReferencePicSelect_sequence::descriptor = asn::sequenceDescriptor::make(refPictureSelection_enhancedReferencePicSelect_sequenceComponents, true, refPictureSelection_enhancedReferencePicSelect_sequenceComponentTags);
+const asn::sequenceDescriptor refPictureSelection::enhancedReferencePicSelect_sequence::descriptor = asn::sequenceDescriptor::make(refPictureSelection_enhancedReferencePicSelect_sequenceComponents, 1, 0x1u, true, refPictureSelection_enhancedReferencePicSelect_sequenceComponentTags);
 refPictureSelection::enhancedReferencePicSelect_sequence::enhancedReferencePicSelect_sequence(const enhancedReferencePicSelect_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -384,7 +384,7 @@ static const asn::componentEntry refPictureSelectionComponents[] = {
     asn::additionComponent<&refPictureSelection::enhancedReferencePicSelect>(offsetof(refPictureSelection, enhancedReferencePicSelect), "EnhancedReferencePicSelect"),
 };
 static const asn::tagTriple refPictureSelectionComponentTags[] = {{0, 16, 1}, {0, 1, 0}, {0, 0, 0}, {0, 16, 1}};
-const asn::sequenceDescriptor refPictureSelection::descriptor = asn::sequenceDescriptor::make(refPictureSelectionComponents, true, refPictureSelectionComponentTags);
+const asn::sequenceDescriptor refPictureSelection::descriptor = asn::sequenceDescriptor::make(refPictureSelectionComponents, 3, 0x1u, true, refPictureSelectionComponentTags);
 refPictureSelection::refPictureSelection(const refPictureSelection& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -411,7 +411,7 @@ static const asn::componentEntry customPictureClockFrequencyComponents[] = {
     asn::optionalComponent<&customPictureClockFrequency::cif16MPI>(offsetof(customPictureClockFrequency, cif16MPI), "Cif16MPI"),
 };
 static const asn::tagTriple customPictureClockFrequencyComponentTags[] = {{0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}};
-const asn::sequenceDescriptor customPictureClockFrequency::descriptor = asn::sequenceDescriptor::make(customPictureClockFrequencyComponents, true, customPictureClockFrequencyComponentTags);
+const asn::sequenceDescriptor customPictureClockFrequency::descriptor = asn::sequenceDescriptor::make(customPictureClockFrequencyComponents, 7, 0x7Cu, true, customPictureClockFrequencyComponentTags);
 customPictureClockFrequency::customPictureClockFrequency(const customPictureClockFrequency& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -434,7 +434,7 @@ static const asn::componentEntry customPictureFormat_mPI_sequence_customPCF_sequ
     asn::mandatoryComponent<&customPictureFormat::mPI_sequence::customPCF_sequence::customMPI>(offsetof(customPictureFormat::mPI_sequence::customPCF_sequence, customMPI), "CustomMPI"),
 };
 static const asn::tagTriple customPictureFormat_mPI_sequence_customPCF_sequenceComponentTags[] = {{0, 2, 0}, {0, 2, 0}, {0, 2, 0}};
-const asn::sequenceDescriptor customPictureFormat::mPI_sequence::customPCF_sequence::descriptor = asn::sequenceDescriptor::make(customPictureFormat_mPI_sequence_customPCF_sequenceComponents, true, customPictureFormat_mPI_sequence_customPCF_sequenceComponentTags);
+const asn::sequenceDescriptor customPictureFormat::mPI_sequence::customPCF_sequence::descriptor = asn::sequenceDescriptor::make(customPictureFormat_mPI_sequence_customPCF_sequenceComponents, 3, 0x0u, true, customPictureFormat_mPI_sequence_customPCF_sequenceComponentTags);
 customPictureFormat::mPI_sequence::customPCF_sequence::customPCF_sequence(const customPCF_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -456,7 +456,7 @@ static const asn::componentEntry customPictureFormat_mPI_sequenceComponents[] = 
     asn::optionalComponent<&customPictureFormat::mPI_sequence::customPCF>(offsetof(customPictureFormat::mPI_sequence, customPCF), "CustomPCF"),
 };
 static const asn::tagTriple customPictureFormat_mPI_sequenceComponentTags[] = {{0, 2, 0}, {0, 16, 0}};
-const asn::sequenceDescriptor customPictureFormat::mPI_sequence::descriptor = asn::sequenceDescriptor::make(customPictureFormat_mPI_sequenceComponents, true, customPictureFormat_mPI_sequenceComponentTags);
+const asn::sequenceDescriptor customPictureFormat::mPI_sequence::descriptor = asn::sequenceDescriptor::make(customPictureFormat_mPI_sequenceComponents, 2, 0x3u, true, customPictureFormat_mPI_sequenceComponentTags);
 customPictureFormat::mPI_sequence::mPI_sequence(const mPI_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -478,7 +478,7 @@ static const asn::componentEntry customPictureFormat_pixelAspectInformation_choi
     asn::mandatoryComponent<&customPictureFormat::pixelAspectInformation_choice::extendedPAR_sequence::height>(offsetof(customPictureFormat::pixelAspectInformation_choice::extendedPAR_sequence, height), "Height"),
 };
 static const asn::tagTriple customPictureFormat_pixelAspectInformation_choice_extendedPAR_sequenceComponentTags[] = {{0, 2, 0}, {0, 2, 0}};
-const asn::sequenceDescriptor customPictureFormat::pixelAspectInformation_choice::extendedPAR_sequence::descriptor = asn::sequenceDescriptor::make(customPictureFormat_pixelAspectInformation_choice_extendedPAR_sequenceComponents, true, customPictureFormat_pixelAspectInformation_choice_extendedPAR_sequenceComponentTags);
+const asn::sequenceDescriptor customPictureFormat::pixelAspectInformation_choice::extendedPAR_sequence::descriptor = asn::sequenceDescriptor::make(customPictureFormat_pixelAspectInformation_choice_extendedPAR_sequenceComponents, 2, 0x0u, true, customPictureFormat_pixelAspectInformation_choice_extendedPAR_sequenceComponentTags);
 customPictureFormat::pixelAspectInformation_choice::extendedPAR_sequence::extendedPAR_sequence(const extendedPAR_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -514,7 +514,7 @@ static const asn::componentEntry customPictureFormatComponents[] = {
     asn::mandatoryComponent<&customPictureFormat::pixelAspectInformation>(offsetof(customPictureFormat, pixelAspectInformation), "PixelAspectInformation"),
 };
 static const asn::tagTriple customPictureFormatComponentTags[] = {{0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 16, 1}, {0, 0, 0}};
-const asn::sequenceDescriptor customPictureFormat::descriptor = asn::sequenceDescriptor::make(customPictureFormatComponents, true, customPictureFormatComponentTags);
+const asn::sequenceDescriptor customPictureFormat::descriptor = asn::sequenceDescriptor::make(customPictureFormatComponents, 6, 0x0u, true, customPictureFormatComponentTags);
 customPictureFormat::customPictureFormat(const customPictureFormat& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -557,7 +557,7 @@ static const asn::componentEntry h263ModeComboFlagsComponents[] = {
     asn::additionComponent<&h263ModeComboFlags::h263Version3Options>(offsetof(h263ModeComboFlags, h263Version3Options), "H263Version3Options"),
 };
 static const asn::tagTriple h263ModeComboFlagsComponentTags[] = {{0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 16, 1}};
-const asn::sequenceDescriptor h263ModeComboFlags::descriptor = asn::sequenceDescriptor::make(h263ModeComboFlagsComponents, true, h263ModeComboFlagsComponentTags);
+const asn::sequenceDescriptor h263ModeComboFlags::descriptor = asn::sequenceDescriptor::make(h263ModeComboFlagsComponents, 21, 0x0u, true, h263ModeComboFlagsComponentTags);
 h263ModeComboFlags::h263ModeComboFlags(const h263ModeComboFlags& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -579,7 +579,7 @@ static const asn::componentEntry h263VideoModeCombosComponents[] = {
     asn::mandatoryComponent<&h263VideoModeCombos::h263VideoCoupledModes>(offsetof(h263VideoModeCombos, h263VideoCoupledModes), "H263VideoCoupledModes"),
 };
 static const asn::tagTriple h263VideoModeCombosComponentTags[] = {{0, 16, 1}, {0, 16, 0}};
-const asn::sequenceDescriptor h263VideoModeCombos::descriptor = asn::sequenceDescriptor::make(h263VideoModeCombosComponents, true, h263VideoModeCombosComponentTags);
+const asn::sequenceDescriptor h263VideoModeCombos::descriptor = asn::sequenceDescriptor::make(h263VideoModeCombosComponents, 2, 0x0u, true, h263VideoModeCombosComponentTags);
 h263VideoModeCombos::h263VideoModeCombos(const h263VideoModeCombos& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -607,7 +607,7 @@ static const asn::componentEntry h263Version3OptionsComponents[] = {
     asn::mandatoryComponent<&h263Version3Options::spareReferencePictures>(offsetof(h263Version3Options, spareReferencePictures), "SpareReferencePictures"),
 };
 static const asn::tagTriple h263Version3OptionsComponentTags[] = {{0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}};
-const asn::sequenceDescriptor h263Version3Options::descriptor = asn::sequenceDescriptor::make(h263Version3OptionsComponents, true, h263Version3OptionsComponentTags);
+const asn::sequenceDescriptor h263Version3Options::descriptor = asn::sequenceDescriptor::make(h263Version3OptionsComponents, 8, 0x0u, true, h263Version3OptionsComponentTags);
 h263Version3Options::h263Version3Options(const h263Version3Options& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -635,7 +635,7 @@ static const asn::componentEntry iS11172VideoCapabilityComponents[] = {
     asn::additionComponent<&iS11172VideoCapability::videoBadMBsCap>(offsetof(iS11172VideoCapability, videoBadMBsCap), "VideoBadMBsCap"),
 };
 static const asn::tagTriple iS11172VideoCapabilityComponentTags[] = {{0, 1, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 1, 0}};
-const asn::sequenceDescriptor iS11172VideoCapability::descriptor = asn::sequenceDescriptor::make(iS11172VideoCapabilityComponents, true, iS11172VideoCapabilityComponentTags);
+const asn::sequenceDescriptor iS11172VideoCapability::descriptor = asn::sequenceDescriptor::make(iS11172VideoCapabilityComponents, 7, 0x7Eu, true, iS11172VideoCapabilityComponentTags);
 iS11172VideoCapability::iS11172VideoCapability(const iS11172VideoCapability& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -657,7 +657,7 @@ static const asn::componentEntry audioCapability_g7231_sequenceComponents[] = {
     asn::mandatoryComponent<&audioCapability::g7231_sequence::silenceSuppression>(offsetof(audioCapability::g7231_sequence, silenceSuppression), "SilenceSuppression"),
 };
 static const asn::tagTriple audioCapability_g7231_sequenceComponentTags[] = {{0, 2, 0}, {0, 1, 0}};
-const asn::sequenceDescriptor audioCapability::g7231_sequence::descriptor = asn::sequenceDescriptor::make(audioCapability_g7231_sequenceComponents, false, audioCapability_g7231_sequenceComponentTags);
+const asn::sequenceDescriptor audioCapability::g7231_sequence::descriptor = asn::sequenceDescriptor::make(audioCapability_g7231_sequenceComponents, 2, 0x0u, false, audioCapability_g7231_sequenceComponentTags);
 audioCapability::g7231_sequence::g7231_sequence(const g7231_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -717,7 +717,7 @@ static const asn::componentEntry g729ExtensionsComponents[] = {
     asn::mandatoryComponent<&g729Extensions::annexH>(offsetof(g729Extensions, annexH), "AnnexH"),
 };
 static const asn::tagTriple g729ExtensionsComponentTags[] = {{0, 2, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}};
-const asn::sequenceDescriptor g729Extensions::descriptor = asn::sequenceDescriptor::make(g729ExtensionsComponents, true, g729ExtensionsComponentTags);
+const asn::sequenceDescriptor g729Extensions::descriptor = asn::sequenceDescriptor::make(g729ExtensionsComponents, 8, 0x1u, true, g729ExtensionsComponentTags);
 g729Extensions::g729Extensions(const g729Extensions& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -743,7 +743,7 @@ static const asn::componentEntry g7231AnnexCCapability_g723AnnexCAudioMode_seque
     asn::mandatoryComponent<&g7231AnnexCCapability::g723AnnexCAudioMode_sequence::sidMode1>(offsetof(g7231AnnexCCapability::g723AnnexCAudioMode_sequence, sidMode1), "SidMode1"),
 };
 static const asn::tagTriple g7231AnnexCCapability_g723AnnexCAudioMode_sequenceComponentTags[] = {{0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}};
-const asn::sequenceDescriptor g7231AnnexCCapability::g723AnnexCAudioMode_sequence::descriptor = asn::sequenceDescriptor::make(g7231AnnexCCapability_g723AnnexCAudioMode_sequenceComponents, true, g7231AnnexCCapability_g723AnnexCAudioMode_sequenceComponentTags);
+const asn::sequenceDescriptor g7231AnnexCCapability::g723AnnexCAudioMode_sequence::descriptor = asn::sequenceDescriptor::make(g7231AnnexCCapability_g723AnnexCAudioMode_sequenceComponents, 6, 0x0u, true, g7231AnnexCCapability_g723AnnexCAudioMode_sequenceComponentTags);
 g7231AnnexCCapability::g723AnnexCAudioMode_sequence::g723AnnexCAudioMode_sequence(const g723AnnexCAudioMode_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -766,7 +766,7 @@ static const asn::componentEntry g7231AnnexCCapabilityComponents[] = {
     asn::optionalComponent<&g7231AnnexCCapability::g723AnnexCAudioMode>(offsetof(g7231AnnexCCapability, g723AnnexCAudioMode), "G723AnnexCAudioMode"),
 };
 static const asn::tagTriple g7231AnnexCCapabilityComponentTags[] = {{0, 2, 0}, {0, 1, 0}, {0, 16, 1}};
-const asn::sequenceDescriptor g7231AnnexCCapability::descriptor = asn::sequenceDescriptor::make(g7231AnnexCCapabilityComponents, true, g7231AnnexCCapabilityComponentTags);
+const asn::sequenceDescriptor g7231AnnexCCapability::descriptor = asn::sequenceDescriptor::make(g7231AnnexCCapabilityComponents, 3, 0x4u, true, g7231AnnexCCapabilityComponentTags);
 g7231AnnexCCapability::g7231AnnexCCapability(const g7231AnnexCCapability& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -795,7 +795,7 @@ static const asn::componentEntry iS11172AudioCapabilityComponents[] = {
     asn::mandatoryComponent<&iS11172AudioCapability::bitRate>(offsetof(iS11172AudioCapability, bitRate), "BitRate"),
 };
 static const asn::tagTriple iS11172AudioCapabilityComponentTags[] = {{0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 2, 0}};
-const asn::sequenceDescriptor iS11172AudioCapability::descriptor = asn::sequenceDescriptor::make(iS11172AudioCapabilityComponents, true, iS11172AudioCapabilityComponentTags);
+const asn::sequenceDescriptor iS11172AudioCapability::descriptor = asn::sequenceDescriptor::make(iS11172AudioCapabilityComponents, 9, 0x0u, true, iS11172AudioCapabilityComponentTags);
 iS11172AudioCapability::iS11172AudioCapability(const iS11172AudioCapability& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -836,7 +836,7 @@ static const asn::componentEntry iS13818AudioCapabilityComponents[] = {
     asn::mandatoryComponent<&iS13818AudioCapability::bitRate>(offsetof(iS13818AudioCapability, bitRate), "BitRate"),
 };
 static const asn::tagTriple iS13818AudioCapabilityComponentTags[] = {{0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 2, 0}};
-const asn::sequenceDescriptor iS13818AudioCapability::descriptor = asn::sequenceDescriptor::make(iS13818AudioCapabilityComponents, true, iS13818AudioCapabilityComponentTags);
+const asn::sequenceDescriptor iS13818AudioCapability::descriptor = asn::sequenceDescriptor::make(iS13818AudioCapabilityComponents, 21, 0x0u, true, iS13818AudioCapabilityComponentTags);
 iS13818AudioCapability::iS13818AudioCapability(const iS13818AudioCapability& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -859,7 +859,7 @@ static const asn::componentEntry gSMAudioCapabilityComponents[] = {
     asn::mandatoryComponent<&gSMAudioCapability::scrambled>(offsetof(gSMAudioCapability, scrambled), "Scrambled"),
 };
 static const asn::tagTriple gSMAudioCapabilityComponentTags[] = {{0, 2, 0}, {0, 1, 0}, {0, 1, 0}};
-const asn::sequenceDescriptor gSMAudioCapability::descriptor = asn::sequenceDescriptor::make(gSMAudioCapabilityComponents, true, gSMAudioCapabilityComponentTags);
+const asn::sequenceDescriptor gSMAudioCapability::descriptor = asn::sequenceDescriptor::make(gSMAudioCapabilityComponents, 3, 0x0u, true, gSMAudioCapabilityComponentTags);
 gSMAudioCapability::gSMAudioCapability(const gSMAudioCapability& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -880,7 +880,7 @@ static const asn::componentEntry vBDCapabilityComponents[] = {
     asn::mandatoryComponent<&vBDCapability::type>(offsetof(vBDCapability, type), "Type"),
 };
 static const asn::tagTriple vBDCapabilityComponentTags[] = {{0, 0, 0}};
-const asn::sequenceDescriptor vBDCapability::descriptor = asn::sequenceDescriptor::make(vBDCapabilityComponents, true, vBDCapabilityComponentTags);
+const asn::sequenceDescriptor vBDCapability::descriptor = asn::sequenceDescriptor::make(vBDCapabilityComponents, 1, 0x0u, true, vBDCapabilityComponentTags);
 vBDCapability::vBDCapability(const vBDCapability& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -938,7 +938,7 @@ static const asn::componentEntry t38FaxProfileComponents[] = {
     asn::additionComponent<&t38FaxProfile::t38FaxTcpOptions>(offsetof(t38FaxProfile, t38FaxTcpOptions), "T38FaxTcpOptions"),
 };
 static const asn::tagTriple t38FaxProfileComponentTags[] = {{0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 2, 0}, {0, 0, 0}, {0, 16, 1}, {0, 16, 1}};
-const asn::sequenceDescriptor t38FaxProfile::descriptor = asn::sequenceDescriptor::make(t38FaxProfileComponents, true, t38FaxProfileComponentTags);
+const asn::sequenceDescriptor t38FaxProfile::descriptor = asn::sequenceDescriptor::make(t38FaxProfileComponents, 3, 0x0u, true, t38FaxProfileComponentTags);
 t38FaxProfile::t38FaxProfile(const t38FaxProfile& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -977,7 +977,7 @@ static const asn::componentEntry t84Profile_t84Restricted_sequenceComponents[] =
     asn::mandatoryComponent<&t84Profile::t84Restricted_sequence::digPhotoHighProg>(offsetof(t84Profile::t84Restricted_sequence, digPhotoHighProg), "DigPhotoHighProg"),
 };
 static const asn::tagTriple t84Profile_t84Restricted_sequenceComponentTags[] = {{0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}};
-const asn::sequenceDescriptor t84Profile::t84Restricted_sequence::descriptor = asn::sequenceDescriptor::make(t84Profile_t84Restricted_sequenceComponents, true, t84Profile_t84Restricted_sequenceComponentTags);
+const asn::sequenceDescriptor t84Profile::t84Restricted_sequence::descriptor = asn::sequenceDescriptor::make(t84Profile_t84Restricted_sequenceComponents, 19, 0x0u, true, t84Profile_t84Restricted_sequenceComponentTags);
 t84Profile::t84Restricted_sequence::t84Restricted_sequence(const t84Restricted_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1008,7 +1008,7 @@ static const asn::componentEntry dataApplicationCapability_application_choice_t8
     asn::mandatoryComponent<&dataApplicationCapability::application_choice::t84_sequence::t84Profile>(offsetof(dataApplicationCapability::application_choice::t84_sequence, t84Profile), "T84Profile"),
 };
 static const asn::tagTriple dataApplicationCapability_application_choice_t84_sequenceComponentTags[] = {{0, 0, 0}, {0, 0, 0}};
-const asn::sequenceDescriptor dataApplicationCapability::application_choice::t84_sequence::descriptor = asn::sequenceDescriptor::make(dataApplicationCapability_application_choice_t84_sequenceComponents, false, dataApplicationCapability_application_choice_t84_sequenceComponentTags);
+const asn::sequenceDescriptor dataApplicationCapability::application_choice::t84_sequence::descriptor = asn::sequenceDescriptor::make(dataApplicationCapability_application_choice_t84_sequenceComponents, 2, 0x0u, false, dataApplicationCapability_application_choice_t84_sequenceComponentTags);
 dataApplicationCapability::application_choice::t84_sequence::t84_sequence(const t84_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1030,7 +1030,7 @@ static const asn::componentEntry dataApplicationCapability_application_choice_nl
     asn::mandatoryComponent<&dataApplicationCapability::application_choice::nlpid_sequence::nlpidData>(offsetof(dataApplicationCapability::application_choice::nlpid_sequence, nlpidData), "NlpidData"),
 };
 static const asn::tagTriple dataApplicationCapability_application_choice_nlpid_sequenceComponentTags[] = {{0, 0, 0}, {0, 4, 0}};
-const asn::sequenceDescriptor dataApplicationCapability::application_choice::nlpid_sequence::descriptor = asn::sequenceDescriptor::make(dataApplicationCapability_application_choice_nlpid_sequenceComponents, false, dataApplicationCapability_application_choice_nlpid_sequenceComponentTags);
+const asn::sequenceDescriptor dataApplicationCapability::application_choice::nlpid_sequence::descriptor = asn::sequenceDescriptor::make(dataApplicationCapability_application_choice_nlpid_sequenceComponents, 2, 0x0u, false, dataApplicationCapability_application_choice_nlpid_sequenceComponentTags);
 dataApplicationCapability::application_choice::nlpid_sequence::nlpid_sequence(const nlpid_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1052,7 +1052,7 @@ static const asn::componentEntry dataApplicationCapability_application_choice_t3
     asn::mandatoryComponent<&dataApplicationCapability::application_choice::t38fax_sequence::t38FaxProfile>(offsetof(dataApplicationCapability::application_choice::t38fax_sequence, t38FaxProfile), "T38FaxProfile"),
 };
 static const asn::tagTriple dataApplicationCapability_application_choice_t38fax_sequenceComponentTags[] = {{0, 0, 0}, {0, 16, 1}};
-const asn::sequenceDescriptor dataApplicationCapability::application_choice::t38fax_sequence::descriptor = asn::sequenceDescriptor::make(dataApplicationCapability_application_choice_t38fax_sequenceComponents, false, dataApplicationCapability_application_choice_t38fax_sequenceComponentTags);
+const asn::sequenceDescriptor dataApplicationCapability::application_choice::t38fax_sequence::descriptor = asn::sequenceDescriptor::make(dataApplicationCapability_application_choice_t38fax_sequenceComponents, 2, 0x0u, false, dataApplicationCapability_application_choice_t38fax_sequenceComponentTags);
 dataApplicationCapability::application_choice::t38fax_sequence::t38fax_sequence(const t38fax_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1095,7 +1095,7 @@ static const asn::componentEntry dataApplicationCapabilityComponents[] = {
     asn::mandatoryComponent<&dataApplicationCapability::maxBitRate>(offsetof(dataApplicationCapability, maxBitRate), "MaxBitRate"),
 };
 static const asn::tagTriple dataApplicationCapabilityComponentTags[] = {{0, 0, 0}, {0, 2, 0}};
-const asn::sequenceDescriptor dataApplicationCapability::descriptor = asn::sequenceDescriptor::make(dataApplicationCapabilityComponents, true, dataApplicationCapabilityComponentTags);
+const asn::sequenceDescriptor dataApplicationCapability::descriptor = asn::sequenceDescriptor::make(dataApplicationCapabilityComponents, 2, 0x0u, true, dataApplicationCapabilityComponentTags);
 dataApplicationCapability::dataApplicationCapability(const dataApplicationCapability& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1125,7 +1125,7 @@ static const asn::componentEntry v42bisComponents[] = {
     asn::mandatoryComponent<&v42bis::maximumStringLength>(offsetof(v42bis, maximumStringLength), "MaximumStringLength"),
 };
 static const asn::tagTriple v42bisComponentTags[] = {{0, 2, 0}, {0, 2, 0}};
-const asn::sequenceDescriptor v42bis::descriptor = asn::sequenceDescriptor::make(v42bisComponents, true, v42bisComponentTags);
+const asn::sequenceDescriptor v42bis::descriptor = asn::sequenceDescriptor::make(v42bisComponents, 2, 0x0u, true, v42bisComponentTags);
 v42bis::v42bis(const v42bis& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1166,7 +1166,7 @@ static const asn::componentEntry t38FaxUdpOptionsComponents[] = {
     asn::mandatoryComponent<&t38FaxUdpOptions::t38FaxUdpEC>(offsetof(t38FaxUdpOptions, t38FaxUdpEC), "T38FaxUdpEC"),
 };
 static const asn::tagTriple t38FaxUdpOptionsComponentTags[] = {{0, 2, 0}, {0, 2, 0}, {0, 0, 0}};
-const asn::sequenceDescriptor t38FaxUdpOptions::descriptor = asn::sequenceDescriptor::make(t38FaxUdpOptionsComponents, false, t38FaxUdpOptionsComponentTags);
+const asn::sequenceDescriptor t38FaxUdpOptions::descriptor = asn::sequenceDescriptor::make(t38FaxUdpOptionsComponents, 3, 0x3u, false, t38FaxUdpOptionsComponentTags);
 t38FaxUdpOptions::t38FaxUdpOptions(const t38FaxUdpOptions& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1187,7 +1187,7 @@ static const asn::componentEntry t38FaxTcpOptionsComponents[] = {
     asn::mandatoryComponent<&t38FaxTcpOptions::t38TCPBidirectionalMode>(offsetof(t38FaxTcpOptions, t38TCPBidirectionalMode), "T38TCPBidirectionalMode"),
 };
 static const asn::tagTriple t38FaxTcpOptionsComponentTags[] = {{0, 1, 0}};
-const asn::sequenceDescriptor t38FaxTcpOptions::descriptor = asn::sequenceDescriptor::make(t38FaxTcpOptionsComponents, true, t38FaxTcpOptionsComponentTags);
+const asn::sequenceDescriptor t38FaxTcpOptions::descriptor = asn::sequenceDescriptor::make(t38FaxTcpOptionsComponents, 1, 0x0u, true, t38FaxTcpOptionsComponentTags);
 t38FaxTcpOptions::t38FaxTcpOptions(const t38FaxTcpOptions& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1218,7 +1218,7 @@ static const asn::componentEntry authenticationCapabilityComponents[] = {
     asn::additionComponent<&authenticationCapability::antiSpamAlgorithm>(offsetof(authenticationCapability, antiSpamAlgorithm), "AntiSpamAlgorithm"),
 };
 static const asn::tagTriple authenticationCapabilityComponentTags[] = {{0, 16, 1}, {0, 6, 0}};
-const asn::sequenceDescriptor authenticationCapability::descriptor = asn::sequenceDescriptor::make(authenticationCapabilityComponents, true, authenticationCapabilityComponentTags);
+const asn::sequenceDescriptor authenticationCapability::descriptor = asn::sequenceDescriptor::make(authenticationCapabilityComponents, 1, 0x1u, true, authenticationCapabilityComponentTags);
 authenticationCapability::authenticationCapability(const authenticationCapability& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1239,7 +1239,7 @@ static const asn::componentEntry integrityCapabilityComponents[] = {
     asn::optionalComponent<&integrityCapability::nonStandard>(offsetof(integrityCapability, nonStandard), "NonStandard"),
 };
 static const asn::tagTriple integrityCapabilityComponentTags[] = {{0, 16, 1}};
-const asn::sequenceDescriptor integrityCapability::descriptor = asn::sequenceDescriptor::make(integrityCapabilityComponents, true, integrityCapabilityComponentTags);
+const asn::sequenceDescriptor integrityCapability::descriptor = asn::sequenceDescriptor::make(integrityCapabilityComponents, 1, 0x1u, true, integrityCapabilityComponentTags);
 integrityCapability::integrityCapability(const integrityCapability& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1282,7 +1282,7 @@ static const asn::componentEntry conferenceCapabilityComponents[] = {
     asn::additionComponent<&conferenceCapability::multipointVisualizationCapability>(offsetof(conferenceCapability, multipointVisualizationCapability), "MultipointVisualizationCapability"),
 };
 static const asn::tagTriple conferenceCapabilityComponentTags[] = {{0, 16, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}};
-const asn::sequenceDescriptor conferenceCapability::descriptor = asn::sequenceDescriptor::make(conferenceCapabilityComponents, true, conferenceCapabilityComponentTags);
+const asn::sequenceDescriptor conferenceCapability::descriptor = asn::sequenceDescriptor::make(conferenceCapabilityComponents, 2, 0x1u, true, conferenceCapabilityComponentTags);
 conferenceCapability::conferenceCapability(const conferenceCapability& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1308,7 +1308,7 @@ static const asn::componentEntry genericCapabilityComponents[] = {
     asn::optionalComponent<&genericCapability::transport>(offsetof(genericCapability, transport), "Transport"),
 };
 static const asn::tagTriple genericCapabilityComponentTags[] = {{0, 0, 0}, {0, 2, 0}, {0, 16, 0}, {0, 16, 0}, {0, 4, 0}, {0, 0, 0}};
-const asn::sequenceDescriptor genericCapability::descriptor = asn::sequenceDescriptor::make(genericCapabilityComponents, true, genericCapabilityComponentTags);
+const asn::sequenceDescriptor genericCapability::descriptor = asn::sequenceDescriptor::make(genericCapabilityComponents, 6, 0x3Eu, true, genericCapabilityComponentTags);
 genericCapability::genericCapability(const genericCapability& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1357,7 +1357,7 @@ static const asn::componentEntry genericParameterComponents[] = {
     asn::optionalComponent<&genericParameter::supersedes>(offsetof(genericParameter, supersedes), "Supersedes"),
 };
 static const asn::tagTriple genericParameterComponentTags[] = {{0, 0, 0}, {0, 0, 0}, {0, 16, 0}};
-const asn::sequenceDescriptor genericParameter::descriptor = asn::sequenceDescriptor::make(genericParameterComponents, true, genericParameterComponentTags);
+const asn::sequenceDescriptor genericParameter::descriptor = asn::sequenceDescriptor::make(genericParameterComponents, 3, 0x4u, true, genericParameterComponentTags);
 genericParameter::genericParameter(const genericParameter& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1390,7 +1390,7 @@ static const asn::componentEntry multiplexedStreamCapabilityComponents[] = {
     asn::optionalComponent<&multiplexedStreamCapability::capabilityOnMuxStream>(offsetof(multiplexedStreamCapability, capabilityOnMuxStream), "CapabilityOnMuxStream"),
 };
 static const asn::tagTriple multiplexedStreamCapabilityComponentTags[] = {{0, 0, 0}, {0, 1, 0}, {0, 16, 0}};
-const asn::sequenceDescriptor multiplexedStreamCapability::descriptor = asn::sequenceDescriptor::make(multiplexedStreamCapabilityComponents, true, multiplexedStreamCapabilityComponentTags);
+const asn::sequenceDescriptor multiplexedStreamCapability::descriptor = asn::sequenceDescriptor::make(multiplexedStreamCapabilityComponents, 3, 0x4u, true, multiplexedStreamCapabilityComponentTags);
 multiplexedStreamCapability::multiplexedStreamCapability(const multiplexedStreamCapability& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1412,7 +1412,7 @@ static const asn::componentEntry audioTelephonyEventCapabilityComponents[] = {
     asn::mandatoryComponent<&audioTelephonyEventCapability::audioTelephoneEvent>(offsetof(audioTelephonyEventCapability, audioTelephoneEvent), "AudioTelephoneEvent"),
 };
 static const asn::tagTriple audioTelephonyEventCapabilityComponentTags[] = {{0, 2, 0}, {0, 27, 0}};
-const asn::sequenceDescriptor audioTelephonyEventCapability::descriptor = asn::sequenceDescriptor::make(audioTelephonyEventCapabilityComponents, true, audioTelephonyEventCapabilityComponentTags);
+const asn::sequenceDescriptor audioTelephonyEventCapability::descriptor = asn::sequenceDescriptor::make(audioTelephonyEventCapabilityComponents, 2, 0x0u, true, audioTelephonyEventCapabilityComponentTags);
 audioTelephonyEventCapability::audioTelephonyEventCapability(const audioTelephonyEventCapability& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1433,7 +1433,7 @@ static const asn::componentEntry audioToneCapabilityComponents[] = {
     asn::mandatoryComponent<&audioToneCapability::dynamicRTPPayloadType>(offsetof(audioToneCapability, dynamicRTPPayloadType), "DynamicRTPPayloadType"),
 };
 static const asn::tagTriple audioToneCapabilityComponentTags[] = {{0, 2, 0}};
-const asn::sequenceDescriptor audioToneCapability::descriptor = asn::sequenceDescriptor::make(audioToneCapabilityComponents, true, audioToneCapabilityComponentTags);
+const asn::sequenceDescriptor audioToneCapability::descriptor = asn::sequenceDescriptor::make(audioToneCapabilityComponents, 1, 0x0u, true, audioToneCapabilityComponentTags);
 audioToneCapability::audioToneCapability(const audioToneCapability& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1454,7 +1454,7 @@ static const asn::componentEntry noPTAudioTelephonyEventCapabilityComponents[] =
     asn::mandatoryComponent<&noPTAudioTelephonyEventCapability::audioTelephoneEvent>(offsetof(noPTAudioTelephonyEventCapability, audioTelephoneEvent), "AudioTelephoneEvent"),
 };
 static const asn::tagTriple noPTAudioTelephonyEventCapabilityComponentTags[] = {{0, 27, 0}};
-const asn::sequenceDescriptor noPTAudioTelephonyEventCapability::descriptor = asn::sequenceDescriptor::make(noPTAudioTelephonyEventCapabilityComponents, true, noPTAudioTelephonyEventCapabilityComponentTags);
+const asn::sequenceDescriptor noPTAudioTelephonyEventCapability::descriptor = asn::sequenceDescriptor::make(noPTAudioTelephonyEventCapabilityComponents, 1, 0x0u, true, noPTAudioTelephonyEventCapabilityComponentTags);
 noPTAudioTelephonyEventCapability::noPTAudioTelephonyEventCapability(const noPTAudioTelephonyEventCapability& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1492,7 +1492,7 @@ static const asn::componentEntry multiplePayloadStreamCapabilityComponents[] = {
     asn::mandatoryComponent<&multiplePayloadStreamCapability::capabilities>(offsetof(multiplePayloadStreamCapability, capabilities), "Capabilities"),
 };
 static const asn::tagTriple multiplePayloadStreamCapabilityComponentTags[] = {{0, 16, 0}};
-const asn::sequenceDescriptor multiplePayloadStreamCapability::descriptor = asn::sequenceDescriptor::make(multiplePayloadStreamCapabilityComponents, true, multiplePayloadStreamCapabilityComponentTags);
+const asn::sequenceDescriptor multiplePayloadStreamCapability::descriptor = asn::sequenceDescriptor::make(multiplePayloadStreamCapabilityComponents, 1, 0x0u, true, multiplePayloadStreamCapabilityComponentTags);
 multiplePayloadStreamCapability::multiplePayloadStreamCapability(const multiplePayloadStreamCapability& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1514,7 +1514,7 @@ static const asn::componentEntry depFECCapability_rfc2733_sequence_separateStrea
     asn::mandatoryComponent<&depFECCapability::rfc2733_sequence::separateStream_sequence::samePort>(offsetof(depFECCapability::rfc2733_sequence::separateStream_sequence, samePort), "SamePort"),
 };
 static const asn::tagTriple depFECCapability_rfc2733_sequence_separateStream_sequenceComponentTags[] = {{0, 1, 0}, {0, 1, 0}};
-const asn::sequenceDescriptor depFECCapability::rfc2733_sequence::separateStream_sequence::descriptor = asn::sequenceDescriptor::make(depFECCapability_rfc2733_sequence_separateStream_sequenceComponents, true, depFECCapability_rfc2733_sequence_separateStream_sequenceComponentTags);
+const asn::sequenceDescriptor depFECCapability::rfc2733_sequence::separateStream_sequence::descriptor = asn::sequenceDescriptor::make(depFECCapability_rfc2733_sequence_separateStream_sequenceComponents, 2, 0x0u, true, depFECCapability_rfc2733_sequence_separateStream_sequenceComponentTags);
 depFECCapability::rfc2733_sequence::separateStream_sequence::separateStream_sequence(const separateStream_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1536,7 +1536,7 @@ static const asn::componentEntry depFECCapability_rfc2733_sequenceComponents[] =
     asn::mandatoryComponent<&depFECCapability::rfc2733_sequence::separateStream>(offsetof(depFECCapability::rfc2733_sequence, separateStream), "SeparateStream"),
 };
 static const asn::tagTriple depFECCapability_rfc2733_sequenceComponentTags[] = {{0, 1, 0}, {0, 16, 1}};
-const asn::sequenceDescriptor depFECCapability::rfc2733_sequence::descriptor = asn::sequenceDescriptor::make(depFECCapability_rfc2733_sequenceComponents, true, depFECCapability_rfc2733_sequenceComponentTags);
+const asn::sequenceDescriptor depFECCapability::rfc2733_sequence::descriptor = asn::sequenceDescriptor::make(depFECCapability_rfc2733_sequenceComponents, 2, 0x0u, true, depFECCapability_rfc2733_sequenceComponentTags);
 depFECCapability::rfc2733_sequence::rfc2733_sequence(const rfc2733_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1577,7 +1577,7 @@ static const asn::componentEntry fECCapabilityComponents[] = {
     asn::optionalComponent<&fECCapability::rfc2733Format>(offsetof(fECCapability, rfc2733Format), "Rfc2733Format"),
 };
 static const asn::tagTriple fECCapabilityComponentTags[] = {{0, 2, 0}, {0, 6, 0}, {0, 0, 0}};
-const asn::sequenceDescriptor fECCapability::descriptor = asn::sequenceDescriptor::make(fECCapabilityComponents, true, fECCapabilityComponentTags);
+const asn::sequenceDescriptor fECCapability::descriptor = asn::sequenceDescriptor::make(fECCapabilityComponents, 3, 0x6u, true, fECCapabilityComponentTags);
 fECCapability::fECCapability(const fECCapability& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1634,7 +1634,7 @@ static const asn::componentEntry openLogicalChannel_forwardLogicalChannelParamet
     asn::additionComponent<&openLogicalChannel::forwardLogicalChannelParameters_sequence::replacementFor>(offsetof(openLogicalChannel::forwardLogicalChannelParameters_sequence, replacementFor), "ReplacementFor"),
 };
 static const asn::tagTriple openLogicalChannel_forwardLogicalChannelParameters_sequenceComponentTags[] = {{0, 2, 0}, {0, 0, 0}, {0, 0, 0}, {0, 2, 0}, {0, 2, 0}};
-const asn::sequenceDescriptor openLogicalChannel::forwardLogicalChannelParameters_sequence::descriptor = asn::sequenceDescriptor::make(openLogicalChannel_forwardLogicalChannelParameters_sequenceComponents, true, openLogicalChannel_forwardLogicalChannelParameters_sequenceComponentTags);
+const asn::sequenceDescriptor openLogicalChannel::forwardLogicalChannelParameters_sequence::descriptor = asn::sequenceDescriptor::make(openLogicalChannel_forwardLogicalChannelParameters_sequenceComponents, 3, 0x1u, true, openLogicalChannel_forwardLogicalChannelParameters_sequenceComponentTags);
 openLogicalChannel::forwardLogicalChannelParameters_sequence::forwardLogicalChannelParameters_sequence(const forwardLogicalChannelParameters_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1668,7 +1668,7 @@ static const asn::componentEntry openLogicalChannel_reverseLogicalChannelParamet
     asn::additionComponent<&openLogicalChannel::reverseLogicalChannelParameters_sequence::replacementFor>(offsetof(openLogicalChannel::reverseLogicalChannelParameters_sequence, replacementFor), "ReplacementFor"),
 };
 static const asn::tagTriple openLogicalChannel_reverseLogicalChannelParameters_sequenceComponentTags[] = {{0, 0, 0}, {0, 0, 0}, {0, 2, 0}, {0, 2, 0}};
-const asn::sequenceDescriptor openLogicalChannel::reverseLogicalChannelParameters_sequence::descriptor = asn::sequenceDescriptor::make(openLogicalChannel_reverseLogicalChannelParameters_sequenceComponents, true, openLogicalChannel_reverseLogicalChannelParameters_sequenceComponentTags);
+const asn::sequenceDescriptor openLogicalChannel::reverseLogicalChannelParameters_sequence::descriptor = asn::sequenceDescriptor::make(openLogicalChannel_reverseLogicalChannelParameters_sequenceComponents, 2, 0x2u, true, openLogicalChannel_reverseLogicalChannelParameters_sequenceComponentTags);
 openLogicalChannel::reverseLogicalChannelParameters_sequence::reverseLogicalChannelParameters_sequence(const reverseLogicalChannelParameters_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1694,7 +1694,7 @@ static const asn::componentEntry openLogicalChannelComponents[] = {
     asn::additionComponent<&openLogicalChannel::genericInformation>(offsetof(openLogicalChannel, genericInformation), "GenericInformation"),
 };
 static const asn::tagTriple openLogicalChannelComponentTags[] = {{0, 2, 0}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 16, 0}};
-const asn::sequenceDescriptor openLogicalChannel::descriptor = asn::sequenceDescriptor::make(openLogicalChannelComponents, true, openLogicalChannelComponentTags);
+const asn::sequenceDescriptor openLogicalChannel::descriptor = asn::sequenceDescriptor::make(openLogicalChannelComponents, 3, 0x4u, true, openLogicalChannelComponentTags);
 openLogicalChannel::openLogicalChannel(const openLogicalChannel& other) : asn::sequence(&descriptor) {
   try {
     assign(other);

@@ -47,7 +47,7 @@ static const asn::componentEntry networkAccessParametersComponents[] = {
     asn::additionComponent<&networkAccessParameters::t120SetupProcedure>(offsetof(networkAccessParameters, t120SetupProcedure), "T120SetupProcedure"),
 };
 static const asn::tagTriple networkAccessParametersComponentTags[] = {{0, 0, 0}, {0, 0, 0}, {0, 1, 0}, {0, 4, 0}, {0, 0, 0}};
-const asn::sequenceDescriptor networkAccessParameters::descriptor = asn::sequenceDescriptor::make(networkAccessParametersComponents, true, networkAccessParametersComponentTags);
+const asn::sequenceDescriptor networkAccessParameters::descriptor = asn::sequenceDescriptor::make(networkAccessParametersComponents, 4, 0x9u, true, networkAccessParametersComponentTags);
 networkAccessParameters::networkAccessParameters(const networkAccessParameters& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -68,7 +68,7 @@ static const asn::componentEntry v75ParametersComponents[] = {
     asn::mandatoryComponent<&v75Parameters::audioHeaderPresent>(offsetof(v75Parameters, audioHeaderPresent), "AudioHeaderPresent"),
 };
 static const asn::tagTriple v75ParametersComponentTags[] = {{0, 1, 0}};
-const asn::sequenceDescriptor v75Parameters::descriptor = asn::sequenceDescriptor::make(v75ParametersComponents, true, v75ParametersComponentTags);
+const asn::sequenceDescriptor v75Parameters::descriptor = asn::sequenceDescriptor::make(v75ParametersComponents, 1, 0x0u, true, v75ParametersComponentTags);
 v75Parameters::v75Parameters(const v75Parameters& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -105,7 +105,7 @@ static const asn::componentEntry h235MediaComponents[] = {
     asn::mandatoryComponent<&h235Media::mediaType>(offsetof(h235Media, mediaType), "MediaType"),
 };
 static const asn::tagTriple h235MediaComponentTags[] = {{0, 16, 1}, {0, 0, 0}};
-const asn::sequenceDescriptor h235Media::descriptor = asn::sequenceDescriptor::make(h235MediaComponents, true, h235MediaComponentTags);
+const asn::sequenceDescriptor h235Media::descriptor = asn::sequenceDescriptor::make(h235MediaComponents, 2, 0x0u, true, h235MediaComponentTags);
 h235Media::h235Media(const h235Media& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -127,7 +127,7 @@ static const asn::componentEntry multiplexedStreamParameterComponents[] = {
     asn::mandatoryComponent<&multiplexedStreamParameter::controlOnMuxStream>(offsetof(multiplexedStreamParameter, controlOnMuxStream), "ControlOnMuxStream"),
 };
 static const asn::tagTriple multiplexedStreamParameterComponentTags[] = {{0, 0, 0}, {0, 1, 0}};
-const asn::sequenceDescriptor multiplexedStreamParameter::descriptor = asn::sequenceDescriptor::make(multiplexedStreamParameterComponents, true, multiplexedStreamParameterComponentTags);
+const asn::sequenceDescriptor multiplexedStreamParameter::descriptor = asn::sequenceDescriptor::make(multiplexedStreamParameterComponents, 2, 0x0u, true, multiplexedStreamParameterComponentTags);
 multiplexedStreamParameter::multiplexedStreamParameter(const multiplexedStreamParameter& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -152,7 +152,7 @@ static const asn::componentEntry h222LogicalChannelParametersComponents[] = {
     asn::optionalComponent<&h222LogicalChannelParameters::streamDescriptors>(offsetof(h222LogicalChannelParameters, streamDescriptors), "StreamDescriptors"),
 };
 static const asn::tagTriple h222LogicalChannelParametersComponentTags[] = {{0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 4, 0}, {0, 4, 0}};
-const asn::sequenceDescriptor h222LogicalChannelParameters::descriptor = asn::sequenceDescriptor::make(h222LogicalChannelParametersComponents, true, h222LogicalChannelParametersComponentTags);
+const asn::sequenceDescriptor h222LogicalChannelParameters::descriptor = asn::sequenceDescriptor::make(h222LogicalChannelParametersComponents, 5, 0x1Cu, true, h222LogicalChannelParametersComponentTags);
 h222LogicalChannelParameters::h222LogicalChannelParameters(const h222LogicalChannelParameters& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -174,7 +174,7 @@ static const asn::componentEntry h223LogicalChannelParameters_adaptationLayerTyp
     asn::mandatoryComponent<&h223LogicalChannelParameters::adaptationLayerType_choice::al3_sequence::sendBufferSize>(offsetof(h223LogicalChannelParameters::adaptationLayerType_choice::al3_sequence, sendBufferSize), "SendBufferSize"),
 };
 static const asn::tagTriple h223LogicalChannelParameters_adaptationLayerType_choice_al3_sequenceComponentTags[] = {{0, 2, 0}, {0, 2, 0}};
-const asn::sequenceDescriptor h223LogicalChannelParameters::adaptationLayerType_choice::al3_sequence::descriptor = asn::sequenceDescriptor::make(h223LogicalChannelParameters_adaptationLayerType_choice_al3_sequenceComponents, false, h223LogicalChannelParameters_adaptationLayerType_choice_al3_sequenceComponentTags);
+const asn::sequenceDescriptor h223LogicalChannelParameters::adaptationLayerType_choice::al3_sequence::descriptor = asn::sequenceDescriptor::make(h223LogicalChannelParameters_adaptationLayerType_choice_al3_sequenceComponents, 2, 0x0u, false, h223LogicalChannelParameters_adaptationLayerType_choice_al3_sequenceComponentTags);
 h223LogicalChannelParameters::adaptationLayerType_choice::al3_sequence::al3_sequence(const al3_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -212,7 +212,7 @@ static const asn::componentEntry h223LogicalChannelParametersComponents[] = {
     asn::mandatoryComponent<&h223LogicalChannelParameters::segmentableFlag>(offsetof(h223LogicalChannelParameters, segmentableFlag), "SegmentableFlag"),
 };
 static const asn::tagTriple h223LogicalChannelParametersComponentTags[] = {{0, 0, 0}, {0, 1, 0}};
-const asn::sequenceDescriptor h223LogicalChannelParameters::descriptor = asn::sequenceDescriptor::make(h223LogicalChannelParametersComponents, true, h223LogicalChannelParametersComponentTags);
+const asn::sequenceDescriptor h223LogicalChannelParameters::descriptor = asn::sequenceDescriptor::make(h223LogicalChannelParametersComponents, 2, 0x0u, true, h223LogicalChannelParametersComponentTags);
 h223LogicalChannelParameters::h223LogicalChannelParameters(const h223LogicalChannelParameters& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -283,7 +283,7 @@ static const asn::componentEntry h223AL1MParametersComponents[] = {
     asn::additionComponent<&h223AL1MParameters::rsCodeCorrection>(offsetof(h223AL1MParameters, rsCodeCorrection), "RsCodeCorrection"),
 };
 static const asn::tagTriple h223AL1MParametersComponentTags[] = {{0, 0, 0}, {0, 0, 0}, {0, 0, 0}, {0, 2, 0}, {0, 0, 0}, {0, 1, 0}, {0, 1, 0}, {0, 2, 0}};
-const asn::sequenceDescriptor h223AL1MParameters::descriptor = asn::sequenceDescriptor::make(h223AL1MParametersComponents, true, h223AL1MParametersComponentTags);
+const asn::sequenceDescriptor h223AL1MParameters::descriptor = asn::sequenceDescriptor::make(h223AL1MParametersComponents, 7, 0x0u, true, h223AL1MParametersComponentTags);
 h223AL1MParameters::h223AL1MParameters(const h223AL1MParameters& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -314,7 +314,7 @@ static const asn::componentEntry h223AL2MParametersComponents[] = {
     asn::mandatoryComponent<&h223AL2MParameters::alpduInterleaving>(offsetof(h223AL2MParameters, alpduInterleaving), "AlpduInterleaving"),
 };
 static const asn::tagTriple h223AL2MParametersComponentTags[] = {{0, 0, 0}, {0, 1, 0}};
-const asn::sequenceDescriptor h223AL2MParameters::descriptor = asn::sequenceDescriptor::make(h223AL2MParametersComponents, true, h223AL2MParametersComponentTags);
+const asn::sequenceDescriptor h223AL2MParameters::descriptor = asn::sequenceDescriptor::make(h223AL2MParametersComponents, 2, 0x0u, true, h223AL2MParametersComponentTags);
 h223AL2MParameters::h223AL2MParameters(const h223AL2MParameters& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -374,7 +374,7 @@ static const asn::componentEntry h223AL3MParametersComponents[] = {
     asn::additionComponent<&h223AL3MParameters::rsCodeCorrection>(offsetof(h223AL3MParameters, rsCodeCorrection), "RsCodeCorrection"),
 };
 static const asn::tagTriple h223AL3MParametersComponentTags[] = {{0, 0, 0}, {0, 0, 0}, {0, 2, 0}, {0, 0, 0}, {0, 1, 0}, {0, 2, 0}};
-const asn::sequenceDescriptor h223AL3MParameters::descriptor = asn::sequenceDescriptor::make(h223AL3MParametersComponents, true, h223AL3MParametersComponentTags);
+const asn::sequenceDescriptor h223AL3MParameters::descriptor = asn::sequenceDescriptor::make(h223AL3MParametersComponents, 5, 0x0u, true, h223AL3MParametersComponentTags);
 h223AL3MParameters::h223AL3MParameters(const h223AL3MParameters& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -405,7 +405,7 @@ static const asn::componentEntry h223AnnexCArqParametersComponents[] = {
     asn::mandatoryComponent<&h223AnnexCArqParameters::sendBufferSize>(offsetof(h223AnnexCArqParameters, sendBufferSize), "SendBufferSize"),
 };
 static const asn::tagTriple h223AnnexCArqParametersComponentTags[] = {{0, 0, 0}, {0, 2, 0}};
-const asn::sequenceDescriptor h223AnnexCArqParameters::descriptor = asn::sequenceDescriptor::make(h223AnnexCArqParametersComponents, true, h223AnnexCArqParametersComponentTags);
+const asn::sequenceDescriptor h223AnnexCArqParameters::descriptor = asn::sequenceDescriptor::make(h223AnnexCArqParametersComponents, 2, 0x0u, true, h223AnnexCArqParametersComponentTags);
 h223AnnexCArqParameters::h223AnnexCArqParameters(const h223AnnexCArqParameters& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -438,7 +438,7 @@ static const asn::componentEntry v76HDLCParametersComponents[] = {
     asn::mandatoryComponent<&v76HDLCParameters::loopbackTestProcedure>(offsetof(v76HDLCParameters, loopbackTestProcedure), "LoopbackTestProcedure"),
 };
 static const asn::tagTriple v76HDLCParametersComponentTags[] = {{0, 0, 0}, {0, 2, 0}, {0, 1, 0}};
-const asn::sequenceDescriptor v76HDLCParameters::descriptor = asn::sequenceDescriptor::make(v76HDLCParametersComponents, true, v76HDLCParametersComponentTags);
+const asn::sequenceDescriptor v76HDLCParameters::descriptor = asn::sequenceDescriptor::make(v76HDLCParametersComponents, 3, 0x0u, true, v76HDLCParametersComponentTags);
 v76HDLCParameters::v76HDLCParameters(const v76HDLCParameters& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -480,7 +480,7 @@ static const asn::componentEntry v76LogicalChannelParameters_mode_choice_eRM_seq
     asn::mandatoryComponent<&v76LogicalChannelParameters::mode_choice::eRM_sequence::recovery>(offsetof(v76LogicalChannelParameters::mode_choice::eRM_sequence, recovery), "Recovery"),
 };
 static const asn::tagTriple v76LogicalChannelParameters_mode_choice_eRM_sequenceComponentTags[] = {{0, 2, 0}, {0, 0, 0}};
-const asn::sequenceDescriptor v76LogicalChannelParameters::mode_choice::eRM_sequence::descriptor = asn::sequenceDescriptor::make(v76LogicalChannelParameters_mode_choice_eRM_sequenceComponents, true, v76LogicalChannelParameters_mode_choice_eRM_sequenceComponentTags);
+const asn::sequenceDescriptor v76LogicalChannelParameters::mode_choice::eRM_sequence::descriptor = asn::sequenceDescriptor::make(v76LogicalChannelParameters_mode_choice_eRM_sequenceComponents, 2, 0x0u, true, v76LogicalChannelParameters_mode_choice_eRM_sequenceComponentTags);
 v76LogicalChannelParameters::mode_choice::eRM_sequence::eRM_sequence(const eRM_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -514,7 +514,7 @@ static const asn::componentEntry v76LogicalChannelParametersComponents[] = {
     asn::mandatoryComponent<&v76LogicalChannelParameters::v75Parameters>(offsetof(v76LogicalChannelParameters, v75Parameters), "V75Parameters"),
 };
 static const asn::tagTriple v76LogicalChannelParametersComponentTags[] = {{0, 16, 1}, {0, 0, 0}, {0, 1, 0}, {0, 0, 0}, {0, 16, 1}};
-const asn::sequenceDescriptor v76LogicalChannelParameters::descriptor = asn::sequenceDescriptor::make(v76LogicalChannelParametersComponents, true, v76LogicalChannelParametersComponentTags);
+const asn::sequenceDescriptor v76LogicalChannelParameters::descriptor = asn::sequenceDescriptor::make(v76LogicalChannelParametersComponents, 5, 0x0u, true, v76LogicalChannelParametersComponentTags);
 v76LogicalChannelParameters::v76LogicalChannelParameters(const v76LogicalChannelParameters& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -557,7 +557,7 @@ static const asn::componentEntry h2250LogicalChannelParametersComponents[] = {
     asn::additionComponent<&h2250LogicalChannelParameters::source>(offsetof(h2250LogicalChannelParameters, source), "Source"),
 };
 static const asn::tagTriple h2250LogicalChannelParametersComponentTags[] = {{0, 16, 0}, {0, 2, 0}, {0, 2, 0}, {0, 0, 0}, {0, 1, 0}, {0, 0, 0}, {0, 1, 0}, {0, 1, 0}, {0, 16, 1}, {0, 2, 0}, {0, 0, 0}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}};
-const asn::sequenceDescriptor h2250LogicalChannelParameters::descriptor = asn::sequenceDescriptor::make(h2250LogicalChannelParametersComponents, true, h2250LogicalChannelParametersComponentTags);
+const asn::sequenceDescriptor h2250LogicalChannelParameters::descriptor = asn::sequenceDescriptor::make(h2250LogicalChannelParametersComponents, 11, 0x7FDu, true, h2250LogicalChannelParametersComponentTags);
 h2250LogicalChannelParameters::h2250LogicalChannelParameters(const h2250LogicalChannelParameters& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -589,7 +589,7 @@ static const asn::componentEntry rTPPayloadTypeComponents[] = {
     asn::optionalComponent<&rTPPayloadType::payloadType>(offsetof(rTPPayloadType, payloadType), "PayloadType"),
 };
 static const asn::tagTriple rTPPayloadTypeComponentTags[] = {{0, 0, 0}, {0, 2, 0}};
-const asn::sequenceDescriptor rTPPayloadType::descriptor = asn::sequenceDescriptor::make(rTPPayloadTypeComponents, true, rTPPayloadTypeComponentTags);
+const asn::sequenceDescriptor rTPPayloadType::descriptor = asn::sequenceDescriptor::make(rTPPayloadTypeComponents, 2, 0x2u, true, rTPPayloadTypeComponentTags);
 rTPPayloadType::rTPPayloadType(const rTPPayloadType& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -611,7 +611,7 @@ static const asn::componentEntry redundancyEncoding_rtpRedundancyEncoding_sequen
     asn::optionalComponent<&redundancyEncoding::rtpRedundancyEncoding_sequence::secondary>(offsetof(redundancyEncoding::rtpRedundancyEncoding_sequence, secondary), "Secondary"),
 };
 static const asn::tagTriple redundancyEncoding_rtpRedundancyEncoding_sequenceComponentTags[] = {{0, 16, 1}, {0, 16, 0}};
-const asn::sequenceDescriptor redundancyEncoding::rtpRedundancyEncoding_sequence::descriptor = asn::sequenceDescriptor::make(redundancyEncoding_rtpRedundancyEncoding_sequenceComponents, true, redundancyEncoding_rtpRedundancyEncoding_sequenceComponentTags);
+const asn::sequenceDescriptor redundancyEncoding::rtpRedundancyEncoding_sequence::descriptor = asn::sequenceDescriptor::make(redundancyEncoding_rtpRedundancyEncoding_sequenceComponents, 2, 0x3u, true, redundancyEncoding_rtpRedundancyEncoding_sequenceComponentTags);
 redundancyEncoding::rtpRedundancyEncoding_sequence::rtpRedundancyEncoding_sequence(const rtpRedundancyEncoding_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -634,7 +634,7 @@ static const asn::componentEntry redundancyEncodingComponents[] = {
     asn::additionComponent<&redundancyEncoding::rtpRedundancyEncoding>(offsetof(redundancyEncoding, rtpRedundancyEncoding), "RtpRedundancyEncoding"),
 };
 static const asn::tagTriple redundancyEncodingComponentTags[] = {{0, 0, 0}, {0, 0, 0}, {0, 16, 1}};
-const asn::sequenceDescriptor redundancyEncoding::descriptor = asn::sequenceDescriptor::make(redundancyEncodingComponents, true, redundancyEncodingComponentTags);
+const asn::sequenceDescriptor redundancyEncoding::descriptor = asn::sequenceDescriptor::make(redundancyEncodingComponents, 2, 0x2u, true, redundancyEncodingComponentTags);
 redundancyEncoding::redundancyEncoding(const redundancyEncoding& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -656,7 +656,7 @@ static const asn::componentEntry redundancyEncodingElementComponents[] = {
     asn::optionalComponent<&redundancyEncodingElement::payloadType>(offsetof(redundancyEncodingElement, payloadType), "PayloadType"),
 };
 static const asn::tagTriple redundancyEncodingElementComponentTags[] = {{0, 0, 0}, {0, 2, 0}};
-const asn::sequenceDescriptor redundancyEncodingElement::descriptor = asn::sequenceDescriptor::make(redundancyEncodingElementComponents, true, redundancyEncodingElementComponentTags);
+const asn::sequenceDescriptor redundancyEncodingElement::descriptor = asn::sequenceDescriptor::make(redundancyEncodingElementComponents, 2, 0x2u, true, redundancyEncodingElementComponentTags);
 redundancyEncodingElement::redundancyEncodingElement(const redundancyEncodingElement& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -678,7 +678,7 @@ static const asn::componentEntry multiplePayloadStreamElementComponents[] = {
     asn::optionalComponent<&multiplePayloadStreamElement::payloadType>(offsetof(multiplePayloadStreamElement, payloadType), "PayloadType"),
 };
 static const asn::tagTriple multiplePayloadStreamElementComponentTags[] = {{0, 0, 0}, {0, 2, 0}};
-const asn::sequenceDescriptor multiplePayloadStreamElement::descriptor = asn::sequenceDescriptor::make(multiplePayloadStreamElementComponents, true, multiplePayloadStreamElementComponentTags);
+const asn::sequenceDescriptor multiplePayloadStreamElement::descriptor = asn::sequenceDescriptor::make(multiplePayloadStreamElementComponents, 2, 0x2u, true, multiplePayloadStreamElementComponentTags);
 multiplePayloadStreamElement::multiplePayloadStreamElement(const multiplePayloadStreamElement& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -699,7 +699,7 @@ static const asn::componentEntry multiplePayloadStreamComponents[] = {
     asn::mandatoryComponent<&multiplePayloadStream::elements>(offsetof(multiplePayloadStream, elements), "Elements"),
 };
 static const asn::tagTriple multiplePayloadStreamComponentTags[] = {{0, 16, 0}};
-const asn::sequenceDescriptor multiplePayloadStream::descriptor = asn::sequenceDescriptor::make(multiplePayloadStreamComponents, true, multiplePayloadStreamComponentTags);
+const asn::sequenceDescriptor multiplePayloadStream::descriptor = asn::sequenceDescriptor::make(multiplePayloadStreamComponents, 1, 0x0u, true, multiplePayloadStreamComponentTags);
 multiplePayloadStream::multiplePayloadStream(const multiplePayloadStream& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -721,7 +721,7 @@ static const asn::componentEntry depFECData_rfc2733_sequence_mode_choice_separat
     asn::optionalComponent<&depFECData::rfc2733_sequence::mode_choice::separateStream_choice::differentPort_sequence::protectedPayloadType>(offsetof(depFECData::rfc2733_sequence::mode_choice::separateStream_choice::differentPort_sequence, protectedPayloadType), "ProtectedPayloadType"),
 };
 static const asn::tagTriple depFECData_rfc2733_sequence_mode_choice_separateStream_choice_differentPort_sequenceComponentTags[] = {{0, 2, 0}, {0, 2, 0}};
-const asn::sequenceDescriptor depFECData::rfc2733_sequence::mode_choice::separateStream_choice::differentPort_sequence::descriptor = asn::sequenceDescriptor::make(depFECData_rfc2733_sequence_mode_choice_separateStream_choice_differentPort_sequenceComponents, true, depFECData_rfc2733_sequence_mode_choice_separateStream_choice_differentPort_sequenceComponentTags);
+const asn::sequenceDescriptor depFECData::rfc2733_sequence::mode_choice::separateStream_choice::differentPort_sequence::descriptor = asn::sequenceDescriptor::make(depFECData_rfc2733_sequence_mode_choice_separateStream_choice_differentPort_sequenceComponents, 2, 0x2u, true, depFECData_rfc2733_sequence_mode_choice_separateStream_choice_differentPort_sequenceComponentTags);
 depFECData::rfc2733_sequence::mode_choice::separateStream_choice::differentPort_sequence::differentPort_sequence(const differentPort_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -742,7 +742,7 @@ static const asn::componentEntry depFECData_rfc2733_sequence_mode_choice_separat
     asn::mandatoryComponent<&depFECData::rfc2733_sequence::mode_choice::separateStream_choice::samePort_sequence::protectedPayloadType>(offsetof(depFECData::rfc2733_sequence::mode_choice::separateStream_choice::samePort_sequence, protectedPayloadType), "ProtectedPayloadType"),
 };
 static const asn::tagTriple depFECData_rfc2733_sequence_mode_choice_separateStream_choice_samePort_sequenceComponentTags[] = {{0, 2, 0}};
-const asn::sequenceDescriptor depFECData::rfc2733_sequence::mode_choice::separateStream_choice::samePort_sequence::descriptor = asn::sequenceDescriptor::make(depFECData_rfc2733_sequence_mode_choice_separateStream_choice_samePort_sequenceComponents, true, depFECData_rfc2733_sequence_mode_choice_separateStream_choice_samePort_sequenceComponentTags);
+const asn::sequenceDescriptor depFECData::rfc2733_sequence::mode_choice::separateStream_choice::samePort_sequence::descriptor = asn::sequenceDescriptor::make(depFECData_rfc2733_sequence_mode_choice_separateStream_choice_samePort_sequenceComponents, 1, 0x0u, true, depFECData_rfc2733_sequence_mode_choice_separateStream_choice_samePort_sequenceComponentTags);
 depFECData::rfc2733_sequence::mode_choice::separateStream_choice::samePort_sequence::samePort_sequence(const samePort_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -781,7 +781,7 @@ static const asn::componentEntry depFECData_rfc2733_sequenceComponents[] = {
     asn::mandatoryComponent<&depFECData::rfc2733_sequence::mode>(offsetof(depFECData::rfc2733_sequence, mode), "Mode"),
 };
 static const asn::tagTriple depFECData_rfc2733_sequenceComponentTags[] = {{0, 0, 0}};
-const asn::sequenceDescriptor depFECData::rfc2733_sequence::descriptor = asn::sequenceDescriptor::make(depFECData_rfc2733_sequenceComponents, true, depFECData_rfc2733_sequenceComponentTags);
+const asn::sequenceDescriptor depFECData::rfc2733_sequence::descriptor = asn::sequenceDescriptor::make(depFECData_rfc2733_sequenceComponents, 1, 0x0u, true, depFECData_rfc2733_sequenceComponentTags);
 depFECData::rfc2733_sequence::rfc2733_sequence(const rfc2733_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -827,7 +827,7 @@ static const asn::componentEntry fECData_rfc2733_sequence_pktMode_choice_rfc2733
     asn::mandatoryComponent<&fECData::rfc2733_sequence::pktMode_choice::rfc2733diffport_sequence::protectedChannel>(offsetof(fECData::rfc2733_sequence::pktMode_choice::rfc2733diffport_sequence, protectedChannel), "ProtectedChannel"),
 };
 static const asn::tagTriple fECData_rfc2733_sequence_pktMode_choice_rfc2733diffport_sequenceComponentTags[] = {{0, 2, 0}};
-const asn::sequenceDescriptor fECData::rfc2733_sequence::pktMode_choice::rfc2733diffport_sequence::descriptor = asn::sequenceDescriptor::make(fECData_rfc2733_sequence_pktMode_choice_rfc2733diffport_sequenceComponents, true, fECData_rfc2733_sequence_pktMode_choice_rfc2733diffport_sequenceComponentTags);
+const asn::sequenceDescriptor fECData::rfc2733_sequence::pktMode_choice::rfc2733diffport_sequence::descriptor = asn::sequenceDescriptor::make(fECData_rfc2733_sequence_pktMode_choice_rfc2733diffport_sequenceComponents, 1, 0x0u, true, fECData_rfc2733_sequence_pktMode_choice_rfc2733diffport_sequenceComponentTags);
 fECData::rfc2733_sequence::pktMode_choice::rfc2733diffport_sequence::rfc2733diffport_sequence(const rfc2733diffport_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -860,7 +860,7 @@ static const asn::componentEntry fECData_rfc2733_sequenceComponents[] = {
     asn::mandatoryComponent<&fECData::rfc2733_sequence::pktMode>(offsetof(fECData::rfc2733_sequence, pktMode), "PktMode"),
 };
 static const asn::tagTriple fECData_rfc2733_sequenceComponentTags[] = {{0, 2, 0}, {0, 6, 0}, {0, 0, 0}};
-const asn::sequenceDescriptor fECData::rfc2733_sequence::descriptor = asn::sequenceDescriptor::make(fECData_rfc2733_sequenceComponents, true, fECData_rfc2733_sequenceComponentTags);
+const asn::sequenceDescriptor fECData::rfc2733_sequence::descriptor = asn::sequenceDescriptor::make(fECData_rfc2733_sequenceComponents, 3, 0x2u, true, fECData_rfc2733_sequenceComponentTags);
 fECData::rfc2733_sequence::rfc2733_sequence(const rfc2733_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -899,7 +899,7 @@ static const asn::componentEntry unicastAddress_iPAddress_sequenceComponents[] =
     asn::mandatoryComponent<&unicastAddress::iPAddress_sequence::tsapIdentifier>(offsetof(unicastAddress::iPAddress_sequence, tsapIdentifier), "TsapIdentifier"),
 };
 static const asn::tagTriple unicastAddress_iPAddress_sequenceComponentTags[] = {{0, 4, 0}, {0, 2, 0}};
-const asn::sequenceDescriptor unicastAddress::iPAddress_sequence::descriptor = asn::sequenceDescriptor::make(unicastAddress_iPAddress_sequenceComponents, true, unicastAddress_iPAddress_sequenceComponentTags);
+const asn::sequenceDescriptor unicastAddress::iPAddress_sequence::descriptor = asn::sequenceDescriptor::make(unicastAddress_iPAddress_sequenceComponents, 2, 0x0u, true, unicastAddress_iPAddress_sequenceComponentTags);
 unicastAddress::iPAddress_sequence::iPAddress_sequence(const iPAddress_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -922,7 +922,7 @@ static const asn::componentEntry unicastAddress_iPXAddress_sequenceComponents[] 
     asn::mandatoryComponent<&unicastAddress::iPXAddress_sequence::tsapIdentifier>(offsetof(unicastAddress::iPXAddress_sequence, tsapIdentifier), "TsapIdentifier"),
 };
 static const asn::tagTriple unicastAddress_iPXAddress_sequenceComponentTags[] = {{0, 4, 0}, {0, 4, 0}, {0, 4, 0}};
-const asn::sequenceDescriptor unicastAddress::iPXAddress_sequence::descriptor = asn::sequenceDescriptor::make(unicastAddress_iPXAddress_sequenceComponents, true, unicastAddress_iPXAddress_sequenceComponentTags);
+const asn::sequenceDescriptor unicastAddress::iPXAddress_sequence::descriptor = asn::sequenceDescriptor::make(unicastAddress_iPXAddress_sequenceComponents, 3, 0x0u, true, unicastAddress_iPXAddress_sequenceComponentTags);
 unicastAddress::iPXAddress_sequence::iPXAddress_sequence(const iPXAddress_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -944,7 +944,7 @@ static const asn::componentEntry unicastAddress_iP6Address_sequenceComponents[] 
     asn::mandatoryComponent<&unicastAddress::iP6Address_sequence::tsapIdentifier>(offsetof(unicastAddress::iP6Address_sequence, tsapIdentifier), "TsapIdentifier"),
 };
 static const asn::tagTriple unicastAddress_iP6Address_sequenceComponentTags[] = {{0, 4, 0}, {0, 2, 0}};
-const asn::sequenceDescriptor unicastAddress::iP6Address_sequence::descriptor = asn::sequenceDescriptor::make(unicastAddress_iP6Address_sequenceComponents, true, unicastAddress_iP6Address_sequenceComponentTags);
+const asn::sequenceDescriptor unicastAddress::iP6Address_sequence::descriptor = asn::sequenceDescriptor::make(unicastAddress_iP6Address_sequenceComponents, 2, 0x0u, true, unicastAddress_iP6Address_sequenceComponentTags);
 unicastAddress::iP6Address_sequence::iP6Address_sequence(const iP6Address_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -977,7 +977,7 @@ static const asn::componentEntry unicastAddress_iPSourceRouteAddress_sequenceCom
     asn::mandatoryComponent<&unicastAddress::iPSourceRouteAddress_sequence::route>(offsetof(unicastAddress::iPSourceRouteAddress_sequence, route), "Route"),
 };
 static const asn::tagTriple unicastAddress_iPSourceRouteAddress_sequenceComponentTags[] = {{0, 0, 0}, {0, 4, 0}, {0, 2, 0}, {0, 16, 0}};
-const asn::sequenceDescriptor unicastAddress::iPSourceRouteAddress_sequence::descriptor = asn::sequenceDescriptor::make(unicastAddress_iPSourceRouteAddress_sequenceComponents, true, unicastAddress_iPSourceRouteAddress_sequenceComponentTags);
+const asn::sequenceDescriptor unicastAddress::iPSourceRouteAddress_sequence::descriptor = asn::sequenceDescriptor::make(unicastAddress_iPSourceRouteAddress_sequenceComponents, 4, 0x0u, true, unicastAddress_iPSourceRouteAddress_sequenceComponentTags);
 unicastAddress::iPSourceRouteAddress_sequence::iPSourceRouteAddress_sequence(const iPSourceRouteAddress_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1013,7 +1013,7 @@ static const asn::componentEntry multicastAddress_iPAddress_sequenceComponents[]
     asn::mandatoryComponent<&multicastAddress::iPAddress_sequence::tsapIdentifier>(offsetof(multicastAddress::iPAddress_sequence, tsapIdentifier), "TsapIdentifier"),
 };
 static const asn::tagTriple multicastAddress_iPAddress_sequenceComponentTags[] = {{0, 4, 0}, {0, 2, 0}};
-const asn::sequenceDescriptor multicastAddress::iPAddress_sequence::descriptor = asn::sequenceDescriptor::make(multicastAddress_iPAddress_sequenceComponents, true, multicastAddress_iPAddress_sequenceComponentTags);
+const asn::sequenceDescriptor multicastAddress::iPAddress_sequence::descriptor = asn::sequenceDescriptor::make(multicastAddress_iPAddress_sequenceComponents, 2, 0x0u, true, multicastAddress_iPAddress_sequenceComponentTags);
 multicastAddress::iPAddress_sequence::iPAddress_sequence(const iPAddress_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1035,7 +1035,7 @@ static const asn::componentEntry multicastAddress_iP6Address_sequenceComponents[
     asn::mandatoryComponent<&multicastAddress::iP6Address_sequence::tsapIdentifier>(offsetof(multicastAddress::iP6Address_sequence, tsapIdentifier), "TsapIdentifier"),
 };
 static const asn::tagTriple multicastAddress_iP6Address_sequenceComponentTags[] = {{0, 4, 0}, {0, 2, 0}};
-const asn::sequenceDescriptor multicastAddress::iP6Address_sequence::descriptor = asn::sequenceDescriptor::make(multicastAddress_iP6Address_sequenceComponents, true, multicastAddress_iP6Address_sequenceComponentTags);
+const asn::sequenceDescriptor multicastAddress::iP6Address_sequence::descriptor = asn::sequenceDescriptor::make(multicastAddress_iP6Address_sequenceComponents, 2, 0x0u, true, multicastAddress_iP6Address_sequenceComponentTags);
 multicastAddress::iP6Address_sequence::iP6Address_sequence(const iP6Address_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1071,7 +1071,7 @@ static const asn::componentEntry encryptionSyncComponents[] = {
     asn::additionComponent<&encryptionSync::genericParameter>(offsetof(encryptionSync, genericParameter), "GenericParameter"),
 };
 static const asn::tagTriple encryptionSyncComponentTags[] = {{0, 16, 1}, {0, 2, 0}, {0, 4, 0}, {0, 16, 0}, {0, 16, 1}};
-const asn::sequenceDescriptor encryptionSync::descriptor = asn::sequenceDescriptor::make(encryptionSyncComponents, true, encryptionSyncComponentTags);
+const asn::sequenceDescriptor encryptionSync::descriptor = asn::sequenceDescriptor::make(encryptionSyncComponents, 4, 0x9u, true, encryptionSyncComponentTags);
 encryptionSync::encryptionSync(const encryptionSync& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1093,7 +1093,7 @@ static const asn::componentEntry escrowDataComponents[] = {
     asn::mandatoryComponent<&escrowData::escrowValue>(offsetof(escrowData, escrowValue), "EscrowValue"),
 };
 static const asn::tagTriple escrowDataComponentTags[] = {{0, 6, 0}, {0, 3, 0}};
-const asn::sequenceDescriptor escrowData::descriptor = asn::sequenceDescriptor::make(escrowDataComponents, true, escrowDataComponentTags);
+const asn::sequenceDescriptor escrowData::descriptor = asn::sequenceDescriptor::make(escrowDataComponents, 2, 0x0u, true, escrowDataComponentTags);
 escrowData::escrowData(const escrowData& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1126,7 +1126,7 @@ static const asn::componentEntry openLogicalChannelAck_reverseLogicalChannelPara
     asn::additionComponent<&openLogicalChannelAck::reverseLogicalChannelParameters_sequence::replacementFor>(offsetof(openLogicalChannelAck::reverseLogicalChannelParameters_sequence, replacementFor), "ReplacementFor"),
 };
 static const asn::tagTriple openLogicalChannelAck_reverseLogicalChannelParameters_sequenceComponentTags[] = {{0, 2, 0}, {0, 2, 0}, {0, 0, 0}, {0, 2, 0}};
-const asn::sequenceDescriptor openLogicalChannelAck::reverseLogicalChannelParameters_sequence::descriptor = asn::sequenceDescriptor::make(openLogicalChannelAck_reverseLogicalChannelParameters_sequenceComponents, true, openLogicalChannelAck_reverseLogicalChannelParameters_sequenceComponentTags);
+const asn::sequenceDescriptor openLogicalChannelAck::reverseLogicalChannelParameters_sequence::descriptor = asn::sequenceDescriptor::make(openLogicalChannelAck_reverseLogicalChannelParameters_sequenceComponents, 3, 0x6u, true, openLogicalChannelAck_reverseLogicalChannelParameters_sequenceComponentTags);
 openLogicalChannelAck::reverseLogicalChannelParameters_sequence::reverseLogicalChannelParameters_sequence(const reverseLogicalChannelParameters_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1160,7 +1160,7 @@ static const asn::componentEntry openLogicalChannelAckComponents[] = {
     asn::additionComponent<&openLogicalChannelAck::genericInformation>(offsetof(openLogicalChannelAck, genericInformation), "GenericInformation"),
 };
 static const asn::tagTriple openLogicalChannelAckComponentTags[] = {{0, 2, 0}, {0, 16, 1}, {0, 16, 1}, {0, 0, 0}, {0, 16, 1}, {0, 16, 0}};
-const asn::sequenceDescriptor openLogicalChannelAck::descriptor = asn::sequenceDescriptor::make(openLogicalChannelAckComponents, true, openLogicalChannelAckComponentTags);
+const asn::sequenceDescriptor openLogicalChannelAck::descriptor = asn::sequenceDescriptor::make(openLogicalChannelAckComponents, 2, 0x2u, true, openLogicalChannelAckComponentTags);
 openLogicalChannelAck::openLogicalChannelAck(const openLogicalChannelAck& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1206,7 +1206,7 @@ static const asn::componentEntry openLogicalChannelRejectComponents[] = {
     asn::additionComponent<&openLogicalChannelReject::genericInformation>(offsetof(openLogicalChannelReject, genericInformation), "GenericInformation"),
 };
 static const asn::tagTriple openLogicalChannelRejectComponentTags[] = {{0, 2, 0}, {0, 0, 0}, {0, 16, 0}};
-const asn::sequenceDescriptor openLogicalChannelReject::descriptor = asn::sequenceDescriptor::make(openLogicalChannelRejectComponents, true, openLogicalChannelRejectComponentTags);
+const asn::sequenceDescriptor openLogicalChannelReject::descriptor = asn::sequenceDescriptor::make(openLogicalChannelRejectComponents, 2, 0x0u, true, openLogicalChannelRejectComponentTags);
 openLogicalChannelReject::openLogicalChannelReject(const openLogicalChannelReject& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1228,7 +1228,7 @@ static const asn::componentEntry openLogicalChannelConfirmComponents[] = {
     asn::additionComponent<&openLogicalChannelConfirm::genericInformation>(offsetof(openLogicalChannelConfirm, genericInformation), "GenericInformation"),
 };
 static const asn::tagTriple openLogicalChannelConfirmComponentTags[] = {{0, 2, 0}, {0, 16, 0}};
-const asn::sequenceDescriptor openLogicalChannelConfirm::descriptor = asn::sequenceDescriptor::make(openLogicalChannelConfirmComponents, true, openLogicalChannelConfirmComponentTags);
+const asn::sequenceDescriptor openLogicalChannelConfirm::descriptor = asn::sequenceDescriptor::make(openLogicalChannelConfirmComponents, 1, 0x0u, true, openLogicalChannelConfirmComponentTags);
 openLogicalChannelConfirm::openLogicalChannelConfirm(const openLogicalChannelConfirm& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1255,7 +1255,7 @@ static const asn::componentEntry h2250LogicalChannelAckParametersComponents[] = 
     asn::additionComponent<&h2250LogicalChannelAckParameters::portNumber>(offsetof(h2250LogicalChannelAckParameters, portNumber), "PortNumber"),
 };
 static const asn::tagTriple h2250LogicalChannelAckParametersComponentTags[] = {{0, 16, 0}, {0, 2, 0}, {0, 0, 0}, {0, 0, 0}, {0, 2, 0}, {0, 1, 0}, {0, 2, 0}};
-const asn::sequenceDescriptor h2250LogicalChannelAckParameters::descriptor = asn::sequenceDescriptor::make(h2250LogicalChannelAckParametersComponents, true, h2250LogicalChannelAckParametersComponentTags);
+const asn::sequenceDescriptor h2250LogicalChannelAckParameters::descriptor = asn::sequenceDescriptor::make(h2250LogicalChannelAckParametersComponents, 5, 0x1Fu, true, h2250LogicalChannelAckParametersComponentTags);
 h2250LogicalChannelAckParameters::h2250LogicalChannelAckParameters(const h2250LogicalChannelAckParameters& other) : asn::sequence(&descriptor) {
   try {
     assign(other);

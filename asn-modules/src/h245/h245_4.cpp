@@ -36,7 +36,7 @@ static const asn::componentEntry closeLogicalChannelComponents[] = {
     asn::additionComponent<&closeLogicalChannel::reason>(offsetof(closeLogicalChannel, reason), "Reason"),
 };
 static const asn::tagTriple closeLogicalChannelComponentTags[] = {{0, 2, 0}, {0, 0, 0}, {0, 0, 0}};
-const asn::sequenceDescriptor closeLogicalChannel::descriptor = asn::sequenceDescriptor::make(closeLogicalChannelComponents, true, closeLogicalChannelComponentTags);
+const asn::sequenceDescriptor closeLogicalChannel::descriptor = asn::sequenceDescriptor::make(closeLogicalChannelComponents, 2, 0x0u, true, closeLogicalChannelComponentTags);
 closeLogicalChannel::closeLogicalChannel(const closeLogicalChannel& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -57,7 +57,7 @@ static const asn::componentEntry closeLogicalChannelAckComponents[] = {
     asn::mandatoryComponent<&closeLogicalChannelAck::forwardLogicalChannelNumber>(offsetof(closeLogicalChannelAck, forwardLogicalChannelNumber), "ForwardLogicalChannelNumber"),
 };
 static const asn::tagTriple closeLogicalChannelAckComponentTags[] = {{0, 2, 0}};
-const asn::sequenceDescriptor closeLogicalChannelAck::descriptor = asn::sequenceDescriptor::make(closeLogicalChannelAckComponents, true, closeLogicalChannelAckComponentTags);
+const asn::sequenceDescriptor closeLogicalChannelAck::descriptor = asn::sequenceDescriptor::make(closeLogicalChannelAckComponents, 1, 0x0u, true, closeLogicalChannelAckComponentTags);
 closeLogicalChannelAck::closeLogicalChannelAck(const closeLogicalChannelAck& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -92,7 +92,7 @@ static const asn::componentEntry requestChannelCloseComponents[] = {
     asn::additionComponent<&requestChannelClose::reason>(offsetof(requestChannelClose, reason), "Reason"),
 };
 static const asn::tagTriple requestChannelCloseComponentTags[] = {{0, 2, 0}, {0, 16, 1}, {0, 0, 0}};
-const asn::sequenceDescriptor requestChannelClose::descriptor = asn::sequenceDescriptor::make(requestChannelCloseComponents, true, requestChannelCloseComponentTags);
+const asn::sequenceDescriptor requestChannelClose::descriptor = asn::sequenceDescriptor::make(requestChannelCloseComponents, 1, 0x0u, true, requestChannelCloseComponentTags);
 requestChannelClose::requestChannelClose(const requestChannelClose& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -113,7 +113,7 @@ static const asn::componentEntry requestChannelCloseAckComponents[] = {
     asn::mandatoryComponent<&requestChannelCloseAck::forwardLogicalChannelNumber>(offsetof(requestChannelCloseAck, forwardLogicalChannelNumber), "ForwardLogicalChannelNumber"),
 };
 static const asn::tagTriple requestChannelCloseAckComponentTags[] = {{0, 2, 0}};
-const asn::sequenceDescriptor requestChannelCloseAck::descriptor = asn::sequenceDescriptor::make(requestChannelCloseAckComponents, true, requestChannelCloseAckComponentTags);
+const asn::sequenceDescriptor requestChannelCloseAck::descriptor = asn::sequenceDescriptor::make(requestChannelCloseAckComponents, 1, 0x0u, true, requestChannelCloseAckComponentTags);
 requestChannelCloseAck::requestChannelCloseAck(const requestChannelCloseAck& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -143,7 +143,7 @@ static const asn::componentEntry requestChannelCloseRejectComponents[] = {
     asn::mandatoryComponent<&requestChannelCloseReject::cause>(offsetof(requestChannelCloseReject, cause), "Cause"),
 };
 static const asn::tagTriple requestChannelCloseRejectComponentTags[] = {{0, 2, 0}, {0, 0, 0}};
-const asn::sequenceDescriptor requestChannelCloseReject::descriptor = asn::sequenceDescriptor::make(requestChannelCloseRejectComponents, true, requestChannelCloseRejectComponentTags);
+const asn::sequenceDescriptor requestChannelCloseReject::descriptor = asn::sequenceDescriptor::make(requestChannelCloseRejectComponents, 2, 0x0u, true, requestChannelCloseRejectComponentTags);
 requestChannelCloseReject::requestChannelCloseReject(const requestChannelCloseReject& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -164,7 +164,7 @@ static const asn::componentEntry requestChannelCloseReleaseComponents[] = {
     asn::mandatoryComponent<&requestChannelCloseRelease::forwardLogicalChannelNumber>(offsetof(requestChannelCloseRelease, forwardLogicalChannelNumber), "ForwardLogicalChannelNumber"),
 };
 static const asn::tagTriple requestChannelCloseReleaseComponentTags[] = {{0, 2, 0}};
-const asn::sequenceDescriptor requestChannelCloseRelease::descriptor = asn::sequenceDescriptor::make(requestChannelCloseReleaseComponents, true, requestChannelCloseReleaseComponentTags);
+const asn::sequenceDescriptor requestChannelCloseRelease::descriptor = asn::sequenceDescriptor::make(requestChannelCloseReleaseComponents, 1, 0x0u, true, requestChannelCloseReleaseComponentTags);
 requestChannelCloseRelease::requestChannelCloseRelease(const requestChannelCloseRelease& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -186,7 +186,7 @@ static const asn::componentEntry multiplexEntryDescriptorComponents[] = {
     asn::optionalComponent<&multiplexEntryDescriptor::elementList>(offsetof(multiplexEntryDescriptor, elementList), "ElementList"),
 };
 static const asn::tagTriple multiplexEntryDescriptorComponentTags[] = {{0, 2, 0}, {0, 16, 0}};
-const asn::sequenceDescriptor multiplexEntryDescriptor::descriptor = asn::sequenceDescriptor::make(multiplexEntryDescriptorComponents, false, multiplexEntryDescriptorComponentTags);
+const asn::sequenceDescriptor multiplexEntryDescriptor::descriptor = asn::sequenceDescriptor::make(multiplexEntryDescriptorComponents, 2, 0x2u, false, multiplexEntryDescriptorComponentTags);
 multiplexEntryDescriptor::multiplexEntryDescriptor(const multiplexEntryDescriptor& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -208,7 +208,7 @@ static const asn::componentEntry multiplexEntrySendComponents[] = {
     asn::mandatoryComponent<&multiplexEntrySend::multiplexEntryDescriptors>(offsetof(multiplexEntrySend, multiplexEntryDescriptors), "MultiplexEntryDescriptors"),
 };
 static const asn::tagTriple multiplexEntrySendComponentTags[] = {{0, 2, 0}, {0, 16, 0}};
-const asn::sequenceDescriptor multiplexEntrySend::descriptor = asn::sequenceDescriptor::make(multiplexEntrySendComponents, true, multiplexEntrySendComponentTags);
+const asn::sequenceDescriptor multiplexEntrySend::descriptor = asn::sequenceDescriptor::make(multiplexEntrySendComponents, 2, 0x0u, true, multiplexEntrySendComponentTags);
 multiplexEntrySend::multiplexEntrySend(const multiplexEntrySend& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -248,7 +248,7 @@ static const asn::componentEntry multiplexElementComponents[] = {
     asn::mandatoryComponent<&multiplexElement::repeatCount>(offsetof(multiplexElement, repeatCount), "RepeatCount"),
 };
 static const asn::tagTriple multiplexElementComponentTags[] = {{0, 0, 0}, {0, 0, 0}};
-const asn::sequenceDescriptor multiplexElement::descriptor = asn::sequenceDescriptor::make(multiplexElementComponents, false, multiplexElementComponentTags);
+const asn::sequenceDescriptor multiplexElement::descriptor = asn::sequenceDescriptor::make(multiplexElementComponents, 2, 0x0u, false, multiplexElementComponentTags);
 multiplexElement::multiplexElement(const multiplexElement& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -270,7 +270,7 @@ static const asn::componentEntry multiplexEntrySendAckComponents[] = {
     asn::mandatoryComponent<&multiplexEntrySendAck::multiplexTableEntryNumber>(offsetof(multiplexEntrySendAck, multiplexTableEntryNumber), "MultiplexTableEntryNumber"),
 };
 static const asn::tagTriple multiplexEntrySendAckComponentTags[] = {{0, 2, 0}, {0, 16, 0}};
-const asn::sequenceDescriptor multiplexEntrySendAck::descriptor = asn::sequenceDescriptor::make(multiplexEntrySendAckComponents, true, multiplexEntrySendAckComponentTags);
+const asn::sequenceDescriptor multiplexEntrySendAck::descriptor = asn::sequenceDescriptor::make(multiplexEntrySendAckComponents, 2, 0x0u, true, multiplexEntrySendAckComponentTags);
 multiplexEntrySendAck::multiplexEntrySendAck(const multiplexEntrySendAck& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -301,7 +301,7 @@ static const asn::componentEntry multiplexEntryRejectionDescriptionsComponents[]
     asn::mandatoryComponent<&multiplexEntryRejectionDescriptions::cause>(offsetof(multiplexEntryRejectionDescriptions, cause), "Cause"),
 };
 static const asn::tagTriple multiplexEntryRejectionDescriptionsComponentTags[] = {{0, 2, 0}, {0, 0, 0}};
-const asn::sequenceDescriptor multiplexEntryRejectionDescriptions::descriptor = asn::sequenceDescriptor::make(multiplexEntryRejectionDescriptionsComponents, true, multiplexEntryRejectionDescriptionsComponentTags);
+const asn::sequenceDescriptor multiplexEntryRejectionDescriptions::descriptor = asn::sequenceDescriptor::make(multiplexEntryRejectionDescriptionsComponents, 2, 0x0u, true, multiplexEntryRejectionDescriptionsComponentTags);
 multiplexEntryRejectionDescriptions::multiplexEntryRejectionDescriptions(const multiplexEntryRejectionDescriptions& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -323,7 +323,7 @@ static const asn::componentEntry multiplexEntrySendRejectComponents[] = {
     asn::mandatoryComponent<&multiplexEntrySendReject::rejectionDescriptions>(offsetof(multiplexEntrySendReject, rejectionDescriptions), "RejectionDescriptions"),
 };
 static const asn::tagTriple multiplexEntrySendRejectComponentTags[] = {{0, 2, 0}, {0, 16, 0}};
-const asn::sequenceDescriptor multiplexEntrySendReject::descriptor = asn::sequenceDescriptor::make(multiplexEntrySendRejectComponents, true, multiplexEntrySendRejectComponentTags);
+const asn::sequenceDescriptor multiplexEntrySendReject::descriptor = asn::sequenceDescriptor::make(multiplexEntrySendRejectComponents, 2, 0x0u, true, multiplexEntrySendRejectComponentTags);
 multiplexEntrySendReject::multiplexEntrySendReject(const multiplexEntrySendReject& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -344,7 +344,7 @@ static const asn::componentEntry multiplexEntrySendReleaseComponents[] = {
     asn::mandatoryComponent<&multiplexEntrySendRelease::multiplexTableEntryNumber>(offsetof(multiplexEntrySendRelease, multiplexTableEntryNumber), "MultiplexTableEntryNumber"),
 };
 static const asn::tagTriple multiplexEntrySendReleaseComponentTags[] = {{0, 16, 0}};
-const asn::sequenceDescriptor multiplexEntrySendRelease::descriptor = asn::sequenceDescriptor::make(multiplexEntrySendReleaseComponents, true, multiplexEntrySendReleaseComponentTags);
+const asn::sequenceDescriptor multiplexEntrySendRelease::descriptor = asn::sequenceDescriptor::make(multiplexEntrySendReleaseComponents, 1, 0x0u, true, multiplexEntrySendReleaseComponentTags);
 multiplexEntrySendRelease::multiplexEntrySendRelease(const multiplexEntrySendRelease& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -365,7 +365,7 @@ static const asn::componentEntry requestMultiplexEntryComponents[] = {
     asn::mandatoryComponent<&requestMultiplexEntry::entryNumbers>(offsetof(requestMultiplexEntry, entryNumbers), "EntryNumbers"),
 };
 static const asn::tagTriple requestMultiplexEntryComponentTags[] = {{0, 16, 0}};
-const asn::sequenceDescriptor requestMultiplexEntry::descriptor = asn::sequenceDescriptor::make(requestMultiplexEntryComponents, true, requestMultiplexEntryComponentTags);
+const asn::sequenceDescriptor requestMultiplexEntry::descriptor = asn::sequenceDescriptor::make(requestMultiplexEntryComponents, 1, 0x0u, true, requestMultiplexEntryComponentTags);
 requestMultiplexEntry::requestMultiplexEntry(const requestMultiplexEntry& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -386,7 +386,7 @@ static const asn::componentEntry requestMultiplexEntryAckComponents[] = {
     asn::mandatoryComponent<&requestMultiplexEntryAck::entryNumbers>(offsetof(requestMultiplexEntryAck, entryNumbers), "EntryNumbers"),
 };
 static const asn::tagTriple requestMultiplexEntryAckComponentTags[] = {{0, 16, 0}};
-const asn::sequenceDescriptor requestMultiplexEntryAck::descriptor = asn::sequenceDescriptor::make(requestMultiplexEntryAckComponents, true, requestMultiplexEntryAckComponentTags);
+const asn::sequenceDescriptor requestMultiplexEntryAck::descriptor = asn::sequenceDescriptor::make(requestMultiplexEntryAckComponents, 1, 0x0u, true, requestMultiplexEntryAckComponentTags);
 requestMultiplexEntryAck::requestMultiplexEntryAck(const requestMultiplexEntryAck& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -416,7 +416,7 @@ static const asn::componentEntry requestMultiplexEntryRejectionDescriptionsCompo
     asn::mandatoryComponent<&requestMultiplexEntryRejectionDescriptions::cause>(offsetof(requestMultiplexEntryRejectionDescriptions, cause), "Cause"),
 };
 static const asn::tagTriple requestMultiplexEntryRejectionDescriptionsComponentTags[] = {{0, 2, 0}, {0, 0, 0}};
-const asn::sequenceDescriptor requestMultiplexEntryRejectionDescriptions::descriptor = asn::sequenceDescriptor::make(requestMultiplexEntryRejectionDescriptionsComponents, true, requestMultiplexEntryRejectionDescriptionsComponentTags);
+const asn::sequenceDescriptor requestMultiplexEntryRejectionDescriptions::descriptor = asn::sequenceDescriptor::make(requestMultiplexEntryRejectionDescriptionsComponents, 2, 0x0u, true, requestMultiplexEntryRejectionDescriptionsComponentTags);
 requestMultiplexEntryRejectionDescriptions::requestMultiplexEntryRejectionDescriptions(const requestMultiplexEntryRejectionDescriptions& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -438,7 +438,7 @@ static const asn::componentEntry requestMultiplexEntryRejectComponents[] = {
     asn::mandatoryComponent<&requestMultiplexEntryReject::rejectionDescriptions>(offsetof(requestMultiplexEntryReject, rejectionDescriptions), "RejectionDescriptions"),
 };
 static const asn::tagTriple requestMultiplexEntryRejectComponentTags[] = {{0, 16, 0}, {0, 16, 0}};
-const asn::sequenceDescriptor requestMultiplexEntryReject::descriptor = asn::sequenceDescriptor::make(requestMultiplexEntryRejectComponents, true, requestMultiplexEntryRejectComponentTags);
+const asn::sequenceDescriptor requestMultiplexEntryReject::descriptor = asn::sequenceDescriptor::make(requestMultiplexEntryRejectComponents, 2, 0x0u, true, requestMultiplexEntryRejectComponentTags);
 requestMultiplexEntryReject::requestMultiplexEntryReject(const requestMultiplexEntryReject& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -459,7 +459,7 @@ static const asn::componentEntry requestMultiplexEntryReleaseComponents[] = {
     asn::mandatoryComponent<&requestMultiplexEntryRelease::entryNumbers>(offsetof(requestMultiplexEntryRelease, entryNumbers), "EntryNumbers"),
 };
 static const asn::tagTriple requestMultiplexEntryReleaseComponentTags[] = {{0, 16, 0}};
-const asn::sequenceDescriptor requestMultiplexEntryRelease::descriptor = asn::sequenceDescriptor::make(requestMultiplexEntryReleaseComponents, true, requestMultiplexEntryReleaseComponentTags);
+const asn::sequenceDescriptor requestMultiplexEntryRelease::descriptor = asn::sequenceDescriptor::make(requestMultiplexEntryReleaseComponents, 1, 0x0u, true, requestMultiplexEntryReleaseComponentTags);
 requestMultiplexEntryRelease::requestMultiplexEntryRelease(const requestMultiplexEntryRelease& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -504,7 +504,7 @@ static const asn::componentEntry modeElementComponents[] = {
     asn::additionComponent<&modeElement::logicalChannelNumber>(offsetof(modeElement, logicalChannelNumber), "LogicalChannelNumber"),
 };
 static const asn::tagTriple modeElementComponentTags[] = {{0, 0, 0}, {0, 16, 1}, {0, 0, 0}, {0, 16, 1}, {0, 16, 1}, {0, 16, 1}, {0, 2, 0}};
-const asn::sequenceDescriptor modeElement::descriptor = asn::sequenceDescriptor::make(modeElementComponents, true, modeElementComponentTags);
+const asn::sequenceDescriptor modeElement::descriptor = asn::sequenceDescriptor::make(modeElementComponents, 2, 0x2u, true, modeElementComponentTags);
 modeElement::modeElement(const modeElement& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -526,7 +526,7 @@ static const asn::componentEntry requestModeComponents[] = {
     asn::mandatoryComponent<&requestMode::requestedModes>(offsetof(requestMode, requestedModes), "RequestedModes"),
 };
 static const asn::tagTriple requestModeComponentTags[] = {{0, 2, 0}, {0, 16, 0}};
-const asn::sequenceDescriptor requestMode::descriptor = asn::sequenceDescriptor::make(requestModeComponents, true, requestModeComponentTags);
+const asn::sequenceDescriptor requestMode::descriptor = asn::sequenceDescriptor::make(requestModeComponents, 2, 0x0u, true, requestModeComponentTags);
 requestMode::requestMode(const requestMode& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -557,7 +557,7 @@ static const asn::componentEntry requestModeAckComponents[] = {
     asn::mandatoryComponent<&requestModeAck::response>(offsetof(requestModeAck, response), "Response"),
 };
 static const asn::tagTriple requestModeAckComponentTags[] = {{0, 2, 0}, {0, 0, 0}};
-const asn::sequenceDescriptor requestModeAck::descriptor = asn::sequenceDescriptor::make(requestModeAckComponents, true, requestModeAckComponentTags);
+const asn::sequenceDescriptor requestModeAck::descriptor = asn::sequenceDescriptor::make(requestModeAckComponents, 2, 0x0u, true, requestModeAckComponentTags);
 requestModeAck::requestModeAck(const requestModeAck& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -589,7 +589,7 @@ static const asn::componentEntry requestModeRejectComponents[] = {
     asn::mandatoryComponent<&requestModeReject::cause>(offsetof(requestModeReject, cause), "Cause"),
 };
 static const asn::tagTriple requestModeRejectComponentTags[] = {{0, 2, 0}, {0, 0, 0}};
-const asn::sequenceDescriptor requestModeReject::descriptor = asn::sequenceDescriptor::make(requestModeRejectComponents, true, requestModeRejectComponentTags);
+const asn::sequenceDescriptor requestModeReject::descriptor = asn::sequenceDescriptor::make(requestModeRejectComponents, 2, 0x0u, true, requestModeRejectComponentTags);
 requestModeReject::requestModeReject(const requestModeReject& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -639,7 +639,7 @@ static const asn::componentEntry h235ModeComponents[] = {
     asn::mandatoryComponent<&h235Mode::mediaMode>(offsetof(h235Mode, mediaMode), "MediaMode"),
 };
 static const asn::tagTriple h235ModeComponentTags[] = {{0, 16, 1}, {0, 0, 0}};
-const asn::sequenceDescriptor h235Mode::descriptor = asn::sequenceDescriptor::make(h235ModeComponents, true, h235ModeComponentTags);
+const asn::sequenceDescriptor h235Mode::descriptor = asn::sequenceDescriptor::make(h235ModeComponents, 2, 0x0u, true, h235ModeComponentTags);
 h235Mode::h235Mode(const h235Mode& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -660,7 +660,7 @@ static const asn::componentEntry multiplexedStreamModeParametersComponents[] = {
     asn::mandatoryComponent<&multiplexedStreamModeParameters::logicalChannelNumber>(offsetof(multiplexedStreamModeParameters, logicalChannelNumber), "LogicalChannelNumber"),
 };
 static const asn::tagTriple multiplexedStreamModeParametersComponentTags[] = {{0, 2, 0}};
-const asn::sequenceDescriptor multiplexedStreamModeParameters::descriptor = asn::sequenceDescriptor::make(multiplexedStreamModeParametersComponents, true, multiplexedStreamModeParametersComponentTags);
+const asn::sequenceDescriptor multiplexedStreamModeParameters::descriptor = asn::sequenceDescriptor::make(multiplexedStreamModeParametersComponents, 1, 0x0u, true, multiplexedStreamModeParametersComponentTags);
 multiplexedStreamModeParameters::multiplexedStreamModeParameters(const multiplexedStreamModeParameters& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -695,7 +695,7 @@ static const asn::componentEntry redundancyEncodingDTModeElementComponents[] = {
     asn::mandatoryComponent<&redundancyEncodingDTModeElement::type>(offsetof(redundancyEncodingDTModeElement, type), "Type"),
 };
 static const asn::tagTriple redundancyEncodingDTModeElementComponentTags[] = {{0, 0, 0}};
-const asn::sequenceDescriptor redundancyEncodingDTModeElement::descriptor = asn::sequenceDescriptor::make(redundancyEncodingDTModeElementComponents, true, redundancyEncodingDTModeElementComponentTags);
+const asn::sequenceDescriptor redundancyEncodingDTModeElement::descriptor = asn::sequenceDescriptor::make(redundancyEncodingDTModeElementComponents, 1, 0x0u, true, redundancyEncodingDTModeElementComponentTags);
 redundancyEncodingDTModeElement::redundancyEncodingDTModeElement(const redundancyEncodingDTModeElement& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -718,7 +718,7 @@ static const asn::componentEntry redundancyEncodingDTModeComponents[] = {
     asn::mandatoryComponent<&redundancyEncodingDTMode::secondary>(offsetof(redundancyEncodingDTMode, secondary), "Secondary"),
 };
 static const asn::tagTriple redundancyEncodingDTModeComponentTags[] = {{0, 0, 0}, {0, 16, 1}, {0, 16, 0}};
-const asn::sequenceDescriptor redundancyEncodingDTMode::descriptor = asn::sequenceDescriptor::make(redundancyEncodingDTModeComponents, true, redundancyEncodingDTModeComponentTags);
+const asn::sequenceDescriptor redundancyEncodingDTMode::descriptor = asn::sequenceDescriptor::make(redundancyEncodingDTModeComponents, 3, 0x0u, true, redundancyEncodingDTModeComponentTags);
 redundancyEncodingDTMode::redundancyEncodingDTMode(const redundancyEncodingDTMode& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -739,7 +739,7 @@ static const asn::componentEntry multiplePayloadStreamElementModeComponents[] = 
     asn::mandatoryComponent<&multiplePayloadStreamElementMode::type>(offsetof(multiplePayloadStreamElementMode, type), "Type"),
 };
 static const asn::tagTriple multiplePayloadStreamElementModeComponentTags[] = {{0, 0, 0}};
-const asn::sequenceDescriptor multiplePayloadStreamElementMode::descriptor = asn::sequenceDescriptor::make(multiplePayloadStreamElementModeComponents, true, multiplePayloadStreamElementModeComponentTags);
+const asn::sequenceDescriptor multiplePayloadStreamElementMode::descriptor = asn::sequenceDescriptor::make(multiplePayloadStreamElementModeComponents, 1, 0x0u, true, multiplePayloadStreamElementModeComponentTags);
 multiplePayloadStreamElementMode::multiplePayloadStreamElementMode(const multiplePayloadStreamElementMode& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -760,7 +760,7 @@ static const asn::componentEntry multiplePayloadStreamModeComponents[] = {
     asn::mandatoryComponent<&multiplePayloadStreamMode::elements>(offsetof(multiplePayloadStreamMode, elements), "Elements"),
 };
 static const asn::tagTriple multiplePayloadStreamModeComponentTags[] = {{0, 16, 0}};
-const asn::sequenceDescriptor multiplePayloadStreamMode::descriptor = asn::sequenceDescriptor::make(multiplePayloadStreamModeComponents, true, multiplePayloadStreamModeComponentTags);
+const asn::sequenceDescriptor multiplePayloadStreamMode::descriptor = asn::sequenceDescriptor::make(multiplePayloadStreamModeComponents, 1, 0x0u, true, multiplePayloadStreamModeComponentTags);
 multiplePayloadStreamMode::multiplePayloadStreamMode(const multiplePayloadStreamMode& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -782,7 +782,7 @@ static const asn::componentEntry depFECMode_rfc2733Mode_sequence_mode_choice_sep
     asn::optionalComponent<&depFECMode::rfc2733Mode_sequence::mode_choice::separateStream_choice::differentPort_sequence::protectedPayloadType>(offsetof(depFECMode::rfc2733Mode_sequence::mode_choice::separateStream_choice::differentPort_sequence, protectedPayloadType), "ProtectedPayloadType"),
 };
 static const asn::tagTriple depFECMode_rfc2733Mode_sequence_mode_choice_separateStream_choice_differentPort_sequenceComponentTags[] = {{0, 2, 0}, {0, 2, 0}};
-const asn::sequenceDescriptor depFECMode::rfc2733Mode_sequence::mode_choice::separateStream_choice::differentPort_sequence::descriptor = asn::sequenceDescriptor::make(depFECMode_rfc2733Mode_sequence_mode_choice_separateStream_choice_differentPort_sequenceComponents, true, depFECMode_rfc2733Mode_sequence_mode_choice_separateStream_choice_differentPort_sequenceComponentTags);
+const asn::sequenceDescriptor depFECMode::rfc2733Mode_sequence::mode_choice::separateStream_choice::differentPort_sequence::descriptor = asn::sequenceDescriptor::make(depFECMode_rfc2733Mode_sequence_mode_choice_separateStream_choice_differentPort_sequenceComponents, 2, 0x2u, true, depFECMode_rfc2733Mode_sequence_mode_choice_separateStream_choice_differentPort_sequenceComponentTags);
 depFECMode::rfc2733Mode_sequence::mode_choice::separateStream_choice::differentPort_sequence::differentPort_sequence(const differentPort_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -803,7 +803,7 @@ static const asn::componentEntry depFECMode_rfc2733Mode_sequence_mode_choice_sep
     asn::mandatoryComponent<&depFECMode::rfc2733Mode_sequence::mode_choice::separateStream_choice::samePort_sequence::protectedType>(offsetof(depFECMode::rfc2733Mode_sequence::mode_choice::separateStream_choice::samePort_sequence, protectedType), "ProtectedType"),
 };
 static const asn::tagTriple depFECMode_rfc2733Mode_sequence_mode_choice_separateStream_choice_samePort_sequenceComponentTags[] = {{0, 0, 0}};
-const asn::sequenceDescriptor depFECMode::rfc2733Mode_sequence::mode_choice::separateStream_choice::samePort_sequence::descriptor = asn::sequenceDescriptor::make(depFECMode_rfc2733Mode_sequence_mode_choice_separateStream_choice_samePort_sequenceComponents, true, depFECMode_rfc2733Mode_sequence_mode_choice_separateStream_choice_samePort_sequenceComponentTags);
+const asn::sequenceDescriptor depFECMode::rfc2733Mode_sequence::mode_choice::separateStream_choice::samePort_sequence::descriptor = asn::sequenceDescriptor::make(depFECMode_rfc2733Mode_sequence_mode_choice_separateStream_choice_samePort_sequenceComponents, 1, 0x0u, true, depFECMode_rfc2733Mode_sequence_mode_choice_separateStream_choice_samePort_sequenceComponentTags);
 depFECMode::rfc2733Mode_sequence::mode_choice::separateStream_choice::samePort_sequence::samePort_sequence(const samePort_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -842,7 +842,7 @@ static const asn::componentEntry depFECMode_rfc2733Mode_sequenceComponents[] = {
     asn::mandatoryComponent<&depFECMode::rfc2733Mode_sequence::mode>(offsetof(depFECMode::rfc2733Mode_sequence, mode), "Mode"),
 };
 static const asn::tagTriple depFECMode_rfc2733Mode_sequenceComponentTags[] = {{0, 0, 0}};
-const asn::sequenceDescriptor depFECMode::rfc2733Mode_sequence::descriptor = asn::sequenceDescriptor::make(depFECMode_rfc2733Mode_sequenceComponents, true, depFECMode_rfc2733Mode_sequenceComponentTags);
+const asn::sequenceDescriptor depFECMode::rfc2733Mode_sequence::descriptor = asn::sequenceDescriptor::make(depFECMode_rfc2733Mode_sequenceComponents, 1, 0x0u, true, depFECMode_rfc2733Mode_sequenceComponentTags);
 depFECMode::rfc2733Mode_sequence::rfc2733Mode_sequence(const rfc2733Mode_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -883,7 +883,7 @@ static const asn::componentEntry fECModeComponents[] = {
     asn::optionalComponent<&fECMode::rfc2733Format>(offsetof(fECMode, rfc2733Format), "Rfc2733Format"),
 };
 static const asn::tagTriple fECModeComponentTags[] = {{0, 0, 0}, {0, 6, 0}, {0, 0, 0}};
-const asn::sequenceDescriptor fECMode::descriptor = asn::sequenceDescriptor::make(fECModeComponents, true, fECModeComponentTags);
+const asn::sequenceDescriptor fECMode::descriptor = asn::sequenceDescriptor::make(fECModeComponents, 3, 0x6u, true, fECModeComponentTags);
 fECMode::fECMode(const fECMode& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -905,7 +905,7 @@ static const asn::componentEntry h223ModeParameters_adaptationLayerType_choice_a
     asn::mandatoryComponent<&h223ModeParameters::adaptationLayerType_choice::al3_sequence::sendBufferSize>(offsetof(h223ModeParameters::adaptationLayerType_choice::al3_sequence, sendBufferSize), "SendBufferSize"),
 };
 static const asn::tagTriple h223ModeParameters_adaptationLayerType_choice_al3_sequenceComponentTags[] = {{0, 2, 0}, {0, 2, 0}};
-const asn::sequenceDescriptor h223ModeParameters::adaptationLayerType_choice::al3_sequence::descriptor = asn::sequenceDescriptor::make(h223ModeParameters_adaptationLayerType_choice_al3_sequenceComponents, false, h223ModeParameters_adaptationLayerType_choice_al3_sequenceComponentTags);
+const asn::sequenceDescriptor h223ModeParameters::adaptationLayerType_choice::al3_sequence::descriptor = asn::sequenceDescriptor::make(h223ModeParameters_adaptationLayerType_choice_al3_sequenceComponents, 2, 0x0u, false, h223ModeParameters_adaptationLayerType_choice_al3_sequenceComponentTags);
 h223ModeParameters::adaptationLayerType_choice::al3_sequence::al3_sequence(const al3_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -943,7 +943,7 @@ static const asn::componentEntry h223ModeParametersComponents[] = {
     asn::mandatoryComponent<&h223ModeParameters::segmentableFlag>(offsetof(h223ModeParameters, segmentableFlag), "SegmentableFlag"),
 };
 static const asn::tagTriple h223ModeParametersComponentTags[] = {{0, 0, 0}, {0, 1, 0}};
-const asn::sequenceDescriptor h223ModeParameters::descriptor = asn::sequenceDescriptor::make(h223ModeParametersComponents, true, h223ModeParametersComponentTags);
+const asn::sequenceDescriptor h223ModeParameters::descriptor = asn::sequenceDescriptor::make(h223ModeParametersComponents, 2, 0x0u, true, h223ModeParametersComponentTags);
 h223ModeParameters::h223ModeParameters(const h223ModeParameters& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -973,7 +973,7 @@ static const asn::componentEntry h2250ModeParametersComponents[] = {
     asn::optionalComponent<&h2250ModeParameters::redundancyEncodingMode>(offsetof(h2250ModeParameters, redundancyEncodingMode), "RedundancyEncodingMode"),
 };
 static const asn::tagTriple h2250ModeParametersComponentTags[] = {{0, 16, 1}};
-const asn::sequenceDescriptor h2250ModeParameters::descriptor = asn::sequenceDescriptor::make(h2250ModeParametersComponents, true, h2250ModeParametersComponentTags);
+const asn::sequenceDescriptor h2250ModeParameters::descriptor = asn::sequenceDescriptor::make(h2250ModeParametersComponents, 1, 0x1u, true, h2250ModeParametersComponentTags);
 h2250ModeParameters::h2250ModeParameters(const h2250ModeParameters& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1004,7 +1004,7 @@ static const asn::componentEntry redundancyEncodingModeComponents[] = {
     asn::optionalComponent<&redundancyEncodingMode::secondaryEncoding>(offsetof(redundancyEncodingMode, secondaryEncoding), "SecondaryEncoding"),
 };
 static const asn::tagTriple redundancyEncodingModeComponentTags[] = {{0, 0, 0}, {0, 0, 0}};
-const asn::sequenceDescriptor redundancyEncodingMode::descriptor = asn::sequenceDescriptor::make(redundancyEncodingModeComponents, true, redundancyEncodingModeComponentTags);
+const asn::sequenceDescriptor redundancyEncodingMode::descriptor = asn::sequenceDescriptor::make(redundancyEncodingModeComponents, 2, 0x2u, true, redundancyEncodingModeComponentTags);
 redundancyEncodingMode::redundancyEncodingMode(const redundancyEncodingMode& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1049,7 +1049,7 @@ static const asn::componentEntry h261VideoModeComponents[] = {
     asn::mandatoryComponent<&h261VideoMode::stillImageTransmission>(offsetof(h261VideoMode, stillImageTransmission), "StillImageTransmission"),
 };
 static const asn::tagTriple h261VideoModeComponentTags[] = {{0, 0, 0}, {0, 2, 0}, {0, 1, 0}};
-const asn::sequenceDescriptor h261VideoMode::descriptor = asn::sequenceDescriptor::make(h261VideoModeComponents, true, h261VideoModeComponentTags);
+const asn::sequenceDescriptor h261VideoMode::descriptor = asn::sequenceDescriptor::make(h261VideoModeComponents, 3, 0x0u, true, h261VideoModeComponentTags);
 h261VideoMode::h261VideoMode(const h261VideoMode& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1094,7 +1094,7 @@ static const asn::componentEntry h262VideoModeComponents[] = {
     asn::optionalComponent<&h262VideoMode::luminanceSampleRate>(offsetof(h262VideoMode, luminanceSampleRate), "LuminanceSampleRate"),
 };
 static const asn::tagTriple h262VideoModeComponentTags[] = {{0, 0, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}};
-const asn::sequenceDescriptor h262VideoMode::descriptor = asn::sequenceDescriptor::make(h262VideoModeComponents, true, h262VideoModeComponentTags);
+const asn::sequenceDescriptor h262VideoMode::descriptor = asn::sequenceDescriptor::make(h262VideoModeComponents, 7, 0x7Eu, true, h262VideoModeComponentTags);
 h262VideoMode::h262VideoMode(const h262VideoMode& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1136,7 +1136,7 @@ static const asn::componentEntry h263VideoModeComponents[] = {
     asn::additionComponent<&h263VideoMode::h263Options>(offsetof(h263VideoMode, h263Options), "H263Options"),
 };
 static const asn::tagTriple h263VideoModeComponentTags[] = {{0, 0, 0}, {0, 2, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}, {0, 16, 1}, {0, 16, 1}};
-const asn::sequenceDescriptor h263VideoMode::descriptor = asn::sequenceDescriptor::make(h263VideoModeComponents, true, h263VideoModeComponentTags);
+const asn::sequenceDescriptor h263VideoMode::descriptor = asn::sequenceDescriptor::make(h263VideoModeComponents, 6, 0x0u, true, h263VideoModeComponentTags);
 h263VideoMode::h263VideoMode(const h263VideoMode& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1163,7 +1163,7 @@ static const asn::componentEntry iS11172VideoModeComponents[] = {
     asn::optionalComponent<&iS11172VideoMode::luminanceSampleRate>(offsetof(iS11172VideoMode, luminanceSampleRate), "LuminanceSampleRate"),
 };
 static const asn::tagTriple iS11172VideoModeComponentTags[] = {{0, 1, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}};
-const asn::sequenceDescriptor iS11172VideoMode::descriptor = asn::sequenceDescriptor::make(iS11172VideoModeComponents, true, iS11172VideoModeComponentTags);
+const asn::sequenceDescriptor iS11172VideoMode::descriptor = asn::sequenceDescriptor::make(iS11172VideoModeComponents, 7, 0x7Eu, true, iS11172VideoModeComponentTags);
 iS11172VideoMode::iS11172VideoMode(const iS11172VideoMode& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1258,7 +1258,7 @@ static const asn::componentEntry iS11172AudioModeComponents[] = {
     asn::mandatoryComponent<&iS11172AudioMode::bitRate>(offsetof(iS11172AudioMode, bitRate), "BitRate"),
 };
 static const asn::tagTriple iS11172AudioModeComponentTags[] = {{0, 0, 0}, {0, 0, 0}, {0, 0, 0}, {0, 2, 0}};
-const asn::sequenceDescriptor iS11172AudioMode::descriptor = asn::sequenceDescriptor::make(iS11172AudioModeComponents, true, iS11172AudioModeComponentTags);
+const asn::sequenceDescriptor iS11172AudioMode::descriptor = asn::sequenceDescriptor::make(iS11172AudioModeComponents, 4, 0x0u, true, iS11172AudioModeComponentTags);
 iS11172AudioMode::iS11172AudioMode(const iS11172AudioMode& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1324,7 +1324,7 @@ static const asn::componentEntry iS13818AudioModeComponents[] = {
     asn::mandatoryComponent<&iS13818AudioMode::bitRate>(offsetof(iS13818AudioMode, bitRate), "BitRate"),
 };
 static const asn::tagTriple iS13818AudioModeComponentTags[] = {{0, 0, 0}, {0, 0, 0}, {0, 0, 0}, {0, 1, 0}, {0, 1, 0}, {0, 2, 0}};
-const asn::sequenceDescriptor iS13818AudioMode::descriptor = asn::sequenceDescriptor::make(iS13818AudioModeComponents, true, iS13818AudioModeComponentTags);
+const asn::sequenceDescriptor iS13818AudioMode::descriptor = asn::sequenceDescriptor::make(iS13818AudioModeComponents, 6, 0x0u, true, iS13818AudioModeComponentTags);
 iS13818AudioMode::iS13818AudioMode(const iS13818AudioMode& other) : asn::sequence(&descriptor) {
   try {
     assign(other);

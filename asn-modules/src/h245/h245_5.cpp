@@ -19,7 +19,7 @@ static const asn::componentEntry g7231AnnexCMode_g723AnnexCAudioMode_sequenceCom
     asn::mandatoryComponent<&g7231AnnexCMode::g723AnnexCAudioMode_sequence::sidMode1>(offsetof(g7231AnnexCMode::g723AnnexCAudioMode_sequence, sidMode1), "SidMode1"),
 };
 static const asn::tagTriple g7231AnnexCMode_g723AnnexCAudioMode_sequenceComponentTags[] = {{0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}};
-const asn::sequenceDescriptor g7231AnnexCMode::g723AnnexCAudioMode_sequence::descriptor = asn::sequenceDescriptor::make(g7231AnnexCMode_g723AnnexCAudioMode_sequenceComponents, true, g7231AnnexCMode_g723AnnexCAudioMode_sequenceComponentTags);
+const asn::sequenceDescriptor g7231AnnexCMode::g723AnnexCAudioMode_sequence::descriptor = asn::sequenceDescriptor::make(g7231AnnexCMode_g723AnnexCAudioMode_sequenceComponents, 6, 0x0u, true, g7231AnnexCMode_g723AnnexCAudioMode_sequenceComponentTags);
 g7231AnnexCMode::g723AnnexCAudioMode_sequence::g723AnnexCAudioMode_sequence(const g723AnnexCAudioMode_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -42,7 +42,7 @@ static const asn::componentEntry g7231AnnexCModeComponents[] = {
     asn::mandatoryComponent<&g7231AnnexCMode::g723AnnexCAudioMode>(offsetof(g7231AnnexCMode, g723AnnexCAudioMode), "G723AnnexCAudioMode"),
 };
 static const asn::tagTriple g7231AnnexCModeComponentTags[] = {{0, 2, 0}, {0, 1, 0}, {0, 16, 1}};
-const asn::sequenceDescriptor g7231AnnexCMode::descriptor = asn::sequenceDescriptor::make(g7231AnnexCModeComponents, true, g7231AnnexCModeComponentTags);
+const asn::sequenceDescriptor g7231AnnexCMode::descriptor = asn::sequenceDescriptor::make(g7231AnnexCModeComponents, 3, 0x0u, true, g7231AnnexCModeComponentTags);
 g7231AnnexCMode::g7231AnnexCMode(const g7231AnnexCMode& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -63,7 +63,7 @@ static const asn::componentEntry vBDModeComponents[] = {
     asn::mandatoryComponent<&vBDMode::type>(offsetof(vBDMode, type), "Type"),
 };
 static const asn::tagTriple vBDModeComponentTags[] = {{0, 0, 0}};
-const asn::sequenceDescriptor vBDMode::descriptor = asn::sequenceDescriptor::make(vBDModeComponents, true, vBDModeComponentTags);
+const asn::sequenceDescriptor vBDMode::descriptor = asn::sequenceDescriptor::make(vBDModeComponents, 1, 0x0u, true, vBDModeComponentTags);
 vBDMode::vBDMode(const vBDMode& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -85,7 +85,7 @@ static const asn::componentEntry dataMode_application_choice_nlpid_sequenceCompo
     asn::mandatoryComponent<&dataMode::application_choice::nlpid_sequence::nlpidData>(offsetof(dataMode::application_choice::nlpid_sequence, nlpidData), "NlpidData"),
 };
 static const asn::tagTriple dataMode_application_choice_nlpid_sequenceComponentTags[] = {{0, 0, 0}, {0, 4, 0}};
-const asn::sequenceDescriptor dataMode::application_choice::nlpid_sequence::descriptor = asn::sequenceDescriptor::make(dataMode_application_choice_nlpid_sequenceComponents, false, dataMode_application_choice_nlpid_sequenceComponentTags);
+const asn::sequenceDescriptor dataMode::application_choice::nlpid_sequence::descriptor = asn::sequenceDescriptor::make(dataMode_application_choice_nlpid_sequenceComponents, 2, 0x0u, false, dataMode_application_choice_nlpid_sequenceComponentTags);
 dataMode::application_choice::nlpid_sequence::nlpid_sequence(const nlpid_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -107,7 +107,7 @@ static const asn::componentEntry dataMode_application_choice_t38fax_sequenceComp
     asn::mandatoryComponent<&dataMode::application_choice::t38fax_sequence::t38FaxProfile>(offsetof(dataMode::application_choice::t38fax_sequence, t38FaxProfile), "T38FaxProfile"),
 };
 static const asn::tagTriple dataMode_application_choice_t38fax_sequenceComponentTags[] = {{0, 0, 0}, {0, 16, 1}};
-const asn::sequenceDescriptor dataMode::application_choice::t38fax_sequence::descriptor = asn::sequenceDescriptor::make(dataMode_application_choice_t38fax_sequenceComponents, false, dataMode_application_choice_t38fax_sequenceComponentTags);
+const asn::sequenceDescriptor dataMode::application_choice::t38fax_sequence::descriptor = asn::sequenceDescriptor::make(dataMode_application_choice_t38fax_sequenceComponents, 2, 0x0u, false, dataMode_application_choice_t38fax_sequenceComponentTags);
 dataMode::application_choice::t38fax_sequence::t38fax_sequence(const t38fax_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -150,7 +150,7 @@ static const asn::componentEntry dataModeComponents[] = {
     asn::mandatoryComponent<&dataMode::bitRate>(offsetof(dataMode, bitRate), "BitRate"),
 };
 static const asn::tagTriple dataModeComponentTags[] = {{0, 0, 0}, {0, 2, 0}};
-const asn::sequenceDescriptor dataMode::descriptor = asn::sequenceDescriptor::make(dataModeComponents, true, dataModeComponentTags);
+const asn::sequenceDescriptor dataMode::descriptor = asn::sequenceDescriptor::make(dataModeComponents, 2, 0x0u, true, dataModeComponentTags);
 dataMode::dataMode(const dataMode& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -180,7 +180,7 @@ static const asn::componentEntry roundTripDelayRequestComponents[] = {
     asn::mandatoryComponent<&roundTripDelayRequest::sequenceNumber>(offsetof(roundTripDelayRequest, sequenceNumber), "SequenceNumber"),
 };
 static const asn::tagTriple roundTripDelayRequestComponentTags[] = {{0, 2, 0}};
-const asn::sequenceDescriptor roundTripDelayRequest::descriptor = asn::sequenceDescriptor::make(roundTripDelayRequestComponents, true, roundTripDelayRequestComponentTags);
+const asn::sequenceDescriptor roundTripDelayRequest::descriptor = asn::sequenceDescriptor::make(roundTripDelayRequestComponents, 1, 0x0u, true, roundTripDelayRequestComponentTags);
 roundTripDelayRequest::roundTripDelayRequest(const roundTripDelayRequest& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -201,7 +201,7 @@ static const asn::componentEntry roundTripDelayResponseComponents[] = {
     asn::mandatoryComponent<&roundTripDelayResponse::sequenceNumber>(offsetof(roundTripDelayResponse, sequenceNumber), "SequenceNumber"),
 };
 static const asn::tagTriple roundTripDelayResponseComponentTags[] = {{0, 2, 0}};
-const asn::sequenceDescriptor roundTripDelayResponse::descriptor = asn::sequenceDescriptor::make(roundTripDelayResponseComponents, true, roundTripDelayResponseComponentTags);
+const asn::sequenceDescriptor roundTripDelayResponse::descriptor = asn::sequenceDescriptor::make(roundTripDelayResponseComponents, 1, 0x0u, true, roundTripDelayResponseComponentTags);
 roundTripDelayResponse::roundTripDelayResponse(const roundTripDelayResponse& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -232,7 +232,7 @@ static const asn::componentEntry maintenanceLoopRequestComponents[] = {
     asn::mandatoryComponent<&maintenanceLoopRequest::type>(offsetof(maintenanceLoopRequest, type), "Type"),
 };
 static const asn::tagTriple maintenanceLoopRequestComponentTags[] = {{0, 0, 0}};
-const asn::sequenceDescriptor maintenanceLoopRequest::descriptor = asn::sequenceDescriptor::make(maintenanceLoopRequestComponents, true, maintenanceLoopRequestComponentTags);
+const asn::sequenceDescriptor maintenanceLoopRequest::descriptor = asn::sequenceDescriptor::make(maintenanceLoopRequestComponents, 1, 0x0u, true, maintenanceLoopRequestComponentTags);
 maintenanceLoopRequest::maintenanceLoopRequest(const maintenanceLoopRequest& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -263,7 +263,7 @@ static const asn::componentEntry maintenanceLoopAckComponents[] = {
     asn::mandatoryComponent<&maintenanceLoopAck::type>(offsetof(maintenanceLoopAck, type), "Type"),
 };
 static const asn::tagTriple maintenanceLoopAckComponentTags[] = {{0, 0, 0}};
-const asn::sequenceDescriptor maintenanceLoopAck::descriptor = asn::sequenceDescriptor::make(maintenanceLoopAckComponents, true, maintenanceLoopAckComponentTags);
+const asn::sequenceDescriptor maintenanceLoopAck::descriptor = asn::sequenceDescriptor::make(maintenanceLoopAckComponents, 1, 0x0u, true, maintenanceLoopAckComponentTags);
 maintenanceLoopAck::maintenanceLoopAck(const maintenanceLoopAck& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -303,7 +303,7 @@ static const asn::componentEntry maintenanceLoopRejectComponents[] = {
     asn::mandatoryComponent<&maintenanceLoopReject::cause>(offsetof(maintenanceLoopReject, cause), "Cause"),
 };
 static const asn::tagTriple maintenanceLoopRejectComponentTags[] = {{0, 0, 0}, {0, 0, 0}};
-const asn::sequenceDescriptor maintenanceLoopReject::descriptor = asn::sequenceDescriptor::make(maintenanceLoopRejectComponents, true, maintenanceLoopRejectComponentTags);
+const asn::sequenceDescriptor maintenanceLoopReject::descriptor = asn::sequenceDescriptor::make(maintenanceLoopRejectComponents, 2, 0x0u, true, maintenanceLoopRejectComponentTags);
 maintenanceLoopReject::maintenanceLoopReject(const maintenanceLoopReject& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -363,7 +363,7 @@ static const asn::componentEntry communicationModeTableEntryComponents[] = {
     asn::additionComponent<&communicationModeTableEntry::destination>(offsetof(communicationModeTableEntry, destination), "Destination"),
 };
 static const asn::tagTriple communicationModeTableEntryComponentTags[] = {{0, 16, 0}, {0, 2, 0}, {0, 2, 0}, {0, 16, 1}, {0, 30, 0}, {0, 0, 0}, {0, 0, 0}, {0, 1, 0}, {0, 0, 0}, {0, 1, 0}, {0, 16, 1}, {0, 2, 0}, {0, 16, 1}};
-const asn::sequenceDescriptor communicationModeTableEntry::descriptor = asn::sequenceDescriptor::make(communicationModeTableEntryComponents, true, communicationModeTableEntryComponentTags);
+const asn::sequenceDescriptor communicationModeTableEntry::descriptor = asn::sequenceDescriptor::make(communicationModeTableEntryComponents, 10, 0x3CDu, true, communicationModeTableEntryComponentTags);
 communicationModeTableEntry::communicationModeTableEntry(const communicationModeTableEntry& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -384,7 +384,7 @@ static const asn::componentEntry communicationModeCommandComponents[] = {
     asn::mandatoryComponent<&communicationModeCommand::communicationModeTable>(offsetof(communicationModeCommand, communicationModeTable), "CommunicationModeTable"),
 };
 static const asn::tagTriple communicationModeCommandComponentTags[] = {{0, 16, 0}};
-const asn::sequenceDescriptor communicationModeCommand::descriptor = asn::sequenceDescriptor::make(communicationModeCommandComponents, true, communicationModeCommandComponentTags);
+const asn::sequenceDescriptor communicationModeCommand::descriptor = asn::sequenceDescriptor::make(communicationModeCommandComponents, 1, 0x0u, true, communicationModeCommandComponentTags);
 communicationModeCommand::communicationModeCommand(const communicationModeCommand& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -432,7 +432,7 @@ static const asn::componentEntry conferenceRequest_requestTerminalCertificate_se
     asn::optionalComponent<&conferenceRequest::requestTerminalCertificate_sequence::sRandom>(offsetof(conferenceRequest::requestTerminalCertificate_sequence, sRandom), "SRandom"),
 };
 static const asn::tagTriple conferenceRequest_requestTerminalCertificate_sequenceComponentTags[] = {{0, 16, 1}, {0, 16, 0}, {0, 2, 0}};
-const asn::sequenceDescriptor conferenceRequest::requestTerminalCertificate_sequence::descriptor = asn::sequenceDescriptor::make(conferenceRequest_requestTerminalCertificate_sequenceComponents, true, conferenceRequest_requestTerminalCertificate_sequenceComponentTags);
+const asn::sequenceDescriptor conferenceRequest::requestTerminalCertificate_sequence::descriptor = asn::sequenceDescriptor::make(conferenceRequest_requestTerminalCertificate_sequenceComponents, 3, 0x7u, true, conferenceRequest_requestTerminalCertificate_sequenceComponentTags);
 conferenceRequest::requestTerminalCertificate_sequence::requestTerminalCertificate_sequence(const requestTerminalCertificate_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -477,7 +477,7 @@ static const asn::componentEntry criteriaComponents[] = {
     asn::mandatoryComponent<&criteria::value>(offsetof(criteria, value), "Value"),
 };
 static const asn::tagTriple criteriaComponentTags[] = {{0, 6, 0}, {0, 4, 0}};
-const asn::sequenceDescriptor criteria::descriptor = asn::sequenceDescriptor::make(criteriaComponents, true, criteriaComponentTags);
+const asn::sequenceDescriptor criteria::descriptor = asn::sequenceDescriptor::make(criteriaComponents, 2, 0x0u, true, criteriaComponentTags);
 criteria::criteria(const criteria& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -499,7 +499,7 @@ static const asn::componentEntry terminalLabelComponents[] = {
     asn::mandatoryComponent<&terminalLabel::terminalNumber>(offsetof(terminalLabel, terminalNumber), "TerminalNumber"),
 };
 static const asn::tagTriple terminalLabelComponentTags[] = {{0, 2, 0}, {0, 2, 0}};
-const asn::sequenceDescriptor terminalLabel::descriptor = asn::sequenceDescriptor::make(terminalLabelComponents, true, terminalLabelComponentTags);
+const asn::sequenceDescriptor terminalLabel::descriptor = asn::sequenceDescriptor::make(terminalLabelComponents, 2, 0x0u, true, terminalLabelComponentTags);
 terminalLabel::terminalLabel(const terminalLabel& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -521,7 +521,7 @@ static const asn::componentEntry conferenceResponse_mCTerminalIDResponse_sequenc
     asn::mandatoryComponent<&conferenceResponse::mCTerminalIDResponse_sequence::terminalID>(offsetof(conferenceResponse::mCTerminalIDResponse_sequence, terminalID), "TerminalID"),
 };
 static const asn::tagTriple conferenceResponse_mCTerminalIDResponse_sequenceComponentTags[] = {{0, 16, 1}, {0, 4, 0}};
-const asn::sequenceDescriptor conferenceResponse::mCTerminalIDResponse_sequence::descriptor = asn::sequenceDescriptor::make(conferenceResponse_mCTerminalIDResponse_sequenceComponents, true, conferenceResponse_mCTerminalIDResponse_sequenceComponentTags);
+const asn::sequenceDescriptor conferenceResponse::mCTerminalIDResponse_sequence::descriptor = asn::sequenceDescriptor::make(conferenceResponse_mCTerminalIDResponse_sequenceComponents, 2, 0x0u, true, conferenceResponse_mCTerminalIDResponse_sequenceComponentTags);
 conferenceResponse::mCTerminalIDResponse_sequence::mCTerminalIDResponse_sequence(const mCTerminalIDResponse_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -543,7 +543,7 @@ static const asn::componentEntry conferenceResponse_terminalIDResponse_sequenceC
     asn::mandatoryComponent<&conferenceResponse::terminalIDResponse_sequence::terminalID>(offsetof(conferenceResponse::terminalIDResponse_sequence, terminalID), "TerminalID"),
 };
 static const asn::tagTriple conferenceResponse_terminalIDResponse_sequenceComponentTags[] = {{0, 16, 1}, {0, 4, 0}};
-const asn::sequenceDescriptor conferenceResponse::terminalIDResponse_sequence::descriptor = asn::sequenceDescriptor::make(conferenceResponse_terminalIDResponse_sequenceComponents, true, conferenceResponse_terminalIDResponse_sequenceComponentTags);
+const asn::sequenceDescriptor conferenceResponse::terminalIDResponse_sequence::descriptor = asn::sequenceDescriptor::make(conferenceResponse_terminalIDResponse_sequenceComponents, 2, 0x0u, true, conferenceResponse_terminalIDResponse_sequenceComponentTags);
 conferenceResponse::terminalIDResponse_sequence::terminalIDResponse_sequence(const terminalIDResponse_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -565,7 +565,7 @@ static const asn::componentEntry conferenceResponse_conferenceIDResponse_sequenc
     asn::mandatoryComponent<&conferenceResponse::conferenceIDResponse_sequence::conferenceID>(offsetof(conferenceResponse::conferenceIDResponse_sequence, conferenceID), "ConferenceID"),
 };
 static const asn::tagTriple conferenceResponse_conferenceIDResponse_sequenceComponentTags[] = {{0, 16, 1}, {0, 4, 0}};
-const asn::sequenceDescriptor conferenceResponse::conferenceIDResponse_sequence::descriptor = asn::sequenceDescriptor::make(conferenceResponse_conferenceIDResponse_sequenceComponents, true, conferenceResponse_conferenceIDResponse_sequenceComponentTags);
+const asn::sequenceDescriptor conferenceResponse::conferenceIDResponse_sequence::descriptor = asn::sequenceDescriptor::make(conferenceResponse_conferenceIDResponse_sequenceComponents, 2, 0x0u, true, conferenceResponse_conferenceIDResponse_sequenceComponentTags);
 conferenceResponse::conferenceIDResponse_sequence::conferenceIDResponse_sequence(const conferenceIDResponse_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -587,7 +587,7 @@ static const asn::componentEntry conferenceResponse_passwordResponse_sequenceCom
     asn::mandatoryComponent<&conferenceResponse::passwordResponse_sequence::password>(offsetof(conferenceResponse::passwordResponse_sequence, password), "Password"),
 };
 static const asn::tagTriple conferenceResponse_passwordResponse_sequenceComponentTags[] = {{0, 16, 1}, {0, 4, 0}};
-const asn::sequenceDescriptor conferenceResponse::passwordResponse_sequence::descriptor = asn::sequenceDescriptor::make(conferenceResponse_passwordResponse_sequenceComponents, true, conferenceResponse_passwordResponse_sequenceComponentTags);
+const asn::sequenceDescriptor conferenceResponse::passwordResponse_sequence::descriptor = asn::sequenceDescriptor::make(conferenceResponse_passwordResponse_sequenceComponents, 2, 0x0u, true, conferenceResponse_passwordResponse_sequenceComponentTags);
 conferenceResponse::passwordResponse_sequence::passwordResponse_sequence(const passwordResponse_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -617,7 +617,7 @@ static const asn::componentEntry conferenceResponse_extensionAddressResponse_seq
     asn::mandatoryComponent<&conferenceResponse::extensionAddressResponse_sequence::extensionAddress>(offsetof(conferenceResponse::extensionAddressResponse_sequence, extensionAddress), "ExtensionAddress"),
 };
 static const asn::tagTriple conferenceResponse_extensionAddressResponse_sequenceComponentTags[] = {{0, 4, 0}};
-const asn::sequenceDescriptor conferenceResponse::extensionAddressResponse_sequence::descriptor = asn::sequenceDescriptor::make(conferenceResponse_extensionAddressResponse_sequenceComponents, true, conferenceResponse_extensionAddressResponse_sequenceComponentTags);
+const asn::sequenceDescriptor conferenceResponse::extensionAddressResponse_sequence::descriptor = asn::sequenceDescriptor::make(conferenceResponse_extensionAddressResponse_sequenceComponents, 1, 0x0u, true, conferenceResponse_extensionAddressResponse_sequenceComponentTags);
 conferenceResponse::extensionAddressResponse_sequence::extensionAddressResponse_sequence(const extensionAddressResponse_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -639,7 +639,7 @@ static const asn::componentEntry conferenceResponse_chairTokenOwnerResponse_sequ
     asn::mandatoryComponent<&conferenceResponse::chairTokenOwnerResponse_sequence::terminalID>(offsetof(conferenceResponse::chairTokenOwnerResponse_sequence, terminalID), "TerminalID"),
 };
 static const asn::tagTriple conferenceResponse_chairTokenOwnerResponse_sequenceComponentTags[] = {{0, 16, 1}, {0, 4, 0}};
-const asn::sequenceDescriptor conferenceResponse::chairTokenOwnerResponse_sequence::descriptor = asn::sequenceDescriptor::make(conferenceResponse_chairTokenOwnerResponse_sequenceComponents, true, conferenceResponse_chairTokenOwnerResponse_sequenceComponentTags);
+const asn::sequenceDescriptor conferenceResponse::chairTokenOwnerResponse_sequence::descriptor = asn::sequenceDescriptor::make(conferenceResponse_chairTokenOwnerResponse_sequenceComponents, 2, 0x0u, true, conferenceResponse_chairTokenOwnerResponse_sequenceComponentTags);
 conferenceResponse::chairTokenOwnerResponse_sequence::chairTokenOwnerResponse_sequence(const chairTokenOwnerResponse_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -661,7 +661,7 @@ static const asn::componentEntry conferenceResponse_terminalCertificateResponse_
     asn::optionalComponent<&conferenceResponse::terminalCertificateResponse_sequence::certificateResponse>(offsetof(conferenceResponse::terminalCertificateResponse_sequence, certificateResponse), "CertificateResponse"),
 };
 static const asn::tagTriple conferenceResponse_terminalCertificateResponse_sequenceComponentTags[] = {{0, 16, 1}, {0, 4, 0}};
-const asn::sequenceDescriptor conferenceResponse::terminalCertificateResponse_sequence::descriptor = asn::sequenceDescriptor::make(conferenceResponse_terminalCertificateResponse_sequenceComponents, true, conferenceResponse_terminalCertificateResponse_sequenceComponentTags);
+const asn::sequenceDescriptor conferenceResponse::terminalCertificateResponse_sequence::descriptor = asn::sequenceDescriptor::make(conferenceResponse_terminalCertificateResponse_sequenceComponents, 2, 0x3u, true, conferenceResponse_terminalCertificateResponse_sequenceComponentTags);
 conferenceResponse::terminalCertificateResponse_sequence::terminalCertificateResponse_sequence(const terminalCertificateResponse_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -733,7 +733,7 @@ static const asn::componentEntry terminalInformationComponents[] = {
     asn::mandatoryComponent<&terminalInformation::terminalID>(offsetof(terminalInformation, terminalID), "TerminalID"),
 };
 static const asn::tagTriple terminalInformationComponentTags[] = {{0, 16, 1}, {0, 4, 0}};
-const asn::sequenceDescriptor terminalInformation::descriptor = asn::sequenceDescriptor::make(terminalInformationComponents, true, terminalInformationComponentTags);
+const asn::sequenceDescriptor terminalInformation::descriptor = asn::sequenceDescriptor::make(terminalInformationComponents, 2, 0x0u, true, terminalInformationComponentTags);
 terminalInformation::terminalInformation(const terminalInformation& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -754,7 +754,7 @@ static const asn::componentEntry requestAllTerminalIDsResponseComponents[] = {
     asn::mandatoryComponent<&requestAllTerminalIDsResponse::terminalInformation>(offsetof(requestAllTerminalIDsResponse, terminalInformation), "TerminalInformation"),
 };
 static const asn::tagTriple requestAllTerminalIDsResponseComponentTags[] = {{0, 16, 0}};
-const asn::sequenceDescriptor requestAllTerminalIDsResponse::descriptor = asn::sequenceDescriptor::make(requestAllTerminalIDsResponseComponents, true, requestAllTerminalIDsResponseComponentTags);
+const asn::sequenceDescriptor requestAllTerminalIDsResponse::descriptor = asn::sequenceDescriptor::make(requestAllTerminalIDsResponseComponents, 1, 0x0u, true, requestAllTerminalIDsResponseComponentTags);
 requestAllTerminalIDsResponse::requestAllTerminalIDsResponse(const requestAllTerminalIDsResponse& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -804,7 +804,7 @@ static const asn::componentEntry connectionIdentifierComponents[] = {
     asn::mandatoryComponent<&connectionIdentifier::sequenceNumber>(offsetof(connectionIdentifier, sequenceNumber), "SequenceNumber"),
 };
 static const asn::tagTriple connectionIdentifierComponentTags[] = {{0, 2, 0}, {0, 2, 0}};
-const asn::sequenceDescriptor connectionIdentifier::descriptor = asn::sequenceDescriptor::make(connectionIdentifierComponents, true, connectionIdentifierComponentTags);
+const asn::sequenceDescriptor connectionIdentifier::descriptor = asn::sequenceDescriptor::make(connectionIdentifierComponents, 2, 0x0u, true, connectionIdentifierComponentTags);
 connectionIdentifier::connectionIdentifier(const connectionIdentifier& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -835,7 +835,7 @@ static const asn::componentEntry multilinkRequest_callInformation_sequenceCompon
     asn::mandatoryComponent<&multilinkRequest::callInformation_sequence::maxNumberOfAdditionalConnections>(offsetof(multilinkRequest::callInformation_sequence, maxNumberOfAdditionalConnections), "MaxNumberOfAdditionalConnections"),
 };
 static const asn::tagTriple multilinkRequest_callInformation_sequenceComponentTags[] = {{0, 2, 0}};
-const asn::sequenceDescriptor multilinkRequest::callInformation_sequence::descriptor = asn::sequenceDescriptor::make(multilinkRequest_callInformation_sequenceComponents, true, multilinkRequest_callInformation_sequenceComponentTags);
+const asn::sequenceDescriptor multilinkRequest::callInformation_sequence::descriptor = asn::sequenceDescriptor::make(multilinkRequest_callInformation_sequenceComponents, 1, 0x0u, true, multilinkRequest_callInformation_sequenceComponentTags);
 multilinkRequest::callInformation_sequence::callInformation_sequence(const callInformation_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -857,7 +857,7 @@ static const asn::componentEntry multilinkRequest_addConnection_sequenceComponen
     asn::mandatoryComponent<&multilinkRequest::addConnection_sequence::dialingInformation>(offsetof(multilinkRequest::addConnection_sequence, dialingInformation), "DialingInformation"),
 };
 static const asn::tagTriple multilinkRequest_addConnection_sequenceComponentTags[] = {{0, 2, 0}, {0, 0, 0}};
-const asn::sequenceDescriptor multilinkRequest::addConnection_sequence::descriptor = asn::sequenceDescriptor::make(multilinkRequest_addConnection_sequenceComponents, true, multilinkRequest_addConnection_sequenceComponentTags);
+const asn::sequenceDescriptor multilinkRequest::addConnection_sequence::descriptor = asn::sequenceDescriptor::make(multilinkRequest_addConnection_sequenceComponents, 2, 0x0u, true, multilinkRequest_addConnection_sequenceComponentTags);
 multilinkRequest::addConnection_sequence::addConnection_sequence(const addConnection_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -878,7 +878,7 @@ static const asn::componentEntry multilinkRequest_removeConnection_sequenceCompo
     asn::mandatoryComponent<&multilinkRequest::removeConnection_sequence::connectionIdentifier>(offsetof(multilinkRequest::removeConnection_sequence, connectionIdentifier), "ConnectionIdentifier"),
 };
 static const asn::tagTriple multilinkRequest_removeConnection_sequenceComponentTags[] = {{0, 16, 1}};
-const asn::sequenceDescriptor multilinkRequest::removeConnection_sequence::descriptor = asn::sequenceDescriptor::make(multilinkRequest_removeConnection_sequenceComponents, true, multilinkRequest_removeConnection_sequenceComponentTags);
+const asn::sequenceDescriptor multilinkRequest::removeConnection_sequence::descriptor = asn::sequenceDescriptor::make(multilinkRequest_removeConnection_sequenceComponents, 1, 0x0u, true, multilinkRequest_removeConnection_sequenceComponentTags);
 multilinkRequest::removeConnection_sequence::removeConnection_sequence(const removeConnection_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -908,7 +908,7 @@ static const asn::componentEntry multilinkRequest_maximumHeaderInterval_sequence
     asn::mandatoryComponent<&multilinkRequest::maximumHeaderInterval_sequence::requestType>(offsetof(multilinkRequest::maximumHeaderInterval_sequence, requestType), "RequestType"),
 };
 static const asn::tagTriple multilinkRequest_maximumHeaderInterval_sequenceComponentTags[] = {{0, 0, 0}};
-const asn::sequenceDescriptor multilinkRequest::maximumHeaderInterval_sequence::descriptor = asn::sequenceDescriptor::make(multilinkRequest_maximumHeaderInterval_sequenceComponents, true, multilinkRequest_maximumHeaderInterval_sequenceComponentTags);
+const asn::sequenceDescriptor multilinkRequest::maximumHeaderInterval_sequence::descriptor = asn::sequenceDescriptor::make(multilinkRequest_maximumHeaderInterval_sequenceComponents, 1, 0x0u, true, multilinkRequest_maximumHeaderInterval_sequenceComponentTags);
 multilinkRequest::maximumHeaderInterval_sequence::maximumHeaderInterval_sequence(const maximumHeaderInterval_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -942,7 +942,7 @@ static const asn::componentEntry multilinkResponse_callInformation_sequenceCompo
     asn::mandatoryComponent<&multilinkResponse::callInformation_sequence::callAssociationNumber>(offsetof(multilinkResponse::callInformation_sequence, callAssociationNumber), "CallAssociationNumber"),
 };
 static const asn::tagTriple multilinkResponse_callInformation_sequenceComponentTags[] = {{0, 0, 0}, {0, 2, 0}};
-const asn::sequenceDescriptor multilinkResponse::callInformation_sequence::descriptor = asn::sequenceDescriptor::make(multilinkResponse_callInformation_sequenceComponents, true, multilinkResponse_callInformation_sequenceComponentTags);
+const asn::sequenceDescriptor multilinkResponse::callInformation_sequence::descriptor = asn::sequenceDescriptor::make(multilinkResponse_callInformation_sequenceComponents, 2, 0x0u, true, multilinkResponse_callInformation_sequenceComponentTags);
 multilinkResponse::callInformation_sequence::callInformation_sequence(const callInformation_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -982,7 +982,7 @@ static const asn::componentEntry multilinkResponse_addConnection_sequenceCompone
     asn::mandatoryComponent<&multilinkResponse::addConnection_sequence::responseCode>(offsetof(multilinkResponse::addConnection_sequence, responseCode), "ResponseCode"),
 };
 static const asn::tagTriple multilinkResponse_addConnection_sequenceComponentTags[] = {{0, 2, 0}, {0, 0, 0}};
-const asn::sequenceDescriptor multilinkResponse::addConnection_sequence::descriptor = asn::sequenceDescriptor::make(multilinkResponse_addConnection_sequenceComponents, true, multilinkResponse_addConnection_sequenceComponentTags);
+const asn::sequenceDescriptor multilinkResponse::addConnection_sequence::descriptor = asn::sequenceDescriptor::make(multilinkResponse_addConnection_sequenceComponents, 2, 0x0u, true, multilinkResponse_addConnection_sequenceComponentTags);
 multilinkResponse::addConnection_sequence::addConnection_sequence(const addConnection_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1003,7 +1003,7 @@ static const asn::componentEntry multilinkResponse_removeConnection_sequenceComp
     asn::mandatoryComponent<&multilinkResponse::removeConnection_sequence::connectionIdentifier>(offsetof(multilinkResponse::removeConnection_sequence, connectionIdentifier), "ConnectionIdentifier"),
 };
 static const asn::tagTriple multilinkResponse_removeConnection_sequenceComponentTags[] = {{0, 16, 1}};
-const asn::sequenceDescriptor multilinkResponse::removeConnection_sequence::descriptor = asn::sequenceDescriptor::make(multilinkResponse_removeConnection_sequenceComponents, true, multilinkResponse_removeConnection_sequenceComponentTags);
+const asn::sequenceDescriptor multilinkResponse::removeConnection_sequence::descriptor = asn::sequenceDescriptor::make(multilinkResponse_removeConnection_sequenceComponents, 1, 0x0u, true, multilinkResponse_removeConnection_sequenceComponentTags);
 multilinkResponse::removeConnection_sequence::removeConnection_sequence(const removeConnection_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1024,7 +1024,7 @@ static const asn::componentEntry multilinkResponse_maximumHeaderInterval_sequenc
     asn::mandatoryComponent<&multilinkResponse::maximumHeaderInterval_sequence::currentInterval>(offsetof(multilinkResponse::maximumHeaderInterval_sequence, currentInterval), "CurrentInterval"),
 };
 static const asn::tagTriple multilinkResponse_maximumHeaderInterval_sequenceComponentTags[] = {{0, 2, 0}};
-const asn::sequenceDescriptor multilinkResponse::maximumHeaderInterval_sequence::descriptor = asn::sequenceDescriptor::make(multilinkResponse_maximumHeaderInterval_sequenceComponents, true, multilinkResponse_maximumHeaderInterval_sequenceComponentTags);
+const asn::sequenceDescriptor multilinkResponse::maximumHeaderInterval_sequence::descriptor = asn::sequenceDescriptor::make(multilinkResponse_maximumHeaderInterval_sequenceComponents, 1, 0x0u, true, multilinkResponse_maximumHeaderInterval_sequenceComponentTags);
 multilinkResponse::maximumHeaderInterval_sequence::maximumHeaderInterval_sequence(const maximumHeaderInterval_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1074,7 +1074,7 @@ static const asn::componentEntry multilinkIndication_excessiveError_sequenceComp
     asn::mandatoryComponent<&multilinkIndication::excessiveError_sequence::connectionIdentifier>(offsetof(multilinkIndication::excessiveError_sequence, connectionIdentifier), "ConnectionIdentifier"),
 };
 static const asn::tagTriple multilinkIndication_excessiveError_sequenceComponentTags[] = {{0, 16, 1}};
-const asn::sequenceDescriptor multilinkIndication::excessiveError_sequence::descriptor = asn::sequenceDescriptor::make(multilinkIndication_excessiveError_sequenceComponents, true, multilinkIndication_excessiveError_sequenceComponentTags);
+const asn::sequenceDescriptor multilinkIndication::excessiveError_sequence::descriptor = asn::sequenceDescriptor::make(multilinkIndication_excessiveError_sequenceComponents, 1, 0x0u, true, multilinkIndication_excessiveError_sequenceComponentTags);
 multilinkIndication::excessiveError_sequence::excessiveError_sequence(const excessiveError_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1118,7 +1118,7 @@ static const asn::componentEntry dialingInformationNumberComponents[] = {
     asn::mandatoryComponent<&dialingInformationNumber::networkType>(offsetof(dialingInformationNumber, networkType), "NetworkType"),
 };
 static const asn::tagTriple dialingInformationNumberComponentTags[] = {{0, 18, 0}, {0, 22, 0}, {0, 16, 0}};
-const asn::sequenceDescriptor dialingInformationNumber::descriptor = asn::sequenceDescriptor::make(dialingInformationNumberComponents, true, dialingInformationNumberComponentTags);
+const asn::sequenceDescriptor dialingInformationNumber::descriptor = asn::sequenceDescriptor::make(dialingInformationNumberComponents, 3, 0x2u, true, dialingInformationNumberComponentTags);
 dialingInformationNumber::dialingInformationNumber(const dialingInformationNumber& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1141,7 +1141,7 @@ static const asn::componentEntry logicalChannelRateRequestComponents[] = {
     asn::mandatoryComponent<&logicalChannelRateRequest::maximumBitRate>(offsetof(logicalChannelRateRequest, maximumBitRate), "MaximumBitRate"),
 };
 static const asn::tagTriple logicalChannelRateRequestComponentTags[] = {{0, 2, 0}, {0, 2, 0}, {0, 2, 0}};
-const asn::sequenceDescriptor logicalChannelRateRequest::descriptor = asn::sequenceDescriptor::make(logicalChannelRateRequestComponents, true, logicalChannelRateRequestComponentTags);
+const asn::sequenceDescriptor logicalChannelRateRequest::descriptor = asn::sequenceDescriptor::make(logicalChannelRateRequestComponents, 3, 0x0u, true, logicalChannelRateRequestComponentTags);
 logicalChannelRateRequest::logicalChannelRateRequest(const logicalChannelRateRequest& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1164,7 +1164,7 @@ static const asn::componentEntry logicalChannelRateAcknowledgeComponents[] = {
     asn::mandatoryComponent<&logicalChannelRateAcknowledge::maximumBitRate>(offsetof(logicalChannelRateAcknowledge, maximumBitRate), "MaximumBitRate"),
 };
 static const asn::tagTriple logicalChannelRateAcknowledgeComponentTags[] = {{0, 2, 0}, {0, 2, 0}, {0, 2, 0}};
-const asn::sequenceDescriptor logicalChannelRateAcknowledge::descriptor = asn::sequenceDescriptor::make(logicalChannelRateAcknowledgeComponents, true, logicalChannelRateAcknowledgeComponentTags);
+const asn::sequenceDescriptor logicalChannelRateAcknowledge::descriptor = asn::sequenceDescriptor::make(logicalChannelRateAcknowledgeComponents, 3, 0x0u, true, logicalChannelRateAcknowledgeComponentTags);
 logicalChannelRateAcknowledge::logicalChannelRateAcknowledge(const logicalChannelRateAcknowledge& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1197,7 +1197,7 @@ static const asn::componentEntry logicalChannelRateRejectComponents[] = {
     asn::optionalComponent<&logicalChannelRateReject::currentMaximumBitRate>(offsetof(logicalChannelRateReject, currentMaximumBitRate), "CurrentMaximumBitRate"),
 };
 static const asn::tagTriple logicalChannelRateRejectComponentTags[] = {{0, 2, 0}, {0, 2, 0}, {0, 0, 0}, {0, 2, 0}};
-const asn::sequenceDescriptor logicalChannelRateReject::descriptor = asn::sequenceDescriptor::make(logicalChannelRateRejectComponents, true, logicalChannelRateRejectComponentTags);
+const asn::sequenceDescriptor logicalChannelRateReject::descriptor = asn::sequenceDescriptor::make(logicalChannelRateRejectComponents, 4, 0x8u, true, logicalChannelRateRejectComponentTags);
 logicalChannelRateReject::logicalChannelRateReject(const logicalChannelRateReject& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1237,7 +1237,7 @@ static const asn::componentEntry sendTerminalCapabilitySet_specificRequest_seque
     asn::optionalComponent<&sendTerminalCapabilitySet::specificRequest_sequence::capabilityDescriptorNumbers>(offsetof(sendTerminalCapabilitySet::specificRequest_sequence, capabilityDescriptorNumbers), "CapabilityDescriptorNumbers"),
 };
 static const asn::tagTriple sendTerminalCapabilitySet_specificRequest_sequenceComponentTags[] = {{0, 1, 0}, {0, 16, 0}, {0, 16, 0}};
-const asn::sequenceDescriptor sendTerminalCapabilitySet::specificRequest_sequence::descriptor = asn::sequenceDescriptor::make(sendTerminalCapabilitySet_specificRequest_sequenceComponents, true, sendTerminalCapabilitySet_specificRequest_sequenceComponentTags);
+const asn::sequenceDescriptor sendTerminalCapabilitySet::specificRequest_sequence::descriptor = asn::sequenceDescriptor::make(sendTerminalCapabilitySet_specificRequest_sequenceComponents, 3, 0x6u, true, sendTerminalCapabilitySet_specificRequest_sequenceComponentTags);
 sendTerminalCapabilitySet::specificRequest_sequence::specificRequest_sequence(const specificRequest_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1268,7 +1268,7 @@ static const asn::componentEntry encryptionCommand_encryptionAlgorithmID_sequenc
     asn::mandatoryComponent<&encryptionCommand::encryptionAlgorithmID_sequence::associatedAlgorithm>(offsetof(encryptionCommand::encryptionAlgorithmID_sequence, associatedAlgorithm), "AssociatedAlgorithm"),
 };
 static const asn::tagTriple encryptionCommand_encryptionAlgorithmID_sequenceComponentTags[] = {{0, 2, 0}, {0, 16, 1}};
-const asn::sequenceDescriptor encryptionCommand::encryptionAlgorithmID_sequence::descriptor = asn::sequenceDescriptor::make(encryptionCommand_encryptionAlgorithmID_sequenceComponents, false, encryptionCommand_encryptionAlgorithmID_sequenceComponentTags);
+const asn::sequenceDescriptor encryptionCommand::encryptionAlgorithmID_sequence::descriptor = asn::sequenceDescriptor::make(encryptionCommand_encryptionAlgorithmID_sequenceComponents, 2, 0x0u, false, encryptionCommand_encryptionAlgorithmID_sequenceComponentTags);
 encryptionCommand::encryptionAlgorithmID_sequence::encryptionAlgorithmID_sequence(const encryptionAlgorithmID_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);

@@ -34,7 +34,7 @@ static const asn::componentEntry flowControlCommandComponents[] = {
     asn::mandatoryComponent<&flowControlCommand::restriction>(offsetof(flowControlCommand, restriction), "Restriction"),
 };
 static const asn::tagTriple flowControlCommandComponentTags[] = {{0, 0, 0}, {0, 0, 0}};
-const asn::sequenceDescriptor flowControlCommand::descriptor = asn::sequenceDescriptor::make(flowControlCommandComponents, true, flowControlCommandComponentTags);
+const asn::sequenceDescriptor flowControlCommand::descriptor = asn::sequenceDescriptor::make(flowControlCommandComponents, 2, 0x0u, true, flowControlCommandComponentTags);
 flowControlCommand::flowControlCommand(const flowControlCommand& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -104,7 +104,7 @@ static const asn::componentEntry substituteConferenceIDCommandComponents[] = {
     asn::mandatoryComponent<&substituteConferenceIDCommand::conferenceIdentifier>(offsetof(substituteConferenceIDCommand, conferenceIdentifier), "ConferenceIdentifier"),
 };
 static const asn::tagTriple substituteConferenceIDCommandComponentTags[] = {{0, 4, 0}};
-const asn::sequenceDescriptor substituteConferenceIDCommand::descriptor = asn::sequenceDescriptor::make(substituteConferenceIDCommandComponents, true, substituteConferenceIDCommandComponentTags);
+const asn::sequenceDescriptor substituteConferenceIDCommand::descriptor = asn::sequenceDescriptor::make(substituteConferenceIDCommandComponents, 1, 0x0u, true, substituteConferenceIDCommandComponentTags);
 substituteConferenceIDCommand::substituteConferenceIDCommand(const substituteConferenceIDCommand& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -144,7 +144,7 @@ static const asn::componentEntry miscellaneousCommand_type_choice_videoFastUpdat
     asn::mandatoryComponent<&miscellaneousCommand::type_choice::videoFastUpdateGOB_sequence::numberOfGOBs>(offsetof(miscellaneousCommand::type_choice::videoFastUpdateGOB_sequence, numberOfGOBs), "NumberOfGOBs"),
 };
 static const asn::tagTriple miscellaneousCommand_type_choice_videoFastUpdateGOB_sequenceComponentTags[] = {{0, 2, 0}, {0, 2, 0}};
-const asn::sequenceDescriptor miscellaneousCommand::type_choice::videoFastUpdateGOB_sequence::descriptor = asn::sequenceDescriptor::make(miscellaneousCommand_type_choice_videoFastUpdateGOB_sequenceComponents, false, miscellaneousCommand_type_choice_videoFastUpdateGOB_sequenceComponentTags);
+const asn::sequenceDescriptor miscellaneousCommand::type_choice::videoFastUpdateGOB_sequence::descriptor = asn::sequenceDescriptor::make(miscellaneousCommand_type_choice_videoFastUpdateGOB_sequenceComponents, 2, 0x0u, false, miscellaneousCommand_type_choice_videoFastUpdateGOB_sequenceComponentTags);
 miscellaneousCommand::type_choice::videoFastUpdateGOB_sequence::videoFastUpdateGOB_sequence(const videoFastUpdateGOB_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -167,7 +167,7 @@ static const asn::componentEntry miscellaneousCommand_type_choice_videoFastUpdat
     asn::mandatoryComponent<&miscellaneousCommand::type_choice::videoFastUpdateMB_sequence::numberOfMBs>(offsetof(miscellaneousCommand::type_choice::videoFastUpdateMB_sequence, numberOfMBs), "NumberOfMBs"),
 };
 static const asn::tagTriple miscellaneousCommand_type_choice_videoFastUpdateMB_sequenceComponentTags[] = {{0, 2, 0}, {0, 2, 0}, {0, 2, 0}};
-const asn::sequenceDescriptor miscellaneousCommand::type_choice::videoFastUpdateMB_sequence::descriptor = asn::sequenceDescriptor::make(miscellaneousCommand_type_choice_videoFastUpdateMB_sequenceComponents, true, miscellaneousCommand_type_choice_videoFastUpdateMB_sequenceComponentTags);
+const asn::sequenceDescriptor miscellaneousCommand::type_choice::videoFastUpdateMB_sequence::descriptor = asn::sequenceDescriptor::make(miscellaneousCommand_type_choice_videoFastUpdateMB_sequenceComponents, 3, 0x3u, true, miscellaneousCommand_type_choice_videoFastUpdateMB_sequenceComponentTags);
 miscellaneousCommand::type_choice::videoFastUpdateMB_sequence::videoFastUpdateMB_sequence(const videoFastUpdateMB_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -199,7 +199,7 @@ static const asn::componentEntry miscellaneousCommand_type_choice_progressiveRef
     asn::mandatoryComponent<&miscellaneousCommand::type_choice::progressiveRefinementStart_sequence::repeatCount>(offsetof(miscellaneousCommand::type_choice::progressiveRefinementStart_sequence, repeatCount), "RepeatCount"),
 };
 static const asn::tagTriple miscellaneousCommand_type_choice_progressiveRefinementStart_sequenceComponentTags[] = {{0, 0, 0}};
-const asn::sequenceDescriptor miscellaneousCommand::type_choice::progressiveRefinementStart_sequence::descriptor = asn::sequenceDescriptor::make(miscellaneousCommand_type_choice_progressiveRefinementStart_sequenceComponents, true, miscellaneousCommand_type_choice_progressiveRefinementStart_sequenceComponentTags);
+const asn::sequenceDescriptor miscellaneousCommand::type_choice::progressiveRefinementStart_sequence::descriptor = asn::sequenceDescriptor::make(miscellaneousCommand_type_choice_progressiveRefinementStart_sequenceComponents, 1, 0x0u, true, miscellaneousCommand_type_choice_progressiveRefinementStart_sequenceComponentTags);
 miscellaneousCommand::type_choice::progressiveRefinementStart_sequence::progressiveRefinementStart_sequence(const progressiveRefinementStart_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -222,7 +222,7 @@ static const asn::componentEntry miscellaneousCommand_type_choice_videoBadMBs_se
     asn::mandatoryComponent<&miscellaneousCommand::type_choice::videoBadMBs_sequence::temporalReference>(offsetof(miscellaneousCommand::type_choice::videoBadMBs_sequence, temporalReference), "TemporalReference"),
 };
 static const asn::tagTriple miscellaneousCommand_type_choice_videoBadMBs_sequenceComponentTags[] = {{0, 2, 0}, {0, 2, 0}, {0, 2, 0}};
-const asn::sequenceDescriptor miscellaneousCommand::type_choice::videoBadMBs_sequence::descriptor = asn::sequenceDescriptor::make(miscellaneousCommand_type_choice_videoBadMBs_sequenceComponents, true, miscellaneousCommand_type_choice_videoBadMBs_sequenceComponentTags);
+const asn::sequenceDescriptor miscellaneousCommand::type_choice::videoBadMBs_sequence::descriptor = asn::sequenceDescriptor::make(miscellaneousCommand_type_choice_videoBadMBs_sequenceComponents, 3, 0x0u, true, miscellaneousCommand_type_choice_videoBadMBs_sequenceComponentTags);
 miscellaneousCommand::type_choice::videoBadMBs_sequence::videoBadMBs_sequence(const videoBadMBs_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -245,7 +245,7 @@ static const asn::componentEntry miscellaneousCommand_type_choice_lostPartialPic
     asn::mandatoryComponent<&miscellaneousCommand::type_choice::lostPartialPicture_sequence::numberOfMBs>(offsetof(miscellaneousCommand::type_choice::lostPartialPicture_sequence, numberOfMBs), "NumberOfMBs"),
 };
 static const asn::tagTriple miscellaneousCommand_type_choice_lostPartialPicture_sequenceComponentTags[] = {{0, 0, 0}, {0, 2, 0}, {0, 2, 0}};
-const asn::sequenceDescriptor miscellaneousCommand::type_choice::lostPartialPicture_sequence::descriptor = asn::sequenceDescriptor::make(miscellaneousCommand_type_choice_lostPartialPicture_sequenceComponents, true, miscellaneousCommand_type_choice_lostPartialPicture_sequenceComponentTags);
+const asn::sequenceDescriptor miscellaneousCommand::type_choice::lostPartialPicture_sequence::descriptor = asn::sequenceDescriptor::make(miscellaneousCommand_type_choice_lostPartialPicture_sequenceComponents, 3, 0x0u, true, miscellaneousCommand_type_choice_lostPartialPicture_sequenceComponentTags);
 miscellaneousCommand::type_choice::lostPartialPicture_sequence::lostPartialPicture_sequence(const lostPartialPicture_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -267,7 +267,7 @@ static const asn::componentEntry miscellaneousCommand_type_choice_encryptionUpda
     asn::optionalComponent<&miscellaneousCommand::type_choice::encryptionUpdateCommand_sequence::multiplePayloadStream>(offsetof(miscellaneousCommand::type_choice::encryptionUpdateCommand_sequence, multiplePayloadStream), "MultiplePayloadStream"),
 };
 static const asn::tagTriple miscellaneousCommand_type_choice_encryptionUpdateCommand_sequenceComponentTags[] = {{0, 16, 1}, {0, 16, 1}};
-const asn::sequenceDescriptor miscellaneousCommand::type_choice::encryptionUpdateCommand_sequence::descriptor = asn::sequenceDescriptor::make(miscellaneousCommand_type_choice_encryptionUpdateCommand_sequenceComponents, true, miscellaneousCommand_type_choice_encryptionUpdateCommand_sequenceComponentTags);
+const asn::sequenceDescriptor miscellaneousCommand::type_choice::encryptionUpdateCommand_sequence::descriptor = asn::sequenceDescriptor::make(miscellaneousCommand_type_choice_encryptionUpdateCommand_sequenceComponents, 2, 0x2u, true, miscellaneousCommand_type_choice_encryptionUpdateCommand_sequenceComponentTags);
 miscellaneousCommand::type_choice::encryptionUpdateCommand_sequence::encryptionUpdateCommand_sequence(const encryptionUpdateCommand_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -288,7 +288,7 @@ static const asn::componentEntry miscellaneousCommand_type_choice_encryptionUpda
     asn::mandatoryComponent<&miscellaneousCommand::type_choice::encryptionUpdateAck_sequence::synchFlag>(offsetof(miscellaneousCommand::type_choice::encryptionUpdateAck_sequence, synchFlag), "SynchFlag"),
 };
 static const asn::tagTriple miscellaneousCommand_type_choice_encryptionUpdateAck_sequenceComponentTags[] = {{0, 2, 0}};
-const asn::sequenceDescriptor miscellaneousCommand::type_choice::encryptionUpdateAck_sequence::descriptor = asn::sequenceDescriptor::make(miscellaneousCommand_type_choice_encryptionUpdateAck_sequenceComponents, true, miscellaneousCommand_type_choice_encryptionUpdateAck_sequenceComponentTags);
+const asn::sequenceDescriptor miscellaneousCommand::type_choice::encryptionUpdateAck_sequence::descriptor = asn::sequenceDescriptor::make(miscellaneousCommand_type_choice_encryptionUpdateAck_sequenceComponents, 1, 0x0u, true, miscellaneousCommand_type_choice_encryptionUpdateAck_sequenceComponentTags);
 miscellaneousCommand::type_choice::encryptionUpdateAck_sequence::encryptionUpdateAck_sequence(const encryptionUpdateAck_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -343,7 +343,7 @@ static const asn::componentEntry miscellaneousCommandComponents[] = {
     asn::additionComponent<&miscellaneousCommand::direction>(offsetof(miscellaneousCommand, direction), "Direction"),
 };
 static const asn::tagTriple miscellaneousCommandComponentTags[] = {{0, 2, 0}, {0, 0, 0}, {0, 0, 0}};
-const asn::sequenceDescriptor miscellaneousCommand::descriptor = asn::sequenceDescriptor::make(miscellaneousCommandComponents, true, miscellaneousCommandComponentTags);
+const asn::sequenceDescriptor miscellaneousCommand::descriptor = asn::sequenceDescriptor::make(miscellaneousCommandComponents, 2, 0x0u, true, miscellaneousCommandComponentTags);
 miscellaneousCommand::miscellaneousCommand(const miscellaneousCommand& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -366,7 +366,7 @@ static const asn::componentEntry keyProtectionMethodComponents[] = {
     asn::mandatoryComponent<&keyProtectionMethod::certProtectedKey>(offsetof(keyProtectionMethod, certProtectedKey), "CertProtectedKey"),
 };
 static const asn::tagTriple keyProtectionMethodComponentTags[] = {{0, 1, 0}, {0, 1, 0}, {0, 1, 0}};
-const asn::sequenceDescriptor keyProtectionMethod::descriptor = asn::sequenceDescriptor::make(keyProtectionMethodComponents, true, keyProtectionMethodComponentTags);
+const asn::sequenceDescriptor keyProtectionMethod::descriptor = asn::sequenceDescriptor::make(keyProtectionMethodComponents, 3, 0x0u, true, keyProtectionMethodComponentTags);
 keyProtectionMethod::keyProtectionMethod(const keyProtectionMethod& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -388,7 +388,7 @@ static const asn::componentEntry encryptionUpdateRequestComponents[] = {
     asn::additionComponent<&encryptionUpdateRequest::synchFlag>(offsetof(encryptionUpdateRequest, synchFlag), "SynchFlag"),
 };
 static const asn::tagTriple encryptionUpdateRequestComponentTags[] = {{0, 16, 1}, {0, 2, 0}};
-const asn::sequenceDescriptor encryptionUpdateRequest::descriptor = asn::sequenceDescriptor::make(encryptionUpdateRequestComponents, true, encryptionUpdateRequestComponentTags);
+const asn::sequenceDescriptor encryptionUpdateRequest::descriptor = asn::sequenceDescriptor::make(encryptionUpdateRequestComponents, 1, 0x1u, true, encryptionUpdateRequestComponentTags);
 encryptionUpdateRequest::encryptionUpdateRequest(const encryptionUpdateRequest& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -462,7 +462,7 @@ static const asn::componentEntry newATMVCCommand_aal_choice_aal1_sequenceCompone
     asn::mandatoryComponent<&newATMVCCommand::aal_choice::aal1_sequence::partiallyFilledCells>(offsetof(newATMVCCommand::aal_choice::aal1_sequence, partiallyFilledCells), "PartiallyFilledCells"),
 };
 static const asn::tagTriple newATMVCCommand_aal_choice_aal1_sequenceComponentTags[] = {{0, 0, 0}, {0, 0, 0}, {0, 1, 0}, {0, 1, 0}};
-const asn::sequenceDescriptor newATMVCCommand::aal_choice::aal1_sequence::descriptor = asn::sequenceDescriptor::make(newATMVCCommand_aal_choice_aal1_sequenceComponents, true, newATMVCCommand_aal_choice_aal1_sequenceComponentTags);
+const asn::sequenceDescriptor newATMVCCommand::aal_choice::aal1_sequence::descriptor = asn::sequenceDescriptor::make(newATMVCCommand_aal_choice_aal1_sequenceComponents, 4, 0x0u, true, newATMVCCommand_aal_choice_aal1_sequenceComponentTags);
 newATMVCCommand::aal_choice::aal1_sequence::aal1_sequence(const aal1_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -484,7 +484,7 @@ static const asn::componentEntry newATMVCCommand_aal_choice_aal5_sequenceCompone
     asn::mandatoryComponent<&newATMVCCommand::aal_choice::aal5_sequence::backwardMaximumSDUSize>(offsetof(newATMVCCommand::aal_choice::aal5_sequence, backwardMaximumSDUSize), "BackwardMaximumSDUSize"),
 };
 static const asn::tagTriple newATMVCCommand_aal_choice_aal5_sequenceComponentTags[] = {{0, 2, 0}, {0, 2, 0}};
-const asn::sequenceDescriptor newATMVCCommand::aal_choice::aal5_sequence::descriptor = asn::sequenceDescriptor::make(newATMVCCommand_aal_choice_aal5_sequenceComponents, true, newATMVCCommand_aal_choice_aal5_sequenceComponentTags);
+const asn::sequenceDescriptor newATMVCCommand::aal_choice::aal5_sequence::descriptor = asn::sequenceDescriptor::make(newATMVCCommand_aal_choice_aal5_sequenceComponents, 2, 0x0u, true, newATMVCCommand_aal_choice_aal5_sequenceComponentTags);
 newATMVCCommand::aal_choice::aal5_sequence::aal5_sequence(const aal5_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -537,7 +537,7 @@ static const asn::componentEntry newATMVCCommand_reverseParameters_sequenceCompo
     asn::mandatoryComponent<&newATMVCCommand::reverseParameters_sequence::multiplex>(offsetof(newATMVCCommand::reverseParameters_sequence, multiplex), "Multiplex"),
 };
 static const asn::tagTriple newATMVCCommand_reverseParameters_sequenceComponentTags[] = {{0, 2, 0}, {0, 1, 0}, {0, 1, 0}, {0, 0, 0}};
-const asn::sequenceDescriptor newATMVCCommand::reverseParameters_sequence::descriptor = asn::sequenceDescriptor::make(newATMVCCommand_reverseParameters_sequenceComponents, true, newATMVCCommand_reverseParameters_sequenceComponentTags);
+const asn::sequenceDescriptor newATMVCCommand::reverseParameters_sequence::descriptor = asn::sequenceDescriptor::make(newATMVCCommand_reverseParameters_sequenceComponents, 4, 0x0u, true, newATMVCCommand_reverseParameters_sequenceComponentTags);
 newATMVCCommand::reverseParameters_sequence::reverseParameters_sequence(const reverseParameters_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -564,7 +564,7 @@ static const asn::componentEntry newATMVCCommandComponents[] = {
     asn::mandatoryComponent<&newATMVCCommand::reverseParameters>(offsetof(newATMVCCommand, reverseParameters), "ReverseParameters"),
 };
 static const asn::tagTriple newATMVCCommandComponentTags[] = {{0, 2, 0}, {0, 2, 0}, {0, 1, 0}, {0, 1, 0}, {0, 0, 0}, {0, 0, 0}, {0, 16, 1}};
-const asn::sequenceDescriptor newATMVCCommand::descriptor = asn::sequenceDescriptor::make(newATMVCCommandComponents, true, newATMVCCommandComponentTags);
+const asn::sequenceDescriptor newATMVCCommand::descriptor = asn::sequenceDescriptor::make(newATMVCCommandComponents, 7, 0x0u, true, newATMVCCommandComponentTags);
 newATMVCCommand::newATMVCCommand(const newATMVCCommand& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -596,7 +596,7 @@ static const asn::componentEntry mobileMultilinkReconfigurationCommandComponents
     asn::mandatoryComponent<&mobileMultilinkReconfigurationCommand::status>(offsetof(mobileMultilinkReconfigurationCommand, status), "Status"),
 };
 static const asn::tagTriple mobileMultilinkReconfigurationCommandComponentTags[] = {{0, 2, 0}, {0, 2, 0}, {0, 0, 0}};
-const asn::sequenceDescriptor mobileMultilinkReconfigurationCommand::descriptor = asn::sequenceDescriptor::make(mobileMultilinkReconfigurationCommandComponents, true, mobileMultilinkReconfigurationCommandComponentTags);
+const asn::sequenceDescriptor mobileMultilinkReconfigurationCommand::descriptor = asn::sequenceDescriptor::make(mobileMultilinkReconfigurationCommandComponents, 3, 0x0u, true, mobileMultilinkReconfigurationCommandComponentTags);
 mobileMultilinkReconfigurationCommand::mobileMultilinkReconfigurationCommand(const mobileMultilinkReconfigurationCommand& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -638,7 +638,7 @@ static const asn::componentEntry functionNotSupportedComponents[] = {
     asn::optionalComponent<&functionNotSupported::returnedFunction>(offsetof(functionNotSupported, returnedFunction), "ReturnedFunction"),
 };
 static const asn::tagTriple functionNotSupportedComponentTags[] = {{0, 0, 0}, {0, 4, 0}};
-const asn::sequenceDescriptor functionNotSupported::descriptor = asn::sequenceDescriptor::make(functionNotSupportedComponents, true, functionNotSupportedComponentTags);
+const asn::sequenceDescriptor functionNotSupported::descriptor = asn::sequenceDescriptor::make(functionNotSupportedComponents, 2, 0x2u, true, functionNotSupportedComponentTags);
 functionNotSupported::functionNotSupported(const functionNotSupported& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -684,7 +684,7 @@ static const asn::componentEntry terminalYouAreSeeingInSubPictureNumberComponent
     asn::additionComponent<&terminalYouAreSeeingInSubPictureNumber::mcuNumber>(offsetof(terminalYouAreSeeingInSubPictureNumber, mcuNumber), "McuNumber"),
 };
 static const asn::tagTriple terminalYouAreSeeingInSubPictureNumberComponentTags[] = {{0, 2, 0}, {0, 2, 0}, {0, 2, 0}};
-const asn::sequenceDescriptor terminalYouAreSeeingInSubPictureNumber::descriptor = asn::sequenceDescriptor::make(terminalYouAreSeeingInSubPictureNumberComponents, true, terminalYouAreSeeingInSubPictureNumberComponentTags);
+const asn::sequenceDescriptor terminalYouAreSeeingInSubPictureNumber::descriptor = asn::sequenceDescriptor::make(terminalYouAreSeeingInSubPictureNumberComponents, 2, 0x0u, true, terminalYouAreSeeingInSubPictureNumberComponentTags);
 terminalYouAreSeeingInSubPictureNumber::terminalYouAreSeeingInSubPictureNumber(const terminalYouAreSeeingInSubPictureNumber& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -705,7 +705,7 @@ static const asn::componentEntry videoIndicateComposeComponents[] = {
     asn::mandatoryComponent<&videoIndicateCompose::compositionNumber>(offsetof(videoIndicateCompose, compositionNumber), "CompositionNumber"),
 };
 static const asn::tagTriple videoIndicateComposeComponentTags[] = {{0, 2, 0}};
-const asn::sequenceDescriptor videoIndicateCompose::descriptor = asn::sequenceDescriptor::make(videoIndicateComposeComponents, true, videoIndicateComposeComponentTags);
+const asn::sequenceDescriptor videoIndicateCompose::descriptor = asn::sequenceDescriptor::make(videoIndicateComposeComponents, 1, 0x0u, true, videoIndicateComposeComponentTags);
 videoIndicateCompose::videoIndicateCompose(const videoIndicateCompose& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -728,7 +728,7 @@ static const asn::componentEntry miscellaneousIndication_type_choice_videoNotDec
     asn::mandatoryComponent<&miscellaneousIndication::type_choice::videoNotDecodedMBs_sequence::temporalReference>(offsetof(miscellaneousIndication::type_choice::videoNotDecodedMBs_sequence, temporalReference), "TemporalReference"),
 };
 static const asn::tagTriple miscellaneousIndication_type_choice_videoNotDecodedMBs_sequenceComponentTags[] = {{0, 2, 0}, {0, 2, 0}, {0, 2, 0}};
-const asn::sequenceDescriptor miscellaneousIndication::type_choice::videoNotDecodedMBs_sequence::descriptor = asn::sequenceDescriptor::make(miscellaneousIndication_type_choice_videoNotDecodedMBs_sequenceComponents, true, miscellaneousIndication_type_choice_videoNotDecodedMBs_sequenceComponentTags);
+const asn::sequenceDescriptor miscellaneousIndication::type_choice::videoNotDecodedMBs_sequence::descriptor = asn::sequenceDescriptor::make(miscellaneousIndication_type_choice_videoNotDecodedMBs_sequenceComponents, 3, 0x0u, true, miscellaneousIndication_type_choice_videoNotDecodedMBs_sequenceComponentTags);
 miscellaneousIndication::type_choice::videoNotDecodedMBs_sequence::videoNotDecodedMBs_sequence(const videoNotDecodedMBs_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -769,7 +769,7 @@ static const asn::componentEntry miscellaneousIndicationComponents[] = {
     asn::mandatoryComponent<&miscellaneousIndication::type>(offsetof(miscellaneousIndication, type), "Type"),
 };
 static const asn::tagTriple miscellaneousIndicationComponentTags[] = {{0, 2, 0}, {0, 0, 0}};
-const asn::sequenceDescriptor miscellaneousIndication::descriptor = asn::sequenceDescriptor::make(miscellaneousIndicationComponents, true, miscellaneousIndicationComponentTags);
+const asn::sequenceDescriptor miscellaneousIndication::descriptor = asn::sequenceDescriptor::make(miscellaneousIndicationComponents, 2, 0x0u, true, miscellaneousIndicationComponentTags);
 miscellaneousIndication::miscellaneousIndication(const miscellaneousIndication& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -804,7 +804,7 @@ static const asn::componentEntry jitterIndicationComponents[] = {
     asn::optionalComponent<&jitterIndication::additionalDecoderBuffer>(offsetof(jitterIndication, additionalDecoderBuffer), "AdditionalDecoderBuffer"),
 };
 static const asn::tagTriple jitterIndicationComponentTags[] = {{0, 0, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}, {0, 2, 0}};
-const asn::sequenceDescriptor jitterIndication::descriptor = asn::sequenceDescriptor::make(jitterIndicationComponents, true, jitterIndicationComponentTags);
+const asn::sequenceDescriptor jitterIndication::descriptor = asn::sequenceDescriptor::make(jitterIndicationComponents, 5, 0x18u, true, jitterIndicationComponentTags);
 jitterIndication::jitterIndication(const jitterIndication& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -827,7 +827,7 @@ static const asn::componentEntry h223SkewIndicationComponents[] = {
     asn::mandatoryComponent<&h223SkewIndication::skew>(offsetof(h223SkewIndication, skew), "Skew"),
 };
 static const asn::tagTriple h223SkewIndicationComponentTags[] = {{0, 2, 0}, {0, 2, 0}, {0, 2, 0}};
-const asn::sequenceDescriptor h223SkewIndication::descriptor = asn::sequenceDescriptor::make(h223SkewIndicationComponents, true, h223SkewIndicationComponentTags);
+const asn::sequenceDescriptor h223SkewIndication::descriptor = asn::sequenceDescriptor::make(h223SkewIndicationComponents, 3, 0x0u, true, h223SkewIndicationComponentTags);
 h223SkewIndication::h223SkewIndication(const h223SkewIndication& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -850,7 +850,7 @@ static const asn::componentEntry h2250MaximumSkewIndicationComponents[] = {
     asn::mandatoryComponent<&h2250MaximumSkewIndication::maximumSkew>(offsetof(h2250MaximumSkewIndication, maximumSkew), "MaximumSkew"),
 };
 static const asn::tagTriple h2250MaximumSkewIndicationComponentTags[] = {{0, 2, 0}, {0, 2, 0}, {0, 2, 0}};
-const asn::sequenceDescriptor h2250MaximumSkewIndication::descriptor = asn::sequenceDescriptor::make(h2250MaximumSkewIndicationComponents, true, h2250MaximumSkewIndicationComponentTags);
+const asn::sequenceDescriptor h2250MaximumSkewIndication::descriptor = asn::sequenceDescriptor::make(h2250MaximumSkewIndicationComponents, 3, 0x0u, true, h2250MaximumSkewIndicationComponentTags);
 h2250MaximumSkewIndication::h2250MaximumSkewIndication(const h2250MaximumSkewIndication& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -871,7 +871,7 @@ static const asn::componentEntry mCLocationIndicationComponents[] = {
     asn::mandatoryComponent<&mCLocationIndication::signalAddress>(offsetof(mCLocationIndication, signalAddress), "SignalAddress"),
 };
 static const asn::tagTriple mCLocationIndicationComponentTags[] = {{0, 0, 0}};
-const asn::sequenceDescriptor mCLocationIndication::descriptor = asn::sequenceDescriptor::make(mCLocationIndicationComponents, true, mCLocationIndicationComponentTags);
+const asn::sequenceDescriptor mCLocationIndication::descriptor = asn::sequenceDescriptor::make(mCLocationIndicationComponents, 1, 0x0u, true, mCLocationIndicationComponentTags);
 mCLocationIndication::mCLocationIndication(const mCLocationIndication& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -894,7 +894,7 @@ static const asn::componentEntry vendorIdentificationComponents[] = {
     asn::optionalComponent<&vendorIdentification::versionNumber>(offsetof(vendorIdentification, versionNumber), "VersionNumber"),
 };
 static const asn::tagTriple vendorIdentificationComponentTags[] = {{0, 0, 0}, {0, 4, 0}, {0, 4, 0}};
-const asn::sequenceDescriptor vendorIdentification::descriptor = asn::sequenceDescriptor::make(vendorIdentificationComponents, true, vendorIdentificationComponentTags);
+const asn::sequenceDescriptor vendorIdentification::descriptor = asn::sequenceDescriptor::make(vendorIdentificationComponents, 3, 0x6u, true, vendorIdentificationComponentTags);
 vendorIdentification::vendorIdentification(const vendorIdentification& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -939,7 +939,7 @@ static const asn::componentEntry newATMVCIndication_aal_choice_aal1_sequenceComp
     asn::mandatoryComponent<&newATMVCIndication::aal_choice::aal1_sequence::partiallyFilledCells>(offsetof(newATMVCIndication::aal_choice::aal1_sequence, partiallyFilledCells), "PartiallyFilledCells"),
 };
 static const asn::tagTriple newATMVCIndication_aal_choice_aal1_sequenceComponentTags[] = {{0, 0, 0}, {0, 0, 0}, {0, 1, 0}, {0, 1, 0}};
-const asn::sequenceDescriptor newATMVCIndication::aal_choice::aal1_sequence::descriptor = asn::sequenceDescriptor::make(newATMVCIndication_aal_choice_aal1_sequenceComponents, true, newATMVCIndication_aal_choice_aal1_sequenceComponentTags);
+const asn::sequenceDescriptor newATMVCIndication::aal_choice::aal1_sequence::descriptor = asn::sequenceDescriptor::make(newATMVCIndication_aal_choice_aal1_sequenceComponents, 4, 0x0u, true, newATMVCIndication_aal_choice_aal1_sequenceComponentTags);
 newATMVCIndication::aal_choice::aal1_sequence::aal1_sequence(const aal1_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -961,7 +961,7 @@ static const asn::componentEntry newATMVCIndication_aal_choice_aal5_sequenceComp
     asn::mandatoryComponent<&newATMVCIndication::aal_choice::aal5_sequence::backwardMaximumSDUSize>(offsetof(newATMVCIndication::aal_choice::aal5_sequence, backwardMaximumSDUSize), "BackwardMaximumSDUSize"),
 };
 static const asn::tagTriple newATMVCIndication_aal_choice_aal5_sequenceComponentTags[] = {{0, 2, 0}, {0, 2, 0}};
-const asn::sequenceDescriptor newATMVCIndication::aal_choice::aal5_sequence::descriptor = asn::sequenceDescriptor::make(newATMVCIndication_aal_choice_aal5_sequenceComponents, true, newATMVCIndication_aal_choice_aal5_sequenceComponentTags);
+const asn::sequenceDescriptor newATMVCIndication::aal_choice::aal5_sequence::descriptor = asn::sequenceDescriptor::make(newATMVCIndication_aal_choice_aal5_sequenceComponents, 2, 0x0u, true, newATMVCIndication_aal_choice_aal5_sequenceComponentTags);
 newATMVCIndication::aal_choice::aal5_sequence::aal5_sequence(const aal5_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1014,7 +1014,7 @@ static const asn::componentEntry newATMVCIndication_reverseParameters_sequenceCo
     asn::mandatoryComponent<&newATMVCIndication::reverseParameters_sequence::multiplex>(offsetof(newATMVCIndication::reverseParameters_sequence, multiplex), "Multiplex"),
 };
 static const asn::tagTriple newATMVCIndication_reverseParameters_sequenceComponentTags[] = {{0, 2, 0}, {0, 1, 0}, {0, 1, 0}, {0, 0, 0}};
-const asn::sequenceDescriptor newATMVCIndication::reverseParameters_sequence::descriptor = asn::sequenceDescriptor::make(newATMVCIndication_reverseParameters_sequenceComponents, true, newATMVCIndication_reverseParameters_sequenceComponentTags);
+const asn::sequenceDescriptor newATMVCIndication::reverseParameters_sequence::descriptor = asn::sequenceDescriptor::make(newATMVCIndication_reverseParameters_sequenceComponents, 4, 0x0u, true, newATMVCIndication_reverseParameters_sequenceComponentTags);
 newATMVCIndication::reverseParameters_sequence::reverseParameters_sequence(const reverseParameters_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1041,7 +1041,7 @@ static const asn::componentEntry newATMVCIndicationComponents[] = {
     asn::additionComponent<&newATMVCIndication::reverseParameters>(offsetof(newATMVCIndication, reverseParameters), "ReverseParameters"),
 };
 static const asn::tagTriple newATMVCIndicationComponentTags[] = {{0, 2, 0}, {0, 2, 0}, {0, 1, 0}, {0, 1, 0}, {0, 0, 0}, {0, 0, 0}, {0, 16, 1}};
-const asn::sequenceDescriptor newATMVCIndication::descriptor = asn::sequenceDescriptor::make(newATMVCIndicationComponents, true, newATMVCIndicationComponentTags);
+const asn::sequenceDescriptor newATMVCIndication::descriptor = asn::sequenceDescriptor::make(newATMVCIndicationComponents, 6, 0x0u, true, newATMVCIndicationComponentTags);
 newATMVCIndication::newATMVCIndication(const newATMVCIndication& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1064,7 +1064,7 @@ static const asn::componentEntry paramsComponents[] = {
     asn::optionalComponent<&params::iv>(offsetof(params, iv), "Iv"),
 };
 static const asn::tagTriple paramsComponentTags[] = {{0, 4, 0}, {0, 4, 0}, {0, 4, 0}};
-const asn::sequenceDescriptor params::descriptor = asn::sequenceDescriptor::make(paramsComponents, true, paramsComponentTags);
+const asn::sequenceDescriptor params::descriptor = asn::sequenceDescriptor::make(paramsComponents, 3, 0x7u, true, paramsComponentTags);
 params::params(const params& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1101,7 +1101,7 @@ static const asn::componentEntry userInputIndication_signal_sequence_rtp_sequenc
     asn::mandatoryComponent<&userInputIndication::signal_sequence::rtp_sequence::logicalChannelNumber>(offsetof(userInputIndication::signal_sequence::rtp_sequence, logicalChannelNumber), "LogicalChannelNumber"),
 };
 static const asn::tagTriple userInputIndication_signal_sequence_rtp_sequenceComponentTags[] = {{0, 2, 0}, {0, 2, 0}, {0, 2, 0}};
-const asn::sequenceDescriptor userInputIndication::signal_sequence::rtp_sequence::descriptor = asn::sequenceDescriptor::make(userInputIndication_signal_sequence_rtp_sequenceComponents, true, userInputIndication_signal_sequence_rtp_sequenceComponentTags);
+const asn::sequenceDescriptor userInputIndication::signal_sequence::rtp_sequence::descriptor = asn::sequenceDescriptor::make(userInputIndication_signal_sequence_rtp_sequenceComponents, 3, 0x3u, true, userInputIndication_signal_sequence_rtp_sequenceComponentTags);
 userInputIndication::signal_sequence::rtp_sequence::rtp_sequence(const rtp_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1128,7 +1128,7 @@ static const asn::componentEntry userInputIndication_signal_sequenceComponents[]
     asn::additionComponent<&userInputIndication::signal_sequence::algorithmOID>(offsetof(userInputIndication::signal_sequence, algorithmOID), "AlgorithmOID"),
 };
 static const asn::tagTriple userInputIndication_signal_sequenceComponentTags[] = {{0, 22, 0}, {0, 2, 0}, {0, 16, 1}, {0, 5, 0}, {0, 16, 1}, {0, 4, 0}, {0, 6, 0}};
-const asn::sequenceDescriptor userInputIndication::signal_sequence::descriptor = asn::sequenceDescriptor::make(userInputIndication_signal_sequenceComponents, true, userInputIndication_signal_sequenceComponentTags);
+const asn::sequenceDescriptor userInputIndication::signal_sequence::descriptor = asn::sequenceDescriptor::make(userInputIndication_signal_sequenceComponents, 3, 0x6u, true, userInputIndication_signal_sequenceComponentTags);
 userInputIndication::signal_sequence::signal_sequence(const signal_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1149,7 +1149,7 @@ static const asn::componentEntry userInputIndication_signalUpdate_sequence_rtp_s
     asn::mandatoryComponent<&userInputIndication::signalUpdate_sequence::rtp_sequence::logicalChannelNumber>(offsetof(userInputIndication::signalUpdate_sequence::rtp_sequence, logicalChannelNumber), "LogicalChannelNumber"),
 };
 static const asn::tagTriple userInputIndication_signalUpdate_sequence_rtp_sequenceComponentTags[] = {{0, 2, 0}};
-const asn::sequenceDescriptor userInputIndication::signalUpdate_sequence::rtp_sequence::descriptor = asn::sequenceDescriptor::make(userInputIndication_signalUpdate_sequence_rtp_sequenceComponents, true, userInputIndication_signalUpdate_sequence_rtp_sequenceComponentTags);
+const asn::sequenceDescriptor userInputIndication::signalUpdate_sequence::rtp_sequence::descriptor = asn::sequenceDescriptor::make(userInputIndication_signalUpdate_sequence_rtp_sequenceComponents, 1, 0x0u, true, userInputIndication_signalUpdate_sequence_rtp_sequenceComponentTags);
 userInputIndication::signalUpdate_sequence::rtp_sequence::rtp_sequence(const rtp_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1171,7 +1171,7 @@ static const asn::componentEntry userInputIndication_signalUpdate_sequenceCompon
     asn::optionalComponent<&userInputIndication::signalUpdate_sequence::rtp>(offsetof(userInputIndication::signalUpdate_sequence, rtp), "Rtp"),
 };
 static const asn::tagTriple userInputIndication_signalUpdate_sequenceComponentTags[] = {{0, 2, 0}, {0, 16, 1}};
-const asn::sequenceDescriptor userInputIndication::signalUpdate_sequence::descriptor = asn::sequenceDescriptor::make(userInputIndication_signalUpdate_sequenceComponents, true, userInputIndication_signalUpdate_sequenceComponentTags);
+const asn::sequenceDescriptor userInputIndication::signalUpdate_sequence::descriptor = asn::sequenceDescriptor::make(userInputIndication_signalUpdate_sequenceComponents, 2, 0x2u, true, userInputIndication_signalUpdate_sequenceComponentTags);
 userInputIndication::signalUpdate_sequence::signalUpdate_sequence(const signalUpdate_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1194,7 +1194,7 @@ static const asn::componentEntry userInputIndication_extendedAlphanumeric_sequen
     asn::mandatoryComponent<&userInputIndication::extendedAlphanumeric_sequence::encryptedAlphanumeric_sequence::encrypted>(offsetof(userInputIndication::extendedAlphanumeric_sequence::encryptedAlphanumeric_sequence, encrypted), "Encrypted"),
 };
 static const asn::tagTriple userInputIndication_extendedAlphanumeric_sequence_encryptedAlphanumeric_sequenceComponentTags[] = {{0, 6, 0}, {0, 16, 1}, {0, 4, 0}};
-const asn::sequenceDescriptor userInputIndication::extendedAlphanumeric_sequence::encryptedAlphanumeric_sequence::descriptor = asn::sequenceDescriptor::make(userInputIndication_extendedAlphanumeric_sequence_encryptedAlphanumeric_sequenceComponents, true, userInputIndication_extendedAlphanumeric_sequence_encryptedAlphanumeric_sequenceComponentTags);
+const asn::sequenceDescriptor userInputIndication::extendedAlphanumeric_sequence::encryptedAlphanumeric_sequence::descriptor = asn::sequenceDescriptor::make(userInputIndication_extendedAlphanumeric_sequence_encryptedAlphanumeric_sequenceComponents, 3, 0x2u, true, userInputIndication_extendedAlphanumeric_sequence_encryptedAlphanumeric_sequenceComponentTags);
 userInputIndication::extendedAlphanumeric_sequence::encryptedAlphanumeric_sequence::encryptedAlphanumeric_sequence(const encryptedAlphanumeric_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1217,7 +1217,7 @@ static const asn::componentEntry userInputIndication_extendedAlphanumeric_sequen
     asn::additionComponent<&userInputIndication::extendedAlphanumeric_sequence::encryptedAlphanumeric>(offsetof(userInputIndication::extendedAlphanumeric_sequence, encryptedAlphanumeric), "EncryptedAlphanumeric"),
 };
 static const asn::tagTriple userInputIndication_extendedAlphanumeric_sequenceComponentTags[] = {{0, 27, 0}, {0, 5, 0}, {0, 16, 1}};
-const asn::sequenceDescriptor userInputIndication::extendedAlphanumeric_sequence::descriptor = asn::sequenceDescriptor::make(userInputIndication_extendedAlphanumeric_sequenceComponents, true, userInputIndication_extendedAlphanumeric_sequenceComponentTags);
+const asn::sequenceDescriptor userInputIndication::extendedAlphanumeric_sequence::descriptor = asn::sequenceDescriptor::make(userInputIndication_extendedAlphanumeric_sequenceComponents, 2, 0x2u, true, userInputIndication_extendedAlphanumeric_sequenceComponentTags);
 userInputIndication::extendedAlphanumeric_sequence::extendedAlphanumeric_sequence(const extendedAlphanumeric_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1240,7 +1240,7 @@ static const asn::componentEntry userInputIndication_encryptedAlphanumeric_seque
     asn::mandatoryComponent<&userInputIndication::encryptedAlphanumeric_sequence::encrypted>(offsetof(userInputIndication::encryptedAlphanumeric_sequence, encrypted), "Encrypted"),
 };
 static const asn::tagTriple userInputIndication_encryptedAlphanumeric_sequenceComponentTags[] = {{0, 6, 0}, {0, 16, 1}, {0, 4, 0}};
-const asn::sequenceDescriptor userInputIndication::encryptedAlphanumeric_sequence::descriptor = asn::sequenceDescriptor::make(userInputIndication_encryptedAlphanumeric_sequenceComponents, true, userInputIndication_encryptedAlphanumeric_sequenceComponentTags);
+const asn::sequenceDescriptor userInputIndication::encryptedAlphanumeric_sequence::descriptor = asn::sequenceDescriptor::make(userInputIndication_encryptedAlphanumeric_sequenceComponents, 3, 0x2u, true, userInputIndication_encryptedAlphanumeric_sequenceComponentTags);
 userInputIndication::encryptedAlphanumeric_sequence::encryptedAlphanumeric_sequence(const encryptedAlphanumeric_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1296,7 +1296,7 @@ static const asn::componentEntry flowControlIndicationComponents[] = {
     asn::mandatoryComponent<&flowControlIndication::restriction>(offsetof(flowControlIndication, restriction), "Restriction"),
 };
 static const asn::tagTriple flowControlIndicationComponentTags[] = {{0, 0, 0}, {0, 0, 0}};
-const asn::sequenceDescriptor flowControlIndication::descriptor = asn::sequenceDescriptor::make(flowControlIndicationComponents, true, flowControlIndicationComponentTags);
+const asn::sequenceDescriptor flowControlIndication::descriptor = asn::sequenceDescriptor::make(flowControlIndicationComponents, 2, 0x0u, true, flowControlIndicationComponentTags);
 flowControlIndication::flowControlIndication(const flowControlIndication& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -1318,7 +1318,7 @@ static const asn::componentEntry mobileMultilinkReconfigurationIndicationCompone
     asn::mandatoryComponent<&mobileMultilinkReconfigurationIndication::samplesPerFrame>(offsetof(mobileMultilinkReconfigurationIndication, samplesPerFrame), "SamplesPerFrame"),
 };
 static const asn::tagTriple mobileMultilinkReconfigurationIndicationComponentTags[] = {{0, 2, 0}, {0, 2, 0}};
-const asn::sequenceDescriptor mobileMultilinkReconfigurationIndication::descriptor = asn::sequenceDescriptor::make(mobileMultilinkReconfigurationIndicationComponents, true, mobileMultilinkReconfigurationIndicationComponentTags);
+const asn::sequenceDescriptor mobileMultilinkReconfigurationIndication::descriptor = asn::sequenceDescriptor::make(mobileMultilinkReconfigurationIndicationComponents, 2, 0x0u, true, mobileMultilinkReconfigurationIndicationComponentTags);
 mobileMultilinkReconfigurationIndication::mobileMultilinkReconfigurationIndication(const mobileMultilinkReconfigurationIndication& other) : asn::sequence(&descriptor) {
   try {
     assign(other);

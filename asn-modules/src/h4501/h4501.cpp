@@ -26,7 +26,7 @@ static const asn::componentEntry networkFacilityExtensionComponents[] = {
     asn::optionalComponent<&networkFacilityExtension::destinationEntityAddress>(offsetof(networkFacilityExtension, destinationEntityAddress), "DestinationEntityAddress"),
 };
 static const asn::tagTriple networkFacilityExtensionComponentTags[] = {{0, 0, 0}, {0, 0, 0}, {0, 0, 0}, {0, 0, 0}};
-const asn::sequenceDescriptor networkFacilityExtension::descriptor = asn::sequenceDescriptor::make(networkFacilityExtensionComponents, true, networkFacilityExtensionComponentTags);
+const asn::sequenceDescriptor networkFacilityExtension::descriptor = asn::sequenceDescriptor::make(networkFacilityExtensionComponents, 4, 0xAu, true, networkFacilityExtensionComponentTags);
 networkFacilityExtension::networkFacilityExtension(const networkFacilityExtension& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -67,7 +67,7 @@ static const asn::componentEntry supplementaryServiceComponents[] = {
     asn::mandatoryComponent<&supplementaryService::serviceApdu>(offsetof(supplementaryService, serviceApdu), "ServiceApdu"),
 };
 static const asn::tagTriple supplementaryServiceComponentTags[] = {{0, 16, 1}, {0, 0, 0}, {0, 0, 0}};
-const asn::sequenceDescriptor supplementaryService::descriptor = asn::sequenceDescriptor::make(supplementaryServiceComponents, true, supplementaryServiceComponentTags);
+const asn::sequenceDescriptor supplementaryService::descriptor = asn::sequenceDescriptor::make(supplementaryServiceComponents, 3, 0x3u, true, supplementaryServiceComponentTags);
 supplementaryService::supplementaryService(const supplementaryService& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -88,7 +88,7 @@ static const asn::componentEntry userSpecifiedSubaddressComponents[] = {
     asn::optionalComponent<&userSpecifiedSubaddress::oddCountIndicator>(offsetof(userSpecifiedSubaddress, oddCountIndicator), "OddCountIndicator"),
 };
 static const asn::tagTriple userSpecifiedSubaddressComponentTags[] = {{0, 4, 0}, {0, 1, 0}};
-const asn::sequenceDescriptor userSpecifiedSubaddress::descriptor = asn::sequenceDescriptor::make(userSpecifiedSubaddressComponents, true, userSpecifiedSubaddressComponentTags);
+const asn::sequenceDescriptor userSpecifiedSubaddress::descriptor = asn::sequenceDescriptor::make(userSpecifiedSubaddressComponents, 2, 0x2u, true, userSpecifiedSubaddressComponentTags);
 userSpecifiedSubaddress::userSpecifiedSubaddress(const userSpecifiedSubaddress& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -130,7 +130,7 @@ static const asn::componentEntry addressScreenedComponents[] = {
     asn::optionalComponent<&addressScreened::partySubaddress>(offsetof(addressScreened, partySubaddress), "PartySubaddress"),
 };
 static const asn::tagTriple addressScreenedComponentTags[] = {{0, 0, 0}, {0, 10, 1}, {0, 0, 0}};
-const asn::sequenceDescriptor addressScreened::descriptor = asn::sequenceDescriptor::make(addressScreenedComponents, true, addressScreenedComponentTags);
+const asn::sequenceDescriptor addressScreened::descriptor = asn::sequenceDescriptor::make(addressScreenedComponents, 3, 0x4u, true, addressScreenedComponentTags);
 addressScreened::addressScreened(const addressScreened& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -152,7 +152,7 @@ static const asn::componentEntry addressComponents[] = {
     asn::optionalComponent<&address::partySubaddress>(offsetof(address, partySubaddress), "PartySubaddress"),
 };
 static const asn::tagTriple addressComponentTags[] = {{0, 0, 0}, {0, 0, 0}};
-const asn::sequenceDescriptor address::descriptor = asn::sequenceDescriptor::make(addressComponents, true, addressComponentTags);
+const asn::sequenceDescriptor address::descriptor = asn::sequenceDescriptor::make(addressComponents, 2, 0x2u, true, addressComponentTags);
 address::address(const address& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -174,7 +174,7 @@ static const asn::componentEntry numberScreenedComponents[] = {
     asn::mandatoryComponent<&numberScreened::screeningIndicator>(offsetof(numberScreened, screeningIndicator), "ScreeningIndicator"),
 };
 static const asn::tagTriple numberScreenedComponentTags[] = {{0, 0, 0}, {0, 10, 1}};
-const asn::sequenceDescriptor numberScreened::descriptor = asn::sequenceDescriptor::make(numberScreenedComponents, true, numberScreenedComponentTags);
+const asn::sequenceDescriptor numberScreened::descriptor = asn::sequenceDescriptor::make(numberScreenedComponents, 2, 0x0u, true, numberScreenedComponentTags);
 numberScreened::numberScreened(const numberScreened& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -196,7 +196,7 @@ static const asn::componentEntry endpointAddressComponents[] = {
     asn::optionalComponent<&endpointAddress::remoteExtensionAddress>(offsetof(endpointAddress, remoteExtensionAddress), "RemoteExtensionAddress"),
 };
 static const asn::tagTriple endpointAddressComponentTags[] = {{0, 16, 0}, {0, 0, 0}};
-const asn::sequenceDescriptor endpointAddress::descriptor = asn::sequenceDescriptor::make(endpointAddressComponents, true, endpointAddressComponentTags);
+const asn::sequenceDescriptor endpointAddress::descriptor = asn::sequenceDescriptor::make(endpointAddressComponents, 2, 0x2u, true, endpointAddressComponentTags);
 endpointAddress::endpointAddress(const endpointAddress& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -217,7 +217,7 @@ static const asn::componentEntry extensionComponents[] = {
     asn::mandatoryComponent<&extension::extensionArgument>(offsetof(extension, extensionArgument), "ExtensionArgument"),
 };
 static const asn::tagTriple extensionComponentTags[] = {{0, 0, 0}, {0, 4, 0}};
-const asn::sequenceDescriptor extension::descriptor = asn::sequenceDescriptor::make(extensionComponents, false, extensionComponentTags);
+const asn::sequenceDescriptor extension::descriptor = asn::sequenceDescriptor::make(extensionComponents, 2, 0x0u, false, extensionComponentTags);
 extension::extension(const extension& other) : asn::sequence(&descriptor) {
   try {
     assign(other);

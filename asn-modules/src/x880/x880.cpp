@@ -26,7 +26,7 @@ static const asn::componentEntry invokeComponents[] = {
     asn::optionalComponent<&invoke::argument>(offsetof(invoke, argument), "Argument"),
 };
 static const asn::tagTriple invokeComponentTags[] = {{0, 2, 0}, {0, 2, 0}, {0, 0, 0}, {0, 4, 0}};
-const asn::sequenceDescriptor invoke::descriptor = asn::sequenceDescriptor::make(invokeComponents, false, invokeComponentTags);
+const asn::sequenceDescriptor invoke::descriptor = asn::sequenceDescriptor::make(invokeComponents, 4, 0xAu, false, invokeComponentTags);
 invoke::invoke(const invoke& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -48,7 +48,7 @@ static const asn::componentEntry returnResult_result_sequenceComponents[] = {
     asn::mandatoryComponent<&returnResult::result_sequence::result>(offsetof(returnResult::result_sequence, result), "Result"),
 };
 static const asn::tagTriple returnResult_result_sequenceComponentTags[] = {{0, 0, 0}, {0, 4, 0}};
-const asn::sequenceDescriptor returnResult::result_sequence::descriptor = asn::sequenceDescriptor::make(returnResult_result_sequenceComponents, true, returnResult_result_sequenceComponentTags);
+const asn::sequenceDescriptor returnResult::result_sequence::descriptor = asn::sequenceDescriptor::make(returnResult_result_sequenceComponents, 2, 0x0u, true, returnResult_result_sequenceComponentTags);
 returnResult::result_sequence::result_sequence(const result_sequence& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -70,7 +70,7 @@ static const asn::componentEntry returnResultComponents[] = {
     asn::optionalComponent<&returnResult::result>(offsetof(returnResult, result), "Result"),
 };
 static const asn::tagTriple returnResultComponentTags[] = {{0, 2, 0}, {0, 16, 1}};
-const asn::sequenceDescriptor returnResult::descriptor = asn::sequenceDescriptor::make(returnResultComponents, false, returnResultComponentTags);
+const asn::sequenceDescriptor returnResult::descriptor = asn::sequenceDescriptor::make(returnResultComponents, 2, 0x2u, false, returnResultComponentTags);
 returnResult::returnResult(const returnResult& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -93,7 +93,7 @@ static const asn::componentEntry returnErrorComponents[] = {
     asn::optionalComponent<&returnError::parameter>(offsetof(returnError, parameter), "Parameter"),
 };
 static const asn::tagTriple returnErrorComponentTags[] = {{0, 2, 0}, {0, 0, 0}, {0, 4, 0}};
-const asn::sequenceDescriptor returnError::descriptor = asn::sequenceDescriptor::make(returnErrorComponents, false, returnErrorComponentTags);
+const asn::sequenceDescriptor returnError::descriptor = asn::sequenceDescriptor::make(returnErrorComponents, 3, 0x4u, false, returnErrorComponentTags);
 returnError::returnError(const returnError& other) : asn::sequence(&descriptor) {
   try {
     assign(other);
@@ -169,7 +169,7 @@ static const asn::componentEntry rejectComponents[] = {
     asn::mandatoryComponent<&reject::problem>(offsetof(reject, problem), "Problem"),
 };
 static const asn::tagTriple rejectComponentTags[] = {{0, 2, 0}, {0, 0, 0}};
-const asn::sequenceDescriptor reject::descriptor = asn::sequenceDescriptor::make(rejectComponents, false, rejectComponentTags);
+const asn::sequenceDescriptor reject::descriptor = asn::sequenceDescriptor::make(rejectComponents, 2, 0x0u, false, rejectComponentTags);
 reject::reject(const reject& other) : asn::sequence(&descriptor) {
   try {
     assign(other);

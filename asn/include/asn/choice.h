@@ -23,7 +23,16 @@ public:
   // Deletes the held alternative and makes a default one of `index` (an
   // empty opentype at or beyond the alternative count); -1 leaves the
   // choice empty and returns null. Below -1 throws.
-  object* select(int index);
+  object* select(int index) {
+    // Decoding selects in a choice it has just cleared: a known alternative
+    // needs nothing else.
+    if (!alternative_ && index >= 0 && uint32_t(index) < descriptor().count) {
+      alternative_ = descriptor().alternatives[index].create();
+      index_ = index;
+      return alternative_;
+    }
+    return reselect(index);
+  }
   // Holds `value` as alternative `index`; ownership passes to the choice.
   // A null value or index -1 leaves the choice empty.
   void setAlternative(int index, object* value);
@@ -39,6 +48,8 @@ protected:
   explicit choice(const choiceDescriptor* record) : object(record) {}
 
 private:
+  object* reselect(int index);
+
   int index_ = none;
   object* alternative_ = nullptr;
 };

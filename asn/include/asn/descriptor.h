@@ -95,9 +95,21 @@ namespace asn {
 
 class object;
 class sequence;
+namespace per {
+class codec;
+}
 
 // Factory of one type: a new default value, owned by the caller.
 typedef object* (*createFunction)();
+
+// The aligned PER decoding of a value of a type the record names: the
+// codec's own operation for the value's kind, reached without the value's
+// virtual decode (defined in perCodec.h).
+typedef void (*perDecodeFunction)(per::codec& c, object& value);
+namespace detail {
+template <class T>
+void perDecode(per::codec& c, object& value);
+}  // namespace detail
 
 struct tagTriple {
   uint32_t tagClass;
@@ -170,6 +182,7 @@ struct componentEntry {
   uint32_t presence;  // bit 0 OPTIONAL, bit 1 extension addition
   uint32_t offset;    // 0: reach the member through get and set
   const char* name;   // ASN.1 identifier, upper-case first letter, '-' as '_'
+  perDecodeFunction decodePer;  // null: through the value's decode
 
   constexpr bool isOptional() const { return (presence & 1) != 0; }
   constexpr bool isAddition() const { return (presence & 2) != 0; }
@@ -192,27 +205,48 @@ struct componentEntry {
 };
 
 struct sequenceDescriptor {
+  static constexpr uint32_t notStated = 0xFFFFFFFFu;
+
   tagTriple tag;           // {0, 16, 1}
   tagTriple universalTag;  // {0, 16, 0}
   uint32_t count;
   uint32_t extensible;
   const componentEntry* components;
   const tagTriple* componentTags;  // read by nothing; may be null
+  // The components before the first addition, and the OPTIONAL ones among
+  // them (their count, and bit i set when root i is one), as the generator
+  // stated them; notStated for records written by hand, which the runtime
+  // counts itself.
+  uint32_t rootCount;
+  uint32_t optionalCount;
+  uint32_t optionalRoots;
 
   template <std::size_t n>
   static constexpr sequenceDescriptor make(const componentEntry (&table)[n], bool extensible,
                                            const tagTriple* tags = nullptr) {
-    return sequenceDescriptor{{0, 16, 1}, {0, 16, 0}, uint32_t(n), extensible ? 1u : 0u, table, tags};
+    return sequenceDescriptor{{0, 16, 1}, {0, 16, 0}, uint32_t(n), extensible ? 1u : 0u, table, tags, notStated,
+                              notStated, 0};
+  }
+  // With the roots stated (generated records; at most 32 of them): the
+  // runtime need not count, and reaches every member by its offset, which
+  // such a record must therefore state for each entry.
+  template <std::size_t n>
+  static constexpr sequenceDescriptor make(const componentEntry (&table)[n], uint32_t roots, uint32_t optionalRoots,
+                                           bool extensible, const tagTriple* tags = nullptr) {
+    return sequenceDescriptor{{0, 16, 1}, {0, 16, 0}, uint32_t(n), extensible ? 1u : 0u, table, tags, roots,
+                              uint32_t(__builtin_popcount(optionalRoots)), optionalRoots};
   }
   static constexpr sequenceDescriptor make(const componentEntry* table, uint32_t count, bool extensible,
                                            const tagTriple* tags = nullptr) {
-    return sequenceDescriptor{{0, 16, 1}, {0, 16, 0}, count, extensible ? 1u : 0u, table, tags};
+    return sequenceDescriptor{{0, 16, 1}, {0, 16, 0}, count, extensible ? 1u : 0u, table, tags,
+                              table ? notStated : 0u, table ? notStated : 0u, 0};
   }
 };
 
 struct alternativeEntry {
   createFunction create;
   const char* name;
+  perDecodeFunction decodePer;  // null: through the value's decode
 };
 
 struct choiceDescriptor {
@@ -280,21 +314,23 @@ constexpr componentEntry mandatoryComponent(std::size_t offset, const char* name
   using type = typename detail::memberOf<decltype(member)>::type;
   static_assert(!std::is_pointer_v<type>, "a mandatory root component is held by value");
   return componentEntry{&type::create, &detail::valueMember<member>, nullptr, componentEntry::mandatory,
-                        uint32_t(offset), name};
+                        uint32_t(offset), name, &detail::perDecode<type>};
 }
 template <auto member>
 constexpr componentEntry optionalComponent(std::size_t offset, const char* name) {
   using type = typename detail::memberOf<decltype(member)>::type;
   static_assert(std::is_pointer_v<type>, "an OPTIONAL component is held by pointer");
   return componentEntry{&std::remove_pointer_t<type>::create, &detail::pointerMember<member>,
-                        &detail::setPointerMember<member>, componentEntry::optional, uint32_t(offset), name};
+                        &detail::setPointerMember<member>, componentEntry::optional, uint32_t(offset), name,
+                        &detail::perDecode<std::remove_pointer_t<type>>};
 }
 template <auto member>
 constexpr componentEntry additionComponent(std::size_t offset, const char* name) {
   using type = typename detail::memberOf<decltype(member)>::type;
   static_assert(std::is_pointer_v<type>, "an extension addition is held by pointer");
   return componentEntry{&std::remove_pointer_t<type>::create, &detail::pointerMember<member>,
-                        &detail::setPointerMember<member>, componentEntry::addition, uint32_t(offset), name};
+                        &detail::setPointerMember<member>, componentEntry::addition, uint32_t(offset), name,
+                        &detail::perDecode<std::remove_pointer_t<type>>};
 }
 template <auto member>
 constexpr componentEntry mandatoryComponent(const char* name) {
@@ -311,7 +347,7 @@ constexpr componentEntry additionComponent(const char* name) {
 
 template <class T>
 constexpr alternativeEntry alternative(const char* name) {
-  return alternativeEntry{&T::create, name};
+  return alternativeEntry{&T::create, name, &detail::perDecode<T>};
 }
 
 }  // namespace asn

@@ -13,7 +13,7 @@ class sequence : public object {
 public:
   // Derived classes must call reset() in their own destructor; this one
   // only drops the side record.
-  ~sequence() override;
+  ~sequence() override = default;
   sequence(const sequence&) = delete;
   // A deep copy of a value of the same type (the virtual assign).
   sequence& operator=(const sequence& other) {

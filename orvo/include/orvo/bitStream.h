@@ -46,11 +46,7 @@ public:
     writeBit_ = 0;
     ++writeByte_;
   }
-  void alignRead() {
-    if (readBit_ == 0) return;
-    readBit_ = 0;
-    ++readByte_;
-  }
+  void alignRead() { readAt_ = (readAt_ + 7) & ~std::uint64_t(7); }
 
   inline void writeBits(unsigned value, unsigned count);
   inline unsigned readBits(unsigned count);
@@ -65,9 +61,36 @@ public:
   // the caller to fill (counted as written) or to read (counted as read).
   // A run past the end throws outOfBounds and reads nothing.
   unsigned char* writeRun(unsigned length);
-  const unsigned char* readRun(unsigned length);
+  const unsigned char* readRun(unsigned length) {
+    alignRead();
+    const std::uint64_t at = readAt_ >> 3;
+    if (at + length > size_) throw new outOfBounds();
+    if (length == 0) return buffer_;
+    readAt_ += std::uint64_t(length) * 8;
+    return buffer_ + at;
+  }
   // Octets from the read position to the end of the stream.
-  unsigned unreadOctets() const { return readByte_ < size_ ? size_ - readByte_ : 0; }
+  unsigned unreadOctets() const {
+    const std::uint64_t at = readAt_ >> 3;
+    return at < size_ ? unsigned(size_ - at) : 0;
+  }
+
+  // Reading confined to the next `length` octets after aligning, as if they
+  // were a stream of their own: nothing beyond them can be read, and reading
+  // resumes after them, read or not, once leaveRun is given the result.
+  // A run past the end throws outOfBounds and confines nothing.
+  unsigned enterRun(unsigned length) {
+    alignRead();
+    const std::uint64_t at = readAt_ >> 3;
+    if (at + length > size_) throw new outOfBounds();
+    const unsigned outer = size_;
+    size_ = unsigned(at) + length;
+    return outer;
+  }
+  void leaveRun(unsigned outer) {
+    readAt_ = std::uint64_t(size_) * 8;
+    size_ = outer;
+  }
 
   // Ensures room for n octets (plus one spare) behind the write position;
   // returns the size.
@@ -76,12 +99,12 @@ public:
 private:
   unsigned char* buffer_ = nullptr;
   unsigned size_ = 0;
-  unsigned readByte_ = 0;
-  unsigned readBit_ = 0;
+  std::uint64_t readAt_ = 0;  // in bits
   unsigned writeByte_ = 0;
   unsigned writeBit_ = 0;
   unsigned growth_;
   bool owned_ = true;
+  unsigned held_ = 0;  // octets of the owned allocation
 
   void writeFewBits(unsigned value, unsigned count);
   void writeBitsStepwise(unsigned value, unsigned count);
@@ -123,12 +146,10 @@ inline void bitStream::writeBits(unsigned value, unsigned count) {
 }
 
 inline unsigned bitStream::readBits(unsigned count) {
-  if (count - 1 < 32 && std::uint64_t(readByte_) + 8 <= size_) {
-    const unsigned result = unsigned((loadBigEndian(buffer_ + readByte_) << readBit_) >> (64 - count));
-    const unsigned end = readBit_ + count;
-    readByte_ += end >> 3;
-    readBit_ = end & 7;
-    return result;
+  const std::uint64_t at = readAt_;
+  if (count - 1 < 32 && (at >> 3) + 8 <= size_) {
+    readAt_ = at + count;
+    return unsigned((loadBigEndian(buffer_ + (at >> 3)) << (at & 7)) >> (64 - count));
   }
   return readBitsStepwise(count);
 }

@@ -55,7 +55,8 @@ public:
 
   // Gives every block on the calling thread's shelves back to the heap.
   static void emptyShelves() noexcept;
-  // Octets and blocks kept on the calling thread's shelves.
+  // Octets and blocks kept on the calling thread's shelves (the blocks are
+  // counted when asked: the shelves are not kept counting them).
   static std::size_t keptOctets();
   static std::size_t keptBlocks();
   // Blocks this thread took from the heap through the cache (refills).
@@ -70,7 +71,6 @@ private:
   struct state {
     freeBlock* heads[shelves];
     std::size_t kept;
-    std::size_t blocks;
     unsigned long refills;
     int phase;  // 0 not yet used, 1 in use, 2 ended: no more shelving
   };
@@ -83,7 +83,6 @@ private:
     unpoison(b, (s + 1) * granule);
     local.heads[s] = b->next;
     local.kept -= (s + 1) * granule;
-    --local.blocks;
     return b;
   }
   static bool keep(void* p, std::size_t s) {
@@ -93,7 +92,6 @@ private:
     b->next = local.heads[s];
     local.heads[s] = b;
     local.kept += octets;
-    ++local.blocks;
     // The link stays readable: the leak checker follows no pointer kept in
     // poisoned memory, and would report every block behind the first.
     poison(reinterpret_cast<char*>(b) + sizeof(freeBlock), octets - sizeof(freeBlock));

@@ -16,15 +16,16 @@ public:
     unsigned held;  // octets of the representation's own block
   };
 
-  string();
+  // Made, copied and dropped with every decoded value: inline.
+  string() : r(emptyInstance.r) { ++r->referenceCount; }
   string(const char* text);
   string(const void* data, unsigned length);
   explicit string(char c);
   string(char c, unsigned n);
   explicit string(unsigned length);
   explicit string(const wchar_t* text);
-  string(const string& other);
-  ~string();
+  string(const string& other) : r(other.r) { ++r->referenceCount; }
+  ~string() { release(r); }
 
   string& operator=(const string& other) { return assign(other); }
   string& operator=(const char* text) { return assign(text); }
@@ -92,7 +93,10 @@ private:
   static string emptyInstance;
 
   static rep* newRep(unsigned length);
-  static void release(rep* r);
+  static void release(rep* r) {
+    if (--r->referenceCount == 0) drop(r);
+  }
+  static void drop(rep* r);
   // The characters share the representation's block.
   static bool inlineBuffer(const rep* r);
   void replace(rep* fresh);
