@@ -55,16 +55,9 @@ std::string Configuration(unsigned ANeighbourPort, unsigned AAuthentication, uns
 }
 
 H225::rasMessage Arq(const std::string& AIdentifier, const char* ADestination, unsigned char AKind, unsigned ACall) {
-  H225::rasMessage message;
-  auto* arq = static_cast<H225::admissionRequest*>(message.select(9));
+  H225::rasMessage message = AdmissionRequest(AIdentifier, "6301", ADestination, 7);
+  auto* arq = static_cast<H225::admissionRequest*>(message.alternative());
   arq->requestSeqNum = 7;
-  arq->callType.select(0);
-  arq->endpointIdentifier = AIdentifier.c_str();
-  arq->destinationInfo = new asn::sequenceOf<H225::aliasAddress, 0u, 0u, 1>;
-  H323::makeAliasAddress(*arq->destinationInfo->appendNew(), ADestination);
-  H323::makeAliasAddress(*arq->srcInfo.appendNew(), "6301");
-  arq->bandWidth = 640;
-  arq->callReferenceValue = 7;
   unsigned char conference[16] = {AKind, (unsigned char)(ACall >> 16), (unsigned char)(ACall >> 8), (unsigned char)ACall};
   arq->conferenceID.setValue(conference, 16);
   return message;

@@ -6,7 +6,6 @@
 #include <unistd.h>
 
 #include <asn/perCodec.h>
-#include <h323/alias.h>
 #include <h323/transportAddress.h>
 #include <orvo/exception.h>
 
@@ -55,6 +54,16 @@ void SampleIdentifier(asn::octetStringBase& AValue, unsigned char AFirst) {
   AValue.setValue(octets, 16);
 }
 
+// A datagram for the endpoint before the deadline, the library left to
+// other threads while it waits.
+bool ReceiveBefore(TSimulatedEndpoint& AEndpoint, Clock::time_point AEnd, std::vector<unsigned char>& AOctets,
+                   sockaddr_in& AFrom) {
+  const auto left = std::chrono::duration_cast<milliseconds>(AEnd - Clock::now());
+  if (left.count() <= 0) return false;
+  TLibraryPause pause;
+  return AEndpoint.ReceiveOctets(left, AOctets, AFrom);
+}
+
 const unsigned char DirectKind = 0xd0, NeighbourKind = 0xd1;
 // The long call's conference: sixteen such octets.
 const unsigned char LongCall = 0xee;
@@ -66,16 +75,8 @@ void LongCallIdentifier(asn::octetStringBase& AValue) {
 }
 
 H225::rasMessage Arq(const std::string& AIdentifier, const char* ASource, const char* ADestination, bool AAnswer) {
-  H225::rasMessage message;
-  auto* arq = static_cast<H225::admissionRequest*>(message.select(9));
-  arq->callType.select(0);
-  arq->endpointIdentifier = AIdentifier.c_str();
-  arq->destinationInfo = new asn::sequenceOf<H225::aliasAddress, 0u, 0u, 1>;
-  H323::makeAliasAddress(*arq->destinationInfo->appendNew(), ADestination);
-  H323::makeAliasAddress(*arq->srcInfo.appendNew(), ASource);
-  arq->bandWidth = 640;
-  arq->callReferenceValue = 0x1234;
-  arq->answerCall = AAnswer;
+  H225::rasMessage message = AdmissionRequest(AIdentifier, ASource, ADestination, 0x1234);
+  static_cast<H225::admissionRequest*>(message.alternative())->answerCall = AAnswer;
   return message;
 }
 
@@ -221,15 +222,9 @@ std::unique_ptr<H225::rasMessage> TWellBehavedTraffic::Transact(TSimulatedEndpoi
     AEndpoint.Send(ARequest, Gatekeeper);
     auto end = Clock::now() + RetransmitInterval;
     for (;;) {
-      auto left = std::chrono::duration_cast<milliseconds>(end - Clock::now());
       std::vector<unsigned char> octets;
       sockaddr_in from{};
-      bool received = false;
-      if (left.count() > 0) {
-        TLibraryPause pause;
-        received = AEndpoint.ReceiveOctets(left, octets, from);
-      }
-      if (!received) break;
+      if (!ReceiveBefore(AEndpoint, end, octets, from)) break;
       auto answer = DecodeRasMessage(octets);
       if (!answer) {
         Complain(AWhat + ": an answer that does not decode", false);
@@ -255,15 +250,9 @@ std::unique_ptr<H225::rasMessage> TWellBehavedTraffic::Transact(TSimulatedEndpoi
 bool TWellBehavedTraffic::AnswerGatekeeper(TSimulatedEndpoint& AEndpoint, milliseconds ALimit) {
   auto end = Clock::now() + ALimit;
   for (;;) {
-    auto left = std::chrono::duration_cast<milliseconds>(end - Clock::now());
     std::vector<unsigned char> octets;
     sockaddr_in from{};
-    bool received = false;
-    if (left.count() > 0) {
-      TLibraryPause pause;
-      received = AEndpoint.ReceiveOctets(left, octets, from);
-    }
-    if (!received) return false;
+    if (!ReceiveBefore(AEndpoint, end, octets, from)) return false;
     auto message = DecodeRasMessage(octets);
     if (message && HandleGatekeeperRequest(AEndpoint, *message, from) && message->index() == 15) return true;
   }

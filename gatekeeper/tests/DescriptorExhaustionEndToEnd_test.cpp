@@ -14,11 +14,11 @@
 #include <thread>
 #include <vector>
 
-#include <h323/alias.h>
 #include <h323/transportAddress.h>
 
 #include "GatekeeperUnderTest.h"
 #include "ProcessFigures.h"
+#include "RasRequests.h"
 #include "SimulatedEndpoint.h"
 #include "orvoTesting.h"
 
@@ -97,16 +97,9 @@ std::string Register(TSimulatedEndpoint& AEndpoint, const sockaddr_in& AGatekeep
 unsigned RelayPort(TGatekeeperUnderTest& AGatekeeper, TSimulatedEndpoint& AAlice, TSimulatedEndpoint& ABob) {
   const std::string alice = Register(AAlice, AGatekeeper.RasAddress(), "1001");
   if (alice.empty() || Register(ABob, AGatekeeper.RasAddress(), "1002").empty()) return 0;
-  H225::rasMessage message;
-  auto* arq = static_cast<H225::admissionRequest*>(message.select(9));
+  H225::rasMessage message = AdmissionRequest(alice, "1001", "1002", 1);
+  auto* arq = static_cast<H225::admissionRequest*>(message.alternative());
   arq->requestSeqNum = 10;
-  arq->callType.select(0);
-  arq->endpointIdentifier = alice.c_str();
-  arq->destinationInfo = new asn::sequenceOf<H225::aliasAddress, 0u, 0u, 1>;
-  H323::makeAliasAddress(*arq->destinationInfo->appendNew(), "1002");
-  H323::makeAliasAddress(*arq->srcInfo.appendNew(), "1001");
-  arq->bandWidth = 640;
-  arq->callReferenceValue = 1;
   unsigned char conference[16] = {0x42};
   arq->conferenceID.setValue(conference, 16);
   if (!AAlice.Send(message, AGatekeeper.RasAddress())) return 0;

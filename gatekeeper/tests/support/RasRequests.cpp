@@ -3,6 +3,7 @@
 #include <asn/constrainedString.h>
 #include <asn/perCodec.h>
 #include <orvo/exception.h>
+#include <h323/alias.h>
 #include <h323/transportAddress.h>
 
 #include "SimulatedEndpoint.h"
@@ -85,6 +86,20 @@ std::unique_ptr<H225::rasMessage> DisengageRequest(TSimulatedEndpoint& AEndpoint
   drq->conferenceID.setValue(guid, 16);
   drq->callReferenceValue = 1;
   drq->disengageReason.select(1);  // normalDrop
+  return message;
+}
+
+H225::rasMessage AdmissionRequest(const std::string& AIdentifier, const char* ASource, const char* ADestination,
+                                  unsigned ACallReference) {
+  H225::rasMessage message;
+  auto* arq = static_cast<H225::admissionRequest*>(message.select(9));
+  arq->callType.select(0);  // pointToPoint
+  arq->endpointIdentifier = AIdentifier.c_str();
+  arq->destinationInfo = new asn::sequenceOf<H225::aliasAddress, 0u, 0u, 1>;
+  H323::makeAliasAddress(*arq->destinationInfo->appendNew(), ADestination);
+  H323::makeAliasAddress(*arq->srcInfo.appendNew(), ASource);
+  arq->bandWidth = 640;
+  arq->callReferenceValue = ACallReference;
   return message;
 }
 

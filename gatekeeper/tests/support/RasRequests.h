@@ -27,6 +27,11 @@ std::unique_ptr<H225::rasMessage> UnregistrationRequest(TSimulatedEndpoint& AEnd
                                                         const std::vector<std::string>& AAliases = {});
 std::unique_ptr<H225::rasMessage> DisengageRequest(TSimulatedEndpoint& AEndpoint, const std::string& AIdentifier,
                                                    unsigned char AConference);
+// A direct call of the endpoint named by AIdentifier from ASource to
+// ADestination (aliases as H323::makeAliasAddress makes them), asking for
+// 640 of bandwidth; sequence number, conference and the rest are the test's.
+H225::rasMessage AdmissionRequest(const std::string& AIdentifier, const char* ASource, const char* ADestination,
+                                  unsigned ACallReference);
 // With needResponse true and, unless AConference is 0, one call.
 std::unique_ptr<H225::rasMessage> InfoReport(TSimulatedEndpoint& AEndpoint, const std::string& AIdentifier,
                                              unsigned char AConference);
