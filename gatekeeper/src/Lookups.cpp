@@ -12,6 +12,8 @@
 #include <h323/alias.h>
 #include <h323/transportAddress.h>
 
+#include <gatekeeper/ZoneSearch.h>
+
 namespace {
 
 bool SameGuid(const asn::octetStringBase& A, const asn::octetStringBase& B) { return A.isEqual(B); }
@@ -22,19 +24,6 @@ bool SameCall(const TConnection& AConnection, const H225::callIdentifier& AIdent
 
 TZone* ZoneOf(const TEndpointRegisterInfo* ARegistration) {
   return ARegistration && ARegistration->User() ? ARegistration->User()->Location() : nullptr;
-}
-
-// Depth first through the linked zones, neighbours in list order; the path
-// below the start is left in APath when the target is found.
-bool Search(TZone* AZone, TZone* AStart, TZone* ATarget, std::vector<TZone*>& APath) {
-  for (TZone* next : AZone->LinkedZones()) {
-    if (next == ATarget) return true;
-    if (next == AStart || std::find(APath.begin(), APath.end(), next) != APath.end()) continue;
-    APath.push_back(next);
-    if (Search(next, AStart, ATarget, APath)) return true;
-    APath.pop_back();
-  }
-  return false;
 }
 
 }  // namespace
@@ -81,18 +70,17 @@ std::vector<TZone*> TGatekeeper::ZonePath(const TEndpointRegisterInfo* ACaller,
     FZonePaths.clear();
     FZonePathsOf = current;
   }
-  std::vector<TZone*> searched;
+  std::vector<TZone*> searched;  // nothing between when no path exists
   const std::vector<TZone*>* between = &searched;
   if (cached) {
     const std::pair<const TZone*, const TZone*> key(from, to);
     auto found = FZonePaths.find(key);
     if (found == FZonePaths.end()) {
-      Search(from, from, to, searched);  // nothing between when no path exists
-      found = FZonePaths.emplace(key, std::move(searched)).first;
+      found = FZonePaths.emplace(key, ZonesBetween(from, to)).first;
     }
     between = &found->second;
   } else {
-    Search(from, from, to, searched);
+    searched = ZonesBetween(from, to);
   }
   path.insert(path.end(), between->begin(), between->end());
   path.push_back(to);
