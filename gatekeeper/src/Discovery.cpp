@@ -7,6 +7,7 @@
 #include <h323/protocolIdentifiers.h>
 #include <h323/transportAddress.h>
 
+#include <gatekeeper/RasFields.h>
 #include <gatekeeper/RejectTextCarrier.h>
 #include <gatekeeper/RejectTexts.h>
 
@@ -28,8 +29,7 @@ void TGatekeeper::OnGatekeeperRequest(const sockaddr_in& AFrom, H225::rasMessage
     auto* grj = static_cast<H225::gatekeeperReject*>(answer.select(2));
     grj->requestSeqNum = grq.requestSeqNum.value();
     grj->protocolIdentifier = H323::h225ProtocolIdentifier;
-    grj->gatekeeperIdentifier = new asn::bmpString<1u, 128u, 1>;
-    *grj->gatekeeperIdentifier = configuration.Identifier();
+    SetOptionalIdentifier(grj->gatekeeperIdentifier, configuration.Identifier());
     grj->rejectReason.select(AReason);
     AttachRejectText(grj->genericData, RejectText(AText));
     RASSend(reply, answer);
@@ -56,8 +56,7 @@ void TGatekeeper::OnGatekeeperRequest(const sockaddr_in& AFrom, H225::rasMessage
   auto* gcf = static_cast<H225::gatekeeperConfirm*>(answer.select(1));
   gcf->requestSeqNum = grq.requestSeqNum.value();
   gcf->protocolIdentifier = H323::h225ProtocolIdentifier;
-  gcf->gatekeeperIdentifier = new asn::bmpString<1u, 128u, 1>;
-  *gcf->gatekeeperIdentifier = configuration.Identifier();
+  SetOptionalIdentifier(gcf->gatekeeperIdentifier, configuration.Identifier());
   H323::sockaddrToTransport(FBoundRasAddress, gcf->rasAddress);
   RASSend(reply, answer);
 }

@@ -28,12 +28,14 @@ const char* const Users =
     "user many { login \"m[0-9]+\"; }\n";
 
 struct TRunningGatekeeper {
-  explicit TRunningGatekeeper(const std::string& ALogRules = "registrations yes;\nras messages yes;\n")
-      : gk(Setup(ALogRules)) {
+  explicit TRunningGatekeeper(const std::string& ALogRules = "registrations yes;\nras messages yes;\n",
+                              const std::string& AIdentifier = "OrvoTestGK")
+      : gk(Setup(ALogRules, AIdentifier)) {
     started = gk.Start();
   }
-  static TGatekeeperSetup Setup(const std::string& ALogRules) {
+  static TGatekeeperSetup Setup(const std::string& ALogRules, const std::string& AIdentifier) {
     TGatekeeperSetup setup;
+    setup.Identifier = AIdentifier;
     setup.LogRules = ALogRules;
     setup.Sections = Users;
     return setup;
@@ -97,6 +99,38 @@ TEST(DiscoveryEndToEnd, ConfirmOrRejectWithTheText) {
     expected.push_back(expected[0] == "2" ? "5e1f930a-7cd2-48b6-a104-3f88c927e05d" : "");
     EXPECT_EQ(expected, answers[i]) << i;
   }
+}
+
+// With no identifier in the system section the answers that would carry
+// it, where it is optional, go out without it; registration is unchanged.
+TEST(DiscoveryEndToEnd, AnsweredWithoutIdentifierWhenNoneIsConfigured) {
+  if (!tshark::toolsAvailable()) GTEST_SKIP();
+  TRunningGatekeeper run("registrations yes;\n", "");
+  ASSERT_TRUE(run.started) << run.gk.Console();
+  TSimulatedEndpoint endpoint(2, &run.capture);
+  const std::string ras = std::to_string(run.gk.RasPort());
+  const struct {
+    std::vector<std::string> aliases;
+    std::string gatekeeper;
+    TRow answer;  // message, reason, text, identifier, address, port
+  } cases[] = {
+      {{}, "", {"1", "", "", "", "127.0.0.1", ras}},
+      {{"alice"}, "", {"1", "", "", "", "127.0.0.1", ras}},
+      {{"nobody"}, "", {"2", "1", "Unknown login alias.", "", "", ""}},
+      {{"alice"}, "OrvoTestGK", {"2", "3", "Gatekeeper identifer mismatch.", "", "", ""}},
+  };
+  for (const auto& c : cases) ASSERT_TRUE(run.Ask(endpoint, *DiscoveryRequest(endpoint, c.aliases, c.gatekeeper)));
+  std::unique_ptr<H225::rasMessage> rcf = run.Ask(endpoint, *endpoint.RegistrationRequest({"alice"}));
+  ASSERT_TRUE(rcf);
+  EXPECT_EQ("7f000002:6b8", ConfirmedIdentifier(*rcf));
+  ASSERT_TRUE(run.Ask(endpoint, *UnregistrationRequest(endpoint, "7f000002:6b8")));
+  const std::vector<TRow> answers = run.Answers(
+      {"h225.RasMessage", "h225.rejectReason", "h225.text", "h225.gatekeeperIdentifier", "h225.ipV4", "h225.ipV4_port"});
+  ASSERT_EQ(std::size(cases) + 2, answers.size());
+  for (size_t i = 0; i < std::size(cases); ++i) EXPECT_EQ(cases[i].answer, answers[i]) << i;
+  EXPECT_EQ("4", answers[std::size(cases)][0]);
+  EXPECT_EQ("7", answers.back()[0]);
+  EXPECT_EQ(std::string::npos, run.gk.Log().find("[E]")) << run.gk.Log();
 }
 
 TEST(RegistrationEndToEnd, ConfirmAndEachReject) {

@@ -73,9 +73,9 @@ TGatekeeperUnderTest::TGatekeeperUnderTest(const TGatekeeperSetup& ASetup) {
   ChooseFreePorts(Ras, CallSignal, Monitor);
   EXPECT_TRUE(Ras && CallSignal && Monitor) << "no free ports";
   std::ostringstream text;
-  text << "system {\n"
-       << "  identifier \"" << ASetup.Identifier << "\";\n"
-       << "  address " << ASetup.Address << ";\n"
+  text << "system {\n";
+  if (!ASetup.Identifier.empty()) text << "  identifier \"" << ASetup.Identifier << "\";\n";
+  text << "  address " << ASetup.Address << ";\n"
        << "  ras port " << Ras << ";\n"
        << "  call signal port " << CallSignal << ";\n"
        << "}\n"

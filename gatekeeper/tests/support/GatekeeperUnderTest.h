@@ -14,6 +14,7 @@
 #include "ProcessRunner.h"
 
 struct TGatekeeperSetup {
+  // Empty: the system section names no identifier.
   std::string Identifier = "OrvoTestGK";
   // The system address; endpoints reach it on 127.0.0.1 either way.
   std::string Address = "127.0.0.1";
