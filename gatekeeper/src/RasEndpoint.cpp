@@ -23,6 +23,7 @@
 #include <gatekeeper/Events.h>
 #include <gatekeeper/Log.h>
 #include <gatekeeper/RasSequenceNumber.h>
+#include <gatekeeper/UdpPortHolders.h>
 
 namespace {
 
@@ -44,6 +45,24 @@ bool Bind(orvo::socket& ASocket, sockaddr_in AAddress) {
   return false;
 }
 
+orvo::socket RasSocketWithReuse() {
+  orvo::socket created(AF_INET, SOCK_DGRAM, IPPROTO_UDP);
+  if (created.fd >= 0) SetOption(created, SOL_SOCKET, SO_REUSEADDR, 1);
+  return created;
+}
+
+// SO_REUSEADDR, which lets the core's two RAS sockets share the port, lets
+// any other socket that asks for it share the same address too, and then
+// only the newest receives: an address some other socket holds counts as
+// taken, the bound socket giving way to a fresh one for the next attempt.
+bool BindAlone(orvo::socket& ASocket, const sockaddr_in& AAddress, int AOtherOwnSocket) {
+  if (!Bind(ASocket, AAddress)) return false;
+  if (AAddress.sin_port == 0 || !UdpAddressHeldByOthers(AAddress, {ASocket.fd, AOtherOwnSocket})) return true;
+  ASocket = RasSocketWithReuse();
+  ASocket.lastError = EADDRINUSE;
+  return false;
+}
+
 orvo::string PortOf(const sockaddr_in& AAddress) {
   orvo::string text;
   text.format("%u", unsigned(ntohs(AAddress.sin_port)));
@@ -58,14 +77,13 @@ void TGatekeeper::OpenRASSockets() {
   address.sin_family = AF_INET;
   address.sin_port = htons(uint16_t(configuration.RasPort()));
 
-  RasSocket = orvo::socket(AF_INET, SOCK_DGRAM, IPPROTO_UDP);
+  RasSocket = RasSocketWithReuse();
   if (RasSocket.fd < 0) {
     LogLine(orvo::stateError, "RAS socket creation failed. Gatekeeper services unavailable.");
     return;
   }
-  SetOption(RasSocket, SOL_SOCKET, SO_REUSEADDR, 1);
   sockaddr_in bound = address;
-  const bool taken = !Bind(RasSocket, address);
+  const bool taken = !BindAlone(RasSocket, address, RasBroadcastSocket.fd);
   if (taken) {
     bound.sin_port = 0;
     if (!Bind(RasSocket, bound)) {
@@ -92,17 +110,17 @@ void TGatekeeper::OpenRASSockets() {
   RasWatcher.reset(
       new orvo::sockEvent(orvo::sockEvent::READ, RasSocket.fd, this, &TGatekeeper::RASReceive, false, nullptr));
 
-  RasBroadcastSocket = orvo::socket(AF_INET, SOCK_DGRAM, IPPROTO_UDP);
+  RasBroadcastSocket = RasSocketWithReuse();
   if (RasBroadcastSocket.fd < 0) {
     LogLine(orvo::stateError, "RAS broadcast socket creation failed. Gatekeeper discovery services unavailable.");
     return;
   }
-  SetOption(RasBroadcastSocket, SOL_SOCKET, SO_REUSEADDR, 1);
   sockaddr_in wildcard{};
   wildcard.sin_family = AF_INET;
   wildcard.sin_addr.s_addr = htonl(INADDR_ANY);
   wildcard.sin_port = address.sin_port;
-  if (!Bind(RasBroadcastSocket, wildcard)) {
+  // With the wildcard configured, the unicast socket holds this address.
+  if (!BindAlone(RasBroadcastSocket, wildcard, RasSocket.fd)) {
     LogLine(orvo::stateError, "Bind to RAS port failed. " + ErrorWords(RasBroadcastSocket.lastError) +
                                   " Gatekeeper discovery services unavailable.");
     RasBroadcastSocket.close();

@@ -167,34 +167,62 @@ TEST(RasEndpoint, UndecodableDatagramsAreLoggedOnceAndTheNextIsServed) {
   EXPECT_EQ(garbage.size(), Count(gk.Log(), "[E] Exception: "));
 }
 
-// The configured RAS port held by a plain socket: the gatekeeper takes a
-// port of the system's choice, says which, and answers from it; the
-// discovery socket cannot have the port.
+// The configured RAS port held by other sockets before the start, with or
+// without SO_REUSEADDR (a second gatekeeper sets it): a holder of the
+// configured address sends the gatekeeper to a port of the system's choice,
+// which it names and answers from; a holder of the wildcard address keeps
+// the discovery socket off the port; a holder of another address is no
+// conflict.
 TEST(RasEndpoint, TakenPortFallsBackAndAnswersFromThePortChosen) {
-  TGatekeeperUnderTest gk;
-  const int holder = socket(AF_INET, SOCK_DGRAM, IPPROTO_UDP);
-  ASSERT_GE(holder, 0);
-  sockaddr_in held = gk.RasAddress();
-  ASSERT_EQ(0, bind(holder, reinterpret_cast<sockaddr*>(&held), sizeof held)) << strerror(errno);
-  ASSERT_TRUE(gk.Start()) << gk.Console();
-  ASSERT_TRUE(gk.WaitForLog("Service started."));
-  const std::string configured = std::to_string(gk.RasPort());
-  const std::regex warning("\\[W\\] RAS \\(" + configured +
-                           "\\) port occupied\\. Bound on first available \\(([0-9]+)\\) port\\. Gatekeeper services "
-                           "available only thru discovery process \\(GatekeeperRequest\\)\\.\n");
-  std::smatch found;
-  const std::string log = gk.Log();
-  ASSERT_TRUE(std::regex_search(log, found, warning)) << log;
-  const unsigned chosen = unsigned(std::stoul(found[1]));
-  EXPECT_NE(gk.RasPort(), chosen);
-  EXPECT_NE(std::string::npos, log.find(std::string("[E] Bind to RAS port failed. ") + std::to_string(EADDRINUSE) +
-                                        " " + strerror(EADDRINUSE) + " Gatekeeper discovery services unavailable.\n"))
-      << log;
+  const struct {
+    std::vector<std::pair<const char*, bool>> holders;  // address, SO_REUSEADDR
+    bool fallsBack, discoveryRefused;
+  } cases[] = {
+      {{{"127.0.0.1", false}}, true, true},  // a plain socket bars the wildcard as well
+      {{{"127.0.0.1", true}}, true, false},
+      {{{"0.0.0.0", true}}, false, true},
+      {{{"127.0.0.1", true}, {"0.0.0.0", true}}, true, true},  // another gatekeeper's two sockets
+      {{{"127.0.0.2", true}}, false, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.holders[0].first) + (c.holders[0].second ? " reused" : "") + " of " +
+                 std::to_string(c.holders.size()));
+    TGatekeeperUnderTest gk;
+    std::vector<int> holders;
+    for (const auto& h : c.holders) {
+      const int holder = socket(AF_INET, SOCK_DGRAM, IPPROTO_UDP);
+      ASSERT_GE(holder, 0);
+      holders.push_back(holder);
+      const int reuse = h.second ? 1 : 0;
+      ASSERT_EQ(0, setsockopt(holder, SOL_SOCKET, SO_REUSEADDR, &reuse, sizeof reuse));
+      sockaddr_in held = gk.RasAddress();
+      inet_pton(AF_INET, h.first, &held.sin_addr);
+      ASSERT_EQ(0, bind(holder, reinterpret_cast<sockaddr*>(&held), sizeof held)) << strerror(errno);
+    }
+    ASSERT_TRUE(gk.Start()) << gk.Console();
+    ASSERT_TRUE(gk.WaitForLog("Service started."));
+    const std::string configured = std::to_string(gk.RasPort());
+    const std::regex warning("\\[W\\] RAS \\(" + configured +
+                             "\\) port occupied\\. Bound on first available \\(([0-9]+)\\) port\\. Gatekeeper services "
+                             "available only thru discovery process \\(GatekeeperRequest\\)\\.\n");
+    std::smatch found;
+    const std::string log = gk.Log();
+    unsigned serving = gk.RasPort();
+    EXPECT_EQ(c.fallsBack, std::regex_search(log, found, warning)) << log;
+    if (c.fallsBack && !found.empty()) serving = unsigned(std::stoul(found[1]));
+    EXPECT_EQ(c.fallsBack, serving != gk.RasPort());
+    EXPECT_EQ(c.fallsBack ? 1u : 0u, Count(log, "port occupied"));
+    EXPECT_EQ(c.discoveryRefused ? 1u : 0u,
+              Count(log, std::string("[E] Bind to RAS port failed. ") + std::to_string(EADDRINUSE) + " " +
+                             strerror(EADDRINUSE) + " Gatekeeper discovery services unavailable.\n"))
+        << log;
+    EXPECT_EQ(c.discoveryRefused ? 1u : 0u, Count(log, "[E]")) << log;
 
-  TSimulatedEndpoint endpoint(4);
-  Expect(endpoint, LoopbackAddress(1, chosen), 10, 77, true);
-  close(holder);
-  EXPECT_EQ(0, gk.Stop());
+    TSimulatedEndpoint endpoint(4);
+    Expect(endpoint, LoopbackAddress(1, serving), 10, 77, true);
+    for (int holder : holders) close(holder);
+    EXPECT_EQ(0, gk.Stop());
+  }
 }
 
 TEST(RasEndpoint, HexDumpOnlyUnderMessagesDump) {
