@@ -35,7 +35,8 @@ void BM_ZonePathThroughFullyLinkedGroup(benchmark::State& AState) {
   const size_t count = size_t(AState.range(0));
   TFullyLinked zones(count);
   size_t descents = 0;
-  for (auto _ : AState) benchmark::DoNotOptimize(ZonesBetween(zones.Zones[0].get(), zones.Zones[count].get(), &descents));
+  for (auto _ : AState)
+    benchmark::DoNotOptimize(ZonesBetween(zones.Zones[0].get(), zones.Zones[count].get(), &descents));
   AState.counters["zones_entered"] = double(descents);
   AState.counters["links"] = double(zones.Links.size());
 }

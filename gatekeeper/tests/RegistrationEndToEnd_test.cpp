@@ -124,8 +124,8 @@ TEST(DiscoveryEndToEnd, AnsweredWithoutIdentifierWhenNoneIsConfigured) {
   ASSERT_TRUE(rcf);
   EXPECT_EQ("7f000002:6b8", ConfirmedIdentifier(*rcf));
   ASSERT_TRUE(run.Ask(endpoint, *UnregistrationRequest(endpoint, "7f000002:6b8")));
-  const std::vector<TRow> answers = run.Answers(
-      {"h225.RasMessage", "h225.rejectReason", "h225.text", "h225.gatekeeperIdentifier", "h225.ipV4", "h225.ipV4_port"});
+  const std::vector<TRow> answers = run.Answers({"h225.RasMessage", "h225.rejectReason", "h225.text",
+                                                 "h225.gatekeeperIdentifier", "h225.ipV4", "h225.ipV4_port"});
   ASSERT_EQ(std::size(cases) + 2, answers.size());
   for (size_t i = 0; i < std::size(cases); ++i) EXPECT_EQ(cases[i].answer, answers[i]) << i;
   EXPECT_EQ("4", answers[std::size(cases)][0]);
