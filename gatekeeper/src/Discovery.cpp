@@ -1,9 +1,12 @@
 // Gatekeeper discovery: answered at once, nothing is recorded.
 #include <gatekeeper/Gatekeeper.h>
 
+#include <algorithm>
+
 #include <config/Configuration.h>
 #include <config/User.h>
 #include <h323/alias.h>
+#include <h323/h235Authenticator.h>
 #include <h323/protocolIdentifiers.h>
 #include <h323/transportAddress.h>
 
@@ -15,6 +18,56 @@ namespace {
 
 // GatekeeperRejectReason alternatives.
 enum : int { grResourceUnavailable = 0, grTerminalExcluded = 1, grUndefinedReason = 3 };
+
+// AuthenticationMechanism alternatives, and AuthenticationBES's radius.
+enum : int { amPwdHash = 2, amAuthenticationBES = 7, besRadius = 1 };
+
+// The H.235 methods whose tokens the gatekeeper checks, in the order it
+// prefers them: each as an endpoint offers it in a GRQ (a mechanism in
+// authenticationCapability, an algorithm in algorithmOIDs) and as a GCF
+// names it.
+struct TAuthenticationMethod {
+  int Mechanism;
+  int BackEndService;  // of authenticationBES; -1 for the other mechanisms
+  const asn::oid& (*Algorithm)();
+};
+
+const TAuthenticationMethod AuthenticationMethods[] = {
+    {amAuthenticationBES, besRadius, &H323::ciscoAccessTokenAuthenticator::identifier},
+    {amPwdHash, -1, &H323::md5Authenticator::identifier},
+};
+
+bool Offers(const H225::gatekeeperRequest& AGrq, const TAuthenticationMethod& AMethod) {
+  if (!AGrq.authenticationCapability || !AGrq.algorithmOIDs) return false;
+  const auto& mechanisms = AGrq.authenticationCapability->elements();
+  const auto& algorithms = AGrq.algorithmOIDs->elements();
+  return std::any_of(mechanisms.begin(), mechanisms.end(),
+                     [&](const asn::object* AElement) {
+                       const auto& offered = *static_cast<const H235::authenticationMechanism*>(AElement);
+                       return offered.index() == AMethod.Mechanism &&
+                              (AMethod.BackEndService < 0 ||
+                               static_cast<const H235::authenticationBES*>(offered.alternative())->index() ==
+                                   AMethod.BackEndService);
+                     }) &&
+         std::any_of(algorithms.begin(), algorithms.end(), [&](const asn::object* AElement) {
+           return *static_cast<const asn::oid*>(AElement) == AMethod.Algorithm();
+         });
+}
+
+// An endpoint that offers several methods keeps all of them armed unless
+// the GCF names one, and then refuses the RCF, which carries only the
+// gatekeeper's tokens.
+void NameAuthenticationMethod(const H225::gatekeeperRequest& AGrq, const TUser* AUser, H225::gatekeeperConfirm& AGcf) {
+  if (!AUser || !AUser->H235Authentication()) return;
+  for (const TAuthenticationMethod& method : AuthenticationMethods) {
+    if (!Offers(AGrq, method)) continue;
+    AGcf.authenticationMode = new H235::authenticationMechanism;
+    asn::object* mechanism = AGcf.authenticationMode->select(method.Mechanism);
+    if (method.BackEndService >= 0) static_cast<H235::authenticationBES*>(mechanism)->select(method.BackEndService);
+    AGcf.algorithmOID = new asn::oid(method.Algorithm());
+    return;
+  }
+}
 
 }  // namespace
 
@@ -38,8 +91,8 @@ void TGatekeeper::OnGatekeeperRequest(const sockaddr_in& AFrom, H225::rasMessage
   if (CurrentState != gksRunning) return reject(grResourceUnavailable, rtShuttingDown);
   if (grq.gatekeeperIdentifier && grq.gatekeeperIdentifier->toString() != configuration.Identifier())
     return reject(grUndefinedReason, rtGatekeeperIdentifierMismatch);
+  TUser* user = nullptr;
   if (grq.endpointAlias) {
-    TUser* user = nullptr;
     for (const asn::object* element : grq.endpointAlias->elements()) {
       const orvo::string text = H323::aliasToString(*static_cast<const H225::aliasAddress*>(element));
       if (text.empty()) continue;
@@ -58,5 +111,6 @@ void TGatekeeper::OnGatekeeperRequest(const sockaddr_in& AFrom, H225::rasMessage
   gcf->protocolIdentifier = H323::h225ProtocolIdentifier;
   SetOptionalIdentifier(gcf->gatekeeperIdentifier, configuration.Identifier());
   H323::sockaddrToTransport(FBoundRasAddress, gcf->rasAddress);
+  NameAuthenticationMethod(grq, user, *gcf);
   RASSend(reply, answer);
 }
