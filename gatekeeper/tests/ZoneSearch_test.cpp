@@ -43,29 +43,6 @@ struct TZones {
 
 }  // namespace
 
-TEST(ZoneSearch, WaysByHand) {
-  // 0 reaches 4 first through 1 and 2 (a dead end at 3 on the way), while
-  // 0-4 through 5 is shorter; 6 leads nowhere; links go one way only.
-  TZones z(8);
-  const std::pair<int, int> links[] = {{0, 1}, {0, 5}, {1, 3}, {3, 1}, {1, 2}, {2, 0}, {2, 4}, {5, 4}, {6, 0}, {4, 7}};
-  for (const auto& link : links) z[size_t(link.first)]->AddLinkedZone(z[size_t(link.second)]);
-  const struct {
-    int from, to;
-    const char* way;
-    size_t descents;
-  } cases[] = {
-      {0, 4, "1 2 ", 3},                                        // 1, 3 (backed out), 2
-      {0, 1, "", 0},                                            // a neighbour
-      {0, 6, "", 6},                                            // unreachable: 1, 3, 2, 4, 7, 5
-      {6, 7, "0 1 2 4 ", 5}, {3, 0, "1 2 ", 2}, {7, 0, "", 0},  // no links out
-  };
-  for (const auto& c : cases) {
-    size_t descents = 0;
-    EXPECT_EQ(c.way, z.Names(ZonesBetween(z[size_t(c.from)], z[size_t(c.to)], &descents))) << c.from << "->" << c.to;
-    EXPECT_EQ(c.descents, descents) << c.from << "->" << c.to;
-  }
-}
-
 // Random graphs of up to 9 zones, links one way or both, in random order,
 // sometimes doubled or to the zone itself: every pair gives the plain walk's
 // way, entering no zone twice.
