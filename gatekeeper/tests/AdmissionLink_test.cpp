@@ -392,3 +392,39 @@ TEST(AdmissionLink, RefusedBandwidthLeavesTheBookingAsItWas) {
   }
 }
 
+// The caller asks again for its call, with a new number, while the
+// neighbour is being asked: the second request waits (hearing that it
+// needs more time when the first does) and is confirmed from the one call
+// the first made.
+TEST(AdmissionLink, SecondRequestOfTheCallWaitsForTheFirst) {
+  TRig rig;
+  rig.Send(rig.Arq(1));
+  auto lrq = rig.Next(rig.Gk2);
+  ASSERT_TRUE(lrq && lrq->index() == 18);
+  rig.Send(rig.Arq(2));
+  EXPECT_EQ("none", Describe(rig.Next(rig.Gk2, 3))) << "the neighbour is asked once";
+  // Both deadlines now lie with the first's location request (15 s), the
+  // second's after the first's.
+  Advance(4500);
+  auto first = rig.Next(rig.Alice), second = rig.Next(rig.Alice);
+  ASSERT_TRUE(first && first->index() == 25 && second && second->index() == 25);
+  const unsigned firstDelay = static_cast<const H225::requestInProgress*>(first->alternative())->delay.value();
+  const unsigned secondDelay = static_cast<const H225::requestInProgress*>(second->alternative())->delay.value();
+  EXPECT_EQ(1u, GetRasSequenceNumber(*first));
+  EXPECT_EQ(2u, GetRasSequenceNumber(*second));
+  EXPECT_GE(10600u, firstDelay);
+  EXPECT_LT(firstDelay, secondDelay);
+  rig.Reply(Answer(19, GetRasSequenceNumber(*lrq)));
+  auto arq = rig.Next(rig.Gk2);
+  ASSERT_TRUE(arq && arq->index() == 9);
+  rig.Reply(Answer(10, GetRasSequenceNumber(*arq)));
+  std::vector<std::string> heard;
+  for (int i = 0; i < 2; ++i) {
+    auto answer = rig.Next(rig.Alice);
+    heard.push_back(Describe(answer) + (answer ? " " + std::to_string(GetRasSequenceNumber(*answer)) : ""));
+  }
+  EXPECT_EQ(std::vector<std::string>({"ACF 127.0.0.8:1720 1", "ACF 127.0.0.8:1720 2"}), heard);
+  EXPECT_EQ("none", Describe(rig.Next(rig.Gk2, 3))) << "nothing more asked of the neighbour";
+  EXPECT_EQ(1u, rig.Gk->Core.Connections().Count());
+  EXPECT_EQ(1u, rig.AliceRegistration->CountConnections());
+}
