@@ -203,11 +203,13 @@ TProcessor::TPerformFunctionResult TAdmissionResolver::Resolve() {
 
   Connection = Owner->FindConnection(arq.conferenceID, arq.callIdentifier, sender, SenderSide, !user->ConnectionDupe(),
                                      &NeedsAttach);
-  if (Connection) return KnownCall();
+  // Also a known call: its side may be waiting for RADIUS to be admitted.
   if (TRasResolver* earlier = EarlierOfTheCallSide()) {
+    Connection = nullptr;
     AwaitEndOf(earlier);
     return &TAdmissionResolver::Resolve;
   }
+  if (Connection) return KnownCall();
 
   const bool overAll = sender->CountConnections() >= user->Connections().ActiveAt(now).Value;
   const TTimedOption<TUIntTimedExp>& sideLimit =

@@ -6,7 +6,7 @@
 
 #include <arpa/inet.h>
 
-#include <h323/alias.h>
+#include <h323/rasMessage.h>
 
 #include "GatekeeperUnderTest.h"
 #include "RasCapture.h"
@@ -234,4 +234,58 @@ TEST(PendingRequestsEndToEnd, SecondAdmissionOfTheSameCallWaits) {
   const std::vector<TRow> expected = {{"4", "1", ""},       {"4", "1", ""},  {"10", "10", "640"}, {"10", "11", "640"},
                                       {"13", "12", "1000"}, {"16", "2", ""}, {"7", "3", ""},      {"7", "2", ""}};
   EXPECT_EQ(expected, rig.Answers({"h225.RasMessage", "h225.requestSeqNum", "h225.bandWidth"}));
+}
+
+// The callee answers its call twice, with new numbers, while RADIUS checks
+// the first answer: one check, both confirmed.
+TEST(PendingRequestsEndToEnd, SecondAnswerToTheCallWaits) {
+  TRadiusGatekeeper rig(
+      "user alice { login \"1001\"; alias \"1001\"; proxy level none; }\n"
+      "user bob { login \"1002\"; alias \"1002\"; proxy level none; radius authentication callee;"
+      " radius name h235name; radius password \"pw\"; }\n");
+  ASSERT_TRUE(rig.started) << rig.gk.Console();
+  TSimulatedEndpoint alice(2, &rig.capture), bob(3, &rig.capture);
+  ASSERT_TRUE(alice.Send(*alice.RegistrationRequest({"1001"}), rig.gk.RasAddress()));
+  ASSERT_TRUE(bob.Send(*bob.RegistrationRequest({"1002"}), rig.gk.RasAddress()));
+  auto aliceRcf = rig.Next(alice), bobRcf = rig.Next(bob);
+  ASSERT_TRUE(aliceRcf && bobRcf) << rig.gk.Log();
+  const std::string aliceId = ConfirmedIdentifier(*aliceRcf), bobId = ConfirmedIdentifier(*bobRcf);
+  ASSERT_TRUE(alice.Send(Arq(aliceId, 10), rig.gk.RasAddress()));
+  ASSERT_NE(nullptr, rig.Next(alice));
+  // The answering side's RADIUS name comes from its token.
+  auto answer = [&](unsigned ASequence) {
+    H225::rasMessage message = Arq(bobId, ASequence);
+    auto* arq = static_cast<H225::admissionRequest*>(message.alternative());
+    arq->answerCall = true;
+    arq->tokens = new H323::clearTokenList;
+    H235::clearToken* token = arq->tokens->appendNew();
+    token->tokenOID = asn::oid(0, 0, 8, 235, 0, 2, 5);
+    token->generalID = new asn::bmpString<1u, 128u, 1>;
+    *token->generalID = "bob";
+    return message;
+  };
+  ASSERT_TRUE(bob.Send(answer(20), rig.gk.RasAddress()));
+  ASSERT_TRUE(rig.AuthenticationRequests(1));
+  ASSERT_TRUE(bob.Send(answer(21), rig.gk.RasAddress()));
+  runFor(600);
+  EXPECT_EQ(1u, rig.authentication.received.size()) << "the second waits for the first";
+  rig.Accept(0);
+  auto first = rig.Next(bob), second = rig.Next(bob);
+  ASSERT_TRUE(first && second);
+  rig.Accept(1);
+  // Disengaged and unregistered, so that the gatekeeper stops at once.
+  ASSERT_TRUE(alice.Send(*DisengageRequest(alice, aliceId, 0x44), rig.gk.RasAddress()));
+  ASSERT_NE(nullptr, rig.Next(alice));
+  for (TSimulatedEndpoint* endpoint : {&alice, &bob}) {
+    ASSERT_TRUE(
+        endpoint->Send(*UnregistrationRequest(*endpoint, endpoint == &alice ? aliceId : bobId), rig.gk.RasAddress()));
+    ASSERT_NE(nullptr, rig.Next(*endpoint));
+  }
+  EXPECT_EQ(0, rig.gk.Stop());
+  if (!tshark::toolsAvailable()) return;
+  // ACF 10 to the caller, then to both answers; DCF 16; UCF 7 twice.
+  const std::vector<TRow> expected = {{"127.0.0.2", "4", "1"},   {"127.0.0.3", "4", "1"},   {"127.0.0.2", "10", "10"},
+                                      {"127.0.0.3", "10", "20"}, {"127.0.0.3", "10", "21"}, {"127.0.0.2", "16", "2"},
+                                      {"127.0.0.2", "7", "3"},   {"127.0.0.3", "7", "2"}};
+  EXPECT_EQ(expected, rig.Answers({"ip.dst", "h225.RasMessage", "h225.requestSeqNum"}));
 }
