@@ -5,10 +5,10 @@
 #include <arpa/inet.h>
 
 #include <cstring>
-#include <ctime>
 #include <memory>
 
 #include <orvo/assertion.h>
+#include <orvo/dateTime.h>
 
 #include <config/Configuration.h>
 #include <config/User.h>
@@ -48,17 +48,13 @@ orvo::string ConferenceText(const asn::octetStringBase& AConference) {
   return text;
 }
 
+// The wall clock in the library's own pattern language, where %s is the
+// millisecond.
 orvo::string SetupTime(const TAAA& AAAA) {
-  const time_t now = time(nullptr);
-  struct tm parts;
+  orvo::dateTime now = orvo::dateTime::now();
   // A GMT offset means the server wants universal time.
-  if (AAAA.TimeZoneOffsetIsGMT())
-    gmtime_r(&now, &parts);
-  else
-    localtime_r(&now, &parts);
-  char buffer[128];
-  const size_t length = strftime(buffer, sizeof buffer, AAAA.RadiusTimeFormat().buffer(), &parts);
-  return orvo::string(buffer, unsigned(length));
+  if (AAAA.TimeZoneOffsetIsGMT()) now -= now.gmtOffset();
+  return now.format(AAAA.RadiusTimeFormat().buffer());
 }
 
 // Session-Timeout, or "h323-credit-time=" with decimal digits only; -1 for

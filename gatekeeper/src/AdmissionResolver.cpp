@@ -4,9 +4,11 @@
 
 #include <arpa/inet.h>
 
+#include <algorithm>
 #include <vector>
 
 #include <orvo/socketAddress.h>
+#include <orvo/timerClock.h>
 
 #include <config/Configuration.h>
 #include <config/User.h>
@@ -26,6 +28,7 @@ namespace {
 const int64_t MasterTimeoutOld = 14500;
 const int64_t MasterTimeout = 4500;
 const int64_t RadiusDeadline = 12000;
+const int64_t ProgressMargin = 100;
 
 // Kind codes of the call make rules.
 const uint32_t MakeCall = 0x46, MakeIncoming = 0x10000, MakeOutgoing = 0x20000, MakeCallerAliases = 0x40000,
@@ -135,6 +138,9 @@ TProcessor::TPerformFunctionResult TAdmissionResolver::Resolve() {
                                                                                 : rtIntermediateState));
     return nullptr;
   }
+  // Anew after a wait for an earlier request of the call: this request is
+  // decided from now on.
+  MasterTimer.Stop();
   MasterTimer.SetTimeout(sender->ProtocolVersion < 2 ? MasterTimeoutOld : MasterTimeout);
   MasterTimer.Start();
   if (Owner->State() != TGatekeeper::gksRunning) {
@@ -197,6 +203,12 @@ TProcessor::TPerformFunctionResult TAdmissionResolver::Resolve() {
 
   Connection = Owner->FindConnection(arq.conferenceID, arq.callIdentifier, sender, SenderSide, !user->ConnectionDupe(),
                                      &NeedsAttach);
+  // Also a known call: its side may be waiting for RADIUS to be admitted.
+  if (TRasResolver* earlier = EarlierOfTheCallSide()) {
+    Connection = nullptr;
+    AwaitEndOf(earlier);
+    return &TAdmissionResolver::Resolve;
+  }
   if (Connection) return KnownCall();
 
   const bool overAll = sender->CountConnections() >= user->Connections().ActiveAt(now).Value;
@@ -227,6 +239,46 @@ TProcessor::TPerformFunctionResult TAdmissionResolver::Resolve() {
     return NextCompetitor();
   }
   return CheckAddressCollision();
+}
+
+bool TAdmissionResolver::SameCallSide(const TAdmissionResolver& AOther) const {
+  if (AOther.SenderSide != SenderSide || !Sender() || AOther.Sender() != Sender()) return false;
+  const H225::admissionRequest& mine = Arq();
+  const H225::admissionRequest& theirs = AOther.Arq();
+  if (!mine.conferenceID.isEqual(theirs.conferenceID)) return false;
+  return !mine.callIdentifier || !theirs.callIdentifier ||
+         mine.callIdentifier->guid.isEqual(theirs.callIdentifier->guid);
+}
+
+TRasResolver* TAdmissionResolver::EarlierOfTheCallSide() {
+  TRasResolver* earlier = nullptr;
+  // Only those before this one in the list: two waiting for each other
+  // would wait for ever.
+  Owner->AdmissionResolvers().ForEach([&](TRasResolver* AHeld) {
+    if (AHeld == this) return true;
+    const auto* other = dynamic_cast<const TAdmissionResolver*>(AHeld);
+    if (!other || other->Answered() || !SameCallSide(*other)) return false;
+    earlier = AHeld;
+    return true;
+  });
+  return earlier;
+}
+
+void TAdmissionResolver::FollowEarlier(const TAdmissionResolver& AEarlier) {
+  // Its deadline plus the margin, so that its outcome comes first.
+  int64_t span = ProgressMargin;
+  if (AEarlier.MasterTimer.Armed()) {
+    orvo::dateTime due = AEarlier.MasterTimer.Due();
+    if (AEarlier.DeadlineExtension && *AEarlier.DeadlineExtension > due) due = *AEarlier.DeadlineExtension;
+    span = std::max(span, (due - orvo::timerClock()).milliseconds() + ProgressMargin);
+  }
+  if (Sender() && Sender()->ProtocolVersion >= 2) {
+    SendRequestInProgress(span);
+    return;
+  }
+  MasterTimer.Stop();
+  MasterTimer.SetTimeout(span);
+  MasterTimer.Start();
 }
 
 TProcessor::TPerformFunctionResult TAdmissionResolver::KnownCall() {

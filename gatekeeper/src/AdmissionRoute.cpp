@@ -299,6 +299,7 @@ void TAdmissionResolver::Confirm(TConnection* AConnection) {
   if (sender) sender->CreateTokens(acf->tokens, acf->cryptoTokens);
   Owner->RASSend(ReplyAddress, message);
   FAnswered = true;
+  WakeWaiters();
 }
 
 void TAdmissionResolver::Reject(TRejectReason AReason, const orvo::string& AText) {
@@ -312,6 +313,7 @@ void TAdmissionResolver::Reject(TRejectReason AReason, const orvo::string& AText
   AttachRejectText(arj->genericData, AText);
   if (TEndpointRegisterInfo* sender = Sender()) sender->CreateTokens(arj->tokens, arj->cryptoTokens);
   Owner->RASSend(ReplyAddress, message);
+  WakeWaiters();
 }
 
 void TAdmissionResolver::RejectByReason() {
@@ -343,6 +345,10 @@ void TAdmissionResolver::SendRequestInProgress(int64_t AMilliseconds) {
 
 void TAdmissionResolver::OnMasterTimeout(TTimer*) {
   ORVO_ASSERT(!HuntingGoesOn);
+  if (const auto* earlier = static_cast<const TAdmissionResolver*>(Awaited())) {
+    FollowEarlier(*earlier);
+    return;
+  }
   if (DeadlineExtension) {
     const int64_t span = (*DeadlineExtension - orvo::timerClock()).milliseconds();
     DeadlineExtension.reset();

@@ -64,6 +64,7 @@ TProcessor::TPerformFunctionResult TBandwidthResolver::CheckRequest() {
     Reject(brInsufficientResources, granted);
     return nullptr;
   }
+  Booked = true;
   if (ForwardToLink()) return &TBandwidthResolver::FinishRequest;
   Confirm();
   return nullptr;
@@ -126,8 +127,6 @@ TProcessor::TPerformFunctionResult TBandwidthResolver::FinishRequest() {
     Confirm();
     return nullptr;
   }
-  uint32_t granted = 0;
-  if (Connection) Connection->SetBandwidth(PreviousBandwidth, true, granted);
   Reject(brInsufficientResources, NeighbourBandwidth);
   return nullptr;
 }
@@ -142,6 +141,12 @@ void TBandwidthResolver::Confirm() {
 }
 
 void TBandwidthResolver::Reject(int AReason, uint32_t AAllowed) {
+  // A refused request leaves the call as it found it.
+  if (Booked && Connection) {
+    uint32_t granted = 0;
+    Connection->SetBandwidth(PreviousBandwidth, true, granted);
+  }
+  Booked = false;
   H225::rasMessage message;
   auto* brj = static_cast<H225::bandwidthReject*>(message.select(14));
   brj->requestSeqNum = Brq().requestSeqNum.value();

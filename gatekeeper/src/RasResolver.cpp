@@ -16,7 +16,27 @@ void TRasResolver::TakeRequest() {
 
 void TRasResolver::Detach() {
   if (TRegistry<TRasResolver>* list = Owner->ResolversOf(Request.index())) list->Detach(this);
+  WakeWaiters();
 }
+
+void TRasResolver::AwaitEndOf(TRasResolver* AEarlier) { FAwaited = AEarlier; }
+
+void TRasResolver::WakeWaiters() {
+  // Only a resolver in its list can be waited for.
+  if (!Attached()) return;
+  TRegistry<TRasResolver>* list = Owner->ResolversOf(HeldRequest().index());
+  if (!list) return;
+  // Not at once: the one that answered is still in the middle of its step.
+  list->ForEach([this](TRasResolver* AWaiter) {
+    if (AWaiter->FAwaited != this) return false;
+    AWaiter->FAwaited = nullptr;
+    AWaiter->Wake.SetTimeout(0);
+    AWaiter->Wake.Start();
+    return false;
+  });
+}
+
+void TRasResolver::OnWake(TTimer*) { Run(); }
 
 namespace {
 

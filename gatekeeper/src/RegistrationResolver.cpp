@@ -127,14 +127,15 @@ TProcessor::TPerformFunctionResult TRegistrationResolver::CheckRegistration() {
     SendReject(rjInvalidAlias, RejectText(rtUnknownAliasTypes));
     return nullptr;
   }
-  for (orvo::listNode* node = aliases.head(); node; node = node->next) {
-    const H225::aliasAddress& alias = *AliasOf(node);
-    TEndpointRegisterInfo* holder = Owner->FindEndpointByAlias(alias);
-    if (holder && !SameIpAndPort(holder->CallSignalAddress, record.CallSignalAddress)) {
-      SendReject(rjDuplicateAlias, orvo::string(), &alias);
-      return nullptr;
-    }
-    record.Aliases.append(new H225::aliasAddress(alias));
+  for (orvo::listNode* node = aliases.head(); node; node = node->next)
+    record.Aliases.append(new H225::aliasAddress(*AliasOf(node)));
+  if (TRegistrationResolver* earlier = EarlierClaim()) {
+    AwaitEndOf(earlier);
+    return &TRegistrationResolver::CheckRequest;
+  }
+  if (const H225::aliasAddress* taken = AliasTaken()) {
+    SendReject(rjDuplicateAlias, orvo::string(), taken);
+    return nullptr;
   }
 
   TUser* user = nullptr;
@@ -262,12 +263,55 @@ TEndpointRegisterInfo* TRegistrationResolver::TakeOverTarget() const {
   return TakeOverRecord->Identity() == TakeOverIdentity ? TakeOverRecord : nullptr;
 }
 
+TRegistrationResolver* TRegistrationResolver::EarlierClaim() {
+  const TEndpointRegisterInfo& record = *NewRegistration;
+  TRegistrationResolver* claim = nullptr;
+  // Only those before this one in the list: two waiting for each other
+  // would wait for ever.
+  Owner->RegistrationResolvers().ForEach([&](TRasResolver* AHeld) {
+    if (AHeld == this) return true;
+    auto* other = dynamic_cast<TRegistrationResolver*>(AHeld);
+    const TEndpointRegisterInfo* claimed = other ? other->NewRegistration.get() : nullptr;
+    if (!claimed) return false;
+    bool collides = SameIpAndPort(claimed->CallSignalAddress, record.CallSignalAddress);
+    for (const H225::aliasAddress* mine : record.Aliases)
+      for (const H225::aliasAddress* theirs : claimed->Aliases)
+        collides = collides || H323::aliasEquals(*mine, *theirs);
+    if (collides) claim = other;
+    return collides;
+  });
+  return claim;
+}
+
+const H225::aliasAddress* TRegistrationResolver::AliasTaken() {
+  const TEndpointRegisterInfo& record = *NewRegistration;
+  for (const H225::aliasAddress* alias : record.Aliases) {
+    TEndpointRegisterInfo* holder = Owner->FindEndpointByAlias(*alias);
+    if (holder && !SameIpAndPort(holder->CallSignalAddress, record.CallSignalAddress)) return alias;
+  }
+  return nullptr;
+}
+
 TProcessor::TPerformFunctionResult TRegistrationResolver::FinishRegistration() {
-  if (TakeOverIdentity != 0) {
+  // What was checked before RADIUS was asked holds again: others may have
+  // registered meanwhile.
+  if (const H225::aliasAddress* taken = AliasTaken()) {
+    SendReject(rjDuplicateAlias, orvo::string(), taken);
+    return nullptr;
+  }
+  TEndpointRegisterInfo* existing =
+      TakeOverIdentity != 0 ? TakeOverTarget()
+                            : Owner->RegistrationIndex().ByCallSignalAddress(NewRegistration->CallSignalAddress, false);
+  if (existing && existing->User() != NewRegistration->User()) {
+    SendReject(rjSecurityDenial, RejectText(rtCallSignalAddressTaken));
+    return nullptr;
+  }
+  if (TakeOverIdentity != 0 || existing) {
     // The record may have gone or changed while RADIUS was asked.
-    TEndpointRegisterInfo* existing = TakeOverTarget();
     if (!existing || existing->State() != TEndpointRegisterInfo::esRegistered) {
-      SendReject(rjDiscoveryRequired, RejectText(rtIntermediateState));
+      SendReject(rjDiscoveryRequired, RejectText(existing && existing->State() == TEndpointRegisterInfo::esUnregistering
+                                                     ? rtUnregistrationInProgress
+                                                     : rtIntermediateState));
       return nullptr;
     }
     FoundRegistration = existing;

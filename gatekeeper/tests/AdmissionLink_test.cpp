@@ -15,6 +15,7 @@
 #include <h323/alias.h>
 #include <h323/transportAddress.h>
 
+#include <gatekeeper/Connection.h>
 #include <gatekeeper/Endpoint.h>
 #include <gatekeeper/GatekeeperLink.h>
 #include <gatekeeper/RasSequenceNumber.h>
@@ -331,4 +332,99 @@ TEST(AdmissionLink, NeighbourIsNotAskedForItsOwnCall) {
   auto heard = rig.Next(rig.Gk2);
   EXPECT_EQ(Arj(rrCalledPartyNotRegistered), Describe(heard)) << "answered on the RAS socket, nothing on the link";
   EXPECT_EQ("none", Describe(rig.Next(rig.Gk2, 3)));
+}
+
+// A bandwidth request that the neighbour does not grant, in whatever way,
+// leaves the call with the bandwidth it had.
+TEST(AdmissionLink, RefusedBandwidthLeavesTheBookingAsItWas) {
+  const struct {
+    const char* Case;
+    int Kind;  // answered to the forwarded request, -1 silence
+    int Value;
+    std::string Expected;
+  } table[] = {
+      {"silent: resent at 3 and 6 s, given up at 9 s", -1, 0, "BRJ 5 0"},
+      {"less allowed", 14, 700, "BRJ 3 700"},
+  };
+  for (const auto& row : table) {
+    SCOPED_TRACE(row.Case);
+    TRig rig;
+    rig.Send(rig.Arq());
+    auto lrq = rig.Next(rig.Gk2);
+    ASSERT_TRUE(lrq);
+    rig.Reply(Answer(19, GetRasSequenceNumber(*lrq)));
+    auto arq = rig.Next(rig.Gk2);
+    ASSERT_TRUE(arq);
+    rig.Reply(Answer(10, GetRasSequenceNumber(*arq)));
+    ASSERT_EQ("ACF 127.0.0.8:1720", Describe(rig.Next(rig.Alice)));
+    TConnection* call = nullptr;
+    rig.Gk->Core.Connections().ForEach([&](TConnection* C) { return (call = C) != nullptr; });
+    ASSERT_TRUE(call);
+    ASSERT_EQ(640u, call->Bandwidth());
+
+    H225::rasMessage message;
+    auto* brq = static_cast<H225::bandwidthRequest*>(message.select(12));
+    brq->requestSeqNum = 2;
+    brq->endpointIdentifier = rig.AliceRegistration->Identifier();
+    brq->conferenceID = Guid(1);
+    brq->callReferenceValue = 7;
+    brq->bandWidth = 90000;
+    brq->callIdentifier = new H225::callIdentifier(CallId(1));
+    rig.Send(message);
+    auto forwarded = rig.Next(rig.Gk2);
+    ASSERT_TRUE(forwarded && forwarded->index() == 12);
+    EXPECT_EQ(90000u, call->Bandwidth()) << "booked while the neighbour is asked";
+    std::unique_ptr<H225::rasMessage> heard;
+    if (row.Kind >= 0) {
+      rig.Reply(Answer(row.Kind, GetRasSequenceNumber(*forwarded), row.Value));
+      heard = rig.Next(rig.Alice);
+    } else {
+      for (int resent = 0; resent < 2; ++resent) {
+        Advance(3000);
+        EXPECT_TRUE(rig.Next(rig.Gk2)) << "resent";
+        EXPECT_EQ("none", Describe(rig.Next(rig.Alice, 2)));
+      }
+      Advance(3000);
+      heard = rig.Next(rig.Alice);
+    }
+    EXPECT_EQ(row.Expected, Describe(heard));
+    EXPECT_EQ(640u, call->Bandwidth());
+  }
+}
+
+// The caller asks again for its call, with a new number, while the
+// neighbour is being asked: the second request waits (hearing that it
+// needs more time when the first does) and is confirmed from the one call
+// the first made.
+TEST(AdmissionLink, SecondRequestOfTheCallWaitsForTheFirst) {
+  TRig rig;
+  rig.Send(rig.Arq(1));
+  auto lrq = rig.Next(rig.Gk2);
+  ASSERT_TRUE(lrq && lrq->index() == 18);
+  rig.Send(rig.Arq(2));
+  EXPECT_EQ("none", Describe(rig.Next(rig.Gk2, 3))) << "the neighbour is asked once";
+  // Both deadlines now lie with the first's location request (15 s), the
+  // second's after the first's.
+  Advance(4500);
+  auto first = rig.Next(rig.Alice), second = rig.Next(rig.Alice);
+  ASSERT_TRUE(first && first->index() == 25 && second && second->index() == 25);
+  const unsigned firstDelay = static_cast<const H225::requestInProgress*>(first->alternative())->delay.value();
+  const unsigned secondDelay = static_cast<const H225::requestInProgress*>(second->alternative())->delay.value();
+  EXPECT_EQ(1u, GetRasSequenceNumber(*first));
+  EXPECT_EQ(2u, GetRasSequenceNumber(*second));
+  EXPECT_GE(10600u, firstDelay);
+  EXPECT_LT(firstDelay, secondDelay);
+  rig.Reply(Answer(19, GetRasSequenceNumber(*lrq)));
+  auto arq = rig.Next(rig.Gk2);
+  ASSERT_TRUE(arq && arq->index() == 9);
+  rig.Reply(Answer(10, GetRasSequenceNumber(*arq)));
+  std::vector<std::string> heard;
+  for (int i = 0; i < 2; ++i) {
+    auto answer = rig.Next(rig.Alice);
+    heard.push_back(Describe(answer) + (answer ? " " + std::to_string(GetRasSequenceNumber(*answer)) : ""));
+  }
+  EXPECT_EQ(std::vector<std::string>({"ACF 127.0.0.8:1720 1", "ACF 127.0.0.8:1720 2"}), heard);
+  EXPECT_EQ("none", Describe(rig.Next(rig.Gk2, 3))) << "nothing more asked of the neighbour";
+  EXPECT_EQ(1u, rig.Gk->Core.Connections().Count());
+  EXPECT_EQ(1u, rig.AliceRegistration->CountConnections());
 }

@@ -169,7 +169,8 @@ TEST(RegistrationInProcess, KeepAlivesMoveTheExpiryToTheValidityAfterTheLast) {
   const std::vector<int64_t> cases[] = {{}, {4000}, {4000, 8000, 8500}, {9900, 19000}};
   unsigned host = 2;
   for (const auto& keepAlives : cases) {
-    TCoreWithUsers gk("system { address 127.0.0.1; ras port 0; }\nuser v { login \"v[0-9]\"; registration validity 10; }\n");
+    TCoreWithUsers gk(
+        "system { address 127.0.0.1; ras port 0; }\nuser v { login \"v[0-9]\"; registration validity 10; }\n");
     gk.Core.OpenRASSockets();
     gk.Core.SetStateForTesting(TGatekeeper::gksRunning);
     TSimulatedEndpoint endpoint(host++);
@@ -295,6 +296,44 @@ TEST(RegistrationRadius, RetransmissionWhilePendingGetsOneAnswer) {
   EXPECT_EQ("4", Summary(core.Answer(endpoint).get()));
   EXPECT_EQ("none", Summary(core.Answer(endpoint, 300).get()));
   EXPECT_EQ(1u, core.server.received.size());
+}
+
+// What was checked before RADIUS was asked is checked again when it
+// accepts: registrations made meanwhile count.
+TEST(RegistrationRadius, ChecksHoldAgainWhenRadiusAccepts) {
+  const struct {
+    const char* Case;
+    const char* User;  // registered meanwhile
+    unsigned Host;
+    std::vector<std::string> Aliases;
+    size_t Limit;
+    std::string Expected;
+    size_t Registrations;
+  } table[] = {
+      {"the alias, at another address", "plain", 5, {"rad"}, 0, "5 4", 1},
+      {"the address, by another user",
+       "b",
+       2,
+       {"b"},
+       0,
+       "5 11 Other endpoint from this CS address already registered.",
+       1},
+      {"the address, by the same user: taken over", "rad", 2, {"rad"}, 0, "4", 1},
+      {"the last place", "plain", 5, {"p1"}, 1, "5 9", 1},
+  };
+  for (const auto& row : table) {
+    SCOPED_TRACE(row.Case);
+    TServingCore core;
+    TSimulatedEndpoint endpoint(2);
+    core.Send(endpoint, *endpoint.RegistrationRequest({"rad"}));
+    ASSERT_TRUE(core.AwaitRadius(1));
+    core.gk.Register(row.User, row.Host, row.Aliases);
+    if (row.Limit) TRegistrationResolver::RegistrationLimit = row.Limit;
+    Accept(core.server, 0);
+    EXPECT_EQ(row.Expected, Summary(core.Answer(endpoint).get()));
+    TRegistrationResolver::RegistrationLimit = TRegistrationResolver::DefaultRegistrationLimit;
+    EXPECT_EQ(row.Registrations, core.gk.Core.Registrations().Count());
+  }
 }
 
 // Re-registering at a registered call-signal address: from the same host

@@ -55,6 +55,13 @@ public:
 private:
   TPerformFunctionResult Resolve();
   TPerformFunctionResult KnownCall();
+  // A request of the same side of the same call, from the same sender.
+  bool SameCallSide(const TAdmissionResolver& AOther) const;
+  // The first resolver in hand before this one for the same side of the
+  // call, not answered yet; null when none.
+  TRasResolver* EarlierOfTheCallSide();
+  // While waiting for it, this request's deadline follows the earlier one's.
+  void FollowEarlier(const TAdmissionResolver& AEarlier);
   TPerformFunctionResult ContinueAnswerCall();
   TPerformFunctionResult CheckAddressCollision();
   TPerformFunctionResult RejectOrNext();

@@ -38,6 +38,8 @@ private:
   uint32_t AnsweredCall = 0;
   TGatekeeperLink* Link = nullptr;
   uint32_t PreviousBandwidth = 0;
+  // The call holds the bandwidth asked for, not yet confirmed.
+  bool Booked = false;
   uint32_t NeighbourBandwidth = 0;
 };
 

@@ -8,6 +8,8 @@
 
 #include <netinet/in.h>
 
+#include <orvo/timer.h>
+
 #include <h225/h225.h>
 
 #include <gatekeeper/Processor.h>
@@ -43,6 +45,15 @@ protected:
   void Detach() override;
   // The resolver's own copy of the request from now on.
   void TakeRequest();
+  // One endpoint's requests that would decide the same thing are decided
+  // one after the other: this one waits until AEarlier, a resolver of its
+  // kind in hand, has answered or ended, and then resumes with the step it
+  // returns now.
+  void AwaitEndOf(TRasResolver* AEarlier);
+  // Those waiting for this one resume, each from the event loop.
+  void WakeWaiters();
+  // The resolver this one waits for; null when it waits for none.
+  TRasResolver* Awaited() const { return FAwaited; }
 
   TGatekeeper* Owner;
   sockaddr_in Requester;
@@ -50,7 +61,11 @@ protected:
   H225::rasMessage Request;
 
 private:
+  void OnWake(TTimer*);
+
   const H225::rasMessage* Lent = nullptr;
+  TRasResolver* FAwaited = nullptr;
+  TTimer Wake{this, &TRasResolver::OnWake};
 };
 
 // True when ANew repeats the request held: same kind and the fields by

@@ -49,6 +49,11 @@ private:
   bool RadiusLoginApplies() const;
   void SendRadiusRequest();
   void OnRadiusAnswer(int AResult, RADIUS::TPacket* AAnswer);
+  // The first resolver in hand before this one whose record has the new
+  // record's call-signal address or one of its aliases; null when none.
+  TRegistrationResolver* EarlierClaim();
+  // The first alias of the new record that another endpoint holds.
+  const H225::aliasAddress* AliasTaken();
   // The record that a re-registration takes over, when it is still there.
   TEndpointRegisterInfo* TakeOverTarget() const;
 
