@@ -8,23 +8,8 @@
 #include <config/AnchoredRegexp.h>
 #include <config/VariableReference.h>
 #include <config/Variables.h>
+#include <logCapture.h>
 #include <orvoTesting.h>
-
-namespace {
-
-// Collects what is written to the log stream while it lives.
-class TLogCapture {
-public:
-  TLogCapture() : FOld(std::cout.rdbuf(FText.rdbuf())) {}
-  ~TLogCapture() { std::cout.rdbuf(FOld); }
-  std::string Text() const { return FText.str(); }
-
-private:
-  std::ostringstream FText;
-  std::streambuf* FOld;
-};
-
-}  // namespace
 
 TEST(AnchoredRegexp, MatchesWholeSubjectsOnly) {
   orvo::regexp pattern = AnchoredRegexp("10[0-9]");
