@@ -22,7 +22,7 @@
 #include <radius/IntegerAttribute.h>
 #include <radius/Packet.h>
 
-#include "logCapture.h"
+#include "outputCapture.h"
 
 using namespace RADIUS;
 
@@ -115,7 +115,7 @@ std::string hexOf(const unsigned char* AData, unsigned ALength) {
 
 // Sends one Start and runs the loop until it is answered; returns the trace.
 std::string exchange(TRADIUSConnection& AConnection, accountingServer& AServer, requester& ARequester) {
-  TLogCapture output;
+  TOutputCapture output;
   AConnection.SetSecret(Secret);
   EXPECT_TRUE(AConnection.Open(AServer.address));
   TPacket* packet = AConnection.CreatePacket(pcAccountingRequest, &ARequester, &requester::onAnswer);

@@ -13,7 +13,7 @@
 
 #include <h323/q931/elements.h>
 
-#include "logCapture.h"
+#include "outputCapture.h"
 #include "orvoTesting.h"
 #include "q931Octets.h"
 
@@ -33,7 +33,7 @@ struct tracedCall {
   std::string Traced(const std::string& AHex, int ASide = 1, int ADirection = 1, bool ALogged = true) {
     TRelayTracer tracer("{call}", &caller, &callee,
                         [&]() -> const TLog* { return ALogged ? &configuration.Log() : nullptr; });
-    TLogCapture output;
+    TOutputCapture output;
     const octets message = fromHex(AHex);
     tracer.Trace(ASide, ADirection, peer, orvo::byteStream(message.data(), unsigned(message.size())));
     return output.Text();

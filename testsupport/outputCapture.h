@@ -6,12 +6,12 @@
 #include <sstream>
 #include <string>
 
-class TLogCapture {
+class TOutputCapture {
 public:
-  TLogCapture() : FOld(std::cout.rdbuf(FText.rdbuf())) {}
-  ~TLogCapture() { std::cout.rdbuf(FOld); }
-  TLogCapture(const TLogCapture&) = delete;
-  TLogCapture& operator=(const TLogCapture&) = delete;
+  TOutputCapture() : FOld(std::cout.rdbuf(FText.rdbuf())) {}
+  ~TOutputCapture() { std::cout.rdbuf(FOld); }
+  TOutputCapture(const TOutputCapture&) = delete;
+  TOutputCapture& operator=(const TOutputCapture&) = delete;
   std::string Text() const { return FText.str(); }
 
 private:
