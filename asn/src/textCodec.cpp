@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cstdio>
 
+#include <orvo/escapedText.h>
 #include <orvo/utility.h>
 
 #include <asn/asn.h>
@@ -26,6 +27,13 @@ bool printable(const unsigned char* p, unsigned n) {
     if (!std::isprint(p[i]) && p[i] != 174) return false;
   }
   return true;
+}
+
+// A printable value's text: up to its first NUL.
+size_t textLength(const unsigned char* p, unsigned n) {
+  size_t length = 0;
+  while (length < n && p[length] != 0) ++length;
+  return length;
 }
 
 }  // namespace
@@ -71,14 +79,16 @@ void codec::encodeOctetString(const octetStringBase& value) {
   const unsigned char* p = value.data();
   unsigned n = value.length();
   if (printable(p, n))
-    out_ << ": '" << reinterpret_cast<const char*>(p) << '\'';
+    out_ << ": '" << orvo::escaped(reinterpret_cast<const char*>(p), textLength(p, n)) << '\'';
   else
     hexOctets(p, n);
   if (n == 4)
     out_ << " (" << unsigned(p[0]) << '.' << unsigned(p[1]) << '.' << unsigned(p[2]) << '.' << unsigned(p[3]) << ')';
 }
 
-void codec::encodeBMPString(const bmpStringBase& value) { out_ << ": '" << value.toString() << '\''; }
+void codec::encodeBMPString(const bmpStringBase& value) {
+  out_ << ": '" << orvo::escaped(value.toString()) << '\'';
+}
 
 void codec::encodeOID(const oid& value) {
   out_ << ": { ";
@@ -89,7 +99,9 @@ void codec::encodeOID(const oid& value) {
   out_ << " }";
 }
 
-void codec::encodeConstrainedString(const constrainedString& value) { out_ << ": '" << value.value() << '\''; }
+void codec::encodeConstrainedString(const constrainedString& value) {
+  out_ << ": '" << orvo::escaped(value.value()) << '\'';
+}
 
 void codec::encodeSequenceOf(const sequenceOfBase& value) {
   if (value.count() == 0) {

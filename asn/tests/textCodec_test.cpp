@@ -170,3 +170,32 @@ TEST(TextCodec, DecodingDoesNothing) {
   EXPECT_EQ(5u, r.id.value());
   EXPECT_EQ("", out.str());
 }
+
+// Texts come from peers: control octets and the backslash are escaped, so
+// that no received text makes a line of its own; Latin-1 is kept.
+TEST(TextCodec, ReceivedTextsEscaped) {
+  const struct {
+    std::string text, bmp, ia5;
+  } cases[] = {
+      {"alice", ": 'alice'", ": 'alice'"},
+      {"\n07/12/2026 19:00:00 [E] Forged line", ": '\\x0A07/12/2026 19:00:00 [E] Forged line'",
+       ": '\\x0A07/12/2026 19:00:00 [E] Forged line'"},
+      {std::string("gk\0", 3), ": 'gk\\x00'", ": 'gk\\x00'"},
+      {"a\\b", ": 'a\\\\b'", ": 'a\\\\b'"},
+      {"\x7F\x9B", ": '\\x7F\\x9B'", ": '\\x7F\\x9B'"},
+      {"J\xFCrgen", ": 'J\xFCrgen'", ": 'J\xFCrgen'"},
+  };
+  for (const auto& c : cases) {
+    const orvo::string text(c.text.data(), unsigned(c.text.size()));
+    asn::bmpString<1u, 128u, 1> b;
+    b = text;
+    EXPECT_EQ(c.bmp, print(b)) << c.text;
+    fixture::name32 name;
+    name = text;
+    EXPECT_EQ(c.ia5, print(name)) << c.text;
+  }
+  // Only the backslash can reach a printable octet string's text.
+  asn::octetString<0u, 0u, 1> s;
+  s.setValue("a\\b\0", 4);
+  EXPECT_EQ(": 'a\\\\b' (97.92.98.0)", print(s));
+}

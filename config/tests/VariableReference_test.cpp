@@ -8,23 +8,8 @@
 #include <config/AnchoredRegexp.h>
 #include <config/VariableReference.h>
 #include <config/Variables.h>
+#include <outputCapture.h>
 #include <orvoTesting.h>
-
-namespace {
-
-// Collects what is written to the log stream while it lives.
-class TLogCapture {
-public:
-  TLogCapture() : FOld(std::cout.rdbuf(FText.rdbuf())) {}
-  ~TLogCapture() { std::cout.rdbuf(FOld); }
-  std::string Text() const { return FText.str(); }
-
-private:
-  std::ostringstream FText;
-  std::streambuf* FOld;
-};
-
-}  // namespace
 
 TEST(AnchoredRegexp, MatchesWholeSubjectsOnly) {
   orvo::regexp pattern = AnchoredRegexp("10[0-9]");
@@ -82,7 +67,7 @@ TEST(VariableReference, ValueFollowsChangesOfTheScope) {
 TEST(VariableReference, MissingVariablesAreLoggedAtEveryUse) {
   TVariables scope;
   TVariableReference reference(&scope, "H235Password");
-  TLogCapture log;
+  TOutputCapture log;
   EXPECT_EQ("", toStd(reference.Value()));
   EXPECT_EQ("", toStd(reference.ValueIn(&scope)));
   EXPECT_EQ("Variable not found: h235password.\nVariable not found: h235password.\n", log.Text());
@@ -91,7 +76,7 @@ TEST(VariableReference, MissingVariablesAreLoggedAtEveryUse) {
 TEST(VariableReference, UnresolvedPatternMatchesOnlyTheEmptyText) {
   TVariables scope;
   TVariableReference reference(&scope, "nothing");
-  TLogCapture log;
+  TOutputCapture log;
   orvo::regexp& pattern = reference.PatternIn(&scope);
   EXPECT_EQ(&TVariableReference::DefaultPattern(), &pattern);
   EXPECT_TRUE(pattern.match(orvo::string("")));
@@ -120,7 +105,7 @@ TEST(VariableReference, AScopeThatIsGoneLeavesTheReferenceUnresolved) {
     registration.Set("username", "alice");
     EXPECT_EQ("alice", toStd(reference.ValueIn(&registration)));
   }
-  TLogCapture log;
+  TOutputCapture log;
   EXPECT_EQ(nullptr, reference.Scope());
   EXPECT_EQ("", toStd(reference.Value()));
   EXPECT_TRUE(reference.Pattern().match(orvo::string("")));
@@ -133,14 +118,14 @@ TEST(VariableReference, AVariableThatIsGoneIsNotUsed) {
   TVariableReference reference(&scope, "x");
   EXPECT_TRUE(reference.Pattern().match(orvo::string("1")));
   scope.Remove("x");
-  TLogCapture log;
+  TOutputCapture log;
   EXPECT_EQ("", toStd(reference.Value()));
   EXPECT_FALSE(reference.Pattern().match(orvo::string("1")));
 }
 
 TEST(VariableReference, WithoutAScopeIsUnresolved) {
   TVariableReference reference(nullptr, "username");
-  TLogCapture log;
+  TOutputCapture log;
   EXPECT_EQ(nullptr, reference.Scope());
   EXPECT_EQ("", toStd(reference.Value()));
   EXPECT_EQ(&TVariableReference::DefaultPattern(), &reference.Pattern());

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include <orvo/guid.h>
 #include <orvo/socketAddress.h>
 
 #include <config/Configuration.h>
@@ -11,6 +12,7 @@
 #include <config/Zone.h>
 
 #include <signalling/CallSignallingRelay.h>
+#include <signalling/RelayTracer.h>
 #include <signalling/ReleaseComplete.h>
 
 #include <gatekeeper/CompetitorInfo.h>
@@ -34,6 +36,19 @@ unsigned UserProxyLevel(const TEndpointRegisterInfo* ARegistration) {
 // Null: the relay of a call is quietly gone.
 void DeleteRelay(std::unique_ptr<TCallSignallingRelay>& ARelay) {
   std::unique_ptr<TCallSignallingRelay> relay(std::move(ARelay));
+}
+
+// The relay's traces name the call by its connection identifier and ask
+// the log section in force at each message.
+std::unique_ptr<TRelayTracer> NewRelayTracer(const TConnection& AConnection, const TGatekeeper* AOwner) {
+  const H323::guidOctets& octets = AConnection.ConnectionIdentifier();
+  orvo::guid identifier;
+  identifier.assign(orvo::string(octets.data(), octets.length()));
+  return std::make_unique<TRelayTracer>(identifier.toString(), &AConnection.SideAliases(TConnection::cnsCaller),
+                                        &AConnection.SideAliases(TConnection::cnsCallee), [AOwner]() -> const TLog* {
+                                          const TConfiguration* configuration = AOwner->Configuration();
+                                          return configuration ? &configuration->Log() : nullptr;
+                                        });
 }
 
 }  // namespace
@@ -106,6 +121,7 @@ bool TConnection::Start(const sockaddr_in& ACalleeAddress, bool ARouted) {
   local.sin_port = 0;
   std::unique_ptr<TCallSignallingRelay> relay(new TCallSignallingRelay(ACalleeAddress, ProxyLevel >= 2));
   relay->TranslateAlias = {this, &TConnection::TranslateSetupAlias};
+  relay->Tracer = NewRelayTracer(*this, Owner);
   relay->StartedCallback = {this, &TConnection::OnRelayStarted};
   relay->ChangedCallback = {this, &TConnection::OnRelayChanged};
   relay->StoppingCallback = {this, &TConnection::OnRelayStopping};

@@ -22,6 +22,8 @@
 #include <radius/IntegerAttribute.h>
 #include <radius/Packet.h>
 
+#include "outputCapture.h"
+
 using namespace RADIUS;
 
 namespace {
@@ -51,18 +53,6 @@ TConfiguration* configurationWith(std::vector<int> ARules) {
   }
   return configuration;
 }
-
-// Standard output, where the log stream's buffer sits in the service.
-class outputCapture {
-public:
-  outputCapture() : previous(std::cout.rdbuf(text.rdbuf())) {}
-  ~outputCapture() { std::cout.rdbuf(previous); }
-  std::string str() const { return text.str(); }
-
-private:
-  std::stringstream text;
-  std::streambuf* previous;
-};
 
 // A loopback server that answers every Accounting-Request correctly signed.
 class accountingServer {
@@ -125,7 +115,7 @@ std::string hexOf(const unsigned char* AData, unsigned ALength) {
 
 // Sends one Start and runs the loop until it is answered; returns the trace.
 std::string exchange(TRADIUSConnection& AConnection, accountingServer& AServer, requester& ARequester) {
-  outputCapture output;
+  TOutputCapture output;
   AConnection.SetSecret(Secret);
   EXPECT_TRUE(AConnection.Open(AServer.address));
   TPacket* packet = AConnection.CreatePacket(pcAccountingRequest, &ARequester, &requester::onAnswer);
@@ -134,7 +124,7 @@ std::string exchange(TRADIUSConnection& AConnection, accountingServer& AServer, 
   auto end = std::chrono::steady_clock::now() + std::chrono::seconds(2);
   while (ARequester.result < 0 && std::chrono::steady_clock::now() < end) orvo::sockEvent::dispatch(1);
   EXPECT_EQ(0, ARequester.result);
-  return output.str();
+  return output.Text();
 }
 
 std::string serverText(const accountingServer& AServer) {

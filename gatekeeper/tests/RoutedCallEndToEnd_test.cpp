@@ -13,6 +13,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstring>
+#include <regex>
 #include <thread>
 
 #include <orvo/socketAddress.h>
@@ -320,4 +321,341 @@ TEST(RoutedCallEndToEnd, AnUnreachableCalleeEndsTheCall) {
   EXPECT_EQ("", t.frames[0].malformed);
   // No route to destination, toward the caller.
   EXPECT_EQ((std::vector<std::string>{"0x5a", "1", "3"}), t.frames[0].fields);
+}
+
+namespace {
+
+// The log's lines without their time stamps.
+std::string Unstamped(const std::string& ALog) {
+  static const std::regex stamp("^[0-9/]+ [0-9:]+ ", std::regex::multiline);
+  return std::regex_replace(ALog, stamp, "");
+}
+
+// The block of a trace: from its head line to the next head line of any
+// family (or the end of the log).
+std::vector<std::string> TraceBlocks(const std::string& AText) {
+  static const std::regex head("^(Q\\.931|H\\.245|H\\.450|RAS), ", std::regex::multiline);
+  std::vector<std::string> blocks;
+  std::vector<size_t> starts;
+  for (auto it = std::sregex_iterator(AText.begin(), AText.end(), head); it != std::sregex_iterator(); ++it)
+    starts.push_back(size_t(it->position()));
+  for (size_t i = 0; i < starts.size(); ++i) {
+    std::string block = AText.substr(starts[i], (i + 1 < starts.size() ? starts[i + 1] : AText.size()) - starts[i]);
+    if (block.compare(0, 5, "RAS, ") != 0) blocks.push_back(block);
+  }
+  return blocks;
+}
+
+// The Setup of the samples as it leaves Alice: its elements, its H.225.0
+// body and, inside, the fast start channels, the H.450 invoke and the
+// tunnelled masterSlaveDetermination that the other traces show decoded.
+const char* const SetupTrace = R"(Type: Setup(0x5)
+ProtocolDiscriminator : 8
+Call Reference: length (in octets): 2, value (in hex): 12 34 , flag: 0 - origination side
+Contains 6 elements
+[SendingComplete]
+[BearerCapability] (0x4)
+  Transfer capability: Unrestricted Digital (0x8)
+  Transfer Mode: Circuit (0x0)
+  Transfer Rate: r64k (0x10)
+  Layer 1 Protocol: H221H242 (0x5)
+[Display] (0x28)
+  'Orvo caller'
+[CallingPartyNumber] (0x6c)
+  Number Type: Unknown (0x0)
+  Numbering Plan: ISDN E.164 (0x1)
+  Presentaion Indicator: Restricted (0x1)
+  Screening Indicator: Network provied (0x3)
+  Number '1234'
+[CalledPartyNumber] (0x70)
+  Number Type: Unknown (0x0)
+  Numbering Plan: ISDN E.164 (0x1)
+  Number '5678'
+[UserUser] (0x7e)
+Protocol Discriminator: 5
+User-User {
+    H323_uu_pdu {
+      H323_message_body Setup {
+        ProtocolIdentifier: { 0, 0, 8, 2250, 0, 4 }
+        SourceAddress count(2) {
+          #0 H323_ID: 'Terminal-1'
+          #1 DialedDigits: '2001'
+        }
+        SourceInfo {
+          Vendor {
+            Vendor {
+              T35CountryCode: 181 (0xb5)
+              T35Extension: 0 (0x0)
+              ManufacturerCode: 21324 (0x534c)
+            }
+            ProductId: 'orvo phone'
+            VersionId: '4.0.2'
+          }
+          Terminal {
+          }
+          Mc: false
+          UndefinedNode: false
+        }
+        DestinationAddress count(1) {
+          #0 DialedDigits: '4930123456'
+        }
+        DestCallSignalAddress IpAddress {
+          Ip: 4 octets [7F 00 00 14] (127.0.0.20)
+          Port: 1720 (0x6b8)
+        }
+        ActiveMC: false
+        ConferenceID: '@ABCDEFGHIJKLMNO'
+        ConferenceGoal Create
+        CallType PointToPoint
+        SourceCallSignalAddress IpAddress {
+          Ip: 4 octets [7F 00 00 0A] (127.0.0.10)
+          Port: 1720 (0x6b8)
+        }
+        CallIdentifier {
+          Guid: 'PQRSTUVWXYZ[\\]^_'
+        }
+        FastStart count(2) {
+          #0: 7 octets [00 00 00 06 04 01 00]
+          #1: 7 octets [00 00 00 06 04 01 00]
+        }
+        MediaWaitForConnect: false
+        CanOverlapSend: false
+        EndpointIdentifier: 'EP-0001'
+        MultipleCalls: false
+        MaintainConnection: false
+      }
+      H4501SupplementaryService count(1) {
+        #0: 8 octets [00 01 00 00 01 00 01 00]
+      }
+      H245Tunneling: true
+      H245Control count(1) {
+        #0: 7 octets [01 00 BE 80 12 34 56]
+      }
+    }
+  }
+)";
+
+// Bob's Connect as the relay sends it to Alice: the call reference flag
+// now says it comes from the side that did not choose it.
+const char* const ConnectTrace = R"(Type: Connect(0x7)
+ProtocolDiscriminator : 8
+Call Reference: length (in octets): 2, value (in hex): 12 34 , flag: 1 - destination side
+Contains 2 elements
+[Display] (0x28)
+  'Orvo callee'
+[UserUser] (0x7e)
+Protocol Discriminator: 5
+User-User {
+    H323_uu_pdu {
+      H323_message_body Connect {
+        ProtocolIdentifier: { 0, 0, 8, 2250, 0, 4 }
+        H245Address IpAddress {
+          Ip: 4 octets [7F 00 00 14] (127.0.0.20)
+          Port: 1721 (0x6b9)
+        }
+        DestinationInfo {
+          Vendor {
+            Vendor {
+              T35CountryCode: 181 (0xb5)
+              T35Extension: 0 (0x0)
+              ManufacturerCode: 21324 (0x534c)
+            }
+            ProductId: 'orvo gateway'
+            VersionId: '2.1.7'
+          }
+          Gateway {
+            Protocol count(2) {
+              #0 H323 {
+                SupportedPrefixes count(1) {
+                  #0 {
+                    Prefix DialedDigits: '9'
+                  }
+                }
+              }
+              #1 T38FaxAnnexbOnly {
+                SupportedPrefixes count(1) {
+                  #0 {
+                    Prefix DialedDigits: '8'
+                  }
+                }
+                T38FaxProtocol Udp
+                T38FaxProfile {
+                  FillBitRemoval: false
+                  TranscodingJBIG: false
+                  TranscodingMMR: false
+                  Version: 0 (0x0)
+                  T38FaxRateManagement TransferredTCF
+                }
+              }
+            }
+          }
+          Mc: false
+          UndefinedNode: false
+        }
+        ConferenceID: '@ABCDEFGHIJKLMNO'
+        CallIdentifier {
+          Guid: 'PQRSTUVWXYZ[\\]^_'
+        }
+        FastStart count(1) {
+          #0: 7 octets [00 00 00 06 04 01 00]
+        }
+        MultipleCalls: false
+        MaintainConnection: false
+        ConnectedAddress count(1) {
+          #0 DialedDigits: '4930123456'
+        }
+      }
+      H245Tunneling: true
+    }
+  }
+)";
+
+const char* const ReleaseCompleteTrace = R"(Type: ReleaseComplete(0x5a)
+ProtocolDiscriminator : 8
+Call Reference: length (in octets): 2, value (in hex): 12 34 , flag: 0 - origination side
+Contains 2 elements
+[Cause] (0x8)
+  Coding Standard: CCITT standardized coding, as described below (0x0)
+  Location: private network serving the local user (0x1)
+  Recommendation: Q.931 (0x0)
+  Value: User busy (17)
+[UserUser] (0x7e)
+Protocol Discriminator: 5
+User-User {
+    H323_uu_pdu {
+      H323_message_body ReleaseComplete {
+        ProtocolIdentifier: { 0, 0, 8, 2250, 0, 4 }
+        Reason CalledPartyNotRegistered
+        CallIdentifier {
+          Guid: 'PQRSTUVWXYZ[\\]^_'
+        }
+      }
+      H245Tunneling: true
+    }
+  }
+)";
+
+// 01 00 BE 80 12 34 56: request (CHOICE 1 of 4, extensible), its
+// masterSlaveDetermination (CHOICE 0), terminalType 190, then the
+// determination number in three octets.
+const char* const MasterSlaveTrace = R"(Message Request MasterSlaveDetermination {
+  TerminalType: 190 (0xbe)
+  StatusDeterminationNumber: 1193046 (0x123456)
+}
+)";
+
+// 00 00 00 06 04 01 00: forward channel 1, null data, no multiplex.
+const char* const FastStartTrace = R"(FastStart {
+  ForwardLogicalChannelNumber: 1 (0x1)
+  ForwardLogicalChannelParameters {
+    DataType NullData
+    MultiplexParameters None
+  }
+}
+)";
+
+const char* const InvokeTrace = R"(Message {
+  ServiceApdu RosApdus count(1) {
+    #0 Invoke {
+      InvokeId: 1 (0x1)
+      Opcode Local: 0 (0x0)
+    }
+  }
+}
+)";
+
+}  // namespace
+
+// The call of ACallPassesTheRelay under rules that trace, of the Q.931
+// messages, those Alice sends (received from 127.0.0.2, her alias given)
+// and those sent to her; of the H.245 PDUs those sent to Bob; of the H.450
+// APDUs those received. Each trace is written whole, in order, and names
+// the call; tshark reads in the octets what the traces say.
+TEST(RoutedCallEndToEnd, SignallingTracesFollowTheirRules) {
+  TGatekeeperSetup setup = RoutedSetup("127.0.0.1");
+  setup.LogRules =
+      "q931 messages where in where caller alias \"10.1\" where address 127.0.0.2 yes;\n"
+      "q931 messages where out where address 127.0.0.2 - 127.0.0.2 yes;\n"
+      "h245 messages where out where callee alias \"1002\" where address 127.0.0.3 yes;\n"
+      "h450 messages where in yes;\n";
+  TGatekeeperUnderTest gk(setup);
+  ASSERT_TRUE(gk.Start()) << gk.Console();
+  TSimulatedEndpoint alice(2), bob(3);
+  TStream bobListener, bobLeg, aliceLeg;
+  sockaddr_in bobSignal{}, aliceSignal{};
+  ASSERT_TRUE(bobListener.Bind(3, bobSignal) && listen(bobListener.Fd, 4) == 0);
+  const std::string aliceId = Register(alice, gk.RasAddress(), "1001", alice.CallSignalAddress());
+  const std::string bobId = Register(bob, gk.RasAddress(), "1002", bobSignal);
+  ASSERT_FALSE(aliceId.empty() || bobId.empty()) << gk.Log();
+  ASSERT_TRUE(alice.Send(Arq(aliceId, 10, false), gk.RasAddress()));
+  auto acf = alice.Receive(std::chrono::milliseconds(Limit));
+  ASSERT_TRUE(acf && acf->index() == 10) << gk.Log();
+  const sockaddr_in relay = ConfirmedDestination(*acf);
+
+  const octets setupOctets = fromHex(encodeMessage(routedCallMessages()[0].build()));
+  ASSERT_TRUE(aliceLeg.Bind(2, aliceSignal));
+  ASSERT_EQ(0, connect(aliceLeg.Fd, reinterpret_cast<const sockaddr*>(&relay), sizeof relay)) << strerror(errno);
+  ASSERT_TRUE(aliceLeg.Send(setupOctets));
+  ASSERT_TRUE(bobListener.Accept(bobLeg)) << gk.Log();
+  const octets setupAtBob = bobLeg.Receive();
+  ASSERT_FALSE(setupAtBob.empty()) << gk.Log();
+  octets connectAtAlice;
+  for (size_t m = 1; m <= 3; ++m) {  // Call Proceeding, Alerting, Connect
+    ASSERT_TRUE(bobLeg.Send(fromHex(encodeMessage(routedCallMessages()[m].build()))));
+    connectAtAlice = aliceLeg.Receive();
+    ASSERT_FALSE(connectAtAlice.empty());
+  }
+  Q931::message release = routedCallMessages()[4].build();
+  release.callReference = Q931::callReference(0x1234, true);
+  const octets releaseOctets = fromHex(encodeMessage(release));
+  ASSERT_TRUE(aliceLeg.Send(releaseOctets));
+  ASSERT_FALSE(bobLeg.Receive().empty());
+  EXPECT_TRUE(AnswerDisengage(alice, gk.RasAddress())) << gk.Log();
+  EXPECT_TRUE(Unregister(alice, gk.RasAddress(), aliceId) && Unregister(bob, gk.RasAddress(), bobId));
+  EXPECT_EQ(0, gk.Stop());
+
+  const std::string log = Unstamped(gk.Log());
+  std::smatch call;
+  ASSERT_TRUE(std::regex_search(log, call,
+                                std::regex("^Q\\.931, (\\{[0-9a-f]{8}(-[0-9a-f]{4}){3}-[0-9a-f]{12}\\}), ",
+                                           std::regex::multiline)))
+      << log;
+  const std::string aliceAt = "caller: 1001 at " + toStd(orvo::toText(aliceSignal)) + "\n";
+  const std::string bobAt = "callee: 1002 at " + toStd(orvo::toText(bobSignal)) + "\n";
+  const std::string from = "Q.931, " + call[1].str() + ", got message from " + aliceAt;
+  const std::string toAlice = "Q.931, " + call[1].str() + ", send message to " + aliceAt;
+  const std::string h245ToBob = "H.245, " + call[1].str() + ", send message to " + bobAt;
+  const std::string h450From = "H.450, " + call[1].str() + ", got message from " + aliceAt;
+  // Not traced: what Bob sends (received from 127.0.0.3), the Q.931
+  // messages sent to him, the H.245 PDUs Alice sends and those of the
+  // Connect sent to her (not to 127.0.0.3), the H.450 APDU sent to Bob.
+  const std::vector<std::string> blocks = TraceBlocks(log);
+  ASSERT_EQ(9u, blocks.size()) << log;
+  EXPECT_EQ(from + SetupTrace, blocks[0]);
+  EXPECT_EQ(h450From + InvokeTrace, blocks[1]);
+  EXPECT_EQ(h245ToBob + FastStartTrace, blocks[2]);
+  EXPECT_EQ(h245ToBob + FastStartTrace, blocks[3]);
+  EXPECT_EQ(h245ToBob + MasterSlaveTrace, blocks[4]);
+  EXPECT_EQ(toAlice + "Type: CallProceeding(0x2)\n", blocks[5].substr(0, toAlice.size() + 26));
+  EXPECT_EQ(toAlice + "Type: Alerting(0x1)\n", blocks[6].substr(0, toAlice.size() + 20));
+  EXPECT_EQ(toAlice + ConnectTrace, blocks[7]);
+  EXPECT_EQ(from + ReleaseCompleteTrace, blocks[8].substr(0, blocks[8].find("[I] Service stopped.")));
+
+  if (!tshark::toolsAvailable()) return;
+  tshark::result t = dissectCallSignalling(
+      {setupOctets, setupAtBob, connectAtAlice, releaseOctets},
+      {"q931.message_type", "q931.call_ref_flag", "q931.display_information", "q931.calling_party_number.digits",
+       "q931.called_party_number.digits", "q931.cause_value", "q931.cause_location", "h245.forwardLogicalChannelNumber",
+       "h245.terminalType", "h245.statusDeterminationNumber", "h450.ros.invokeId", "h450.ros.local"});
+  ASSERT_TRUE(t.ran) << t.failure;
+  ASSERT_EQ(4u, t.frames.size());
+  const std::vector<std::vector<std::string>> expected = {
+      {"0x05", "0", "Orvo caller", "1234", "5678", "", "", "1|1", "190", "1193046", "1", "0"},
+      {"0x05", "0", "Orvo caller", "1234", "5678", "", "", "1|1", "190", "1193046", "1", "0"},
+      {"0x07", "1", "Orvo callee", "", "", "", "", "1", "", "", "", ""},
+      {"0x5a", "0", "", "", "", "17", "1", "", "", "", "", ""}};
+  for (size_t f = 0; f < t.frames.size(); ++f) {
+    EXPECT_EQ("", t.frames[f].malformed) << f;
+    EXPECT_EQ(expected[f], t.frames[f].fields) << f;
+  }
 }

@@ -457,3 +457,23 @@ TEST(trace, theStreamIsLeftInDecimal) {
   std::string text = out.str();
   EXPECT_EQ(text.substr(text.size() - 3), "255");
 }
+
+// The texts a peer chose: control octets escaped, the backslash doubled,
+// Latin-1 kept; the element's own line ends stay.
+TEST(trace, receivedTextsEscaped) {
+  const struct {
+    const char* wire;
+    std::string text;
+  } cases[] = {
+      {"28 0B 0A 5B 45 5D 20 46 6F 72 67 65 64",
+       "[Display] (0x28)\n  '\\x0A[E] Forged'\n"},
+      {"28 04 41 00 5C E9", "[Display] (0x28)\n  'A\\x00\\\\\xE9'\n"},
+      {"2C 03 31 0D 9B", "[KeypadFacility] (0x2c)\n '1\\x0D\\x9B'\n"},
+      {"10 02 7F 41", "[CallIdentity] (0x10)\n '\\x7FA'\n"},
+      {"70 04 81 31 0A 32", "[CalledPartyNumber] (0x70)\n"
+                            "  Number Type: Unknown (0x0)\n"
+                            "  Numbering Plan: ISDN E.164 (0x1)\n"
+                            "  Number '1\\x0A2'\n"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(printedElement(c.wire), c.text) << c.wire;
+}

@@ -5,6 +5,8 @@
 
 #include <radius/Dictionary.h>
 
+#include <orvo/escapedText.h>
+
 #include "WireHelpers.h"
 
 namespace RADIUS {
@@ -35,7 +37,7 @@ unsigned TStringAttribute::Length() const { return FValue.length() + 2; }
 std::ostream& TStringAttribute::Print(std::ostream& AStream) const {
   TAttribute::Print(AStream) << ": ";
   if (wire::isPrintable(FValue))
-    AStream << '"' << FValue << '"';
+    AStream << '"' << orvo::escaped(FValue) << '"';
   else
     wire::printHex(AStream, FValue);
   return AStream;

@@ -3,6 +3,8 @@
 #include <cstring>
 #include <ostream>
 
+#include <orvo/escapedText.h>
+
 #include "WireHelpers.h"
 
 namespace RADIUS {
@@ -44,7 +46,7 @@ std::ostream& TVendorSpecificAttribute::Print(std::ostream& AStream) const {
   if (const char* vendor = VendorName(FVendorId)) AStream << ' ' << vendor;
   AStream << ": " << unsigned(FVendorType) << ' ';
   if (wire::isPrintable(FData)) {
-    AStream << '"' << FData << '"';
+    AStream << '"' << orvo::escaped(FData) << '"';
   } else {
     AStream << '[';
     wire::printHex(AStream, FData);

@@ -45,6 +45,14 @@ TEST(AttributePrint, StringQuotedWhenPrintableElseHex) {
   EXPECT_EQ("Reserved (200): \"~ \"", printed(TStringAttribute(200, "~ ")));
 }
 
+// A printable text may still hold a backslash: doubled, so that the trace's
+// escapes of control octets stay unambiguous.
+TEST(AttributePrint, BackslashDoubled) {
+  EXPECT_EQ("User-Name: \"dom\\\\alice\"", printed(TStringAttribute(atUserName, "dom\\alice")));
+  EXPECT_EQ("Vendor-Specific 9 Cisco: 1 \"h323-ivr-out=x\\\\\"",
+            printed(TCiscoAttribute(1, "h323-ivr-out=x\\")));
+}
+
 TEST(AttributePrint, AddressInWireOrder) {
   EXPECT_EQ("NAS-IP-Address: 192.168.1.254", printed(TAddressAttribute(atNASIPAddress, htonl(0xC0A801FE))));
   EXPECT_EQ("Framed-IP-Address: 0.0.0.0", printed(TAddressAttribute(atFramedIPAddress, 0)));

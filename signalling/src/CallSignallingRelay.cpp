@@ -77,6 +77,7 @@ void TCallSignallingRelay::OnAccept(orvo::sockEvent*) {
 void TCallSignallingRelay::OpenStream(int ASide) {
   TQ931Stream* stream = new TQ931Stream(&Legs[ASide]);
   Streams[ASide].reset(stream);
+  stream->SetTracer(Tracer.get(), ASide);
   if (ASide == rsCaller) {
     stream->RawMessageCallback = {this, &TCallSignallingRelay::OnCallerMessage};
     stream->MalformedCallback = {this, &TCallSignallingRelay::OnCallerMalformed};

@@ -2,9 +2,26 @@
 
 #include <memory>
 
+#include <config/Log.h>
+#include <signalling/RelayTracer.h>
+
 void TQ931Stream::SendOctets(const orvo::byteStream& APayload) {
   if (isClosed()) return;
   tpktStream::send(APayload);
+  if (Tracer) Tracer->Trace(Side, TLog::ldSent, Peer, APayload);
+}
+
+void TQ931Stream::send(const Q931::message& AMessage) {
+  if (isClosed()) return;
+  orvo::byteStream payload(128);
+  encode(AMessage, payload);
+  SendOctets(payload);
+}
+
+void TQ931Stream::SetTracer(const TRelayTracer* ATracer, int ASide) {
+  Tracer = ATracer;
+  Side = ASide;
+  if (Tracer) Peer = peerAddress();
 }
 
 void TQ931Stream::onPacket(orvo::byteStream& APayload) {
@@ -12,6 +29,8 @@ void TQ931Stream::onPacket(orvo::byteStream& APayload) {
     q931Stream::onPacket(APayload);
     return;
   }
+  // Before the callbacks, which may delete the stream.
+  if (Tracer) Tracer->Trace(Side, TLog::ldReceived, Peer, APayload);
   Q931::message message;
   try {
     decode(APayload, message);

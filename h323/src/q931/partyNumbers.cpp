@@ -2,6 +2,8 @@
 
 #include <ostream>
 
+#include <orvo/escapedText.h>
+
 #include "traceLines.h"
 
 namespace Q931 {
@@ -36,9 +38,7 @@ void presentationLines(std::ostream& out, unsigned presentation, unsigned screen
 }
 
 void numberLine(std::ostream& out, const orvo::string& digits) {
-  out << "  Number '";
-  out.write(digits.buffer(), digits.length());
-  out << "'\n";
+  out << "  Number '" << orvo::escaped(digits) << "'\n";
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <ostream>
 
+#include <orvo/escapedText.h>
+
 namespace Q931 {
 
 void octetStringElement::decodeInto(orvo::byteStream& in, orvo::string& value) {
@@ -15,23 +17,17 @@ void octetStringElement::encodeFrom(orvo::byteStream& out, const orvo::string& v
 
 void callIdentity::print(std::ostream& out) const {
   element::print(out);
-  out << " '";
-  out.write(identity.buffer(), identity.length());
-  out << "'\n";
+  out << " '" << orvo::escaped(identity) << "'\n";
 }
 
 void display::print(std::ostream& out) const {
   element::print(out);
-  out << "  '";
-  out.write(text.buffer(), text.length());
-  out << "'\n";
+  out << "  '" << orvo::escaped(text) << "'\n";
 }
 
 void keypadFacility::print(std::ostream& out) const {
   element::print(out);
-  out << " '";
-  out.write(digits.buffer(), digits.length());
-  out << "'\n";
+  out << " '" << orvo::escaped(digits) << "'\n";
 }
 
 }  // namespace Q931

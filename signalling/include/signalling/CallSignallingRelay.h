@@ -27,6 +27,7 @@
 #include <orvo/timer.h>
 
 #include <signalling/Q931Stream.h>
+#include <signalling/RelayTracer.h>
 #include <signalling/SetupRewriter.h>
 
 class TCallSignallingRelay {
@@ -74,6 +75,8 @@ public:
 
   // Set by the owner before Listen.
   TAliasTranslator TranslateAlias;
+  // Set by the owner before Listen; none: no trace.
+  std::unique_ptr<TRelayTracer> Tracer;
   // The Setup went to the callee: the call runs between the endpoints.
   orvo::memberCallback<> StartedCallback;
   // The callee's Call Proceeding, Alerting or Connect passed (its type).

@@ -4,9 +4,13 @@
 // instead of leaving through the event loop.
 #pragma once
 
+#include <netinet/in.h>
+
 #include <h323/q931Stream.h>
 #include <orvo/memberCallback.h>
 #include <orvo/string.h>
+
+class TRelayTracer;
 
 class TQ931Stream : public H323::q931Stream {
 public:
@@ -20,9 +24,21 @@ public:
 
   // Queues the octets as one packet, unchanged; nothing once closed.
   void SendOctets(const orvo::byteStream& APayload);
+  // In place of the base's, so that what the stream makes goes out, and is
+  // traced, as the octets it forwards do.
+  void send(const Q931::message& AMessage);
+
+  // Every packet received and sent from now on is traced as the leg of
+  // side ASide, whose peer is read now. Null: none.
+  void SetTracer(const TRelayTracer* ATracer, int ASide);
 
   void onPacket(orvo::byteStream& APayload) override;
   // Reported as a packet that does not decode, with no octets: a peer that
   // does not speak TPKT must not reach the event loop as an exception.
   void onInvalidHeader() override;
+
+private:
+  const TRelayTracer* Tracer = nullptr;
+  int Side = 0;
+  sockaddr_in Peer{};
 };
