@@ -22,6 +22,12 @@
 namespace {
 
 const int64_t RemovalDelay = 1000;
+// After a Release Complete that the relay passed on, the endpoints are
+// clearing the call and disengage themselves, at once as a rule; the
+// bound also covers one of their disengage requests lost and sent again
+// (H.225.0's usual retry after 3 s). Only then does the gatekeeper send its
+// own, which would cross theirs.
+const int64_t DisengageWait = 4000;
 
 // The core that has said that media is not relayed: once is enough.
 const TGatekeeper* MediaRelayWarned = nullptr;
@@ -143,12 +149,32 @@ void TConnection::OnRelayChanged(int) { Owner->BroadcastEvent(evConnectionChange
 
 void TConnection::OnRelayStopping() { FStopping = true; }
 
-void TConnection::OnRelayEnded(int, const orvo::string& AText) {
+void TConnection::OnRelayEnded(int AEnd, const orvo::string& AText) {
   // The relay's last word: it may go now.
   DeleteRelay(FRelay);
   if (const TConfiguration* configuration = Owner->Configuration())
     if (configuration->Log().ConnectionStatus()) LogLine(orvo::stateInformation, AText);
-  Disengage();
+  if (AEnd == TCallSignallingRelay::enReleasedByCaller || AEnd == TCallSignallingRelay::enReleasedByCallee)
+    AwaitDisengage();
+  else
+    Disengage();
+}
+
+void TConnection::AwaitDisengage() {
+  if (FDisengaged || RemovalScheduled() || FDisengageTimer) return;
+  FStopping = true;
+  DisableRetermination("connection is stopping");
+  AnnounceStop();
+  FDisengageTimer.reset(new TTimer(DisengageWait, this, &TConnection::OnDisengageTimeout));
+  FDisengageTimer->Start();
+}
+
+void TConnection::OnDisengageTimeout(TTimer*) { Disengage(); }
+
+void TConnection::AnnounceStop() {
+  if (!FStarted || FStopAnnounced) return;
+  FStopAnnounced = true;
+  Owner->BroadcastEvent(evConnectionStopped, this);
 }
 
 void TConnection::ReleaseRelay(int AReleaseCompleteReason, unsigned ACause) {
@@ -292,8 +318,11 @@ void TConnection::OnIrrTimeout(TTimer*) {
 }
 
 void TConnection::Disengage() {
-  if (FDisengaged) return;
+  // A call whose record is already ending (an endpoint disengaged) needs no
+  // request of ours.
+  if (FDisengaged || RemovalScheduled()) return;
   FDisengaged = true;
+  FDisengageTimer.reset();
   FStopping = true;
   DisableRetermination("connection is stopping");
   ReleaseRelay(rcrUndefinedReason, causeNormalUnspecified);
@@ -301,12 +330,13 @@ void TConnection::Disengage() {
     Sides[side].IrrTimer.reset();
     if (Sides[side].Admitted && SideRegistration(side)) (new TDisengageProcedure(Owner, this, side))->Run();
   }
-  if (FStarted) Owner->BroadcastEvent(evConnectionStopped, this);
+  AnnounceStop();
   ScheduleRemoval();
 }
 
 void TConnection::ScheduleRemoval() {
   if (FRemovalTimer) return;
+  FDisengageTimer.reset();
   FRemovalTimer.reset(new TTimer(RemovalDelay, this, &TConnection::OnRemovalTimeout));
   FRemovalTimer->Start();
   Recount();

@@ -5,6 +5,7 @@
 #include <orvo/socketAddress.h>
 
 #include <signalling/CallSockets.h>
+#include <signalling/ClosingLeg.h>
 #include <signalling/ReleaseComplete.h>
 
 const char* const TCallSignallingRelay::MediaRelayUnavailable =
@@ -69,6 +70,7 @@ void TCallSignallingRelay::OnAccept(orvo::sockEvent*) {
   Legs[rsCaller].attach(descriptor);
   Legs[rsCaller].setNonBlocking(true);
   SetCallSignallingTos(Legs[rsCaller]);
+  SetNoDelay(Legs[rsCaller]);
   OpenStream(rsCaller);
   CurrentState = stAwaitingSetup;
   Timer.Restart();
@@ -263,8 +265,9 @@ void TCallSignallingRelay::End(TEnd AEnd, const orvo::string& AText, bool ARelea
   for (int side : {rsCaller, rsCallee}) {
     if (Streams[side] && release[side] && Reference.length())
       Streams[side]->send(MakeReleaseComplete(Reference, side == rsCaller, AReason, ACause, CallIdentifier.get()));
-    if (Streams[side]) Streams[side]->close(FlushMilliseconds);
-    Legs[side].close();
+    EndLeg(side);
   }
   EndedCallback(int(AEnd), AText);
 }
+
+void TCallSignallingRelay::EndLeg(int ASide) { TClosingLeg::Close(Legs[ASide], Streams[ASide]); }

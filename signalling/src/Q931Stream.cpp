@@ -7,6 +7,12 @@ void TQ931Stream::SendOctets(const orvo::byteStream& APayload) {
   tpktStream::send(APayload);
 }
 
+void TQ931Stream::TakeUnsent(orvo::byteStream& AOut) {
+  enableWrite(false);
+  if (outputQueue.remaining()) AOut.write(outputQueue.readPosition(), outputQueue.remaining());
+  outputQueue.clear();
+}
+
 void TQ931Stream::onPacket(orvo::byteStream& APayload) {
   if (!RawMessageCallback) {
     q931Stream::onPacket(APayload);

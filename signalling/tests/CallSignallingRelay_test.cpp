@@ -3,6 +3,7 @@
 // call ended by either side, by a silent or missing caller or callee.
 #include <signalling/CallSignallingRelay.h>
 #include <signalling/CallSockets.h>
+#include <signalling/ClosingLeg.h>
 
 #include <arpa/inet.h>
 #include <dirent.h>
@@ -124,6 +125,8 @@ protected:
     caller.reset();
     callee.reset();
     calleeListener.close();
+    // The legs the relay let go end once they see the endpoints gone.
+    for (int i = 0; i < 200 && TClosingLeg::Count(); ++i) sockEvent::dispatch(0);
     EXPECT_EQ(registrations, sockEvent::registrationCount());
     EXPECT_EQ(descriptors, openDescriptors());
   }

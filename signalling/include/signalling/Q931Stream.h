@@ -20,6 +20,12 @@ public:
 
   // Queues the octets as one packet, unchanged; nothing once closed.
   void SendOctets(const orvo::byteStream& APayload);
+  // Moves what is queued and not yet sent (TPKT frames) to AOut and stops
+  // writing: a new owner of the leg sends it.
+  void TakeUnsent(orvo::byteStream& AOut);
+  // Reads and writes on another socket object holding the same descriptor,
+  // one that has taken the leg over.
+  void Rebind(orvo::socket* AConnection) { connection = AConnection; }
 
   void onPacket(orvo::byteStream& APayload) override;
   // Reported as a packet that does not decode, with no octets: a peer that
