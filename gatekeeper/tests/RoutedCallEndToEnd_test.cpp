@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <arpa/inet.h>
+#include <netinet/tcp.h>
 #include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -26,6 +27,7 @@
 #include "RasRequests.h"
 #include "SimulatedEndpoint.h"
 #include "orvoTesting.h"
+#include "processSockets.h"
 #include "q931Octets.h"
 #include "q931Samples.h"
 #include "q931Tshark.h"
@@ -129,6 +131,13 @@ bool Unregister(TSimulatedEndpoint& AEndpoint, const sockaddr_in& AGatekeeper, c
   return answer && answer->index() == 7;
 }
 
+// The message in its TPKT frame.
+octets Tpkt(const octets& AMessage) {
+  octets frame{3, 0, (unsigned char)((AMessage.size() + 4) >> 8), (unsigned char)(AMessage.size() + 4)};
+  frame.insert(frame.end(), AMessage.begin(), AMessage.end());
+  return frame;
+}
+
 // A TCP socket on 127.0.0.<AHost>, listening or connected; closed with it.
 struct TStream {
   int Fd = -1;
@@ -152,11 +161,8 @@ struct TStream {
     AConnection.Fd = accept4(Fd, nullptr, nullptr, SOCK_CLOEXEC);
     return AConnection.Fd != -1;
   }
-  bool Send(const octets& AMessage) {
-    octets frame{3, 0, (unsigned char)((AMessage.size() + 4) >> 8), (unsigned char)(AMessage.size() + 4)};
-    frame.insert(frame.end(), AMessage.begin(), AMessage.end());
-    return write(Fd, frame.data(), frame.size()) == ssize_t(frame.size());
-  }
+  bool Send(const octets& AMessage) { return SendOctets(Tpkt(AMessage)); }
+  bool SendOctets(const octets& AOctets) { return write(Fd, AOctets.data(), AOctets.size()) == ssize_t(AOctets.size()); }
   bool ReadExactly(unsigned char* AData, size_t ALength) {
     for (size_t done = 0; done < ALength;) {
       if (!Readable(Limit)) return false;
@@ -178,6 +184,31 @@ struct TStream {
     unsigned char octet;
     return Readable(Limit) && recv(Fd, &octet, 1, 0) <= 0;
   }
+  // How the next read ends: 0 the other side closed in order, else the
+  // errno of a reset (-1 when data or nothing came).
+  int EndOfStream() {
+    unsigned char octet;
+    if (!Readable(Limit)) return -1;
+    const ssize_t n = recv(Fd, &octet, 1, 0);
+    return n == 0 ? 0 : n < 0 ? errno : -1;
+  }
+  // Once the connection is closed both ways: 0 when it ended in order, else
+  // the error a reset left (EPIPE, ECONNRESET); -1 when it is not closed
+  // within the limit.
+  int ErrorOnceClosed() {
+    for (int waited = 0; waited < Limit; waited += 10) {
+      tcp_info info{};
+      socklen_t length = sizeof info;
+      if (getsockopt(Fd, IPPROTO_TCP, TCP_INFO, &info, &length) == 0 && info.tcpi_state == TCP_CLOSE) {
+        int error = -1;
+        length = sizeof error;
+        getsockopt(Fd, SOL_SOCKET, SO_ERROR, &error, &length);
+        return error;
+      }
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return -1;
+  }
 };
 
 sockaddr_in ConfirmedDestination(const H225::rasMessage& AAcf) {
@@ -186,7 +217,124 @@ sockaddr_in ConfirmedDestination(const H225::rasMessage& AAcf) {
   return out;
 }
 
+// The index of the next RAS message the endpoint gets, after the
+// gatekeeper's answer to ARequest (-1 none in time): what the endpoint sees
+// first tells whether the gatekeeper sent anything before.
+int NextAnswer(TSimulatedEndpoint& AEndpoint, const sockaddr_in& AGatekeeper, const H225::rasMessage& ARequest) {
+  if (!AEndpoint.Send(ARequest, AGatekeeper)) return -1;
+  auto answer = AEndpoint.Receive(std::chrono::milliseconds(Limit));
+  return answer ? int(answer->index()) : -1;
+}
+
+// Alice (1001, 127.0.0.2) calls Bob (1002, 127.0.0.3) through the relay:
+// both registered, both admitted, the Setup at Bob, his Connect at Alice.
+struct TConnectedCall {
+  TGatekeeperUnderTest gk{RoutedSetup("127.0.0.1")};
+  TSimulatedEndpoint alice{2}, bob{3};
+  TStream bobListener, bobLeg, aliceLeg;
+  sockaddr_in bobSignal{}, aliceSignal{};
+  std::string aliceId, bobId;
+  Q931::message setup;
+
+  // False, with a failure that names the step, when one fails.
+  bool Connect() {
+    if (!gk.Start()) return Fail("the start");
+    if (!bobListener.Bind(3, bobSignal) || listen(bobListener.Fd, 4) != 0) return Fail("Bob's listener");
+    aliceId = Register(alice, gk.RasAddress(), "1001", alice.CallSignalAddress());
+    bobId = Register(bob, gk.RasAddress(), "1002", bobSignal);
+    if (aliceId.empty() || bobId.empty()) return Fail("the registrations");
+    if (!alice.Send(Arq(aliceId, 10, false), gk.RasAddress())) return Fail("Alice's admission request");
+    auto acf = alice.Receive(std::chrono::milliseconds(Limit));
+    if (!acf || acf->index() != 10) return Fail("Alice's admission");
+    const sockaddr_in relay = ConfirmedDestination(*acf);
+    const octets setupOctets = fromHex(encodeMessage(routedCallMessages()[0].build()));
+    decodeMessage(setup, setupOctets);
+    if (!aliceLeg.Bind(2, aliceSignal) ||
+        connect(aliceLeg.Fd, reinterpret_cast<const sockaddr*>(&relay), sizeof relay) != 0 ||
+        !aliceLeg.Send(setupOctets))
+      return Fail("Alice's Setup");
+    if (!bobListener.Accept(bobLeg) || bobLeg.Receive().empty()) return Fail("the Setup at Bob");
+    if (NextAnswer(bob, gk.RasAddress(), Arq(bobId, 20, true)) != 10) return Fail("Bob's admission");
+    if (!bobLeg.Send(fromHex(encodeMessage(routedCallMessages()[3].build()))) || aliceLeg.Receive().empty())
+      return Fail("Bob's Connect");
+    return true;
+  }
+  bool Fail(const char* AStep) {
+    ADD_FAILURE() << AStep << " failed\n" << gk.Console() << gk.Log();
+    return false;
+  }
+  // A Release Complete of the call from Bob's side or Alice's.
+  octets Release(bool AFromCallee) const {
+    Q931::message release = routedCallMessages()[4].build();
+    release.callReference = Q931::callReference(uint16_t(setup.callReference.value()), !AFromCallee);
+    return fromHex(encodeMessage(release));
+  }
+  // Once the record is gone (a second after a disengage), unregistered and
+  // stopped: 0, the program's exit status.
+  int Stop() {
+    std::this_thread::sleep_for(std::chrono::milliseconds(1300));
+    EXPECT_TRUE(Unregister(alice, gk.RasAddress(), aliceId) && Unregister(bob, gk.RasAddress(), bobId));
+    return gk.Stop();
+  }
+};
+
 }  // namespace
+
+// The gatekeeper's call-signalling sockets send each message as soon as it
+// is queued, read back on the program's own sockets: both legs of a routed
+// call and a connection to the call-signal port.
+TEST(RoutedCallEndToEnd, EveryCallSignallingSocketSendsAtOnce) {
+  TConnectedCall call;
+  ASSERT_TRUE(call.Connect());
+  const pid_t gatekeeper = call.gk.Pid();
+  EXPECT_EQ(1, processSockets::noDelay(gatekeeper, call.aliceSignal)) << "the caller's leg";
+  EXPECT_EQ(1, processSockets::noDelay(gatekeeper, call.bobSignal)) << "the callee's leg";
+  TStream direct;
+  sockaddr_in directEnd{};
+  const sockaddr_in port = LoopbackAddress(1, call.gk.CallSignalPort());
+  ASSERT_TRUE(direct.Bind(4, directEnd));
+  ASSERT_EQ(0, connect(direct.Fd, reinterpret_cast<const sockaddr*>(&port), sizeof port)) << strerror(errno);
+  // Accepted when the program's loop comes to it.
+  int accepted = -1;
+  for (int waited = 0; accepted == -1 && waited < Limit; waited += 10) {
+    accepted = processSockets::noDelay(gatekeeper, directEnd);
+    if (accepted == -1) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  EXPECT_EQ(1, accepted) << "the call-signal port";
+  EXPECT_EQ(16, NextAnswer(call.alice, call.gk.RasAddress(), Drq(call.aliceId, 11, 0)));
+  EXPECT_EQ(0, call.Stop());
+}
+
+// Alice releases while she still has a Facility on its way, Bob answers
+// the Release Complete he gets with his own: each leg ends in order (the
+// relay reads what is left, neither side gets a reset), each endpoint's
+// own disengage request is confirmed and the gatekeeper sends none.
+TEST(RoutedCallEndToEnd, AReleaseEndsBothLegsInOrderAndTheEndpointsDisengage) {
+  TConnectedCall call;
+  ASSERT_TRUE(call.Connect());
+  // The Facility goes in the Release Complete's own write.
+  octets aliceLast = Tpkt(call.Release(false));
+  const octets facility = Tpkt(fromHex("08 02 12 34 62 7E 00 01 05"));
+  aliceLast.insert(aliceLast.end(), facility.begin(), facility.end());
+  ASSERT_TRUE(call.aliceLeg.SendOctets(aliceLast));
+  EXPECT_EQ(call.Release(false), call.bobLeg.Receive());
+  ASSERT_TRUE(call.bobLeg.Send(call.Release(true)));
+  EXPECT_EQ(0, call.bobLeg.EndOfStream());
+  EXPECT_EQ(0, call.aliceLeg.EndOfStream());
+  shutdown(call.bobLeg.Fd, SHUT_WR);
+  shutdown(call.aliceLeg.Fd, SHUT_WR);
+  EXPECT_EQ(0, call.bobLeg.ErrorOnceClosed()) << "Bob's leg";
+  EXPECT_EQ(0, call.aliceLeg.ErrorOnceClosed()) << "Alice's leg";
+
+  const sockaddr_in ras = call.gk.RasAddress();
+  EXPECT_EQ(16, NextAnswer(call.alice, ras, Drq(call.aliceId, 11, 0))) << "Alice's disengage confirmed first";
+  EXPECT_EQ(16, NextAnswer(call.bob, ras, Drq(call.bobId, 21, 0))) << "Bob's disengage confirmed first";
+  // The record is gone a second later, with nothing sent meanwhile.
+  std::this_thread::sleep_for(std::chrono::milliseconds(1300));
+  EXPECT_EQ(14, NextAnswer(call.alice, ras, Brq(call.aliceId, 12)));
+  EXPECT_EQ(14, NextAnswer(call.bob, ras, Brq(call.bobId, 22)));
+  EXPECT_EQ(0, call.Stop());
+}
 
 // Alice (1001) calls Bob (1002): the confirm routes her to the relay, the
 // Setup reaches Bob's socket with its number, conference and fast start,
