@@ -113,10 +113,15 @@ std::string Register(TSimulatedEndpoint& AEndpoint, const sockaddr_in& AGatekeep
   return toStd(static_cast<const H225::registrationConfirm*>(answer->alternative())->endpointIdentifier.toString());
 }
 
+// How long the gatekeeper waits for the endpoints to disengage themselves
+// after a Release Complete it relayed.
+const int DisengageWait = 4000;  // ms
+
 // The gatekeeper's disengage request to the endpoint, answered with a
-// confirm; false when none comes.
+// confirm; false when none comes (after a release, only once the
+// gatekeeper's wait is over).
 bool AnswerDisengage(TSimulatedEndpoint& AEndpoint, const sockaddr_in& AGatekeeper) {
-  auto drq = AEndpoint.Receive(std::chrono::milliseconds(Limit));
+  auto drq = AEndpoint.Receive(std::chrono::milliseconds(DisengageWait + Limit));
   if (!drq || drq->index() != 15) return false;
   H225::rasMessage dcf;
   static_cast<H225::disengageConfirm*>(dcf.select(16))->requestSeqNum =
@@ -338,8 +343,9 @@ TEST(RoutedCallEndToEnd, AReleaseEndsBothLegsInOrderAndTheEndpointsDisengage) {
 
 // Alice (1001) calls Bob (1002): the confirm routes her to the relay, the
 // Setup reaches Bob's socket with its number, conference and fast start,
-// Bob's answers reach her, her Release Complete ends both legs, and the
-// call is gone after the gatekeeper's disengage requests. With a wildcard
+// Bob's answers reach her, her Release Complete ends both legs, and, as
+// neither endpoint disengages, the call is gone after the disengage
+// requests the gatekeeper sends once its wait is over. With a wildcard
 // system address the relay is named by the address the request came to.
 TEST(RoutedCallEndToEnd, ACallPassesTheRelay) {
   for (const char* address : {"127.0.0.1", "0.0.0.0"}) {
