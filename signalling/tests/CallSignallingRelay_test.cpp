@@ -258,6 +258,21 @@ TEST_F(relay, aLegStillFullWhenTheCallEndsKeepsWhatItHolds) {
   EXPECT_EQ(callerRelease, callee.received.back());
 }
 
+// Endpoints that keep their connections open after the release: each leg
+// the relay let go closes when its bound is over, not before.
+TEST_F(relay, aLegWhosePeerStaysEndsAtItsBound) {
+  establish();
+  caller.send(callerRelease);
+  ASSERT_TRUE(runUntil([&] { return ended() && caller.closed && callee.closed; }));
+  EXPECT_EQ(2, TClosingLeg::Count());
+  orvo::advanceTimerClock(orvo::timeSpan::fromMilliseconds(TClosingLeg::Bound - 1));
+  sockEvent::dispatch(0);
+  EXPECT_EQ(2, TClosingLeg::Count());
+  orvo::advanceTimerClock(orvo::timeSpan::fromMilliseconds(1));
+  sockEvent::dispatch(0);
+  EXPECT_EQ(0, TClosingLeg::Count());
+}
+
 // How a call ends: what the owner is told and the last message each
 // endpoint gets ("" none; hex: forwarded as sent; "cause C reason R": a
 // Release Complete of the relay's own, on that leg's flag).
