@@ -23,10 +23,10 @@ namespace {
 
 const int64_t RemovalDelay = 1000;
 // After a Release Complete that the relay passed on, the endpoints are
-// clearing the call and disengage themselves, at once as a rule; the
-// bound also covers one of their disengage requests lost and sent again
-// (H.225.0's usual retry after 3 s). Only then does the gatekeeper send its
-// own, which would cross theirs.
+// clearing the call and disengage themselves, at once as a rule; the bound
+// also covers a disengage request of theirs lost and sent again a few
+// seconds later. Only then does the gatekeeper send its own, which would
+// cross theirs.
 const int64_t DisengageWait = 4000;
 
 // The core that has said that media is not relayed: once is enough.

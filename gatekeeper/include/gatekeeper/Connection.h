@@ -2,8 +2,8 @@
 // bandwidth it books along its zone path, its hunting alternatives, and the
 // timers that end it (removal after disengage, the wait for the endpoints'
 // own disengage after a relayed Release Complete, supervision of
-// information reports). Created with new; it joins the core's list of connections,
-// which owns it.
+// information reports). Created with new; it joins the core's list of
+// connections, which owns it.
 #pragma once
 
 #include <netinet/in.h>
