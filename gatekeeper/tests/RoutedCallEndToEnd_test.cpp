@@ -7,6 +7,7 @@
 #include <arpa/inet.h>
 #include <netinet/tcp.h>
 #include <poll.h>
+#include <signal.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -17,6 +18,8 @@
 #include <thread>
 
 #include <orvo/socketAddress.h>
+
+#include <gatekeeper/RasSequenceNumber.h>
 
 #include <h323/alias.h>
 #include <h323/q931/elements.h>
@@ -339,6 +342,34 @@ TEST(RoutedCallEndToEnd, AReleaseEndsBothLegsInOrderAndTheEndpointsDisengage) {
   EXPECT_EQ(14, NextAnswer(call.alice, ras, Brq(call.aliceId, 12)));
   EXPECT_EQ(14, NextAnswer(call.bob, ras, Brq(call.bobId, 22)));
   EXPECT_EQ(0, call.Stop());
+}
+
+// A stop while the endpoints may still disengage themselves after a
+// release: the gatekeeper ends the call itself at once, disengaging both
+// sides long before its wait for them would be over, then unregisters them.
+TEST(RoutedCallEndToEnd, AStopDisengagesAReleasedCallAtOnce) {
+  TConnectedCall call;
+  ASSERT_TRUE(call.Connect());
+  ASSERT_TRUE(call.aliceLeg.Send(call.Release(false)));
+  ASSERT_EQ(call.Release(false), call.bobLeg.Receive());
+  call.gk.Signal(SIGTERM);
+  for (TSimulatedEndpoint* endpoint : {&call.alice, &call.bob}) {
+    std::vector<int> asked;
+    sockaddr_in from{};
+    // Well within the wait of DisengageWait from the release.
+    auto limit = std::chrono::milliseconds(DisengageWait / 2);
+    while (auto request = endpoint->Receive(limit, &from)) {
+      limit = std::chrono::milliseconds(Limit);
+      asked.push_back(int(request->index()));
+      H225::rasMessage answer;
+      answer.select(request->index() + 1);  // DCF or UCF
+      SetRasSequenceNumber(answer, GetRasSequenceNumber(*request));
+      endpoint->Send(answer, from);
+      if (request->index() == 6) break;
+    }
+    EXPECT_EQ((std::vector<int>{15, 6}), asked) << "a disengage request, then an unregistration";
+  }
+  EXPECT_EQ(0, call.gk.Stop());
 }
 
 // Alice (1001) calls Bob (1002): the confirm routes her to the relay, the
