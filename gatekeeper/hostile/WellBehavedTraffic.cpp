@@ -247,17 +247,6 @@ std::unique_ptr<H225::rasMessage> TWellBehavedTraffic::Transact(TSimulatedEndpoi
   return nullptr;
 }
 
-bool TWellBehavedTraffic::AnswerGatekeeper(TSimulatedEndpoint& AEndpoint, milliseconds ALimit) {
-  auto end = Clock::now() + ALimit;
-  for (;;) {
-    std::vector<unsigned char> octets;
-    sockaddr_in from{};
-    if (!ReceiveBefore(AEndpoint, end, octets, from)) return false;
-    auto message = DecodeRasMessage(octets);
-    if (message && HandleGatekeeperRequest(AEndpoint, *message, from) && message->index() == 15) return true;
-  }
-}
-
 std::string TWellBehavedTraffic::Register(TSimulatedEndpoint& AEndpoint, const char* AAlias,
                                           const sockaddr_in& ASignal) {
   auto rrq = AEndpoint.RegistrationRequest({AAlias});
@@ -420,12 +409,14 @@ bool TWellBehavedTraffic::RoutedCall() {
     }
   }
   if (!failure.empty()) Complain(failure, false);
-  // The gatekeeper disengages the caller once the legs are gone.
-  if (!AnswerGatekeeper(Carol, milliseconds(5000))) {
-    Complain("no disengage of the routed call", false);
-    failure = "-";
-  }
-  AnswerGatekeeper(Dave, milliseconds(50));
+  // The caller, the one admitted, disengages itself once the call is
+  // cleared, as endpoints do.
+  H225::rasMessage drq = Drq(CarolId, false);
+  auto* disengage = static_cast<H225::disengageRequest*>(drq.alternative());
+  SampleIdentifier(disengage->conferenceID, 0x40);
+  disengage->callIdentifier = new H225::callIdentifier;
+  SampleIdentifier(disengage->callIdentifier->guid, 0x50);
+  if (!Transact(Carol, drq, 16, "the routed call's end")) failure = "-";
   RoutedCallEnded = Clock::now();
   return failure.empty();
 }

@@ -61,9 +61,6 @@ private:
   // null when none did or it was not of the kind AConfirm.
   std::unique_ptr<H225::rasMessage> Transact(TSimulatedEndpoint& AEndpoint, H225::rasMessage& ARequest,
                                              int AConfirm, const std::string& AWhat);
-  // Answers what the gatekeeper asks of the endpoint for ALimit or until
-  // it has asked a disengage.
-  bool AnswerGatekeeper(TSimulatedEndpoint& AEndpoint, std::chrono::milliseconds ALimit);
   bool HandleGatekeeperRequest(TSimulatedEndpoint& AEndpoint, const H225::rasMessage& AMessage,
                                const sockaddr_in& AFrom);
   void Complain(const std::string& AText, bool ALost);

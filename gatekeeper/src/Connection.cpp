@@ -24,6 +24,12 @@
 namespace {
 
 const int64_t RemovalDelay = 1000;
+// After a Release Complete that the relay passed on, the endpoints are
+// clearing the call and disengage themselves, at once as a rule; the bound
+// also covers a disengage request of theirs lost and sent again a few
+// seconds later. Only then does the gatekeeper send its own, which would
+// cross theirs.
+const int64_t DisengageWait = 4000;
 
 // The core that has said that media is not relayed: once is enough.
 const TGatekeeper* MediaRelayWarned = nullptr;
@@ -40,15 +46,12 @@ void DeleteRelay(std::unique_ptr<TCallSignallingRelay>& ARelay) {
 
 // The relay's traces name the call by its connection identifier and ask
 // the log section in force at each message.
-std::unique_ptr<TRelayTracer> NewRelayTracer(const TConnection& AConnection, const TGatekeeper* AOwner) {
+std::shared_ptr<TRelayTracer> NewRelayTracer(const TConnection& AConnection, const TGatekeeper* AOwner) {
   const H323::guidOctets& octets = AConnection.ConnectionIdentifier();
   orvo::guid identifier;
   identifier.assign(orvo::string(octets.data(), octets.length()));
-  return std::make_unique<TRelayTracer>(identifier.toString(), &AConnection.SideAliases(TConnection::cnsCaller),
-                                        &AConnection.SideAliases(TConnection::cnsCallee), [AOwner]() -> const TLog* {
-                                          const TConfiguration* configuration = AOwner->Configuration();
-                                          return configuration ? &configuration->Log() : nullptr;
-                                        });
+  return std::make_shared<TRelayTracer>(identifier.toString(), &AConnection.SideAliases(TConnection::cnsCaller),
+                                        &AConnection.SideAliases(TConnection::cnsCallee), [AOwner]() { return AOwner->Configuration(); });
 }
 
 }  // namespace
@@ -159,12 +162,32 @@ void TConnection::OnRelayChanged(int) { Owner->BroadcastEvent(evConnectionChange
 
 void TConnection::OnRelayStopping() { FStopping = true; }
 
-void TConnection::OnRelayEnded(int, const orvo::string& AText) {
+void TConnection::OnRelayEnded(int AEnd, const orvo::string& AText) {
   // The relay's last word: it may go now.
   DeleteRelay(FRelay);
   if (const TConfiguration* configuration = Owner->Configuration())
     if (configuration->Log().ConnectionStatus()) LogLine(orvo::stateInformation, AText);
-  Disengage();
+  if (AEnd == TCallSignallingRelay::enReleasedByCaller || AEnd == TCallSignallingRelay::enReleasedByCallee)
+    AwaitDisengage();
+  else
+    Disengage();
+}
+
+void TConnection::AwaitDisengage() {
+  if (FDisengaged || RemovalScheduled() || FDisengageTimer) return;
+  FStopping = true;
+  DisableRetermination("connection is stopping");
+  AnnounceStop();
+  FDisengageTimer.reset(new TTimer(DisengageWait, this, &TConnection::OnDisengageTimeout));
+  FDisengageTimer->Start();
+}
+
+void TConnection::OnDisengageTimeout(TTimer*) { Disengage(); }
+
+void TConnection::AnnounceStop() {
+  if (!FStarted || FStopAnnounced) return;
+  FStopAnnounced = true;
+  Owner->BroadcastEvent(evConnectionStopped, this);
 }
 
 void TConnection::ReleaseRelay(int AReleaseCompleteReason, unsigned ACause) {
@@ -308,8 +331,11 @@ void TConnection::OnIrrTimeout(TTimer*) {
 }
 
 void TConnection::Disengage() {
-  if (FDisengaged) return;
+  // A call whose record is already ending (an endpoint disengaged) needs no
+  // request of ours.
+  if (FDisengaged || RemovalScheduled()) return;
   FDisengaged = true;
+  FDisengageTimer.reset();
   FStopping = true;
   DisableRetermination("connection is stopping");
   ReleaseRelay(rcrUndefinedReason, causeNormalUnspecified);
@@ -317,12 +343,13 @@ void TConnection::Disengage() {
     Sides[side].IrrTimer.reset();
     if (Sides[side].Admitted && SideRegistration(side)) (new TDisengageProcedure(Owner, this, side))->Run();
   }
-  if (FStarted) Owner->BroadcastEvent(evConnectionStopped, this);
+  AnnounceStop();
   ScheduleRemoval();
 }
 
 void TConnection::ScheduleRemoval() {
   if (FRemovalTimer) return;
+  FDisengageTimer.reset();
   FRemovalTimer.reset(new TTimer(RemovalDelay, this, &TConnection::OnRemovalTimeout));
   FRemovalTimer->Start();
   Recount();

@@ -121,9 +121,10 @@ void TGatekeeper::RunGatekeeper() {
   MonitorSocket.close();
   // An unregistration waits for the endpoint's calls, and nothing else would
   // end them now: a long call would keep the process alive to the bound.
+  // A call whose endpoints are clearing it is not waited for either.
   FConnections.ForEach([](TConnection* AConnection) {
-    if (!AConnection->Stopping() && (AConnection->SideRegistration(TConnection::cnsCaller) ||
-                                     AConnection->SideRegistration(TConnection::cnsCallee)))
+    if (AConnection->SideRegistration(TConnection::cnsCaller) ||
+        AConnection->SideRegistration(TConnection::cnsCallee))
       AConnection->Disengage();
     return false;
   });

@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <arpa/inet.h>
+#include <netinet/tcp.h>
 #include <poll.h>
+#include <signal.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -18,6 +20,8 @@
 
 #include <orvo/socketAddress.h>
 
+#include <gatekeeper/RasSequenceNumber.h>
+
 #include <h323/alias.h>
 #include <h323/q931/elements.h>
 #include <h323/transportAddress.h>
@@ -27,6 +31,7 @@
 #include "RasRequests.h"
 #include "SimulatedEndpoint.h"
 #include "orvoTesting.h"
+#include "processSockets.h"
 #include "q931Octets.h"
 #include "q931Samples.h"
 #include "q931Tshark.h"
@@ -112,10 +117,15 @@ std::string Register(TSimulatedEndpoint& AEndpoint, const sockaddr_in& AGatekeep
   return toStd(static_cast<const H225::registrationConfirm*>(answer->alternative())->endpointIdentifier.toString());
 }
 
+// How long the gatekeeper waits for the endpoints to disengage themselves
+// after a Release Complete it relayed.
+const int DisengageWait = 4000;  // ms
+
 // The gatekeeper's disengage request to the endpoint, answered with a
-// confirm; false when none comes.
+// confirm; false when none comes (after a release, only once the
+// gatekeeper's wait is over).
 bool AnswerDisengage(TSimulatedEndpoint& AEndpoint, const sockaddr_in& AGatekeeper) {
-  auto drq = AEndpoint.Receive(std::chrono::milliseconds(Limit));
+  auto drq = AEndpoint.Receive(std::chrono::milliseconds(DisengageWait + Limit));
   if (!drq || drq->index() != 15) return false;
   H225::rasMessage dcf;
   static_cast<H225::disengageConfirm*>(dcf.select(16))->requestSeqNum =
@@ -128,6 +138,13 @@ bool Unregister(TSimulatedEndpoint& AEndpoint, const sockaddr_in& AGatekeeper, c
   if (!AEndpoint.Send(*UnregistrationRequest(AEndpoint, AIdentifier), AGatekeeper)) return false;
   auto answer = AEndpoint.Receive(std::chrono::milliseconds(Limit));
   return answer && answer->index() == 7;
+}
+
+// The message in its TPKT frame.
+octets Tpkt(const octets& AMessage) {
+  octets frame{3, 0, (unsigned char)((AMessage.size() + 4) >> 8), (unsigned char)(AMessage.size() + 4)};
+  frame.insert(frame.end(), AMessage.begin(), AMessage.end());
+  return frame;
 }
 
 // A TCP socket on 127.0.0.<AHost>, listening or connected; closed with it.
@@ -153,11 +170,8 @@ struct TStream {
     AConnection.Fd = accept4(Fd, nullptr, nullptr, SOCK_CLOEXEC);
     return AConnection.Fd != -1;
   }
-  bool Send(const octets& AMessage) {
-    octets frame{3, 0, (unsigned char)((AMessage.size() + 4) >> 8), (unsigned char)(AMessage.size() + 4)};
-    frame.insert(frame.end(), AMessage.begin(), AMessage.end());
-    return write(Fd, frame.data(), frame.size()) == ssize_t(frame.size());
-  }
+  bool Send(const octets& AMessage) { return SendOctets(Tpkt(AMessage)); }
+  bool SendOctets(const octets& AOctets) { return write(Fd, AOctets.data(), AOctets.size()) == ssize_t(AOctets.size()); }
   bool ReadExactly(unsigned char* AData, size_t ALength) {
     for (size_t done = 0; done < ALength;) {
       if (!Readable(Limit)) return false;
@@ -179,6 +193,31 @@ struct TStream {
     unsigned char octet;
     return Readable(Limit) && recv(Fd, &octet, 1, 0) <= 0;
   }
+  // How the next read ends: 0 the other side closed in order, else the
+  // errno of a reset (-1 when data or nothing came).
+  int EndOfStream() {
+    unsigned char octet;
+    if (!Readable(Limit)) return -1;
+    const ssize_t n = recv(Fd, &octet, 1, 0);
+    return n == 0 ? 0 : n < 0 ? errno : -1;
+  }
+  // Once the connection is closed both ways: 0 when it ended in order, else
+  // the error a reset left (EPIPE, ECONNRESET); -1 when it is not closed
+  // within the limit.
+  int ErrorOnceClosed() {
+    for (int waited = 0; waited < Limit; waited += 10) {
+      tcp_info info{};
+      socklen_t length = sizeof info;
+      if (getsockopt(Fd, IPPROTO_TCP, TCP_INFO, &info, &length) == 0 && info.tcpi_state == TCP_CLOSE) {
+        int error = -1;
+        length = sizeof error;
+        getsockopt(Fd, SOL_SOCKET, SO_ERROR, &error, &length);
+        return error;
+      }
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return -1;
+  }
 };
 
 sockaddr_in ConfirmedDestination(const H225::rasMessage& AAcf) {
@@ -187,13 +226,160 @@ sockaddr_in ConfirmedDestination(const H225::rasMessage& AAcf) {
   return out;
 }
 
+// The index of the next RAS message the endpoint gets, after the
+// gatekeeper's answer to ARequest (-1 none in time): what the endpoint sees
+// first tells whether the gatekeeper sent anything before.
+int NextAnswer(TSimulatedEndpoint& AEndpoint, const sockaddr_in& AGatekeeper, const H225::rasMessage& ARequest) {
+  if (!AEndpoint.Send(ARequest, AGatekeeper)) return -1;
+  auto answer = AEndpoint.Receive(std::chrono::milliseconds(Limit));
+  return answer ? int(answer->index()) : -1;
+}
+
+// Alice (1001, 127.0.0.2) calls Bob (1002, 127.0.0.3) through the relay:
+// both registered, both admitted, the Setup at Bob, his Connect at Alice.
+struct TConnectedCall {
+  TGatekeeperUnderTest gk{RoutedSetup("127.0.0.1")};
+  TSimulatedEndpoint alice{2}, bob{3};
+  TStream bobListener, bobLeg, aliceLeg;
+  sockaddr_in bobSignal{}, aliceSignal{};
+  std::string aliceId, bobId;
+  Q931::message setup;
+
+  // False, with a failure that names the step, when one fails.
+  bool Connect() {
+    if (!gk.Start()) return Fail("the start");
+    if (!bobListener.Bind(3, bobSignal) || listen(bobListener.Fd, 4) != 0) return Fail("Bob's listener");
+    aliceId = Register(alice, gk.RasAddress(), "1001", alice.CallSignalAddress());
+    bobId = Register(bob, gk.RasAddress(), "1002", bobSignal);
+    if (aliceId.empty() || bobId.empty()) return Fail("the registrations");
+    if (!alice.Send(Arq(aliceId, 10, false), gk.RasAddress())) return Fail("Alice's admission request");
+    auto acf = alice.Receive(std::chrono::milliseconds(Limit));
+    if (!acf || acf->index() != 10) return Fail("Alice's admission");
+    const sockaddr_in relay = ConfirmedDestination(*acf);
+    const octets setupOctets = fromHex(encodeMessage(routedCallMessages()[0].build()));
+    decodeMessage(setup, setupOctets);
+    if (!aliceLeg.Bind(2, aliceSignal) ||
+        connect(aliceLeg.Fd, reinterpret_cast<const sockaddr*>(&relay), sizeof relay) != 0 ||
+        !aliceLeg.Send(setupOctets))
+      return Fail("Alice's Setup");
+    if (!bobListener.Accept(bobLeg) || bobLeg.Receive().empty()) return Fail("the Setup at Bob");
+    if (NextAnswer(bob, gk.RasAddress(), Arq(bobId, 20, true)) != 10) return Fail("Bob's admission");
+    if (!bobLeg.Send(fromHex(encodeMessage(routedCallMessages()[3].build()))) || aliceLeg.Receive().empty())
+      return Fail("Bob's Connect");
+    return true;
+  }
+  bool Fail(const char* AStep) {
+    ADD_FAILURE() << AStep << " failed\n" << gk.Console() << gk.Log();
+    return false;
+  }
+  // A Release Complete of the call from Bob's side or Alice's.
+  octets Release(bool AFromCallee) const {
+    Q931::message release = routedCallMessages()[4].build();
+    release.callReference = Q931::callReference(uint16_t(setup.callReference.value()), !AFromCallee);
+    return fromHex(encodeMessage(release));
+  }
+  // Once the record is gone (a second after a disengage), unregistered and
+  // stopped: 0, the program's exit status.
+  int Stop() {
+    std::this_thread::sleep_for(std::chrono::milliseconds(1300));
+    EXPECT_TRUE(Unregister(alice, gk.RasAddress(), aliceId) && Unregister(bob, gk.RasAddress(), bobId));
+    return gk.Stop();
+  }
+};
+
 }  // namespace
+
+// The gatekeeper's call-signalling sockets send each message as soon as it
+// is queued, read back on the program's own sockets: both legs of a routed
+// call and a connection to the call-signal port.
+TEST(RoutedCallEndToEnd, EveryCallSignallingSocketSendsAtOnce) {
+  TConnectedCall call;
+  ASSERT_TRUE(call.Connect());
+  const pid_t gatekeeper = call.gk.Pid();
+  EXPECT_EQ(1, processSockets::noDelay(gatekeeper, call.aliceSignal)) << "the caller's leg";
+  EXPECT_EQ(1, processSockets::noDelay(gatekeeper, call.bobSignal)) << "the callee's leg";
+  TStream direct;
+  sockaddr_in directEnd{};
+  const sockaddr_in port = LoopbackAddress(1, call.gk.CallSignalPort());
+  ASSERT_TRUE(direct.Bind(4, directEnd));
+  ASSERT_EQ(0, connect(direct.Fd, reinterpret_cast<const sockaddr*>(&port), sizeof port)) << strerror(errno);
+  // Accepted when the program's loop comes to it.
+  int accepted = -1;
+  for (int waited = 0; accepted == -1 && waited < Limit; waited += 10) {
+    accepted = processSockets::noDelay(gatekeeper, directEnd);
+    if (accepted == -1) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  EXPECT_EQ(1, accepted) << "the call-signal port";
+  EXPECT_EQ(16, NextAnswer(call.alice, call.gk.RasAddress(), Drq(call.aliceId, 11, 0)));
+  EXPECT_EQ(0, call.Stop());
+}
+
+// Alice releases while she still has a Facility on its way, Bob answers
+// the Release Complete he gets with his own: each leg ends in order (the
+// relay reads what is left, neither side gets a reset), each endpoint's
+// own disengage request is confirmed and the gatekeeper sends none.
+TEST(RoutedCallEndToEnd, AReleaseEndsBothLegsInOrderAndTheEndpointsDisengage) {
+  TConnectedCall call;
+  ASSERT_TRUE(call.Connect());
+  // The Facility goes in the Release Complete's own write.
+  octets aliceLast = Tpkt(call.Release(false));
+  const octets facility = Tpkt(fromHex("08 02 12 34 62 7E 00 01 05"));
+  aliceLast.insert(aliceLast.end(), facility.begin(), facility.end());
+  ASSERT_TRUE(call.aliceLeg.SendOctets(aliceLast));
+  EXPECT_EQ(call.Release(false), call.bobLeg.Receive());
+  ASSERT_TRUE(call.bobLeg.Send(call.Release(true)));
+  EXPECT_EQ(0, call.bobLeg.EndOfStream());
+  EXPECT_EQ(0, call.aliceLeg.EndOfStream());
+  shutdown(call.bobLeg.Fd, SHUT_WR);
+  shutdown(call.aliceLeg.Fd, SHUT_WR);
+  EXPECT_EQ(0, call.bobLeg.ErrorOnceClosed()) << "Bob's leg";
+  EXPECT_EQ(0, call.aliceLeg.ErrorOnceClosed()) << "Alice's leg";
+
+  const sockaddr_in ras = call.gk.RasAddress();
+  EXPECT_EQ(16, NextAnswer(call.alice, ras, Drq(call.aliceId, 11, 0))) << "Alice's disengage confirmed first";
+  EXPECT_EQ(16, NextAnswer(call.bob, ras, Drq(call.bobId, 21, 0))) << "Bob's disengage confirmed first";
+  // The record is gone a second later, with nothing sent meanwhile.
+  std::this_thread::sleep_for(std::chrono::milliseconds(1300));
+  EXPECT_EQ(14, NextAnswer(call.alice, ras, Brq(call.aliceId, 12)));
+  EXPECT_EQ(14, NextAnswer(call.bob, ras, Brq(call.bobId, 22)));
+  EXPECT_EQ(0, call.Stop());
+}
+
+// A stop while the endpoints may still disengage themselves after a
+// release: the gatekeeper ends the call itself at once, disengaging both
+// sides long before its wait for them would be over, then unregisters them.
+TEST(RoutedCallEndToEnd, AStopDisengagesAReleasedCallAtOnce) {
+  TConnectedCall call;
+  ASSERT_TRUE(call.Connect());
+  ASSERT_TRUE(call.aliceLeg.Send(call.Release(false)));
+  ASSERT_EQ(call.Release(false), call.bobLeg.Receive());
+  call.gk.Signal(SIGTERM);
+  for (TSimulatedEndpoint* endpoint : {&call.alice, &call.bob}) {
+    std::vector<int> asked;
+    sockaddr_in from{};
+    // Well within the wait of DisengageWait from the release.
+    auto limit = std::chrono::milliseconds(DisengageWait / 2);
+    while (auto request = endpoint->Receive(limit, &from)) {
+      limit = std::chrono::milliseconds(Limit);
+      asked.push_back(int(request->index()));
+      H225::rasMessage answer;
+      answer.select(request->index() + 1);  // DCF or UCF
+      SetRasSequenceNumber(answer, GetRasSequenceNumber(*request));
+      endpoint->Send(answer, from);
+      if (request->index() == 6) break;
+    }
+    EXPECT_EQ((std::vector<int>{15, 6}), asked) << "a disengage request, then an unregistration";
+  }
+  EXPECT_EQ(0, call.gk.Stop());
+}
 
 // Alice (1001) calls Bob (1002): the confirm routes her to the relay, the
 // Setup reaches Bob's socket with its number, conference and fast start,
 // Bob's answers reach her, her Release Complete ends both legs, and the
-// call is gone after the gatekeeper's disengage requests. With a wildcard
-// system address the relay is named by the address the request came to.
+// call is gone a second after it is disengaged: by the gatekeeper once its
+// wait is over when neither endpoint disengages, else by the endpoints.
+// With a wildcard system address the relay is named by the address the
+// request came to.
 TEST(RoutedCallEndToEnd, ACallPassesTheRelay) {
   for (const char* address : {"127.0.0.1", "0.0.0.0"}) {
     SCOPED_TRACE(address);
@@ -241,8 +427,13 @@ TEST(RoutedCallEndToEnd, ACallPassesTheRelay) {
     const octets releaseAtBob = bobLeg.Receive();
     EXPECT_TRUE(bobLeg.Closed());
     EXPECT_TRUE(aliceLeg.Closed());
-    EXPECT_TRUE(AnswerDisengage(alice, gk.RasAddress())) << gk.Log();
-    EXPECT_TRUE(AnswerDisengage(bob, gk.RasAddress())) << gk.Log();
+    if (std::string(address) == "127.0.0.1") {
+      EXPECT_TRUE(AnswerDisengage(alice, gk.RasAddress())) << gk.Log();
+      EXPECT_TRUE(AnswerDisengage(bob, gk.RasAddress())) << gk.Log();
+    } else {  // as endpoints do, and without the gatekeeper's wait
+      EXPECT_EQ(16, NextAnswer(alice, gk.RasAddress(), Drq(aliceId, 12, 0)));
+      EXPECT_EQ(16, NextAnswer(bob, gk.RasAddress(), Drq(bobId, 21, 0)));
+    }
     // The record outlives its disengage by a second.
     std::this_thread::sleep_for(std::chrono::milliseconds(1300));
     ASSERT_TRUE(alice.Send(Brq(aliceId, 11), gk.RasAddress()));

@@ -24,6 +24,7 @@
 #include <h323/q931/elements.h>
 #include <signalling/CallSignallingRelay.h>
 #include <signalling/CallSockets.h>
+#include <signalling/ClosingLeg.h>
 
 #include <gatekeeper/RasSequenceNumber.h>
 
@@ -110,6 +111,12 @@ protected:
     Alice = gk.Register("alice", 2);
     Bob = gk.Register("bob", 3);
   }
+  // The legs that ended calls let go close once the endpoints are gone.
+  void TearDown() override {
+    Caller.Reset();
+    Callee.Reset();
+    EXPECT_TRUE(RunUntil([] { return TClosingLeg::Count() == 0; }));
+  }
   // A call from alice to bob booking 8 of the zone's 10 units, admitted on
   // both sides, started routed.
   TConnection* NewCall(TEndpointRegisterInfo* ACaller = nullptr) {
@@ -183,6 +190,11 @@ TEST_F(RoutedCall, TheCallPassesTheGatekeeperAndTheRecordFollowsIt) {
   ASSERT_TRUE(RunUntil([&] { return Caller.Closed && Callee.Closed; }));
   EXPECT_EQ(CallerRelease, Callee.Received.back());
   EXPECT_EQ(nullptr, call->Relay());
+  // Neither endpoint disengages: the gatekeeper does, after its wait.
+  Advance(3999);
+  EXPECT_FALSE(call->Disengaged());
+  EXPECT_EQ(1u, gk.Core.RASProcedures().Count()) << "no disengage request while the endpoints may send theirs";
+  Advance(1);
   EXPECT_TRUE(call->Disengaged());
   EXPECT_EQ(3u, gk.Core.RASProcedures().Count()) << "a disengage request to each side";
   EXPECT_EQ(2u, ZoneBandwidth());
@@ -263,6 +275,57 @@ TEST_F(RoutedCall, EveryEndFreesTheCall) {
   }
 }
 
+// Who ends the record of a call that a Release Complete cleared, or whose
+// removal an endpoint's disengage request has scheduled (ScheduleRemoval,
+// as the request does): the disengage requests the gatekeeper sends itself
+// (0 or one to each side) and when.
+TEST_F(RoutedCall, EndpointsThatDisengageThemselvesGetNoRequest) {
+  const struct {
+    const char* name;
+    const char* release;  // who sends Release Complete, "" nobody
+    const char* then;     // after the relayed release: "request", "stop" or "" nothing
+    unsigned requests;
+    int64_t after;  // ms from the release to the requests
+  } cases[] = {
+      {"caller releases, an endpoint disengages", "caller", "request", 0, 0},
+      {"callee releases, an endpoint disengages", "callee", "request", 0, 0},
+      {"caller releases, both stay silent", "caller", "", 2, 4000},
+      {"callee releases, both stay silent", "callee", "", 2, 4000},
+      {"caller releases, the gatekeeper stops", "caller", "stop", 2, 0},
+      {"an endpoint disengages, the gatekeeper stops", "", "request stop", 0, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string release = c.release, then = c.then;
+    Caller.Reset();
+    Callee.Reset();
+    TConnection* call = NewCall();
+    ASSERT_TRUE(Caller.Connect(call->Relay()->ListenAddress()));
+    Caller.Send(SetupHex);
+    ASSERT_TRUE(RunUntil([&] { return Callee.Received.size() == 1; }));
+    if (release == "caller") Caller.Send(CallerRelease);
+    if (release == "callee") Callee.Send("08 02 92 34 5A 08 02 80 90");
+    if (!release.empty()) {
+      ASSERT_TRUE(RunUntil([&] { return call->Relay() == nullptr; }));
+    }
+    if (then.find("request") != std::string::npos) call->ScheduleRemoval();
+    if (then.find("stop") != std::string::npos) call->Disengage();
+    if (c.after) {
+      Advance(c.after - 1);
+      EXPECT_EQ(1u, gk.Core.RASProcedures().Count()) << "none before their time";
+      Advance(1);
+    }
+    EXPECT_EQ(1u + c.requests, gk.Core.RASProcedures().Count());
+    EXPECT_EQ(c.requests != 0, call->Disengaged());
+    Advance(1000);
+    EXPECT_TRUE(gk.Core.Connections().Empty());
+    EXPECT_EQ(1u + c.requests, gk.Core.RASProcedures().Count()) << "none later";
+    EXPECT_EQ(10u, ZoneBandwidth());
+    gk.Core.RASProcedures().Clear();
+    gk.Core.RASProcedures().Attach(new TEventRecorder(&Codes));
+  }
+}
+
 // Carol's calls ask for the media relay: routed all the same, and said once.
 TEST_F(RoutedCall, TwoHundredCallsInARowLeaveNothingBehind) {
   TEndpointRegisterInfo* carol = gk.Register("carol", 4);
@@ -279,11 +342,11 @@ TEST_F(RoutedCall, TwoHundredCallsInARowLeaveNothingBehind) {
     ASSERT_TRUE(RunUntil([&] { return Callee.Received.size() == 1; }));
     Caller.Send(CallerRelease);
     ASSERT_TRUE(RunUntil([&] { return Caller.Closed && Callee.Closed; }));
+    call->ScheduleRemoval();  // as an endpoint's disengage request does
     Advance(1000);
     ASSERT_TRUE(gk.Core.Connections().Empty());
   }
-  Caller.Reset();
-  Callee.Reset();
+  TearDown();
   EXPECT_EQ(descriptors, OpenDescriptors());
   EXPECT_EQ(registrations, sockEvent::registrationCount());
   const std::string lines = Log.Lines();

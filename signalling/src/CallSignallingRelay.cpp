@@ -5,6 +5,7 @@
 #include <orvo/socketAddress.h>
 
 #include <signalling/CallSockets.h>
+#include <signalling/ClosingLeg.h>
 #include <signalling/ReleaseComplete.h>
 
 const char* const TCallSignallingRelay::MediaRelayUnavailable =
@@ -69,6 +70,7 @@ void TCallSignallingRelay::OnAccept(orvo::sockEvent*) {
   Legs[rsCaller].attach(descriptor);
   Legs[rsCaller].setNonBlocking(true);
   SetCallSignallingTos(Legs[rsCaller]);
+  SetNoDelay(Legs[rsCaller]);
   OpenStream(rsCaller);
   CurrentState = stAwaitingSetup;
   Timer.Restart();
@@ -77,7 +79,7 @@ void TCallSignallingRelay::OnAccept(orvo::sockEvent*) {
 void TCallSignallingRelay::OpenStream(int ASide) {
   TQ931Stream* stream = new TQ931Stream(&Legs[ASide]);
   Streams[ASide].reset(stream);
-  stream->SetTracer(Tracer.get(), ASide);
+  stream->SetTracer(Tracer, ASide);
   if (ASide == rsCaller) {
     stream->RawMessageCallback = {this, &TCallSignallingRelay::OnCallerMessage};
     stream->MalformedCallback = {this, &TCallSignallingRelay::OnCallerMalformed};
@@ -264,8 +266,9 @@ void TCallSignallingRelay::End(TEnd AEnd, const orvo::string& AText, bool ARelea
   for (int side : {rsCaller, rsCallee}) {
     if (Streams[side] && release[side] && Reference.length())
       Streams[side]->send(MakeReleaseComplete(Reference, side == rsCaller, AReason, ACause, CallIdentifier.get()));
-    if (Streams[side]) Streams[side]->close(FlushMilliseconds);
-    Legs[side].close();
+    EndLeg(side);
   }
   EndedCallback(int(AEnd), AText);
 }
+
+void TCallSignallingRelay::EndLeg(int ASide) { TClosingLeg::Close(Legs[ASide], Streams[ASide]); }

@@ -1,6 +1,7 @@
 #include <signalling/CallSockets.h>
 
 #include <cerrno>
+#include <netinet/tcp.h>
 #include <sys/socket.h>
 
 namespace {
@@ -17,6 +18,13 @@ bool fail(orvo::socket& ASocket) {
 bool SetCallSignallingTos(orvo::socket& ASocket) {
   int tos = CallSignallingTos;
   bool done = setsockopt(ASocket.fd, IPPROTO_IP, IP_TOS, &tos, sizeof tos) == 0;
+  ASocket.lastError = done ? 0 : errno;
+  return done;
+}
+
+bool SetNoDelay(orvo::socket& ASocket) {
+  int on = 1;
+  bool done = setsockopt(ASocket.fd, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on) == 0;
   ASocket.lastError = done ? 0 : errno;
   return done;
 }
@@ -43,8 +51,9 @@ int StartCallConnection(const sockaddr_in& APeer, orvo::socket& AConnection) {
     fail(AConnection);
     return AConnection.lastError;
   }
-  // A refused type of service does not stop the call.
+  // A refused type of service or delay does not stop the call.
   SetCallSignallingTos(AConnection);
+  SetNoDelay(AConnection);
   if (connect(AConnection.fd, reinterpret_cast<const sockaddr*>(&APeer), sizeof APeer) == 0) return 0;
   if (errno == EINPROGRESS) return EINPROGRESS;
   fail(AConnection);

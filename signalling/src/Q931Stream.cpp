@@ -18,10 +18,20 @@ void TQ931Stream::send(const Q931::message& AMessage) {
   SendOctets(payload);
 }
 
-void TQ931Stream::SetTracer(const TRelayTracer* ATracer, int ASide) {
-  Tracer = ATracer;
+void TQ931Stream::SetTracer(std::shared_ptr<const TRelayTracer> ATracer, int ASide) {
+  Tracer = std::move(ATracer);
   Side = ASide;
   if (Tracer) Peer = peerAddress();
+}
+
+void TQ931Stream::DetachTracer() {
+  if (Tracer) Tracer = Tracer->Detached();
+}
+
+void TQ931Stream::TakeUnsent(orvo::byteStream& AOut) {
+  enableWrite(false);
+  if (outputQueue.remaining()) AOut.write(outputQueue.readPosition(), outputQueue.remaining());
+  outputQueue.clear();
 }
 
 void TQ931Stream::onPacket(orvo::byteStream& APayload) {

@@ -5,6 +5,8 @@
 
 #include <asn/perCodec.h>
 #include <asn/textCodec.h>
+#include <config/Configuration.h>
+#include <config/ConfigurationHolder.h>
 #include <config/Log.h>
 #include <h225/h225.h>
 #include <h245/h245.h>
@@ -78,8 +80,9 @@ void TRelayTracer::HeadLine(const char* AFamily, int ASide, int ADirection, cons
 }
 
 void TRelayTracer::Trace(int ASide, int ADirection, const sockaddr_in& APeer, const orvo::byteStream& AOctets) const {
-  const TLog* log = Log ? Log() : nullptr;
-  if (!log) return;
+  const TConfiguration* configuration = Log ? Log() : nullptr;
+  if (!configuration) return;
+  const TLog* log = &configuration->Log();
   auto logged = [&](const TLogRules& ARules) {
     return TLog::IsLogged(ARules, ADirection, Aliases[0], Aliases[1], APeer);
   };
@@ -128,4 +131,17 @@ void TRelayTracer::Trace(int ASide, int ADirection, const sockaddr_in& APeer, co
         PerValue<H4501::supplementaryService>("Message", *static_cast<const asn::octetStringBase*>(apdu), dump);
       }
   std::cout.flush();
+}
+
+std::shared_ptr<const TRelayTracer> TRelayTracer::Detached() const {
+  TConfiguration* configuration = Log ? Log() : nullptr;
+  if (configuration) configuration->AddReference();
+  std::shared_ptr<TConfiguration> held(configuration, TConfigurationRelease());
+  auto tracer = std::make_shared<TRelayTracer>(Call, nullptr, nullptr, [held]() { return held.get(); });
+  for (int side = 0; side < 2; ++side)
+    if (Aliases[side]) {
+      tracer->OwnAliases[side] = *Aliases[side];
+      tracer->Aliases[side] = &tracer->OwnAliases[side];
+    }
+  return tracer;
 }

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include <signalling/CallSockets.h>
+#include <signalling/ClosingLeg.h>
 #include <signalling/ReleaseComplete.h>
 
 const char* const TSetupReceiver::NotSetupText = "First message must be SETUP.";
@@ -11,6 +12,7 @@ const char* const TSetupReceiver::NoMessageText = "No first message in time.";
 TSetupReceiver::TSetupReceiver(orvo::socket& AAccepted) : Connection(std::move(AAccepted)) {
   Connection.setNonBlocking(true);
   SetCallSignallingTos(Connection);
+  SetNoDelay(Connection);
   Stream.reset(new TQ931Stream(&Connection));
   Stream->RawMessageCallback = {this, &TSetupReceiver::OnMessage};
   Stream->MalformedCallback = {this, &TSetupReceiver::OnMalformed};
@@ -40,8 +42,7 @@ void TSetupReceiver::Close() {
   if (Closed) return;
   Closed = true;
   Timer.Stop();
-  Stream->close(FlushMilliseconds);
-  Connection.close();
+  TClosingLeg::Close(Connection, Stream);
 }
 
 void TSetupReceiver::OnMessage(Q931::message& AMessage, const orvo::byteStream&) {

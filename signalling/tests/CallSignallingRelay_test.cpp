@@ -3,7 +3,9 @@
 // call ended by either side, by a silent or missing caller or callee.
 #include <signalling/CallSignallingRelay.h>
 #include <signalling/CallSockets.h>
+#include <signalling/ClosingLeg.h>
 
+#include <algorithm>
 #include <arpa/inet.h>
 #include <dirent.h>
 #include <functional>
@@ -17,6 +19,7 @@
 #include <orvo/timerClock.h>
 
 #include "orvoTesting.h"
+#include "processSockets.h"
 #include "q931Octets.h"
 #include "q931Samples.h"
 #include "q931Tshark.h"
@@ -124,6 +127,8 @@ protected:
     caller.reset();
     callee.reset();
     calleeListener.close();
+    // The legs the relay let go end once they see the endpoints gone.
+    for (int i = 0; i < 200 && TClosingLeg::Count(); ++i) sockEvent::dispatch(0);
     EXPECT_EQ(registrations, sockEvent::registrationCount());
     EXPECT_EQ(descriptors, openDescriptors());
   }
@@ -211,6 +216,61 @@ TEST_F(relay, theCalleeSeesTheTranslatedSetupAndTheRestPassesUnchanged) {
       EXPECT_EQ(t.frames[1].fields[f], t.frames[0].fields[f]);
   }
   EXPECT_EQ(t.frames[0].fields[7], "2");  // two fast-start channels
+}
+
+// Both legs send each message as soon as it is queued, read back on the
+// relay's own sockets.
+TEST_F(relay, bothLegsSendAtOnce) {
+  establish();
+  sockaddr_in callerEnd{};
+  socklen_t length = sizeof callerEnd;
+  ASSERT_EQ(0, getsockname(caller.socket.fd, reinterpret_cast<sockaddr*>(&callerEnd), &length));
+  EXPECT_EQ(1, processSockets::noDelay(getpid(), callerEnd)) << "the caller's leg";
+  EXPECT_EQ(1, processSockets::noDelay(getpid(), calleeAddress)) << "the callee's leg";
+}
+
+// The call ends while the callee's leg holds messages it has not taken yet
+// (the callee reads nothing, with the least room the system gives on its
+// side and on the relay's): the relay lets the leg go at once, and the
+// callee, reading again, gets every message, the Release Complete last,
+// then the end of the connection.
+TEST_F(relay, aLegStillFullWhenTheCallEndsKeepsWhatItHolds) {
+  int least = 1;
+  ASSERT_EQ(0, setsockopt(calleeListener.fd, SOL_SOCKET, SO_RCVBUF, &least, sizeof least));
+  establish();
+  callee.stream->enableRead(false);
+  const int relaySide = processSockets::connectedTo(getpid(), calleeAddress);
+  ASSERT_NE(-1, relaySide);
+  EXPECT_EQ(0, setsockopt(relaySide, SOL_SOCKET, SO_SNDBUF, &least, sizeof least));
+  close(relaySide);
+  // Facility messages of 2,000 octets, user-user information the relay
+  // passes without understanding it.
+  std::string facility = "08 02 12 34 62 7E 07 C9 05";
+  for (int i = 0; i < 1992; ++i) facility += " 00";
+  for (int i = 0; i < 8; ++i) caller.send(facility);
+  caller.send(callerRelease);
+  ASSERT_TRUE(runUntil([&] { return ended(); }));
+  EXPECT_EQ(1u, callee.received.size());
+  callee.stream->enableRead(true);
+  ASSERT_TRUE(runUntil([&] { return callee.closed; }));
+  ASSERT_EQ(10u, callee.received.size());
+  EXPECT_EQ(8, std::count(callee.received.begin() + 1, callee.received.end() - 1, facility));
+  EXPECT_EQ(callerRelease, callee.received.back());
+}
+
+// Endpoints that keep their connections open after the release: each leg
+// the relay let go closes when its bound is over, not before.
+TEST_F(relay, aLegWhosePeerStaysEndsAtItsBound) {
+  establish();
+  caller.send(callerRelease);
+  ASSERT_TRUE(runUntil([&] { return ended() && caller.closed && callee.closed; }));
+  EXPECT_EQ(2, TClosingLeg::Count());
+  orvo::advanceTimerClock(orvo::timeSpan::fromMilliseconds(TClosingLeg::Bound - 1));
+  sockEvent::dispatch(0);
+  EXPECT_EQ(2, TClosingLeg::Count());
+  orvo::advanceTimerClock(orvo::timeSpan::fromMilliseconds(1));
+  sockEvent::dispatch(0);
+  EXPECT_EQ(0, TClosingLeg::Count());
 }
 
 // How a call ends: what the owner is told and the last message each

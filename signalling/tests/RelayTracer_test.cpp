@@ -32,7 +32,7 @@ struct tracedCall {
   // sent to (1) the side.
   std::string Traced(const std::string& AHex, int ASide = 1, int ADirection = 1, bool ALogged = true) {
     TRelayTracer tracer("{call}", &caller, &callee,
-                        [&]() -> const TLog* { return ALogged ? &configuration.Log() : nullptr; });
+                        [&]() { return ALogged ? &configuration : nullptr; });
     TOutputCapture output;
     const octets message = fromHex(AHex);
     tracer.Trace(ASide, ADirection, peer, orvo::byteStream(message.data(), unsigned(message.size())));
@@ -94,4 +94,34 @@ TEST(RelayTracer, NothingUnlessARuleSaysSo) {
   tracedCall call("q931 messages where in yes; q931 messages where callee alias \"9.*\" yes;");
   EXPECT_EQ("", call.Traced("08 02 00 2A 5A"));
   EXPECT_EQ("", call.Traced("08 02 00 2A 5A", 1, 0, false));
+}
+
+// A leg that is still closing when its call and the configuration it was
+// traced under are gone traces under what held when it was let go.
+TEST(RelayTracer, ADetachedTracerOutlivesItsCall) {
+  std::shared_ptr<const TRelayTracer> detached;
+  {
+    TConfiguration* configuration = new TConfiguration;
+    configuration->AddReference();
+    std::istringstream text("log { q931 messages where callee alias \"1002\" yes; }");
+    EXPECT_EQ("", toStd(configuration->Load(text)));
+    TStringList caller, callee;
+    caller.append(orvo::string("1001"));
+    callee.append(orvo::string("1002"));
+    TRelayTracer tracer("{call}", &caller, &callee, [configuration]() { return configuration; });
+    detached = tracer.Detached();
+    callee.clear();
+    callee.append(orvo::string("2002"));
+    TConfiguration::Release(configuration);
+  }
+  TOutputCapture output;
+  const octets message = fromHex("08 02 80 2A 5A");
+  detached->Trace(1, 0, orvo::defaultAddress, orvo::byteStream(message.data(), unsigned(message.size())));
+  EXPECT_EQ(
+      "Q.931, {call}, got message from callee: 1002 at 0.0.0.0:0\n"
+      "Type: ReleaseComplete(0x5a)\n"
+      "ProtocolDiscriminator : 8\n"
+      "Call Reference: length (in octets): 2, value (in hex): 00 2A , flag: 1 - destination side\n"
+      "* Not contains any elements\n",
+      output.Text());
 }

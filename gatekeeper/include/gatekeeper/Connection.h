@@ -1,8 +1,9 @@
 // The record of one admitted call: its two sides, its identifiers, the
 // bandwidth it books along its zone path, its hunting alternatives, and the
-// timers that end it (removal after disengage, supervision of information
-// reports). Created with new; it joins the core's list of connections,
-// which owns it.
+// timers that end it (removal after disengage, the wait for the endpoints'
+// own disengage after a relayed Release Complete, supervision of
+// information reports). Created with new; it joins the core's list of
+// connections, which owns it.
 #pragma once
 
 #include <netinet/in.h>
@@ -77,7 +78,8 @@ public:
   void SetCreditTime(int ASide, int ASeconds) { Sides[ASide].CreditTime = ASeconds; }
   void RestartIrrTimer(int ASide);
   void SetInfoRequestInterval(int ASeconds, bool AWillRespond, int ACallModel);
-  // Disengage requests to the admitted sides, then removal; once.
+  // Disengage requests to the admitted sides, then removal; once, and not
+  // once the removal is scheduled.
   void Disengage();
   // Removal from the core's list (which deletes the call) in 1,000 ms; once.
   void ScheduleRemoval();
@@ -133,6 +135,12 @@ private:
 
   void OnIrrTimeout(TTimer* ATimer);
   void OnRemovalTimeout(TTimer* ATimer);
+  // The endpoints cleared the call: they are given a bound to disengage
+  // themselves before the gatekeeper does.
+  void AwaitDisengage();
+  void OnDisengageTimeout(TTimer* ATimer);
+  // Event 16, once.
+  void AnnounceStop();
   int64_t SupervisionTimeout(int ASide) const;
   // Gives back what the call holds on its zones, announcing each zone.
   void GiveBack();
@@ -158,6 +166,7 @@ private:
   bool FStarted = false;
   bool FStopping = false;
   bool FDisengaged = false;
+  bool FStopAnnounced = false;
   uint32_t FBandwidth = 0;
   // The zones hold one slot and the bandwidth each; they belong to the
   // configuration held here, which a reload may have replaced meanwhile.
@@ -165,6 +174,7 @@ private:
   TConfiguration* FZonesConfiguration = nullptr;
   std::vector<std::unique_ptr<TConnectionAlternative>> FAlternatives;
   std::unique_ptr<TTimer> FRemovalTimer;
+  std::unique_ptr<TTimer> FDisengageTimer;
   sockaddr_in FCalleeAddress{};
   int FInfoRequestInterval = -1;
   std::unique_ptr<TCallSignallingRelay> FRelay;

@@ -54,7 +54,7 @@ public:
   // proxy level asks for the media relay as well, which does not exist: the
   // call is routed like any other.
   TCallSignallingRelay(const sockaddr_in& ACallee, bool AMediaRelay);
-  // Quiet: no callback, no Release Complete; open legs are closed.
+  // Quiet: no callback, no Release Complete; open legs are closed at once.
   ~TCallSignallingRelay();
   TCallSignallingRelay(const TCallSignallingRelay&) = delete;
   TCallSignallingRelay& operator=(const TCallSignallingRelay&) = delete;
@@ -76,15 +76,15 @@ public:
   // Set by the owner before Listen.
   TAliasTranslator TranslateAlias;
   // Set by the owner before Listen; none: no trace.
-  std::unique_ptr<TRelayTracer> Tracer;
+  std::shared_ptr<TRelayTracer> Tracer;
   // The Setup went to the callee: the call runs between the endpoints.
   orvo::memberCallback<> StartedCallback;
   // The callee's Call Proceeding, Alerting or Connect passed (its type).
   orvo::memberCallback<int> ChangedCallback;
   // The call is being ended; the relay must not be deleted here.
   orvo::memberCallback<> StoppingCallback;
-  // (TEnd, text): both legs are closed; the last call the relay makes, so
-  // the owner may delete it here.
+  // (TEnd, text): both legs are let go (they close in order on their own);
+  // the last call the relay makes, so the owner may delete it here.
   orvo::memberCallback<int, const orvo::string&> EndedCallback;
 
   // Milliseconds. The caller has CallerTimeout to connect and again to send
@@ -93,8 +93,6 @@ public:
   int64_t CallerTimeout = 20000;
   int64_t ConnectTimeout = 5000;
   int64_t CalleeTimeout = 20000;
-  // Longest wait for a closing leg to take what was queued for it.
-  unsigned FlushMilliseconds = 1000;
 
 private:
   void OnAccept(orvo::sockEvent* AEvent);
@@ -114,8 +112,10 @@ private:
   // Passes a message of type AType to the other leg.
   void Forward(int AFrom, int AType, const orvo::byteStream& AOctets);
   // Release Complete to the legs named; the rest closes without one.
+  // Neither leg is waited for: each ends in order on its own (TClosingLeg).
   void End(TEnd AEnd, const orvo::string& AText, bool AReleaseCaller, bool AReleaseCallee, int AReason,
            unsigned ACause);
+  void EndLeg(int ASide);
 
   sockaddr_in Callee;
   sockaddr_in Bound;

@@ -6,6 +6,8 @@
 
 #include <netinet/in.h>
 
+#include <memory>
+
 #include <h323/q931Stream.h>
 #include <orvo/memberCallback.h>
 #include <orvo/string.h>
@@ -30,7 +32,15 @@ public:
 
   // Every packet received and sent from now on is traced as the leg of
   // side ASide, whose peer is read now. Null: none.
-  void SetTracer(const TRelayTracer* ATracer, int ASide);
+  void SetTracer(std::shared_ptr<const TRelayTracer> ATracer, int ASide);
+  // The tracer goes on without the call: the leg outlives it.
+  void DetachTracer();
+  // Moves what is queued and not yet sent (TPKT frames) to AOut and stops
+  // writing: a new owner of the leg sends it.
+  void TakeUnsent(orvo::byteStream& AOut);
+  // Reads and writes on another socket object holding the same descriptor,
+  // one that has taken the leg over.
+  void Rebind(orvo::socket* AConnection) { connection = AConnection; }
 
   void onPacket(orvo::byteStream& APayload) override;
   // Reported as a packet that does not decode, with no octets: a peer that
@@ -38,7 +48,7 @@ public:
   void onInvalidHeader() override;
 
 private:
-  const TRelayTracer* Tracer = nullptr;
+  std::shared_ptr<const TRelayTracer> Tracer;
   int Side = 0;
   sockaddr_in Peer{};
 };

@@ -8,19 +8,21 @@
 #include <netinet/in.h>
 
 #include <functional>
+#include <memory>
 #include <ostream>
 
 #include <config/StringList.h>
 #include <orvo/byteStream.h>
 #include <orvo/string.h>
 
-class TLog;
+class TConfiguration;
 
 class TRelayTracer {
 public:
-  // The log section in force at the time of the message (a reload may
-  // replace it during the call); null traces nothing.
-  using TLogSource = std::function<const TLog*()>;
+  // The configuration in force at the time of the message (a reload may
+  // replace it during the call), whose log section decides; null traces
+  // nothing.
+  using TLogSource = std::function<TConfiguration*()>;
 
   // ACall: the call's identification in the head lines. The alias lists
   // (the caller's, the callee's) are the owner's and outlive the tracer;
@@ -32,6 +34,11 @@ public:
   // to the leg of side ASide (0 caller, 1 callee) whose peer is APeer.
   void Trace(int ASide, int ADirection, const sockaddr_in& APeer, const orvo::byteStream& AOctets) const;
 
+  // A tracer for a leg that outlives its call and the gatekeeper that made
+  // it: the aliases as they are now and the configuration now in force,
+  // held by the tracer itself.
+  std::shared_ptr<const TRelayTracer> Detached() const;
+
 private:
   // "Q.931, " call ", got message from caller: " alias " at " address.
   void HeadLine(const char* AFamily, int ASide, int ADirection, const sockaddr_in& APeer) const;
@@ -39,4 +46,6 @@ private:
   orvo::string Call;
   const TStringList* Aliases[2];
   TLogSource Log;
+  // A detached tracer's own copies of the aliases.
+  TStringList OwnAliases[2];
 };

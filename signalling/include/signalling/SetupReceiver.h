@@ -21,7 +21,7 @@ public:
   static const char* const NoMessageText;  // "No first message in time."
 
   // Takes the accepted descriptor over (AAccepted no longer closes it),
-  // switches it to non-blocking and sets its type of service.
+  // switches it to non-blocking and sets its type of service and no delay.
   explicit TSetupReceiver(orvo::socket& AAccepted);
   // Quiet: no callback; the connection is closed.
   ~TSetupReceiver();
@@ -32,10 +32,10 @@ public:
   void Start();
 
   // Refuses the Setup: a Release Complete with the ReleaseCompleteReason
-  // alternative and the Q.850 cause, then the connection closes once it is
-  // sent (or FlushMilliseconds have passed).
+  // alternative and the Q.850 cause, then the connection is let go: it
+  // closes in order on its own (TClosingLeg).
   void Refuse(int AReleaseCompleteReason, unsigned ACause);
-  // Closes the connection without a word.
+  // Lets the connection go without a word.
   void Close();
   bool IsClosed() const { return Closed; }
 
@@ -46,7 +46,6 @@ public:
   orvo::memberCallback<const orvo::string&> FailedCallback;
 
   int64_t FirstMessageTimeout = 20000;
-  unsigned FlushMilliseconds = 1000;
 
 private:
   void OnMessage(Q931::message& AMessage, const orvo::byteStream& AOctets);
