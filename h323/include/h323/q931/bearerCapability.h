@@ -1,5 +1,7 @@
 // The Bearer capability element: what the call carries. Absent octets read
-// as 255 and are left out again when written.
+// as 255 and are left out again when written. Only the ITU-T coding is
+// read; an element of another coding standard, or with octets beyond
+// octet 5, keeps its content to be written back as it came.
 #pragma once
 
 #include <h323/q931/element.h>
@@ -35,6 +37,11 @@ public:
   unsigned transferRate = absent;        // 5 bits
   unsigned rateMultiplier = 0;           // 7 bits
   unsigned layer1Protocol = absent;      // 5 bits
+  receivedContent received;
+
+private:
+  void readFields(const octets& c);
+  octets content() const;
 };
 
 }  // namespace Q931
