@@ -44,8 +44,8 @@ std::string userUserOf(const H225::h323_UserInformation& content) {
 }
 
 // Every field of a bearer capability.
-std::function<void(const Q931::element&)> bearer(unsigned capability, unsigned mode, unsigned rate,
-                                                 unsigned multiplier, unsigned layer1) {
+std::function<void(const Q931::element&)> bearer(unsigned capability, unsigned mode, unsigned rate, unsigned multiplier,
+                                                 unsigned layer1) {
   return [=](const Q931::element& e) {
     auto& b = as<Q931::bearerCapability>(e);
     EXPECT_EQ(b.transferCapability, capability);
@@ -551,10 +551,28 @@ TEST(elements, aCauseOfAnotherCodingStandardKeepsItsOtherFields) {
 // Contents that the fields would write back otherwise: empty, spare bits
 // set, octets beyond those read, extension bits out of the layout.
 TEST(elements, contentsTheFieldsDoNotHoldGoOutAsTheyCame) {
-  for (const char* wire : {"08 00", "08 01 80", "08 02 90 90", "08 02 80 10", "08 03 00 00 90", "04 00",
-                           "04 02 A8 90", "04 02 08 90", "04 03 88 90 E2", "04 02 88 18", "04 04 88 90 A3 C2",
-                           "7C 00", "7C 02 88 18", "7C 03 88 90 05", "7C 04 88 90 A5 A5", "7C 03 88 90 65",
-                           "7C 04 88 90 C2 A1", "7C 03 08 C0 90", "7C 04 88 90 21 00", "29 03 7B 0C 01"}) {
+  const char* cases[] = {
+      "08 00",              // a cause without content
+      "08 01 80",           // without its value
+      "08 02 90 90",        // spare bit 5 of octet 3 set
+      "08 02 80 10",        // bit 8 clear on the value
+      "08 03 00 00 90",     // bit 8 clear on octet 3a
+      "04 00",              // a bearer without content
+      "04 02 A8 90",        // ISO/IEC coding
+      "04 02 08 90",        // bit 8 clear on octet 3
+      "04 03 88 90 E2",     // octet 7 (layer 3) after octet 4
+      "04 02 88 18",        // multirate without octet 4.1
+      "04 04 88 90 A3 C2",  // octet 6 after octet 5
+      "7C 00",              // a low layer without content
+      "7C 02 88 18",        // multirate without octet 4.1
+      "7C 03 88 90 05",     // an octet naming no layer
+      "7C 04 88 90 A5 A5",  // layer 1 twice
+      "7C 03 88 90 65",     // layer 3 group open at the end
+      "7C 04 88 90 C2 A1",  // layer 2 before layer 1
+      "7C 03 08 C1 90",     // a spare bit of octet 3a set
+      "7C 04 88 90 21 00",  // layer 1 group open at the end
+  };
+  for (const char* wire : cases) {
     std::string rest;
     std::unique_ptr<Q931::element> e = decodeElement(wire, &rest);
     EXPECT_EQ(rest, "");

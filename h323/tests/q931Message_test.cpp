@@ -312,10 +312,12 @@ TEST(message, anElementWhoseContentIsRefusedIsKeptAsItsOctetsAndNotFound) {
     std::vector<int> found;
   } cases[] = {
       {"month 13 alone", "08 02 12 34 05 29 03 7B 0D 01", {0x29}, {}},
-      {"31 April between others", "08 02 00 01 05 28 01 41 29 06 7A 04 1F 00 00 00 70 02 81 39",
+      {"31 April between others",
+       "08 02 00 01 05 28 01 41 29 06 7A 04 1F 00 00 00 70 02 81 39",
        {0x28, 0x29, 0x70},
        {0x28, 0x70}},
-      {"a date of 7 octets before the body", "08 02 00 01 05 04 03 88 90 A5 29 07 7A 0C 07 0B 0C 0D 0E " + setup,
+      {"a date of 7 octets before the body",
+       "08 02 00 01 05 04 03 88 90 A5 29 07 7A 0C 07 0B 0C 0D 0E " + setup,
        {0x04, 0x29, 0x7E},
        {0x04, 0x7E}},
   };

@@ -16,7 +16,7 @@ void datetime::decode(orvo::byteStream& in) {
 }
 
 void datetime::encode(orvo::byteStream& out) const {
-  octets c{(unsigned char)(value.year() - 1900), (unsigned char)value.month(), (unsigned char)value.day(),
+  octets c{(unsigned char)(value.year() - 1900), (unsigned char)value.month(),  (unsigned char)value.day(),
            (unsigned char)value.hour(),          (unsigned char)value.minute(), (unsigned char)value.second()};
   c.resize(length < 3 ? 3 : length > 6 ? 6 : length);
   writeContent(out, c);
