@@ -16,16 +16,15 @@ constexpr int userUserId = 0x7E;
 // the element were absent (ITU-T Q.931 5.8.7.2): the element is kept as its
 // octets, to be passed on, and the rest of the message is read. User-user
 // is the exception: it carries the H.225.0 message, without which there is
-// nothing to handle. An element cut short by the end of the octets is no
-// content error: the message is.
+// nothing to handle. An element cut short by the end of the octets fails
+// again as its octets: the message is cut short.
 element* decodeElement(orvo::byteStream& in, unsigned char id) {
   std::unique_ptr<element> e(newElement(id));
-  const unsigned char* start = in.readPosition();
-  bool framed = in.remaining() >= 2 && in.remaining() >= 2u + start[1];
-  if (id == userUserId || !framed) {
+  if (id == userUserId) {
     e->decode(in);
     return e.release();
   }
+  const unsigned char* start = in.readPosition();
   try {
     e->decode(in);
     return e.release();
