@@ -1,7 +1,8 @@
 // The Bearer capability element: what the call carries. Absent octets read
 // as 255 and are left out again when written. Only the ITU-T coding is
-// read; an element of another coding standard, or with octets beyond
-// octet 5, keeps its content to be written back as it came.
+// read, up to the layer 1 octet; an element of another coding standard, or
+// with octets its fields do not hold (octets 5a to 7), keeps its content to
+// be written back as it came.
 #pragma once
 
 #include <h323/q931/element.h>
