@@ -470,6 +470,86 @@ TEST(RoutedCallEndToEnd, ACallPassesTheRelay) {
   }
 }
 
+// A Setup with elements the relay does not change, one of them a date that
+// does not exist (month 13): Bob's incoming translation makes the relay
+// re-encode the Setup, and Bob gets every element but the called number as
+// Alice sent it; tshark reads the rest as she wrote it.
+TEST(RoutedCallEndToEnd, ASetupIsPassedOnWithTheElementsAsTheyCame) {
+  TGatekeeperSetup config = RoutedSetup("127.0.0.1");
+  const std::string bob = "user bob { login \"1002\"; alias \"1002\"; location Z; }";
+  config.Sections.replace(config.Sections.find(bob), bob.size(),
+                          "user bob { login \"1002\"; alias \"1002\"; location Z; "
+                          "translate incoming callee alias \"(.*)\" to \"+49\\1\"; }");
+  TGatekeeperUnderTest gk(config);
+  ASSERT_TRUE(gk.Start()) << gk.Console();
+  TSimulatedEndpoint alice(2), bobEndpoint(3);
+  TStream bobListener, bobLeg, aliceLeg;
+  sockaddr_in bobSignal{}, aliceSignal{};
+  ASSERT_TRUE(bobListener.Bind(3, bobSignal) && listen(bobListener.Fd, 4) == 0);
+  const std::string aliceId = Register(alice, gk.RasAddress(), "1001", alice.CallSignalAddress());
+  const std::string bobId = Register(bobEndpoint, gk.RasAddress(), "1002", bobSignal);
+  ASSERT_FALSE(aliceId.empty() || bobId.empty()) << gk.Log();
+  ASSERT_TRUE(alice.Send(Arq(aliceId, 10, false), gk.RasAddress()));
+  auto acf = alice.Receive(std::chrono::milliseconds(Limit));
+  ASSERT_TRUE(acf && acf->index() == 10) << gk.Log();
+  const sockaddr_in relay = ConfirmedDestination(*acf);
+
+  // ISO/IEC bearer, a cause of the location's coding, month 13, and a
+  // multirate low layer whose octet 4 has bit 8 clear.
+  Q931::message setup = routedCallMessages()[0].build();
+  setup.elements.remove(setup.elements.find(setup.findElement(0x04)), orvo::autoDelete(1));
+  for (const char* element : {"04 03 A8 90 A3", "08 02 E2 90", "29 03 7B 0D 01", "7C 04 88 18 86 A3"}) {
+    const octets wire = fromHex(element);
+    auto* raw = new Q931::notSupportedElement;
+    raw->id = wire[0];
+    raw->content.assign(wire.begin() + 2, wire.end());
+    setup.insertElement(raw);
+  }
+  const std::string sent = encodeMessage(setup);
+  const std::string called = "70 05 81 35 36 37 38 ";  // 5678
+  ASSERT_NE(std::string::npos, sent.find(called));
+  std::string expected = sent;
+  expected.replace(expected.find(called), called.size(), "70 08 81 2B 34 39 35 36 37 38 ");  // +495678
+  const size_t body = expected.find(" 7E ");
+  ASSERT_NE(std::string::npos, body);
+
+  ASSERT_TRUE(aliceLeg.Bind(2, aliceSignal));
+  ASSERT_EQ(0, connect(aliceLeg.Fd, reinterpret_cast<const sockaddr*>(&relay), sizeof relay)) << strerror(errno);
+  ASSERT_TRUE(aliceLeg.Send(fromHex(sent)));
+  ASSERT_TRUE(bobListener.Accept(bobLeg)) << gk.Log();
+  const octets setupAtBob = bobLeg.Receive();
+  ASSERT_FALSE(setupAtBob.empty()) << gk.Log();
+  EXPECT_EQ(expected.substr(0, body), toHex(setupAtBob).substr(0, body)) << "everything before the User-user element";
+  EXPECT_EQ(std::string::npos, gk.Log().find("First message must be SETUP.")) << gk.Log();
+
+  // Alice hangs up without a word: whatever Bob's leg still carries, it
+  // closes, and Alice (the only side admitted) is disengaged.
+  close(aliceLeg.Fd);
+  aliceLeg.Fd = -1;
+  while (!bobLeg.Receive().empty()) {
+  }
+  EXPECT_TRUE(bobLeg.Closed());
+  EXPECT_TRUE(AnswerDisengage(alice, gk.RasAddress())) << gk.Log();
+  EXPECT_TRUE(Unregister(alice, gk.RasAddress(), aliceId) && Unregister(bobEndpoint, gk.RasAddress(), bobId));
+  EXPECT_EQ(0, gk.Stop());
+
+  if (!tshark::toolsAvailable()) return;
+  tshark::result t = dissectCallSignalling(
+      {fromHex(sent), setupAtBob}, {"q931.message_type", "q931.coding_standard", "q931.information_transfer_rate",
+                                    "q931.bearer_capability.rate_multiplier", "q931.uil1",
+                                    "q931.called_party_number.digits", "h225.h323_message_body"});
+  ASSERT_TRUE(t.ran) << t.failure;
+  // tshark takes a date with its time only (5 or 6 octets): Alice's Setup
+  // is as malformed to it at Bob's as it was when she sent it.
+  for (const tshark::frame& f : t.frames) {
+    EXPECT_EQ("_ws.malformed", f.malformed);
+    EXPECT_EQ("Expert Info (Error/Malformed): Date/time: length is 3, should be 5 or 6", f.expert);
+  }
+  EXPECT_EQ((std::vector<std::string>{"0x05", "0x01|0x03|0x00", "0x18", "6", "0x03", "5678", "0"}), t.frames[0].fields);
+  EXPECT_EQ((std::vector<std::string>{"0x05", "0x01|0x03|0x00", "0x18", "6", "0x03", "+495678", "0"}),
+            t.frames[1].fields);
+}
+
 // Nothing listens where Bob takes calls: Alice's Setup is answered with a
 // Release Complete that carries a cause, the call ends, and its bandwidth
 // takes a new call.

@@ -2,6 +2,7 @@
 // elements, copies, the H.225.0 body inside and the trace lines.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 #include <h323/q931/elements.h>
@@ -296,4 +297,68 @@ TEST(message, theFirstUserUserElementCounts) {
   decodeMessage(m, "08 02 00 01 02 " + first + " " + second);
   EXPECT_NE(m.callProceedingBody(), nullptr);
   EXPECT_EQ(m.alertingBody(), nullptr);
+}
+
+// A content error in an element other than User-user is handled as though
+// the element were absent (ITU-T Q.931 5.8.7.2): the rest of the message is
+// read, the element is kept as its octets to go out as it came, and a
+// lookup does not find it.
+TEST(message, anElementWhoseContentIsRefusedIsKeptAsItsOctetsAndNotFound) {
+  const std::string setup = userUserHex(*userInformationSamples()[bodyKind::setup].message);
+  struct {
+    const char* name;
+    std::string wire;
+    std::vector<int> ids;
+    std::vector<int> found;
+  } cases[] = {
+      {"month 13 alone", "08 02 12 34 05 29 03 7B 0D 01", {0x29}, {}},
+      {"31 April between others",
+       "08 02 00 01 05 28 01 41 29 06 7A 04 1F 00 00 00 70 02 81 39",
+       {0x28, 0x29, 0x70},
+       {0x28, 0x70}},
+      {"a date of 7 octets before the body",
+       "08 02 00 01 05 04 03 88 90 A5 29 07 7A 0C 07 0B 0C 0D 0E " + setup,
+       {0x04, 0x29, 0x7E},
+       {0x04, 0x7E}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Q931::message m;
+    ASSERT_EQ(failureOf([&] { decodeMessage(m, c.wire); }), "");
+    EXPECT_EQ(ids(m), c.ids);
+    for (int id : c.ids) {
+      bool found = std::find(c.found.begin(), c.found.end(), id) != c.found.end();
+      EXPECT_EQ(m.findElement(id) != nullptr, found) << id;
+    }
+    for (Q931::element* e : m.elements)
+      EXPECT_EQ(dynamic_cast<Q931::invalidElement*>(e) != nullptr, e->id == 0x29) << e->id;
+    EXPECT_EQ(encodeMessage(m), toHex(fromHex(c.wire)));
+    Q931::message copy(m);
+    EXPECT_EQ(encodeMessage(copy), toHex(fromHex(c.wire)));
+    EXPECT_EQ(copy.findElement(0x29), nullptr);
+  }
+  Q931::message withBody;
+  decodeMessage(withBody, cases[2].wire);
+  EXPECT_NE(withBody.setupBody(), nullptr);
+
+  Q931::message alone;
+  decodeMessage(alone, cases[0].wire);
+  EXPECT_EQ(printed(alone),
+            "Type: Setup(0x5)\n"
+            "ProtocolDiscriminator : 8\n"
+            "Call Reference: length (in octets): 2, value (in hex): 12 34 , flag: 0 - origination side\n"
+            "Contains 1 elements\n"
+            "[DateTime] (0x29)\n"
+            "  --- [dump (in hex), 3 octets length] ---\n"
+            "  0000: 7B 0D 01                                             {..\n");
+}
+
+// A User-user element that does not decode, and an element cut short by the
+// end of the message, still make the message undecodable.
+TEST(message, userUserAndTruncationStillRefuseTheMessage) {
+  Q931::message m;
+  EXPECT_NE(failureOf([&] { decodeMessage(m, "08 02 00 01 05 29 03 7B 0D 01 7E 00 03 05 FF FF"); }), "");
+  EXPECT_EQ(ids(m), (std::vector<int>{0x29})) << "what was read before stays";
+  EXPECT_EQ(failureOf([&] { decodeMessage(m, "08 02 00 01 05 29 05 7B 0D 01"); }), "Byte stream index out of bounds.");
+  EXPECT_EQ(failureOf([&] { decodeMessage(m, "08 02 00 01 05 29"); }), "Byte stream index out of bounds.");
 }

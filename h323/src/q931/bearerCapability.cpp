@@ -22,6 +22,11 @@ const trace::named layer1Protocols[] = {{1, "V110orX300"}, {2, "G711mLaw"}, {3, 
 
 void bearerCapability::decode(orvo::byteStream& in) {
   octets c = readContent(in);
+  readFields(c);
+  received.keep(c, content());
+}
+
+void bearerCapability::readFields(const octets& c) {
   transferCapability = transferMode = transferRate = layer1Protocol = absent;
   rateMultiplier = 0;
   contentView view(c);
@@ -39,7 +44,9 @@ void bearerCapability::decode(orvo::byteStream& in) {
   if (view.take(o) && ((o >> 5) & 3) == 1) layer1Protocol = o & 0x1F;
 }
 
-void bearerCapability::encode(orvo::byteStream& out) const {
+void bearerCapability::encode(orvo::byteStream& out) const { writeContent(out, received.choose(content())); }
+
+octets bearerCapability::content() const {
   octets c{(unsigned char)(transferCapability | 0x80)};
   // Octets that were absent stay absent: a filler octet would be read by
   // the peer as a protocol identification of its own.
@@ -53,7 +60,7 @@ void bearerCapability::encode(orvo::byteStream& out) const {
     }
   }
   if (layer1Protocol != absent) c.push_back((unsigned char)((layer1Protocol & 0x1F) | 0xA0));
-  writeContent(out, c);
+  return c;
 }
 
 void bearerCapability::print(std::ostream& out) const {

@@ -89,12 +89,17 @@ const trace::named causeValues[] = {
 
 void cause::decode(orvo::byteStream& in) {
   octets c = readContent(in);
+  readFields(c);
+  received.keep(c, content());
+}
+
+void cause::readFields(const octets& c) {
   contentView view(c);
   unsigned char o3, o;
   if (!view.take(o3)) return;
   codingStandard = (o3 >> 5) & 3;
   location = o3 & 0x0F;
-  if (codingStandard != 0) return;
+  if (codingStandard != 0) return;  // the other standards' values are theirs
   if (!(o3 & 0x80)) {
     if (!view.take(o)) return;
     recommendation = o & 0x7F;
@@ -102,13 +107,13 @@ void cause::decode(orvo::byteStream& in) {
   if (view.take(o)) causeValue = o & 0x7F;
 }
 
-void cause::encode(orvo::byteStream& out) const {
+void cause::encode(orvo::byteStream& out) const { writeContent(out, received.choose(content())); }
+
+octets cause::content() const {
   unsigned char o3 = (unsigned char)((location & 0x0F) | (codingStandard & 3) << 5);
   unsigned char value = (unsigned char)((causeValue & 0x7F) | 0x80);
-  if (recommendation != 0)
-    writeContent(out, {o3, (unsigned char)((recommendation & 0x7F) | 0x80), value});
-  else
-    writeContent(out, {(unsigned char)(o3 | 0x80), value});
+  if (recommendation != 0) return {o3, (unsigned char)((recommendation & 0x7F) | 0x80), value};
+  return {(unsigned char)(o3 | 0x80), value};
 }
 
 void cause::print(std::ostream& out) const {

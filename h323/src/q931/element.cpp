@@ -1,6 +1,7 @@
 #include <h323/q931/element.h>
 
 #include <ios>
+#include <utility>
 
 namespace Q931 {
 
@@ -17,6 +18,24 @@ octets contentView::take(unsigned count) {
   octets out(content_.begin() + long(position_), content_.begin() + long(position_ + count));
   position_ += count;
   return out;
+}
+
+void receivedContent::clear() {
+  held_ = false;
+  received_.clear();
+  fromFields_.clear();
+}
+
+void receivedContent::keep(const octets& received, octets fromFields) {
+  clear();
+  if (received == fromFields) return;
+  held_ = true;
+  received_ = received;
+  fromFields_ = std::move(fromFields);
+}
+
+const octets& receivedContent::choose(const octets& fromFields) const {
+  return held_ && fromFields == fromFields_ ? received_ : fromFields;
 }
 
 void element::decode(orvo::byteStream& in) {

@@ -121,6 +121,11 @@ void appendGroup(octets& c, unsigned presence, std::initializer_list<groupOctet>
 
 void lowLayerCompatibility::decode(orvo::byteStream& in) {
   octets c = readContent(in);
+  readFields(c);
+  received.keep(c, content());
+}
+
+void lowLayerCompatibility::readFields(const octets& c) {
   presence = 0;
   transferMode = transferRate = transferCapability = 255;
   contentView view(c);
@@ -218,7 +223,9 @@ void lowLayerCompatibility::decode(orvo::byteStream& in) {
   }
 }
 
-void lowLayerCompatibility::encode(orvo::byteStream& out) const {
+void lowLayerCompatibility::encode(orvo::byteStream& out) const { writeContent(out, received.choose(content())); }
+
+octets lowLayerCompatibility::content() const {
   octets c{(unsigned char)((codingStandard & 3) << 5 | (transferCapability & 0x1F) | (presence & hasO3a ? 0 : 0x80))};
   if (presence & hasO3a) c.push_back((unsigned char)(0x80 | (negotiationIndicator & 1) << 6));
   c.push_back((unsigned char)(0x80 | (transferMode & 3) << 5 | (transferRate & 0x1F)));
@@ -249,7 +256,7 @@ void lowLayerCompatibility::encode(orvo::byteStream& out) const {
                {hasO7a, o7a},
                {hasO7b, (unsigned char)(defaultPacketSize & 0x0F)},
                {hasO7c, (unsigned char)(packetWindowSize & 0x7F)}});
-  writeContent(out, c);
+  return c;
 }
 
 void lowLayerCompatibility::print(std::ostream& out) const {

@@ -10,6 +10,32 @@ namespace Q931 {
 namespace {
 
 constexpr unsigned copyGrowth = 128;
+constexpr int userUserId = 0x7E;
+
+// A content error in an element that is not mandatory is handled as though
+// the element were absent (ITU-T Q.931 5.8.7.2): the element is kept as its
+// octets, to be passed on, and the rest of the message is read. User-user
+// is the exception: it carries the H.225.0 message, without which there is
+// nothing to handle. An element cut short by the end of the octets fails
+// again as its octets: the message is cut short.
+element* decodeElement(orvo::byteStream& in, unsigned char id) {
+  std::unique_ptr<element> e(newElement(id));
+  if (id == userUserId) {
+    e->decode(in);
+    return e.release();
+  }
+  const unsigned char* start = in.readPosition();
+  try {
+    e->decode(in);
+    return e.release();
+  } catch (orvo::exception* failure) {
+    delete failure;
+  }
+  in.skip(int(start - in.readPosition()));
+  e.reset(new invalidElement);
+  e->decode(in);
+  return e.release();
+}
 
 }  // namespace
 
@@ -69,9 +95,7 @@ void message::decode(orvo::byteStream& in) {
     // Elements of other codesets are not understood; they and all that
     // follows them are left unread.
     if (current != 0) return;
-    std::unique_ptr<element> e(newElement(octet));
-    e->decode(in);
-    elements.append(e.release());
+    elements.append(decodeElement(in, octet));
     if (nonLocking) {
       nonLocking = false;
       current = saved;
@@ -103,7 +127,7 @@ void message::print(std::ostream& out) const {
 
 element* message::findElement(int id) const {
   for (element* e : elements) {
-    if (e->id == id) return e;
+    if (e->id == id && !dynamic_cast<invalidElement*>(e)) return e;
     if (e->id > id) return nullptr;
   }
   return nullptr;

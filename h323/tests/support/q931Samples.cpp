@@ -109,5 +109,9 @@ std::vector<q931Sample> q931Samples() {
                      "08 02 80 05 7D A2 B3 D2 90 08 02 80 90 14 01 0A 98 1C 05 91 A1 02 02 01 "
                      "9E A1 96 7F 02 01 02"});
   samples.push_back({"Release Complete with diagnostics", "08 02 80 01 5A 08 04 80 90 01 02 7E 00 01 05"});
+  // Elements written back as they came: another coding standard, octet 4
+  // of a multirate rate without bit 8, and a date that does not exist.
+  samples.push_back({"Setup with elements passed on as they came",
+                     "08 02 12 34 05 04 03 A8 90 A3 08 02 E2 90 29 03 7B 0D 01 7C 04 88 18 86 A3 " + setupBody});
   return samples;
 }

@@ -1,5 +1,8 @@
 // The Bearer capability element: what the call carries. Absent octets read
-// as 255 and are left out again when written.
+// as 255 and are left out again when written. Only the ITU-T coding is
+// read, up to the layer 1 octet; an element of another coding standard, or
+// with octets its fields do not hold (octets 5a to 7), keeps its content to
+// be written back as it came.
 #pragma once
 
 #include <h323/q931/element.h>
@@ -35,6 +38,11 @@ public:
   unsigned transferRate = absent;        // 5 bits
   unsigned rateMultiplier = 0;           // 7 bits
   unsigned layer1Protocol = absent;      // 5 bits
+  receivedContent received;
+
+private:
+  void readFields(const octets& c);
+  octets content() const;
 };
 
 }  // namespace Q931

@@ -1,5 +1,6 @@
-// The Cause element: why a call is cleared or a request refused. Its
-// diagnostics are read over and not kept.
+// The Cause element: why a call is cleared or a request refused. Beyond
+// octet 3 only the ITU-T coding is read, and diagnostics are not: a decoded
+// element keeps the content its fields do not give back, to write it back.
 #pragma once
 
 #include <h323/q931/element.h>
@@ -17,6 +18,11 @@ public:
   unsigned location = 0;        // 4 bits
   unsigned recommendation = 0;  // 7 bits; 0 leaves octet 3a out
   unsigned causeValue;          // 7 bits
+  receivedContent received;
+
+private:
+  void readFields(const octets& c);
+  octets content() const;
 };
 
 }  // namespace Q931

@@ -69,6 +69,13 @@ public:
   unsigned layer3Mode = 0;          // o7a otherwise
   unsigned defaultPacketSize = 0;   // o7b
   unsigned packetWindowSize = 0;    // o7c
+  // Content the fields would write back otherwise (octet 4 without bit 8
+  // before octet 4.1, octet 4 missing, octets beyond those known).
+  receivedContent received;
+
+private:
+  void readFields(const octets& c);
+  octets content() const;
 };
 
 class highLayerCompatibility : public element {

@@ -18,6 +18,9 @@ public:
   void print(std::ostream& out) const override;
 
   orvo::dateTime value;
+  // Content octets held, 3 to 6: an element that leaves out the hour, the
+  // minute or the second reads them as 0 and leaves them out again.
+  unsigned length = 6;
 };
 
 }  // namespace Q931

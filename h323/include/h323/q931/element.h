@@ -48,6 +48,25 @@ private:
   size_t position_ = 0;
 };
 
+// The content an element was decoded from, kept when its fields would
+// write it back otherwise (a spare bit set, octets the fields do not hold,
+// an extension bit the layout does not foresee), so that an element passed
+// on unchanged goes out as it came. Once a field is changed, the octets
+// the fields give go out instead.
+class receivedContent {
+public:
+  void clear();
+  // After a decode: the content read and the octets its fields give.
+  void keep(const octets& received, octets fromFields);
+  // What an encode writes: the content read while the fields still give
+  // what they gave after the decode, else fromFields.
+  const octets& choose(const octets& fromFields) const;
+
+private:
+  bool held_ = false;
+  octets received_, fromFields_;
+};
+
 class element {
 public:
   // Identifiers of the single-octet elements, below those of the others.

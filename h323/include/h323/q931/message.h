@@ -56,14 +56,17 @@ public:
   message& operator=(const message& other);
   ~message() = default;
 
-  // Replaces the whole content. Truncated or malformed octets throw an
-  // orvo::exception; the elements read before stay in the message.
+  // Replaces the whole content. Truncated octets, or a User-user element
+  // that does not decode, throw an orvo::exception; the elements read
+  // before stay in the message. Any other element whose content its class
+  // refuses is kept as an invalidElement.
   void decode(orvo::byteStream& in);
   void encode(orvo::byteStream& out) const;
   void print(std::ostream& out) const;
 
   // The first element with the identifier, looked for up to the first
-  // element with a greater one; not owned by the caller.
+  // element with a greater one, an invalidElement not counting; not owned
+  // by the caller.
   element* findElement(int id) const;
   // Takes ownership; the element goes after the last one whose identifier
   // is not greater than its own.

@@ -18,4 +18,9 @@ public:
   octets content;
 };
 
+// An element of a known identifier whose content its class refuses (a date
+// that does not exist): passed on as its octets, and left out of what
+// message::findElement finds, as though it were absent.
+class invalidElement : public notSupportedElement {};
+
 }  // namespace Q931
