@@ -138,7 +138,18 @@ void TGatekeeper::RunGatekeeper() {
   ShutdownStarted = orvo::timerClock();
   H323::clearStop();
   RunPhase(&H323::idleMember<TGatekeeper, &TGatekeeper::ShutdownComplete>);
+  EndRemainingRegistrations();
   CurrentState = gksStopped;
+}
+
+void TGatekeeper::EndRemainingRegistrations() {
+  // Cut short by a further stop or by the bound, the shutdown leaves those
+  // that did not answer: they end here as an answered one does, with their
+  // line and their accounting Stop, whose answer nobody waits for.
+  FRegistrations.ForEach([](TEndpointRegisterInfo* ARegistration) {
+    ARegistration->SetState(TEndpointRegisterInfo::esUnregistered);
+    return false;
+  });
 }
 
 void TGatekeeper::StopLinks() {

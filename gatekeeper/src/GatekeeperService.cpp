@@ -183,6 +183,7 @@ bool TGatekeeperService::Start(void (*AStatusReporter)(unsigned)) {
 int TGatekeeperService::run() {
   SetUpLog();
   RestartRequested = false;
+  StopRequested = false;
   try {
     bool first = true;
     for (;;) {
@@ -229,13 +230,21 @@ int TGatekeeperService::run() {
 }
 
 void TGatekeeperService::stop() {
-  if (Core) {
-    Core->StatusReporter = &ReportStatus;
-    Core->StopLoop();
-  }
+  const bool further = StopRequested;
+  StopRequested = true;
+  RestartRequested = false;
+  if (!Core) return;
+  Core->StatusReporter = &ReportStatus;
+  // A restart's shutdown under way goes on as the stop's own; only a
+  // further stop cuts it short.
+  if (!further && Core->State() == TGatekeeper::gksShuttingDown) return;
+  Core->StopLoop();
 }
 
 void TGatekeeperService::RequestRestart() {
+  // The process is stopping: nothing would come of it, and cutting the
+  // shutdown short would lose the endpoints' answers.
+  if (StopRequested) return;
   LogLine(orvo::stateInformation, "Restarting service by monitor request.");
   RestartRequested = true;
   if (Core) Core->StopLoop();

@@ -23,6 +23,7 @@
 
 #include "CoreWithUsers.h"
 #include "SimulatedEndpoint.h"
+#include "fakeRadiusServer.h"
 
 namespace {
 
@@ -367,29 +368,41 @@ struct TFastClock {
 // tells every endpoint (maintenance), and ends when every registration has
 // gone and every link has unregistered at its neighbour: at once when all
 // answer, after the retransmission schedule (two requests 3 s apart, 3 s
-// for the last answer) when one does not, at the bound at the latest.
+// for the last answer) when one does not, at the bound at the latest. Every
+// registration ends with its line, the accounted one (a) with its Stop,
+// however the shutdown ends.
 TEST(Shutdown, UnregistersEveryEndpointWithinTheBound) {
+  const std::string k = "User unregistered:\tk at 127.0.0.8:1720\n", a = "User unregistered:\ta at 127.0.0.2:1720\n",
+                    b = "User unregistered:\tb at 127.0.0.3:1720\n";
   const struct {
     const char* Name;
     bool Answers, Call;
     int64_t Limit;
     const char *ToA, *ToB;
     int64_t MinElapsed, MaxElapsed;  // timer-clock milliseconds from the stop
-    const char* Log;
+    std::string Log;
     int Link = 0;  // 1 the neighbour answers, 2 it does not
     const char* ToNeighbour = "";
   } cases[] = {
-      {"answered, with a call", true, true, 30000, "DRQ URQ4 ", "DRQ URQ4 ", 0, 999, ""},
-      {"answered, no call", true, false, 30000, "URQ4 ", "URQ4 ", 0, 999, ""},
-      {"unanswered", false, true, 30000, "DRQ URQ4 DRQ URQ4 ", "DRQ URQ4 DRQ URQ4 ", 6000, 7999, ""},
+      {"answered, with a call", true, true, 30000, "DRQ URQ4 ", "DRQ URQ4 ", 0, 999, k + a + b},
+      {"answered, no call", true, false, 30000, "URQ4 ", "URQ4 ", 0, 999, k + a + b},
+      {"unanswered", false, true, 30000, "DRQ URQ4 DRQ URQ4 ", "DRQ URQ4 DRQ URQ4 ", 6000, 7999, k + a + b},
       {"unanswered past the bound", false, false, 4000, "URQ4 URQ4 ", "URQ4 URQ4 ", 4000, 5999,
-       "Shutdown not complete in time, stopping anyway.\n"},
-      {"answered, with a link", true, false, 30000, "URQ4 ", "URQ4 ", 0, 999, "", 1, "URQ- "},
-      {"answered, the link's neighbour silent", true, false, 30000, "URQ4 ", "URQ4 ", 6000, 7999, "", 2, "URQ- URQ- "},
+       k + "Shutdown not complete in time, stopping anyway.\n" + a + b},
+      {"answered, with a link", true, false, 30000, "URQ4 ", "URQ4 ", 0, 999, k + "Unregistered at:\tGK2\n" + a + b, 1,
+       "URQ- "},
+      {"answered, the link's neighbour silent", true, false, 30000, "URQ4 ", "URQ4 ", 6000, 7999, k + a + b, 2,
+       "URQ- URQ- "},
   };
   for (const auto& c : cases) {
     TNeighbours neighbours;
-    TRig rig(Base() + Users + (c.Link ? neighbours.Fill(Gk2) : ""));
+    fakeRadiusServer accounting;
+    // Answered, so that nothing is resent.
+    accounting.onDatagram = [&](const fakeRadiusServer::datagram& ARequest) {
+      accounting.answer(ARequest.bytes, 5, {}, "s");
+    };
+    TRig rig(Base("zone A { bandwidth 1K; }\n", ntohs(accounting.address().sin_port)) + "log { registrations yes; }\n" +
+             Users + (c.Link ? neighbours.Fill(Gk2) : ""));
     TGatekeeperLink* link = nullptr;
     if (c.Link) {
       rig.Gk.Core.StartLinks();
@@ -440,7 +453,14 @@ TEST(Shutdown, UnregistersEveryEndpointWithinTheBound) {
     EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(3)) << c.Name;
     EXPECT_EQ(c.ToA, toA) << c.Name;
     EXPECT_EQ(c.ToB, toB) << c.Name;
-    EXPECT_EQ(!*c.Log, rig.Gk.Core.Registrations().Empty()) << c.Name;
+    EXPECT_TRUE(rig.Gk.Core.Registrations().Empty()) << c.Name;
+    std::string statuses;
+    runUntil([&] { return accounting.received.size() >= 2; }, 1000);
+    for (const fakeRadiusServer::datagram& request : accounting.received) {
+      const octets status = attributeValue(request.bytes, 40);
+      statuses += (status.empty() ? std::string("?") : std::to_string(status.back())) + " ";
+    }
+    EXPECT_EQ("1 2 ", statuses) << c.Name << ": Acct-Status-Type Start, then Stop";
     EXPECT_EQ(c.ToNeighbour, toNeighbour) << c.Name;
     EXPECT_TRUE(rig.Gk.Core.Links().Empty()) << c.Name;
     EXPECT_GE(elapsed, c.MinElapsed) << c.Name;

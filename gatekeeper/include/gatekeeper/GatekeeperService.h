@@ -65,4 +65,7 @@ private:
   bool ConsoleFileWritable = false;
   bool LogFileWritable = false;
   bool RestartRequested = false;
+  // A stop came: whatever restart was asked before or after it, the process
+  // ends with this cycle.
+  bool StopRequested = false;
 };
