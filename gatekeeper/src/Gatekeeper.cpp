@@ -173,7 +173,9 @@ void TGatekeeper::ShutdownComplete() {
   // A thread whose work ended just before the stop must still complete, or
   // the shutdown would wait for it in vain.
   PollThreads();
-  if (FRegistrations.Empty() && FLinks.Empty() && FThreads.Empty()) {
+  // The accounting Stops of registrations that ended wait for a free RADIUS
+  // identifier when many went at once: they leave before the core goes.
+  if (FRegistrations.Empty() && FLinks.Empty() && FThreads.Empty() && AccountingRADIUS.UnsentCount() == 0) {
     StopLoop();
     return;
   }

@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <functional>
+#include <map>
 #include <sstream>
 #include <thread>
 
@@ -492,4 +493,44 @@ TEST(Shutdown, AReloadThatCompletesInTheShutdownIsNotApplied) {
   EXPECT_EQ(old, gk.Core.Configuration());
   EXPECT_TRUE(gk.Core.Registrations().Empty());
   EXPECT_EQ("Configuration reload initiated.\n", log.Lines());
+}
+
+// 256 accounted static registrations hold every RADIUS identifier with their
+// Starts, unanswered until the stop: their Stops wait unsent, and the
+// shutdown waits for them (within the bound) until the answers free the
+// identifiers.
+TEST(Shutdown, AccountingStopsWaitingForAnIdentifierLeaveBeforeTheEnd) {
+  fakeRadiusServer accounting;
+  std::string users;
+  for (int i = 0; i < 256; ++i)
+    users += "user s" + std::to_string(i) + " { static 127.0." + std::to_string(1 + i / 200) + "." +
+             std::to_string(1 + i % 200) + "; radius accounting call; }\n";
+  TCoreWithUsers gk(Base("", ntohs(accounting.address().sin_port)) + users);
+  gk.Core.AccountingRADIUS.SetSecret("s");
+  gk.Core.AccountingRADIUS.Open(accounting.address());
+  gk.Core.RegisterStaticUsers();
+  ASSERT_EQ(256u, gk.Core.Registrations().Count());
+  // The server answers from the stop on, what came before first.
+  bool stopped = false;
+  accounting.onDatagram = [&](const fakeRadiusServer::datagram& ARequest) {
+    if (stopped) accounting.answer(ARequest.bytes, 5, {}, "s");
+  };
+  TAt stop(10, [&] {
+    stopped = true;
+    for (const fakeRadiusServer::datagram& start : accounting.received) accounting.answer(start.bytes, 5, {}, "s");
+    gk.Core.StopLoop();
+  });
+  TAt fallback(3000, [&] { gk.Core.StopLoop(); });
+  const auto started = std::chrono::steady_clock::now();
+  gk.Core.RunGatekeeper();
+  EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(2));
+  // As when the core goes: what has not left by now never does.
+  gk.Core.AccountingRADIUS.Close();
+  runUntil([&] { return accounting.received.size() >= 512; }, 1000);
+  std::map<unsigned, unsigned> byStatus;  // Acct-Status-Type: requests
+  for (const fakeRadiusServer::datagram& request : accounting.received) {
+    const octets status = attributeValue(request.bytes, 40);
+    ++byStatus[status.empty() ? 0 : status.back()];
+  }
+  EXPECT_EQ((std::map<unsigned, unsigned>{{1, 256}, {2, 256}}), byStatus);
 }
