@@ -139,7 +139,18 @@ void TGatekeeper::RunGatekeeper() {
   ShutdownStarted = orvo::timerClock();
   H323::clearStop();
   RunPhase(&H323::idleMember<TGatekeeper, &TGatekeeper::ShutdownComplete>);
+  EndRemainingRegistrations();
   CurrentState = gksStopped;
+}
+
+void TGatekeeper::EndRemainingRegistrations() {
+  // Cut short by a further stop or by the bound, the shutdown leaves those
+  // that did not answer: they end here as an answered one does, with their
+  // line and their accounting Stop, whose answer nobody waits for.
+  FRegistrations.ForEach([](TEndpointRegisterInfo* ARegistration) {
+    ARegistration->SetState(TEndpointRegisterInfo::esUnregistered);
+    return false;
+  });
 }
 
 void TGatekeeper::StopLinks() {
@@ -163,7 +174,9 @@ void TGatekeeper::ShutdownComplete() {
   // A thread whose work ended just before the stop must still complete, or
   // the shutdown would wait for it in vain.
   PollThreads();
-  if (FRegistrations.Empty() && FLinks.Empty() && FThreads.Empty()) {
+  // The accounting Stops of registrations that ended wait for a free RADIUS
+  // identifier when many went at once: they leave before the core goes.
+  if (FRegistrations.Empty() && FLinks.Empty() && FThreads.Empty() && AccountingRADIUS.UnsentCount() == 0) {
     StopLoop();
     return;
   }

@@ -454,6 +454,9 @@ void TGatekeeperLink::OnRasInput(orvo::sockEvent*) {
       LogLine(orvo::stateError, "RAS socket read error: " + ErrorWords(error));
     return;
   }
+  // Only the neighbour speaks on this socket: anyone else could end or
+  // redirect the registration, or fill the log with what it sends.
+  if (!KnownSource(from)) return;
   H225::rasMessage message;
   try {
     asn::per::codec codec(buffer.data(), unsigned(length));
@@ -464,9 +467,6 @@ void TGatekeeperLink::OnRasInput(orvo::sockEvent*) {
   }
   if (FConfiguration && TLog::IsLogged(FConfiguration->Log().RasRules(), TLog::ldReceived, nullptr, nullptr, from))
     TraceRasMessage("RAS, got message from ", from, message);
-  // Only the neighbour speaks on this socket: anyone else could end or
-  // redirect the registration.
-  if (!KnownSource(from)) return;
   if (FAuthentication && !FAuthentication->checkRasTokens(message)) return;
 
   if (!H323::isRasRequest(message)) {

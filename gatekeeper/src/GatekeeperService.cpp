@@ -33,6 +33,16 @@ const char* const DefaultConfigurationPath = "/etc/OrvoGatekeeper.cfg";
 const unsigned EveryLevel = unsigned(-1);
 
 void ReportStatus(unsigned AWaitHint) { orvo::service::reportStatus(2, AWaitHint); }
+
+// A file sink opens its file for every block, so a file that cannot be made
+// now would stay silent for good: its start tries it once, to say so. errno
+// tells why when it cannot.
+bool Appendable(const orvo::string& APath) {
+  int file = ::open(APath.buffer(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0600);
+  if (file == -1) return false;
+  ::close(file);
+  return true;
+}
 }  // namespace
 
 TGatekeeperService::TGatekeeperService(const orvo::string& AName)
@@ -66,8 +76,21 @@ orvo::string TGatekeeperService::ResolveFileName(const orvo::string& AName, cons
 TBasicStorageProvider* TGatekeeperService::CreateStorageProvider() { return new TStorageProvider(this); }
 
 void TGatekeeperService::AddFileSink(const orvo::string& AFileName) {
+  LogFileWritable = CheckCycleFile(AFileName, "log");
   LogFileSink = new TLogFileManipulator(LogStream->printOptions(), &LogFileLineFormat, 50, 1500, AFileName);
   LogStream->addManipulator(LogFileSink);
+}
+
+bool TGatekeeperService::CheckCycleFile(const orvo::string& APath, const char* AKind) {
+  if (Appendable(APath)) return true;
+  const orvo::string text =
+      orvo::string("Could not open ") + AKind + " file: " + APath + " (" + orvo::lastErrorText() + ")";
+  // The sink still tries every block, and the service runs on.
+  if (daemon || ConsoleOutput || ConsoleFileWritable || (LogFileSink && LogFileWritable))
+    LogLine(orvo::stateWarning, text);
+  else
+    StandardError << "Warning: " << text << std::endl;
+  return false;
 }
 
 void TGatekeeperService::OpenStartErrorSink() {
@@ -106,13 +129,8 @@ void TGatekeeperService::SetUpLog() {
         new orvo::TOStreamManipulatorWithFormat(LogStream->savedStream(), filter, &ConsoleLineFormat));
   if (ConsoleFile) {
     if (ConsoleFileName.empty()) ConsoleFileName = orvo::replaceExtension(ConfigurationPath, orvo::string("log"));
-    // The sink opens the file for every block, so a file that cannot be made
-    // now would stay silent for good: say so once, and run on.
-    int file = ::open(ConsoleFileName.buffer(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0600);
-    ConsoleFileWritable = file != -1;
-    if (file != -1)
-      ::close(file);
-    else
+    ConsoleFileWritable = Appendable(ConsoleFileName);
+    if (!ConsoleFileWritable)
       StandardError << "Warning: Could not open console file: " << ConsoleFileName << " (" << orvo::lastErrorText()
                     << ")" << std::endl;
     LogStream->addManipulator(new TLogFileManipulator(filter, &LogFileLineFormat, 50, 1500, ConsoleFileName));
@@ -148,8 +166,9 @@ bool TGatekeeperService::Start(void (*AStatusReporter)(unsigned)) {
     AddFileSink(ConsoleFileName);
   }
   if (!configuration->AAA().BillingFileName().empty()) {
-    BillingSink = new TLogFileManipulator(&BillingLineFormat, 50, 1500,
-                                          ResolveFileName(configuration->AAA().BillingFileName(), "bil"));
+    const orvo::string billingFile = ResolveFileName(configuration->AAA().BillingFileName(), "bil");
+    CheckCycleFile(billingFile, "billing");
+    BillingSink = new TLogFileManipulator(&BillingLineFormat, 50, 1500, billingFile);
     BillingSink->printOptions().setState(stateBillInfo, EveryLevel);
     LogStream->addManipulator(BillingSink);
   }
@@ -164,6 +183,7 @@ bool TGatekeeperService::Start(void (*AStatusReporter)(unsigned)) {
 int TGatekeeperService::run() {
   SetUpLog();
   RestartRequested = false;
+  StopRequested = false;
   try {
     bool first = true;
     for (;;) {
@@ -210,13 +230,21 @@ int TGatekeeperService::run() {
 }
 
 void TGatekeeperService::stop() {
-  if (Core) {
-    Core->StatusReporter = &ReportStatus;
-    Core->StopLoop();
-  }
+  const bool further = StopRequested;
+  StopRequested = true;
+  RestartRequested = false;
+  if (!Core) return;
+  Core->StatusReporter = &ReportStatus;
+  // A restart's shutdown under way goes on as the stop's own; only a
+  // further stop cuts it short.
+  if (!further && Core->State() == TGatekeeper::gksShuttingDown) return;
+  Core->StopLoop();
 }
 
 void TGatekeeperService::RequestRestart() {
+  // The process is stopping: nothing would come of it, and cutting the
+  // shutdown short would lose the endpoints' answers.
+  if (StopRequested) return;
   LogLine(orvo::stateInformation, "Restarting service by monitor request.");
   RestartRequested = true;
   if (Core) Core->StopLoop();

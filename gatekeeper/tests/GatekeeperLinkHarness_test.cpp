@@ -7,6 +7,8 @@
 #include <arpa/inet.h>
 
 #include <future>
+#include <regex>
+#include <sstream>
 
 #include <asn/bmpString.h>
 #include <h323/transportAddress.h>
@@ -137,4 +139,39 @@ TEST(GatekeeperLinkHarness, RegistersKeepsAliveFollowsTheAlternateAndUnregisters
     EXPECT_EQ("", r.frames[i].malformed) << i;
     EXPECT_EQ(expected[i], r.frames[i].fields) << i;
   }
+}
+
+// Only the neighbour speaks on the link's socket: what any other host sends
+// there is dropped before it is decoded or traced, so that it cannot fill
+// the log; the neighbour's own datagrams are reported as before.
+TEST(GatekeeperLinkHarness, OnlyTheNeighboursDatagramsReachTheLog) {
+  TSimulatedEndpoint neighbour(5), stranger(6);
+  TGatekeeperSetup setup;
+  setup.LogRules = "ras messages yes;\n";
+  setup.Sections = "gatekeeper GK2 { identifier \"GK2\"; ras address 127.0.0.5:" +
+                   std::to_string(ntohs(neighbour.Address().sin_port)) + "; register alias \"gk1\"; }\n";
+  TGatekeeperUnderTest gk(setup);
+  ASSERT_TRUE(gk.Start()) << gk.Console();
+  sockaddr_in link{};
+  ASSERT_TRUE(Expect(neighbour, 3, milliseconds(3000), &link));
+
+  H225::rasMessage unknown;  // of no request of the link's
+  static_cast<H225::unknownMessageResponse*>(unknown.select(24))->requestSeqNum = 999;
+  const std::vector<unsigned char> garbage = {0x5f, 0xff, 0xff, 0x01};
+  for (TSimulatedEndpoint* from : {&stranger, &neighbour}) {
+    from->SendOctets(garbage, link);
+    from->Send(unknown, link);
+  }
+  const std::string neighbourTrace =
+      "RAS, got message from 127.0.0.5:" + std::to_string(ntohs(neighbour.Address().sin_port));
+  // One socket: the stranger's datagrams were handled before this.
+  ASSERT_TRUE(gk.WaitForConsole(neighbourTrace)) << gk.Console();
+  ASSERT_EQ(0, gk.Stop());
+  std::string reported;
+  std::istringstream console(gk.Console());
+  static const std::regex kept("^\\d\\d:\\d\\d:\\d\\d (.*(Exception|got message from).*)$");
+  std::smatch match;
+  for (std::string line; std::getline(console, line);)
+    if (std::regex_match(line, match, kept)) reported += match[1].str() + "\n";
+  EXPECT_EQ("[E] Exception: Decode: number 65536 out of range 1..65535.\n" + neighbourTrace + "\n", reported);
 }

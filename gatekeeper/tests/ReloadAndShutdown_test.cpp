@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <functional>
+#include <map>
 #include <sstream>
 #include <thread>
 
@@ -23,6 +24,7 @@
 
 #include "CoreWithUsers.h"
 #include "SimulatedEndpoint.h"
+#include "fakeRadiusServer.h"
 
 namespace {
 
@@ -367,29 +369,41 @@ struct TFastClock {
 // tells every endpoint (maintenance), and ends when every registration has
 // gone and every link has unregistered at its neighbour: at once when all
 // answer, after the retransmission schedule (two requests 3 s apart, 3 s
-// for the last answer) when one does not, at the bound at the latest.
+// for the last answer) when one does not, at the bound at the latest. Every
+// registration ends with its line, the accounted one (a) with its Stop,
+// however the shutdown ends.
 TEST(Shutdown, UnregistersEveryEndpointWithinTheBound) {
+  const std::string k = "User unregistered:\tk at 127.0.0.8:1720\n", a = "User unregistered:\ta at 127.0.0.2:1720\n",
+                    b = "User unregistered:\tb at 127.0.0.3:1720\n";
   const struct {
     const char* Name;
     bool Answers, Call;
     int64_t Limit;
     const char *ToA, *ToB;
     int64_t MinElapsed, MaxElapsed;  // timer-clock milliseconds from the stop
-    const char* Log;
+    std::string Log;
     int Link = 0;  // 1 the neighbour answers, 2 it does not
     const char* ToNeighbour = "";
   } cases[] = {
-      {"answered, with a call", true, true, 30000, "DRQ URQ4 ", "DRQ URQ4 ", 0, 999, ""},
-      {"answered, no call", true, false, 30000, "URQ4 ", "URQ4 ", 0, 999, ""},
-      {"unanswered", false, true, 30000, "DRQ URQ4 DRQ URQ4 ", "DRQ URQ4 DRQ URQ4 ", 6000, 7999, ""},
+      {"answered, with a call", true, true, 30000, "DRQ URQ4 ", "DRQ URQ4 ", 0, 999, k + a + b},
+      {"answered, no call", true, false, 30000, "URQ4 ", "URQ4 ", 0, 999, k + a + b},
+      {"unanswered", false, true, 30000, "DRQ URQ4 DRQ URQ4 ", "DRQ URQ4 DRQ URQ4 ", 6000, 7999, k + a + b},
       {"unanswered past the bound", false, false, 4000, "URQ4 URQ4 ", "URQ4 URQ4 ", 4000, 5999,
-       "Shutdown not complete in time, stopping anyway.\n"},
-      {"answered, with a link", true, false, 30000, "URQ4 ", "URQ4 ", 0, 999, "", 1, "URQ- "},
-      {"answered, the link's neighbour silent", true, false, 30000, "URQ4 ", "URQ4 ", 6000, 7999, "", 2, "URQ- URQ- "},
+       k + "Shutdown not complete in time, stopping anyway.\n" + a + b},
+      {"answered, with a link", true, false, 30000, "URQ4 ", "URQ4 ", 0, 999, k + "Unregistered at:\tGK2\n" + a + b, 1,
+       "URQ- "},
+      {"answered, the link's neighbour silent", true, false, 30000, "URQ4 ", "URQ4 ", 6000, 7999, k + a + b, 2,
+       "URQ- URQ- "},
   };
   for (const auto& c : cases) {
     TNeighbours neighbours;
-    TRig rig(Base() + Users + (c.Link ? neighbours.Fill(Gk2) : ""));
+    fakeRadiusServer accounting;
+    // Answered, so that nothing is resent.
+    accounting.onDatagram = [&](const fakeRadiusServer::datagram& ARequest) {
+      accounting.answer(ARequest.bytes, 5, {}, "s");
+    };
+    TRig rig(Base("zone A { bandwidth 1K; }\n", ntohs(accounting.address().sin_port)) + "log { registrations yes; }\n" +
+             Users + (c.Link ? neighbours.Fill(Gk2) : ""));
     TGatekeeperLink* link = nullptr;
     if (c.Link) {
       rig.Gk.Core.StartLinks();
@@ -440,7 +454,14 @@ TEST(Shutdown, UnregistersEveryEndpointWithinTheBound) {
     EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(3)) << c.Name;
     EXPECT_EQ(c.ToA, toA) << c.Name;
     EXPECT_EQ(c.ToB, toB) << c.Name;
-    EXPECT_EQ(!*c.Log, rig.Gk.Core.Registrations().Empty()) << c.Name;
+    EXPECT_TRUE(rig.Gk.Core.Registrations().Empty()) << c.Name;
+    std::string statuses;
+    runUntil([&] { return accounting.received.size() >= 2; }, 1000);
+    for (const fakeRadiusServer::datagram& request : accounting.received) {
+      const octets status = attributeValue(request.bytes, 40);
+      statuses += (status.empty() ? std::string("?") : std::to_string(status.back())) + " ";
+    }
+    EXPECT_EQ("1 2 ", statuses) << c.Name << ": Acct-Status-Type Start, then Stop";
     EXPECT_EQ(c.ToNeighbour, toNeighbour) << c.Name;
     EXPECT_TRUE(rig.Gk.Core.Links().Empty()) << c.Name;
     EXPECT_GE(elapsed, c.MinElapsed) << c.Name;
@@ -472,4 +493,44 @@ TEST(Shutdown, AReloadThatCompletesInTheShutdownIsNotApplied) {
   EXPECT_EQ(old, gk.Core.Configuration());
   EXPECT_TRUE(gk.Core.Registrations().Empty());
   EXPECT_EQ("Configuration reload initiated.\n", log.Lines());
+}
+
+// 256 accounted static registrations hold every RADIUS identifier with their
+// Starts, unanswered until the stop: their Stops wait unsent, and the
+// shutdown waits for them (within the bound) until the answers free the
+// identifiers.
+TEST(Shutdown, AccountingStopsWaitingForAnIdentifierLeaveBeforeTheEnd) {
+  fakeRadiusServer accounting;
+  std::string users;
+  for (int i = 0; i < 256; ++i)
+    users += "user s" + std::to_string(i) + " { static 127.0." + std::to_string(1 + i / 200) + "." +
+             std::to_string(1 + i % 200) + "; radius accounting call; }\n";
+  TCoreWithUsers gk(Base("", ntohs(accounting.address().sin_port)) + users);
+  gk.Core.AccountingRADIUS.SetSecret("s");
+  gk.Core.AccountingRADIUS.Open(accounting.address());
+  gk.Core.RegisterStaticUsers();
+  ASSERT_EQ(256u, gk.Core.Registrations().Count());
+  // The server answers from the stop on, what came before first.
+  bool stopped = false;
+  accounting.onDatagram = [&](const fakeRadiusServer::datagram& ARequest) {
+    if (stopped) accounting.answer(ARequest.bytes, 5, {}, "s");
+  };
+  TAt stop(10, [&] {
+    stopped = true;
+    for (const fakeRadiusServer::datagram& start : accounting.received) accounting.answer(start.bytes, 5, {}, "s");
+    gk.Core.StopLoop();
+  });
+  TAt fallback(3000, [&] { gk.Core.StopLoop(); });
+  const auto started = std::chrono::steady_clock::now();
+  gk.Core.RunGatekeeper();
+  EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(2));
+  // As when the core goes: what has not left by now never does.
+  gk.Core.AccountingRADIUS.Close();
+  runUntil([&] { return accounting.received.size() >= 512; }, 1000);
+  std::map<unsigned, unsigned> byStatus;  // Acct-Status-Type: requests
+  for (const fakeRadiusServer::datagram& request : accounting.received) {
+    const octets status = attributeValue(request.bytes, 40);
+    ++byStatus[status.empty() ? 0 : status.back()];
+  }
+  EXPECT_EQ((std::map<unsigned, unsigned>{{1, 256}, {2, 256}}), byStatus);
 }

@@ -5,9 +5,13 @@
 
 #include <signal.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <fstream>
 #include <regex>
 #include <sstream>
+#include <thread>
 
 #include "GatekeeperUnderTest.h"
 #include "ProcessRunner.h"
@@ -121,4 +125,89 @@ TEST_F(StartReports, UncreatableConsoleFileWarnsOnceAndRunsOn) {
   EXPECT_EQ(0, gk.WaitForExit());
   EXPECT_EQ("Warning: Could not open console file: " + Directory + "/no/c.log (No such file or directory)\n",
             gk.Error());
+}
+
+namespace {
+
+struct TUnopenableFile {
+  const char* Name;
+  const char* LogFile;
+  const char* BillingFile;
+  std::vector<const char*> Options;
+  const char* Output;  // patterns of whole texts, as above
+  const char* Error;
+  const char* Log;  // the configured log file, when it is made
+  const char* Awaited;
+};
+
+// {dir}/no does not exist; {dir}/sub is a directory.
+const TUnopenableFile UnopenableFiles[] = {
+    {"console shows both",
+     "{dir}/no/gk.log",
+     "{dir}/sub",
+     {},
+     "{t}\\[W\\] Could not open log file: {dir}/no/gk.log \\(No such file or directory\\)\n"
+     "{t}\\[W\\] Could not open billing file: {dir}/sub \\(Is a directory\\)\n"
+     "{t}\\[I\\] Service started.\n{t}\\[I\\] Service stopped.\n",
+     "",
+     nullptr,
+     "Service started."},
+    {"no sink shows warnings: standard error",
+     "{dir}/no/gk.log",
+     "{dir}/sub",
+     {"--noconsole"},
+     "",
+     "Warning: Could not open log file: {dir}/no/gk.log \\(No such file or directory\\)\n"
+     "Warning: Could not open billing file: {dir}/sub \\(Is a directory\\)\n",
+     nullptr,
+     "billing file"},
+    {"the log file that opened shows the billing file's",
+     "gk.log",
+     "{dir}/sub",
+     {"--noconsole"},
+     "",
+     "",
+     "{d} \\[W\\] Could not open billing file: {dir}/sub \\(Is a directory\\)\n"
+     "{d} \\[I\\] Service started.\n{d} \\[I\\] Service stopped.\n",
+     "Service started."},
+};
+
+}  // namespace
+
+// A log or billing file that cannot be opened is said once per start, where
+// the operator sees warnings, and the service runs on.
+TEST_F(StartReports, UnopenableLogAndBillingFilesWarnAndRunOn) {
+  ASSERT_EQ(0, mkdir((Directory + "/sub").c_str(), 0700));
+  auto pattern = [&](std::string AText) {
+    for (size_t at; (at = AText.find("{t}")) != std::string::npos;) AText.replace(at, 3, Time);
+    for (size_t at; (at = AText.find("{d}")) != std::string::npos;)
+      AText.replace(at, 3, "\\d\\d/\\d\\d/\\d\\d\\d\\d \\d\\d:\\d\\d:\\d\\d");
+    return std::regex(Expand(AText));
+  };
+  for (const TUnopenableFile& c : UnopenableFiles) {
+    unlink((Directory + "/gk.log").c_str());
+    unsigned ras, signal, monitor;
+    ChooseFreePorts(ras, signal, monitor);
+    std::ofstream(Directory + "/gk.cfg") << "system { address 127.0.0.1; ras port " << ras << "; call signal port "
+                                         << signal << "; } monitor port " << monitor << ";\nlog file \""
+                                         << Expand(c.LogFile) << "\";\naaa { authentication port unlimited; file \""
+                                         << Expand(c.BillingFile) << "\"; }\n";
+    std::vector<std::string> arguments = {"--configuration=" + Directory + "/gk.cfg"};
+    for (const char* o : c.Options) arguments.push_back(o);
+    TRunOptions options;
+    options.SeparateError = true;
+    TRunningProgram gk(arguments, options);
+    // The last that it writes before it runs, wherever that goes.
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while ((gk.Output() + gk.Error() + Read("gk.log")).find(c.Awaited) == std::string::npos &&
+           std::chrono::steady_clock::now() < end)
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    gk.Signal(SIGTERM);
+    EXPECT_EQ(0, gk.WaitForExit()) << c.Name;
+    EXPECT_TRUE(std::regex_match(gk.Output(), pattern(c.Output))) << c.Name << ": output " << gk.Output();
+    EXPECT_TRUE(std::regex_match(gk.Error(), pattern(c.Error))) << c.Name << ": error " << gk.Error();
+    if (c.Log) {
+      EXPECT_TRUE(std::regex_match(Read("gk.log"), pattern(c.Log))) << c.Name << ": log " << Read("gk.log");
+    }
+  }
 }

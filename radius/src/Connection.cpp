@@ -281,4 +281,11 @@ void TConnection::CancelRequests(const void* ARequester) {
 
 unsigned TConnection::PendingCount() const { return static_cast<unsigned>(FQueue.size() + FSetAside.size()); }
 
+unsigned TConnection::UnsentCount() const {
+  unsigned unsent = 0;
+  for (const auto& entry : FQueue)
+    if (!entry->Sent()) ++unsent;
+  return unsent;
+}
+
 }  // namespace RADIUS

@@ -307,6 +307,7 @@ TEST_F(ConnectionTest, NoIdentifierIsHandedOutTwiceWhileItIsPending) {
   runFor(200);
   ASSERT_EQ(256u, server.received.size());  // the 257th waits
   EXPECT_EQ(257u, connection.PendingCount());
+  EXPECT_EQ(1u, connection.UnsentCount());
   std::set<unsigned> identifiers;
   for (const auto& d : server.received) identifiers.insert(d.bytes[1]);
   EXPECT_EQ(256u, identifiers.size());
@@ -317,6 +318,7 @@ TEST_F(ConnectionTest, NoIdentifierIsHandedOutTwiceWhileItIsPending) {
   awaitDatagrams(257);
   octets waiting = server.received[256].bytes;
   EXPECT_EQ(first[1], waiting[1]);
+  EXPECT_EQ(0u, connection.UnsentCount());
   EXPECT_NE(octets(first.begin() + 4, first.begin() + 20), octets(waiting.begin() + 4, waiting.begin() + 20));
 
   // The answer to the reused identifier is verified against the new request.

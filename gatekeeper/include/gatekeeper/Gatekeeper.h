@@ -196,6 +196,8 @@ private:
   void ShutdownComplete();
   // The shutdown's step for the links, after the registrations'.
   void StopLinks();
+  // The shutdown's last step: the registrations still there end now.
+  void EndRemainingRegistrations();
   // Runs one phase's loop, logging what escapes and resuming the same phase.
   bool RunPhase(void (*AIdle)(void*));
 

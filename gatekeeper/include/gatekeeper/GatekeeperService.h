@@ -43,6 +43,10 @@ private:
   bool Start(void (*AStatusReporter)(unsigned));
   void SetUpLog();
   void AddFileSink(const orvo::string& AFileName);
+  // Tries a file of the cycle (AKind "log" or "billing") once; one that
+  // cannot be opened is reported at class Warning, or on standard error
+  // where no sink would show a warning. False then.
+  bool CheckCycleFile(const orvo::string& APath, const char* AKind);
   // Error lines of the first start go to standard error when no other sink
   // would show them: console off and no console file, or detached (where
   // standard error leads to the waiting starter).
@@ -59,5 +63,9 @@ private:
   TLogFileManipulator* LogFileSink = nullptr;
   orvo::TBasicStreamManipulator* StartErrorSink = nullptr;
   bool ConsoleFileWritable = false;
+  bool LogFileWritable = false;
   bool RestartRequested = false;
+  // A stop came: whatever restart was asked before or after it, the process
+  // ends with this cycle.
+  bool StopRequested = false;
 };

@@ -128,6 +128,12 @@ int TGatekeeperUnderTest::Stop(std::chrono::milliseconds ALimit) {
   return ExitStatus;
 }
 
+int TGatekeeperUnderTest::WaitForExit(std::chrono::milliseconds ALimit) {
+  if (!Program || ExitStatus >= 0) return ExitStatus;
+  ExitStatus = Program->WaitForExit(ALimit);
+  return ExitStatus;
+}
+
 sockaddr_in TGatekeeperUnderTest::RasAddress() const {
   sockaddr_in address{};
   address.sin_family = AF_INET;

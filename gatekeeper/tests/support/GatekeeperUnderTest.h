@@ -46,6 +46,9 @@ public:
   int Stop(std::chrono::milliseconds ALimit = std::chrono::seconds(10));
   // Sends the running program a signal (SIGUSR2 restarts it).
   void Signal(int ASignal);
+  // Waits for the end without a signal: the status, -1 when it still runs
+  // after the limit.
+  int WaitForExit(std::chrono::milliseconds ALimit);
 
   const std::string& Directory() const { return Folder; }
   std::string PathOf(const std::string& AName) const { return Folder + "/" + AName; }

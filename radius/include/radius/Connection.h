@@ -66,6 +66,8 @@ public:
 
   // Requests queued, sent or waiting.
   unsigned PendingCount() const;
+  // Requests that wait unsent for a free identifier.
+  unsigned UnsentCount() const;
   // errno of the last socket call, 0 after success.
   int LastError() const { return FSocket.lastError; }
 

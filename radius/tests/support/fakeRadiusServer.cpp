@@ -32,6 +32,15 @@ octets md5Of(const octets& AData) {
   return digest;
 }
 
+octets attributeValue(const octets& APacket, unsigned AType) {
+  for (size_t at = 20; at + 2 <= APacket.size() && APacket[at + 1] >= 2; at += APacket[at + 1]) {
+    if (at + APacket[at + 1] > APacket.size()) break;
+    if (APacket[at] == AType)
+      return octets(APacket.begin() + long(at) + 2, APacket.begin() + long(at + APacket[at + 1]));
+  }
+  return octets();
+}
+
 octets radiusAnswer(const octets& ARequest, unsigned ACode, const octets& AAttributes, const std::string& ASecret) {
   unsigned length = 20 + unsigned(AAttributes.size());
   octets out = {uint8_t(ACode), ARequest.at(1), uint8_t(length >> 8), uint8_t(length)};

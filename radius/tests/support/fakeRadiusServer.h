@@ -55,6 +55,9 @@ private:
 octets radiusAnswer(const octets& ARequest, unsigned ACode, const octets& AAttributes, const std::string& ASecret);
 // MD5 of the concatenation, with libcrypto's one-shot interface.
 octets md5Of(const octets& AData);
+// The value of the first attribute of the type in a packet; empty when it
+// has none (or the attributes run past the end).
+octets attributeValue(const octets& APacket, unsigned AType);
 
 // Runs dispatcher passes until ADone holds or ALimitMs pass; false on the latter.
 bool runUntil(const std::function<bool()>& ADone, int64_t ALimitMs);
