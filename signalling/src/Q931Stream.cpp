@@ -30,3 +30,5 @@ void TQ931Stream::onInvalidHeader() {
   }
   MalformedCallback(orvo::string("Invalid TPKT header received."), orvo::byteStream(1));
 }
+
+void TQ931Stream::onSent() { SentCallback(); }

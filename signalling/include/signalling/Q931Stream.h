@@ -17,6 +17,8 @@ public:
   orvo::memberCallback<Q931::message&, const orvo::byteStream&> RawMessageCallback;
   // The decoder's text and the payload it refused. May delete the stream.
   orvo::memberCallback<const orvo::string&, const orvo::byteStream&> MalformedCallback;
+  // Some of the queue went out; queued() tells what is left.
+  orvo::memberCallback<> SentCallback;
 
   // Queues the octets as one packet, unchanged; nothing once closed.
   void SendOctets(const orvo::byteStream& APayload);
@@ -25,4 +27,5 @@ public:
   // Reported as a packet that does not decode, with no octets: a peer that
   // does not speak TPKT must not reach the event loop as an exception.
   void onInvalidHeader() override;
+  void onSent() override;
 };
