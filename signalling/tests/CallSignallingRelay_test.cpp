@@ -447,7 +447,6 @@ TEST_F(relay, aSideThatDoesNotReadHoldsTheOtherBackAndEndsTheCall) {
     SetUp();
     o = owner();
     establish();
-    r->FlushMilliseconds = 5000;  // a wait on the deaf side would show
     endpoint& deaf = k.deaf == rsCaller ? caller : callee;
     endpoint& flooder = k.deaf == rsCaller ? callee : caller;
     deaf.stream->enableRead(false);
