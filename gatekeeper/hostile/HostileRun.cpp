@@ -3,6 +3,7 @@
 #include <arpa/inet.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <ostream>
@@ -160,14 +161,21 @@ bool THostileRun::Start() {
   Traffic = std::make_unique<TWellBehavedTraffic>(Gatekeeper->RasAddress());
   Mallory = std::make_unique<TSimulatedEndpoint>(ConnectionNetwork << 16 | 0xff01);
   Trent = std::make_unique<TSimulatedEndpoint>(ConnectionNetwork << 16 | 0xff02);
-  auto registration = [&](TSimulatedEndpoint& AEndpoint, const char* AAlias) {
+  if (!TrentListener.Bind(ConnectionNetwork << 16 | 0xff02) || !TrentListener.Listen()) {
+    ADD_FAILURE() << "no listener for Trent's calls";
+    return false;
+  }
+  auto registration = [&](TSimulatedEndpoint& AEndpoint, const char* AAlias, const sockaddr_in& ASignal) {
     TLibraryTurn turn;
     auto rrq = AEndpoint.RegistrationRequest({AAlias});
+    auto* request = static_cast<H225::registrationRequest*>(rrq->alternative());
+    request->callSignalAddress.clear();
+    H323::sockaddrToTransport(ASignal, *request->callSignalAddress.appendNew());
     auto rcf = Ask(AEndpoint, *rrq, Gatekeeper->RasAddress());
     return rcf ? ConfirmedIdentifier(*rcf) : std::string();
   };
-  MalloryId = registration(*Mallory, "7301");
-  TrentId = registration(*Trent, "7302");
+  MalloryId = registration(*Mallory, "7301", Mallory->CallSignalAddress());
+  TrentId = registration(*Trent, "7302", TrentListener.Address());
   if (!Traffic->Begin() || MalloryId.empty() || TrentId.empty() || !Traffic->Cycle()) {
     std::string complaints;
     for (const std::string& complaint : Traffic->Figures().Complaints) complaints += complaint + "\n";
@@ -388,6 +396,40 @@ void THostileRun::DescriptorExhaustion() {
   Traffic->StartCycling();
 }
 
+void THostileRun::StalledRelayCall() {
+  const unsigned Frames = 1000;  // 65 MB at most
+  const unsigned port = RelayPort();
+  EXPECT_NE(0u, port) << "a relay port for the flood; the last refusal: " << RelayRefusal;
+  if (!port) return;
+  octets setup;
+  {
+    TLibraryTurn turn;
+    setup = q931Testing::fromHex(q931Testing::encodeMessage(routedCallMessages()[0].build()));
+  }
+  TCallLeg caller, callee;
+  const bool through = caller.Bind(ConnectionNetwork << 16 | 0xff01, 4096) &&
+                       caller.Connect(LoopbackAddress(1, port)) && caller.Send(setup) &&
+                       TrentListener.Accept(callee) && !callee.Receive().empty();
+  EXPECT_TRUE(through) << "the Setup of the flooded call at its callee";
+  if (through) {
+    const long start = ReadProcessFigures(Pid).ResidentKiB;
+    const auto flooded = std::chrono::steady_clock::now();
+    const size_t taken = callee.Flood(Frames, milliseconds(1000));
+    Counts.Flooded += taken;
+    EXPECT_LT(taken, Frames * 65535u) << "the gatekeeper stopped taking the flood";
+    long largest = ReadProcessFigures(Pid).ResidentKiB;
+    EXPECT_TRUE(Traffic->Undisturbed()) << "RAS served while the call is held up";
+    EXPECT_FALSE(callee.Receive().empty()) << "the callee's Release Complete";
+    EXPECT_TRUE(callee.ClosedByPeer());
+    EXPECT_LT(std::chrono::steady_clock::now() - flooded, milliseconds(FloodEndMilliseconds))
+        << "the flooded call ends within its bound";
+    largest = std::max(largest, ReadProcessFigures(Pid).ResidentKiB);
+    EXPECT_LE(largest, start + FloodMarginKiB) << "resident memory (KiB) under the flood; at its start " << start;
+  }
+  Counts.Connections += 2;
+  EndRelayCalls();
+}
+
 bool THostileRun::WaitForFigures(const std::string& APhase) {
   auto end = std::chrono::steady_clock::now() + std::chrono::seconds(15);
   for (;;) {
@@ -451,6 +493,7 @@ void THostileRun::Print(std::ostream& AOut) const {
        << "  forged answers sent:       " << Counts.Forgeries << "\n"
        << "  connections opened:        " << Counts.Connections << "\n"
        << "  pacing probes unanswered:  " << Counts.ProbesLost << "\n"
+       << "  octets of relay floods:    " << Counts.Flooded << "\n"
        << "  well-behaved rounds:       " << traffic.Cycles << "\n"
        << "  well-behaved requests:     " << traffic.Requests << " (" << traffic.Retransmissions
        << " retransmissions)\n"
