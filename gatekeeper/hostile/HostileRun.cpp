@@ -346,7 +346,7 @@ void THostileRun::AbusiveConnections() {
   TConnectionAbuse abuse(ConnectionNetwork);
   std::vector<sockaddr_in> targets = {signal, monitor};
   for (const sockaddr_in& relay : relays) {
-    abuse.Idle(relay, 1);  // the relay's one caller: it sits there
+    abuse.Idle(relay, 1);  // first on the port, and silent: the relay listens on beside it
     targets.push_back(relay);
   }
   for (const sockaddr_in& target : targets) {

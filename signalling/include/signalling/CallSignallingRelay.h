@@ -1,6 +1,10 @@
 // The call signalling of one routed call: the gatekeeper listens for the
 // caller on a socket of the call's own, reads its Setup, connects the
-// callee and passes every Q.931 message between the two legs.
+// callee from its own address and passes every Q.931 message between the
+// two legs. Anybody may reach that socket: connections wait side by side,
+// and the first one whose first message is a Setup is the caller. A leg
+// that does not take what is passed to it holds the other leg back, and
+// ends the call when that goes on too long.
 //
 // A message the relay changes (the Setup, through the owner's alias
 // translation) is re-encoded; every other one goes on with the octets it
