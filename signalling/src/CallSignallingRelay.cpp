@@ -97,6 +97,7 @@ void TCallSignallingRelay::OnPendingSetup(TPendingCaller* ACaller, Q931::message
                                           const orvo::byteStream& AOctets) {
   // Kept until the Setup it read has been taken.
   std::unique_ptr<TPendingCaller> caller = TakePending(ACaller);
+  if (!caller) return;
   // One caller per call: nobody else may come in on its port.
   AcceptEvent.stop();
   Listener.close();
