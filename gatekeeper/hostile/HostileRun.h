@@ -47,8 +47,8 @@ public:
   // How much resident memory a relay call under a flood may add, and how
   // long after the flood began its end may come (the relay's bound of 5 s
   // and some time for the flood to fill the kernel's buffers).
-  static const long FloodMarginKiB = 8 * 1024;
-  static const int FloodEndMilliseconds = 5000 + 3000;
+  static constexpr long FloodMarginKiB = 8 * 1024;
+  static constexpr int FloodEndMilliseconds = 5000 + 3000;
 
   // The program to run and why it was chosen.
   static std::string Program(std::string& AWhy);
