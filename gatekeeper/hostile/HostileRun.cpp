@@ -3,6 +3,7 @@
 #include <arpa/inet.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <ostream>
@@ -64,33 +65,48 @@ H225::rasMessage Arq(const std::string& AIdentifier, const char* ADestination, u
 }
 
 
-// Sends and waits, a few times over; the answer or null. The caller holds
-// the library's turn, given up during the waits.
+// Reads what comes, each datagram within ALimit of the one before, and
+// confirms the gatekeeper's disengage requests among it; the first answer
+// to ARequest (its sequence number, its confirm or reject), or null. The
+// caller holds the library's turn, given up during the waits.
+std::unique_ptr<H225::rasMessage> Collect(TSimulatedEndpoint& AEndpoint, const H225::rasMessage* ARequest,
+                                          milliseconds ALimit) {
+  for (;;) {
+    octets answer;
+    sockaddr_in from{};
+    bool received = false;
+    {
+      TLibraryPause pause;
+      received = AEndpoint.ReceiveOctets(ALimit, answer, from);
+    }
+    if (!received) return nullptr;
+    auto message = DecodeRasMessage(answer);
+    if (message && message->index() == 15) {  // the gatekeeper ends a call: confirmed
+      H225::rasMessage dcf;
+      dcf.select(16);
+      SetRasSequenceNumber(dcf, GetRasSequenceNumber(*message));
+      AEndpoint.Send(dcf, from);
+      continue;
+    }
+    // A request's confirm and reject follow it among the alternatives.
+    if (message && ARequest && GetRasSequenceNumber(*message) == GetRasSequenceNumber(*ARequest) &&
+        (message->index() == ARequest->index() + 1 || message->index() == ARequest->index() + 2))
+      return message;
+  }
+}
+
+// Sends and waits, a few times over; the answer or null. What was queued
+// before answers earlier traffic (the floods' copies of the endpoint's own
+// requests draw answers too) and is read away first. The caller holds the
+// library's turn, given up during the waits.
 std::unique_ptr<H225::rasMessage> Ask(TSimulatedEndpoint& AEndpoint, H225::rasMessage& ARequest,
                                       const sockaddr_in& ATo) {
   TLibraryTurn turn;
+  Collect(AEndpoint, nullptr, milliseconds(0));
   SetRasSequenceNumber(ARequest, AEndpoint.NextSequenceNumber());
   for (int attempt = 0; attempt < 6; ++attempt) {
     AEndpoint.Send(ARequest, ATo);
-    for (;;) {
-      octets answer;
-      sockaddr_in from{};
-      bool received = false;
-      {
-        TLibraryPause pause;
-        received = AEndpoint.ReceiveOctets(milliseconds(500), answer, from);
-      }
-      if (!received) break;
-      auto message = DecodeRasMessage(answer);
-      if (message && message->index() == 15) {  // the gatekeeper ends a call: confirmed
-        H225::rasMessage dcf;
-        dcf.select(16);
-        SetRasSequenceNumber(dcf, GetRasSequenceNumber(*message));
-        AEndpoint.Send(dcf, from);
-        continue;
-      }
-      if (message && GetRasSequenceNumber(*message) == GetRasSequenceNumber(ARequest)) return message;
-    }
+    if (auto answer = Collect(AEndpoint, &ARequest, milliseconds(500))) return answer;
   }
   return nullptr;
 }
@@ -160,14 +176,21 @@ bool THostileRun::Start() {
   Traffic = std::make_unique<TWellBehavedTraffic>(Gatekeeper->RasAddress());
   Mallory = std::make_unique<TSimulatedEndpoint>(ConnectionNetwork << 16 | 0xff01);
   Trent = std::make_unique<TSimulatedEndpoint>(ConnectionNetwork << 16 | 0xff02);
-  auto registration = [&](TSimulatedEndpoint& AEndpoint, const char* AAlias) {
+  if (!TrentListener.Bind(ConnectionNetwork << 16 | 0xff02) || !TrentListener.Listen()) {
+    ADD_FAILURE() << "no listener for Trent's calls";
+    return false;
+  }
+  auto registration = [&](TSimulatedEndpoint& AEndpoint, const char* AAlias, const sockaddr_in& ASignal) {
     TLibraryTurn turn;
     auto rrq = AEndpoint.RegistrationRequest({AAlias});
+    auto* request = static_cast<H225::registrationRequest*>(rrq->alternative());
+    request->callSignalAddress.clear();
+    H323::sockaddrToTransport(ASignal, *request->callSignalAddress.appendNew());
     auto rcf = Ask(AEndpoint, *rrq, Gatekeeper->RasAddress());
     return rcf ? ConfirmedIdentifier(*rcf) : std::string();
   };
-  MalloryId = registration(*Mallory, "7301");
-  TrentId = registration(*Trent, "7302");
+  MalloryId = registration(*Mallory, "7301", Mallory->CallSignalAddress());
+  TrentId = registration(*Trent, "7302", TrentListener.Address());
   if (!Traffic->Begin() || MalloryId.empty() || TrentId.empty() || !Traffic->Cycle()) {
     std::string complaints;
     for (const std::string& complaint : Traffic->Figures().Complaints) complaints += complaint + "\n";
@@ -338,7 +361,7 @@ void THostileRun::AbusiveConnections() {
   TConnectionAbuse abuse(ConnectionNetwork);
   std::vector<sockaddr_in> targets = {signal, monitor};
   for (const sockaddr_in& relay : relays) {
-    abuse.Idle(relay, 1);  // the relay's one caller: it sits there
+    abuse.Idle(relay, 1);  // first on the port, and silent: the relay listens on beside it
     targets.push_back(relay);
   }
   for (const sockaddr_in& target : targets) {
@@ -369,7 +392,7 @@ void THostileRun::DescriptorExhaustion() {
   const sockaddr_in signal = LoopbackAddress(1, Gatekeeper->CallSignalPort());
   const sockaddr_in monitor = LoopbackAddress(1, Gatekeeper->MonitorPort());
   const unsigned relay = RelayPort();
-  EXPECT_NE(0u, relay);
+  EXPECT_NE(0u, relay) << "the last refusal: " << RelayRefusal;
   EXPECT_TRUE(Traffic->Undisturbed()) << "before the table fills";
   TConnectionAbuse abuse(ConnectionNetwork);
   abuse.Fill(signal, unsigned(DescriptorLimit) + 64);
@@ -386,6 +409,40 @@ void THostileRun::DescriptorExhaustion() {
   abuse.CloseAll();
   EndRelayCalls();
   Traffic->StartCycling();
+}
+
+void THostileRun::StalledRelayCall() {
+  const unsigned Frames = 1000;  // 65 MB at most
+  const unsigned port = RelayPort();
+  EXPECT_NE(0u, port) << "a relay port for the flood; the last refusal: " << RelayRefusal;
+  if (!port) return;
+  octets setup;
+  {
+    TLibraryTurn turn;
+    setup = q931Testing::fromHex(q931Testing::encodeMessage(routedCallMessages()[0].build()));
+  }
+  TCallLeg caller, callee;
+  const bool through = caller.Bind(ConnectionNetwork << 16 | 0xff01, 4096) &&
+                       caller.Connect(LoopbackAddress(1, port)) && caller.Send(setup) &&
+                       TrentListener.Accept(callee) && !callee.Receive().empty();
+  EXPECT_TRUE(through) << "the Setup of the flooded call at its callee";
+  if (through) {
+    const long start = ReadProcessFigures(Pid).ResidentKiB;
+    const auto flooded = std::chrono::steady_clock::now();
+    const size_t taken = callee.Flood(Frames, milliseconds(1000));
+    Counts.Flooded += taken;
+    EXPECT_LT(taken, Frames * 65535u) << "the gatekeeper stopped taking the flood";
+    long largest = ReadProcessFigures(Pid).ResidentKiB;
+    EXPECT_TRUE(Traffic->Undisturbed()) << "RAS served while the call is held up";
+    EXPECT_FALSE(callee.Receive().empty()) << "the callee's Release Complete";
+    EXPECT_TRUE(callee.ClosedByPeer());
+    EXPECT_LT(std::chrono::steady_clock::now() - flooded, milliseconds(FloodEndMilliseconds))
+        << "the flooded call ends within its bound";
+    largest = std::max(largest, ReadProcessFigures(Pid).ResidentKiB);
+    EXPECT_LE(largest, start + FloodMarginKiB) << "resident memory (KiB) under the flood; at its start " << start;
+  }
+  Counts.Connections += 2;
+  EndRelayCalls();
 }
 
 bool THostileRun::WaitForFigures(const std::string& APhase) {
@@ -451,6 +508,7 @@ void THostileRun::Print(std::ostream& AOut) const {
        << "  forged answers sent:       " << Counts.Forgeries << "\n"
        << "  connections opened:        " << Counts.Connections << "\n"
        << "  pacing probes unanswered:  " << Counts.ProbesLost << "\n"
+       << "  octets of relay floods:    " << Counts.Flooded << "\n"
        << "  well-behaved rounds:       " << traffic.Cycles << "\n"
        << "  well-behaved requests:     " << traffic.Requests << " (" << traffic.Retransmissions
        << " retransmissions)\n"

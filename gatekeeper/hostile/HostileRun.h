@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "CallLeg.h"
 #include "DatagramMutator.h"
 #include "GatekeeperUnderTest.h"
 #include "NeighbourGatekeeper.h"
@@ -28,6 +29,7 @@ struct THostileFigures {
   unsigned long Forgeries = 0;    // forged RAS answers and requests
   unsigned long Connections = 0;  // TCP connections opened
   unsigned long ProbesLost = 0;   // pacing probes the gatekeeper never answered
+  unsigned long long Flooded = 0;  // octets a relay call's callee got to send to a caller that reads nothing
   unsigned Phases = 0;
   TProcessFigures Start, Baseline, Last, Largest;
 };
@@ -42,6 +44,11 @@ public:
   static const long MemoryMarginKiB = 24 * 1024;
   static const int DescriptorMargin = 2;
   static constexpr double WarmingSeconds = 2;
+  // How much resident memory a relay call under a flood may add, and how
+  // long after the flood began its end may come (the relay's bound of 5 s
+  // and some time for the flood to fill the kernel's buffers).
+  static constexpr long FloodMarginKiB = 8 * 1024;
+  static constexpr int FloodEndMilliseconds = 5000 + 3000;
 
   // The program to run and why it was chosen.
   static std::string Program(std::string& AWhy);
@@ -57,6 +64,9 @@ public:
   void ForgedAnswers(double ASeconds);
   void AbusiveConnections();
   void DescriptorExhaustion();
+  // A routed call whose caller sends its Setup and reads no more while its
+  // callee floods it with frames of 65,535 octets.
+  void StalledRelayCall();
 
   // The checks after a phase (test failures naming the phase); the
   // well-behaved rounds stop during the checks and go on afterwards.
@@ -86,6 +96,8 @@ private:
   std::unique_ptr<TGatekeeperUnderTest> Gatekeeper;
   std::unique_ptr<TWellBehavedTraffic> Traffic;
   std::unique_ptr<TSimulatedEndpoint> Mallory, Trent;
+  // Where Trent takes the calls that Mallory makes through the relay.
+  TCallLeg TrentListener;
   std::string MalloryId, TrentId;
   unsigned RelayCalls = 0;
   // What the last relay call that was not admitted got instead.

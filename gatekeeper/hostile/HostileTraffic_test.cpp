@@ -69,6 +69,14 @@ TEST_F(HostileTraffic, DescriptorExhaustion) {
   Run.Finish();
 }
 
+TEST_F(HostileTraffic, StalledRelayCall) {
+  ASSERT_TRUE(Run.Start());
+  Run.StalledRelayCall();
+  Run.CheckAfter("stalled relay call");
+  EXPECT_GT(Run.Figures().Flooded, 0u);
+  Run.Finish();
+}
+
 TEST_F(HostileTraffic, Soak) {
   const char* seconds = std::getenv("ORVO_SOAK_SECONDS");
   if (!seconds || !*seconds) GTEST_SKIP() << "the long form runs with ORVO_SOAK_SECONDS (make soak SECONDS=...)";
@@ -85,6 +93,8 @@ TEST_F(HostileTraffic, Soak) {
     Run.CheckAfter("round " + std::to_string(round) + ", abusive connections");
     Run.DescriptorExhaustion();
     Run.CheckAfter("round " + std::to_string(round) + ", descriptor exhaustion");
+    Run.StalledRelayCall();
+    Run.CheckAfter("round " + std::to_string(round) + ", stalled relay call");
     // The output of a round that failed stays for its reader.
     if (!HasFailure()) Run.DiscardOutput();
     std::cout << "round " << round << " done\n";

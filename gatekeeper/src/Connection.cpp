@@ -129,6 +129,7 @@ bool TConnection::Start(const sockaddr_in& ACalleeAddress, bool ARouted) {
   relay->ChangedCallback = {this, &TConnection::OnRelayChanged};
   relay->StoppingCallback = {this, &TConnection::OnRelayStopping};
   relay->EndedCallback = {this, &TConnection::OnRelayEnded};
+  relay->WarningCallback = {this, &TConnection::OnRelayWarning};
   if (!relay->Listen(local)) {
     orvo::string text;
     text.format("Listen for the caller of a routed call failed. %d %s", relay->LastError(),
@@ -189,6 +190,9 @@ void TConnection::AnnounceStop() {
   FStopAnnounced = true;
   Owner->BroadcastEvent(evConnectionStopped, this);
 }
+
+// A stranger on the call's port, written as on the call-signal port.
+void TConnection::OnRelayWarning(const orvo::string& AText) { LogLine(orvo::stateWarning, AText); }
 
 void TConnection::ReleaseRelay(int AReleaseCompleteReason, unsigned ACause) {
   if (!FRelay) return;

@@ -117,6 +117,14 @@ void byteStream::skip(int count) {
   readPosition_ = buffer_ + position;
 }
 
+void byteStream::discardRead() {
+  if (!buffer_ || readPosition_ == buffer_) return;
+  const unsigned rest = remaining();
+  std::memmove(buffer_, readPosition_, rest);
+  writeEnd_ = buffer_ + rest;
+  readPosition_ = buffer_;
+}
+
 unsigned char* byteStream::prepareWrite(unsigned length) {
   reserve(length);
   pending_ = length;

@@ -58,9 +58,17 @@ void tpktStream::send(const byteStream& payload) {
   if (length > maximumPayload) throw new payloadTooLong;
   unsigned total = length + 4;
   const unsigned char frame[4] = {3, 0, (unsigned char)(total >> 8), (unsigned char)total};
+  // A queue that never quite empties would otherwise keep every octet it
+  // ever sent: once half of it is sent, that half makes room.
+  if (outputQueue.remaining() <= outputQueue.length() - outputQueue.remaining()) outputQueue.discardRead();
   outputQueue.write(frame, 4);
   if (length) outputQueue.write(payload.buffer(), length);
   enableWrite(true);
+}
+
+void tpktStream::discardOutput() {
+  enableWrite(false);
+  outputQueue.clear();
 }
 
 void tpktStream::onInvalidHeader() { throw new invalidHeader; }
@@ -139,6 +147,7 @@ void tpktStream::transmit(sockEvent*) {
     enableWrite(false);
     outputQueue.clear();
   }
+  onSent();
 }
 
 void tpktStream::flush(unsigned timeoutSeconds) {

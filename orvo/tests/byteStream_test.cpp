@@ -123,6 +123,31 @@ TEST(ByteStream, ClearKeepsTheGrowth) {
   EXPECT_EQ(32u, s.allocatedSize());
 }
 
+TEST(ByteStream, DiscardReadMovesTheRestToTheStart) {
+  orvo::byteStream s(16);
+  s.write("abcdefghij", 10);
+  char out[4];
+  s.read(out, 4);
+  const unsigned char* buffer = s.buffer();
+  s.discardRead();
+  EXPECT_EQ("efghij", inUse(s));
+  EXPECT_EQ(s.buffer(), s.readPosition());
+  EXPECT_EQ(buffer, s.buffer()) << "the allocation stays";
+  EXPECT_EQ(16u, s.allocatedSize());
+  s.write("klmnopqrst", 10);  // fits where the read ones were
+  EXPECT_EQ(16u, s.allocatedSize());
+  EXPECT_EQ("efghijklmnopqrst", inUse(s));
+  s.discardRead();  // nothing read: unchanged
+  EXPECT_EQ("efghijklmnopqrst", inUse(s));
+  s.skip(16);
+  s.discardRead();
+  EXPECT_EQ(0u, s.length());
+  EXPECT_TRUE(s.exhausted());
+  orvo::byteStream empty(8);
+  empty.discardRead();
+  EXPECT_EQ(nullptr, empty.buffer());
+}
+
 TEST(HexDump, TwentyBytesFrameAndColumns) {
   orvo::byteStream s("Hello, world! 0123\x00\xff", 20);
   std::ostringstream out;

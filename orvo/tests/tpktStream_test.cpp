@@ -1,5 +1,6 @@
 #include <orvo/tpktStream.h>
 
+#include <algorithm>
 #include <arpa/inet.h>
 #include <cerrno>
 #include <cstdio>
@@ -43,6 +44,9 @@ struct recordingStream : orvo::tpktStream {
   bool writing() const { return writeEvent != nullptr; }
   bool reading() const { return readEvent != nullptr; }
   int state() const { return receiveState; }
+  unsigned allocated() const { return outputQueue.allocatedSize(); }
+  void onSent() override { sentLeft.push_back(tpktStream::queued()); }
+  std::vector<unsigned> sentLeft;
   int headerOctets() const { return headerCount; }
 
   std::vector<std::string> packets;
@@ -277,6 +281,66 @@ TEST_F(tpkt, partialSendResumes) {
   EXPECT_FALSE(stream.writing());
   for (int i = 0; i < 100 && received.size() < body.size() + 4; ++i) received += c.receive(65536);
   EXPECT_EQ(bytes({3, 0, 0xEA, 0x64}) + body, received);
+}
+
+// A peer that reads slowly while more is queued: the queue never empties,
+// yet its buffer holds no more than what is waiting and what comes next.
+TEST_F(tpkt, aQueueThatNeverEmptiesReusesWhatWasSent) {
+  connection c;
+  int small = 4096;
+  setsockopt(c.local.fd, SOL_SOCKET, SO_SNDBUF, &small, sizeof small);
+  setsockopt(c.peer, SOL_SOCKET, SO_RCVBUF, &small, sizeof small);
+  recordingStream stream(&c.local);
+  const std::string body(16000, 'q');
+  const unsigned frames = 200, frame = 16004;
+  std::string received;
+  unsigned sent = 0, largest = 0;
+  for (int i = 0; i < 100000 && sent < frames; ++i) {
+    if (stream.tpktStream::queued() < 20000) {
+      stream.send(payload(body));
+      ++sent;
+    }
+    sockEvent::dispatch(0);
+    ASSERT_GT(stream.tpktStream::queued(), 0u) << "emptied after " << sent;
+    largest = std::max(largest, stream.allocated());
+    received += c.receive(65536);
+  }
+  ASSERT_EQ(frames, sent);
+  EXPECT_LT(largest, 4 * frame) << "of " << frames * frame << " octets queued in all";
+  for (int i = 0; i < 100000 && stream.writing(); ++i) {
+    received += c.receive(65536);
+    sockEvent::dispatch(0);
+  }
+  for (int i = 0; i < 100 && received.size() < frames * frame; ++i) received += c.receive(65536);
+  ASSERT_EQ(frames * frame, received.size());
+  EXPECT_EQ(bytes({3, 0, 0x3E, 0x84}) + body, received.substr((frames - 1) * frame));
+}
+
+TEST_F(tpkt, eachSendReportsWhatIsLeftAndADroppedQueueStopsWriting) {
+  connection c;
+  int small = 4096;
+  setsockopt(c.local.fd, SOL_SOCKET, SO_SNDBUF, &small, sizeof small);
+  setsockopt(c.peer, SOL_SOCKET, SO_RCVBUF, &small, sizeof small);
+  recordingStream stream(&c.local);
+  stream.send(payload(std::string(60000, 'd')));
+  EXPECT_EQ(60004u, stream.tpktStream::queued());
+  sockEvent::dispatch(0);
+  ASSERT_EQ(1u, stream.sentLeft.size());
+  EXPECT_GT(stream.sentLeft[0], 0u);
+  EXPECT_LT(stream.sentLeft[0], 60004u);
+  EXPECT_EQ(stream.sentLeft[0], stream.tpktStream::queued());
+  stream.discardOutput();
+  EXPECT_EQ(0u, stream.tpktStream::queued());
+  EXPECT_FALSE(stream.writing());
+  const std::string taken = c.receive(65536);
+  EXPECT_EQ(60004u - stream.sentLeft[0], taken.size()) << "nothing more after the drop";
+  sockEvent::dispatch(0);
+  EXPECT_EQ(1u, stream.sentLeft.size());
+  EXPECT_EQ("", c.receive(65536));
+  stream.send(payload("x"));
+  sockEvent::dispatch(0);
+  EXPECT_EQ(bytes({3, 0, 0, 5}) + "x", c.receive(100));
+  EXPECT_EQ((std::vector<unsigned>{stream.sentLeft[0], 0u}), stream.sentLeft);
 }
 
 TEST_F(tpkt, flushGivesUpAtItsDeadline) {

@@ -7,6 +7,7 @@
 #include <signalling/CallSockets.h>
 #include <signalling/ClosingLeg.h>
 #include <signalling/ReleaseComplete.h>
+#include <signalling/SetupReceiver.h>
 
 const char* const TCallSignallingRelay::MediaRelayUnavailable =
     "Media relay is not available; call media passes directly between endpoints.";
@@ -31,18 +32,22 @@ void drop(orvo::sockEvent*& ARegistration) {
 }  // namespace
 
 TCallSignallingRelay::TCallSignallingRelay(const sockaddr_in& ACallee, bool AMediaRelay)
-    : Callee(ACallee), Bound(orvo::defaultAddress), MediaRelay(AMediaRelay) {
+    : Callee(ACallee), Local(orvo::defaultAddress), Bound(orvo::defaultAddress), MediaRelay(AMediaRelay) {
   Timer.SetTarget(this, &TCallSignallingRelay::OnTimeout);
+  for (TTimer& stall : Stalls) stall.SetTarget(this, &TCallSignallingRelay::OnStall);
 }
 
 TCallSignallingRelay::~TCallSignallingRelay() {
   Timer.Stop();
+  for (TTimer& stall : Stalls) stall.Stop();
   AcceptEvent.stop();
   drop(ConnectEvent);
+  Pending.clear();
   for (std::unique_ptr<TQ931Stream>& stream : Streams) stream.reset();
 }
 
 bool TCallSignallingRelay::Listen(const sockaddr_in& ALocal) {
+  Local = ALocal;
   if (!OpenCallListener(ALocal, Listener, Bound)) {
     Error = Listener.lastError;
     return false;
@@ -64,16 +69,53 @@ void TCallSignallingRelay::OnAccept(orvo::sockEvent*) {
     AcceptEvent.acceptFailed(Listener.lastError);
     return;
   }
+  // Whoever reaches the port first need not be the caller: connections wait
+  // side by side for their first message, and the oldest makes room, so that
+  // silent ones cannot keep the caller out.
+  if (Pending.size() >= PendingCallerLimit) Pending.erase(Pending.begin());
+  TPendingCaller* caller = new TPendingCaller(descriptor);
+  Pending.emplace_back(caller);
+  caller->SetupCallback = {this, &TCallSignallingRelay::OnPendingSetup};
+  caller->FailedCallback = {this, &TCallSignallingRelay::OnPendingFailed};
+  caller->Start();
+  if (CurrentState == stListening) {
+    CurrentState = stAwaitingSetup;
+    Timer.Restart();
+  }
+}
+
+std::unique_ptr<TPendingCaller> TCallSignallingRelay::TakePending(TPendingCaller* ACaller) {
+  for (auto at = Pending.begin(); at != Pending.end(); ++at) {
+    if (at->get() != ACaller) continue;
+    std::unique_ptr<TPendingCaller> caller(std::move(*at));
+    Pending.erase(at);
+    return caller;
+  }
+  return nullptr;
+}
+
+void TCallSignallingRelay::OnPendingSetup(TPendingCaller* ACaller, Q931::message& ASetup,
+                                          const orvo::byteStream& AOctets) {
+  // Kept until the Setup it read has been taken.
+  std::unique_ptr<TPendingCaller> caller = TakePending(ACaller);
+  if (!caller) return;
   // One caller per call: nobody else may come in on its port.
   AcceptEvent.stop();
   Listener.close();
-  Legs[rsCaller].attach(descriptor);
-  Legs[rsCaller].setNonBlocking(true);
+  Pending.clear();
+  Legs[rsCaller].attach(caller->HandOver());
   SetCallSignallingTos(Legs[rsCaller]);
   SetNoDelay(Legs[rsCaller]);
   OpenStream(rsCaller);
-  CurrentState = stAwaitingSetup;
-  Timer.Restart();
+  // Read while the connection was only a candidate, which traces nothing.
+  Streams[rsCaller]->TraceReceived(AOctets);
+  TakeSetup(ASetup, AOctets);
+  ConnectCallee();
+}
+
+void TCallSignallingRelay::OnPendingFailed(TPendingCaller* ACaller, bool ARefused) {
+  TakePending(ACaller);
+  if (ARefused) WarningCallback(orvo::string(TSetupReceiver::NotSetupText));
 }
 
 void TCallSignallingRelay::OpenStream(int ASide) {
@@ -84,24 +126,17 @@ void TCallSignallingRelay::OpenStream(int ASide) {
     stream->RawMessageCallback = {this, &TCallSignallingRelay::OnCallerMessage};
     stream->MalformedCallback = {this, &TCallSignallingRelay::OnCallerMalformed};
     stream->closedCallback = {this, &TCallSignallingRelay::OnCallerClosed};
+    stream->SentCallback = {this, &TCallSignallingRelay::OnCallerSent};
   } else {
     stream->RawMessageCallback = {this, &TCallSignallingRelay::OnCalleeMessage};
     stream->MalformedCallback = {this, &TCallSignallingRelay::OnCalleeMalformed};
     stream->closedCallback = {this, &TCallSignallingRelay::OnCalleeClosed};
+    stream->SentCallback = {this, &TCallSignallingRelay::OnCalleeSent};
   }
   stream->enableRead(true);
 }
 
 void TCallSignallingRelay::OnCallerMessage(Q931::message& AMessage, const orvo::byteStream& AOctets) {
-  if (CurrentState == stAwaitingSetup) {
-    if (AMessage.type != Q931::message::setup) {
-      End(enNotSetup, "First message must be SETUP.", false, false, 0, 0);
-      return;
-    }
-    TakeSetup(AMessage, AOctets);
-    ConnectCallee();
-    return;
-  }
   if (CurrentState == stRelaying) Forward(rsCaller, AMessage.type, AOctets);
 }
 
@@ -113,9 +148,7 @@ void TCallSignallingRelay::OnCalleeMessage(Q931::message& AMessage, const orvo::
 // no more of it than its type. A leg that stops speaking TPKT (no octets)
 // is as good as closed.
 void TCallSignallingRelay::OnCallerMalformed(const orvo::string&, const orvo::byteStream& AOctets) {
-  if (CurrentState == stAwaitingSetup)
-    End(enNotSetup, "First message must be SETUP.", false, false, 0, 0);
-  else if (CurrentState == stRelaying && AOctets.length() == 0)
+  if (CurrentState == stRelaying && AOctets.length() == 0)
     OnCallerClosed();
   else if (CurrentState == stRelaying)
     Forward(rsCaller, headerType(AOctets), AOctets);
@@ -162,7 +195,7 @@ void TCallSignallingRelay::ConnectCallee() {
   Streams[rsCaller]->enableRead(false);
   CurrentState = stConnecting;
   Timer.Stop();
-  int result = StartCallConnection(Callee, Legs[rsCallee]);
+  int result = StartCallConnection(Callee, Local, Legs[rsCallee]);
   if (result == 0) {
     CalleeConnected();
     return;
@@ -216,6 +249,7 @@ void TCallSignallingRelay::Forward(int AFrom, int AType, const orvo::byteStream&
       out.buffer()[2] |= 0x80;
   }
   Streams[to]->SendOctets(out);
+  CheckQueue(to);
   if (AFrom == rsCallee && !CalleeAnswered) {
     CalleeAnswered = true;
     Timer.Stop();
@@ -230,6 +264,37 @@ void TCallSignallingRelay::Forward(int AFrom, int AType, const orvo::byteStream&
   if (AFrom == rsCallee &&
       (AType == Q931::message::callProceeding || AType == Q931::message::alerting || AType == Q931::message::connect))
     ChangedCallback(AType);
+}
+
+void TCallSignallingRelay::OnCallerSent() { CheckQueue(rsCaller); }
+
+void TCallSignallingRelay::OnCalleeSent() { CheckQueue(rsCallee); }
+
+void TCallSignallingRelay::CheckQueue(int ASide) {
+  if (CurrentState != stRelaying) return;
+  const bool over = Streams[ASide]->queued() > QueueLimit;
+  if (over == Throttled[ASide]) return;
+  Throttled[ASide] = over;
+  Streams[1 - ASide]->enableRead(!over);
+  if (over) {
+    Stalls[ASide].SetTimeout(StallTimeout);
+    Stalls[ASide].Start();
+  } else {
+    Stalls[ASide].Stop();
+  }
+}
+
+void TCallSignallingRelay::OnStall(TTimer* ATimer) {
+  // What a leg does not take is dropped, and it gets no Release Complete:
+  // the end must not wait on it.
+  for (int side : {rsCaller, rsCallee})
+    if (Throttled[side]) Streams[side]->discardOutput();
+  if (ATimer == &Stalls[rsCaller])
+    End(enCallerStalled, "Caller does not read call signalling.", false, !Throttled[rsCallee], rcrUndefinedReason,
+        causeNormalUnspecified);
+  else
+    End(enCalleeStalled, "Callee does not read call signalling.", !Throttled[rsCaller], false, rcrUndefinedReason,
+        causeNormalUnspecified);
 }
 
 void TCallSignallingRelay::OnTimeout(TTimer*) {
@@ -258,9 +323,11 @@ void TCallSignallingRelay::End(TEnd AEnd, const orvo::string& AText, bool ARelea
   if (CurrentState == stEnded || CurrentState == stIdle) return;
   CurrentState = stEnded;
   Timer.Stop();
+  for (TTimer& stall : Stalls) stall.Stop();
   AcceptEvent.stop();
   drop(ConnectEvent);
   Listener.close();
+  Pending.clear();
   StoppingCallback();
   const bool release[2] = {AReleaseCaller, AReleaseCallee};
   for (int side : {rsCaller, rsCallee}) {

@@ -44,7 +44,7 @@ bool OpenCallListener(const sockaddr_in& ALocal, orvo::socket& AListener, sockad
   return true;
 }
 
-int StartCallConnection(const sockaddr_in& APeer, orvo::socket& AConnection) {
+int StartCallConnection(const sockaddr_in& APeer, const sockaddr_in& ALocal, orvo::socket& AConnection) {
   AConnection = orvo::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
   if (AConnection.fd == -1) return AConnection.lastError;
   if (!AConnection.setNonBlocking(true)) {
@@ -53,6 +53,15 @@ int StartCallConnection(const sockaddr_in& APeer, orvo::socket& AConnection) {
   }
   // A refused type of service or delay does not stop the call.
   SetCallSignallingTos(AConnection);
+  // The callee sees the call come from the address the gatekeeper
+  // announces, not from one the system picks on a host with several.
+  sockaddr_in local = ALocal;
+  local.sin_family = AF_INET;
+  local.sin_port = 0;
+  if (bind(AConnection.fd, reinterpret_cast<const sockaddr*>(&local), sizeof local) == -1) {
+    fail(AConnection);
+    return AConnection.lastError;
+  }
   SetNoDelay(AConnection);
   if (connect(AConnection.fd, reinterpret_cast<const sockaddr*>(&APeer), sizeof APeer) == 0) return 0;
   if (errno == EINPROGRESS) return EINPROGRESS;

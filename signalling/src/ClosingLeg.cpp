@@ -32,6 +32,7 @@ TClosingLeg::TClosingLeg(orvo::socket& AConnection, std::unique_ptr<TQ931Stream>
   Stream->RawMessageCallback = {this, &TClosingLeg::OnMessage};
   Stream->MalformedCallback = {this, &TClosingLeg::OnMalformed};
   Stream->closedCallback = {this, &TClosingLeg::Finish};
+  Stream->SentCallback = {};
   Stream->enableRead(true);
   Timer.Start();
   if (Unsent.remaining())

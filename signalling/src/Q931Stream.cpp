@@ -28,6 +28,10 @@ void TQ931Stream::DetachTracer() {
   if (Tracer) Tracer = Tracer->Detached();
 }
 
+void TQ931Stream::TraceReceived(const orvo::byteStream& APayload) const {
+  if (Tracer) Tracer->Trace(Side, TLog::ldReceived, Peer, APayload);
+}
+
 void TQ931Stream::TakeUnsent(orvo::byteStream& AOut) {
   enableWrite(false);
   if (outputQueue.remaining()) AOut.write(outputQueue.readPosition(), outputQueue.remaining());
@@ -40,7 +44,7 @@ void TQ931Stream::onPacket(orvo::byteStream& APayload) {
     return;
   }
   // Before the callbacks, which may delete the stream.
-  if (Tracer) Tracer->Trace(Side, TLog::ldReceived, Peer, APayload);
+  TraceReceived(APayload);
   Q931::message message;
   try {
     decode(APayload, message);
@@ -59,3 +63,5 @@ void TQ931Stream::onInvalidHeader() {
   }
   MalformedCallback(orvo::string("Invalid TPKT header received."), orvo::byteStream(1));
 }
+
+void TQ931Stream::onSent() { SentCallback(); }

@@ -1,12 +1,14 @@
 // A routed call over loopback between two simulated endpoints: the Setup
 // translated for the callee, every other message passed byte for byte, the
-// call ended by either side, by a silent or missing caller or callee.
+// call ended by either side, by a silent or missing caller or callee, or by
+// a side that stops reading; strangers on the call's port refused alone.
 #include <signalling/CallSignallingRelay.h>
 #include <signalling/CallSockets.h>
 #include <signalling/ClosingLeg.h>
 
 #include <algorithm>
 #include <arpa/inet.h>
+#include <chrono>
 #include <dirent.h>
 #include <functional>
 #include <map>
@@ -41,7 +43,8 @@ sockaddr_in loopback(unsigned port = 0) {
 struct endpoint {
   orvo::socket socket;
   std::unique_ptr<TQ931Stream> stream;
-  std::vector<std::string> received;  // hex of each payload
+  // Hex of each payload; one of more than 1,000 octets by its length.
+  std::vector<std::string> received;
   bool closed = false;
 
   void take(int descriptor) {
@@ -66,8 +69,11 @@ struct endpoint {
     octets o = fromHex(hex);
     stream->SendOctets(orvo::byteStream(o.data(), (unsigned)o.size()));
   }
-  void onMessage(Q931::message&, const orvo::byteStream& o) { received.push_back(toHex(o)); }
-  void onMalformed(const orvo::string&, const orvo::byteStream& o) { received.push_back(toHex(o)); }
+  void record(const orvo::byteStream& o) {
+    received.push_back(o.length() > 1000 ? std::to_string(o.length()) + " octets" : toHex(o));
+  }
+  void onMessage(Q931::message&, const orvo::byteStream& o) { record(o); }
+  void onMalformed(const orvo::string&, const orvo::byteStream& o) { record(o); }
   void onClosed() {
     closed = true;
     stream->enableRead(false);
@@ -93,6 +99,8 @@ struct owner {
   void changed(int type) { told.push_back("changed " + std::to_string(type)); }
   void stopping() { told.push_back("stopping"); }
   void ended(int reason, const orvo::string& text) { told.push_back(std::to_string(reason) + " " + toStd(text)); }
+  void warning(const orvo::string& text) { warned.push_back(toStd(text)); }
+  std::vector<std::string> warned;
 };
 
 int openDescriptors() {
@@ -114,6 +122,43 @@ const std::string setupHex = encodeMessage(routedCallMessages()[0].build());
 const std::string callerRelease = "08 02 12 34 5A 08 04 80 90 01 02 7E 00 01 05";
 const std::string calleeRelease = "08 02 92 34 5A 08 04 80 90 01 02 7E 00 01 05";
 const std::string calleeAlerting = "08 02 92 34 01 1E 02 80 88 96 7F 02 01 02";
+
+// "cause C reason R" of the relay's own Release Complete on that side's
+// leg; a text saying what it is else.
+std::string releaseOf(const std::string& hex, int side) {
+  Q931::message m;
+  decodeMessage(m, hex);
+  if (!m.releaseCompleteBody()) return "not a Release Complete: " + hex.substr(0, 20);
+  if (m.callReference != Q931::callReference(0x1234, side == rsCallee)) return "the flag of the other leg";
+  return "cause " + std::to_string(static_cast<Q931::cause*>(m.findElement(0x08))->causeValue) + " reason " +
+         std::to_string(m.releaseCompleteBody()->reason->index());
+}
+
+// Frames of 65,535 octets written without blocking, the relay run between
+// the writes. What they carry is no Q.931 message from its first octet on,
+// so that decoding it costs next to nothing.
+struct flood {
+  std::string frame = std::string("\x03\x00\xFF\xFF", 4) + std::string(65531, '\xFF');
+  size_t written = 0;
+  // One write, if any is left of AFrames, and one pass of the relay; false
+  // when nothing was written.
+  bool step(endpoint& from, unsigned frames) {
+    ssize_t n = 0;
+    if (written < frames * frame.size()) {
+      const size_t at = written % frame.size();
+      n = ::send(from.socket.fd, frame.data() + at, frame.size() - at, MSG_NOSIGNAL);
+      if (n > 0) written += size_t(n);
+    }
+    sockEvent::dispatch(0);
+    return n > 0;
+  }
+  // Until AFrames are written in all or the relay has taken nothing for
+  // 200 passes; the octets written so far.
+  size_t run(endpoint& from, unsigned frames) {
+    for (int idle = 0; idle < 200 && written < frames * frame.size();) idle = step(from, frames) ? 0 : idle + 1;
+    return written;
+  }
+};
 
 class relay : public ::testing::Test {
 protected:
@@ -139,6 +184,7 @@ protected:
     r->ChangedCallback = {&o, &owner::changed};
     r->StoppingCallback = {&o, &owner::stopping};
     r->EndedCallback = {&o, &owner::ended};
+    r->WarningCallback = {&o, &owner::warning};
     ASSERT_TRUE(r->Listen(loopback()));
   }
   // Passes until the condition holds, the callee accepted when it calls.
@@ -254,7 +300,8 @@ TEST_F(relay, aLegStillFullWhenTheCallEndsKeepsWhatItHolds) {
   callee.stream->enableRead(true);
   ASSERT_TRUE(runUntil([&] { return callee.closed; }));
   ASSERT_EQ(10u, callee.received.size());
-  EXPECT_EQ(8, std::count(callee.received.begin() + 1, callee.received.end() - 1, facility));
+  EXPECT_EQ(8, std::count(callee.received.begin() + 1, callee.received.end() - 1,
+                          std::to_string(fromHex(facility).size()) + " octets"));
   EXPECT_EQ(callerRelease, callee.received.back());
 }
 
@@ -295,9 +342,6 @@ TEST_F(relay, everyWayACallEndsClosesBothLegs) {
       {"callee stays silent", 2, "time", "7 Callee did not answer in time.", "cause 18 reason 11",
        "cause 18 reason 11"},
       {"callee unreachable", 3, "", "6 Callee unreachable at ", "cause 3 reason 2", ""},
-      {"Alerting first", 1, "08 02 12 34 01", "5 First message must be SETUP.", "", ""},
-      {"Display cut short", 1, "08 02 12 34 05 28 05 41", "5 First message must be SETUP.", "", ""},
-      {"caller speaks no TPKT", 1, "raw caller", "5 First message must be SETUP.", "", ""},
       {"callee stops speaking TPKT", 2, "raw callee", "3 Callee closed call signalling connection.",
        "cause 31 reason 11", setupHex},
   };
@@ -345,14 +389,163 @@ TEST_F(relay, everyWayACallEndsClosesBothLegs) {
         EXPECT_EQ(last, expected) << side;
         continue;
       }
-      Q931::message m;
-      decodeMessage(m, last);
-      ASSERT_NE(m.releaseCompleteBody(), nullptr) << side;
-      EXPECT_EQ(m.callReference, Q931::callReference(0x1234, side == rsCallee));
-      EXPECT_EQ("cause " + std::to_string(static_cast<Q931::cause*>(m.findElement(0x08))->causeValue) + " reason " +
-                    std::to_string(m.releaseCompleteBody()->reason->index()),
-                expected);
+      EXPECT_EQ(releaseOf(last, side), expected);
     }
+  }
+}
+
+// Anybody may reach the call's port before its caller. Whatever the first
+// message of such a connection, only that connection closes (with a warning
+// when it said something); the caller who comes next gets through.
+TEST_F(relay, aStrangerOnThePortIsRefusedAloneAndTheCallerStillGetsThrough) {
+  const struct {
+    const char* name;
+    std::string sent;  // hex of a TPKT payload, or "raw " and octets without framing
+    bool warned;
+  } cases[] = {
+      {"Alerting", "08 02 12 34 01", true},
+      {"Release Complete", callerRelease, true},
+      {"Display cut short", "08 02 12 34 05 28 05 41", true},
+      {"garbage!", "raw garbage!", true},
+      {"8 octets, no TPKT frame", std::string("raw \x03\x00\x00\x03\x08\x02\x12\x34", 12), true},
+      {"leaves without a word", "", false},
+  };
+  for (const auto& k : cases) {
+    SCOPED_TRACE(k.name);
+    TearDown();
+    SetUp();
+    o = owner();
+    start(calleeAddress);
+    endpoint stranger;
+    ASSERT_TRUE(stranger.connect(r->ListenAddress()));
+    if (k.sent.empty()) {
+      ASSERT_TRUE(runUntil([&] { return r->State() == TCallSignallingRelay::stAwaitingSetup; }));
+      stranger.reset();
+      for (int i = 0; i < 20; ++i) sockEvent::dispatch(0);
+    } else if (k.sent.substr(0, 4) == "raw ") {
+      ASSERT_EQ(ssize_t(k.sent.size() - 4), ::write(stranger.socket.fd, k.sent.data() + 4, k.sent.size() - 4));
+      ASSERT_TRUE(runUntil([&] { return stranger.closed; }));
+    } else {
+      stranger.send(k.sent);
+      ASSERT_TRUE(runUntil([&] { return stranger.closed; }));
+    }
+    EXPECT_EQ(o.warned, k.warned ? std::vector<std::string>{"First message must be SETUP."}
+                                 : std::vector<std::string>{});
+    EXPECT_EQ(r->State(), TCallSignallingRelay::stAwaitingSetup);
+    EXPECT_EQ(o.told, std::vector<std::string>{});
+    ASSERT_TRUE(caller.connect(r->ListenAddress()));
+    caller.send(setupHex);
+    ASSERT_TRUE(runUntil([&] { return callee.received.size() == 1; }));
+    EXPECT_EQ(o.told, std::vector<std::string>{"started"});
+    stranger.reset();
+  }
+}
+
+// Silent connections came first: the caller still gets through, the oldest
+// of them making room beyond the limit, and the rest close once it has.
+TEST_F(relay, silentConnectionsDoNotKeepTheCallerOut) {
+  start(calleeAddress);
+  std::vector<std::unique_ptr<endpoint>> silent;
+  for (unsigned n = 0; n <= TCallSignallingRelay::PendingCallerLimit; ++n) {
+    silent.emplace_back(new endpoint);
+    ASSERT_TRUE(silent.back()->connect(r->ListenAddress()));
+    for (int i = 0; i < 10; ++i) sockEvent::dispatch(0);
+  }
+  ASSERT_TRUE(runUntil([&] { return silent[0]->closed; })) << "the oldest makes room";
+  for (unsigned n = 1; n < silent.size(); ++n) EXPECT_FALSE(silent[n]->closed) << n;
+  ASSERT_TRUE(caller.connect(r->ListenAddress()));
+  caller.send(setupHex);
+  ASSERT_TRUE(runUntil([&] { return callee.received.size() == 1; }));
+  EXPECT_EQ(callee.received[0], setupHex);
+  ASSERT_TRUE(runUntil([&] {
+    return std::all_of(silent.begin(), silent.end(), [](const std::unique_ptr<endpoint>& e) { return e->closed; });
+  }));
+  EXPECT_EQ(o.warned, std::vector<std::string>{});
+  caller.send(callerRelease);
+  ASSERT_TRUE(runUntil([&] { return callee.closed && caller.closed; }));
+  EXPECT_EQ(callee.received.back(), callerRelease);
+}
+
+// The caller's time for its Setup starts at the first connection; later
+// ones do not start it again.
+TEST_F(relay, laterConnectionsDoNotProlongTheCallersTime) {
+  start(calleeAddress);
+  endpoint first, later;
+  ASSERT_TRUE(first.connect(r->ListenAddress()));
+  ASSERT_TRUE(runUntil([&] { return r->State() == TCallSignallingRelay::stAwaitingSetup; }));
+  orvo::advanceTimerClock(orvo::timeSpan::fromMilliseconds(19500));
+  ASSERT_TRUE(later.connect(r->ListenAddress()));
+  for (int i = 0; i < 20; ++i) sockEvent::dispatch(0);
+  EXPECT_FALSE(ended());
+  orvo::advanceTimerClock(orvo::timeSpan::fromMilliseconds(501));
+  ASSERT_TRUE(runUntil([&] { return ended() && first.closed && later.closed; }));
+  EXPECT_EQ(o.told, (std::vector<std::string>{"stopping", "4 Caller sent no message in time."}));
+  first.reset();
+  later.reset();
+}
+
+// One side floods, the other reads nothing: the relay stops reading the
+// flood once QueueLimit waits for the reader, and when that lasts for
+// StallTimeout it ends the call at once, dropping what the reader did not
+// take and sending it nothing more; the flooder gets a Release Complete. A
+// reader that reads again in time gets all of it, in order, and the call
+// goes on.
+TEST_F(relay, aSideThatDoesNotReadHoldsTheOtherBackAndEndsTheCall) {
+  const struct {
+    const char* name;
+    int deaf;
+    bool readsAgain;
+    std::string told;
+  } cases[] = {
+      {"the caller does not read", rsCaller, false, "9 Caller does not read call signalling."},
+      {"the callee does not read", rsCallee, false, "10 Callee does not read call signalling."},
+      {"the caller reads again in time", rsCaller, true, ""},
+  };
+  const unsigned frames = 400;  // 26 MB, more than the kernel holds for the two connections
+  for (const auto& k : cases) {
+    SCOPED_TRACE(k.name);
+    TearDown();
+    SetUp();
+    o = owner();
+    establish();
+    endpoint& deaf = k.deaf == rsCaller ? caller : callee;
+    endpoint& flooder = k.deaf == rsCaller ? callee : caller;
+    deaf.stream->enableRead(false);
+    const size_t before = deaf.received.size();  // the Setup at the callee
+    flood f;
+    const size_t offered = frames * f.frame.size();
+    const size_t taken = f.run(flooder, frames);
+    EXPECT_LT(taken, offered / 2) << "the relay stopped taking the flood";
+    orvo::advanceTimerClock(orvo::timeSpan::fromMilliseconds(4500));
+    for (int i = 0; i < 20; ++i) sockEvent::dispatch(0);
+    EXPECT_FALSE(ended()) << "before its time";
+    if (k.readsAgain) {
+      // The flood goes on by another frame at least, and everything up to
+      // there arrives.
+      deaf.stream->enableRead(true);
+      auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+      while ((f.written <= taken || f.written % f.frame.size()) && std::chrono::steady_clock::now() < limit)
+        f.step(flooder, frames);
+      const size_t sent = f.written / f.frame.size();
+      limit = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+      while (deaf.received.size() < before + sent && std::chrono::steady_clock::now() < limit) sockEvent::dispatch(0);
+      ASSERT_GT(f.written, taken);
+      ASSERT_EQ(before + sent, deaf.received.size());
+      for (size_t n = before; n < before + sent; ++n) ASSERT_EQ("65531 octets", deaf.received[n]) << n;
+      orvo::advanceTimerClock(orvo::timeSpan::fromMilliseconds(6000));
+      for (int i = 0; i < 20; ++i) sockEvent::dispatch(0);
+      EXPECT_FALSE(ended());
+      continue;
+    }
+    orvo::advanceTimerClock(orvo::timeSpan::fromMilliseconds(501));
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_TRUE(runUntil([&] { return ended() && flooder.closed; }));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(1000));
+    EXPECT_EQ(o.told.back(), k.told);
+    EXPECT_EQ(releaseOf(flooder.received.back(), 1 - k.deaf), "cause 31 reason 11");
+    deaf.stream->enableRead(true);
+    ASSERT_TRUE(runUntil([&] { return deaf.closed; }));
+    for (const std::string& m : deaf.received) EXPECT_NE(m.substr(0, 14), "08 02 92 34 5A") << "a Release Complete";
   }
 }
 
@@ -360,12 +553,32 @@ TEST(callSockets, bothLegsCarryTheServiceType) {
   orvo::socket listener, connection;
   sockaddr_in bound{};
   ASSERT_TRUE(OpenCallListener(loopback(), listener, bound));
-  int started = StartCallConnection(bound, connection);
+  int started = StartCallConnection(bound, loopback(), connection);
   EXPECT_TRUE(started == 0 || started == EINPROGRESS) << started;
   int tos = -1;
   socklen_t length = sizeof tos;
   getsockopt(connection.fd, IPPROTO_IP, IP_TOS, &tos, &length);
   EXPECT_EQ(tos, 0x30);
+}
+
+// The connection leaves from the local address given, on a port the system
+// chooses; an address the host does not have fails it before it starts.
+TEST(callSockets, theCalleeLegLeavesFromTheLocalAddress) {
+  orvo::socket listener, connection, failed;
+  sockaddr_in bound{};
+  ASSERT_TRUE(OpenCallListener(loopback(), listener, bound));
+  sockaddr_in local = loopback(0);
+  local.sin_addr.s_addr = htonl(0x7F000009);  // 127.0.0.9
+  const int started = StartCallConnection(bound, local, connection);
+  ASSERT_TRUE(started == 0 || started == EINPROGRESS) << started;
+  sockaddr_in source{};
+  socklen_t length = sizeof source;
+  ASSERT_EQ(0, getsockname(connection.fd, reinterpret_cast<sockaddr*>(&source), &length));
+  EXPECT_EQ(toStd(orvo::toText(source)).substr(0, 10), "127.0.0.9:");
+  EXPECT_NE(source.sin_port, 0);
+  local.sin_addr.s_addr = htonl(0xC0000201);  // 192.0.2.1, TEST-NET-1
+  EXPECT_EQ(StartCallConnection(bound, local, failed), EADDRNOTAVAIL);
+  EXPECT_EQ(failed.fd, -1);
 }
 
 }  // namespace

@@ -150,6 +150,7 @@ private:
   void OnRelayChanged(int AMessageType);
   void OnRelayStopping();
   void OnRelayEnded(int AEnd, const orvo::string& AText);
+  void OnRelayWarning(const orvo::string& AText);
   // An alias of the Setup as the callee is to see it.
   void TranslateSetupAlias(int ASide, const orvo::string& AAlias, orvo::string& AResult);
   // Ends the relay with Release Complete to its open legs and no word back.

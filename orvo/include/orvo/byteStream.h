@@ -35,6 +35,9 @@ public:
   // bytes are not there.
   void read(void* out, unsigned length);
   void skip(int count);
+  // Moves the bytes not yet read to the start of the buffer: the room of
+  // those read is used again by the next writes. The allocation stays.
+  void discardRead();
 
   // Room for length bytes at the write end, which stays until commitWrite.
   unsigned char* prepareWrite(unsigned length);

@@ -46,6 +46,9 @@ public:
   // of the connection. Throws invalidHeader unless a subclass reports it
   // otherwise; may delete the stream.
   virtual void onInvalidHeader();
+  // Some of the queue went out (queued() tells what is left). May delete
+  // the stream.
+  virtual void onSent() {}
 
   void enableRead(bool on);
   void enableWrite(bool on);
@@ -53,6 +56,10 @@ public:
   // Queues one packet of the payload's bytes in use and enables writing;
   // throws payloadTooLong, queueing nothing, beyond maximumPayload.
   void send(const byteStream& payload);
+  // Octets queued and not yet taken by the connection.
+  unsigned queued() const { return outputQueue.remaining(); }
+  // Drops the queue unsent and stops writing.
+  void discardOutput();
   // Blocks until the queue is sent, an error other than EAGAIN occurs, or
   // timeoutSeconds have passed.
   void flush(unsigned timeoutSeconds);

@@ -1,6 +1,10 @@
 // The call signalling of one routed call: the gatekeeper listens for the
 // caller on a socket of the call's own, reads its Setup, connects the
-// callee and passes every Q.931 message between the two legs.
+// callee from its own address and passes every Q.931 message between the
+// two legs. Anybody may reach that socket: connections wait side by side,
+// and the first one whose first message is a Setup is the caller. A leg
+// that does not take what is passed to it holds the other leg back, and
+// ends the call when that goes on too long.
 //
 // A message the relay changes (the Setup, through the owner's alias
 // translation) is re-encoded; every other one goes on with the octets it
@@ -15,6 +19,7 @@
 
 #include <memory>
 #include <netinet/in.h>
+#include <vector>
 
 #include <h225/h225.h>
 #include <h323/q931/message.h>
@@ -26,6 +31,7 @@
 #include <orvo/string.h>
 #include <orvo/timer.h>
 
+#include <signalling/PendingCaller.h>
 #include <signalling/Q931Stream.h>
 #include <signalling/RelayTracer.h>
 #include <signalling/SetupRewriter.h>
@@ -40,11 +46,17 @@ public:
     enCallerClosed,       // "Caller closed call signalling connection."
     enCalleeClosed,       // "Callee closed call signalling connection."
     enCallerTimeout,      // "Caller did not connect in time." / "Caller sent no message in time."
-    enNotSetup,           // "First message must be SETUP."
+    enNotSetup,           // not given: a connection whose first message is no Setup is refused alone
     enCalleeUnreachable,  // "Callee unreachable at " address "."
     enCalleeTimeout,      // "Callee did not answer in time."
-    enReleasedByOwner     // "Call released by gatekeeper."
+    enReleasedByOwner,    // "Call released by gatekeeper."
+    enCallerStalled,      // "Caller does not read call signalling."
+    enCalleeStalled       // "Callee does not read call signalling."
   };
+
+  // Connections to the call's port that may wait side by side for their
+  // first message; one more closes the oldest.
+  static const unsigned PendingCallerLimit = 8;
 
   // Logged once by the owner, at the first call whose proxy level asks for
   // the media to be relayed too.
@@ -86,13 +98,24 @@ public:
   // (TEnd, text): both legs are let go (they close in order on their own);
   // the last call the relay makes, so the owner may delete it here.
   orvo::memberCallback<int, const orvo::string&> EndedCallback;
+  // A connection to the call's port was refused and closed while the call
+  // goes on waiting for its caller: the text of the owner's warning. The
+  // relay must not be deleted here.
+  orvo::memberCallback<const orvo::string&> WarningCallback;
 
-  // Milliseconds. The caller has CallerTimeout to connect and again to send
-  // its Setup; the callee's connection is given ConnectTimeout and its first
-  // answer CalleeTimeout. Set before Listen.
+  // Milliseconds. The caller has CallerTimeout to connect and, from the
+  // first connection to the port, again to send its Setup; the callee's
+  // connection is given ConnectTimeout and its first answer CalleeTimeout.
+  // Set before Listen.
   int64_t CallerTimeout = 20000;
   int64_t ConnectTimeout = 5000;
   int64_t CalleeTimeout = 20000;
+  // Octets a leg may have waiting for it: beyond them the other leg is not
+  // read until it has taken enough. Signalling needs far less; a flood
+  // stops here.
+  unsigned QueueLimit = 32768;
+  // Milliseconds a leg may stay over QueueLimit before the call ends.
+  int64_t StallTimeout = 5000;
 
 private:
   void OnAccept(orvo::sockEvent* AEvent);
@@ -104,8 +127,17 @@ private:
   void OnCalleeMalformed(const orvo::string& AText, const orvo::byteStream& AOctets);
   void OnCallerClosed();
   void OnCalleeClosed();
+  void OnPendingSetup(TPendingCaller* ACaller, Q931::message& ASetup, const orvo::byteStream& AOctets);
+  void OnPendingFailed(TPendingCaller* ACaller, bool ARefused);
+  void OnCallerSent();
+  void OnCalleeSent();
+  void OnStall(TTimer* ATimer);
 
   void OpenStream(int ASide);
+  // The pending connection, out of the list; null when it is not there.
+  std::unique_ptr<TPendingCaller> TakePending(TPendingCaller* ACaller);
+  // Reads the other leg only while this one's queue is within QueueLimit.
+  void CheckQueue(int ASide);
   void TakeSetup(Q931::message& ASetup, const orvo::byteStream& AOctets);
   void ConnectCallee();
   void CalleeConnected();
@@ -118,6 +150,8 @@ private:
   void EndLeg(int ASide);
 
   sockaddr_in Callee;
+  // The gatekeeper's address: the listener's, and the callee leg's source.
+  sockaddr_in Local;
   sockaddr_in Bound;
   bool MediaRelay;
   TState CurrentState = stIdle;
@@ -126,11 +160,15 @@ private:
 
   orvo::socket Listener;
   orvo::acceptWatch AcceptEvent;
+  std::vector<std::unique_ptr<TPendingCaller>> Pending;
   orvo::sockEvent* ConnectEvent = nullptr;
   // Streams after their sockets: they go first.
   orvo::socket Legs[2];
   std::unique_ptr<TQ931Stream> Streams[2];
   TTimer Timer;
+  // By the leg whose queue is over QueueLimit.
+  TTimer Stalls[2];
+  bool Throttled[2] = {false, false};
 
   Q931::callReference Reference;
   std::unique_ptr<H225::callIdentifier> CallIdentifier;

@@ -22,7 +22,8 @@ bool SetNoDelay(orvo::socket& ASocket);
 // in AListener.lastError; the socket is closed then.
 bool OpenCallListener(const sockaddr_in& ALocal, orvo::socket& AListener, sockaddr_in& ABound);
 
-// Starts a non-blocking connection with the type of service and no delay
-// set: 0 when it is made at once, EINPROGRESS when it completes later (a
-// CONNECT event), else the errno of the failure (the socket is closed then).
-int StartCallConnection(const sockaddr_in& APeer, orvo::socket& AConnection);
+// Starts a non-blocking connection with the type of service and no delay set, from the
+// local address (its port is the system's choice): 0 when it is made at
+// once, EINPROGRESS when it completes later (a CONNECT event), else the
+// errno of the failure, a failed bind included (the socket is closed then).
+int StartCallConnection(const sockaddr_in& APeer, const sockaddr_in& ALocal, orvo::socket& AConnection);

@@ -23,6 +23,8 @@ public:
   orvo::memberCallback<Q931::message&, const orvo::byteStream&> RawMessageCallback;
   // The decoder's text and the payload it refused. May delete the stream.
   orvo::memberCallback<const orvo::string&, const orvo::byteStream&> MalformedCallback;
+  // Some of the queue went out; queued() tells what is left.
+  orvo::memberCallback<> SentCallback;
 
   // Queues the octets as one packet, unchanged; nothing once closed.
   void SendOctets(const orvo::byteStream& APayload);
@@ -35,6 +37,8 @@ public:
   void SetTracer(std::shared_ptr<const TRelayTracer> ATracer, int ASide);
   // The tracer goes on without the call: the leg outlives it.
   void DetachTracer();
+  // Traces the packet as received on this leg.
+  void TraceReceived(const orvo::byteStream& APayload) const;
   // Moves what is queued and not yet sent (TPKT frames) to AOut and stops
   // writing: a new owner of the leg sends it.
   void TakeUnsent(orvo::byteStream& AOut);
@@ -46,6 +50,7 @@ public:
   // Reported as a packet that does not decode, with no octets: a peer that
   // does not speak TPKT must not reach the event loop as an exception.
   void onInvalidHeader() override;
+  void onSent() override;
 
 private:
   std::shared_ptr<const TRelayTracer> Tracer;

@@ -1,0 +1,63 @@
+// One side of a call-signalling connection played by an end-to-end test: a
+// TCP socket on 127.0.0.N, listening or connected, carrying TPKT frames;
+// closed with the object.
+#pragma once
+
+#include <netinet/in.h>
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+class TSimulatedEndpoint;
+
+class TCallLeg {
+public:
+  using octets = std::vector<unsigned char>;
+  // How long any one wait lasts.
+  static constexpr std::chrono::milliseconds Limit{5000};
+
+  TCallLeg() = default;
+  ~TCallLeg();
+  TCallLeg(const TCallLeg&) = delete;
+  TCallLeg& operator=(const TCallLeg&) = delete;
+
+  // On 127.0.0.<AHost>, a port the system chooses. AReceiveBuffer (octets,
+  // 0: the system's) keeps small what the kernel holds for a side that does
+  // not read.
+  bool Bind(unsigned AHost, int AReceiveBuffer = 0);
+  bool Listen();
+  // The listener's next connection, within Limit.
+  bool Accept(TCallLeg& AConnection);
+  bool Connect(const sockaddr_in& ATo);
+  const sockaddr_in& Address() const { return Bound; }
+  // The other end of a connection.
+  sockaddr_in Peer() const;
+
+  // The message in one TPKT frame.
+  bool Send(const octets& AMessage);
+  bool SendOctets(const octets& AOctets);
+  // The next message without its TPKT header; empty when none comes.
+  octets Receive();
+  // The other side closed or reset the connection within Limit; whatever
+  // it sent before is read and dropped.
+  bool ClosedByPeer();
+  // Nothing arrived, not even the end of the connection, for the time.
+  bool Quiet(std::chrono::milliseconds AFor);
+  // Frames of 65,535 octets (TPKT header, zeros) written as fast as the
+  // other side takes them, up to AFrames, or until it has taken nothing for
+  // AStall; the octets written.
+  size_t Flood(unsigned AFrames, std::chrono::milliseconds AStall);
+
+  int Fd = -1;
+
+private:
+  bool Readable(int AMilliseconds) const;
+  bool ReadExactly(unsigned char* AData, size_t ALength);
+  sockaddr_in Bound{};
+};
+
+// Registers the endpoint as AAlias taking calls at ASignal; its endpoint
+// identifier, empty when no confirm came.
+std::string RegisterCallee(TSimulatedEndpoint& AEndpoint, const sockaddr_in& AGatekeeper, const char* AAlias,
+                           const sockaddr_in& ASignal);
