@@ -163,9 +163,11 @@ TEST(RegistrationInProcess, AliasesWithoutTextLeaveTheResolversCopyOnly) {
 }
 
 // Each keep-alive moves the end of the registration to its validity after
-// it, however many came before; the timer clock is moved by the test.
+// it, however many came before; the timer clock is held and moved by the
+// test, so the end is checked to the millisecond.
 TEST(RegistrationInProcess, KeepAlivesMoveTheExpiryToTheValidityAfterTheLast) {
-  const int64_t validity = 10000, margin = 500;
+  orvo::timerClockHold hold;
+  const int64_t validity = 10000, margin = 1;
   const std::vector<int64_t> cases[] = {{}, {4000}, {4000, 8000, 8500}, {9900, 19000}};
   unsigned host = 2;
   for (const auto& keepAlives : cases) {
@@ -203,7 +205,7 @@ TEST(RegistrationInProcess, KeepAlivesMoveTheExpiryToTheValidityAfterTheLast) {
     const int64_t end = (keepAlives.empty() ? 0 : keepAlives.back()) + validity;
     advanceTo(end - margin);
     EXPECT_TRUE(registered()) << "before " << end;
-    advanceTo(end + margin);
+    advanceTo(end);
     EXPECT_FALSE(registered()) << "after " << end;
   }
 }
