@@ -335,16 +335,19 @@ TEST(AdmissionLink, NeighbourIsNotAskedForItsOwnCall) {
 }
 
 // A bandwidth request that the neighbour does not grant, in whatever way,
-// leaves the call with the bandwidth it had.
-TEST(AdmissionLink, RefusedBandwidthLeavesTheBookingAsItWas) {
+// leaves the call with the bandwidth it had; one it grants stays booked.
+TEST(AdmissionLink, BandwidthBookedByTheNeighboursAnswer) {
   const struct {
     const char* Case;
     int Kind;  // answered to the forwarded request, -1 silence
     int Value;
     std::string Expected;
+    uint32_t Booked;
   } table[] = {
-      {"silent: resent at 3 and 6 s, given up at 9 s", -1, 0, "BRJ 5 0"},
-      {"less allowed", 14, 700, "BRJ 3 700"},
+      {"silent: resent at 3 and 6 s, given up at 9 s", -1, 0, "BRJ 5 0", 640},
+      {"less allowed", 14, 700, "BRJ 3 700", 640},
+      {"one short of it allowed", 14, 89999, "BRJ 3 89999", 640},
+      {"confirmed", 13, 90000, "BCF 90000", 90000},
   };
   for (const auto& row : table) {
     SCOPED_TRACE(row.Case);
@@ -388,7 +391,7 @@ TEST(AdmissionLink, RefusedBandwidthLeavesTheBookingAsItWas) {
       heard = rig.Next(rig.Alice);
     }
     EXPECT_EQ(row.Expected, Describe(heard));
-    EXPECT_EQ(640u, call->Bandwidth());
+    EXPECT_EQ(row.Booked, call->Bandwidth());
   }
 }
 
