@@ -431,3 +431,39 @@ TEST(AdmissionLink, SecondRequestOfTheCallWaitsForTheFirst) {
   EXPECT_EQ(1u, rig.Gk->Core.Connections().Count());
   EXPECT_EQ(1u, rig.AliceRegistration->CountConnections());
 }
+
+// A neighbour that never answers the admission request: a caller of
+// version 2 or more hears that the wait goes on to the link's last try; one
+// of version 1 is never promised more time and is refused at its master
+// timeout (plus the 100 ms the failing request is given). The timer clock
+// is held and moved in 100 ms steps: every answer at its time.
+TEST(AdmissionLink, MasterTimeoutByTheCallersVersion) {
+  const struct {
+    unsigned Version;
+    std::vector<std::string> Heard;
+  } table[] = {
+      {4, {"4500 RIP 10600", "15000 " + Arj(rrResourceUnavailable, "Remote gatekeeper failure.")}},
+      {2, {"4500 RIP 10600", "15000 " + Arj(rrResourceUnavailable, "Remote gatekeeper failure.")}},
+      {1, {"14600 " + Arj(rrUndefinedReason, "Master timeout during call resolve.")}},
+      {0, {"14600 " + Arj(rrUndefinedReason, "Master timeout during call resolve.")}},
+  };
+  for (const auto& row : table) {
+    SCOPED_TRACE(row.Version);
+    orvo::timerClockHold hold;
+    TRig rig;
+    rig.AliceRegistration->ProtocolVersion = row.Version;
+    rig.Send(rig.Arq());
+    auto lrq = rig.Next(rig.Gk2);
+    ASSERT_TRUE(lrq);
+    rig.Reply(Answer(19, GetRasSequenceNumber(*lrq)));
+    auto arq = rig.Next(rig.Gk2);
+    ASSERT_TRUE(arq && arq->index() == 9);
+    std::vector<std::string> heard;
+    for (int64_t at = 100; at <= 16000; at += 100) {
+      Advance(100);
+      while (auto message = rig.Alice.Receive(milliseconds(0)))
+        heard.push_back(std::to_string(at) + " " + Describe(message));
+    }
+    EXPECT_EQ(row.Heard, heard);
+  }
+}
