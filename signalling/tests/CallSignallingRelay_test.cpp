@@ -308,6 +308,7 @@ TEST_F(relay, aLegStillFullWhenTheCallEndsKeepsWhatItHolds) {
 // Endpoints that keep their connections open after the release: each leg
 // the relay let go closes when its bound is over, not before.
 TEST_F(relay, aLegWhosePeerStaysEndsAtItsBound) {
+  orvo::timerClockHold hold;  // the bound at its millisecond, however slow the machine
   establish();
   caller.send(callerRelease);
   ASSERT_TRUE(runUntil([&] { return ended() && caller.closed && callee.closed; }));
