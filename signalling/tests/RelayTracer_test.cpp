@@ -101,8 +101,7 @@ TEST(RelayTracer, NothingUnlessARuleSaysSo) {
 TEST(RelayTracer, ADetachedTracerOutlivesItsCall) {
   std::shared_ptr<const TRelayTracer> detached;
   {
-    TConfiguration* configuration = new TConfiguration;
-    configuration->AddReference();
+    TConfiguration* configuration = new TConfiguration;  // its one reference is the test's
     std::istringstream text("log { q931 messages where callee alias \"1002\" yes; }");
     EXPECT_EQ("", toStd(configuration->Load(text)));
     TStringList caller, callee;
