@@ -207,6 +207,9 @@ protected:
   }
   bool ended() { return r->State() == TCallSignallingRelay::stEnded; }
 
+  // The timer clock moves only as a test advances it: a time-out checked
+  // before its time is not made due by a slow pass or a long flood.
+  orvo::timerClockHold hold;
   int registrations = 0, descriptors = 0;
   orvo::socket calleeListener;
   sockaddr_in calleeAddress{};
@@ -308,7 +311,6 @@ TEST_F(relay, aLegStillFullWhenTheCallEndsKeepsWhatItHolds) {
 // Endpoints that keep their connections open after the release: each leg
 // the relay let go closes when its bound is over, not before.
 TEST_F(relay, aLegWhosePeerStaysEndsAtItsBound) {
-  orvo::timerClockHold hold;  // the bound at its millisecond, however slow the machine
   establish();
   caller.send(callerRelease);
   ASSERT_TRUE(runUntil([&] { return ended() && caller.closed && callee.closed; }));
@@ -333,7 +335,6 @@ struct endingCase {
 };
 
 TEST_F(relay, everyWayACallEndsClosesBothLegs) {
-  orvo::timerClockHold hold;  // a time-out at its millisecond, however slow the machine
   const std::vector<endingCase> cases = {
       {"caller releases", 2, "caller releases", "0 Call released by caller.", "", callerRelease},
       {"callee releases", 2, "callee releases", "1 Call released by callee.", calleeRelease, setupHex},
