@@ -5,6 +5,7 @@
 #include <memory>
 
 #include <orvo/assertion.h>
+#include <orvo/timerClock.h>
 
 #include <config/Configuration.h>
 #include <config/User.h>
@@ -32,15 +33,18 @@ bool TEndpointRegisterInfo::AccountingWanted() const {
          (FUser->RadiusAccountingLevel() & TUser::rlCaller) != 0;
 }
 
+// The session's ends are read on the timer clock: a length taken from the
+// wall clock would gain or lose an hour when daylight-saving time begins or
+// ends during the registration, or whatever a clock step moves.
 void TEndpointRegisterInfo::GuardedAccountingStart() {
   if (FStartTime) return;
-  FStartTime = orvo::dateTime::now();
+  FStartTime = orvo::timerClock();
   if (AccountingWanted()) AccountingStart();
 }
 
 void TEndpointRegisterInfo::GuardedAccountingStop() {
   if (!FStartTime || FStopTime) return;
-  FStopTime = orvo::dateTime::now();
+  FStopTime = orvo::timerClock();
   if (AccountingWanted()) AccountingStop();
 }
 

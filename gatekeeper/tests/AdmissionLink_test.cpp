@@ -335,16 +335,19 @@ TEST(AdmissionLink, NeighbourIsNotAskedForItsOwnCall) {
 }
 
 // A bandwidth request that the neighbour does not grant, in whatever way,
-// leaves the call with the bandwidth it had.
-TEST(AdmissionLink, RefusedBandwidthLeavesTheBookingAsItWas) {
+// leaves the call with the bandwidth it had; one it grants stays booked.
+TEST(AdmissionLink, BandwidthBookedByTheNeighboursAnswer) {
   const struct {
     const char* Case;
     int Kind;  // answered to the forwarded request, -1 silence
     int Value;
     std::string Expected;
+    uint32_t Booked;
   } table[] = {
-      {"silent: resent at 3 and 6 s, given up at 9 s", -1, 0, "BRJ 5 0"},
-      {"less allowed", 14, 700, "BRJ 3 700"},
+      {"silent: resent at 3 and 6 s, given up at 9 s", -1, 0, "BRJ 5 0", 640},
+      {"less allowed", 14, 700, "BRJ 3 700", 640},
+      {"one short of it allowed", 14, 89999, "BRJ 3 89999", 640},
+      {"confirmed", 13, 90000, "BCF 90000", 90000},
   };
   for (const auto& row : table) {
     SCOPED_TRACE(row.Case);
@@ -388,7 +391,7 @@ TEST(AdmissionLink, RefusedBandwidthLeavesTheBookingAsItWas) {
       heard = rig.Next(rig.Alice);
     }
     EXPECT_EQ(row.Expected, Describe(heard));
-    EXPECT_EQ(640u, call->Bandwidth());
+    EXPECT_EQ(row.Booked, call->Bandwidth());
   }
 }
 
@@ -427,4 +430,40 @@ TEST(AdmissionLink, SecondRequestOfTheCallWaitsForTheFirst) {
   EXPECT_EQ("none", Describe(rig.Next(rig.Gk2, 3))) << "nothing more asked of the neighbour";
   EXPECT_EQ(1u, rig.Gk->Core.Connections().Count());
   EXPECT_EQ(1u, rig.AliceRegistration->CountConnections());
+}
+
+// A neighbour that never answers the admission request: a caller of
+// version 2 or more hears that the wait goes on to the link's last try; one
+// of version 1 is never promised more time and is refused at its master
+// timeout (plus the 100 ms the failing request is given). The timer clock
+// is held and moved in 100 ms steps: every answer at its time.
+TEST(AdmissionLink, MasterTimeoutByTheCallersVersion) {
+  const struct {
+    unsigned Version;
+    std::vector<std::string> Heard;
+  } table[] = {
+      {4, {"4500 RIP 10600", "15000 " + Arj(rrResourceUnavailable, "Remote gatekeeper failure.")}},
+      {2, {"4500 RIP 10600", "15000 " + Arj(rrResourceUnavailable, "Remote gatekeeper failure.")}},
+      {1, {"14600 " + Arj(rrUndefinedReason, "Master timeout during call resolve.")}},
+      {0, {"14600 " + Arj(rrUndefinedReason, "Master timeout during call resolve.")}},
+  };
+  for (const auto& row : table) {
+    SCOPED_TRACE(row.Version);
+    orvo::timerClockHold hold;
+    TRig rig;
+    rig.AliceRegistration->ProtocolVersion = row.Version;
+    rig.Send(rig.Arq());
+    auto lrq = rig.Next(rig.Gk2);
+    ASSERT_TRUE(lrq);
+    rig.Reply(Answer(19, GetRasSequenceNumber(*lrq)));
+    auto arq = rig.Next(rig.Gk2);
+    ASSERT_TRUE(arq && arq->index() == 9);
+    std::vector<std::string> heard;
+    for (int64_t at = 100; at <= 16000; at += 100) {
+      Advance(100);
+      while (auto message = rig.Alice.Receive(milliseconds(0)))
+        heard.push_back(std::to_string(at) + " " + Describe(message));
+    }
+    EXPECT_EQ(row.Heard, heard);
+  }
 }

@@ -183,3 +183,28 @@ TEST(EndpointAccounting, FreeRadiusWritesStartAndStop) {
   for (int i = 0; i < 10; ++i) orvo::sockEvent::dispatch(0);
   EXPECT_EQ("", log.Lines()) << "both answered";
 }
+
+// The Stop reports the whole seconds the registration lasted, days
+// included, truncated; the timer clock is held and moved by the test.
+TEST(EndpointAccounting, SessionTimeOfAKnownLength) {
+  const struct {
+    int64_t lasted;  // milliseconds
+    const char* sessionTime;
+  } cases[] = {
+      {0, "46=0"},
+      {999, "46=0"},
+      {59900, "46=59"},
+      {60000, "46=60"},
+      {int64_t(86400000) + 3723500, "46=90123"},  // a day, an hour, 2 min 3.5 s
+  };
+  for (const auto& c : cases) {
+    orvo::timerClockHold hold;
+    TAccountedCore core("");
+    TEndpointRegisterInfo* record = core.gk.Register("acct", 2);
+    orvo::advanceTimerClock(orvo::timeSpan::fromMilliseconds(c.lasted));
+    record->SetState(3);
+    WaitFor(core.server, 2);
+    ASSERT_EQ(2u, core.server.received.size()) << c.lasted;
+    EXPECT_EQ(c.sessionTime, Attributes(core.server.received[1].bytes).back()) << c.lasted;
+  }
+}

@@ -41,6 +41,9 @@ using namespace q931Testing;
 namespace {
 
 const int Limit = 5000;  // ms, for anything one side waits for
+// A call's record outlives its disengage by a second; one more covers a
+// gatekeeper held up on a loaded machine.
+const std::chrono::milliseconds RecordGone(2000);
 
 // The zone holds exactly one call of 640 units.
 TGatekeeperSetup RoutedSetup(const std::string& AAddress) {
@@ -281,7 +284,7 @@ struct TConnectedCall {
   // Once the record is gone (a second after a disengage), unregistered and
   // stopped: 0, the program's exit status.
   int Stop() {
-    std::this_thread::sleep_for(std::chrono::milliseconds(1300));
+    std::this_thread::sleep_for(RecordGone);
     EXPECT_TRUE(Unregister(alice, gk.RasAddress(), aliceId) && Unregister(bob, gk.RasAddress(), bobId));
     return gk.Stop();
   }
@@ -339,7 +342,7 @@ TEST(RoutedCallEndToEnd, AReleaseEndsBothLegsInOrderAndTheEndpointsDisengage) {
   EXPECT_EQ(16, NextAnswer(call.alice, ras, Drq(call.aliceId, 11, 0))) << "Alice's disengage confirmed first";
   EXPECT_EQ(16, NextAnswer(call.bob, ras, Drq(call.bobId, 21, 0))) << "Bob's disengage confirmed first";
   // The record is gone a second later, with nothing sent meanwhile.
-  std::this_thread::sleep_for(std::chrono::milliseconds(1300));
+  std::this_thread::sleep_for(RecordGone);
   EXPECT_EQ(14, NextAnswer(call.alice, ras, Brq(call.aliceId, 12)));
   EXPECT_EQ(14, NextAnswer(call.bob, ras, Brq(call.bobId, 22)));
   EXPECT_EQ(0, call.Stop());
@@ -434,8 +437,7 @@ TEST(RoutedCallEndToEnd, ACallPassesTheRelay) {
       EXPECT_EQ(16, NextAnswer(alice, gk.RasAddress(), Drq(aliceId, 12, 0)));
       EXPECT_EQ(16, NextAnswer(bob, gk.RasAddress(), Drq(bobId, 21, 0)));
     }
-    // The record outlives its disengage by a second.
-    std::this_thread::sleep_for(std::chrono::milliseconds(1300));
+    std::this_thread::sleep_for(RecordGone);
     ASSERT_TRUE(alice.Send(Brq(aliceId, 11), gk.RasAddress()));
     auto brq = alice.Receive(std::chrono::milliseconds(Limit));
     ASSERT_TRUE(brq && brq->index() == 14) << "no call left to change";
@@ -575,7 +577,7 @@ TEST(RoutedCallEndToEnd, AnUnreachableCalleeEndsTheCall) {
   ASSERT_FALSE(release.empty()) << gk.Log();
   EXPECT_TRUE(aliceLeg.Closed());
   EXPECT_TRUE(AnswerDisengage(alice, gk.RasAddress())) << gk.Log();
-  std::this_thread::sleep_for(std::chrono::milliseconds(1300));
+  std::this_thread::sleep_for(RecordGone);
   ASSERT_TRUE(alice.Send(Arq(aliceId, 11, false, 1), gk.RasAddress()));
   auto next = alice.Receive(std::chrono::milliseconds(Limit));
   ASSERT_TRUE(next && next->index() == 10) << "the zone's bandwidth is free again\n" << gk.Log();

@@ -61,4 +61,24 @@ TEST(timerClock, testsCanMoveItAheadButNeverBack) {
   }
 }
 
+// Held, the clock moves only as far as it is advanced; let go, it runs on
+// from there with the time that passed (120 ms), never back.
+TEST(timerClock, holdStopsItButForAdvances) {
+  orvo::dateTime held, released;
+  {
+    orvo::timerClockHold hold;
+    held = orvo::timerClock();
+    {
+      orvo::timerClockHold inner;
+      std::this_thread::sleep_for(std::chrono::milliseconds(120));
+      EXPECT_EQ(0, (orvo::timerClock() - held).milliseconds());
+    }
+    EXPECT_EQ(0, (orvo::timerClock() - held).milliseconds()) << "the outer hold still stands";
+    orvo::advanceTimerClock(orvo::timeSpan::fromMilliseconds(2500));
+    EXPECT_EQ(2500, (orvo::timerClock() - held).milliseconds());
+  }
+  released = orvo::timerClock();
+  EXPECT_GE((released - held).milliseconds(), 2500 + 119);
+}
+
 }  // namespace

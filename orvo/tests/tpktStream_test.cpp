@@ -8,6 +8,7 @@
 #include <chrono>
 #include <cstring>
 #include <fcntl.h>
+#include <poll.h>
 #include <string>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -400,7 +401,8 @@ TEST_F(tpkt, resetPeerClearsTheQueue) {
   linger abort = {1, 0};
   setsockopt(accepted.fd, SOL_SOCKET, SO_LINGER, &abort, sizeof abort);
   accepted.close();  // the peer answers with a reset
-  usleep(20000);
+  pollfd reset = {client.fd, POLLIN, 0};
+  ASSERT_EQ(1, poll(&reset, 1, 5000)) << "the reset arrives";
   client.setNonBlocking(true);
   recordingStream stream(&client);
   stream.send(payload("lost"));

@@ -16,4 +16,17 @@ dateTime timerClock();
 // the span fires at the next dispatch pass.
 void advanceTimerClock(const timeSpan& span);
 
+// While one lives, the timer clock stands still but for advanceTimerClock,
+// so that a test's timers fall due in the order its schedule says however
+// slowly the machine runs. Tests only; holds may nest. At the end of the
+// last the clock runs on with the time that passed meanwhile, so that it
+// never goes back.
+class timerClockHold {
+public:
+  timerClockHold();
+  ~timerClockHold();
+  timerClockHold(const timerClockHold&) = delete;
+  timerClockHold& operator=(const timerClockHold&) = delete;
+};
+
 }  // namespace orvo
