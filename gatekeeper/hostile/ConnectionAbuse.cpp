@@ -6,11 +6,11 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <thread>
 
+#include "CallLeg.h"
 #include "SimulatedEndpoint.h"
 
 namespace {
@@ -39,16 +39,7 @@ bool ReadExactly(int AFd, unsigned char* AData, size_t ALength) {
 
 }  // namespace
 
-octets TpktFrame(const octets& AMessage) {
-  // Sized first: growing a four-octet vector by insert draws a false
-  // -Warray-bounds from g++ 12.
-  octets frame(AMessage.size() + 4);
-  frame[0] = 3;
-  frame[2] = (unsigned char)(frame.size() >> 8);
-  frame[3] = (unsigned char)frame.size();
-  std::copy(AMessage.begin(), AMessage.end(), frame.begin() + 4);
-  return frame;
-}
+octets TpktFrame(const octets& AMessage) { return TCallLeg::Frame(AMessage); }
 
 TConnectionAbuse::TConnectionAbuse(unsigned ANetwork) : Network(ANetwork) {}
 

@@ -50,6 +50,22 @@ struct TRadiusGatekeeper {
     runUntil([&] { return bool(answer = AEndpoint.Receive(milliseconds(1))); }, ALimit);
     return answer;
   }
+  // Alice registers as 1001 and Bob as 1002, the identifiers their
+  // confirms give; false when either is not answered.
+  bool Register(TSimulatedEndpoint& AAlice, std::string& AAliceId, TSimulatedEndpoint& ABob, std::string& ABobId) {
+    if (!AAlice.Send(*AAlice.RegistrationRequest({"1001"}), gk.RasAddress()) ||
+        !ABob.Send(*ABob.RegistrationRequest({"1002"}), gk.RasAddress()))
+      return false;
+    auto aliceRcf = Next(AAlice), bobRcf = Next(ABob);
+    if (!aliceRcf || !bobRcf) return false;
+    AAliceId = ConfirmedIdentifier(*aliceRcf);
+    ABobId = ConfirmedIdentifier(*bobRcf);
+    return true;
+  }
+  // Unregistered: the gatekeeper answered.
+  bool Unregister(TSimulatedEndpoint& AEndpoint, const std::string& AIdentifier) {
+    return AEndpoint.Send(*UnregistrationRequest(AEndpoint, AIdentifier), gk.RasAddress()) && Next(AEndpoint);
+  }
   bool AuthenticationRequests(size_t ACount) {
     return runUntil([&] { return authentication.received.size() >= ACount; }, 3000);
   }
@@ -200,11 +216,8 @@ TEST(PendingRequestsEndToEnd, SecondAdmissionOfTheSameCallWaits) {
       "user bob { login \"1002\"; alias \"1002\"; location z; proxy level none; }\n");
   ASSERT_TRUE(rig.started) << rig.gk.Console();
   TSimulatedEndpoint alice(2, &rig.capture), bob(3, &rig.capture);
-  ASSERT_TRUE(alice.Send(*alice.RegistrationRequest({"1001"}), rig.gk.RasAddress()));
-  ASSERT_TRUE(bob.Send(*bob.RegistrationRequest({"1002"}), rig.gk.RasAddress()));
-  auto aliceRcf = rig.Next(alice), bobRcf = rig.Next(bob);
-  ASSERT_TRUE(aliceRcf && bobRcf) << rig.gk.Log();
-  const std::string aliceId = ConfirmedIdentifier(*aliceRcf);
+  std::string aliceId, bobId;
+  ASSERT_TRUE(rig.Register(alice, aliceId, bob, bobId)) << rig.gk.Log();
 
   ASSERT_TRUE(alice.Send(Arq(aliceId, 10), rig.gk.RasAddress()));
   ASSERT_TRUE(rig.AuthenticationRequests(1));
@@ -222,12 +235,8 @@ TEST(PendingRequestsEndToEnd, SecondAdmissionOfTheSameCallWaits) {
   ASSERT_TRUE(alice.Send(*DisengageRequest(alice, aliceId, 0x44), rig.gk.RasAddress()));
   ASSERT_NE(nullptr, rig.Next(alice));
   runFor(1200);
-  for (TSimulatedEndpoint* endpoint : {&alice, &bob}) {
-    ASSERT_TRUE(
-        endpoint->Send(*UnregistrationRequest(*endpoint, endpoint == &alice ? aliceId : ConfirmedIdentifier(*bobRcf)),
-                       rig.gk.RasAddress()));
-    ASSERT_NE(nullptr, rig.Next(*endpoint));
-  }
+  ASSERT_TRUE(rig.Unregister(alice, aliceId));
+  ASSERT_TRUE(rig.Unregister(bob, bobId));
   EXPECT_EQ(0, rig.gk.Stop());
   if (!tshark::toolsAvailable()) return;
   // ACF 10 twice with the call's 640; BCF 13 with 1000; DCF 16; UCF 7 twice.
@@ -245,11 +254,8 @@ TEST(PendingRequestsEndToEnd, SecondAnswerToTheCallWaits) {
       " radius name h235name; radius password \"pw\"; }\n");
   ASSERT_TRUE(rig.started) << rig.gk.Console();
   TSimulatedEndpoint alice(2, &rig.capture), bob(3, &rig.capture);
-  ASSERT_TRUE(alice.Send(*alice.RegistrationRequest({"1001"}), rig.gk.RasAddress()));
-  ASSERT_TRUE(bob.Send(*bob.RegistrationRequest({"1002"}), rig.gk.RasAddress()));
-  auto aliceRcf = rig.Next(alice), bobRcf = rig.Next(bob);
-  ASSERT_TRUE(aliceRcf && bobRcf) << rig.gk.Log();
-  const std::string aliceId = ConfirmedIdentifier(*aliceRcf), bobId = ConfirmedIdentifier(*bobRcf);
+  std::string aliceId, bobId;
+  ASSERT_TRUE(rig.Register(alice, aliceId, bob, bobId)) << rig.gk.Log();
   ASSERT_TRUE(alice.Send(Arq(aliceId, 10), rig.gk.RasAddress()));
   ASSERT_NE(nullptr, rig.Next(alice));
   // The answering side's RADIUS name comes from its token.
@@ -276,11 +282,8 @@ TEST(PendingRequestsEndToEnd, SecondAnswerToTheCallWaits) {
   // Disengaged and unregistered, so that the gatekeeper stops at once.
   ASSERT_TRUE(alice.Send(*DisengageRequest(alice, aliceId, 0x44), rig.gk.RasAddress()));
   ASSERT_NE(nullptr, rig.Next(alice));
-  for (TSimulatedEndpoint* endpoint : {&alice, &bob}) {
-    ASSERT_TRUE(
-        endpoint->Send(*UnregistrationRequest(*endpoint, endpoint == &alice ? aliceId : bobId), rig.gk.RasAddress()));
-    ASSERT_NE(nullptr, rig.Next(*endpoint));
-  }
+  ASSERT_TRUE(rig.Unregister(alice, aliceId));
+  ASSERT_TRUE(rig.Unregister(bob, bobId));
   EXPECT_EQ(0, rig.gk.Stop());
   if (!tshark::toolsAvailable()) return;
   // ACF 10 to the caller, then to both answers; DCF 16; UCF 7 twice.

@@ -61,6 +61,14 @@ struct TRunningGatekeeper {
   bool started = false;
 };
 
+// A discovery request's aliases and gatekeeper identifier, and tshark's
+// reading of its answer: message, reason, text, identifier, address, port.
+struct TDiscovery {
+  std::vector<std::string> aliases;
+  std::string gatekeeper;
+  TRow answer;
+};
+
 template <class T>
 T& As(H225::rasMessage& AMessage) {
   return *static_cast<T*>(AMessage.alternative());
@@ -74,11 +82,7 @@ TEST(DiscoveryEndToEnd, ConfirmOrRejectWithTheText) {
   ASSERT_TRUE(run.started) << run.gk.Console();
   TSimulatedEndpoint endpoint(2, &run.capture);
   const std::string ras = std::to_string(run.gk.RasPort());
-  const struct {
-    std::vector<std::string> aliases;
-    std::string gatekeeper;
-    TRow answer;  // message, reason, text, identifier, address, port
-  } cases[] = {
+  const TDiscovery cases[] = {
       {{}, "", {"1", "", "", "OrvoTestGK", "127.0.0.1", ras}},
       {{"alice", "100"}, "OrvoTestGK", {"1", "", "", "OrvoTestGK", "127.0.0.1", ras}},
       {{"alice"}, "OtherGK", {"2", "3", "Gatekeeper identifer mismatch.", "OrvoTestGK", "", ""}},
@@ -109,11 +113,7 @@ TEST(DiscoveryEndToEnd, AnsweredWithoutIdentifierWhenNoneIsConfigured) {
   ASSERT_TRUE(run.started) << run.gk.Console();
   TSimulatedEndpoint endpoint(2, &run.capture);
   const std::string ras = std::to_string(run.gk.RasPort());
-  const struct {
-    std::vector<std::string> aliases;
-    std::string gatekeeper;
-    TRow answer;  // message, reason, text, identifier, address, port
-  } cases[] = {
+  const TDiscovery cases[] = {
       {{}, "", {"1", "", "", "", "127.0.0.1", ras}},
       {{"alice"}, "", {"1", "", "", "", "127.0.0.1", ras}},
       {{"nobody"}, "", {"2", "1", "Unknown login alias.", "", "", ""}},

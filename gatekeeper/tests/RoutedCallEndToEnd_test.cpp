@@ -5,8 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <arpa/inet.h>
-#include <netinet/tcp.h>
-#include <poll.h>
 #include <signal.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -22,10 +20,10 @@
 
 #include <gatekeeper/RasSequenceNumber.h>
 
-#include <h323/alias.h>
 #include <h323/q931/elements.h>
 #include <h323/transportAddress.h>
 
+#include "CallLeg.h"
 #include "GatekeeperUnderTest.h"
 #include "RasCapture.h"
 #include "RasRequests.h"
@@ -66,16 +64,9 @@ void Guid(asn::octetStringBase& AValue, unsigned char ASeed) {
 // The sample Setup's conference (0x40...) and call (0x50...) identifiers,
 // shifted by ACall for a further call.
 H225::rasMessage Arq(const std::string& AIdentifier, unsigned ASequence, bool AAnswer, unsigned char ACall = 0) {
-  H225::rasMessage message;
-  auto* arq = static_cast<H225::admissionRequest*>(message.select(9));
+  H225::rasMessage message = AdmissionRequest(AIdentifier, "1001", "1002", 0x1234);
+  auto* arq = static_cast<H225::admissionRequest*>(message.alternative());
   arq->requestSeqNum = ASequence;
-  arq->callType.select(0);
-  arq->endpointIdentifier = AIdentifier.c_str();
-  arq->destinationInfo = new asn::sequenceOf<H225::aliasAddress, 0u, 0u, 1>;
-  H323::makeAliasAddress(*arq->destinationInfo->appendNew(), "1002");
-  H323::makeAliasAddress(*arq->srcInfo.appendNew(), "1001");
-  arq->bandWidth = 640;
-  arq->callReferenceValue = 0x1234;
   Guid(arq->conferenceID, 0x40 + ACall);
   arq->callIdentifier = new H225::callIdentifier;
   Guid(arq->callIdentifier->guid, 0x50 + ACall);
@@ -106,20 +97,6 @@ H225::rasMessage Drq(const std::string& AIdentifier, unsigned ASequence, unsigne
   return message;
 }
 
-// Registers the endpoint as AAlias taking calls at ASignal; its identifier,
-// empty when no confirm came.
-std::string Register(TSimulatedEndpoint& AEndpoint, const sockaddr_in& AGatekeeper, const char* AAlias,
-                     const sockaddr_in& ASignal) {
-  auto rrq = AEndpoint.RegistrationRequest({AAlias});
-  auto* request = static_cast<H225::registrationRequest*>(rrq->alternative());
-  request->callSignalAddress.clear();
-  H323::sockaddrToTransport(ASignal, *request->callSignalAddress.appendNew());
-  if (!AEndpoint.Send(*rrq, AGatekeeper)) return "";
-  auto answer = AEndpoint.Receive(std::chrono::seconds(2));
-  if (!answer || answer->index() != 4) return "";
-  return toStd(static_cast<const H225::registrationConfirm*>(answer->alternative())->endpointIdentifier.toString());
-}
-
 // How long the gatekeeper waits for the endpoints to disengage themselves
 // after a Release Complete it relayed.
 const int DisengageWait = 4000;  // ms
@@ -143,86 +120,6 @@ bool Unregister(TSimulatedEndpoint& AEndpoint, const sockaddr_in& AGatekeeper, c
   return answer && answer->index() == 7;
 }
 
-// The message in its TPKT frame.
-octets Tpkt(const octets& AMessage) {
-  octets frame{3, 0, (unsigned char)((AMessage.size() + 4) >> 8), (unsigned char)(AMessage.size() + 4)};
-  frame.insert(frame.end(), AMessage.begin(), AMessage.end());
-  return frame;
-}
-
-// A TCP socket on 127.0.0.<AHost>, listening or connected; closed with it.
-struct TStream {
-  int Fd = -1;
-  ~TStream() {
-    if (Fd != -1) close(Fd);
-  }
-  bool Bind(unsigned AHost, sockaddr_in& ABound) {
-    Fd = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    ABound = LoopbackAddress(AHost, 0);
-    socklen_t length = sizeof ABound;
-    return bind(Fd, reinterpret_cast<sockaddr*>(&ABound), sizeof ABound) == 0 &&
-           getsockname(Fd, reinterpret_cast<sockaddr*>(&ABound), &length) == 0;
-  }
-  bool Readable(int AMilliseconds) {
-    pollfd p{Fd, POLLIN, 0};
-    return poll(&p, 1, AMilliseconds) == 1;
-  }
-  // The listener's next connection.
-  bool Accept(TStream& AConnection) {
-    if (!Readable(Limit)) return false;
-    AConnection.Fd = accept4(Fd, nullptr, nullptr, SOCK_CLOEXEC);
-    return AConnection.Fd != -1;
-  }
-  bool Send(const octets& AMessage) { return SendOctets(Tpkt(AMessage)); }
-  bool SendOctets(const octets& AOctets) { return write(Fd, AOctets.data(), AOctets.size()) == ssize_t(AOctets.size()); }
-  bool ReadExactly(unsigned char* AData, size_t ALength) {
-    for (size_t done = 0; done < ALength;) {
-      if (!Readable(Limit)) return false;
-      const ssize_t n = recv(Fd, AData + done, ALength - done, 0);
-      if (n <= 0) return false;
-      done += size_t(n);
-    }
-    return true;
-  }
-  // The next message without its TPKT header; empty when none comes.
-  octets Receive() {
-    unsigned char header[4];
-    if (!ReadExactly(header, 4) || header[0] != 3) return {};
-    octets message(size_t((header[2] << 8 | header[3]) - 4));
-    return ReadExactly(message.data(), message.size()) ? message : octets{};
-  }
-  // The other side closed, nothing more to read.
-  bool Closed() {
-    unsigned char octet;
-    return Readable(Limit) && recv(Fd, &octet, 1, 0) <= 0;
-  }
-  // How the next read ends: 0 the other side closed in order, else the
-  // errno of a reset (-1 when data or nothing came).
-  int EndOfStream() {
-    unsigned char octet;
-    if (!Readable(Limit)) return -1;
-    const ssize_t n = recv(Fd, &octet, 1, 0);
-    return n == 0 ? 0 : n < 0 ? errno : -1;
-  }
-  // Once the connection is closed both ways: 0 when it ended in order, else
-  // the error a reset left (EPIPE, ECONNRESET); -1 when it is not closed
-  // within the limit.
-  int ErrorOnceClosed() {
-    for (int waited = 0; waited < Limit; waited += 10) {
-      tcp_info info{};
-      socklen_t length = sizeof info;
-      if (getsockopt(Fd, IPPROTO_TCP, TCP_INFO, &info, &length) == 0 && info.tcpi_state == TCP_CLOSE) {
-        int error = -1;
-        length = sizeof error;
-        getsockopt(Fd, SOL_SOCKET, SO_ERROR, &error, &length);
-        return error;
-      }
-      std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    return -1;
-  }
-};
-
 sockaddr_in ConfirmedDestination(const H225::rasMessage& AAcf) {
   sockaddr_in out{};
   H323::transportToSockaddr(static_cast<const H225::admissionConfirm*>(AAcf.alternative())->destCallSignalAddress, out);
@@ -238,34 +135,49 @@ int NextAnswer(TSimulatedEndpoint& AEndpoint, const sockaddr_in& AGatekeeper, co
   return answer ? int(answer->index()) : -1;
 }
 
-// Alice (1001, 127.0.0.2) calls Bob (1002, 127.0.0.3) through the relay:
-// both registered, both admitted, the Setup at Bob, his Connect at Alice.
+// Alice (1001, 127.0.0.2) calls Bob (1002, 127.0.0.3) through the relay.
+// Each step is false, with a failure that names it, when it fails.
 struct TConnectedCall {
-  TGatekeeperUnderTest gk{RoutedSetup("127.0.0.1")};
-  TSimulatedEndpoint alice{2}, bob{3};
-  TStream bobListener, bobLeg, aliceLeg;
-  sockaddr_in bobSignal{}, aliceSignal{};
+  explicit TConnectedCall(const TGatekeeperSetup& ASetup = RoutedSetup("127.0.0.1"), TRasCapture* ACapture = nullptr)
+      : gk(ASetup), alice(2, ACapture), bob(3, ACapture) {}
+  TGatekeeperUnderTest gk;
+  TSimulatedEndpoint alice, bob;
+  TCallLeg bobListener, bobLeg, aliceLeg;
   std::string aliceId, bobId;
+  sockaddr_in relay{};
   Q931::message setup;
 
-  // False, with a failure that names the step, when one fails.
-  bool Connect() {
+  // Started, both registered (Bob taking calls on bobListener, listening
+  // unless not AListening), Alice admitted: relay is where her confirm
+  // sends her.
+  bool Admit(bool AListening = true) {
     if (!gk.Start()) return Fail("the start");
-    if (!bobListener.Bind(3, bobSignal) || listen(bobListener.Fd, 4) != 0) return Fail("Bob's listener");
-    aliceId = Register(alice, gk.RasAddress(), "1001", alice.CallSignalAddress());
-    bobId = Register(bob, gk.RasAddress(), "1002", bobSignal);
+    if (!bobListener.Bind(3) || (AListening && !bobListener.Listen())) return Fail("Bob's listener");
+    aliceId = RegisterCallee(alice, gk.RasAddress(), "1001", alice.CallSignalAddress());
+    bobId = RegisterCallee(bob, gk.RasAddress(), "1002", bobListener.Address());
     if (aliceId.empty() || bobId.empty()) return Fail("the registrations");
     if (!alice.Send(Arq(aliceId, 10, false), gk.RasAddress())) return Fail("Alice's admission request");
     auto acf = alice.Receive(std::chrono::milliseconds(Limit));
     if (!acf || acf->index() != 10) return Fail("Alice's admission");
-    const sockaddr_in relay = ConfirmedDestination(*acf);
+    relay = ConfirmedDestination(*acf);
+    return true;
+  }
+  // Alice's Setup through the relay: what Bob got of it, empty when
+  // nothing came.
+  octets PassSetup(const octets& ASetup) {
+    octets atBob;
+    if (!aliceLeg.Bind(2) || !aliceLeg.Connect(relay) || !aliceLeg.Send(ASetup))
+      Fail("Alice's Setup");
+    else if (!bobListener.Accept(bobLeg) || (atBob = bobLeg.Receive()).empty())
+      Fail("the Setup at Bob");
+    return atBob;
+  }
+  // Admitted, the Setup at Bob, Bob admitted, his Connect at Alice.
+  bool Connect() {
+    if (!Admit()) return false;
     const octets setupOctets = fromHex(encodeMessage(routedCallMessages()[0].build()));
     decodeMessage(setup, setupOctets);
-    if (!aliceLeg.Bind(2, aliceSignal) ||
-        connect(aliceLeg.Fd, reinterpret_cast<const sockaddr*>(&relay), sizeof relay) != 0 ||
-        !aliceLeg.Send(setupOctets))
-      return Fail("Alice's Setup");
-    if (!bobListener.Accept(bobLeg) || bobLeg.Receive().empty()) return Fail("the Setup at Bob");
+    if (PassSetup(setupOctets).empty()) return false;
     if (NextAnswer(bob, gk.RasAddress(), Arq(bobId, 20, true)) != 10) return Fail("Bob's admission");
     if (!bobLeg.Send(fromHex(encodeMessage(routedCallMessages()[3].build()))) || aliceLeg.Receive().empty())
       return Fail("Bob's Connect");
@@ -299,17 +211,15 @@ TEST(RoutedCallEndToEnd, EveryCallSignallingSocketSendsAtOnce) {
   TConnectedCall call;
   ASSERT_TRUE(call.Connect());
   const pid_t gatekeeper = call.gk.Pid();
-  EXPECT_EQ(1, processSockets::noDelay(gatekeeper, call.aliceSignal)) << "the caller's leg";
-  EXPECT_EQ(1, processSockets::noDelay(gatekeeper, call.bobSignal)) << "the callee's leg";
-  TStream direct;
-  sockaddr_in directEnd{};
-  const sockaddr_in port = LoopbackAddress(1, call.gk.CallSignalPort());
-  ASSERT_TRUE(direct.Bind(4, directEnd));
-  ASSERT_EQ(0, connect(direct.Fd, reinterpret_cast<const sockaddr*>(&port), sizeof port)) << strerror(errno);
+  EXPECT_EQ(1, processSockets::noDelay(gatekeeper, call.aliceLeg.Address())) << "the caller's leg";
+  EXPECT_EQ(1, processSockets::noDelay(gatekeeper, call.bobListener.Address())) << "the callee's leg";
+  TCallLeg direct;
+  ASSERT_TRUE(direct.Bind(4));
+  ASSERT_TRUE(direct.Connect(LoopbackAddress(1, call.gk.CallSignalPort()))) << strerror(errno);
   // Accepted when the program's loop comes to it.
   int accepted = -1;
   for (int waited = 0; accepted == -1 && waited < Limit; waited += 10) {
-    accepted = processSockets::noDelay(gatekeeper, directEnd);
+    accepted = processSockets::noDelay(gatekeeper, direct.Address());
     if (accepted == -1) std::this_thread::sleep_for(std::chrono::milliseconds(10));
   }
   EXPECT_EQ(1, accepted) << "the call-signal port";
@@ -325,8 +235,8 @@ TEST(RoutedCallEndToEnd, AReleaseEndsBothLegsInOrderAndTheEndpointsDisengage) {
   TConnectedCall call;
   ASSERT_TRUE(call.Connect());
   // The Facility goes in the Release Complete's own write.
-  octets aliceLast = Tpkt(call.Release(false));
-  const octets facility = Tpkt(fromHex("08 02 12 34 62 7E 00 01 05"));
+  octets aliceLast = TCallLeg::Frame(call.Release(false));
+  const octets facility = TCallLeg::Frame(fromHex("08 02 12 34 62 7E 00 01 05"));
   aliceLast.insert(aliceLast.end(), facility.begin(), facility.end());
   ASSERT_TRUE(call.aliceLeg.SendOctets(aliceLast));
   EXPECT_EQ(call.Release(false), call.bobLeg.Receive());
@@ -386,32 +296,20 @@ TEST(RoutedCallEndToEnd, AStopDisengagesAReleasedCallAtOnce) {
 TEST(RoutedCallEndToEnd, ACallPassesTheRelay) {
   for (const char* address : {"127.0.0.1", "0.0.0.0"}) {
     SCOPED_TRACE(address);
-    TGatekeeperUnderTest gk(RoutedSetup(address));
-    ASSERT_TRUE(gk.Start()) << gk.Console();
     TRasCapture capture;
-    TSimulatedEndpoint alice(2, &capture), bob(3, &capture);
-    TStream bobListener, bobLeg, aliceLeg;
-    sockaddr_in bobSignal{}, aliceSignal{};
-    ASSERT_TRUE(bobListener.Bind(3, bobSignal) && listen(bobListener.Fd, 4) == 0);
-    const std::string aliceId = Register(alice, gk.RasAddress(), "1001", alice.CallSignalAddress());
-    const std::string bobId = Register(bob, gk.RasAddress(), "1002", bobSignal);
-    ASSERT_FALSE(aliceId.empty() || bobId.empty()) << gk.Log();
-
-    ASSERT_TRUE(alice.Send(Arq(aliceId, 10, false), gk.RasAddress()));
-    auto acf = alice.Receive(std::chrono::milliseconds(Limit));
-    ASSERT_TRUE(acf && acf->index() == 10) << gk.Log();
-    const sockaddr_in relay = ConfirmedDestination(*acf);
-    EXPECT_EQ(htonl(INADDR_LOOPBACK), relay.sin_addr.s_addr);
-    EXPECT_NE(0, relay.sin_port);
-    EXPECT_NE(htons(uint16_t(gk.CallSignalPort())), relay.sin_port);
+    TConnectedCall call(RoutedSetup(address), &capture);
+    TGatekeeperUnderTest& gk = call.gk;
+    TSimulatedEndpoint &alice = call.alice, &bob = call.bob;
+    TCallLeg &bobLeg = call.bobLeg, &aliceLeg = call.aliceLeg;
+    const std::string &aliceId = call.aliceId, &bobId = call.bobId;
+    ASSERT_TRUE(call.Admit());
+    EXPECT_EQ(htonl(INADDR_LOOPBACK), call.relay.sin_addr.s_addr);
+    EXPECT_NE(0, call.relay.sin_port);
+    EXPECT_NE(htons(uint16_t(gk.CallSignalPort())), call.relay.sin_port);
 
     const octets setup = fromHex(encodeMessage(routedCallMessages()[0].build()));
-    ASSERT_TRUE(aliceLeg.Bind(2, aliceSignal));
-    ASSERT_EQ(0, connect(aliceLeg.Fd, reinterpret_cast<const sockaddr*>(&relay), sizeof relay)) << strerror(errno);
-    ASSERT_TRUE(aliceLeg.Send(setup));
-    ASSERT_TRUE(bobListener.Accept(bobLeg)) << gk.Log();
-    const octets setupAtBob = bobLeg.Receive();
-    ASSERT_FALSE(setupAtBob.empty()) << gk.Log();
+    const octets setupAtBob = call.PassSetup(setup);
+    ASSERT_FALSE(setupAtBob.empty());
     ASSERT_TRUE(bob.Send(Arq(bobId, 20, true), gk.RasAddress()));
     auto bobAcf = bob.Receive(std::chrono::milliseconds(Limit));
     ASSERT_TRUE(bobAcf) << gk.Log();
@@ -442,7 +340,8 @@ TEST(RoutedCallEndToEnd, ACallPassesTheRelay) {
     auto brq = alice.Receive(std::chrono::milliseconds(Limit));
     ASSERT_TRUE(brq && brq->index() == 14) << "no call left to change";
     EXPECT_EQ(1u, static_cast<const H225::bandwidthReject*>(brq->alternative())->rejectReason.index());
-    EXPECT_TRUE(gk.WaitForLog("Call signalling relayed to " + toStd(orvo::toText(bobSignal)) + ".\n")) << gk.Log();
+    EXPECT_TRUE(gk.WaitForLog("Call signalling relayed to " + toStd(orvo::toText(call.bobListener.Address())) + ".\n"))
+        << gk.Log();
     EXPECT_TRUE(Unregister(alice, gk.RasAddress(), aliceId) && Unregister(bob, gk.RasAddress(), bobId));
     EXPECT_EQ(0, gk.Stop());
 
@@ -482,19 +381,12 @@ TEST(RoutedCallEndToEnd, ASetupIsPassedOnWithTheElementsAsTheyCame) {
   config.Sections.replace(config.Sections.find(bob), bob.size(),
                           "user bob { login \"1002\"; alias \"1002\"; location Z; "
                           "translate incoming callee alias \"(.*)\" to \"+49\\1\"; }");
-  TGatekeeperUnderTest gk(config);
-  ASSERT_TRUE(gk.Start()) << gk.Console();
-  TSimulatedEndpoint alice(2), bobEndpoint(3);
-  TStream bobListener, bobLeg, aliceLeg;
-  sockaddr_in bobSignal{}, aliceSignal{};
-  ASSERT_TRUE(bobListener.Bind(3, bobSignal) && listen(bobListener.Fd, 4) == 0);
-  const std::string aliceId = Register(alice, gk.RasAddress(), "1001", alice.CallSignalAddress());
-  const std::string bobId = Register(bobEndpoint, gk.RasAddress(), "1002", bobSignal);
-  ASSERT_FALSE(aliceId.empty() || bobId.empty()) << gk.Log();
-  ASSERT_TRUE(alice.Send(Arq(aliceId, 10, false), gk.RasAddress()));
-  auto acf = alice.Receive(std::chrono::milliseconds(Limit));
-  ASSERT_TRUE(acf && acf->index() == 10) << gk.Log();
-  const sockaddr_in relay = ConfirmedDestination(*acf);
+  TConnectedCall call(config);
+  TGatekeeperUnderTest& gk = call.gk;
+  TSimulatedEndpoint &alice = call.alice, &bobEndpoint = call.bob;
+  TCallLeg &bobLeg = call.bobLeg, &aliceLeg = call.aliceLeg;
+  const std::string &aliceId = call.aliceId, &bobId = call.bobId;
+  ASSERT_TRUE(call.Admit());
 
   // ISO/IEC bearer, a cause of the location's coding, month 13, and a
   // multirate low layer whose octet 4 has bit 8 clear.
@@ -515,12 +407,8 @@ TEST(RoutedCallEndToEnd, ASetupIsPassedOnWithTheElementsAsTheyCame) {
   const size_t body = expected.find(" 7E ");
   ASSERT_NE(std::string::npos, body);
 
-  ASSERT_TRUE(aliceLeg.Bind(2, aliceSignal));
-  ASSERT_EQ(0, connect(aliceLeg.Fd, reinterpret_cast<const sockaddr*>(&relay), sizeof relay)) << strerror(errno);
-  ASSERT_TRUE(aliceLeg.Send(fromHex(sent)));
-  ASSERT_TRUE(bobListener.Accept(bobLeg)) << gk.Log();
-  const octets setupAtBob = bobLeg.Receive();
-  ASSERT_FALSE(setupAtBob.empty()) << gk.Log();
+  const octets setupAtBob = call.PassSetup(fromHex(sent));
+  ASSERT_FALSE(setupAtBob.empty());
   EXPECT_EQ(expected.substr(0, body), toHex(setupAtBob).substr(0, body)) << "everything before the User-user element";
   EXPECT_EQ(std::string::npos, gk.Log().find("First message must be SETUP.")) << gk.Log();
 
@@ -556,22 +444,15 @@ TEST(RoutedCallEndToEnd, ASetupIsPassedOnWithTheElementsAsTheyCame) {
 // Release Complete that carries a cause, the call ends, and its bandwidth
 // takes a new call.
 TEST(RoutedCallEndToEnd, AnUnreachableCalleeEndsTheCall) {
-  TGatekeeperUnderTest gk(RoutedSetup("127.0.0.1"));
-  ASSERT_TRUE(gk.Start()) << gk.Console();
-  TSimulatedEndpoint alice(2), bob(3);
-  TStream deaf, aliceLeg;  // bound, never listening: connections to it are refused
-  sockaddr_in bobSignal{}, aliceSignal{};
-  ASSERT_TRUE(deaf.Bind(3, bobSignal));
-  const std::string aliceId = Register(alice, gk.RasAddress(), "1001", alice.CallSignalAddress());
-  const std::string bobId = Register(bob, gk.RasAddress(), "1002", bobSignal);
-  ASSERT_FALSE(aliceId.empty() || bobId.empty()) << gk.Log();
-
-  ASSERT_TRUE(alice.Send(Arq(aliceId, 10, false), gk.RasAddress()));
-  auto acf = alice.Receive(std::chrono::milliseconds(Limit));
-  ASSERT_TRUE(acf && acf->index() == 10) << gk.Log();
-  const sockaddr_in relay = ConfirmedDestination(*acf);
-  ASSERT_TRUE(aliceLeg.Bind(2, aliceSignal));
-  ASSERT_EQ(0, connect(aliceLeg.Fd, reinterpret_cast<const sockaddr*>(&relay), sizeof relay)) << strerror(errno);
+  TConnectedCall call;
+  TGatekeeperUnderTest& gk = call.gk;
+  TSimulatedEndpoint &alice = call.alice, &bob = call.bob;
+  TCallLeg& aliceLeg = call.aliceLeg;
+  const std::string &aliceId = call.aliceId, &bobId = call.bobId;
+  // Bob's listener bound, never listening: connections to it are refused.
+  ASSERT_TRUE(call.Admit(false));
+  ASSERT_TRUE(aliceLeg.Bind(2));
+  ASSERT_TRUE(aliceLeg.Connect(call.relay)) << strerror(errno);
   ASSERT_TRUE(aliceLeg.Send(fromHex(encodeMessage(routedCallMessages()[0].build()))));
   const octets release = aliceLeg.Receive();
   ASSERT_FALSE(release.empty()) << gk.Log();
@@ -851,27 +732,16 @@ TEST(RoutedCallEndToEnd, SignallingTracesFollowTheirRules) {
       "q931 messages where out where address 127.0.0.2 - 127.0.0.2 yes;\n"
       "h245 messages where out where callee alias \"1002\" where address 127.0.0.3 yes;\n"
       "h450 messages where in yes;\n";
-  TGatekeeperUnderTest gk(setup);
-  ASSERT_TRUE(gk.Start()) << gk.Console();
-  TSimulatedEndpoint alice(2), bob(3);
-  TStream bobListener, bobLeg, aliceLeg;
-  sockaddr_in bobSignal{}, aliceSignal{};
-  ASSERT_TRUE(bobListener.Bind(3, bobSignal) && listen(bobListener.Fd, 4) == 0);
-  const std::string aliceId = Register(alice, gk.RasAddress(), "1001", alice.CallSignalAddress());
-  const std::string bobId = Register(bob, gk.RasAddress(), "1002", bobSignal);
-  ASSERT_FALSE(aliceId.empty() || bobId.empty()) << gk.Log();
-  ASSERT_TRUE(alice.Send(Arq(aliceId, 10, false), gk.RasAddress()));
-  auto acf = alice.Receive(std::chrono::milliseconds(Limit));
-  ASSERT_TRUE(acf && acf->index() == 10) << gk.Log();
-  const sockaddr_in relay = ConfirmedDestination(*acf);
+  TConnectedCall routed(setup);
+  TGatekeeperUnderTest& gk = routed.gk;
+  TSimulatedEndpoint &alice = routed.alice, &bob = routed.bob;
+  TCallLeg &bobLeg = routed.bobLeg, &aliceLeg = routed.aliceLeg;
+  const std::string &aliceId = routed.aliceId, &bobId = routed.bobId;
+  ASSERT_TRUE(routed.Admit());
 
   const octets setupOctets = fromHex(encodeMessage(routedCallMessages()[0].build()));
-  ASSERT_TRUE(aliceLeg.Bind(2, aliceSignal));
-  ASSERT_EQ(0, connect(aliceLeg.Fd, reinterpret_cast<const sockaddr*>(&relay), sizeof relay)) << strerror(errno);
-  ASSERT_TRUE(aliceLeg.Send(setupOctets));
-  ASSERT_TRUE(bobListener.Accept(bobLeg)) << gk.Log();
-  const octets setupAtBob = bobLeg.Receive();
-  ASSERT_FALSE(setupAtBob.empty()) << gk.Log();
+  const octets setupAtBob = routed.PassSetup(setupOctets);
+  ASSERT_FALSE(setupAtBob.empty());
   octets connectAtAlice;
   for (size_t m = 1; m <= 3; ++m) {  // Call Proceeding, Alerting, Connect
     ASSERT_TRUE(bobLeg.Send(fromHex(encodeMessage(routedCallMessages()[m].build()))));
@@ -893,8 +763,8 @@ TEST(RoutedCallEndToEnd, SignallingTracesFollowTheirRules) {
                                 std::regex("^Q\\.931, (\\{[0-9a-f]{8}(-[0-9a-f]{4}){3}-[0-9a-f]{12}\\}), ",
                                            std::regex::multiline)))
       << log;
-  const std::string aliceAt = "caller: 1001 at " + toStd(orvo::toText(aliceSignal)) + "\n";
-  const std::string bobAt = "callee: 1002 at " + toStd(orvo::toText(bobSignal)) + "\n";
+  const std::string aliceAt = "caller: 1001 at " + toStd(orvo::toText(aliceLeg.Address())) + "\n";
+  const std::string bobAt = "callee: 1002 at " + toStd(orvo::toText(routed.bobListener.Address())) + "\n";
   const std::string from = "Q.931, " + call[1].str() + ", got message from " + aliceAt;
   const std::string toAlice = "Q.931, " + call[1].str() + ", send message to " + aliceAt;
   const std::string h245ToBob = "H.245, " + call[1].str() + ", send message to " + bobAt;

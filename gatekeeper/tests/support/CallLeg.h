@@ -34,6 +34,8 @@ public:
   // The other end of a connection.
   sockaddr_in Peer() const;
 
+  // The message in its TPKT frame.
+  static octets Frame(const octets& AMessage);
   // The message in one TPKT frame.
   bool Send(const octets& AMessage);
   bool SendOctets(const octets& AOctets);
@@ -42,6 +44,15 @@ public:
   // The other side closed or reset the connection within Limit; whatever
   // it sent before is read and dropped.
   bool ClosedByPeer();
+  // How the next read ends within Limit: 0 the other side closed in order,
+  // else the errno of a reset (-1 when data or nothing came).
+  int EndOfStream();
+  // The other side closed or reset the connection, nothing more to read.
+  bool Closed() { return EndOfStream() >= 0; }
+  // Once the connection is closed both ways: 0 when it ended in order, else
+  // the error a reset left (EPIPE, ECONNRESET); -1 when it is not closed
+  // within Limit.
+  int ErrorOnceClosed();
   // Nothing arrived, not even the end of the connection, for the time.
   bool Quiet(std::chrono::milliseconds AFor);
   // Frames of 65,535 octets (TPKT header, zeros) written as fast as the
