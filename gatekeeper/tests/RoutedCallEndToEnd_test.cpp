@@ -216,11 +216,12 @@ TEST(RoutedCallEndToEnd, EveryCallSignallingSocketSendsAtOnce) {
   TCallLeg direct;
   ASSERT_TRUE(direct.Bind(4));
   ASSERT_TRUE(direct.Connect(LoopbackAddress(1, call.gk.CallSignalPort()))) << strerror(errno);
-  // Accepted when the program's loop comes to it.
+  // Accepted when the program's loop comes to it, and set up a moment after
+  // the accept.
   int accepted = -1;
-  for (int waited = 0; accepted == -1 && waited < Limit; waited += 10) {
+  for (int waited = 0; accepted != 1 && waited < Limit; waited += 10) {
     accepted = processSockets::noDelay(gatekeeper, direct.Address());
-    if (accepted == -1) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    if (accepted != 1) std::this_thread::sleep_for(std::chrono::milliseconds(10));
   }
   EXPECT_EQ(1, accepted) << "the call-signal port";
   EXPECT_EQ(16, NextAnswer(call.alice, call.gk.RasAddress(), Drq(call.aliceId, 11, 0)));
