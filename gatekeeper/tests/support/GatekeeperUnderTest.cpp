@@ -1,7 +1,9 @@
 #include "GatekeeperUnderTest.h"
 
 #include <arpa/inet.h>
+#include <fcntl.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -31,6 +33,19 @@ bool Bindable(int AType, unsigned APort) {
   return free;
 }
 
+// Test programs run side by side, each picking its ports at random: a
+// port that one has picked and not yet bound looks free to all the others.
+// A port is a picker's while it holds the lock of a file named after it,
+// to the picker's end (the lock goes with the process, not with its child).
+bool Reserved(unsigned APort) {
+  const std::string path = "/tmp/orvogk-test-port-" + std::to_string(APort);
+  const int file = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+  if (file == -1) return true;
+  if (flock(file, LOCK_EX | LOCK_NB) == 0) return true;
+  close(file);
+  return false;
+}
+
 std::string ReadText(const std::string& APath) {
   std::ifstream in(APath);
   std::stringstream text;
@@ -55,7 +70,7 @@ void ChooseFreePorts(unsigned& A, unsigned& B, unsigned& C) {
       unsigned port = pick(random);
       bool taken = false;
       for (int j = 0; j < i; ++j) taken = taken || *wanted[j] == port;
-      if (!taken && Bindable(SOCK_DGRAM, port) && Bindable(SOCK_STREAM, port)) {
+      if (!taken && Bindable(SOCK_DGRAM, port) && Bindable(SOCK_STREAM, port) && Reserved(port)) {
         *wanted[i] = port;
         break;
       }
