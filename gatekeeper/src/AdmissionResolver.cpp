@@ -57,10 +57,6 @@ void AliasTexts(const TSequence* AAliases, TStringList& AOut) {
   if (AOut.empty()) AOut.append(orvo::string());
 }
 
-bool Names(const TVariableReference& AReference, const char* AName) {
-  return !AReference.IsLiteral() && AReference.Name() == AName;
-}
-
 const asn::oid& AccessTokenOID() {
   static const asn::oid id(1, 2, 840, 113548, 10, 1, 2, 1);
   return id;
@@ -157,7 +153,7 @@ TProcessor::TPerformFunctionResult TAdmissionResolver::Resolve() {
 
   bool accessToken = false;
   if (RadiusAuthenticationServer() && user->NeedsRadiusAuthentication(SenderSide) &&
-      Names(user->RadiusPassword(), "h235password")) {
+      user->RadiusPassword().RefersTo("h235password")) {
     if (arq.tokens)
       for (const H235::clearToken* token : Elements<H235::clearToken>(*arq.tokens)) {
         if (!(token->tokenOID == AccessTokenOID()) || !token->generalID || !token->timeStamp || !token->random ||
@@ -194,7 +190,7 @@ TProcessor::TPerformFunctionResult TAdmissionResolver::Resolve() {
   if (!accessToken) {
     const bool radius = (RadiusAuthenticationServer() && user->NeedsRadiusAuthentication(SenderSide)) ||
                         (configuration.AAA().HasAccountingServer() && user->NeedsRadiusAccounting(SenderSide));
-    if (radius && Names(user->RadiusName(), "h235name") &&
+    if (radius && user->RadiusName().RefersTo("h235name") &&
         !(E[SenderSide].LookupScope() && E[SenderSide].LookupScope()->Find("h235name"))) {
       Reject(rrSecurityDenial, RejectText(rtNoRADIUSUserName));
       return nullptr;
@@ -305,7 +301,7 @@ TProcessor::TPerformFunctionResult TAdmissionResolver::ContinueAnswerCall() {
   TUser* user = SenderUser();
   int credit = Connection->CreditTime(SenderSide);
   if (SenderSide == 1 && RadiusAuthenticationServer() && user && user->NeedsRadiusAuthentication(1) &&
-      (Names(user->RadiusName(), "h235name") || Names(user->RadiusPassword(), "h235password"))) {
+      (user->RadiusName().RefersTo("h235name") || user->RadiusPassword().RefersTo("h235password"))) {
     if (!RadiusDone[1]) {
       if (RadiusRequest[1] == -1) {
         BuildRadiusAttributes(1);

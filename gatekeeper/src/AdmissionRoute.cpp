@@ -55,10 +55,6 @@ void AppendOnce(TStringList& AList, const orvo::string& AText) {
   AList.append(AText);
 }
 
-bool Names(const TVariableReference& AReference, const char* AName) {
-  return !AReference.IsLiteral() && AReference.Name() == AName;
-}
-
 uint32_t ProxyLevelNow(const TEndpointRegisterInfo* ARegistration) {
   if (!ARegistration || !ARegistration->User()) return 0;
   return ARegistration->User()->ProxyLevel().ActiveAt(TClock::Now()).Level;
@@ -153,7 +149,7 @@ TProcessor::TPerformFunctionResult TAdmissionResolver::ChooseRoute() {
       TUser* user = registration ? registration->User() : nullptr;
       if (!user || !user->NeedsRadiusAuthentication(side) || RadiusDone[side]) continue;
       if (side != SenderSide &&
-          (Names(user->RadiusName(), "h235name") || Names(user->RadiusPassword(), "h235password")))
+          (user->RadiusName().RefersTo("h235name") || user->RadiusPassword().RefersTo("h235password")))
         continue;
       if (RadiusRequest[side] == -1) {
         BuildRadiusAttributes(side);

@@ -2,7 +2,9 @@
 #include <gatekeeper/Gatekeeper.h>
 
 #include <algorithm>
+#include <utility>
 
+#include <config/AAA.h>
 #include <config/Configuration.h>
 #include <config/User.h>
 #include <h323/alias.h>
@@ -22,20 +24,18 @@ enum : int { grResourceUnavailable = 0, grTerminalExcluded = 1, grUndefinedReaso
 // AuthenticationMechanism alternatives, and AuthenticationBES's radius.
 enum : int { amPwdHash = 2, amAuthenticationBES = 7, besRadius = 1 };
 
-// The H.235 methods whose tokens the gatekeeper checks, in the order it
-// prefers them: each as an endpoint offers it in a GRQ (a mechanism in
-// authenticationCapability, an algorithm in algorithmOIDs) and as a GCF
-// names it.
+// An H.235 method whose tokens the gatekeeper checks: as an endpoint offers
+// it in a GRQ (a mechanism in authenticationCapability, an algorithm in
+// algorithmOIDs) and as a GCF names it.
 struct TAuthenticationMethod {
   int Mechanism;
   int BackEndService;  // of authenticationBES; -1 for the other mechanisms
   const asn::oid& (*Algorithm)();
 };
 
-const TAuthenticationMethod AuthenticationMethods[] = {
-    {amAuthenticationBES, besRadius, &H323::ciscoAccessTokenAuthenticator::identifier},
-    {amPwdHash, -1, &H323::md5Authenticator::identifier},
-};
+const TAuthenticationMethod PasswordHash = {amPwdHash, -1, &H323::md5Authenticator::identifier};
+const TAuthenticationMethod AccessToken = {amAuthenticationBES, besRadius,
+                                           &H323::ciscoAccessTokenAuthenticator::identifier};
 
 bool Offers(const H225::gatekeeperRequest& AGrq, const TAuthenticationMethod& AMethod) {
   if (!AGrq.authenticationCapability || !AGrq.algorithmOIDs) return false;
@@ -54,17 +54,30 @@ bool Offers(const H225::gatekeeperRequest& AGrq, const TAuthenticationMethod& AM
          });
 }
 
+// The user's RADIUS server is given the access token's challenge in place
+// of a password, at the login or at a call.
+bool RadiusNeedsAccessToken(const TConfiguration& AConfiguration, const TUser& AUser) {
+  return AConfiguration.AAA().HasAuthenticationServer() && AUser.RadiusPassword().RefersTo("h235password") &&
+         (AUser.RadiusAuthenticationLevel() & (TUser::rlLogin | TUser::rlCaller | TUser::rlCallee)) != 0;
+}
+
 // An endpoint that offers several methods keeps all of them armed unless
 // the GCF names one, and then refuses the RCF, which carries only the
-// gatekeeper's tokens.
-void NameAuthenticationMethod(const H225::gatekeeperRequest& AGrq, const TUser* AUser, H225::gatekeeperConfirm& AGcf) {
+// gatekeeper's tokens. Endpoints sign only their registrations and
+// admissions with the access token, and their disengages and
+// unregistrations then fail the check: the password hash, which they put on
+// every request, goes first unless the user's RADIUS check needs the token.
+void NameAuthenticationMethod(const TConfiguration& AConfiguration, const H225::gatekeeperRequest& AGrq,
+                              const TUser* AUser, H225::gatekeeperConfirm& AGcf) {
   if (!AUser || !AUser->H235Authentication()) return;
-  for (const TAuthenticationMethod& method : AuthenticationMethods) {
-    if (!Offers(AGrq, method)) continue;
+  const TAuthenticationMethod* preferred[] = {&PasswordHash, &AccessToken};
+  if (RadiusNeedsAccessToken(AConfiguration, *AUser)) std::swap(preferred[0], preferred[1]);
+  for (const TAuthenticationMethod* method : preferred) {
+    if (!Offers(AGrq, *method)) continue;
     AGcf.authenticationMode = new H235::authenticationMechanism;
-    asn::object* mechanism = AGcf.authenticationMode->select(method.Mechanism);
-    if (method.BackEndService >= 0) static_cast<H235::authenticationBES*>(mechanism)->select(method.BackEndService);
-    AGcf.algorithmOID = new asn::oid(method.Algorithm());
+    asn::object* mechanism = AGcf.authenticationMode->select(method->Mechanism);
+    if (method->BackEndService >= 0) static_cast<H235::authenticationBES*>(mechanism)->select(method->BackEndService);
+    AGcf.algorithmOID = new asn::oid(method->Algorithm());
     return;
   }
 }
@@ -111,6 +124,6 @@ void TGatekeeper::OnGatekeeperRequest(const sockaddr_in& AFrom, H225::rasMessage
   gcf->protocolIdentifier = H323::h225ProtocolIdentifier;
   SetOptionalIdentifier(gcf->gatekeeperIdentifier, configuration.Identifier());
   H323::sockaddrToTransport(FBoundRasAddress, gcf->rasAddress);
-  NameAuthenticationMethod(grq, user, *gcf);
+  NameAuthenticationMethod(configuration, grq, user, *gcf);
   RASSend(reply, answer);
 }

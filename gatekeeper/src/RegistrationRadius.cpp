@@ -28,10 +28,6 @@ namespace {
 
 enum : int { rjSecurityDenial = 11 };
 
-bool RefersTo(const TVariableReference& AReference, const char* AName) {
-  return !AReference.IsLiteral() && AReference.Name() == AName;
-}
-
 }  // namespace
 
 bool TRegistrationResolver::RadiusLoginApplies() const {
@@ -45,7 +41,7 @@ bool TRegistrationResolver::TakeH235Identity(bool ARadiusLogin) {
   const H225::registrationRequest& rrq = Rrq();
   TEndpointRegisterInfo& record = *NewRegistration;
   TUser& user = *record.User();
-  if (ARadiusLogin && RefersTo(user.RadiusPassword(), "h235password")) {
+  if (ARadiusLogin && user.RadiusPassword().RefersTo("h235password")) {
     if (rrq.tokens)
       for (const asn::object* element : rrq.tokens->elements()) {
         const auto& token = *static_cast<const H235::clearToken*>(element);
@@ -86,7 +82,7 @@ bool TRegistrationResolver::TakeH235Identity(bool ARadiusLogin) {
   const TConfiguration& configuration = *Owner->Configuration();
   const bool radiusAccounting =
       configuration.AAA().HasAccountingServer() && (user.RadiusAccountingLevel() & TUser::rlLogin) != 0;
-  if ((ARadiusLogin || radiusAccounting) && RefersTo(user.RadiusName(), "h235name") &&
+  if ((ARadiusLogin || radiusAccounting) && user.RadiusName().RefersTo("h235name") &&
       !record.Variables().Find("h235name")) {
     SendReject(rjSecurityDenial, RejectText(rtNoRADIUSUserName));
     return false;

@@ -6,6 +6,8 @@
 
 #include <arpa/inet.h>
 
+#include <memory>
+
 #include <asn/opentype.h>
 #include <h323/authenticationEnvironment.h>
 #include <h323/h235Authenticator.h>
@@ -62,75 +64,152 @@ std::vector<TRow> Answers(const TRasCapture& ACapture, const std::string& APath,
 
 }  // namespace
 
-// authenticationMode 7 is authenticationBES (radius 1), 2 pwdHash.
-TEST(H235MethodEndToEnd, ConfirmNamesTheMethodCheckedAndOffered) {
+// authenticationMode 7 is authenticationBES (radius 1), 2 pwdHash. The
+// users who need the token have RADIUS check the token's challenge at their
+// login, call or answer; the near misses do not.
+TEST(H235MethodEndToEnd, ConfirmNamesTheHashWhenOfferedAndTheTokenWhereRadiusChecksIt) {
   if (!tshark::toolsAvailable()) GTEST_SKIP();
-  TGatekeeperSetup setup;
-  setup.Sections =
-      "user guarded { login \"guarded\"; h235 authentication yes; h235 name \"guarded\"; h235 password \"pw\"; }\n"
-      "user plain { login \"plain\"; }\n";
-  TGatekeeperUnderTest gk(setup);
-  ASSERT_TRUE(gk.Start()) << gk.Console();
-  TRasCapture capture;
-  TSimulatedEndpoint endpoint(2, &capture);
+  const std::string guarded = "h235 authentication yes; h235 name \"ep\"; h235 password \"pw\";";
+  const std::string users =
+      "user guarded { login \"guarded\"; " + guarded + " }\n" +
+      "user plain { login \"plain\"; }\n"
+      "user atLogin { login \"atLogin\"; " + guarded +
+      " radius authentication login; radius password h235password; }\n"
+      "user asCaller { login \"asCaller\"; " + guarded +
+      " radius authentication caller; radius password h235password; }\n"
+      "user asCallee { login \"asCallee\"; " + guarded +
+      " radius authentication callee; radius password h235password; }\n"
+      "user ownPassword { login \"ownPassword\"; " + guarded +
+      " radius authentication login | caller | callee; radius password pw; }\n"
+      "user accountedOnly { login \"accountedOnly\"; " + guarded +
+      " radius authentication none; radius accounting login | call; radius password h235password; }\n";
   const std::vector<std::string> all = {"pwdHash", "radius", "keyExch"};
+  const std::vector<asn::oid> allAlgorithms = {H2351, AccessToken, Md5};
   const TRow none = {"1", "", "", ""}, token = {"1", "7", "1", "1.2.840.113548.10.1.2.1"},
              hash = {"1", "2", "", "1.2.840.113549.2.5"};
-  const struct {
+  const struct TCase {
+    bool server;  // an authentication server configured
     std::vector<std::string> aliases, mechanisms;
     std::vector<asn::oid> algorithms;
     TRow answer;  // message, authenticationMode, its back-end service, algorithmOID
   } cases[] = {
-      {{"guarded"}, all, {H2351, AccessToken, Md5}, token},
-      {{"guarded"}, {"pwdHash"}, {Md5, AccessToken}, hash},
-      {{"guarded"}, {"radius", "pwdHash"}, {H2351, Md5}, hash},
-      {{"guarded"}, {"radius"}, {Md5, AccessToken}, token},
-      {{"guarded"}, {"default", "pwdHash"}, {AccessToken}, none},  // no mechanism with its algorithm
-      {{"guarded"}, {"keyExch"}, {H2351}, none},
-      {{"guarded"}, {}, {}, none},
-      {{"plain"}, all, {H2351, AccessToken, Md5}, none},  // H.235 off for the user
-      {{}, all, {H2351, AccessToken, Md5}, none},         // no user
+      {true, {"guarded"}, all, allAlgorithms, hash},
+      {true, {"guarded"}, {"radius", "pwdHash"}, {AccessToken, Md5}, hash},
+      {true, {"guarded"}, {"pwdHash"}, {Md5, AccessToken}, hash},
+      {true, {"guarded"}, {"radius", "pwdHash"}, {H2351, Md5}, hash},
+      {true, {"guarded"}, {"radius"}, {Md5, AccessToken}, token},
+      {true, {"guarded"}, {"default", "pwdHash"}, {AccessToken}, none},  // no mechanism with its algorithm
+      {true, {"guarded"}, {"keyExch"}, {H2351}, none},
+      {true, {"guarded"}, {}, {}, none},
+      {true, {"plain"}, all, allAlgorithms, none},  // H.235 off for the user
+      {true, {}, all, allAlgorithms, none},         // no user
+      {true, {"atLogin"}, all, allAlgorithms, token},
+      {true, {"asCaller"}, {"radius", "pwdHash"}, {Md5, AccessToken}, token},
+      {true, {"asCallee"}, all, allAlgorithms, token},
+      {true, {"atLogin"}, {"pwdHash"}, {Md5}, hash},  // the token not offered
+      {true, {"ownPassword"}, all, allAlgorithms, hash},
+      {true, {"accountedOnly"}, all, allAlgorithms, hash},
+      {false, {"atLogin"}, all, allAlgorithms, hash},
+      {false, {"asCallee"}, {"radius"}, {AccessToken}, token},
   };
-  for (const auto& c : cases) {
-    std::unique_ptr<H225::rasMessage> grq = DiscoveryRequest(endpoint, c.aliases);
-    Offer(*grq, c.mechanisms, c.algorithms);
-    ASSERT_TRUE(endpoint.Send(*grq, gk.RasAddress()));
-    ASSERT_TRUE(endpoint.Receive(milliseconds(3000)));
+  for (bool server : {true, false}) {
+    TGatekeeperSetup setup;
+    // Nothing is asked of the server: discovery decides alone.
+    setup.Sections = (server ? "aaa { address 127.0.0.1; password \"s\"; }\n" : "") + users;
+    TGatekeeperUnderTest gk(setup);
+    ASSERT_TRUE(gk.Start()) << gk.Console();
+    TRasCapture capture;
+    TSimulatedEndpoint endpoint(2, &capture);
+    std::vector<TRow> expected;
+    for (const TCase& c : cases) {
+      if (c.server != server) continue;
+      std::unique_ptr<H225::rasMessage> grq = DiscoveryRequest(endpoint, c.aliases);
+      Offer(*grq, c.mechanisms, c.algorithms);
+      ASSERT_TRUE(endpoint.Send(*grq, gk.RasAddress()));
+      ASSERT_TRUE(endpoint.Receive(milliseconds(3000)));
+      expected.push_back(c.answer);
+    }
+    const std::vector<TRow> answers =
+        Answers(capture, gk.PathOf("ras.pcap"),
+                {"h225.RasMessage", "h225.authenticationMode", "h235.authenticationBES", "h225.algorithmOID"});
+    ASSERT_EQ(expected.size(), answers.size()) << server;
+    for (size_t i = 0; i < answers.size(); ++i) EXPECT_EQ(expected[i], answers[i]) << server << " " << i;
   }
-  const std::vector<TRow> answers =
-      Answers(capture, gk.PathOf("ras.pcap"),
-              {"h225.RasMessage", "h225.authenticationMode", "h235.authenticationBES", "h225.algorithmOID"});
-  ASSERT_EQ(std::size(cases), answers.size());
-  for (size_t i = 0; i < answers.size(); ++i) EXPECT_EQ(cases[i].answer, answers[i]) << i;
 }
 
 namespace {
 
 const char* const Secret = "radius-secret";
 
-// The endpoint's side of the access token: a fresh token on each message.
-class TAccessTokenSigner {
+// The endpoint's side of one H.235 method: a fresh token of it on each
+// message, and no other token.
+class TEndpointSigner {
 public:
+  TEndpointSigner(H323::authenticator* AMethod, const char* AName, const char* APassword)
+      : Method(AMethod), Credentials(AName, "OrvoTestGK", APassword, 0) {}
+
   void Sign(H225::rasMessage& AMessage) {
-    H235::clearToken* token = nullptr;
-    ASSERT_TRUE(Maker.createClearToken(Credentials, token));
-    H323::clearTokenList** field = H323::rasTokensField(AMessage);
-    ASSERT_TRUE(field);
-    delete *field;
-    *field = new H323::clearTokenList;
-    (*field)->append(token);
+    H235::clearToken* clear = nullptr;
+    H225::cryptoH323Token* crypto = nullptr;
+    ASSERT_TRUE(Method->createClearToken(Credentials, clear) || Method->createCryptoToken(Credentials, crypto));
+    Install(H323::rasTokensField(AMessage), clear);
+    Install(H323::rasCryptoTokensField(AMessage), crypto);
   }
 
 private:
-  H323::simpleUserEnvironment Credentials{"chapuser", "OrvoTestGK", "chappw", 0};
-  H323::ciscoAccessTokenAuthenticator Maker;
+  template <typename TList, typename TToken>
+  static void Install(TList** AField, TToken* AToken) {
+    ASSERT_TRUE(AField);
+    delete *AField;
+    *AField = nullptr;
+    if (!AToken) return;
+    *AField = new TList;
+    (*AField)->append(AToken);
+  }
+
+  std::unique_ptr<H323::authenticator> Method;
+  H323::simpleUserEnvironment Credentials;
 };
+
+// Sends the request, signed when a signer is given; the answer, null when
+// none comes.
+std::unique_ptr<H225::rasMessage> Ask(TSimulatedEndpoint& AEndpoint, const TGatekeeperUnderTest& AGatekeeper,
+                                      H225::rasMessage& ARequest, TEndpointSigner* ASigner) {
+  if (ASigner) ASigner->Sign(ARequest);
+  if (!AEndpoint.Send(ARequest, AGatekeeper.RasAddress())) return nullptr;
+  return AEndpoint.Receive(milliseconds(5000));
+}
+
+// The caller (1001), offering the MD5 hash and the access token, is
+// confirmed and registers signed, the callee (1002) unsigned, and the
+// caller's signed call of the callee (conference 21 21 ... 21) is admitted.
+void RegisterAndCall(const TGatekeeperUnderTest& AGatekeeper, TSimulatedEndpoint& ACaller,
+                     TSimulatedEndpoint& ACallee, TEndpointSigner& ASigner, std::string& ACallerId) {
+  std::unique_ptr<H225::rasMessage> grq = DiscoveryRequest(ACaller, {"1001"});
+  Offer(*grq, {"pwdHash", "radius"}, {AccessToken, Md5});
+  ASSERT_TRUE(Ask(ACaller, AGatekeeper, *grq, nullptr));
+  std::unique_ptr<H225::rasMessage> rcf = Ask(ACaller, AGatekeeper, *ACaller.RegistrationRequest({"1001"}), &ASigner);
+  ASSERT_TRUE(rcf);
+  ACallerId = ConfirmedIdentifier(*rcf);
+  ASSERT_EQ("7f000002:6b8", ACallerId);
+  rcf = Ask(ACallee, AGatekeeper, *ACallee.RegistrationRequest({"1002"}), nullptr);
+  ASSERT_TRUE(rcf);
+  ASSERT_EQ("7f000003:6b8", ConfirmedIdentifier(*rcf));
+  H225::rasMessage arq = AdmissionRequest(ACallerId, "1001", "1002", 1);
+  auto& admission = *static_cast<H225::admissionRequest*>(arq.alternative());
+  admission.requestSeqNum = ACaller.NextSequenceNumber();
+  const unsigned char conference[16] = {0x21, 0x21, 0x21, 0x21, 0x21, 0x21, 0x21, 0x21,
+                                        0x21, 0x21, 0x21, 0x21, 0x21, 0x21, 0x21, 0x21};
+  admission.conferenceID.setValue(conference, 16);
+  ASSERT_TRUE(Ask(ACaller, AGatekeeper, arq, &ASigner));
+}
 
 }  // namespace
 
-// An endpoint that offers the access token and the MD5 hash is told the
+// An endpoint that offers the access token and the MD5 hash, for a user
+// whose login and calls RADIUS checks by the token's challenge, is told the
 // access token, signs with it alone, and is registered and admitted by the
-// RADIUS server that checks the token's challenge; then it leaves.
+// RADIUS server; then it leaves.
 TEST(H235MethodEndToEnd, EndpointSigningWithTheNamedTokenIsRegisteredAndAdmitted) {
   ORVO_REQUIRE_TOOL(!freeRadiusServer::program().empty(), "FreeRADIUS (Debian package freeradius)");
   if (!tshark::toolsAvailable()) GTEST_SKIP();
@@ -149,31 +228,13 @@ TEST(H235MethodEndToEnd, EndpointSigningWithTheNamedTokenIsRegisteredAndAdmitted
   ASSERT_TRUE(gk.Start()) << gk.Console();
   TRasCapture capture;
   TSimulatedEndpoint caller(2, &capture), callee(3, &capture);
-  TAccessTokenSigner signer;
-  auto ask = [&](TSimulatedEndpoint& AEndpoint, H225::rasMessage& ARequest, bool ASigned) {
-    if (ASigned) signer.Sign(ARequest);
-    EXPECT_TRUE(AEndpoint.Send(ARequest, gk.RasAddress()));
-    std::unique_ptr<H225::rasMessage> answer = AEndpoint.Receive(milliseconds(5000));
-    EXPECT_TRUE(answer) << server.debugLog();
-    return answer;
-  };
+  TEndpointSigner signer(new H323::ciscoAccessTokenAuthenticator, "chapuser", "chappw");
 
-  std::unique_ptr<H225::rasMessage> grq = DiscoveryRequest(caller, {"1001"});
-  Offer(*grq, {"pwdHash", "radius"}, {AccessToken, Md5});
-  ASSERT_TRUE(ask(caller, *grq, false));
-  const std::string callerId = ConfirmedIdentifier(*ask(caller, *caller.RegistrationRequest({"1001"}), true));
-  ASSERT_EQ("7f000002:6b8", callerId);
-  ASSERT_EQ("7f000003:6b8", ConfirmedIdentifier(*ask(callee, *callee.RegistrationRequest({"1002"}), false)));
-  H225::rasMessage arq = AdmissionRequest(callerId, "1001", "1002", 1);
-  auto& admission = *static_cast<H225::admissionRequest*>(arq.alternative());
-  admission.requestSeqNum = caller.NextSequenceNumber();
-  const unsigned char conference[16] = {0x21, 0x21, 0x21, 0x21, 0x21, 0x21, 0x21, 0x21,
-                                        0x21, 0x21, 0x21, 0x21, 0x21, 0x21, 0x21, 0x21};
-  admission.conferenceID.setValue(conference, 16);
-  ASSERT_TRUE(ask(caller, arq, true));
-  ASSERT_TRUE(ask(caller, *DisengageRequest(caller, callerId, 0x21), true));
-  ASSERT_TRUE(ask(caller, *UnregistrationRequest(caller, callerId), true));
-  ASSERT_TRUE(ask(callee, *UnregistrationRequest(callee, "7f000003:6b8"), false));
+  std::string callerId;
+  ASSERT_NO_FATAL_FAILURE(RegisterAndCall(gk, caller, callee, signer, callerId)) << server.debugLog();
+  ASSERT_TRUE(Ask(caller, gk, *DisengageRequest(caller, callerId, 0x21), &signer));
+  ASSERT_TRUE(Ask(caller, gk, *UnregistrationRequest(caller, callerId), &signer));
+  ASSERT_TRUE(Ask(callee, gk, *UnregistrationRequest(callee, "7f000003:6b8"), nullptr));
 
   // GCF naming the access token; RCF, RCF, ACF, DCF, UCF, UCF.
   const std::vector<TRow> answers =
@@ -195,4 +256,46 @@ TEST(H235MethodEndToEnd, EndpointSigningWithTheNamedTokenIsRegisteredAndAdmitted
        at = log.find("CHAP user \"chapuser\" authenticated successfully", at + 1))
     ++checked;
   EXPECT_EQ(2u, checked) << log;
+}
+
+// An endpoint that offers both methods, for a user whose RADIUS check does
+// not take the token, is told the password hash and puts it on every
+// request: its call ends and it leaves. The same disengage and
+// unregistration without a token are still refused.
+TEST(H235MethodEndToEnd, EndpointSigningWithTheNamedHashEndsItsCallAndLeaves) {
+  if (!tshark::toolsAvailable()) GTEST_SKIP();
+  TGatekeeperSetup setup;
+  setup.Sections =
+      "user alice { login \"1001\"; alias \"1001\"; proxy level none; h235 authentication yes; h235 name \"alice\";"
+      " h235 password \"alice-pw\"; }\n"
+      "user bob { login \"1002\"; alias \"1002\"; proxy level none; }\n";
+  TGatekeeperUnderTest gk(setup);
+  ASSERT_TRUE(gk.Start()) << gk.Console();
+  TRasCapture capture;
+  TSimulatedEndpoint caller(2, &capture), callee(3, &capture);
+  TEndpointSigner signer(new H323::md5Authenticator, "alice", "alice-pw");
+
+  std::string callerId;
+  ASSERT_NO_FATAL_FAILURE(RegisterAndCall(gk, caller, callee, signer, callerId)) << gk.Log();
+  ASSERT_TRUE(Ask(caller, gk, *DisengageRequest(caller, callerId, 0x21), nullptr));
+  ASSERT_TRUE(Ask(caller, gk, *DisengageRequest(caller, callerId, 0x21), &signer));
+  ASSERT_TRUE(Ask(caller, gk, *UnregistrationRequest(caller, callerId), nullptr));
+  ASSERT_TRUE(Ask(caller, gk, *UnregistrationRequest(caller, callerId), &signer));
+  ASSERT_TRUE(Ask(callee, gk, *UnregistrationRequest(callee, "7f000003:6b8"), nullptr));
+
+  // GCF naming the hash; RCF, RCF, ACF; DRJ securityDenial, DCF; URJ
+  // securityDenial, UCF; UCF.
+  const std::vector<TRow> answers = Answers(
+      capture, gk.PathOf("ras.pcap"), {"h225.RasMessage", "h225.authenticationMode", "h225.algorithmOID", "h225.rejectReason"});
+  const std::vector<TRow> expected = {{"1", "2", "1.2.840.113549.2.5", ""},
+                                      {"4", "", "", ""},
+                                      {"4", "", "", ""},
+                                      {"10", "", "", ""},
+                                      {"17", "", "", "2"},
+                                      {"16", "", "", ""},
+                                      {"8", "", "", "4"},
+                                      {"7", "", "", ""},
+                                      {"7", "", "", ""}};
+  EXPECT_EQ(expected, answers) << gk.Log();
+  EXPECT_EQ(0, gk.Stop());
 }

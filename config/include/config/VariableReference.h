@@ -23,6 +23,8 @@ public:
 
   bool IsLiteral() const { return FLiteral != nullptr; }
   const orvo::string& Name() const { return FName; }
+  // Whether this names the variable (AName lower-case), not a literal text.
+  bool RefersTo(const char* AName) const { return !IsLiteral() && FName == AName; }
   TVariables* Scope() const;
 
   void SetScope(TVariables* AScope);
