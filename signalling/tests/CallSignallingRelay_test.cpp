@@ -282,30 +282,46 @@ TEST_F(relay, bothLegsSendAtOnce) {
 // (the callee reads nothing, with the least room the system gives on its
 // side and on the relay's): the relay lets the leg go at once, and the
 // callee, reading again, gets every message, the Release Complete last,
-// then the end of the connection.
+// then the end of the connection; also when it has closed its sending side
+// before it reads, which says that it sends no more, not that it reads no
+// more.
 TEST_F(relay, aLegStillFullWhenTheCallEndsKeepsWhatItHolds) {
-  int least = 1;
-  ASSERT_EQ(0, setsockopt(calleeListener.fd, SOL_SOCKET, SO_RCVBUF, &least, sizeof least));
-  establish();
-  callee.stream->enableRead(false);
-  const int relaySide = processSockets::connectedTo(getpid(), calleeAddress);
-  ASSERT_NE(-1, relaySide);
-  EXPECT_EQ(0, setsockopt(relaySide, SOL_SOCKET, SO_SNDBUF, &least, sizeof least));
-  close(relaySide);
-  // Facility messages of 2,000 octets, user-user information the relay
-  // passes without understanding it.
-  std::string facility = "08 02 12 34 62 7E 07 C9 05";
-  for (int i = 0; i < 1992; ++i) facility += " 00";
-  for (int i = 0; i < 8; ++i) caller.send(facility);
-  caller.send(callerRelease);
-  ASSERT_TRUE(runUntil([&] { return ended(); }));
-  EXPECT_EQ(1u, callee.received.size());
-  callee.stream->enableRead(true);
-  ASSERT_TRUE(runUntil([&] { return callee.closed; }));
-  ASSERT_EQ(10u, callee.received.size());
-  EXPECT_EQ(8, std::count(callee.received.begin() + 1, callee.received.end() - 1,
-                          std::to_string(fromHex(facility).size()) + " octets"));
-  EXPECT_EQ(callerRelease, callee.received.back());
+  for (bool halfClosed : {false, true}) {
+    SCOPED_TRACE(halfClosed ? "the callee half-closes first" : "the callee reads again");
+    TearDown();
+    SetUp();
+    o = owner();
+    int least = 1;
+    ASSERT_EQ(0, setsockopt(calleeListener.fd, SOL_SOCKET, SO_RCVBUF, &least, sizeof least));
+    establish();
+    callee.stream->enableRead(false);
+    const int relaySide = processSockets::connectedTo(getpid(), calleeAddress);
+    ASSERT_NE(-1, relaySide);
+    EXPECT_EQ(0, setsockopt(relaySide, SOL_SOCKET, SO_SNDBUF, &least, sizeof least));
+    close(relaySide);
+    // Facility messages of 2,000 octets, user-user information the relay
+    // passes without understanding it.
+    std::string facility = "08 02 12 34 62 7E 07 C9 05";
+    for (int i = 0; i < 1992; ++i) facility += " 00";
+    for (int i = 0; i < 8; ++i) caller.send(facility);
+    caller.send(callerRelease);
+    ASSERT_TRUE(runUntil([&] { return ended(); }));
+    EXPECT_EQ(1u, callee.received.size());
+    if (halfClosed) {
+      ASSERT_EQ(0, shutdown(callee.socket.fd, SHUT_WR));
+      // The closing leg sees the end of the callee's stream long before it
+      // can send again.
+      for (int i = 0; i < 50; ++i) sockEvent::dispatch(0);
+      EXPECT_EQ(2, TClosingLeg::Count());
+    }
+    callee.stream->enableRead(true);
+    ASSERT_TRUE(runUntil([&] { return callee.closed; }));
+    ASSERT_EQ(10u, callee.received.size());
+    EXPECT_EQ(8, std::count(callee.received.begin() + 1, callee.received.end() - 1,
+                            std::to_string(fromHex(facility).size()) + " octets"));
+    EXPECT_EQ(callerRelease, callee.received.back());
+    EXPECT_EQ(0, callee.socket.lastError) << "the relay ended the leg in order";
+  }
 }
 
 // Endpoints that keep their connections open after the release: each leg
