@@ -434,4 +434,45 @@ TEST(CallSignalPort, OnlyASetupIsHeardAndItIsRefused) {
   EXPECT_EQ(0, gk.Stop());
 }
 
+// On the program: a peer that sends its Setup to the call-signal port and
+// at once closes its sending side sends no more but still reads; the
+// Release Complete that refuses the call reaches it every time, then the
+// end of the connection. Four connections at a time, within the
+// listener's backlog.
+TEST(CallSignalPort, TheRefusalReachesAPeerThatClosedItsSendingSide) {
+  TGatekeeperUnderTest gk;
+  ASSERT_TRUE(gk.Start()) << gk.Console();
+  octets setup = fromHex(SetupHex);
+  setup.insert(setup.begin(), {3, 0, (unsigned char)((setup.size() + 4) >> 8), (unsigned char)(setup.size() + 4)});
+  const unsigned tries = 100;
+  unsigned refused = 0;
+  for (unsigned done = 0; done < tries; done += 4) {
+    int clients[4];
+    for (int& client : clients) {
+      client = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+      sockaddr_in from = LoopbackAddress(2, 0), to = LoopbackAddress(1, gk.CallSignalPort());
+      timeval limit{5, 0};
+      setsockopt(client, SOL_SOCKET, SO_RCVTIMEO, &limit, sizeof limit);
+      ASSERT_EQ(0, bind(client, reinterpret_cast<sockaddr*>(&from), sizeof from));
+      ASSERT_EQ(0, connect(client, reinterpret_cast<sockaddr*>(&to), sizeof to));
+      ASSERT_EQ(ssize_t(setup.size()), write(client, setup.data(), setup.size()));
+      ASSERT_EQ(0, shutdown(client, SHUT_WR));
+    }
+    for (int client : clients) {
+      octets got;
+      unsigned char buffer[512];
+      ssize_t n;
+      while ((n = recv(client, buffer, sizeof buffer, 0)) > 0) got.insert(got.end(), buffer, buffer + n);
+      close(client);
+      EXPECT_EQ(0, n) << "closed in order";
+      if (got.size() < 4 || got.size() != (unsigned(got[2]) << 8 | got[3])) continue;
+      Q931::message release;
+      decodeMessage(release, octets(got.begin() + 4, got.end()));
+      if (release.releaseCompleteBody()) ++refused;
+    }
+  }
+  EXPECT_EQ(tries, refused);
+  EXPECT_EQ(0, gk.Stop());
+}
+
 }  // namespace
