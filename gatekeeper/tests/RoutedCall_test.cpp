@@ -234,6 +234,7 @@ TEST_F(RoutedCall, EveryEndFreesTheCall) {
       {"bob unreachable", {13, 17}, 3},     {"alice never connects", {13, 17}, 0},
       {"alice stays silent", {13, 17}, 0},  {"bob stays silent", {13, 14, 16, 17}, 18},
       {"bob closes", {13, 14, 16, 17}, 31}, {"gatekeeper disengages", {13, 14, 16, 17}, 31},
+      {"alice's message does not fit bob's leg", {13, 14, 16, 17}, 31},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -258,6 +259,10 @@ TEST_F(RoutedCall, EveryEndFreesTheCall) {
       if (what == "alice stays silent" || what == "bob stays silent") Advance(20000);
       if (what == "bob closes") Callee.Reset();
       if (what == "gatekeeper disengages") call->Disengage();
+      if (what == "alice's message does not fit bob's leg") {
+        call->Relay()->PacketLimit = 8;
+        Caller.Send("08 02 12 34 62 7E 00 01 05");
+      }
     }
     ASSERT_TRUE(RunUntil([&] { return call->Disengaged() && (!Caller.Stream || Caller.Closed); }));
     EXPECT_EQ(nullptr, call->Relay());
