@@ -234,6 +234,7 @@ TEST_F(RoutedCall, EveryEndFreesTheCall) {
       {"bob unreachable", {13, 17}, 3},     {"alice never connects", {13, 17}, 0},
       {"alice stays silent", {13, 17}, 0},  {"bob stays silent", {13, 14, 16, 17}, 18},
       {"bob closes", {13, 14, 16, 17}, 31}, {"gatekeeper disengages", {13, 14, 16, 17}, 31},
+      {"alice's message does not fit bob's leg", {13, 14, 16, 17}, 31},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -258,6 +259,10 @@ TEST_F(RoutedCall, EveryEndFreesTheCall) {
       if (what == "alice stays silent" || what == "bob stays silent") Advance(20000);
       if (what == "bob closes") Callee.Reset();
       if (what == "gatekeeper disengages") call->Disengage();
+      if (what == "alice's message does not fit bob's leg") {
+        call->Relay()->PacketLimit = 8;
+        Caller.Send("08 02 12 34 62 7E 00 01 05");
+      }
     }
     ASSERT_TRUE(RunUntil([&] { return call->Disengaged() && (!Caller.Stream || Caller.Closed); }));
     EXPECT_EQ(nullptr, call->Relay());
@@ -431,6 +436,47 @@ TEST(CallSignalPort, OnlyASetupIsHeardAndItIsRefused) {
   }
   EXPECT_TRUE(gk.WaitForLog("[W] First message must be SETUP.\n", std::chrono::seconds(5), 2)) << gk.Log();
   EXPECT_FALSE(gk.WaitForLog("First message must be SETUP.", std::chrono::milliseconds(50), 3)) << gk.Log();
+  EXPECT_EQ(0, gk.Stop());
+}
+
+// On the program: a peer that sends its Setup to the call-signal port and
+// at once closes its sending side sends no more but still reads; the
+// Release Complete that refuses the call reaches it every time, then the
+// end of the connection. Four connections at a time, within the
+// listener's backlog.
+TEST(CallSignalPort, TheRefusalReachesAPeerThatClosedItsSendingSide) {
+  TGatekeeperUnderTest gk;
+  ASSERT_TRUE(gk.Start()) << gk.Console();
+  octets setup = fromHex(SetupHex);
+  setup.insert(setup.begin(), {3, 0, (unsigned char)((setup.size() + 4) >> 8), (unsigned char)(setup.size() + 4)});
+  const unsigned tries = 100;
+  unsigned refused = 0;
+  for (unsigned done = 0; done < tries; done += 4) {
+    int clients[4];
+    for (int& client : clients) {
+      client = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+      sockaddr_in from = LoopbackAddress(2, 0), to = LoopbackAddress(1, gk.CallSignalPort());
+      timeval limit{5, 0};
+      setsockopt(client, SOL_SOCKET, SO_RCVTIMEO, &limit, sizeof limit);
+      ASSERT_EQ(0, bind(client, reinterpret_cast<sockaddr*>(&from), sizeof from));
+      ASSERT_EQ(0, connect(client, reinterpret_cast<sockaddr*>(&to), sizeof to));
+      ASSERT_EQ(ssize_t(setup.size()), write(client, setup.data(), setup.size()));
+      ASSERT_EQ(0, shutdown(client, SHUT_WR));
+    }
+    for (int client : clients) {
+      octets got;
+      unsigned char buffer[512];
+      ssize_t n;
+      while ((n = recv(client, buffer, sizeof buffer, 0)) > 0) got.insert(got.end(), buffer, buffer + n);
+      close(client);
+      EXPECT_EQ(0, n) << "closed in order";
+      if (got.size() < 4 || got.size() != (unsigned(got[2]) << 8 | got[3])) continue;
+      Q931::message release;
+      decodeMessage(release, octets(got.begin() + 4, got.end()));
+      if (release.releaseCompleteBody()) ++refused;
+    }
+  }
+  EXPECT_EQ(tries, refused);
   EXPECT_EQ(0, gk.Stop());
 }
 

@@ -178,14 +178,15 @@ void TCallSignallingRelay::TakeSetup(Q931::message& ASetup, const orvo::byteStre
   PendingSetup.clear();
   if (RewriteSetup(ASetup, TranslateAlias)) {
     ASetup.callReference.setFlag(true);
+    // Too long once translated, for the encoder or for one packet: the
+    // callee gets the Setup as it came, which fits.
     try {
       ASetup.encode(PendingSetup);
-      return;
+      if (PendingSetup.length() <= PacketLimit) return;
     } catch (orvo::exception* failure) {
-      // Too long once translated: the callee gets the Setup as it came.
       delete failure;
-      PendingSetup.clear();
     }
+    PendingSetup.clear();
   }
   PendingSetup.write(AOctets.buffer(), AOctets.length());
 }
@@ -228,7 +229,8 @@ void TCallSignallingRelay::OnConnect(orvo::sockEvent* AEvent) {
 
 void TCallSignallingRelay::CalleeConnected() {
   OpenStream(rsCallee);
-  Streams[rsCallee]->SendOctets(PendingSetup);
+  // The call may be gone with the relay once this fails.
+  if (!SendTo(rsCallee, PendingSetup)) return;
   PendingSetup.clear();
   Streams[rsCaller]->enableRead(true);
   CurrentState = stRelaying;
@@ -248,7 +250,7 @@ void TCallSignallingRelay::Forward(int AFrom, int AType, const orvo::byteStream&
     else
       out.buffer()[2] |= 0x80;
   }
-  Streams[to]->SendOctets(out);
+  if (!SendTo(to, out)) return;
   CheckQueue(to);
   if (AFrom == rsCallee && !CalleeAnswered) {
     CalleeAnswered = true;
@@ -264,6 +266,17 @@ void TCallSignallingRelay::Forward(int AFrom, int AType, const orvo::byteStream&
   if (AFrom == rsCallee &&
       (AType == Q931::message::callProceeding || AType == Q931::message::alerting || AType == Q931::message::connect))
     ChangedCallback(AType);
+}
+
+bool TCallSignallingRelay::SendTo(int ASide, const orvo::byteStream& AOctets) {
+  if (AOctets.length() <= PacketLimit && Streams[ASide]->SendOctets(AOctets)) return true;
+  if (ASide == rsCaller)
+    End(enCallerTooLong, "Message to caller does not fit a TPKT packet.", false, true, rcrUndefinedReason,
+        causeNormalUnspecified);
+  else
+    End(enCalleeTooLong, "Message to callee does not fit a TPKT packet.", true, false, rcrUndefinedReason,
+        causeNormalUnspecified);
+  return false;
 }
 
 void TCallSignallingRelay::OnCallerSent() { CheckQueue(rsCaller); }

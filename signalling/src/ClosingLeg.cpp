@@ -31,7 +31,7 @@ TClosingLeg::TClosingLeg(orvo::socket& AConnection, std::unique_ptr<TQ931Stream>
   Stream->TakeUnsent(Unsent);
   Stream->RawMessageCallback = {this, &TClosingLeg::OnMessage};
   Stream->MalformedCallback = {this, &TClosingLeg::OnMalformed};
-  Stream->closedCallback = {this, &TClosingLeg::Finish};
+  Stream->closedCallback = {this, &TClosingLeg::OnPeerClosed};
   Stream->SentCallback = {};
   Stream->enableRead(true);
   Timer.Start();
@@ -64,6 +64,7 @@ void TClosingLeg::OnWritable(orvo::sockEvent*) {
   WriteEvent = nullptr;
   delete registration;
   ShutDown();
+  if (PeerDone) Finish();
 }
 
 // A failure shows on the reading side as well, which ends the leg.
@@ -79,5 +80,14 @@ void TClosingLeg::OnMalformed(const orvo::string&, const orvo::byteStream& AOcte
 }
 
 void TClosingLeg::OnTimeout(TTimer*) { Finish(); }
+
+// An end of stream tells only that the peer sends no more; it may well
+// read on, for the Release Complete that refuses its call. A reset is the
+// end of both ways.
+void TClosingLeg::OnPeerClosed() {
+  if (Connection.lastError || !WriteEvent) return Finish();
+  PeerDone = true;
+  Stream->enableRead(false);
+}
 
 void TClosingLeg::Finish() { delete this; }

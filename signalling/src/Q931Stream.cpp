@@ -5,17 +5,24 @@
 #include <config/Log.h>
 #include <signalling/RelayTracer.h>
 
-void TQ931Stream::SendOctets(const orvo::byteStream& APayload) {
-  if (isClosed()) return;
+bool TQ931Stream::SendOctets(const orvo::byteStream& APayload) {
+  if (isClosed()) return true;
+  if (APayload.length() > maximumPayload) return false;
   tpktStream::send(APayload);
   if (Tracer) Tracer->Trace(Side, TLog::ldSent, Peer, APayload);
+  return true;
 }
 
-void TQ931Stream::send(const Q931::message& AMessage) {
-  if (isClosed()) return;
+bool TQ931Stream::send(const Q931::message& AMessage) {
+  if (isClosed()) return true;
   orvo::byteStream payload(128);
-  encode(AMessage, payload);
-  SendOctets(payload);
+  try {
+    encode(AMessage, payload);
+  } catch (orvo::exception* failure) {
+    delete failure;
+    return false;
+  }
+  return SendOctets(payload);
 }
 
 void TQ931Stream::SetTracer(std::shared_ptr<const TRelayTracer> ATracer, int ASide) {

@@ -17,6 +17,7 @@
 #include <sys/socket.h>
 #include <vector>
 
+#include <h323/alias.h>
 #include <h323/q931/elements.h>
 #include <orvo/timerClock.h>
 
@@ -45,6 +46,7 @@ struct endpoint {
   std::unique_ptr<TQ931Stream> stream;
   // Hex of each payload; one of more than 1,000 octets by its length.
   std::vector<std::string> received;
+  octets last;
   bool closed = false;
 
   void take(int descriptor) {
@@ -70,6 +72,7 @@ struct endpoint {
     stream->SendOctets(orvo::byteStream(o.data(), (unsigned)o.size()));
   }
   void record(const orvo::byteStream& o) {
+    last.assign(o.buffer(), o.buffer() + o.length());
     received.push_back(o.length() > 1000 ? std::to_string(o.length()) + " octets" : toHex(o));
   }
   void onMessage(Q931::message&, const orvo::byteStream& o) { record(o); }
@@ -282,30 +285,46 @@ TEST_F(relay, bothLegsSendAtOnce) {
 // (the callee reads nothing, with the least room the system gives on its
 // side and on the relay's): the relay lets the leg go at once, and the
 // callee, reading again, gets every message, the Release Complete last,
-// then the end of the connection.
+// then the end of the connection; also when it has closed its sending side
+// before it reads, which says that it sends no more, not that it reads no
+// more.
 TEST_F(relay, aLegStillFullWhenTheCallEndsKeepsWhatItHolds) {
-  int least = 1;
-  ASSERT_EQ(0, setsockopt(calleeListener.fd, SOL_SOCKET, SO_RCVBUF, &least, sizeof least));
-  establish();
-  callee.stream->enableRead(false);
-  const int relaySide = processSockets::connectedTo(getpid(), calleeAddress);
-  ASSERT_NE(-1, relaySide);
-  EXPECT_EQ(0, setsockopt(relaySide, SOL_SOCKET, SO_SNDBUF, &least, sizeof least));
-  close(relaySide);
-  // Facility messages of 2,000 octets, user-user information the relay
-  // passes without understanding it.
-  std::string facility = "08 02 12 34 62 7E 07 C9 05";
-  for (int i = 0; i < 1992; ++i) facility += " 00";
-  for (int i = 0; i < 8; ++i) caller.send(facility);
-  caller.send(callerRelease);
-  ASSERT_TRUE(runUntil([&] { return ended(); }));
-  EXPECT_EQ(1u, callee.received.size());
-  callee.stream->enableRead(true);
-  ASSERT_TRUE(runUntil([&] { return callee.closed; }));
-  ASSERT_EQ(10u, callee.received.size());
-  EXPECT_EQ(8, std::count(callee.received.begin() + 1, callee.received.end() - 1,
-                          std::to_string(fromHex(facility).size()) + " octets"));
-  EXPECT_EQ(callerRelease, callee.received.back());
+  for (bool halfClosed : {false, true}) {
+    SCOPED_TRACE(halfClosed ? "the callee half-closes first" : "the callee reads again");
+    TearDown();
+    SetUp();
+    o = owner();
+    int least = 1;
+    ASSERT_EQ(0, setsockopt(calleeListener.fd, SOL_SOCKET, SO_RCVBUF, &least, sizeof least));
+    establish();
+    callee.stream->enableRead(false);
+    const int relaySide = processSockets::connectedTo(getpid(), calleeAddress);
+    ASSERT_NE(-1, relaySide);
+    EXPECT_EQ(0, setsockopt(relaySide, SOL_SOCKET, SO_SNDBUF, &least, sizeof least));
+    close(relaySide);
+    // Facility messages of 2,000 octets, user-user information the relay
+    // passes without understanding it.
+    std::string facility = "08 02 12 34 62 7E 07 C9 05";
+    for (int i = 0; i < 1992; ++i) facility += " 00";
+    for (int i = 0; i < 8; ++i) caller.send(facility);
+    caller.send(callerRelease);
+    ASSERT_TRUE(runUntil([&] { return ended(); }));
+    EXPECT_EQ(1u, callee.received.size());
+    if (halfClosed) {
+      ASSERT_EQ(0, shutdown(callee.socket.fd, SHUT_WR));
+      // The closing leg sees the end of the callee's stream long before it
+      // can send again.
+      for (int i = 0; i < 50; ++i) sockEvent::dispatch(0);
+      EXPECT_EQ(2, TClosingLeg::Count());
+    }
+    callee.stream->enableRead(true);
+    ASSERT_TRUE(runUntil([&] { return callee.closed; }));
+    ASSERT_EQ(10u, callee.received.size());
+    EXPECT_EQ(8, std::count(callee.received.begin() + 1, callee.received.end() - 1,
+                            std::to_string(fromHex(facility).size()) + " octets"));
+    EXPECT_EQ(callerRelease, callee.received.back());
+    EXPECT_EQ(0, callee.socket.lastError) << "the relay ended the leg in order";
+  }
 }
 
 // Endpoints that keep their connections open after the release: each leg
@@ -321,6 +340,111 @@ TEST_F(relay, aLegWhosePeerStaysEndsAtItsBound) {
   orvo::advanceTimerClock(orvo::timeSpan::fromMilliseconds(1));
   sockEvent::dispatch(0);
   EXPECT_EQ(0, TClosingLeg::Count());
+}
+
+// The sample Setup with 131 more source aliases (h323-IDs) and its display
+// lengthened, so that it takes exactly AOctets.
+octets setupOf(unsigned AOctets) {
+  const auto make = [](unsigned ACharacters, unsigned ADisplay) {
+    Q931::message m = routedCallMessages()[0].build();
+    for (unsigned n = 0; n < 131; ++n) {
+      std::string text = "caller " + std::to_string(n) + " ";
+      text.resize(ACharacters / 131 + (n < ACharacters % 131), 'x');
+      H225::aliasAddress* alias = new H225::aliasAddress;
+      H323::makeAliasAddress(*alias, orvo::string(text.c_str()), H323::aliasH323Id);
+      H323::addAlias(*m.setupBody()->sourceAddress, alias);
+    }
+    static_cast<Q931::display*>(m.findElement(0x28))->text = orvo::string(std::string(ADisplay, 'd').c_str());
+    return fromHex(encodeMessage(m));
+  };
+  // Two octets a character, the display's one octet each.
+  unsigned characters = 131 * 200;
+  characters += (AOctets - 20 - unsigned(make(characters, 10).size())) / 2;
+  return make(characters, 10 + AOctets - unsigned(make(characters, 10).size()));
+}
+
+// A Setup that the translation of its called number (two digits more)
+// takes beyond one TPKT packet goes to the callee as it came; up to the
+// packet's last octet it goes translated. The call goes on either way.
+TEST_F(relay, aSetupTooLongOnceTranslatedGoesAsItCame) {
+  const struct {
+    unsigned octets;
+    bool translated;
+  } cases[] = {{65529, true}, {65530, false}};
+  for (const auto& k : cases) {
+    SCOPED_TRACE(k.octets);
+    TearDown();
+    SetUp();
+    o = owner();
+    o.translations[rsCallee] = {{"5678", "495678"}};
+    const octets setup = setupOf(k.octets);
+    ASSERT_EQ(k.octets, setup.size());
+    start(calleeAddress);
+    ASSERT_TRUE(caller.connect(r->ListenAddress()));
+    caller.stream->SendOctets(orvo::byteStream(setup.data(), unsigned(setup.size())));
+    ASSERT_TRUE(runUntil([&] { return callee.received.size() == 1; }));
+    if (k.translated) {
+      EXPECT_EQ(65531u, callee.last.size());
+      Q931::message m;
+      decodeMessage(m, callee.last);
+      EXPECT_EQ("495678", toStd(static_cast<Q931::calledPartyNumber*>(m.findElement(0x70))->digits));
+    } else {
+      EXPECT_EQ(setup, callee.last);
+    }
+    callee.send(calleeAlerting);
+    ASSERT_TRUE(runUntil([&] { return caller.received.size() == 1; }));
+    EXPECT_EQ(calleeAlerting, caller.received[0]);
+    EXPECT_EQ(o.told, (std::vector<std::string>{"started", "changed 1"}));
+  }
+}
+
+// A message that does not fit the leg it is for (PacketLimit lowered to the
+// Setup's length) ends the call: the side that sent it gets a Release
+// Complete, the other leg nothing more; one of the limit's length passes.
+TEST_F(relay, aMessageThatDoesNotFitItsLegEndsTheCall) {
+  const unsigned limit = unsigned(fromHex(setupHex).size());
+  // A Facility of AOctets, the flag of that side.
+  const auto facility = [](int AFrom, unsigned AOctets) {
+    std::string hex = AFrom == rsCaller ? "08 02 12 34 62 7E " : "08 02 92 34 62 7E ";
+    hex += toHex(octets{(unsigned char)((AOctets - 8) >> 8), (unsigned char)(AOctets - 8)}) + " 05";
+    for (unsigned i = 9; i < AOctets; ++i) hex += " 00";
+    return hex;
+  };
+  const struct {
+    int from;
+    unsigned octets;
+    std::string told;
+  } cases[] = {
+      {rsCallee, limit, ""},
+      {rsCallee, limit + 1, "11 Message to caller does not fit a TPKT packet."},
+      {rsCaller, limit, ""},
+      {rsCaller, limit + 1, "12 Message to callee does not fit a TPKT packet."},
+  };
+  for (const auto& k : cases) {
+    SCOPED_TRACE(std::to_string(k.from) + " " + std::to_string(k.octets));
+    TearDown();
+    SetUp();
+    o = owner();
+    start(calleeAddress);
+    r->PacketLimit = limit;
+    ASSERT_TRUE(caller.connect(r->ListenAddress()));
+    caller.send(setupHex);
+    ASSERT_TRUE(runUntil([&] { return callee.received.size() == 1; }));
+    endpoint& sender = k.from == rsCaller ? caller : callee;
+    endpoint& receiver = k.from == rsCaller ? callee : caller;
+    const size_t before = receiver.received.size();
+    sender.send(facility(k.from, k.octets));
+    if (k.told.empty()) {
+      ASSERT_TRUE(runUntil([&] { return receiver.received.size() == before + 1; }));
+      EXPECT_EQ(k.octets, receiver.last.size());
+      EXPECT_FALSE(ended());
+      continue;
+    }
+    ASSERT_TRUE(runUntil([&] { return ended() && caller.closed && callee.closed; }));
+    EXPECT_EQ(o.told, (std::vector<std::string>{"started", "stopping", k.told}));
+    EXPECT_EQ(releaseOf(sender.received.back(), k.from), "cause 31 reason 11");
+    EXPECT_EQ(before, receiver.received.size());
+  }
 }
 
 // How a call ends: what the owner is told and the last message each
@@ -550,6 +674,23 @@ TEST_F(relay, aSideThatDoesNotReadHoldsTheOtherBackAndEndsTheCall) {
     ASSERT_TRUE(runUntil([&] { return deaf.closed; }));
     for (const std::string& m : deaf.received) EXPECT_NE(m.substr(0, 14), "08 02 92 34 5A") << "a Release Complete";
   }
+}
+
+// What one TPKT packet cannot carry is refused, not thrown into the event
+// loop, and leaves nothing queued; the packet's last octet still goes.
+TEST(q931Stream, aPayloadBeyondOnePacketIsRefused) {
+  int pair[2];
+  ASSERT_EQ(0, socketpair(AF_UNIX, SOCK_STREAM, 0, pair));
+  orvo::socket end, other;
+  end.attach(pair[0]);
+  other.attach(pair[1]);
+  TQ931Stream stream(&end);
+  const octets most(orvo::tpktStream::maximumPayload, 0x08), beyond(most.size() + 1, 0x08);
+  EXPECT_FALSE(stream.SendOctets(orvo::byteStream(beyond.data(), unsigned(beyond.size()))));
+  EXPECT_EQ(0u, stream.queued());
+  EXPECT_TRUE(stream.SendOctets(orvo::byteStream(most.data(), unsigned(most.size()))));
+  EXPECT_EQ(65535u, stream.queued());
+  stream.discardOutput();
 }
 
 TEST(callSockets, bothLegsCarryTheServiceType) {

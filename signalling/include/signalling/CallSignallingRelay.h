@@ -9,6 +9,7 @@
 // A message the relay changes (the Setup, through the owner's alias
 // translation) is re-encoded; every other one goes on with the octets it
 // came in, because a re-encoding drops what the message types do not know.
+// A rewritten Setup that no longer fits one TPKT packet goes on as it came.
 // Both legs use the caller's call reference, so a message keeps its flag
 // from one leg to the other; the relay sets the flag anyway, as each leg
 // needs it. Tunnelled H.245, fast start and H.450 contents and the
@@ -51,7 +52,9 @@ public:
     enCalleeTimeout,      // "Callee did not answer in time."
     enReleasedByOwner,    // "Call released by gatekeeper."
     enCallerStalled,      // "Caller does not read call signalling."
-    enCalleeStalled       // "Callee does not read call signalling."
+    enCalleeStalled,      // "Callee does not read call signalling."
+    enCallerTooLong,      // "Message to caller does not fit a TPKT packet."
+    enCalleeTooLong       // "Message to callee does not fit a TPKT packet."
   };
 
   // Connections to the call's port that may wait side by side for their
@@ -116,6 +119,10 @@ public:
   unsigned QueueLimit = 32768;
   // Milliseconds a leg may stay over QueueLimit before the call ends.
   int64_t StallTimeout = 5000;
+  // Octets of the longest message a leg is given, at most what one TPKT
+  // packet carries: a rewritten Setup beyond it goes as it came, any other
+  // message ends the call.
+  unsigned PacketLimit = orvo::tpktStream::maximumPayload;
 
 private:
   void OnAccept(orvo::sockEvent* AEvent);
@@ -143,6 +150,10 @@ private:
   void CalleeConnected();
   // Passes a message of type AType to the other leg.
   void Forward(int AFrom, int AType, const orvo::byteStream& AOctets);
+  // Queues the octets on the leg; a message beyond PacketLimit ends the
+  // call, with a Release Complete to the leg it came from. False then: the
+  // call has ended.
+  bool SendTo(int ASide, const orvo::byteStream& AOctets);
   // Release Complete to the legs named; the rest closes without one.
   // Neither leg is waited for: each ends in order on its own (TClosingLeg).
   void End(TEnd AEnd, const orvo::string& AText, bool AReleaseCaller, bool AReleaseCallee, int AReason,

@@ -3,8 +3,10 @@
 // what the peer still sends is read and dropped until it closes its side
 // or the bound passes; only then does the descriptor close. A descriptor
 // closed at once answers a peer that is still clearing the call (its own
-// Release Complete, its last H.245) with a reset. No step waits: each runs
-// from the event loop, and the leg deletes itself when it is done.
+// Release Complete, its last H.245) with a reset. A peer that closes its
+// side first only sends no more: it still gets what is queued for it
+// within the bound. No step waits: each runs from the event loop, and the
+// leg deletes itself when it is done.
 #pragma once
 
 #include <cstdint>
@@ -41,6 +43,7 @@ private:
   void OnMessage(Q931::message& AMessage, const orvo::byteStream& AOctets);
   void OnMalformed(const orvo::string& AText, const orvo::byteStream& AOctets);
   void OnTimeout(TTimer* ATimer);
+  void OnPeerClosed();
   void ShutDown();
   void Finish();
 
@@ -49,6 +52,8 @@ private:
   orvo::byteStream Unsent{128};
   orvo::sockEvent* WriteEvent = nullptr;
   TTimer Timer;
+  // The peer closed its side in order: once all is sent, nothing is left.
+  bool PeerDone = false;
   // The legs still closing, linked through their own fields: a plain
   // pointer keeps them reachable to the end of the process.
   TClosingLeg* Previous = nullptr;

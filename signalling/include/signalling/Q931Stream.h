@@ -26,11 +26,14 @@ public:
   // Some of the queue went out; queued() tells what is left.
   orvo::memberCallback<> SentCallback;
 
-  // Queues the octets as one packet, unchanged; nothing once closed.
-  void SendOctets(const orvo::byteStream& APayload);
+  // Queues the octets as one packet, unchanged; nothing once closed. False,
+  // with nothing queued, when they do not fit one packet: the caller
+  // decides what becomes of its call, not the event loop.
+  bool SendOctets(const orvo::byteStream& APayload);
   // In place of the base's, so that what the stream makes goes out, and is
-  // traced, as the octets it forwards do.
-  void send(const Q931::message& AMessage);
+  // traced, as the octets it forwards do. False, with nothing queued, when
+  // the message cannot be encoded or does not fit one packet.
+  bool send(const Q931::message& AMessage);
 
   // Every packet received and sent from now on is traced as the leg of
   // side ASide, whose peer is read now. Null: none.
