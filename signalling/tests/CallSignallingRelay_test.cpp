@@ -134,6 +134,15 @@ std::string releaseOf(const std::string& hex, int side) {
          std::to_string(m.releaseCompleteBody()->reason->index());
 }
 
+// The message type of a payload recorded in hex, whatever the length and
+// flag of its call reference; -1 for a payload recorded by its length.
+int messageType(const std::string& hex) {
+  if (hex.find("octets") != std::string::npos) return -1;
+  const octets o = fromHex(hex);
+  const size_t at = o.size() < 2 ? o.size() : 2 + (o[1] & 0x0F);
+  return at < o.size() ? o[at] : -1;
+}
+
 // Frames of 65,535 octets written without blocking, the relay run between
 // the writes. What they carry is no Q.931 message from its first octet on,
 // so that decoding it costs next to nothing.
@@ -548,7 +557,7 @@ TEST_F(relay, aSideThatDoesNotReadHoldsTheOtherBackAndEndsTheCall) {
     EXPECT_EQ(releaseOf(flooder.received.back(), 1 - k.deaf), "cause 31 reason 11");
     deaf.stream->enableRead(true);
     ASSERT_TRUE(runUntil([&] { return deaf.closed; }));
-    for (const std::string& m : deaf.received) EXPECT_NE(m.substr(0, 14), "08 02 92 34 5A") << "a Release Complete";
+    for (const std::string& m : deaf.received) EXPECT_NE(messageType(m), 0x5A) << "a Release Complete: " << m;
   }
 }
 
