@@ -13,14 +13,18 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <sys/socket.h>
 #include <vector>
 
+#include <config/Configuration.h>
 #include <h323/q931/elements.h>
+#include <orvo/socketAddress.h>
 #include <orvo/timerClock.h>
 
 #include "orvoTesting.h"
+#include "outputCapture.h"
 #include "processSockets.h"
 #include "q931Octets.h"
 #include "q931Samples.h"
@@ -188,6 +192,7 @@ protected:
   }
   void start(const sockaddr_in& to) {
     r.reset(new TCallSignallingRelay(to, false));
+    r->Tracer = tracer;
     r->TranslateAlias = {&o, &owner::translate};
     r->StartedCallback = {&o, &owner::started};
     r->ChangedCallback = {&o, &owner::changed};
@@ -224,8 +229,21 @@ protected:
   sockaddr_in calleeAddress{};
   owner o;
   std::unique_ptr<TCallSignallingRelay> r;
+  std::shared_ptr<TRelayTracer> tracer;
   endpoint caller, callee;
 };
+
+// A configuration of that log section; null, with a test failure, when it
+// does not load. Its one reference is the caller's.
+TConfiguration* logging(const std::string& section) {
+  TConfiguration* configuration = new TConfiguration;
+  std::istringstream text("log { " + section + " }");
+  const std::string errors = toStd(configuration->Load(text));
+  if (errors.empty()) return configuration;
+  ADD_FAILURE() << errors;
+  TConfiguration::Release(configuration);
+  return nullptr;
+}
 
 TEST_F(relay, theCalleeSeesTheTranslatedSetupAndTheRestPassesUnchanged) {
   o.translations[rsCallee] = {{"5678", "495678"}, {"4930123456", "30123456"}};
@@ -315,6 +333,44 @@ TEST_F(relay, aLegStillFullWhenTheCallEndsKeepsWhatItHolds) {
   EXPECT_EQ(8, std::count(callee.received.begin() + 1, callee.received.end() - 1,
                           std::to_string(fromHex(facility).size()) + " octets"));
   EXPECT_EQ(callerRelease, callee.received.back());
+}
+
+// The call's record, which owns the aliases its traces name, is gone once
+// the call ends, and the configuration in force changes after it; the
+// callee, still clearing the call, sends its own Release Complete to the
+// leg the relay let go: it is traced with the aliases and under the log
+// section of the call's end.
+TEST_F(relay, aLegLetGoTracesWithoutItsCallRecord) {
+  TConfiguration* atTheEnd = logging("q931 messages where in yes;");
+  TConfiguration* later = logging("q931 messages where callee alias \"1002\" no; q931 messages yes;");
+  ASSERT_TRUE(atTheEnd && later);
+  TConfiguration* inForce = atTheEnd;
+  std::unique_ptr<TStringList[]> record(new TStringList[2]);
+  record[rsCaller].append(orvo::string("1001"));
+  record[rsCallee].append(orvo::string("1002"));
+  tracer =
+      std::make_shared<TRelayTracer>("{call}", &record[rsCaller], &record[rsCallee], [&inForce]() { return inForce; });
+  {
+    TOutputCapture during;
+    establish();
+    caller.send(callerRelease);
+    ASSERT_TRUE(runUntil([&] { return ended() && callee.received.size() == 2; }));
+  }
+  record.reset();
+  inForce = later;
+  TOutputCapture output;
+  // Written on the socket: the callee's stream may have seen the relay's
+  // side shut already.
+  const octets release = fromHex(calleeRelease);
+  std::string frame = {3, 0, 0, char(4 + release.size())};
+  frame.append(release.begin(), release.end());
+  ASSERT_EQ(ssize_t(frame.size()), ::send(callee.socket.fd, frame.data(), frame.size(), MSG_NOSIGNAL));
+  EXPECT_TRUE(runUntil([&] { return !output.Text().empty(); }));
+  const std::string head = "Q.931, {call}, got message from callee: 1002 at " + toStd(orvo::toText(calleeAddress)) +
+                           "\nType: ReleaseComplete(0x5a)\n";
+  EXPECT_EQ(head, output.Text().substr(0, head.size()));
+  TConfiguration::Release(atTheEnd);
+  TConfiguration::Release(later);
 }
 
 // Endpoints that keep their connections open after the release: each leg
