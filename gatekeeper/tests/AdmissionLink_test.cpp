@@ -336,15 +336,20 @@ TEST(AdmissionLink, NeighbourIsNotAskedForItsOwnCall) {
 
 // A bandwidth request that the neighbour does not grant, in whatever way,
 // leaves the call with the bandwidth it had; one it grants stays booked.
+// While the neighbour is asked, the link or the caller's registration may
+// go: the request ends at once.
 TEST(AdmissionLink, BandwidthBookedByTheNeighboursAnswer) {
+  enum { Silence = -1, LinkGone = -2, RegistrationGone = -3 };
   const struct {
     const char* Case;
-    int Kind;  // answered to the forwarded request, -1 silence
+    int Kind;  // answered to the forwarded request, or one of the above
     int Value;
     std::string Expected;
     uint32_t Booked;
   } table[] = {
-      {"silent: resent at 3 and 6 s, given up at 9 s", -1, 0, "BRJ 5 0", 640},
+      {"silent: resent at 3 and 6 s, given up at 9 s", Silence, 0, "BRJ 5 0", 640},
+      {"the neighbour unregisters the link", LinkGone, 0, "BRJ 5 0", 640},
+      {"the caller's registration ends", RegistrationGone, 0, "BRJ 5 0", 640},
       {"less allowed", 14, 700, "BRJ 3 700", 640},
       {"one short of it allowed", 14, 89999, "BRJ 3 89999", 640},
       {"confirmed", 13, 90000, "BCF 90000", 90000},
@@ -380,6 +385,20 @@ TEST(AdmissionLink, BandwidthBookedByTheNeighboursAnswer) {
     std::unique_ptr<H225::rasMessage> heard;
     if (row.Kind >= 0) {
       rig.Reply(Answer(row.Kind, GetRasSequenceNumber(*forwarded), row.Value));
+      heard = rig.Next(rig.Alice);
+    } else if (row.Kind == LinkGone) {
+      H225::rasMessage urq;
+      auto* body = static_cast<H225::unregistrationRequest*>(urq.select(6));
+      body->requestSeqNum = 900;
+      H323::sockaddrToTransport(LoopbackAddress(5, 1720), *body->callSignalAddress.appendNew());
+      rig.Reply(urq);
+      EXPECT_FALSE(rig.Link->Registered());
+      heard = rig.Next(rig.Alice);
+    } else if (row.Kind == RegistrationGone) {
+      // Ended with its call still up, as the end of a shutdown cut short
+      // ends it (the endpoint's own request would be refused).
+      rig.AliceRegistration->SetState(TEndpointRegisterInfo::esUnregistered);
+      rig.AliceRegistration = nullptr;
       heard = rig.Next(rig.Alice);
     } else {
       for (int resent = 0; resent < 2; ++resent) {
