@@ -415,40 +415,100 @@ TEST(AdmissionLink, BandwidthBookedByTheNeighboursAnswer) {
 }
 
 // The caller asks again for its call, with a new number, while the
-// neighbour is being asked: the second request waits (hearing that it
-// needs more time when the first does) and is confirmed from the one call
-// the first made.
+// neighbour is being asked: the second request waits and is answered from
+// what the first made of it: the one call it made, or the neighbour's
+// refusal, asked again. A caller of version 2 or more hears that both need
+// more time; one below never hears it, and still gets its answers.
 TEST(AdmissionLink, SecondRequestOfTheCallWaitsForTheFirst) {
-  TRig rig;
-  rig.Send(rig.Arq(1));
-  auto lrq = rig.Next(rig.Gk2);
-  ASSERT_TRUE(lrq && lrq->index() == 18);
-  rig.Send(rig.Arq(2));
-  EXPECT_EQ("none", Describe(rig.Next(rig.Gk2, 3))) << "the neighbour is asked once";
-  // Both deadlines now lie with the first's location request (15 s), the
-  // second's after the first's.
-  Advance(4500);
-  auto first = rig.Next(rig.Alice), second = rig.Next(rig.Alice);
-  ASSERT_TRUE(first && first->index() == 25 && second && second->index() == 25);
-  const unsigned firstDelay = static_cast<const H225::requestInProgress*>(first->alternative())->delay.value();
-  const unsigned secondDelay = static_cast<const H225::requestInProgress*>(second->alternative())->delay.value();
-  EXPECT_EQ(1u, GetRasSequenceNumber(*first));
-  EXPECT_EQ(2u, GetRasSequenceNumber(*second));
-  EXPECT_GE(10600u, firstDelay);
-  EXPECT_LT(firstDelay, secondDelay);
-  rig.Reply(Answer(19, GetRasSequenceNumber(*lrq)));
-  auto arq = rig.Next(rig.Gk2);
-  ASSERT_TRUE(arq && arq->index() == 9);
-  rig.Reply(Answer(10, GetRasSequenceNumber(*arq)));
-  std::vector<std::string> heard;
-  for (int i = 0; i < 2; ++i) {
-    auto answer = rig.Next(rig.Alice);
-    heard.push_back(Describe(answer) + (answer ? " " + std::to_string(GetRasSequenceNumber(*answer)) : ""));
+  const struct {
+    unsigned Version;
+    int LocationAnswer;  // kind answered to each LRQ
+    std::vector<std::string> Heard;
+  } table[] = {
+      {4, 19, {"ACF 127.0.0.8:1720 1", "ACF 127.0.0.8:1720 2"}},
+      {1, 19, {"ACF 127.0.0.8:1720 1", "ACF 127.0.0.8:1720 2"}},
+      {0, 20, {Arj(rrCalledPartyNotRegistered) + " 1", Arj(rrCalledPartyNotRegistered) + " 2"}},
+  };
+  for (const auto& row : table) {
+    SCOPED_TRACE(row.Version);
+    TRig rig;
+    rig.AliceRegistration->ProtocolVersion = row.Version;
+    rig.Send(rig.Arq(1));
+    auto lrq = rig.Next(rig.Gk2);
+    ASSERT_TRUE(lrq && lrq->index() == 18);
+    rig.Send(rig.Arq(2));
+    EXPECT_EQ("none", Describe(rig.Next(rig.Gk2, 3))) << "the neighbour is asked once";
+    // Both deadlines now lie with the first's location request (15 s), the
+    // second's after the first's.
+    Advance(4500);
+    auto first = rig.Next(rig.Alice), second = rig.Next(rig.Alice);
+    if (row.Version < 2) {
+      EXPECT_EQ("none", Describe(first));
+      EXPECT_EQ("none", Describe(second));
+    } else {
+      ASSERT_TRUE(first && first->index() == 25 && second && second->index() == 25);
+      const unsigned firstDelay = static_cast<const H225::requestInProgress*>(first->alternative())->delay.value();
+      const unsigned secondDelay = static_cast<const H225::requestInProgress*>(second->alternative())->delay.value();
+      EXPECT_EQ(1u, GetRasSequenceNumber(*first));
+      EXPECT_EQ(2u, GetRasSequenceNumber(*second));
+      EXPECT_GE(10600u, firstDelay);
+      EXPECT_LT(firstDelay, secondDelay);
+    }
+    rig.Reply(Answer(row.LocationAnswer, GetRasSequenceNumber(*lrq), 2));
+    if (row.LocationAnswer == 19) {
+      auto arq = rig.Next(rig.Gk2);
+      ASSERT_TRUE(arq && arq->index() == 9);
+      rig.Reply(Answer(10, GetRasSequenceNumber(*arq)));
+    }
+    std::vector<std::string> heard;
+    for (int i = 0; i < 2; ++i) {
+      auto answer = rig.Next(rig.Alice);
+      heard.push_back(Describe(answer) + (answer ? " " + std::to_string(GetRasSequenceNumber(*answer)) : ""));
+      if (i > 0 || row.LocationAnswer != 20) continue;
+      // Woken by the refusal, the second asks for itself.
+      auto again = rig.Next(rig.Gk2);
+      ASSERT_TRUE(again && again->index() == 18);
+      rig.Reply(Answer(20, GetRasSequenceNumber(*again), 2));
+    }
+    EXPECT_EQ(row.Heard, heard);
+    EXPECT_EQ("none", Describe(rig.Next(rig.Gk2, 3))) << "nothing more asked of the neighbour";
+    const unsigned calls = row.LocationAnswer == 19 ? 1 : 0;
+    EXPECT_EQ(calls, rig.Gk->Core.Connections().Count());
+    EXPECT_EQ(calls, rig.AliceRegistration->CountConnections());
   }
-  EXPECT_EQ(std::vector<std::string>({"ACF 127.0.0.8:1720 1", "ACF 127.0.0.8:1720 2"}), heard);
-  EXPECT_EQ("none", Describe(rig.Next(rig.Gk2, 3))) << "nothing more asked of the neighbour";
-  EXPECT_EQ(1u, rig.Gk->Core.Connections().Count());
-  EXPECT_EQ(1u, rig.AliceRegistration->CountConnections());
+}
+
+// A caller below version 2 asks again while the neighbour leaves the first
+// request's admission unanswered: the second request's own deadline passes
+// first, and it goes on waiting, never hearing that it needs more time;
+// woken by the first's refusal, it asks the neighbour itself and is
+// answered. The timer clock is held and moved in 100 ms steps.
+TEST(AdmissionLink, AnOldCallersSecondRequestOutlastsItsOwnDeadline) {
+  for (unsigned version : {1u, 0u}) {
+    SCOPED_TRACE(version);
+    orvo::timerClockHold hold;
+    TRig rig;
+    rig.AliceRegistration->ProtocolVersion = version;
+    rig.Send(rig.Arq(1));
+    auto lrq = rig.Next(rig.Gk2);
+    ASSERT_TRUE(lrq && lrq->index() == 18);
+    rig.Send(rig.Arq(2));
+    rig.Reply(Answer(19, GetRasSequenceNumber(*lrq)));
+    auto arq = rig.Next(rig.Gk2);
+    ASSERT_TRUE(arq && arq->index() == 9);
+    std::vector<std::string> heard;
+    for (int64_t at = 100; at <= 16000; at += 100) {
+      Advance(100);
+      while (auto asked = rig.Gk2.Receive(milliseconds(0)))
+        if (asked->index() == 18) rig.Reply(Answer(20, GetRasSequenceNumber(*asked), 2));
+      while (auto message = rig.Alice.Receive(milliseconds(0)))
+        heard.push_back(std::to_string(at) + " " + Describe(message) + " " +
+                        std::to_string(GetRasSequenceNumber(*message)));
+    }
+    EXPECT_EQ(std::vector<std::string>({"14600 " + Arj(rrUndefinedReason, "Master timeout during call resolve.") + " 1",
+                                        "14600 " + Arj(rrCalledPartyNotRegistered) + " 2"}),
+              heard);
+  }
 }
 
 // A neighbour that never answers the admission request: a caller of
