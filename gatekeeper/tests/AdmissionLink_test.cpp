@@ -8,6 +8,8 @@
 
 #include <arpa/inet.h>
 
+#include <functional>
+
 #include <orvo/sockEvent.h>
 #include <orvo/timerClock.h>
 
@@ -83,6 +85,9 @@ std::string Arj(TRejectReason AReason, const char* AText = "") {
   return "ARJ " + std::to_string(RejectReasonToAdmissionReject(AReason)) + (*AText ? " " : "") + AText;
 }
 
+// The neighbour's answer of that kind to the request of that number.
+H225::rasMessage Answer(int AKind, unsigned ASequence, int AValue = 0);
+
 // Alice (1001) here; "2..." behind GK2 on 127.0.0.5, whose link registered
 // as EP-GK1.
 struct TRig {
@@ -125,6 +130,30 @@ struct TRig {
     Pump();
   }
   void Send(const H225::rasMessage& AMessage) { ASSERT_TRUE(Alice.Send(AMessage, Gk->Core.BoundRasAddress())); }
+  // The location request made of Alice's request, confirmed: the admission
+  // request that then goes to the neighbour; null when either is missing.
+  std::unique_ptr<H225::rasMessage> LocatedThroughTheLink() {
+    auto lrq = Next(Gk2);
+    if (!lrq || lrq->index() != 18) return nullptr;
+    Reply(Answer(19, GetRasSequenceNumber(*lrq)));
+    auto arq = Next(Gk2);
+    if (!arq || arq->index() != 9) return nullptr;
+    return arq;
+  }
+  // What Alice hears while the held timer clock moves in 100 ms steps to
+  // 16 s: the time of each message, what it is and, when ANumbered, its
+  // number. AEachStep runs after every step, before she is heard.
+  std::vector<std::string> HeardInSteps(bool ANumbered, const std::function<void()>& AEachStep = {}) {
+    std::vector<std::string> heard;
+    for (int64_t at = 100; at <= 16000; at += 100) {
+      Advance(100);
+      if (AEachStep) AEachStep();
+      while (auto message = Alice.Receive(milliseconds(0)))
+        heard.push_back(std::to_string(at) + " " + Describe(message) +
+                        (ANumbered ? " " + std::to_string(GetRasSequenceNumber(*message)) : ""));
+    }
+    return heard;
+  }
   H225::rasMessage Arq(unsigned ASequence = 1) {
     H225::rasMessage message;
     auto* arq = static_cast<H225::admissionRequest*>(message.select(9));
@@ -148,7 +177,7 @@ struct TRig {
   TEndpointRegisterInfo* AliceRegistration = nullptr;
 };
 
-H225::rasMessage Answer(int AKind, unsigned ASequence, int AValue = 0) {
+H225::rasMessage Answer(int AKind, unsigned ASequence, int AValue) {
   H225::rasMessage message;
   asn::object* body = message.select(AKind);
   switch (AKind) {
@@ -288,10 +317,7 @@ TEST(AdmissionLink, BandwidthAskedOfTheNeighbour) {
     SCOPED_TRACE(row.Kind);
     TRig rig;
     rig.Send(rig.Arq());
-    auto lrq = rig.Next(rig.Gk2);
-    ASSERT_TRUE(lrq);
-    rig.Reply(Answer(19, GetRasSequenceNumber(*lrq)));
-    auto arq = rig.Next(rig.Gk2);
+    auto arq = rig.LocatedThroughTheLink();
     ASSERT_TRUE(arq);
     rig.Reply(Answer(10, GetRasSequenceNumber(*arq)));
     ASSERT_EQ("ACF 127.0.0.8:1720", Describe(rig.Next(rig.Alice)));
@@ -358,10 +384,7 @@ TEST(AdmissionLink, BandwidthBookedByTheNeighboursAnswer) {
     SCOPED_TRACE(row.Case);
     TRig rig;
     rig.Send(rig.Arq());
-    auto lrq = rig.Next(rig.Gk2);
-    ASSERT_TRUE(lrq);
-    rig.Reply(Answer(19, GetRasSequenceNumber(*lrq)));
-    auto arq = rig.Next(rig.Gk2);
+    auto arq = rig.LocatedThroughTheLink();
     ASSERT_TRUE(arq);
     rig.Reply(Answer(10, GetRasSequenceNumber(*arq)));
     ASSERT_EQ("ACF 127.0.0.8:1720", Describe(rig.Next(rig.Alice)));
@@ -490,21 +513,13 @@ TEST(AdmissionLink, AnOldCallersSecondRequestOutlastsItsOwnDeadline) {
     TRig rig;
     rig.AliceRegistration->ProtocolVersion = version;
     rig.Send(rig.Arq(1));
-    auto lrq = rig.Next(rig.Gk2);
-    ASSERT_TRUE(lrq && lrq->index() == 18);
     rig.Send(rig.Arq(2));
-    rig.Reply(Answer(19, GetRasSequenceNumber(*lrq)));
-    auto arq = rig.Next(rig.Gk2);
-    ASSERT_TRUE(arq && arq->index() == 9);
-    std::vector<std::string> heard;
-    for (int64_t at = 100; at <= 16000; at += 100) {
-      Advance(100);
+    ASSERT_TRUE(rig.LocatedThroughTheLink());
+    // The neighbour refuses every further location request at once.
+    const std::vector<std::string> heard = rig.HeardInSteps(true, [&] {
       while (auto asked = rig.Gk2.Receive(milliseconds(0)))
         if (asked->index() == 18) rig.Reply(Answer(20, GetRasSequenceNumber(*asked), 2));
-      while (auto message = rig.Alice.Receive(milliseconds(0)))
-        heard.push_back(std::to_string(at) + " " + Describe(message) + " " +
-                        std::to_string(GetRasSequenceNumber(*message)));
-    }
+    });
     EXPECT_EQ(std::vector<std::string>({"14600 " + Arj(rrUndefinedReason, "Master timeout during call resolve.") + " 1",
                                         "14600 " + Arj(rrCalledPartyNotRegistered) + " 2"}),
               heard);
@@ -532,17 +547,7 @@ TEST(AdmissionLink, MasterTimeoutByTheCallersVersion) {
     TRig rig;
     rig.AliceRegistration->ProtocolVersion = row.Version;
     rig.Send(rig.Arq());
-    auto lrq = rig.Next(rig.Gk2);
-    ASSERT_TRUE(lrq);
-    rig.Reply(Answer(19, GetRasSequenceNumber(*lrq)));
-    auto arq = rig.Next(rig.Gk2);
-    ASSERT_TRUE(arq && arq->index() == 9);
-    std::vector<std::string> heard;
-    for (int64_t at = 100; at <= 16000; at += 100) {
-      Advance(100);
-      while (auto message = rig.Alice.Receive(milliseconds(0)))
-        heard.push_back(std::to_string(at) + " " + Describe(message));
-    }
-    EXPECT_EQ(row.Heard, heard);
+    ASSERT_TRUE(rig.LocatedThroughTheLink());
+    EXPECT_EQ(row.Heard, rig.HeardInSteps(false));
   }
 }
