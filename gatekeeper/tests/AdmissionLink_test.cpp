@@ -8,6 +8,8 @@
 
 #include <arpa/inet.h>
 
+#include <functional>
+
 #include <orvo/sockEvent.h>
 #include <orvo/timerClock.h>
 
@@ -83,6 +85,9 @@ std::string Arj(TRejectReason AReason, const char* AText = "") {
   return "ARJ " + std::to_string(RejectReasonToAdmissionReject(AReason)) + (*AText ? " " : "") + AText;
 }
 
+// The neighbour's answer of that kind to the request of that number.
+H225::rasMessage Answer(int AKind, unsigned ASequence, int AValue = 0);
+
 // Alice (1001) here; "2..." behind GK2 on 127.0.0.5, whose link registered
 // as EP-GK1.
 struct TRig {
@@ -125,6 +130,30 @@ struct TRig {
     Pump();
   }
   void Send(const H225::rasMessage& AMessage) { ASSERT_TRUE(Alice.Send(AMessage, Gk->Core.BoundRasAddress())); }
+  // The location request made of Alice's request, confirmed: the admission
+  // request that then goes to the neighbour; null when either is missing.
+  std::unique_ptr<H225::rasMessage> LocatedThroughTheLink() {
+    auto lrq = Next(Gk2);
+    if (!lrq || lrq->index() != 18) return nullptr;
+    Reply(Answer(19, GetRasSequenceNumber(*lrq)));
+    auto arq = Next(Gk2);
+    if (!arq || arq->index() != 9) return nullptr;
+    return arq;
+  }
+  // What Alice hears while the held timer clock moves in 100 ms steps to
+  // 16 s: the time of each message, what it is and, when ANumbered, its
+  // number. AEachStep runs after every step, before she is heard.
+  std::vector<std::string> HeardInSteps(bool ANumbered, const std::function<void()>& AEachStep = {}) {
+    std::vector<std::string> heard;
+    for (int64_t at = 100; at <= 16000; at += 100) {
+      Advance(100);
+      if (AEachStep) AEachStep();
+      while (auto message = Alice.Receive(milliseconds(0)))
+        heard.push_back(std::to_string(at) + " " + Describe(message) +
+                        (ANumbered ? " " + std::to_string(GetRasSequenceNumber(*message)) : ""));
+    }
+    return heard;
+  }
   H225::rasMessage Arq(unsigned ASequence = 1) {
     H225::rasMessage message;
     auto* arq = static_cast<H225::admissionRequest*>(message.select(9));
@@ -148,7 +177,7 @@ struct TRig {
   TEndpointRegisterInfo* AliceRegistration = nullptr;
 };
 
-H225::rasMessage Answer(int AKind, unsigned ASequence, int AValue = 0) {
+H225::rasMessage Answer(int AKind, unsigned ASequence, int AValue) {
   H225::rasMessage message;
   asn::object* body = message.select(AKind);
   switch (AKind) {
@@ -288,10 +317,7 @@ TEST(AdmissionLink, BandwidthAskedOfTheNeighbour) {
     SCOPED_TRACE(row.Kind);
     TRig rig;
     rig.Send(rig.Arq());
-    auto lrq = rig.Next(rig.Gk2);
-    ASSERT_TRUE(lrq);
-    rig.Reply(Answer(19, GetRasSequenceNumber(*lrq)));
-    auto arq = rig.Next(rig.Gk2);
+    auto arq = rig.LocatedThroughTheLink();
     ASSERT_TRUE(arq);
     rig.Reply(Answer(10, GetRasSequenceNumber(*arq)));
     ASSERT_EQ("ACF 127.0.0.8:1720", Describe(rig.Next(rig.Alice)));
@@ -336,15 +362,20 @@ TEST(AdmissionLink, NeighbourIsNotAskedForItsOwnCall) {
 
 // A bandwidth request that the neighbour does not grant, in whatever way,
 // leaves the call with the bandwidth it had; one it grants stays booked.
+// While the neighbour is asked, the link or the caller's registration may
+// go: the request ends at once.
 TEST(AdmissionLink, BandwidthBookedByTheNeighboursAnswer) {
+  enum { Silence = -1, LinkGone = -2, RegistrationGone = -3 };
   const struct {
     const char* Case;
-    int Kind;  // answered to the forwarded request, -1 silence
+    int Kind;  // answered to the forwarded request, or one of the above
     int Value;
     std::string Expected;
     uint32_t Booked;
   } table[] = {
-      {"silent: resent at 3 and 6 s, given up at 9 s", -1, 0, "BRJ 5 0", 640},
+      {"silent: resent at 3 and 6 s, given up at 9 s", Silence, 0, "BRJ 5 0", 640},
+      {"the neighbour unregisters the link", LinkGone, 0, "BRJ 5 0", 640},
+      {"the caller's registration ends", RegistrationGone, 0, "BRJ 5 0", 640},
       {"less allowed", 14, 700, "BRJ 3 700", 640},
       {"one short of it allowed", 14, 89999, "BRJ 3 89999", 640},
       {"confirmed", 13, 90000, "BCF 90000", 90000},
@@ -353,10 +384,7 @@ TEST(AdmissionLink, BandwidthBookedByTheNeighboursAnswer) {
     SCOPED_TRACE(row.Case);
     TRig rig;
     rig.Send(rig.Arq());
-    auto lrq = rig.Next(rig.Gk2);
-    ASSERT_TRUE(lrq);
-    rig.Reply(Answer(19, GetRasSequenceNumber(*lrq)));
-    auto arq = rig.Next(rig.Gk2);
+    auto arq = rig.LocatedThroughTheLink();
     ASSERT_TRUE(arq);
     rig.Reply(Answer(10, GetRasSequenceNumber(*arq)));
     ASSERT_EQ("ACF 127.0.0.8:1720", Describe(rig.Next(rig.Alice)));
@@ -381,6 +409,20 @@ TEST(AdmissionLink, BandwidthBookedByTheNeighboursAnswer) {
     if (row.Kind >= 0) {
       rig.Reply(Answer(row.Kind, GetRasSequenceNumber(*forwarded), row.Value));
       heard = rig.Next(rig.Alice);
+    } else if (row.Kind == LinkGone) {
+      H225::rasMessage urq;
+      auto* body = static_cast<H225::unregistrationRequest*>(urq.select(6));
+      body->requestSeqNum = 900;
+      H323::sockaddrToTransport(LoopbackAddress(5, 1720), *body->callSignalAddress.appendNew());
+      rig.Reply(urq);
+      EXPECT_FALSE(rig.Link->Registered());
+      heard = rig.Next(rig.Alice);
+    } else if (row.Kind == RegistrationGone) {
+      // Ended with its call still up, as the end of a shutdown cut short
+      // ends it (the endpoint's own request would be refused).
+      rig.AliceRegistration->SetState(TEndpointRegisterInfo::esUnregistered);
+      rig.AliceRegistration = nullptr;
+      heard = rig.Next(rig.Alice);
     } else {
       for (int resent = 0; resent < 2; ++resent) {
         Advance(3000);
@@ -396,40 +438,92 @@ TEST(AdmissionLink, BandwidthBookedByTheNeighboursAnswer) {
 }
 
 // The caller asks again for its call, with a new number, while the
-// neighbour is being asked: the second request waits (hearing that it
-// needs more time when the first does) and is confirmed from the one call
-// the first made.
+// neighbour is being asked: the second request waits and is answered from
+// what the first made of it: the one call it made, or the neighbour's
+// refusal, asked again. A caller of version 2 or more hears that both need
+// more time; one below never hears it, and still gets its answers.
 TEST(AdmissionLink, SecondRequestOfTheCallWaitsForTheFirst) {
-  TRig rig;
-  rig.Send(rig.Arq(1));
-  auto lrq = rig.Next(rig.Gk2);
-  ASSERT_TRUE(lrq && lrq->index() == 18);
-  rig.Send(rig.Arq(2));
-  EXPECT_EQ("none", Describe(rig.Next(rig.Gk2, 3))) << "the neighbour is asked once";
-  // Both deadlines now lie with the first's location request (15 s), the
-  // second's after the first's.
-  Advance(4500);
-  auto first = rig.Next(rig.Alice), second = rig.Next(rig.Alice);
-  ASSERT_TRUE(first && first->index() == 25 && second && second->index() == 25);
-  const unsigned firstDelay = static_cast<const H225::requestInProgress*>(first->alternative())->delay.value();
-  const unsigned secondDelay = static_cast<const H225::requestInProgress*>(second->alternative())->delay.value();
-  EXPECT_EQ(1u, GetRasSequenceNumber(*first));
-  EXPECT_EQ(2u, GetRasSequenceNumber(*second));
-  EXPECT_GE(10600u, firstDelay);
-  EXPECT_LT(firstDelay, secondDelay);
-  rig.Reply(Answer(19, GetRasSequenceNumber(*lrq)));
-  auto arq = rig.Next(rig.Gk2);
-  ASSERT_TRUE(arq && arq->index() == 9);
-  rig.Reply(Answer(10, GetRasSequenceNumber(*arq)));
-  std::vector<std::string> heard;
-  for (int i = 0; i < 2; ++i) {
-    auto answer = rig.Next(rig.Alice);
-    heard.push_back(Describe(answer) + (answer ? " " + std::to_string(GetRasSequenceNumber(*answer)) : ""));
+  const struct {
+    unsigned Version;
+    int LocationAnswer;  // kind answered to each LRQ
+    std::vector<std::string> Heard;
+  } table[] = {
+      {4, 19, {"ACF 127.0.0.8:1720 1", "ACF 127.0.0.8:1720 2"}},
+      {1, 19, {"ACF 127.0.0.8:1720 1", "ACF 127.0.0.8:1720 2"}},
+      {0, 20, {Arj(rrCalledPartyNotRegistered) + " 1", Arj(rrCalledPartyNotRegistered) + " 2"}},
+  };
+  for (const auto& row : table) {
+    SCOPED_TRACE(row.Version);
+    TRig rig;
+    rig.AliceRegistration->ProtocolVersion = row.Version;
+    rig.Send(rig.Arq(1));
+    auto lrq = rig.Next(rig.Gk2);
+    ASSERT_TRUE(lrq && lrq->index() == 18);
+    rig.Send(rig.Arq(2));
+    EXPECT_EQ("none", Describe(rig.Next(rig.Gk2, 3))) << "the neighbour is asked once";
+    // Both deadlines now lie with the first's location request (15 s), the
+    // second's after the first's.
+    Advance(4500);
+    auto first = rig.Next(rig.Alice), second = rig.Next(rig.Alice);
+    if (row.Version < 2) {
+      EXPECT_EQ("none", Describe(first));
+      EXPECT_EQ("none", Describe(second));
+    } else {
+      ASSERT_TRUE(first && first->index() == 25 && second && second->index() == 25);
+      const unsigned firstDelay = static_cast<const H225::requestInProgress*>(first->alternative())->delay.value();
+      const unsigned secondDelay = static_cast<const H225::requestInProgress*>(second->alternative())->delay.value();
+      EXPECT_EQ(1u, GetRasSequenceNumber(*first));
+      EXPECT_EQ(2u, GetRasSequenceNumber(*second));
+      EXPECT_GE(10600u, firstDelay);
+      EXPECT_LT(firstDelay, secondDelay);
+    }
+    rig.Reply(Answer(row.LocationAnswer, GetRasSequenceNumber(*lrq), 2));
+    if (row.LocationAnswer == 19) {
+      auto arq = rig.Next(rig.Gk2);
+      ASSERT_TRUE(arq && arq->index() == 9);
+      rig.Reply(Answer(10, GetRasSequenceNumber(*arq)));
+    }
+    std::vector<std::string> heard;
+    for (int i = 0; i < 2; ++i) {
+      auto answer = rig.Next(rig.Alice);
+      heard.push_back(Describe(answer) + (answer ? " " + std::to_string(GetRasSequenceNumber(*answer)) : ""));
+      if (i > 0 || row.LocationAnswer != 20) continue;
+      // Woken by the refusal, the second asks for itself.
+      auto again = rig.Next(rig.Gk2);
+      ASSERT_TRUE(again && again->index() == 18);
+      rig.Reply(Answer(20, GetRasSequenceNumber(*again), 2));
+    }
+    EXPECT_EQ(row.Heard, heard);
+    EXPECT_EQ("none", Describe(rig.Next(rig.Gk2, 3))) << "nothing more asked of the neighbour";
+    const unsigned calls = row.LocationAnswer == 19 ? 1 : 0;
+    EXPECT_EQ(calls, rig.Gk->Core.Connections().Count());
+    EXPECT_EQ(calls, rig.AliceRegistration->CountConnections());
   }
-  EXPECT_EQ(std::vector<std::string>({"ACF 127.0.0.8:1720 1", "ACF 127.0.0.8:1720 2"}), heard);
-  EXPECT_EQ("none", Describe(rig.Next(rig.Gk2, 3))) << "nothing more asked of the neighbour";
-  EXPECT_EQ(1u, rig.Gk->Core.Connections().Count());
-  EXPECT_EQ(1u, rig.AliceRegistration->CountConnections());
+}
+
+// A caller below version 2 asks again while the neighbour leaves the first
+// request's admission unanswered: the second request's own deadline passes
+// first, and it goes on waiting, never hearing that it needs more time;
+// woken by the first's refusal, it asks the neighbour itself and is
+// answered. The timer clock is held and moved in 100 ms steps.
+TEST(AdmissionLink, AnOldCallersSecondRequestOutlastsItsOwnDeadline) {
+  for (unsigned version : {1u, 0u}) {
+    SCOPED_TRACE(version);
+    orvo::timerClockHold hold;
+    TRig rig;
+    rig.AliceRegistration->ProtocolVersion = version;
+    rig.Send(rig.Arq(1));
+    rig.Send(rig.Arq(2));
+    ASSERT_TRUE(rig.LocatedThroughTheLink());
+    // The neighbour refuses every further location request at once.
+    const std::vector<std::string> heard = rig.HeardInSteps(true, [&] {
+      while (auto asked = rig.Gk2.Receive(milliseconds(0)))
+        if (asked->index() == 18) rig.Reply(Answer(20, GetRasSequenceNumber(*asked), 2));
+    });
+    EXPECT_EQ(std::vector<std::string>({"14600 " + Arj(rrUndefinedReason, "Master timeout during call resolve.") + " 1",
+                                        "14600 " + Arj(rrCalledPartyNotRegistered) + " 2"}),
+              heard);
+  }
 }
 
 // A neighbour that never answers the admission request: a caller of
@@ -453,17 +547,7 @@ TEST(AdmissionLink, MasterTimeoutByTheCallersVersion) {
     TRig rig;
     rig.AliceRegistration->ProtocolVersion = row.Version;
     rig.Send(rig.Arq());
-    auto lrq = rig.Next(rig.Gk2);
-    ASSERT_TRUE(lrq);
-    rig.Reply(Answer(19, GetRasSequenceNumber(*lrq)));
-    auto arq = rig.Next(rig.Gk2);
-    ASSERT_TRUE(arq && arq->index() == 9);
-    std::vector<std::string> heard;
-    for (int64_t at = 100; at <= 16000; at += 100) {
-      Advance(100);
-      while (auto message = rig.Alice.Receive(milliseconds(0)))
-        heard.push_back(std::to_string(at) + " " + Describe(message));
-    }
-    EXPECT_EQ(row.Heard, heard);
+    ASSERT_TRUE(rig.LocatedThroughTheLink());
+    EXPECT_EQ(row.Heard, rig.HeardInSteps(false));
   }
 }

@@ -100,6 +100,9 @@ H225::rasMessage Drq(const std::string& AIdentifier, unsigned ASequence, unsigne
 // How long the gatekeeper waits for the endpoints to disengage themselves
 // after a Release Complete it relayed.
 const int DisengageWait = 4000;  // ms
+// Less this, the time after a release in which no disengage request of
+// the gatekeeper may come: its timer may round its due time.
+const int DisengageMargin = 250;  // ms
 
 // The gatekeeper's disengage request to the endpoint, answered with a
 // confirm; false when none comes (after a release, only once the
@@ -325,11 +328,20 @@ TEST(RoutedCallEndToEnd, ACallPassesTheRelay) {
     Q931::message sent;
     decodeMessage(sent, setup);
     release.callReference = sent.callReference;
+    const auto released = std::chrono::steady_clock::now();
     ASSERT_TRUE(aliceLeg.Send(fromHex(encodeMessage(release))));
     const octets releaseAtBob = bobLeg.Receive();
     EXPECT_TRUE(bobLeg.Closed());
     EXPECT_TRUE(aliceLeg.Closed());
     if (std::string(address) == "127.0.0.1") {
+      // Nothing comes while the endpoints may still disengage themselves;
+      // what came to Bob meanwhile waits in his socket.
+      const auto quiet = released + std::chrono::milliseconds(DisengageWait - DisengageMargin);
+      auto early = alice.Receive(
+          std::chrono::duration_cast<std::chrono::milliseconds>(quiet - std::chrono::steady_clock::now()));
+      EXPECT_FALSE(early) << "to Alice within the wait, RAS message " << early->index();
+      early = bob.Receive(std::chrono::milliseconds(0));
+      EXPECT_FALSE(early) << "to Bob within the wait, RAS message " << early->index();
       EXPECT_TRUE(AnswerDisengage(alice, gk.RasAddress())) << gk.Log();
       EXPECT_TRUE(AnswerDisengage(bob, gk.RasAddress())) << gk.Log();
     } else {  // as endpoints do, and without the gatekeeper's wait
