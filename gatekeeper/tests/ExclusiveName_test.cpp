@@ -61,7 +61,6 @@ TEST(ExclusiveName, OneHolderAtATime) {
   // Taking another name gives up the one held.
   ASSERT_TRUE(second.Take(other));
   EXPECT_TRUE(AnotherProcessGets(name));
-  { TExclusiveName gone; }  // nothing held, nothing to give up
   {
     TExclusiveName scoped;
     ASSERT_TRUE(scoped.Take(name));

@@ -242,11 +242,12 @@ TEST(RasEndpoint, TakenPortFallsBackAndAnswersFromThePortChosen) {
 TEST(RasEndpoint, OfTwoStartedTogetherOneKeepsThePort) {
   if (!tshark::toolsAvailable()) GTEST_SKIP();
   const unsigned Rounds = 20, SideBySide = 2;
-  const std::regex warning("\\[W\\] RAS \\(([0-9]+)\\) port occupied\\. Bound on first available \\(([0-9]+)\\) "
-                           "port\\. Gatekeeper services available only thru discovery process "
-                           "\\(GatekeeperRequest\\)\\.\n");
+  const std::regex warning(
+      "\\[W\\] RAS \\(([0-9]+)\\) port occupied\\. Bound on first available \\(([0-9]+)\\) "
+      "port\\. Gatekeeper services available only thru discovery process "
+      "\\(GatekeeperRequest\\)\\.\n");
   const std::string noDiscovery = std::string("[E] Bind to RAS port failed. ") + std::to_string(EADDRINUSE) + " " +
-                                   strerror(EADDRINUSE) + " Gatekeeper discovery services unavailable.\n";
+                                  strerror(EADDRINUSE) + " Gatekeeper discovery services unavailable.\n";
   TRasCapture capture;
   TSimulatedEndpoint endpoint(2, &capture);
   std::vector<std::string> asked;  // the port of each GRQ, in order
@@ -292,6 +293,9 @@ TEST(RasEndpoint, OfTwoStartedTogetherOneKeepsThePort) {
       EXPECT_NE(port, fallback);
       EXPECT_TRUE(discover(port)) << "the port is served";
       EXPECT_TRUE(discover(fallback)) << "the fallback port is served";
+      // Each answered one of the two, its own.
+      for (TGatekeeperUnderTest* gk : pair)
+        EXPECT_EQ(1u, Count(gk->Console(), "RAS, got message from ")) << gk->Console();
     }
     // The keeper of the first round gives its names up when it restarts and
     // takes them again.

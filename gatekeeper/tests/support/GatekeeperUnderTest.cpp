@@ -136,8 +136,7 @@ void TGatekeeperUnderTest::Launch(const TRunOptions& AOptions) {
   }
   TRunOptions options = AOptions;
   if (options.DescriptorLimit) AddExhaustionSanitizerSettings(PathOf("leaks.supp"), options.Environment);
-  Program =
-      std::make_unique<TRunningProgram>(std::vector<std::string>{"--configuration=" + PathOf("gk.cfg")}, options);
+  Program = std::make_unique<TRunningProgram>(std::vector<std::string>{"--configuration=" + PathOf("gk.cfg")}, options);
 }
 
 bool TGatekeeperUnderTest::WaitUntilStarted(std::chrono::milliseconds ALimit) {
