@@ -8,6 +8,7 @@
 #include <sys/socket.h>
 
 #include <iostream>
+#include <string>
 #include <vector>
 
 #include <orvo/exception.h>
@@ -46,7 +47,7 @@ bool Bind(orvo::socket& ASocket, sockaddr_in AAddress) {
 }
 
 orvo::socket RasSocketWithReuse() {
-  orvo::socket created(AF_INET, SOCK_DGRAM, IPPROTO_UDP);
+  orvo::socket created(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, IPPROTO_UDP);
   if (created.fd >= 0) SetOption(created, SOL_SOCKET, SO_REUSEADDR, 1);
   return created;
 }
@@ -60,6 +61,32 @@ bool BindAlone(orvo::socket& ASocket, const sockaddr_in& AAddress, int AOtherOwn
   if (AAddress.sin_port == 0 || !UdpAddressHeldByOthers(AAddress, {ASocket.fd, AOtherOwnSocket})) return true;
   ASocket = RasSocketWithReuse();
   ASocket.lastError = EADDRINUSE;
+  return false;
+}
+
+std::string RasPortNameOf(const sockaddr_in& AAddress) {
+  char text[INET_ADDRSTRLEN] = "";
+  inet_ntop(AF_INET, &AAddress.sin_addr, text, sizeof text);
+  return "orvogk RAS " + std::string(text) + ":" + std::to_string(ntohs(AAddress.sin_port));
+}
+
+// Two gatekeepers that start together would each find the other in the
+// socket table after their binds and both give the port up. So the name of
+// the address is taken first, and only its holder binds: the kernel lets
+// exactly one process have it. Programs of other kinds do not ask for the
+// name; the table still finds them. A name the other RAS socket of this
+// process holds (both on the wildcard address) is this socket's as well.
+bool BindClaimed(orvo::socket& ASocket, TExclusiveName& AName, const sockaddr_in& AAddress,
+                 const TExclusiveName& AOtherName, int AOtherOwnSocket) {
+  if (AAddress.sin_port != 0) {
+    const std::string name = RasPortNameOf(AAddress);
+    if (!AOtherName.Holds(name) && !AName.Take(name)) {
+      ASocket.lastError = AName.LastError();
+      return false;
+    }
+  }
+  if (BindAlone(ASocket, AAddress, AOtherOwnSocket)) return true;
+  AName.Release();
   return false;
 }
 
@@ -83,7 +110,7 @@ void TGatekeeper::OpenRASSockets() {
     return;
   }
   sockaddr_in bound = address;
-  const bool taken = !BindAlone(RasSocket, address, RasBroadcastSocket.fd);
+  const bool taken = !BindClaimed(RasSocket, RasPortName, address, RasBroadcastPortName, RasBroadcastSocket.fd);
   if (taken) {
     bound.sin_port = 0;
     if (!Bind(RasSocket, bound)) {
@@ -110,6 +137,13 @@ void TGatekeeper::OpenRASSockets() {
   RasWatcher.reset(
       new orvo::sockEvent(orvo::sockEvent::READ, RasSocket.fd, this, &TGatekeeper::RASReceive, false, nullptr));
 
+  // Discovery without the port would send endpoints to whichever process
+  // holds it: what could not keep the port does not serve discovery.
+  if (taken) {
+    LogLine(orvo::stateError,
+            "Bind to RAS port failed. " + ErrorWords(EADDRINUSE) + " Gatekeeper discovery services unavailable.");
+    return;
+  }
   RasBroadcastSocket = RasSocketWithReuse();
   if (RasBroadcastSocket.fd < 0) {
     LogLine(orvo::stateError, "RAS broadcast socket creation failed. Gatekeeper discovery services unavailable.");
@@ -120,7 +154,7 @@ void TGatekeeper::OpenRASSockets() {
   wildcard.sin_addr.s_addr = htonl(INADDR_ANY);
   wildcard.sin_port = address.sin_port;
   // With the wildcard configured, the unicast socket holds this address.
-  if (!BindAlone(RasBroadcastSocket, wildcard, RasSocket.fd)) {
+  if (!BindClaimed(RasBroadcastSocket, RasBroadcastPortName, wildcard, RasPortName, RasSocket.fd)) {
     LogLine(orvo::stateError, "Bind to RAS port failed. " + ErrorWords(RasBroadcastSocket.lastError) +
                                   " Gatekeeper discovery services unavailable.");
     RasBroadcastSocket.close();

@@ -4,12 +4,15 @@
 #include <gtest/gtest.h>
 
 #include <arpa/inet.h>
+#include <signal.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
 #include <functional>
+#include <iostream>
+#include <memory>
 #include <regex>
 
 #include <orvo/socketAddress.h>
@@ -20,6 +23,7 @@
 #include <gatekeeper/RasSequenceNumber.h>
 
 #include "GatekeeperUnderTest.h"
+#include "RasRequests.h"
 #include "RasCapture.h"
 #include "SimulatedEndpoint.h"
 
@@ -170,24 +174,29 @@ TEST(RasEndpoint, UndecodableDatagramsAreLoggedOnceAndTheNextIsServed) {
 // The configured RAS port held by other sockets before the start, with or
 // without SO_REUSEADDR (a second gatekeeper sets it): a holder of the
 // configured address sends the gatekeeper to a port of the system's choice,
-// which it names and answers from; a holder of the wildcard address keeps
-// the discovery socket off the port; a holder of another address is no
-// conflict.
+// which it names and answers from, without discovery; a holder of the
+// wildcard address keeps the discovery socket off the port; a holder of
+// another address is no conflict. A gatekeeper on the wildcard address
+// shares it between its own two sockets.
 TEST(RasEndpoint, TakenPortFallsBackAndAnswersFromThePortChosen) {
   const struct {
+    const char* configured;
     std::vector<std::pair<const char*, bool>> holders;  // address, SO_REUSEADDR
     bool fallsBack, discoveryRefused;
   } cases[] = {
-      {{{"127.0.0.1", false}}, true, true},  // a plain socket bars the wildcard as well
-      {{{"127.0.0.1", true}}, true, false},
-      {{{"0.0.0.0", true}}, false, true},
-      {{{"127.0.0.1", true}, {"0.0.0.0", true}}, true, true},  // another gatekeeper's two sockets
-      {{{"127.0.0.2", true}}, false, false},
+      {"127.0.0.1", {{"127.0.0.1", false}}, true, true},
+      {"127.0.0.1", {{"127.0.0.1", true}}, true, true},
+      {"127.0.0.1", {{"0.0.0.0", true}}, false, true},
+      {"127.0.0.1", {{"127.0.0.1", true}, {"0.0.0.0", true}}, true, true},  // another gatekeeper's two sockets
+      {"127.0.0.1", {{"127.0.0.2", true}}, false, false},
+      {"0.0.0.0", {{"127.0.0.2", true}}, false, false},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(std::string(c.holders[0].first) + (c.holders[0].second ? " reused" : "") + " of " +
-                 std::to_string(c.holders.size()));
-    TGatekeeperUnderTest gk;
+    SCOPED_TRACE(std::string(c.configured) + " with " + c.holders[0].first + (c.holders[0].second ? " reused" : "") +
+                 " of " + std::to_string(c.holders.size()));
+    TGatekeeperSetup setup;
+    setup.Address = c.configured;
+    TGatekeeperUnderTest gk(setup);
     std::vector<int> holders;
     for (const auto& h : c.holders) {
       const int holder = socket(AF_INET, SOCK_DGRAM, IPPROTO_UDP);
@@ -222,6 +231,94 @@ TEST(RasEndpoint, TakenPortFallsBackAndAnswersFromThePortChosen) {
     Expect(endpoint, LoopbackAddress(1, serving), 10, 77, true);
     for (int holder : holders) close(holder);
     EXPECT_EQ(0, gk.Stop());
+  }
+}
+
+// Two gatekeepers on one RAS port, started at the same moment, round after
+// round (several rounds side by side): exactly one keeps the port and its
+// discovery; the other names the port it fell back to, has no discovery, and
+// answers there. tshark reads every answer: a GCF from the port asked,
+// naming that port. The one that kept the port keeps it over a restart.
+TEST(RasEndpoint, OfTwoStartedTogetherOneKeepsThePort) {
+  if (!tshark::toolsAvailable()) GTEST_SKIP();
+  const unsigned Rounds = 20, SideBySide = 2;
+  const std::regex warning(
+      "\\[W\\] RAS \\(([0-9]+)\\) port occupied\\. Bound on first available \\(([0-9]+)\\) "
+      "port\\. Gatekeeper services available only thru discovery process "
+      "\\(GatekeeperRequest\\)\\.\n");
+  const std::string noDiscovery = std::string("[E] Bind to RAS port failed. ") + std::to_string(EADDRINUSE) + " " +
+                                  strerror(EADDRINUSE) + " Gatekeeper discovery services unavailable.\n";
+  TRasCapture capture;
+  TSimulatedEndpoint endpoint(2, &capture);
+  std::vector<std::string> asked;  // the port of each GRQ, in order
+  // Sends a GRQ to the port; true when a GCF comes back.
+  auto discover = [&](unsigned APort) {
+    asked.push_back(std::to_string(APort));
+    if (!endpoint.Send(*DiscoveryRequest(endpoint, {}), LoopbackAddress(1, APort))) return false;
+    std::unique_ptr<H225::rasMessage> answer = endpoint.Receive(milliseconds(3000));
+    return answer && answer->index() == 1;
+  };
+  unsigned kept[2] = {0, 0};  // rounds the first or the second started kept the port
+  TGatekeeperUnderTest* restarted = nullptr;
+  for (unsigned done = 0; done < Rounds; done += SideBySide) {
+    std::vector<std::unique_ptr<TGatekeeperUnderTest>> gatekeepers;
+    for (unsigned i = 0; i < SideBySide; ++i) {
+      gatekeepers.push_back(std::make_unique<TGatekeeperUnderTest>());
+      TGatekeeperSetup second;
+      second.RasPort = gatekeepers.back()->RasPort();
+      gatekeepers.push_back(std::make_unique<TGatekeeperUnderTest>(second));
+    }
+    for (auto& gk : gatekeepers) gk->Launch();
+    for (auto& gk : gatekeepers) ASSERT_TRUE(gk->WaitUntilStarted()) << gk->Console();
+    for (unsigned i = 0; i < SideBySide; ++i) {
+      SCOPED_TRACE("round " + std::to_string(done + i + 1));
+      TGatekeeperUnderTest* pair[2] = {gatekeepers[2 * i].get(), gatekeepers[2 * i + 1].get()};
+      const unsigned port = pair[0]->RasPort();
+      const std::string logs[2] = {pair[0]->Console(), pair[1]->Console()};
+      std::smatch found[2];
+      const bool fellBack[2] = {std::regex_search(logs[0], found[0], warning),
+                                std::regex_search(logs[1], found[1], warning)};
+      if (fellBack[0] == fellBack[1]) {
+        ADD_FAILURE() << (fellBack[0] ? "both" : "neither") << " fell back\n" << logs[0] << logs[1];
+        continue;
+      }
+      const unsigned keeper = fellBack[0] ? 1 : 0, other = 1 - keeper;
+      ++kept[keeper];
+      if (!restarted) restarted = pair[keeper];
+      EXPECT_EQ(0u, Count(logs[keeper], "[E]") + Count(logs[keeper], "[W]")) << logs[keeper];
+      EXPECT_EQ(std::to_string(port), found[other][1].str());
+      EXPECT_EQ(1u, Count(logs[other], noDiscovery)) << logs[other];
+      EXPECT_EQ(1u, Count(logs[other], "[E]")) << logs[other];
+      const unsigned fallback = unsigned(std::stoul(found[other][2]));
+      EXPECT_NE(port, fallback);
+      EXPECT_TRUE(discover(port)) << "the port is served";
+      EXPECT_TRUE(discover(fallback)) << "the fallback port is served";
+      // Each answered one of the two, its own.
+      for (TGatekeeperUnderTest* gk : pair)
+        EXPECT_EQ(1u, Count(gk->Console(), "RAS, got message from ")) << gk->Console();
+    }
+    // The keeper of the first round gives its names up when it restarts and
+    // takes them again.
+    if (done == 0 && restarted) {
+      restarted->DiscardOutput();
+      restarted->Signal(SIGUSR2);
+      EXPECT_TRUE(restarted->WaitForConsole("Service started.")) << restarted->Console();
+      EXPECT_EQ(std::string::npos, restarted->Console().find("[W]")) << restarted->Console();
+      EXPECT_TRUE(discover(restarted->RasPort())) << "served again after the restart";
+    }
+    for (auto& gk : gatekeepers) gk->Signal(SIGTERM);
+    for (auto& gk : gatekeepers) EXPECT_EQ(0, gk->WaitForExit(std::chrono::seconds(5)));
+  }
+  std::cout << "Of " << Rounds << " rounds, the gatekeeper started first kept the port in " << kept[0]
+            << ", the second in " << kept[1] << "\n";
+
+  tshark::result r = capture.Dissect(::testing::TempDir() + "/twoStartedTogether.pcap",
+                                     {"udp.srcport", "h225.RasMessage", "h225.ipV4_port"});
+  ASSERT_TRUE(r.ran) << r.failure;
+  ASSERT_EQ(2 * asked.size(), r.frames.size());
+  for (size_t i = 0; i < asked.size(); ++i) {
+    EXPECT_EQ("", r.frames[2 * i + 1].malformed) << i;
+    EXPECT_EQ((std::vector<std::string>{asked[i], "1", asked[i]}), r.frames[2 * i + 1].fields) << i;
   }
 }
 

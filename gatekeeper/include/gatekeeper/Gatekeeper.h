@@ -28,6 +28,7 @@
 
 #include <gatekeeper/Connection.h>
 #include <gatekeeper/ConnectionIndex.h>
+#include <gatekeeper/ExclusiveName.h>
 #include <gatekeeper/Endpoint.h>
 #include <gatekeeper/GatekeeperLink.h>
 #include <gatekeeper/Monitor.h>
@@ -257,6 +258,10 @@ private:
   TConfigurationHolder CurrentConfiguration;
   orvo::dateTime ShutdownStarted;
 
+  // The names of the RAS addresses held (see OpenRASSockets) before the
+  // sockets, so that a name is given up only once its socket is closed.
+  TExclusiveName RasPortName;
+  TExclusiveName RasBroadcastPortName;
   // Sockets before their watchers: a watcher goes first.
   orvo::socket RasSocket;
   orvo::socket RasBroadcastSocket;

@@ -87,6 +87,7 @@ TGatekeeperUnderTest::TGatekeeperUnderTest(const TGatekeeperSetup& ASetup) {
   EXPECT_FALSE(Folder.empty()) << "no temporary directory";
   ChooseFreePorts(Ras, CallSignal, Monitor);
   EXPECT_TRUE(Ras && CallSignal && Monitor) << "no free ports";
+  if (ASetup.RasPort) Ras = ASetup.RasPort;
   std::ostringstream text;
   text << "system {\n";
   if (!ASetup.Identifier.empty()) text << "  identifier \"" << ASetup.Identifier << "\";\n";
@@ -124,15 +125,22 @@ TGatekeeperUnderTest::~TGatekeeperUnderTest() {
 bool TGatekeeperUnderTest::Start(std::chrono::milliseconds ALimit) { return Start(TRunOptions(), ALimit); }
 
 bool TGatekeeperUnderTest::Start(const TRunOptions& AOptions, std::chrono::milliseconds ALimit) {
+  Launch(AOptions);
+  return WaitUntilStarted(ALimit);
+}
+
+void TGatekeeperUnderTest::Launch(const TRunOptions& AOptions) {
   if (Program) {
     ADD_FAILURE() << "the gatekeeper under test is started once";
-    return false;
+    return;
   }
   TRunOptions options = AOptions;
   if (options.DescriptorLimit) AddExhaustionSanitizerSettings(PathOf("leaks.supp"), options.Environment);
-  Program =
-      std::make_unique<TRunningProgram>(std::vector<std::string>{"--configuration=" + PathOf("gk.cfg")}, options);
-  return Program->WaitForOutput("Service started.", ALimit);
+  Program = std::make_unique<TRunningProgram>(std::vector<std::string>{"--configuration=" + PathOf("gk.cfg")}, options);
+}
+
+bool TGatekeeperUnderTest::WaitUntilStarted(std::chrono::milliseconds ALimit) {
+  return Program && Program->WaitForOutput("Service started.", ALimit);
 }
 
 int TGatekeeperUnderTest::Stop(std::chrono::milliseconds ALimit) {

@@ -22,6 +22,8 @@ struct TGatekeeperSetup {
   std::string LogRules = "registrations yes;\nras messages yes;\n";
   // Further sections: zones, groups, users, neighbours.
   std::string Sections;
+  // 0: a free port of its own; else the RAS port of another gatekeeper.
+  unsigned RasPort = 0;
 };
 
 class TGatekeeperUnderTest {
@@ -37,6 +39,10 @@ public:
   // The same with another program, environment or descriptor limit (with
   // one, the sanitizers' settings of AddExhaustionSanitizerSettings).
   bool Start(const TRunOptions& AOptions, std::chrono::milliseconds ALimit = std::chrono::seconds(10));
+  // Start in two halves, so that several gatekeepers start together: runs
+  // the program; then waits until it says "Service started.".
+  void Launch(const TRunOptions& AOptions = TRunOptions());
+  bool WaitUntilStarted(std::chrono::milliseconds ALimit = std::chrono::seconds(10));
   // The running program's process, -1 before the start and after the end.
   pid_t Pid() const;
   // Empties the console output and the log file so far.
