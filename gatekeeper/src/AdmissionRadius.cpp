@@ -49,11 +49,11 @@ orvo::string ConferenceText(const asn::octetStringBase& AConference) {
 }
 
 // The wall clock in the library's own pattern language, where %s is the
-// millisecond.
+// millisecond. A GMT offset means the server wants universal time, taken
+// from the clock reading itself: the local time less an offset worked out
+// from its fields is an hour off next to each daylight-saving change.
 orvo::string SetupTime(const TAAA& AAAA) {
-  orvo::dateTime now = orvo::dateTime::now();
-  // A GMT offset means the server wants universal time.
-  if (AAAA.TimeZoneOffsetIsGMT()) now -= now.gmtOffset();
+  const orvo::dateTime now = AAAA.TimeZoneOffsetIsGMT() ? orvo::dateTime::universalNow() : orvo::dateTime::now();
   return now.format(AAAA.RadiusTimeFormat().buffer());
 }
 

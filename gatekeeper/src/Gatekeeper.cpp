@@ -140,6 +140,7 @@ void TGatekeeper::RunGatekeeper() {
   H323::clearStop();
   RunPhase(&H323::idleMember<TGatekeeper, &TGatekeeper::ShutdownComplete>);
   EndRemainingRegistrations();
+  SendRemainingAccounting();
   CurrentState = gksStopped;
 }
 
@@ -151,6 +152,35 @@ void TGatekeeper::EndRemainingRegistrations() {
     ARegistration->SetState(TEndpointRegisterInfo::esUnregistered);
     return false;
   });
+}
+
+void TGatekeeper::SendRemainingAccounting() {
+  // A shutdown cut short leaves requests waiting for an identifier, among
+  // them the Stops just queued; once the core goes they never leave. The
+  // answers and time-outs that free identifiers come through the loop, and
+  // a further stop ends the wait as it ends the shutdown.
+  if (AccountingRADIUS.UnsentCount() != 0 && !ShutdownBoundPassed()) {
+    H323::clearStop();
+    RunPhase(&H323::idleMember<TGatekeeper, &TGatekeeper::RemainingAccountingSent>);
+  }
+  if (const unsigned unsent = AccountingRADIUS.UnsentCount()) {
+    orvo::string text;
+    text.format("Shutdown: %u accounting requests not sent.", unsent);
+    LogLine(orvo::stateWarning, text);
+  }
+}
+
+void TGatekeeper::RemainingAccountingSent() {
+  // Sent is enough: nobody would read the answers.
+  if (AccountingRADIUS.UnsentCount() == 0 || ShutdownBoundPassed()) {
+    StopLoop();
+    return;
+  }
+  if (StatusReporter) StatusReporter(1500);
+}
+
+bool TGatekeeper::ShutdownBoundPassed() const {
+  return (orvo::timerClock() - ShutdownStarted).milliseconds() >= ShutdownLimit;
 }
 
 void TGatekeeper::StopLinks() {
@@ -180,7 +210,7 @@ void TGatekeeper::ShutdownComplete() {
     StopLoop();
     return;
   }
-  if ((orvo::timerClock() - ShutdownStarted).milliseconds() >= ShutdownLimit) {
+  if (ShutdownBoundPassed()) {
     LogLine(orvo::stateWarning, "Shutdown not complete in time, stopping anyway.");
     StopLoop();
     return;

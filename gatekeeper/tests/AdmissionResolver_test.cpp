@@ -7,6 +7,7 @@
 
 #include <orvo/sockEvent.h>
 #include <orvo/timerClock.h>
+#include <orvo/wallClock.h>
 
 #include <config/User.h>
 #include <h323/alias.h>
@@ -45,7 +46,9 @@ const char* const Users =
     "user refused { proxy level none; radius authentication caller; radius name \"refused\"; radius password \"pw\"; "
     "}\n";
 
-std::string WithRadius() { return std::string(Users) + "aaa { address 127.0.0.1; password \"" + Secret + "\"; }\n"; }
+std::string WithRadius(const std::string& AAaa = "") {
+  return std::string(Users) + "aaa { address 127.0.0.1; password \"" + Secret + "\"; " + AAaa + "}\n";
+}
 
 struct TRig {
   explicit TRig(const std::string& AConfiguration) : gk(AConfiguration) {
@@ -334,7 +337,7 @@ octets Cisco(unsigned AType, const std::string& AText) {
 }
 
 struct TRadiusRig : TRig {
-  TRadiusRig() : TRig(WithRadius()) {
+  explicit TRadiusRig(const std::string& AAaa = "") : TRig(WithRadius(AAaa)) {
     gk.Core.AuthenticationRADIUS.SetSecret(Secret);
     EXPECT_TRUE(gk.Core.AuthenticationRADIUS.Open(server.address()));
   }
@@ -393,6 +396,64 @@ TEST(AdmissionResolver, RadiusAuthorisationOfTheCaller) {
       EXPECT_EQ(c.credit, C->CreditTime(0));
       return false;
     });
+  }
+}
+
+namespace {
+
+// The text of the request's h323-setup-time; empty when it has none.
+std::string SetupTimeOf(const octets& ARequest) {
+  static const std::string key = "h323-setup-time=";
+  const std::string text(ARequest.begin(), ARequest.end());
+  const size_t at = text.find(key);
+  if (at == std::string::npos || at == 0) return "";
+  return text.substr(at + key.size(), uint8_t(text[at - 1]) - 2 - key.size());
+}
+
+// Sets the zone while it lives.
+struct TZoneHold {
+  explicit TZoneHold(const char* AZone) : Old(getenv("TZ") ? getenv("TZ") : "") {
+    setenv("TZ", AZone, 1);
+    tzset();
+  }
+  ~TZoneHold() {
+    setenv("TZ", Old.c_str(), 1);
+    tzset();
+  }
+  std::string Old;
+};
+
+}  // namespace
+
+// Universal time comes from the clock reading itself: taken from the local
+// fields, the first two rows were an hour off ("23:30:00.000 UTC Sat Mar 28
+// 2026", "01:30:00.000 UTC Sun Oct 25 2026"). With a local offset the
+// fields are the zone's; a zone without daylight saving keeps its half hour.
+TEST(AdmissionResolver, SetupTimeNextToDaylightSavingChanges) {
+  const std::string local = "time zone offset local; time zone name ";
+  const struct {
+    const char* Zone;
+    std::time_t Seconds;
+    std::string Aaa;
+    const char* Expected;
+  } rows[] = {
+      {"Europe/Berlin", 1774744200, "", "00:30:00.000 UTC Sun Mar 29 2026"},
+      {"Europe/Berlin", 1792888200, "", "00:30:00.000 UTC Sun Oct 25 2026"},
+      {"Europe/Berlin", 1774744200, local + "\"CET\";", "01:30:00.000 CET Sun Mar 29 2026"},
+      {"Europe/Berlin", 1792888200, local + "\"CEST\";", "02:30:00.000 CEST Sun Oct 25 2026"},
+      {"IST-5:30", 1774744200, "", "00:30:00.000 UTC Sun Mar 29 2026"},
+      {"IST-5:30", 1774744200, local + "\"IST\";", "06:00:00.000 IST Sun Mar 29 2026"},
+  };
+  for (const auto& row : rows) {
+    const TZoneHold zone(row.Zone);
+    const orvo::wallClockHold hold(timeval{row.Seconds, 0});
+    TRadiusRig rig(row.Aaa);
+    TSimulatedEndpoint callerEndpoint(2), calleeEndpoint(3);
+    TEndpointRegisterInfo* caller = rig.Add("checked", callerEndpoint);
+    rig.Add("bob", calleeEndpoint);
+    rig.Send(callerEndpoint, Arq({caller, 1, {"1002"}}));
+    ASSERT_TRUE(runUntil([&] { return !rig.server.received.empty(); }, 2000)) << row.Expected;
+    EXPECT_EQ(row.Expected, SetupTimeOf(rig.server.received[0].bytes)) << row.Zone << " " << row.Aaa;
   }
 }
 

@@ -200,7 +200,12 @@ TEST(EndpointAccounting, SessionTimeOfAKnownLength) {
   for (const auto& c : cases) {
     orvo::timerClockHold hold;
     TAccountedCore core("");
+    // Answered, so that the Start is not resent while the clock moves.
+    core.server.onDatagram = [&](const fakeRadiusServer::datagram& ARequest) {
+      core.server.answer(ARequest.bytes, 5, {}, Secret);
+    };
     TEndpointRegisterInfo* record = core.gk.Register("acct", 2);
+    ASSERT_TRUE(runUntil([&] { return core.gk.Core.AccountingRADIUS.PendingCount() == 0; }, 1000)) << c.lasted;
     orvo::advanceTimerClock(orvo::timeSpan::fromMilliseconds(c.lasted));
     record->SetState(3);
     WaitFor(core.server, 2);

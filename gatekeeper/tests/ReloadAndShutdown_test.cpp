@@ -7,6 +7,7 @@
 #include <chrono>
 #include <functional>
 #include <map>
+#include <set>
 #include <sstream>
 #include <thread>
 
@@ -533,4 +534,102 @@ TEST(Shutdown, AccountingStopsWaitingForAnIdentifierLeaveBeforeTheEnd) {
     ++byStatus[status.empty() ? 0 : status.back()];
   }
   EXPECT_EQ((std::map<unsigned, unsigned>{{1, 256}, {2, 256}}), byStatus);
+}
+
+namespace {
+
+// What the core's status reports do in the test: the shutdown's idle passes
+// call them.
+std::function<void()> OnStatusReport;
+void StatusReport(unsigned) { OnStatusReport(); }
+
+}  // namespace
+
+// The accounting server never answers. 256 accounted static registrations
+// hold every identifier with their Starts; two accounted endpoints do not
+// answer their URQ, and a second stop cuts the shutdown short with them
+// still registered. Their Starts and all 258 Stops wait unsent. On the held
+// timer clock, 3 s per idle pass: the held requests time out after 12 s
+// (four tries 3 s apart) and the first 256 waiting go (the two Starts and
+// 254 Stops), the last four 12 s later. Within the bound every Stop leaves
+// and nothing is said; when the bound passes first (seen at 21 s), or a
+// further stop comes, one warning counts what never left.
+TEST(Shutdown, AccountingRequestsOfAShutdownCutShortGetTheRestOfTheBound) {
+  const struct {
+    const char* Name;
+    int64_t Limit;
+    int64_t FurtherStop;  // timer-clock ms from the stop, -1 none
+    size_t Stops;         // distinct Stops the server received
+    int64_t Ended;        // timer-clock ms from the stop to the end of the run
+    std::string Warning;
+  } cases[] = {
+      {"within the bound", 30000, -1, 258, 24000, ""},
+      {"the bound passes first", 20000, -1, 254, 21000, "Shutdown: 4 accounting requests not sent.\n"},
+      {"a further stop", 30000, 6000, 0, 6000, "Shutdown: 260 accounting requests not sent.\n"},
+  };
+  for (const auto& c : cases) {
+    orvo::timerClockHold hold;
+    fakeRadiusServer accounting;
+    std::string users;
+    for (int i = 0; i < 256; ++i)
+      users += "user s" + std::to_string(i) + " { static 127.0." + std::to_string(1 + i / 200) + "." +
+               std::to_string(1 + i % 200) + "; radius accounting call; }\n";
+    TCoreWithUsers gk(Base("zone A { bandwidth 1K; }\n", ntohs(accounting.address().sin_port)) + users + UserA);
+    gk.Core.ShutdownLimit = c.Limit;
+    gk.Core.OpenRASSockets();
+    gk.Core.AccountingRADIUS.SetSecret("s");
+    gk.Core.AccountingRADIUS.Open(accounting.address());
+    gk.Core.RegisterStaticUsers();
+    TSimulatedEndpoint silentA(2), silentB(3);
+    for (TSimulatedEndpoint* endpoint : {&silentA, &silentB}) {
+      const unsigned host = ntohl(endpoint->Address().sin_addr.s_addr) & 0xFF;
+      gk.Register("a", host)->RasAddress = endpoint->Address();
+    }
+    ASSERT_EQ(2u, gk.Core.AccountingRADIUS.UnsentCount()) << c.Name << ": the endpoints' Starts wait";
+    TCoreLog log;
+    orvo::dateTime stopped;
+    bool cutShort = false;
+    // The clock moves by the retransmission interval, so that every pass
+    // sends and the server's readable socket ends its wait at once.
+    OnStatusReport = [&] {
+      if (!cutShort) {
+        cutShort = true;
+        gk.Core.StopLoop();
+      } else if (c.FurtherStop >= 0 && (orvo::timerClock() - stopped).milliseconds() >= c.FurtherStop) {
+        gk.Core.StopLoop();
+        return;
+      }
+      orvo::advanceTimerClock(orvo::timeSpan::fromMilliseconds(3000));
+    };
+    gk.Core.StatusReporter = &StatusReport;
+    TAt stop(0, [&] {
+      stopped = orvo::timerClock();
+      gk.Core.StopLoop();
+    });
+    const auto started = std::chrono::steady_clock::now();
+    gk.Core.RunGatekeeper();
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(5)) << c.Name;
+    EXPECT_EQ(c.Ended, (orvo::timerClock() - stopped).milliseconds()) << c.Name;
+    EXPECT_TRUE(gk.Core.Registrations().Empty()) << c.Name;
+    // As when the core goes: what has not left by now never does.
+    gk.Core.AccountingRADIUS.Close();
+    std::set<octets> stops;  // by Acct-Session-Id
+    runUntil(
+        [&] {
+          stops.clear();
+          for (const fakeRadiusServer::datagram& request : accounting.received) {
+            const octets status = attributeValue(request.bytes, 40);
+            if (!status.empty() && status.back() == 2) stops.insert(attributeValue(request.bytes, 44));
+          }
+          return stops.size() >= c.Stops;
+        },
+        1000);
+    EXPECT_EQ(c.Stops, stops.size()) << c.Name;
+    std::string warnings;
+    std::istringstream lines(log.Lines());
+    for (std::string line; std::getline(lines, line);)
+      if (line.find("accounting requests") != std::string::npos) warnings += line + "\n";
+    EXPECT_EQ(c.Warning, warnings) << c.Name;
+  }
+  OnStatusReport = nullptr;
 }

@@ -4,6 +4,8 @@
 #include <ctime>
 #include <string>
 
+#include <orvo/wallClock.h>
+
 #include "leadingNumber.h"
 
 namespace orvo {
@@ -110,20 +112,31 @@ dateTime::dateTime(const string& text) : day_(0), ms_(0) {
 
 void dateTime::setLocal(std::time_t t, std::int32_t extraMilliseconds) {
   std::tm fields{};
-  if (!localFields(t, fields)) {
+  setFields(localFields(t, fields) ? &fields : nullptr, extraMilliseconds);
+}
+
+void dateTime::setFields(const std::tm* fields, std::int32_t extraMilliseconds) {
+  if (!fields) {
     day_ = 0;
     ms_ = 0;
     return;
   }
-  *this =
-      normalised(dayNumber(fields.tm_mon + 1, fields.tm_mday, fields.tm_year + 1900),
-                 (std::int64_t(fields.tm_hour) * 3600 + fields.tm_min * 60 + fields.tm_sec) * 1000 + extraMilliseconds);
+  *this = normalised(
+      dayNumber(fields->tm_mon + 1, fields->tm_mday, fields->tm_year + 1900),
+      (std::int64_t(fields->tm_hour) * 3600 + fields->tm_min * 60 + fields->tm_sec) * 1000 + extraMilliseconds);
 }
 
 void dateTime::setNow() {
-  timeval tv{};
-  gettimeofday(&tv, nullptr);
+  const timeval tv = wallClock();
   setLocal(tv.tv_sec, static_cast<std::int32_t>((tv.tv_usec + 500) / 1000));
+}
+
+dateTime dateTime::universalNow() {
+  const timeval tv = wallClock();
+  std::tm fields{};
+  dateTime value(0u, 0);
+  value.setFields(gmtime_r(&tv.tv_sec, &fields), static_cast<std::int32_t>((tv.tv_usec + 500) / 1000));
+  return value;
 }
 
 dateTime dateTime::today() { return dateTime(dateTime().day_, 0); }
@@ -228,11 +241,27 @@ void dateTime::toTimeval(timeval& tv) const {
 
 timeSpan dateTime::gmtOffset() const { return gmtOffsetOf(unixTime()); }
 
-timeSpan dateTime::currentGmtOffset() { return gmtOffsetOf(std::time(nullptr)); }
+timeSpan dateTime::currentGmtOffset() { return gmtOffsetOf(wallClock().tv_sec); }
+
+timeSpan dateTime::localOffset() const {
+  std::tm fields{};
+  int day, month, year;
+  split(day, month, year);
+  fields.tm_year = year - 1900;
+  fields.tm_mon = month - 1;
+  fields.tm_mday = day;
+  fields.tm_hour = hour();
+  fields.tm_min = minute();
+  fields.tm_sec = second();
+  fields.tm_isdst = -1;  // the C library works out which side of a change the fields lie on
+  const std::time_t t = std::mktime(&fields);
+  if (t == std::time_t(-1)) return timeSpan();
+  return gmtOffsetOf(t);
+}
 
 string dateTime::zoneName() const { return zoneNameOf(unixTime()); }
 
-string dateTime::currentZoneName() { return zoneNameOf(std::time(nullptr)); }
+string dateTime::currentZoneName() { return zoneNameOf(wallClock().tv_sec); }
 
 namespace {
 

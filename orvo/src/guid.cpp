@@ -49,8 +49,9 @@ string hexText(const string& octets, const char* digits, const char* braces) {
 
 guid guid::generate() {
   generatorState& state = generator();
-  const dateTime now;
-  const dateTime utc = now - now.gmtOffset();
+  // From the clock reading itself: the local time less its offset is an
+  // hour off next to each change to or from daylight-saving time.
+  const dateTime utc = dateTime::universalNow();
   const std::uint64_t timestamp =
       (std::uint64_t(std::int64_t(utc.dayNumber()) - std::int64_t(state.epoch.dayNumber())) * 86400000u +
        std::uint64_t(std::int64_t(utc.millisecondsOfDay()) - state.epoch.millisecondsOfDay())) *

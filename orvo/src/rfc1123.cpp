@@ -44,7 +44,10 @@ string toRfc1123(const dateTime& value) {
   std::snprintf(buffer, sizeof buffer, "%04d ", value.year());
   text.append(buffer, unsigned(std::strlen(buffer)));
   text.append(value.format("%H:%M:%S "));
-  const long long offsetMinutes = value.gmtOffset().milliseconds() / 60000;
+  // The offset of the instant these local fields name: gmtOffset would take
+  // the fields for universal time and, next to a change to or from
+  // daylight-saving time, give the offset of the other side.
+  const long long offsetMinutes = value.localOffset().milliseconds() / 60000;
   if (offsetMinutes == 0) {
     text.append("GMT", 3);
   } else {

@@ -1,4 +1,5 @@
 #include <orvo/dateTime.h>
+#include <orvo/wallClock.h>
 
 #include <orvoTesting.h>
 
@@ -270,6 +271,33 @@ TEST_F(DateTimeTest, NowReadsTheWallClock) {
   dateTime set(1u, 0);
   set.setNow();
   EXPECT_GE(set.unixTime(), before + 3 * 3600);
+}
+
+// Universal time comes from the clock reading, not from local fields, which
+// read as universal time give the offset of the other side of a change: the
+// first two rows came out as 23:30 on 28 March and 01:30. Both 02:30 of
+// 25 October are told apart; a zone without daylight saving keeps its half
+// hour.
+TEST_F(DateTimeTest, UniversalTimeNextToDaylightSavingChanges) {
+  const struct {
+    const char* zone;
+    timeval reading;
+    const char* universal;
+    const char* local;
+    std::int64_t offset;  // currentGmtOffset, ms
+  } rows[] = {
+      {"Europe/Berlin", {1774744200, 0}, "00:30:00.000 Sun Mar 29 2026", "01:30:00.000 Sun Mar 29 2026", 3600000},
+      {"Europe/Berlin", {1792888200, 0}, "00:30:00.000 Sun Oct 25 2026", "02:30:00.000 Sun Oct 25 2026", 7200000},
+      {"Europe/Berlin", {1792891800, 0}, "01:30:00.000 Sun Oct 25 2026", "02:30:00.000 Sun Oct 25 2026", 3600000},
+      {"IST-5:30", {1774744200, 250400}, "00:30:00.250 Sun Mar 29 2026", "06:00:00.250 Sun Mar 29 2026", 19800000},
+  };
+  for (const auto& row : rows) {
+    useZone(row.zone);
+    const orvo::wallClockHold hold(row.reading);
+    EXPECT_EQ(row.universal, toStd(dateTime::universalNow().format("%H:%M:%S.%s %a %b %d %Y"))) << row.zone;
+    EXPECT_EQ(row.local, toStd(dateTime::now().format("%H:%M:%S.%s %a %b %d %Y"))) << row.zone;
+    EXPECT_EQ(row.offset, dateTime::currentGmtOffset().milliseconds()) << row.zone;
+  }
 }
 
 TEST(TimeSpan, TextForm) {

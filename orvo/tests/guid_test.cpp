@@ -1,4 +1,5 @@
 #include <orvo/guid.h>
+#include <orvo/wallClock.h>
 
 #include <orvoTesting.h>
 
@@ -59,6 +60,20 @@ TEST(Guid, ClockIsUtcHundredNanosecondsSince1582) {
   const std::int64_t seconds = std::int64_t(timestampOf(g) / 10000000) - 12219292800LL;
   EXPECT_GE(seconds, std::int64_t(before) - 1);
   EXPECT_LE(seconds, std::int64_t(after) + 1);
+}
+
+// The clock of a GUID is universal time at both daylight-saving changes of
+// 2026 (00:30 UTC): taken from local fields it was an hour off, back on
+// 29 March and ahead on 25 October.
+TEST(Guid, ClockNextToDaylightSavingChanges) {
+  setenv("TZ", "Europe/Berlin", 1);
+  tzset();
+  for (const std::time_t seconds : {std::time_t(1774744200), std::time_t(1792888200)}) {
+    const orvo::wallClockHold hold(timeval{seconds, 0});
+    EXPECT_EQ((std::uint64_t(seconds) + 12219292800u) * 10000000u, timestampOf(orvo::guid::generate())) << seconds;
+  }
+  setenv("TZ", "XYZ-3", 1);
+  tzset();
 }
 
 TEST(Guid, TextForms) {

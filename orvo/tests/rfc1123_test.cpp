@@ -99,6 +99,25 @@ TEST(Rfc1123Text, WrittenWithTheLocalZone) {
   EXPECT_EQ("Mon, 05 Jan 0099 23:00:00 +0530", toStd(orvo::toRfc1123(orvo::dateTime(5, 1, 99, 23, 0, 0, 0))));
 }
 
+// The zone is that of the instant the local fields name; read as universal
+// time they gave the offset of the other side of each change (first and
+// third row). 02:30 on 25 October names two instants: the C library takes
+// the one in standard time.
+TEST(Rfc1123Text, ZoneNextToDaylightSavingChanges) {
+  useZone("Europe/Berlin");
+  const struct {
+    orvo::dateTime local;
+    const char* text;
+  } rows[] = {
+      {orvo::dateTime(29, 3, 2026, 1, 30, 0, 0), "Sun, 29 Mar 2026 01:30:00 +0100"},
+      {orvo::dateTime(29, 3, 2026, 3, 30, 0, 0), "Sun, 29 Mar 2026 03:30:00 +0200"},
+      {orvo::dateTime(25, 10, 2026, 1, 30, 0, 0), "Sun, 25 Oct 2026 01:30:00 +0200"},
+      {orvo::dateTime(25, 10, 2026, 3, 30, 0, 0), "Sun, 25 Oct 2026 03:30:00 +0100"},
+  };
+  for (const auto& row : rows) EXPECT_EQ(row.text, toStd(orvo::toRfc1123(row.local)));
+  useZone("UTC0");
+}
+
 TEST(Rfc1123Text, RoundTripInAnEasternZone) {
   useZone("IST-5:30");
   const orvo::dateTime value(31, 12, 2026, 23, 59, 59, 0);

@@ -192,13 +192,19 @@ public:
   TRADIUSConnection AccountingRADIUS{this};
 
 private:
-  // The idle steps of the two phases of the run.
+  // The idle steps of the two phases of the run, and of the wait for the
+  // accounting requests after the shutdown.
   void PollThreads();
   void ShutdownComplete();
+  void RemainingAccountingSent();
   // The shutdown's step for the links, after the registrations'.
   void StopLinks();
-  // The shutdown's last step: the registrations still there end now.
+  // The shutdown's last steps: the registrations still there end now, and
+  // the accounting requests that wait for an identifier get the rest of the
+  // bound to leave.
   void EndRemainingRegistrations();
+  void SendRemainingAccounting();
+  bool ShutdownBoundPassed() const;
   // Runs one phase's loop, logging what escapes and resuming the same phase.
   bool RunPhase(void (*AIdle)(void*));
 

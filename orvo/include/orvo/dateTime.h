@@ -29,6 +29,10 @@ public:
   explicit dateTime(const string& text);
 
   static dateTime now() { return dateTime(); }
+  // The current universal time (UTC) as calendar fields, from the clock
+  // reading itself: a local value cannot tell on which side of a change to
+  // or from daylight-saving time it lies (two 02:30 in one night).
+  static dateTime universalNow();
   // Today at 00:00:00.000.
   static dateTime today();
   void setNow();
@@ -89,8 +93,15 @@ public:
   // Seconds since the Unix epoch, taking the local fields as they stand.
   std::time_t unixTime() const;
   void toTimeval(timeval& tv) const;
-  // Offset of the local zone east of UTC at this moment.
+  // Offset of the local zone east of UTC at the instant these fields name
+  // when read as universal time: what turns a value holding universal time
+  // into local time. Next to a change to or from daylight-saving time it is
+  // not the offset of a local value's own instant: see localOffset.
   timeSpan gmtOffset() const;
+  // Offset of the local zone east of UTC at the instant these fields name
+  // as local time. In the hour that a change back to standard time repeats
+  // the fields name two instants, and this is the offset of one of them.
+  timeSpan localOffset() const;
   static timeSpan currentGmtOffset();
   string zoneName() const;
   static string currentZoneName();
@@ -124,6 +135,8 @@ private:
     }
   }
   void setLocal(std::time_t t, std::int32_t extraMilliseconds);
+  // Calendar fields plus the milliseconds; null fields give day number 0.
+  void setFields(const std::tm* fields, std::int32_t extraMilliseconds);
   void split(int& day, int& month, int& year) const;
 };
 

@@ -74,12 +74,16 @@ fakeRadiusServer::~fakeRadiusServer() {
 int64_t fakeRadiusServer::now() const { return timerMs() - origin; }
 
 void fakeRadiusServer::onReadable(orvo::sockEvent*) {
-  unsigned char buffer[8192];
-  socklen_t length = sizeof peer;
-  ssize_t got = recvfrom(fd, buffer, sizeof buffer, 0, reinterpret_cast<sockaddr*>(&peer), &length);
-  if (got < 0) return;
-  received.push_back({octets(buffer, buffer + got), now()});
-  if (onDatagram) onDatagram(received.back());
+  // Every datagram waiting: a client that sends hundreds in one pass would
+  // overflow the socket's buffer while the server took one a pass.
+  for (;;) {
+    unsigned char buffer[8192];
+    socklen_t length = sizeof peer;
+    ssize_t got = recvfrom(fd, buffer, sizeof buffer, MSG_DONTWAIT, reinterpret_cast<sockaddr*>(&peer), &length);
+    if (got < 0) return;
+    received.push_back({octets(buffer, buffer + got), now()});
+    if (onDatagram) onDatagram(received.back());
+  }
 }
 
 void fakeRadiusServer::answer(const octets& ARequest, unsigned ACode, const octets& AAttributes,
