@@ -10,6 +10,7 @@ TSetupResolver::TSetupResolver(TGatekeeper* AOwner, orvo::socket& AAccepted)
     : TProcessor(&TSetupResolver::ReceiveFirstMessage), Owner(AOwner), Receiver(new TSetupReceiver(AAccepted)) {
   Receiver->SetupCallback = {this, &TSetupResolver::OnSetup};
   Receiver->FailedCallback = {this, &TSetupResolver::OnFailed};
+  Receiver->Log = [AOwner]() { return AOwner->Configuration(); };
 }
 
 TSetupResolver::~TSetupResolver() = default;

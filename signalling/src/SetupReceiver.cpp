@@ -2,6 +2,10 @@
 
 #include <utility>
 
+#include <config/Log.h>
+#include <h323/alias.h>
+#include <orvo/guid.h>
+
 #include <signalling/CallSockets.h>
 #include <signalling/ClosingLeg.h>
 #include <signalling/ReleaseComplete.h>
@@ -45,9 +49,40 @@ void TSetupReceiver::Close() {
   TClosingLeg::Close(Connection, Stream);
 }
 
-void TSetupReceiver::OnMessage(Q931::message& AMessage, const orvo::byteStream&) {
+namespace {
+
+void AliasTexts(const asn::sequenceOf<H225::aliasAddress, 0u, 0u, 1>* AAliases, TStringList& AOut) {
+  if (!AAliases) return;
+  for (const orvo::listNode* node = AAliases->elements().head(); node; node = node->next)
+    AOut.append(H323::aliasToString(*static_cast<const H225::aliasAddress*>(static_cast<const asn::object*>(node->element))));
+}
+
+}  // namespace
+
+orvo::string CallIdentifierText(const H225::callIdentifier* AIdentifier) {
+  if (!AIdentifier || AIdentifier->guid.length() != 16) return "no call identifier";
+  orvo::guid identifier;
+  identifier.assign(orvo::string(reinterpret_cast<const char*>(AIdentifier->guid.data()), AIdentifier->guid.length()));
+  return identifier.toString();
+}
+
+void TSetupReceiver::TraceFirst(const Q931::message* AMessage, const orvo::byteStream& AOctets) {
+  if (!Log || AOctets.length() == 0) return;
+  const H225::setup_UUIE* body = AMessage ? AMessage->setupBody() : nullptr;
+  if (body) {
+    AliasTexts(body->sourceAddress, TraceAliases[0]);
+    AliasTexts(body->destinationAddress, TraceAliases[1]);
+  }
+  auto tracer = std::make_shared<TRelayTracer>(CallIdentifierText(body ? body->callIdentifier : nullptr),
+                                               &TraceAliases[0], &TraceAliases[1], Log);
+  Stream->SetTracer(tracer, 0);
+  Stream->TraceReceived(AOctets);
+}
+
+void TSetupReceiver::OnMessage(Q931::message& AMessage, const orvo::byteStream& AOctets) {
   // Whatever follows the Setup waits for the owner's decision.
   if (SetupSeen) return;
+  TraceFirst(&AMessage, AOctets);
   if (AMessage.type != Q931::message::setup) {
     Fail(NotSetupText);
     return;
@@ -61,8 +96,10 @@ void TSetupReceiver::OnMessage(Q931::message& AMessage, const orvo::byteStream&)
   SetupCallback(AMessage);
 }
 
-void TSetupReceiver::OnMalformed(const orvo::string&, const orvo::byteStream&) {
-  if (!SetupSeen) Fail(NotSetupText);
+void TSetupReceiver::OnMalformed(const orvo::string&, const orvo::byteStream& AOctets) {
+  if (SetupSeen) return;
+  TraceFirst(nullptr, AOctets);
+  Fail(NotSetupText);
 }
 
 void TSetupReceiver::OnClosed() { Fail("Connection closed before SETUP."); }

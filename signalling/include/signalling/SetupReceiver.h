@@ -13,7 +13,14 @@
 #include <orvo/string.h>
 #include <orvo/timer.h>
 
+#include <config/StringList.h>
+
 #include <signalling/Q931Stream.h>
+#include <signalling/RelayTracer.h>
+
+// A call's identifier as the traces name the call: its GUID in braces, or
+// "no call identifier".
+orvo::string CallIdentifierText(const H225::callIdentifier* AIdentifier);
 
 class TSetupReceiver {
 public:
@@ -46,6 +53,10 @@ public:
   orvo::memberCallback<const orvo::string&> FailedCallback;
 
   int64_t FirstMessageTimeout = 20000;
+  // The log section that decides what is traced: the first message, and
+  // the Release Complete that refuses it. Set before Start; none traces
+  // nothing.
+  TRelayTracer::TLogSource Log;
 
 private:
   void OnMessage(Q931::message& AMessage, const orvo::byteStream& AOctets);
@@ -53,6 +64,9 @@ private:
   void OnClosed();
   void OnTimeout(TTimer* ATimer);
   void Fail(const orvo::string& AText);
+  // Traces the first message as the caller's; what is sent from now on is
+  // traced under the same head line.
+  void TraceFirst(const Q931::message* AMessage, const orvo::byteStream& AOctets);
 
   orvo::socket Connection;
   std::unique_ptr<TQ931Stream> Stream;
@@ -61,4 +75,6 @@ private:
   bool Closed = false;
   Q931::callReference Reference;
   std::unique_ptr<H225::callIdentifier> CallIdentifier;
+  // The Setup's source and destination aliases, as the traces name them.
+  TStringList TraceAliases[2];
 };
