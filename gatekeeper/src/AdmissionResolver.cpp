@@ -132,13 +132,7 @@ TProcessor::TPerformFunctionResult TAdmissionResolver::Resolve() {
   }
   if (Connection) return KnownCall();
 
-  const bool overAll = sender->CountConnections() >= user->Connections().ActiveAt(now).Value;
-  const TTimedOption<TUIntTimedExp>& sideLimit =
-      SenderSide == 0 ? user->OutgoingConnections() : user->IncomingConnections();
-  if (overAll || sender->CountConnectionsAs(SenderSide) >= sideLimit.ActiveAt(now).Value) {
-    Reject(rrExceedsCallCapacity, RejectText(SenderSide == 0 ? rtCallerCapacityExceeded : rtCalleeCapacityExceeded));
-    return nullptr;
-  }
+  if (!SenderWithinCapacity()) return nullptr;
   Direct = user->ProxyLevel().ActiveAt(now).Level == 0;
   if (user->ProxyLevelChoice() && arq.callModel) Direct = arq.callModel->index() == 0;
 

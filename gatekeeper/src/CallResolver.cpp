@@ -137,6 +137,20 @@ bool TCallResolver::ReadTokenIdentity(const asn::sequenceOf<H235::clearToken, 0u
   return true;
 }
 
+bool TCallResolver::SenderWithinCapacity() {
+  TEndpointRegisterInfo* sender = Sender();
+  TUser* user = sender->User();
+  const TDatePattern now = TClock::Now();
+  const bool overAll = sender->CountConnections() >= user->Connections().ActiveAt(now).Value;
+  const TTimedOption<TUIntTimedExp>& sideLimit =
+      SenderSide == 0 ? user->OutgoingConnections() : user->IncomingConnections();
+  if (overAll || sender->CountConnectionsAs(SenderSide) >= sideLimit.ActiveAt(now).Value) {
+    Reject(rrExceedsCallCapacity, RejectText(SenderSide == 0 ? rtCallerCapacityExceeded : rtCalleeCapacityExceeded));
+    return false;
+  }
+  return true;
+}
+
 TProcessor::TPerformFunctionResult TCallResolver::ResolveCallee() {
   TEndpointRegisterInfo* sender = Sender();
   TUser* user = sender->User();

@@ -79,30 +79,60 @@ void TSetupReceiver::TraceFirst(const Q931::message* AMessage, const orvo::byteS
   Stream->TraceReceived(AOctets);
 }
 
+void TSetupReceiver::HandOver(orvo::socket& AConnection, std::unique_ptr<TQ931Stream>& AStream) {
+  Closed = true;
+  Timer.Stop();
+  AConnection = std::move(Connection);
+  AStream = std::move(Stream);
+}
+
+void TSetupReceiver::Keep(const orvo::byteStream& AOctets) {
+  FollowingMessages.push_back(AOctets);
+  FollowingOctets += AOctets.length();
+  if (FollowingMessages.size() >= FollowingLimit || FollowingOctets >= FollowingOctetLimit) Stream->enableRead(false);
+}
+
 void TSetupReceiver::OnMessage(Q931::message& AMessage, const orvo::byteStream& AOctets) {
-  // Whatever follows the Setup waits for the owner's decision.
-  if (SetupSeen) return;
+  if (SetupSeen) {
+    // The caller gave up before its call was resolved.
+    if (AMessage.type == Q931::message::releaseComplete)
+      Fail("Call released by caller.");
+    else
+      Keep(AOctets);
+    return;
+  }
   TraceFirst(&AMessage, AOctets);
-  if (AMessage.type != Q931::message::setup) {
+  if (AMessage.type != Q931::message::setup || AMessage.callReference.length() != 2) {
     Fail(NotSetupText);
     return;
   }
   SetupSeen = true;
   Timer.Stop();
-  Stream->enableRead(false);
+  Setup.write(AOctets.buffer(), AOctets.length());
   Reference = AMessage.callReference;
   if (const H225::setup_UUIE* body = AMessage.setupBody())
     if (body->callIdentifier) CallIdentifier.reset(new H225::callIdentifier(*body->callIdentifier));
   SetupCallback(AMessage);
 }
 
+// After the Setup, a message the decoder refuses goes on as it came, as
+// the relay passes it; a peer that stops speaking TPKT is as good as gone.
 void TSetupReceiver::OnMalformed(const orvo::string&, const orvo::byteStream& AOctets) {
-  if (SetupSeen) return;
+  if (SetupSeen && AOctets.length() != 0) {
+    Keep(AOctets);
+    return;
+  }
+  if (SetupSeen) {
+    Fail("Caller closed call signalling connection.");
+    return;
+  }
   TraceFirst(nullptr, AOctets);
   Fail(NotSetupText);
 }
 
-void TSetupReceiver::OnClosed() { Fail("Connection closed before SETUP."); }
+void TSetupReceiver::OnClosed() {
+  Fail(SetupSeen ? "Caller closed call signalling connection." : "Connection closed before SETUP.");
+}
 
 void TSetupReceiver::OnTimeout(TTimer*) { Fail(NoMessageText); }
 

@@ -100,6 +100,8 @@ protected:
   // token that RADIUS needs. False after a refusal.
   bool ReadTokenIdentity(const asn::sequenceOf<H235::clearToken, 0u, 0u, 1>* ATokens,
                          const asn::sequenceOf<H225::cryptoH323Token, 0u, 0u, 1>* ACryptoTokens);
+  // The sender's calls within its user's limits; false after a refusal.
+  bool SenderWithinCapacity();
   // By the reject reason, else by the route result; no text.
   void RejectByReason();
   void ExtendDeadline(int64_t AMilliseconds);
