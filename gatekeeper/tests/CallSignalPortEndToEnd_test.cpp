@@ -3,19 +3,24 @@
 // the Setup's call identifier and aliases.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <regex>
 #include <string>
 #include <vector>
 
 #include <orvo/socketAddress.h>
 
+#include <h323/q931/elements.h>
+
 #include "CallLeg.h"
+#include "RasRequests.h"
 #include "GatekeeperUnderTest.h"
 #include "SimulatedEndpoint.h"
 #include "orvoTesting.h"
 #include "processSockets.h"
 #include "q931Octets.h"
 #include "q931Samples.h"
+#include "q931Tshark.h"
 
 using namespace q931Testing;
 
@@ -40,6 +45,63 @@ std::vector<std::string> Q931Traces(const std::string& ALog) {
     at = end;
   }
   return traces;
+}
+
+const std::chrono::milliseconds Limit(5000);
+
+// The sample Setup (conference 0x40..., call 0x50..., source aliases
+// "Terminal-1" and "2001") calling ANumber, without destination aliases.
+octets SetupCalling(const char* ANumber) {
+  Q931::message setup = routedCallMessages()[0].build();
+  H225::setup_UUIE* body = setup.setupBody();
+  delete body->destinationAddress;
+  body->destinationAddress = nullptr;
+  setup.elements.remove(setup.elements.find(setup.findElement(0x70)), orvo::autoDelete(1));
+  setup.insertElement(new Q931::calledPartyNumber(ANumber, 0, 1));
+  return fromHex(encodeMessage(setup));
+}
+
+void Guid(asn::octetStringBase& AValue, unsigned char ASeed) {
+  unsigned char octets[16];
+  for (unsigned i = 0; i < 16; ++i) octets[i] = (unsigned char)(ASeed + i);
+  AValue.setValue(octets, 16);
+}
+
+// The callee's admission request for the sample Setup's call.
+H225::rasMessage AnsweringArq(const std::string& AIdentifier, unsigned ASequence) {
+  H225::rasMessage message = AdmissionRequest(AIdentifier, "1001", "1002", 0x1234);
+  auto* arq = static_cast<H225::admissionRequest*>(message.alternative());
+  arq->requestSeqNum = ASequence;
+  Guid(arq->conferenceID, 0x40);
+  arq->callIdentifier = new H225::callIdentifier;
+  Guid(arq->callIdentifier->guid, 0x50);
+  arq->answerCall = true;
+  return message;
+}
+
+H225::rasMessage Drq(const std::string& AIdentifier, unsigned ASequence) {
+  H225::rasMessage message;
+  auto* drq = static_cast<H225::disengageRequest*>(message.select(15));
+  drq->requestSeqNum = ASequence;
+  drq->endpointIdentifier = AIdentifier.c_str();
+  Guid(drq->conferenceID, 0x40);
+  drq->callIdentifier = new H225::callIdentifier;
+  Guid(drq->callIdentifier->guid, 0x50);
+  drq->callReferenceValue = 0x1234;
+  drq->disengageReason.select(1);  // normalDrop
+  drq->answeredCall = new asn::booltype(true);
+  return message;
+}
+
+// The index of the endpoint's next RAS message, -1 when none comes in time.
+int NextRas(TSimulatedEndpoint& AEndpoint, std::chrono::milliseconds AFor = Limit) {
+  auto message = AEndpoint.Receive(AFor);
+  return message ? int(message->index()) : -1;
+}
+
+// Unregistered before the stop, which otherwise waits on its own requests.
+bool Unregister(TSimulatedEndpoint& AEndpoint, const sockaddr_in& AGatekeeper, const std::string& AIdentifier) {
+  return AEndpoint.Send(*UnregistrationRequest(AEndpoint, AIdentifier), AGatekeeper) && NextRas(AEndpoint) == 7;
 }
 
 // The sample Setup's call identifier (0x50 ... 0x5F) and first source alias.
@@ -82,4 +144,72 @@ TEST(CallSignalPortEndToEnd, TheFirstMessageAndItsRefusalAreTraced) {
     }
     EXPECT_EQ(expected, heads) << gk.Log();
   }
+}
+
+// Alice, registered, sends her Setup for 5678 straight to the call-signal
+// port without asking for admission; Bob (5678) gets it from the relay,
+// is admitted to the call by his answering request, and his answers reach
+// Alice, her Release Complete him. Bob disengages himself; Alice, who was
+// never admitted, hears no RAS message at all. tshark reads every message
+// clean.
+TEST(CallSignalPortEndToEnd, ARegisteredEndpointsSetupIsRouted) {
+  TGatekeeperSetup setup;
+  setup.LogRules += "connection status yes;\n";
+  setup.Sections =
+      "zone Z { bandwidth 64K; }\n"
+      "user alice { login \"1001\"; alias \"1001\"; location Z; }\n"
+      "user bob { login \"5678\"; alias \"5678\"; location Z; }\n";
+  TGatekeeperUnderTest gk(setup);
+  ASSERT_TRUE(gk.Start()) << gk.Console();
+  TSimulatedEndpoint alice(2), bob(3);
+  TCallLeg bobListener, bobLeg, aliceLeg;
+  ASSERT_TRUE(bobListener.Bind(3) && bobListener.Listen());
+  const std::string aliceId = RegisterCallee(alice, gk.RasAddress(), "1001", alice.CallSignalAddress());
+  const std::string bobId = RegisterCallee(bob, gk.RasAddress(), "5678", bobListener.Address());
+  ASSERT_FALSE(aliceId.empty() || bobId.empty()) << gk.Log();
+
+  const octets setupOctets = SetupCalling("5678");
+  ASSERT_TRUE(aliceLeg.Bind(2) && aliceLeg.Connect(LoopbackAddress(1, gk.CallSignalPort())));
+  ASSERT_TRUE(aliceLeg.Send(setupOctets));
+  ASSERT_TRUE(bobListener.Accept(bobLeg)) << gk.Log();
+  const octets setupAtBob = bobLeg.Receive();
+  ASSERT_FALSE(setupAtBob.empty()) << gk.Log();
+  ASSERT_TRUE(bob.Send(AnsweringArq(bobId, 20), gk.RasAddress()));
+  EXPECT_EQ(10, NextRas(bob)) << "the callee admitted to the routed call\n" << gk.Log();
+  std::vector<octets> answers;
+  for (size_t m = 1; m <= 3; ++m) {  // Call Proceeding, Alerting, Connect
+    ASSERT_TRUE(bobLeg.Send(fromHex(encodeMessage(routedCallMessages()[m].build()))));
+    answers.push_back(aliceLeg.Receive());
+  }
+  Q931::message release = routedCallMessages()[4].build();
+  release.callReference = Q931::callReference(0x1234, true);
+  const octets releaseOctets = fromHex(encodeMessage(release));
+  ASSERT_TRUE(aliceLeg.Send(releaseOctets));
+  const octets releaseAtBob = bobLeg.Receive();
+  EXPECT_TRUE(bobLeg.Closed());
+  EXPECT_TRUE(aliceLeg.Closed());
+  ASSERT_TRUE(bob.Send(Drq(bobId, 21), gk.RasAddress()));
+  EXPECT_EQ(16, NextRas(bob));
+  // The gatekeeper's own disengage would come 4 s after the release.
+  EXPECT_EQ(-1, NextRas(alice, std::chrono::milliseconds(5000))) << "no request to a caller never admitted";
+  EXPECT_TRUE(gk.WaitForLog("Call signalling relayed to " + toStd(orvo::toText(bobListener.Address())) + ".\n"));
+  EXPECT_EQ(std::string::npos, gk.Log().find("refused")) << gk.Log();
+  EXPECT_TRUE(Unregister(alice, gk.RasAddress(), aliceId) && Unregister(bob, gk.RasAddress(), bobId));
+  EXPECT_EQ(0, gk.Stop());
+
+  if (!tshark::toolsAvailable()) return;
+  std::vector<octets> frames = {setupOctets, setupAtBob};
+  frames.insert(frames.end(), answers.begin(), answers.end());
+  frames.push_back(releaseAtBob);
+  tshark::result t =
+      dissectCallSignalling(frames, {"q931.message_type", "q931.called_party_number.digits", "h225.conferenceID"});
+  ASSERT_TRUE(t.ran) << t.failure;
+  ASSERT_EQ(6u, t.frames.size());
+  const std::vector<std::string> types = {"0x05", "0x05", "0x02", "0x01", "0x07", "0x5a"};
+  for (size_t f = 0; f < t.frames.size(); ++f) {
+    EXPECT_EQ("", t.frames[f].malformed) << f;
+    EXPECT_EQ(types[f], t.frames[f].fields[0]) << f;
+  }
+  EXPECT_EQ("5678", t.frames[1].fields[1]);
+  EXPECT_EQ(t.frames[0].fields[2], t.frames[1].fields[2]);
 }
