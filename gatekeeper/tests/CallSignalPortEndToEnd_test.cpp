@@ -3,7 +3,10 @@
 // the Setup's call identifier and aliases.
 #include <gtest/gtest.h>
 
+#include <arpa/inet.h>
+
 #include <chrono>
+#include <fstream>
 #include <regex>
 #include <string>
 #include <vector>
@@ -11,8 +14,10 @@
 #include <orvo/socketAddress.h>
 
 #include <h323/q931/elements.h>
+#include <h323/transportAddress.h>
 
 #include "CallLeg.h"
+#include "RasCapture.h"
 #include "RasRequests.h"
 #include "GatekeeperUnderTest.h"
 #include "SimulatedEndpoint.h"
@@ -67,19 +72,30 @@ void Guid(asn::octetStringBase& AValue, unsigned char ASeed) {
   AValue.setValue(octets, 16);
 }
 
-// The callee's admission request for the sample Setup's call.
-H225::rasMessage AnsweringArq(const std::string& AIdentifier, unsigned ASequence) {
-  H225::rasMessage message = AdmissionRequest(AIdentifier, "1001", "1002", 0x1234);
+// An admission request for the sample Setup's call: the caller's for
+// ACallee, or the callee's answering one, which names the caller's
+// address when given.
+H225::rasMessage SampleArq(const std::string& AIdentifier, unsigned ASequence, bool AAnswer,
+                           const char* ACallee = "1002", const sockaddr_in* ACaller = nullptr) {
+  H225::rasMessage message = AdmissionRequest(AIdentifier, "1001", ACallee, 0x1234);
   auto* arq = static_cast<H225::admissionRequest*>(message.alternative());
   arq->requestSeqNum = ASequence;
   Guid(arq->conferenceID, 0x40);
   arq->callIdentifier = new H225::callIdentifier;
   Guid(arq->callIdentifier->guid, 0x50);
-  arq->answerCall = true;
+  arq->answerCall = AAnswer;
+  if (ACaller) {
+    arq->srcCallSignalAddress = new H225::transportAddress;
+    H323::sockaddrToTransport(*ACaller, *arq->srcCallSignalAddress);
+  }
   return message;
 }
 
-H225::rasMessage Drq(const std::string& AIdentifier, unsigned ASequence) {
+H225::rasMessage AnsweringArq(const std::string& AIdentifier, unsigned ASequence) {
+  return SampleArq(AIdentifier, ASequence, true);
+}
+
+H225::rasMessage Drq(const std::string& AIdentifier, unsigned ASequence, bool AAnswered) {
   H225::rasMessage message;
   auto* drq = static_cast<H225::disengageRequest*>(message.select(15));
   drq->requestSeqNum = ASequence;
@@ -89,7 +105,7 @@ H225::rasMessage Drq(const std::string& AIdentifier, unsigned ASequence) {
   Guid(drq->callIdentifier->guid, 0x50);
   drq->callReferenceValue = 0x1234;
   drq->disengageReason.select(1);  // normalDrop
-  drq->answeredCall = new asn::booltype(true);
+  drq->answeredCall = new asn::booltype(AAnswered);
   return message;
 }
 
@@ -188,7 +204,7 @@ TEST(CallSignalPortEndToEnd, ARegisteredEndpointsSetupIsRouted) {
   const octets releaseAtBob = bobLeg.Receive();
   EXPECT_TRUE(bobLeg.Closed());
   EXPECT_TRUE(aliceLeg.Closed());
-  ASSERT_TRUE(bob.Send(Drq(bobId, 21), gk.RasAddress()));
+  ASSERT_TRUE(bob.Send(Drq(bobId, 21, true), gk.RasAddress()));
   EXPECT_EQ(16, NextRas(bob));
   // The gatekeeper's own disengage would come 4 s after the release.
   EXPECT_EQ(-1, NextRas(alice, std::chrono::milliseconds(5000))) << "no request to a caller never admitted";
@@ -212,4 +228,122 @@ TEST(CallSignalPortEndToEnd, ARegisteredEndpointsSetupIsRouted) {
   }
   EXPECT_EQ("5678", t.frames[1].fields[1]);
   EXPECT_EQ(t.frames[0].fields[2], t.frames[1].fields[2]);
+}
+
+namespace {
+
+std::string HostPort(const std::string& AHost, unsigned APort) { return AHost + ":" + std::to_string(APort); }
+
+}  // namespace
+
+// Two of our gatekeepers: GK1 (127.0.0.10) with Alice (1001, 127.0.0.2)
+// knows GK2 as a static neighbour whose link does not register, so it
+// asks GK2 where 2001 is; GK2 (127.0.0.11) with Bob (2001, 127.0.0.3) knows
+// GK1 as a static neighbour at its address and at Alice's. Every user at
+// the same proxy level. Above none, GK2's confirm names its own call-signal
+// port, GK1's relay sends Alice's Setup there, and GK2's relay takes it to
+// Bob, who is admitted to that call; at none Alice calls Bob directly. The answers and the release pass, the
+// endpoints disengage, and tshark reads every message clean.
+TEST(CallSignalPortEndToEnd, ACallFromANeighbourPassesItsConfirmedPort) {
+  for (const char* level : {"", "proxy level full; ", "proxy level none; "}) {
+    SCOPED_TRACE(level);
+    const bool direct = std::string(level) == "proxy level none; ";
+    TGatekeeperSetup first, second;
+    first.Identifier = "GK1";
+    first.Address = "127.0.0.10";
+    first.LogRules += "connection status yes;\n";
+    second.Identifier = "GK2";
+    second.Address = "127.0.0.11";
+    second.LogRules += "connection status yes;\n";
+    first.Sections = std::string("user alice { login \"1001\"; alias \"1001\"; ") + level + "}\n";
+    TGatekeeperUnderTest gk1(first);
+    second.Sections = std::string("user bob { login \"2001\"; alias \"2001\"; ") + level + "}\n" +
+                      "gatekeeper GK1 { identifier \"GK1\"; static " + first.Address + "; address 127.0.0.2 yes; ras address " +
+                      HostPort(first.Address, gk1.RasPort()) + "; " + level + "}\n";
+    TGatekeeperUnderTest gk2(second);
+    std::ofstream(gk1.PathOf("gk.cfg")) << gk1.ConfigurationText() + "gatekeeper GK2 { identifier \"GK2\"; static " +
+                                               HostPort(second.Address, gk2.CallSignalPort()) + "; ras address " +
+                                               HostPort(second.Address, gk2.RasPort()) + "; alias \"2.*\"; " +
+                                               level + "}\n";
+    ASSERT_TRUE(gk2.Start()) << gk2.Console();
+    ASSERT_TRUE(gk1.Start()) << gk1.Console();
+
+    TRasCapture capture;
+    TSimulatedEndpoint alice(2, &capture), bob(3, &capture);
+    TCallLeg bobListener, bobLeg, aliceLeg;
+    ASSERT_TRUE(bobListener.Bind(3) && bobListener.Listen());
+    const std::string aliceId = RegisterCallee(alice, gk1.RasAddress(), "1001", alice.CallSignalAddress());
+    const std::string bobId = RegisterCallee(bob, gk2.RasAddress(), "2001", bobListener.Address());
+    ASSERT_FALSE(aliceId.empty() || bobId.empty()) << gk1.Log() << gk2.Log();
+
+    ASSERT_TRUE(alice.Send(SampleArq(aliceId, 10, false, "2001"), gk1.RasAddress()));
+    auto acf = alice.Receive(Limit);
+    ASSERT_TRUE(acf && acf->index() == 10) << gk1.Log() << gk2.Log();
+    sockaddr_in destination{};
+    H323::transportToSockaddr(static_cast<const H225::admissionConfirm*>(acf->alternative())->destCallSignalAddress,
+                              destination);
+    const std::string destinationText = toStd(orvo::toText(destination));
+    if (direct)
+      EXPECT_EQ(toStd(orvo::toText(bobListener.Address())), destinationText);
+    else
+      EXPECT_EQ(0u, destinationText.rfind("127.0.0.10:", 0)) << destinationText << " is GK1's relay";
+
+    const octets setupOctets = SetupCalling("2001");
+    ASSERT_TRUE(aliceLeg.Bind(2) && aliceLeg.Connect(destination));
+    ASSERT_TRUE(aliceLeg.Send(setupOctets));
+    ASSERT_TRUE(bobListener.Accept(bobLeg)) << gk1.Log() << gk2.Log();
+    const octets setupAtBob = bobLeg.Receive();
+    ASSERT_FALSE(setupAtBob.empty()) << gk1.Log() << gk2.Log();
+    const sockaddr_in aliceAt = aliceLeg.Address();
+    ASSERT_TRUE(bob.Send(SampleArq(bobId, 20, true, "2001", &aliceAt), gk2.RasAddress()));
+    EXPECT_EQ(10, NextRas(bob)) << "Bob admitted\n" << gk2.Log();
+    std::vector<octets> answers;
+    for (size_t m = 1; m <= 3; ++m) {  // Call Proceeding, Alerting, Connect
+      ASSERT_TRUE(bobLeg.Send(fromHex(encodeMessage(routedCallMessages()[m].build()))));
+      answers.push_back(aliceLeg.Receive());
+      ASSERT_FALSE(answers.back().empty()) << m << gk1.Log() << gk2.Log();
+    }
+    Q931::message release = routedCallMessages()[4].build();
+    release.callReference = Q931::callReference(0x1234, true);
+    const octets releaseOctets = fromHex(encodeMessage(release));
+    ASSERT_TRUE(aliceLeg.Send(releaseOctets));
+    const octets releaseAtBob = bobLeg.Receive();
+    EXPECT_FALSE(releaseAtBob.empty());
+    // The relays close both legs; endpoints calling each other do not.
+    if (!direct) {
+      EXPECT_TRUE(bobLeg.Closed() && aliceLeg.Closed());
+    }
+    ASSERT_TRUE(alice.Send(Drq(aliceId, 11, false), gk1.RasAddress()));
+    EXPECT_EQ(16, NextRas(alice));
+    ASSERT_TRUE(bob.Send(Drq(bobId, 21, true), gk2.RasAddress()));
+    EXPECT_EQ(16, NextRas(bob));
+    if (!direct) {
+      EXPECT_TRUE(gk1.WaitForLog("Call signalling relayed to " + HostPort(second.Address, gk2.CallSignalPort()) +
+                                 ".\n"))
+          << gk1.Log();
+      EXPECT_TRUE(gk2.WaitForLog("Call signalling relayed to " + toStd(orvo::toText(bobListener.Address())) + ".\n"))
+          << gk2.Log();
+    }
+    EXPECT_EQ(std::string::npos, gk2.Log().find("refused")) << gk2.Log();
+    EXPECT_TRUE(Unregister(alice, gk1.RasAddress(), aliceId) && Unregister(bob, gk2.RasAddress(), bobId));
+    EXPECT_EQ(0, gk1.Stop());
+    EXPECT_EQ(0, gk2.Stop());
+
+    if (!tshark::toolsAvailable()) continue;
+    tshark::result ras = capture.Dissect(gk1.PathOf("ras.pcap"), {"h225.RasMessage"});
+    ASSERT_TRUE(ras.ran) << ras.failure;
+    for (const auto& frame : ras.frames) EXPECT_EQ("", frame.malformed) << frame.fields[0];
+    std::vector<octets> frames = {setupOctets, setupAtBob};
+    frames.insert(frames.end(), answers.begin(), answers.end());
+    frames.push_back(releaseAtBob);
+    tshark::result t = dissectCallSignalling(frames, {"q931.message_type", "q931.called_party_number.digits"});
+    ASSERT_TRUE(t.ran) << t.failure;
+    ASSERT_EQ(6u, t.frames.size());
+    const std::vector<std::string> types = {"0x05", "0x05", "0x02", "0x01", "0x07", "0x5a"};
+    for (size_t f = 0; f < t.frames.size(); ++f) {
+      EXPECT_EQ("", t.frames[f].malformed) << f;
+      EXPECT_EQ(types[f], t.frames[f].fields[0]) << f;
+    }
+    EXPECT_EQ("2001", t.frames[1].fields[1]);
+  }
 }
