@@ -216,7 +216,8 @@ void TCallResolver::RejectByReason() {
 
 void TCallResolver::ExtendDeadline(int64_t AMilliseconds) {
   if (!MayExtendDeadline() || !MasterTimer.Armed()) return;
-  const orvo::dateTime deadline = orvo::timerClock() + orvo::timeSpan::fromMilliseconds(AMilliseconds);
+  orvo::dateTime deadline = orvo::timerClock() + orvo::timeSpan::fromMilliseconds(AMilliseconds);
+  if (DeadlineCap && deadline > *DeadlineCap) deadline = *DeadlineCap;
   if (!DeadlineExtension) {
     if (deadline > MasterTimer.Due()) DeadlineExtension.reset(new orvo::dateTime(deadline));
   } else if (deadline > *DeadlineExtension) {

@@ -6,6 +6,7 @@
 
 #include <h323/q931/elements.h>
 #include <orvo/socketAddress.h>
+#include <orvo/timerClock.h>
 
 #include <config/User.h>
 #include <signalling/SetupReceiver.h>
@@ -21,6 +22,9 @@
 namespace {
 
 const int64_t MasterTimeout = 4500;
+// The longest wait admission grants (a neighbour's); a neighbour that asks
+// for more time, again and again, does not hold the caller beyond it.
+const int64_t LongestWait = 15000;
 
 sockaddr_in PeerOf(const orvo::socket& AConnection) {
   sockaddr_in peer{};
@@ -98,6 +102,7 @@ TProcessor::TPerformFunctionResult TSetupResolver::Resolve() {
   SenderSide = 0;
   MasterTimer.SetTimeout(MasterTimeout);
   MasterTimer.Start();
+  DeadlineCap.reset(new orvo::dateTime(orvo::timerClock() + orvo::timeSpan::fromMilliseconds(LongestWait)));
   if (Owner->State() != TGatekeeper::gksRunning) {
     Reject(rrUndefinedReason, RejectText(rtShuttingDown));
     return nullptr;

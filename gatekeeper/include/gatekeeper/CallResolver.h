@@ -128,6 +128,8 @@ protected:
   TCallValues Call;
   TTimer MasterTimer;
   std::unique_ptr<orvo::dateTime> DeadlineExtension;
+  // No extension reaches beyond it, when set.
+  std::unique_ptr<orvo::dateTime> DeadlineCap;
   TStringList A[2];
   TStringList T[2];
   TStringList RemoteAliases;

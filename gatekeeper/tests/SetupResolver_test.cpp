@@ -1,0 +1,277 @@
+// A Setup on the call-signal port, in process: the caller found by the
+// connection's address, the refusals with their Release Complete and log
+// line, and the long waits on the test's timer clock.
+#include <gatekeeper/SetupResolver.h>
+
+#include <gtest/gtest.h>
+
+#include <arpa/inet.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <orvo/sockEvent.h>
+#include <orvo/socketAddress.h>
+#include <orvo/timerClock.h>
+
+#include <config/LinkedUser.h>
+#include <h323/q931/elements.h>
+#include <h323/transportAddress.h>
+
+#include <gatekeeper/Connection.h>
+#include <gatekeeper/Endpoint.h>
+#include <gatekeeper/GatekeeperLink.h>
+#include <gatekeeper/RasSequenceNumber.h>
+
+#include "CoreWithUsers.h"
+#include "SimulatedEndpoint.h"
+#include "fakeRadiusServer.h"
+#include "orvoTesting.h"
+#include "q931Octets.h"
+#include "q931Samples.h"
+
+using namespace q931Testing;
+
+namespace {
+
+const char* const Secret = "setup-secret";
+
+void Pump() {
+  for (int i = 0; i < 3; ++i) orvo::sockEvent::dispatch(0);
+}
+
+// Alice, Bob and the users whose calls are refused here; "2..." behind GK2
+// on 127.0.0.5, whose link registered as EP-GK1.
+struct TRig {
+  explicit TRig(const std::string& AUsers = "") {
+    Gk.reset(new TCoreWithUsers(
+        "system { identifier \"GK1\"; address 127.0.0.1; ras port 0; call signal port 0; }\n"
+        "aaa { address 127.0.0.1; password \"" +
+        std::string(Secret) +
+        "\"; }\n"
+        "zone z { bandwidth 1K; }\n"
+        "user alice { alias \"1001\"; }\nuser bob { alias \"1002\"; }\n"
+        "user shy { alias \"1003\"; dial no; }\nuser inz { alias \"1004\"; location z; }\n"
+        "user checked { radius authentication caller; radius name \"checked\"; radius password \"pw\"; }\n"
+        "user fixed { static 127.0.0.4; }\n" +
+        AUsers + "gatekeeper GK2 { identifier \"GK2\"; ras address 127.0.0.5:" +
+        std::to_string(ntohs(Gk2.Address().sin_port)) + "; alias \"2.*\"; register alias \"gk1\"; }\n"));
+    Gk->Core.OpenRASSockets();
+    Gk->Core.SetStateForTesting(TGatekeeper::gksRunning);
+    Gk->Core.AuthenticationRADIUS.SetSecret(Secret);
+    EXPECT_TRUE(Gk->Core.AuthenticationRADIUS.Open(Radius.address()));
+    Link = new TGatekeeperLink(&Gk->Core, static_cast<TLinkedUser*>(Gk->User("GK2")));
+    Link->Run();
+    auto rrq = Next();
+    EXPECT_TRUE(rrq && rrq->index() == 3);
+    H225::rasMessage rcf;
+    auto* body = static_cast<H225::registrationConfirm*>(rcf.select(4));
+    body->requestSeqNum = rrq ? GetRasSequenceNumber(*rrq) : 1;
+    body->protocolIdentifier = asn::oid(0, 0, 8, 2250, 0, 4);
+    H323::sockaddrToTransport(LoopbackAddress(5, 1720), *body->callSignalAddress.appendNew());
+    body->endpointIdentifier = "EP-GK1";
+    Reply(rcf);
+    EXPECT_TRUE(Link->Registered());
+    Gk->Register("GK2", 5);
+    Gk->Register("bob", 3);
+  }
+  ~TRig() {
+    if (Caller != -1) close(Caller);
+  }
+  std::unique_ptr<H225::rasMessage> Next() {
+    for (int i = 0; i < 10; ++i) {
+      Pump();
+      if (auto message = Gk2.Receive(std::chrono::milliseconds(5))) return message;
+    }
+    return nullptr;
+  }
+  void Reply(const H225::rasMessage& AMessage) {
+    Gk2.Send(AMessage, Link->LocalRasAddress());
+    Pump();
+  }
+  // A connection from 127.0.0.<AHost> taken by a setup resolver, and the
+  // Setup sent on it.
+  void Call(unsigned AHost, const octets& ASetup) {
+    orvo::socket listener(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in at = LoopbackAddress(1, 0);
+    socklen_t length = sizeof at;
+    ASSERT_EQ(0, bind(listener.fd, reinterpret_cast<sockaddr*>(&at), sizeof at));
+    ASSERT_EQ(0, getsockname(listener.fd, reinterpret_cast<sockaddr*>(&at), &length));
+    ASSERT_EQ(0, listen(listener.fd, 1));
+    Caller = socket(AF_INET, SOCK_STREAM, 0);
+    From = LoopbackAddress(AHost, 0);
+    length = sizeof From;
+    ASSERT_EQ(0, bind(Caller, reinterpret_cast<sockaddr*>(&From), sizeof From));
+    ASSERT_EQ(0, getsockname(Caller, reinterpret_cast<sockaddr*>(&From), &length));
+    ASSERT_EQ(0, connect(Caller, reinterpret_cast<sockaddr*>(&at), sizeof at));
+    orvo::socket accepted;
+    accepted.attach(accept(listener.fd, nullptr, nullptr));
+    (new TSetupResolver(&Gk->Core, accepted))->Run();
+    octets frame = {3, 0, uint8_t((ASetup.size() + 4) >> 8), uint8_t(ASetup.size() + 4)};
+    frame.insert(frame.end(), ASetup.begin(), ASetup.end());
+    ASSERT_EQ(ssize_t(frame.size()), write(Caller, frame.data(), frame.size()));
+  }
+  // The Release Complete the caller got: "RC <reason> <cause>", "" when
+  // nothing came yet.
+  std::string Heard() {
+    pollfd p{Caller, POLLIN, 0};
+    if (poll(&p, 1, 0) != 1) return "";
+    unsigned char buffer[1024];
+    const ssize_t n = recv(Caller, buffer, sizeof buffer, 0);
+    if (n <= 4) return "closed";
+    Q931::message message;
+    decodeMessage(message, octets(buffer + 4, buffer + n));
+    const H225::releaseComplete_UUIE* body = message.releaseCompleteBody();
+    const auto* cause = static_cast<const Q931::cause*>(message.findElement(0x08));
+    if (message.type != Q931::message::releaseComplete || !body || !body->reason || !cause) return "not a refusal";
+    return "RC " + std::to_string(body->reason->index()) + " " + std::to_string(cause->causeValue);
+  }
+  std::string PeerText() const { return toStd(orvo::toText(From)); }
+
+  TSimulatedEndpoint Gk2{5};
+  fakeRadiusServer Radius;
+  std::unique_ptr<TCoreWithUsers> Gk;
+  TGatekeeperLink* Link = nullptr;
+  int Caller = -1;
+  sockaddr_in From{};
+};
+
+// The sample Setup (conference 0x40..., call 0x50...) calling ANumber,
+// without destination aliases.
+octets SetupCalling(const char* ANumber) {
+  Q931::message setup = routedCallMessages()[0].build();
+  H225::setup_UUIE* body = setup.setupBody();
+  delete body->destinationAddress;
+  body->destinationAddress = nullptr;
+  setup.elements.remove(setup.elements.find(setup.findElement(0x70)), orvo::autoDelete(1));
+  if (*ANumber) setup.insertElement(new Q931::calledPartyNumber(ANumber, 0, 1));
+  return fromHex(encodeMessage(setup));
+}
+
+H225::rasMessage NeighbourAnswer(int AKind, unsigned ASequence) {
+  H225::rasMessage message;
+  asn::object* body = message.select(AKind);
+  if (AKind == 19) {
+    auto* lcf = static_cast<H225::locationConfirm*>(body);
+    H323::sockaddrToTransport(LoopbackAddress(5, 1720), lcf->callSignalAddress);
+    H323::sockaddrToTransport(LoopbackAddress(5, 1719), lcf->rasAddress);
+  } else if (AKind == 25) {
+    static_cast<H225::requestInProgress*>(body)->delay = 30000;
+  }
+  SetRasSequenceNumber(message, ASequence);
+  return message;
+}
+
+}  // namespace
+
+// Each refusal: the caller's Release Complete (ReleaseCompleteReason index,
+// Q.850 cause), when on the timer clock it came, and the warning line. The
+// master timer waits for the neighbour's admission of the route no longer
+// than a neighbour's wait, however long the neighbour asks for.
+TEST(SetupResolver, Refusals) {
+  enum TSetup { sNone, sHog, sRadiusReject, sSilentNeighbour };
+  const struct {
+    const char* name;
+    const char* caller;
+    const char* number;
+    TSetup setup;
+    std::string heard;
+    int64_t at;
+    std::string line;
+  } cases[] = {
+      {"unknown caller", nullptr, "1002", sNone, "RC 15 21", 0, "CallerNotRegistered."},
+      {"callee not found", "alice", "9999", sNone, "RC 14 1", 0, "CalledPartyNotRegistered."},
+      {"no callee alias", "alice", "", sNone, "RC 14 1", 0, "CalledPartyNotRegistered."},
+      {"rules refuse", "shy", "1002", sNone, "RC 5 62", 0, "InvalidPermission."},
+      {"bandwidth", "inz", "1002", sHog, "RC 0 34", 0, "RequestDenied."},
+      {"RADIUS reject", "checked", "1002", sRadiusReject, "RC 13 21", 0,
+       "SecurityDenial. Connection rejected by RADIUS server."},
+      {"master timeout", "alice", "2001", sSilentNeighbour, "RC 11 31", 15100,
+       "UndefinedReason. Master timeout during call resolve."},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    orvo::timerClockHold hold;
+    TCoreLog log;
+    TRig rig;
+    TEndpointRegisterInfo* caller = c.caller ? rig.Gk->Register(c.caller, 2) : nullptr;
+    if (c.setup == sHog) {
+      auto* hog = new TConnection(&rig.Gk->Core, TEndpointHandle(caller), TEndpointHandle(), 8, Guid(9), nullptr);
+      uint32_t granted = 0;
+      hog->SetBandwidth(10, false, granted);
+    }
+    const orvo::dateTime start = orvo::timerClock();
+    rig.Call(2, SetupCalling(c.number));
+    Pump();
+    if (c.setup == sRadiusReject) {
+      ASSERT_TRUE(runUntil([&] { return !rig.Radius.received.empty(); }, 2000));
+      rig.Radius.answer(rig.Radius.received[0].bytes, 3, {}, Secret);
+      Pump();
+    }
+    if (c.setup == sSilentNeighbour) {
+      auto lrq = rig.Next();
+      ASSERT_TRUE(lrq && lrq->index() == 18);
+      rig.Reply(NeighbourAnswer(19, GetRasSequenceNumber(*lrq)));
+      auto arq = rig.Next();
+      ASSERT_TRUE(arq && arq->index() == 9) << "the link's admission request";
+      rig.Reply(NeighbourAnswer(25, GetRasSequenceNumber(*arq)));
+    }
+    std::string heard;
+    for (int step = 0; step < 400 && (heard = rig.Heard()).empty(); ++step) {
+      orvo::advanceTimerClock(orvo::timeSpan::fromMilliseconds(100));
+      Pump();
+    }
+    EXPECT_EQ(c.heard, heard);
+    EXPECT_EQ(c.at, (orvo::timerClock() - start).milliseconds()) << "milliseconds on the timer clock";
+    EXPECT_EQ("Setup from " + rig.PeerText() + " refused: " + c.line + "\n", log.Lines());
+    EXPECT_TRUE(rig.Gk->Core.SetupResolvers().Empty());
+  }
+}
+
+// The caller is the registration at the connection's host whatever its
+// port; a static user's by its address rules, wherever its record says it
+// is; two at one host are a collision, and nobody's call.
+TEST(SetupResolver, FindingTheCaller) {
+  const struct {
+    const char* name;
+    unsigned host;
+    std::vector<std::pair<const char*, unsigned>> registrations;
+    const char* caller;
+  } cases[] = {
+      {"the port is not compared", 2, {{"alice", 2}}, "alice"},
+      {"a static user by its rules", 4, {{"fixed", 9}}, "fixed"},
+      {"a static user elsewhere", 6, {{"fixed", 6}}, nullptr},
+      {"two at one host", 2, {{"alice", 2}, {"shy", 2}}, nullptr},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    TCoreLog log;
+    TRig rig;
+    for (const auto& r : c.registrations) rig.Gk->Register(r.first, r.second);
+    rig.Call(c.host, SetupCalling("1002"));
+    std::string heard;
+    ASSERT_TRUE(runUntil([&] { return rig.Gk->Core.Connections().Count() != 0 || !(heard = rig.Heard()).empty(); },
+                         2000));
+    if (!c.caller) {
+      EXPECT_EQ("RC 15 21", heard);
+      const std::string refusal = "Setup from " + rig.PeerText() + " refused: CallerNotRegistered.\n";
+      EXPECT_EQ(c.registrations.size() == 2 ? "Address collision between: alice and shy. Duplicate call "
+                                              "signal address. Admission request to answer direct call will be "
+                                              "denied.\n" + refusal
+                                            : refusal,
+                log.Lines());
+      continue;
+    }
+    TConnection* call = nullptr;
+    rig.Gk->Core.Connections().ForEach([&](TConnection* AConnection) {
+      call = AConnection;
+      return true;
+    });
+    ASSERT_TRUE(call);
+    ASSERT_TRUE(call->SideRegistration(0));
+    EXPECT_EQ(c.caller, toStd(call->SideRegistration(0)->User()->Identifier()));
+    EXPECT_FALSE(call->Admitted(0)) << "it sent no admission request";
+    EXPECT_EQ(nullptr, call->IrrTimer(0));
+    EXPECT_TRUE(call->Relay()) << "routed";
+  }
+}
