@@ -15,6 +15,7 @@
 #include <orvo/timerClock.h>
 
 #include <config/LinkedUser.h>
+#include <config/User.h>
 #include <h323/q931/elements.h>
 #include <h323/transportAddress.h>
 
@@ -273,5 +274,71 @@ TEST(SetupResolver, FindingTheCaller) {
     EXPECT_FALSE(call->Admitted(0)) << "it sent no admission request";
     EXPECT_EQ(nullptr, call->IrrTimer(0));
     EXPECT_TRUE(call->Relay()) << "routed";
+  }
+}
+
+// While RADIUS decides, the caller is still heard: what it says goes to the
+// callee after its Setup once the call is resolved; its Release Complete,
+// or its leaving, ends the resolution (no call, the RADIUS request
+// cancelled, no Release Complete back).
+TEST(SetupResolver, TheCallerIsHeardWhileItsCallIsResolved) {
+  enum TMeanwhile { mFacility, mRelease, mLeave };
+  for (TMeanwhile meanwhile : {mFacility, mRelease, mLeave}) {
+    SCOPED_TRACE(int(meanwhile));
+    TCoreLog log;
+    TRig rig;
+    orvo::socket bobListener(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in bobAt = LoopbackAddress(3, 0);
+    socklen_t length = sizeof bobAt;
+    ASSERT_EQ(0, bind(bobListener.fd, reinterpret_cast<sockaddr*>(&bobAt), sizeof bobAt));
+    ASSERT_EQ(0, getsockname(bobListener.fd, reinterpret_cast<sockaddr*>(&bobAt), &length));
+    ASSERT_EQ(0, listen(bobListener.fd, 1));
+    rig.Gk->Core.Registrations().ForEach([&](TEndpointRegisterInfo* R) {
+      if (R->User() && R->User()->Identifier() == "bob") R->CallSignalAddress = bobAt;
+      return false;
+    });
+    rig.Gk->Register("checked", 2);
+    const octets setup = SetupCalling("1002");
+    rig.Call(2, setup);
+    ASSERT_TRUE(runUntil([&] { return !rig.Radius.received.empty(); }, 2000));
+    Q931::message facility = routedCallMessages()[5].build();
+    facility.callReference = Q931::callReference(0x1234, true);
+    const octets facilityOctets = fromHex(encodeMessage(facility));
+    Q931::message release = routedCallMessages()[4].build();
+    release.callReference = Q931::callReference(0x1234, true);
+    const octets said = meanwhile == mFacility ? facilityOctets : fromHex(encodeMessage(release));
+    if (meanwhile == mLeave) {
+      close(rig.Caller);
+      rig.Caller = -1;
+    } else {
+      octets frame = {3, 0, uint8_t((said.size() + 4) >> 8), uint8_t(said.size() + 4)};
+      frame.insert(frame.end(), said.begin(), said.end());
+      ASSERT_EQ(ssize_t(frame.size()), write(rig.Caller, frame.data(), frame.size()));
+    }
+    for (int i = 0; i < 20; ++i) Pump();
+    EXPECT_EQ(meanwhile == mFacility, !rig.Gk->Core.SetupResolvers().Empty()) << "still resolving";
+    rig.Radius.answer(rig.Radius.received[0].bytes, 2, {}, Secret);
+    for (int i = 0; i < 20; ++i) Pump();
+    EXPECT_EQ(meanwhile == mFacility ? 1u : 0u, rig.Gk->Core.Connections().Count());
+    EXPECT_EQ("", log.Lines());
+    if (meanwhile != mFacility) continue;
+    const int bob = accept(bobListener.fd, nullptr, nullptr);
+    ASSERT_NE(-1, bob);
+    std::vector<octets> got;
+    for (int i = 0; i < 200 && got.size() < 2; ++i) {
+      Pump();
+      pollfd p{bob, POLLIN, 0};
+      if (poll(&p, 1, 10) != 1) continue;
+      unsigned char header[4];
+      if (recv(bob, header, 4, MSG_WAITALL) != 4) break;
+      octets body(size_t((header[2] << 8 | header[3]) - 4));
+      if (recv(bob, body.data(), body.size(), MSG_WAITALL) != ssize_t(body.size())) break;
+      got.push_back(body);
+    }
+    close(bob);
+    ASSERT_EQ(2u, got.size());
+    EXPECT_EQ(toHex(setup), toHex(got[0]));
+    // The relay's call reference flag: from the side that chose it.
+    EXPECT_EQ(toHex(facilityOctets), toHex(got[1]));
   }
 }
