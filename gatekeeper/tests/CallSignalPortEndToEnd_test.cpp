@@ -170,7 +170,7 @@ TEST(CallSignalPortEndToEnd, TheFirstMessageAndItsRefusalAreTraced) {
 // clean.
 TEST(CallSignalPortEndToEnd, ARegisteredEndpointsSetupIsRouted) {
   TGatekeeperSetup setup;
-  setup.LogRules += "connection status yes;\n";
+  setup.LogRules += "connection status yes;\nq931 messages where in yes;\n";
   setup.Sections =
       "zone Z { bandwidth 64K; }\n"
       "user alice { login \"1001\"; alias \"1001\"; location Z; }\n"
@@ -212,6 +212,13 @@ TEST(CallSignalPortEndToEnd, ARegisteredEndpointsSetupIsRouted) {
   EXPECT_EQ(std::string::npos, gk.Log().find("refused")) << gk.Log();
   EXPECT_TRUE(Unregister(alice, gk.RasAddress(), aliceId) && Unregister(bob, gk.RasAddress(), bobId));
   EXPECT_EQ(0, gk.Stop());
+  // Read by the call-signal port, then handed to the call: traced once.
+  std::vector<std::string> received;
+  for (const std::string& trace : Q931Traces(gk.Log()))
+    received.push_back(trace.substr(trace.find('\n') + 1, trace.find('\n', trace.find('\n') + 1) - trace.find('\n')));
+  EXPECT_EQ((std::vector<std::string>{"Type: Setup(0x5)\n", "Type: CallProceeding(0x2)\n", "Type: Alerting(0x1)\n",
+                                      "Type: Connect(0x7)\n", "Type: ReleaseComplete(0x5a)\n"}),
+            received);
 
   if (!tshark::toolsAvailable()) return;
   std::vector<octets> frames = {setupOctets, setupAtBob};
