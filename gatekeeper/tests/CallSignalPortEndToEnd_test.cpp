@@ -165,8 +165,8 @@ TEST(CallSignalPortEndToEnd, TheFirstMessageAndItsRefusalAreTraced) {
 // Alice, registered, sends her Setup for 5678 straight to the call-signal
 // port without asking for admission; Bob (5678) gets it from the relay,
 // is admitted to the call by his answering request, and his answers reach
-// Alice, her Release Complete him. Bob disengages himself; Alice, who was
-// never admitted, hears no RAS message at all. tshark reads every message
+// Alice, her Release Complete him. The gatekeeper disengages Bob; Alice,
+// who was never admitted, hears no RAS message at all. tshark reads every message
 // clean.
 TEST(CallSignalPortEndToEnd, ARegisteredEndpointsSetupIsRouted) {
   TGatekeeperSetup setup;
@@ -204,10 +204,15 @@ TEST(CallSignalPortEndToEnd, ARegisteredEndpointsSetupIsRouted) {
   const octets releaseAtBob = bobLeg.Receive();
   EXPECT_TRUE(bobLeg.Closed());
   EXPECT_TRUE(aliceLeg.Closed());
-  ASSERT_TRUE(bob.Send(Drq(bobId, 21, true), gk.RasAddress()));
-  EXPECT_EQ(16, NextRas(bob));
-  // The gatekeeper's own disengage would come 4 s after the release.
+  // Neither disengages: 4 s after the release the gatekeeper asks Bob, and
+  // only him, to disengage.
   EXPECT_EQ(-1, NextRas(alice, std::chrono::milliseconds(5000))) << "no request to a caller never admitted";
+  auto drq = bob.Receive(std::chrono::milliseconds(0));
+  ASSERT_TRUE(drq && drq->index() == 15) << gk.Log();
+  H225::rasMessage dcf;
+  static_cast<H225::disengageConfirm*>(dcf.select(16))->requestSeqNum =
+      static_cast<const H225::disengageRequest*>(drq->alternative())->requestSeqNum.value();
+  ASSERT_TRUE(bob.Send(dcf, gk.RasAddress()));
   EXPECT_TRUE(gk.WaitForLog("Call signalling relayed to " + toStd(orvo::toText(bobListener.Address())) + ".\n"));
   EXPECT_EQ(std::string::npos, gk.Log().find("refused")) << gk.Log();
   EXPECT_TRUE(Unregister(alice, gk.RasAddress(), aliceId) && Unregister(bob, gk.RasAddress(), bobId));
