@@ -21,6 +21,7 @@
 
 #include <gatekeeper/Connection.h>
 #include <gatekeeper/Endpoint.h>
+#include <gatekeeper/Events.h>
 #include <gatekeeper/GatekeeperLink.h>
 #include <gatekeeper/RasSequenceNumber.h>
 
@@ -170,7 +171,7 @@ H225::rasMessage NeighbourAnswer(int AKind, unsigned ASequence) {
 // master timer waits for the neighbour's admission of the route no longer
 // than a neighbour's wait, however long the neighbour asks for.
 TEST(SetupResolver, Refusals) {
-  enum TSetup { sNone, sHog, sRadiusReject, sSilentNeighbour };
+  enum TSetup { sNone, sHog, sRadiusReject, sSilentNeighbour, sUnregistered };
   const struct {
     const char* name;
     const char* caller;
@@ -189,6 +190,7 @@ TEST(SetupResolver, Refusals) {
        "SecurityDenial. Connection rejected by RADIUS server."},
       {"master timeout", "alice", "2001", sSilentNeighbour, "RC 11 31", 15100,
        "UndefinedReason. Master timeout during call resolve."},
+      {"caller unregistered meanwhile", "checked", "1002", sUnregistered, "RC 15 21", 0, "CallerNotRegistered."},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -204,9 +206,11 @@ TEST(SetupResolver, Refusals) {
     const orvo::dateTime start = orvo::timerClock();
     rig.Call(2, SetupCalling(c.number));
     Pump();
-    if (c.setup == sRadiusReject) {
+    if (c.setup == sRadiusReject || c.setup == sUnregistered) {
       ASSERT_TRUE(runUntil([&] { return !rig.Radius.received.empty(); }, 2000));
-      rig.Radius.answer(rig.Radius.received[0].bytes, 3, {}, Secret);
+      if (c.setup == sUnregistered) rig.Gk->Core.BroadcastEvent(evEndpointUnregistered, caller);
+      // Too late after the registration went: its request was cancelled.
+      rig.Radius.answer(rig.Radius.received[0].bytes, c.setup == sUnregistered ? 2 : 3, {}, Secret);
       Pump();
     }
     if (c.setup == sSilentNeighbour) {
@@ -226,6 +230,7 @@ TEST(SetupResolver, Refusals) {
     EXPECT_EQ(c.at, (orvo::timerClock() - start).milliseconds()) << "milliseconds on the timer clock";
     EXPECT_EQ("Setup from " + rig.PeerText() + " refused: " + c.line + "\n", log.Lines());
     EXPECT_TRUE(rig.Gk->Core.SetupResolvers().Empty());
+    EXPECT_EQ(0u, rig.Gk->Core.Connections().Count() - (c.setup == sHog ? 1 : 0));
   }
 }
 
