@@ -54,17 +54,7 @@ std::vector<std::string> Q931Traces(const std::string& ALog) {
 
 const std::chrono::milliseconds Limit(5000);
 
-// The sample Setup (conference 0x40..., call 0x50..., source aliases
-// "Terminal-1" and "2001") calling ANumber, without destination aliases.
-octets SetupCalling(const char* ANumber) {
-  Q931::message setup = routedCallMessages()[0].build();
-  H225::setup_UUIE* body = setup.setupBody();
-  delete body->destinationAddress;
-  body->destinationAddress = nullptr;
-  setup.elements.remove(setup.elements.find(setup.findElement(0x70)), orvo::autoDelete(1));
-  setup.insertElement(new Q931::calledPartyNumber(ANumber, 0, 1));
-  return fromHex(encodeMessage(setup));
-}
+octets SetupCalling(const char* ANumber) { return fromHex(encodeMessage(setupCalling(ANumber))); }
 
 void Guid(asn::octetStringBase& AValue, unsigned char ASeed) {
   unsigned char octets[16];
@@ -113,6 +103,25 @@ H225::rasMessage Drq(const std::string& AIdentifier, unsigned ASequence, bool AA
 int NextRas(TSimulatedEndpoint& AEndpoint, std::chrono::milliseconds AFor = Limit) {
   auto message = AEndpoint.Receive(AFor);
   return message ? int(message->index()) : -1;
+}
+
+// tshark's reading of a call: the caller's Setup, the Setup at the callee
+// (for ANumber, in the caller's conference), the callee's Call Proceeding,
+// Alerting and Connect at the caller, the caller's Release Complete at
+// the callee; every one clean.
+void ExpectCallReadClean(const std::vector<octets>& AFrames, const std::string& ANumber) {
+  if (!tshark::toolsAvailable()) return;
+  tshark::result t =
+      dissectCallSignalling(AFrames, {"q931.message_type", "q931.called_party_number.digits", "h225.conferenceID"});
+  ASSERT_TRUE(t.ran) << t.failure;
+  ASSERT_EQ(6u, t.frames.size());
+  const std::vector<std::string> types = {"0x05", "0x05", "0x02", "0x01", "0x07", "0x5a"};
+  for (size_t f = 0; f < t.frames.size(); ++f) {
+    EXPECT_EQ("", t.frames[f].malformed) << f;
+    EXPECT_EQ(types[f], t.frames[f].fields[0]) << f;
+  }
+  EXPECT_EQ(ANumber, t.frames[1].fields[1]);
+  EXPECT_EQ(t.frames[0].fields[2], t.frames[1].fields[2]);
 }
 
 // Unregistered before the stop, which otherwise waits on its own requests.
@@ -225,21 +234,7 @@ TEST(CallSignalPortEndToEnd, ARegisteredEndpointsSetupIsRouted) {
                                       "Type: Connect(0x7)\n", "Type: ReleaseComplete(0x5a)\n"}),
             received);
 
-  if (!tshark::toolsAvailable()) return;
-  std::vector<octets> frames = {setupOctets, setupAtBob};
-  frames.insert(frames.end(), answers.begin(), answers.end());
-  frames.push_back(releaseAtBob);
-  tshark::result t =
-      dissectCallSignalling(frames, {"q931.message_type", "q931.called_party_number.digits", "h225.conferenceID"});
-  ASSERT_TRUE(t.ran) << t.failure;
-  ASSERT_EQ(6u, t.frames.size());
-  const std::vector<std::string> types = {"0x05", "0x05", "0x02", "0x01", "0x07", "0x5a"};
-  for (size_t f = 0; f < t.frames.size(); ++f) {
-    EXPECT_EQ("", t.frames[f].malformed) << f;
-    EXPECT_EQ(types[f], t.frames[f].fields[0]) << f;
-  }
-  EXPECT_EQ("5678", t.frames[1].fields[1]);
-  EXPECT_EQ(t.frames[0].fields[2], t.frames[1].fields[2]);
+  ExpectCallReadClean({setupOctets, setupAtBob, answers[0], answers[1], answers[2], releaseAtBob}, "5678");
 }
 
 namespace {
@@ -345,17 +340,6 @@ TEST(CallSignalPortEndToEnd, ACallFromANeighbourPassesItsConfirmedPort) {
     tshark::result ras = capture.Dissect(gk1.PathOf("ras.pcap"), {"h225.RasMessage"});
     ASSERT_TRUE(ras.ran) << ras.failure;
     for (const auto& frame : ras.frames) EXPECT_EQ("", frame.malformed) << frame.fields[0];
-    std::vector<octets> frames = {setupOctets, setupAtBob};
-    frames.insert(frames.end(), answers.begin(), answers.end());
-    frames.push_back(releaseAtBob);
-    tshark::result t = dissectCallSignalling(frames, {"q931.message_type", "q931.called_party_number.digits"});
-    ASSERT_TRUE(t.ran) << t.failure;
-    ASSERT_EQ(6u, t.frames.size());
-    const std::vector<std::string> types = {"0x05", "0x05", "0x02", "0x01", "0x07", "0x5a"};
-    for (size_t f = 0; f < t.frames.size(); ++f) {
-      EXPECT_EQ("", t.frames[f].malformed) << f;
-      EXPECT_EQ(types[f], t.frames[f].fields[0]) << f;
-    }
-    EXPECT_EQ("2001", t.frames[1].fields[1]);
+    ExpectCallReadClean({setupOctets, setupAtBob, answers[0], answers[1], answers[2], releaseAtBob}, "2001");
   }
 }

@@ -26,6 +26,7 @@
 #include <gatekeeper/RasSequenceNumber.h>
 
 #include "CoreWithUsers.h"
+#include "RegisteredLink.h"
 #include "SimulatedEndpoint.h"
 #include "fakeRadiusServer.h"
 #include "orvoTesting.h"
@@ -40,6 +41,15 @@ const char* const Secret = "setup-secret";
 
 void Pump() {
   for (int i = 0; i < 3; ++i) orvo::sockEvent::dispatch(0);
+}
+
+// A TCP listener on 127.0.0.<AHost>, a port the system chooses: AAt.
+bool Listen(unsigned AHost, orvo::socket& AListener, sockaddr_in& AAt) {
+  AListener = orvo::socket(AF_INET, SOCK_STREAM, 0);
+  AAt = LoopbackAddress(AHost, 0);
+  socklen_t length = sizeof AAt;
+  return bind(AListener.fd, reinterpret_cast<sockaddr*>(&AAt), sizeof AAt) == 0 &&
+         getsockname(AListener.fd, reinterpret_cast<sockaddr*>(&AAt), &length) == 0 && listen(AListener.fd, 1) == 0;
 }
 
 // Alice, Bob and the users whose calls are refused here; "2..." behind GK2
@@ -62,18 +72,8 @@ struct TRig {
     Gk->Core.SetStateForTesting(TGatekeeper::gksRunning);
     Gk->Core.AuthenticationRADIUS.SetSecret(Secret);
     EXPECT_TRUE(Gk->Core.AuthenticationRADIUS.Open(Radius.address()));
-    Link = new TGatekeeperLink(&Gk->Core, static_cast<TLinkedUser*>(Gk->User("GK2")));
-    Link->Run();
-    auto rrq = Next();
-    EXPECT_TRUE(rrq && rrq->index() == 3);
-    H225::rasMessage rcf;
-    auto* body = static_cast<H225::registrationConfirm*>(rcf.select(4));
-    body->requestSeqNum = rrq ? GetRasSequenceNumber(*rrq) : 1;
-    body->protocolIdentifier = asn::oid(0, 0, 8, 2250, 0, 4);
-    H323::sockaddrToTransport(LoopbackAddress(5, 1720), *body->callSignalAddress.appendNew());
-    body->endpointIdentifier = "EP-GK1";
-    Reply(rcf);
-    EXPECT_TRUE(Link->Registered());
+    Link = RegisterLink(*Gk, "GK2", Gk2);
+    EXPECT_TRUE(Link && Link->Registered());
     Gk->Register("GK2", 5);
     Gk->Register("bob", 3);
   }
@@ -94,15 +94,12 @@ struct TRig {
   // A connection from 127.0.0.<AHost> taken by a setup resolver, and the
   // Setup sent on it.
   void Call(unsigned AHost, const octets& ASetup) {
-    orvo::socket listener(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in at = LoopbackAddress(1, 0);
-    socklen_t length = sizeof at;
-    ASSERT_EQ(0, bind(listener.fd, reinterpret_cast<sockaddr*>(&at), sizeof at));
-    ASSERT_EQ(0, getsockname(listener.fd, reinterpret_cast<sockaddr*>(&at), &length));
-    ASSERT_EQ(0, listen(listener.fd, 1));
+    orvo::socket listener;
+    sockaddr_in at{};
+    ASSERT_TRUE(Listen(1, listener, at));
     Caller = socket(AF_INET, SOCK_STREAM, 0);
     From = LoopbackAddress(AHost, 0);
-    length = sizeof From;
+    socklen_t length = sizeof From;
     ASSERT_EQ(0, bind(Caller, reinterpret_cast<sockaddr*>(&From), sizeof From));
     ASSERT_EQ(0, getsockname(Caller, reinterpret_cast<sockaddr*>(&From), &length));
     ASSERT_EQ(0, connect(Caller, reinterpret_cast<sockaddr*>(&at), sizeof at));
@@ -138,17 +135,7 @@ struct TRig {
   sockaddr_in From{};
 };
 
-// The sample Setup (conference 0x40..., call 0x50...) calling ANumber,
-// without destination aliases.
-octets SetupCalling(const char* ANumber) {
-  Q931::message setup = routedCallMessages()[0].build();
-  H225::setup_UUIE* body = setup.setupBody();
-  delete body->destinationAddress;
-  body->destinationAddress = nullptr;
-  setup.elements.remove(setup.elements.find(setup.findElement(0x70)), orvo::autoDelete(1));
-  if (*ANumber) setup.insertElement(new Q931::calledPartyNumber(ANumber, 0, 1));
-  return fromHex(encodeMessage(setup));
-}
+octets SetupCalling(const char* ANumber) { return fromHex(encodeMessage(setupCalling(ANumber))); }
 
 H225::rasMessage NeighbourAnswer(int AKind, unsigned ASequence) {
   H225::rasMessage message;
@@ -292,12 +279,9 @@ TEST(SetupResolver, TheCallerIsHeardWhileItsCallIsResolved) {
     SCOPED_TRACE(int(meanwhile));
     TCoreLog log;
     TRig rig;
-    orvo::socket bobListener(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in bobAt = LoopbackAddress(3, 0);
-    socklen_t length = sizeof bobAt;
-    ASSERT_EQ(0, bind(bobListener.fd, reinterpret_cast<sockaddr*>(&bobAt), sizeof bobAt));
-    ASSERT_EQ(0, getsockname(bobListener.fd, reinterpret_cast<sockaddr*>(&bobAt), &length));
-    ASSERT_EQ(0, listen(bobListener.fd, 1));
+    orvo::socket bobListener;
+    sockaddr_in bobAt{};
+    ASSERT_TRUE(Listen(3, bobListener, bobAt));
     rig.Gk->Core.Registrations().ForEach([&](TEndpointRegisterInfo* R) {
       if (R->User() && R->User()->Identifier() == "bob") R->CallSignalAddress = bobAt;
       return false;
