@@ -50,7 +50,11 @@ TSetupResolver::TSetupResolver(TGatekeeper* AOwner, orvo::socket& AAccepted)
   Receiver->Log = [AOwner]() { return AOwner->Configuration(); };
 }
 
-TSetupResolver::~TSetupResolver() = default;
+// A resolution that ends unanswered (the route's link gone, the call
+// record gone) still owes the caller its refusal.
+TSetupResolver::~TSetupResolver() {
+  if (!Receiver->IsClosed()) TSetupResolver::Reject(rrUndefinedReason);
+}
 
 bool TSetupResolver::AcceptsEvent(int ACode) {
   return ACode == evEndpointUnregistered || ACode == evConnectionDestroyed || ACode == evLinkStateChanged ||
@@ -68,10 +72,11 @@ TProcessor::TPerformFunctionResult TSetupResolver::ReceiveFirstMessage() {
 
 TProcessor::TPerformFunctionResult TSetupResolver::AwaitSetup() { return &TSetupResolver::AwaitSetup; }
 
-void TSetupResolver::OnSetup(Q931::message& ASetup) {
+// The reader's message is its own: the resolver decodes its copy from the
+// same octets (copying a message would encode it again).
+void TSetupResolver::OnSetup(Q931::message&) {
   orvo::byteStream octets(Receiver->SetupOctets());
   Setup.decode(octets);
-  (void)ASetup;
   ReplaceTopStep(&TSetupResolver::Resolve);
   Run();
 }

@@ -158,7 +158,7 @@ H225::rasMessage NeighbourAnswer(int AKind, unsigned ASequence) {
 // master timer waits for the neighbour's admission of the route no longer
 // than a neighbour's wait, however long the neighbour asks for.
 TEST(SetupResolver, Refusals) {
-  enum TSetup { sNone, sHog, sRadiusReject, sSilentNeighbour, sUnregistered };
+  enum TSetup { sNone, sHog, sRadiusReject, sSilentNeighbour, sUnregistered, sLinkGone };
   const struct {
     const char* name;
     const char* caller;
@@ -178,6 +178,7 @@ TEST(SetupResolver, Refusals) {
       {"master timeout", "alice", "2001", sSilentNeighbour, "RC 11 31", 15100,
        "UndefinedReason. Master timeout during call resolve."},
       {"caller unregistered meanwhile", "checked", "1002", sUnregistered, "RC 15 21", 0, "CallerNotRegistered."},
+      {"the route's link gone meanwhile", "alice", "2001", sLinkGone, "RC 11 31", 0, "UndefinedReason."},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -200,13 +201,18 @@ TEST(SetupResolver, Refusals) {
       rig.Radius.answer(rig.Radius.received[0].bytes, c.setup == sUnregistered ? 2 : 3, {}, Secret);
       Pump();
     }
-    if (c.setup == sSilentNeighbour) {
+    if (c.setup == sSilentNeighbour || c.setup == sLinkGone) {
       auto lrq = rig.Next();
       ASSERT_TRUE(lrq && lrq->index() == 18);
       rig.Reply(NeighbourAnswer(19, GetRasSequenceNumber(*lrq)));
       auto arq = rig.Next();
       ASSERT_TRUE(arq && arq->index() == 9) << "the link's admission request";
-      rig.Reply(NeighbourAnswer(25, GetRasSequenceNumber(*arq)));
+      if (c.setup == sLinkGone) {
+        rig.Gk->Core.BroadcastEvent(evLinkStateChanged, rig.Link);
+        Pump();
+      } else {
+        rig.Reply(NeighbourAnswer(25, GetRasSequenceNumber(*arq)));
+      }
     }
     std::string heard;
     for (int step = 0; step < 400 && (heard = rig.Heard()).empty(); ++step) {
