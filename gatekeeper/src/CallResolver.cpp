@@ -169,11 +169,14 @@ TProcessor::TPerformFunctionResult TCallResolver::ResolveCallee() {
   return CheckAddressCollision();
 }
 
-void TCallResolver::LogAddressCollision(const TEndpointRegisterInfo& AFirst, const TEndpointRegisterInfo& ASecond) {
-  LogLine(orvo::stateError, "Address collision between: " + AFirst.User()->Identifier() + " and " +
-                                ASecond.User()->Identifier() +
-                                ". Duplicate call signal address. Admission request to answer direct call "
-                                "will be denied.");
+TEndpointRegisterInfo* TCallResolver::CallerAt(const sockaddr_in& AAddress) {
+  const std::vector<TEndpointRegisterInfo*> found = Owner->RegistrationIndex().AnsweringFor(AAddress, 2);
+  if (found.size() > 1)
+    LogLine(orvo::stateError, "Address collision between: " + found[0]->User()->Identifier() + " and " +
+                                  found[1]->User()->Identifier() +
+                                  ". Duplicate call signal address. Admission request to answer direct call "
+                                  "will be denied.");
+  return found.size() == 1 ? found[0] : nullptr;
 }
 
 TProcessor::TPerformFunctionResult TCallResolver::CheckAddressCollision() {
@@ -183,11 +186,7 @@ TProcessor::TPerformFunctionResult TCallResolver::CheckAddressCollision() {
   if (SenderSide == 0) {
     E[1].Set(given ? Owner->FindEndpointByCallSignalAddress(CalleeAddress) : nullptr);
   } else if (given) {
-    const std::vector<TEndpointRegisterInfo*> found = Owner->RegistrationIndex().AnsweringFor(CalleeAddress, 2);
-    TEndpointRegisterInfo* first = found.empty() ? nullptr : found[0];
-    const bool collision = found.size() > 1;
-    if (collision) LogAddressCollision(*first, *found[1]);
-    E[0].Set(collision ? nullptr : first);
+    E[0].Set(CallerAt(CalleeAddress));
   }
   if (!E[1 - SenderSide].Registration()) {
     if (SenderSide == 1) RejectReason = rrCallerNotRegistered;

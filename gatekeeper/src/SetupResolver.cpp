@@ -2,8 +2,6 @@
 
 #include <sys/socket.h>
 
-#include <vector>
-
 #include <h323/q931/elements.h>
 #include <orvo/socketAddress.h>
 #include <orvo/timerClock.h>
@@ -16,7 +14,6 @@
 #include <gatekeeper/Events.h>
 #include <gatekeeper/Gatekeeper.h>
 #include <gatekeeper/Log.h>
-#include <gatekeeper/RegistrationIndex.h>
 #include <gatekeeper/RejectTexts.h>
 
 namespace {
@@ -89,15 +86,9 @@ void TSetupResolver::OnFailed(const orvo::string& AText) {
 }
 
 TEndpointRegisterInfo* TSetupResolver::FindCaller() {
-  // The peer's port is not its call-signal port: a registration of a user
-  // without static address is known by its host alone.
-  const std::vector<TEndpointRegisterInfo*> found = Owner->RegistrationIndex().AnsweringFor(Requester, 2);
-  if (found.size() > 1) LogAddressCollision(*found[0], *found[1]);
-  if (found.size() != 1) {
-    Reject(rrCallerNotRegistered);
-    return nullptr;
-  }
-  return found[0];
+  TEndpointRegisterInfo* caller = CallerAt(Requester);
+  if (!caller) Reject(rrCallerNotRegistered);
+  return caller;
 }
 
 TProcessor::TPerformFunctionResult TSetupResolver::Resolve() {

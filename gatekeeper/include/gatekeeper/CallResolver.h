@@ -122,8 +122,12 @@ protected:
   bool TopStepIs(TStep AStep) const;
   void MakeRules(TUser* AUser, TEndpointHandle& AHandle, bool APeer);
   void DestroyConnection(TConnection* AConnection);
-  // The collision of two registrations that would both be the caller.
-  static void LogAddressCollision(const TEndpointRegisterInfo& AFirst, const TEndpointRegisterInfo& ASecond);
+  // The caller of a call that reaches its callee, or the gatekeeper, from
+  // AAddress: the registration at that host whose user has no static
+  // address (the port is not its call-signal port), or one of a user whose
+  // address rules admit it. Null for none, and for two, with the collision
+  // logged.
+  TEndpointRegisterInfo* CallerAt(const sockaddr_in& AAddress);
 
   TCallValues Call;
   TTimer MasterTimer;
