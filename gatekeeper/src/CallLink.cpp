@@ -109,7 +109,7 @@ void TCallResolver::OnLocationAnswer(TGatekeeperLink*, int AResult, H225::rasMes
   TCompetitorInfo* candidate = asked->Candidate;
   const int kind = AResult == 0 && AAnswer ? AAnswer->index() : -1;
   if (kind == 25) {
-    ExtendDeadline(static_cast<const H225::requestInProgress*>(AAnswer->alternative())->delay.value());
+    ExtendDeadline(static_cast<const H225::requestInProgress*>(AAnswer->alternative())->delay.value(), true);
     return;
   }
   // The link's entry ends after this call.
@@ -161,7 +161,7 @@ void TCallResolver::OnLinkAdmissionAnswer(TGatekeeperLink*, int AResult, H225::r
   if (!LinkAdmission || ARequest != LinkAdmission) return;
   const int kind = AResult == 0 && AAnswer ? AAnswer->index() : -1;
   if (kind == 25) {
-    ExtendDeadline(static_cast<const H225::requestInProgress*>(AAnswer->alternative())->delay.value());
+    ExtendDeadline(static_cast<const H225::requestInProgress*>(AAnswer->alternative())->delay.value(), true);
     return;
   }
   LinkAdmission = nullptr;

@@ -214,10 +214,15 @@ void TCallResolver::RejectByReason() {
   Reject(RejectReason != rrNone ? RejectReason : RouteResultToRejectReason(RouteResult));
 }
 
-void TCallResolver::ExtendDeadline(int64_t AMilliseconds) {
+void TCallResolver::ExtendDeadline(int64_t AMilliseconds, bool APeerAsked) {
   if (!MayExtendDeadline() || !MasterTimer.Armed()) return;
   orvo::dateTime deadline = orvo::timerClock() + orvo::timeSpan::fromMilliseconds(AMilliseconds);
-  if (DeadlineCap && deadline > *DeadlineCap) deadline = *DeadlineCap;
+  if (DeadlineCap && deadline > *DeadlineCap) {
+    if (APeerAsked)
+      deadline = *DeadlineCap;
+    else
+      *DeadlineCap = deadline;
+  }
   if (!DeadlineExtension) {
     if (deadline > MasterTimer.Due()) DeadlineExtension.reset(new orvo::dateTime(deadline));
   } else if (deadline > *DeadlineExtension) {

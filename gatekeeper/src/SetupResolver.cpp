@@ -19,9 +19,6 @@
 namespace {
 
 const int64_t MasterTimeout = 4500;
-// The longest wait admission grants (a neighbour's); a neighbour that asks
-// for more time, again and again, does not hold the caller beyond it.
-const int64_t LongestWait = 15000;
 
 sockaddr_in PeerOf(const orvo::socket& AConnection) {
   sockaddr_in peer{};
@@ -98,7 +95,8 @@ TProcessor::TPerformFunctionResult TSetupResolver::Resolve() {
   SenderSide = 0;
   MasterTimer.SetTimeout(MasterTimeout);
   MasterTimer.Start();
-  DeadlineCap.reset(new orvo::dateTime(orvo::timerClock() + orvo::timeSpan::fromMilliseconds(LongestWait)));
+  // A caller waits for no neighbour beyond the times the gatekeeper grants.
+  DeadlineCap.reset(new orvo::dateTime(orvo::timerClock() + orvo::timeSpan::fromMilliseconds(MasterTimeout)));
   if (Owner->State() != TGatekeeper::gksRunning) {
     Reject(rrUndefinedReason, RejectText(rtShuttingDown));
     return nullptr;

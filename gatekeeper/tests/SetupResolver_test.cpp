@@ -156,7 +156,8 @@ H225::rasMessage NeighbourAnswer(int AKind, unsigned ASequence) {
 // Each refusal: the caller's Release Complete (ReleaseCompleteReason index,
 // Q.850 cause), when on the timer clock it came, and the warning line. The
 // master timer waits for the neighbour's admission of the route no longer
-// than a neighbour's wait, however long the neighbour asks for.
+// than the 15 s the gatekeeper grants that admission, however long the
+// neighbour asks for.
 TEST(SetupResolver, Refusals) {
   enum TSetup { sNone, sHog, sRadiusReject, sSilentNeighbour, sUnregistered, sLinkGone };
   const struct {

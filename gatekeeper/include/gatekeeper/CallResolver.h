@@ -104,7 +104,9 @@ protected:
   bool SenderWithinCapacity();
   // By the reject reason, else by the route result; no text.
   void RejectByReason();
-  void ExtendDeadline(int64_t AMilliseconds);
+  // The deadline pushed to now + AMilliseconds: a wait of the gatekeeper's
+  // own, or one a neighbour asked for (APeerAsked).
+  void ExtendDeadline(int64_t AMilliseconds, bool APeerAsked = false);
   void BuildRadiusAttributes(int ASide);
   void RadiusFallback();
   // Asks each neighbour gatekeeper candidate where the callee is; true when
@@ -132,7 +134,9 @@ protected:
   TCallValues Call;
   TTimer MasterTimer;
   std::unique_ptr<orvo::dateTime> DeadlineExtension;
-  // No extension reaches beyond it, when set.
+  // When set, no neighbour's request for time pushes the deadline beyond
+  // the latest one the gatekeeper granted itself: a neighbour asking again
+  // and again cannot hold the request for ever.
   std::unique_ptr<orvo::dateTime> DeadlineCap;
   TStringList A[2];
   TStringList T[2];
