@@ -318,7 +318,6 @@ void TAdmissionResolver::SendRequestInProgress(int64_t AMilliseconds) {
 
 bool TAdmissionResolver::AcceptsEvent(int ACode) { return AdmissionResolverAcceptsEvent(ACode); }
 
-
 bool TAdmissionResolver::StartCall(TConnection* AConnection) { return AConnection->Start(CalleeAddress, !Direct); }
 
 void TAdmissionResolver::AdmitSender(TConnection* AConnection) {

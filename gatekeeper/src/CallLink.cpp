@@ -102,7 +102,7 @@ void TCallResolver::RemoveUnlocated() {
 }
 
 void TCallResolver::OnLocationAnswer(TGatekeeperLink*, int AResult, H225::rasMessage* ARequest,
-                                          H225::rasMessage* AAnswer) {
+                                     H225::rasMessage* AAnswer) {
   auto asked = LocationRequests.begin();
   while (asked != LocationRequests.end() && asked->Request != ARequest) ++asked;
   if (asked == LocationRequests.end()) return;
@@ -157,7 +157,7 @@ void TCallResolver::SendAdmissionToLink() {
 }
 
 void TCallResolver::OnLinkAdmissionAnswer(TGatekeeperLink*, int AResult, H225::rasMessage* ARequest,
-                                               H225::rasMessage* AAnswer) {
+                                          H225::rasMessage* AAnswer) {
   if (!LinkAdmission || ARequest != LinkAdmission) return;
   const int kind = AResult == 0 && AAnswer ? AAnswer->index() : -1;
   if (kind == 25) {

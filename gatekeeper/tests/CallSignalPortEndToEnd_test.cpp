@@ -265,13 +265,14 @@ TEST(CallSignalPortEndToEnd, ACallFromANeighbourPassesItsConfirmedPort) {
     first.Sections = std::string("user alice { login \"1001\"; alias \"1001\"; ") + level + "}\n";
     TGatekeeperUnderTest gk1(first);
     second.Sections = std::string("user bob { login \"2001\"; alias \"2001\"; ") + level + "}\n" +
-                      "gatekeeper GK1 { identifier \"GK1\"; static " + first.Address + "; address 127.0.0.2 yes; ras address " +
-                      HostPort(first.Address, gk1.RasPort()) + "; " + level + "}\n";
+                      "gatekeeper GK1 { identifier \"GK1\"; static " + first.Address +
+                      "; address 127.0.0.2 yes; ras address " + HostPort(first.Address, gk1.RasPort()) + "; " + level +
+                      "}\n";
     TGatekeeperUnderTest gk2(second);
     std::ofstream(gk1.PathOf("gk.cfg")) << gk1.ConfigurationText() + "gatekeeper GK2 { identifier \"GK2\"; static " +
                                                HostPort(second.Address, gk2.CallSignalPort()) + "; ras address " +
-                                               HostPort(second.Address, gk2.RasPort()) + "; alias \"2.*\"; " +
-                                               level + "}\n";
+                                               HostPort(second.Address, gk2.RasPort()) + "; alias \"2.*\"; " + level +
+                                               "}\n";
     ASSERT_TRUE(gk2.Start()) << gk2.Console();
     ASSERT_TRUE(gk1.Start()) << gk1.Console();
 
@@ -325,8 +326,8 @@ TEST(CallSignalPortEndToEnd, ACallFromANeighbourPassesItsConfirmedPort) {
     ASSERT_TRUE(bob.Send(Drq(bobId, 21, true), gk2.RasAddress()));
     EXPECT_EQ(16, NextRas(bob));
     if (!direct) {
-      EXPECT_TRUE(gk1.WaitForLog("Call signalling relayed to " + HostPort(second.Address, gk2.CallSignalPort()) +
-                                 ".\n"))
+      EXPECT_TRUE(
+          gk1.WaitForLog("Call signalling relayed to " + HostPort(second.Address, gk2.CallSignalPort()) + ".\n"))
           << gk1.Log();
       EXPECT_TRUE(gk2.WaitForLog("Call signalling relayed to " + toStd(orvo::toText(bobListener.Address())) + ".\n"))
           << gk2.Log();

@@ -250,14 +250,15 @@ TEST(SetupResolver, FindingTheCaller) {
     for (const auto& r : c.registrations) rig.Gk->Register(r.first, r.second);
     rig.Call(c.host, SetupCalling("1002"));
     std::string heard;
-    ASSERT_TRUE(runUntil([&] { return rig.Gk->Core.Connections().Count() != 0 || !(heard = rig.Heard()).empty(); },
-                         2000));
+    ASSERT_TRUE(
+        runUntil([&] { return rig.Gk->Core.Connections().Count() != 0 || !(heard = rig.Heard()).empty(); }, 2000));
     if (!c.caller) {
       EXPECT_EQ("RC 15 21", heard);
       const std::string refusal = "Setup from " + rig.PeerText() + " refused: CallerNotRegistered.\n";
       EXPECT_EQ(c.registrations.size() == 2 ? "Address collision between: alice and shy. Duplicate call "
                                               "signal address. Admission request to answer direct call will be "
-                                              "denied.\n" + refusal
+                                              "denied.\n" +
+                                                  refusal
                                             : refusal,
                 log.Lines());
       continue;

@@ -54,7 +54,8 @@ namespace {
 void AliasTexts(const asn::sequenceOf<H225::aliasAddress, 0u, 0u, 1>* AAliases, TStringList& AOut) {
   if (!AAliases) return;
   for (const orvo::listNode* node = AAliases->elements().head(); node; node = node->next)
-    AOut.append(H323::aliasToString(*static_cast<const H225::aliasAddress*>(static_cast<const asn::object*>(node->element))));
+    AOut.append(
+        H323::aliasToString(*static_cast<const H225::aliasAddress*>(static_cast<const asn::object*>(node->element))));
 }
 
 }  // namespace
