@@ -171,6 +171,27 @@ TEST(CallSignalPortEndToEnd, TheFirstMessageAndItsRefusalAreTraced) {
   }
 }
 
+// An Alerting first: traced as received, under no call and no alias, and
+// answered by nothing.
+TEST(CallSignalPortEndToEnd, AFirstMessageWithoutCallIdentifierIsTraced) {
+  TGatekeeperSetup setup;
+  setup.LogRules = "q931 messages yes;\n";
+  TGatekeeperUnderTest gk(setup);
+  ASSERT_TRUE(gk.Start()) << gk.Console();
+  TCallLeg peer;
+  ASSERT_TRUE(peer.Bind(2));
+  ASSERT_TRUE(peer.Connect(LoopbackAddress(1, gk.CallSignalPort())));
+  ASSERT_TRUE(peer.Send(fromHex("08 02 12 34 01")));
+  EXPECT_TRUE(peer.Closed());
+  EXPECT_TRUE(gk.WaitForLog("First message must be SETUP."));
+  EXPECT_EQ(0, gk.Stop());
+  const std::vector<std::string> traces = Q931Traces(gk.Log());
+  ASSERT_EQ(1u, traces.size()) << gk.Log();
+  EXPECT_EQ("Q.931, no call identifier, got message from caller:  at " + toStd(orvo::toText(peer.Address())) +
+                "\nType: Alerting(0x1)\n",
+            traces[0].substr(0, traces[0].find('\n', traces[0].find('\n') + 1) + 1));
+}
+
 // Alice, registered, sends her Setup for 5678 straight to the call-signal
 // port without asking for admission; Bob (5678) gets it from the relay,
 // is admitted to the call by his answering request, and his answers reach
