@@ -3,6 +3,8 @@
 #include <gatekeeper/AdmissionResolver.h>
 
 #include <arpa/inet.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <vector>
@@ -12,6 +14,7 @@
 
 #include <config/Configuration.h>
 #include <config/User.h>
+#include <signalling/CallSignallingRelay.h>
 #include <h323/alias.h>
 #include <h323/transportAddress.h>
 
@@ -20,47 +23,33 @@
 #include <gatekeeper/Gatekeeper.h>
 #include <gatekeeper/GatekeeperLink.h>
 #include <gatekeeper/Log.h>
+#include <gatekeeper/RejectTextCarrier.h>
 #include <gatekeeper/RejectTexts.h>
 #include <gatekeeper/RequestSource.h>
 
 namespace {
 
+// The address of ours the kernel would send from to reach APeer: for a
+// relay listening on every address, the one the caller can reach. A
+// connected UDP socket sends nothing; the wildcard stays when it fails.
+in_addr LocalAddressToward(const sockaddr_in& APeer) {
+  in_addr out{htonl(INADDR_ANY)};
+  const int probe = socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+  if (probe < 0) return out;
+  sockaddr_in local{};
+  socklen_t length = sizeof local;
+  if (connect(probe, reinterpret_cast<const sockaddr*>(&APeer), sizeof APeer) == 0 &&
+      getsockname(probe, reinterpret_cast<sockaddr*>(&local), &length) == 0)
+    out = local.sin_addr;
+  close(probe);
+  return out;
+}
+
 const int64_t MasterTimeoutOld = 14500;
 const int64_t MasterTimeout = 4500;
 const int64_t RadiusDeadline = 12000;
 const int64_t ProgressMargin = 100;
-
-// Kind codes of the call make rules.
-const uint32_t MakeCall = 0x46, MakeIncoming = 0x10000, MakeOutgoing = 0x20000, MakeCallerAliases = 0x40000,
-               MakeCalleeAliases = 0x80000;
-
-// The elements of a SEQUENCE OF, in order.
-template <class T>
-std::vector<const T*> Elements(const asn::sequenceOfBase& AList) {
-  std::vector<const T*> out;
-  for (const orvo::listNode* node = AList.elements().head(); node; node = node->next)
-    out.push_back(static_cast<const T*>(static_cast<const asn::object*>(node->element)));
-  return out;
-}
-
-void AppendOnce(TStringList& AList, const orvo::string& AText) {
-  for (const orvo::string& text : AList)
-    if (text == AText) return;
-  AList.append(AText);
-}
-
-template <class TSequence>
-void AliasTexts(const TSequence* AAliases, TStringList& AOut) {
-  if (AAliases)
-    for (const H225::aliasAddress* alias : Elements<H225::aliasAddress>(*AAliases))
-      AppendOnce(AOut, H323::aliasToString(*alias));
-  if (AOut.empty()) AOut.append(orvo::string());
-}
-
-const asn::oid& AccessTokenOID() {
-  static const asn::oid id(1, 2, 840, 113548, 10, 1, 2, 1);
-  return id;
-}
+const int64_t MaxProgressDelay = 65535;
 
 }  // namespace
 
@@ -70,45 +59,22 @@ TRasResolver* MakeAdmissionResolver(TGatekeeper* ACore, const sockaddr_in& AFrom
 
 TAdmissionResolver::TAdmissionResolver(TGatekeeper* AOwner, const sockaddr_in& ASource,
                                        const H225::rasMessage& ARequest)
-    : TRasResolver(AOwner, ASource, ARequest, &TAdmissionResolver::Resolve),
-      ReplyAddress(ASource),
-      MasterTimer(this, &TAdmissionResolver::OnMasterTimeout) {}
+    : TCallResolver(AOwner, ASource, ARequest, &TAdmissionResolver::Resolve), ReplyAddress(ASource) {}
 
-TAdmissionResolver::~TAdmissionResolver() {
-  Owner->AuthenticationRADIUS.CancelRequests(this);
-  // A confirm of the neighbour that no call took over would hold the call
-  // open there.
-  if (Link && RemoteAdmissionHeld) SendDisengageToLink();
-  Owner->Links().ForEach([this](TGatekeeperLink* ALink) {
-    ALink->CancelRequests(this);
-    return false;
-  });
-}
+TAdmissionResolver::~TAdmissionResolver() = default;
 
 const H225::admissionRequest& TAdmissionResolver::Arq() const {
   return *static_cast<const H225::admissionRequest*>(Request.alternative());
 }
 
-TUser* TAdmissionResolver::SenderUser() const { return Sender() ? Sender()->User() : nullptr; }
-
-bool TAdmissionResolver::RadiusAuthenticationServer() const {
-  return Owner->Configuration() && Owner->Configuration()->AAA().HasAuthenticationServer();
-}
-
-bool TAdmissionResolver::TopStepIs(TStep AStep) const { return PendingSteps() != 0 && TopStep() == AStep; }
-
-void TAdmissionResolver::MakeRules(TUser* AUser, TEndpointHandle& AHandle, bool APeer) {
-  if (!AUser) return;
-  const uint32_t direction = !APeer && SenderSide == 0 ? MakeOutgoing : MakeIncoming;
-  for (int side : {0, 1}) {
-    const uint32_t kind = MakeCall | direction | (side == 0 ? MakeCallerAliases : MakeCalleeAliases);
-    for (const orvo::string& text : (APeer ? T[side] : A[side])) AUser->ApplyMake(&AHandle.WritableScope(), kind, text);
-  }
-}
-
 TProcessor::TPerformFunctionResult TAdmissionResolver::Resolve() {
   const H225::admissionRequest& arq = Arq();
   SenderSide = arq.answerCall.value() ? 1 : 0;
+  Call.ConferenceID = arq.conferenceID;
+  Call.CallIdentifier.reset(arq.callIdentifier ? new H225::callIdentifier(*arq.callIdentifier) : nullptr);
+  Call.CallReference = arq.callReferenceValue.value();
+  Call.Bandwidth = arq.bandWidth.value();
+  Call.CanMapAlias = arq.canMapAlias && arq.canMapAlias->value();
   TEndpointRegisterInfo* sender = Owner->FindEndpointByIdentifier(arq.endpointIdentifier);
   if (!sender) {
     Reject(SenderSide == 0 ? rrCallerNotRegistered : rrCalledPartyNotRegistered);
@@ -148,54 +114,9 @@ TProcessor::TPerformFunctionResult TAdmissionResolver::Resolve() {
     Reject(rrUndefinedReason, RejectText(rtInternalFailure));
     return nullptr;
   }
-  const TConfiguration& configuration = *Owner->Configuration();
   const TDatePattern now = TClock::Now();
 
-  bool accessToken = false;
-  if (RadiusAuthenticationServer() && user->NeedsRadiusAuthentication(SenderSide) &&
-      user->RadiusPassword().RefersTo("h235password")) {
-    if (arq.tokens)
-      for (const H235::clearToken* token : Elements<H235::clearToken>(*arq.tokens)) {
-        if (!(token->tokenOID == AccessTokenOID()) || !token->generalID || !token->timeStamp || !token->random ||
-            !token->challenge)
-          continue;
-        E[SenderSide].WritableScope().Set("h235name", token->generalID->toString());
-        TokenTimeStamp = htonl(token->timeStamp->value());
-        TokenRandom = static_cast<unsigned char>(token->random->value() & 0xFF);
-        TokenChallenge = token->challenge->value();
-        break;
-      }
-    if (TokenChallenge.length() == 0) {
-      Reject(rrSecurityDenial, RejectText(rtNoRADIUSPassword));
-      return nullptr;
-    }
-    accessToken = true;
-  } else {
-    orvo::string name;
-    if (arq.tokens)
-      for (const H235::clearToken* token : Elements<H235::clearToken>(*arq.tokens))
-        if (token->generalID) {
-          name = token->generalID->toString();
-          break;
-        }
-    if (name.length() == 0 && arq.cryptoTokens)
-      for (const H225::cryptoH323Token* token : Elements<H225::cryptoH323Token>(*arq.cryptoTokens)) {
-        if (token->index() != 0) continue;
-        const auto* hash = static_cast<const H225::cryptoH323Token::cryptoEPPwdHash_sequence*>(token->alternative());
-        name = H323::aliasToString(hash->alias);
-        if (name.length() != 0) break;
-      }
-    if (name.length() != 0) E[SenderSide].WritableScope().Set("h235name", name);
-  }
-  if (!accessToken) {
-    const bool radius = (RadiusAuthenticationServer() && user->NeedsRadiusAuthentication(SenderSide)) ||
-                        (configuration.AAA().HasAccountingServer() && user->NeedsRadiusAccounting(SenderSide));
-    if (radius && user->RadiusName().RefersTo("h235name") &&
-        !(E[SenderSide].LookupScope() && E[SenderSide].LookupScope()->Find("h235name"))) {
-      Reject(rrSecurityDenial, RejectText(rtNoRADIUSUserName));
-      return nullptr;
-    }
-  }
+  if (!ReadTokenIdentity(arq.tokens, arq.cryptoTokens)) return nullptr;
 
   Connection = Owner->FindConnection(arq.conferenceID, arq.callIdentifier, sender, SenderSide, !user->ConnectionDupe(),
                                      &NeedsAttach);
@@ -207,34 +128,16 @@ TProcessor::TPerformFunctionResult TAdmissionResolver::Resolve() {
   }
   if (Connection) return KnownCall();
 
-  const bool overAll = sender->CountConnections() >= user->Connections().ActiveAt(now).Value;
-  const TTimedOption<TUIntTimedExp>& sideLimit =
-      SenderSide == 0 ? user->OutgoingConnections() : user->IncomingConnections();
-  if (overAll || sender->CountConnectionsAs(SenderSide) >= sideLimit.ActiveAt(now).Value) {
-    Reject(rrExceedsCallCapacity, RejectText(SenderSide == 0 ? rtCallerCapacityExceeded : rtCalleeCapacityExceeded));
-    return nullptr;
-  }
+  if (!SenderWithinCapacity()) return nullptr;
   Direct = user->ProxyLevel().ActiveAt(now).Level == 0;
   if (user->ProxyLevelChoice() && arq.callModel) Direct = arq.callModel->index() == 0;
 
   AliasTexts(&arq.srcInfo, A[0]);
   AliasTexts(arq.destinationInfo, A[1]);
   MakeRules(user, E[SenderSide], false);
+  CalleeByAddress = SenderSide == 0 ? arq.destCallSignalAddress : arq.srcCallSignalAddress;
   if (SenderSide == 1) return CheckAddressCollision();
-
-  for (int side : {0, 1})
-    for (const orvo::string& text : A[side]) {
-      const orvo::string translated = user->TranslateOutgoingAlias(side, text, &E[SenderSide].WritableScope());
-      if (translated.length() != 0) AppendOnce(T[side], translated);
-    }
-  if (!T[1].empty() && Owner->ResolveCall(T[1], sender, 1, FCompetitors, RouteResult)) {
-    for (TCompetitorInfo* candidate : FCompetitors)
-      if (TEndpointRegisterInfo* registration = candidate->Endpoint.Registration())
-        MakeRules(registration->User(), candidate->Endpoint, true);
-    if (SendLocationRequests()) ExtendDeadline(15000);
-    return NextCompetitor();
-  }
-  return CheckAddressCollision();
+  return ResolveCallee();
 }
 
 bool TAdmissionResolver::SameCallSide(const TAdmissionResolver& AOther) const {
@@ -317,30 +220,114 @@ TProcessor::TPerformFunctionResult TAdmissionResolver::ContinueAnswerCall() {
   return nullptr;
 }
 
-TProcessor::TPerformFunctionResult TAdmissionResolver::CheckAddressCollision() {
+unsigned TAdmissionResolver::ProgressDelay(int64_t ASpan) {
+  return unsigned(std::min(MaxProgressDelay, std::max<int64_t>(1, std::max<int64_t>(0, ASpan) + ProgressMargin)));
+}
+
+int TAdmissionResolver::IrrFrequency(int64_t AValidity) {
+  if (AValidity <= 3) return -1;
+  return int(std::min<int64_t>((AValidity - 1) / 3, 65535));
+}
+
+void TAdmissionResolver::Confirm(TConnection* AConnection) {
   const H225::admissionRequest& arq = Arq();
-  const H225::transportAddress* address = SenderSide == 0 ? arq.destCallSignalAddress : arq.srcCallSignalAddress;
-  sockaddr_in found{};
-  const bool given = address && H323::transportToSockaddr(*address, found);
-  if (given) CalleeAddress = found;
-  if (SenderSide == 0) {
-    E[1].Set(given ? Owner->FindEndpointByCallSignalAddress(CalleeAddress) : nullptr);
-  } else if (given) {
-    const std::vector<TEndpointRegisterInfo*> found = Owner->RegistrationIndex().AnsweringFor(CalleeAddress, 2);
-    TEndpointRegisterInfo* first = found.empty() ? nullptr : found[0];
-    const bool collision = found.size() > 1;
-    if (collision)
-      LogLine(orvo::stateError, "Address collision between: " + first->User()->Identifier() + " and " +
-                                    found[1]->User()->Identifier() +
-                                    ". Duplicate call signal address. Admission request to answer direct call "
-                                    "will be denied.");
-    E[0].Set(collision ? nullptr : first);
+  TEndpointRegisterInfo* sender = Sender();
+  H225::rasMessage message;
+  auto* acf = static_cast<H225::admissionConfirm*>(message.select(10));
+  acf->requestSeqNum = arq.requestSeqNum.value();
+  acf->bandWidth = AConnection->Bandwidth();
+  const TCallSignallingRelay* relay = AConnection->Relay();
+  const bool routed = relay != nullptr;
+  acf->callModel.select(routed ? 1 : 0);
+  sockaddr_in destination = AConnection->CalleeAddress();
+  if (SenderSide == 0 && relay) {
+    destination = relay->ListenAddress();
+    if (destination.sin_addr.s_addr == htonl(INADDR_ANY)) destination.sin_addr = LocalAddressToward(RequesterAddress());
   }
-  if (!E[1 - SenderSide].Registration()) {
-    if (SenderSide == 1) RejectReason = rrCallerNotRegistered;
-    RejectByReason();
-    return nullptr;
+  if (SenderSide == 1 && AConnection->SideRegistration(1))
+    destination = AConnection->SideRegistration(1)->CallSignalAddress;
+  H323::sockaddrToTransport(destination, acf->destCallSignalAddress);
+  const TUser* user = SenderUser();
+  const int frequency = IrrFrequency(user ? user->ConnectionValidity() : -1);
+  if (frequency > 0) acf->irrFrequency = new asn::integer<1u, 65535u, 1>(unsigned(frequency));
+  if (sender && sender->ProtocolVersion >= 2) {
+    if (!routed) {
+      acf->destinationInfo = new asn::sequenceOf<H225::aliasAddress, 0u, 0u, 1>;
+      if (!AConnection->RemoteAliases.empty()) {
+        for (const orvo::string& text : AConnection->RemoteAliases) {
+          auto* alias = new H225::aliasAddress;
+          H323::makeAliasAddress(*alias, text);
+          acf->destinationInfo->append(alias);
+        }
+      } else {
+        TEndpointHandle& calleeSide = AConnection->Side(1);
+        TUser* calleeUser = calleeSide.Registration() ? calleeSide.Registration()->User() : nullptr;
+        for (const orvo::string& text : AConnection->SideAliases(1)) {
+          const orvo::string translated =
+              calleeUser ? calleeUser->TranslateIncomingAlias(1, text, calleeSide.LookupScope()) : text;
+          if (translated.length() == 0) continue;
+          auto* alias = new H225::aliasAddress;
+          H323::makeAliasAddress(*alias, translated);
+          acf->destinationInfo->append(alias);
+        }
+      }
+    }
+    acf->willRespondToIRR = new asn::booltype(true);
+    acf->uuiesRequested = new H225::uUIEsRequested;
+    acf->uuiesRequested->status = new asn::booltype(false);
+    acf->uuiesRequested->statusInquiry = new asn::booltype(false);
+    acf->uuiesRequested->setupAcknowledge = new asn::booltype(false);
+    acf->uuiesRequested->notify = new asn::booltype(false);
   }
-  if (TEndpointRegisterInfo* callee = E[1].Registration()) MakeRules(callee->User(), E[1], true);
-  return ChooseRoute();
+  if (sender) sender->CreateTokens(acf->tokens, acf->cryptoTokens);
+  Owner->RASSend(ReplyAddress, message);
+  FAnswered = true;
+  WakeWaiters();
+}
+
+void TAdmissionResolver::Reject(TRejectReason AReason, const orvo::string& AText) {
+  // After a confirm the endpoint hears nothing more of this request.
+  if (FAnswered) return;
+  FAnswered = true;
+  H225::rasMessage message;
+  auto* arj = static_cast<H225::admissionReject*>(message.select(11));
+  arj->requestSeqNum = Arq().requestSeqNum.value();
+  arj->rejectReason.select(RejectReasonToAdmissionReject(AReason));
+  AttachRejectText(arj->genericData, AText);
+  if (TEndpointRegisterInfo* sender = Sender()) sender->CreateTokens(arj->tokens, arj->cryptoTokens);
+  Owner->RASSend(ReplyAddress, message);
+  WakeWaiters();
+}
+
+void TAdmissionResolver::SendRequestInProgress(int64_t AMilliseconds) {
+  const int64_t span = std::max<int64_t>(0, AMilliseconds);
+  if (!Sender() || Sender()->ProtocolVersion < 2) return;
+  MasterTimer.Stop();
+  MasterTimer.SetTimeout(span);
+  MasterTimer.Start();
+  H225::rasMessage message;
+  auto* rip = static_cast<H225::requestInProgress*>(message.select(25));
+  rip->requestSeqNum = Arq().requestSeqNum.value();
+  rip->delay = ProgressDelay(span);
+  Owner->RASSend(ReplyAddress, message);
+}
+
+bool TAdmissionResolver::AcceptsEvent(int ACode) { return AdmissionResolverAcceptsEvent(ACode); }
+
+bool TAdmissionResolver::StartCall(TConnection* AConnection) { return AConnection->Start(CalleeAddress, !Direct); }
+
+void TAdmissionResolver::AdmitSender(TConnection* AConnection) {
+  AConnection->Admit(SenderSide, CreditTime[SenderSide]);
+}
+
+bool TAdmissionResolver::MayExtendDeadline() const { return Sender() && Sender()->ProtocolVersion >= 2; }
+
+void TAdmissionResolver::DeadlineMoved(int64_t ASpan) { SendRequestInProgress(ASpan); }
+
+void TAdmissionResolver::OnMasterTimeout(TTimer* ATimer) {
+  if (const auto* earlier = static_cast<const TAdmissionResolver*>(Awaited())) {
+    FollowEarlier(*earlier);
+    return;
+  }
+  TCallResolver::OnMasterTimeout(ATimer);
 }

@@ -14,6 +14,7 @@
 #include <signalling/CallSignallingRelay.h>
 #include <signalling/RelayTracer.h>
 #include <signalling/ReleaseComplete.h>
+#include <signalling/SetupReceiver.h>
 
 #include <gatekeeper/CompetitorInfo.h>
 #include <gatekeeper/DisengageProcedure.h>
@@ -37,6 +38,15 @@ const TGatekeeper* MediaRelayWarned = nullptr;
 unsigned UserProxyLevel(const TEndpointRegisterInfo* ARegistration) {
   if (!ARegistration || !ARegistration->User()) return 0;
   return ARegistration->User()->ProxyLevel().ActiveAt(TClock::Now()).Level;
+}
+
+// The gatekeeper's address for a relay's sockets; the system picks the port.
+sockaddr_in LocalAddress(const TGatekeeper* AOwner) {
+  const TConfiguration* configuration = AOwner->Configuration();
+  sockaddr_in local = configuration ? configuration->LocalAddress() : orvo::defaultAddress;
+  local.sin_family = AF_INET;
+  local.sin_port = 0;
+  return local;
 }
 
 // Null: the relay of a call is quietly gone.
@@ -117,11 +127,32 @@ bool TConnection::Start(const sockaddr_in& ACalleeAddress, bool ARouted) {
     Owner->BroadcastEvent(evConnectionStarted, this);
     return true;
   }
+  std::unique_ptr<TCallSignallingRelay> relay = NewRelay(ACalleeAddress);
+  if (!relay->Listen(LocalAddress(Owner))) {
+    orvo::string text;
+    text.format("Listen for the caller of a routed call failed. %d %s", relay->LastError(),
+                strerror(relay->LastError()));
+    LogLine(orvo::stateError, text);
+    return false;
+  }
+  FRelay = std::move(relay);
+  return true;
+}
+
+bool TConnection::StartWithCaller(const sockaddr_in& ACalleeAddress, TSetupReceiver& ACaller) {
+  FCalleeAddress = ACalleeAddress;
+  DeleteRelay(FRelay);
+  FRelay = NewRelay(ACalleeAddress);
+  orvo::socket connection;
+  std::unique_ptr<TQ931Stream> stream;
+  ACaller.HandOver(connection, stream);
+  // Last: the relay may end the call, and go, before it returns.
+  FRelay->TakeCaller(LocalAddress(Owner), connection, stream, ACaller.SetupOctets(), ACaller.Following());
+  return true;
+}
+
+std::unique_ptr<TCallSignallingRelay> TConnection::NewRelay(const sockaddr_in& ACalleeAddress) {
   ProxyLevel = int(std::max(UserProxyLevel(SideRegistration(cnsCaller)), UserProxyLevel(SideRegistration(cnsCallee))));
-  const TConfiguration* configuration = Owner->Configuration();
-  sockaddr_in local = configuration ? configuration->LocalAddress() : orvo::defaultAddress;
-  local.sin_family = AF_INET;
-  local.sin_port = 0;
   std::unique_ptr<TCallSignallingRelay> relay(new TCallSignallingRelay(ACalleeAddress, ProxyLevel >= 2));
   relay->TranslateAlias = {this, &TConnection::TranslateSetupAlias};
   relay->Tracer = NewRelayTracer(*this, Owner);
@@ -130,19 +161,11 @@ bool TConnection::Start(const sockaddr_in& ACalleeAddress, bool ARouted) {
   relay->StoppingCallback = {this, &TConnection::OnRelayStopping};
   relay->EndedCallback = {this, &TConnection::OnRelayEnded};
   relay->WarningCallback = {this, &TConnection::OnRelayWarning};
-  if (!relay->Listen(local)) {
-    orvo::string text;
-    text.format("Listen for the caller of a routed call failed. %d %s", relay->LastError(),
-                strerror(relay->LastError()));
-    LogLine(orvo::stateError, text);
-    return false;
-  }
-  FRelay = std::move(relay);
-  if (FRelay->MediaRelayRequested() && MediaRelayWarned != Owner) {
+  if (relay->MediaRelayRequested() && MediaRelayWarned != Owner) {
     MediaRelayWarned = Owner;
     LogLine(orvo::stateWarning, TCallSignallingRelay::MediaRelayUnavailable);
   }
-  return true;
+  return relay;
 }
 
 void TConnection::TranslateSetupAlias(int ASide, const orvo::string& AAlias, orvo::string& AResult) {

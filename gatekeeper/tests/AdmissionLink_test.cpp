@@ -24,6 +24,7 @@
 #include <gatekeeper/RejectReason.h>
 
 #include "CoreWithUsers.h"
+#include "RegisteredLink.h"
 #include "SimulatedEndpoint.h"
 #include "orvoTesting.h"
 
@@ -101,18 +102,8 @@ struct TRig {
     Gk->Core.OpenRASSockets();
     Gk->Core.OpenCallSignalSocket();
     Gk->Core.SetStateForTesting(TGatekeeper::gksRunning);
-    Link = new TGatekeeperLink(&Gk->Core, static_cast<TLinkedUser*>(Gk->User("GK2")));
-    Link->Run();
-    auto rrq = Next(Gk2);
-    EXPECT_TRUE(rrq && rrq->index() == 3);
-    H225::rasMessage rcf;
-    auto* body = static_cast<H225::registrationConfirm*>(rcf.select(4));
-    body->requestSeqNum = rrq ? GetRasSequenceNumber(*rrq) : 1;
-    body->protocolIdentifier = asn::oid(0, 0, 8, 2250, 0, 4);
-    H323::sockaddrToTransport(LoopbackAddress(5, 1720), *body->callSignalAddress.appendNew());
-    body->endpointIdentifier = "EP-GK1";
-    Reply(rcf);
-    EXPECT_TRUE(Link->Registered());
+    Link = RegisterLink(*Gk, "GK2", Gk2);
+    EXPECT_TRUE(Link && Link->Registered());
     Gk->Register("GK2", 5);
     AliceRegistration = Gk->Register("alice", 2);
     AliceRegistration->RasAddress = Alice.Address();

@@ -431,8 +431,8 @@ TEST(CallSignalPort, OnlyASetupIsHeardAndItIsRefused) {
         {octets(got.begin() + 4, got.end())},
         {"q931.call_ref", "q931.call_ref_flag", "q931.message_type", "q931.cause_value", "h225.reason"});
     ASSERT_TRUE(t.ran) << t.failure;
-    // calledPartyNotRegistered, unallocated number: nobody admitted the call.
-    EXPECT_EQ((std::vector<std::string>{"1234", "1", "0x5a", "1", "14"}), t.frames[0].fields);
+    // callerNotRegistered, call rejected: nobody is registered at 127.0.0.2.
+    EXPECT_EQ((std::vector<std::string>{"1234", "1", "0x5a", "21", "15"}), t.frames[0].fields);
   }
   EXPECT_TRUE(gk.WaitForLog("[W] First message must be SETUP.\n", std::chrono::seconds(5), 2)) << gk.Log();
   EXPECT_FALSE(gk.WaitForLog("First message must be SETUP.", std::chrono::milliseconds(50), 3)) << gk.Log();

@@ -59,6 +59,25 @@ bool TCallSignallingRelay::Listen(const sockaddr_in& ALocal) {
   return true;
 }
 
+void TCallSignallingRelay::TakeCaller(const sockaddr_in& ALocal, orvo::socket& AConnection,
+                                      std::unique_ptr<TQ931Stream>& AStream, const orvo::byteStream& ASetup,
+                                      const std::vector<orvo::byteStream>& AFollowing) {
+  Local = ALocal;
+  Legs[rsCaller] = std::move(AConnection);
+  SetCallSignallingTos(Legs[rsCaller]);
+  SetNoDelay(Legs[rsCaller]);
+  TQ931Stream* stream = AStream.release();
+  stream->Rebind(&Legs[rsCaller]);
+  SetUpStream(rsCaller, stream);
+  CallerFollowing = AFollowing;
+  CurrentState = stAwaitingSetup;
+  Q931::message setup;
+  orvo::byteStream in(ASetup.buffer(), ASetup.length());
+  setup.decode(in);
+  TakeSetup(setup, ASetup);
+  ConnectCallee();
+}
+
 void TCallSignallingRelay::Release(int AReleaseCompleteReason, unsigned ACause) {
   End(enReleasedByOwner, "Call released by gatekeeper.", true, true, AReleaseCompleteReason, ACause);
 }
@@ -118,8 +137,10 @@ void TCallSignallingRelay::OnPendingFailed(TPendingCaller* ACaller, bool ARefuse
   if (ARefused) WarningCallback(orvo::string(TSetupReceiver::NotSetupText));
 }
 
-void TCallSignallingRelay::OpenStream(int ASide) {
-  TQ931Stream* stream = new TQ931Stream(&Legs[ASide]);
+void TCallSignallingRelay::OpenStream(int ASide) { SetUpStream(ASide, new TQ931Stream(&Legs[ASide])); }
+
+void TCallSignallingRelay::SetUpStream(int ASide, TQ931Stream* AStream) {
+  TQ931Stream* stream = AStream;
   Streams[ASide].reset(stream);
   stream->SetTracer(Tracer, ASide);
   if (ASide == rsCaller) {
@@ -236,6 +257,15 @@ void TCallSignallingRelay::CalleeConnected() {
   CurrentState = stRelaying;
   Timer.SetTimeout(CalleeTimeout);
   Timer.Restart();
+  // The caller's words while the call was resolved go after its Setup.
+  std::vector<orvo::byteStream> following;
+  following.swap(CallerFollowing);
+  for (const orvo::byteStream& octets : following) {
+    const int type = headerType(octets);
+    Forward(rsCaller, type, octets);
+    // The call has ended, and the relay may be gone.
+    if (type == Q931::message::releaseComplete) return;
+  }
   StartedCallback();
 }
 

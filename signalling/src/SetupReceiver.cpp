@@ -2,6 +2,10 @@
 
 #include <utility>
 
+#include <config/Log.h>
+#include <h323/alias.h>
+#include <orvo/guid.h>
+
 #include <signalling/CallSockets.h>
 #include <signalling/ClosingLeg.h>
 #include <signalling/ReleaseComplete.h>
@@ -45,27 +49,91 @@ void TSetupReceiver::Close() {
   TClosingLeg::Close(Connection, Stream);
 }
 
-void TSetupReceiver::OnMessage(Q931::message& AMessage, const orvo::byteStream&) {
-  // Whatever follows the Setup waits for the owner's decision.
-  if (SetupSeen) return;
-  if (AMessage.type != Q931::message::setup) {
+namespace {
+
+void AliasTexts(const asn::sequenceOf<H225::aliasAddress, 0u, 0u, 1>* AAliases, TStringList& AOut) {
+  if (!AAliases) return;
+  for (const orvo::listNode* node = AAliases->elements().head(); node; node = node->next)
+    AOut.append(
+        H323::aliasToString(*static_cast<const H225::aliasAddress*>(static_cast<const asn::object*>(node->element))));
+}
+
+}  // namespace
+
+orvo::string CallIdentifierText(const H225::callIdentifier* AIdentifier) {
+  if (!AIdentifier || AIdentifier->guid.length() != 16) return "no call identifier";
+  orvo::guid identifier;
+  identifier.assign(orvo::string(reinterpret_cast<const char*>(AIdentifier->guid.data()), AIdentifier->guid.length()));
+  return identifier.toString();
+}
+
+void TSetupReceiver::TraceFirst(const Q931::message* AMessage, const orvo::byteStream& AOctets) {
+  if (!Log || AOctets.length() == 0) return;
+  const H225::setup_UUIE* body = AMessage ? AMessage->setupBody() : nullptr;
+  if (body) {
+    AliasTexts(body->sourceAddress, TraceAliases[0]);
+    AliasTexts(body->destinationAddress, TraceAliases[1]);
+  }
+  auto tracer = std::make_shared<TRelayTracer>(CallIdentifierText(body ? body->callIdentifier : nullptr),
+                                               &TraceAliases[0], &TraceAliases[1], Log);
+  Stream->SetTracer(tracer, 0);
+  Stream->TraceReceived(AOctets);
+}
+
+void TSetupReceiver::HandOver(orvo::socket& AConnection, std::unique_ptr<TQ931Stream>& AStream) {
+  Closed = true;
+  Timer.Stop();
+  AConnection = std::move(Connection);
+  AStream = std::move(Stream);
+}
+
+void TSetupReceiver::Keep(const orvo::byteStream& AOctets) {
+  FollowingMessages.push_back(AOctets);
+  FollowingOctets += AOctets.length();
+  if (FollowingMessages.size() >= FollowingLimit || FollowingOctets >= FollowingOctetLimit) Stream->enableRead(false);
+}
+
+void TSetupReceiver::OnMessage(Q931::message& AMessage, const orvo::byteStream& AOctets) {
+  if (SetupSeen) {
+    // The caller gave up before its call was resolved.
+    if (AMessage.type == Q931::message::releaseComplete)
+      Fail("Call released by caller.");
+    else
+      Keep(AOctets);
+    return;
+  }
+  TraceFirst(&AMessage, AOctets);
+  if (AMessage.type != Q931::message::setup || AMessage.callReference.length() != 2) {
     Fail(NotSetupText);
     return;
   }
   SetupSeen = true;
   Timer.Stop();
-  Stream->enableRead(false);
+  Setup.write(AOctets.buffer(), AOctets.length());
   Reference = AMessage.callReference;
   if (const H225::setup_UUIE* body = AMessage.setupBody())
     if (body->callIdentifier) CallIdentifier.reset(new H225::callIdentifier(*body->callIdentifier));
   SetupCallback(AMessage);
 }
 
-void TSetupReceiver::OnMalformed(const orvo::string&, const orvo::byteStream&) {
-  if (!SetupSeen) Fail(NotSetupText);
+// After the Setup, a message the decoder refuses goes on as it came, as
+// the relay passes it; a peer that stops speaking TPKT is as good as gone.
+void TSetupReceiver::OnMalformed(const orvo::string&, const orvo::byteStream& AOctets) {
+  if (SetupSeen && AOctets.length() != 0) {
+    Keep(AOctets);
+    return;
+  }
+  if (SetupSeen) {
+    Fail("Caller closed call signalling connection.");
+    return;
+  }
+  TraceFirst(nullptr, AOctets);
+  Fail(NotSetupText);
 }
 
-void TSetupReceiver::OnClosed() { Fail("Connection closed before SETUP."); }
+void TSetupReceiver::OnClosed() {
+  Fail(SetupSeen ? "Caller closed call signalling connection." : "Connection closed before SETUP.");
+}
 
 void TSetupReceiver::OnTimeout(TTimer*) { Fail(NoMessageText); }
 

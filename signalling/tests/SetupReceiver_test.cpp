@@ -44,6 +44,9 @@ TEST(setupReceiver, takesASetupOnlyAndRefusesIt) {
   const std::vector<receiverCase> cases = {
       {"Setup", encodeMessage(routedCallMessages()[0].build()), "Setup 4660", true},
       {"Alerting first", "08 02 12 34 01", "First message must be SETUP.", false},
+      {"Setup with a call reference of one octet",
+       "08 01 12 05 " + encodeMessage(routedCallMessages()[0].build()).substr(15), "First message must be SETUP.",
+       false},
       {"Display cut short", "08 02 12 34 05 28 05 41", "First message must be SETUP.", false},
       {"no TPKT at all", "raw 47 45 54 20 2F 20 0D 0A", "First message must be SETUP.", false},
       {"nothing in time", "", "No first message in time.", false},

@@ -25,6 +25,7 @@
 #include <gatekeeper/Events.h>
 
 class TCallSignallingRelay;
+class TSetupReceiver;
 class TConfiguration;
 class TEndpointRegisterInfo;
 class TGatekeeper;
@@ -63,6 +64,10 @@ public:
   // counts as started when the Setup reaches the callee. False when the
   // relay cannot listen.
   bool Start(const sockaddr_in& ACalleeAddress, bool ARouted);
+  // Routed, the caller already connected to the call-signal port: the relay
+  // takes the caller's connection over from the reader of its Setup and
+  // connects the callee at once. False when the relay cannot be made.
+  bool StartWithCaller(const sockaddr_in& ACalleeAddress, TSetupReceiver& ACaller);
   bool SetBandwidth(uint32_t ABandwidth, bool AAcceptLess, uint32_t& AGranted);
   void ReleaseZones();
   void SetSideAliases(int ASide, const TStringList& AAliases);
@@ -153,6 +158,8 @@ private:
   void OnRelayWarning(const orvo::string& AText);
   // An alias of the Setup as the callee is to see it.
   void TranslateSetupAlias(int ASide, const orvo::string& AAlias, orvo::string& AResult);
+  // The relay of a routed call to the callee, with the proxy level of now.
+  std::unique_ptr<TCallSignallingRelay> NewRelay(const sockaddr_in& ACalleeAddress);
   // Ends the relay with Release Complete to its open legs and no word back.
   void ReleaseRelay(int AReleaseCompleteReason, unsigned ACause);
 

@@ -106,6 +106,8 @@ TGatekeeperUnderTest::TGatekeeperUnderTest(const TGatekeeperSetup& ASetup) {
        << ASetup.Sections;
   Text = text.str();
   std::ofstream(PathOf("gk.cfg")) << Text;
+  if (inet_pton(AF_INET, ASetup.Address.c_str(), &Host) != 1 || Host.s_addr == htonl(INADDR_ANY))
+    Host.s_addr = htonl(INADDR_LOOPBACK);
 }
 
 TGatekeeperUnderTest::~TGatekeeperUnderTest() {
@@ -160,7 +162,7 @@ int TGatekeeperUnderTest::WaitForExit(std::chrono::milliseconds ALimit) {
 sockaddr_in TGatekeeperUnderTest::RasAddress() const {
   sockaddr_in address{};
   address.sin_family = AF_INET;
-  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  address.sin_addr = Host;
   address.sin_port = htons(uint16_t(Ras));
   return address;
 }

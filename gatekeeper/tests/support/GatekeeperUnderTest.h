@@ -16,7 +16,8 @@
 struct TGatekeeperSetup {
   // Empty: the system section names no identifier.
   std::string Identifier = "OrvoTestGK";
-  // The system address; endpoints reach it on 127.0.0.1 either way.
+  // The system address. Endpoints reach a wildcard or 127.0.0.1 on
+  // 127.0.0.1, another loopback address on that address.
   std::string Address = "127.0.0.1";
   // The rules of the log section (the file is always "gk.log").
   std::string LogRules = "registrations yes;\nras messages yes;\n";
@@ -62,7 +63,8 @@ public:
   unsigned RasPort() const { return Ras; }
   unsigned CallSignalPort() const { return CallSignal; }
   unsigned MonitorPort() const { return Monitor; }
-  // 127.0.0.1 on the RAS port: where endpoints send their requests.
+  // The system address (127.0.0.1 for the wildcard) on the RAS port: where
+  // endpoints send their requests.
   sockaddr_in RasAddress() const;
 
   // Console output (standard output and error) and the log file so far.
@@ -81,6 +83,7 @@ private:
   std::string Folder;
   std::string Text;
   unsigned Ras = 0, CallSignal = 0, Monitor = 0;
+  in_addr Host{};
   std::unique_ptr<TRunningProgram> Program;
   int ExitStatus = -1;  // -1 while it runs
 };

@@ -85,6 +85,16 @@ std::vector<routedCallMessage> routedCallMessages() {
   };
 }
 
+Q931::message setupCalling(const std::string& ANumber) {
+  Q931::message setup = routedCallMessages()[0].build();
+  H225::setup_UUIE* body = setup.setupBody();
+  delete body->destinationAddress;
+  body->destinationAddress = nullptr;
+  setup.elements.remove(setup.elements.find(setup.findElement(0x70)), orvo::autoDelete(1));
+  if (!ANumber.empty()) setup.insertElement(new Q931::calledPartyNumber(ANumber.c_str(), 0, 1));
+  return setup;
+}
+
 std::vector<q931Sample> q931Samples() {
   std::vector<q931Sample> samples;
   for (const routedCallMessage& m : routedCallMessages())

@@ -19,6 +19,11 @@ struct routedCallMessage {
 // Progress and Status, with the H.225.0 bodies of the samples.
 std::vector<routedCallMessage> routedCallMessages();
 
+// The routed call's Setup (conference 0x40..., call 0x50..., source
+// aliases "Terminal-1" and "2001") calling ANumber alone: no destination
+// aliases, and no called party number when ANumber is empty.
+Q931::message setupCalling(const std::string& ANumber);
+
 struct q931Sample {
   std::string name;
   std::string hex;

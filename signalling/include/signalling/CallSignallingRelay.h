@@ -78,6 +78,14 @@ public:
   // the port) and starts the caller's time. False, with LastError() set,
   // when no listener can be opened; call it once.
   bool Listen(const sockaddr_in& ALocal);
+  // Instead of Listen: the caller has connected already, to the call-signal
+  // port, whose reader traced its Setup (ASetup, as it came) and the
+  // messages that followed it (AFollowing). The relay takes the connection
+  // and its stream over (both are left empty), connects the callee from
+  // the local address and passes the Setup and those messages on. Call it
+  // once; it may end the call before it returns.
+  void TakeCaller(const sockaddr_in& ALocal, orvo::socket& AConnection, std::unique_ptr<TQ931Stream>& AStream,
+                  const orvo::byteStream& ASetup, const std::vector<orvo::byteStream>& AFollowing);
   // The listener's address, read back: the destCallSignalAddress of the ACF.
   const sockaddr_in& ListenAddress() const { return Bound; }
   int LastError() const { return Error; }
@@ -141,6 +149,8 @@ private:
   void OnStall(TTimer* ATimer);
 
   void OpenStream(int ASide);
+  // The leg's stream, new or taken over, with the relay's callbacks.
+  void SetUpStream(int ASide, TQ931Stream* AStream);
   // The pending connection, out of the list; null when it is not there.
   std::unique_ptr<TPendingCaller> TakePending(TPendingCaller* ACaller);
   // Reads the other leg only while this one's queue is within QueueLimit.
@@ -184,4 +194,6 @@ private:
   Q931::callReference Reference;
   std::unique_ptr<H225::callIdentifier> CallIdentifier;
   orvo::byteStream PendingSetup{128};
+  // What the caller said after its Setup before the callee was connected.
+  std::vector<orvo::byteStream> CallerFollowing;
 };

@@ -1,10 +1,14 @@
 // The first message on a call-signalling connection that the gatekeeper
 // accepted on its call-signal port, where no admission announced the call:
-// it must come within a bounded time and must be a Setup. The owner then
-// routes the call or refuses it with a Release Complete.
+// it must come within a bounded time and must be a Setup with a call
+// reference of two octets. The owner then routes the call or refuses it
+// with a Release Complete. While the owner decides, the connection is
+// still read, so that a caller who leaves is noticed; what it says
+// meanwhile is kept, within bounds, for the call.
 #pragma once
 
 #include <memory>
+#include <vector>
 
 #include <h225/h225.h>
 #include <h323/q931/message.h>
@@ -13,7 +17,14 @@
 #include <orvo/string.h>
 #include <orvo/timer.h>
 
+#include <config/StringList.h>
+
 #include <signalling/Q931Stream.h>
+#include <signalling/RelayTracer.h>
+
+// A call's identifier as the traces name the call: its GUID in braces, or
+// "no call identifier".
+orvo::string CallIdentifierText(const H225::callIdentifier* AIdentifier);
 
 class TSetupReceiver {
 public:
@@ -38,14 +49,29 @@ public:
   // Lets the connection go without a word.
   void Close();
   bool IsClosed() const { return Closed; }
+  // The connection and its stream go to the call (both are left empty
+  // here), with the Setup as it came and what followed it.
+  void HandOver(orvo::socket& AConnection, std::unique_ptr<TQ931Stream>& AStream);
+  const orvo::byteStream& SetupOctets() const { return Setup; }
+  const std::vector<orvo::byteStream>& Following() const { return FollowingMessages; }
+
+  // What a caller may say after its Setup before the call is resolved;
+  // beyond it the connection is not read until then.
+  static const unsigned FollowingLimit = 16;
+  static const unsigned FollowingOctetLimit = 32768;
 
   // The Setup; the owner may call Refuse or Close, or delete the receiver.
   orvo::memberCallback<Q931::message&> SetupCallback;
-  // Not a Setup, undecodable, no message in time or the peer gone: the
-  // connection is closed already; the text tells which. May delete.
+  // Not a Setup, undecodable, no message in time, the peer gone or its
+  // Release Complete: the connection is closed already; the text tells
+  // which. May delete.
   orvo::memberCallback<const orvo::string&> FailedCallback;
 
   int64_t FirstMessageTimeout = 20000;
+  // The log section that decides what is traced: the first message, and
+  // the Release Complete that refuses it. Set before Start; none traces
+  // nothing.
+  TRelayTracer::TLogSource Log;
 
 private:
   void OnMessage(Q931::message& AMessage, const orvo::byteStream& AOctets);
@@ -53,6 +79,11 @@ private:
   void OnClosed();
   void OnTimeout(TTimer* ATimer);
   void Fail(const orvo::string& AText);
+  // A message after the Setup, for the call.
+  void Keep(const orvo::byteStream& AOctets);
+  // Traces the first message as the caller's; what is sent from now on is
+  // traced under the same head line.
+  void TraceFirst(const Q931::message* AMessage, const orvo::byteStream& AOctets);
 
   orvo::socket Connection;
   std::unique_ptr<TQ931Stream> Stream;
@@ -61,4 +92,9 @@ private:
   bool Closed = false;
   Q931::callReference Reference;
   std::unique_ptr<H225::callIdentifier> CallIdentifier;
+  orvo::byteStream Setup{128};
+  std::vector<orvo::byteStream> FollowingMessages;
+  unsigned FollowingOctets = 0;
+  // The Setup's source and destination aliases, as the traces name them.
+  TStringList TraceAliases[2];
 };

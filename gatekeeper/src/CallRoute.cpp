@@ -1,9 +1,6 @@
-// The admission resolver: the route tried, the call record, the answers,
-// the events and the master timer.
-#include <gatekeeper/AdmissionResolver.h>
-
-#include <sys/socket.h>
-#include <unistd.h>
+// The call resolver: the route tried, the call record, the events and the
+// master timer.
+#include <gatekeeper/CallResolver.h>
 
 #include <algorithm>
 #include <iostream>
@@ -31,29 +28,6 @@ namespace {
 
 const int64_t RadiusDeadline = 12000;
 const int64_t ProgressMargin = 100;
-const int64_t MaxProgressDelay = 65535;
-
-// The address of ours the kernel would send from to reach APeer: for a
-// relay listening on every address, the one the caller can reach. A
-// connected UDP socket sends nothing; the wildcard stays when it fails.
-in_addr LocalAddressToward(const sockaddr_in& APeer) {
-  in_addr out{htonl(INADDR_ANY)};
-  const int probe = socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
-  if (probe < 0) return out;
-  sockaddr_in local{};
-  socklen_t length = sizeof local;
-  if (connect(probe, reinterpret_cast<const sockaddr*>(&APeer), sizeof APeer) == 0 &&
-      getsockname(probe, reinterpret_cast<sockaddr*>(&local), &length) == 0)
-    out = local.sin_addr;
-  close(probe);
-  return out;
-}
-
-void AppendOnce(TStringList& AList, const orvo::string& AText) {
-  for (const orvo::string& text : AList)
-    if (text == AText) return;
-  AList.append(AText);
-}
 
 uint32_t ProxyLevelNow(const TEndpointRegisterInfo* ARegistration) {
   if (!ARegistration || !ARegistration->User()) return 0;
@@ -62,16 +36,7 @@ uint32_t ProxyLevelNow(const TEndpointRegisterInfo* ARegistration) {
 
 }  // namespace
 
-unsigned TAdmissionResolver::ProgressDelay(int64_t ASpan) {
-  return unsigned(std::min(MaxProgressDelay, std::max<int64_t>(1, std::max<int64_t>(0, ASpan) + ProgressMargin)));
-}
-
-int TAdmissionResolver::IrrFrequency(int64_t AValidity) {
-  if (AValidity <= 3) return -1;
-  return int(std::min<int64_t>((AValidity - 1) / 3, 65535));
-}
-
-TProcessor::TPerformFunctionResult TAdmissionResolver::RejectOrNext() {
+TProcessor::TPerformFunctionResult TCallResolver::RejectOrNext() {
   // The neighbour's confirm of a route given up must not hold a call there.
   if (Link && RemoteAdmissionHeld) SendDisengageToLink();
   RemoteAdmissionHeld = false;
@@ -83,14 +48,14 @@ TProcessor::TPerformFunctionResult TAdmissionResolver::RejectOrNext() {
   return NextCompetitor();
 }
 
-TProcessor::TPerformFunctionResult TAdmissionResolver::NextCompetitor() {
-  if (E[1].Registration()) return &TAdmissionResolver::NextCompetitor;
+TProcessor::TPerformFunctionResult TCallResolver::NextCompetitor() {
+  if (E[1].Registration()) return &TCallResolver::NextCompetitor;
   TCompetitorInfo* first = FCompetitors.first();
   if (!first) {
     if (!HuntingGoesOn) RejectByReason();
     return nullptr;
   }
-  if (!first->IsEndpoint) return &TAdmissionResolver::NextCompetitor;
+  if (!first->IsEndpoint) return &TCallResolver::NextCompetitor;
   E[1] = first->Endpoint;
   CalleeAddress = first->CallSignalAddress;
   Link = first->Link;
@@ -103,7 +68,7 @@ TProcessor::TPerformFunctionResult TAdmissionResolver::NextCompetitor() {
   return ChooseRoute();
 }
 
-TProcessor::TPerformFunctionResult TAdmissionResolver::ChooseRoute() {
+TProcessor::TPerformFunctionResult TCallResolver::ChooseRoute() {
   TEndpointRegisterInfo* callee = E[1].Registration();
   TEndpointRegisterInfo* caller = E[0].Registration();
   if (!HuntingGoesOn && callee) callee->TimeStamp = orvo::dateTime::now();
@@ -157,7 +122,7 @@ TProcessor::TPerformFunctionResult TAdmissionResolver::ChooseRoute() {
       }
       awaited = true;
     }
-    if (awaited) return &TAdmissionResolver::ChooseRoute;
+    if (awaited) return &TCallResolver::ChooseRoute;
   }
   const TConfiguration* configuration = Owner->Configuration();
   if (SenderSide == 0 && configuration && configuration->Log().ChosenRoute()) {
@@ -184,13 +149,13 @@ TProcessor::TPerformFunctionResult TAdmissionResolver::ChooseRoute() {
   if (!Connection && SenderSide == 0 && Link && Link->Registered() && Link->HasEndpointIdentifier()) {
     SendAdmissionToLink();
     ExtendDeadline(15000);
-    return &TAdmissionResolver::CreateConnection;
+    return &TCallResolver::CreateConnection;
   }
   if (!Connection) return CreateConnection();
   return AddAlternative();
 }
 
-TProcessor::TPerformFunctionResult TAdmissionResolver::AddAlternative() {
+TProcessor::TPerformFunctionResult TCallResolver::AddAlternative() {
   ORVO_ASSERT(Connection);
   auto* alternative = new TConnectionAlternative;
   alternative->Endpoint = E[1];
@@ -202,18 +167,17 @@ TProcessor::TPerformFunctionResult TAdmissionResolver::AddAlternative() {
   return RejectOrNext();
 }
 
-void TAdmissionResolver::DestroyConnection(TConnection* AConnection) {
+void TCallResolver::DestroyConnection(TConnection* AConnection) {
   if (Owner->Connections().Detach(AConnection)) delete AConnection;
 }
 
-TProcessor::TPerformFunctionResult TAdmissionResolver::CreateConnection() {
+TProcessor::TPerformFunctionResult TCallResolver::CreateConnection() {
   // Only the neighbour's answer goes on from here.
-  if (LinkAdmission) return &TAdmissionResolver::CreateConnection;
-  const H225::admissionRequest& arq = Arq();
-  auto* call = new TConnection(Owner, E[0], E[1], arq.callReferenceValue.value(), arq.conferenceID, arq.callIdentifier);
+  if (LinkAdmission) return &TCallResolver::CreateConnection;
+  auto* call = new TConnection(Owner, E[0], E[1], Call.CallReference, Call.ConferenceID, Call.CallIdentifier.get());
   call->Link = Link;
   uint32_t granted = 0;
-  if (!call->SetBandwidth(arq.bandWidth.value(), true, granted)) {
+  if (!call->SetBandwidth(Call.Bandwidth, true, granted)) {
     RejectReason = rrRequestDenied;
     DestroyConnection(call);
     return RejectOrNext();
@@ -222,14 +186,14 @@ TProcessor::TPerformFunctionResult TAdmissionResolver::CreateConnection() {
     call->SetSideAliases(side, T[side]);
     call->SetCreditTime(side, CreditTime[side]);
   }
-  if (!call->Start(CalleeAddress, !Direct)) {
+  if (!StartCall(call)) {
     LogLine(orvo::stateError, "Connection refused to start. Call will not be served.");
     Reject(rrUndefinedReason, RejectText(rtInternalFailure));
     DestroyConnection(call);
     return nullptr;
   }
   if (E[SenderSide].Scope()) call->AddSideVariables(SenderSide, *E[SenderSide].Scope());
-  call->Admit(SenderSide, CreditTime[SenderSide]);
+  AdmitSender(call);
   call->SetInfoRequestInterval(RemoteIrrInterval, RemoteWillRespondToIRR, RemoteCallModel);
   call->RemoteAliases = RemoteAliases;
   RemoteAdmissionHeld = false;
@@ -242,83 +206,19 @@ TProcessor::TPerformFunctionResult TAdmissionResolver::CreateConnection() {
   return RejectOrNext();
 }
 
-void TAdmissionResolver::Confirm(TConnection* AConnection) {
-  const H225::admissionRequest& arq = Arq();
-  TEndpointRegisterInfo* sender = Sender();
-  H225::rasMessage message;
-  auto* acf = static_cast<H225::admissionConfirm*>(message.select(10));
-  acf->requestSeqNum = arq.requestSeqNum.value();
-  acf->bandWidth = AConnection->Bandwidth();
-  const TCallSignallingRelay* relay = AConnection->Relay();
-  const bool routed = relay != nullptr;
-  acf->callModel.select(routed ? 1 : 0);
-  sockaddr_in destination = AConnection->CalleeAddress();
-  if (SenderSide == 0 && relay) {
-    destination = relay->ListenAddress();
-    if (destination.sin_addr.s_addr == htonl(INADDR_ANY)) destination.sin_addr = LocalAddressToward(RequesterAddress());
-  }
-  if (SenderSide == 1 && AConnection->SideRegistration(1))
-    destination = AConnection->SideRegistration(1)->CallSignalAddress;
-  H323::sockaddrToTransport(destination, acf->destCallSignalAddress);
-  const TUser* user = SenderUser();
-  const int frequency = IrrFrequency(user ? user->ConnectionValidity() : -1);
-  if (frequency > 0) acf->irrFrequency = new asn::integer<1u, 65535u, 1>(unsigned(frequency));
-  if (sender && sender->ProtocolVersion >= 2) {
-    if (!routed) {
-      acf->destinationInfo = new asn::sequenceOf<H225::aliasAddress, 0u, 0u, 1>;
-      if (!AConnection->RemoteAliases.empty()) {
-        for (const orvo::string& text : AConnection->RemoteAliases) {
-          auto* alias = new H225::aliasAddress;
-          H323::makeAliasAddress(*alias, text);
-          acf->destinationInfo->append(alias);
-        }
-      } else {
-        TEndpointHandle& calleeSide = AConnection->Side(1);
-        TUser* calleeUser = calleeSide.Registration() ? calleeSide.Registration()->User() : nullptr;
-        for (const orvo::string& text : AConnection->SideAliases(1)) {
-          const orvo::string translated =
-              calleeUser ? calleeUser->TranslateIncomingAlias(1, text, calleeSide.LookupScope()) : text;
-          if (translated.length() == 0) continue;
-          auto* alias = new H225::aliasAddress;
-          H323::makeAliasAddress(*alias, translated);
-          acf->destinationInfo->append(alias);
-        }
-      }
-    }
-    acf->willRespondToIRR = new asn::booltype(true);
-    acf->uuiesRequested = new H225::uUIEsRequested;
-    acf->uuiesRequested->status = new asn::booltype(false);
-    acf->uuiesRequested->statusInquiry = new asn::booltype(false);
-    acf->uuiesRequested->setupAcknowledge = new asn::booltype(false);
-    acf->uuiesRequested->notify = new asn::booltype(false);
-  }
-  if (sender) sender->CreateTokens(acf->tokens, acf->cryptoTokens);
-  Owner->RASSend(ReplyAddress, message);
-  FAnswered = true;
-  WakeWaiters();
-}
-
-void TAdmissionResolver::Reject(TRejectReason AReason, const orvo::string& AText) {
-  // After a confirm the endpoint hears nothing more of this request.
-  if (FAnswered) return;
-  FAnswered = true;
-  H225::rasMessage message;
-  auto* arj = static_cast<H225::admissionReject*>(message.select(11));
-  arj->requestSeqNum = Arq().requestSeqNum.value();
-  arj->rejectReason.select(RejectReasonToAdmissionReject(AReason));
-  AttachRejectText(arj->genericData, AText);
-  if (TEndpointRegisterInfo* sender = Sender()) sender->CreateTokens(arj->tokens, arj->cryptoTokens);
-  Owner->RASSend(ReplyAddress, message);
-  WakeWaiters();
-}
-
-void TAdmissionResolver::RejectByReason() {
+void TCallResolver::RejectByReason() {
   Reject(RejectReason != rrNone ? RejectReason : RouteResultToRejectReason(RouteResult));
 }
 
-void TAdmissionResolver::ExtendDeadline(int64_t AMilliseconds) {
-  if (!Sender() || Sender()->ProtocolVersion < 2 || !MasterTimer.Armed()) return;
-  const orvo::dateTime deadline = orvo::timerClock() + orvo::timeSpan::fromMilliseconds(AMilliseconds);
+void TCallResolver::ExtendDeadline(int64_t AMilliseconds, bool APeerAsked) {
+  if (!MayExtendDeadline() || !MasterTimer.Armed()) return;
+  orvo::dateTime deadline = orvo::timerClock() + orvo::timeSpan::fromMilliseconds(AMilliseconds);
+  if (DeadlineCap && deadline > *DeadlineCap) {
+    if (APeerAsked)
+      deadline = *DeadlineCap;
+    else
+      *DeadlineCap = deadline;
+  }
   if (!DeadlineExtension) {
     if (deadline > MasterTimer.Due()) DeadlineExtension.reset(new orvo::dateTime(deadline));
   } else if (deadline > *DeadlineExtension) {
@@ -326,32 +226,15 @@ void TAdmissionResolver::ExtendDeadline(int64_t AMilliseconds) {
   }
 }
 
-void TAdmissionResolver::SendRequestInProgress(int64_t AMilliseconds) {
-  const int64_t span = std::max<int64_t>(0, AMilliseconds);
-  if (!Sender() || Sender()->ProtocolVersion < 2) return;
-  MasterTimer.Stop();
-  MasterTimer.SetTimeout(span);
-  MasterTimer.Start();
-  H225::rasMessage message;
-  auto* rip = static_cast<H225::requestInProgress*>(message.select(25));
-  rip->requestSeqNum = Arq().requestSeqNum.value();
-  rip->delay = ProgressDelay(span);
-  Owner->RASSend(ReplyAddress, message);
-}
-
-void TAdmissionResolver::OnMasterTimeout(TTimer*) {
+void TCallResolver::OnMasterTimeout(TTimer*) {
   ORVO_ASSERT(!HuntingGoesOn);
-  if (const auto* earlier = static_cast<const TAdmissionResolver*>(Awaited())) {
-    FollowEarlier(*earlier);
-    return;
-  }
   if (DeadlineExtension) {
     const int64_t span = (*DeadlineExtension - orvo::timerClock()).milliseconds();
     DeadlineExtension.reset();
-    SendRequestInProgress(span);
+    DeadlineMoved(span);
     return;
   }
-  if (TopStepIs(static_cast<TStep>(&TAdmissionResolver::NextCompetitor))) {
+  if (TopStepIs(static_cast<TStep>(&TCallResolver::NextCompetitor))) {
     RemoveUnlocated();
     Run();
     return;
@@ -371,9 +254,7 @@ void TAdmissionResolver::OnMasterTimeout(TTimer*) {
   Finish();
 }
 
-bool TAdmissionResolver::AcceptsEvent(int ACode) { return AdmissionResolverAcceptsEvent(ACode); }
-
-bool TAdmissionResolver::OnEvent(int ACode, void* ASender, uint32_t, uint32_t) {
+bool TCallResolver::OnEvent(int ACode, void* ASender, uint32_t, uint32_t) {
   switch (ACode) {
     case evEndpointUnregistered: {
       if (ASender == Sender()) {
@@ -387,7 +268,7 @@ bool TAdmissionResolver::OnEvent(int ACode, void* ASender, uint32_t, uint32_t) {
       for (TCompetitorInfo* candidate : FCompetitors)
         if (candidate->Endpoint.Registration() == ASender) {
           RemoveCompetitor(candidate);
-          if (TopStepIs(static_cast<TStep>(&TAdmissionResolver::NextCompetitor))) Run();
+          if (TopStepIs(static_cast<TStep>(&TCallResolver::NextCompetitor))) Run();
           return false;
         }
       return false;
@@ -408,7 +289,7 @@ bool TAdmissionResolver::OnEvent(int ACode, void* ASender, uint32_t, uint32_t) {
       for (TCompetitorInfo* candidate : FCompetitors)
         if (candidate->Link == ASender) {
           RemoveCompetitor(candidate);
-          if (TopStepIs(static_cast<TStep>(&TAdmissionResolver::NextCompetitor))) Run();
+          if (TopStepIs(static_cast<TStep>(&TCallResolver::NextCompetitor))) Run();
           return false;
         }
       return false;

@@ -1,6 +1,6 @@
-// The admission resolver's RADIUS authorisation of a call side: the
+// The call resolver's RADIUS authorisation of a call side: the
 // Access-Request with the call's attributes, and what its answer does.
-#include <gatekeeper/AdmissionResolver.h>
+#include <gatekeeper/CallResolver.h>
 
 #include <arpa/inet.h>
 
@@ -82,14 +82,14 @@ int CreditOf(const RADIUS::TAttribute& AAttribute) {
 
 }  // namespace
 
-void TAdmissionResolver::BuildRadiusAttributes(int ASide) {
+void TCallResolver::BuildRadiusAttributes(int ASide) {
   TEndpointRegisterInfo* registration = E[ASide].Registration();
   TUser* user = registration ? registration->User() : nullptr;
   const TConfiguration* configuration = Owner->Configuration();
   if (!user || !configuration) return;
   TVariables* scope = E[ASide].LookupScope();
   std::unique_ptr<RADIUS::TPacket> packet(
-      Owner->AuthenticationRADIUS.CreatePacket(RADIUS::pcAccessRequest, this, &TAdmissionResolver::OnRadiusAnswer));
+      Owner->AuthenticationRADIUS.CreatePacket(RADIUS::pcAccessRequest, this, &TCallResolver::OnRadiusAnswer));
   packet->Append(new RADIUS::TAddressAttribute(RADIUS::atNASIPAddress, configuration->LocalAddress().sin_addr.s_addr));
   if (!configuration->Identifier().empty())
     packet->Append(new RADIUS::TStringAttribute(RADIUS::atNASIdentifier, configuration->Identifier()));
@@ -112,7 +112,7 @@ void TAdmissionResolver::BuildRadiusAttributes(int ASide) {
   packet->Append(new RADIUS::TCiscoAttribute(
       cvCallOrigin, orvo::string("h323-call-origin=") + (ASide == 0 ? "answer" : "originate")));
   packet->Append(new RADIUS::TCiscoAttribute(cvCallType, "h323-call-type=VoIP"));
-  packet->Append(new RADIUS::TCiscoAttribute(cvConfId, "h323-conf-id=" + ConferenceText(Arq().conferenceID)));
+  packet->Append(new RADIUS::TCiscoAttribute(cvConfId, "h323-conf-id=" + ConferenceText(Call.ConferenceID)));
   char address[INET_ADDRSTRLEN] = "";
   inet_ntop(AF_INET, &registration->CallSignalAddress.sin_addr, address, sizeof address);
   packet->Append(new RADIUS::TCiscoAttribute(cvRemoteAddress, orvo::string("h323-remote-address=") + address));
@@ -123,9 +123,9 @@ void TAdmissionResolver::BuildRadiusAttributes(int ASide) {
   if (RadiusRequest[ASide] == IdentifierPending) RadiusRequest[ASide] = sent->Identifier();
 }
 
-void TAdmissionResolver::RadiusFallback() {
+void TCallResolver::RadiusFallback() {
   if (!FCompetitors.empty()) {
-    ReplaceTopStep(&TAdmissionResolver::RejectOrNext);
+    ReplaceTopStep(&TCallResolver::RejectOrNext);
     Run();
     return;
   }
@@ -133,7 +133,7 @@ void TAdmissionResolver::RadiusFallback() {
   Finish();
 }
 
-void TAdmissionResolver::OnRadiusAnswer(int AResult, RADIUS::TPacket* AAnswer) {
+void TCallResolver::OnRadiusAnswer(int AResult, RADIUS::TPacket* AAnswer) {
   switch (AResult) {
     case 0: {
       int side = -1;
@@ -154,7 +154,7 @@ void TAdmissionResolver::OnRadiusAnswer(int AResult, RADIUS::TPacket* AAnswer) {
       }
       if (side >= 0 && AAnswer->Code() == RADIUS::pcAccessReject) {
         if (SenderSide == 0 && side == 1 && !FCompetitors.empty()) {
-          ReplaceTopStep(&TAdmissionResolver::RejectOrNext);
+          ReplaceTopStep(&TCallResolver::RejectOrNext);
           Run();
           return;
         }

@@ -1,7 +1,7 @@
-// The admission resolver's neighbour gatekeepers: where the callee lives,
+// The call resolver's neighbour gatekeepers: where the callee lives,
 // asked of each candidate's link, and the admission of the route through
 // its link, given back when no call takes it over.
-#include <gatekeeper/AdmissionResolver.h>
+#include <gatekeeper/CallResolver.h>
 
 #include <config/LinkedUser.h>
 #include <config/User.h>
@@ -17,17 +17,11 @@ namespace {
 // DisengageReason undefinedReason.
 const int DisengageUndefined = 2;
 
-void AppendOnce(TStringList& AList, const orvo::string& AText) {
-  for (const orvo::string& text : AList)
-    if (text == AText) return;
-  AList.append(AText);
-}
-
 // The texts of the side, as the neighbour's section translates them in.
 void IncomingTexts(const TStringList& ATexts, int ASide, TUser* AUser, TVariables* AScope, TStringList& AOut) {
   for (const orvo::string& text : ATexts) {
     const orvo::string translated = AUser ? AUser->TranslateIncomingAlias(ASide, text, AScope) : text;
-    if (translated.length() != 0) AppendOnce(AOut, translated);
+    if (translated.length() != 0) TCallResolver::AppendOnce(AOut, translated);
   }
 }
 
@@ -38,7 +32,7 @@ void AppendAliases(TSequence& AList, const TStringList& ATexts) {
 
 }  // namespace
 
-bool TAdmissionResolver::SendLocationRequests() {
+bool TCallResolver::SendLocationRequests() {
   TUser* sender = SenderUser();
   bool sent = false;
   for (orvo::listNode* node = FCompetitors.head(); node;) {
@@ -73,7 +67,7 @@ bool TAdmissionResolver::SendLocationRequests() {
     }
     lrq->canMapAlias = new asn::booltype(false);
     LocationRequests.push_back({candidate, message});
-    if (link->SendRequest(message, this, &TAdmissionResolver::OnLocationAnswer)) {
+    if (link->SendRequest(message, this, &TCallResolver::OnLocationAnswer)) {
       sent = true;
     } else {
       LocationRequests.pop_back();
@@ -86,7 +80,7 @@ bool TAdmissionResolver::SendLocationRequests() {
   return sent;
 }
 
-void TAdmissionResolver::RemoveCompetitor(TCompetitorInfo* ACandidate) {
+void TCallResolver::RemoveCompetitor(TCompetitorInfo* ACandidate) {
   for (auto it = LocationRequests.begin(); it != LocationRequests.end(); ++it)
     if (it->Candidate == ACandidate) {
       if (it->Request && ACandidate->Link) ACandidate->Link->CancelRequest(it->Request);
@@ -100,22 +94,22 @@ void TAdmissionResolver::RemoveCompetitor(TCompetitorInfo* ACandidate) {
     }
 }
 
-void TAdmissionResolver::RemoveUnlocated() {
+void TCallResolver::RemoveUnlocated() {
   std::vector<TCompetitorInfo*> gone;
   for (TCompetitorInfo* candidate : FCompetitors)
     if (!candidate->IsEndpoint) gone.push_back(candidate);
   for (TCompetitorInfo* candidate : gone) RemoveCompetitor(candidate);
 }
 
-void TAdmissionResolver::OnLocationAnswer(TGatekeeperLink*, int AResult, H225::rasMessage* ARequest,
-                                          H225::rasMessage* AAnswer) {
+void TCallResolver::OnLocationAnswer(TGatekeeperLink*, int AResult, H225::rasMessage* ARequest,
+                                     H225::rasMessage* AAnswer) {
   auto asked = LocationRequests.begin();
   while (asked != LocationRequests.end() && asked->Request != ARequest) ++asked;
   if (asked == LocationRequests.end()) return;
   TCompetitorInfo* candidate = asked->Candidate;
   const int kind = AResult == 0 && AAnswer ? AAnswer->index() : -1;
   if (kind == 25) {
-    ExtendDeadline(static_cast<const H225::requestInProgress*>(AAnswer->alternative())->delay.value());
+    ExtendDeadline(static_cast<const H225::requestInProgress*>(AAnswer->alternative())->delay.value(), true);
     return;
   }
   // The link's entry ends after this call.
@@ -133,11 +127,10 @@ void TAdmissionResolver::OnLocationAnswer(TGatekeeperLink*, int AResult, H225::r
           static_cast<const H225::locationReject*>(AAnswer->alternative())->rejectReason.index());
     RemoveCompetitor(candidate);
   }
-  if (TopStepIs(static_cast<TStep>(&TAdmissionResolver::NextCompetitor))) Run();
+  if (TopStepIs(static_cast<TStep>(&TCallResolver::NextCompetitor))) Run();
 }
 
-void TAdmissionResolver::SendAdmissionToLink() {
-  const H225::admissionRequest& received = Arq();
+void TCallResolver::SendAdmissionToLink() {
   TUser* user = Link->User;
   TStringList texts[2];
   for (int side : {0, 1}) IncomingTexts(T[side], side, user, E[1].LookupScope(), texts[side]);
@@ -151,24 +144,24 @@ void TAdmissionResolver::SendAdmissionToLink() {
     AppendAliases(*arq->destinationInfo, texts[1]);
   }
   AppendAliases(arq->srcInfo, texts[0]);
-  arq->bandWidth = received.bandWidth.value();
-  arq->callReferenceValue = received.callReferenceValue.value();
-  arq->conferenceID = received.conferenceID;
+  arq->bandWidth = Call.Bandwidth;
+  arq->callReferenceValue = Call.CallReference;
+  arq->conferenceID = Call.ConferenceID;
   arq->activeMC = false;
   arq->answerCall = false;
-  arq->canMapAlias = new asn::booltype(!Direct || (received.canMapAlias && received.canMapAlias->value()));
-  if (received.callIdentifier) arq->callIdentifier = new H225::callIdentifier(*received.callIdentifier);
+  arq->canMapAlias = new asn::booltype(!Direct || Call.CanMapAlias);
+  if (Call.CallIdentifier) arq->callIdentifier = new H225::callIdentifier(*Call.CallIdentifier);
   arq->willSupplyUUIEs = new asn::booltype(false);
   LinkAdmission = message;
-  if (!Link->SendRequest(message, this, &TAdmissionResolver::OnLinkAdmissionAnswer)) LinkAdmission = nullptr;
+  if (!Link->SendRequest(message, this, &TCallResolver::OnLinkAdmissionAnswer)) LinkAdmission = nullptr;
 }
 
-void TAdmissionResolver::OnLinkAdmissionAnswer(TGatekeeperLink*, int AResult, H225::rasMessage* ARequest,
-                                               H225::rasMessage* AAnswer) {
+void TCallResolver::OnLinkAdmissionAnswer(TGatekeeperLink*, int AResult, H225::rasMessage* ARequest,
+                                          H225::rasMessage* AAnswer) {
   if (!LinkAdmission || ARequest != LinkAdmission) return;
   const int kind = AResult == 0 && AAnswer ? AAnswer->index() : -1;
   if (kind == 25) {
-    ExtendDeadline(static_cast<const H225::requestInProgress*>(AAnswer->alternative())->delay.value());
+    ExtendDeadline(static_cast<const H225::requestInProgress*>(AAnswer->alternative())->delay.value(), true);
     return;
   }
   LinkAdmission = nullptr;
@@ -181,8 +174,7 @@ void TAdmissionResolver::OnLinkAdmissionAnswer(TGatekeeperLink*, int AResult, H2
       Finish();
       return;
     }
-    auto& held = *static_cast<H225::admissionRequest*>(Request.alternative());
-    if (acf->bandWidth.value() < held.bandWidth.value()) held.bandWidth = acf->bandWidth.value();
+    if (acf->bandWidth.value() < Call.Bandwidth) Call.Bandwidth = acf->bandWidth.value();
     RemoteCallModel = acf->callModel.index();
     CalleeAddress = callee;
     if (acf->irrFrequency) RemoteIrrInterval = int(acf->irrFrequency->value());
@@ -208,18 +200,17 @@ void TAdmissionResolver::OnLinkAdmissionAnswer(TGatekeeperLink*, int AResult, H2
   Finish();
 }
 
-void TAdmissionResolver::SendDisengageToLink() {
+void TCallResolver::SendDisengageToLink() {
   RemoteAdmissionHeld = false;
   if (!Link->HasEndpointIdentifier()) return;
-  const H225::admissionRequest& received = Arq();
   auto* message = new H225::rasMessage;
   auto* drq = static_cast<H225::disengageRequest*>(message->select(15));
   drq->requestSeqNum = Link->NextSequenceNumber();
   drq->endpointIdentifier = Link->EndpointIdentifier();
-  drq->conferenceID = received.conferenceID;
-  drq->callReferenceValue = received.callReferenceValue.value();
+  drq->conferenceID = Call.ConferenceID;
+  drq->callReferenceValue = Call.CallReference;
   drq->disengageReason.select(DisengageUndefined);
-  if (received.callIdentifier) drq->callIdentifier = new H225::callIdentifier(*received.callIdentifier);
+  if (Call.CallIdentifier) drq->callIdentifier = new H225::callIdentifier(*Call.CallIdentifier);
   drq->answeredCall = new asn::booltype(false);
   Link->SendRequest(message, TGatekeeperLink::TCallback());
 }
