@@ -260,16 +260,13 @@ void TCallSignallingRelay::CalleeConnected() {
   // The caller's words while the call was resolved go after its Setup.
   std::vector<orvo::byteStream> following;
   following.swap(CallerFollowing);
-  for (const orvo::byteStream& octets : following) {
-    const int type = headerType(octets);
-    Forward(rsCaller, type, octets);
+  for (const orvo::byteStream& octets : following)
     // The call has ended, and the relay may be gone.
-    if (type == Q931::message::releaseComplete) return;
-  }
+    if (!Forward(rsCaller, headerType(octets), octets)) return;
   StartedCallback();
 }
 
-void TCallSignallingRelay::Forward(int AFrom, int AType, const orvo::byteStream& AOctets) {
+bool TCallSignallingRelay::Forward(int AFrom, int AType, const orvo::byteStream& AOctets) {
   int to = 1 - AFrom;
   orvo::byteStream out(AOctets.buffer(), AOctets.length());
   // The flag says whether the sender chose the call reference: on the
@@ -280,7 +277,7 @@ void TCallSignallingRelay::Forward(int AFrom, int AType, const orvo::byteStream&
     else
       out.buffer()[2] |= 0x80;
   }
-  if (!SendTo(to, out)) return;
+  if (!SendTo(to, out)) return false;
   CheckQueue(to);
   if (AFrom == rsCallee && !CalleeAnswered) {
     CalleeAnswered = true;
@@ -291,11 +288,12 @@ void TCallSignallingRelay::Forward(int AFrom, int AType, const orvo::byteStream&
       End(enReleasedByCaller, "Call released by caller.", false, false, 0, 0);
     else
       End(enReleasedByCallee, "Call released by callee.", false, false, 0, 0);
-    return;
+    return false;
   }
   if (AFrom == rsCallee &&
       (AType == Q931::message::callProceeding || AType == Q931::message::alerting || AType == Q931::message::connect))
     ChangedCallback(AType);
+  return true;
 }
 
 bool TCallSignallingRelay::SendTo(int ASide, const orvo::byteStream& AOctets) {

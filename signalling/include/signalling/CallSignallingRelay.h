@@ -158,8 +158,9 @@ private:
   void TakeSetup(Q931::message& ASetup, const orvo::byteStream& AOctets);
   void ConnectCallee();
   void CalleeConnected();
-  // Passes a message of type AType to the other leg.
-  void Forward(int AFrom, int AType, const orvo::byteStream& AOctets);
+  // Passes a message of type AType to the other leg; false when the call
+  // has ended with it (the relay may be gone).
+  bool Forward(int AFrom, int AType, const orvo::byteStream& AOctets);
   // Queues the octets on the leg; a message beyond PacketLimit ends the
   // call, with a Release Complete to the leg it came from. False then: the
   // call has ended.
