@@ -512,6 +512,59 @@ TEST_F(relay, aMessageThatDoesNotFitItsLegEndsTheCall) {
   }
 }
 
+// The messages a caller sent while its call was resolved follow its Setup
+// once the callee is connected. One that ends the call (too long for the
+// callee's leg) is the last: its owner lets the relay go at once, as the
+// call record does, and the message after it is never touched.
+TEST_F(relay, theCallersHeldMessagesStopAtTheOneThatEndsTheCall) {
+  struct dropping : owner {
+    std::unique_ptr<TCallSignallingRelay>* relay = nullptr;
+    void endedAndGone(int reason, const orvo::string& text) {
+      ended(reason, text);
+      relay->reset();
+    }
+  } d;
+  d.relay = &r;
+  orvo::socket port;
+  sockaddr_in portAddress{};
+  ASSERT_TRUE(OpenCallListener(loopback(), port, portAddress));
+  ASSERT_TRUE(caller.connect(portAddress));
+  orvo::socket accepted;
+  accepted.attach(port.accept());
+  ASSERT_NE(-1, accepted.fd);
+  accepted.setNonBlocking(true);
+  std::unique_ptr<TQ931Stream> stream(new TQ931Stream(&accepted));
+
+  const octets setup = fromHex(setupHex);
+  const auto message = [](const std::string& hex) {
+    const octets o = fromHex(hex);
+    return orvo::byteStream(o.data(), unsigned(o.size()));
+  };
+  // A Facility one octet beyond the Setup's length, then a Status.
+  std::string facility = "08 02 12 34 62 7E " + toHex(octets{(unsigned char)((setup.size() - 7) >> 8),
+                                                                 (unsigned char)(setup.size() - 7)}) + " 05";
+  for (size_t i = 9; i < setup.size() + 1; ++i) facility += " 00";
+  const std::vector<orvo::byteStream> following = {message(facility), message("08 02 12 34 7D 08 02 80 90")};
+
+  r.reset(new TCallSignallingRelay(calleeAddress, false));
+  r->TranslateAlias = {&d, &owner::translate};
+  r->StartedCallback = {&d, &owner::started};
+  r->StoppingCallback = {&d, &owner::stopping};
+  r->EndedCallback = {&d, &dropping::endedAndGone};
+  r->PacketLimit = unsigned(setup.size());
+  r->TakeCaller(loopback(), accepted, stream, orvo::byteStream(setup.data(), unsigned(setup.size())), following);
+  EXPECT_EQ(-1, accepted.fd);
+  EXPECT_FALSE(stream);
+
+  ASSERT_TRUE(runUntil([&] { return !r && caller.closed && callee.closed; }));
+  EXPECT_EQ(d.told, (std::vector<std::string>{"stopping", "12 Message to callee does not fit a TPKT packet."}));
+  ASSERT_EQ(1u, callee.received.size());
+  EXPECT_EQ(setupHex, callee.received[0]);
+  ASSERT_EQ(1u, caller.received.size());
+  EXPECT_EQ(releaseOf(caller.received[0], rsCaller), "cause 31 reason 11");
+  port.close();
+}
+
 // How a call ends: what the owner is told and the last message each
 // endpoint gets ("" none; hex: forwarded as sent; "cause C reason R": a
 // Release Complete of the relay's own, on that leg's flag).
