@@ -111,6 +111,9 @@ void TGatekeeper::OpenRASSockets() {
   }
   sockaddr_in bound = address;
   const bool taken = !BindClaimed(RasSocket, RasPortName, address, RasBroadcastPortName, RasBroadcastSocket.fd);
+  // Why the port could not be kept (another holder, or a port this process
+  // may not bind) is why discovery is off.
+  const int takenError = RasSocket.lastError;
   if (taken) {
     bound.sin_port = 0;
     if (!Bind(RasSocket, bound)) {
@@ -141,7 +144,7 @@ void TGatekeeper::OpenRASSockets() {
   // holds it: what could not keep the port does not serve discovery.
   if (taken) {
     LogLine(orvo::stateError,
-            "Bind to RAS port failed. " + ErrorWords(EADDRINUSE) + " Gatekeeper discovery services unavailable.");
+            "Bind to RAS port failed. " + ErrorWords(takenError) + " Gatekeeper discovery services unavailable.");
     return;
   }
   RasBroadcastSocket = RasSocketWithReuse();

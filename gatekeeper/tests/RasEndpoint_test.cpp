@@ -6,10 +6,13 @@
 #include <arpa/inet.h>
 #include <signal.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <functional>
 #include <iostream>
 #include <memory>
@@ -320,6 +323,43 @@ TEST(RasEndpoint, OfTwoStartedTogetherOneKeepsThePort) {
     EXPECT_EQ("", r.frames[2 * i + 1].malformed) << i;
     EXPECT_EQ((std::vector<std::string>{asked[i], "1", asked[i]}), r.frames[2 * i + 1].fields) << i;
   }
+}
+
+// A RAS port below 1024 that the program may not bind: it falls back as
+// from an occupied port, and its discovery line gives the refusal's own
+// cause, not "address in use". Run as root, the program goes without the
+// privilege; where such ports are open to everyone there is nothing to see.
+TEST(RasEndpoint, APortItMayNotBindTurnsDiscoveryOffWithItsOwnError) {
+  TGatekeeperSetup setup;
+  // Free for a process that may bind it; refused before any look at the
+  // holders for one that may not.
+  for (unsigned port = 1000; port > 600 && !setup.RasPort; --port) {
+    const int probe = socket(AF_INET, SOCK_DGRAM, IPPROTO_UDP);
+    sockaddr_in wildcard = LoopbackAddress(1, port);
+    wildcard.sin_addr.s_addr = htonl(INADDR_ANY);
+    if (bind(probe, reinterpret_cast<sockaddr*>(&wildcard), sizeof wildcard) == 0 || errno == EACCES)
+      setup.RasPort = port;
+    close(probe);
+  }
+  ASSERT_NE(0u, setup.RasPort);
+  TGatekeeperUnderTest gk(setup);
+  TRunOptions options;
+  if (geteuid() == 0) {
+    const std::string drop = "/usr/bin/setpriv --inh-caps=-net_bind_service --bounding-set=-net_bind_service";
+    if (std::system((drop + " /bin/true").c_str()) != 0) GTEST_SKIP() << "the privilege cannot be dropped here";
+    options.Program = gk.PathOf("unprivileged");
+    std::ofstream(options.Program) << "#!/bin/sh\nexec " << drop << " '" << GatekeeperProgram() << "' \"$@\"\n";
+    ASSERT_EQ(0, chmod(options.Program.c_str(), 0700));
+  }
+  ASSERT_TRUE(gk.Start(options)) << gk.Console();
+  ASSERT_TRUE(gk.WaitForLog("Service started."));
+  const std::string log = gk.Log();
+  if (Count(log, "port occupied") == 0) GTEST_SKIP() << "ports below 1024 are open to everyone here\n" << log;
+  EXPECT_EQ(1u, Count(log, std::string("[E] Bind to RAS port failed. ") + std::to_string(EACCES) + " " +
+                               strerror(EACCES) + " Gatekeeper discovery services unavailable.\n"))
+      << log;
+  EXPECT_EQ(1u, Count(log, "[E]")) << log;
+  EXPECT_EQ(0, gk.Stop());
 }
 
 TEST(RasEndpoint, HexDumpOnlyUnderMessagesDump) {
