@@ -52,6 +52,22 @@ bool Listen(unsigned AHost, orvo::socket& AListener, sockaddr_in& AAt) {
          getsockname(AListener.fd, reinterpret_cast<sockaddr*>(&AAt), &length) == 0 && listen(AListener.fd, 1) == 0;
 }
 
+// The Release Complete the caller got on ASocket: "RC <reason> <cause>",
+// "" when nothing came yet.
+std::string HeardOn(int ASocket) {
+  pollfd p{ASocket, POLLIN, 0};
+  if (poll(&p, 1, 0) != 1) return "";
+  unsigned char buffer[1024];
+  const ssize_t n = recv(ASocket, buffer, sizeof buffer, 0);
+  if (n <= 4) return "closed";
+  Q931::message message;
+  decodeMessage(message, octets(buffer + 4, buffer + n));
+  const H225::releaseComplete_UUIE* body = message.releaseCompleteBody();
+  const auto* cause = static_cast<const Q931::cause*>(message.findElement(0x08));
+  if (message.type != Q931::message::releaseComplete || !body || !body->reason || !cause) return "not a refusal";
+  return "RC " + std::to_string(body->reason->index()) + " " + std::to_string(cause->causeValue);
+}
+
 // Alice, Bob and the users whose calls are refused here; "2..." behind GK2
 // on 127.0.0.5, whose link registered as EP-GK1.
 struct TRig {
@@ -110,21 +126,7 @@ struct TRig {
     frame.insert(frame.end(), ASetup.begin(), ASetup.end());
     ASSERT_EQ(ssize_t(frame.size()), write(Caller, frame.data(), frame.size()));
   }
-  // The Release Complete the caller got: "RC <reason> <cause>", "" when
-  // nothing came yet.
-  std::string Heard() {
-    pollfd p{Caller, POLLIN, 0};
-    if (poll(&p, 1, 0) != 1) return "";
-    unsigned char buffer[1024];
-    const ssize_t n = recv(Caller, buffer, sizeof buffer, 0);
-    if (n <= 4) return "closed";
-    Q931::message message;
-    decodeMessage(message, octets(buffer + 4, buffer + n));
-    const H225::releaseComplete_UUIE* body = message.releaseCompleteBody();
-    const auto* cause = static_cast<const Q931::cause*>(message.findElement(0x08));
-    if (message.type != Q931::message::releaseComplete || !body || !body->reason || !cause) return "not a refusal";
-    return "RC " + std::to_string(body->reason->index()) + " " + std::to_string(cause->causeValue);
-  }
+  std::string Heard() { return HeardOn(Caller); }
   std::string PeerText() const { return toStd(orvo::toText(From)); }
 
   TSimulatedEndpoint Gk2{5};
@@ -411,4 +413,43 @@ TEST(SetupResolver, ACallWithoutTheCallersAdmissionIsNotMovedToItsAlternative) {
     Pump();
   }
   EXPECT_EQ(0u, rig.Gk->Core.Connections().Count()) << "the call record goes";
+}
+
+// The core going (a stop, a restart) while a connection waits: a Setup
+// being resolved is refused and logged as any unanswered resolution; a
+// connection that has sent nothing yet only closes, with no refusal
+// logged for a Setup that never came.
+TEST(SetupResolver, TheCoreGoingWhileAConnectionWaits) {
+  const struct {
+    const char* name;
+    bool sendSetup;
+    std::string heard;
+    std::string line;
+  } cases[] = {
+      {"a Setup waiting for RADIUS", true, "RC 11 31", "refused: UndefinedReason.\n"},
+      {"no message yet", false, "closed", ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    TCoreLog log;
+    auto rig = std::make_unique<TRig>();
+    rig->Gk->Register("checked", 2);
+    rig->Call(2, c.sendSetup ? SetupCalling("1002") : octets());
+    if (c.sendSetup) {
+      ASSERT_TRUE(runUntil([&] { return !rig->Radius.received.empty(); }, 2000));
+    }
+    Pump();
+    const std::string peer = rig->PeerText();
+    const int caller = rig->Caller;
+    rig->Caller = -1;
+    rig.reset();
+    std::string heard;
+    for (int i = 0; i < 100 && heard.empty(); ++i) {
+      Pump();
+      heard = HeardOn(caller);
+    }
+    close(caller);
+    EXPECT_EQ(c.heard, heard);
+    EXPECT_EQ(c.line.empty() ? "" : "Setup from " + peer + " " + c.line, log.Lines());
+  }
 }
