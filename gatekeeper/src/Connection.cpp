@@ -146,6 +146,7 @@ bool TConnection::StartWithCaller(const sockaddr_in& ACalleeAddress, TSetupRecei
   orvo::socket connection;
   std::unique_ptr<TQ931Stream> stream;
   ACaller.HandOver(connection, stream);
+  FCallerTaken = true;
   // Last: the relay may end the call, and go, before it returns.
   FRelay->TakeCaller(LocalAddress(Owner), connection, stream, ACaller.SetupOctets(), ACaller.Following());
   return true;
@@ -304,6 +305,11 @@ void TConnection::DisableRetermination(const char*) {
 
 bool TConnection::Reterminate() {
   if (!FReterminationPossible || FAlternatives.empty()) return false;
+  // Moving releases the relay, and with it the caller's leg. A caller whose
+  // Setup came to the call-signal port cannot connect again, sends no
+  // disengage request and is not supervised: nothing would end the moved
+  // call.
+  if (FCallerTaken) return false;
   std::unique_ptr<TConnectionAlternative> next = std::move(FAlternatives.front());
   FAlternatives.erase(FAlternatives.begin());
   TCallSide& callee = Sides[cnsCallee];

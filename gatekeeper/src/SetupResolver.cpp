@@ -45,9 +45,10 @@ TSetupResolver::TSetupResolver(TGatekeeper* AOwner, orvo::socket& AAccepted)
 }
 
 // A resolution that ends unanswered (the route's link gone, the call
-// record gone) still owes the caller its refusal.
+// record gone, the core stopping) still owes the caller its refusal; a
+// connection that sent nothing yet was refused nothing, and just closes.
 TSetupResolver::~TSetupResolver() {
-  if (!Receiver->IsClosed()) TSetupResolver::Reject(rrUndefinedReason);
+  if (!Receiver->IsClosed() && Receiver->SetupOctets().length() != 0) TSetupResolver::Reject(rrUndefinedReason);
 }
 
 bool TSetupResolver::AcceptsEvent(int ACode) {

@@ -52,6 +52,22 @@ bool Listen(unsigned AHost, orvo::socket& AListener, sockaddr_in& AAt) {
          getsockname(AListener.fd, reinterpret_cast<sockaddr*>(&AAt), &length) == 0 && listen(AListener.fd, 1) == 0;
 }
 
+// The Release Complete the caller got on ASocket: "RC <reason> <cause>",
+// "" when nothing came yet.
+std::string HeardOn(int ASocket) {
+  pollfd p{ASocket, POLLIN, 0};
+  if (poll(&p, 1, 0) != 1) return "";
+  unsigned char buffer[1024];
+  const ssize_t n = recv(ASocket, buffer, sizeof buffer, 0);
+  if (n <= 4) return "closed";
+  Q931::message message;
+  decodeMessage(message, octets(buffer + 4, buffer + n));
+  const H225::releaseComplete_UUIE* body = message.releaseCompleteBody();
+  const auto* cause = static_cast<const Q931::cause*>(message.findElement(0x08));
+  if (message.type != Q931::message::releaseComplete || !body || !body->reason || !cause) return "not a refusal";
+  return "RC " + std::to_string(body->reason->index()) + " " + std::to_string(cause->causeValue);
+}
+
 // Alice, Bob and the users whose calls are refused here; "2..." behind GK2
 // on 127.0.0.5, whose link registered as EP-GK1.
 struct TRig {
@@ -110,21 +126,7 @@ struct TRig {
     frame.insert(frame.end(), ASetup.begin(), ASetup.end());
     ASSERT_EQ(ssize_t(frame.size()), write(Caller, frame.data(), frame.size()));
   }
-  // The Release Complete the caller got: "RC <reason> <cause>", "" when
-  // nothing came yet.
-  std::string Heard() {
-    pollfd p{Caller, POLLIN, 0};
-    if (poll(&p, 1, 0) != 1) return "";
-    unsigned char buffer[1024];
-    const ssize_t n = recv(Caller, buffer, sizeof buffer, 0);
-    if (n <= 4) return "closed";
-    Q931::message message;
-    decodeMessage(message, octets(buffer + 4, buffer + n));
-    const H225::releaseComplete_UUIE* body = message.releaseCompleteBody();
-    const auto* cause = static_cast<const Q931::cause*>(message.findElement(0x08));
-    if (message.type != Q931::message::releaseComplete || !body || !body->reason || !cause) return "not a refusal";
-    return "RC " + std::to_string(body->reason->index()) + " " + std::to_string(cause->causeValue);
-  }
+  std::string Heard() { return HeardOn(Caller); }
   std::string PeerText() const { return toStd(orvo::toText(From)); }
 
   TSimulatedEndpoint Gk2{5};
@@ -337,5 +339,117 @@ TEST(SetupResolver, TheCallerIsHeardWhileItsCallIsResolved) {
     EXPECT_EQ(toHex(setup), toHex(got[0]));
     // The relay's call reference flag: from the side that chose it.
     EXPECT_EQ(toHex(facilityOctets), toHex(got[1]));
+  }
+}
+
+// A call routed through GK2 with GK3 left as its alternative, whose caller
+// came straight to the call-signal port: GK2 disengaging it mid-call
+// releases the caller's leg, and no admission of the caller's would ever
+// end the call record. It is disengaged, not moved to GK3, and goes.
+TEST(SetupResolver, ACallWithoutTheCallersAdmissionIsNotMovedToItsAlternative) {
+  orvo::timerClockHold hold;
+  TSimulatedEndpoint gk3(6);
+  TCoreLog log;
+  TRig rig("gatekeeper GK3 { identifier \"GK3\"; ras address 127.0.0.6:" + std::to_string(ntohs(gk3.Address().sin_port)) +
+           "; alias \"2.*\"; register alias \"gk1\"; }\n");
+  ASSERT_TRUE(RegisterLink(*rig.Gk, "GK3", gk3));
+  rig.Gk->Register("GK3", 6);
+  rig.Gk->Register("alice", 2);
+  orvo::socket calleeListener;
+  sockaddr_in calleeAt{};
+  ASSERT_TRUE(Listen(5, calleeListener, calleeAt));
+  rig.Call(2, SetupCalling("2001"));
+  auto lrq2 = rig.Next();
+  ASSERT_TRUE(lrq2 && lrq2->index() == 18);
+  std::unique_ptr<H225::rasMessage> lrq3;
+  for (int i = 0; i < 10 && !lrq3; ++i) {
+    Pump();
+    lrq3 = gk3.Receive(std::chrono::milliseconds(5));
+  }
+  ASSERT_TRUE(lrq3 && lrq3->index() == 18);
+  rig.Reply(NeighbourAnswer(19, GetRasSequenceNumber(*lrq2)));
+  auto arq = rig.Next();
+  ASSERT_TRUE(arq && arq->index() == 9) << "GK2's route is tried first";
+  H225::rasMessage acf = NeighbourAnswer(10, GetRasSequenceNumber(*arq));
+  auto* confirm = static_cast<H225::admissionConfirm*>(acf.alternative());
+  confirm->bandWidth = 1;
+  confirm->callModel.select(1);
+  H323::sockaddrToTransport(calleeAt, confirm->destCallSignalAddress);
+  rig.Reply(acf);
+  ASSERT_EQ(1u, rig.Gk->Core.Connections().Count());
+  // GK3 becomes the alternative.
+  sockaddr_in gk3Link{};
+  rig.Gk->Core.Links().ForEach([&](TGatekeeperLink* ALink) {
+    if (ALink != rig.Link) gk3Link = ALink->LocalRasAddress();
+    return false;
+  });
+  gk3.Send(NeighbourAnswer(19, GetRasSequenceNumber(*lrq3)), gk3Link);
+  for (int i = 0; i < 20; ++i) Pump();
+  EXPECT_TRUE(rig.Gk->Core.SetupResolvers().Empty()) << "no route left to hunt";
+  TConnection* call = nullptr;
+  rig.Gk->Core.Connections().ForEach([&](TConnection* AConnection) {
+    call = AConnection;
+    return true;
+  });
+  ASSERT_TRUE(call && call->Relay());
+  ASSERT_TRUE(call->ReterminationPossible());
+  ASSERT_EQ(1u, call->AlternativeCount()) << "GK3's route";
+
+  H225::rasMessage drq;
+  auto* body = static_cast<H225::disengageRequest*>(drq.select(15));
+  body->requestSeqNum = 77;
+  body->endpointIdentifier = "EP-GK1";
+  body->conferenceID = call->ConferenceID();
+  if (call->CallIdentifier()) body->callIdentifier = new H225::callIdentifier(*call->CallIdentifier());
+  body->disengageReason.select(0);
+  rig.Reply(drq);
+  auto dcf = rig.Next();
+  ASSERT_TRUE(dcf && dcf->index() == 16);
+  EXPECT_TRUE(call->Stopping()) << "disengaged, not left to a caller who sent no admission request";
+  for (int i = 0; i < 5; ++i) Pump();
+  EXPECT_EQ("RC 11 31", rig.Heard()) << "the caller's leg is released either way";
+  for (int i = 0; i < 100 && rig.Gk->Core.Connections().Count() != 0; ++i) {
+    orvo::advanceTimerClock(orvo::timeSpan::fromMilliseconds(1000));
+    Pump();
+  }
+  EXPECT_EQ(0u, rig.Gk->Core.Connections().Count()) << "the call record goes";
+}
+
+// The core going (a stop, a restart) while a connection waits: a Setup
+// being resolved is refused and logged as any unanswered resolution; a
+// connection that has sent nothing yet only closes, with no refusal
+// logged for a Setup that never came.
+TEST(SetupResolver, TheCoreGoingWhileAConnectionWaits) {
+  const struct {
+    const char* name;
+    bool sendSetup;
+    std::string heard;
+    std::string line;
+  } cases[] = {
+      {"a Setup waiting for RADIUS", true, "RC 11 31", "refused: UndefinedReason.\n"},
+      {"no message yet", false, "closed", ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    TCoreLog log;
+    auto rig = std::make_unique<TRig>();
+    rig->Gk->Register("checked", 2);
+    rig->Call(2, c.sendSetup ? SetupCalling("1002") : octets());
+    if (c.sendSetup) {
+      ASSERT_TRUE(runUntil([&] { return !rig->Radius.received.empty(); }, 2000));
+    }
+    Pump();
+    const std::string peer = rig->PeerText();
+    const int caller = rig->Caller;
+    rig->Caller = -1;
+    rig.reset();
+    std::string heard;
+    for (int i = 0; i < 100 && heard.empty(); ++i) {
+      Pump();
+      heard = HeardOn(caller);
+    }
+    close(caller);
+    EXPECT_EQ(c.heard, heard);
+    EXPECT_EQ(c.line.empty() ? "" : "Setup from " + peer + " " + c.line, log.Lines());
   }
 }

@@ -171,6 +171,8 @@ private:
   H323::guidOctets FConferenceID;
   std::unique_ptr<H225::callIdentifier> FCallIdentifier;
   bool FReterminationPossible = true;
+  // The relay holds the caller's connection taken from the call-signal port.
+  bool FCallerTaken = false;
   bool FStarted = false;
   bool FStopping = false;
   bool FDisengaged = false;
