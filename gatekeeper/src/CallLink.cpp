@@ -21,7 +21,7 @@ const int DisengageUndefined = 2;
 void IncomingTexts(const TStringList& ATexts, int ASide, TUser* AUser, TVariables* AScope, TStringList& AOut) {
   for (const orvo::string& text : ATexts) {
     const orvo::string translated = AUser ? AUser->TranslateIncomingAlias(ASide, text, AScope) : text;
-    if (translated.length() != 0) TCallResolver::AppendOnce(AOut, translated);
+    if (translated.length() != 0) AppendOnce(AOut, translated);
   }
 }
 

@@ -9,6 +9,7 @@
 #include <config/Configuration.h>
 #include <config/User.h>
 #include <h323/alias.h>
+#include <h323/h235Authenticator.h>
 #include <h323/transportAddress.h>
 
 #include <gatekeeper/Endpoint.h>
@@ -33,25 +34,7 @@ std::vector<const T*> Elements(const asn::sequenceOfBase& AList) {
   return out;
 }
 
-const asn::oid& AccessTokenOID() {
-  static const asn::oid id(1, 2, 840, 113548, 10, 1, 2, 1);
-  return id;
-}
-
 }  // namespace
-
-void TCallResolver::AppendOnce(TStringList& AList, const orvo::string& AText) {
-  for (const orvo::string& text : AList)
-    if (text == AText) return;
-  AList.append(AText);
-}
-
-void TCallResolver::AliasTexts(const TAliasList* AAliases, TStringList& AOut) {
-  if (AAliases)
-    for (const H225::aliasAddress* alias : Elements<H225::aliasAddress>(*AAliases))
-      AppendOnce(AOut, H323::aliasToString(*alias));
-  if (AOut.empty()) AOut.append(orvo::string());
-}
 
 TCallResolver::~TCallResolver() {
   Owner->AuthenticationRADIUS.CancelRequests(this);
@@ -90,8 +73,8 @@ bool TCallResolver::ReadTokenIdentity(const asn::sequenceOf<H235::clearToken, 0u
       user->RadiusPassword().RefersTo("h235password")) {
     if (ATokens)
       for (const H235::clearToken* token : Elements<H235::clearToken>(*ATokens)) {
-        if (!(token->tokenOID == AccessTokenOID()) || !token->generalID || !token->timeStamp || !token->random ||
-            !token->challenge)
+        if (!(token->tokenOID == H323::ciscoAccessTokenAuthenticator::identifier()) || !token->generalID ||
+            !token->timeStamp || !token->random || !token->challenge)
           continue;
         E[SenderSide].WritableScope().Set("h235name", token->generalID->toString());
         TokenTimeStamp = htonl(token->timeStamp->value());

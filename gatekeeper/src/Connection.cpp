@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include <orvo/guid.h>
 #include <orvo/socketAddress.h>
 
 #include <config/Configuration.h>
@@ -57,11 +56,9 @@ void DeleteRelay(std::unique_ptr<TCallSignallingRelay>& ARelay) {
 // The relay's traces name the call by its connection identifier and ask
 // the log section in force at each message.
 std::shared_ptr<TRelayTracer> NewRelayTracer(const TConnection& AConnection, const TGatekeeper* AOwner) {
-  const H323::guidOctets& octets = AConnection.ConnectionIdentifier();
-  orvo::guid identifier;
-  identifier.assign(orvo::string(octets.data(), octets.length()));
-  return std::make_shared<TRelayTracer>(identifier.toString(), &AConnection.SideAliases(TConnection::cnsCaller),
-                                        &AConnection.SideAliases(TConnection::cnsCallee), [AOwner]() { return AOwner->Configuration(); });
+  return std::make_shared<TRelayTracer>(
+      H323::guidText(AConnection.ConnectionIdentifier()), &AConnection.SideAliases(TConnection::cnsCaller),
+      &AConnection.SideAliases(TConnection::cnsCallee), [AOwner]() { return AOwner->Configuration(); });
 }
 
 }  // namespace

@@ -18,6 +18,7 @@
 #include <gatekeeper/RejectTextCarrier.h>
 #include <gatekeeper/RejectTexts.h>
 #include <gatekeeper/RequestSource.h>
+#include <gatekeeper/StringLists.h>
 
 namespace {
 
@@ -38,21 +39,6 @@ const int RouteNoRoute = 1;
 // Kind codes of the alias make rules.
 const uint32_t MakeAlias = 0x46, MakeIncoming = 0x10000, MakeOutgoing = 0x20000, MakeCallerAliases = 0x40000,
                MakeCalleeAliases = 0x80000;
-
-void AppendOnce(TStringList& AList, const orvo::string& AText) {
-  for (const orvo::string& text : AList)
-    if (text == AText) return;
-  AList.append(AText);
-}
-
-template <class TSequence>
-void AliasTexts(const TSequence* AAliases, TStringList& AOut) {
-  if (AAliases)
-    for (const orvo::listNode* node = AAliases->elements().head(); node; node = node->next)
-      AppendOnce(AOut, H323::aliasToString(
-                           *static_cast<const H225::aliasAddress*>(static_cast<const asn::object*>(node->element))));
-  if (AOut.empty()) AOut.append(orvo::string());
-}
 
 uint32_t ProxyLevelNow(const TEndpointRegisterInfo* ARegistration) {
   if (!ARegistration || !ARegistration->User()) return 0;

@@ -18,3 +18,14 @@ bool StringListsEqual(const TStringList& A, const TStringList& B) {
 bool StringListsDiffer(const TStringList& A, const TStringList& B) { return !StringListsEqual(A, B); }
 
 bool StringListContains(const TStringList& AList, const orvo::string& AText) { return AList.find(AText) != nullptr; }
+
+void AppendOnce(TStringList& AList, const orvo::string& AText) {
+  if (!StringListContains(AList, AText)) AList.append(AText);
+}
+
+void AliasTexts(const H323::aliasSequence* AAliases, TStringList& AOut) {
+  if (AAliases)
+    for (const orvo::listNode* node = AAliases->elements().head(); node; node = node->next)
+      AppendOnce(AOut, H323::aliasToString(*H323::aliasSequence::element(node)));
+  if (AOut.empty()) AOut.append(orvo::string());
+}

@@ -16,4 +16,10 @@ H225::callIdentifier* newCallIdentifier(const guidOctets& AGuid) {
   return identifier;
 }
 
+orvo::string guidText(const guidOctets& AGuid) {
+  orvo::guid identifier;
+  identifier.assign(orvo::string(reinterpret_cast<const char*>(AGuid.data()), AGuid.length()));
+  return identifier.toString();
+}
+
 }  // namespace H323

@@ -3,8 +3,7 @@
 #include <utility>
 
 #include <config/Log.h>
-#include <h323/alias.h>
-#include <orvo/guid.h>
+#include <h323/identifiers.h>
 
 #include <signalling/CallSockets.h>
 #include <signalling/ClosingLeg.h>
@@ -49,30 +48,17 @@ void TSetupReceiver::Close() {
   TClosingLeg::Close(Connection, Stream);
 }
 
-namespace {
-
-void AliasTexts(const asn::sequenceOf<H225::aliasAddress, 0u, 0u, 1>* AAliases, TStringList& AOut) {
-  if (!AAliases) return;
-  for (const orvo::listNode* node = AAliases->elements().head(); node; node = node->next)
-    AOut.append(
-        H323::aliasToString(*static_cast<const H225::aliasAddress*>(static_cast<const asn::object*>(node->element))));
-}
-
-}  // namespace
-
 orvo::string CallIdentifierText(const H225::callIdentifier* AIdentifier) {
   if (!AIdentifier || AIdentifier->guid.length() != 16) return "no call identifier";
-  orvo::guid identifier;
-  identifier.assign(orvo::string(reinterpret_cast<const char*>(AIdentifier->guid.data()), AIdentifier->guid.length()));
-  return identifier.toString();
+  return H323::guidText(AIdentifier->guid);
 }
 
 void TSetupReceiver::TraceFirst(const Q931::message* AMessage, const orvo::byteStream& AOctets) {
   if (!Log || AOctets.length() == 0) return;
   const H225::setup_UUIE* body = AMessage ? AMessage->setupBody() : nullptr;
   if (body) {
-    AliasTexts(body->sourceAddress, TraceAliases[0]);
-    AliasTexts(body->destinationAddress, TraceAliases[1]);
+    if (body->sourceAddress) TraceAliases[0] = *body->sourceAddress;
+    if (body->destinationAddress) TraceAliases[1] = *body->destinationAddress;
   }
   auto tracer = std::make_shared<TRelayTracer>(CallIdentifierText(body ? body->callIdentifier : nullptr),
                                                &TraceAliases[0], &TraceAliases[1], Log);

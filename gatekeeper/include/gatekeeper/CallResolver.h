@@ -25,6 +25,7 @@
 #include <gatekeeper/EndpointHandle.h>
 #include <gatekeeper/RasResolver.h>
 #include <gatekeeper/RejectReason.h>
+#include <gatekeeper/StringLists.h>
 
 class TConnection;
 class TGatekeeperLink;
@@ -54,12 +55,6 @@ public:
                              H225::rasMessage* AAnswer);
 
   const TCompetitorsInfo& Competitors() const { return FCompetitors; }
-
-  using TAliasList = asn::sequenceOf<H225::aliasAddress, 0u, 0u, 1>;
-  // The text appended unless the list holds it.
-  static void AppendOnce(TStringList& AList, const orvo::string& AText);
-  // The texts of the aliases, duplicates dropped; none gives one empty text.
-  static void AliasTexts(const TAliasList* AAliases, TStringList& AOut);
 
 protected:
   // The values of the call that the request carries, as the call record,

@@ -17,7 +17,7 @@
 #include <orvo/string.h>
 #include <orvo/timer.h>
 
-#include <config/StringList.h>
+#include <h323/aliasList.h>
 
 #include <signalling/Q931Stream.h>
 #include <signalling/RelayTracer.h>
@@ -96,5 +96,5 @@ private:
   std::vector<orvo::byteStream> FollowingMessages;
   unsigned FollowingOctets = 0;
   // The Setup's source and destination aliases, as the traces name them.
-  TStringList TraceAliases[2];
+  H323::aliaslist TraceAliases[2];
 };
