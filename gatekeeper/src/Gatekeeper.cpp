@@ -139,8 +139,11 @@ void TGatekeeper::RunGatekeeper() {
   ShutdownStarted = orvo::timerClock();
   H323::clearStop();
   RunPhase(&H323::idleMember<TGatekeeper, &TGatekeeper::ShutdownComplete>);
+  // Where nothing but accounting requests was left, the phase was their
+  // wait already: a stop that ended it must not start another.
+  const bool accountingWaited = FRegistrations.Empty() && FLinks.Empty() && FThreads.Empty();
   EndRemainingRegistrations();
-  SendRemainingAccounting();
+  SendRemainingAccounting(!accountingWaited);
   CurrentState = gksStopped;
 }
 
@@ -154,12 +157,12 @@ void TGatekeeper::EndRemainingRegistrations() {
   });
 }
 
-void TGatekeeper::SendRemainingAccounting() {
+void TGatekeeper::SendRemainingAccounting(bool AWait) {
   // A shutdown cut short leaves requests waiting for an identifier, among
   // them the Stops just queued; once the core goes they never leave. The
   // answers and time-outs that free identifiers come through the loop, and
   // a further stop ends the wait as it ends the shutdown.
-  if (AccountingRADIUS.UnsentCount() != 0 && !ShutdownBoundPassed()) {
+  if (AWait && AccountingRADIUS.UnsentCount() != 0 && !ShutdownBoundPassed()) {
     H323::clearStop();
     RunPhase(&H323::idleMember<TGatekeeper, &TGatekeeper::RemainingAccountingSent>);
   }

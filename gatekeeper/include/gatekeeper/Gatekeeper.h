@@ -201,9 +201,9 @@ private:
   void StopLinks();
   // The shutdown's last steps: the registrations still there end now, and
   // the accounting requests that wait for an identifier get the rest of the
-  // bound to leave.
+  // bound to leave (AWait), or are counted as never sent.
   void EndRemainingRegistrations();
-  void SendRemainingAccounting();
+  void SendRemainingAccounting(bool AWait);
   bool ShutdownBoundPassed() const;
   // Runs one phase's loop, logging what escapes and resuming the same phase.
   bool RunPhase(void (*AIdle)(void*));
