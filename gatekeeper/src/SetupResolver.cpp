@@ -92,6 +92,14 @@ TEndpointRegisterInfo* TSetupResolver::FindCaller() {
 TProcessor::TPerformFunctionResult TSetupResolver::Resolve() {
   TEndpointRegisterInfo* caller = FindCaller();
   if (!caller) return nullptr;
+  const H225::setup_UUIE* body = Setup.setupBody();
+  // The address finds the caller but proves nothing: a user who signs its
+  // requests signs its Setup too, or anybody sending from its host would
+  // call as that user.
+  if (!caller->CheckTokens(body ? body->tokens : nullptr, body ? body->cryptoTokens : nullptr)) {
+    Reject(rrSecurityDenial, RejectText(rtInvalidSecurity));
+    return nullptr;
+  }
   E[0].Set(caller);
   SenderSide = 0;
   MasterTimer.SetTimeout(MasterTimeout);
@@ -102,7 +110,6 @@ TProcessor::TPerformFunctionResult TSetupResolver::Resolve() {
     Reject(rrUndefinedReason, RejectText(rtShuttingDown));
     return nullptr;
   }
-  const H225::setup_UUIE* body = Setup.setupBody();
   if (!body) {
     Reject(rrUndefinedReason);
     return nullptr;

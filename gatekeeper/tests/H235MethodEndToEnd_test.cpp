@@ -11,13 +11,22 @@
 #include <asn/opentype.h>
 #include <h323/authenticationEnvironment.h>
 #include <h323/h235Authenticator.h>
+#include <h323/q931Tokens.h>
+#include <orvo/socketAddress.h>
 
+#include "CallLeg.h"
 #include "GatekeeperUnderTest.h"
 #include "RasCapture.h"
 #include "RasRequests.h"
 #include "SimulatedEndpoint.h"
 #include "externalTool.h"
 #include "freeRadiusServer.h"
+#include "orvoTesting.h"
+#include "q931Octets.h"
+#include "q931Samples.h"
+#include "q931Tshark.h"
+
+using namespace q931Testing;
 
 namespace {
 
@@ -148,15 +157,19 @@ public:
   TEndpointSigner(H323::authenticator* AMethod, const char* AName, const char* APassword)
       : Method(AMethod), Credentials(AName, "OrvoTestGK", APassword, 0) {}
 
-  void Sign(H225::rasMessage& AMessage) {
-    H235::clearToken* clear = nullptr;
-    H225::cryptoH323Token* crypto = nullptr;
-    ASSERT_TRUE(Method->createClearToken(Credentials, clear) || Method->createCryptoToken(Credentials, crypto));
-    Install(H323::rasTokensField(AMessage), clear);
-    Install(H323::rasCryptoTokensField(AMessage), crypto);
+  void Sign(H225::rasMessage& AMessage) { Sign(H323::rasTokensField(AMessage), H323::rasCryptoTokensField(AMessage)); }
+  void Sign(const Q931::message& AMessage) {
+    Sign(H323::UuieTokensField(AMessage), H323::UuieCryptoTokensField(AMessage));
   }
 
 private:
+  void Sign(H323::clearTokenList** AClear, H323::cryptoTokenList** ACrypto) {
+    H235::clearToken* clear = nullptr;
+    H225::cryptoH323Token* crypto = nullptr;
+    ASSERT_TRUE(Method->createClearToken(Credentials, clear) || Method->createCryptoToken(Credentials, crypto));
+    Install(AClear, clear);
+    Install(ACrypto, crypto);
+  }
   template <typename TList, typename TToken>
   static void Install(TList** AField, TToken* AToken) {
     ASSERT_TRUE(AField);
@@ -298,4 +311,116 @@ TEST(H235MethodEndToEnd, EndpointSigningWithTheNamedHashEndsItsCallAndLeaves) {
                                       {"7", "", "", ""}};
   EXPECT_EQ(expected, answers) << gk.Log();
   EXPECT_EQ(0, gk.Stop());
+}
+
+namespace {
+
+// The routed-call Setup calling ANumber, in a conference and call of its own
+// (each octet ASeed).
+Q931::message SetupOfCall(const char* ANumber, unsigned char ASeed) {
+  Q931::message setup = setupCalling(ANumber);
+  H225::setup_UUIE& body = *setup.setupBody();
+  const unsigned char guid[16] = {ASeed, ASeed, ASeed, ASeed, ASeed, ASeed, ASeed, ASeed,
+                                  ASeed, ASeed, ASeed, ASeed, ASeed, ASeed, ASeed, ASeed};
+  body.conferenceID.setValue(guid, 16);
+  body.callIdentifier->guid.setValue(guid, 16);
+  return setup;
+}
+
+}  // namespace
+
+// A Setup sent straight to the call-signal port from the address of Alice,
+// whose user signs its requests, passes her admission's H.235 check: without
+// a token, or with a token of either kind made with another password, it
+// is refused (Release Complete securityDenied, cause 21 call rejected, and
+// the warning line) and Bob never sees it; with a token of either kind that
+// her admission request may carry, it reaches Bob. Carol's user does not
+// sign: her Setup without a token reaches Bob as well. tshark reads every
+// refusal.
+TEST(H235MethodEndToEnd, ASetupWithoutAdmissionPassesTheCallersCheck) {
+  TGatekeeperSetup setup;
+  setup.Sections =
+      "user alice { login \"1001\"; alias \"1001\"; h235 authentication yes; h235 name \"alice\";"
+      " h235 password \"alice-pw\"; }\n"
+      "user bob { login \"1002\"; alias \"1002\"; }\n"
+      "user carol { login \"1003\"; alias \"1003\"; }\n";
+  TGatekeeperUnderTest gk(setup);
+  ASSERT_TRUE(gk.Start()) << gk.Console();
+  TSimulatedEndpoint alice(2), bob(3), carol(4);
+  TCallLeg bobListener;
+  ASSERT_TRUE(bobListener.Bind(3) && bobListener.Listen());
+  TEndpointSigner aliceToken(new H323::ciscoAccessTokenAuthenticator, "alice", "alice-pw");
+  std::unique_ptr<H225::rasMessage> rcf = Ask(alice, gk, *alice.RegistrationRequest({"1001"}), &aliceToken);
+  ASSERT_TRUE(rcf && rcf->index() == 4) << gk.Log();
+  const std::string aliceId = ConfirmedIdentifier(*rcf);
+  const std::string bobId = RegisterCallee(bob, gk.RasAddress(), "1002", bobListener.Address());
+  const std::string carolId = RegisterCallee(carol, gk.RasAddress(), "1003", carol.CallSignalAddress());
+  ASSERT_FALSE(bobId.empty() || carolId.empty()) << gk.Log();
+
+  const std::string refusal = "refused: SecurityDenial. Invalid H.235 secutity information.";
+  const struct {
+    const char* name;
+    unsigned host;
+    H323::authenticator* method;  // null: no token
+    const char* password;
+    bool routed;
+  } cases[] = {
+      {"no token", 2, nullptr, nullptr, false},
+      {"the access token", 2, new H323::ciscoAccessTokenAuthenticator, "alice-pw", true},
+      {"an access token of another password", 2, new H323::ciscoAccessTokenAuthenticator, "guess", false},
+      {"the password hash", 2, new H323::md5Authenticator, "alice-pw", true},
+      {"a password hash of another password", 2, new H323::md5Authenticator, "guess", false},
+      {"a caller without H.235, no token", 4, nullptr, nullptr, true},
+  };
+  std::vector<TCallLeg::octets> refusals;
+  std::vector<std::string> refusalLines;
+  unsigned char seed = 0x60;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::unique_ptr<TEndpointSigner> signer(c.method ? new TEndpointSigner(c.method, "alice", c.password) : nullptr);
+    Q931::message message = SetupOfCall("1002", ++seed);
+    if (signer) signer->Sign(message);
+    TCallLeg caller;
+    ASSERT_TRUE(caller.Bind(c.host) && caller.Connect(LoopbackAddress(1, gk.CallSignalPort())));
+    ASSERT_TRUE(caller.Send(fromHex(encodeMessage(message))));
+    if (!c.routed) {
+      refusals.push_back(caller.Receive());
+      EXPECT_TRUE(caller.Closed());
+      refusalLines.push_back("Setup from " + toStd(orvo::toText(caller.Address())) + " " + refusal + "\n");
+      continue;
+    }
+    // The first connection Bob gets is this call's.
+    TCallLeg bobLeg;
+    ASSERT_TRUE(bobListener.Accept(bobLeg)) << gk.Log();
+    Q931::message atBob;
+    ASSERT_NO_THROW(decodeMessage(atBob, bobLeg.Receive()));
+    ASSERT_TRUE(atBob.setupBody());
+    EXPECT_EQ(message.setupBody()->conferenceID.value(), atBob.setupBody()->conferenceID.value());
+    Q931::message release = routedCallMessages()[4].build();
+    release.callReference = Q931::callReference(0x1234, true);
+    ASSERT_TRUE(caller.Send(fromHex(encodeMessage(release))));
+    EXPECT_FALSE(bobLeg.Receive().empty());
+    EXPECT_TRUE(bobLeg.Closed() && caller.Closed());
+  }
+  // A listener is readable when a connection waits.
+  EXPECT_TRUE(bobListener.Quiet(std::chrono::milliseconds(0))) << "no further connection to Bob";
+  for (const std::string& line : refusalLines) EXPECT_TRUE(gk.WaitForLog(line)) << gk.Log();
+  EXPECT_FALSE(gk.WaitForLog(refusal, std::chrono::milliseconds(0), 4)) << gk.Log();
+  // The endpoint told the access token cannot sign its unregistration with
+  // it; the hash of its password does.
+  TEndpointSigner aliceHash(new H323::md5Authenticator, "alice", "alice-pw");
+  EXPECT_TRUE(
+      UnregisterOnceCallsEnd(alice, gk.RasAddress(), aliceId, [&](H225::rasMessage& AUrq) { aliceHash.Sign(AUrq); }));
+  EXPECT_TRUE(UnregisterOnceCallsEnd(bob, gk.RasAddress(), bobId));
+  EXPECT_TRUE(UnregisterOnceCallsEnd(carol, gk.RasAddress(), carolId));
+  EXPECT_EQ(0, gk.Stop());
+
+  if (!tshark::toolsAvailable()) return;
+  tshark::result t = dissectCallSignalling(refusals, {"q931.message_type", "q931.cause_value", "h225.reason"});
+  ASSERT_TRUE(t.ran) << t.failure;
+  ASSERT_EQ(3u, t.frames.size());
+  for (const auto& frame : t.frames) {
+    EXPECT_EQ("", frame.malformed);
+    EXPECT_EQ((std::vector<std::string>{"0x5a", "21", "13"}), frame.fields);
+  }
 }

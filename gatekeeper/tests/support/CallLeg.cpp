@@ -146,3 +146,22 @@ std::string RegisterCallee(TSimulatedEndpoint& AEndpoint, const sockaddr_in& AGa
   auto answer = AEndpoint.Receive(std::chrono::seconds(2));
   return answer ? ConfirmedIdentifier(*answer) : "";
 }
+
+bool UnregisterOnceCallsEnd(TSimulatedEndpoint& AEndpoint, const sockaddr_in& AGatekeeper,
+                            const std::string& AIdentifier, const std::function<void(H225::rasMessage&)>& ASign,
+                            std::chrono::milliseconds ALimit) {
+  const auto end = std::chrono::steady_clock::now() + ALimit;
+  for (;;) {
+    auto urq = UnregistrationRequest(AEndpoint, AIdentifier);
+    if (ASign) ASign(*urq);
+    if (!AEndpoint.Send(*urq, AGatekeeper)) return false;
+    auto answer = AEndpoint.Receive(std::chrono::seconds(2));
+    if (!answer) return false;
+    if (answer->index() == 7) return true;
+    const auto* urj = static_cast<const H225::unregistrationReject*>(answer->alternative());
+    const int callInProgress = 1;
+    if (answer->index() != 8 || urj->rejectReason.index() != callInProgress || std::chrono::steady_clock::now() >= end)
+      return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  }
+}

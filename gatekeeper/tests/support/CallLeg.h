@@ -6,8 +6,11 @@
 #include <netinet/in.h>
 
 #include <chrono>
+#include <functional>
 #include <string>
 #include <vector>
+
+#include <h225/h225.h>
 
 class TSimulatedEndpoint;
 
@@ -72,3 +75,9 @@ private:
 // identifier, empty when no confirm came.
 std::string RegisterCallee(TSimulatedEndpoint& AEndpoint, const sockaddr_in& AGatekeeper, const char* AAlias,
                            const sockaddr_in& ASignal);
+// Unregisters the endpoint once the gatekeeper holds no call of it: asked
+// again while the answer is callInProgress, for up to ALimit. ASign, when
+// given, signs each request. True when a confirm came.
+bool UnregisterOnceCallsEnd(TSimulatedEndpoint& AEndpoint, const sockaddr_in& AGatekeeper,
+                            const std::string& AIdentifier, const std::function<void(H225::rasMessage&)>& ASign = {},
+                            std::chrono::milliseconds ALimit = std::chrono::milliseconds(8000));
