@@ -36,6 +36,9 @@ const char* ReasonName(TRejectReason AReason) {
 
 }  // namespace
 
+const char* const TSetupResolver::DuplicateCallText = "Duplicate call.";
+const char* const TSetupResolver::NoContentText = "Setup without H.225.0 content.";
+
 TSetupResolver::TSetupResolver(TGatekeeper* AOwner, orvo::socket& AAccepted)
     : TCallResolver(AOwner, PeerOf(AAccepted), H225::rasMessage(), &TSetupResolver::ReceiveFirstMessage),
       Receiver(new TSetupReceiver(AAccepted)) {
@@ -111,7 +114,7 @@ TProcessor::TPerformFunctionResult TSetupResolver::Resolve() {
     return nullptr;
   }
   if (!body) {
-    Reject(rrUndefinedReason);
+    Reject(rrUndefinedReason, NoContentText);
     return nullptr;
   }
   Call.ConferenceID = body->conferenceID;
@@ -119,8 +122,10 @@ TProcessor::TPerformFunctionResult TSetupResolver::Resolve() {
   Call.CallReference = Setup.callReference.value();
   Call.Bandwidth = SetupBandwidth;
   if (!ReadTokenIdentity(body->tokens, body->cryptoTokens)) return nullptr;
+  // Also what stops a Setup from circling through the gatekeeper's own
+  // port, for a callee registered at it.
   if (Owner->FindConnection(Call.ConferenceID, Call.CallIdentifier.get(), caller, 0, false)) {
-    Reject(rrUndefinedReason);
+    Reject(rrUndefinedReason, DuplicateCallText);
     return nullptr;
   }
   if (!SenderWithinCapacity()) return nullptr;

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <regex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include <orvo/socketAddress.h>
@@ -17,6 +18,7 @@
 #include <h323/transportAddress.h>
 
 #include "CallLeg.h"
+#include "ProcessFigures.h"
 #include "RasCapture.h"
 #include "RasRequests.h"
 #include "GatekeeperUnderTest.h"
@@ -256,6 +258,55 @@ TEST(CallSignalPortEndToEnd, ARegisteredEndpointsSetupIsRouted) {
             received);
 
   ExpectCallReadClean({setupOctets, setupAtBob, answers[0], answers[1], answers[2], releaseAtBob}, "5678");
+}
+
+// An endpoint registered with the gatekeeper's own call-signal address,
+// and Alice's Setup for it: the relay's connection back to the port finds
+// that endpoint as its caller, whose Setup for itself comes round again.
+// There it is a call that its caller has already: the third hop is refused,
+// its Release Complete goes back along the two calls to Alice, and once
+// the two call records have waited for the endpoints' disengage they go:
+// both endpoints can leave, and the gatekeeper holds the descriptors it
+// held before.
+TEST(CallSignalPortEndToEnd, ASetupCirclingThroughTheOwnPortStopsAtTheThirdHop) {
+  TGatekeeperSetup setup;
+  setup.LogRules += "connection status yes;\n";
+  setup.Sections =
+      "user alice { login \"1001\"; alias \"1001\"; }\n"
+      "user loop { login \"5678\"; alias \"5678\"; }\n";
+  TGatekeeperUnderTest gk(setup);
+  ASSERT_TRUE(gk.Start()) << gk.Console();
+  TSimulatedEndpoint alice(2), loop(3);
+  const sockaddr_in port = LoopbackAddress(1, gk.CallSignalPort());
+  const std::string aliceId = RegisterCallee(alice, gk.RasAddress(), "1001", alice.CallSignalAddress());
+  const std::string loopId = RegisterCallee(loop, gk.RasAddress(), "5678", port);
+  ASSERT_FALSE(aliceId.empty() || loopId.empty()) << gk.Log();
+  const int descriptors = ReadProcessFigures(gk.Pid()).Descriptors;
+
+  TCallLeg aliceLeg;
+  ASSERT_TRUE(aliceLeg.Bind(2) && aliceLeg.Connect(port));
+  ASSERT_TRUE(aliceLeg.Send(SetupCalling("5678")));
+  const octets release = aliceLeg.Receive();
+  ASSERT_FALSE(release.empty()) << gk.Log();
+  EXPECT_TRUE(aliceLeg.Closed());
+  const std::string relayed = "Call signalling relayed to " + toStd(orvo::toText(port)) + ".\n";
+  EXPECT_TRUE(gk.WaitForLog("refused: UndefinedReason. Duplicate call.\n")) << gk.Log();
+  EXPECT_TRUE(gk.WaitForLog(relayed, std::chrono::milliseconds(0), 2)) << gk.Log();
+  EXPECT_FALSE(gk.WaitForLog(relayed, std::chrono::milliseconds(0), 3)) << gk.Log();
+  EXPECT_TRUE(UnregisterOnceCallsEnd(alice, gk.RasAddress(), aliceId)) << gk.Log();
+  EXPECT_TRUE(UnregisterOnceCallsEnd(loop, gk.RasAddress(), loopId)) << gk.Log();
+  int now = -1;
+  for (int i = 0; i < 50 && (now = ReadProcessFigures(gk.Pid()).Descriptors) != descriptors; ++i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  EXPECT_EQ(descriptors, now);
+  EXPECT_EQ(0, gk.Stop());
+
+  if (!tshark::toolsAvailable()) return;
+  tshark::result t = dissectCallSignalling({release}, {"q931.message_type", "q931.cause_value", "h225.reason"});
+  ASSERT_TRUE(t.ran) << t.failure;
+  ASSERT_EQ(1u, t.frames.size());
+  EXPECT_EQ("", t.frames[0].malformed);
+  EXPECT_EQ((std::vector<std::string>{"0x5a", "31", "11"}), t.frames[0].fields);
 }
 
 namespace {

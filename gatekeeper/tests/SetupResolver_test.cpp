@@ -7,8 +7,11 @@
 
 #include <arpa/inet.h>
 #include <poll.h>
+#include <sys/ioctl.h>
 #include <sys/socket.h>
 #include <unistd.h>
+
+#include <algorithm>
 
 #include <orvo/sockEvent.h>
 #include <orvo/socketAddress.h>
@@ -30,6 +33,7 @@
 #include "SimulatedEndpoint.h"
 #include "fakeRadiusServer.h"
 #include "orvoTesting.h"
+#include "processSockets.h"
 #include "q931Octets.h"
 #include "q931Samples.h"
 
@@ -50,6 +54,15 @@ bool Listen(unsigned AHost, orvo::socket& AListener, sockaddr_in& AAt) {
   socklen_t length = sizeof AAt;
   return bind(AListener.fd, reinterpret_cast<sockaddr*>(&AAt), sizeof AAt) == 0 &&
          getsockname(AListener.fd, reinterpret_cast<sockaddr*>(&AAt), &length) == 0 && listen(AListener.fd, 1) == 0;
+}
+
+octets Frame(const octets& APayload) {
+  octets frame(APayload.size() + 4);
+  frame[0] = 3;
+  frame[2] = uint8_t(frame.size() >> 8);
+  frame[3] = uint8_t(frame.size());
+  std::copy(APayload.begin(), APayload.end(), frame.begin() + 4);
+  return frame;
 }
 
 // The Release Complete the caller got on ASocket: "RC <reason> <cause>",
@@ -122,11 +135,23 @@ struct TRig {
     orvo::socket accepted;
     accepted.attach(accept(listener.fd, nullptr, nullptr));
     (new TSetupResolver(&Gk->Core, accepted))->Run();
-    octets frame = {3, 0, uint8_t((ASetup.size() + 4) >> 8), uint8_t(ASetup.size() + 4)};
-    frame.insert(frame.end(), ASetup.begin(), ASetup.end());
+    const octets frame = Frame(ASetup);
     ASSERT_EQ(ssize_t(frame.size()), write(Caller, frame.data(), frame.size()));
   }
   std::string Heard() { return HeardOn(Caller); }
+  // Checked, whose calls RADIUS decides, calls Bob at the listener's
+  // address with ASetup; true once the RADIUS request is out.
+  bool CallBobThroughRadius(orvo::socket& ABobListener, const octets& ASetup) {
+    sockaddr_in at{};
+    if (!Listen(3, ABobListener, at)) return false;
+    Gk->Core.Registrations().ForEach([&](TEndpointRegisterInfo* R) {
+      if (R->User() && R->User()->Identifier() == "bob") R->CallSignalAddress = at;
+      return false;
+    });
+    Gk->Register("checked", 2);
+    Call(2, ASetup);
+    return runUntil([&] { return !Radius.received.empty(); }, 2000);
+  }
   std::string PeerText() const { return toStd(orvo::toText(From)); }
 
   TSimulatedEndpoint Gk2{5};
@@ -138,6 +163,43 @@ struct TRig {
 };
 
 octets SetupCalling(const char* ANumber) { return fromHex(encodeMessage(setupCalling(ANumber))); }
+
+// Closed with a reset, not in order.
+void ResetAndClose(int ASocket) {
+  const linger now{1, 0};
+  setsockopt(ASocket, SOL_SOCKET, SO_LINGER, &now, sizeof now);
+  close(ASocket);
+}
+
+// The messages that reach the listener's first connection, up to AWanted,
+// without their TPKT headers; the connection stays open in AConnection.
+// Where none is wanted, a connection made meanwhile still shows.
+std::vector<octets> ReceivedAt(int AListener, int& AConnection, size_t AWanted) {
+  std::vector<octets> got;
+  if (AConnection == -1) {
+    for (int i = 0; i < (AWanted ? 200 : 10) && AConnection == -1; ++i) {
+      Pump();
+      pollfd p{AListener, POLLIN, 0};
+      if (poll(&p, 1, 5) == 1) AConnection = accept(AListener, nullptr, nullptr);
+    }
+    if (AConnection == -1) return got;
+  }
+  // The gatekeeper runs in this thread: nothing here may wait for it.
+  octets stream;
+  for (int i = 0; i < 400 && got.size() < std::max<size_t>(AWanted, 1); ++i) {
+    Pump();
+    unsigned char buffer[16384];
+    const ssize_t n = recv(AConnection, buffer, sizeof buffer, MSG_DONTWAIT);
+    if (n == 0) break;
+    if (n > 0) stream.insert(stream.end(), buffer, buffer + n);
+    size_t length;
+    while (stream.size() >= 4 && (length = size_t(stream[2] << 8 | stream[3])) >= 4 && stream.size() >= length) {
+      got.emplace_back(stream.begin() + 4, stream.begin() + std::ptrdiff_t(length));
+      stream.erase(stream.begin(), stream.begin() + std::ptrdiff_t(length));
+    }
+  }
+  return got;
+}
 
 H225::rasMessage NeighbourAnswer(int AKind, unsigned ASequence) {
   H225::rasMessage message;
@@ -161,7 +223,7 @@ H225::rasMessage NeighbourAnswer(int AKind, unsigned ASequence) {
 // than the 15 s the gatekeeper grants that admission, however long the
 // neighbour asks for.
 TEST(SetupResolver, Refusals) {
-  enum TSetup { sNone, sHog, sRadiusReject, sSilentNeighbour, sUnregistered, sLinkGone };
+  enum TSetup { sNone, sHog, sRadiusReject, sSilentNeighbour, sUnregistered, sLinkGone, sDuplicate, sNoContent };
   const struct {
     const char* name;
     const char* caller;
@@ -182,6 +244,10 @@ TEST(SetupResolver, Refusals) {
        "UndefinedReason. Master timeout during call resolve."},
       {"caller unregistered meanwhile", "checked", "1002", sUnregistered, "RC 15 21", 0, "CallerNotRegistered."},
       {"the route's link gone meanwhile", "alice", "2001", sLinkGone, "RC 11 31", 0, "UndefinedReason."},
+      {"a call of the caller's already", "alice", "1002", sDuplicate, "RC 11 31", 0,
+       "UndefinedReason. Duplicate call."},
+      {"no H.225.0 content", "alice", "1002", sNoContent, "RC 11 31", 0,
+       "UndefinedReason. Setup without H.225.0 content."},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -194,8 +260,16 @@ TEST(SetupResolver, Refusals) {
       uint32_t granted = 0;
       hog->SetBandwidth(10, false, granted);
     }
+    Q931::message setup = setupCalling(c.number);
+    if (c.setup == sDuplicate) {
+      H323::guidOctets conference;
+      conference = setup.setupBody()->conferenceID;
+      new TConnection(&rig.Gk->Core, TEndpointHandle(caller), TEndpointHandle(), 8, conference,
+                      setup.setupBody()->callIdentifier);
+    }
+    if (c.setup == sNoContent) setup.elements.remove(setup.elements.find(setup.findElement(0x7E)), orvo::autoDelete(1));
     const orvo::dateTime start = orvo::timerClock();
-    rig.Call(2, SetupCalling(c.number));
+    rig.Call(2, fromHex(encodeMessage(setup)));
     Pump();
     if (c.setup == sRadiusReject || c.setup == sUnregistered) {
       ASSERT_TRUE(runUntil([&] { return !rig.Radius.received.empty(); }, 2000));
@@ -226,7 +300,7 @@ TEST(SetupResolver, Refusals) {
     EXPECT_EQ(c.at, (orvo::timerClock() - start).milliseconds()) << "milliseconds on the timer clock";
     EXPECT_EQ("Setup from " + rig.PeerText() + " refused: " + c.line + "\n", log.Lines());
     EXPECT_TRUE(rig.Gk->Core.SetupResolvers().Empty());
-    EXPECT_EQ(0u, rig.Gk->Core.Connections().Count() - (c.setup == sHog ? 1 : 0));
+    EXPECT_EQ(0u, rig.Gk->Core.Connections().Count() - (c.setup == sHog || c.setup == sDuplicate ? 1 : 0));
   }
 }
 
@@ -281,37 +355,28 @@ TEST(SetupResolver, FindingTheCaller) {
 
 // While RADIUS decides, the caller is still heard: what it says goes to the
 // callee after its Setup once the call is resolved; its Release Complete,
-// or its leaving, ends the resolution (no call, the RADIUS request
-// cancelled, no Release Complete back).
+// or a reset of its connection, ends the resolution (no call, the RADIUS
+// request cancelled, no Release Complete back).
 TEST(SetupResolver, TheCallerIsHeardWhileItsCallIsResolved) {
-  enum TMeanwhile { mFacility, mRelease, mLeave };
-  for (TMeanwhile meanwhile : {mFacility, mRelease, mLeave}) {
+  enum TMeanwhile { mFacility, mRelease, mReset };
+  for (TMeanwhile meanwhile : {mFacility, mRelease, mReset}) {
     SCOPED_TRACE(int(meanwhile));
     TCoreLog log;
     TRig rig;
     orvo::socket bobListener;
-    sockaddr_in bobAt{};
-    ASSERT_TRUE(Listen(3, bobListener, bobAt));
-    rig.Gk->Core.Registrations().ForEach([&](TEndpointRegisterInfo* R) {
-      if (R->User() && R->User()->Identifier() == "bob") R->CallSignalAddress = bobAt;
-      return false;
-    });
-    rig.Gk->Register("checked", 2);
     const octets setup = SetupCalling("1002");
-    rig.Call(2, setup);
-    ASSERT_TRUE(runUntil([&] { return !rig.Radius.received.empty(); }, 2000));
+    ASSERT_TRUE(rig.CallBobThroughRadius(bobListener, setup));
     Q931::message facility = routedCallMessages()[5].build();
     facility.callReference = Q931::callReference(0x1234, true);
     const octets facilityOctets = fromHex(encodeMessage(facility));
     Q931::message release = routedCallMessages()[4].build();
     release.callReference = Q931::callReference(0x1234, true);
     const octets said = meanwhile == mFacility ? facilityOctets : fromHex(encodeMessage(release));
-    if (meanwhile == mLeave) {
-      close(rig.Caller);
+    if (meanwhile == mReset) {
+      ResetAndClose(rig.Caller);
       rig.Caller = -1;
     } else {
-      octets frame = {3, 0, uint8_t((said.size() + 4) >> 8), uint8_t(said.size() + 4)};
-      frame.insert(frame.end(), said.begin(), said.end());
+      const octets frame = Frame(said);
       ASSERT_EQ(ssize_t(frame.size()), write(rig.Caller, frame.data(), frame.size()));
     }
     for (int i = 0; i < 20; ++i) Pump();
@@ -321,24 +386,130 @@ TEST(SetupResolver, TheCallerIsHeardWhileItsCallIsResolved) {
     EXPECT_EQ(meanwhile == mFacility ? 1u : 0u, rig.Gk->Core.Connections().Count());
     EXPECT_EQ("", log.Lines());
     if (meanwhile != mFacility) continue;
-    const int bob = accept(bobListener.fd, nullptr, nullptr);
-    ASSERT_NE(-1, bob);
-    std::vector<octets> got;
-    for (int i = 0; i < 200 && got.size() < 2; ++i) {
-      Pump();
-      pollfd p{bob, POLLIN, 0};
-      if (poll(&p, 1, 10) != 1) continue;
-      unsigned char header[4];
-      if (recv(bob, header, 4, MSG_WAITALL) != 4) break;
-      octets body(size_t((header[2] << 8 | header[3]) - 4));
-      if (recv(bob, body.data(), body.size(), MSG_WAITALL) != ssize_t(body.size())) break;
-      got.push_back(body);
-    }
-    close(bob);
+    int bob = -1;
+    const std::vector<octets> got = ReceivedAt(bobListener.fd, bob, 2);
+    if (bob != -1) close(bob);
     ASSERT_EQ(2u, got.size());
     EXPECT_EQ(toHex(setup), toHex(got[0]));
     // The relay's call reference flag: from the side that chose it.
     EXPECT_EQ(toHex(facilityOctets), toHex(got[1]));
+  }
+}
+
+// A caller that closes its sending side after its Setup only sends no more.
+// RADIUS, silent, is waited for to its end on the timer clock, and the
+// refusal reaches the caller; a call that RADIUS admits goes to the callee
+// and ends there as for a caller whose stream ended: a Release Complete
+// follows the Setup, and the caller's leg closes. A reset after the Setup
+// ends the resolution at once, with nothing sent to anybody.
+TEST(SetupResolver, ACallerThatClosesItsSendingSideIsStillAnswered) {
+  const struct {
+    const char* name;
+    bool reset;
+    bool radiusAccepts;
+    std::string heard;
+    int64_t at;              // -1: not compared
+    std::vector<int> atBob;  // Q.931 message types
+    std::string line;
+  } cases[] = {
+      {"refused", false, false, "RC 13 21", 12000, {}, "SecurityDenial. RADIUS server failure."},
+      {"routed", false, true, "closed", -1, {0x05, 0x5A}, ""},
+      {"reset", true, true, "", -1, {}, ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    orvo::timerClockHold hold;
+    TCoreLog log;
+    TRig rig;
+    orvo::socket bobListener;
+    const orvo::dateTime start = orvo::timerClock();
+    ASSERT_TRUE(rig.CallBobThroughRadius(bobListener, SetupCalling("1002")));
+    const std::string peer = rig.PeerText();
+    if (c.reset) {
+      ResetAndClose(rig.Caller);
+      rig.Caller = -1;
+    } else {
+      ASSERT_EQ(0, shutdown(rig.Caller, SHUT_WR));
+    }
+    for (int i = 0; i < 20; ++i) Pump();
+    EXPECT_EQ(!c.reset, !rig.Gk->Core.SetupResolvers().Empty()) << "still resolving";
+    if (c.radiusAccepts) rig.Radius.answer(rig.Radius.received[0].bytes, 2, {}, Secret);
+    std::string heard;
+    for (int step = 0; step < 200 && rig.Caller != -1; ++step) {
+      Pump();
+      if (!(heard = rig.Heard()).empty()) break;
+      orvo::advanceTimerClock(orvo::timeSpan::fromMilliseconds(100));
+    }
+    EXPECT_EQ(c.heard, heard);
+    if (c.at >= 0) {
+      EXPECT_EQ(c.at, (orvo::timerClock() - start).milliseconds()) << "milliseconds on the timer clock";
+    }
+    int bob = -1;
+    std::vector<int> types;
+    for (const octets& message : ReceivedAt(bobListener.fd, bob, c.atBob.size()))
+      types.push_back(message.size() > 4 ? message[4] : -1);
+    if (bob != -1) close(bob);
+    EXPECT_EQ(c.atBob, types);
+    EXPECT_EQ(c.line.empty() ? ""
+                             : "No answer from RADIUS server authentication side.\nSetup from " + peer +
+                                   " refused: " + c.line + "\n",
+              log.Lines());
+    EXPECT_TRUE(rig.Gk->Core.SetupResolvers().Empty());
+  }
+}
+
+// What the caller says while its call is resolved is read up to 16
+// messages or 32 KiB, then left in the socket; once the call is routed,
+// all of it reaches the callee after the Setup, in the order it was sent.
+TEST(SetupResolver, WhatTheCallerSaysMeanwhileIsReadWithinBounds) {
+  const struct {
+    const char* name;
+    size_t messages;
+    size_t size;    // octets of each message
+    size_t unread;  // messages still in the socket when reading stopped
+  } cases[] = {
+      {"17 messages", 17, 40, 1},
+      {"over 32 KiB", 5, 11000, 2},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    TCoreLog log;
+    TRig rig;
+    orvo::socket bobListener;
+    const octets setup = SetupCalling("1002");
+    ASSERT_TRUE(rig.CallBobThroughRadius(bobListener, setup));
+    const int atGatekeeper = processSockets::connectedTo(getpid(), rig.From);
+    ASSERT_NE(-1, atGatekeeper);
+    auto unread = [&] {
+      int octets = -1;
+      ioctl(atGatekeeper, FIONREAD, &octets);
+      return octets;
+    };
+    // Facilities (call reference 0x1234 from its chooser) whose User-user
+    // element holds the message's number throughout: decoded or not, each
+    // passes as it came.
+    std::vector<octets> said;
+    for (size_t m = 0; m < c.messages; ++m) {
+      octets message = {0x08, 0x02, 0x12, 0x34, 0x62, 0x7E, uint8_t((c.size - 8) >> 8), uint8_t(c.size - 8)};
+      message.resize(c.size, uint8_t(m));
+      said.push_back(message);
+      const octets frame = Frame(message);
+      ASSERT_EQ(ssize_t(frame.size()), write(rig.Caller, frame.data(), frame.size()));
+    }
+    // Where reading goes on past the bound, the count passes on to 0.
+    const int left = int(c.unread * (c.size + 4));
+    runUntil([&] { return unread() <= left; }, 2000);
+    for (int i = 0; i < 20; ++i) Pump();
+    EXPECT_EQ(left, unread()) << "octets left in the socket";
+    close(atGatekeeper);
+    rig.Radius.answer(rig.Radius.received[0].bytes, 2, {}, Secret);
+    int bob = -1;
+    const std::vector<octets> got = ReceivedAt(bobListener.fd, bob, c.messages + 1);
+    if (bob != -1) close(bob);
+    ASSERT_EQ(c.messages + 1, got.size());
+    EXPECT_EQ(toHex(setup), toHex(got[0]));
+    for (size_t m = 0; m < c.messages; ++m) EXPECT_EQ(toHex(said[m]), toHex(got[m + 1])) << m;
+    EXPECT_EQ("", log.Lines());
   }
 }
 

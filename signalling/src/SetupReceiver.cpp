@@ -89,7 +89,8 @@ void TSetupReceiver::OnMessage(Q931::message& AMessage, const orvo::byteStream& 
     return;
   }
   TraceFirst(&AMessage, AOctets);
-  if (AMessage.type != Q931::message::setup || AMessage.callReference.length() != 2) {
+  if (AMessage.protocolDiscriminator != Q931::message::h225Discriminator || AMessage.type != Q931::message::setup ||
+      AMessage.callReference.length() != 2) {
     Fail(NotSetupText);
     return;
   }
@@ -117,7 +118,14 @@ void TSetupReceiver::OnMalformed(const orvo::string&, const orvo::byteStream& AO
   Fail(NotSetupText);
 }
 
+// A caller that closes its side in order after its Setup only sends no
+// more: its call is still decided, and a refusal still reaches it. A
+// reset takes both ways.
 void TSetupReceiver::OnClosed() {
+  if (SetupSeen && Connection.lastError == 0) {
+    Stream->enableRead(false);
+    return;
+  }
   Fail(SetupSeen ? "Caller closed call signalling connection." : "Connection closed before SETUP.");
 }
 

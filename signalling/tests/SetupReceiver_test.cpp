@@ -44,6 +44,8 @@ TEST(setupReceiver, takesASetupOnlyAndRefusesIt) {
   const std::vector<receiverCase> cases = {
       {"Setup", encodeMessage(routedCallMessages()[0].build()), "Setup 4660", true},
       {"Alerting first", "08 02 12 34 01", "First message must be SETUP.", false},
+      {"Setup of another protocol", "09" + encodeMessage(routedCallMessages()[0].build()).substr(2),
+       "First message must be SETUP.", false},
       {"Setup with a call reference of one octet",
        "08 01 12 05 " + encodeMessage(routedCallMessages()[0].build()).substr(15), "First message must be SETUP.",
        false},

@@ -30,6 +30,9 @@ public:
   // admission asks for its own (units of 100 bit/s): the least a route
   // must offer.
   static const uint32_t SetupBandwidth = 1;
+  // The refusals that no reject text names.
+  static const char* const DuplicateCallText;  // "Duplicate call."
+  static const char* const NoContentText;      // "Setup without H.225.0 content."
 
   // Takes the descriptor over: the accepting code no longer closes it.
   TSetupResolver(TGatekeeper* AOwner, orvo::socket& AAccepted);

@@ -1,10 +1,10 @@
 // The first message on a call-signalling connection that the gatekeeper
 // accepted on its call-signal port, where no admission announced the call:
-// it must come within a bounded time and must be a Setup with a call
+// it must come within a bounded time and must be a Q.931 Setup with a call
 // reference of two octets. The owner then routes the call or refuses it
 // with a Release Complete. While the owner decides, the connection is
-// still read, so that a caller who leaves is noticed; what it says
-// meanwhile is kept, within bounds, for the call.
+// still read, so that a caller who resets it or releases its call is
+// noticed; what it says meanwhile is kept, within bounds, for the call.
 #pragma once
 
 #include <memory>
@@ -62,9 +62,9 @@ public:
 
   // The Setup; the owner may call Refuse or Close, or delete the receiver.
   orvo::memberCallback<Q931::message&> SetupCallback;
-  // Not a Setup, undecodable, no message in time, the peer gone or its
-  // Release Complete: the connection is closed already; the text tells
-  // which. May delete.
+  // Not a Setup, undecodable, no message in time, the peer gone (before
+  // its Setup, or by a reset) or its Release Complete: the connection is
+  // closed already; the text tells which. May delete.
   orvo::memberCallback<const orvo::string&> FailedCallback;
 
   int64_t FirstMessageTimeout = 20000;
